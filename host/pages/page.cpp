@@ -1,0 +1,86 @@
+#include "page.h"
+
+#include <QDialog>
+
+#include "host/bindings/uihelperlist.h"
+#include "host/server/zelservermanager.h"
+
+Page::Page(zelServerManager *manager, QWidget *parent)
+    : QWidget(parent), m_manager(manager), m_helpers(new UiHelperList(this))
+{
+}
+
+Page::~Page()
+{
+    // Bindings go before the widgets they point at.
+    delete m_helpers;
+    m_helpers = nullptr;
+}
+
+void Page::initializePage()
+{
+    if (m_initialized)
+        return;
+    initializeUi();
+    m_initialized = true;
+    UpdateText();
+    initializeHelper();
+    if (m_manager)
+        SetGUIAccessState(m_manager->getGUIAccessState());
+    connectHelper();
+}
+
+void Page::initializeUi() {}
+
+void Page::initializeHelper() {}
+
+void Page::connectHelper()
+{
+    if (isVisible())
+        m_helpers->ConnectManual();
+}
+
+void Page::setPort(int port)
+{
+    if (port == m_port)
+        return;
+    m_port = port;
+    m_helpers->ChangePort(port);
+}
+
+void Page::UpdateText()
+{
+    m_helpers->UpdateText();
+}
+
+void Page::ChangeTerminology(int terminology)
+{
+    m_helpers->ChangeTerminology(terminology);
+}
+
+void Page::SetGUIAccessState(int state)
+{
+    m_helpers->SetGUIAccessState(state);
+}
+
+int Page::uiEditDialog_open(QDialog *dialog)
+{
+    if (!dialog)
+        return 0;
+    const int result = m_manager ? m_manager->executeQzelDialog(dialog) : dialog->exec();
+    delete dialog;
+    return result;
+}
+
+void Page::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_initialized)
+        m_helpers->ConnectManual();
+}
+
+void Page::hideEvent(QHideEvent *event)
+{
+    m_helpers->DisconnectManual();
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+#include "host/hostexport.h"
+
+class QDialog;
+class UiHelperList;
+class zelServerManager;
+
+// Base of every page: the host's life cycle (initializeUi, initializeHelper, connectHelper, setPort,
+// texts, access state) and the page's binding list, connected while the page is shown.
+class ZELBASE_EXPORT Page : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Page(zelServerManager *manager, QWidget *parent = nullptr);
+    ~Page() override;
+
+    // The host's start-up sequence: initializeUi, texts, initializeHelper, connectHelper.
+    void initializePage();
+    bool isPageInitialized() const { return m_initialized; }
+
+    virtual void initializeUi();
+    virtual void initializeHelper();
+    virtual void connectHelper();
+    virtual void setPort(int port);
+    int port() const { return m_port; }
+    virtual void UpdateText();
+    virtual void ChangeTerminology(int terminology);
+    virtual void SetGUIAccessState(int state);
+
+    // Opens a dialog for the page modally through the dialog runner and deletes it afterwards.
+    int uiEditDialog_open(QDialog *dialog);
+
+    zelServerManager *serverManager() const { return m_manager; }
+    UiHelperList *uiHelperList() const { return m_helpers; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+    zelServerManager *m_manager = nullptr;
+    UiHelperList *m_helpers = nullptr;
+    int m_port = 1;
+
+private:
+    bool m_initialized = false;
+};

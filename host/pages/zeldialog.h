@@ -1,0 +1,22 @@
+#pragma once
+
+#include "qzeldialog.h"
+
+class zelServerManager;
+
+// Host dialog with a server manager and a help page.
+class ZELBASE_EXPORT ZelDialog : public QzelDialog
+{
+    Q_OBJECT
+public:
+    ZelDialog(QWidget *parent, zelServerManager *manager, bool modal = true);
+
+    void setServerManager(zelServerManager *manager) { m_manager = manager; }
+    zelServerManager *serverManager() const { return m_manager; }
+    void setHelpPage(const QString &page) { m_helpPage = page; }
+    QString helpPage() const { return m_helpPage; }
+
+private:
+    zelServerManager *m_manager = nullptr;
+    QString m_helpPage;
+};

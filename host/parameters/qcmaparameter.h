@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QBitArray>
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include "host/hostexport.h"
+
+// The value of one server parameter, named by its SID. Typed kinds derive from it.
+class ZELBASE_EXPORT QcmaParameter
+{
+public:
+    enum Type { TypeInt = 1, TypeEnum = 2, TypeUInt = 3, TypeDouble = 4, TypeByteArray = 5, TypeBitArray = 6 };
+
+    explicit QcmaParameter(int sid = 0) : m_sid(sid) {}
+    virtual ~QcmaParameter();
+
+    int getSID() const { return m_sid; }
+    void setSID(int sid) { m_sid = sid; }
+    virtual int getType() const = 0;
+
+    bool isDefined() const { return m_defined; }
+    void setDefined(bool defined) { m_defined = defined; }
+
+    // Value accessors of every kind; a kind that holds no such value answers 0 or empty.
+    int getEnum() const { return getInt(); }
+    virtual int getInt() const { return 0; }
+    virtual uint getUInt() const { return 0; }
+    virtual double getDouble() const { return 0.0; }
+    virtual QByteArray getByteArray() const { return {}; }
+    virtual QBitArray getBitArray() const { return {}; }
+
+    // Generic write: converts the variant to this kind's value. False when it cannot.
+    virtual bool setValue(const QVariant &value) = 0;
+    virtual QVariant toVariant() const = 0;
+
+    // Whether candidate is an acceptable new value for this parameter (same kind, within range).
+    virtual bool accepts(const QcmaParameter &candidate, QString *reason) const;
+
+    virtual QcmaParameter *clone() const = 0;
+    bool sameValue(const QcmaParameter &other) const;
+    QString describe() const;
+
+protected:
+    QcmaParameter(const QcmaParameter &) = default;
+    QcmaParameter &operator=(const QcmaParameter &) = default;
+
+private:
+    int m_sid = 0;
+    bool m_defined = true;
+};

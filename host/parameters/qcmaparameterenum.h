@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QVector>
+
+#include "qcmaparameterint.h"
+
+// Enumeration parameter: an integer in minimum..maximum whose enumerators can be switched active or not.
+class ZELBASE_EXPORT QcmaParameterEnum : public QcmaParameterInt
+{
+public:
+    explicit QcmaParameterEnum(int sid = 0, int value = 0, int minimum = 0, int maximum = 0);
+
+    int getType() const override { return TypeEnum; }
+
+    bool isEnumActive(int value) const;
+    void setEnumActive(int value, bool active);
+    void setAllEnumsActive(bool active);
+    QVector<int> activeEnums() const;
+
+    bool accepts(const QcmaParameter &candidate, QString *reason) const override;
+    QcmaParameter *clone() const override { return new QcmaParameterEnum(*this); }
+
+private:
+    QVector<bool> m_active;   // index = value - minimum
+};

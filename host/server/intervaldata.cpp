@@ -1,0 +1,3 @@
+#include "intervaldata.h"
+
+IntervalData::~IntervalData() = default;

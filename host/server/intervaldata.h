@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QVector>
+
+#include "host/hostexport.h"
+
+// One block of interval data (results of the current measurement interval) for one SID.
+class ZELBASE_EXPORT IntervalData
+{
+public:
+    IntervalData(int sid, quint32 selector) : m_sid(sid), m_selector(selector) {}
+    virtual ~IntervalData();
+
+    int sid() const { return m_sid; }
+    quint32 selector() const { return m_selector; }
+
+    // Raw bytes of the block; typed subclasses give structured access.
+    QByteArray bytes;
+
+private:
+    int m_sid = 0;
+    quint32 m_selector = 0;
+};
+
+// The tributary scan's result words: 0 line level, 1-80 first level, 81-82 second level.
+class ZELBASE_EXPORT IntervalDataOtnTributaryScan : public IntervalData
+{
+public:
+    static constexpr int wordCount = 83;
+    using IntervalData::IntervalData;
+    QVector<quint32> words = QVector<quint32>(wordCount, 0);
+};
+
+// Overhead capture records of levels 0-3, 1328 bytes each.
+class ZELBASE_EXPORT IntervalDataOtnCapture : public IntervalData
+{
+public:
+    static constexpr int recordSize = 1328;
+    static constexpr int levelCount = 4;
+    using IntervalData::IntervalData;
+    QByteArray records[levelCount];
+};
+
+// Interval selector of the current interval.
+constexpr quint32 currentIntervalSelector = 0xFFFFFFFDu;

@@ -1,0 +1,140 @@
+#include "parameterdefinition.h"
+
+#include <QBitArray>
+#include <QHash>
+#include <QJsonArray>
+
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterdouble.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameteruint.h"
+
+namespace {
+
+int kindFromName(const QString &name)
+{
+    static const QHash<QString, int> kinds = {
+        {QStringLiteral("int"), QcmaParameter::TypeInt},
+        {QStringLiteral("enum"), QcmaParameter::TypeEnum},
+        {QStringLiteral("uint"), QcmaParameter::TypeUInt},
+        {QStringLiteral("double"), QcmaParameter::TypeDouble},
+        {QStringLiteral("bytes"), QcmaParameter::TypeByteArray},
+        {QStringLiteral("bits"), QcmaParameter::TypeBitArray},
+    };
+    return kinds.value(name, 0);
+}
+
+int parseNumber(const QJsonValue &value)
+{
+    if (value.isString())
+        return value.toString().toInt(nullptr, 0);
+    return value.toInt();
+}
+
+} // namespace
+
+ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QString *error)
+{
+    ParameterDefinition d;
+    d.id = parseNumber(object.value(QStringLiteral("id")));
+    d.group = parseNumber(object.value(QStringLiteral("group")));
+    d.kind = kindFromName(object.value(QStringLiteral("kind")).toString());
+    d.name = object.value(QStringLiteral("name")).toString();
+    d.unit = object.value(QStringLiteral("unit")).toString();
+    d.global = object.value(QStringLiteral("global")).toBool();
+    d.definedByDefault = object.value(QStringLiteral("defined")).toBool(true);
+    d.defaultValue = object.value(QStringLiteral("default")).toVariant();
+    d.minimum = object.value(QStringLiteral("min")).toDouble();
+    d.maximum = object.value(QStringLiteral("max")).toDouble();
+    d.decimals = object.value(QStringLiteral("decimals")).toInt();
+    d.length = object.value(QStringLiteral("length")).toInt();
+    const QJsonArray values = object.value(QStringLiteral("values")).toArray();
+    for (const QJsonValue &v : values) {
+        const QJsonObject o = v.toObject();
+        Enumerator e;
+        e.value = o.value(QStringLiteral("value")).toInt();
+        e.names[0] = o.value(QStringLiteral("name")).toString();
+        e.names[1] = o.value(QStringLiteral("sdh")).toString();
+        e.names[2] = o.value(QStringLiteral("sonet")).toString();
+        e.active = o.value(QStringLiteral("active")).toBool(true);
+        d.enumerators.append(e);
+    }
+    if (d.kind == QcmaParameter::TypeEnum && !d.enumerators.isEmpty() && !object.contains(QStringLiteral("max"))) {
+        d.minimum = d.enumerators.first().value;
+        d.maximum = d.enumerators.first().value;
+        for (const Enumerator &e : qAsConst(d.enumerators)) {
+            d.minimum = qMin(d.minimum, double(e.value));
+            d.maximum = qMax(d.maximum, double(e.value));
+        }
+    }
+    if (error) {
+        if (d.kind == 0)
+            *error = QStringLiteral("parameter %1: unknown kind").arg(d.id);
+        else if (d.id <= 0 || d.id > 0xFFFF)
+            *error = QStringLiteral("parameter id %1 out of range").arg(d.id);
+    }
+    return d;
+}
+
+const ParameterDefinition::Enumerator *ParameterDefinition::enumerator(int value) const
+{
+    for (const Enumerator &e : enumerators) {
+        if (e.value == value)
+            return &e;
+    }
+    return nullptr;
+}
+
+QString ParameterDefinition::valueName(int value, int terminology) const
+{
+    const Enumerator *e = enumerator(value);
+    if (!e)
+        return QString::number(value);
+    if (terminology > 0 && terminology < 3 && !e->names[terminology].isEmpty())
+        return e->names[terminology];
+    return e->names[0];
+}
+
+QcmaParameter *ParameterDefinition::createParameter(int sid) const
+{
+    QcmaParameter *p = nullptr;
+    switch (kind) {
+    case QcmaParameter::TypeInt:
+        p = new QcmaParameterInt(sid, defaultValue.toInt(), int(minimum), int(maximum));
+        break;
+    case QcmaParameter::TypeEnum: {
+        auto *e = new QcmaParameterEnum(sid, defaultValue.toInt(), int(minimum), int(maximum));
+        e->setAllEnumsActive(false);
+        for (const Enumerator &en : enumerators)
+            e->setEnumActive(en.value, en.active);
+        p = e;
+        break;
+    }
+    case QcmaParameter::TypeUInt:
+        p = new QcmaParameterUInt(sid, defaultValue.toUInt(), uint(minimum), uint(maximum));
+        break;
+    case QcmaParameter::TypeDouble:
+        p = new QcmaParameterDouble(sid, defaultValue.toDouble(), minimum, maximum, decimals);
+        break;
+    case QcmaParameter::TypeByteArray: {
+        QByteArray bytes = QByteArray::fromHex(defaultValue.toString().toLatin1());
+        if (length > 0)
+            bytes = bytes.leftJustified(length, '\0', true);
+        p = new QcmaParameterByteArray(sid, bytes, length);
+        break;
+    }
+    case QcmaParameter::TypeBitArray: {
+        QBitArray bits(length);
+        const QString pattern = defaultValue.toString();
+        for (int i = 0; i < qMin(length, pattern.size()); ++i)
+            bits.setBit(i, pattern.at(i) == QLatin1Char('1'));
+        p = new QcmaParameterBitArray(sid, bits);
+        break;
+    }
+    default:
+        return nullptr;
+    }
+    p->setDefined(definedByDefault);
+    return p;
+}

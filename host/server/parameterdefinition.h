@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include "host/hostexport.h"
+
+class QcmaParameter;
+
+// How the server describes one parameter: kind, range, enumerators with their names, default.
+class ZELBASE_EXPORT ParameterDefinition
+{
+public:
+    struct Enumerator {
+        int value = 0;
+        QString names[3];   // by terminology 0 (neutral), 1 (SDH), 2 (SONET); empty = use names[0]
+        bool active = true;
+    };
+
+    int id = 0;
+    int group = 0;
+    int kind = 0;           // QcmaParameter::Type
+    QString name;
+    QString unit;
+    bool global = false;    // true: no port (port 127)
+    bool definedByDefault = true;
+    QVariant defaultValue;
+    double minimum = 0;
+    double maximum = 0;
+    int decimals = 0;
+    int length = 0;         // byte arrays: fixed length (0 = free); bit arrays: bit count
+    QVector<Enumerator> enumerators;
+
+    static ParameterDefinition fromJson(const QJsonObject &object, QString *error);
+
+    // A new parameter of this definition holding its default value; the caller owns it.
+    QcmaParameter *createParameter(int sid) const;
+    QString valueName(int value, int terminology) const;
+    const Enumerator *enumerator(int value) const;
+};

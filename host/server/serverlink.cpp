@@ -1,0 +1,3 @@
+#include "serverlink.h"
+
+ServerLink::~ServerLink() = default;

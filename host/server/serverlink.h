@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QSharedPointer>
+
+#include "host/hostexport.h"
+#include "intervaldata.h"
+#include "parametercatalogue.h"
+
+class QcmaParameter;
+
+// The connection to the test hardware's server. Confirmations and interval data arrive queued.
+class ZELBASE_EXPORT ServerLink : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ServerLink(QObject *parent = nullptr) : QObject(parent) {}
+    ~ServerLink() override;
+
+    virtual const ParameterCatalogue &catalogue() const = 0;
+    // Copies of every current parameter value; the caller owns them.
+    virtual QList<QcmaParameter *> snapshot() const = 0;
+    // Sends the values as one request; the link copies them. Each accepted (or refused) value is
+    // answered later through parameterChanged with the value the server then holds.
+    virtual void write(const QList<const QcmaParameter *> &parameters) = 0;
+    virtual void requestIntervalData(int port, int group, quint32 selector) = 0;
+
+    virtual int portCount() const = 0;
+    virtual int portModuleType(int port) const = 0;
+    virtual int applicationType() const = 0;
+
+signals:
+    void parameterChanged(QSharedPointer<QcmaParameter> parameter);
+    void intervalDataArrived(QSharedPointer<IntervalData> data);
+};

@@ -1,0 +1,157 @@
+#include "zelservermanager.h"
+
+#include "apps/shared/sid.h"
+#include "dialogrunner.h"
+#include "host/parameters/qcmaparameter.h"
+#include "parameterobserver.h"
+#include "serverlink.h"
+#include "host/texts/widgettext.h"
+
+ParameterObserver::~ParameterObserver() = default;
+
+zelServerManager::zelServerManager(ServerLink *link, QObject *parent) : QObject(parent), m_link(link)
+{
+    Q_ASSERT(link);
+    // The server describes its parameters; their names are the catalogue's value names.
+    WidgetText::instance()->setParameterCatalogue(&link->catalogue());
+    for (QcmaParameter *p : link->snapshot())
+        m_cache.insert(p->getSID(), p);
+    connect(link, &ServerLink::parameterChanged, this, &zelServerManager::onParameterChanged);
+    connect(link, &ServerLink::intervalDataArrived, this, &zelServerManager::onIntervalData);
+}
+
+zelServerManager::~zelServerManager()
+{
+    qDeleteAll(m_cache);
+}
+
+QcmaParameter *zelServerManager::GetQcmaParameter(int sid) const
+{
+    const QcmaParameter *p = m_cache.value(sid, nullptr);
+    return p ? p->clone() : nullptr;
+}
+
+const QcmaParameter *zelServerManager::cachedParameter(int sid) const
+{
+    return m_cache.value(sid, nullptr);
+}
+
+int zelServerManager::GetTerminology(int port) const
+{
+    const QcmaParameter *p = m_cache.value(nsSID::build(port, terminologyGroup, terminologyId), nullptr);
+    return (p && p->getInt() != 0) ? 1 : 2;
+}
+
+void zelServerManager::SetQcmaParameter(const QcmaParameter *parameter)
+{
+    if (parameter)
+        m_link->write({parameter});
+}
+
+void zelServerManager::SetQcmaParameterList(const QList<QcmaParameter *> &parameters)
+{
+    QList<const QcmaParameter *> list;
+    for (const QcmaParameter *p : parameters) {
+        if (p)
+            list.append(p);
+    }
+    if (!list.isEmpty())
+        m_link->write(list);
+}
+
+int zelServerManager::executeQzelDialog(QDialog *dialog)
+{
+    return DialogRunner::run(dialog);
+}
+
+void zelServerManager::setGUIAccessState(int state)
+{
+    if (state == m_guiAccessState)
+        return;
+    m_guiAccessState = state;
+    emit guiAccessStateChanged(state);
+}
+
+int zelServerManager::GetPortModuleType(int port) const
+{
+    return m_link->portModuleType(port);
+}
+
+int zelServerManager::GetApplicationType() const
+{
+    return m_link->applicationType();
+}
+
+int zelServerManager::PortCount() const
+{
+    return m_link->portCount();
+}
+
+const ParameterCatalogue &zelServerManager::catalogue() const
+{
+    return m_link->catalogue();
+}
+
+void zelServerManager::Interval_GetAndPost_Ex(int port, int group, quint32 selector)
+{
+    m_link->requestIntervalData(port, group, selector);
+}
+
+void zelServerManager::addObserver(int sid, ParameterObserver *observer)
+{
+    QList<ParameterObserver *> &list = m_observers[sid];
+    if (!list.contains(observer))
+        list.append(observer);
+}
+
+void zelServerManager::removeObserver(int sid, ParameterObserver *observer)
+{
+    auto it = m_observers.find(sid);
+    if (it == m_observers.end())
+        return;
+    it->removeAll(observer);
+    if (it->isEmpty())
+        m_observers.erase(it);
+}
+
+bool zelServerManager::hasObserver(int sid, ParameterObserver *observer) const
+{
+    return m_observers.value(sid).contains(observer);
+}
+
+QList<ParameterObserver *> zelServerManager::observersOf(int sid) const
+{
+    return m_observers.value(sid);
+}
+
+void zelServerManager::onParameterChanged(QSharedPointer<QcmaParameter> parameter)
+{
+    if (!parameter)
+        return;
+    const int sid = parameter->getSID();
+    QcmaParameter *&slot = m_cache[sid];
+    delete slot;
+    slot = parameter->clone();
+    const QcmaParameter &current = *slot;
+    // An observer may disconnect others while being told; only those still registered hear it.
+    const QList<ParameterObserver *> observers = observersOf(sid);
+    for (ParameterObserver *o : observers) {
+        if (hasObserver(sid, o))
+            o->parameterUpdated(current);
+    }
+    emit parameterChanged(current);
+    if (nsSID::idOf(sid) == terminologyId && nsSID::groupOf(sid) == terminologyGroup)
+        emit terminologyChanged(nsSID::portOf(sid), GetTerminology(nsSID::portOf(sid)));
+}
+
+void zelServerManager::onIntervalData(QSharedPointer<IntervalData> data)
+{
+    if (!data)
+        return;
+    const QList<ParameterObserver *> observers = observersOf(data->sid());
+    for (ParameterObserver *o : observers) {
+        if (hasObserver(data->sid(), o))
+            o->intervalDataUpdated(*data);
+    }
+    emit intervalDataChanged(*data);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSharedPointer>
+
+#include "host/hostexport.h"
+#include "intervaldata.h"
+
+class QDialog;
+class QcmaParameter;
+class ParameterCatalogue;
+class ParameterObserver;
+class ServerLink;
+
+// The client's side of the server connection: parameter cache, writes, interval data, modal runs.
+class ZELBASE_EXPORT zelServerManager : public QObject
+{
+    Q_OBJECT
+public:
+    // Terminology parameter of the general settings group; its value picks the value names.
+    static constexpr int terminologyGroup = 0x060000;
+    static constexpr int terminologyId = 30001;
+
+    explicit zelServerManager(ServerLink *link, QObject *parent = nullptr);
+    ~zelServerManager() override;
+
+    // A copy of the cached parameter (the caller deletes it), or null when the server has none.
+    virtual QcmaParameter *GetQcmaParameter(int sid) const;
+    // The cached parameter itself, or null. Valid until the next change of that SID.
+    const QcmaParameter *cachedParameter(int sid) const;
+    // 1 (SDH names) when the port's terminology setting is non-zero, 2 (SONET names) otherwise.
+    virtual int GetTerminology(int port) const;
+
+    // Sends one value, or a list as one request. The cache changes only on the server's confirmation.
+    void SetQcmaParameter(const QcmaParameter *parameter);
+    void SetQcmaParameterList(const QList<QcmaParameter *> &parameters);
+
+    // Runs a dialog modally through the dialog runner; 1 means accepted.
+    int executeQzelDialog(QDialog *dialog);
+
+    int getGUIAccessState() const { return m_guiAccessState; }
+    void setGUIAccessState(int state);
+
+    int GetPortModuleType(int port) const;
+    int GetApplicationType() const;
+    int PortCount() const;
+    const ParameterCatalogue &catalogue() const;
+
+    // Asks the server for interval data; it reaches the observers of the SIDs it carries.
+    void Interval_GetAndPost_Ex(int port, int group, quint32 selector);
+
+    void addObserver(int sid, ParameterObserver *observer);
+    void removeObserver(int sid, ParameterObserver *observer);
+    bool hasObserver(int sid, ParameterObserver *observer) const;
+
+signals:
+    void parameterChanged(const QcmaParameter &parameter);
+    void intervalDataChanged(const IntervalData &data);
+    void guiAccessStateChanged(int state);
+    void terminologyChanged(int port, int terminology);
+
+private:
+    void onParameterChanged(QSharedPointer<QcmaParameter> parameter);
+    void onIntervalData(QSharedPointer<IntervalData> data);
+    QList<ParameterObserver *> observersOf(int sid) const;
+
+    ServerLink *m_link = nullptr;
+    QHash<int, QcmaParameter *> m_cache;
+    QHash<int, QList<ParameterObserver *>> m_observers;
+    int m_guiAccessState = 0;
+};

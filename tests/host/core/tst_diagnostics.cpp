@@ -1,0 +1,68 @@
+#include <QtTest>
+
+#include "host/diagnostics/zeldiagnostics.h"
+#include "tests/support/diagnosticsrecorder.h"
+
+class tst_Diagnostics : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sourcePath_data();
+    void sourcePath();
+    void assertLine();
+    void fatalLine();
+    void executionGoesOn();
+};
+
+void tst_Diagnostics::sourcePath_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("expected");
+    const QString root = QStringLiteral(ZEL_SOURCE_ROOT);
+    QTest::newRow("plug-in source") << root + "client/otn/customizedscreen/uihelperwrapperotn.cpp"
+                                    << "..\\..\\client\\otn\\customizedscreen\\uihelperwrapperotn";
+    QTest::newRow("shared header") << root + "apps/shared/sid.h" << "..\\..\\apps\\shared\\sid";
+}
+
+void tst_Diagnostics::sourcePath()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, expected);
+    QCOMPARE(zelSourcePath(file.toUtf8().constData()), expected);
+}
+
+void tst_Diagnostics::assertLine()
+{
+    DiagnosticsRecorder recorder;
+    const QByteArray file = QByteArray(ZEL_SOURCE_ROOT) + "client/otn/interface_setup_status/otnsetuppagemanager.cpp";
+    fZEL_ASSERT(file.constData(), 42, QStringLiteral("( (void*)&type != 0 )"), QStringLiteral("type is 0"));
+    QCOMPARE(recorder.lines(),
+             QStringList{"ZEL_ASSERT_MSG: ..\\..\\client\\otn\\interface_setup_status\\otnsetuppagemanager: line 42 - "
+                         "( (void*)&type != 0 ): type is 0"});
+}
+
+void tst_Diagnostics::fatalLine()
+{
+    DiagnosticsRecorder recorder;
+    const QByteArray file = QByteArray(ZEL_SOURCE_ROOT) + "client/otn/stimuli/otnstimuliwidgeterror.cpp";
+    fZEL_FATAL(file.constData(), 7, QStringLiteral("bad type. type = %1").arg(3));
+    QCOMPARE(recorder.lines(),
+             QStringList{"ZEL_FATAL: ..\\..\\client\\otn\\stimuli\\otnstimuliwidgeterror: line 7: bad type. type = 3"});
+}
+
+void tst_Diagnostics::executionGoesOn()
+{
+    DiagnosticsRecorder recorder;
+    int reached = 0;
+    ZEL_ASSERT(reached == 1, QStringLiteral("first"));
+    ++reached;
+    ZEL_FATAL(QStringLiteral("second"));
+    ++reached;
+    QCOMPARE(reached, 2);
+    QCOMPARE(recorder.lines().size(), 2);
+    QVERIFY(recorder.withLineNumbersMasked().at(0).endsWith(
+        QStringLiteral("tests\\host\\core\\tst_diagnostics: line %d - reached == 1: first")));
+}
+
+QTEST_GUILESS_MAIN(tst_Diagnostics)
+#include "tst_diagnostics.moc"

@@ -1,0 +1,137 @@
+#include <QtTest>
+
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterdouble.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameterfactory.h"
+#include "host/parameters/qcmaparametermap.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/parametercatalogue.h"
+
+using ParameterPtr = QSharedPointer<QcmaParameter>;
+Q_DECLARE_METATYPE(ParameterPtr)
+
+class tst_Parameters : public QObject
+{
+    Q_OBJECT
+private slots:
+    void typeCodes();
+    void accepts_data();
+    void accepts();
+    void copyIsIndependent();
+    void enumActiveEnumerators();
+    void mapKeepsNewestPerSid();
+    void definitionFromJson();
+};
+
+void tst_Parameters::typeCodes()
+{
+    QCOMPARE(QcmaParameterInt().getType(), 1);
+    QCOMPARE(QcmaParameterEnum().getType(), 2);
+    QCOMPARE(QcmaParameterUInt().getType(), 3);
+    QCOMPARE(QcmaParameterDouble().getType(), 4);
+    QCOMPARE(QcmaParameterEnum(1, 7, 0, 9).getEnum(), 7);
+    QVERIFY(dynamic_cast<QcmaParameterInt *>(static_cast<QcmaParameter *>(new QcmaParameterEnum)) != nullptr);
+}
+
+void tst_Parameters::accepts_data()
+{
+    QTest::addColumn<ParameterPtr>("current");
+    QTest::addColumn<ParameterPtr>("candidate");
+    QTest::addColumn<bool>("accepted");
+    auto enumWithHole = [] {
+        auto *e = new QcmaParameterEnum(1, 0, 0, 5);
+        e->setEnumActive(2, false);
+        return ParameterPtr(e);
+    };
+    QTest::newRow("int in range") << ParameterPtr(new QcmaParameterInt(1, 0, 2, 4))
+                                  << ParameterPtr(new QcmaParameterInt(1, 4)) << true;
+    QTest::newRow("int above range") << ParameterPtr(new QcmaParameterInt(1, 0, 2, 4))
+                                     << ParameterPtr(new QcmaParameterInt(1, 5)) << false;
+    QTest::newRow("wrong kind") << ParameterPtr(new QcmaParameterInt(1, 0, 0, 9))
+                                << ParameterPtr(new QcmaParameterUInt(1, 3)) << false;
+    QTest::newRow("active enumerator") << enumWithHole() << ParameterPtr(new QcmaParameterEnum(1, 3, 0, 5)) << true;
+    QTest::newRow("inactive enumerator") << enumWithHole() << ParameterPtr(new QcmaParameterEnum(1, 2, 0, 5)) << false;
+    QTest::newRow("uint range") << ParameterPtr(new QcmaParameterUInt(1, 0, 0, 255))
+                                << ParameterPtr(new QcmaParameterUInt(1, 256)) << false;
+    QTest::newRow("byte length") << ParameterPtr(new QcmaParameterByteArray(1, QByteArray(16, 0), 16))
+                                 << ParameterPtr(new QcmaParameterByteArray(1, QByteArray(15, 0))) << false;
+    QTest::newRow("free byte length") << ParameterPtr(new QcmaParameterByteArray(1, QByteArray(2, 0)))
+                                      << ParameterPtr(new QcmaParameterByteArray(1, QByteArray(5, 0))) << true;
+    QTest::newRow("bit count") << ParameterPtr(new QcmaParameterBitArray(1, QBitArray(8)))
+                               << ParameterPtr(new QcmaParameterBitArray(1, QBitArray(32))) << false;
+}
+
+void tst_Parameters::accepts()
+{
+    QFETCH(ParameterPtr, current);
+    QFETCH(ParameterPtr, candidate);
+    QFETCH(bool, accepted);
+    QString reason;
+    QCOMPARE(current->accepts(*candidate, &reason), accepted);
+    QCOMPARE(reason.isEmpty(), accepted);
+}
+
+void tst_Parameters::copyIsIndependent()
+{
+    QcmaParameterBitArray original(5, QBitArray(8, false));
+    QScopedPointer<QcmaParameter> copy(QcmaParameterFactory::createCopy(&original));
+    QVERIFY(copy);
+    QCOMPARE(copy->getSID(), 5);
+    static_cast<QcmaParameterBitArray *>(copy.data())->setValue(QBitArray(8, true));
+    QCOMPARE(original.getBitArray().count(true), 0);
+    QCOMPARE(copy->getBitArray().count(true), 8);
+    QVERIFY(!QcmaParameterFactory::createCopy(nullptr));
+}
+
+void tst_Parameters::enumActiveEnumerators()
+{
+    QcmaParameterEnum e(1, 0, 3, 6);
+    e.setEnumActive(4, false);
+    QCOMPARE(e.activeEnums(), (QVector<int>{3, 5, 6}));
+    QVERIFY(!e.isEnumActive(2));
+    QVERIFY(!e.isEnumActive(7));
+}
+
+void tst_Parameters::mapKeepsNewestPerSid()
+{
+    QcmaParameterMap map;
+    QcmaParameterUInt a(10, 1), b(11, 2), c(10, 3);
+    map.AddParameter(&a);
+    map.AddParameter(&b);
+    map.AddParameter(&c);
+    QList<QcmaParameter *> list;
+    map.AddToParameterList(list);
+    QCOMPARE(list.size(), 2);
+    QCOMPARE(list.at(0)->getUInt(), 3u);
+    QCOMPARE(list.at(1)->getUInt(), 2u);
+    qDeleteAll(list);
+}
+
+void tst_Parameters::definitionFromJson()
+{
+    ParameterCatalogue catalogue;
+    QStringList errors;
+    QVERIFY(catalogue.loadJson(R"({"parameters": [
+        {"id": 11009, "group": "0x0D0000", "kind": "enum", "name": "Client Signal", "default": 1,
+         "values": [{"value": 0, "name": "Bulk"}, {"value": 1, "name": "STM-16", "sonet": "OC-48"},
+                    {"value": 2, "name": "Reserved", "active": false}]},
+        {"id": 11129, "group": "0x0D0000", "kind": "bytes", "length": 4, "default": "01020304"}]})", &errors));
+    QCOMPARE(errors.size(), 0);
+    QVERIFY(!catalogue.loadJson(R"({"parameters": [{"id": 11129, "group": "0x0D0000", "kind": "uint"}]})", &errors));
+    QCOMPARE(errors.size(), 1);   // defined twice
+    const ParameterDefinition *client = catalogue.find(0x0D0000, 11009);
+    QVERIFY(client);
+    QCOMPARE(client->valueName(1, 0), QStringLiteral("STM-16"));
+    QCOMPARE(client->valueName(1, 2), QStringLiteral("OC-48"));
+    QCOMPARE(client->valueName(1, 1), QStringLiteral("STM-16"));
+    QScopedPointer<QcmaParameter> p(client->createParameter(0x010D2B01));
+    QCOMPARE(p->getEnum(), 1);
+    QVERIFY(!static_cast<QcmaParameterEnum *>(p.data())->isEnumActive(2));
+    QScopedPointer<QcmaParameter> bytes(catalogue.find(0x0D0000, 11129)->createParameter(1));
+    QCOMPARE(bytes->getByteArray(), QByteArray::fromHex("01020304"));
+}
+
+QTEST_GUILESS_MAIN(tst_Parameters)
+#include "tst_parameters.moc"

@@ -1,0 +1,182 @@
+#include <QDialog>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "host/bindings/notifyinterface.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/bindings/uihelper_setter.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/dialogrunner.h"
+#include "host/server/zelservermanager.h"
+#include "tests/support/testserverlink.h"
+
+namespace {
+const int sidA = nsSID::build(1, nsSID::otn, 11008);
+const int sidB = nsSID::build(1, nsSID::otn, 11128);
+
+struct Recorder : NotifyInterface {
+    QList<int> values;
+    QList<quint32> intervals;
+    void qcmaParameterChanged(const QcmaParameter &p) override { values.append(p.getInt()); }
+    void intervalDataChanged(const IntervalData &d) override { intervals.append(d.selector()); }
+};
+} // namespace
+
+class tst_ServerManager : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void lookupReturnsOwnedCopy();
+    void writeShowsOnlyAfterConfirmation();
+    void refusedWriteReannouncesOldValue();
+    void strategiesConnect_data();
+    void strategiesConnect();
+    void portChangeRebinds();
+    void pendingValuesWaitForSend();
+    void intervalDataReachesBoundNotification();
+    void dialogRunnerDrivesModalRun();
+
+private:
+    TestServerLink *m_link = nullptr;
+    zelServerManager *m_manager = nullptr;
+};
+
+void tst_ServerManager::init()
+{
+    m_link = new TestServerLink;
+    m_link->addParameter(new QcmaParameterEnum(sidA, 1, 0, 5));
+    m_link->addParameter(new QcmaParameterUInt(sidB, 1, 1, 8));
+    m_link->addParameter(new QcmaParameterUInt(nsSID::setPort(sidB, 2), 7, 1, 8));
+    m_manager = new zelServerManager(m_link);
+}
+
+void tst_ServerManager::cleanup()
+{
+    delete m_manager;
+    delete m_link;
+}
+
+void tst_ServerManager::lookupReturnsOwnedCopy()
+{
+    QScopedPointer<QcmaParameter> copy(m_manager->GetQcmaParameter(sidA));
+    QVERIFY(copy);
+    QVERIFY(copy.data() != m_manager->cachedParameter(sidA));
+    QCOMPARE(copy->getEnum(), 1);
+    QVERIFY(!m_manager->GetQcmaParameter(nsSID::build(3, nsSID::otn, 11008)));
+}
+
+void tst_ServerManager::writeShowsOnlyAfterConfirmation()
+{
+    Recorder recorder;
+    UiHelper_Notification notification(m_manager, &recorder, sidA, UiHelper::ConnectImmediately);
+    QCOMPARE(recorder.values, QList<int>{1});
+    QcmaParameterEnum value(sidA, 4, 0, 5);
+    m_manager->SetQcmaParameter(&value);
+    QCOMPARE(m_manager->cachedParameter(sidA)->getEnum(), 1);
+    QTRY_COMPARE(recorder.values, (QList<int>{1, 4}));
+    QCOMPARE(m_manager->cachedParameter(sidA)->getEnum(), 4);
+}
+
+void tst_ServerManager::refusedWriteReannouncesOldValue()
+{
+    Recorder recorder;
+    UiHelper_Notification notification(m_manager, &recorder, sidB, UiHelper::ConnectImmediately);
+    QcmaParameterUInt outOfRange(sidB, 9);
+    m_manager->SetQcmaParameter(&outOfRange);
+    QTRY_COMPARE(recorder.values, (QList<int>{1, 1}));
+}
+
+void tst_ServerManager::strategiesConnect_data()
+{
+    QTest::addColumn<int>("strategy");
+    QTest::addColumn<bool>("connectedAtOnce");
+    QTest::addColumn<bool>("connectedAfterManual");
+    QTest::addColumn<bool>("connectedAfterDisconnect");
+    QTest::newRow("manual") << int(UiHelper::ConnectManually) << false << true << false;
+    QTest::newRow("immediate") << int(UiHelper::ConnectImmediately) << true << true << true;
+}
+
+void tst_ServerManager::strategiesConnect()
+{
+    QFETCH(int, strategy);
+    QFETCH(bool, connectedAtOnce);
+    QFETCH(bool, connectedAfterManual);
+    QFETCH(bool, connectedAfterDisconnect);
+    Recorder recorder;
+    UiHelperList list;
+    auto *setter = new UiHelper_Setter(m_manager, &recorder, sidA, strategy);
+    list.AddUiHelper(setter);
+    QCOMPARE(setter->isConnected(), connectedAtOnce);
+    list.ConnectManual();
+    QCOMPARE(setter->isConnected(), connectedAfterManual);
+    list.DisconnectManual();
+    QCOMPARE(setter->isConnected(), connectedAfterDisconnect);
+    const int heard = recorder.values.size();
+    m_link->serverChange(new QcmaParameterEnum(sidA, 3, 0, 5));
+    QTRY_COMPARE(m_manager->cachedParameter(sidA)->getEnum(), 3);
+    QCOMPARE(recorder.values.size(), heard + (connectedAfterDisconnect ? 1 : 0));
+}
+
+void tst_ServerManager::portChangeRebinds()
+{
+    Recorder recorder;
+    UiHelperList list;
+    list.AddUiHelper(new UiHelper_Notification(m_manager, &recorder, sidB, UiHelper::ConnectManually));
+    list.ConnectManual();
+    list.ChangePort(2);
+    QCOMPARE(list.helpers().first()->getSID(), nsSID::setPort(sidB, 2));
+    QCOMPARE(recorder.values, (QList<int>{1, 7}));
+}
+
+void tst_ServerManager::pendingValuesWaitForSend()
+{
+    Recorder recorder;
+    UiHelperList list;
+    list.enableParameterMap();
+    auto *setter = new UiHelper_Setter(m_manager, &recorder, sidB, UiHelper::ConnectImmediately);
+    list.AddUiHelper(setter);
+    QcmaParameterUInt pending(sidB, 5, 1, 8);
+    setter->setParameter(&pending);
+    QCOMPARE(recorder.values, (QList<int>{1, 5}));   // shown at once, not yet sent
+    QCOMPARE(m_link->writeRequests(), 0);
+    list.dropPendingValues();
+    QCOMPARE(recorder.values.last(), 1);
+    setter->setParameter(&pending);
+    QList<QcmaParameter *> values = list.takePendingValues();
+    m_manager->SetQcmaParameterList(values);
+    qDeleteAll(values);
+    QCOMPARE(m_link->writeRequests(), 1);
+    QTRY_COMPARE(m_manager->cachedParameter(sidB)->getUInt(), 5u);
+}
+
+void tst_ServerManager::intervalDataReachesBoundNotification()
+{
+    Recorder recorder;
+    const int scanSid = nsSID::build(1, nsSID::otn, 7101);
+    UiHelper_Notification notification(m_manager, &recorder, scanSid, currentIntervalSelector,
+                                       UiHelper::ConnectImmediately);
+    m_link->setIntervalReply(QSharedPointer<IntervalData>(new IntervalDataOtnTributaryScan(scanSid, currentIntervalSelector)));
+    m_manager->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
+    QCOMPARE(m_link->intervalRequests(), (QList<int>{1, nsSID::otn, int(currentIntervalSelector)}));
+    QTRY_COMPARE(recorder.intervals, QList<quint32>{currentIntervalSelector});
+}
+
+void tst_ServerManager::dialogRunnerDrivesModalRun()
+{
+    QDialog dialog;
+    QString seen;
+    ScopedDialogHandler handler([&seen](QDialog *d) {
+        seen = d->windowTitle();
+        return 1;
+    });
+    dialog.setWindowTitle(QStringLiteral("TS Select"));
+    QCOMPARE(m_manager->executeQzelDialog(&dialog), 1);
+    QCOMPARE(seen, QStringLiteral("TS Select"));
+}
+
+QTEST_MAIN(tst_ServerManager)
+#include "tst_servermanager.moc"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+
+#include "host/server/serverlink.h"
+
+// A minimal in-memory server for host tests: validates writes and confirms them queued.
+class TestServerLink : public ServerLink
+{
+    Q_OBJECT
+public:
+    explicit TestServerLink(const QByteArray &catalogueJson = {}, QObject *parent = nullptr);
+    ~TestServerLink() override;
+
+    const ParameterCatalogue &catalogue() const override { return m_catalogue; }
+    QList<QcmaParameter *> snapshot() const override;
+    void write(const QList<const QcmaParameter *> &parameters) override;
+    void requestIntervalData(int port, int group, quint32 selector) override;
+    int portCount() const override { return 4; }
+    int portModuleType(int port) const override { return m_moduleTypes.value(port, 0); }
+    int applicationType() const override { return 0; }
+
+    // Takes ownership; the value the server holds for its SID.
+    void addParameter(QcmaParameter *parameter);
+    const QcmaParameter *value(int sid) const { return m_values.value(sid, nullptr); }
+    // The server changes a value by itself (announced queued).
+    void serverChange(QcmaParameter *parameter);
+    void setModuleType(int port, int type) { m_moduleTypes.insert(port, type); }
+    void setIntervalReply(QSharedPointer<IntervalData> data) { m_intervalReply = data; }
+
+    int writeRequests() const { return m_writeRequests; }
+    QList<int> intervalRequests() const { return m_intervalRequests; }
+
+private:
+    void announce(const QcmaParameter &parameter);
+
+    ParameterCatalogue m_catalogue;
+    QHash<int, QcmaParameter *> m_values;
+    QHash<int, int> m_moduleTypes;
+    QSharedPointer<IntervalData> m_intervalReply;
+    int m_writeRequests = 0;
+    QList<int> m_intervalRequests;
+};
