@@ -1,0 +1,31 @@
+#pragma once
+
+#include "zeldialog.h"
+
+class QDialogButtonBox;
+class UiHelperList;
+
+// A dialog whose bindings write into pending values: OK and Apply send them in one request,
+// Cancel (and closing) drops them.
+class ZELBASE_EXPORT UiHelperDialog : public ZelDialog
+{
+    Q_OBJECT
+public:
+    UiHelperDialog(zelServerManager *manager, QWidget *parent, int terminology = 0);
+    ~UiHelperDialog() override;
+
+    // Wires the box: OK = send and accept, Apply = send, Cancel = drop and reject.
+    void SetButtons(QDialogButtonBox *buttons);
+    UiHelperList *uiHelperList() const { return m_helpers; }
+    int terminology() const { return m_terminology; }
+
+    void sendPendingValues();
+    void dropPendingValues();
+
+protected:
+    void reject() override;
+
+private:
+    UiHelperList *m_helpers = nullptr;
+    int m_terminology = 0;
+};
