@@ -1,0 +1,82 @@
+#include "otnotlcsetupdialog.h"
+#include "ui_otnotlcsetupdialog.h"
+
+#include <QPushButton>
+
+#include "apps/shared/sid.h"
+#include "client/otn/components/uihelpers/installcombodelegates.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_enum_radiobutton.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+
+namespace {
+constexpr int idSliceNumber = 11204;
+constexpr int idPatternTypeBulkTx = 11206;
+constexpr int idPolarityBulkTx = 11207;
+constexpr int idPatternTypeBulkRx = 12029;
+constexpr int idPolarityBulkRx = 12030;
+} // namespace
+
+OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWidget *parent)
+    : ZelDialog(parent, manager, true), ui(new Ui::OtnOtlcSetupDialog), m_port(port)
+{
+    ui->setupUi(this);
+    setWindowTitle(tr("OTLC Slice"));
+    removeContextHelpButton();
+    installComboDelegates(this);
+    ui->bbOtlcSetup->button(QDialogButtonBox::Close)->setText(WidgetText::instance()->getCommonText(2004));
+    connect(ui->bbOtlcSetup, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
+    connect(ui->bbOtlcSetup, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
+    setHelpPage(QStringLiteral("otn_otlc_dialog.html"));
+
+    // The bindings start in the port's terminology; the notification below reports it again.
+    m_terminology = manager ? manager->GetTerminology(m_port) : 0;
+    const int strategy = UiHelper::ConnectImmediately;
+    m_helpers.AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbSliceNumber, ui->lblSliceNumber, nullptr,
+                                                     nullptr, sidOf(idSliceNumber), strategy));
+    m_helpers.AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPatternTypeBulkTx, nullptr, nullptr, nullptr,
+                                                     sidOf(idPatternTypeBulkTx), strategy));
+    m_helpers.AddUiHelper(new UiHelper_Enum_RadioButton(manager, ui->gbPatternTypeBulkTx, false,
+                                                        {ui->rbNormalBulkTx, ui->rbInvertedBulkTx},
+                                                        sidOf(idPolarityBulkTx), strategy));
+    m_helpers.AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPatternTypeBulkRx, nullptr, nullptr, nullptr,
+                                                     sidOf(idPatternTypeBulkRx), strategy));
+    m_helpers.AddUiHelper(new UiHelper_Enum_RadioButton(manager, ui->gbPatternTypeBulkRx, false,
+                                                        {ui->rbNormalBulkRx, ui->rbInvertedBulkRx},
+                                                        sidOf(idPolarityBulkRx), strategy));
+    m_helpers.AddUiHelper(new UiHelper_Notification(
+        manager, this, nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId),
+        strategy));
+}
+
+OtnOtlcSetupDialog::~OtnOtlcSetupDialog()
+{
+    m_helpers.Clear(true);
+    delete ui;
+}
+
+int OtnOtlcSetupDialog::sidOf(int id) const
+{
+    return nsSID::build(m_port, nsSID::otn, id);
+}
+
+void OtnOtlcSetupDialog::ChangeTerminology(int terminology)
+{
+    // The terminology notification is itself in the list: an unchanged value must end the round.
+    if (terminology == m_terminology)
+        return;
+    m_terminology = terminology;
+    m_helpers.ChangeTerminology(terminology);
+}
+
+void OtnOtlcSetupDialog::qcmaParameterChanged(const QcmaParameter &parameter)
+{
+    const int terminologySid =
+        nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    if (parameter.getSID() != terminologySid)
+        return;
+    ChangeTerminology(parameter.getInt() != 0 ? BaseText::TerminologySdh : BaseText::TerminologySonet);
+}

@@ -1,0 +1,67 @@
+#include "otnttidetectiondialog.h"
+#include "ui_otnttidetectiondialog.h"
+
+#include <QPushButton>
+
+#include "apps/shared/sid.h"
+#include "client/otn/components/uihelpers/installcombodelegates.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+
+OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port, QWidget *parent)
+    : UiHelperDialog(manager, parent, 0), ui(new Ui::OtnTtiDetectionDialog), m_port(port)
+{
+    ui->setupUi(this);
+    removeContextHelpButton();
+    installComboDelegates(this);
+
+    WidgetText *texts = WidgetText::instance();
+    setWindowTitle(texts->getUiText(4206));
+    ui->gbTti->setTitle(texts->getUiText(4207));
+    ui->gbPlm->setTitle(texts->getUiText(4208));
+    ui->bbTtiDetection->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(2006));
+    ui->bbTtiDetection->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(2005));
+    SetButtons(ui->bbTtiDetection);
+    setHelpPage(QStringLiteral("otn_tti_detection_dialog.html"));
+
+    const struct {
+        QComboBox *combo;
+        int id;
+    } bindings[] = {
+        {ui->cmbSm, 13003},   {ui->cmbPm, 13007},   {ui->cmbTcm1, 13011},
+        {ui->cmbTcm2, 13015}, {ui->cmbTcm3, 13019}, {ui->cmbTcm4, 13023},
+        {ui->cmbTcm5, 13027}, {ui->cmbTcm6, 13031}, {ui->cmbPlm, 12501},
+    };
+    for (const auto &b : bindings) {
+        uiHelperList()->AddUiHelper(new UiHelper_Enum_ComboBox(manager, b.combo, nullptr, nullptr, nullptr,
+                                                               nsSID::build(m_port, nsSID::otn, b.id),
+                                                               UiHelper::ConnectManually));
+    }
+    setAccessState(manager ? manager->getGUIAccessState() : 0);
+}
+
+OtnTtiDetectionDialog::~OtnTtiDetectionDialog()
+{
+    uiHelperList()->Clear(true);
+    delete ui;
+}
+
+void OtnTtiDetectionDialog::setAccessState(int state)
+{
+    uiHelperList()->SetGUIAccessState(state);
+    ui->bbTtiDetection->button(QDialogButtonBox::Ok)->setEnabled(state == 0);
+}
+
+void OtnTtiDetectionDialog::showEvent(QShowEvent *event)
+{
+    UiHelperDialog::showEvent(event);
+    uiHelperList()->ConnectManual();
+}
+
+void OtnTtiDetectionDialog::hideEvent(QHideEvent *event)
+{
+    uiHelperList()->DisconnectManual();
+    UiHelperDialog::hideEvent(event);
+}

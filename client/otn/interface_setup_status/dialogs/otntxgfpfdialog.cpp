@@ -1,0 +1,161 @@
+#include "otntxgfpfdialog.h"
+#include "ui_otntxgfpfdialog.h"
+
+#include <QLoggingCategory>
+#include <QPushButton>
+
+#include "apps/shared/sid.h"
+#include "client/otn/components/otngfpupi.h"
+#include "client/otn/components/uihelpers/installcombodelegates.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/bindings/uihelper_number.h"
+#include "host/bindings/uihelper_setter.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+
+Q_LOGGING_CATEGORY(lcOtnGfpF, "otn.dialogs.gfpf")
+
+namespace {
+constexpr int idPti = 11134;
+constexpr int idPfi = 11135;
+constexpr int idExi = 11136;
+constexpr int idUpi = 11137;
+constexpr int idCid = 11138;
+constexpr int idSpare = 11139;
+constexpr int idChecPresync = 11140;
+constexpr int exiLinearValue = 1;
+constexpr uint upiMaximum = 255;
+} // namespace
+
+OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *parent)
+    : UiHelperDialog(manager, parent, 0), ui(new Ui::OtnTxGfpFDialog), m_port(port)
+{
+    ui->setupUi(this);
+    removeContextHelpButton();
+    WidgetText *texts = WidgetText::instance();
+    ui->bbTxGfpF->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(2006));
+    ui->bbTxGfpF->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(2005));
+    installComboDelegates(this);
+    SetButtons(ui->bbTxGfpF);
+
+    // Each combo binding comes before the notification of its SID: the notification reads the combo.
+    UiHelperList *list = uiHelperList();
+    const int strategy = UiHelper::ConnectImmediately;
+    list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPti, ui->lblPti, nullptr, nullptr, sidOf(idPti),
+                                                 strategy));
+    list->AddUiHelper(new UiHelper_Notification(manager, this, sidOf(idPti), strategy));
+    list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPfi, ui->lblPfi, nullptr, nullptr, sidOf(idPfi),
+                                                 strategy));
+    list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbExi, ui->lblExi, nullptr, nullptr, sidOf(idExi),
+                                                 strategy));
+    list->AddUiHelper(new UiHelper_Notification(manager, this, sidOf(idExi), strategy));
+    // The number binding shows the value first; the setter's report then turns it into binary digits.
+    list->AddUiHelper(new UiHelper_Number(manager, ui->pbUpi, ui->lblUpi, nullptr, sidOf(idUpi), strategy));
+    m_upiSetter = new UiHelper_Setter(manager, this, sidOf(idUpi), strategy);
+    list->AddUiHelper(m_upiSetter);
+    list->AddUiHelper(new UiHelper_Number(manager, ui->pbCid, ui->lblCid, nullptr, sidOf(idCid), strategy));
+    list->AddUiHelper(new UiHelper_Number(manager, ui->pbSpare, ui->lblSpare, nullptr, sidOf(idSpare), strategy));
+    list->AddUiHelper(new UiHelper_Number(manager, ui->pbChecPresyncTimes, ui->lblChecPresyncTimes, nullptr,
+                                          sidOf(idChecPresync), strategy));
+
+    connect(ui->cmbUpi, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &OtnTxGfpFDialog::currentIndexChangedUpi, Qt::AutoConnection);
+    connect(ui->bbTxGfpF, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
+    connect(ui->bbTxGfpF, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
+    setHelpPage(QStringLiteral("otn_tx_gfpf_dialog.html"));
+}
+
+OtnTxGfpFDialog::~OtnTxGfpFDialog()
+{
+    // The bindings point at the form's widgets: let them go first.
+    uiHelperList()->Clear(true);
+    delete ui;
+}
+
+int OtnTxGfpFDialog::sidOf(int id) const
+{
+    return nsSID::build(m_port, nsSID::otn, id);
+}
+
+void OtnTxGfpFDialog::qcmaParameterChanged(const QcmaParameter &parameter)
+{
+    switch (nsSID::idOf(parameter.getSID())) {
+    case idPti:
+        refillUpiList();
+        refreshUpiDisplay();
+        break;
+    case idExi:
+        updateExtensionHeader(parameter);
+        break;
+    case idUpi:
+        refreshUpiDisplay();
+        break;
+    default:
+        qCWarning(lcOtnGfpF) << "Ignored parameter" << Qt::hex << parameter.getSID();
+        break;
+    }
+}
+
+void OtnTxGfpFDialog::refillUpiList()
+{
+    const OtnGfpUpi::Table table = OtnGfpUpi::tableOfPti(ui->cmbPti->currentText());
+    m_updating = true;
+    ui->cmbUpi->clear();
+    const QVector<OtnGfpUpi::Entry> entries = OtnGfpUpi::entries(table);
+    for (const OtnGfpUpi::Entry &e : entries)
+        ui->cmbUpi->addItem(QString::fromLatin1(e.text), e.code);
+    m_updating = false;
+    const bool fullAccess = !serverManager() || serverManager()->getGUIAccessState() == 0;
+    ui->cmbUpi->setEnabled(table != OtnGfpUpi::Table::None && fullAccess);
+}
+
+void OtnTxGfpFDialog::refreshUpiDisplay()
+{
+    if (m_updating)
+        return;
+    // The setter holds the latest UPI, pending or confirmed; the button text may still be the keypad's.
+    const QcmaParameter *upi = m_upiSetter ? m_upiSetter->QcmaParameter_Get() : nullptr;
+    if (!upi || !upi->isDefined())
+        return;
+    const int code = int(upi->getUInt());
+    ui->pbUpi->setText(OtnGfpUpi::binaryText(code));
+
+    const OtnGfpUpi::Table table = OtnGfpUpi::tableOfPti(ui->cmbPti->currentText());
+    if (table == OtnGfpUpi::Table::None)
+        return;
+    m_updating = true;
+    for (int i = ui->cmbUpi->count() - 1; i >= 0; --i) {
+        const int itemCode = ui->cmbUpi->itemData(i).toInt();
+        if (itemCode != code && !OtnGfpUpi::contains(table, itemCode))
+            ui->cmbUpi->removeItem(i);
+    }
+    if (ui->cmbUpi->findData(code) < 0)
+        ui->cmbUpi->addItem(OtnGfpUpi::upiText(table, code), code);
+    ui->cmbUpi->setCurrentIndex(ui->cmbUpi->findData(code));
+    m_updating = false;
+}
+
+void OtnTxGfpFDialog::updateExtensionHeader(const QcmaParameter &exi)
+{
+    const bool linear = exi.isDefined() && exi.getEnum() == exiLinearValue;
+    ui->gbExtentionHeader->setVisible(linear);
+    ui->lblCid->setVisible(linear);
+    ui->pbCid->setVisible(linear);
+    ui->lblSpare->setVisible(linear);
+    ui->pbSpare->setVisible(linear);
+}
+
+void OtnTxGfpFDialog::currentIndexChangedUpi(int index)
+{
+    if (m_updating || index < 0 || !m_upiSetter)
+        return;
+    const int code = ui->cmbUpi->itemData(index).toInt();
+    const QcmaParameter *current = m_upiSetter->QcmaParameter_Get();
+    if (current && current->isDefined() && int(current->getUInt()) == code)
+        return;
+    QcmaParameterUInt value(sidOf(idUpi), uint(code), 0, upiMaximum);
+    m_upiSetter->setParameter(&value);
+}

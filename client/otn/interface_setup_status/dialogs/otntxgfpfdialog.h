@@ -1,0 +1,36 @@
+#pragma once
+
+#include "client/otn/otnexport.h"
+#include "host/bindings/notifyinterface.h"
+#include "host/pages/uihelperdialog.h"
+
+namespace Ui {
+class OtnTxGfpFDialog;
+}
+
+class UiHelper_Setter;
+
+// Edits the GFP-F header fields (PTI, PFI, EXI, UPI, extension header) and the cHEC presync count.
+class ZELOTN_EXPORT OtnTxGfpFDialog : public UiHelperDialog, public NotifyInterface
+{
+    Q_OBJECT
+public:
+    OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *parent = nullptr);
+    ~OtnTxGfpFDialog() override;
+
+    void qcmaParameterChanged(const QcmaParameter &parameter) override;
+
+private slots:
+    void currentIndexChangedUpi(int index);
+
+private:
+    int sidOf(int id) const;
+    void refillUpiList();
+    void refreshUpiDisplay();
+    void updateExtensionHeader(const QcmaParameter &exi);
+
+    Ui::OtnTxGfpFDialog *ui = nullptr;
+    UiHelper_Setter *m_upiSetter = nullptr;
+    int m_port = 0;
+    bool m_updating = false;
+};
