@@ -1,0 +1,324 @@
+#include "otntxchdialog.h"
+#include "ui_otntxchdialog.h"
+
+#include <algorithm>
+
+#include <QPushButton>
+#include <QRandomGenerator>
+
+#include "apps/shared/sid.h"
+#include "client/otn/components/uihelpers/installcombodelegates.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/bindings/uihelper_number.h"
+#include "host/bindings/uihelper_setter.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otntpts.h"
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterfactory.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+#include "otnchwidget.h"
+#include "otnselecttsdialog.h"
+#include "otntsmap.h"
+#include "otntxchallocationdialog.h"
+
+namespace {
+constexpr int textClose = 2004;
+constexpr int textMainTpTs = 5100;
+constexpr int textMainTp = 5101;
+constexpr int textDummyTp = 5102;
+constexpr int textPreset = 5103;
+constexpr int textNumberOfTs = 5104;
+constexpr int allocatedGridMaxHeight = 4 * 9;
+constexpr int stageCount = 3;
+
+int stageEntry(const int (&table)[stageCount], int stage)
+{
+    return (stage >= 0 && stage < stageCount) ? table[stage] : 0;
+}
+
+bool isStageEntry(const int (&table)[stageCount], int id)
+{
+    return id != 0 && std::find(std::begin(table), std::end(table), id) != std::end(table);
+}
+
+bool isNumber(const QcmaParameter &parameter)
+{
+    const int type = parameter.getType();
+    return type == QcmaParameter::TypeInt || type == QcmaParameter::TypeEnum || type == QcmaParameter::TypeUInt;
+}
+} // namespace
+
+OtnTxChDialog::OtnTxChDialog(zelServerManager *manager, int port, QWidget *page, int stage,
+                             const OtnMapping &mapping, int copyStatus)
+    : ZelDialog(page, manager, true),
+      ui(new Ui::OtnTxChDialog),
+      m_helpers(new UiHelperList),
+      m_manager(manager),
+      m_mapping(mapping),
+      m_port(port),
+      m_stage(stage),
+      m_copyStatus(copyStatus)
+{
+    ZEL_ASSERT(stage >= 0 && stage < stageCount, QStringLiteral("stage = %1").arg(stage));
+    // Until the server tells otherwise, TP i sits in TS i (1-based).
+    for (int i = 0; i < OtnTsMap::maxTs; ++i)
+        m_mainTs[i] = i + 1;
+
+    ui->setupUi(this);
+    if (QPushButton *close = ui->bbTxCh->button(QDialogButtonBox::Close))
+        close->setText(WidgetText::instance()->getCommonText(textClose));
+    installComboDelegates(this);
+    removeContextHelpButton();
+
+    createBindings();
+    updateDerivedCounts();
+    createMainSection();
+    createAllocatedSection();
+    refreshMainGrid();
+    applyMainTpRule();
+
+    WidgetText *texts = WidgetText::instance();
+    ui->lblMainTpTs->setText(texts->getUiText(textMainTpTs, 0));
+    ui->lblMainTpClassification->setText(texts->getUiText(textMainTp, 0));
+    ui->lblDummyTpClassification->setText(texts->getUiText(textDummyTp, 0));
+    ui->lblPreset->setText(texts->getUiText(textPreset, 0));
+    ui->lblNumberOfTs->setText(texts->getUiText(textNumberOfTs, 0));
+    const QString frame = QLatin1Char(' ') + QString::fromLatin1(OtnTsMap::frameStyle);
+    ui->lblMainTpClassificationColor->setStyleSheet(QString::fromLatin1(OtnTsMap::mainTpStyle) + frame);
+    ui->lblDummyTpClassificationColor->setStyleSheet(QString::fromLatin1(OtnTsMap::dummyTpStyle) + frame);
+
+    connect(ui->bbTxCh, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
+    connect(ui->bbTxCh, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
+    connect(ui->pbRandom, &QPushButton::clicked, this, &OtnTxChDialog::clickedRandom);
+    connect(m_mainGrid, &OtnChWidget::cellClicked, this, &OtnTxChDialog::clickedMainTpTs);
+    setHelpPage(QStringLiteral("otn_tx_ch_dialog.html"));
+}
+
+OtnTxChDialog::~OtnTxChDialog()
+{
+    // Bindings report to this dialog: they go first.
+    m_helpers.reset();
+    delete ui;
+}
+
+int OtnTxChDialog::sidOf(int id) const
+{
+    return nsSID::build(m_port, nsSID::otn, id);
+}
+
+void OtnTxChDialog::createBindings()
+{
+    using namespace PID::Otn::TX;
+    const int mainTpId = stageEntry(MAIN_TP, m_stage);
+    if (mainTpId != 0)
+        m_helpers->AddUiHelper(
+            new UiHelper_Notification(m_manager, this, sidOf(mainTpId), UiHelper::ConnectImmediately));
+
+    const int mainTsId = stageEntry(MAIN_TS, m_stage);
+    if (mainTsId != 0) {
+        m_mainTsSetter = new UiHelper_Setter(m_manager, this, sidOf(mainTsId), UiHelper::ConnectImmediately);
+        m_helpers->AddUiHelper(m_mainTsSetter);
+    }
+
+    const int numberOfTsId = stageEntry(NUMBER_OF_TS, m_stage);
+    const bool flex = numberOfTsId != 0 && m_mapping.hasOduFlex(m_stage);
+    if (flex) {
+        m_helpers->AddUiHelper(
+            new UiHelper_Notification(m_manager, this, sidOf(numberOfTsId), UiHelper::ConnectImmediately));
+        m_helpers->AddUiHelper(new UiHelper_Number(m_manager, ui->pbNumberOfTs, ui->lblNumberOfTs, nullptr,
+                                                   sidOf(numberOfTsId), UiHelper::ConnectImmediately));
+    }
+    ui->lblNumberOfTs->setVisible(flex);
+    ui->pbNumberOfTs->setVisible(flex);
+}
+
+void OtnTxChDialog::updateDerivedCounts()
+{
+    m_gridSize = OtnTsMap::gridSizeOfStage(m_stage, m_mapping);
+    const TpTsInfo info = OtnTpTs::getTpTsInfo(m_stage, m_mapping, m_flexTsCount);
+    m_tpCount = int(qMin<quint32>(info.tpCount, OtnTsMap::maxTs));
+    m_tsCount = int(qMin<quint32>(OtnTpTs::getTpTsInfo(m_stage, m_mapping, 0).tsCount, OtnTsMap::maxTs));
+    m_rows = OtnTsMap::rows(m_tsCount);
+}
+
+void OtnTxChDialog::createMainSection()
+{
+    m_mainGrid = OtnTsMap::createMainGrid(m_gridSize, ui->placeSelected);
+    m_mainGrid->setObjectName(QStringLiteral("mainTpTsGrid"));
+    ui->vLayoutSelected->addWidget(m_mainGrid);
+}
+
+void OtnTxChDialog::createAllocatedSection()
+{
+    const TpTsInfo info = OtnTpTs::getTpTsInfo(m_stage, m_mapping, m_flexTsCount);
+    const int tsTotal = int(qMin<quint32>(info.tsTotal, OtnTsMap::maxTs));
+    m_allocColumns = OtnTsMap::allocationColumns(tsTotal);
+    const int allocId = stageEntry(PID::Otn::TX::ALLOC, m_stage);
+    const bool exists = tsTotal != 0 && allocId != 0;
+    ui->lblAllocated->setVisible(exists);
+    ui->placeAllocated->setVisible(exists);
+    if (!exists)
+        return;
+
+    m_allocGrid = new OtnChWidget(tsTotal, m_allocColumns, false, false, true, true, 8, ui->placeAllocated);
+    m_allocGrid->setObjectName(QStringLiteral("allocatedGrid"));
+    m_allocGrid->setMaximumHeight(allocatedGridMaxHeight);
+    m_allocGrid->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    ui->vLayoutAllocated->addWidget(m_allocGrid);
+    connect(m_allocGrid, &OtnChWidget::cellClicked, this, &OtnTxChDialog::clickedAllocated);
+
+    // The setter's first report (the cached value) fills the grid.
+    m_allocSetter = new UiHelper_Setter(m_manager, this, sidOf(allocId), UiHelper::ConnectImmediately);
+    m_helpers->AddUiHelper(m_allocSetter);
+}
+
+void OtnTxChDialog::refreshMainGrid()
+{
+    if (!m_mainGrid)
+        return;
+    OtnTsMap::Contents contents =
+        OtnTsMap::txContents(m_stage, m_mapping, m_copyStatus, m_mainTp, m_mainTs, m_flexTsCount, m_tsCount);
+    OtnTsMap::markMainTs(contents, m_mainTs, m_tpCount);
+    OtnTsMap::layout(m_mainGrid, contents, m_rows);
+}
+
+void OtnTxChDialog::applyMainTpRule()
+{
+    const TpTsInfo info = OtnTpTs::getTpTsInfo(m_stage, m_mapping, m_flexTsCount);
+    const bool mainTpRow = info.autoDetection == 0;
+    if (mainTpRow) {
+        const int mainTpId = stageEntry(PID::Otn::TX::MAIN_TP, m_stage);
+        if (mainTpId != 0)
+            m_helpers->AddUiHelper(new UiHelper_Number(m_manager, ui->pbMainTp, ui->lblMainTp, nullptr,
+                                                       sidOf(mainTpId), UiHelper::ConnectImmediately));
+        // The main TP fixes its TS: the map only shows them.
+        for (int i = 0; i < m_mainGrid->cellCount(); ++i)
+            m_mainGrid->setCellEnabled(i, false);
+    }
+    ui->lblPreset->setVisible(!mainTpRow);
+    ui->pbRandom->setVisible(!mainTpRow);
+    ui->lblMainTp->setVisible(mainTpRow);
+    ui->pbMainTp->setVisible(mainTpRow);
+}
+
+void OtnTxChDialog::setAccessState(int state)
+{
+    m_helpers->SetGUIAccessState(state);
+    ui->widget->setEnabled(state == 0);
+    if (QPushButton *close = ui->bbTxCh->button(QDialogButtonBox::Close))
+        close->setEnabled(state == 0);
+}
+
+void OtnTxChDialog::setOdtuName(const QString &name)
+{
+    m_odtuName = name;
+    setWindowTitle(name + QStringLiteral(" TP/TS"));
+}
+
+void OtnTxChDialog::showAllocation(const QcmaParameter &parameter)
+{
+    if (!m_allocGrid)
+        return;
+    if (parameter.getType() != QcmaParameter::TypeBitArray || !parameter.isDefined()) {
+        qCWarning(lcOtnChannel) << "Tx channel: allocation" << parameter.describe() << "is no defined bit array";
+        return;
+    }
+    m_allocGrid->setBits(parameter.getBitArray());
+}
+
+void OtnTxChDialog::qcmaParameterChanged(const QcmaParameter &parameter)
+{
+    using namespace PID::Otn::TX;
+    const int id = nsSID::idOf(parameter.getSID());
+    if (isStageEntry(MAIN_TP, id)) {
+        if (isNumber(parameter) && parameter.isDefined())
+            m_mainTp = parameter.getUInt();
+        else
+            qCWarning(lcOtnChannel) << "Tx channel: main TP" << parameter.describe() << "ignored";
+    } else if (isStageEntry(MAIN_TS, id)) {
+        if (parameter.getType() == QcmaParameter::TypeByteArray && parameter.isDefined()) {
+            const QByteArray bytes = parameter.getByteArray();
+            OtnTpTs::copyTs(m_mainTs, bytes, qMin(bytes.size(), int(OtnTsMap::maxTs)));
+        } else {
+            qCWarning(lcOtnChannel) << "Tx channel: main TS" << parameter.describe() << "ignored";
+        }
+    } else if (isStageEntry(NUMBER_OF_TS, id)) {
+        if (isNumber(parameter) && parameter.isDefined()) {
+            m_flexTsCount = parameter.getUInt();
+            updateDerivedCounts();
+        } else {
+            qCWarning(lcOtnChannel) << "Tx channel: number of TS" << parameter.describe() << "ignored";
+        }
+    } else if (isStageEntry(ALLOC, id)) {
+        showAllocation(parameter);
+    }
+    refreshMainGrid();
+}
+
+void OtnTxChDialog::clickedAllocated(int)
+{
+    if (!m_allocGrid || !m_allocSetter)
+        return;
+    auto *dialog = new OtnTxChAllocationDialog(m_allocGrid, m_allocGrid->cellCount(), m_allocColumns);
+    dialog->setOdtuName(m_odtuName);
+    const QcmaParameter *current = m_allocSetter->QcmaParameter_Get();
+    if (current)
+        dialog->setBits(current->getBitArray());
+    if (m_manager && m_manager->executeQzelDialog(dialog) == 1 && current) {
+        QcmaParameter *copy = QcmaParameterFactory::createCopy(current);
+        if (copy && copy->getType() == QcmaParameter::TypeBitArray) {
+            // The server's array keeps its size; the dialog edits its first cells.
+            QBitArray bits = copy->getBitArray();
+            const QBitArray edited = dialog->bits();
+            for (int i = 0; i < bits.size() && i < edited.size(); ++i)
+                bits.setBit(i, edited.testBit(i));
+            static_cast<QcmaParameterBitArray *>(copy)->setValue(bits);
+            m_allocSetter->setParameter(copy);
+            m_allocGrid->setBits(bits);
+        } else {
+            qCWarning(lcOtnChannel) << "Tx channel: allocation" << current->describe() << "is no bit array";
+        }
+        delete copy;
+    }
+    delete dialog;
+}
+
+void OtnTxChDialog::clickedMainTpTs(int)
+{
+    const int mainTsId = stageEntry(PID::Otn::TX::MAIN_TS, m_stage);
+    if (mainTsId == 0 || !m_manager)
+        return;
+    auto *dialog = new OtnSelectTsDialog(this, m_port, m_tpCount, m_tsCount, m_stage,
+                                         stageEntry(PID::Otn::TX::MAIN_TP, m_stage), mainTsId);
+    dialog->setOdtuName(m_odtuName);
+    m_manager->executeQzelDialog(dialog);
+    delete dialog;
+}
+
+void OtnTxChDialog::clickedRandom()
+{
+    if (!m_mainTsSetter)
+        return;
+    if (m_tpCount <= 0 || m_tpCount > m_tsCount) {
+        qCWarning(lcOtnChannel) << "Tx channel: no random preset of" << m_tpCount << "TP in" << m_tsCount << "TS";
+        return;
+    }
+    // The system-seeded generator needs no seeding from the clock.
+    QRandomGenerator *random = QRandomGenerator::global();
+    QVector<int> drawn;
+    drawn.reserve(m_tpCount);
+    while (drawn.size() < m_tpCount) {
+        const int ts = int(random->bounded(quint32(m_tsCount))) + 1;
+        if (!drawn.contains(ts))
+            drawn.append(ts);
+    }
+    std::sort(drawn.begin(), drawn.end());
+    QByteArray bytes;
+    for (int ts : qAsConst(drawn))
+        bytes.append(char(ts));
+    QcmaParameterByteArray value(m_mainTsSetter->getSID(), bytes);
+    m_mainTsSetter->setParameter(&value);
+}
