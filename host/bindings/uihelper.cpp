@@ -135,13 +135,18 @@ void UiHelper::QcmaParameter_Changed(QcmaParameter &) {}
 
 void UiHelper::ConnectionStateChanged(bool) {}
 
+bool UiHelper::dataWidgetsEnabled() const
+{
+    return m_parameter && m_parameter->isDefined() && m_dataEnabled && m_accessState == 0;
+}
+
 void UiHelper::UpdateActiveWidgets()
 {
     const bool defined = m_parameter && m_parameter->isDefined();
     for (const ActiveWidget &w : qAsConst(m_activeWidgets)) {
         if (!w.widget)
             continue;
-        const bool enabled = w.dataWidget ? (defined && m_dataEnabled && m_accessState == 0) : defined;
+        const bool enabled = w.dataWidget ? dataWidgetsEnabled() : defined;
         w.widget->setEnabled(enabled);
     }
 }
@@ -191,4 +196,21 @@ QString UiHelper::GetText_Name() const
         return {};
     const ParameterDefinition *d = m_manager->catalogue().findBySid(m_sid);
     return d ? d->name : QString();
+}
+
+QString UiHelper::GetText_Name(bool withUnit) const
+{
+    const QString name = GetText_Name();
+    const QString unit = GetText_Unit();
+    if (!withUnit || unit.isEmpty())
+        return name;
+    return QStringLiteral("%1 [%2]").arg(name, unit);
+}
+
+QString UiHelper::GetText_Unit() const
+{
+    if (!m_manager)
+        return {};
+    const ParameterDefinition *d = m_manager->catalogue().findBySid(m_sid);
+    return d ? d->unit : QString();
 }

@@ -55,6 +55,9 @@ public:
     // Widgets enabled and disabled with the binding; data widgets also follow the access state.
     void SetHelperWidgetActive(QWidget *widget, bool active, bool dataWidget);
     QString GetText_Name() const;
+    // withUnit appends the unit in brackets ("Offset [ppm]") when the parameter has one.
+    QString GetText_Name(bool withUnit) const;
+    QString GetText_Unit() const;
 
     zelServerManager *serverManager() const { return m_manager; }
     int terminology() const { return m_terminology; }
@@ -69,6 +72,9 @@ public:
     void parameterUpdated(const QcmaParameter &parameter) override;
 
 protected:
+    // Whether data widgets may take input now: a defined value, data enabled, full access.
+    bool dataWidgetsEnabled() const;
+
     bool m_updating = false;   // set while the binding fills its widgets
 
 private:

@@ -20,7 +20,7 @@ public:
                            QGroupBox *groupBox, int sid, int strategy = ConnectManually);
     ~UiHelper_Enum_ComboBox() override;
 
-    QComboBox *comboBox() const { return m_combo; }
+    QComboBox *comboBox() const;
     // The enumerator behind each item, in item order.
     QVector<int> itemValues() const { return m_values; }
 

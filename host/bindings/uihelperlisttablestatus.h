@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPair>
 #include <QPointer>
+#include <QVector>
 
 #include "uihelperlist.h"
 
@@ -8,7 +10,8 @@ class QTableWidget;
 class QWidget;
 class UiHelper_Status;
 
-// The status bindings of a table: each binding's cell widget is placed in the table at its cell.
+// The status bindings of a table: each binding's cell widget is placed in the table at its cell (the
+// table owns it and grows to hold it). Clear takes the cell widgets out of the table as well.
 class ZELBASE_EXPORT UiHelperListTableStatus : public UiHelperList
 {
     Q_OBJECT
@@ -19,6 +22,9 @@ public:
     void Clear(bool deleteHelpers = true) override;
     QTableWidget *table() const { return m_table; }
 
+    int cellCount() const { return m_cells.size(); }
+
 private:
     QPointer<QTableWidget> m_table;
+    QVector<QPair<int, int>> m_cells;   // (row, column) of each placed cell widget
 };

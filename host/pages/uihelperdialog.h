@@ -2,6 +2,7 @@
 
 #include "zeldialog.h"
 
+class QAbstractButton;
 class QDialogButtonBox;
 class UiHelperList;
 
@@ -22,10 +23,16 @@ public:
     void sendPendingValues();
     void dropPendingValues();
 
+public slots:
+    // Sends what is pending, then closes as accepted (however accept is reached).
+    void accept() override;
+
 protected:
     void reject() override;
 
 private:
+    void buttonClicked(QAbstractButton *button);
+
     UiHelperList *m_helpers = nullptr;
     int m_terminology = 0;
 };

@@ -10,6 +10,7 @@ class QGridLayout;
 class QPushButton;
 
 // A row (or rows) of lane toggles, one per bit; the user's toggles are reported by lanesEdited().
+// With singleLane exactly one lane is on: pressing a lane switches the others off.
 class ZELBASE_EXPORT MultiLaneWidget : public QWidget
 {
     Q_OBJECT
@@ -30,10 +31,12 @@ signals:
 private:
     void rebuild(int count, int lanesPerRow);
     void laneClicked(int index);
+    void updateTexts();
 
     QGridLayout *m_layout = nullptr;
     QList<QPushButton *> m_buttons;
     int m_firstNumber = 1;
+    int m_lanesPerRow = 5;
     bool m_showNumbers = true;
     bool m_singleLane = false;
 };

@@ -2,7 +2,9 @@
 
 #include "host/pages/qzeldialog.h"
 
-class QLineEdit;
+namespace Ui {
+class QzelQwertyDlg;
+}
 
 // The on-screen keyboard: edits one line of text of at most maximumLength characters.
 class ZELBASE_EXPORT QzelQwertyDlg : public QzelDialog
@@ -10,14 +12,18 @@ class ZELBASE_EXPORT QzelQwertyDlg : public QzelDialog
     Q_OBJECT
 public:
     explicit QzelQwertyDlg(QWidget *parent = nullptr);
+    ~QzelQwertyDlg() override;
 
     void setText(const QString &text);
     QString text() const;
     void setMaximumLength(int length);
     int maximumLength() const;
+    bool isShifted() const;
 
 private:
     void press(const QString &key);
+    void updateKeyTexts();
+    void updateLength();
 
-    QLineEdit *m_edit = nullptr;
+    Ui::QzelQwertyDlg *ui = nullptr;
 };
