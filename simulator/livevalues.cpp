@@ -1,0 +1,80 @@
+#include "livevalues.h"
+
+#include <cmath>
+
+#include "apps/shared/sid.h"
+#include "host/parameters/qcmaparameter.h"
+#include "parameterstore.h"
+#include "simulatorids.h"
+
+namespace {
+
+int sidOf(int port, int id)
+{
+    return nsSID::build(port, nsSID::otn, id);
+}
+
+double rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+double doubleOf(const ParameterStore &store, int sid)
+{
+    const QcmaParameter *p = store.value(sid);
+    return (p && p->isDefined()) ? p->getDouble() : 0.0;
+}
+
+} // namespace
+
+LiveValues::LiveValues(int portCount, quint32 seed) : m_random(seed), m_deviation(portCount + 1)
+{
+}
+
+double LiveValues::step(double current, double limit, double stepSize)
+{
+    // A bounded random walk in steps of stepSize: -1, 0 or +1 step each time.
+    const double next = current + (int(m_random.bounded(3)) - 1) * stepSize;
+    return qBound(-limit, next, limit);
+}
+
+void LiveValues::update(ParameterStore &store, int port, bool wander)
+{
+    if (port < 1 || port >= m_deviation.size())
+        return;
+    Deviation &d = m_deviation[port];
+    if (wander) {
+        d.txLevel = step(d.txLevel, 0.1, 0.01);
+        d.rxLevel = step(d.rxLevel, 0.2, 0.01);
+        d.txPpm = step(d.txPpm, 0.5, 0.1);
+        d.rxPpm = step(d.rxPpm, 0.5, 0.1);
+    }
+
+    // The receiver sees the port's own transmitter (loop): a port switched off loses the signal.
+    const bool transmitting = store.intValue(sidOf(port, SimId::portMode)) != 0;
+    const double offset = doubleOf(store, sidOf(port, SimId::frequencyOffset));
+    const double txPpm = rounded(offset + d.txPpm, 1);
+    const double rxPpm = rounded(txPpm + d.rxPpm, 1);
+    const double txRateHz = doubleOf(store, sidOf(port, SimId::txLineRate)) * 1000.0;
+    const double rxRateHz = doubleOf(store, sidOf(port, SimId::rxLineRate)) * 1000.0;
+
+    store.setValue(sidOf(port, SimId::txLevel), rounded(txLevelNominal + d.txLevel, 2));
+    store.setValue(sidOf(port, SimId::txOffset), txPpm);
+    store.setValue(sidOf(port, SimId::txFrequency), std::round(txRateHz * (1.0 + txPpm * 1e-6)));
+    if (transmitting) {
+        store.setValue(sidOf(port, SimId::rxLevel), rounded(rxLevelNominal + d.rxLevel, 2));
+        store.setValue(sidOf(port, SimId::rxOffset), rxPpm);
+        store.setValue(sidOf(port, SimId::rxFrequency), std::round(rxRateHz * (1.0 + rxPpm * 1e-6)));
+        store.setValue(sidOf(port, SimId::rxLevelStatus), 0);
+        // A loss of signal that has ended stays visible as history.
+        if (store.intValue(sidOf(port, SimId::los)) == 1)
+            store.setValue(sidOf(port, SimId::los), 2);
+    } else {
+        store.setValue(sidOf(port, SimId::rxLevel), noSignalLevel);
+        store.setValue(sidOf(port, SimId::rxOffset), 0.0);
+        store.setValue(sidOf(port, SimId::rxFrequency), 0.0);
+        store.setValue(sidOf(port, SimId::rxLevelStatus), 3);
+        store.setValue(sidOf(port, SimId::los), 1);
+    }
+}

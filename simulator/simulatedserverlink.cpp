@@ -1,0 +1,208 @@
+#include "simulatedserverlink.h"
+
+#include <QDir>
+#include <QSharedPointer>
+
+#include "apps/shared/sid.h"
+#include "host/parameters/qcmaparameter.h"
+#include "livevalues.h"
+#include "parameterstore.h"
+#include "simulatorids.h"
+#include "simulatorlogging.h"
+
+// Resources of a static library are registered by hand, once, at global scope.
+static void initCatalogueResource()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(catalogue);
+        return true;
+    }();
+    Q_UNUSED(done)
+}
+
+namespace {
+
+const char cataloguePath[] = ":/simulator/catalogue";
+
+void appendUnique(QList<int> &list, int sid)
+{
+    if (!list.contains(sid))
+        list.append(sid);
+}
+
+} // namespace
+
+SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObject *parent)
+    : ServerLink(parent), m_options(options)
+{
+    m_options.portCount = qBound(1, m_options.portCount, nsSID::max_number_of_ports);
+    initCatalogueResource();
+    loadCatalogue();
+    m_store = std::make_unique<ParameterStore>(m_catalogue, m_options.portCount);
+    m_live = std::make_unique<LiveValues>(m_options.portCount, m_options.seed);
+    for (int port = 1; port <= m_options.portCount; ++port) {
+        if (port - 1 < m_options.moduleTypes.size())
+            m_store->setValue(nsSID::build(port, nsSID::otn, SimId::txModule), m_options.moduleTypes.at(port - 1));
+        m_live->update(*m_store, port, false);
+    }
+    // The start-up state is the initial snapshot, not a change anybody has to be told about.
+    m_store->takeChanges();
+
+    m_timer.setInterval(qMax(10, m_options.liveIntervalMs));
+    connect(&m_timer, &QTimer::timeout, this, &SimulatedServerLink::advance);
+    setLiveUpdates(m_options.liveUpdates);
+}
+
+SimulatedServerLink::~SimulatedServerLink() = default;
+
+void SimulatedServerLink::loadCatalogue()
+{
+    QStringList files;
+    const QDir dir(QString::fromLatin1(cataloguePath));
+    for (const QString &name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+        files.append(dir.filePath(name));
+    files += m_options.extraCatalogueFiles;
+    if (files.isEmpty())
+        m_catalogueErrors.append(QStringLiteral("no catalogue file found under %1").arg(dir.path()));
+    for (const QString &file : qAsConst(files)) {
+        QStringList errors;
+        m_catalogue.loadFile(file, &errors);
+        for (const QString &error : qAsConst(errors))
+            m_catalogueErrors.append(QStringLiteral("%1: %2").arg(file, error));
+    }
+    for (const QString &error : qAsConst(m_catalogueErrors))
+        qCWarning(lcSimLink).noquote() << "catalogue:" << error;
+}
+
+QList<QcmaParameter *> SimulatedServerLink::snapshot() const
+{
+    return m_store->snapshot();
+}
+
+const QcmaParameter *SimulatedServerLink::value(int sid) const
+{
+    return m_store->value(sid);
+}
+
+int SimulatedServerLink::portCount() const
+{
+    return m_options.portCount;
+}
+
+int SimulatedServerLink::portModuleType(int port) const
+{
+    const QcmaParameter *module = m_store->value(nsSID::build(port, nsSID::otn, SimId::txModule));
+    if (module && module->isDefined())
+        return module->getEnum();
+    return (port >= 1 && port - 1 < m_options.moduleTypes.size()) ? m_options.moduleTypes.at(port - 1) : 0;
+}
+
+void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
+{
+    ++m_writeRequests;
+    QList<int> confirmed;
+    for (const QcmaParameter *candidate : parameters) {
+        if (!candidate)
+            continue;
+        const int sid = ParameterStore::keyOf(candidate->getSID());
+        QString reason;
+        if (!m_store->validate(*candidate, &reason)) {
+            qCWarning(lcSimStore).noquote()
+                << QStringLiteral("write refused: sid 0x%1 (port %2, group 0x%3, id %4): %5")
+                       .arg(uint(sid), 8, 16, QLatin1Char('0'))
+                       .arg(nsSID::portOf(sid))
+                       .arg(nsSID::groupOf(sid), 0, 16)
+                       .arg(nsSID::idOf(sid))
+                       .arg(reason);
+            // The old value goes back, so that the screen shows what the tester holds.
+            if (m_store->contains(sid))
+                appendUnique(confirmed, sid);
+            continue;
+        }
+        m_store->assign(*candidate);
+        appendUnique(confirmed, sid);
+        for (int changed : takeChanges())
+            appendUnique(confirmed, changed);
+    }
+    announce(confirmed);
+}
+
+bool SimulatedServerLink::serverChange(int sid, const QVariant &value)
+{
+    if (!m_store->contains(sid))
+        return false;
+    if (!m_store->setValue(sid, value) && m_store->value(sid)->toVariant() != value)
+        return false;
+    announce(takeChanges());
+    return true;
+}
+
+QList<int> SimulatedServerLink::takeChanges()
+{
+    // Values measured on a port follow its configuration at once.
+    QList<int> changes = m_store->takeChanges();
+    QList<int> ports;
+    for (int sid : qAsConst(changes)) {
+        const int port = nsSID::portOf(sid);
+        if (port >= 1 && port <= m_options.portCount && !ports.contains(port))
+            ports.append(port);
+    }
+    for (int port : qAsConst(ports))
+        m_live->update(*m_store, port, false);
+    for (int sid : m_store->takeChanges())
+        appendUnique(changes, sid);
+    return changes;
+}
+
+void SimulatedServerLink::announce(const QList<int> &sids)
+{
+    if (sids.isEmpty())
+        return;
+    // The values as they are now; the answer itself travels through the event loop.
+    QList<QSharedPointer<QcmaParameter>> values;
+    for (int sid : sids) {
+        if (const QcmaParameter *p = m_store->value(sid))
+            values.append(QSharedPointer<QcmaParameter>(p->clone()));
+    }
+    ++m_pendingAnswers;
+    QTimer::singleShot(0, this, [this, values] {
+        --m_pendingAnswers;
+        for (const QSharedPointer<QcmaParameter> &p : values)
+            emit parameterChanged(p);
+    });
+}
+
+void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selector)
+{
+    if (group != nsSID::otn || port < 1 || port > m_options.portCount) {
+        qCDebug(lcSimLink) << "no interval data for port" << port << "group" << Qt::hex << group;
+        return;
+    }
+    auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(
+        nsSID::build(port, nsSID::otn, SimId::scanResult), selector);
+    auto capture = QSharedPointer<IntervalDataOtnCapture>::create(
+        nsSID::build(port, nsSID::otn, SimId::capture), selector);
+    for (QByteArray &record : capture->records)
+        record = QByteArray(IntervalDataOtnCapture::recordSize, '\0');
+    ++m_pendingAnswers;
+    QTimer::singleShot(0, this, [this, scan, capture] {
+        --m_pendingAnswers;
+        emit intervalDataArrived(scan);
+        emit intervalDataArrived(capture);
+    });
+}
+
+void SimulatedServerLink::advance()
+{
+    for (int port = 1; port <= m_options.portCount; ++port)
+        m_live->update(*m_store, port, true);
+    announce(m_store->takeChanges());
+}
+
+void SimulatedServerLink::setLiveUpdates(bool on)
+{
+    if (on)
+        m_timer.start();
+    else
+        m_timer.stop();
+}

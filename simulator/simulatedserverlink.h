@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+
+#include <QStringList>
+#include <QTimer>
+
+#include "host/server/serverlink.h"
+#include "simulatoroptions.h"
+
+class LiveValues;
+class ParameterStore;
+
+// The embedded simulated tester: a per-port parameter store built from the JSON catalogue, write
+// validation, the dependent-parameter rules of the OTN structure, and interval data (tributary scan,
+// overhead capture) computed from the configured signal. Every answer arrives queued.
+class SimulatedServerLink : public ServerLink
+{
+    Q_OBJECT
+public:
+    explicit SimulatedServerLink(const SimulatorOptions &options = SimulatorOptions(), QObject *parent = nullptr);
+    ~SimulatedServerLink() override;
+
+    const ParameterCatalogue &catalogue() const override { return m_catalogue; }
+    QList<QcmaParameter *> snapshot() const override;
+    void write(const QList<const QcmaParameter *> &parameters) override;
+    void requestIntervalData(int port, int group, quint32 selector) override;
+
+    int portCount() const override;
+    // The transceiver the port is set to use (the Tx module parameter), the option until then.
+    int portModuleType(int port) const override;
+    int applicationType() const override { return m_options.applicationType; }
+
+    // Tester side, for the application and for tests.
+    const SimulatorOptions &options() const { return m_options; }
+    // The value the tester holds now (null for an unknown SID); valid until the next change.
+    const QcmaParameter *value(int sid) const;
+    // Problems met while reading the catalogue files.
+    QStringList catalogueErrors() const { return m_catalogueErrors; }
+    // Write requests received so far.
+    int writeRequests() const { return m_writeRequests; }
+    // Answers (confirmations, changes, interval data) posted but not yet delivered. A write request
+    // that names a known parameter is answered by exactly one.
+    int pendingAnswers() const { return m_pendingAnswers; }
+    // The tester changes a value by itself (an alarm comes up, a measured value moves); the change and
+    // its dependents are announced queued like a confirmation. False for an unknown SID or a value the
+    // parameter cannot hold.
+    bool serverChange(int sid, const QVariant &value);
+    // One step of the physical values' wander (what the timer does).
+    void advance();
+    void setLiveUpdates(bool on);
+
+private:
+    void loadCatalogue();
+    void announce(const QList<int> &sids);
+    QList<int> takeChanges();
+
+    SimulatorOptions m_options;
+    ParameterCatalogue m_catalogue;
+    QStringList m_catalogueErrors;
+    std::unique_ptr<ParameterStore> m_store;
+    std::unique_ptr<LiveValues> m_live;
+    QTimer m_timer;
+    int m_writeRequests = 0;
+    int m_pendingAnswers = 0;
+};

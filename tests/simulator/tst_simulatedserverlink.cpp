@@ -1,0 +1,284 @@
+#include <QtTest>
+
+#include <memory>
+
+#include "apps/shared/sid.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterdouble.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/parametercatalogue.h"
+#include "host/server/zelservermanager.h"
+#include "simulator/simulatedserverlink.h"
+#include "tests/support/simulatorfixture.h"
+
+namespace {
+
+int otn(int port, int id)
+{
+    return nsSID::build(port, nsSID::otn, id);
+}
+
+QList<int> sidsOf(const QSignalSpy &spy)
+{
+    QList<int> sids;
+    for (const QList<QVariant> &args : spy)
+        sids.append(args.at(0).value<QSharedPointer<QcmaParameter>>()->getSID());
+    return sids;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QSharedPointer<QcmaParameter>)
+Q_DECLARE_METATYPE(QSharedPointer<IntervalData>)
+
+class tst_SimulatedServerLink : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void catalogueLoadsCleanly();
+    void storeHoldsEveryParameterPerPort_data();
+    void storeHoldsEveryParameterPerPort();
+    void confirmationIsQueued();
+    void batchIsAppliedInOrderAndConfirmedAsOne();
+    void refusedWriteIsLoggedAndOldValueReannounced_data();
+    void refusedWriteIsLoggedAndOldValueReannounced();
+    void unknownSidIsLoggedAndNotAnswered();
+    void moduleTypeFollowsOptionThenSetting();
+    void portModeDrivesLossOfSignal();
+    void physicalValuesWanderDeterministically();
+    void intervalDataCarriesPortSidAndSelector();
+
+private:
+    static SimulatorOptions options(int ports = 2) { return SimulatorFixture::quietOptions(ports); }
+};
+
+void tst_SimulatedServerLink::initTestCase()
+{
+    qRegisterMetaType<QSharedPointer<QcmaParameter>>();
+    qRegisterMetaType<QSharedPointer<IntervalData>>();
+}
+
+void tst_SimulatedServerLink::catalogueLoadsCleanly()
+{
+    SimulatedServerLink link(options());
+    QVERIFY2(link.catalogueErrors().isEmpty(), qPrintable(link.catalogueErrors().join('\n')));
+    QVERIFY(link.catalogue().count() > 0);
+    QCOMPARE(link.portCount(), 2);
+}
+
+void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort_data()
+{
+    QTest::addColumn<int>("ports");
+    QTest::newRow("one port") << 1;
+    QTest::newRow("four ports") << 4;
+    QTest::newRow("too many ports are cut to four") << 9;
+}
+
+void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort()
+{
+    QFETCH(int, ports);
+    SimulatedServerLink link(options(ports));
+    const int portCount = qMin(ports, 4);
+    QCOMPARE(link.portCount(), portCount);
+
+    int expected = 0;
+    for (const ParameterDefinition *d : link.catalogue().all())
+        expected += d->global ? 1 : portCount;
+    const QList<QcmaParameter *> snapshot = link.snapshot();
+    QCOMPARE(snapshot.size(), expected);
+    QSet<int> sids;
+    for (const QcmaParameter *p : snapshot) {
+        sids.insert(p->getSID());
+        const int port = nsSID::portOf(p->getSID());
+        const ParameterDefinition *d = link.catalogue().findBySid(p->getSID());
+        QVERIFY(d);
+        QCOMPARE(port, d->global ? nsSID::noPort : port);
+        QVERIFY(d->global || (port >= 1 && port <= portCount));
+        QCOMPARE(p->getType(), d->kind);
+    }
+    QCOMPARE(sids.size(), expected);
+    qDeleteAll(snapshot);
+}
+
+void tst_SimulatedServerLink::confirmationIsQueued()
+{
+    SimulatorFixture f(options());
+    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
+    QVERIFY(f.write(1, 11012, 0));
+    // Nothing is answered while the write call runs.
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(f.cached(1, 11012)->getEnum(), 1);
+    QCOMPARE(f.link()->pendingAnswers(), 1);
+    QTRY_COMPARE(f.cached(1, 11012)->getEnum(), 0);
+    QCOMPARE(sidsOf(spy), QList<int>({otn(1, 11012)}));
+    QCOMPARE(f.link()->value(otn(2, 11012))->getEnum(), 1);
+}
+
+void tst_SimulatedServerLink::batchIsAppliedInOrderAndConfirmedAsOne()
+{
+    SimulatorFixture f(options());
+    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
+    QcmaParameterUInt first(otn(1, 11137), 5);
+    QcmaParameterUInt second(otn(1, 11137), 9);
+    QcmaParameterUInt cid(otn(1, 11138), 7);
+    QcmaParameterEnum refused(otn(1, 11134), 3);
+    QcmaParameterByteArray gcc0(otn(2, 11020), QByteArray("\x12\x34", 2));
+    f.manager()->SetQcmaParameterList({&first, &cid, &refused, &second, &gcc0});
+
+    QCOMPARE(f.link()->writeRequests(), 1);
+    QCOMPARE(f.link()->pendingAnswers(), 1);
+    QVERIFY(f.settle());
+    // One answer, each SID once, in the order of first mention; the later value of a SID wins.
+    QCOMPARE(sidsOf(spy), QList<int>({otn(1, 11137), otn(1, 11138), otn(1, 11134), otn(2, 11020)}));
+    QCOMPARE(f.cached(1, 11137)->getUInt(), 9u);
+    QCOMPARE(f.cached(1, 11138)->getUInt(), 7u);
+    QCOMPARE(f.cached(1, 11134)->getEnum(), 0);
+    QCOMPARE(f.cached(2, 11020)->getByteArray(), QByteArray("\x12\x34", 2));
+}
+
+void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("inactive enumerator") << 11134 << QVariant(1) << 2 << "enumerator 1 is not active";
+    QTest::newRow("uint out of range") << 11137 << QVariant(256u) << 3 << "value 256 outside 0..255";
+    QTest::newRow("double out of range") << 14012 << QVariant(150.5) << 4 << "value 150.5 outside -150..150";
+    QTest::newRow("TTI SAPI too short") << 11016 << QVariant(QByteArray(15, 'A')) << 5
+                                       << "byte length 15, expected 16";
+    QTest::newRow("wrong kind") << 11001 << QVariant(1u) << 3 << "wrong parameter type 3 (expected 2)";
+}
+
+void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced()
+{
+    QFETCH(int, id);
+    QFETCH(QVariant, value);
+    QFETCH(int, type);
+    QFETCH(QString, reason);
+
+    SimulatorFixture f(options());
+    const int sid = otn(2, id);
+    std::unique_ptr<QcmaParameter> before(f.cachedSid(sid)->clone());
+    std::unique_ptr<QcmaParameter> candidate;
+    switch (type) {
+    case QcmaParameter::TypeEnum:
+        candidate = std::make_unique<QcmaParameterEnum>(sid, value.toInt());
+        break;
+    case QcmaParameter::TypeUInt:
+        candidate = std::make_unique<QcmaParameterUInt>(sid, value.toUInt());
+        break;
+    case QcmaParameter::TypeDouble:
+        candidate = std::make_unique<QcmaParameterDouble>(sid, value.toDouble());
+        break;
+    default:
+        candidate = std::make_unique<QcmaParameterByteArray>(sid, value.toByteArray());
+        break;
+    }
+    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
+    const QString line = QStringLiteral("write refused: sid 0x%1 (port 2, group 0xd0000, id %2): %3")
+                             .arg(uint(sid), 8, 16, QLatin1Char('0'))
+                             .arg(id)
+                             .arg(reason);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(line));
+    f.manager()->SetQcmaParameter(candidate.get());
+    QVERIFY(f.settle());
+    QCOMPARE(sidsOf(spy), QList<int>({sid}));
+    QVERIFY(f.cachedSid(sid)->sameValue(*before));
+    QVERIFY(f.link()->value(sid)->sameValue(*before));
+}
+
+void tst_SimulatedServerLink::unknownSidIsLoggedAndNotAnswered()
+{
+    SimulatorFixture f(options());
+    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
+    QcmaParameterUInt unknown(otn(3, 11137), 1);
+    QTest::ignoreMessage(QtWarningMsg,
+                         "write refused: sid 0x030d2b81 (port 3, group 0xd0000, id 11137): unknown parameter");
+    f.manager()->SetQcmaParameter(&unknown);
+    QCOMPARE(f.link()->pendingAnswers(), 0);
+    QVERIFY(f.settle());
+    QCOMPARE(spy.count(), 0);
+}
+
+void tst_SimulatedServerLink::moduleTypeFollowsOptionThenSetting()
+{
+    SimulatorOptions o = options(3);
+    o.moduleTypes = {3, 6};
+    SimulatorFixture f(o);
+    QCOMPARE(f.manager()->GetPortModuleType(1), 3);
+    QCOMPARE(f.manager()->GetPortModuleType(2), 6);
+    QCOMPARE(f.manager()->GetPortModuleType(3), 0);
+    QCOMPARE(f.cached(2, 11143)->getEnum(), 6);
+    QVERIFY(f.writeAndWait(1, 11143, 7));
+    QCOMPARE(f.manager()->GetPortModuleType(1), 7);
+}
+
+void tst_SimulatedServerLink::portModeDrivesLossOfSignal()
+{
+    SimulatorFixture f(options());
+    QCOMPARE(f.cached(1, 101)->getEnum(), 0);
+    QVERIFY(f.writeAndWait(1, 11001, 0));
+    QCOMPARE(f.cached(1, 101)->getEnum(), 1);
+    QCOMPARE(f.cached(1, 8105)->getEnum(), 3);
+    QCOMPARE(f.cached(1, 8106)->getDouble(), -40.0);
+    QCOMPARE(f.cached(2, 101)->getEnum(), 0);
+    QVERIFY(f.writeAndWait(1, 11001, 1));
+    // The loss is over, and remembered.
+    QCOMPARE(f.cached(1, 101)->getEnum(), 2);
+    QCOMPARE(f.cached(1, 8105)->getEnum(), 0);
+    QVERIFY(f.cached(1, 8106)->getDouble() > -10.0);
+}
+
+void tst_SimulatedServerLink::physicalValuesWanderDeterministically()
+{
+    SimulatedServerLink a(options(1));
+    SimulatedServerLink b(options(1));
+    SimulatorOptions other = options(1);
+    other.seed = 77;
+    SimulatedServerLink c(other);
+    QList<double> levelsA, levelsB, levelsC;
+    for (int i = 0; i < 20; ++i) {
+        a.advance();
+        b.advance();
+        c.advance();
+        levelsA << a.value(otn(1, 8106))->getDouble() << a.value(otn(1, 8103))->getDouble();
+        levelsB << b.value(otn(1, 8106))->getDouble() << b.value(otn(1, 8103))->getDouble();
+        levelsC << c.value(otn(1, 8106))->getDouble() << c.value(otn(1, 8103))->getDouble();
+    }
+    QCOMPARE(levelsA, levelsB);
+    QVERIFY(levelsA != levelsC);
+    for (int i = 0; i < levelsA.size(); i += 2) {
+        QVERIFY2(qAbs(levelsA.at(i) + 3.2) <= 0.2 + 1e-9, qPrintable(QString::number(levelsA.at(i))));
+        QVERIFY2(qAbs(levelsA.at(i + 1)) <= 0.5 + 1e-9, qPrintable(QString::number(levelsA.at(i + 1))));
+    }
+}
+
+void tst_SimulatedServerLink::intervalDataCarriesPortSidAndSelector()
+{
+    SimulatorFixture f(options());
+    QSignalSpy spy(f.link(), &ServerLink::intervalDataArrived);
+    f.manager()->Interval_GetAndPost_Ex(2, nsSID::otn, currentIntervalSelector);
+    f.manager()->Interval_GetAndPost_Ex(3, nsSID::otn, currentIntervalSelector);
+    f.manager()->Interval_GetAndPost_Ex(1, 0x060000, currentIntervalSelector);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(f.settle());
+    QCOMPARE(spy.count(), 2);
+    QList<int> sids;
+    for (const QList<QVariant> &args : spy) {
+        const auto data = args.at(0).value<QSharedPointer<IntervalData>>();
+        sids.append(data->sid());
+        QCOMPARE(data->selector(), currentIntervalSelector);
+        if (auto capture = data.dynamicCast<IntervalDataOtnCapture>()) {
+            for (const QByteArray &record : capture->records)
+                QCOMPARE(record.size(), IntervalDataOtnCapture::recordSize);
+        }
+    }
+    QCOMPARE(sids, QList<int>({otn(2, 7101), otn(2, 3101)}));
+}
+
+QTEST_GUILESS_MAIN(tst_SimulatedServerLink)
+#include "tst_simulatedserverlink.moc"

@@ -1,0 +1,82 @@
+#include "simulatorfixture.h"
+
+#include <QTest>
+
+#include "apps/shared/sid.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
+#include "simulator/simulatedserverlink.h"
+
+SimulatorFixture::SimulatorFixture(int portCount) : SimulatorFixture(quietOptions(portCount))
+{
+}
+
+SimulatorFixture::SimulatorFixture(const SimulatorOptions &options)
+    : m_link(std::make_unique<SimulatedServerLink>(options)),
+      m_manager(std::make_unique<zelServerManager>(m_link.get()))
+{
+}
+
+SimulatorFixture::~SimulatorFixture()
+{
+    // The manager listens to the link: it goes first.
+    m_manager.reset();
+    m_link.reset();
+}
+
+SimulatorOptions SimulatorFixture::quietOptions(int portCount)
+{
+    SimulatorOptions options;
+    options.portCount = portCount;
+    options.moduleTypes = {0, 0, 0, 0};
+    options.seed = 1;
+    options.liveUpdates = false;
+    return options;
+}
+
+int SimulatorFixture::sid(int port, int id)
+{
+    return nsSID::build(port, nsSID::otn, id);
+}
+
+const QcmaParameter *SimulatorFixture::cached(int port, int id) const
+{
+    return cachedSid(sid(port, id));
+}
+
+const QcmaParameter *SimulatorFixture::cachedSid(int sid) const
+{
+    return m_manager->cachedParameter(sid);
+}
+
+bool SimulatorFixture::write(int port, int id, const QVariant &value)
+{
+    return writeSid(sid(port, id), value);
+}
+
+bool SimulatorFixture::writeSid(int sid, const QVariant &value)
+{
+    const QcmaParameter *current = cachedSid(sid);
+    if (!current)
+        return false;
+    std::unique_ptr<QcmaParameter> copy(current->clone());
+    if (!copy->setValue(value))
+        return false;
+    m_manager->SetQcmaParameter(copy.get());
+    return true;
+}
+
+bool SimulatorFixture::settle()
+{
+    SimulatedServerLink *link = m_link.get();
+    return QTest::qWaitFor([link] { return link->pendingAnswers() == 0; });
+}
+
+bool SimulatorFixture::writeAndWait(int port, int id, const QVariant &value)
+{
+    if (!write(port, id, value) || !settle())
+        return false;
+    const QcmaParameter *now = cached(port, id);
+    std::unique_ptr<QcmaParameter> expected(now ? now->clone() : nullptr);
+    return expected && expected->setValue(value) && expected->toVariant() == now->toVariant();
+}
