@@ -11,6 +11,9 @@ namespace {
 
 enum Kind { KindNone, KindAlarm, KindError };
 
+// Bulk pattern of an OTUCn lane interface (parameter 11206) that is no checkable sequence.
+constexpr int scrambledIdlePattern = 5;
+
 // Where an item can be inserted.
 enum Scope {
     ScopeLine,      // the line (level 0) only
@@ -206,7 +209,7 @@ bool OtnAlarmError::valid(int applicationType, int level, int portMode, const Ot
     }
 
     if (mapping.isOTLC()) {
-        if (patternType != 0 && item != 2 && item != 64)
+        if ((needs & NeedPattern) && patternType == scrambledIdlePattern)
             return false;
         if (needs & NeedLckOci)
             return false;
