@@ -1,0 +1,166 @@
+#include "otnsetuppagemanager.h"
+
+#include <QAbstractButton>
+
+#include "apps/shared/sid.h"
+#include "host/diagnostics/zeldiagnostics.h"
+#include "host/otn/otntpts.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/texts/widgettext.h"
+#include "client/otn/components/uihelpers/odtudisplayname.h"
+
+namespace {
+
+enum PageId { TxPhysicalSetup = 34, RxPhysicalSetup = 35, TxFrameSetup = 31, RxFrameSetup = 32 };
+
+// Label parameters: the five mapping fields, then the tributary port number and mode of levels 0-2.
+constexpr int txMapping[OtnMapping::fieldCount] = {11008, 11009, 11010, 11011, 11166};
+constexpr int rxMapping[OtnMapping::fieldCount] = {12006, 12007, 12008, 12009, 12022};
+constexpr int txPortNumber[3] = {11128, 11132, 11201};
+constexpr int rxPortNumber[3] = {12012, 12016, 12024};
+constexpr int rxLevelMode[3] = {12011, 12015, 12026};
+// The Tx interface parameter names the rate for both directions.
+constexpr int rateId = 11008;
+// Mode value of a receiver level whose tributary port is set by the user, not detected.
+constexpr int fixedPortMode = 1;
+
+int indexIn(const int *table, int size, int id)
+{
+    for (int i = 0; i < size; ++i) {
+        if (table[i] == id)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+OtnSetupPageManager::OtnSetupPageManager(int direction, QObject *parent)
+    : SetupPageManager(parent), m_direction(direction)
+{
+    m_mapping.init();
+}
+
+InterfaceSetupIdentifier *OtnSetupPageManager::setupPage(const InterfaceSetupIdentifier &type)
+{
+    ZEL_ASSERT_TEXT(static_cast<const void *>(&type) != nullptr, "( (void*)&type != 0 )", QStringLiteral("type is 0"));
+    if (type.technology() != InterfaceSetupIdentifier::TechnologyOtn)
+        return nullptr;
+    int pageId = -1;
+    const int direction = type.direction();
+    if (type.layer() == InterfaceSetupIdentifier::LayerPhysical || type.layer() == InterfaceSetupIdentifier::LayerFrame) {
+        const bool physical = type.layer() == InterfaceSetupIdentifier::LayerPhysical;
+        if (direction == InterfaceSetupIdentifier::DirectionTx)
+            pageId = physical ? TxPhysicalSetup : TxFrameSetup;
+        else if (direction == InterfaceSetupIdentifier::DirectionRx)
+            pageId = physical ? RxPhysicalSetup : RxFrameSetup;
+        else
+            ZEL_FATAL(QStringLiteral("OtnSetupPageManager: setupPage(direction=%1) fail.").arg(direction));
+    } else {
+        ZEL_FATAL(QStringLiteral("OtnButtonIdentifier: getSetupPage(layer=%1, technology=%2) fail.")
+                      .arg(type.layer())
+                      .arg(type.technology()));
+    }
+    return new InterfaceSetupIdentifier(pageId, direction, type.layer(), type.technology());
+}
+
+void OtnSetupPageManager::refreshButtonLabel()
+{
+    if (QAbstractButton *button = getButton())
+        button->setText(buttonLabel());
+}
+
+void OtnSetupPageManager::addButtonLabelId(int port, int id)
+{
+    m_pending.insert(id);
+    setButtonLabelSID(nsSID::build(port, nsSID::otn, id));
+}
+
+void OtnSetupPageManager::updateButtonLabel(QcmaParameter *parameter)
+{
+    if (!parameter) {
+        qCDebug(lcZelIgnored).noquote() << QStringLiteral("OtnSetupPageManager::updateButtonLabel: parameter is null.");
+        return;
+    }
+    const int sid = nsSID::setPort(parameter->getSID(), 0);
+    if (!isButtonLabelSID(sid))
+        return;
+    const int id = nsSID::idOf(sid);
+    int value = 0;
+    switch (parameter->getType()) {
+    case QcmaParameter::TypeInt:
+    case QcmaParameter::TypeEnum:
+        value = parameter->getInt();
+        break;
+    case QcmaParameter::TypeUInt:
+        value = int(parameter->getUInt());
+        break;
+    default:
+        qCDebug(lcZelIgnored).noquote()
+            << QStringLiteral("OtnSetupPageManager::updateButtonLabel: unknown parameter type for ID %1; ignored.")
+                   .arg(id, 0, 16);
+        return;
+    }
+    if (!storeValue(id, value)) {
+        qCDebug(lcZelIgnored).noquote()
+            << QStringLiteral("OtnSetupPageManager::updateButtonLabel: unknown PID for ID %1; ignored.").arg(id, 0, 16);
+        return;
+    }
+    m_pending.remove(id);
+    if (!m_pending.isEmpty())
+        return;
+    refreshButtonLabel();
+}
+
+void OtnSetupPageManager::followsChanged(QcmaParameter *) {}
+
+bool OtnSetupPageManager::storeValue(int id, int value)
+{
+    // Either column is accepted: only the manager's registered ids reach it.
+    int index = indexIn(txMapping, OtnMapping::fieldCount, id);
+    if (index < 0)
+        index = indexIn(rxMapping, OtnMapping::fieldCount, id);
+    if (index >= 0) {
+        m_mapping.setValue(index, value);
+        return true;
+    }
+    index = indexIn(txPortNumber, levels, id);
+    if (index < 0)
+        index = indexIn(rxPortNumber, levels, id);
+    if (index >= 0) {
+        m_portNumber[index] = value;
+        return true;
+    }
+    index = indexIn(rxLevelMode, levels, id);
+    if (index >= 0) {
+        m_levelMode[index] = value;
+        return true;
+    }
+    return false;
+}
+
+bool OtnSetupPageManager::showsPortNumber(int level) const
+{
+    if (m_direction != DirectionRx || m_levelMode[level] == fixedPortMode)
+        return true;
+    // A detected tributary port is not known beforehand: the label leaves its number out.
+    return OtnTpTs::getTpTsInfo(level, m_mapping, 0).autoDetection == 0;
+}
+
+QString OtnSetupPageManager::buttonLabel() const
+{
+    const int rateSid = nsSID::build(0, nsSID::otn, rateId);
+    QString label = WidgetText::instance()->getValueName(rateSid, m_mapping.value(OtnMapping::FieldInterface), 0);
+    label.remove(QStringLiteral("(Ext. OPU2)"));
+    const int oduCount = m_mapping.getOduCount();
+    for (int level = 0; level <= oduCount - 2 && level < levels; ++level) {
+        label += QStringLiteral(" - ") + odtuDisplayName(0, m_mapping, level);
+        if (showsPortNumber(level))
+            label += QStringLiteral("#%1").arg(m_portNumber[level]);
+    }
+    QString payload = m_mapping.getLoOduName();
+    payload.replace(QStringLiteral("ODU"), QStringLiteral("OPU"));
+    if (payload == QLatin1String("OPU2") && m_mapping.hasExtendedOpu(oduCount - 1))
+        payload.prepend(QStringLiteral("Ext. "));
+    return label + QStringLiteral(" - ") + payload;
+}

@@ -1,0 +1,3 @@
+#include "statusitemshowjudgeinterface.h"
+
+StatusItemShowJudgeInterface::~StatusItemShowJudgeInterface() = default;

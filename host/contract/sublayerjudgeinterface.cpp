@@ -1,0 +1,3 @@
+#include "sublayerjudgeinterface.h"
+
+SubLayerJudgeInterface::~SubLayerJudgeInterface() = default;

@@ -1,0 +1,89 @@
+#include "physicalstatus.h"
+
+#include "ui_physicalstatus.h"
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelper_label.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/server/zelservermanager.h"
+
+namespace {
+// Values are read for the current measurement interval.
+constexpr quint32 currentInterval = 0xFFFFFFFD;
+
+bool isMultiLaneModule(int moduleType)
+{
+    return moduleType == 3 || moduleType == 4 || moduleType == 6;
+}
+} // namespace
+
+PhysicalStatus::PhysicalStatus(const Identifier &identifier, zelServerManager *manager, int flags, int group,
+                               const QString &helpPage, QWidget *parent)
+    : SetupStatusPage(identifier, helpPage, manager, flags, parent), ui(new Ui::PhysicalStatus), m_group(group)
+{
+    setUpdateOnConnect(group);
+}
+
+PhysicalStatus::~PhysicalStatus()
+{
+    delete ui;
+}
+
+void PhysicalStatus::initializeUi()
+{
+    ui->setupUi(this);
+    showLanes();
+}
+
+void PhysicalStatus::initializeHelper()
+{
+    zelServerManager *manager = serverManager();
+    const auto addLabel = [&](QLabel *value, QLabel *name, QLabel *unit, int id) {
+        m_helpers->AddUiHelper(new UiHelper_Label(manager, value, name, unit, sidOf(id), currentInterval,
+                                                  UiHelper::ConnectManually, 0));
+    };
+    addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, TransceiverId);
+    addLabel(ui->lblWavelengthValue, ui->lblWavelength, ui->lblWavelengthUnit, WavelengthId);
+    addLabel(ui->lblTemperatureValue, ui->lblTemperature, ui->lblTemperatureUnit, TemperatureId);
+    QLabel *const rxValues[maxLanes] = {ui->lblRxPower1, ui->lblRxPower2, ui->lblRxPower3, ui->lblRxPower4};
+    QLabel *const rxUnits[maxLanes] = {ui->lblRxUnit1, ui->lblRxUnit2, ui->lblRxUnit3, ui->lblRxUnit4};
+    QLabel *const txValues[maxLanes] = {ui->lblTxPower1, ui->lblTxPower2, ui->lblTxPower3, ui->lblTxPower4};
+    QLabel *const txUnits[maxLanes] = {ui->lblTxUnit1, ui->lblTxUnit2, ui->lblTxUnit3, ui->lblTxUnit4};
+    for (int lane = 0; lane < maxLanes; ++lane) {
+        addLabel(rxValues[lane], nullptr, rxUnits[lane], RxPowerLane1Id + lane);
+        addLabel(txValues[lane], nullptr, txUnits[lane], TxPowerLane1Id + lane);
+    }
+}
+
+void PhysicalStatus::setPort(int port)
+{
+    SetupStatusPage::setPort(port);
+    if (isPageInitialized())
+        showLanes();
+}
+
+int PhysicalStatus::laneCount() const
+{
+    const zelServerManager *manager = serverManager();
+    return (manager && isMultiLaneModule(manager->GetPortModuleType(m_port))) ? maxLanes : 1;
+}
+
+void PhysicalStatus::showLanes()
+{
+    const int lanes = laneCount();
+    QLabel *const rows[maxLanes][5] = {
+        {ui->lblLane1, ui->lblRxPower1, ui->lblRxUnit1, ui->lblTxPower1, ui->lblTxUnit1},
+        {ui->lblLane2, ui->lblRxPower2, ui->lblRxUnit2, ui->lblTxPower2, ui->lblTxUnit2},
+        {ui->lblLane3, ui->lblRxPower3, ui->lblRxUnit3, ui->lblTxPower3, ui->lblTxUnit3},
+        {ui->lblLane4, ui->lblRxPower4, ui->lblRxUnit4, ui->lblTxPower4, ui->lblTxUnit4},
+    };
+    for (int lane = 0; lane < maxLanes; ++lane) {
+        for (QLabel *label : rows[lane])
+            label->setVisible(lane < lanes);
+    }
+}
+
+int PhysicalStatus::sidOf(int id) const
+{
+    return nsSID::build(m_port, m_group, id);
+}

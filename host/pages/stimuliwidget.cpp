@@ -1,0 +1,47 @@
+#include "stimuliwidget.h"
+
+#include "host/bindings/uihelperlist.h"
+#include "host/texts/widgettext.h"
+
+StimuliWidget::StimuliWidget(int uiTextId, QWidget *parent)
+    : QWidget(parent), m_helpers(new UiHelperList(this)), m_uiTextId(uiTextId)
+{
+}
+
+StimuliWidget::~StimuliWidget()
+{
+    // Bindings go before the widgets they point at.
+    delete m_helpers;
+    m_helpers = nullptr;
+}
+
+void StimuliWidget::setId(int sid)
+{
+    m_id = sid;
+}
+
+QString StimuliWidget::title() const
+{
+    return WidgetText::instance()->getUiText(m_uiTextId, m_terminology);
+}
+
+void StimuliWidget::UpdateText()
+{
+    m_helpers->UpdateText();
+}
+
+void StimuliWidget::ChangeTerminology(int terminology)
+{
+    m_terminology = terminology;
+    m_helpers->ChangeTerminology(terminology);
+}
+
+void StimuliWidget::SetGUIAccessState(int state)
+{
+    m_helpers->SetGUIAccessState(state);
+}
+
+void StimuliWidget::setHierarchy(int hierarchy)
+{
+    m_hierarchy = hierarchy;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include "host/hostexport.h"
+
+class UiHelperList;
+
+// Base of the panels in the host's stimuli area: the SID the panel answers to, its title text and
+// its binding list.
+class ZELBASE_EXPORT StimuliWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit StimuliWidget(int uiTextId, QWidget *parent = nullptr);
+    ~StimuliWidget() override;
+
+    virtual void setId(int sid);
+    int id() const { return m_id; }
+    int uiTextId() const { return m_uiTextId; }
+    // The panel's title from the host's UI texts, in the panel's terminology.
+    QString title() const;
+
+    virtual void UpdateText();
+    virtual void ChangeTerminology(int terminology);
+    virtual void SetGUIAccessState(int state);
+    virtual void setHierarchy(int hierarchy);
+    int hierarchy() const { return m_hierarchy; }
+    int terminology() const { return m_terminology; }
+
+    UiHelperList *uiHelperList() const { return m_helpers; }
+
+protected:
+    UiHelperList *m_helpers = nullptr;
+
+private:
+    int m_id = 0;
+    int m_uiTextId = 0;
+    int m_hierarchy = 0;
+    int m_terminology = 0;
+};
