@@ -1,0 +1,67 @@
+#include "bulkdialog.h"
+#include "ui_bulkdialog.h"
+
+#include <QPushButton>
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_enum_radiobutton.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/diagnostics/zeldiagnostics.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+#include "setupwidgetids.h"
+
+namespace {
+constexpr int uiTextTx = 4187;
+constexpr int uiTextRx = 4188;
+constexpr int commonTextOk = 2005;
+constexpr int commonTextCancel = 2006;
+constexpr int commonTextApply = 2007;
+} // namespace
+
+BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int select)
+    : UiHelperDialog(manager, page, manager ? manager->GetTerminology(port) : 0),
+      ui(new Ui::BulkDialog),
+      m_port(port),
+      m_select(select)
+{
+    ui->setupUi(this);
+    removeContextHelpButton();
+    setHelpPage(QStringLiteral("bulk_pattern.html"));
+
+    const WidgetText *texts = WidgetText::instance();
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(commonTextOk));
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(commonTextCancel));
+    ui->buttonBox->button(QDialogButtonBox::Apply)->setText(texts->getCommonText(commonTextApply));
+    SetButtons(ui->buttonBox);
+
+    const bool tx = select == nsSetupWidgets::bulkSelectTx;
+    const bool rx = select == nsSetupWidgets::bulkSelectRx;
+    ZEL_ASSERT(tx || rx, QStringLiteral("BulkDialog: select=%1 names no direction.").arg(select));
+    if (!tx && !rx) {
+        // Nothing to edit: the fields stay empty and disabled.
+        ui->gbPattern->setEnabled(false);
+        ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
+        ui->buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
+        return;
+    }
+    setWindowTitle(tr("%1 Test Pattern").arg(texts->getUiText(tx ? uiTextTx : uiTextRx)));
+
+    const int patternId = tx ? nsSetupWidgets::bulkTxPattern : nsSetupWidgets::bulkRxPattern;
+    const int polarityId = tx ? nsSetupWidgets::bulkTxPolarity : nsSetupWidgets::bulkRxPolarity;
+    UiHelperList *helpers = uiHelperList();
+    helpers->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPatternType, ui->lblPatternType, nullptr,
+                                                    nullptr, nsSID::build(port, nsSID::otn, patternId),
+                                                    UiHelper::ConnectImmediately));
+    helpers->AddUiHelper(new UiHelper_Enum_RadioButton(manager, ui->gbPolarity, false,
+                                                       {ui->rbNormal, ui->rbInverted},
+                                                       nsSID::build(port, nsSID::otn, polarityId),
+                                                       UiHelper::ConnectImmediately));
+}
+
+BulkDialog::~BulkDialog()
+{
+    uiHelperList()->Clear(true);
+    delete ui;
+}

@@ -1,0 +1,45 @@
+#include "clockconfigurationwidget.h"
+#include "ui_clockconfigurationwidget.h"
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/bindings/uihelper_number.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/parameters/qcmaparameter.h"
+#include "setupwidgetids.h"
+
+ClockConfigurationWidget::ClockConfigurationWidget(zelServerManager *manager, int port, QWidget *parent)
+    : SetupWidget(manager, port, nsSID::otn, parent), ui(new Ui::ClockConfigurationWidget)
+{
+    ui->setupUi(this);
+
+    const int sourceSid = sidOf(nsSetupWidgets::clockSource);
+    m_helpers->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbClockSource, ui->lblClockSource, nullptr,
+                                                      nullptr, sourceSid, UiHelper::ConnectManually));
+    m_offset = new UiHelper_Number(manager, ui->pbFrequencyOffset, ui->lblFrequencyOffset, ui->lblFrequencyOffsetUnit,
+                                   sidOf(nsSetupWidgets::frequencyOffset), UiHelper::ConnectManually);
+    // The offset is a data widget, so that the source rule below can switch it off.
+    m_offset->SetHelperWidgetActive(ui->pbFrequencyOffset, true, true);
+    m_helpers->AddUiHelper(m_offset);
+    m_helpers->AddUiHelper(new UiHelper_Notification(manager, this, sourceSid, UiHelper::ConnectManually));
+}
+
+ClockConfigurationWidget::~ClockConfigurationWidget()
+{
+    m_helpers->Clear(true);
+    delete ui;
+}
+
+void ClockConfigurationWidget::updateText()
+{
+    m_helpers->UpdateText();
+}
+
+void ClockConfigurationWidget::qcmaParameterChanged(const QcmaParameter &parameter)
+{
+    if (nsSID::idOf(parameter.getSID()) != nsSetupWidgets::clockSource)
+        return;
+    // A reference clock cannot be offset; only the internal oscillator can.
+    m_offset->SetDataEnabled(parameter.isDefined() && parameter.getEnum() == nsSetupWidgets::clockSourceInternal);
+}

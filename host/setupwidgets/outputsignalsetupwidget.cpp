@@ -1,0 +1,39 @@
+#include "outputsignalsetupwidget.h"
+#include "ui_outputsignalsetupwidget.h"
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelper_enum_pushbutton.h"
+#include "host/bindings/uihelper_label.h"
+#include "host/bindings/uihelperlist.h"
+#include "setupwidgetids.h"
+
+namespace {
+// The measured values are read as the current interval's, like on the physical status page.
+constexpr quint32 currentInterval = 0xFFFFFFFD;
+} // namespace
+
+OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int port, QWidget *parent)
+    : SetupWidget(manager, port, nsSID::otn, parent), ui(new Ui::OutputSignalSetupWidget)
+{
+    ui->setupUi(this);
+
+    m_helpers->AddUiHelper(new UiHelper_Enum_PushButton(manager, ui->gbLaser, {ui->pbLaserOff, ui->pbLaserOn},
+                                                        sidOf(nsSetupWidgets::laser), UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblTxLevelValue, ui->lblTxLevel, ui->lblTxLevelUnit,
+                                              sidOf(nsSetupWidgets::txLevel), currentInterval,
+                                              UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblTxWavelengthValue, ui->lblTxWavelength,
+                                              ui->lblTxWavelengthUnit, sidOf(nsSetupWidgets::txWavelength),
+                                              currentInterval, UiHelper::ConnectManually));
+}
+
+OutputSignalSetupWidget::~OutputSignalSetupWidget()
+{
+    m_helpers->Clear(true);
+    delete ui;
+}
+
+void OutputSignalSetupWidget::updateText()
+{
+    m_helpers->UpdateText();
+}

@@ -1,0 +1,43 @@
+#include "physicalstatusminiwidget.h"
+#include "ui_physicalstatusminiwidget.h"
+
+#include "host/bindings/uihelper_label.h"
+#include "host/bindings/uihelper_status.h"
+#include "host/bindings/uihelperlist.h"
+#include "setupwidgetids.h"
+
+namespace {
+// The values are read as the current interval's, like on the physical status page.
+constexpr quint32 currentInterval = 0xFFFFFFFD;
+} // namespace
+
+PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, int port, int group, QWidget *parent)
+    : SetupWidget(manager, port, group, parent), ui(new Ui::PhysicalStatusMiniWidget)
+{
+    ui->setupUi(this);
+
+    m_helpers->AddUiHelper(new UiHelper_Status(manager, ui->ledSignal, ui->lblSignal,
+                                               sidOf(nsSetupWidgets::signalStatus), UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblLevelValue, ui->lblLevel, ui->lblLevelUnit,
+                                              sidOf(nsSetupWidgets::signalLevel), currentInterval,
+                                              UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblFrequencyValue, ui->lblFrequency,
+                                              ui->lblFrequencyUnit, sidOf(nsSetupWidgets::signalFrequency),
+                                              currentInterval, UiHelper::ConnectManually));
+}
+
+PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()
+{
+    m_helpers->Clear(true);
+    delete ui;
+}
+
+void PhysicalStatusMiniWidget::UpdateText()
+{
+    m_helpers->UpdateText();
+}
+
+PortStatusItem *PhysicalStatusMiniWidget::led() const
+{
+    return ui->ledSignal;
+}

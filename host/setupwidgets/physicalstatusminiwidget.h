@@ -1,0 +1,22 @@
+#pragma once
+
+#include "setupwidget.h"
+
+namespace Ui { class PhysicalStatusMiniWidget; }
+
+class PortStatusItem;
+
+// A compact view of the received signal: an LED for its state, its level and its frequency.
+class ZELBASE_EXPORT PhysicalStatusMiniWidget : public SetupWidget
+{
+    Q_OBJECT
+public:
+    PhysicalStatusMiniWidget(zelServerManager *manager, int port, int group, QWidget *parent = nullptr);
+    ~PhysicalStatusMiniWidget() override;
+
+    void UpdateText();
+    PortStatusItem *led() const;
+
+private:
+    Ui::PhysicalStatusMiniWidget *ui = nullptr;
+};

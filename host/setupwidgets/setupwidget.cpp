@@ -1,0 +1,41 @@
+#include "setupwidget.h"
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelperlist.h"
+
+SetupWidget::SetupWidget(zelServerManager *manager, int port, int group, QWidget *parent)
+    : QWidget(parent), m_manager(manager), m_helpers(new UiHelperList(this)), m_port(port), m_group(group)
+{
+}
+
+SetupWidget::~SetupWidget()
+{
+    // Bindings go before the widgets they point at.
+    delete m_helpers;
+    m_helpers = nullptr;
+}
+
+void SetupWidget::setPort(int port)
+{
+    if (port == m_port)
+        return;
+    m_port = port;
+    m_helpers->ChangePort(port);
+}
+
+int SetupWidget::sidOf(int id) const
+{
+    return nsSID::build(m_port, m_group, id);
+}
+
+void SetupWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_helpers->ConnectManual();
+}
+
+void SetupWidget::hideEvent(QHideEvent *event)
+{
+    m_helpers->DisconnectManual();
+    QWidget::hideEvent(event);
+}
