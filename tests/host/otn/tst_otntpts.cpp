@@ -1,0 +1,295 @@
+#include <QtTest>
+
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnsettings.h"
+#include "host/otn/otntpts.h"
+#include "tests/support/diagnosticsrecorder.h"
+
+using namespace nsSettings::Otn;
+
+Q_DECLARE_METATYPE(OtnMapping)
+
+namespace {
+
+// Interface value whose line ODU is the higher-order ODU of a multiplex kind.
+int interfaceFor(int kind)
+{
+    switch (kind) {
+    case MUX_ODU0_ODU1:
+        return 0;
+    case MUX_ODU0_ODU2: case MUX_ODU1_ODU2_PT20: case MUX_ODU1_ODU2_PT21: case MUX_ODUFLEX_ODU2:
+        return 1;
+    case MUX_ODU2E_ODU3E1:
+        return 6;
+    case MUX_ODU2E_ODU3E2:
+        return 7;
+    case MUX_ODU0_ODU4: case MUX_ODU1_ODU4: case MUX_ODU2_ODU4: case MUX_ODU2E_ODU4: case MUX_ODU3_ODU4:
+    case MUX_ODUFLEX_ODU4:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+QVector<int> channelsOf(const OtnMapping &mapping, int stage, int copyStatus, quint32 mainTp,
+                        const QVector<int> &mainTs, quint32 flex = 0, const QBitArray *allocated = nullptr)
+{
+    QVector<int> ts(OtnTpTs::maxTs, 0);
+    for (int i = 0; i < mainTs.size(); ++i)
+        ts[i] = mainTs[i];
+    QVector<int> channels(OtnTpTs::maxTs, 99);
+    OtnTpTs::assignCh(stage, mapping, copyStatus, mainTp, mainTs.isEmpty() ? nullptr : ts.constData(), flex,
+                      channels.data(), allocated);
+    return channels;
+}
+
+QVector<int> padded(QVector<int> head)
+{
+    while (head.size() < OtnTpTs::maxTs)
+        head << -1;
+    return head;
+}
+
+} // namespace
+
+class tst_OtnTpTs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void multiplexFigures_data();
+    void multiplexFigures();
+    void secondStageFigures();
+    void oduFlexFigures_data();
+    void oduFlexFigures();
+    void missingStageHasNoFigures();
+    void assignCh_data();
+    void assignCh();
+    void assignChHonoursAllocation();
+    void copyTs();
+    void copyTsShortInput();
+};
+
+// G.709 clause 19: TS of the server OPU, tributaries, TS per tributary and the payload type.
+void tst_OtnTpTs::multiplexFigures_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("tsCount");
+    QTest::addColumn<int>("tpCount");
+    QTest::addColumn<int>("tsPerTp");
+    QTest::addColumn<int>("payloadType");
+    QTest::addColumn<int>("tsTotal");
+    QTest::addColumn<int>("autoDetection");
+    QTest::newRow("ODTU2.1") << int(MUX_ODU0_ODU2) << 8 << 8 << 1 << 0x21 << 8 << 1;
+    QTest::newRow("ODTU12 on 2.5G TS") << int(MUX_ODU1_ODU2_PT20) << 4 << 4 << 1 << 0x20 << 0 << 0;
+    QTest::newRow("ODTU12 on 1.25G TS") << int(MUX_ODU1_ODU2_PT21) << 8 << 4 << 2 << 0x21 << 8 << 1;
+    QTest::newRow("ODTU01") << int(MUX_ODU0_ODU1) << 2 << 2 << 1 << 0x20 << 0 << 0;
+    QTest::newRow("ODTU13 on 2.5G TS") << int(MUX_ODU1_ODU3_PT20) << 16 << 16 << 1 << 0x20 << 0 << 0;
+    QTest::newRow("ODTU13 on 1.25G TS") << int(MUX_ODU1_ODU3_PT21) << 32 << 16 << 2 << 0x21 << 32 << 1;
+    QTest::newRow("ODTU23 on 2.5G TS") << int(MUX_ODU2_ODU3_PT20) << 16 << 4 << 4 << 0x20 << 0 << 0;
+    QTest::newRow("ODTU23 on 1.25G TS") << int(MUX_ODU2_ODU3_PT21) << 32 << 4 << 8 << 0x21 << 32 << 1;
+    QTest::newRow("ODTU3.9") << int(MUX_ODU2E_ODU3) << 32 << 3 << 9 << 0x21 << 32 << 1;
+    QTest::newRow("ODTU3.1") << int(MUX_ODU0_ODU3) << 32 << 32 << 1 << 0x21 << 32 << 1;
+    QTest::newRow("ODTU3e2") << int(MUX_ODU2E_ODU3E2) << 32 << 4 << 8 << 0x21 << 32 << 1;
+    QTest::newRow("ODTU3e1") << int(MUX_ODU2E_ODU3E1) << 16 << 4 << 4 << 0x20 << 0 << 0;
+    QTest::newRow("ODTU4.1") << int(MUX_ODU0_ODU4) << 80 << 80 << 1 << 0x21 << 80 << 1;
+    QTest::newRow("ODTU4.2") << int(MUX_ODU1_ODU4) << 80 << 40 << 2 << 0x21 << 80 << 1;
+    QTest::newRow("ODTU4.8 ODU2") << int(MUX_ODU2_ODU4) << 80 << 10 << 8 << 0x21 << 80 << 1;
+    QTest::newRow("ODTU4.8 ODU2e") << int(MUX_ODU2E_ODU4) << 80 << 10 << 8 << 0x21 << 80 << 1;
+    QTest::newRow("ODTU4.31") << int(MUX_ODU3_ODU4) << 80 << 2 << 31 << 0x21 << 80 << 1;
+}
+
+void tst_OtnTpTs::multiplexFigures()
+{
+    QFETCH(int, kind);
+    QFETCH(int, tsCount);
+    QFETCH(int, tpCount);
+    QFETCH(int, tsPerTp);
+    QFETCH(int, payloadType);
+    QFETCH(int, tsTotal);
+    QFETCH(int, autoDetection);
+    const OtnMapping mapping(interfaceFor(kind), 0, kind, 0, 0);
+    QVERIFY(mapping.isValid());
+    const TpTsInfo info = OtnTpTs::getTpTsInfo(0, mapping, 0);
+    QCOMPARE(int(info.tsCount), tsCount);
+    QCOMPARE(int(info.tpCount), tpCount);
+    QCOMPARE(int(info.tsPerTp), tsPerTp);
+    QCOMPARE(int(info.payloadType), payloadType);
+    QCOMPARE(int(info.tsTotal), tsTotal);
+    QCOMPARE(int(info.multiplexFactor), tpCount);
+    QCOMPARE(int(info.autoDetection), autoDetection);
+    QVERIFY(tpCount * tsPerTp <= tsCount);
+}
+
+void tst_OtnTpTs::secondStageFigures()
+{
+    // ODU4 > ODU3 (ODTU4.31) > ODU1 on 1.25G TS of the ODU3 > ODU0 (ODTU01).
+    const OtnMapping mapping(3, 0, MUX_ODU3_ODU4, 4, 1);
+    const TpTsInfo stage1 = OtnTpTs::getTpTsInfo(1, mapping, 0);
+    QCOMPARE(int(stage1.tsCount), 32);
+    QCOMPARE(int(stage1.tpCount), 16);
+    QCOMPARE(int(stage1.tsPerTp), 2);
+    QCOMPARE(int(stage1.payloadType), 0x21);
+    const TpTsInfo stage2 = OtnTpTs::getTpTsInfo(2, mapping, 0);
+    QCOMPARE(int(stage2.tsCount), 2);
+    QCOMPARE(int(stage2.tpCount), 2);
+    QCOMPARE(int(stage2.autoDetection), 0);
+    QCOMPARE(int(stage2.tsTotal), 0);
+}
+
+// An ODUflex of n TS: floor(N / n) of them fit; the count is bounded by the server's TS.
+void tst_OtnTpTs::oduFlexFigures_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("flexTs");
+    QTest::addColumn<int>("tsPerTp");
+    QTest::addColumn<int>("tpCount");
+    QTest::newRow("ODU2 default") << int(MUX_ODUFLEX_ODU2) << 0 << 1 << 8;
+    QTest::newRow("ODU2, 3 TS") << int(MUX_ODUFLEX_ODU2) << 3 << 3 << 2;
+    QTest::newRow("ODU2, 8 TS") << int(MUX_ODUFLEX_ODU2) << 8 << 8 << 1;
+    QTest::newRow("ODU2, more TS than there are") << int(MUX_ODUFLEX_ODU2) << 9 << 8 << 1;
+    QTest::newRow("ODU3, 9 TS") << int(MUX_ODUFLEX_ODU3) << 9 << 9 << 3;
+    QTest::newRow("ODU4, 10 TS") << int(MUX_ODUFLEX_ODU4) << 10 << 10 << 8;
+    QTest::newRow("ODU4, 80 TS") << int(MUX_ODUFLEX_ODU4) << 80 << 80 << 1;
+}
+
+void tst_OtnTpTs::oduFlexFigures()
+{
+    QFETCH(int, kind);
+    QFETCH(int, flexTs);
+    QFETCH(int, tsPerTp);
+    QFETCH(int, tpCount);
+    const OtnMapping mapping(interfaceFor(kind), 30, kind, 0, 0);
+    QVERIFY(mapping.hasOduFlex(0));
+    const TpTsInfo info = OtnTpTs::getTpTsInfo(0, mapping, quint32(flexTs));
+    QCOMPARE(int(info.tsPerTp), tsPerTp);
+    QCOMPARE(int(info.tpCount), tpCount);
+    QCOMPARE(int(info.multiplexFactor), tpCount);
+    QCOMPARE(int(info.autoDetection), 3);
+    QCOMPARE(info.tsTotal, info.tsCount);
+}
+
+void tst_OtnTpTs::missingStageHasNoFigures()
+{
+    const TpTsInfo none = OtnTpTs::getTpTsInfo(1, OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0), 4);
+    QCOMPARE(none.tsCount + none.tpCount + none.tsPerTp + none.payloadType + none.tsTotal + none.multiplexFactor
+                 + none.autoDetection,
+             0u);
+    QCOMPARE(OtnTpTs::getTpTsInfo(-1, OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0), 0).tsCount, 0u);
+    QCOMPARE(OtnTpTs::getTpTsInfo(3, OtnMapping(3, 0, MUX_ODU3_ODU4, 4, 1), 0).tsCount, 0u);
+}
+
+void tst_OtnTpTs::assignCh_data()
+{
+    QTest::addColumn<OtnMapping>("mapping");
+    QTest::addColumn<int>("copyStatus");
+    QTest::addColumn<int>("mainTp");
+    QTest::addColumn<QVector<int>>("mainTs");
+    QTest::addColumn<int>("flexTs");
+    QTest::addColumn<QVector<int>>("channels");
+
+    QTest::newRow("2.5G TS are fixed: ODU1 n in TS n")
+        << OtnMapping(1, 0, MUX_ODU1_ODU2_PT20, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{4, 3, 2, 1} << 0
+        << padded({0, 1, 2, 3});
+    QTest::newRow("ODU2 in four 2.5G TS of OPU3")
+        << OtnMapping(2, 0, MUX_ODU2_ODU3_PT20, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{} << 0
+        << padded({0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3});
+    QTest::newRow("ODTU2.1 follows the main TS")
+        << OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{8, 7, 6, 5, 4, 3, 2, 1} << 0
+        << padded({7, 6, 5, 4, 3, 2, 1, 0});
+    QTest::newRow("dummy TPs off: only the main TP")
+        << OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0) << int(COPY_OFF) << 2 << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8} << 0
+        << padded({-1, 1});
+    QTest::newRow("a TP grows from its main TS")
+        << OtnMapping(1, 0, MUX_ODU1_ODU2_PT21, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{1, 3, 5, 7} << 0
+        << padded({0, 0, 1, 1, 2, 2, 3, 3});
+    QTest::newRow("growth wraps and skips other starts")
+        << OtnMapping(1, 0, MUX_ODU1_ODU2_PT21, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{8, 1, 3, 5} << 0
+        << padded({1, 0, 2, 1, 3, 2, 3, 0});
+    QTest::newRow("a taken main TS gives the lowest free one")
+        << OtnMapping(1, 0, MUX_ODU1_ODU2_PT21, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{1, 1, 5, 7} << 0
+        << padded({0, 0, 1, 1, 2, 2, 3, 3});
+    QTest::newRow("main TS out of range")
+        << OtnMapping(1, 0, MUX_ODU1_ODU2_PT21, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{0, 9, 200, 2} << 0
+        << padded({0, 3, 0, 1, 1, 2, 2, 3});
+    QTest::newRow("no main TS list: TPs in order")
+        << OtnMapping(3, 0, MUX_ODU3_ODU4, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{} << 0
+        << [] { QVector<int> c; for (int t = 0; t < 62; ++t) c << t / 31; return padded(c); }();
+    QTest::newRow("ODUflex of 3 TS in ODU2, main TP 2 alone")
+        << OtnMapping(1, 30, MUX_ODUFLEX_ODU2, 0, 0) << int(COPY_OFF) << 2 << QVector<int>{1, 4} << 3
+        << padded({-1, -1, -1, 1, 1, 1});
+    QTest::newRow("no stage, no channels")
+        << OtnMapping(1, 0, 0, 0, 0) << int(COPY_MAIN) << 1 << QVector<int>{1} << 0 << padded({});
+}
+
+void tst_OtnTpTs::assignCh()
+{
+    QFETCH(OtnMapping, mapping);
+    QFETCH(int, copyStatus);
+    QFETCH(int, mainTp);
+    QFETCH(QVector<int>, mainTs);
+    QFETCH(int, flexTs);
+    QFETCH(QVector<int>, channels);
+    QCOMPARE(channelsOf(mapping, 0, copyStatus, quint32(mainTp), mainTs, quint32(flexTs)), channels);
+}
+
+void tst_OtnTpTs::assignChHonoursAllocation()
+{
+    // A caller without a channel array gets nothing written and no crash.
+    const int startTs[2] = {1, 2};
+    OtnTpTs::assignCh(0, OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0), COPY_MAIN, 1, startTs, 0, nullptr);
+
+    // Only TS 1-4 of the OPU2 allocated: four ODU0 fit, the other four find no TS.
+    QBitArray allocated(8);
+    for (int t = 0; t < 4; ++t)
+        allocated.setBit(t);
+    const OtnMapping mapping(1, 0, MUX_ODU0_ODU2, 0, 0);
+    QCOMPARE(channelsOf(mapping, 0, COPY_MAIN, 1, {1, 2, 3, 4, 5, 6, 7, 8}, 0, &allocated), padded({0, 1, 2, 3}));
+
+    // An ODU1 needing two TS is left out whole when only one is free for it.
+    QBitArray three(8);
+    three.setBit(0);
+    three.setBit(1);
+    three.setBit(4);
+    QCOMPARE(channelsOf(OtnMapping(1, 0, MUX_ODU1_ODU2_PT21, 0, 0), 0, COPY_MAIN, 1, {1, 3, 5, 7}, 0, &three),
+             padded({0, 0}));
+}
+
+void tst_OtnTpTs::copyTs()
+{
+    int list[OtnTpTs::maxTs];
+    for (int &entry : list)
+        entry = -7;
+    DiagnosticsRecorder recorder;
+    OtnTpTs::copyTs(list, QByteArray::fromHex("01095019ff"), 4);
+    QCOMPARE(list[0], 1);
+    QCOMPARE(list[1], 9);
+    QCOMPARE(list[2], 0x50);
+    QCOMPARE(list[3], 0x19);
+    QCOMPARE(list[4], -7);
+    QVERIFY(recorder.lines().isEmpty());
+
+    OtnTpTs::copyTs(list, QByteArray::fromHex("ff"), 1);
+    QCOMPARE(list[0], 255);
+    QCOMPARE(list[1], 9);
+}
+
+void tst_OtnTpTs::copyTsShortInput()
+{
+    int list[OtnTpTs::maxTs];
+    for (int &entry : list)
+        entry = -1;
+    DiagnosticsRecorder recorder;
+    OtnTpTs::copyTs(list, QByteArray::fromHex("0203"), 10);
+    QCOMPARE(list[0], 2);
+    QCOMPARE(list[1], 3);
+    QCOMPARE(list[2], -1);
+    OtnTpTs::copyTs(list, QByteArray(100, char(5)), 100);
+    QCOMPARE(list[OtnTpTs::maxTs - 1], 5);
+    const QStringList reports = recorder.linesStartingWith(QStringLiteral("ZEL_ASSERT_MSG: "));
+    QCOMPARE(reports.size(), 2);
+    QVERIFY2(reports.first().contains(QStringLiteral("10 entries asked from 2 bytes")), qPrintable(reports.first()));
+    OtnTpTs::copyTs(nullptr, QByteArray::fromHex("01"), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_OtnTpTs)
+#include "tst_otntpts.moc"
