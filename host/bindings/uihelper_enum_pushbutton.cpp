@@ -25,9 +25,10 @@ UiHelper_Enum_PushButton::UiHelper_Enum_PushButton(zelServerManager *manager, QG
     : UiHelper(manager), m_groupBox(groupBox)
 {
     SetHelperWidgetActive(m_groupBox, true, false);
+    // Bound first, so that each added button gets its value's name and state at once.
+    setSID_QcmaParameter(sid, strategy);
     for (int i = 0; i < buttons.size(); ++i)
         PushButtonAdd(i, buttons.at(i));
-    setSID_QcmaParameter(sid, strategy);
     UpdateActiveWidgets();
 }
 

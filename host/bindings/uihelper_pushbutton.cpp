@@ -47,7 +47,10 @@ void UiHelper_PushButton::clicked()
                     QStringLiteral("no parameter for UiHelper_PushButton(sid=%1)").arg(uint(getSID()), 0, 16));
     if (!trigger)
         return;
-    if (!trigger->setValue(QVariant(1))) {
+    const int type = trigger->getType();
+    const bool numeric = type == QcmaParameter::TypeInt || type == QcmaParameter::TypeEnum
+        || type == QcmaParameter::TypeUInt || type == QcmaParameter::TypeDouble;
+    if (!numeric || !trigger->setValue(QVariant(1))) {
         ZEL_FATAL(QStringLiteral("Incorrect qcmaparameter type=%1 for UiHelper_PushButton(sid=%2)")
                       .arg(trigger->getType())
                       .arg(uint(getSID()), 0, 16));

@@ -1,0 +1,122 @@
+#include <QBitArray>
+#include <QLabel>
+#include <QtTest>
+
+#include "bindingtestserver.h"
+#include "host/bindings/uihelper_label.h"
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterdouble.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameterint.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/intervaldata.h"
+
+Q_DECLARE_METATYPE(QcmaParameter *)
+
+using namespace BindingTest;
+
+class tst_UiHelper_Label : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void formatValue_data();
+    void formatValue();
+    void followsServerValue();
+    void labelsAndEnabledState();
+
+private:
+    Server m_catalogueServer;   // its manager makes the catalogue's value names known
+};
+
+void tst_UiHelper_Label::initTestCase()
+{
+    m_catalogueServer.start();
+}
+
+void tst_UiHelper_Label::formatValue_data()
+{
+    QTest::addColumn<QcmaParameter *>("parameter");
+    QTest::addColumn<int>("terminology");
+    QTest::addColumn<int>("formatType");
+    QTest::addColumn<QString>("text");
+
+    auto p = [](QcmaParameter *parameter) { return parameter; };
+    QTest::newRow("int") << p(new QcmaParameterInt(sid(burstId), -42)) << 0 << 0 << "-42";
+    QTest::newRow("int hex") << p(new QcmaParameterInt(sid(burstId), 254)) << 0 << int(UiHelper_Label::FormatHex)
+                             << "FE";
+    QTest::newRow("uint") << p(new QcmaParameterUInt(sid(upiId), 4294967295u)) << 0 << 0 << "4294967295";
+    QTest::newRow("uint hex") << p(new QcmaParameterUInt(sid(upiId), 0xABCu)) << 0 << int(UiHelper_Label::FormatHex)
+                              << "ABC";
+    QTest::newRow("enum neutral") << p(new QcmaParameterEnum(sid(modeId), 1, 0, 5)) << 0 << 0 << "Burst";
+    QTest::newRow("enum SDH") << p(new QcmaParameterEnum(sid(modeId), 1, 0, 5)) << 1 << 0 << "Burst (SDH)";
+    QTest::newRow("enum SONET") << p(new QcmaParameterEnum(sid(modeId), 1, 0, 5)) << 2 << 0 << "Burst (SONET)";
+    QTest::newRow("enum without own SDH name") << p(new QcmaParameterEnum(sid(modeId), 3, 0, 5)) << 1 << 0
+                                               << "Continuous";
+    QTest::newRow("double decimals") << p(new QcmaParameterDouble(sid(offsetId), 1.25, -10, 10, 2)) << 0 << 0
+                                     << "1.25";
+    QTest::newRow("double rounded") << p(new QcmaParameterDouble(sid(offsetId), 0.0351, -10, 10, 3)) << 0 << 0
+                                    << "0.035";
+    QTest::newRow("bytes") << p(new QcmaParameterByteArray(sid(bytesId), QByteArray::fromHex("f6f6280a"))) << 0 << 0
+                           << "F6 F6 28 0A";
+    QBitArray bits(5);
+    bits.setBit(0);
+    bits.setBit(3);
+    QTest::newRow("bits") << p(new QcmaParameterBitArray(sid(lanesId), bits)) << 0 << 0 << "10010";
+    auto *undefined = new QcmaParameterInt(sid(burstId), 5);
+    undefined->setDefined(false);
+    QTest::newRow("undefined") << p(undefined) << 0 << 0 << "--";
+}
+
+void tst_UiHelper_Label::formatValue()
+{
+    QFETCH(QcmaParameter *, parameter);
+    QFETCH(int, terminology);
+    QFETCH(int, formatType);
+    QFETCH(QString, text);
+    QScopedPointer<QcmaParameter> owner(parameter);
+    QCOMPARE(UiHelper_Label::formatValue(*parameter, terminology, formatType), text);
+}
+
+void tst_UiHelper_Label::followsServerValue()
+{
+    Server server;
+    server.link->addParameter(new QcmaParameterDouble(sid(offsetId), 3.0, -100, 100, 1));
+    QWidget page;
+    auto *value = new QLabel(&page);
+    UiHelper_Label binding(server.start(), value, nullptr, nullptr, sid(offsetId), currentIntervalSelector,
+                           UiHelper::ConnectImmediately);
+    QCOMPARE(value->text(), QStringLiteral("3.0"));
+    QCOMPARE(binding.intervalSelector(), currentIntervalSelector);
+    server.link->serverChange(new QcmaParameterDouble(sid(offsetId), -7.24, -100, 100, 1));
+    QTRY_COMPARE(value->text(), QStringLiteral("-7.2"));
+    QCOMPARE(server.link->writeRequests(), 0);
+}
+
+void tst_UiHelper_Label::labelsAndEnabledState()
+{
+    Server server;
+    auto *undefined = new QcmaParameterInt(sid(burstId), 5, 1, 1000);
+    undefined->setDefined(false);
+    server.link->addParameter(undefined);
+    QWidget page;
+    auto *value = new QLabel(&page);
+    auto *name = new QLabel(&page);
+    auto *unit = new QLabel(&page);
+    UiHelper_Label binding(server.start(), value, name, unit, sid(burstId), 0, UiHelper::ConnectImmediately);
+    QCOMPARE(name->text(), QStringLiteral("Burst"));
+    QCOMPARE(unit->text(), QStringLiteral("frame"));
+    QCOMPARE(value->text(), QStringLiteral("--"));
+    QVERIFY(!value->isEnabled());
+    QVERIFY(!name->isEnabled());
+
+    server.link->serverChange(new QcmaParameterInt(sid(burstId), 12, 1, 1000));
+    QTRY_COMPARE(value->text(), QStringLiteral("12"));
+    QVERIFY(value->isEnabled());
+    QVERIFY(name->isEnabled());
+    QVERIFY(unit->isEnabled());
+}
+
+QTEST_MAIN(tst_UiHelper_Label)
+#include "tst_uihelper_label.moc"

@@ -1,0 +1,92 @@
+#include <QPushButton>
+#include <QtTest>
+
+#include "bindingtestserver.h"
+#include "host/bindings/uihelper_pushbutton.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "tests/support/diagnosticsrecorder.h"
+
+using namespace BindingTest;
+
+class tst_UiHelper_PushButton : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pressWritesOne_data();
+    void pressWritesOne();
+    void buttonText_data();
+    void buttonText();
+    void unusableParameterIsReported();
+};
+
+void tst_UiHelper_PushButton::pressWritesOne_data()
+{
+    QTest::addColumn<bool>("serverHasValue");
+    QTest::addColumn<int>("presses");
+
+    QTest::newRow("announced trigger, one press") << true << 1;
+    QTest::newRow("announced trigger, three presses") << true << 3;
+    QTest::newRow("trigger built from its description") << false << 1;
+}
+
+void tst_UiHelper_PushButton::pressWritesOne()
+{
+    QFETCH(bool, serverHasValue);
+    QFETCH(int, presses);
+
+    Server server;
+    if (serverHasValue)
+        server.link->addParameter(new QcmaParameterEnum(sid(applyId), 0, 0, 1));
+    QWidget page;
+    auto *button = new QPushButton(QStringLiteral("Apply Move"), &page);
+    UiHelper_PushButton binding(server.start(), button, sid(applyId), UiHelper::ConnectImmediately);
+    // Without a value the button is disabled; the press comes from code here.
+    QCOMPARE(button->isEnabled(), serverHasValue);
+    for (int i = 0; i < presses; ++i)
+        emit button->clicked();
+    // Every press is a command of its own, even when the value does not change.
+    QCOMPARE(server.link->writeRequests(), presses);
+    if (serverHasValue)
+        QCOMPARE(server.link->value(sid(applyId))->getEnum(), 1);
+}
+
+void tst_UiHelper_PushButton::buttonText_data()
+{
+    QTest::addColumn<QString>("formText");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("form text kept") << "Apply Move" << "Apply Move";
+    QTest::newRow("empty gets the name") << "" << "Apply Move";
+}
+
+void tst_UiHelper_PushButton::buttonText()
+{
+    QFETCH(QString, formText);
+    QFETCH(QString, shown);
+
+    Server server;
+    server.link->addParameter(new QcmaParameterEnum(sid(applyId), 0, 0, 1));
+    QWidget page;
+    auto *button = new QPushButton(formText, &page);
+    UiHelper_PushButton binding(server.start(), button, sid(applyId), UiHelper::ConnectImmediately);
+    QCOMPARE(button->text(), shown);
+}
+
+void tst_UiHelper_PushButton::unusableParameterIsReported()
+{
+    Server server;
+    server.link->addParameter(new QcmaParameterByteArray(sid(bytesId), "\x01"));
+    QWidget page;
+    auto *button = new QPushButton(QStringLiteral("Go"), &page);
+    UiHelper_PushButton binding(server.start(), button, sid(bytesId), UiHelper::ConnectImmediately);
+    DiagnosticsRecorder recorder;
+    button->click();
+    QCOMPARE(recorder.withLineNumbersMasked(),
+             QStringList{QStringLiteral("ZEL_FATAL: ..\\..\\host\\bindings\\uihelper_pushbutton: line %d: "
+                                        "Incorrect qcmaparameter type=5 for UiHelper_PushButton(sid=10d2b5c)")});
+    QCOMPARE(server.link->writeRequests(), 0);
+}
+
+QTEST_MAIN(tst_UiHelper_PushButton)
+#include "tst_uihelper_pushbutton.moc"

@@ -1,0 +1,205 @@
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "bindingtestserver.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_label.h"
+#include "host/bindings/uihelper_number.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/pages/uihelperdialog.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameterint.h"
+#include "host/parameters/qcmaparametermap.h"
+#include "host/server/dialogrunner.h"
+#include "host/widgets/qzelnumpaddlg.h"
+
+using namespace BindingTest;
+
+namespace {
+// A dialog as the plug-in builds one: a combo and a number button, a label that shows the combo's
+// value too, and a box with OK, Apply and Cancel.
+struct EditDialog {
+    explicit EditDialog(zelServerManager *manager) : dialog(manager, nullptr)
+    {
+        combo = new QComboBox(&dialog);
+        echo = new QLabel(&dialog);
+        number = new QPushButton(&dialog);
+        box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel,
+                                   &dialog);
+        dialog.SetButtons(box);
+        UiHelperList *list = dialog.uiHelperList();
+        list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, combo, nullptr, nullptr, nullptr, sid(modeId),
+                                                     UiHelper::ConnectImmediately));
+        list->AddUiHelper(new UiHelper_Label(manager, echo, nullptr, nullptr, sid(modeId), 0,
+                                             UiHelper::ConnectImmediately));
+        list->AddUiHelper(new UiHelper_Number(manager, number, nullptr, nullptr, sid(burstId),
+                                              UiHelper::ConnectImmediately));
+    }
+
+    void press(QDialogButtonBox::StandardButton which) { box->button(which)->click(); }
+
+    UiHelperDialog dialog;
+    QComboBox *combo = nullptr;
+    QLabel *echo = nullptr;
+    QPushButton *number = nullptr;
+    QDialogButtonBox *box = nullptr;
+};
+
+void enterNumber(QPushButton *button, const QString &text)
+{
+    ScopedDialogHandler handler([&text](QDialog *dialog) {
+        qobject_cast<QzelNumpadDlg *>(dialog)->setText(text);
+        return 1;
+    });
+    button->click();
+}
+} // namespace
+
+class tst_UiHelperDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void editsStayPendingUntilSent();
+    void closingWays_data();
+    void closingWays();
+    void applyThenCancelKeepsApplied();
+    void pendingValueSurvivesServerChange();
+    void setButtonsTwiceSendsOnce();
+
+private:
+    Server *m_server = nullptr;
+};
+
+void tst_UiHelperDialog::init()
+{
+    m_server = new Server;
+    m_server->link->addParameter(new QcmaParameterEnum(sid(modeId), 0, 0, 5));
+    m_server->link->addParameter(new QcmaParameterInt(sid(burstId), 1, 1, 1000));
+    m_server->start();
+}
+
+void tst_UiHelperDialog::cleanup()
+{
+    delete m_server;
+    m_server = nullptr;
+}
+
+void tst_UiHelperDialog::editsStayPendingUntilSent()
+{
+    EditDialog edit(m_server->manager.get());
+    edit.combo->setCurrentIndex(3);
+    enterNumber(edit.number, QStringLiteral("250"));
+
+    // Shown in every binding of the dialog at once, sent to nobody.
+    QCOMPARE(edit.echo->text(), QStringLiteral("Continuous"));
+    QCOMPARE(edit.number->text(), QStringLiteral("250"));
+    QCOMPARE(m_server->link->writeRequests(), 0);
+    QCOMPARE(edit.dialog.uiHelperList()->parameterMap()->count(), 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), 0);
+}
+
+void tst_UiHelperDialog::closingWays_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("serverMode");
+    QTest::addColumn<int>("serverBurst");
+    QTest::addColumn<QString>("comboShows");
+
+    QTest::newRow("OK sends one request") << "ok" << 1 << int(QDialog::Accepted) << 4 << 250 << "Rate";
+    QTest::newRow("Apply sends, stays open") << "apply" << 1 << -1 << 4 << 250 << "Rate";
+    QTest::newRow("Cancel drops") << "cancel" << 0 << int(QDialog::Rejected) << 0 << 1 << "Single";
+    QTest::newRow("closing drops") << "close" << 0 << int(QDialog::Rejected) << 0 << 1 << "Single";
+    QTest::newRow("accept from code sends") << "accept" << 1 << int(QDialog::Accepted) << 4 << 250 << "Rate";
+}
+
+void tst_UiHelperDialog::closingWays()
+{
+    QFETCH(QString, way);
+    QFETCH(int, requests);
+    QFETCH(int, result);
+    QFETCH(int, serverMode);
+    QFETCH(int, serverBurst);
+    QFETCH(QString, comboShows);
+
+    EditDialog edit(m_server->manager.get());
+    edit.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit.dialog));
+    edit.combo->setCurrentIndex(4);
+    enterNumber(edit.number, QStringLiteral("250"));
+    QCOMPARE(m_server->link->writeRequests(), 0);
+
+    if (way == QLatin1String("ok"))
+        edit.press(QDialogButtonBox::Ok);
+    else if (way == QLatin1String("apply"))
+        edit.press(QDialogButtonBox::Apply);
+    else if (way == QLatin1String("cancel"))
+        edit.press(QDialogButtonBox::Cancel);
+    else if (way == QLatin1String("close"))
+        QTest::keyClick(&edit.dialog, Qt::Key_Escape);
+    else
+        edit.dialog.accept();
+
+    QCOMPARE(m_server->link->writeRequests(), requests);
+    QCOMPARE(m_server->link->value(sid(modeId))->getEnum(), serverMode);
+    QCOMPARE(m_server->link->value(sid(burstId))->getInt(), serverBurst);
+    QCOMPARE(edit.dialog.isVisible(), result < 0);
+    if (result >= 0)
+        QCOMPARE(edit.dialog.result(), result);
+    QVERIFY(edit.dialog.uiHelperList()->parameterMap()->isEmpty());
+    // After the server's answers the bindings show what the server holds.
+    QTRY_COMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), serverMode);
+    QTRY_COMPARE(m_server->manager->cachedParameter(sid(burstId))->getInt(), serverBurst);
+    QCOMPARE(edit.combo->currentText(), comboShows);
+    QCOMPARE(edit.echo->text(), comboShows);
+    QCOMPARE(edit.number->text(), QString::number(serverBurst));
+    QCOMPARE(m_server->link->writeRequests(), requests);
+}
+
+void tst_UiHelperDialog::applyThenCancelKeepsApplied()
+{
+    EditDialog edit(m_server->manager.get());
+    edit.combo->setCurrentIndex(2);
+    edit.press(QDialogButtonBox::Apply);
+    QCOMPARE(m_server->link->writeRequests(), 1);
+    enterNumber(edit.number, QStringLiteral("9"));
+    edit.press(QDialogButtonBox::Cancel);
+    QCOMPARE(m_server->link->writeRequests(), 1);
+    QTRY_COMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), 2);
+    QCOMPARE(m_server->link->value(sid(burstId))->getInt(), 1);
+    QCOMPARE(edit.number->text(), QStringLiteral("1"));
+}
+
+void tst_UiHelperDialog::pendingValueSurvivesServerChange()
+{
+    EditDialog edit(m_server->manager.get());
+    edit.combo->setCurrentIndex(5);
+    // The server moves the value meanwhile: the dialog keeps showing the user's pending choice.
+    m_server->link->serverChange(new QcmaParameterEnum(sid(modeId), 1, 0, 5));
+    QTRY_COMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), 1);
+    QCOMPARE(edit.combo->currentText(), QStringLiteral("Off"));
+    edit.press(QDialogButtonBox::Ok);
+    QCOMPARE(m_server->link->value(sid(modeId))->getEnum(), 5);
+}
+
+void tst_UiHelperDialog::setButtonsTwiceSendsOnce()
+{
+    EditDialog edit(m_server->manager.get());
+    edit.dialog.SetButtons(edit.box);
+    edit.combo->setCurrentIndex(1);
+    edit.press(QDialogButtonBox::Apply);
+    QCOMPARE(m_server->link->writeRequests(), 1);
+    edit.press(QDialogButtonBox::Ok);
+    // Nothing was pending any more: OK sends no empty request.
+    QCOMPARE(m_server->link->writeRequests(), 1);
+}
+
+QTEST_MAIN(tst_UiHelperDialog)
+#include "tst_uihelperdialog.moc"
