@@ -1,0 +1,348 @@
+#include <QtTest>
+
+#include <functional>
+
+#include "host/otn/otnalarmerror.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnsettings.h"
+#include "host/otn/otnsignalcatalogue.h"
+#include "host/otn/otnstructurerules.h"
+#include "host/otn/otntpts.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/parametercatalogue.h"
+
+using C = OtnSignalCatalogue;
+using namespace nsSettings::Otn;
+
+namespace {
+
+// Every valid structure, stages behind a missing stage written as 0.
+QVector<OtnMapping> validMappings()
+{
+    QVector<OtnMapping> all;
+    for (int i : C::interfaceValues())
+        for (int c : C::clientValues())
+            for (int s0 : C::multiplexKinds())
+                for (int s1 : C::stage1Values())
+                    for (int s2 : C::stage2Values()) {
+                        if ((s0 == 0 && s1 != 0) || (s1 == 0 && s2 != 0))
+                            continue;
+                        const OtnMapping m(i, c, s0, s1, s2);
+                        if (m.isValid())
+                            all << m;
+                    }
+    return all;
+}
+
+// The OPU overhead kinds the capture view labels per level (0 AMP JC/NJO, 1 GMP JC1-6, 2 no
+// justification, 3 GMP with OMFI, 4 AMP with two NJO), as the capture view derives them.
+QList<int> captureOpuKinds(const OtnMapping &m)
+{
+    QList<int> kinds;
+    const int v0 = m[OtnMapping::FieldStage0] - 1;
+    if (QList<int>{0, 10, 11, 19, 20}.contains(v0))
+        kinds << 1;
+    else if ((v0 >= 1 && v0 <= 6) || v0 == 8)
+        kinds << 0;
+    else if (v0 == 12)
+        kinds << 4;
+    else if (QList<int>{13, 14, 15, 17, 18, 21}.contains(v0))
+        kinds << 3;
+    const int v1 = m[OtnMapping::FieldStage1] - 1;
+    if (QList<int>{0, 2, 3}.contains(v1))
+        kinds << 0;
+    else if (v1 == 1 || v1 == 4)
+        kinds << 1;
+    if (m[OtnMapping::FieldStage2] == 1)
+        kinds << 0;
+    const int c = m[OtnMapping::FieldClient];
+    if (QList<int>{0, 5, 9, 11}.contains(c) || (c >= 23 && c <= 31))
+        kinds << 2;
+    else if (QList<int>{1, 3, 4, 6, 7, 13, 14, 18, 20, 22}.contains(c))
+        kinds << 1;
+    else if (QList<int>{2, 8, 10, 12, 15, 16, 17}.contains(c))
+        kinds << 0;
+    return kinds;
+}
+
+// The same kinds as this catalogue's procedures give them.
+int designedOpuKind(const OtnMapping &m, int level)
+{
+    if (level < m.getOduCount() - 1) {
+        const C::Multiplex *mux = C::multiplex(m.convertMultiplexes().at(level));
+        if (mux->procedure == C::ProcGmp)
+            return mux->ho == C::Odu4 ? 3 : 1;
+        return mux->kind == MUX_ODU2E_ODU3E1 ? 4 : 0;
+    }
+    const C::Client *client = C::client(m[OtnMapping::FieldClient]);
+    if (client->procedure == C::ProcGmp)
+        return 1;
+    if (client->procedure == C::ProcAmp || (client->procedure == C::ProcBmp && client->sdh))
+        return 0;
+    return 2;
+}
+
+} // namespace
+
+class tst_OtnSignalCatalogue : public QObject
+{
+    Q_OBJECT
+private slots:
+    void oduRates_data();
+    void oduRates();
+    void gridSizeOfEveryKind_data();
+    void gridSizeOfEveryKind();
+    void scanChannelCounts_data();
+    void scanChannelCounts();
+    void secondLevelScanChannels();
+    void opuKindsAgreeWithProcedures();
+    void tenGigFamilyIsNotMultiplexed_data();
+    void tenGigFamilyIsNotMultiplexed();
+    void clientRoles_data();
+    void clientRoles();
+    void reservedValuesAreUndefined();
+    void catalogueFileAgrees();
+};
+
+// G.709 Table 7-2 and G.Sup43: ODU = 239/(255-k') x client-derived rate, kbit/s.
+void tst_OtnSignalCatalogue::oduRates_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("ODU0") << int(C::Odu0) << 1244160.0 << 20.0;
+    QTest::newRow("ODU1") << int(C::Odu1) << 2498775.126 << 20.0;
+    QTest::newRow("ODU2") << int(C::Odu2) << 10037273.924 << 20.0;
+    QTest::newRow("ODU2e") << int(C::Odu2e) << 10399525.316 << 100.0;
+    QTest::newRow("ODU3") << int(C::Odu3) << 40319218.983 << 20.0;
+    QTest::newRow("ODU4") << int(C::Odu4) << 104794445.815 << 20.0;
+    QTest::newRow("ODU1e") << int(C::Odu1e) << 10355829.832 << 100.0;
+    QTest::newRow("ODU1f") << int(C::Odu1f) << 10562946.429 << 100.0;
+    QTest::newRow("ODU2f") << int(C::Odu2f) << 10607515.823 << 100.0;
+    QTest::newRow("ODU3e1") << int(C::Odu3e1) << 41774364.407 << 20.0;
+    QTest::newRow("ODU3e2") << int(C::Odu3e2) << 41785968.560 << 20.0;
+    QTest::newRow("ODUC1") << int(C::OduC1) << 105258138.053 << 20.0;
+}
+
+void tst_OtnSignalCatalogue::oduRates()
+{
+    QFETCH(int, type);
+    QFETCH(double, rate);
+    QFETCH(double, tolerance);
+    const C::Odu &odu = C::odu(C::OduType(type));
+    QVERIFY2(qAbs(odu.rateKbps - rate) < 0.001, qPrintable(QString::number(odu.rateKbps, 'f', 4)));
+    QCOMPARE(odu.tolerancePpm, tolerance);
+}
+
+// The channel dialog's grid per multiplex kind must hold the kind's TS.
+void tst_OtnSignalCatalogue::gridSizeOfEveryKind_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("gridSize");
+    const QList<int> grid16 = {5, 7, 8, 13};
+    const QList<int> grid32 = {6, 9, 10, 11, 12, 21};
+    for (int kind = 1; kind <= 22; ++kind) {
+        if (!C::multiplex(kind))
+            continue;
+        const int size = grid16.contains(kind) ? 16
+                         : grid32.contains(kind) ? 32
+                         : ((kind >= 14 && kind <= 19) || kind == 22) ? 80 : 8;
+        QTest::newRow(qPrintable(C::multiplexName(kind))) << kind << size;
+    }
+}
+
+void tst_OtnSignalCatalogue::gridSizeOfEveryKind()
+{
+    QFETCH(int, kind);
+    QFETCH(int, gridSize);
+    const C::Multiplex *m = C::multiplex(kind);
+    QVERIFY(m->tsCount <= gridSize);
+    // The next smaller grid would not do: the grid is the smallest that holds the TS.
+    const QList<int> sizes = {8, 16, 32, 80};
+    const int smaller = sizes.indexOf(gridSize) - 1;
+    QVERIFY(smaller < 0 || m->tsCount > sizes.at(smaller));
+    if (m->tsTotal)
+        QCOMPARE(m->tsTotal, gridSize);
+}
+
+// The tributary scan's channel count of the first level per stage-0 value; 0 for kinds it leaves out.
+void tst_OtnSignalCatalogue::scanChannelCounts_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("scanChannels");
+    const QList<QPair<QList<int>, int>> table = {
+        {{1}, 8}, {{2, 3, 7, 9, 12, 13}, 4}, {{4, 19}, 2}, {{5, 6}, 16}, {{11}, 32}, {{14}, 80}, {{15}, 40},
+        {{16, 18}, 10}, {{10, 20, 21, 22}, 0}};
+    for (const auto &row : table)
+        for (int kind : row.first)
+            QTest::newRow(qPrintable(C::multiplexName(kind))) << kind << row.second;
+}
+
+void tst_OtnSignalCatalogue::scanChannelCounts()
+{
+    QFETCH(int, kind);
+    QFETCH(int, scanChannels);
+    const C::Multiplex *m = C::multiplex(kind);
+    QVERIFY(m);
+    if (scanChannels > 0) {
+        QCOMPARE(m->tpCount, scanChannels);
+    } else {
+        // Not scanned: the ODUflex kinds and the three ODU2e in ODU3.
+        QVERIFY(m->lo == C::OduFlex || (kind == MUX_ODU2E_ODU3 && m->tpCount == 3));
+    }
+}
+
+void tst_OtnSignalCatalogue::secondLevelScanChannels()
+{
+    // The scan shows two second-level channels exactly for stage-1 value 1.
+    for (int value : C::stage1Values()) {
+        const C::Multiplex *m = C::multiplex(C::stage1Kind(value));
+        if (value == 1)
+            QCOMPARE(m->tpCount, 2);
+        else if (m)
+            QVERIFY2(m->tpCount != 2, qPrintable(C::stage1Name(value)));
+    }
+}
+
+void tst_OtnSignalCatalogue::opuKindsAgreeWithProcedures()
+{
+    const QVector<OtnMapping> mappings = validMappings();
+    QVERIFY(mappings.size() > 500);
+    int checked = 0;
+    for (const OtnMapping &m : mappings) {
+        // The capture view gives ODU2e in ODU3 no kind of its own.
+        if (m[OtnMapping::FieldStage0] == MUX_ODU2E_ODU3)
+            continue;
+        const QList<int> kinds = captureOpuKinds(m);
+        QCOMPARE(kinds.size(), m.getOduCount());
+        for (int level = 0; level < kinds.size(); ++level) {
+            QVERIFY2(kinds.at(level) == designedOpuKind(m, level),
+                     qPrintable(QString("%1/%2/%3/%4/%5 level %6")
+                                    .arg(m[0]).arg(m[1]).arg(m[2]).arg(m[3]).arg(m[4]).arg(level)));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 1000);
+}
+
+// The tributary scan is not offered for input signals 8 to 13: none of them carries a multiplex.
+void tst_OtnSignalCatalogue::tenGigFamilyIsNotMultiplexed_data()
+{
+    QTest::addColumn<int>("interfaceSignal");
+    QTest::addColumn<bool>("multiplexable");
+    for (int value : C::interfaceValues()) {
+        // OTUCn multiplexing (PT 22) is not generated by this tester.
+        const bool multiplexable = (value < 8 || value > 13) && !C::interfaceSignal(value)->otlc;
+        QTest::newRow(qPrintable(C::interfaceName(value))) << value << multiplexable;
+    }
+}
+
+void tst_OtnSignalCatalogue::tenGigFamilyIsNotMultiplexed()
+{
+    QFETCH(int, interfaceSignal);
+    QFETCH(bool, multiplexable);
+    const QVector<int> stages =
+        OtnStructureRules::possibleValues(OtnMapping::FieldStage0, OtnMapping(interfaceSignal, 0, 0, 0, 0));
+    QCOMPARE(stages.size() > 1, multiplexable);
+    QVERIFY(stages.contains(0));
+    const C::Interface *i = C::interfaceSignal(interfaceSignal);
+    if (interfaceSignal >= 8 && interfaceSignal <= 13) {
+        const double rate = C::odu(i->odu).rateKbps;
+        // A 10G-class signal, or one lane of a multi-lane 40G/100G signal.
+        QVERIFY(i->laneOnly || (rate > 10e6 && rate < 11e6));
+    }
+}
+
+// Client values the status and result pages single out.
+void tst_OtnSignalCatalogue::clientRoles_data()
+{
+    QTest::addColumn<int>("client");
+    QTest::addColumn<bool>("pattern");
+    QTest::addColumn<bool>("gfp");
+    QTest::newRow("0 bulk") << 0 << true << false;
+    QTest::newRow("28 NULL") << 28 << true << false;
+    QTest::newRow("1 GbE GFP-T") << 1 << false << true;
+    QTest::newRow("2 STM-16") << 2 << false << false;
+    QTest::newRow("5 10GbE GFP-F") << 5 << false << true;
+    QTest::newRow("17 FC-1200") << 17 << false << true;
+    QTest::newRow("29 GbE GFP-F") << 29 << false << true;
+    QTest::newRow("30 GFP-F in ODUflex") << 30 << false << true;
+    QTest::newRow("31 40GbE GFP-F") << 31 << false << true;
+}
+
+void tst_OtnSignalCatalogue::clientRoles()
+{
+    QFETCH(int, client);
+    QFETCH(bool, pattern);
+    QFETCH(bool, gfp);
+    const C::Client *c = C::client(client);
+    QVERIFY(c);
+    QCOMPARE(c->pattern, pattern);
+    QCOMPARE(c->gfpF || c->gfpT, gfp);
+    QCOMPARE(c->payloadType == 0x05 || c->payloadType == 0x09, c->gfpF);
+    if (pattern)
+        QVERIFY(c->carriers.isEmpty());
+}
+
+void tst_OtnSignalCatalogue::reservedValuesAreUndefined()
+{
+    QVERIFY(!C::multiplex(MUX_RESERVED_8));
+    QVERIFY(!C::multiplex(MUX_RESERVED_17));
+    QVERIFY(!C::multiplex(0));
+    QCOMPARE(C::multiplexName(MUX_RESERVED_8), QStringLiteral("Reserved"));
+    QCOMPARE(C::multiplexName(0), QStringLiteral("None"));
+    for (int value : {19, 21, 24, 25, 26, 27, 32, -1})
+        QVERIFY2(!C::client(value), qPrintable(QString::number(value)));
+    QVERIFY(!C::interfaceSignal(16));
+    QCOMPARE(C::clientName(2, 2), QStringLiteral("OC-48 (AMP)"));
+    QCOMPARE(C::clientName(2, 1), QStringLiteral("STM-16 (AMP)"));
+    QCOMPARE(C::clientName(0, 2), QStringLiteral("Bulk"));
+}
+
+void tst_OtnSignalCatalogue::catalogueFileAgrees()
+{
+    ParameterCatalogue catalogue;
+    QStringList errors;
+    QVERIFY(catalogue.loadFile(QStringLiteral(ZEL_SOURCE_ROOT "simulator/catalogue/mapping.json"), &errors));
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+
+    struct Expect {
+        int id;
+        QVector<int> values;
+        std::function<QString(int, int)> name;
+        std::function<bool(int)> active;
+    };
+    const auto defined = [](int v) { return v == 0 || C::multiplex(v); };
+    const QList<Expect> expected = {
+        {11008, C::interfaceValues(), [](int v, int) { return C::interfaceName(v); },
+         [](int v) { return C::interfaceSignal(v) != nullptr; }},
+        {11009, C::clientValues(), C::clientName, [](int v) { return C::client(v) != nullptr; }},
+        {11010, C::multiplexKinds(), [](int v, int) { return C::multiplexName(v); }, defined},
+        {11011, C::stage1Values(), [](int v, int) { return C::stage1Name(v); }, [](int) { return true; }},
+        {11166, C::stage2Values(), [](int v, int) { return C::stage2Name(v); }, [](int) { return true; }},
+        {14002, QVector<int>::fromList(OtnAlarmError::allItems()),
+         [](int v, int) { return OtnAlarmError::itemName(v); }, [](int) { return true; }},
+    };
+    for (const Expect &e : expected) {
+        const int rxId = e.id == 11008 ? 12006 : e.id == 11009 ? 12007 : e.id == 11010 ? 12008
+                       : e.id == 11011 ? 12009 : e.id == 11166 ? 12022 : e.id;
+        for (int id : {e.id, rxId}) {
+            const ParameterDefinition *d = catalogue.find(0x0D0000, id);
+            QVERIFY2(d, qPrintable(QString::number(id)));
+            QCOMPARE(d->kind, int(QcmaParameter::TypeEnum));
+            QCOMPARE(d->enumerators.size(), e.values.size());
+            for (int i = 0; i < e.values.size(); ++i) {
+                const ParameterDefinition::Enumerator &en = d->enumerators.at(i);
+                QCOMPARE(en.value, e.values.at(i));
+                for (int terminology = 0; terminology < 3; ++terminology)
+                    QCOMPARE(d->valueName(en.value, terminology), e.name(en.value, terminology));
+                QCOMPARE(en.active, e.active(en.value));
+            }
+        }
+    }
+    QCOMPARE(catalogue.find(0x0D0000, 11008)->defaultValue.toInt(), 1);
+    QCOMPARE(catalogue.count(), 11);
+}
+
+QTEST_GUILESS_MAIN(tst_OtnSignalCatalogue)
+#include "tst_otnsignalcatalogue.moc"
