@@ -94,6 +94,7 @@ double QzelNumpadDlg::value(bool *ok) const
 {
     const QString text = ui->leValue->text().trimmed();
     bool parsed = false;
+    bool tooPrecise = false;
     double number = 0;
     switch (m_inputType) {
     case Hexadecimal:
@@ -105,15 +106,14 @@ double QzelNumpadDlg::value(bool *ok) const
     case Decimal: {
         number = QLocale::c().toDouble(text, &parsed);
         const int point = text.indexOf(QLatin1Char('.'));
-        if (parsed && point >= 0 && text.size() - point - 1 > m_decimals)
-            parsed = false;
+        tooPrecise = point >= 0 && text.size() - point - 1 > m_decimals;
         break;
     }
     default:
         number = double(text.toLongLong(&parsed, 10));
         break;
     }
-    const bool valid = parsed && std::isfinite(number) && number >= m_minimum && number <= m_maximum;
+    const bool valid = parsed && !tooPrecise && std::isfinite(number) && number >= m_minimum && number <= m_maximum;
     if (ok)
         *ok = valid;
     return parsed ? number : 0.0;

@@ -1,0 +1,219 @@
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "host/widgets/qzelnumpaddlg.h"
+
+namespace {
+QPushButton *key(const QzelNumpadDlg &pad, const QString &name)
+{
+    return pad.findChild<QPushButton *>(name);
+}
+
+bool okEnabled(const QzelNumpadDlg &pad)
+{
+    auto *box = pad.findChild<QDialogButtonBox *>(QStringLiteral("bbNumpad"));
+    return box && box->button(QDialogButtonBox::Ok)->isEnabled();
+}
+} // namespace
+
+class tst_QzelNumpadDlg : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rangeEnforced_data();
+    void rangeEnforced();
+    void keysEdit_data();
+    void keysEdit();
+    void keysOfInputType_data();
+    void keysOfInputType();
+    void rangeLabel_data();
+    void rangeLabel();
+    void acceptOnlyValid_data();
+    void acceptOnlyValid();
+};
+
+void tst_QzelNumpadDlg::rangeEnforced_data()
+{
+    QTest::addColumn<int>("inputType");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+
+    const int integer = QzelNumpadDlg::Integer;
+    const int hex = QzelNumpadDlg::Hexadecimal;
+    const int decimal = QzelNumpadDlg::Decimal;
+    const int unsignedType = QzelNumpadDlg::Unsigned;
+    QTest::newRow("int inside") << integer << 1.0 << 80.0 << "80" << true << 80.0;
+    QTest::newRow("int above") << integer << 1.0 << 80.0 << "81" << false << 81.0;
+    QTest::newRow("int below") << integer << 1.0 << 80.0 << "0" << false << 0.0;
+    QTest::newRow("int negative inside") << integer << -5.0 << 5.0 << "-5" << true << -5.0;
+    QTest::newRow("int empty") << integer << 0.0 << 5.0 << "" << false << 0.0;
+    QTest::newRow("int not a number") << integer << 0.0 << 5.0 << "1.5" << false << 0.0;
+    QTest::newRow("hex FF at 255") << hex << 0.0 << 255.0 << "FF" << true << 255.0;
+    QTest::newRow("hex lower case") << hex << 0.0 << 255.0 << "0a" << true << 10.0;
+    QTest::newRow("hex 100 above 255") << hex << 0.0 << 255.0 << "100" << false << 256.0;
+    QTest::newRow("decimal inside") << decimal << -100.0 << 100.0 << "-99.5" << true << -99.5;
+    QTest::newRow("decimal above") << decimal << -100.0 << 100.0 << "100.1" << false << 100.1;
+    QTest::newRow("decimal too many digits") << decimal << -100.0 << 100.0 << "1.2345" << false << 1.2345;
+    QTest::newRow("unsigned above int") << unsignedType << 0.0 << 4294967295.0 << "4294967295" << true
+                                        << 4294967295.0;
+    QTest::newRow("unsigned negative") << unsignedType << 0.0 << 10.0 << "-1" << false << 0.0;
+}
+
+void tst_QzelNumpadDlg::rangeEnforced()
+{
+    QFETCH(int, inputType);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+
+    QzelNumpadDlg pad(inputType);
+    pad.setMinimum(minimum);
+    pad.setMaximum(maximum);
+    pad.setText(text);
+    bool valid = !ok;
+    QCOMPARE(pad.value(&valid), value);
+    QCOMPARE(valid, ok);
+    QCOMPARE(okEnabled(pad), ok);
+}
+
+void tst_QzelNumpadDlg::keysEdit_data()
+{
+    QTest::addColumn<int>("inputType");
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("text");
+
+    const int integer = QzelNumpadDlg::Integer;
+    QTest::newRow("first key replaces preset") << integer << "43" << QStringList{"pbKey7"} << "7";
+    QTest::newRow("digits append") << integer << "" << QStringList{"pbKey1", "pbKey0", "pbKey5"} << "105";
+    QTest::newRow("backspace") << integer << "" << QStringList{"pbKey1", "pbKey2", "pbBackspace"} << "1";
+    QTest::newRow("backspace edits preset") << integer << "43" << QStringList{"pbBackspace", "pbKey9"} << "49";
+    QTest::newRow("clear") << integer << "43" << QStringList{"pbClear"} << "";
+    QTest::newRow("sign toggles") << integer << "" << QStringList{"pbKey3", "pbSign"} << "-3";
+    QTest::newRow("sign twice") << integer << "" << QStringList{"pbKey3", "pbSign", "pbSign"} << "3";
+    QTest::newRow("point once") << int(QzelNumpadDlg::Decimal) << ""
+                                << QStringList{"pbKey1", "pbPoint", "pbKey5", "pbPoint", "pbKey2"} << "1.52";
+    QTest::newRow("point first") << int(QzelNumpadDlg::Decimal) << "" << QStringList{"pbPoint", "pbKey5"} << "0.5";
+    QTest::newRow("decimals limited") << int(QzelNumpadDlg::Decimal) << ""
+                                      << QStringList{"pbKey1", "pbPoint", "pbKey1", "pbKey2", "pbKey3", "pbKey4"}
+                                      << "1.123";
+    QTest::newRow("hex digits") << int(QzelNumpadDlg::Hexadecimal) << "0a" << QStringList{"pbKeyF", "pbKeyE"}
+                                << "FE";
+}
+
+void tst_QzelNumpadDlg::keysEdit()
+{
+    QFETCH(int, inputType);
+    QFETCH(QString, preset);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, text);
+
+    QzelNumpadDlg pad(inputType);
+    pad.setMinimum(-1000);
+    pad.setText(preset);
+    for (const QString &name : keys) {
+        QPushButton *button = key(pad, name);
+        QVERIFY2(button, qPrintable(name));
+        button->click();
+    }
+    QCOMPARE(pad.text(), text);
+}
+
+void tst_QzelNumpadDlg::keysOfInputType_data()
+{
+    QTest::addColumn<int>("inputType");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<bool>("hexKeys");
+    QTest::addColumn<bool>("sign");
+    QTest::addColumn<bool>("point");
+
+    QTest::newRow("integer from 0") << int(QzelNumpadDlg::Integer) << 0.0 << false << false << false;
+    QTest::newRow("integer from -10") << int(QzelNumpadDlg::Integer) << -10.0 << false << true << false;
+    QTest::newRow("decimal from -10") << int(QzelNumpadDlg::Decimal) << -10.0 << false << true << true;
+    QTest::newRow("hexadecimal") << int(QzelNumpadDlg::Hexadecimal) << 0.0 << true << false << false;
+    QTest::newRow("unsigned") << int(QzelNumpadDlg::Unsigned) << 0.0 << false << false << false;
+}
+
+void tst_QzelNumpadDlg::keysOfInputType()
+{
+    QFETCH(int, inputType);
+    QFETCH(double, minimum);
+    QFETCH(bool, hexKeys);
+    QFETCH(bool, sign);
+    QFETCH(bool, point);
+
+    QzelNumpadDlg pad(inputType);
+    pad.setMinimum(minimum);
+    QCOMPARE(pad.inputType(), inputType);
+    QCOMPARE(key(pad, QStringLiteral("pbKeyA"))->isVisibleTo(&pad), hexKeys);
+    QCOMPARE(key(pad, QStringLiteral("pbKeyF"))->isVisibleTo(&pad), hexKeys);
+    QVERIFY(key(pad, QStringLiteral("pbKey9"))->isVisibleTo(&pad));
+    QCOMPARE(key(pad, QStringLiteral("pbSign"))->isEnabled(), sign);
+    QCOMPARE(key(pad, QStringLiteral("pbPoint"))->isEnabled(), point);
+}
+
+void tst_QzelNumpadDlg::rangeLabel_data()
+{
+    QTest::addColumn<int>("inputType");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("integer") << int(QzelNumpadDlg::Integer) << 1.0 << 80.0 << "1 ... 80";
+    QTest::newRow("hexadecimal") << int(QzelNumpadDlg::Hexadecimal) << 0.0 << 255.0 << "0 ... FF";
+    QTest::newRow("decimal") << int(QzelNumpadDlg::Decimal) << -100.0 << 100.0 << "-100.000 ... 100.000";
+}
+
+void tst_QzelNumpadDlg::rangeLabel()
+{
+    QFETCH(int, inputType);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(QString, label);
+
+    QzelNumpadDlg pad(inputType);
+    pad.setMinimum(minimum);
+    pad.setMaximum(maximum);
+    QCOMPARE(pad.findChild<QLabel *>(QStringLiteral("lblRange"))->text(), label);
+}
+
+void tst_QzelNumpadDlg::acceptOnlyValid_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("in range") << "12" << true;
+    QTest::newRow("out of range") << "13" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void tst_QzelNumpadDlg::acceptOnlyValid()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+
+    QzelNumpadDlg pad(QzelNumpadDlg::Integer);
+    pad.setMinimum(1);
+    pad.setMaximum(12);
+    pad.setTitle(QStringLiteral("Main TS"));
+    pad.show();
+    pad.setText(text);
+    QSignalSpy acceptedSpy(&pad, &QDialog::accepted);
+    // Return in the line edit reaches accept() even with OK disabled.
+    QTest::keyClick(pad.findChild<QLineEdit *>(QStringLiteral("leValue")), Qt::Key_Return);
+    pad.accept();
+    QCOMPARE(!acceptedSpy.isEmpty(), accepted);
+    QCOMPARE(pad.isVisible(), !accepted);
+    QCOMPARE(pad.windowTitle(), QStringLiteral("Main TS"));
+}
+
+QTEST_MAIN(tst_QzelNumpadDlg)
+#include "tst_qzelnumpaddlg.moc"

@@ -1,0 +1,207 @@
+#include <QBitArray>
+#include <QDialog>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QtTest>
+
+#include "host/widgets/multilanewidget.h"
+#include "host/widgets/portstatusitem.h"
+#include "host/widgets/zeleditbutton.h"
+
+namespace {
+QBitArray bitsOf(const QString &pattern)
+{
+    QBitArray bits(pattern.size());
+    for (int i = 0; i < pattern.size(); ++i)
+        bits.setBit(i, pattern.at(i) == QLatin1Char('1'));
+    return bits;
+}
+
+QString patternOf(const QBitArray &bits)
+{
+    QString pattern;
+    for (int i = 0; i < bits.size(); ++i)
+        pattern += bits.testBit(i) ? QLatin1Char('1') : QLatin1Char('0');
+    return pattern;
+}
+} // namespace
+
+// The small host widgets: the LED, the lane toggles and the value button.
+class tst_StatusWidgets : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ledPaintsItsState_data();
+    void ledPaintsItsState();
+    void ledSignalsOnlyChanges();
+    void lanesRoundTrip_data();
+    void lanesRoundTrip();
+    void laneClicks_data();
+    void laneClicks();
+    void laneNumbers_data();
+    void laneNumbers();
+    void editButtonIsNoDefault();
+};
+
+void tst_StatusWidgets::ledPaintsItsState_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("dominant");
+
+    QTest::newRow("off grey") << int(PortStatusItem::Off) << "grey";
+    QTest::newRow("ok green") << int(PortStatusItem::Ok) << "green";
+    QTest::newRow("alarm red") << int(PortStatusItem::Alarm) << "red";
+    QTest::newRow("history yellow") << int(PortStatusItem::History) << "yellow";
+}
+
+void tst_StatusWidgets::ledPaintsItsState()
+{
+    QFETCH(int, state);
+    QFETCH(QString, dominant);
+
+    PortStatusItem led;
+    led.setFixedSize(20, 20);
+    led.setState(PortStatusItem::State(state));
+    const QImage image = led.grab().toImage();
+    const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
+    const QColor corner = image.pixelColor(0, 0);
+    QVERIFY2(centre != corner, "the LED is round: its corner shows the background");
+    const int r = centre.red(), g = centre.green(), b = centre.blue();
+    QString seen;
+    if (qAbs(r - g) < 30 && qAbs(g - b) < 30)
+        seen = QStringLiteral("grey");
+    else if (r > 150 && g > 150 && b < 120)
+        seen = QStringLiteral("yellow");
+    else if (g > r && g > b)
+        seen = QStringLiteral("green");
+    else if (r > g && r > b)
+        seen = QStringLiteral("red");
+    QVERIFY2(seen == dominant, qPrintable(QStringLiteral("centre %1 read as %2").arg(centre.name(), seen)));
+}
+
+void tst_StatusWidgets::ledSignalsOnlyChanges()
+{
+    PortStatusItem led;
+    QSignalSpy changes(&led, &PortStatusItem::stateChanged);
+    led.setState(PortStatusItem::Off);
+    led.setState(PortStatusItem::Alarm);
+    led.setState(PortStatusItem::Alarm);
+    led.setState(PortStatusItem::Ok);
+    QCOMPARE(changes.count(), 2);
+    QCOMPARE(changes.at(0).at(0).toInt(), int(PortStatusItem::Alarm));
+    QCOMPARE(changes.at(1).at(0).toInt(), int(PortStatusItem::Ok));
+    QCOMPARE(led.sizeHint(), QSize(20, 20));
+}
+
+void tst_StatusWidgets::lanesRoundTrip_data()
+{
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<int>("lanesPerRow");
+    QTest::addColumn<int>("lastRow");
+    QTest::addColumn<int>("lastColumn");
+
+    QTest::newRow("4 clear") << "0000" << 4 << 0 << 3;
+    QTest::newRow("7, 5 a row") << "1010101" << 5 << 1 << 1;
+    QTest::newRow("20, 10 a row") << "00000000001111111111" << 10 << 1 << 9;
+}
+
+void tst_StatusWidgets::lanesRoundTrip()
+{
+    QFETCH(QString, bits);
+    QFETCH(int, lanesPerRow);
+    QFETCH(int, lastRow);
+    QFETCH(int, lastColumn);
+
+    MultiLaneWidget lanes;
+    lanes.setBits(bitsOf(bits), 1, lanesPerRow);
+    QCOMPARE(patternOf(lanes.bits()), bits);
+    QCOMPARE(lanes.laneCount(), bits.size());
+    auto *grid = qobject_cast<QGridLayout *>(lanes.layout());
+    QVERIFY(grid);
+    int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(lanes.laneButton(bits.size() - 1)), &row, &column, &rowSpan, &columnSpan);
+    QCOMPARE(row, lastRow);
+    QCOMPARE(column, lastColumn);
+    // A second value of the same size reuses the buttons.
+    QPushButton *first = lanes.laneButton(0);
+    QString inverted = bits;
+    for (QChar &c : inverted)
+        c = c == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1');
+    lanes.setBits(bitsOf(inverted), 1, lanesPerRow);
+    QCOMPARE(lanes.laneButton(0), first);
+    QCOMPARE(patternOf(lanes.bits()), inverted);
+}
+
+void tst_StatusWidgets::laneClicks_data()
+{
+    QTest::addColumn<bool>("singleLane");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("several: set") << false << "1000" << 2 << "1010";
+    QTest::newRow("several: clear") << false << "1010" << 0 << "0010";
+    QTest::newRow("single: moves") << true << "1000" << 2 << "0010";
+    QTest::newRow("single: stays on") << true << "0100" << 1 << "0100";
+}
+
+void tst_StatusWidgets::laneClicks()
+{
+    QFETCH(bool, singleLane);
+    QFETCH(QString, before);
+    QFETCH(int, clicked);
+    QFETCH(QString, after);
+
+    MultiLaneWidget lanes(nullptr, singleLane);
+    lanes.setBits(bitsOf(before));
+    QSignalSpy edited(&lanes, &MultiLaneWidget::lanesEdited);
+    lanes.laneButton(clicked)->click();
+    QCOMPARE(edited.count(), 1);
+    QCOMPARE(patternOf(lanes.bits()), after);
+    // Values from code are no user edits.
+    lanes.setBits(bitsOf(before));
+    QCOMPARE(edited.count(), 1);
+}
+
+void tst_StatusWidgets::laneNumbers_data()
+{
+    QTest::addColumn<bool>("show");
+    QTest::addColumn<int>("firstNumber");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<QString>("lastText");
+
+    QTest::newRow("from 1") << true << 1 << "1" << "4";
+    QTest::newRow("from 0") << true << 0 << "0" << "3";
+    QTest::newRow("hidden") << false << 1 << "" << "";
+}
+
+void tst_StatusWidgets::laneNumbers()
+{
+    QFETCH(bool, show);
+    QFETCH(int, firstNumber);
+    QFETCH(QString, firstText);
+    QFETCH(QString, lastText);
+
+    MultiLaneWidget lanes;
+    lanes.setShowNumbers(show);
+    lanes.setBits(QBitArray(4), firstNumber, 5);
+    QCOMPARE(lanes.showNumbers(), show);
+    QCOMPARE(lanes.laneButton(0)->text(), firstText);
+    QCOMPARE(lanes.laneButton(3)->text(), lastText);
+}
+
+void tst_StatusWidgets::editButtonIsNoDefault()
+{
+    QDialog dialog;
+    auto *button = new ZelEditButton(&dialog);
+    button->setText(QStringLiteral("43000"));
+    QVERIFY(!button->autoDefault());
+    QVERIFY(!button->isDefault());
+    QCOMPARE(button->text(), QStringLiteral("43000"));
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    button->click();
+    QCOMPARE(clicks.count(), 1);
+}
+
+QTEST_MAIN(tst_StatusWidgets)
+#include "tst_statuswidgets.moc"
