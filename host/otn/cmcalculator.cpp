@@ -145,6 +145,7 @@ CmResult CmCalculator::calcCm(int level) const
         return result;
     result.valid = true;
     result.cm = cm;
-    result.cnd = p.wordBytes * (cm - std::floor(cm));
+    // With one-byte words Cn equals Cm and the whole fraction lives in Cm; wider words leave bytes over.
+    result.cnd = p.wordBytes > 1 ? p.wordBytes * (cm - std::floor(cm)) : 0;
     return result;
 }

@@ -16,7 +16,7 @@ struct ZELBASE_EXPORT CmLevelInfo {
 struct ZELBASE_EXPORT CmResult {
     bool valid = false;
     double cm = 0;       // mean M-byte words per server (multi)frame
-    double cnd = 0;      // mean bytes per (multi)frame beyond the whole words: M x frac(cm)
+    double cnd = 0;      // mean bytes per (multi)frame beyond the whole words: M x frac(cm); 0 for M = 1
 };
 
 // Cm and CnD of the GMP-mapped payloads of a structure, with frequency offsets on the line and on
