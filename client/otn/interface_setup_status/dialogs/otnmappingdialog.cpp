@@ -1,0 +1,82 @@
+#include "otnmappingdialog.h"
+#include "ui_otnmappingdialog.h"
+
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+#include "apps/shared/sid.h"
+#include "client/otn/components/uihelpers/installcombodelegates.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+
+namespace {
+
+// Rows of the form: output signal, client signal, multiplexing 1-3; per direction (Tx, Rx).
+constexpr int mappingIds[2][5] = {{11008, 11009, 11010, 11011, 11166}, {12006, 12007, 12008, 12009, 12022}};
+
+} // namespace
+
+OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget *parent, int direction)
+    : ZelDialog(parent, manager, true),
+      m_ui(new Ui::OtnMappingDialog),
+      m_helpers(new UiHelperList),
+      m_port(port),
+      m_direction(direction == 1 ? 1 : 0)
+{
+    m_ui->setupUi(this);
+    removeContextHelpButton();
+    installComboDelegates(this);
+    if (QPushButton *close = m_ui->bbMapping->button(QDialogButtonBox::Close))
+        close->setText(WidgetText::instance()->getCommonText(2004, 0));
+    createBindings();
+    connect(m_ui->bbMapping, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
+    connect(m_ui->bbMapping, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
+    setHelpPage(QStringLiteral("otn_mapping.html"));
+    setWindowTitle(WidgetText::instance()->getUiText(4665, 0));
+}
+
+OtnMappingDialog::~OtnMappingDialog()
+{
+    // Bindings go before the combos they point at.
+    delete m_helpers;
+    delete m_ui;
+}
+
+void OtnMappingDialog::createBindings()
+{
+    QComboBox *const combos[] = {m_ui->cmbIoSignal, m_ui->cmbClientSignal, m_ui->cmbMultiplexing1,
+                                 m_ui->cmbMultiplexing2, m_ui->cmbMultiplexing3};
+    QLabel *const labels[] = {m_ui->lblIoSignal, m_ui->lblClientSignal, m_ui->lblMultiplexing1,
+                              m_ui->lblMultiplexing2, m_ui->lblMultiplexing3};
+    for (int row = 0; row < 5; ++row) {
+        const int sid = nsSID::build(m_port, nsSID::otn, mappingIds[m_direction][row]);
+        m_helpers->AddUiHelper(new UiHelper_Enum_ComboBox(serverManager(), combos[row], labels[row], nullptr, nullptr,
+                                                          sid, UiHelper::ConnectImmediately));
+    }
+    const int terminologySid =
+        nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    m_helpers->AddUiHelper(
+        new UiHelper_Notification(serverManager(), this, terminologySid, UiHelper::ConnectImmediately));
+}
+
+void OtnMappingDialog::ChangeTerminology(int terminology)
+{
+    // Re-showing the bindings' values reports the terminology parameter again; once is enough.
+    if (m_changingTerminology)
+        return;
+    const QScopedValueRollback<bool> guard(m_changingTerminology, true);
+    m_helpers->ChangeTerminology(terminology);
+}
+
+void OtnMappingDialog::qcmaParameterChanged(const QcmaParameter &parameter)
+{
+    const int terminologySid =
+        nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    if (parameter.getSID() != terminologySid)
+        return;
+    ChangeTerminology(parameter.getInt() != 0 ? BaseText::TerminologySdh : BaseText::TerminologySonet);
+}

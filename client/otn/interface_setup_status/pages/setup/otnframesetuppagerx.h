@@ -1,0 +1,31 @@
+#pragma once
+
+#include "otnframesetuppagebase.h"
+
+// Receiver frame setup (page 32): Rx mapping, detection modes, TCM and the TTI detection button.
+class ZELOTN_EXPORT OtnFrameSetupPageRx : public OtnFrameSetupPageBase
+{
+    Q_OBJECT
+public:
+    OtnFrameSetupPageRx(const Identifier &identifier, zelServerManager *manager, int flags);
+    ~OtnFrameSetupPageRx() override;
+
+    void initializeHelper() override;
+    void UpdateText() override;
+    void reinitialize() override;
+    void qcmaParameterChanged(const QcmaParameter &parameter) override;
+
+    // Stage whose entry of a three-stage table is pid, or -1 (reported) when none is.
+    static int stageOfPid(const int *table, int pid);
+    // The same for the two-stage TS-count table.
+    static int tsStageOfPid(const int *table, int pid);
+
+protected:
+    void openChDialog(int stage, const QString &odtuName) override;
+
+private:
+    void updateRxChText(int stage);
+
+    UiHelper_Setter *m_detModeSetters[OtnMapping::maxStages] = {};
+    UiHelper_Setter *m_ttiDetectionSetter = nullptr;
+};
