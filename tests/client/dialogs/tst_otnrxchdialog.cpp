@@ -1,0 +1,232 @@
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
+#include "client/otn/interface_setup_status/dialogs/otnrxchdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntsmap.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnsettings.h"
+#include "host/otn/otntpts.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/dialogrunner.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+#include "host/widgets/qzelnumpaddlg.h"
+#include "tests/support/testserverlink.h"
+
+namespace {
+using namespace nsSettings::Otn;
+constexpr int port = 2;
+int sid(int id) { return nsSID::build(port, nsSID::otn, id); }
+const int detModeSid = sid(12011);
+const int mainTpSid = sid(12012);
+const int mainTsSid = sid(12013);
+const int numberOfTsSid = sid(12014);
+
+// A receiver with the stage-0 slot parameters; the interface carries the kind's higher-order ODU.
+struct Fixture {
+    Fixture(int interfaceSignal, int kind, int mode, const QByteArray &mainTs)
+        : mapping(interfaceSignal, 0, kind, 0, 0)
+    {
+        link.addParameter(new QcmaParameterEnum(detModeSid, mode, 0, 2));
+        link.addParameter(new QcmaParameterUInt(mainTpSid, 1, 1, 80));
+        link.addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
+        link.addParameter(new QcmaParameterUInt(numberOfTsSid, 1, 1, 8));
+        manager.reset(new zelServerManager(&link));
+        dialog.reset(new OtnRxChDialog(manager.data(), port, nullptr, 0, mapping));
+    }
+    bool shown(const char *name) const
+    {
+        QWidget *w = dialog->findChild<QWidget *>(QLatin1String(name));
+        return w && w->isVisibleTo(dialog.data());
+    }
+
+    OtnMapping mapping;
+    TestServerLink link;
+    QScopedPointer<zelServerManager> manager;
+    QScopedPointer<OtnRxChDialog> dialog;
+};
+
+const QByteArray eightTs("\x01\x02\x03\x04\x05\x06\x07\x08", 8);
+} // namespace
+
+class tst_OtnRxChDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void visibility_data();
+    void visibility();
+    void modeFollowsTheServer();
+    void gridShowsMainTs();
+    void mainTsSwap_data();
+    void mainTsSwap();
+    void mapOpensSelection();
+    void texts();
+};
+
+void tst_OtnRxChDialog::visibility_data()
+{
+    QTest::addColumn<int>("interfaceSignal");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("mainTp");
+    QTest::addColumn<bool>("mainTs");
+    QTest::addColumn<bool>("map");
+    QTest::addColumn<bool>("numberOfTs");
+
+    QTest::newRow("mode 0: the map") << 1 << int(MUX_ODU0_ODU2) << 0 << false << false << true << false;
+    QTest::newRow("mode 1: main TP") << 1 << int(MUX_ODU0_ODU2) << 1 << true << false << false << false;
+    QTest::newRow("mode 2: main TS") << 1 << int(MUX_ODU0_ODU2) << 2 << false << true << false << false;
+    QTest::newRow("manual stage, mode 0") << 0 << int(MUX_ODU0_ODU1) << 0 << true << false << false << false;
+    QTest::newRow("manual stage, mode 2") << 0 << int(MUX_ODU0_ODU1) << 2 << true << false << false << false;
+    QTest::newRow("ODUflex shows the TS count") << 1 << int(MUX_ODUFLEX_ODU2) << 0 << false << false << true << true;
+}
+
+void tst_OtnRxChDialog::visibility()
+{
+    QFETCH(int, interfaceSignal);
+    QFETCH(int, kind);
+    QFETCH(int, mode);
+    QFETCH(bool, mainTp);
+    QFETCH(bool, mainTs);
+    QFETCH(bool, map);
+    QFETCH(bool, numberOfTs);
+
+    Fixture f(interfaceSignal, kind, mode, eightTs);
+    QCOMPARE(f.dialog->detectionMode(), mode);
+    QCOMPARE(f.shown("lblMainTp"), mainTp);
+    QCOMPARE(f.shown("pbMainTp"), mainTp);
+    QCOMPARE(f.shown("lblMainTs"), mainTs);
+    QCOMPARE(f.shown("pbMainTs"), mainTs);
+    QCOMPARE(f.shown("lblNumberOfTs"), numberOfTs);
+    QCOMPARE(f.shown("pbNumberOfTs"), numberOfTs);
+    for (const char *name : {"lblMainTpTs", "lblMainTpClassificationColor", "lblMainTpClassification",
+                             "lblDummyTpClassificationColor", "lblDummyTpClassification", "mainTpTsGrid"})
+        QVERIFY2(f.shown(name) == map, name);
+    const bool manual = OtnTpTs::getTpTsInfo(0, f.mapping, 0).autoDetection == 0;
+    QCOMPARE(f.dialog->isManual(), manual);
+    for (int i = 0; i < f.dialog->mainGrid()->cellCount(); ++i)
+        QCOMPARE(f.dialog->mainGrid()->cell(i)->isEnabled(), !manual);
+}
+
+void tst_OtnRxChDialog::modeFollowsTheServer()
+{
+    Fixture f(1, MUX_ODU0_ODU2, 0, eightTs);
+    QVERIFY(f.shown("mainTpTsGrid"));
+    f.link.serverChange(new QcmaParameterEnum(detModeSid, 2, 0, 2));
+    QTRY_COMPARE(f.dialog->detectionMode(), 2);
+    QVERIFY(f.shown("pbMainTs"));
+    QVERIFY(!f.shown("mainTpTsGrid"));
+    QVERIFY(!f.shown("pbMainTp"));
+}
+
+void tst_OtnRxChDialog::gridShowsMainTs()
+{
+    // ODU1 in ODU2 on 1.25G TS: 4 TP; their first TS 2, 4, 6, 8.
+    Fixture f(1, MUX_ODU1_ODU2_PT21, 0, QByteArray("\x02\x04\x06\x08", 4));
+    OtnChWidget *grid = f.dialog->mainGrid();
+    QCOMPARE(grid->cellCount(), 18);
+    QCOMPARE(grid->cell(0)->text(), QStringLiteral("TS"));
+    QCOMPARE(grid->cell(9)->text(), QStringLiteral("0"));
+    for (int ts = 0; ts < 8; ++ts) {
+        QCOMPARE(grid->cell(10 + ts)->text(), QStringLiteral("--"));
+        const char *style = ts % 2 ? OtnTsMap::mainTpStyle : OtnTsMap::dummyTpStyle;
+        QCOMPARE(grid->cell(10 + ts)->styleSheet(), QString::fromLatin1(style));
+    }
+    QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(), QStringLiteral("2"));
+}
+
+void tst_OtnRxChDialog::mainTsSwap_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QByteArray>("written");   // empty: nothing written
+
+    QTest::newRow("TS of another TP: swap") << "5" << 1 << QByteArray("\x05\x02\x03\x04\x01\x06\x07\x08", 8);
+    QTest::newRow("last TP's TS: swap") << "8" << 1 << QByteArray("\x08\x02\x03\x04\x05\x06\x07\x01", 8);
+    QTest::newRow("own TS: unchanged") << "1" << 1 << eightTs;
+    QTest::newRow("cancelled") << "5" << 0 << QByteArray();
+}
+
+void tst_OtnRxChDialog::mainTsSwap()
+{
+    QFETCH(QString, entered);
+    QFETCH(int, result);
+    QFETCH(QByteArray, written);
+
+    Fixture f(1, MUX_ODU0_ODU2, 2, eightTs);
+    double minimum = 0, maximum = 0;
+    QString initialText;
+    QString title;
+    ScopedDialogHandler handler([&](QDialog *d) {
+        auto *pad = qobject_cast<QzelNumpadDlg *>(d);
+        if (!pad)
+            return 0;
+        minimum = pad->minimum();
+        maximum = pad->maximum();
+        initialText = pad->text();
+        title = pad->windowTitle();
+        pad->setText(entered);
+        return result;
+    });
+    QTest::mouseClick(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs")), Qt::LeftButton);
+
+    QCOMPARE(minimum, 1.0);
+    QCOMPARE(maximum, 8.0);
+    QCOMPARE(initialText, QStringLiteral("1"));
+    QVERIFY(title.contains(WidgetText::instance()->getUiText(5099)));
+    QCOMPARE(f.link.writeRequests(), written.isEmpty() ? 0 : 1);
+    const QByteArray expected = written.isEmpty() ? eightTs : written;
+    QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), expected);
+    QTRY_COMPARE(f.dialog->mainTsList()[0], int(quint8(expected.at(0))));
+    QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(),
+             QString::number(quint8(expected.at(0))));
+}
+
+void tst_OtnRxChDialog::mapOpensSelection()
+{
+    Fixture f(1, MUX_ODU1_ODU2_PT21, 0, QByteArray("\x02\x04\x06\x08", 4));
+    f.dialog->setOdtuName(QStringLiteral("ODTU12"));
+    QByteArray preselected;
+    int tpCount = 0;
+    ScopedDialogHandler handler([&](QDialog *d) {
+        auto *select = qobject_cast<OtnSelectTsDialog *>(d);
+        if (!select)
+            return 0;
+        preselected = select->grid()->setCellBytes();
+        tpCount = select->tpCount();
+        QTest::mouseClick(select->grid()->cell(7), Qt::LeftButton);
+        QTest::mouseClick(select->grid()->cell(0), Qt::LeftButton);
+        return 0;
+    });
+    QTest::mouseClick(f.dialog->mainGrid()->cell(12), Qt::LeftButton);
+    QCOMPARE(tpCount, 4);
+    QCOMPARE(preselected, QByteArray("\x02\x04\x06\x08", 4));
+    QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), QByteArray("\x01\x02\x04\x06", 4));
+}
+
+void tst_OtnRxChDialog::texts()
+{
+    Fixture f(1, MUX_ODU0_ODU2, 0, eightTs);
+    const QString mainTs = WidgetText::instance()->getUiText(5099) + QLatin1Char(':');
+    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTs"))->text(), mainTs);
+    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTpTs"))->text(), mainTs);
+    QCOMPARE(f.dialog->helpPage(), QStringLiteral("otn_rx_ch_dialog.html"));
+    f.dialog->setOdtuName(QStringLiteral("ODTU2.1"));
+    QCOMPARE(f.dialog->windowTitle(), QStringLiteral("ODTU2.1 TP/TS"));
+    QPushButton *close = f.dialog->findChild<QDialogButtonBox *>(QStringLiteral("bbRxCh"))->button(QDialogButtonBox::Close);
+    QCOMPARE(close->text(), WidgetText::instance()->getCommonText(2004));
+    f.dialog->setAccessState(2);
+    QVERIFY(!f.dialog->findChild<QWidget *>(QStringLiteral("widget"))->isEnabled());
+    QVERIFY(!close->isEnabled());
+}
+
+QTEST_MAIN(tst_OtnRxChDialog)
+#include "tst_otnrxchdialog.moc"

@@ -1,0 +1,347 @@
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
+#include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntsmap.h"
+#include "client/otn/interface_setup_status/dialogs/otntxchallocationdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntxchdialog.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnsettings.h"
+#include "host/otn/otntpts.h"
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/dialogrunner.h"
+#include "host/server/zelservermanager.h"
+#include "tests/support/testserverlink.h"
+
+namespace {
+using namespace nsSettings::Otn;
+constexpr int port = 1;
+int sid(int id) { return nsSID::build(port, nsSID::otn, id); }
+const int mainTpSid = sid(11128);
+const int mainTsSid = sid(11129);
+const int allocSid = sid(11130);
+const int numberOfTsSid = sid(11131);
+
+// Interface signal values whose ODU is the higher-order ODU of the stage-0 multiplex kind.
+OtnMapping stage0Mapping(int kind)
+{
+    const int interfaceOf[] = {1, 1, 1, 1, 0, 2, 2, 2, 2, 2, 2, 2, 7, 6, 3, 3, 3, 3, 3, 3, 1, 2, 3};
+    return OtnMapping(interfaceOf[kind], 0, kind, 0, 0);
+}
+
+// A server with the stage-0 slot parameters, shaped like the tester's for that multiplex.
+struct Fixture {
+    explicit Fixture(int kind, QByteArray mainTs = QByteArray(), QBitArray alloc = QBitArray())
+        : mapping(stage0Mapping(kind)), info(OtnTpTs::getTpTsInfo(0, mapping, 0))
+    {
+        if (mainTs.isEmpty()) {
+            for (quint32 i = 0; i < info.tpCount; ++i)
+                mainTs.append(char(1 + i * qMax<quint32>(1, info.tsPerTp)));
+        }
+        if (alloc.isEmpty())
+            alloc = QBitArray(int(info.tsTotal), true);
+        link.addParameter(new QcmaParameterUInt(mainTpSid, 1, 1, qMax<quint32>(1, info.tpCount)));
+        link.addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
+        link.addParameter(new QcmaParameterBitArray(allocSid, alloc));
+        link.addParameter(new QcmaParameterUInt(numberOfTsSid, 2, 1, 8));
+        manager.reset(new zelServerManager(&link));
+    }
+    OtnTxChDialog *dialog(int copyStatus = COPY_MAIN) const
+    {
+        return new OtnTxChDialog(manager.data(), port, nullptr, 0, mapping, copyStatus);
+    }
+
+    OtnMapping mapping;
+    TpTsInfo info;
+    TestServerLink link;
+    QScopedPointer<zelServerManager> manager;
+};
+
+QString cellText(const OtnTxChDialog &dialog, int ts)
+{
+    return dialog.mainGrid()->cell((ts / 8 + 1) * 9 + 1 + ts % 8)->text();
+}
+
+QString cellStyle(const OtnTxChDialog &dialog, int ts)
+{
+    return dialog.mainGrid()->cell((ts / 8 + 1) * 9 + 1 + ts % 8)->styleSheet();
+}
+
+bool shown(const OtnTxChDialog &dialog, const char *name)
+{
+    QWidget *w = dialog.findChild<QWidget *>(QLatin1String(name));
+    return w && w->isVisibleTo(&dialog);
+}
+} // namespace
+
+class tst_OtnTxChDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shape_data();
+    void shape();
+    void mapContents();
+    void followsTheServer();
+    void randomPreset();
+    void allocationRoundTrip_data();
+    void allocationRoundTrip();
+    void mainTpTsOpensSelection();
+    void textsTitleAndAccess();
+    void badParameterKeepsValue();
+};
+
+void tst_OtnTxChDialog::shape_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("cells");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("allocColumns");   // -1: no allocated-TS section
+    QTest::addColumn<bool>("mainTpRow");
+    QTest::addColumn<bool>("flex");
+
+    QTest::newRow("ODU0 in ODU1, 2 fixed TS") << int(MUX_ODU0_ODU1) << 18 << 1 << -1 << true << false;
+    QTest::newRow("ODU0 in ODU2, 8 TS") << int(MUX_ODU0_ODU2) << 18 << 1 << 8 << false << false;
+    QTest::newRow("ODU2 in ODU3 PT20, 16 fixed TS") << int(MUX_ODU2_ODU3_PT20) << 27 << 2 << -1 << true << false;
+    QTest::newRow("ODU1 in ODU3 PT21, 32 TS") << int(MUX_ODU1_ODU3_PT21) << 45 << 4 << 16 << false << false;
+    QTest::newRow("ODU0 in ODU4, 80 TS") << int(MUX_ODU0_ODU4) << 99 << 10 << 20 << false << false;
+    QTest::newRow("ODUflex in ODU2") << int(MUX_ODUFLEX_ODU2) << 18 << 1 << 8 << false << true;
+}
+
+void tst_OtnTxChDialog::shape()
+{
+    QFETCH(int, kind);
+    QFETCH(int, cells);
+    QFETCH(int, rows);
+    QFETCH(int, allocColumns);
+    QFETCH(bool, mainTpRow);
+    QFETCH(bool, flex);
+
+    Fixture f(kind);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    QCOMPARE(dialog->mainGrid()->cellCount(), cells);
+    QCOMPARE(dialog->gridRows(), rows);
+    QCOMPARE(dialog->tsCount(), int(f.info.tsCount));
+    QCOMPARE(dialog->tpCount(), int(OtnTpTs::getTpTsInfo(0, f.mapping, dialog->flexTsCount()).tpCount));
+    for (int r = 0; r < rows; ++r)
+        QCOMPARE(dialog->mainGrid()->cell((r + 1) * 9)->text(), QString::number(8 * r));
+    for (int ts = f.info.tsCount; ts < rows * 8; ++ts)
+        QCOMPARE(cellText(*dialog, ts), QStringLiteral("--"));
+
+    QCOMPARE(shown(*dialog, "lblAllocated"), allocColumns >= 0);
+    QCOMPARE(dialog->allocatedGrid() != nullptr, allocColumns >= 0);
+    if (dialog->allocatedGrid()) {
+        OtnChWidget *alloc = dialog->allocatedGrid();
+        QCOMPARE(alloc->cellCount(), int(f.info.tsTotal));
+        QCOMPARE(alloc->columnCount(), allocColumns);
+        QVERIFY(!alloc->isNumbered() && !alloc->isToggle() && alloc->isInverted() && alloc->isCheckable());
+        QCOMPARE(alloc->bits(), QBitArray(int(f.info.tsTotal), true));
+    }
+
+    QCOMPARE(shown(*dialog, "pbMainTp"), mainTpRow);
+    QCOMPARE(shown(*dialog, "lblMainTp"), mainTpRow);
+    QCOMPARE(shown(*dialog, "pbRandom"), !mainTpRow);
+    QCOMPARE(shown(*dialog, "lblPreset"), !mainTpRow);
+    QCOMPARE(dialog->mainGrid()->cell(10)->isEnabled(), !mainTpRow);
+    QCOMPARE(shown(*dialog, "pbNumberOfTs"), flex);
+    if (flex)
+        QCOMPARE(dialog->flexTsCount(), 2u);
+}
+
+void tst_OtnTxChDialog::mapContents()
+{
+    // ODU1 in ODU2 on 1.25G TS: 4 TP of 2 TS each; TP 1 starts at TS 3, TP 2 at TS 1.
+    Fixture f(MUX_ODU1_ODU2_PT21, QByteArray("\x03\x01\x05\x07", 4));
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    QCOMPARE(cellText(*dialog, 0), QStringLiteral("2"));
+    QCOMPARE(cellText(*dialog, 2), QStringLiteral("1"));
+    QCOMPARE(cellText(*dialog, 3), QStringLiteral("1"));
+    QCOMPARE(dialog->mainGrid()->cell(0)->text(), QStringLiteral("TS"));
+    QCOMPARE(dialog->mainGrid()->cell(8)->text(), QStringLiteral("+8"));
+    for (int ts = 0; ts < 8; ++ts) {
+        const bool main = ts == 2 || ts == 0 || ts == 4 || ts == 6;
+        QCOMPARE(cellStyle(*dialog, ts), QString::fromLatin1(main ? OtnTsMap::mainTpStyle : OtnTsMap::dummyTpStyle));
+    }
+
+    // Dummy TPs unequipped: only the main TP's TS show their TP.
+    QScopedPointer<OtnTxChDialog> off(f.dialog(COPY_OFF));
+    QCOMPARE(cellText(*off, 2), QStringLiteral("1"));
+    QCOMPARE(cellText(*off, 0), QStringLiteral("0"));
+}
+
+void tst_OtnTxChDialog::followsTheServer()
+{
+    Fixture f(MUX_ODU0_ODU2);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    f.link.serverChange(new QcmaParameterByteArray(mainTsSid, QByteArray("\x08\x02\x03\x04\x05\x06\x07\x01", 8)));
+    QTRY_COMPARE(dialog->mainTsList()[0], 8);
+    QCOMPARE(cellText(*dialog, 7), QStringLiteral("1"));
+    QCOMPARE(cellText(*dialog, 0), QStringLiteral("8"));
+
+    QBitArray alloc(8, true);
+    alloc.clearBit(5);
+    f.link.serverChange(new QcmaParameterBitArray(allocSid, alloc));
+    QTRY_COMPARE(dialog->allocatedGrid()->bits(), alloc);
+
+    f.link.serverChange(new QcmaParameterUInt(mainTpSid, 3, 1, 8));
+    QTRY_COMPARE(dialog->mainTp(), 3u);
+}
+
+void tst_OtnTxChDialog::randomPreset()
+{
+    // ODU2 in ODU4: 10 TP of 8 TS in 80 TS.
+    Fixture f(MUX_ODU2_ODU4);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    const int tpCount = dialog->tpCount();
+    QVERIFY(tpCount > 1 && tpCount < dialog->tsCount());
+    auto *random = dialog->findChild<QPushButton *>(QStringLiteral("pbRandom"));
+    QSet<QByteArray> distinctDraws;
+    QSet<int> usedTs;
+    for (int draw = 0; draw < 200; ++draw) {
+        random->click();
+        const QByteArray bytes = f.link.value(mainTsSid)->getByteArray();
+        QCOMPARE(bytes.size(), tpCount);
+        for (int i = 0; i < bytes.size(); ++i) {
+            const int ts = quint8(bytes.at(i));
+            QVERIFY2(ts >= 1 && ts <= dialog->tsCount(), qPrintable(QString::number(ts)));
+            if (i > 0)
+                QVERIFY2(ts > quint8(bytes.at(i - 1)), "drawn TS repeat or are not ascending");
+            usedTs.insert(ts);
+        }
+        distinctDraws.insert(bytes);
+    }
+    QCOMPARE(f.link.writeRequests(), 200);
+    QVERIFY(distinctDraws.size() > 100);
+    QVERIFY(usedTs.size() > 70);
+}
+
+void tst_OtnTxChDialog::allocationRoundTrip_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("serverBits");
+    QTest::newRow("accepted") << 1 << 8;
+    QTest::newRow("cancelled writes nothing") << 0 << 8;
+    QTest::newRow("accepted into a longer array keeps its size") << 1 << 12;
+}
+
+void tst_OtnTxChDialog::allocationRoundTrip()
+{
+    QFETCH(int, result);
+    QFETCH(int, serverBits);
+
+    QBitArray initial(serverBits, true);
+    initial.clearBit(1);
+    Fixture f(MUX_ODU0_ODU2, QByteArray(), initial);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    dialog->setOdtuName(QStringLiteral("ODTU2.1"));
+
+    QBitArray seen;
+    QString title;
+    ScopedDialogHandler handler([&](QDialog *d) {
+        auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(d);
+        if (!allocation)
+            return 0;
+        seen = allocation->bits();
+        title = allocation->windowTitle();
+        QTest::mouseClick(allocation->grid()->cell(1), Qt::LeftButton);
+        QTest::mouseClick(allocation->grid()->cell(6), Qt::LeftButton);
+        return result;
+    });
+    emit dialog->allocatedGrid()->cellClicked(3);
+
+    QBitArray first8 = initial;
+    first8.resize(8);
+    QCOMPARE(seen, first8);
+    QVERIFY(title.startsWith(QStringLiteral("ODTU2.1")));
+    QBitArray expected = initial;
+    if (result == 1) {
+        expected.toggleBit(1);
+        expected.toggleBit(6);
+    }
+    QCOMPARE(f.link.writeRequests(), result == 1 ? 1 : 0);
+    QTRY_COMPARE(f.link.value(allocSid)->getBitArray(), expected);
+    QBitArray shownBits = expected;
+    shownBits.resize(8);
+    QTRY_COMPARE(dialog->allocatedGrid()->bits(), shownBits);
+}
+
+void tst_OtnTxChDialog::mainTpTsOpensSelection()
+{
+    Fixture f(MUX_ODU1_ODU2_PT21, QByteArray("\x01\x03\x05\x07", 4));
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    dialog->setOdtuName(QStringLiteral("ODTU12"));
+    int opened = 0;
+    int tpCount = 0, tsCount = 0;
+    QString title;
+    QByteArray preselected;
+    ScopedDialogHandler handler([&](QDialog *d) {
+        auto *select = qobject_cast<OtnSelectTsDialog *>(d);
+        if (!select)
+            return 0;
+        ++opened;
+        tpCount = select->tpCount();
+        tsCount = select->tsCount();
+        title = select->windowTitle();
+        preselected = select->grid()->setCellBytes();
+        QTest::mouseClick(select->grid()->cell(6), Qt::LeftButton);
+        QTest::mouseClick(select->grid()->cell(7), Qt::LeftButton);
+        return 0;
+    });
+    QTest::mouseClick(dialog->mainGrid()->cell(12), Qt::LeftButton);
+    QCOMPARE(opened, 1);
+    QCOMPARE(tpCount, 4);
+    QCOMPARE(tsCount, 8);
+    QCOMPARE(title, QStringLiteral("ODTU12 TP/TS Select"));
+    QCOMPARE(preselected, QByteArray("\x01\x03\x05\x07", 4));
+    QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), QByteArray("\x01\x03\x05\x08", 4));
+    QTRY_COMPARE(dialog->mainTsList()[3], 8);
+}
+
+void tst_OtnTxChDialog::textsTitleAndAccess()
+{
+    Fixture f(MUX_ODU0_ODU2);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    dialog->setOdtuName(QStringLiteral("ODTU2.1 (PT=21)"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("ODTU2.1 (PT=21) TP/TS"));
+    QCOMPARE(dialog->helpPage(), QStringLiteral("otn_tx_ch_dialog.html"));
+    QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMainTpClassificationColor"))->styleSheet(),
+             QStringLiteral("background-color: rgb(170, 255, 255); color: black; border: 1.5px solid gray;"));
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblDummyTpClassificationColor"))->styleSheet(),
+             QStringLiteral("background-color: white; color: black; border: 1.5px solid gray;"));
+
+    auto *content = dialog->findChild<QWidget *>(QStringLiteral("widget"));
+    QPushButton *close = dialog->findChild<QDialogButtonBox *>(QStringLiteral("bbTxCh"))->button(QDialogButtonBox::Close);
+    dialog->setAccessState(1);
+    QVERIFY(!content->isEnabled());
+    QVERIFY(!close->isEnabled());
+    dialog->setAccessState(0);
+    QVERIFY(content->isEnabled());
+    QVERIFY(close->isEnabled());
+}
+
+void tst_OtnTxChDialog::badParameterKeepsValue()
+{
+    Fixture f(MUX_ODU0_ODU2);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    QCOMPARE(dialog->mainTp(), 1u);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Tx channel: main TP .* ignored$")));
+    dialog->qcmaParameterChanged(QcmaParameterByteArray(mainTpSid, QByteArray("\x05", 1)));
+    QCOMPARE(dialog->mainTp(), 1u);
+
+    QcmaParameterByteArray undefinedTs(mainTsSid, QByteArray("\x08", 1));
+    undefinedTs.setDefined(false);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Tx channel: main TS .* ignored$")));
+    dialog->qcmaParameterChanged(undefinedTs);
+    QCOMPARE(dialog->mainTsList()[0], 1);
+}
+
+QTEST_MAIN(tst_OtnTxChDialog)
+#include "tst_otntxchdialog.moc"
