@@ -85,13 +85,13 @@ void OtnTxGfpFDialog::qcmaParameterChanged(const QcmaParameter &parameter)
     switch (nsSID::idOf(parameter.getSID())) {
     case idPti:
         refillUpiList();
-        refreshUpiDisplay();
+        refreshUpiDisplay(m_upiSetter ? m_upiSetter->QcmaParameter_Get() : nullptr);
         break;
     case idExi:
         updateExtensionHeader(parameter);
         break;
     case idUpi:
-        refreshUpiDisplay();
+        refreshUpiDisplay(&parameter);
         break;
     default:
         qCWarning(lcOtnGfpF) << "Ignored parameter" << Qt::hex << parameter.getSID();
@@ -112,13 +112,11 @@ void OtnTxGfpFDialog::refillUpiList()
     ui->cmbUpi->setEnabled(table != OtnGfpUpi::Table::None && fullAccess);
 }
 
-void OtnTxGfpFDialog::refreshUpiDisplay()
+void OtnTxGfpFDialog::refreshUpiDisplay(const QcmaParameter *upi)
 {
-    if (m_updating)
-        return;
-    // The setter holds the latest UPI, pending or confirmed; the button text may still be the keypad's.
-    const QcmaParameter *upi = m_upiSetter ? m_upiSetter->QcmaParameter_Get() : nullptr;
-    if (!upi || !upi->isDefined())
+    // The UPI comes from its setter (pending or confirmed): the number binding has just written the
+    // button text in decimal, so the text cannot be read back as binary.
+    if (m_updating || !upi || !upi->isDefined())
         return;
     const int code = int(upi->getUInt());
     ui->pbUpi->setText(OtnGfpUpi::binaryText(code));

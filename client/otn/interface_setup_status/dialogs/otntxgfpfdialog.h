@@ -26,7 +26,7 @@ private slots:
 private:
     int sidOf(int id) const;
     void refillUpiList();
-    void refreshUpiDisplay();
+    void refreshUpiDisplay(const QcmaParameter *upi);
     void updateExtensionHeader(const QcmaParameter &exi);
 
     Ui::OtnTxGfpFDialog *ui = nullptr;
