@@ -4,17 +4,14 @@
 
 #include "apps/shared/sid.h"
 #include "host/bindings/uihelper_label.h"
+#include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 
 namespace {
 // Values are read for the current measurement interval.
 constexpr quint32 currentInterval = 0xFFFFFFFD;
-
-bool isMultiLaneModule(int moduleType)
-{
-    return moduleType == 3 || moduleType == 4 || moduleType == 6;
-}
 } // namespace
 
 PhysicalStatus::PhysicalStatus(const Identifier &identifier, zelServerManager *manager, int flags, int group,
@@ -32,7 +29,8 @@ PhysicalStatus::~PhysicalStatus()
 void PhysicalStatus::initializeUi()
 {
     ui->setupUi(this);
-    showLanes();
+    const zelServerManager *manager = serverManager();
+    showLanes(laneCount(manager ? manager->GetPortModuleType(m_port) : 0));
 }
 
 void PhysicalStatus::initializeHelper()
@@ -42,7 +40,7 @@ void PhysicalStatus::initializeHelper()
         m_helpers->AddUiHelper(new UiHelper_Label(manager, value, name, unit, sidOf(id), currentInterval,
                                                   UiHelper::ConnectManually, 0));
     };
-    addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, TransceiverId);
+    addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, ModuleTypeId);
     addLabel(ui->lblWavelengthValue, ui->lblWavelength, ui->lblWavelengthUnit, WavelengthId);
     addLabel(ui->lblTemperatureValue, ui->lblTemperature, ui->lblTemperatureUnit, TemperatureId);
     QLabel *const rxValues[maxLanes] = {ui->lblRxPower1, ui->lblRxPower2, ui->lblRxPower3, ui->lblRxPower4};
@@ -53,24 +51,25 @@ void PhysicalStatus::initializeHelper()
         addLabel(rxValues[lane], nullptr, rxUnits[lane], RxPowerLane1Id + lane);
         addLabel(txValues[lane], nullptr, txUnits[lane], TxPowerLane1Id + lane);
     }
+    // The lane rows follow the module type.
+    m_helpers->AddUiHelper(new UiHelper_Notification(manager, this, sidOf(ModuleTypeId), UiHelper::ConnectManually));
 }
 
-void PhysicalStatus::setPort(int port)
+void PhysicalStatus::qcmaParameterChanged(const QcmaParameter &parameter)
 {
-    SetupStatusPage::setPort(port);
-    if (isPageInitialized())
-        showLanes();
+    const int sid = parameter.getSID();
+    if (!isPageInitialized() || nsSID::groupOf(sid) != m_group || nsSID::idOf(sid) != ModuleTypeId)
+        return;
+    showLanes(laneCount(parameter.isDefined() ? parameter.getEnum() : 0));
 }
 
-int PhysicalStatus::laneCount() const
+int PhysicalStatus::laneCount(int moduleType)
 {
-    const zelServerManager *manager = serverManager();
-    return (manager && isMultiLaneModule(manager->GetPortModuleType(m_port))) ? maxLanes : 1;
+    return (moduleType == 3 || moduleType == 4 || moduleType == 6) ? maxLanes : 1;
 }
 
-void PhysicalStatus::showLanes()
+void PhysicalStatus::showLanes(int count)
 {
-    const int lanes = laneCount();
     QLabel *const rows[maxLanes][5] = {
         {ui->lblLane1, ui->lblRxPower1, ui->lblRxUnit1, ui->lblTxPower1, ui->lblTxUnit1},
         {ui->lblLane2, ui->lblRxPower2, ui->lblRxUnit2, ui->lblTxPower2, ui->lblTxUnit2},
@@ -79,7 +78,7 @@ void PhysicalStatus::showLanes()
     };
     for (int lane = 0; lane < maxLanes; ++lane) {
         for (QLabel *label : rows[lane])
-            label->setVisible(lane < lanes);
+            label->setVisible(lane < count);
     }
 }
 

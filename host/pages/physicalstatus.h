@@ -1,20 +1,21 @@
 #pragma once
 
+#include "host/bindings/notifyinterface.h"
 #include "setupstatuspage.h"
 
 namespace Ui {
 class PhysicalStatus;
 }
 
-// Transceiver status of the port: the module in the cage, its wavelength and temperature, and the
+// Transceiver status of the port: the module it uses, its wavelength and temperature, and the
 // received and transmitted optical power per lane (four lanes on multi-lane modules, else one).
-class ZELBASE_EXPORT PhysicalStatus : public SetupStatusPage
+class ZELBASE_EXPORT PhysicalStatus : public SetupStatusPage, public NotifyInterface
 {
     Q_OBJECT
 public:
     // Parameter ids within the page's group.
     enum ParameterId {
-        TransceiverId = 8300,     // enum: the module found in the cage
+        ModuleTypeId = 11143,     // enum: the transceiver the port uses (3, 4 and 6 are multi-lane)
         WavelengthId = 8301,      // double, nm
         TemperatureId = 8302,     // double, degrees Celsius
         RxPowerLane1Id = 8311,    // double, dBm; lanes 2-4 follow
@@ -28,14 +29,14 @@ public:
 
     void initializeUi() override;
     void initializeHelper() override;
-    void setPort(int port) override;
+    void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
     int group() const { return m_group; }
-    // Lanes shown for the port's module type.
-    int laneCount() const;
+    // Lanes shown for the module type.
+    static int laneCount(int moduleType);
 
 private:
-    void showLanes();
+    void showLanes(int count);
     int sidOf(int id) const;
 
     Ui::PhysicalStatus *ui = nullptr;

@@ -1,0 +1,73 @@
+#include <memory>
+
+#include <QtTest>
+
+#include "client/otn/interface_setup_status/otnstatisticspagefactory.h"
+#include "host/contract/testresultidentifier.h"
+#include "host/pages/statisticslistpage.h"
+#include "tests/support/simulatorfixture.h"
+
+class tst_OtnStatisticsPageFactory : public QObject
+{
+    Q_OBJECT
+private slots:
+    void resultPageClientInfo_data();
+    void resultPageClientInfo();
+    void copiesReadTheSamePortList();
+    void createdPageServesTheFirstPort();
+};
+
+void tst_OtnStatisticsPageFactory::resultPageClientInfo_data()
+{
+    QTest::addColumn<bool>("withList");
+    QTest::addColumn<QList<int>>("ports");
+    QTest::addColumn<int>("port");
+    QTest::newRow("{3, 1} gives port 3") << true << QList<int>{3, 1} << 3;
+    QTest::newRow("{1, 3} gives port 1") << true << QList<int>{1, 3} << 1;
+    QTest::newRow("one port") << true << QList<int>{4} << 4;
+    QTest::newRow("no list gives port 0") << false << QList<int>{} << 0;
+}
+
+void tst_OtnStatisticsPageFactory::resultPageClientInfo()
+{
+    QFETCH(bool, withList);
+    QFETCH(QList<int>, ports);
+    QFETCH(int, port);
+    SimulatorFixture tester(4);
+    OtnStatisticsPageFactory factory(withList ? &ports : nullptr);
+    const ClientInfo info = factory.clientInfo(tester.manager());
+    QCOMPARE(info.port, port);
+    QCOMPARE(info.serverManager, tester.manager());
+}
+
+void tst_OtnStatisticsPageFactory::copiesReadTheSamePortList()
+{
+    QList<int> ports{2, 4};
+    OtnStatisticsPageFactory factory(&ports);
+    const OtnStatisticsPageFactory copy(factory);
+    QCOMPARE(copy.ports(), &ports);
+    // The list stays the host's: a change reaches every factory that reads it.
+    ports.prepend(3);
+    QCOMPARE(copy.clientInfo(nullptr).port, 3);
+    QList<int> other{1};
+    OtnStatisticsPageFactory assigned(&other);
+    assigned = factory;
+    QCOMPARE(assigned.clientInfo(nullptr).port, 3);
+}
+
+void tst_OtnStatisticsPageFactory::createdPageServesTheFirstPort()
+{
+    QList<int> ports{3, 1};
+    SimulatorFixture tester(4);
+    OtnStatisticsPageFactory factory(&ports);
+    std::unique_ptr<StatisticsListPage> page(
+        factory.createPage(TestResultIdentifier(TestResultIdentifier::ViewAlarmsErrors), tester.manager()));
+    if (!page)
+        QSKIP("the result page's class is not in the library yet");
+    QCOMPARE(page->ports(), ports);
+    QCOMPARE(page->port(), 3);
+    QCOMPARE(page->identifier().id(), 17);
+}
+
+QTEST_MAIN(tst_OtnStatisticsPageFactory)
+#include "tst_otnstatisticspagefactory.moc"
