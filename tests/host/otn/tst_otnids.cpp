@@ -130,7 +130,6 @@ private slots:
     void alarmsPerLevel();
     void errorsPerLevel_data();
     void errorsPerLevel();
-    void tcmCountersOfTheLine();
 };
 
 void tst_OtnIds::fixedParameterTables_data()
@@ -229,27 +228,6 @@ void tst_OtnIds::errorsPerLevel()
     QFETCH(QList<int>, fromTables);
     QFETCH(QList<int>, listed);
     QCOMPARE(fromTables, listed);
-}
-
-void tst_OtnIds::tcmCountersOfTheLine()
-{
-    using namespace nsIID::Otn;
-    // Thirty TCM alarms and twelve TCM errors, in the unused runs 132-161 and 1122-1133.
-    QList<int> alarms;
-    for (int j = 0; j < 6; ++j)
-        alarms << Alarm::TCMi_TIM[j] << Alarm::TCMi_BIAE[j] << Alarm::TCMi_BDI[j] << Alarm::TCMi_IAE[j]
-               << Alarm::TCMi_LTC[j];
-    std::sort(alarms.begin(), alarms.end());
-    QCOMPARE(alarms.first(), 132);
-    QCOMPARE(alarms.last(), 161);
-    QCOMPARE(QSet<int>(alarms.begin(), alarms.end()).size(), 30);
-    QList<int> errors;
-    for (int j = 0; j < 6; ++j)
-        errors << Error::TCMi_BIP8[j] << Error::TCMi_BEI[j];
-    std::sort(errors.begin(), errors.end());
-    QCOMPARE(errors.first(), 1122);
-    QCOMPARE(errors.last(), 1133);
-    QCOMPARE(QSet<int>(errors.begin(), errors.end()).size(), 12);
 }
 
 QTEST_GUILESS_MAIN(tst_OtnIds)

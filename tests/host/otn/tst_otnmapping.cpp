@@ -28,7 +28,6 @@ private slots:
     void validity();
     void stagesBehindMissingStageDoNotCount();
     void setValueOutsideFieldsIsReported();
-    void equality();
 };
 
 // interface, client, stage 0, stage 1, stage 2 -> the ODU of every level, line first.
@@ -44,17 +43,11 @@ void tst_OtnMapping::oduNames_data()
                                          << QStringList{"ODU3", "ODU2", "ODU1", "ODU0"};
     QTest::newRow("OTU4 ODU3 ODU1 ODU0") << OtnMapping(3, 0, MUX_ODU3_ODU4, 4, 1)
                                          << QStringList{"ODU4", "ODU3", "ODU1", "ODU0"};
-    QTest::newRow("OTU4 ODU3 ODU0") << OtnMapping(3, 0, MUX_ODU3_ODU4, 5, 0) << QStringList{"ODU4", "ODU3", "ODU0"};
     QTest::newRow("OTU4 ODU2e") << OtnMapping(3, 0, MUX_ODU2E_ODU4, 0, 0) << QStringList{"ODU4", "ODU2e"};
     QTest::newRow("OTU3 ODUflex") << OtnMapping(2, 0, MUX_ODUFLEX_ODU3, 0, 0) << QStringList{"ODU3", "ODUflex"};
     QTest::newRow("OTU3e2 ODU2e") << OtnMapping(7, 0, MUX_ODU2E_ODU3E2, 0, 0) << QStringList{"ODU3e2", "ODU2e"};
-    QTest::newRow("OTU3e1 ODU2e") << OtnMapping(6, 0, MUX_ODU2E_ODU3E1, 0, 0) << QStringList{"ODU3e1", "ODU2e"};
     QTest::newRow("OTL4.4") << OtnMapping(5, 0, 0, 0, 0) << QStringList{"ODU4"};
-    QTest::newRow("OTL3.4") << OtnMapping(4, 0, 0, 0, 0) << QStringList{"ODU3"};
     QTest::newRow("OTU2e") << OtnMapping(9, 9, 0, 0, 0) << QStringList{"ODU2e"};
-    QTest::newRow("OTU1e") << OtnMapping(8, 9, 0, 0, 0) << QStringList{"ODU1e"};
-    QTest::newRow("OTU1f") << OtnMapping(10, 0, 0, 0, 0) << QStringList{"ODU1f"};
-    QTest::newRow("OTU2f") << OtnMapping(12, 0, 0, 0, 0) << QStringList{"ODU2f"};
     QTest::newRow("OTLC") << OtnMapping(14, 0, 0, 0, 0) << QStringList{"ODUC1"};
 }
 
@@ -81,18 +74,13 @@ void tst_OtnMapping::mappingProcedures_data()
     QTest::newRow("ODU0 in ODU1, STM-1 GMP") << OtnMapping(0, 3, MUX_ODU0_ODU1, 0, 0) << "AG";
     QTest::newRow("ODU0 in ODU2") << OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0) << "G-";
     QTest::newRow("ODU1 in ODU2 PT21, STM-16 AMP") << OtnMapping(1, 2, MUX_ODU1_ODU2_PT21, 0, 0) << "AA";
-    QTest::newRow("ODU1 in ODU3 PT20") << OtnMapping(2, 0, MUX_ODU1_ODU3_PT20, 0, 0) << "A-";
     QTest::newRow("ODU2 in ODU3 PT20") << OtnMapping(2, 0, MUX_ODU2_ODU3_PT20, 0, 0) << "A-";
     QTest::newRow("ODU2e in ODU3") << OtnMapping(2, 0, MUX_ODU2E_ODU3, 0, 0) << "G-";
-    QTest::newRow("ODU0 in ODU3") << OtnMapping(2, 0, MUX_ODU0_ODU3, 0, 0) << "G-";
-    QTest::newRow("ODU2e in ODU3e2") << OtnMapping(7, 0, MUX_ODU2E_ODU3E2, 0, 0) << "G-";
     QTest::newRow("ODU2e in ODU3e1") << OtnMapping(6, 0, MUX_ODU2E_ODU3E1, 0, 0) << "A-";
-    QTest::newRow("ODU1 in ODU4") << OtnMapping(3, 0, MUX_ODU1_ODU4, 0, 0) << "G-";
     QTest::newRow("ODU3 in ODU4, ODU0 in ODU3") << OtnMapping(3, 0, MUX_ODU3_ODU4, 5, 0) << "GG-";
     QTest::newRow("ODU2 in ODU4, ODU1 AMP, ODU0 AMP") << OtnMapping(3, 0, MUX_ODU2_ODU4, 3, 1) << "GAA-";
     QTest::newRow("ODUflex in ODU4") << OtnMapping(3, 30, MUX_ODUFLEX_ODU4, 0, 0) << "G-";
     QTest::newRow("100GbE into OPU4") << OtnMapping(3, 7, 0, 0, 0) << "G";
-    QTest::newRow("40GbE into OPU3") << OtnMapping(2, 6, 0, 0, 0) << "G";
     QTest::newRow("STM-64 AMP into OPU2") << OtnMapping(1, 8, 0, 0, 0) << "A";
     QTest::newRow("STM-64 BMP into OPU2") << OtnMapping(1, 15, 0, 0, 0) << "-";
     QTest::newRow("10GbE BMP into OPU2e") << OtnMapping(9, 9, 0, 0, 0) << "-";
@@ -118,7 +106,6 @@ void tst_OtnMapping::payloadTypes_data()
     QTest::addColumn<OtnMapping>("mapping");
     QTest::addColumn<QList<quint8>>("types");
     QTest::newRow("bulk PRBS in OPU2") << OtnMapping(1, 0, 0, 0, 0) << QList<quint8>{0xFE};
-    QTest::newRow("NULL in OPU1") << OtnMapping(0, 28, 0, 0, 0) << QList<quint8>{0xFD};
     QTest::newRow("ODTU12 PT20, STM-16 async") << OtnMapping(1, 2, MUX_ODU1_ODU2_PT20, 0, 0)
                                               << QList<quint8>{0x20, 0x02};
     QTest::newRow("ODTU01 is PT20 only") << OtnMapping(0, 4, MUX_ODU0_ODU1, 0, 0) << QList<quint8>{0x20, 0x0B};
@@ -128,10 +115,7 @@ void tst_OtnMapping::payloadTypes_data()
                                                       << QList<quint8>{0x21, 0x03};
     QTest::newRow("three stages") << OtnMapping(2, 1, MUX_ODU2_ODU3_PT20, 3, 1)
                                   << QList<quint8>{0x20, 0x21, 0x20, 0x07};
-    QTest::newRow("GFP into extended OPU2") << OtnMapping(1, 11, 0, 0, 0) << QList<quint8>{0x09};
     QTest::newRow("FC-1200 into OPU2e") << OtnMapping(9, 17, 0, 0, 0) << QList<quint8>{0x08};
-    QTest::newRow("GFP-F into ODUflex") << OtnMapping(2, 30, MUX_ODUFLEX_ODU3, 0, 0)
-                                       << QList<quint8>{0x21, 0x05};
 }
 
 void tst_OtnMapping::payloadTypes()
@@ -154,9 +138,7 @@ void tst_OtnMapping::clientKinds_data()
     QTest::newRow("10GbE ext OPU2 in ODU4")
         << OtnMapping(3, 11, MUX_ODU2_ODU4, 0, 0) << false << true << false << 1;
     QTest::newRow("FC-1200 GFP-T") << OtnMapping(9, 17, 0, 0, 0) << true << false << true << -1;
-    QTest::newRow("GFP-F in ODUflex") << OtnMapping(1, 30, MUX_ODUFLEX_ODU2, 0, 0) << false << true << false << -1;
     QTest::newRow("STM-64") << OtnMapping(1, 8, 0, 0, 0) << false << false << false << -1;
-    QTest::newRow("bulk") << OtnMapping(1, 0, 0, 0, 0) << false << false << false << -1;
 }
 
 void tst_OtnMapping::clientKinds()
@@ -180,18 +162,13 @@ void tst_OtnMapping::logicalLanes_data()
     QTest::addColumn<int>("interfaceSignal");
     QTest::addColumn<int>("lanes");
     QTest::addColumn<bool>("otlc");
-    QTest::newRow("OTU1") << 0 << 0 << false;
     QTest::newRow("OTU2") << 1 << 0 << false;
-    QTest::newRow("OTU3") << 2 << 0 << false;
-    QTest::newRow("OTU4") << 3 << 0 << false;
-    QTest::newRow("OTL3.4") << 4 << 4 << false;
     QTest::newRow("OTL4.4") << 5 << 20 << false;
     QTest::newRow("OTU2e") << 9 << 0 << false;
     QTest::newRow("OTL4.10 lane: two logical lanes") << 11 << 2 << false;
     QTest::newRow("OTLC.4") << 14 << 20 << true;
     QTest::newRow("OTL4.10") << 15 << 20 << false;
     QTest::newRow("unknown value") << 99 << 0 << false;
-    QTest::newRow("negative value") << -1 << 0 << false;
 }
 
 void tst_OtnMapping::logicalLanes()
@@ -208,15 +185,12 @@ void tst_OtnMapping::stageConversion_data()
     QTest::addColumn<int>("stage");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("kind");
-    QTest::newRow("stage 1 none") << 1 << 0 << int(MUX_NONE);
     QTest::newRow("stage 1 ODU0 in ODU1") << 1 << 1 << int(MUX_ODU0_ODU1);
     QTest::newRow("stage 1 ODU0 in ODU2") << 1 << 2 << int(MUX_ODU0_ODU2);
     QTest::newRow("stage 1 ODU1 in ODU2") << 1 << 3 << int(MUX_ODU1_ODU2_PT21);
     QTest::newRow("stage 1 ODU1 in ODU3") << 1 << 4 << int(MUX_ODU1_ODU3_PT21);
     QTest::newRow("stage 1 ODU0 in ODU3") << 1 << 5 << int(MUX_ODU0_ODU3);
     QTest::newRow("stage 1 beyond") << 1 << 6 << int(MUX_NONE);
-    QTest::newRow("stage 1 negative") << 1 << -3 << int(MUX_NONE);
-    QTest::newRow("stage 2 none") << 2 << 0 << int(MUX_NONE);
     QTest::newRow("stage 2 ODU0 in ODU1") << 2 << 1 << int(MUX_ODU0_ODU1);
     QTest::newRow("stage 2 beyond") << 2 << 2 << int(MUX_NONE);
 }
@@ -234,27 +208,20 @@ void tst_OtnMapping::validity_data()
     QTest::addColumn<OtnMapping>("mapping");
     QTest::addColumn<bool>("valid");
     QTest::newRow("neutral record") << OtnMapping() << true;
-    QTest::newRow("OTU2 bulk") << OtnMapping(1, 0, 0, 0, 0) << true;
     QTest::newRow("unknown interface") << OtnMapping(16, 0, 0, 0, 0) << false;
     QTest::newRow("reserved client") << OtnMapping(1, 19, 0, 0, 0) << false;
     QTest::newRow("reserved stage kind 8") << OtnMapping(2, 0, 8, 0, 0) << false;
-    QTest::newRow("reserved stage kind 17") << OtnMapping(3, 0, 17, 0, 0) << false;
     QTest::newRow("ODTU2.1 on OTU3") << OtnMapping(2, 0, MUX_ODU0_ODU2, 0, 0) << false;
-    QTest::newRow("ODTU01 on OTU1") << OtnMapping(0, 1, MUX_ODU0_ODU1, 0, 0) << true;
     QTest::newRow("STM-64 needs ODU2") << OtnMapping(2, 8, 0, 0, 0) << false;
-    QTest::newRow("STM-64 in ODU2 of ODU3") << OtnMapping(2, 8, MUX_ODU2_ODU3_PT20, 0, 0) << true;
     QTest::newRow("1GbE in ODU1 is not possible") << OtnMapping(0, 1, 0, 0, 0) << false;
     QTest::newRow("stage 1 ODU0 in ODU1 under ODU2") << OtnMapping(1, 0, MUX_ODU0_ODU2, 1, 0) << false;
     QTest::newRow("ODU2e cannot be multiplexed") << OtnMapping(3, 0, MUX_ODU2E_ODU4, 2, 0) << false;
     QTest::newRow("ODUflex carries GFP-F") << OtnMapping(3, 30, MUX_ODUFLEX_ODU4, 0, 0) << true;
     QTest::newRow("GFP-F ODUflex client on ODU2") << OtnMapping(1, 30, 0, 0, 0) << false;
-    QTest::newRow("10GbE BMP in OPU1e") << OtnMapping(8, 9, 0, 0, 0) << true;
-    QTest::newRow("FC-1200 BMP in OPU2f") << OtnMapping(12, 23, 0, 0, 0) << true;
     QTest::newRow("10G family is not multiplexed") << OtnMapping(9, 0, MUX_ODU2E_ODU3, 0, 0) << false;
     QTest::newRow("lane signal carries a pattern") << OtnMapping(11, 28, 0, 0, 0) << true;
     QTest::newRow("lane signal carries no client") << OtnMapping(11, 7, 0, 0, 0) << false;
     QTest::newRow("lane signal is not multiplexed") << OtnMapping(13, 0, MUX_ODU0_ODU3, 0, 0) << false;
-    QTest::newRow("100GbE over OTL4.4") << OtnMapping(5, 7, 0, 0, 0) << true;
     QTest::newRow("four levels") << OtnMapping(3, 3, MUX_ODU3_ODU4, 4, 1) << true;
 }
 
@@ -289,20 +256,6 @@ void tst_OtnMapping::setValueOutsideFieldsIsReported()
     QCOMPARE(reports.size(), 2);
     QVERIFY2(reports.first().contains(QStringLiteral("OtnMapping::setValue: no field 5")), qPrintable(reports.first()));
     QCOMPARE(mapping.value(OtnMapping::fieldCount), 0);
-}
-
-void tst_OtnMapping::equality()
-{
-    OtnMapping a(3, 7, 0, 0, 0);
-    OtnMapping b;
-    QVERIFY(a != b);
-    b.setValue(OtnMapping::FieldInterface, 3);
-    b.setValue(OtnMapping::FieldClient, 7);
-    QVERIFY(a == b);
-    b.setValue(OtnMapping::FieldStage2, 1);
-    QVERIFY(a != b);
-    b.init();
-    QCOMPARE(b, OtnMapping(0, 0, 0, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(tst_OtnMapping)
