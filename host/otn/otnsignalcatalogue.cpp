@@ -340,11 +340,15 @@ QString OtnSignalCatalogue::multiplexName(int kind)
 
 QString OtnSignalCatalogue::stage1Name(int value)
 {
+    if (!stage1Values().contains(value))
+        return QString::fromLatin1(reservedName);
     return multiplexName(stage1Kind(value));
 }
 
 QString OtnSignalCatalogue::stage2Name(int value)
 {
+    if (!stage2Values().contains(value))
+        return QString::fromLatin1(reservedName);
     return multiplexName(stage2Kind(value));
 }
 
