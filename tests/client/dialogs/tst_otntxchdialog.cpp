@@ -332,13 +332,13 @@ void tst_OtnTxChDialog::badParameterKeepsValue()
     Fixture f(MUX_ODU0_ODU2);
     QScopedPointer<OtnTxChDialog> dialog(f.dialog());
     QCOMPARE(dialog->mainTp(), 1u);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Tx channel: main TP .* ignored$")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Tx channel: main TP .* wrong kind, ignored$")));
     dialog->qcmaParameterChanged(QcmaParameterByteArray(mainTpSid, QByteArray("\x05", 1)));
     QCOMPARE(dialog->mainTp(), 1u);
 
     QcmaParameterByteArray undefinedTs(mainTsSid, QByteArray("\x08", 1));
     undefinedTs.setDefined(false);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Tx channel: main TS .* ignored$")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Tx channel: main TS .* undefined, ignored$")));
     dialog->qcmaParameterChanged(undefinedTs);
     QCOMPARE(dialog->mainTsList()[0], 1);
 }

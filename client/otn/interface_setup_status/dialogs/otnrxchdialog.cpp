@@ -48,6 +48,20 @@ bool isNumber(const QcmaParameter &parameter)
     const int type = parameter.getType();
     return type == QcmaParameter::TypeInt || type == QcmaParameter::TypeEnum || type == QcmaParameter::TypeUInt;
 }
+
+// Undefined values are normal (the stage has no such setting now); another kind of value is a fault.
+bool usable(const QcmaParameter &parameter, bool rightKind, const char *what)
+{
+    if (!rightKind) {
+        qCWarning(lcOtnChannel) << what << parameter.describe() << "is of the wrong kind, ignored";
+        return false;
+    }
+    if (!parameter.isDefined()) {
+        qCDebug(lcOtnChannel) << what << parameter.describe() << "is undefined, ignored";
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 OtnRxChDialog::OtnRxChDialog(zelServerManager *manager, int port, QWidget *page, int stage,
@@ -190,37 +204,28 @@ void OtnRxChDialog::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     using namespace PID::Otn::RX;
     const int id = nsSID::idOf(parameter.getSID());
-    const bool usable = parameter.isDefined();
     if (isStageEntry(MAIN_TS, id)) {
-        if (usable && parameter.getType() == QcmaParameter::TypeByteArray) {
+        if (usable(parameter, parameter.getType() == QcmaParameter::TypeByteArray, "Rx channel: main TS")) {
             const QByteArray bytes = parameter.getByteArray();
             OtnTpTs::copyTs(m_mainTs, bytes, qMin(bytes.size(), int(OtnTsMap::maxTs)));
             if (!bytes.isEmpty())
                 ui->pbMainTs->setText(QString::number(quint8(bytes.at(0))));
-        } else {
-            qCWarning(lcOtnChannel) << "Rx channel: main TS" << parameter.describe() << "ignored";
         }
     } else if (isStageEntry(MAIN_TP, id)) {
-        if (usable && isNumber(parameter)) {
+        if (usable(parameter, isNumber(parameter), "Rx channel: main TP")) {
             m_mainTp = parameter.getUInt();
             updateDerivedCounts();
-        } else {
-            qCWarning(lcOtnChannel) << "Rx channel: main TP" << parameter.describe() << "ignored";
         }
     } else if (isStageEntry(DET_MODE, id)) {
-        if (usable && isNumber(parameter)) {
+        if (usable(parameter, isNumber(parameter), "Rx channel: detection mode")) {
             m_detectionMode = parameter.getEnum();
             updateVisibility();
-        } else {
-            qCWarning(lcOtnChannel) << "Rx channel: detection mode" << parameter.describe() << "ignored";
         }
     } else if (isStageEntry(NUMBER_OF_TS, id)) {
-        if (usable && isNumber(parameter)) {
+        if (usable(parameter, isNumber(parameter), "Rx channel: number of TS")) {
             m_flexTsCount = parameter.getUInt();
             updateDerivedCounts();
             updateVisibility();
-        } else {
-            qCWarning(lcOtnChannel) << "Rx channel: number of TS" << parameter.describe() << "ignored";
         }
     }
     refreshGrid();

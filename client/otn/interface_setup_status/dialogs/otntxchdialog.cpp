@@ -49,6 +49,20 @@ bool isNumber(const QcmaParameter &parameter)
     const int type = parameter.getType();
     return type == QcmaParameter::TypeInt || type == QcmaParameter::TypeEnum || type == QcmaParameter::TypeUInt;
 }
+
+// Undefined values are normal (the stage has no such setting now); another kind of value is a fault.
+bool usable(const QcmaParameter &parameter, bool rightKind, const char *what)
+{
+    if (!rightKind) {
+        qCWarning(lcOtnChannel) << what << parameter.describe() << "is of the wrong kind, ignored";
+        return false;
+    }
+    if (!parameter.isDefined()) {
+        qCDebug(lcOtnChannel) << what << parameter.describe() << "is undefined, ignored";
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 OtnTxChDialog::OtnTxChDialog(zelServerManager *manager, int port, QWidget *page, int stage,
@@ -220,13 +234,9 @@ void OtnTxChDialog::setOdtuName(const QString &name)
 
 void OtnTxChDialog::showAllocation(const QcmaParameter &parameter)
 {
-    if (!m_allocGrid)
-        return;
-    if (parameter.getType() != QcmaParameter::TypeBitArray || !parameter.isDefined()) {
-        qCWarning(lcOtnChannel) << "Tx channel: allocation" << parameter.describe() << "is no defined bit array";
-        return;
-    }
-    m_allocGrid->setBits(parameter.getBitArray());
+    const bool bits = parameter.getType() == QcmaParameter::TypeBitArray;
+    if (m_allocGrid && usable(parameter, bits, "Tx channel: allocation"))
+        m_allocGrid->setBits(parameter.getBitArray());
 }
 
 void OtnTxChDialog::qcmaParameterChanged(const QcmaParameter &parameter)
@@ -234,23 +244,17 @@ void OtnTxChDialog::qcmaParameterChanged(const QcmaParameter &parameter)
     using namespace PID::Otn::TX;
     const int id = nsSID::idOf(parameter.getSID());
     if (isStageEntry(MAIN_TP, id)) {
-        if (isNumber(parameter) && parameter.isDefined())
+        if (usable(parameter, isNumber(parameter), "Tx channel: main TP"))
             m_mainTp = parameter.getUInt();
-        else
-            qCWarning(lcOtnChannel) << "Tx channel: main TP" << parameter.describe() << "ignored";
     } else if (isStageEntry(MAIN_TS, id)) {
-        if (parameter.getType() == QcmaParameter::TypeByteArray && parameter.isDefined()) {
+        if (usable(parameter, parameter.getType() == QcmaParameter::TypeByteArray, "Tx channel: main TS")) {
             const QByteArray bytes = parameter.getByteArray();
             OtnTpTs::copyTs(m_mainTs, bytes, qMin(bytes.size(), int(OtnTsMap::maxTs)));
-        } else {
-            qCWarning(lcOtnChannel) << "Tx channel: main TS" << parameter.describe() << "ignored";
         }
     } else if (isStageEntry(NUMBER_OF_TS, id)) {
-        if (isNumber(parameter) && parameter.isDefined()) {
+        if (usable(parameter, isNumber(parameter), "Tx channel: number of TS")) {
             m_flexTsCount = parameter.getUInt();
             updateDerivedCounts();
-        } else {
-            qCWarning(lcOtnChannel) << "Tx channel: number of TS" << parameter.describe() << "ignored";
         }
     } else if (isStageEntry(ALLOC, id)) {
         showAllocation(parameter);
