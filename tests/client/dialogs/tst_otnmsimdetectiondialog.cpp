@@ -89,8 +89,6 @@ private slots:
     void tableShape();
     void referenceDataFillsCells_data();
     void referenceDataFillsCells();
-    void setupFollowShowsServerValue_data();
-    void setupFollowShowsServerValue();
     void buttonsWriteDetection_data();
     void buttonsWriteDetection();
     void accessRestriction_data();
@@ -113,8 +111,6 @@ void tst_OtnMsimDetectionDialog::formAndTexts()
     QCOMPARE(boxButton(dialog, QDialogButtonBox::Ok)->text(), texts->getCommonText(2005));
     QCOMPARE(boxButton(dialog, QDialogButtonBox::Cancel)->text(), texts->getCommonText(2006));
     QCOMPARE(boxButton(dialog, QDialogButtonBox::Apply)->text(), texts->getCommonText(2007));
-    QCOMPARE(dialog.findChild<QLabel *>("lblExpectedMsi")->text(), QStringLiteral("Expected MSI"));
-    QCOMPARE(dialog.findChild<QLabel *>("lblSetupFollow")->text(), QStringLiteral("Setup Follow"));
     // The choices are the detection parameter's values, index = value.
     auto *follow = dialog.findChild<QComboBox *>("cmbSetupFollow");
     QCOMPARE(follow->count(), 2);
@@ -138,7 +134,6 @@ void tst_OtnMsimDetectionDialog::tableShape_data()
 
     QTest::newRow("ODU0 into ODU4, 80 TS") << stageMapping(MUX_ODU0_ODU4) << 0 << 80 << 10;
     QTest::newRow("ODU0 into ODU3, 32 TS") << stageMapping(MUX_ODU0_ODU3) << 0 << 32 << 4;
-    QTest::newRow("ODU0 into ODU2, 8 TS") << stageMapping(MUX_ODU0_ODU2) << 0 << 8 << 1;
     QTest::newRow("ODU0 into ODU1, 2 TS") << stageMapping(MUX_ODU0_ODU1) << 0 << 2 << 1;
     QTest::newRow("ODU1 into ODU3 PT 20, 16 TS") << stageMapping(MUX_ODU1_ODU3_PT20) << 0 << 16 << 2;
 }
@@ -211,39 +206,6 @@ void tst_OtnMsimDetectionDialog::referenceDataFillsCells()
     QTRY_COMPARE(table->item(0, 0)->text(), QStringLiteral("--"));
 }
 
-void tst_OtnMsimDetectionDialog::setupFollowShowsServerValue_data()
-{
-    QTest::addColumn<int>("stage");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("stage 1 off") << 0 << 0 << "Off";
-    QTest::newRow("stage 1 on") << 0 << 1 << "On";
-    QTest::newRow("stage 2 off") << 1 << 0 << "Off";
-    QTest::newRow("stage 3 on") << 2 << 1 << "On";
-}
-
-void tst_OtnMsimDetectionDialog::setupFollowShowsServerValue()
-{
-    QFETCH(int, stage);
-    QFETCH(int, value);
-    QFETCH(QString, text);
-
-    // Only the stage under test carries the value; the others hold the opposite one.
-    QHash<int, QVariant> values;
-    for (int s = 0; s < OtnMapping::maxStages; ++s)
-        values.insert(detectionSid(s), s == stage ? value : 1 - value);
-    SetupDialogServer server(msimCatalogue(), {1}, values);
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, stage, stageMapping(MUX_ODU2_ODU3_PT21, 0));
-    dialog.show();
-    auto *follow = dialog.findChild<QComboBox *>("cmbSetupFollow");
-    QCOMPARE(follow->currentIndex(), value);
-    QCOMPARE(follow->currentText(), text);
-
-    server.serverChange(detectionSid(stage), 1 - value);
-    QTRY_COMPARE(follow->currentIndex(), 1 - value);
-}
-
 void tst_OtnMsimDetectionDialog::buttonsWriteDetection_data()
 {
     QTest::addColumn<int>("stage");
@@ -294,7 +256,6 @@ void tst_OtnMsimDetectionDialog::accessRestriction_data()
 
     QTest::newRow("full access") << 0 << true;
     QTest::newRow("restricted") << 1 << false;
-    QTest::newRow("read only") << 3 << false;
 }
 
 void tst_OtnMsimDetectionDialog::accessRestriction()
@@ -310,11 +271,6 @@ void tst_OtnMsimDetectionDialog::accessRestriction()
     QCOMPARE(boxButton(dialog, QDialogButtonBox::Ok)->isEnabled(), editable);
     QCOMPARE(boxButton(dialog, QDialogButtonBox::Apply)->isEnabled(), editable);
     QVERIFY(boxButton(dialog, QDialogButtonBox::Cancel)->isEnabled());
-
-    // The manager's access state is the starting point of a new dialog.
-    server.manager()->setGUIAccessState(state);
-    OtnMsimDetectionDialog second(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU2));
-    QCOMPARE(boxButton(second, QDialogButtonBox::Apply)->isEnabled(), editable);
 }
 
 void tst_OtnMsimDetectionDialog::followsOnlyWhileShown()

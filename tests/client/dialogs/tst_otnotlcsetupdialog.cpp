@@ -48,10 +48,8 @@ class tst_OtnOtlcSetupDialog : public QObject
     Q_OBJECT
 private slots:
     void formAndTexts();
-    void comboFollowsAndWrites_data();
-    void comboFollowsAndWrites();
-    void polarityFollowsAndWrites_data();
-    void polarityFollowsAndWrites();
+    void widgetFollowsAndWrites_data();
+    void widgetFollowsAndWrites();
     void terminologySwitch_data();
     void terminologySwitch();
 };
@@ -71,9 +69,9 @@ void tst_OtnOtlcSetupDialog::formAndTexts()
     QCOMPARE(server.link().writeRequests(), 0);
 }
 
-void tst_OtnOtlcSetupDialog::comboFollowsAndWrites_data()
+void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites_data()
 {
-    QTest::addColumn<QString>("combo");
+    QTest::addColumn<QString>("widget");   // the combo, or the radio button of value 1
     QTest::addColumn<int>("id");
     QTest::addColumn<int>("serverValue");
     QTest::addColumn<int>("chosen");
@@ -81,62 +79,35 @@ void tst_OtnOtlcSetupDialog::comboFollowsAndWrites_data()
     QTest::newRow("slice number") << "cmbSliceNumber" << 11204 << 2 << 3;
     QTest::newRow("Tx pattern type") << "cmbPatternTypeBulkTx" << 11206 << 3 << 1;
     QTest::newRow("Rx pattern type") << "cmbPatternTypeBulkRx" << 12029 << 4 << 0;
+    QTest::newRow("Tx polarity inverted") << "rbInvertedBulkTx" << 11207 << 0 << 1;
+    QTest::newRow("Rx polarity inverted") << "rbInvertedBulkRx" << 12030 << 0 << 1;
+    QTest::newRow("Rx polarity normal") << "rbInvertedBulkRx" << 12030 << 1 << 0;
 }
 
-void tst_OtnOtlcSetupDialog::comboFollowsAndWrites()
+void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites()
 {
-    QFETCH(QString, combo);
+    QFETCH(QString, widget);
     QFETCH(int, id);
     QFETCH(int, serverValue);
     QFETCH(int, chosen);
 
     SetupDialogServer server(otlcCatalogue, {1, 2}, {{sid(id, 2), serverValue}});
     OtnOtlcSetupDialog dialog(server.manager(), 2);
-    auto *c = dialog.findChild<QComboBox *>(combo);
-    QVERIFY(c);
-    QCOMPARE(c->currentIndex(), serverValue);
-
-    // Changes are written at once, to the dialog's port only.
-    c->setCurrentIndex(chosen);
+    if (auto *combo = dialog.findChild<QComboBox *>(widget)) {
+        QCOMPARE(combo->currentIndex(), serverValue);
+        combo->setCurrentIndex(chosen);
+    } else {
+        auto *inverted = dialog.findChild<QRadioButton *>(widget);
+        auto *normal = dialog.findChild<QRadioButton *>(QString(widget).replace("Inverted", "Normal"));
+        QVERIFY(inverted && normal);
+        QCOMPARE(inverted->isChecked(), serverValue == 1);
+        QCOMPARE(normal->isChecked(), serverValue == 0);
+        (chosen == 1 ? inverted : normal)->click();
+    }
+    // Written at once, to the dialog's port only.
     QCOMPARE(server.link().writeRequests(), 1);
     QTRY_COMPARE(server.manager()->cachedParameter(sid(id, 2))->getEnum(), chosen);
     QCOMPARE(server.value(sid(id, 1))->getEnum(), 0);
-}
-
-void tst_OtnOtlcSetupDialog::polarityFollowsAndWrites_data()
-{
-    QTest::addColumn<QString>("side");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("serverValue");
-
-    QTest::newRow("Tx inverted") << "Tx" << 11207 << 1;
-    QTest::newRow("Tx normal") << "Tx" << 11207 << 0;
-    QTest::newRow("Rx inverted") << "Rx" << 12030 << 1;
-    QTest::newRow("Rx normal") << "Rx" << 12030 << 0;
-}
-
-void tst_OtnOtlcSetupDialog::polarityFollowsAndWrites()
-{
-    QFETCH(QString, side);
-    QFETCH(int, id);
-    QFETCH(int, serverValue);
-
-    SetupDialogServer server(otlcCatalogue, {1}, {{sid(id), serverValue}});
-    OtnOtlcSetupDialog dialog(server.manager(), 1);
-    auto *normal = dialog.findChild<QRadioButton *>(QStringLiteral("rbNormalBulk") + side);
-    auto *inverted = dialog.findChild<QRadioButton *>(QStringLiteral("rbInvertedBulk") + side);
-    QVERIFY(normal && inverted);
-    QCOMPARE(normal->isChecked(), serverValue == 0);
-    QCOMPARE(inverted->isChecked(), serverValue == 1);
-
-    (serverValue == 0 ? inverted : normal)->click();
-    QTRY_COMPARE(server.manager()->cachedParameter(sid(id))->getEnum(), 1 - serverValue);
-    QCOMPARE(server.link().writeRequests(), 1);
-
-    // A change by the server moves the buttons back.
-    server.serverChange(sid(id), serverValue);
-    QTRY_COMPARE(inverted->isChecked(), serverValue == 1);
-    QCOMPARE(normal->isChecked(), serverValue == 0);
 }
 
 void tst_OtnOtlcSetupDialog::terminologySwitch_data()

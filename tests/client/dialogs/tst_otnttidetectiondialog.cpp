@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -69,15 +68,6 @@ void tst_OtnTtiDetectionDialog::formAndTexts()
     auto *box = dialog.findChild<QDialogButtonBox *>("bbTtiDetection");
     QCOMPARE(box->button(QDialogButtonBox::Ok)->text(), texts->getCommonText(2005));
     QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), texts->getCommonText(2006));
-    // The row captions stay the layer names.
-    const QList<QPair<QString, QString>> captions = {
-        {"lblSm", "SM"},     {"lblPm", "PM"},     {"lblTcm1", "TCM1"}, {"lblTcm2", "TCM2"}, {"lblTcm3", "TCM3"},
-        {"lblTcm4", "TCM4"}, {"lblTcm5", "TCM5"}, {"lblTcm6", "TCM6"}, {"lblPlm", "PLM"}};
-    for (const auto &caption : captions) {
-        auto *label = dialog.findChild<QLabel *>(caption.first);
-        QVERIFY2(label, qPrintable(caption.first));
-        QCOMPARE(label->text(), caption.second);
-    }
 }
 
 void tst_OtnTtiDetectionDialog::comboFollowsItsParameter_data()
