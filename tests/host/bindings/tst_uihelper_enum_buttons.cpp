@@ -48,12 +48,9 @@ private slots:
     void pushButtonPressWrites_data();
     void pushButtonPressWrites();
     void pushButtonAddedLaterFollows();
-    void pushButtonTextsFromNames();
     void radioButtonsShowValue_data();
     void radioButtonsShowValue();
     void radioButtonPressWrites();
-    void radioGroupTitle_data();
-    void radioGroupTitle();
 };
 
 void tst_UiHelper_Enum_Buttons::pushButtonsShowValue_data()
@@ -148,19 +145,6 @@ void tst_UiHelper_Enum_Buttons::pushButtonAddedLaterFollows()
     QCOMPARE(server.link->writeRequests(), 0);
 }
 
-void tst_UiHelper_Enum_Buttons::pushButtonTextsFromNames()
-{
-    Server server;
-    server.link->addParameter(modeParameter(0));
-    QGroupBox group;
-    auto *named = new QPushButton(QStringLiteral("Normal"), &group);
-    auto *unnamed = new QPushButton(&group);
-    UiHelper_Enum_PushButton binding(server.start(), &group, {named, unnamed}, sid(modeId),
-                                     UiHelper::ConnectImmediately);
-    QCOMPARE(named->text(), QStringLiteral("Normal"));
-    QCOMPARE(unnamed->text(), QStringLiteral("Burst (SONET)"));
-}
-
 void tst_UiHelper_Enum_Buttons::radioButtonsShowValue_data()
 {
     QTest::addColumn<int>("value");
@@ -221,31 +205,6 @@ void tst_UiHelper_Enum_Buttons::radioButtonPressWrites()
     QVERIFY(on->isChecked());
     QVERIFY(!off->isChecked());
     QCOMPARE(server.link->writeRequests(), 1);
-}
-
-void tst_UiHelper_Enum_Buttons::radioGroupTitle_data()
-{
-    QTest::addColumn<bool>("useGroupTitle");
-    QTest::addColumn<QString>("title");
-
-    QTest::newRow("name as title") << true << "Insertion Mode";
-    QTest::newRow("title kept") << false << "Exclude FAS";
-}
-
-void tst_UiHelper_Enum_Buttons::radioGroupTitle()
-{
-    QFETCH(bool, useGroupTitle);
-    QFETCH(QString, title);
-
-    Server server;
-    server.link->addParameter(modeParameter(0));
-    QGroupBox group(QStringLiteral("Exclude FAS"));
-    auto *off = new QRadioButton(QStringLiteral("OFF"), &group);
-    auto *on = new QRadioButton(QStringLiteral("ON"), &group);
-    UiHelper_Enum_RadioButton binding(server.start(), &group, useGroupTitle, {off, on}, sid(modeId),
-                                      UiHelper::ConnectImmediately);
-    QCOMPARE(group.title(), title);
-    QCOMPARE(on->text(), QStringLiteral("ON"));
 }
 
 QTEST_MAIN(tst_UiHelper_Enum_Buttons)

@@ -52,9 +52,6 @@ private slots:
     void terminologyRefillsTexts_data();
     void terminologyRefillsTexts();
     void undefinedLeavesComboDisabled();
-    void accessStateDisablesCombo_data();
-    void accessStateDisablesCombo();
-    void manualStrategyWaitsForConnect();
     void wrongTypeIsReported();
 };
 
@@ -200,49 +197,6 @@ void tst_UiHelper_Enum_ComboBox::undefinedLeavesComboDisabled()
     QTRY_VERIFY(form.combo->isEnabled());
     QVERIFY(form.name->isEnabled());
     QCOMPARE(form.combo->currentIndex(), 2);
-}
-
-void tst_UiHelper_Enum_ComboBox::accessStateDisablesCombo_data()
-{
-    QTest::addColumn<int>("state");
-    QTest::addColumn<bool>("comboEnabled");
-
-    QTest::newRow("full access") << 0 << true;
-    QTest::newRow("read only") << 1 << false;
-    QTest::newRow("locked") << 2 << false;
-}
-
-void tst_UiHelper_Enum_ComboBox::accessStateDisablesCombo()
-{
-    QFETCH(int, state);
-    QFETCH(bool, comboEnabled);
-
-    Server server;
-    server.link->addParameter(modeParameter(2));
-    Form form;
-    UiHelperList list;
-    list.AddUiHelper(new UiHelper_Enum_ComboBox(server.start(), form.combo, form.name, nullptr, nullptr,
-                                                sid(modeId), UiHelper::ConnectImmediately));
-    list.SetGUIAccessState(state);
-    QCOMPARE(form.combo->isEnabled(), comboEnabled);
-    // The caption is not data: it stays readable.
-    QVERIFY(form.name->isEnabled());
-}
-
-void tst_UiHelper_Enum_ComboBox::manualStrategyWaitsForConnect()
-{
-    Server server;
-    server.link->addParameter(modeParameter(3));
-    Form form;
-    UiHelperList list;
-    list.AddUiHelper(new UiHelper_Enum_ComboBox(server.start(), form.combo, form.name, nullptr, nullptr,
-                                                sid(modeId)));
-    QCOMPARE(form.combo->count(), 0);
-    QVERIFY(!form.combo->isEnabled());
-    list.ConnectManual();
-    QCOMPARE(form.combo->count(), 6);
-    QCOMPARE(form.combo->currentIndex(), 3);
-    QVERIFY(form.combo->isEnabled());
 }
 
 void tst_UiHelper_Enum_ComboBox::wrongTypeIsReported()

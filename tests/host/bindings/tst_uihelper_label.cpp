@@ -23,7 +23,6 @@ private slots:
     void initTestCase();
     void formatValue_data();
     void formatValue();
-    void followsServerValue();
     void labelsAndEnabledState();
 
 private:
@@ -77,21 +76,6 @@ void tst_UiHelper_Label::formatValue()
     QFETCH(QString, text);
     QScopedPointer<QcmaParameter> owner(parameter);
     QCOMPARE(UiHelper_Label::formatValue(*parameter, terminology, formatType), text);
-}
-
-void tst_UiHelper_Label::followsServerValue()
-{
-    Server server;
-    server.link->addParameter(new QcmaParameterDouble(sid(offsetId), 3.0, -100, 100, 1));
-    QWidget page;
-    auto *value = new QLabel(&page);
-    UiHelper_Label binding(server.start(), value, nullptr, nullptr, sid(offsetId), currentIntervalSelector,
-                           UiHelper::ConnectImmediately);
-    QCOMPARE(value->text(), QStringLiteral("3.0"));
-    QCOMPARE(binding.intervalSelector(), currentIntervalSelector);
-    server.link->serverChange(new QcmaParameterDouble(sid(offsetId), -7.24, -100, 100, 1));
-    QTRY_COMPARE(value->text(), QStringLiteral("-7.2"));
-    QCOMPARE(server.link->writeRequests(), 0);
 }
 
 void tst_UiHelper_Label::labelsAndEnabledState()

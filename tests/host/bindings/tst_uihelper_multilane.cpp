@@ -8,7 +8,6 @@
 #include "host/parameters/qcmaparameterbitarray.h"
 #include "host/parameters/qcmaparameterint.h"
 #include "host/widgets/multilanewidget.h"
-#include "tests/support/diagnosticsrecorder.h"
 
 using namespace BindingTest;
 
@@ -38,7 +37,6 @@ private slots:
     void showsBits();
     void toggleWritesWholeArray_data();
     void toggleWritesWholeArray();
-    void wrongTypeIsReported();
 };
 
 void tst_UiHelper_MultiLane::showsBits_data()
@@ -111,20 +109,6 @@ void tst_UiHelper_MultiLane::toggleWritesWholeArray()
     QTRY_COMPARE(patternOf(binding.QcmaParameter_Get()->getBitArray()), written);
     QCOMPARE(patternOf(lanes->bits()), written);
     QCOMPARE(server.link->writeRequests(), 1);
-}
-
-void tst_UiHelper_MultiLane::wrongTypeIsReported()
-{
-    Server server;
-    server.link->addParameter(new QcmaParameterInt(sid(burstId), 3));
-    QWidget page;
-    auto *lanes = new MultiLaneWidget(&page);
-    DiagnosticsRecorder recorder;
-    UiHelper_MultiLane binding(server.start(), lanes, nullptr, sid(burstId), 5, false, UiHelper::ConnectImmediately);
-    QCOMPARE(recorder.withLineNumbersMasked(),
-             QStringList{QStringLiteral("ZEL_FATAL: ..\\..\\host\\bindings\\uihelper_multilane: line %d: "
-                                        "Incorrect qcmaparameter type=1 for UiHelper_MultiLane(sid=10d36b4)")});
-    QCOMPARE(lanes->laneCount(), 0);
 }
 
 QTEST_MAIN(tst_UiHelper_MultiLane)

@@ -10,7 +10,6 @@
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/server/dialogrunner.h"
 #include "host/widgets/qzelnumpaddlg.h"
-#include "tests/support/diagnosticsrecorder.h"
 
 Q_DECLARE_METATYPE(QcmaParameter *)
 
@@ -48,14 +47,10 @@ class tst_UiHelper_Number : public QObject
 private slots:
     void valueText_data();
     void valueText();
-    void showsValueAndLabels_data();
-    void showsValueAndLabels();
     void keypadAcceptedWrites_data();
     void keypadAcceptedWrites();
     void keypadRejectedWritesNothing_data();
     void keypadRejectedWritesNothing();
-    void serverChangeUpdatesButtonWithoutWriting();
-    void wrongTypeIsReported();
 };
 
 void tst_UiHelper_Number::valueText_data()
@@ -86,40 +81,6 @@ void tst_UiHelper_Number::valueText()
     QCOMPARE(UiHelper_Number::valueText(*parameter), text);
 }
 
-void tst_UiHelper_Number::showsValueAndLabels_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("unit");
-
-    QTest::newRow("int") << "int" << "43" << "Burst" << "frame";
-    QTest::newRow("uint") << "uint" << "200" << "UPI" << "";
-    QTest::newRow("double") << "double" << "-2.5" << "Offset" << "ppm";
-}
-
-void tst_UiHelper_Number::showsValueAndLabels()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, text);
-    QFETCH(QString, name);
-    QFETCH(QString, unit);
-
-    Server server;
-    QcmaParameter *parameter = numberParameter(kind);
-    const int boundSid = parameter->getSID();
-    server.link->addParameter(parameter);
-    QWidget page;
-    auto *button = new QPushButton(QStringLiteral("1"), &page);
-    auto *nameLabel = new QLabel(&page);
-    auto *unitLabel = new QLabel(&page);
-    UiHelper_Number binding(server.start(), button, nameLabel, unitLabel, boundSid, UiHelper::ConnectImmediately);
-    QCOMPARE(button->text(), text);
-    QCOMPARE(nameLabel->text(), name);
-    QCOMPARE(unitLabel->text(), unit);
-    QVERIFY(button->isEnabled());
-}
-
 void tst_UiHelper_Number::keypadAcceptedWrites_data()
 {
     QTest::addColumn<QString>("kind");
@@ -129,11 +90,15 @@ void tst_UiHelper_Number::keypadAcceptedWrites_data()
     QTest::addColumn<double>("maximum");
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("unit");
 
-    QTest::newRow("int") << "int" << "1000" << int(QzelNumpadDlg::Integer) << 1.0 << 1000.0 << "43" << "1000";
-    QTest::newRow("uint") << "uint" << "7" << int(QzelNumpadDlg::Unsigned) << 0.0 << 255.0 << "200" << "7";
+    QTest::newRow("int") << "int" << "1000" << int(QzelNumpadDlg::Integer) << 1.0 << 1000.0 << "43" << "1000"
+                         << "Burst" << "frame";
+    QTest::newRow("uint") << "uint" << "7" << int(QzelNumpadDlg::Unsigned) << 0.0 << 255.0 << "200" << "7" << "UPI"
+                          << "";
     QTest::newRow("double") << "double" << "-99.5" << int(QzelNumpadDlg::Decimal) << -100.0 << 100.0 << "-2.5"
-                            << "-99.5";
+                            << "-99.5" << "Offset" << "ppm";
 }
 
 void tst_UiHelper_Number::keypadAcceptedWrites()
@@ -145,6 +110,8 @@ void tst_UiHelper_Number::keypadAcceptedWrites()
     QFETCH(double, maximum);
     QFETCH(QString, preset);
     QFETCH(QString, shown);
+    QFETCH(QString, name);
+    QFETCH(QString, unit);
 
     Server server;
     QcmaParameter *parameter = numberParameter(kind);
@@ -152,7 +119,11 @@ void tst_UiHelper_Number::keypadAcceptedWrites()
     server.link->addParameter(parameter);
     QWidget page;
     auto *button = new QPushButton(&page);
-    UiHelper_Number binding(server.start(), button, nullptr, nullptr, boundSid, UiHelper::ConnectImmediately);
+    auto *nameLabel = new QLabel(&page);
+    auto *unitLabel = new QLabel(&page);
+    UiHelper_Number binding(server.start(), button, nameLabel, unitLabel, boundSid, UiHelper::ConnectImmediately);
+    QCOMPARE(nameLabel->text(), name);
+    QCOMPARE(unitLabel->text(), unit);
 
     KeypadSeen seen;
     ScopedDialogHandler handler([&seen, &entered, button](QDialog *dialog) {
@@ -218,44 +189,6 @@ void tst_UiHelper_Number::keypadRejectedWritesNothing()
     QCOMPARE(button->text(), QStringLiteral("43"));
     // The keypad is gone after the run.
     QVERIFY(button->findChildren<QzelNumpadDlg *>().isEmpty());
-}
-
-void tst_UiHelper_Number::serverChangeUpdatesButtonWithoutWriting()
-{
-    Server server;
-    server.link->addParameter(numberParameter(QStringLiteral("double")));
-    QWidget page;
-    auto *button = new QPushButton(&page);
-    UiHelper_Number binding(server.start(), button, nullptr, nullptr, sid(offsetId), UiHelper::ConnectImmediately);
-    server.link->serverChange(new QcmaParameterDouble(sid(offsetId), 12.34, -100.0, 100.0, 1));
-    QTRY_COMPARE(button->text(), QStringLiteral("12.3"));
-    auto *undefined = new QcmaParameterDouble(sid(offsetId), 1.0, -100.0, 100.0, 1);
-    undefined->setDefined(false);
-    server.link->serverChange(undefined);
-    QTRY_VERIFY(!button->isEnabled());
-    QCOMPARE(button->text(), QString());
-    QCOMPARE(server.link->writeRequests(), 0);
-}
-
-void tst_UiHelper_Number::wrongTypeIsReported()
-{
-    Server server;
-    server.link->addParameter(new QcmaParameterByteArray(sid(bytesId), "\x01\x02"));
-    QWidget page;
-    auto *button = new QPushButton(QStringLiteral("FF"), &page);
-    DiagnosticsRecorder recorder;
-    UiHelper_Number binding(server.start(), button, nullptr, nullptr, sid(bytesId), UiHelper::ConnectImmediately);
-    QCOMPARE(recorder.withLineNumbersMasked(),
-             QStringList{QStringLiteral("ZEL_FATAL: ..\\..\\host\\bindings\\uihelper_number: line %d: "
-                                        "Incorrect qcmaparameter type=5 for UiHelper_Number(sid=10d2b5c)")});
-    QCOMPARE(button->text(), QStringLiteral("FF"));
-    int runs = 0;
-    ScopedDialogHandler handler([&runs](QDialog *) {
-        ++runs;
-        return 1;
-    });
-    button->click();
-    QCOMPARE(runs, 0);
 }
 
 QTEST_MAIN(tst_UiHelper_Number)

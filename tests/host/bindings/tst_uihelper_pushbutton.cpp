@@ -15,8 +15,6 @@ class tst_UiHelper_PushButton : public QObject
 private slots:
     void pressWritesOne_data();
     void pressWritesOne();
-    void buttonText_data();
-    void buttonText();
     void unusableParameterIsReported();
 };
 
@@ -49,28 +47,6 @@ void tst_UiHelper_PushButton::pressWritesOne()
     QCOMPARE(server.link->writeRequests(), presses);
     if (serverHasValue)
         QCOMPARE(server.link->value(sid(applyId))->getEnum(), 1);
-}
-
-void tst_UiHelper_PushButton::buttonText_data()
-{
-    QTest::addColumn<QString>("formText");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("form text kept") << "Apply Move" << "Apply Move";
-    QTest::newRow("empty gets the name") << "" << "Apply Move";
-}
-
-void tst_UiHelper_PushButton::buttonText()
-{
-    QFETCH(QString, formText);
-    QFETCH(QString, shown);
-
-    Server server;
-    server.link->addParameter(new QcmaParameterEnum(sid(applyId), 0, 0, 1));
-    QWidget page;
-    auto *button = new QPushButton(formText, &page);
-    UiHelper_PushButton binding(server.start(), button, sid(applyId), UiHelper::ConnectImmediately);
-    QCOMPARE(button->text(), shown);
 }
 
 void tst_UiHelper_PushButton::unusableParameterIsReported()

@@ -29,11 +29,8 @@ class tst_QcmaPatternEditDlg : public QObject
 private slots:
     void contentRoundTrip_data();
     void contentRoundTrip();
-    void cellsShowTwoHexDigits();
     void cellEdits_data();
     void cellEdits();
-    void fillButtons_data();
-    void fillButtons();
     void applyButton();
 };
 
@@ -80,19 +77,6 @@ void tst_QcmaPatternEditDlg::contentRoundTrip()
         QCOMPARE(table(editor)->item(i / lineWidth, i % lineWidth)->flags(), Qt::NoItemFlags);
 }
 
-void tst_QcmaPatternEditDlg::cellsShowTwoHexDigits()
-{
-    QcmaPatternEditDlg editor(2, 7);
-    editor.setLineWidth(4);
-    editor.setSize(48);
-    editor.setContent({0x0A, 0xFF, 0x00, 0x28, 0xF6, 0x7});
-    const QStringList expected{"0A", "FF", "00", "28", "F6", "07"};
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(table(editor)->item(i / 4, i % 4)->text(), expected.at(i));
-    QCOMPARE(table(editor)->verticalHeaderItem(1)->text(), QStringLiteral("4"));
-    QCOMPARE(table(editor)->horizontalHeaderItem(3)->text(), QStringLiteral("+3"));
-}
-
 void tst_QcmaPatternEditDlg::cellEdits_data()
 {
     QTest::addColumn<int>("index");
@@ -124,28 +108,6 @@ void tst_QcmaPatternEditDlg::cellEdits()
     expected[index] = byte;
     QCOMPARE(editor.content(), expected);
     QCOMPARE(item->text(), shown);
-}
-
-void tst_QcmaPatternEditDlg::fillButtons_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<quint8>("byte");
-
-    QTest::newRow("all 00") << "pbAll00" << quint8(0x00);
-    QTest::newRow("all FF") << "pbAllFF" << quint8(0xFF);
-}
-
-void tst_QcmaPatternEditDlg::fillButtons()
-{
-    QFETCH(QString, button);
-    QFETCH(quint8, byte);
-
-    QcmaPatternEditDlg editor(2, 7);
-    editor.setSize(40);
-    editor.setContent(counting(5));
-    editor.findChild<QPushButton *>(button)->click();
-    QCOMPARE(editor.content(), Bytes(5, byte));
-    QCOMPARE(editor.byteCount(), 5);
 }
 
 void tst_QcmaPatternEditDlg::applyButton()

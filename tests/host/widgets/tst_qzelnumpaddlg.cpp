@@ -29,8 +29,6 @@ private slots:
     void keysEdit();
     void keysOfInputType_data();
     void keysOfInputType();
-    void rangeLabel_data();
-    void rangeLabel();
     void acceptOnlyValid_data();
     void acceptOnlyValid();
 };
@@ -158,31 +156,6 @@ void tst_QzelNumpadDlg::keysOfInputType()
     QVERIFY(key(pad, QStringLiteral("pbKey9"))->isVisibleTo(&pad));
     QCOMPARE(key(pad, QStringLiteral("pbSign"))->isEnabled(), sign);
     QCOMPARE(key(pad, QStringLiteral("pbPoint"))->isEnabled(), point);
-}
-
-void tst_QzelNumpadDlg::rangeLabel_data()
-{
-    QTest::addColumn<int>("inputType");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<double>("maximum");
-    QTest::addColumn<QString>("label");
-
-    QTest::newRow("integer") << int(QzelNumpadDlg::Integer) << 1.0 << 80.0 << "1 ... 80";
-    QTest::newRow("hexadecimal") << int(QzelNumpadDlg::Hexadecimal) << 0.0 << 255.0 << "0 ... FF";
-    QTest::newRow("decimal") << int(QzelNumpadDlg::Decimal) << -100.0 << 100.0 << "-100.000 ... 100.000";
-}
-
-void tst_QzelNumpadDlg::rangeLabel()
-{
-    QFETCH(int, inputType);
-    QFETCH(double, minimum);
-    QFETCH(double, maximum);
-    QFETCH(QString, label);
-
-    QzelNumpadDlg pad(inputType);
-    pad.setMinimum(minimum);
-    pad.setMaximum(maximum);
-    QCOMPARE(pad.findChild<QLabel *>(QStringLiteral("lblRange"))->text(), label);
 }
 
 void tst_QzelNumpadDlg::acceptOnlyValid_data()

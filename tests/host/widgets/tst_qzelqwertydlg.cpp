@@ -21,7 +21,6 @@ private slots:
     void maximumLength();
     void keysType_data();
     void keysType();
-    void shiftChangesKeyTexts();
 };
 
 void tst_QzelQwertyDlg::maximumLength_data()
@@ -79,19 +78,6 @@ void tst_QzelQwertyDlg::keysType()
     for (const QString &name : keys)
         press(keyboard, name);
     QCOMPARE(keyboard.text(), text);
-}
-
-void tst_QzelQwertyDlg::shiftChangesKeyTexts()
-{
-    QzelQwertyDlg keyboard;
-    auto *q = keyboard.findChild<QPushButton *>(QStringLiteral("pbKey_1_0"));
-    auto *seven = keyboard.findChild<QPushButton *>(QStringLiteral("pbKey_0_6"));
-    QCOMPARE(q->text(), QStringLiteral("q"));
-    QCOMPARE(seven->text(), QStringLiteral("7"));
-    press(keyboard, QStringLiteral("pbShift"));
-    QVERIFY(keyboard.isShifted());
-    QCOMPARE(q->text(), QStringLiteral("Q"));
-    QCOMPARE(seven->text(), QStringLiteral("&&"));   // shown as a single "&"
 }
 
 QTEST_MAIN(tst_QzelQwertyDlg)

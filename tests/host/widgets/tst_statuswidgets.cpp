@@ -33,14 +33,10 @@ class tst_StatusWidgets : public QObject
 private slots:
     void ledPaintsItsState_data();
     void ledPaintsItsState();
-    void ledSignalsOnlyChanges();
     void lanesRoundTrip_data();
     void lanesRoundTrip();
     void laneClicks_data();
     void laneClicks();
-    void laneNumbers_data();
-    void laneNumbers();
-    void editButtonIsNoDefault();
 };
 
 void tst_StatusWidgets::ledPaintsItsState_data()
@@ -77,20 +73,6 @@ void tst_StatusWidgets::ledPaintsItsState()
     else if (r > g && r > b)
         seen = QStringLiteral("red");
     QVERIFY2(seen == dominant, qPrintable(QStringLiteral("centre %1 read as %2").arg(centre.name(), seen)));
-}
-
-void tst_StatusWidgets::ledSignalsOnlyChanges()
-{
-    PortStatusItem led;
-    QSignalSpy changes(&led, &PortStatusItem::stateChanged);
-    led.setState(PortStatusItem::Off);
-    led.setState(PortStatusItem::Alarm);
-    led.setState(PortStatusItem::Alarm);
-    led.setState(PortStatusItem::Ok);
-    QCOMPARE(changes.count(), 2);
-    QCOMPARE(changes.at(0).at(0).toInt(), int(PortStatusItem::Alarm));
-    QCOMPARE(changes.at(1).at(0).toInt(), int(PortStatusItem::Ok));
-    QCOMPARE(led.sizeHint(), QSize(20, 20));
 }
 
 void tst_StatusWidgets::lanesRoundTrip_data()
@@ -161,46 +143,6 @@ void tst_StatusWidgets::laneClicks()
     // Values from code are no user edits.
     lanes.setBits(bitsOf(before));
     QCOMPARE(edited.count(), 1);
-}
-
-void tst_StatusWidgets::laneNumbers_data()
-{
-    QTest::addColumn<bool>("show");
-    QTest::addColumn<int>("firstNumber");
-    QTest::addColumn<QString>("firstText");
-    QTest::addColumn<QString>("lastText");
-
-    QTest::newRow("from 1") << true << 1 << "1" << "4";
-    QTest::newRow("from 0") << true << 0 << "0" << "3";
-    QTest::newRow("hidden") << false << 1 << "" << "";
-}
-
-void tst_StatusWidgets::laneNumbers()
-{
-    QFETCH(bool, show);
-    QFETCH(int, firstNumber);
-    QFETCH(QString, firstText);
-    QFETCH(QString, lastText);
-
-    MultiLaneWidget lanes;
-    lanes.setShowNumbers(show);
-    lanes.setBits(QBitArray(4), firstNumber, 5);
-    QCOMPARE(lanes.showNumbers(), show);
-    QCOMPARE(lanes.laneButton(0)->text(), firstText);
-    QCOMPARE(lanes.laneButton(3)->text(), lastText);
-}
-
-void tst_StatusWidgets::editButtonIsNoDefault()
-{
-    QDialog dialog;
-    auto *button = new ZelEditButton(&dialog);
-    button->setText(QStringLiteral("43000"));
-    QVERIFY(!button->autoDefault());
-    QVERIFY(!button->isDefault());
-    QCOMPARE(button->text(), QStringLiteral("43000"));
-    QSignalSpy clicks(button, &QPushButton::clicked);
-    button->click();
-    QCOMPARE(clicks.count(), 1);
 }
 
 QTEST_MAIN(tst_StatusWidgets)
