@@ -143,6 +143,8 @@ void tst_OtnTxChDialog::shape()
         QCOMPARE(alloc->columnCount(), allocColumns);
         QVERIFY(!alloc->isNumbered() && !alloc->isToggle() && alloc->isInverted() && alloc->isCheckable());
         QCOMPARE(alloc->bits(), QBitArray(int(f.info.tsTotal), true));
+        QCOMPARE(alloc->maximumHeight(), 36);
+        QCOMPARE(alloc->sizePolicy(), QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum));
     }
 
     QCOMPARE(shown(*dialog, "pbMainTp"), mainTpRow);

@@ -27,6 +27,8 @@ OtnChWidget::OtnChWidget(int cellCount, int columns, bool numbered, bool toggle,
       m_checkable(checkable)
 {
     ui->setupUi(this);
+    // The cells keep their size: a grid squeezed below its hint would cut the cell texts.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     const int count = qMax(0, cellCount);
     const int perRow = columns > 0 ? columns : qMax(1, count);
     const QSize size = cellSize();
