@@ -1,0 +1,226 @@
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "host/otn/otnmapping.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/server/zelservermanager.h"
+#include "host/setupwidgets/multilanemappingdialog.h"
+#include "host/setupwidgets/multilanemappingdialogmodel.h"
+#include "simulator/simulatedserverlink.h"
+#include "tests/support/diagnosticsrecorder.h"
+#include "tests/support/simulatorfixture.h"
+
+namespace {
+constexpr int interfaceSignal = 11008;
+constexpr int firstLaneId = 11145;
+constexpr int laneCountId = 11165;
+constexpr int lanePort = 1;     // a port with a multi-lane module
+constexpr int plainPort = 3;    // a port with a single-lane module
+
+SimulatorOptions laneOptions()
+{
+    SimulatorOptions options = SimulatorFixture::quietOptions();
+    options.moduleTypes = {4, 4, 0, 0};
+    return options;
+}
+
+QList<int> laneIds(int count)
+{
+    QList<int> ids;
+    for (int i = 0; i < count; ++i)
+        ids.append(firstLaneId + i);
+    return ids;
+}
+
+// Sets the port's interface to one with the given number of logical lanes; false when none is offered.
+bool configureLanes(SimulatorFixture &fixture, int port, int lanes)
+{
+    const auto *parameter = dynamic_cast<const QcmaParameterEnum *>(fixture.cached(port, interfaceSignal));
+    if (!parameter)
+        return false;
+    for (int value : parameter->activeEnums()) {
+        if (OtnMapping::numOfLldLane(value) == lanes)
+            return fixture.writeAndWait(port, interfaceSignal, value);
+    }
+    return false;
+}
+
+QVector<int> serverLanes(const SimulatorFixture &fixture, int port, int count)
+{
+    QVector<int> lanes;
+    for (int i = 0; i < count; ++i)
+        lanes.append(fixture.cached(port, firstLaneId + i)->getInt());
+    return lanes;
+}
+
+QPushButton *okButton(QDialog *dialog)
+{
+    return dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
+}
+} // namespace
+
+class tst_MultiLaneMappingDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layoutByMode_data();
+    void layoutByMode();
+    void editIsSentOnOkOnly();
+    void cancelDropsTheEdit();
+    void defaultRestoresIdentity();
+    void undefinedLanesCannotBeEdited();
+    void restrictedAccessIsReadOnly();
+    void unknownModeIsReported();
+};
+
+void tst_MultiLaneMappingDialog::layoutByMode_data()
+{
+    QTest::addColumn<int>("lanes");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("rowSpan");
+    QTest::addColumn<int>("lastPhysical");
+    QTest::newRow("4 lanes, mode 0") << 4 << 0 << 1 << 3;
+    QTest::newRow("20 lanes, mode 2") << 20 << 2 << 5 << 3;
+}
+
+void tst_MultiLaneMappingDialog::layoutByMode()
+{
+    QFETCH(int, lanes);
+    QFETCH(int, mode);
+    QFETCH(int, rowSpan);
+    QFETCH(int, lastPhysical);
+    SimulatorFixture fixture(laneOptions());
+    QVERIFY2(configureLanes(fixture, lanePort, lanes), "no interface with that many logical lanes");
+
+    auto *model = new MultiLaneMappingDialogModel(laneIds(lanes), laneCountId);
+    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn, model, mode);
+    QCOMPARE(dialog.model(), model);
+    QCOMPARE(model->parent(), static_cast<QObject *>(&dialog));
+    QCOMPARE(dialog.mode(), mode);
+    QCOMPARE(model->rowCount(), lanes);
+    QCOMPARE(model->physicalLaneOf(lanes - 1), lastPhysical);
+    auto *table = dialog.findChild<QTableView *>("tvLanes");
+    QCOMPARE(table->model(), model);
+    QCOMPARE(table->rowSpan(0, MultiLaneMappingDialogModel::ColumnPhysical), rowSpan);
+
+    // The server's identity mapping arrives at once and may be confirmed.
+    QVector<int> identity;
+    QVector<int> shown;
+    for (int i = 0; i < lanes; ++i) {
+        identity.append(i);
+        shown.append(model->logicalLane(i));
+    }
+    QCOMPARE(serverLanes(fixture, lanePort, lanes), identity);
+    QCOMPARE(shown, identity);
+    QVERIFY(model->isComplete());
+    QVERIFY(okButton(&dialog)->isEnabled());
+    QCOMPARE(dialog.findChild<QLabel *>("lblLaneCountValue")->text().toInt(), lanes);
+}
+
+void tst_MultiLaneMappingDialog::editIsSentOnOkOnly()
+{
+    SimulatorFixture fixture(laneOptions());
+    QVERIFY(configureLanes(fixture, lanePort, 20));
+    const int requestsBefore = fixture.link()->writeRequests();
+
+    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
+                                  new MultiLaneMappingDialogModel(laneIds(20), laneCountId), 2);
+    QVERIFY(dialog.model()->assignLogicalLane(0, 7));
+    QVERIFY(fixture.settle());
+    QCOMPARE(fixture.link()->writeRequests(), requestsBefore);
+    QCOMPARE(fixture.cached(lanePort, firstLaneId)->getInt(), 0);
+    // The pending choice stays on screen.
+    QCOMPARE(dialog.model()->logicalLane(0), 7);
+    QCOMPARE(dialog.model()->logicalLane(7), 0);
+
+    okButton(&dialog)->click();
+    QVERIFY(fixture.settle());
+    QCOMPARE(fixture.link()->writeRequests(), requestsBefore + 1);
+    QCOMPARE(fixture.cached(lanePort, firstLaneId)->getInt(), 7);
+    QCOMPARE(fixture.cached(lanePort, firstLaneId + 7)->getInt(), 0);
+    QCOMPARE(fixture.cached(lanePort, firstLaneId + 1)->getInt(), 1);
+}
+
+void tst_MultiLaneMappingDialog::cancelDropsTheEdit()
+{
+    SimulatorFixture fixture(laneOptions());
+    QVERIFY(configureLanes(fixture, lanePort, 4));
+    const int requestsBefore = fixture.link()->writeRequests();
+
+    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
+                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
+    QVERIFY(dialog.model()->assignLogicalLane(3, 0));
+    dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
+    QVERIFY(fixture.settle());
+
+    QCOMPARE(fixture.link()->writeRequests(), requestsBefore);
+    QCOMPARE(serverLanes(fixture, lanePort, 4), (QVector<int>{0, 1, 2, 3}));
+    QCOMPARE(dialog.model()->logicalLane(3), 3);
+    QCOMPARE(dialog.model()->logicalLane(0), 0);
+}
+
+void tst_MultiLaneMappingDialog::defaultRestoresIdentity()
+{
+    SimulatorFixture fixture(laneOptions());
+    QVERIFY(configureLanes(fixture, lanePort, 4));
+    QVERIFY(fixture.writeAndWait(lanePort, firstLaneId, 2));
+    QVERIFY(fixture.writeAndWait(lanePort, firstLaneId + 2, 0));
+
+    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
+                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
+    QCOMPARE(dialog.model()->logicalLane(0), 2);
+    dialog.findChild<QPushButton *>("pbDefault")->click();
+    okButton(&dialog)->click();
+    QVERIFY(fixture.settle());
+    QCOMPARE(serverLanes(fixture, lanePort, 4), (QVector<int>{0, 1, 2, 3}));
+}
+
+void tst_MultiLaneMappingDialog::undefinedLanesCannotBeEdited()
+{
+    SimulatorFixture fixture(laneOptions());
+    QVERIFY(fixture.cached(plainPort, firstLaneId));
+    QVERIFY(!fixture.cached(plainPort, firstLaneId)->isDefined());
+
+    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), plainPort, nsSID::otn,
+                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
+    MultiLaneMappingDialogModel *model = dialog.model();
+    QCOMPARE(model->logicalLane(0), int(MultiLaneMappingDialogModel::undefinedLane));
+    QVERIFY(!(model->flags(model->index(0, MultiLaneMappingDialogModel::ColumnLogical)) & Qt::ItemIsEditable));
+    QVERIFY(!model->assignLogicalLane(0, 1));
+    QVERIFY(!okButton(&dialog)->isEnabled());
+}
+
+void tst_MultiLaneMappingDialog::restrictedAccessIsReadOnly()
+{
+    SimulatorFixture fixture(laneOptions());
+    QVERIFY(configureLanes(fixture, lanePort, 4));
+    fixture.manager()->setGUIAccessState(1);
+
+    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
+                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
+    QVERIFY(!okButton(&dialog)->isEnabled());
+    QVERIFY(!dialog.findChild<QPushButton *>("pbDefault")->isEnabled());
+    QCOMPARE(dialog.findChild<QTableView *>("tvLanes")->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+void tst_MultiLaneMappingDialog::unknownModeIsReported()
+{
+    SimulatorFixture fixture(laneOptions());
+    QVERIFY(configureLanes(fixture, lanePort, 4));
+    DiagnosticsRecorder recorder;
+    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
+                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 7);
+    QCOMPARE(recorder.withLineNumbersMasked(),
+             QStringList{"ZEL_ASSERT_MSG: ..\\..\\host\\setupwidgets\\multilanemappingdialog: line %d - "
+                         "perPhysical > 0: MultiLaneMappingDialog: unknown mode 7."});
+    // It goes on as one logical lane per physical lane.
+    QCOMPARE(dialog.model()->logicalLanesPerPhysicalLane(), 1);
+    QVERIFY(okButton(&dialog)->isEnabled());
+}
+
+QTEST_MAIN(tst_MultiLaneMappingDialog)
+#include "tst_multilanemappingdialog.moc"

@@ -1,0 +1,124 @@
+#include <QLabel>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelper_label.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
+#include "host/setupwidgets/physicalstatusminiwidget.h"
+#include "host/setupwidgets/setupwidgetids.h"
+#include "host/widgets/portstatusitem.h"
+#include "simulator/simulatedserverlink.h"
+#include "tests/support/simulatorfixture.h"
+
+using namespace nsSetupWidgets;
+
+namespace {
+constexpr int portMode = 11001;
+} // namespace
+
+class tst_PhysicalStatusMiniWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ledFollowsSignalState_data();
+    void ledFollowsSignalState();
+    void valuesFollowTheServer_data();
+    void valuesFollowTheServer();
+    void groupSelectsTheParameters_data();
+    void groupSelectsTheParameters();
+    void followsPortChange();
+};
+
+// The simulated receiver sees its own port's transmitter: port mode 0 (off) loses the signal.
+void tst_PhysicalStatusMiniWidget::ledFollowsSignalState_data()
+{
+    QTest::addColumn<QList<int>>("portModes");
+    QTest::addColumn<int>("led");
+    QTest::newRow("signal present") << QList<int>{} << int(PortStatusItem::Ok);
+    QTest::newRow("signal lost") << QList<int>{0} << int(PortStatusItem::Alarm);
+    QTest::newRow("signal back after a loss") << QList<int>{0, 1} << int(PortStatusItem::History);
+}
+
+void tst_PhysicalStatusMiniWidget::ledFollowsSignalState()
+{
+    QFETCH(QList<int>, portModes);
+    QFETCH(int, led);
+    SimulatorFixture fixture;
+    PhysicalStatusMiniWidget widget(fixture.manager(), 2, nsSID::otn);
+    widget.show();
+    QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
+
+    for (int mode : portModes)
+        QVERIFY(fixture.writeAndWait(2, portMode, mode));
+    QTRY_COMPARE(int(widget.led()->state()), led);
+}
+
+void tst_PhysicalStatusMiniWidget::valuesFollowTheServer_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("valueLabel");
+    QTest::newRow("level") << signalLevel << "lblLevelValue";
+    QTest::newRow("frequency") << signalFrequency << "lblFrequencyValue";
+}
+
+void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
+{
+    QFETCH(int, id);
+    QFETCH(QString, valueLabel);
+    SimulatorFixture fixture;
+    PhysicalStatusMiniWidget widget(fixture.manager(), 1, nsSID::otn);
+    widget.show();
+    auto *label = widget.findChild<QLabel *>(valueLabel);
+    const int terminology = fixture.manager()->GetTerminology(1);
+    QCOMPARE(label->text(), UiHelper_Label::formatValue(*fixture.cached(1, id), terminology, 0));
+    const QString before = label->text();
+    const double valueBefore = fixture.cached(1, id)->getDouble();
+
+    // Switching the port off takes the received signal away.
+    QVERIFY(fixture.writeAndWait(1, portMode, 0));
+    QVERIFY(fixture.cached(1, id)->getDouble() != valueBefore);
+    QCOMPARE(label->text(), UiHelper_Label::formatValue(*fixture.cached(1, id), terminology, 0));
+    QVERIFY2(label->text() != before, qPrintable(label->text()));
+}
+
+void tst_PhysicalStatusMiniWidget::groupSelectsTheParameters_data()
+{
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("led");
+    QTest::newRow("OTN group") << nsSID::otn << int(PortStatusItem::Alarm);
+    QTest::newRow("a group without these parameters") << 0x050000 << int(PortStatusItem::Off);
+}
+
+void tst_PhysicalStatusMiniWidget::groupSelectsTheParameters()
+{
+    QFETCH(int, group);
+    QFETCH(int, led);
+    SimulatorFixture fixture;
+    QVERIFY(fixture.writeAndWait(1, portMode, 0));
+
+    PhysicalStatusMiniWidget widget(fixture.manager(), 1, group);
+    QCOMPARE(widget.group(), group);
+    widget.show();
+    QCOMPARE(int(widget.led()->state()), led);
+}
+
+void tst_PhysicalStatusMiniWidget::followsPortChange()
+{
+    SimulatorFixture fixture;
+    QVERIFY(fixture.writeAndWait(1, portMode, 0));
+    PhysicalStatusMiniWidget widget(fixture.manager(), 1, nsSID::otn);
+    widget.show();
+    QCOMPARE(widget.led()->state(), PortStatusItem::Alarm);
+
+    widget.setPort(2);
+    QCOMPARE(widget.port(), 2);
+    QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
+    // Port 1 no longer reaches the widget.
+    QVERIFY(fixture.writeAndWait(1, portMode, 1));
+    QCOMPARE(fixture.cached(1, signalStatus)->getEnum(), 2);
+    QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
+}
+
+QTEST_MAIN(tst_PhysicalStatusMiniWidget)
+#include "tst_physicalstatusminiwidget.moc"
