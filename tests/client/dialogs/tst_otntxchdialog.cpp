@@ -18,6 +18,7 @@
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/server/dialogrunner.h"
 #include "host/server/zelservermanager.h"
+#include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testserverlink.h"
 
 namespace {
@@ -96,6 +97,7 @@ private slots:
     void mainTpTsOpensSelection();
     void textsTitleAndAccess();
     void badParameterKeepsValue();
+    void unknownStage();
 };
 
 void tst_OtnTxChDialog::shape_data()
@@ -342,6 +344,22 @@ void tst_OtnTxChDialog::badParameterKeepsValue()
     undefinedTs.setDefined(false);
     dialog->qcmaParameterChanged(undefinedTs);
     QCOMPARE(dialog->mainTsList()[0], 1);
+}
+
+void tst_OtnTxChDialog::unknownStage()
+{
+    Fixture f(MUX_ODU0_ODU2);
+    DiagnosticsRecorder recorder;
+    OtnTxChDialog dialog(f.manager.data(), port, nullptr, 5, f.mapping);
+    QCOMPARE(recorder.withLineNumbersMasked(),
+             QStringList{QStringLiteral("ZEL_ASSERT_MSG: ..\\..\\client\\otn\\interface_setup_status\\dialogs\\"
+                                        "otntxchdialog: line %d - stage >= 0 && stage < stageCount: stage = 5")});
+    // Nothing to bind: no slots, an empty map, and the buttons do nothing.
+    QCOMPARE(dialog.tpCount(), 0);
+    QVERIFY(!dialog.allocatedGrid());
+    dialog.clickedRandom();
+    dialog.clickedMainTpTs(0);
+    QCOMPARE(f.link.writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_OtnTxChDialog)
