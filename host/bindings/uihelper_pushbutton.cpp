@@ -38,7 +38,7 @@ void UiHelper_PushButton::clicked()
     if (m_updating)
         return;
     QScopedPointer<QcmaParameter> trigger(QcmaParameter_GetCopy());
-    // A trigger the server has not announced yet is built from its description.
+    // A trigger the server has not announced yet is built from its catalogue entry.
     if (!trigger && serverManager()) {
         if (const ParameterDefinition *d = serverManager()->catalogue().findBySid(getSID()))
             trigger.reset(d->createParameter(getSID()));

@@ -25,7 +25,7 @@ void tst_UiHelper_PushButton::pressWritesOne_data()
 
     QTest::newRow("announced trigger, one press") << true << 1;
     QTest::newRow("announced trigger, three presses") << true << 3;
-    QTest::newRow("trigger built from its description") << false << 1;
+    QTest::newRow("trigger built from the catalogue") << false << 1;
 }
 
 void tst_UiHelper_PushButton::pressWritesOne()
