@@ -1,0 +1,78 @@
+#include "clientoptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+constexpr int maxPorts = 4;
+constexpr int maxModuleType = 7;
+}
+
+bool ClientOptions::parse(const QStringList &arguments, QString *error, QString *helpText)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("OTN client on the embedded simulated tester.\n"
+                       "Module types: 0 SFP/SFP+, 1 QSFP+, 2 CFP, 3 CFP2, 4 CFP4, 5 QSFP28 Adpt., 6 CXP, "
+                       "7 QSFP28 (3, 4 and 6 are multi-lane)."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption portsOption(QStringList{QStringLiteral("p"), QStringLiteral("ports")},
+                                         QStringLiteral("Number of test ports, 1 to 4."), QStringLiteral("count"),
+                                         QStringLiteral("4"));
+    const QCommandLineOption modulesOption(QStringList{QStringLiteral("m"), QStringLiteral("modules")},
+                                           QStringLiteral("Module type of each port, comma separated (e.g. 0,3)."),
+                                           QStringLiteral("types"));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
+                                              QStringLiteral("Render every page to PNG files in dir and quit."),
+                                              QStringLiteral("dir"));
+    const QCommandLineOption pluginOption(QStringLiteral("plugin"), QStringLiteral("The OTN plug-in library to load."),
+                                          QStringLiteral("file"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("Seed of the simulated measured values."),
+                                        QStringLiteral("number"), QStringLiteral("1"));
+    parser.addOptions({portsOption, modulesOption, screenshotOption, pluginOption, seedOption});
+
+    const auto fail = [error](const QString &message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+        helpRequested = true;
+        // The help text names the program after the running application's arguments.
+        if (helpText && QCoreApplication::instance())
+            *helpText = parser.helpText();
+        return true;
+    }
+
+    bool ok = false;
+    portCount = parser.value(portsOption).toInt(&ok);
+    if (!ok || portCount < 1 || portCount > maxPorts)
+        return fail(QStringLiteral("The port count must be 1 to %1, not '%2'.").arg(maxPorts).arg(parser.value(portsOption)));
+
+    moduleTypes = QVector<int>(maxPorts, 0);
+    if (parser.isSet(modulesOption)) {
+        const QStringList types = parser.value(modulesOption).split(QLatin1Char(','));
+        if (types.size() > portCount)
+            return fail(QStringLiteral("%1 module types given for %2 ports.").arg(types.size()).arg(portCount));
+        for (int i = 0; i < types.size(); ++i) {
+            const int type = types.at(i).trimmed().toInt(&ok);
+            if (!ok || type < 0 || type > maxModuleType)
+                return fail(QStringLiteral("Unknown module type '%1' for port %2.").arg(types.at(i)).arg(i + 1));
+            moduleTypes[i] = type;
+        }
+    }
+
+    seed = parser.value(seedOption).toUInt(&ok);
+    if (!ok)
+        return fail(QStringLiteral("The seed must be a number, not '%1'.").arg(parser.value(seedOption)));
+    screenshotDir = parser.value(screenshotOption);
+    if (parser.isSet(screenshotOption) && screenshotDir.isEmpty())
+        return fail(QStringLiteral("--screenshot needs a directory."));
+    pluginPath = parser.value(pluginOption);
+    return true;
+}

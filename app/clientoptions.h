@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// What the user asked for on the command line.
+struct ClientOptions
+{
+    int portCount = 4;
+    QVector<int> moduleTypes = {0, 0, 0, 0};   // per port, in the Tx module value order
+    QString screenshotDir;                     // non-empty: render every page there and quit
+    QString pluginPath;                        // empty: the plug-in next to the application
+    quint32 seed = 1;
+    bool liveValues = true;                    // measured values wander (never in screenshots)
+    bool helpRequested = false;
+
+    // Reads arguments (the program name first). False with a message in error for bad input; the
+    // help text in helpText when --help was given and an application object exists.
+    bool parse(const QStringList &arguments, QString *error, QString *helpText = nullptr);
+};

@@ -1,0 +1,63 @@
+#include "clientsession.h"
+
+#include "host/contract/interfacesetuppagefactory.h"
+#include "host/contract/statisticslisttablepagefactory.h"
+#include "host/pages/stimuliwidget.h"
+#include "host/server/zelservermanager.h"
+#include "simulator/simulatedserverlink.h"
+
+ClientSession::ClientSession(const ClientOptions &options) : m_options(options) {}
+
+ClientSession::~ClientSession()
+{
+    for (const QList<StimuliRegistration> &items : qAsConst(m_stimuli)) {
+        for (const StimuliRegistration &item : items)
+            delete item.widget;
+    }
+    // Plug-in objects and pages hold the manager; the manager listens to the link.
+    m_statisticsFactory.reset();
+    m_setupFactory.reset();
+    m_manager.reset();
+    m_link.reset();
+}
+
+bool ClientSession::start(QString *error)
+{
+    const QString path = m_options.pluginPath.isEmpty() ? PluginLoader::defaultPath() : m_options.pluginPath;
+    if (!m_plugin.load(path)) {
+        if (error)
+            *error = QStringLiteral("Cannot load the OTN plug-in: %1").arg(m_plugin.errorString());
+        return false;
+    }
+
+    SimulatorOptions tester;
+    tester.portCount = m_options.portCount;
+    tester.moduleTypes = m_options.moduleTypes;
+    tester.seed = m_options.seed;
+    // Screenshots show a still picture of the start-up values.
+    tester.liveUpdates = m_options.liveValues && m_options.screenshotDir.isEmpty();
+    m_link = std::make_unique<SimulatedServerLink>(tester);
+    m_manager = std::make_unique<zelServerManager>(m_link.get());
+
+    m_setupFactory.reset(m_plugin.createSetupPageFactory());
+    m_ports.clear();
+    for (int port = 1; port <= m_link->portCount(); ++port)
+        m_ports.append(port);
+    m_statisticsFactory.reset(m_plugin.createStatisticsPageFactory(&m_ports));
+    if (!m_setupFactory || !m_statisticsFactory) {
+        if (error)
+            *error = QStringLiteral("The OTN plug-in created no page factory.");
+        return false;
+    }
+    for (int port : qAsConst(m_ports)) {
+        QList<StimuliRegistration> items;
+        m_plugin.registerStimuli(m_manager.get(), port, &items);
+        m_stimuli.insert(port, items);
+    }
+    return true;
+}
+
+QList<StimuliRegistration> ClientSession::takeStimuli(int port)
+{
+    return m_stimuli.take(port);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+
+#include <QHash>
+#include <QList>
+
+#include "clientoptions.h"
+#include "host/contract/stimuliregistration.h"
+#include "pluginloader.h"
+
+class InterfaceSetupPageFactory;
+class SimulatedServerLink;
+class StatisticsListTablePageFactory;
+class zelServerManager;
+
+// What the host holds for one run: the simulated tester, the server manager on it, the loaded
+// plug-in, its factories and the stimuli panels it registered per port.
+class ClientSession
+{
+public:
+    explicit ClientSession(const ClientOptions &options);
+    ~ClientSession();
+    ClientSession(const ClientSession &) = delete;
+    ClientSession &operator=(const ClientSession &) = delete;
+
+    // Starts the tester, loads the plug-in and lets it register its pages and panels.
+    bool start(QString *error);
+
+    SimulatedServerLink *tester() const { return m_link.get(); }
+    zelServerManager *serverManager() const { return m_manager.get(); }
+    InterfaceSetupPageFactory *setupFactory() const { return m_setupFactory.get(); }
+    StatisticsListTablePageFactory *statisticsFactory() const { return m_statisticsFactory.get(); }
+    QList<int> ports() const { return m_ports; }
+
+    // The panels registered for the port; whoever takes them owns them from then on.
+    QList<StimuliRegistration> takeStimuli(int port);
+
+private:
+    ClientOptions m_options;
+    PluginLoader m_plugin;
+    std::unique_ptr<SimulatedServerLink> m_link;
+    std::unique_ptr<zelServerManager> m_manager;
+    std::unique_ptr<InterfaceSetupPageFactory> m_setupFactory;
+    // The statistics factory reads this list; it lives as long as the session.
+    QList<int> m_ports;
+    std::unique_ptr<StatisticsListTablePageFactory> m_statisticsFactory;
+    QHash<int, QList<StimuliRegistration>> m_stimuli;
+};

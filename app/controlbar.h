@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class UiHelperList;
+class zelServerManager;
+
+namespace Ui {
+class ControlBar;
+}
+
+// The host's switches: the port shown, the user's access (full or restricted) and the terminology
+// of the port (the tester's setting, written through its binding).
+class ControlBar : public QWidget
+{
+    Q_OBJECT
+public:
+    enum AccessState { FullAccess = 0, RestrictedAccess = 1 };
+
+    explicit ControlBar(QWidget *parent = nullptr);
+    ~ControlBar() override;
+
+    void setup(zelServerManager *manager, const QList<int> &ports);
+    int currentPort() const;
+    void setCurrentPort(int port);
+
+signals:
+    void portChanged(int port);
+
+private:
+    void portIndexChanged(int index);
+    void accessIndexChanged(int index);
+    void accessStateChanged(int state);
+
+    Ui::ControlBar *ui = nullptr;
+    UiHelperList *m_helpers = nullptr;
+    zelServerManager *m_manager = nullptr;
+    int m_port = 1;
+};

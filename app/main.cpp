@@ -1,0 +1,57 @@
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "clientoptions.h"
+#include "clientsession.h"
+#include "mainwindow.h"
+#include "screenshotrunner.h"
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    ClientOptions options;
+    QString error;
+    QString help;
+    const bool parsed = options.parse(arguments, &error, &help);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!parsed) {
+        err << error << "\n";
+        return 2;
+    }
+    if (options.helpRequested) {
+        const QCoreApplication core(argc, argv);
+        options.parse(arguments, &error, &help);
+        out << help;
+        return 0;
+    }
+    // Screenshots need no display.
+    if (!options.screenshotDir.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("otn-client"));
+    ClientSession session(options);
+    if (!session.start(&error)) {
+        err << error << "\n";
+        return 1;
+    }
+
+    if (!options.screenshotDir.isEmpty()) {
+        ScreenshotRunner runner(session.setupFactory(), session.serverManager(), options.screenshotDir);
+        runner.setStimuli(session.takeStimuli(session.ports().value(0, 1)));
+        const int result = runner.run();
+        for (const QString &file : runner.writtenFiles())
+            out << file << "\n";
+        for (const QString &message : runner.errors())
+            err << message << "\n";
+        return result;
+    }
+
+    MainWindow window(session);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,121 @@
+#include "mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include "clientsession.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+
+namespace {
+// UI texts of the two directions.
+constexpr int txText = 4187;
+constexpr int rxText = 4188;
+}
+
+MainWindow::MainWindow(ClientSession &session, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), m_session(session)
+{
+    ui->setupUi(this);
+    const QList<int> ports = session.ports();
+    m_port = ports.isEmpty() ? 1 : ports.first();
+    zelServerManager *manager = session.serverManager();
+
+    ui->controlBar->setup(manager, ports);
+    ui->overview->setup(session.setupFactory(), manager, m_port);
+    ui->navigation->setup(session.setupFactory(), manager, m_port);
+    ui->pageArea->setup(session.setupFactory(), manager, m_port);
+    ui->resultsArea->setup(session.statisticsFactory(), manager);
+    for (int port : ports)
+        ui->stimuliArea->addPanels(port, session.takeStimuli(port));
+    ui->stimuliArea->showPort(m_port);
+    terminologyChanged(m_port, manager ? manager->GetTerminology(m_port) : 0);
+
+    connect(ui->controlBar, &ControlBar::portChanged, this, &MainWindow::setPort);
+    connect(ui->overview, &InterfaceOverview::pageRequested, this, &MainWindow::openPage);
+    connect(ui->navigation, &NavigationList::pageRequested, this, &MainWindow::openPage);
+    if (manager) {
+        connect(manager, &zelServerManager::terminologyChanged, this, &MainWindow::terminologyChanged);
+        connect(manager, &zelServerManager::guiAccessStateChanged, this, &MainWindow::accessStateChanged);
+    }
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+bool MainWindow::openPage(int pageId)
+{
+    ui->twMain->setCurrentWidget(ui->tabPages);
+    ui->navigation->setCurrentPage(pageId);
+    return ui->pageArea->showPage(pageId);
+}
+
+bool MainWindow::openResults(int view)
+{
+    ui->twMain->setCurrentWidget(ui->tabResults);
+    return ui->resultsArea->showView(view);
+}
+
+void MainWindow::setPort(int port)
+{
+    if (port == m_port)
+        return;
+    m_port = port;
+    ui->controlBar->setCurrentPort(port);
+    ui->overview->setPort(port);
+    ui->navigation->setPort(port);
+    ui->pageArea->setPort(port);
+    ui->stimuliArea->showPort(port);
+    if (zelServerManager *manager = m_session.serverManager())
+        terminologyChanged(port, manager->GetTerminology(port));
+}
+
+ControlBar *MainWindow::controlBar() const
+{
+    return ui->controlBar;
+}
+
+InterfaceOverview *MainWindow::overview() const
+{
+    return ui->overview;
+}
+
+NavigationList *MainWindow::navigation() const
+{
+    return ui->navigation;
+}
+
+PageArea *MainWindow::pageArea() const
+{
+    return ui->pageArea;
+}
+
+ResultsArea *MainWindow::resultsArea() const
+{
+    return ui->resultsArea;
+}
+
+StimuliArea *MainWindow::stimuliArea() const
+{
+    return ui->stimuliArea;
+}
+
+void MainWindow::terminologyChanged(int port, int terminology)
+{
+    if (port != m_port)
+        return;
+    WidgetText *texts = WidgetText::instance();
+    ui->overview->setTitles(texts->getUiText(txText, terminology), texts->getUiText(rxText, terminology));
+    ui->navigation->setTerminology(terminology);
+    ui->pageArea->setTerminology(terminology);
+    ui->resultsArea->setTerminology(terminology);
+    ui->stimuliArea->setTerminology(terminology);
+}
+
+void MainWindow::accessStateChanged(int state)
+{
+    ui->pageArea->setGUIAccessState(state);
+    ui->resultsArea->setGUIAccessState(state);
+    ui->stimuliArea->setGUIAccessState(state);
+}

@@ -1,0 +1,208 @@
+#include "navigationlist.h"
+
+#include "ui_navigationlist.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/bindings/uihelper_status.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/contract/interfacesetuppagefactory.h"
+#include "host/contract/setuppageproperty.h"
+#include "host/contract/statusitemshowjudgeinterface.h"
+#include "host/contract/sublayerjudgeinterface.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/texts/widgettext.h"
+#include "host/widgets/portstatusitem.h"
+#include "statustypejudge.h"
+
+namespace {
+constexpr int pageIdRole = Qt::UserRole;
+constexpr int ledSize = 14;
+}
+
+NavigationList::NavigationList(QWidget *parent)
+    : QWidget(parent), ui(new Ui::NavigationList), m_helpers(new UiHelperList(this))
+{
+    ui->setupUi(this);
+    ui->twPages->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ui->twPages->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    connect(ui->twPages, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { currentItemChanged(current); });
+}
+
+NavigationList::~NavigationList()
+{
+    // Bindings go before the LEDs they point at.
+    delete m_helpers;
+    m_helpers = nullptr;
+    delete ui;
+}
+
+void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerManager *manager, int port)
+{
+    m_manager = manager;
+    m_port = port;
+    m_updating = true;
+    m_helpers->Clear(true);
+    m_entries.clear();
+    m_itemJudges.clear();
+    ui->twPages->clear();
+    m_setupGroup = new QTreeWidgetItem(ui->twPages, QStringList{tr("Setup")});
+    m_statusGroup = new QTreeWidgetItem(ui->twPages, QStringList{tr("Status")});
+    if (factory) {
+        for (const SetupPageProperty *record : factory->setupPageProperties())
+            addEntry(m_setupGroup, record->pageId(), record->titleKey());
+        for (const StatusPageProperty *record : factory->allStatusPageProperties()) {
+            Entry &entry = addEntry(m_statusGroup, record->pageId(), record->titleKey());
+            entry.record = record;
+            addStatusItems(entry, *record);
+            if (!record->showJudge())
+                continue;
+            // Offered once the judge has seen the parameters it follows and says yes.
+            entry.item->setHidden(true);
+            for (int sid : record->followedSids())
+                m_helpers->AddUiHelper(
+                    new UiHelper_Notification(manager, this, sidForPort(sid), UiHelper::ConnectImmediately));
+        }
+    }
+    ui->twPages->expandAll();
+    retitle();
+    m_updating = false;
+}
+
+NavigationList::Entry &NavigationList::addEntry(QTreeWidgetItem *group, int pageId, int titleKey)
+{
+    Entry entry;
+    entry.pageId = pageId;
+    entry.titleKey = titleKey;
+    entry.item = new QTreeWidgetItem(group);
+    entry.item->setData(0, pageIdRole, pageId);
+    m_entries.append(entry);
+    return m_entries.last();
+}
+
+void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &record)
+{
+    if (record.items().isEmpty())
+        return;
+    auto *strip = new QWidget(ui->twPages);
+    auto *layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (const StatusItem &item : record.items()) {
+        auto *led = new PortStatusItem(strip);
+        led->setFixedSize(ledSize, ledSize);
+        layout->addWidget(led);
+        entry.leds.append(led);
+        m_judges.push_back(std::make_unique<StatusTypeJudge>(item.type()));
+        const int sid = item.followsPort() ? sidForPort(item.sid()) : item.sid();
+        m_helpers->AddUiHelper(
+            new UiHelper_Status(m_manager, led, nullptr, sid, UiHelper::ConnectImmediately, m_judges.back().get()));
+        if (item.showJudge()) {
+            m_itemJudges.append(ItemJudge{nsSID::setPort(item.sid(), 0), item.showJudge(), led});
+            m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sid, UiHelper::ConnectImmediately));
+        }
+    }
+    layout->addStretch();
+    ui->twPages->setItemWidget(entry.item, 1, strip);
+}
+
+int NavigationList::sidForPort(int sid) const
+{
+    return nsSID::setPort(sid, m_port);
+}
+
+void NavigationList::setPort(int port)
+{
+    if (port == m_port)
+        return;
+    m_port = port;
+    m_helpers->ChangePort(port);
+}
+
+void NavigationList::setTerminology(int terminology)
+{
+    if (terminology == m_terminology)
+        return;
+    m_terminology = terminology;
+    m_helpers->ChangeTerminology(terminology);
+    retitle();
+}
+
+void NavigationList::setCurrentPage(int pageId)
+{
+    for (const Entry &entry : qAsConst(m_entries)) {
+        if (entry.pageId != pageId)
+            continue;
+        m_updating = true;
+        ui->twPages->setCurrentItem(entry.item);
+        m_updating = false;
+        return;
+    }
+}
+
+QList<int> NavigationList::pageIds() const
+{
+    QList<int> ids;
+    for (const Entry &entry : m_entries)
+        ids.append(entry.pageId);
+    return ids;
+}
+
+bool NavigationList::isPageOffered(int pageId) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.pageId == pageId)
+            return !entry.item->isHidden();
+    }
+    return false;
+}
+
+QString NavigationList::titleOf(int pageId) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.pageId == pageId)
+            return entry.item->text(0);
+    }
+    return QString();
+}
+
+QList<PortStatusItem *> NavigationList::statusLeds(int pageId) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.pageId == pageId)
+            return entry.leds;
+    }
+    return {};
+}
+
+void NavigationList::qcmaParameterChanged(const QcmaParameter &parameter)
+{
+    const int sid = nsSID::setPort(parameter.getSID(), 0);
+    for (const Entry &entry : qAsConst(m_entries)) {
+        if (entry.record && entry.record->showJudge() && entry.record->followedSids().contains(sid))
+            entry.item->setHidden(!entry.record->showJudge()->judge(parameter));
+    }
+    for (const ItemJudge &judge : qAsConst(m_itemJudges)) {
+        if (judge.sid == sid)
+            judge.led->setVisible(judge.judge->isItemShown(parameter));
+    }
+}
+
+void NavigationList::retitle()
+{
+    for (const Entry &entry : qAsConst(m_entries))
+        entry.item->setText(0, WidgetText::instance()->getTextOfKey(entry.titleKey, m_terminology));
+}
+
+void NavigationList::currentItemChanged(QTreeWidgetItem *current)
+{
+    if (m_updating || !current)
+        return;
+    const QVariant pageId = current->data(0, pageIdRole);
+    if (pageId.isValid())
+        emit pageRequested(pageId.toInt());
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QHash>
+#include <QWidget>
+
+#include "host/bindings/notifyinterface.h"
+
+class InterfaceSetupPageFactory;
+class PortStatusItem;
+class QTreeWidgetItem;
+class StatusItemShowJudgeInterface;
+class StatusPageProperty;
+class StatusTypeJudge;
+class UiHelperList;
+class zelServerManager;
+
+namespace Ui {
+class NavigationList;
+}
+
+// The list of the plug-in's setup and status pages with their titles; status pages carry their
+// status items as LEDs, and a page whose show judge says no is left out of the list.
+class NavigationList : public QWidget, public NotifyInterface
+{
+    Q_OBJECT
+public:
+    explicit NavigationList(QWidget *parent = nullptr);
+    ~NavigationList() override;
+
+    void setup(const InterfaceSetupPageFactory *factory, zelServerManager *manager, int port);
+    void setPort(int port);
+    void setTerminology(int terminology);
+    void setCurrentPage(int pageId);
+
+    // Every registered page, in list order, and whether the list offers it now.
+    QList<int> pageIds() const;
+    bool isPageOffered(int pageId) const;
+    QString titleOf(int pageId) const;
+    // The LEDs of a status page's items, in item order.
+    QList<PortStatusItem *> statusLeds(int pageId) const;
+
+    void qcmaParameterChanged(const QcmaParameter &parameter) override;
+
+signals:
+    void pageRequested(int pageId);
+
+private:
+    struct Entry {
+        int pageId = -1;
+        int titleKey = 0;
+        QTreeWidgetItem *item = nullptr;
+        const StatusPageProperty *record = nullptr;   // status pages only
+        QList<PortStatusItem *> leds;
+    };
+    struct ItemJudge {
+        int sid = 0;   // port 0
+        StatusItemShowJudgeInterface *judge = nullptr;
+        PortStatusItem *led = nullptr;
+    };
+
+    Entry &addEntry(QTreeWidgetItem *group, int pageId, int titleKey);
+    void addStatusItems(Entry &entry, const StatusPageProperty &record);
+    int sidForPort(int sid) const;
+    void retitle();
+    void currentItemChanged(QTreeWidgetItem *current);
+
+    Ui::NavigationList *ui = nullptr;
+    UiHelperList *m_helpers = nullptr;
+    zelServerManager *m_manager = nullptr;
+    std::vector<std::unique_ptr<StatusTypeJudge>> m_judges;
+    QList<Entry> m_entries;
+    QList<ItemJudge> m_itemJudges;
+    QTreeWidgetItem *m_setupGroup = nullptr;
+    QTreeWidgetItem *m_statusGroup = nullptr;
+    int m_port = 1;
+    int m_terminology = 0;
+    bool m_updating = false;
+};

@@ -1,0 +1,98 @@
+#include "pagearea.h"
+
+#include <QLabel>
+
+#include "clientlogging.h"
+#include "host/contract/interfacesetuppagefactory.h"
+#include "host/contract/setuppageproperty.h"
+#include "host/pages/page.h"
+#include "host/server/zelservermanager.h"
+
+PageArea::PageArea(QWidget *parent) : QStackedWidget(parent), m_notice(new QLabel(this))
+{
+    m_notice->setObjectName(QStringLiteral("lblNoPage"));
+    m_notice->setAlignment(Qt::AlignCenter);
+    addWidget(m_notice);
+}
+
+void PageArea::setup(InterfaceSetupPageFactory *factory, zelServerManager *manager, int port)
+{
+    for (Page *page : qAsConst(m_pages))
+        delete page;
+    m_pages.clear();
+    m_factory = factory;
+    m_manager = manager;
+    m_port = port;
+    m_terminology = manager ? manager->GetTerminology(port) : 0;
+    m_currentPageId = -1;
+    m_notice->setText(tr("Choose a page."));
+    setCurrentWidget(m_notice);
+}
+
+bool PageArea::showPage(int pageId)
+{
+    Page *page = m_pages.value(pageId, nullptr);
+    if (!page && m_factory) {
+        page = m_factory->createPage(identifierOf(*m_factory, pageId), m_manager);
+        if (page) {
+            // Moved to the current port before it binds anything.
+            page->setPort(m_port);
+            page->initializePage();
+            page->ChangeTerminology(m_terminology);
+            addWidget(page);
+            m_pages.insert(pageId, page);
+        }
+    }
+    if (!page) {
+        qCWarning(lcClient).noquote() << QStringLiteral("The plug-in has no page %1.").arg(pageId);
+        m_notice->setText(tr("This page is not available."));
+        setCurrentWidget(m_notice);
+        m_currentPageId = -1;
+        return false;
+    }
+    setCurrentWidget(page);
+    m_currentPageId = pageId;
+    emit pageShown(pageId);
+    return true;
+}
+
+void PageArea::setPort(int port)
+{
+    if (port == m_port)
+        return;
+    m_port = port;
+    for (Page *page : qAsConst(m_pages))
+        page->setPort(port);
+}
+
+void PageArea::setGUIAccessState(int state)
+{
+    for (Page *page : qAsConst(m_pages))
+        page->SetGUIAccessState(state);
+}
+
+void PageArea::setTerminology(int terminology)
+{
+    if (terminology == m_terminology)
+        return;
+    m_terminology = terminology;
+    for (Page *page : qAsConst(m_pages)) {
+        page->ChangeTerminology(terminology);
+        page->UpdateText();
+    }
+}
+
+InterfaceSetupIdentifier PageArea::identifierOf(const InterfaceSetupPageFactory &factory, int pageId)
+{
+    for (const SetupPageProperty *record : factory.setupPageProperties()) {
+        if (record->pageId() == pageId)
+            return InterfaceSetupIdentifier(pageId, record->direction(), record->layer(), record->technology());
+    }
+    for (const StatusPageProperty *record : factory.allStatusPageProperties()) {
+        if (record->pageId() == pageId)
+            return InterfaceSetupIdentifier(pageId, InterfaceSetupIdentifier::DirectionNone,
+                                            InterfaceSetupIdentifier::LayerNone, record->technology());
+    }
+    return InterfaceSetupIdentifier(pageId, InterfaceSetupIdentifier::DirectionNone,
+                                    InterfaceSetupIdentifier::LayerNone, factory.technology());
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+class StatisticsListPage;
+class StatisticsListTablePageFactory;
+class zelServerManager;
+
+namespace Ui {
+class ResultsArea;
+}
+
+// The result views (alarms/errors, performance), each a page of the plug-in's statistics factory,
+// created the first time the view is chosen.
+class ResultsArea : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ResultsArea(QWidget *parent = nullptr);
+    ~ResultsArea() override;
+
+    void setup(StatisticsListTablePageFactory *factory, zelServerManager *manager);
+    // Shows the view's page; false (and a notice) when the plug-in has none.
+    bool showView(int view);
+    StatisticsListPage *page(int view) const { return m_pages.value(view, nullptr); }
+    void setGUIAccessState(int state);
+    void setTerminology(int terminology);
+
+private:
+    void viewIndexChanged(int index);
+
+    Ui::ResultsArea *ui = nullptr;
+    StatisticsListTablePageFactory *m_factory = nullptr;
+    zelServerManager *m_manager = nullptr;
+    QHash<int, StatisticsListPage *> m_pages;
+};

@@ -1,0 +1,87 @@
+#include "screenshotrunner.h"
+
+#include <memory>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include "host/contract/interfacesetuppagefactory.h"
+#include "host/contract/setuppageproperty.h"
+#include "host/pages/page.h"
+#include "host/pages/stimuliwidget.h"
+#include "pagearea.h"
+
+ScreenshotRunner::ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager,
+                                   const QString &directory)
+    : m_factory(factory), m_manager(manager), m_directory(directory)
+{
+}
+
+int ScreenshotRunner::run()
+{
+    m_written.clear();
+    m_errors.clear();
+    if (!m_factory) {
+        m_errors.append(QStringLiteral("No page factory."));
+        return 1;
+    }
+    if (!QDir().mkpath(m_directory)) {
+        m_errors.append(QStringLiteral("Cannot create %1.").arg(m_directory));
+        return 1;
+    }
+    for (int pageId : registeredPages(*m_factory)) {
+        std::unique_ptr<Page> page(m_factory->createPage(PageArea::identifierOf(*m_factory, pageId), m_manager));
+        if (!page) {
+            m_errors.append(QStringLiteral("The plug-in created no page %1.").arg(pageId));
+            continue;
+        }
+        page->initializePage();
+        render(page.get(), QStringLiteral("page %1").arg(pageId));
+    }
+    for (const StimuliRegistration &item : qAsConst(m_stimuli)) {
+        std::unique_ptr<StimuliWidget> panel(item.widget);
+        if (panel) {
+            panel->setId(item.sid);
+            render(panel.get(), QStringLiteral("panel %1").arg(item.sid));
+        }
+    }
+    m_stimuli.clear();
+    return m_errors.isEmpty() ? 0 : 1;
+}
+
+bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
+{
+    const QString name = widget->objectName().isEmpty() ? fallbackName : widget->objectName();
+    widget->resize(m_size);
+    // Shown, so that the bindings connect and fill the widgets with the tester's values.
+    widget->setAttribute(Qt::WA_DontShowOnScreen);
+    widget->show();
+    QCoreApplication::processEvents();
+    const QString file = QDir(m_directory).filePath(fileNameFor(name));
+    const bool saved = widget->grab().save(file, "PNG");
+    widget->hide();
+    if (saved)
+        m_written.append(file);
+    else
+        m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
+    return saved;
+}
+
+QString ScreenshotRunner::fileNameFor(const QString &objectName)
+{
+    QString name = objectName;
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    name.replace(QLatin1Char('\\'), QLatin1Char('-'));
+    return name + QStringLiteral(".png");
+}
+
+QList<int> ScreenshotRunner::registeredPages(const InterfaceSetupPageFactory &factory)
+{
+    QList<int> ids;
+    for (const SetupPageProperty *record : factory.setupPageProperties())
+        ids.append(record->pageId());
+    for (const StatusPageProperty *record : factory.allStatusPageProperties())
+        ids.append(record->pageId());
+    return ids;
+}

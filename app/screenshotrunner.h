@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "host/contract/stimuliregistration.h"
+
+class InterfaceSetupPageFactory;
+class QWidget;
+class zelServerManager;
+
+// Renders every page the plug-in registered (and the stimuli panels of the first port) offscreen to
+// PNG files named after their object names. A page the factory cannot create makes the run fail.
+class ScreenshotRunner
+{
+public:
+    ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager, const QString &directory);
+
+    void setSize(const QSize &size) { m_size = size; }
+    // The runner renders the panels; it deletes them afterwards.
+    void setStimuli(const QList<StimuliRegistration> &items) { m_stimuli = items; }
+
+    // 0 when every registered page was rendered, 1 otherwise (the others are still written).
+    int run();
+
+    QStringList writtenFiles() const { return m_written; }
+    QStringList errors() const { return m_errors; }
+
+    // A file name for an object name ("OTN Alarms/Errors status" -> "OTN Alarms-Errors status.png").
+    static QString fileNameFor(const QString &objectName);
+    // The registered page ids: setup pages, then the status pages, in registration order.
+    static QList<int> registeredPages(const InterfaceSetupPageFactory &factory);
+
+private:
+    bool render(QWidget *widget, const QString &fallbackName);
+
+    InterfaceSetupPageFactory *m_factory = nullptr;
+    zelServerManager *m_manager = nullptr;
+    QString m_directory;
+    QSize m_size = QSize(1024, 700);
+    QList<StimuliRegistration> m_stimuli;
+    QStringList m_written;
+    QStringList m_errors;
+};

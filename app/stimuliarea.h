@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QWidget>
+
+#include "host/contract/stimuliregistration.h"
+
+namespace Ui {
+class StimuliArea;
+}
+
+// The stimuli panels the plug-in registered, those of the current port shown as tabs. The area
+// owns every panel handed to it.
+class StimuliArea : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit StimuliArea(QWidget *parent = nullptr);
+    ~StimuliArea() override;
+
+    void addPanels(int port, const QList<StimuliRegistration> &items);
+    void showPort(int port);
+    // The panels shown now, in tab order.
+    QList<StimuliWidget *> currentPanels() const;
+    void setGUIAccessState(int state);
+    void setTerminology(int terminology);
+
+private:
+    Ui::StimuliArea *ui = nullptr;
+    QHash<int, QList<StimuliRegistration>> m_panels;
+    int m_port = 0;
+};

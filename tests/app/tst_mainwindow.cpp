@@ -1,0 +1,332 @@
+#include <memory>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "clientsession.h"
+#include "controlbar.h"
+#include "host/bindings/uihelper.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/contract/interfacesetuppagefactory.h"
+#include "host/pages/page.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
+#include "host/widgets/portstatusitem.h"
+#include "interfaceoverview.h"
+#include "mainwindow.h"
+#include "navigationlist.h"
+#include "pagearea.h"
+
+namespace {
+
+// Warnings logged while it lives. The offscreen platform's note about size hints is no warning of ours.
+class WarningCatcher
+{
+public:
+    WarningCatcher()
+    {
+        s_lines = &m_lines;
+        m_previous = qInstallMessageHandler(&WarningCatcher::handle);
+    }
+    ~WarningCatcher()
+    {
+        qInstallMessageHandler(m_previous);
+        s_lines = nullptr;
+    }
+    QStringList lines() const { return m_lines; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg && s_lines
+            && message != QLatin1String("This plugin does not support propagateSizeHints()"))
+            s_lines->append(message);
+    }
+    static QStringList *s_lines;
+    QStringList m_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+QStringList *WarningCatcher::s_lines = nullptr;
+
+ClientOptions testOptions()
+{
+    ClientOptions options;
+    options.portCount = 2;
+    options.moduleTypes = {0, 3, 0, 0};
+    options.pluginPath = QStringLiteral(ZEL_OTN_PLUGIN);
+    options.liveValues = false;
+    return options;
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsOnTheSimulator();
+    void navigationListsEveryRegisteredPage();
+    void navigatesToEveryRegisteredPage_data();
+    void navigatesToEveryRegisteredPage();
+    void overviewButtonsOpenTheFrameSetup_data();
+    void overviewButtonsOpenTheFrameSetup();
+    void overviewLabelsFollowTheTester();
+    void portSwitchMovesEverything();
+    void scanEntryFollowsTheJudge_data();
+    void scanEntryFollowsTheJudge();
+    void statusLedsShowThePort();
+    void accessSwitch();
+    void terminologySwitchWritesTheTester();
+
+private:
+    bool write(int port, int group, int id, const QVariant &value);
+    bool creatable(int pageId) const;
+    void selectEntry(int pageId);
+
+    std::unique_ptr<ClientSession> m_session;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void tst_MainWindow::init()
+{
+    m_session = std::make_unique<ClientSession>(testOptions());
+    QString error;
+    QVERIFY2(m_session->start(&error), qPrintable(error));
+    m_window = std::make_unique<MainWindow>(*m_session);
+    m_window->show();
+}
+
+void tst_MainWindow::cleanup()
+{
+    m_window.reset();
+    m_session.reset();
+}
+
+bool tst_MainWindow::write(int port, int group, int id, const QVariant &value)
+{
+    zelServerManager *manager = m_session->serverManager();
+    std::unique_ptr<QcmaParameter> copy(manager->GetQcmaParameter(nsSID::build(port, group, id)));
+    if (!copy || !copy->setValue(value))
+        return false;
+    manager->SetQcmaParameter(copy.get());
+    return true;
+}
+
+bool tst_MainWindow::creatable(int pageId) const
+{
+    InterfaceSetupPageFactory *factory = m_session->setupFactory();
+    std::unique_ptr<Page> page(factory->createPage(PageArea::identifierOf(*factory, pageId), m_session->serverManager()));
+    return page != nullptr;
+}
+
+void tst_MainWindow::selectEntry(int pageId)
+{
+    auto *tree = m_window->navigation()->findChild<QTreeWidget *>(QStringLiteral("twPages"));
+    QVERIFY(tree);
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if ((*it)->data(0, Qt::UserRole).isValid() && (*it)->data(0, Qt::UserRole).toInt() == pageId) {
+            tree->setCurrentItem(*it);
+            return;
+        }
+    }
+    QFAIL("no navigation entry for the page");
+}
+
+void tst_MainWindow::startsOnTheSimulator()
+{
+    QVERIFY(m_session->tester());
+    QCOMPARE(m_session->ports(), (QList<int>{1, 2}));
+    QCOMPARE(m_window->controlBar()->currentPort(), 1);
+    // The tester starts with an OTU2 carrying a test pattern in both directions.
+    QVERIFY(m_window->overview()->txButton()->isVisible());
+    QCOMPARE(m_window->overview()->txButton()->text(), QStringLiteral("OTU2 - OPU2"));
+    QCOMPARE(m_window->overview()->rxButton()->text(), QStringLiteral("OTU2 - OPU2"));
+    QCOMPARE(m_window->pageArea()->currentPageId(), -1);
+}
+
+void tst_MainWindow::navigationListsEveryRegisteredPage()
+{
+    const NavigationList *navigation = m_window->navigation();
+    QCOMPARE(navigation->pageIds(), (QList<int>{34, 35, 31, 32, 37, 38, 39, 40, 70}));
+    const QStringList titles{"Tx Signal Setup", "Rx Signal Setup", "Frame Setup",    "Frame Setup",
+                             "Physical Status", "Alarms/Errors",   "OH Capture",     "Tributary Scan",
+                             "Transceiver Status"};
+    for (int i = 0; i < titles.size(); ++i)
+        QCOMPARE(navigation->titleOf(navigation->pageIds().at(i)), titles.at(i));
+    QCOMPARE(navigation->statusLeds(37).size(), 3);
+    QCOMPARE(navigation->statusLeds(38).size(), 3);
+    QCOMPARE(navigation->statusLeds(39).size(), 0);
+}
+
+void tst_MainWindow::navigatesToEveryRegisteredPage_data()
+{
+    QTest::addColumn<int>("pageId");
+    for (int id : {34, 35, 31, 32, 37, 38, 39, 40, 70})
+        QTest::addRow("%d", id) << id;
+}
+
+void tst_MainWindow::navigatesToEveryRegisteredPage()
+{
+    QFETCH(int, pageId);
+    if (!creatable(pageId))
+        QSKIP("the page's class is not in the plug-in yet");
+    QVERIFY(m_window->navigation()->isPageOffered(pageId));
+    WarningCatcher warnings;
+    selectEntry(pageId);
+    QCOMPARE(m_window->pageArea()->currentPageId(), pageId);
+    Page *page = m_window->pageArea()->page(pageId);
+    QVERIFY(page);
+    QVERIFY(page->isVisible());
+    QVERIFY(page->isPageInitialized());
+    QVERIFY(!page->objectName().isEmpty());
+    QCOMPARE(page->parentWidget(), static_cast<QWidget *>(m_window->pageArea()));
+    // Away to the results (the page is hidden) and back: the page is kept, not built again.
+    m_window->openResults(26);
+    QVERIFY(!page->isVisible());
+    QVERIFY(m_window->openPage(pageId));
+    QCOMPARE(m_window->pageArea()->page(pageId), page);
+    QVERIFY(page->isVisible());
+    QCOMPARE(warnings.lines(), QStringList());
+}
+
+void tst_MainWindow::overviewButtonsOpenTheFrameSetup_data()
+{
+    QTest::addColumn<bool>("tx");
+    QTest::addColumn<int>("pageId");
+    QTest::newRow("Tx") << true << 31;
+    QTest::newRow("Rx") << false << 32;
+}
+
+void tst_MainWindow::overviewButtonsOpenTheFrameSetup()
+{
+    QFETCH(bool, tx);
+    QFETCH(int, pageId);
+    const bool available = creatable(pageId);
+    WarningCatcher warnings;
+    QPushButton *button = tx ? m_window->overview()->txButton() : m_window->overview()->rxButton();
+    QTest::mouseClick(button, Qt::LeftButton);
+    if (available) {
+        QCOMPARE(m_window->pageArea()->currentPageId(), pageId);
+        QCOMPARE(warnings.lines(), QStringList());
+    } else {
+        QCOMPARE(m_window->pageArea()->currentPageId(), -1);
+        QCOMPARE(warnings.lines(), QStringList{QStringLiteral("The plug-in has no page %1.").arg(pageId)});
+    }
+}
+
+void tst_MainWindow::overviewLabelsFollowTheTester()
+{
+    QPushButton *tx = m_window->overview()->txButton();
+    QVERIFY(write(1, nsSID::otn, 11010, 2));
+    QTRY_COMPARE(tx->text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#1 - OPU1"));
+    QVERIFY(write(1, nsSID::otn, 11128, 4));
+    QTRY_COMPARE(tx->text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#4 - OPU1"));
+    QVERIFY(write(1, nsSID::otn, 12006, 3));
+    QTRY_COMPARE(m_window->overview()->rxButton()->text(), QStringLiteral("OTU4 - OPU4"));
+    // Another port's change is not this port's label.
+    QVERIFY(write(2, nsSID::otn, 11008, 0));
+    QTRY_COMPARE(m_session->serverManager()->cachedParameter(nsSID::build(2, nsSID::otn, 11008))->getEnum(), 0);
+    QCOMPARE(tx->text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#4 - OPU1"));
+}
+
+void tst_MainWindow::portSwitchMovesEverything()
+{
+    QVERIFY(write(2, nsSID::otn, 11008, 2));
+    QTRY_COMPARE(m_session->serverManager()->cachedParameter(nsSID::build(2, nsSID::otn, 11008))->getEnum(), 2);
+    QVERIFY(m_window->openPage(70));
+    Page *transceiver = m_window->pageArea()->page(70);
+    QVERIFY(transceiver);
+    QCOMPARE(transceiver->port(), 1);
+
+    auto *ports = m_window->controlBar()->findChild<QComboBox *>(QStringLiteral("cmbPort"));
+    QVERIFY(ports);
+    QCOMPARE(ports->count(), 2);
+    ports->setCurrentIndex(1);
+    QCOMPARE(m_window->controlBar()->currentPort(), 2);
+    QCOMPARE(transceiver->port(), 2);
+    QCOMPARE(m_window->overview()->txButton()->text(), QStringLiteral("OTU3 - OPU3"));
+    for (UiHelper *helper : transceiver->uiHelperList()->helpers())
+        QCOMPARE(nsSID::portOf(helper->getSID()), 2);
+    // A page opened after the switch starts on the new port.
+    if (creatable(37)) {
+        QVERIFY(m_window->openPage(37));
+        QCOMPARE(m_window->pageArea()->page(37)->port(), 2);
+    }
+}
+
+void tst_MainWindow::scanEntryFollowsTheJudge_data()
+{
+    QTest::addColumn<int>("rxInterface");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("OTU4") << 3 << true;
+    QTest::newRow("OTU3e2 (7)") << 7 << true;
+    QTest::newRow("OTU1e (8)") << 8 << false;
+    QTest::newRow("OTU2e (9)") << 9 << false;
+    QTest::newRow("OTL3.4 Lane (13)") << 13 << false;
+    QTest::newRow("OTLC.4 (14)") << 14 << true;
+}
+
+void tst_MainWindow::scanEntryFollowsTheJudge()
+{
+    QFETCH(int, rxInterface);
+    QFETCH(bool, offered);
+    QVERIFY(m_window->navigation()->isPageOffered(40));
+    zelServerManager *manager = m_session->serverManager();
+    if (rxInterface >= 13) {
+        // Lane interfaces need a multi-lane receiver module (CXP).
+        QVERIFY(write(1, nsSID::otn, 12001, 4));
+        QTRY_COMPARE(manager->cachedParameter(nsSID::build(1, nsSID::otn, 12001))->getEnum(), 4);
+    }
+    QVERIFY(write(1, nsSID::otn, 12006, rxInterface));
+    QTRY_COMPARE(manager->cachedParameter(nsSID::build(1, nsSID::otn, 12006))->getEnum(), rxInterface);
+    QCOMPARE(m_window->navigation()->isPageOffered(40), offered);
+    QVERIFY(m_window->navigation()->isPageOffered(39));
+}
+
+void tst_MainWindow::statusLedsShowThePort()
+{
+    const QList<PortStatusItem *> leds = m_window->navigation()->statusLeds(37);
+    QCOMPARE(leds.size(), 3);
+    QCOMPARE(leds[0]->state(), PortStatusItem::Ok);     // port mode Normal
+    QCOMPARE(leds[2]->state(), PortStatusItem::Ok);     // a received level
+    QVERIFY(write(1, nsSID::otn, 11001, 0));
+    QTRY_COMPARE(leds[0]->state(), PortStatusItem::Off);
+}
+
+void tst_MainWindow::accessSwitch()
+{
+    auto *access = m_window->controlBar()->findChild<QComboBox *>(QStringLiteral("cmbAccess"));
+    QVERIFY(access);
+    QCOMPARE(access->currentIndex(), 0);
+    access->setCurrentIndex(1);
+    QCOMPARE(m_session->serverManager()->getGUIAccessState(), int(ControlBar::RestrictedAccess));
+    m_session->serverManager()->setGUIAccessState(ControlBar::FullAccess);
+    QCOMPARE(access->currentIndex(), 0);
+}
+
+void tst_MainWindow::terminologySwitchWritesTheTester()
+{
+    QVERIFY(m_window->openPage(70));
+    Page *transceiver = m_window->pageArea()->page(70);
+    const int terminologySid = nsSID::build(1, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    zelServerManager *manager = m_session->serverManager();
+    QCOMPARE(manager->GetTerminology(1), 1);
+    QCOMPARE(transceiver->uiHelperList()->helpers().first()->terminology(), 1);
+
+    auto *terminology = m_window->controlBar()->findChild<QComboBox *>(QStringLiteral("cmbTerminology"));
+    QVERIFY(terminology);
+    const int sonet = terminology->findText(QStringLiteral("SONET (ANSI)"));
+    QVERIFY(sonet >= 0);
+    terminology->setCurrentIndex(sonet);
+    QTRY_COMPARE(manager->cachedParameter(terminologySid)->getEnum(), 0);
+    QCOMPARE(manager->GetTerminology(1), 2);
+    QCOMPARE(transceiver->uiHelperList()->helpers().first()->terminology(), 2);
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

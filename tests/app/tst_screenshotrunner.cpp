@@ -1,0 +1,198 @@
+#include <memory>
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "host/contract/interfacesetuppagefactory.h"
+#include "host/contract/setuppageproperty.h"
+#include "host/pages/setupstatuspage.h"
+#include "pluginloader.h"
+#include "screenshotrunner.h"
+#include "tests/support/simulatorfixture.h"
+
+namespace {
+
+// A page that draws its own name.
+class NamedPage : public SetupStatusPage
+{
+public:
+    NamedPage(const Identifier &identifier, zelServerManager *manager) : SetupStatusPage(identifier, {}, manager, 1) {}
+    void initializeUi() override
+    {
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(new QLabel(objectName(), this));
+    }
+};
+
+// Registers setup pages 1 and 2 and status page 3 (next to the two embedded status records 4 and 5);
+// creates every page except the missing ones.
+class FakeFactory : public InterfaceSetupPageFactory
+{
+public:
+    explicit FakeFactory(const QList<int> &missing) : m_missing(missing)
+    {
+        m_setupPages.append(new SetupPageProperty(1, 1, 1, 5, nullptr, 0));
+        m_setupPages.append(new SetupPageProperty(2, 2, 1, 5, nullptr, 0));
+        m_physicalStatus.setPageId(4);
+        m_errorStatus.setPageId(5);
+        m_statusPages.append(new StatusPageProperty(3, 5, 0, 0));
+    }
+    Page *createPage(const InterfaceSetupIdentifier &identifier, zelServerManager *manager) override
+    {
+        if (m_missing.contains(identifier.pageId()))
+            return nullptr;
+        auto *page = new NamedPage(identifier, manager);
+        // One name with a character a file name cannot carry.
+        page->setObjectName(identifier.pageId() == 3 ? QStringLiteral("Fake Alarms/Errors")
+                                                     : QStringLiteral("Fake %1").arg(identifier.pageId()));
+        return page;
+    }
+    InterfaceSetupIdentifier::Technology technology() const override { return InterfaceSetupIdentifier::TechnologyOtn; }
+
+private:
+    QList<int> m_missing;
+};
+
+QStringList pngFiles(const QString &directory)
+{
+    return QDir(directory).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class tst_ScreenshotRunner : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fileNames_data();
+    void fileNames();
+    void onePngPerRegisteredPage_data();
+    void onePngPerRegisteredPage();
+    void clientWritesOnePngPerRegisteredPage();
+    void clientHelpAndBadOptions_data();
+    void clientHelpAndBadOptions();
+};
+
+void tst_ScreenshotRunner::fileNames_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("plain") << "PhysicalStatus" << "PhysicalStatus.png";
+    QTest::newRow("spaces kept") << "OTN Tx Frame Setup" << "OTN Tx Frame Setup.png";
+    QTest::newRow("slash") << "OTN Alarms/Errors status" << "OTN Alarms-Errors status.png";
+    QTest::newRow("backslash") << "a\\b" << "a-b.png";
+}
+
+void tst_ScreenshotRunner::fileNames()
+{
+    QFETCH(QString, objectName);
+    QFETCH(QString, fileName);
+    QCOMPARE(ScreenshotRunner::fileNameFor(objectName), fileName);
+}
+
+void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
+{
+    QTest::addColumn<QList<int>>("missing");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("errors");
+    const QStringList all{"Fake 1.png", "Fake 2.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png"};
+    QTest::newRow("every page") << QList<int>{} << all << 0 << QStringList{};
+    QTest::newRow("a setup page missing")
+        << QList<int>{2} << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png"} << 1
+        << QStringList{"The plug-in created no page 2."};
+    QTest::newRow("status pages missing")
+        << QList<int>{4, 3} << QStringList{"Fake 1.png", "Fake 2.png", "Fake 5.png"} << 1
+        << QStringList{"The plug-in created no page 4.", "The plug-in created no page 3."};
+}
+
+void tst_ScreenshotRunner::onePngPerRegisteredPage()
+{
+    QFETCH(QList<int>, missing);
+    QFETCH(QStringList, files);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, errors);
+
+    SimulatorFixture tester(1);
+    FakeFactory factory(missing);
+    QCOMPARE(ScreenshotRunner::registeredPages(factory), (QList<int>{1, 2, 4, 5, 3}));
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString target = directory.filePath(QStringLiteral("shots/nested"));
+    ScreenshotRunner runner(&factory, tester.manager(), target);
+    runner.setSize(QSize(320, 200));
+    QCOMPARE(runner.run(), exitCode);
+    QCOMPARE(runner.errors(), errors);
+    QCOMPARE(pngFiles(target), files);
+    QCOMPARE(runner.writtenFiles().size(), files.size());
+    const QImage image(QDir(target).filePath(files.first()));
+    QCOMPARE(image.size(), QSize(320, 200));
+}
+
+void tst_ScreenshotRunner::clientWritesOnePngPerRegisteredPage()
+{
+    // What the plug-in can build decides what the client must render.
+    PluginLoader loader;
+    QVERIFY2(loader.load(QStringLiteral(ZEL_OTN_PLUGIN)), qPrintable(loader.errorString()));
+    std::unique_ptr<InterfaceSetupPageFactory> factory(loader.createSetupPageFactory());
+    SimulatorFixture tester(1);
+    QStringList expected;
+    QStringList missing;
+    for (int pageId : ScreenshotRunner::registeredPages(*factory)) {
+        std::unique_ptr<Page> page(factory->createPage(
+            InterfaceSetupIdentifier(pageId, 0, 0, InterfaceSetupIdentifier::TechnologyOtn), tester.manager()));
+        if (page)
+            expected.append(ScreenshotRunner::fileNameFor(page->objectName()));
+        else
+            missing.append(QStringLiteral("The plug-in created no page %1.").arg(pageId));
+    }
+    expected.sort();
+    QVERIFY(expected.contains(QStringLiteral("PhysicalStatus.png")));
+
+    QTemporaryDir directory;
+    QProcess client;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    client.setProcessEnvironment(environment);
+    client.start(QStringLiteral(ZEL_OTN_CLIENT), {QStringLiteral("--screenshot"), directory.path()});
+    QVERIFY(client.waitForFinished(120000));
+    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(client.exitCode(), missing.isEmpty() ? 0 : 1);
+    QCOMPARE(pngFiles(directory.path()), expected);
+    const QStringList errorLines = QString::fromLocal8Bit(client.readAllStandardError()).split(QLatin1Char('\n'));
+    for (const QString &line : qAsConst(missing))
+        QVERIFY2(errorLines.contains(line), qPrintable(line));
+}
+
+void tst_ScreenshotRunner::clientHelpAndBadOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "--screenshot <dir>";
+    QTest::newRow("bad port count") << QStringList{"--ports", "9"} << 2 << "The port count must be 1 to 4, not '9'.";
+    QTest::newRow("missing plug-in") << QStringList{"--plugin", "/nonexistent/plugin", "--screenshot", "x"} << 1
+                                     << "Cannot load the OTN plug-in";
+}
+
+void tst_ScreenshotRunner::clientHelpAndBadOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QProcess client;
+    client.start(QStringLiteral(ZEL_OTN_CLIENT), arguments);
+    QVERIFY(client.waitForFinished(60000));
+    QCOMPARE(client.exitCode(), exitCode);
+    const QString text = QString::fromLocal8Bit(client.readAllStandardOutput() + client.readAllStandardError());
+    QVERIFY2(text.contains(output), qPrintable(text));
+}
+
+QTEST_MAIN(tst_ScreenshotRunner)
+#include "tst_screenshotrunner.moc"
