@@ -4,11 +4,14 @@
 #include <QSharedPointer>
 
 #include "apps/shared/sid.h"
+#include "capturerecordbuilder.h"
 #include "host/parameters/qcmaparameter.h"
 #include "livevalues.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
 #include "simulatorlogging.h"
+#include "structurerules.h"
+#include "tributaryscanbuilder.h"
 
 // Resources of a static library are registered by hand, once, at global scope.
 static void initCatalogueResource()
@@ -39,10 +42,12 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     initCatalogueResource();
     loadCatalogue();
     m_store = std::make_unique<ParameterStore>(m_catalogue, m_options.portCount);
+    m_rules = std::make_unique<StructureRules>(*m_store, m_catalogue);
     m_live = std::make_unique<LiveValues>(m_options.portCount, m_options.seed);
     for (int port = 1; port <= m_options.portCount; ++port) {
         if (port - 1 < m_options.moduleTypes.size())
             m_store->setValue(nsSID::build(port, nsSID::otn, SimId::txModule), m_options.moduleTypes.at(port - 1));
+        m_rules->apply(port);
         m_live->update(*m_store, port, false);
     }
     // The start-up state is the initial snapshot, not a change anybody has to be told about.
@@ -106,7 +111,8 @@ void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
             continue;
         const int sid = ParameterStore::keyOf(candidate->getSID());
         QString reason;
-        if (!m_store->validate(*candidate, &reason)) {
+        if (!m_store->validate(*candidate, &reason) || !m_rules->check(*candidate, &reason)) {
+            ++m_refusedWrites;
             qCWarning(lcSimStore).noquote()
                 << QStringLiteral("write refused: sid 0x%1 (port %2, group 0x%3, id %4): %5")
                        .arg(uint(sid), 8, 16, QLatin1Char('0'))
@@ -120,6 +126,7 @@ void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
             continue;
         }
         m_store->assign(*candidate);
+        m_rules->apply(nsSID::portOf(sid));
         appendUnique(confirmed, sid);
         for (int changed : takeChanges())
             appendUnique(confirmed, changed);
@@ -133,6 +140,7 @@ bool SimulatedServerLink::serverChange(int sid, const QVariant &value)
         return false;
     if (!m_store->setValue(sid, value) && m_store->value(sid)->toVariant() != value)
         return false;
+    m_rules->apply(nsSID::portOf(sid));
     announce(takeChanges());
     return true;
 }
@@ -178,12 +186,15 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
         qCDebug(lcSimLink) << "no interval data for port" << port << "group" << Qt::hex << group;
         return;
     }
+    // Computed now, from the configuration the request finds; delivered later.
     auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(
         nsSID::build(port, nsSID::otn, SimId::scanResult), selector);
+    scan->words = TributaryScanBuilder::words(*m_store, port);
     auto capture = QSharedPointer<IntervalDataOtnCapture>::create(
         nsSID::build(port, nsSID::otn, SimId::capture), selector);
-    for (QByteArray &record : capture->records)
-        record = QByteArray(IntervalDataOtnCapture::recordSize, '\0');
+    const CaptureRecordBuilder builder(*m_store, port);
+    for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
+        capture->records[level] = builder.record(level);
     ++m_pendingAnswers;
     QTimer::singleShot(0, this, [this, scan, capture] {
         --m_pendingAnswers;

@@ -10,6 +10,7 @@
 
 class LiveValues;
 class ParameterStore;
+class StructureRules;
 
 // The embedded simulated tester: a per-port parameter store built from the JSON catalogue, write
 // validation, the dependent-parameter rules of the OTN structure, and interval data (tributary scan,
@@ -37,8 +38,9 @@ public:
     const QcmaParameter *value(int sid) const;
     // Problems met while reading the catalogue files.
     QStringList catalogueErrors() const { return m_catalogueErrors; }
-    // Write requests received so far.
+    // Write requests received so far, and values refused in them.
     int writeRequests() const { return m_writeRequests; }
+    int refusedWrites() const { return m_refusedWrites; }
     // Answers (confirmations, changes, interval data) posted but not yet delivered. A write request
     // that names a known parameter is answered by exactly one.
     int pendingAnswers() const { return m_pendingAnswers; }
@@ -59,8 +61,10 @@ private:
     ParameterCatalogue m_catalogue;
     QStringList m_catalogueErrors;
     std::unique_ptr<ParameterStore> m_store;
+    std::unique_ptr<StructureRules> m_rules;
     std::unique_ptr<LiveValues> m_live;
     QTimer m_timer;
     int m_writeRequests = 0;
+    int m_refusedWrites = 0;
     int m_pendingAnswers = 0;
 };

@@ -36,6 +36,7 @@ constexpr int stimuliCategory = 14031;
 constexpr int lldErrorLanes = 14039;
 constexpr int skewBits = 14040;
 constexpr int skewNs = 14041;
+constexpr int skewLaneType = 14042;
 constexpr int skewLogicalLanes = 14043;
 constexpr int skewPhysicalLanes = 14045;
 

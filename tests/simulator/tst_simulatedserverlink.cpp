@@ -120,21 +120,23 @@ void tst_SimulatedServerLink::batchIsAppliedInOrderAndConfirmedAsOne()
 {
     SimulatorFixture f(options());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
-    QcmaParameterUInt first(otn(1, 11137), 5);
-    QcmaParameterUInt second(otn(1, 11137), 9);
-    QcmaParameterUInt cid(otn(1, 11138), 7);
-    QcmaParameterEnum refused(otn(1, 11134), 3);
+    QcmaParameterUInt first(otn(1, 11019), 5);
+    QcmaParameterUInt second(otn(1, 11019), 9);
+    QcmaParameterUInt burst(otn(1, 14004), 7);
+    // The GFP category is not offered while the client is not carried in GFP.
+    QcmaParameterEnum refused(otn(1, 14031), 2);
     QcmaParameterByteArray gcc0(otn(2, 11020), QByteArray("\x12\x34", 2));
-    f.manager()->SetQcmaParameterList({&first, &cid, &refused, &second, &gcc0});
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("write refused: .* id 14031\\): enumerator 2 is not active"));
+    f.manager()->SetQcmaParameterList({&first, &burst, &refused, &second, &gcc0});
 
     QCOMPARE(f.link()->writeRequests(), 1);
     QCOMPARE(f.link()->pendingAnswers(), 1);
     QVERIFY(f.settle());
     // One answer, each SID once, in the order of first mention; the later value of a SID wins.
-    QCOMPARE(sidsOf(spy), QList<int>({otn(1, 11137), otn(1, 11138), otn(1, 11134), otn(2, 11020)}));
-    QCOMPARE(f.cached(1, 11137)->getUInt(), 9u);
-    QCOMPARE(f.cached(1, 11138)->getUInt(), 7u);
-    QCOMPARE(f.cached(1, 11134)->getEnum(), 0);
+    QCOMPARE(sidsOf(spy), QList<int>({otn(1, 11019), otn(1, 14004), otn(1, 14031), otn(2, 11020)}));
+    QCOMPARE(f.cached(1, 11019)->getUInt(), 9u);
+    QCOMPARE(f.cached(1, 14004)->getUInt(), 7u);
+    QCOMPARE(f.cached(1, 14031)->getEnum(), 0);
     QCOMPARE(f.cached(2, 11020)->getByteArray(), QByteArray("\x12\x34", 2));
 }
 
@@ -145,8 +147,8 @@ void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("inactive enumerator") << 11134 << QVariant(1) << 2 << "enumerator 1 is not active";
-    QTest::newRow("uint out of range") << 11137 << QVariant(256u) << 3 << "value 256 outside 0..255";
+    QTest::newRow("inactive enumerator") << 14031 << QVariant(2) << 2 << "enumerator 2 is not active";
+    QTest::newRow("uint out of range") << 11019 << QVariant(256u) << 3 << "value 256 outside 0..255";
     QTest::newRow("double out of range") << 14012 << QVariant(150.5) << 4 << "value 150.5 outside -150..150";
     QTest::newRow("TTI SAPI too short") << 11016 << QVariant(QByteArray(15, 'A')) << 5
                                        << "byte length 15, expected 16";

@@ -74,7 +74,8 @@ bool SimulatorFixture::settle()
 
 bool SimulatorFixture::writeAndWait(int port, int id, const QVariant &value)
 {
-    if (!write(port, id, value) || !settle())
+    const int refusedBefore = m_link->refusedWrites();
+    if (!write(port, id, value) || !settle() || m_link->refusedWrites() != refusedBefore)
         return false;
     const QcmaParameter *now = cached(port, id);
     std::unique_ptr<QcmaParameter> expected(now ? now->clone() : nullptr);

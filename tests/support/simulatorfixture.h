@@ -38,7 +38,7 @@ public:
     bool writeSid(int sid, const QVariant &value);
     // Lets every answer the tester has posted reach the manager; false if they do not arrive.
     bool settle();
-    // write, then settle; true when the cache then holds value.
+    // write, then settle; true when the tester accepted the value and the cache holds it.
     bool writeAndWait(int port, int id, const QVariant &value);
 
 private:

@@ -1,0 +1,405 @@
+#include "structurerules.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QRegularExpression>
+
+#include "apps/shared/sid.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otnsignalcatalogue.h"
+#include "host/otn/otnstructurerules.h"
+#include "host/otn/otntpts.h"
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/server/parametercatalogue.h"
+#include "parameterstore.h"
+#include "simulatorids.h"
+#include "tributarylayout.h"
+
+namespace {
+
+// Transceivers with several physical lanes, in the value orders of the Tx and Rx module parameters.
+const QVector<int> multiLaneTxModules = {3, 4, 6};
+const QVector<int> multiLaneRxModules = {4, 5, 7};
+
+constexpr int overheadSetup[3] = {11022, 11023, 11024};
+constexpr int gfpFSettings[] = {11134, 11135, 11136, 11137, 11138, 11139, 11140};
+constexpr int csfReplacement = 11015;
+
+// Physical lanes of a lane interface, read from its name: OTL4.10 has 10, OTL3.4 and OTLC.4 have 4.
+int physicalLanesOf(const OtnSignalCatalogue::Interface &i)
+{
+    static const QRegularExpression suffix(QStringLiteral("\\.(\\d+)"));
+    const QRegularExpressionMatch m = suffix.match(QString::fromLatin1(i.name));
+    return m.hasMatch() ? m.captured(1).toInt() : 1;
+}
+
+// Why a main TS list does not fit a stage of tsCount TS, or an empty text.
+QString mainTsProblem(const QByteArray &bytes, quint32 tsCount)
+{
+    QVector<int> seen;
+    for (char c : bytes) {
+        const int ts = quint8(c);
+        if (ts < 1 || quint32(ts) > tsCount)
+            return QStringLiteral("TS %1 outside 1..%2").arg(ts).arg(tsCount);
+        if (seen.contains(ts))
+            return QStringLiteral("TS %1 named twice").arg(ts);
+        seen.append(ts);
+    }
+    return {};
+}
+
+} // namespace
+
+StructureRules::StructureRules(ParameterStore &store, const ParameterCatalogue &catalogue)
+    : m_store(store), m_catalogue(catalogue)
+{
+    m_hasMapping = true;
+    for (int field = 0; field < OtnMapping::fieldCount; ++field) {
+        m_hasMapping = m_hasMapping && m_catalogue.find(nsSID::otn, PID::Otn::TX::MAPPING[field])
+                       && m_catalogue.find(nsSID::otn, PID::Otn::RX::MAPPING[field]);
+    }
+}
+
+int StructureRules::sid(int port, int id) const
+{
+    return nsSID::build(port, nsSID::otn, id);
+}
+
+QVector<int> StructureRules::catalogueValues(int id) const
+{
+    QVector<int> values;
+    if (const ParameterDefinition *d = m_catalogue.find(nsSID::otn, id)) {
+        for (const ParameterDefinition::Enumerator &e : d->enumerators)
+            values.append(e.value);
+    }
+    return values;
+}
+
+void StructureRules::restrictEnum(int port, int id, const QVector<int> &allowed, int preferred)
+{
+    const int s = sid(port, id);
+    const QcmaParameter *p = m_store.value(s);
+    if (!p || p->getType() != QcmaParameter::TypeEnum)
+        return;
+    QVector<int> active;
+    for (int v : catalogueValues(id)) {
+        if (allowed.contains(v))
+            active.append(v);
+    }
+    m_store.setActiveEnums(s, active);
+    if (active.isEmpty()) {
+        m_store.setDefined(s, false);
+        return;
+    }
+    m_store.setDefined(s, true);
+    if (!active.contains(p->getEnum()))
+        m_store.setValue(s, active.contains(preferred) ? preferred : active.first());
+}
+
+bool StructureRules::moduleIsMultiLane(int port, Direction direction) const
+{
+    if (direction == Tx)
+        return multiLaneTxModules.contains(m_store.intValue(sid(port, SimId::txModule)));
+    return multiLaneRxModules.contains(m_store.intValue(sid(port, SimId::rxModule)));
+}
+
+double StructureRules::lineRateKbps(int interfaceSignal)
+{
+    const OtnSignalCatalogue::Interface *i = OtnSignalCatalogue::interfaceSignal(interfaceSignal);
+    if (!i)
+        return 0;
+    // OTUk = 255/239 x ODUk (FEC area included); OTUCn carries no FEC.
+    double rate = OtnSignalCatalogue::odu(i->odu).rateKbps * (i->otlc ? 1.0 : 255.0 / 239.0);
+    if (i->laneOnly)
+        rate /= physicalLanesOf(*i);
+    return std::round(rate * 1000.0) / 1000.0;
+}
+
+void StructureRules::apply(int port)
+{
+    if (port < 1 || port > m_store.portCount())
+        return;
+    const OtnMapping tx = applyMapping(port, Tx);
+    const OtnMapping rx = applyMapping(port, Rx);
+    applyStages(port, Tx, tx);
+    applyStages(port, Rx, rx);
+    applyTxLevels(port, tx);
+    applyLanes(port, tx);
+    applyTxSettings(port, tx);
+    applyRxSettings(port, rx, tx);
+    applyStimuli(port, tx);
+}
+
+OtnMapping StructureRules::applyMapping(int port, Direction direction)
+{
+    const TributaryLayout::Direction layoutDirection = direction == Tx ? TributaryLayout::Tx : TributaryLayout::Rx;
+    OtnMapping mapping = TributaryLayout::mappingOf(m_store, port, layoutDirection);
+    if (!m_hasMapping)
+        return mapping;
+    const int *ids = direction == Tx ? PID::Otn::TX::MAPPING : PID::Otn::RX::MAPPING;
+    const bool multiLane = moduleIsMultiLane(port, direction);
+
+    // Each field offers what the fields before it (in the mapping dialog's order) leave possible.
+    for (int field = 0; field < OtnMapping::fieldCount; ++field) {
+        const int s = sid(port, ids[field]);
+        const QcmaParameter *p = m_store.value(s);
+        if (!p)
+            continue;
+        if (field >= OtnMapping::FieldStage1 && mapping[field - 1] == 0) {
+            m_store.setDefined(s, false);
+            mapping.setValue(field, 0);
+            continue;
+        }
+        QVector<int> values = OtnStructureRules::possibleValues(field, mapping);
+        // Lane interfaces need a transceiver with several physical lanes.
+        if (field == OtnMapping::FieldInterface && !multiLane) {
+            values.erase(std::remove_if(values.begin(), values.end(), OtnStructureRules::needsMultiLaneModule),
+                         values.end());
+        }
+        if (values.isEmpty())
+            continue;
+        // A stage that comes back starts without multiplexing.
+        if (!p->isDefined() && field >= OtnMapping::FieldStage1)
+            m_store.setValue(s, 0);
+        restrictEnum(port, ids[field], values, field >= OtnMapping::FieldStage0 ? 0 : -1);
+        mapping.setValue(field, m_store.intValue(s));
+    }
+    return mapping;
+}
+
+void StructureRules::applyStages(int port, Direction direction, const OtnMapping &mapping)
+{
+    const bool tx = direction == Tx;
+    for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
+        const bool exists = mapping.hasOdtu(stage);
+
+        quint32 flex = 0;
+        if (const int id = (tx ? PID::Otn::TX::NUMBER_OF_TS : PID::Otn::RX::NUMBER_OF_TS)[stage]) {
+            const bool flexStage = exists && mapping.hasOduFlex(stage);
+            m_store.setDefined(sid(port, id), flexStage);
+            if (flexStage) {
+                const quint32 total = quint32(qMax(1, OtnStructureRules::maxFlexTsCount(stage, mapping)));
+                m_store.setRange(sid(port, id), 1, total);
+                flex = quint32(m_store.intValue(sid(port, id)));
+                if (flex < 1 || flex > total) {
+                    flex = 1;
+                    m_store.setValue(sid(port, id), flex);
+                }
+            }
+        }
+        const TpTsInfo info = OtnTpTs::getTpTsInfo(stage, mapping, flex);
+        // A stage that changes its multiplex (or ODUflex size) starts from its default slots again.
+        QVector<int> &shapes = m_stageShapes[port];
+        shapes.resize(2 * OtnMapping::maxStages);
+        const int shape = exists ? mapping.convertMultiplexes().value(stage) * 100 + int(flex) : -1;
+        const bool reshaped = shapes.at(direction * OtnMapping::maxStages + stage) != shape;
+        shapes[direction * OtnMapping::maxStages + stage] = shape;
+
+        const int tpSid = sid(port, (tx ? PID::Otn::TX::MAIN_TP : PID::Otn::RX::MAIN_TP)[stage]);
+        m_store.setDefined(tpSid, exists);
+        if (exists) {
+            const quint32 tpCount = qMax<quint32>(1, info.tpCount);
+            m_store.setRange(tpSid, 1, tpCount);
+            const quint32 tp = quint32(m_store.intValue(tpSid));
+            if (reshaped || tp < 1 || tp > tpCount)
+                m_store.setValue(tpSid, 1u);
+        }
+
+        const int tsSid = sid(port, (tx ? PID::Otn::TX::MAIN_TS : PID::Otn::RX::MAIN_TS)[stage]);
+        m_store.setDefined(tsSid, exists);
+        if (exists) {
+            const int length = qMin(OtnStructureRules::mainTsLength(stage, mapping, flex), int(OtnTpTs::maxTs));
+            const QcmaParameter *ts = m_store.value(tsSid);
+            QByteArray bytes = ts ? ts->getByteArray() : QByteArray();
+            if (reshaped || bytes.size() != length || !mainTsProblem(bytes, info.tsCount).isEmpty())
+                bytes = OtnStructureRules::defaultMainTs(stage, mapping, flex);
+            m_store.setByteArray(tsSid, bytes, length);
+        }
+
+        if (tx) {
+            if (const int id = PID::Otn::TX::ALLOC[stage]) {
+                const int total = OtnStructureRules::allocationLength(stage, mapping);
+                const bool allocated = exists && total > 0;
+                m_store.setDefined(sid(port, id), allocated);
+                const QcmaParameter *p = m_store.value(sid(port, id));
+                if (allocated && p && (reshaped || p->getBitArray().size() != total))
+                    m_store.setBitArray(sid(port, id), OtnStructureRules::defaultAllocation(stage, mapping));
+            }
+            m_store.setDefined(sid(port, PID::Otn::TX::TX_COPY[stage]), exists);
+        } else {
+            m_store.setDefined(sid(port, PID::Otn::RX::DET_MODE[stage]), exists);
+            m_store.setDefined(sid(port, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]), exists);
+        }
+    }
+}
+
+void StructureRules::applyTxLevels(int port, const OtnMapping &mapping)
+{
+    using namespace PID::Otn::TX;
+    const int count = mapping.getOduCount();
+    const QList<quint8> payloadTypes = mapping.getPayloadTypes();
+    QVector<int> &remembered = m_payloadTypes[port];
+    remembered.resize(OtnMapping::maxLevels);
+    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
+        const bool exists = level < count;
+        const int perLevel[] = {OPU_PAYLOAD_TYPE[level], ODU_FAS[level], ODU_EXP[level], ODU_GCC1[level],
+                                ODU_GCC2[level], ODU_RES1[level], ODU_RES2[level], ODU_APS_FB[level],
+                                ODU_APS_SB[level], ODU_PM_BITS[level], ODU_PM_TTI_SAPI[level],
+                                ODU_PM_TTI_DAPI[level], ODU_PM_TTI_OS[level], ODU_FTFL_FOI[level],
+                                ODU_FTFL_FOS[level], ODU_FTFL_FFI[level], ODU_FTFL_BOI[level],
+                                ODU_FTFL_BOS[level], ODU_FTFL_BFI[level]};
+        for (int id : perLevel)
+            m_store.setDefined(sid(port, id), exists);
+        for (int tcm = 0; tcm < 6; ++tcm) {
+            m_store.setDefined(sid(port, ODU_TCM_BITS[level][tcm]), exists);
+            if (ODU_TCM_TTI_OH[level][tcm])
+                m_store.setDefined(sid(port, ODU_TCM_TTI_OH[level][tcm]), exists);
+        }
+        if (level < 3)
+            m_store.setDefined(sid(port, overheadSetup[level]), exists);
+
+        // The payload type follows the structure when the structure changes; in between the user may
+        // send another one.
+        const int expected = (exists && level < payloadTypes.size()) ? payloadTypes.at(level) : -1;
+        if (expected >= 0 && remembered.at(level) != expected)
+            m_store.setByteArray(sid(port, OPU_PAYLOAD_TYPE[level]), QByteArray(1, char(expected)), 1);
+        remembered[level] = expected;
+    }
+}
+
+void StructureRules::applyLanes(int port, const OtnMapping &mapping)
+{
+    const int interfaceSignal = mapping[OtnMapping::FieldInterface];
+    const int lanes = qMin(OtnMapping::numOfLldLane(interfaceSignal), SimId::maxLanes);
+    const OtnSignalCatalogue::Interface *i = OtnSignalCatalogue::interfaceSignal(interfaceSignal);
+    const int physical = i ? physicalLanesOf(*i) : 1;
+
+    const bool laneCountChanged = m_lanes.value(port, -1) != lanes;
+    m_lanes[port] = lanes;
+    m_store.setValue(sid(port, SimId::laneCount), uint(lanes));
+    for (int lane = 0; lane < SimId::maxLanes; ++lane) {
+        const int s = sid(port, SimId::firstLaneMapping + lane);
+        m_store.setDefined(s, lane < lanes);
+        if (lane >= lanes)
+            continue;
+        m_store.setRange(s, 0, lanes - 1);
+        if (laneCountChanged || m_store.intValue(s) >= lanes)
+            m_store.setValue(s, uint(lane));
+    }
+
+    const auto resizeLanes = [&](int id, int count) {
+        const int s = sid(port, id);
+        m_store.setDefined(s, lanes > 0);
+        const QcmaParameter *p = m_store.value(s);
+        if (lanes > 0 && p && p->getBitArray().size() != count) {
+            QBitArray bits(count);
+            bits.setBit(0);
+            m_store.setBitArray(s, bits);
+        }
+    };
+    resizeLanes(SimId::lldErrorLanes, lanes);
+    resizeLanes(SimId::skewLogicalLanes, lanes);
+    resizeLanes(SimId::skewPhysicalLanes, physical);
+
+    for (int id : {SimId::skewBits, SimId::skewNs, SimId::skewLaneType})
+        m_store.setDefined(sid(port, id), lanes > 0);
+    if (lanes > 0) {
+        const bool logical = m_store.intValue(sid(port, SimId::skewLaneType)) == 0;
+        const double laneRate = lineRateKbps(interfaceSignal) / (logical ? lanes : physical);
+        const double bits = m_store.intValue(sid(port, SimId::skewBits));
+        const double ns = laneRate > 0 ? bits * 1e6 / laneRate : 0.0;
+        m_store.setValue(sid(port, SimId::skewNs), std::round(ns * 1000.0) / 1000.0);
+    }
+}
+
+void StructureRules::applyTxSettings(int port, const OtnMapping &mapping)
+{
+    const bool otlc = mapping.isOTLC();
+    m_store.setDefined(sid(port, SimId::sliceNumber), otlc);
+    m_store.setDefined(sid(port, SimId::osmc), otlc);
+    // Row 1 columns 13-14: one RES byte beside the OSMC on the first OTUC slice, two RES bytes elsewhere.
+    const int resLength = (otlc && m_store.intValue(sid(port, SimId::sliceNumber)) == 0) ? 1 : 2;
+    if (const QcmaParameter *res = m_store.value(sid(port, SimId::otuRes))) {
+        QByteArray bytes = res->getByteArray().leftJustified(resLength, '\0', true);
+        m_store.setByteArray(sid(port, SimId::otuRes), bytes, resLength);
+    }
+
+    // FEC is mandatory on OTU4 and absent on OTUCn.
+    const OtnSignalCatalogue::Interface *i = OtnSignalCatalogue::interfaceSignal(mapping[OtnMapping::FieldInterface]);
+    QVector<int> fec = {0, 1};
+    if (otlc)
+        fec = {0};
+    else if (i && i->odu == OtnSignalCatalogue::Odu4)
+        fec = {1};
+    restrictEnum(port, SimId::txFecControl, fec, 1);
+
+    for (int id : gfpFSettings)
+        m_store.setDefined(sid(port, id), mapping.isGfpF());
+    m_store.setDefined(sid(port, csfReplacement), mapping.isGfpT());
+    m_store.setValue(sid(port, SimId::txLineRate), lineRateKbps(mapping[OtnMapping::FieldInterface]));
+}
+
+void StructureRules::applyRxSettings(int port, const OtnMapping &rx, const OtnMapping &tx)
+{
+    Q_UNUSED(tx)
+    const bool otlc = rx.isOTLC();
+    restrictEnum(port, SimId::rxFecControl, otlc ? QVector<int>{0} : catalogueValues(SimId::rxFecControl), 1);
+    m_store.setDefined(sid(port, SimId::rxSlice), otlc);
+    m_store.setValue(sid(port, SimId::rxLineRate), lineRateKbps(rx[OtnMapping::FieldInterface]));
+
+    // The expected MSI of each received stage is what the transmitter's structure sends there.
+    for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
+        const int s = sid(port, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage]);
+        const bool exists = rx.hasOdtu(stage);
+        m_store.setDefined(s, exists);
+        const QByteArray msi = exists ? TributaryLayout(m_store, port, TributaryLayout::Tx, stage).msi() : QByteArray();
+        m_store.setByteArray(s, msi, 0);
+    }
+}
+
+void StructureRules::applyStimuli(int port, const OtnMapping &mapping)
+{
+    const int count = mapping.getOduCount();
+    QVector<int> levels;
+    QVector<int> gmpLevels;
+    for (int level = 0; level < count; ++level) {
+        levels.append(level);
+        if (mapping.isGmp(level))
+            gmpLevels.append(level);
+    }
+    restrictEnum(port, SimId::stimuliLevel, levels, 0);
+    restrictEnum(port, SimId::justificationLevel, levels, 0);
+    restrictEnum(port, SimId::gmpLevel, gmpLevels);
+
+    // Categories: 0 alarms/errors and 3 FEC always, 1 GMP, 2 GFP and 4 lanes where the signal has them.
+    QVector<int> categories = {0, 3};
+    if (!gmpLevels.isEmpty())
+        categories.append(1);
+    if (mapping.isGfp())
+        categories.append(2);
+    if (OtnMapping::numOfLldLane(mapping[OtnMapping::FieldInterface]) > 0)
+        categories.append(4);
+    restrictEnum(port, SimId::stimuliCategory, categories, 0);
+}
+
+bool StructureRules::check(const QcmaParameter &candidate, QString *reason) const
+{
+    const int s = candidate.getSID();
+    if (nsSID::groupOf(s) != nsSID::otn)
+        return true;
+    const int id = nsSID::idOf(s);
+    const int port = nsSID::portOf(s);
+    for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
+        const bool tx = PID::Otn::TX::MAIN_TS[stage] == id;
+        if (!tx && PID::Otn::RX::MAIN_TS[stage] != id)
+            continue;
+        const TributaryLayout layout(m_store, port, tx ? TributaryLayout::Tx : TributaryLayout::Rx, stage);
+        const QString problem = mainTsProblem(candidate.getByteArray(), quint32(layout.tsCount()));
+        if (reason)
+            *reason = problem;
+        return problem.isEmpty();
+    }
+    return true;
+}

@@ -1,0 +1,285 @@
+#include <QtTest>
+
+#include <QtEndian>
+
+#include "apps/shared/sid.h"
+#include "host/bindings/notifyinterface.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/parametercatalogue.h"
+#include "host/server/zelservermanager.h"
+#include "simulator/simulatedserverlink.h"
+#include "tests/support/simulatorfixture.h"
+
+using namespace nsSettings::Otn;
+using namespace PID::Otn;
+
+namespace {
+
+// Collects the interval data a page would receive through its notification bindings.
+struct Collector : NotifyInterface {
+    QVector<quint32> words;
+    QByteArray records[IntervalDataOtnCapture::levelCount];
+    int scans = 0;
+    int captures = 0;
+    void intervalDataChanged(const IntervalData &data) override
+    {
+        if (auto scan = dynamic_cast<const IntervalDataOtnTributaryScan *>(&data)) {
+            words = scan->words;
+            ++scans;
+        } else if (auto capture = dynamic_cast<const IntervalDataOtnCapture *>(&data)) {
+            for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
+                records[level] = capture->records[level];
+            ++captures;
+        }
+    }
+};
+
+int valueNamed(const SimulatorFixture &f, int id, const QString &name)
+{
+    const ParameterDefinition *d = f.manager()->catalogue().find(nsSID::otn, id);
+    for (const ParameterDefinition::Enumerator &e : d ? d->enumerators : QVector<ParameterDefinition::Enumerator>()) {
+        if (e.names[0] == name)
+            return e.value;
+    }
+    return -1;
+}
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// The overhead byte of row r, column c (1-based) in a capture record.
+quint8 overhead(const QByteArray &record, int row, int column)
+{
+    return quint8(record.at(16 * (row - 1) + (column - 1)));
+}
+
+class CaptureTest
+{
+public:
+    explicit CaptureTest(SimulatorFixture &f, int port = 1)
+        : m_f(f),
+          m_scan(f.manager(), &collector, SimulatorFixture::sid(port, 7101), currentIntervalSelector, 2),
+          m_capture(f.manager(), &collector, SimulatorFixture::sid(port, 3101), currentIntervalSelector, 2),
+          m_port(port)
+    {
+    }
+    bool request()
+    {
+        const int before = collector.captures;
+        m_f.manager()->Interval_GetAndPost_Ex(m_port, nsSID::otn, currentIntervalSelector);
+        return m_f.settle() && collector.captures == before + 1;
+    }
+    Collector collector;
+
+private:
+    SimulatorFixture &m_f;
+    UiHelper_Notification m_scan;
+    UiHelper_Notification m_capture;
+    int m_port;
+};
+
+} // namespace
+
+class tst_IntervalData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void overheadBytesSitWhereG709PutsThem_data();
+    void overheadBytesSitWhereG709PutsThem();
+    void messagesFollowTheOverhead();
+    void lowerLevelHasFixedStuffAndTtiBytes();
+    void missingLevelIsEmpty();
+    void tributarySlotBlocks();
+    void scanWords_data();
+    void scanWords();
+};
+
+void tst_IntervalData::overheadBytesSitWhereG709PutsThem_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("FAS") << TX::ODU_FAS[0] << QVariant(hex("f6f6f6282801")) << 1 << 1 << hex("f6f6f6282801");
+    QTest::newRow("SM TTI byte 0 (SAPI[0])") << 11016 << QVariant(hex("5a") + QByteArray(15, 'A')) << 1 << 8
+                                              << hex("5a");
+    QTest::newRow("SM byte 3") << 11019 << QVariant(0x6du) << 1 << 10 << hex("6d");
+    QTest::newRow("GCC0") << 11020 << QVariant(hex("1234")) << 1 << 11 << hex("1234");
+    QTest::newRow("RES of row 1") << 11021 << QVariant(hex("abcd")) << 1 << 13 << hex("abcd");
+    QTest::newRow("RES of row 2") << TX::ODU_RES1[0] << QVariant(hex("0102")) << 2 << 1 << hex("0102");
+    QTest::newRow("TCM6 byte 3") << TX::ODU_TCM_BITS[0][5] << QVariant(0x66u) << 2 << 7 << hex("66");
+    QTest::newRow("TCM5 byte 3") << TX::ODU_TCM_BITS[0][4] << QVariant(0x55u) << 2 << 10 << hex("55");
+    QTest::newRow("TCM4 byte 3") << TX::ODU_TCM_BITS[0][3] << QVariant(0x44u) << 2 << 13 << hex("44");
+    QTest::newRow("FTFL forward byte 0") << TX::ODU_FTFL_FFI[0] << QVariant(hex("02")) << 2 << 14 << hex("02");
+    QTest::newRow("TCM3 byte 3") << TX::ODU_TCM_BITS[0][2] << QVariant(0x33u) << 3 << 3 << hex("33");
+    QTest::newRow("TCM2 byte 3") << TX::ODU_TCM_BITS[0][1] << QVariant(0x22u) << 3 << 6 << hex("22");
+    QTest::newRow("TCM1 TTI byte 0") << TX::ODU_TCM_TTI_SAPI[0] << QVariant(hex("07") + QByteArray(15, 'T')) << 3
+                                     << 7 << hex("07");
+    QTest::newRow("TCM1 byte 3") << TX::ODU_TCM_BITS[0][0] << QVariant(0x11u) << 3 << 9 << hex("11");
+    QTest::newRow("PM TTI byte 0") << TX::ODU_PM_TTI_SAPI[0] << QVariant(hex("09") + QByteArray(15, 'P')) << 3 << 10
+                                   << hex("09");
+    QTest::newRow("PM byte 3") << TX::ODU_PM_BITS[0] << QVariant(0xb5u) << 3 << 12 << hex("b5");
+    QTest::newRow("EXP") << TX::ODU_EXP[0] << QVariant(hex("e1e2")) << 3 << 13 << hex("e1e2");
+    QTest::newRow("GCC1") << TX::ODU_GCC1[0] << QVariant(hex("c1c1")) << 4 << 1 << hex("c1c1");
+    QTest::newRow("GCC2") << TX::ODU_GCC2[0] << QVariant(hex("c2c2")) << 4 << 3 << hex("c2c2");
+    QTest::newRow("APS/PCC byte 1") << TX::ODU_APS_FB[0] << QVariant(hex("a5")) << 4 << 5 << hex("a5");
+    QTest::newRow("APS/PCC bytes 2-4") << TX::ODU_APS_SB[0] << QVariant(hex("b1b2b3")) << 4 << 6 << hex("b1b2b3");
+    QTest::newRow("RES of row 4") << TX::ODU_RES2[0] << QVariant(hex("010203040506")) << 4 << 9 << hex("010203040506");
+    QTest::newRow("PSI[0]") << TX::OPU_PAYLOAD_TYPE[0] << QVariant(hex("83")) << 4 << 15 << hex("83");
+}
+
+void tst_IntervalData::overheadBytesSitWhereG709PutsThem()
+{
+    QFETCH(int, id);
+    QFETCH(QVariant, value);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QByteArray, expected);
+
+    SimulatorFixture f;
+    CaptureTest capture(f);
+    QVERIFY(f.writeAndWait(1, id, value));
+    QVERIFY(capture.request());
+    const QByteArray &record = capture.collector.records[0];
+    QCOMPARE(record.size(), IntervalDataOtnCapture::recordSize);
+    QCOMPARE(record.mid(16 * (row - 1) + (column - 1), expected.size()).toHex(), expected.toHex());
+    // The frame captured is the one with MFAS 0.
+    QCOMPARE(overhead(record, 1, 7), quint8(0));
+}
+
+void tst_IntervalData::messagesFollowTheOverhead()
+{
+    SimulatorFixture f;
+    CaptureTest capture(f);
+    const QByteArray sapi = QByteArray(1, '\0') + "JPNSAPI-SECTION";
+    const QByteArray os = QByteArray(32, 'o');
+    QVERIFY(f.writeAndWait(1, 11016, sapi));
+    QVERIFY(f.writeAndWait(1, 11018, os));
+    QVERIFY(f.writeAndWait(1, TX::ODU_TCM_TTI_DAPI[2], QByteArray(16, '3')));
+    QVERIFY(f.writeAndWait(1, TX::ODU_FTFL_BOI[0], QByteArray("USAOPERA1")));
+    QVERIFY(f.writeAndWait(1, TX::ODU_FTFL_FOS[0], QByteArray(118, 'f')));
+    QVERIFY(capture.request());
+    const QByteArray &r = capture.collector.records[0];
+    QCOMPARE(r.mid(64, 16), sapi);
+    QCOMPARE(r.mid(96, 32), os);
+    QCOMPARE(r.mid(80, 16), f.cached(1, 11017)->getByteArray());
+    QCOMPARE(r.mid(128, 16), f.cached(1, TX::ODU_PM_TTI_SAPI[0])->getByteArray());
+    QCOMPARE(r.mid(192 + 2 * 64 + 16, 16), QByteArray(16, '3'));
+    QCOMPARE(r.mid(576 + 1, 9), f.cached(1, TX::ODU_FTFL_FOI[0])->getByteArray());
+    QCOMPARE(r.mid(576 + 10, 118), QByteArray(118, 'f'));
+    QCOMPARE(r.mid(576 + 129, 9), QByteArray("USAOPERA1"));
+    QCOMPARE(r.at(832), f.cached(1, TX::OPU_PAYLOAD_TYPE[0])->getByteArray().at(0));
+}
+
+void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
+{
+    SimulatorFixture f;
+    CaptureTest capture(f);
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
+    QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
+    QVERIFY(f.writeAndWait(1, TX::ODU_TCM_TTI_OH[1][3], hex("4d")));
+    QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[1], 0x15u));
+    QVERIFY(f.writeAndWait(1, 11020, hex("9999")));
+    QVERIFY(capture.request());
+    const QByteArray &r = capture.collector.records[1];
+    QCOMPARE(r.mid(0, 6), hex("f6f6f6282828"));
+    QCOMPARE(r.mid(7, 7), QByteArray(7, '\0'));
+    QCOMPARE(overhead(r, 2, 11), quint8(0x4d));
+    QCOMPARE(r.mid(192 + 3 * 64, 64), QByteArray(64, '\x4d'));
+    QCOMPARE(overhead(r, 3, 12), quint8(0x15));
+    QCOMPARE(r.mid(64, 64), QByteArray(64, '\0'));
+    // ODU1 carries the Bulk pattern: PT FE; the ODU2 above carries PT 21 with its MSI.
+    QCOMPARE(quint8(r.at(832)), quint8(0xFE));
+    QCOMPARE(quint8(capture.collector.records[0].at(832)), quint8(0x21));
+    QCOMPARE(capture.collector.records[0].mid(834, 8), hex("0000010102020303"));
+}
+
+void tst_IntervalData::missingLevelIsEmpty()
+{
+    SimulatorFixture f;
+    CaptureTest capture(f);
+    QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_NONE));
+    QVERIFY(capture.request());
+    QVERIFY(capture.collector.records[0] != QByteArray(IntervalDataOtnCapture::recordSize, '\0'));
+    for (int level = 1; level < IntervalDataOtnCapture::levelCount; ++level)
+        QCOMPARE(capture.collector.records[level], QByteArray(IntervalDataOtnCapture::recordSize, '\0'));
+}
+
+void tst_IntervalData::tributarySlotBlocks()
+{
+    SimulatorFixture f;
+    CaptureTest capture(f);
+    QVERIFY(f.writeAndWait(1, TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
+    QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
+    QVERIFY(f.writeAndWait(1, TX::MAIN_TS[0], hex("05010307")));
+    QVERIFY(f.writeAndWait(1, TX::MAIN_TP[0], 2u));
+    QVERIFY(capture.request());
+    const QByteArray r = capture.collector.records[0];
+    QVector<int> words;
+    for (int t = 0; t < 80; ++t)
+        words.append(qFromLittleEndian<quint16>(reinterpret_cast<const uchar *>(r.constData() + 1088 + 2 * t)));
+    // TP 1 starts in TS 5, TP 2 in TS 1, TP 3 in TS 3, TP 4 in TS 7, each taking the next TS as well.
+    QCOMPARE(words.mid(0, 8), QVector<int>({2, 2, 3, 3, 1, 1, 4, 4}));
+    QCOMPARE(words.mid(8), QVector<int>(72, 0x100));
+    QCOMPARE(r.mid(1248, 5), hex("04000206ff"));
+
+    // With dummy TPs unequipped only the main TP keeps its slots.
+    QVERIFY(f.writeAndWait(1, TX::TX_COPY[0], int(COPY_OFF)));
+    QVERIFY(capture.request());
+    const QByteArray off = capture.collector.records[0];
+    QCOMPARE(qFromLittleEndian<quint16>(reinterpret_cast<const uchar *>(off.constData() + 1088)), quint16(2));
+    QCOMPARE(qFromLittleEndian<quint16>(reinterpret_cast<const uchar *>(off.constData() + 1088 + 4)),
+             quint16(0x100));
+}
+
+void tst_IntervalData::scanWords_data()
+{
+    QTest::addColumn<int>("rxStage0");
+    QTest::addColumn<int>("copy");
+    QTest::addColumn<int>("portMode");
+    QTest::addColumn<QVector<quint32>>("first");
+
+    // Tx: OTU2 with ODU1 in ODTU12 (PT 21), main TP 3.
+    QTest::newRow("receiver expects what is sent") << int(MUX_ODU1_ODU2_PT21) << 1 << 1
+                                                    << QVector<quint32>({0, 0, 0, 0, 0, 0});
+    QTest::newRow("dummy TPs unequipped") << int(MUX_ODU1_ODU2_PT21) << 0 << 1
+                                          << QVector<quint32>({0, 0x20, 0x20, 0, 0x20, 0});
+    QTest::newRow("other multiplex expected") << int(MUX_ODU1_ODU2_PT20) << 1 << 1
+                                              << QVector<quint32>({0, 0x84, 0x84, 0x84, 0x84, 0});
+    QTest::newRow("port switched off") << int(MUX_ODU1_ODU2_PT21) << 1 << 0
+                                       << QVector<quint32>({0x4000, 0x80, 0x80, 0x80, 0x80, 0});
+    QTest::newRow("no multiplex expected") << int(MUX_NONE) << 1 << 1 << QVector<quint32>({0, 0, 0, 0, 0, 0});
+}
+
+void tst_IntervalData::scanWords()
+{
+    QFETCH(int, rxStage0);
+    QFETCH(int, copy);
+    QFETCH(int, portMode);
+    QFETCH(QVector<quint32>, first);
+
+    SimulatorFixture f;
+    CaptureTest scan(f);
+    const int otu2 = valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"));
+    QVERIFY(f.writeAndWait(1, TX::MAPPING[0], otu2));
+    QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
+    QVERIFY(f.writeAndWait(1, TX::MAIN_TP[0], 3u));
+    QVERIFY(f.writeAndWait(1, TX::TX_COPY[0], copy));
+    QVERIFY(f.writeAndWait(1, RX::MAPPING[0], otu2));
+    QVERIFY(f.writeAndWait(1, RX::MAPPING[2], rxStage0));
+    QVERIFY(f.writeAndWait(1, 11001, portMode));
+    QVERIFY(scan.request());
+    QCOMPARE(scan.collector.words.size(), 83);
+    QCOMPARE(scan.collector.words.mid(0, first.size()), first);
+    QCOMPARE(scan.collector.words.mid(first.size()), QVector<quint32>(83 - first.size(), 0));
+}
+
+QTEST_GUILESS_MAIN(tst_IntervalData)
+#include "tst_intervaldata.moc"

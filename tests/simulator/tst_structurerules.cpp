@@ -1,0 +1,435 @@
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/parametercatalogue.h"
+#include "host/server/zelservermanager.h"
+#include "simulator/simulatedserverlink.h"
+#include "tests/support/simulatorfixture.h"
+
+using namespace nsSettings::Otn;
+
+namespace {
+
+const int txInterface = PID::Otn::TX::MAPPING[0];
+const int txClient = PID::Otn::TX::MAPPING[1];
+const int txStage0 = PID::Otn::TX::MAPPING[2];
+const int txStage1 = PID::Otn::TX::MAPPING[3];
+const int txStage2 = PID::Otn::TX::MAPPING[4];
+const int rxInterface = PID::Otn::RX::MAPPING[0];
+const int rxStage0 = PID::Otn::RX::MAPPING[2];
+
+// The value of an enumeration whose (neutral) name is name, -1 when there is none.
+int valueNamed(const SimulatorFixture &f, int id, const QString &name)
+{
+    const ParameterDefinition *d = f.manager()->catalogue().find(nsSID::otn, id);
+    if (d) {
+        for (const ParameterDefinition::Enumerator &e : d->enumerators) {
+            if (e.names[0] == name)
+                return e.value;
+        }
+    }
+    return -1;
+}
+
+QVector<int> activeOf(const QcmaParameter *p)
+{
+    return p && p->getType() == QcmaParameter::TypeEnum ? static_cast<const QcmaParameterEnum *>(p)->activeEnums()
+                                                          : QVector<int>();
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray b;
+    for (int v : values)
+        b.append(char(quint8(v)));
+    return b;
+}
+
+QByteArray ascending(int count, int step, int first = 1)
+{
+    QByteArray b;
+    for (int i = 0; i < count; ++i)
+        b.append(char(quint8(first + i * step)));
+    return b;
+}
+
+// Sets the Tx interface by name and the stage-0 multiplex kind, port 1; false when refused.
+bool setTxStructure(SimulatorFixture &f, const QString &interfaceName, int stage0, int port = 1)
+{
+    const int iface = valueNamed(f, txInterface, interfaceName);
+    return iface >= 0 && f.writeAndWait(port, txInterface, iface) && f.writeAndWait(port, txStage0, stage0);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QSharedPointer<QcmaParameter>)
+
+class tst_StructureRules : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { qRegisterMetaType<QSharedPointer<QcmaParameter>>(); }
+    void interfaceOffersG709Stages_data();
+    void interfaceOffersG709Stages();
+    void stageSizesSlotParameters_data();
+    void stageSizesSlotParameters();
+    void missingStageMakesItsParametersUndefined();
+    void interfaceChangeResetsStageNoLongerOffered();
+    void clientRestrictsStages();
+    void oduFlexTsCountSizesTributaryPorts();
+    void mainTsWritesMustNameDistinctSlotsOfTheStage_data();
+    void mainTsWritesMustNameDistinctSlotsOfTheStage();
+    void moduleTypeDecidesLaneInterfaces();
+    void laneInterfaceSizesLaneParameters();
+    void payloadTypeFollowsStructureChanges();
+    void receiverStageAndExpectedMsi();
+    void otlcRowOneAndFec();
+    void stimuliLevelsFollowOduCount();
+};
+
+void tst_StructureRules::interfaceOffersG709Stages_data()
+{
+    QTest::addColumn<QString>("interfaceName");
+    QTest::addColumn<QVector<int>>("stages");
+
+    // Which lower-order ODUs an OTUk's OPU can carry (G.709 multiplexing), plus "no multiplexing".
+    QTest::newRow("OTU1") << "OTU1" << QVector<int>{MUX_NONE, MUX_ODU0_ODU1};
+    QTest::newRow("OTU2") << "OTU2"
+                          << QVector<int>{MUX_NONE, MUX_ODU0_ODU2, MUX_ODU1_ODU2_PT20, MUX_ODU1_ODU2_PT21,
+                                          MUX_ODUFLEX_ODU2};
+    QTest::newRow("OTU3") << "OTU3"
+                          << QVector<int>{MUX_NONE, MUX_ODU1_ODU3_PT20, MUX_ODU1_ODU3_PT21, MUX_ODU2_ODU3_PT20,
+                                          MUX_ODU2_ODU3_PT21, MUX_ODU2E_ODU3, MUX_ODU0_ODU3, MUX_ODUFLEX_ODU3};
+    QTest::newRow("OTU4") << "OTU4"
+                          << QVector<int>{MUX_NONE, MUX_ODU0_ODU4, MUX_ODU1_ODU4, MUX_ODU2_ODU4, MUX_ODU2E_ODU4,
+                                          MUX_ODU3_ODU4, MUX_ODUFLEX_ODU4};
+}
+
+void tst_StructureRules::interfaceOffersG709Stages()
+{
+    QFETCH(QString, interfaceName);
+    QFETCH(QVector<int>, stages);
+
+    SimulatorFixture f;
+    const int iface = valueNamed(f, txInterface, interfaceName);
+    QVERIFY2(iface >= 0, qPrintable(interfaceName));
+    QVERIFY(f.writeAndWait(1, txInterface, iface));
+    QCOMPARE(f.cached(1, txClient)->getEnum(), valueNamed(f, txClient, QStringLiteral("Bulk")));
+    QCOMPARE(activeOf(f.cached(1, txStage0)), stages);
+    // The receiver is set on its own.
+    QVERIFY(f.writeAndWait(1, rxInterface, iface));
+    QCOMPARE(activeOf(f.cached(1, rxStage0)), stages);
+}
+
+void tst_StructureRules::stageSizesSlotParameters_data()
+{
+    QTest::addColumn<QString>("interfaceName");
+    QTest::addColumn<int>("stage0");
+    QTest::addColumn<uint>("tpCount");
+    QTest::addColumn<QByteArray>("mainTs");
+    QTest::addColumn<int>("allocatedTs");
+
+    QTest::newRow("ODU0 in ODU1") << "OTU1" << int(MUX_ODU0_ODU1) << 2u << ascending(2, 1) << 0;
+    QTest::newRow("ODU1 in ODU2, 2.5G TS") << "OTU2" << int(MUX_ODU1_ODU2_PT20) << 4u << ascending(4, 1) << 0;
+    QTest::newRow("ODU1 in ODU2, 1.25G TS") << "OTU2" << int(MUX_ODU1_ODU2_PT21) << 4u << ascending(4, 2) << 8;
+    QTest::newRow("ODU0 in ODU2") << "OTU2" << int(MUX_ODU0_ODU2) << 8u << ascending(8, 1) << 8;
+    QTest::newRow("ODU2 in ODU3, 1.25G TS") << "OTU3" << int(MUX_ODU2_ODU3_PT21) << 4u << ascending(4, 8) << 32;
+    QTest::newRow("ODU1 in ODU3, 2.5G TS") << "OTU3" << int(MUX_ODU1_ODU3_PT20) << 16u << ascending(16, 1) << 0;
+    QTest::newRow("ODU2 in ODU4") << "OTU4" << int(MUX_ODU2_ODU4) << 10u << ascending(10, 8) << 80;
+    QTest::newRow("ODU3 in ODU4") << "OTU4" << int(MUX_ODU3_ODU4) << 2u << bytes({1, 32}) << 80;
+    QTest::newRow("ODU0 in ODU4") << "OTU4" << int(MUX_ODU0_ODU4) << 80u << ascending(80, 1) << 80;
+}
+
+void tst_StructureRules::stageSizesSlotParameters()
+{
+    QFETCH(QString, interfaceName);
+    QFETCH(int, stage0);
+    QFETCH(uint, tpCount);
+    QFETCH(QByteArray, mainTs);
+    QFETCH(int, allocatedTs);
+
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, interfaceName, stage0));
+    QCOMPARE(f.cached(1, txStage0)->getEnum(), stage0);
+
+    const auto *mainTp = static_cast<const QcmaParameterUInt *>(f.cached(1, PID::Otn::TX::MAIN_TP[0]));
+    QVERIFY(mainTp->isDefined());
+    QCOMPARE(mainTp->maximum(), tpCount);
+    QCOMPARE(mainTp->getUInt(), 1u);
+    const auto *ts = static_cast<const QcmaParameterByteArray *>(f.cached(1, PID::Otn::TX::MAIN_TS[0]));
+    QVERIFY(ts->isDefined());
+    QCOMPARE(ts->fixedLength(), int(tpCount));
+    QCOMPARE(ts->getByteArray(), mainTs);
+    const QcmaParameter *alloc = f.cached(1, PID::Otn::TX::ALLOC[0]);
+    QCOMPARE(alloc->isDefined(), allocatedTs > 0);
+    if (allocatedTs > 0)
+        QCOMPARE(alloc->getBitArray(), QBitArray(allocatedTs, true));
+    QVERIFY(f.cached(1, PID::Otn::TX::TX_COPY[0])->isDefined());
+
+    // The main TP is limited to the stage's tributary ports.
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::MAIN_TP[0], tpCount));
+    QVERIFY(!f.writeAndWait(1, PID::Otn::TX::MAIN_TP[0], tpCount + 1));
+    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TP[0])->getUInt(), tpCount);
+}
+
+void tst_StructureRules::missingStageMakesItsParametersUndefined()
+{
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
+    for (int stage = 0; stage < 3; ++stage) {
+        QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TP[stage])->isDefined());
+        QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TS[stage])->isDefined());
+        QVERIFY(!f.cached(1, PID::Otn::TX::TX_COPY[stage])->isDefined());
+    }
+    QVERIFY(!f.cached(1, txStage1)->isDefined());
+    QVERIFY(!f.cached(1, txStage2)->isDefined());
+    QVERIFY(!f.cached(1, PID::Otn::TX::ODU_FAS[1])->isDefined());
+    QVERIFY(f.cached(1, PID::Otn::TX::ODU_FAS[0])->isDefined());
+
+    // One stage: stage 1 exists, its parameters and the level-1 overhead appear; stage 2 stays absent.
+    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU1_ODU2_PT21));
+    QVERIFY(f.cached(1, txStage1)->isDefined());
+    QVERIFY(!f.cached(1, txStage2)->isDefined());
+    QVERIFY(f.cached(1, PID::Otn::TX::ODU_FAS[1])->isDefined());
+    QVERIFY(!f.cached(1, PID::Otn::TX::ODU_FAS[2])->isDefined());
+    QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TP[1])->isDefined());
+    // A write to a parameter of a missing stage is refused.
+    QVERIFY(!f.writeAndWait(1, PID::Otn::TX::MAIN_TP[1], 1u));
+}
+
+void tst_StructureRules::interfaceChangeResetsStageNoLongerOffered()
+{
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
+    QVERIFY(f.cached(1, PID::Otn::TX::MAIN_TS[0])->isDefined());
+    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
+    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU4"))));
+    QCOMPARE(f.cached(1, txStage0)->getEnum(), int(MUX_NONE));
+    QVERIFY(!f.cached(1, txStage1)->isDefined());
+    QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TS[0])->isDefined());
+    QVERIFY(!f.cached(1, PID::Otn::TX::ALLOC[0])->isDefined());
+    // All of it came as the answer to the one write; the written SID first.
+    QCOMPARE(f.link()->writeRequests(), 3);
+    QVERIFY(spy.count() > 3);
+    QCOMPARE(spy.first().at(0).value<QSharedPointer<QcmaParameter>>()->getSID(), SimulatorFixture::sid(1, txInterface));
+    // Port 2 was not touched.
+    QCOMPARE(f.cached(2, txStage0)->getEnum(), int(MUX_NONE));
+}
+
+void tst_StructureRules::clientRestrictsStages()
+{
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU4"), MUX_NONE));
+    const int gigE = valueNamed(f, txClient, QStringLiteral("1GbE (GFP-T)"));
+    QVERIFY(gigE >= 0);
+    QVERIFY(activeOf(f.cached(1, txClient)).contains(gigE));
+    QVERIFY(f.writeAndWait(1, txClient, gigE));
+    // 1GbE travels in an ODU0: the line ODU4 must be multiplexed towards one.
+    const QVector<int> stages = activeOf(f.cached(1, txStage0));
+    QVERIFY(!stages.contains(MUX_NONE));
+    QVERIFY(stages.contains(MUX_ODU0_ODU4));
+    QVERIFY(!stages.contains(MUX_ODUFLEX_ODU4));
+    // The stage that no longer fits gives way to the first one offered.
+    QCOMPARE(f.cached(1, txStage0)->getEnum(), stages.first());
+    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU0_ODU4));
+    QCOMPARE(f.cached(1, txStage1)->getEnum(), 0);
+    QCOMPARE(activeOf(f.cached(1, txStage1)), QVector<int>({0}));
+}
+
+void tst_StructureRules::oduFlexTsCountSizesTributaryPorts()
+{
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODUFLEX_ODU2));
+    const auto *count = static_cast<const QcmaParameterUInt *>(f.cached(1, PID::Otn::TX::NUMBER_OF_TS[0]));
+    QVERIFY(count->isDefined());
+    QCOMPARE(count->maximum(), 8u);
+    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
+
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::NUMBER_OF_TS[0], 2u));
+    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray(), ascending(4, 2));
+    QCOMPARE(static_cast<const QcmaParameterUInt *>(f.cached(1, PID::Otn::TX::MAIN_TP[0]))->maximum(), 4u);
+    QVERIFY(!f.writeAndWait(1, PID::Otn::TX::NUMBER_OF_TS[0], 9u));
+
+    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU0_ODU2));
+    QVERIFY(!f.cached(1, PID::Otn::TX::NUMBER_OF_TS[0])->isDefined());
+}
+
+void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage_data()
+{
+    QTest::addColumn<QByteArray>("mainTs");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("any distinct slots") << bytes({8, 2, 5, 3}) << QString();
+    QTest::newRow("slot twice") << bytes({1, 3, 3, 7}) << "TS 3 named twice";
+    QTest::newRow("slot beyond the stage") << bytes({1, 3, 5, 9}) << "TS 9 outside 1..8";
+    QTest::newRow("slot 0") << bytes({0, 3, 5, 7}) << "TS 0 outside 1..8";
+    QTest::newRow("one slot short") << bytes({1, 3, 5}) << "byte length 3, expected 4";
+}
+
+void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
+{
+    QFETCH(QByteArray, mainTs);
+    QFETCH(QString, reason);
+
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
+    const QByteArray before = f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray();
+    const int sid = SimulatorFixture::sid(1, PID::Otn::TX::MAIN_TS[0]);
+    if (!reason.isEmpty()) {
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("write refused: sid 0x%1 (port 1, group 0xd0000, id %2): %3")
+                                                          .arg(uint(sid), 8, 16, QLatin1Char('0'))
+                                                          .arg(PID::Otn::TX::MAIN_TS[0])
+                                                          .arg(reason)));
+    }
+    QcmaParameterByteArray candidate(sid, mainTs);
+    f.manager()->SetQcmaParameter(&candidate);
+    QVERIFY(f.settle());
+    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray(), reason.isEmpty() ? mainTs : before);
+}
+
+void tst_StructureRules::moduleTypeDecidesLaneInterfaces()
+{
+    SimulatorFixture f;
+    const int otl44 = valueNamed(f, txInterface, QStringLiteral("OTL4.4"));
+    QVERIFY(otl44 >= 0);
+    QVERIFY(!activeOf(f.cached(1, txInterface)).contains(otl44));
+    QVERIFY(!f.writeAndWait(1, txInterface, otl44));
+
+    QVERIFY(f.writeAndWait(1, 11143, 4));   // CFP4
+    QVERIFY(activeOf(f.cached(1, txInterface)).contains(otl44));
+    QVERIFY(f.writeAndWait(1, txInterface, otl44));
+    QCOMPARE(f.cached(1, 11165)->getUInt(), 20u);
+
+    // Back to an SFP+: the lane interface goes, and with it the lanes.
+    QVERIFY(f.writeAndWait(1, 11143, 0));
+    QVERIFY(f.cached(1, txInterface)->getEnum() != otl44);
+    QCOMPARE(f.cached(1, 11165)->getUInt(), 0u);
+    QVERIFY(!f.cached(1, 11145)->isDefined());
+    QCOMPARE(f.manager()->GetPortModuleType(1), 0);
+}
+
+void tst_StructureRules::laneInterfaceSizesLaneParameters()
+{
+    SimulatorOptions options = SimulatorFixture::quietOptions(2);
+    options.moduleTypes = {3, 3};
+    SimulatorFixture f(options);
+    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTL3.4"))));
+    QCOMPARE(f.cached(1, 11165)->getUInt(), 4u);
+    for (int lane = 0; lane < 20; ++lane) {
+        QCOMPARE(f.cached(1, 11145 + lane)->isDefined(), lane < 4);
+        if (lane < 4)
+            QCOMPARE(f.cached(1, 11145 + lane)->getUInt(), uint(lane));
+    }
+    QCOMPARE(f.cached(1, 14039)->getBitArray().size(), 4);
+    QCOMPARE(f.cached(1, 14045)->getBitArray().size(), 4);
+    QVERIFY(!f.writeAndWait(1, 11146, 4u));
+
+    QVERIFY(f.writeAndWait(1, 11146, 3u));
+    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTL4.4"))));
+    QCOMPARE(f.cached(1, 11165)->getUInt(), 20u);
+    // A new lane count starts from the plain order again.
+    QCOMPARE(f.cached(1, 11146)->getUInt(), 1u);
+    QCOMPARE(f.cached(1, 11164)->getUInt(), 19u);
+    QCOMPARE(f.cached(1, 14043)->getBitArray().size(), 20);
+
+    // Skew in ns follows the bits and the lane rate: one bit of a 20-lane OTU4 lane.
+    QVERIFY(f.writeAndWait(1, 14040, 1000u));
+    const double laneRateKbps = 255.0 / 227 * 99532800 / 20;
+    QCOMPARE(f.cached(1, 14041)->getDouble(), std::round(1000 * 1e6 / laneRateKbps * 1000) / 1000);
+    QVERIFY(f.cached(2, 11165)->getUInt() == 0u);
+}
+
+void tst_StructureRules::payloadTypeFollowsStructureChanges()
+{
+    SimulatorFixture f;
+    const int pt0 = PID::Otn::TX::OPU_PAYLOAD_TYPE[0];
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
+    QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0xFE}));
+    QVERIFY(f.writeAndWait(1, pt0, bytes({0x83})));
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::ODU_FAS[0], bytes({0xF6, 0xF6, 0xF6, 0x28, 0x28, 0x00})));
+    QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x83}));
+
+    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU1_ODU2_PT21));
+    QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x21}));
+    QCOMPARE(f.cached(1, PID::Otn::TX::OPU_PAYLOAD_TYPE[1])->getByteArray(), bytes({0xFE}));
+    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU1_ODU2_PT20));
+    QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x20}));
+}
+
+void tst_StructureRules::receiverStageAndExpectedMsi()
+{
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU0_ODU2));
+    const int reference = PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[0];
+    QVERIFY(!f.cached(1, reference)->isDefined());
+    QVERIFY(!f.cached(1, PID::Otn::RX::DET_MODE[0])->isDefined());
+
+    QVERIFY(f.writeAndWait(1, rxInterface, valueNamed(f, rxInterface, QStringLiteral("OTU2"))));
+    QVERIFY(f.writeAndWait(1, rxStage0, MUX_ODU0_ODU2));
+    QVERIFY(f.cached(1, PID::Otn::RX::DET_MODE[0])->isDefined());
+    QVERIFY(f.cached(1, PID::Otn::MEASUREMENT::MSIM_DETECTION[0])->isDefined());
+    QCOMPARE(f.cached(1, PID::Otn::RX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
+    // OPU2 PT 21: bits 1-2 = 10 (ODTU2.ts), bits 3-8 = tributary port - 1.
+    QCOMPARE(f.cached(1, reference)->getByteArray(), ascending(8, 1, 0x80));
+
+    // Moving the main TS of the transmitter moves the ports in the expected MSI.
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::MAIN_TS[0], bytes({2, 1, 3, 4, 5, 6, 7, 8})));
+    QCOMPARE(f.cached(1, reference)->getByteArray(), bytes({0x81, 0x80, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87}));
+    // A TS left out of the allocation is unallocated: 11, port 0.
+    QBitArray allocated(8, true);
+    allocated.clearBit(7);
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::ALLOC[0], allocated));
+    QCOMPARE(quint8(f.cached(1, reference)->getByteArray().at(7)), quint8(0xC0));
+}
+
+void tst_StructureRules::otlcRowOneAndFec()
+{
+    SimulatorOptions options = SimulatorFixture::quietOptions(1);
+    options.moduleTypes = {4};
+    SimulatorFixture f(options);
+    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU2"))));
+    QVERIFY(!f.cached(1, 11204)->isDefined());
+    QCOMPARE(f.cached(1, 11021)->getByteArray().size(), 2);
+    QCOMPARE(activeOf(f.cached(1, 11012)), QVector<int>({0, 1}));
+
+    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU4"))));
+    QCOMPARE(activeOf(f.cached(1, 11012)), QVector<int>({1}));
+
+    const int otlc = valueNamed(f, txInterface, QStringLiteral("OTLC.4"));
+    QVERIFY(otlc >= 0);
+    QVERIFY(f.writeAndWait(1, txInterface, otlc));
+    QVERIFY(f.cached(1, 11204)->isDefined());
+    QVERIFY(f.cached(1, 11205)->isDefined());
+    QCOMPARE(f.cached(1, 11204)->getEnum(), 0);
+    QCOMPARE(f.cached(1, 11021)->getByteArray().size(), 1);
+    QCOMPARE(activeOf(f.cached(1, 11012)), QVector<int>({0}));
+    QCOMPARE(f.cached(1, 11012)->getEnum(), 0);
+    QVERIFY(f.writeAndWait(1, 11204, 1));
+    QCOMPARE(f.cached(1, 11021)->getByteArray().size(), 2);
+}
+
+void tst_StructureRules::stimuliLevelsFollowOduCount()
+{
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
+    QCOMPARE(activeOf(f.cached(1, 14001)), QVector<int>({0}));
+    QVERIFY(!activeOf(f.cached(1, 14031)).contains(1));
+    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU0_ODU2));
+    QCOMPARE(activeOf(f.cached(1, 14001)), QVector<int>({0, 1}));
+    QCOMPARE(activeOf(f.cached(1, 14008)), QVector<int>({0, 1}));
+    // ODU0 into ODTU2.1 is GMP: level 0's payload is GMP-mapped.
+    QCOMPARE(activeOf(f.cached(1, 14016)), QVector<int>({0}));
+    QVERIFY(activeOf(f.cached(1, 14031)).contains(1));
+    QVERIFY(f.writeAndWait(1, 14001, 1));
+    QVERIFY(f.writeAndWait(1, txStage0, MUX_NONE));
+    QCOMPARE(f.cached(1, 14001)->getEnum(), 0);
+    QVERIFY(!f.cached(1, 14016)->isDefined());
+}
+
+QTEST_GUILESS_MAIN(tst_StructureRules)
+#include "tst_structurerules.moc"
