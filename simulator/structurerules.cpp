@@ -50,6 +50,20 @@ QString mainTsProblem(const QByteArray &bytes, quint32 tsCount)
     return {};
 }
 
+// The values a mapping field can take after the fields before it. A pure function of those fields,
+// asked for on every write: the answers are kept.
+QVector<int> possibleValues(int field, const OtnMapping &mapping)
+{
+    static QHash<QVector<int>, QVector<int>> known;
+    QVector<int> key = {field};
+    for (int f = 0; f < field; ++f)
+        key.append(mapping[f]);
+    auto it = known.constFind(key);
+    if (it == known.constEnd())
+        it = known.insert(key, OtnStructureRules::possibleValues(field, mapping));
+    return it.value();
+}
+
 } // namespace
 
 StructureRules::StructureRules(ParameterStore &store, const ParameterCatalogue &catalogue)
@@ -152,7 +166,7 @@ OtnMapping StructureRules::applyMapping(int port, Direction direction)
             mapping.setValue(field, 0);
             continue;
         }
-        QVector<int> values = OtnStructureRules::possibleValues(field, mapping);
+        QVector<int> values = possibleValues(field, mapping);
         // Lane interfaces need a transceiver with several physical lanes.
         if (field == OtnMapping::FieldInterface && !multiLane) {
             values.erase(std::remove_if(values.begin(), values.end(), OtnStructureRules::needsMultiLaneModule),

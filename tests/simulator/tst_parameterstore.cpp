@@ -95,8 +95,10 @@ void tst_ParameterStore::buildsOneValuePerPortAndGlobalsOnce()
     QVERIFY(!store.contains(nsSID::build(1, 0x050000, 48)));
     // The flag bit does not make another parameter.
     QVERIFY(store.contains(nsSID::build(2, nsSID::otn, 103, true)));
-    QCOMPARE(store.snapshot().size(), store.sids().size());
-    qDeleteAll(store.snapshot());
+    const QList<QcmaParameter *> snapshot = store.snapshot();
+    const auto release = qScopeGuard([&snapshot] { qDeleteAll(snapshot); });
+    QCOMPARE(snapshot.size(), store.sids().size());
+    QCOMPARE(snapshot.first()->getSID(), store.sids().first());
 }
 
 void tst_ParameterStore::defaultsComeFromTheCatalogue()

@@ -87,6 +87,7 @@ void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort()
     for (const ParameterDefinition *d : link.catalogue().all())
         expected += d->global ? 1 : portCount;
     const QList<QcmaParameter *> snapshot = link.snapshot();
+    const auto release = qScopeGuard([&snapshot] { qDeleteAll(snapshot); });
     QCOMPARE(snapshot.size(), expected);
     QSet<int> sids;
     for (const QcmaParameter *p : snapshot) {
@@ -99,7 +100,6 @@ void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort()
         QCOMPARE(p->getType(), d->kind);
     }
     QCOMPARE(sids.size(), expected);
-    qDeleteAll(snapshot);
 }
 
 void tst_SimulatedServerLink::confirmationIsQueued()

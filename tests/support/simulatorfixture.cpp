@@ -1,6 +1,6 @@
 #include "simulatorfixture.h"
 
-#include <QTest>
+#include <QCoreApplication>
 
 #include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameter.h"
@@ -68,8 +68,10 @@ bool SimulatorFixture::writeSid(int sid, const QVariant &value)
 
 bool SimulatorFixture::settle()
 {
-    SimulatedServerLink *link = m_link.get();
-    return QTest::qWaitFor([link] { return link->pendingAnswers() == 0; });
+    // Answers are posted events: delivering them needs the event loop, not time.
+    for (int round = 0; round < maxSettleRounds && m_link->pendingAnswers() > 0; ++round)
+        QCoreApplication::processEvents();
+    return m_link->pendingAnswers() == 0;
 }
 
 bool SimulatorFixture::writeAndWait(int port, int id, const QVariant &value)

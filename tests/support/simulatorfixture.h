@@ -42,6 +42,7 @@ public:
     bool writeAndWait(int port, int id, const QVariant &value);
 
 private:
+    static constexpr int maxSettleRounds = 1000;
     std::unique_ptr<SimulatedServerLink> m_link;
     std::unique_ptr<zelServerManager> m_manager;
 };
