@@ -67,14 +67,10 @@ void LiveValues::update(ParameterStore &store, int port, bool wander)
         store.setValue(sidOf(port, SimId::rxOffset), rxPpm);
         store.setValue(sidOf(port, SimId::rxFrequency), std::round(rxRateHz * (1.0 + rxPpm * 1e-6)));
         store.setValue(sidOf(port, SimId::rxLevelStatus), 0);
-        // A loss of signal that has ended stays visible as history.
-        if (store.intValue(sidOf(port, SimId::los)) == 1)
-            store.setValue(sidOf(port, SimId::los), 2);
     } else {
         store.setValue(sidOf(port, SimId::rxLevel), noSignalLevel);
         store.setValue(sidOf(port, SimId::rxOffset), 0.0);
         store.setValue(sidOf(port, SimId::rxFrequency), 0.0);
         store.setValue(sidOf(port, SimId::rxLevelStatus), 3);
-        store.setValue(sidOf(port, SimId::los), 1);
     }
 }

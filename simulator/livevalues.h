@@ -5,8 +5,8 @@
 
 class ParameterStore;
 
-// The measured physical values of each port (signal levels, frequencies, offsets) and the loss of
-// signal that follows the port mode. Values wander a little around their nominal figures; the
+// The measured physical values of each port (signal levels, frequencies, offsets), which follow its
+// port mode and line rate. Values wander a little around their nominal figures; the
 // generator is seeded, so a seed always gives the same sequence.
 class LiveValues
 {

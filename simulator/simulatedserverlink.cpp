@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSharedPointer>
 
+#include "alarmmodel.h"
 #include "apps/shared/sid.h"
 #include "capturerecordbuilder.h"
 #include "host/parameters/qcmaparameter.h"
@@ -49,6 +50,7 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
             m_store->setValue(nsSID::build(port, nsSID::otn, SimId::txModule), m_options.moduleTypes.at(port - 1));
         m_rules->apply(port);
         m_live->update(*m_store, port, false);
+        AlarmModel::update(*m_store, port);
     }
     // The start-up state is the initial snapshot, not a change anybody has to be told about.
     m_store->takeChanges();
@@ -106,6 +108,7 @@ void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
 {
     ++m_writeRequests;
     QList<int> confirmed;
+    QList<int> ports;
     for (const QcmaParameter *candidate : parameters) {
         if (!candidate)
             continue;
@@ -128,9 +131,13 @@ void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
         m_store->assign(*candidate);
         m_rules->apply(nsSID::portOf(sid));
         appendUnique(confirmed, sid);
-        for (int changed : takeChanges())
+        appendUnique(ports, nsSID::portOf(sid));
+        for (int changed : m_store->takeChanges())
             appendUnique(confirmed, changed);
     }
+    // The receiver judges the request's outcome, not the steps on the way to it.
+    for (int changed : followConfiguration(ports, true))
+        appendUnique(confirmed, changed);
     announce(confirmed);
 }
 
@@ -141,25 +148,26 @@ bool SimulatedServerLink::serverChange(int sid, const QVariant &value)
     if (!m_store->setValue(sid, value) && m_store->value(sid)->toVariant() != value)
         return false;
     m_rules->apply(nsSID::portOf(sid));
-    announce(takeChanges());
+    // An alarm set from outside stays as it was set until the configuration changes again.
+    const bool modelAlarms = nsSID::groupOf(sid) != nsSID::otn || !AlarmModel::models(nsSID::idOf(sid));
+    QList<int> changes = m_store->takeChanges();
+    for (int changed : followConfiguration({nsSID::portOf(sid)}, modelAlarms))
+        appendUnique(changes, changed);
+    announce(changes);
     return true;
 }
 
-QList<int> SimulatedServerLink::takeChanges()
+QList<int> SimulatedServerLink::followConfiguration(const QList<int> &ports, bool modelAlarms)
 {
-    // Values measured on a port follow its configuration at once.
-    QList<int> changes = m_store->takeChanges();
-    QList<int> ports;
-    for (int sid : qAsConst(changes)) {
-        const int port = nsSID::portOf(sid);
-        if (port >= 1 && port <= m_options.portCount && !ports.contains(port))
-            ports.append(port);
-    }
-    for (int port : qAsConst(ports))
+    // Values measured and alarms seen on a port follow its configuration at once.
+    for (int port : ports) {
+        if (port < 1 || port > m_options.portCount)
+            continue;
         m_live->update(*m_store, port, false);
-    for (int sid : m_store->takeChanges())
-        appendUnique(changes, sid);
-    return changes;
+        if (modelAlarms)
+            AlarmModel::update(*m_store, port);
+    }
+    return m_store->takeChanges();
 }
 
 void SimulatedServerLink::announce(const QList<int> &sids)

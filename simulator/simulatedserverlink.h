@@ -55,7 +55,8 @@ public:
 private:
     void loadCatalogue();
     void announce(const QList<int> &sids);
-    QList<int> takeChanges();
+    // Brings the measured values and alarms of the ports in line; the SIDs changed since the last call.
+    QList<int> followConfiguration(const QList<int> &ports, bool modelAlarms);
 
     SimulatorOptions m_options;
     ParameterCatalogue m_catalogue;
