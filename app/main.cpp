@@ -46,6 +46,8 @@ int main(int argc, char *argv[])
         const int result = runner.run();
         for (const QString &file : runner.writtenFiles())
             out << file << "\n";
+        for (const QString &message : runner.notes())
+            err << message << "\n";
         for (const QString &message : runner.errors())
             err << message << "\n";
         return result;

@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 
@@ -10,6 +12,7 @@
 #include "host/contract/setuppageproperty.h"
 #include "host/pages/page.h"
 #include "host/pages/stimuliwidget.h"
+#include "host/server/dialogrunner.h"
 #include "pagearea.h"
 
 ScreenshotRunner::ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager,
@@ -22,6 +25,8 @@ int ScreenshotRunner::run()
 {
     m_written.clear();
     m_errors.clear();
+    m_notes.clear();
+    m_usedNames.clear();
     if (!m_factory) {
         m_errors.append(QStringLiteral("No page factory."));
         return 1;
@@ -33,11 +38,12 @@ int ScreenshotRunner::run()
     for (int pageId : registeredPages(*m_factory)) {
         std::unique_ptr<Page> page(m_factory->createPage(PageArea::identifierOf(*m_factory, pageId), m_manager));
         if (!page) {
-            m_errors.append(QStringLiteral("The plug-in created no page %1.").arg(pageId));
+            m_notes.append(QStringLiteral("The plug-in created no page %1.").arg(pageId));
             continue;
         }
         page->initializePage();
-        render(page.get(), QStringLiteral("page %1").arg(pageId));
+        if (render(page.get(), QStringLiteral("page %1").arg(pageId)))
+            renderDialogsOf(page.get());
     }
     for (const StimuliRegistration &item : qAsConst(m_stimuli)) {
         std::unique_ptr<StimuliWidget> panel(item.widget);
@@ -50,9 +56,50 @@ int ScreenshotRunner::run()
     return m_errors.isEmpty() ? 0 : 1;
 }
 
+void ScreenshotRunner::renderDialogsOf(QWidget *page)
+{
+    page->resize(m_size);
+    page->setAttribute(Qt::WA_DontShowOnScreen);
+    page->show();
+    QCoreApplication::processEvents();
+    // Checkable buttons choose values (module type, port mode); only plain buttons open dialogs.
+    const QList<QAbstractButton *> buttons = page->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        if (button->isCheckable() || !button->isVisibleTo(page) || !button->isEnabled())
+            continue;
+        ScopedDialogHandler handler([this](QDialog *dialog) {
+            const QString name = dialog->objectName().isEmpty()
+                                     ? QString::fromLatin1(dialog->metaObject()->className())
+                                     : dialog->objectName();
+            const QSize hint = dialog->sizeHint();
+            const QSize size(qMax(hint.width(), dialog->width()), qMax(hint.height(), dialog->height()));
+            dialog->setAttribute(Qt::WA_DontShowOnScreen);
+            dialog->show();
+            dialog->resize(size);
+            QCoreApplication::processEvents();
+            const QString file = QDir(m_directory).filePath(fileNameFor(uniqueName(name)));
+            if (dialog->grab().save(file, "PNG"))
+                m_written.append(file);
+            else
+                m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
+            dialog->hide();
+            return 0;
+        });
+        button->click();
+    }
+    page->hide();
+}
+
+QString ScreenshotRunner::uniqueName(const QString &name)
+{
+    const int seen = m_usedNames.value(name, 0) + 1;
+    m_usedNames.insert(name, seen);
+    return seen == 1 ? name : QStringLiteral("%1 %2").arg(name).arg(seen);
+}
+
 bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
 {
-    const QString name = widget->objectName().isEmpty() ? fallbackName : widget->objectName();
+    const QString name = uniqueName(widget->objectName().isEmpty() ? fallbackName : widget->objectName());
     widget->resize(m_size);
     // Shown, so that the bindings connect and fill the widgets with the tester's values.
     widget->setAttribute(Qt::WA_DontShowOnScreen);

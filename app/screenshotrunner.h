@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -11,8 +12,9 @@ class InterfaceSetupPageFactory;
 class QWidget;
 class zelServerManager;
 
-// Renders every page the plug-in registered (and the stimuli panels of the first port) offscreen to
-// PNG files named after their object names. A page the factory cannot create makes the run fail.
+// Renders every page the plug-in registered, every dialog a page's buttons open, and the stimuli panels
+// of the first port offscreen to PNG files named after their object names. A registered page that this
+// plug-in build does not provide is listed as a note; a file that cannot be written makes the run fail.
 class ScreenshotRunner
 {
 public:
@@ -22,11 +24,12 @@ public:
     // The runner renders the panels; it deletes them afterwards.
     void setStimuli(const QList<StimuliRegistration> &items) { m_stimuli = items; }
 
-    // 0 when every registered page was rendered, 1 otherwise (the others are still written).
+    // 0 when every page the plug-in provides was rendered, 1 otherwise (the others are still written).
     int run();
 
     QStringList writtenFiles() const { return m_written; }
     QStringList errors() const { return m_errors; }
+    QStringList notes() const { return m_notes; }
 
     // A file name for an object name ("OTN Alarms/Errors status" -> "OTN Alarms-Errors status.png").
     static QString fileNameFor(const QString &objectName);
@@ -35,6 +38,9 @@ public:
 
 private:
     bool render(QWidget *widget, const QString &fallbackName);
+    // Presses every plain button of the page; each dialog it opens is rendered and rejected.
+    void renderDialogsOf(QWidget *page);
+    QString uniqueName(const QString &name);
 
     InterfaceSetupPageFactory *m_factory = nullptr;
     zelServerManager *m_manager = nullptr;
@@ -43,4 +49,6 @@ private:
     QList<StimuliRegistration> m_stimuli;
     QStringList m_written;
     QStringList m_errors;
+    QStringList m_notes;
+    QHash<QString, int> m_usedNames;
 };
