@@ -1,5 +1,9 @@
 #include "otnsetuppagefactory.h"
 
+#include "client/otn/interface_setup_status/pages/setup/otnframesetuppagerx.h"
+#include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
+#include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagerx.h"
+#include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagetx.h"
 #include "apps/shared/sid.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/pages/physicalstatus.h"
@@ -42,6 +46,14 @@ int sidOf(int port, int id)
 Page *buildPage(int pageId, const Id &identifier, zelServerManager *manager)
 {
     switch (pageId) {
+    case 34:
+        return new OtnSignalSetupPageTx(identifier, manager, 1);
+    case 35:
+        return new OtnSignalSetupPageRx(identifier, manager, 1);
+    case 31:
+        return new OtnFrameSetupPageTx(identifier, manager, 1);
+    case 32:
+        return new OtnFrameSetupPageRx(identifier, manager, 1);
     case 70:
         return new PhysicalStatus(identifier, manager, 1, nsSID::otn, QStringLiteral("otn_status_transceiver.html"));
     default:

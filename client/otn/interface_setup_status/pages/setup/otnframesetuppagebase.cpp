@@ -9,6 +9,12 @@
 #include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "client/otn/components/uihelpers/odtudisplayname.h"
 #include "client/otn/interface_setup_status/dialogs/otnmappingdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnotlcsetupdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnttidetectiondialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntxgfpfdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntxgfptdialog.h"
+#include "client/otn/test_setup/otnmsimdetectiondialog.h"
+#include "host/setupwidgets/bulkdialog.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otntpts.h"
@@ -345,7 +351,7 @@ void OtnFrameSetupPageBase::clickedMapping()
 
 void OtnFrameSetupPageBase::clickedConfigure()
 {
-    // The host's BulkDialog (select value 4 on Tx, 5 on Rx) opens here once the host provides it.
+    uiEditDialog_open(new BulkDialog(this, serverManager(), m_port, isTx() ? 4 : 5));
 }
 
 void OtnFrameSetupPageBase::clickedCh(int stage)
@@ -355,21 +361,33 @@ void OtnFrameSetupPageBase::clickedCh(int stage)
 
 void OtnFrameSetupPageBase::clickedTtiDetection()
 {
-    // OtnTtiDetectionDialog opens here once it is part of the build.
+    auto *dialog = new OtnTtiDetectionDialog(serverManager(), m_port, this);
+    dialog->setAccessState(serverManager()->getGUIAccessState());
+    uiEditDialog_open(dialog);
 }
 
 void OtnFrameSetupPageBase::clickedMsimDetection(int stage)
 {
-    // OtnMsimDetectionDialog for this stage opens here once it is part of the build.
-    Q_UNUSED(stage)
+    auto *dialog = new OtnMsimDetectionDialog(serverManager(), m_port, this, stage, m_mapping);
+    dialog->setOdtuName(m_odtuNames.value(stage));
+    dialog->setAccessState(serverManager()->getGUIAccessState());
+    serverManager()->executeQzelDialog(dialog);
+    delete dialog;
 }
 
 void OtnFrameSetupPageBase::clickedGfpT()
 {
-    // OtnTxGfpFDialog (GFP-F) or OtnTxGfpTDialog opens here once they are part of the build.
+    // The GFP box is a button for GFP-F on both directions and for GFP-T on Tx.
+    QDialog *dialog = nullptr;
+    if (m_mapping.isGfpF())
+        dialog = new OtnTxGfpFDialog(serverManager(), m_port, m_ui->pbGfpT);
+    else
+        dialog = new OtnTxGfpTDialog(serverManager(), m_port, m_ui->pbGfpT);
+    serverManager()->executeQzelDialog(dialog);
+    delete dialog;
 }
 
 void OtnFrameSetupPageBase::clickedOtlcSliceSetup()
 {
-    // OtnOtlcSetupDialog opens here once it is part of the build.
+    uiEditDialog_open(new OtnOtlcSetupDialog(serverManager(), m_port, this));
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/dialogs/otnrxchdialog.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
@@ -167,7 +168,11 @@ void OtnFrameSetupPageRx::updateRxChText(int stage)
 
 void OtnFrameSetupPageRx::openChDialog(int stage, const QString &odtuName)
 {
-    // OtnRxChDialog (stage, mapping record, ODTU name) opens here once it is part of the build.
-    Q_UNUSED(stage)
-    Q_UNUSED(odtuName)
+    if (stage < 0 || stage >= OtnMapping::maxStages)
+        return;
+    auto *dialog = new OtnRxChDialog(serverManager(), m_port, this, stage, m_mapping);
+    dialog->setAccessState(serverManager()->getGUIAccessState());
+    dialog->setOdtuName(odtuName);
+    serverManager()->executeQzelDialog(dialog);
+    delete dialog;
 }

@@ -5,6 +5,9 @@
 #include <QPushButton>
 
 #include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/dialogs/otntxchdialog.h"
+#include "host/otn/otnsettings.h"
+#include "host/server/zelservermanager.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
@@ -164,9 +167,16 @@ void OtnFrameSetupPageTx::txTpTsParametersChanged(int stage)
 
 void OtnFrameSetupPageTx::openChDialog(int stage, const QString &odtuName)
 {
-    // OtnTxChDialog (stage, Dummy CH copy status, ODTU name) opens here once it is part of the build.
-    Q_UNUSED(stage)
-    Q_UNUSED(odtuName)
+    if (stage < 0 || stage >= OtnMapping::maxStages)
+        return;
+    int copyStatus = nsSettings::Otn::COPY_MAIN;
+    if (m_txCopySetters[stage] && m_txCopySetters[stage]->QcmaParameter_Get())
+        copyStatus = m_txCopySetters[stage]->QcmaParameter_Get()->getEnum();
+    auto *dialog = new OtnTxChDialog(serverManager(), m_port, this, stage, m_mapping, copyStatus);
+    dialog->setAccessState(serverManager()->getGUIAccessState());
+    dialog->setOdtuName(odtuName);
+    serverManager()->executeQzelDialog(dialog);
+    delete dialog;
 }
 
 void OtnFrameSetupPageTx::clickedOh(int level)
