@@ -118,7 +118,7 @@ QByteArray OtnStructureRules::defaultMainTs(int stage, const OtnMapping &mapping
 
 QBitArray OtnStructureRules::defaultAllocation(int stage, const OtnMapping &mapping)
 {
-    return QBitArray(allocationLength(stage, mapping), true);
+    return QBitArray(allocationLength(stage, mapping), false);
 }
 
 int OtnStructureRules::maxFlexTsCount(int stage, const OtnMapping &mapping)

@@ -29,6 +29,6 @@ public:
     static int mainTsLength(int stage, const OtnMapping &mapping, quint32 flexTsCount);   // TP count
     static int allocationLength(int stage, const OtnMapping &mapping);                     // TS total
     static QByteArray defaultMainTs(int stage, const OtnMapping &mapping, quint32 flexTsCount);
-    static QBitArray defaultAllocation(int stage, const OtnMapping &mapping);             // all allocated
+    static QBitArray defaultAllocation(int stage, const OtnMapping &mapping);             // all allocated (clear bits)
     static int maxFlexTsCount(int stage, const OtnMapping &mapping);                      // 0: no ODUflex
 };

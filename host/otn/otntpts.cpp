@@ -73,7 +73,7 @@ void OtnTpTs::assignCh(int stage, const OtnMapping &mapping, int copyStatus, qui
         auto usable = [&](int t) {
             if (channels[t] != -1)
                 return false;
-            return !allocated || t >= allocated->size() || allocated->testBit(t);
+            return !allocated || t >= allocated->size() || !allocated->testBit(t);
         };
         QVector<int> start(tpCount, -1);
         for (int tp = 0; tp < tpCount; ++tp) {

@@ -28,7 +28,8 @@ public:
     static TpTsInfo getTpTsInfo(int stage, const OtnMapping &mapping, quint32 flexTsCount);
 
     // Fills channels[t] (t = 0-79) with the 0-based tributary port carried in TS t + 1, or -1 for none.
-    // mainTs[i] is the first TS (1-based) of TP i + 1; allocated, when given, limits the usable TS.
+    // mainTs[i] is the first TS (1-based) of TP i + 1; allocated, when given, limits the usable TS: as on
+    // the TS allocation grids, whose cells are inverted, a clear bit is an allocated (usable) TS.
     static void assignCh(int stage, const OtnMapping &mapping, int copyStatus, quint32 mainTp, const int *mainTs,
                          quint32 flexTsCount, int *channels, const QBitArray *allocated = nullptr);
 

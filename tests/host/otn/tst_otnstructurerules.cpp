@@ -151,7 +151,7 @@ void tst_OtnStructureRules::slotParameterSizes()
     QCOMPARE(Rules::allocationLength(stage, mapping), allocation);
     const QBitArray bits = Rules::defaultAllocation(stage, mapping);
     QCOMPARE(bits.size(), allocation);
-    QCOMPARE(bits.count(true), allocation);
+    QCOMPARE(bits.count(false), allocation);
     QCOMPARE(Rules::maxFlexTsCount(stage, mapping), maxFlexTs);
 }
 

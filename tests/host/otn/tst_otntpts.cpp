@@ -203,17 +203,17 @@ void tst_OtnTpTs::assignChHonoursAllocation()
     OtnTpTs::assignCh(0, OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0), COPY_MAIN, 1, startTs, 0, nullptr);
 
     // Only TS 1-4 of the OPU2 allocated: four ODU0 fit, the other four find no TS.
-    QBitArray allocated(8);
+    QBitArray allocated(8, true);
     for (int t = 0; t < 4; ++t)
-        allocated.setBit(t);
+        allocated.clearBit(t);
     const OtnMapping mapping(1, 0, MUX_ODU0_ODU2, 0, 0);
     QCOMPARE(channelsOf(mapping, 0, COPY_MAIN, 1, {1, 2, 3, 4, 5, 6, 7, 8}, 0, &allocated), padded({0, 1, 2, 3}));
 
     // An ODU1 needing two TS is left out whole when only one is free for it.
-    QBitArray three(8);
-    three.setBit(0);
-    three.setBit(1);
-    three.setBit(4);
+    QBitArray three(8, true);
+    three.clearBit(0);
+    three.clearBit(1);
+    three.clearBit(4);
     QCOMPARE(channelsOf(OtnMapping(1, 0, MUX_ODU1_ODU2_PT21, 0, 0), 0, COPY_MAIN, 1, {1, 3, 5, 7}, 0, &three),
              padded({0, 0}));
 }
