@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include "clientoptions.h"
@@ -44,6 +45,18 @@ int main(int argc, char *argv[])
         ScreenshotRunner runner(session.setupFactory(), session.serverManager(), options.screenshotDir);
         runner.setStimuli(session.takeStimuli(session.ports().value(0, 1)));
         const int result = runner.run();
+        {
+            // The whole window as a user first sees it, with the Tx frame setup open.
+            MainWindow window(session);
+            window.setAttribute(Qt::WA_DontShowOnScreen);
+            window.resize(1280, 800);
+            window.show();
+            window.openPage(31);
+            QCoreApplication::processEvents();
+            const QString file = QDir(options.screenshotDir).filePath(QStringLiteral("otn-client.png"));
+            if (window.grab().save(file, "PNG"))
+                out << file << "\n";
+        }
         for (const QString &file : runner.writtenFiles())
             out << file << "\n";
         for (const QString &message : runner.notes())
