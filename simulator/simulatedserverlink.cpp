@@ -6,7 +6,7 @@
 #include "alarmmodel.h"
 #include "apps/shared/sid.h"
 #include "capturerecordbuilder.h"
-#include "host/parameters/qcmaparameter.h"
+#include "host/parameters/qcmaparameterenum.h"
 #include "livevalues.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
@@ -46,8 +46,15 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     m_rules = std::make_unique<StructureRules>(*m_store, m_catalogue);
     m_live = std::make_unique<LiveValues>(m_options.portCount, m_options.seed);
     for (int port = 1; port <= m_options.portCount; ++port) {
-        if (port - 1 < m_options.moduleTypes.size())
-            m_store->setValue(nsSID::build(port, nsSID::otn, SimId::txModule), m_options.moduleTypes.at(port - 1));
+        if (port - 1 < m_options.moduleTypes.size()) {
+            const QcmaParameterEnum module(nsSID::build(port, nsSID::otn, SimId::txModule),
+                                           m_options.moduleTypes.at(port - 1));
+            QString reason;
+            if (m_store->validate(module, &reason))
+                m_store->assign(module);
+            else
+                qCWarning(lcSimLink).noquote() << QStringLiteral("module type of port %1: %2").arg(port).arg(reason);
+        }
         m_rules->apply(port);
         m_live->update(*m_store, port, false);
         AlarmModel::update(*m_store, port);
@@ -98,6 +105,8 @@ int SimulatedServerLink::portCount() const
 
 int SimulatedServerLink::portModuleType(int port) const
 {
+    if (port < 1 || port > m_options.portCount)
+        return (port >= 1 && port - 1 < m_options.moduleTypes.size()) ? m_options.moduleTypes.at(port - 1) : 0;
     const QcmaParameter *module = m_store->value(nsSID::build(port, nsSID::otn, SimId::txModule));
     if (module && module->isDefined())
         return module->getEnum();
