@@ -9,9 +9,11 @@
 #include "host/server/zelservermanager.h"
 #include "simulator/alarmmodel.h"
 #include "simulator/simulatedserverlink.h"
+#include "tests/simulator/simulatortesthelpers.h"
 #include "tests/support/simulatorfixture.h"
 
 using namespace nsSettings::Otn;
+using SimTest::valueNamed;
 using Expectation = QVector<QPair<int, int>>;
 
 namespace {
@@ -24,16 +26,6 @@ const int plm0 = nsIID::Otn::Alarm::PLM[0];
 const int msim0 = nsIID::Otn::Alarm::MSIM[0];
 const int sum0 = nsIID::Otn::Alarm::SUM_ERRALARM[0];
 const int sum1 = nsIID::Otn::Alarm::SUM_ERRALARM[1];
-
-int valueNamed(const SimulatorFixture &f, int id, const QString &name)
-{
-    const ParameterDefinition *d = f.manager()->catalogue().find(nsSID::otn, id);
-    for (const ParameterDefinition::Enumerator &e : d ? d->enumerators : QVector<ParameterDefinition::Enumerator>()) {
-        if (e.names[0] == name)
-            return e.value;
-    }
-    return -1;
-}
 
 // Sends the values as one request, each as a copy of the cached parameter.
 bool writeBatch(SimulatorFixture &f, const QVector<QPair<int, QVariant>> &values)
@@ -59,7 +51,6 @@ private slots:
     void receiverSeesItsOwnTransmitter_data();
     void receiverSeesItsOwnTransmitter();
     void alarmSetByTheTesterStaysUntilTheConfigurationChanges();
-    void modelledIds();
 };
 
 void tst_AlarmModel::receiverSeesItsOwnTransmitter_data()
@@ -134,18 +125,6 @@ void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
     QVERIFY(f.writeAndWait(1, 11019, 0x20u));
     QCOMPARE(f.cached(1, los)->getEnum(), int(AlarmModel::history));
     QVERIFY(!f.link()->serverChange(SimulatorFixture::sid(1, 999), 1));
-}
-
-void tst_AlarmModel::modelledIds()
-{
-    QVERIFY(AlarmModel::models(los));
-    QVERIFY(AlarmModel::models(lof));
-    for (int level = 0; level < 4; ++level) {
-        QVERIFY(AlarmModel::models(nsIID::Otn::Alarm::PLM[level]));
-        QVERIFY(AlarmModel::models(nsIID::Otn::Alarm::SUM_ERRALARM[level]));
-    }
-    QVERIFY(!AlarmModel::models(nsIID::Otn::Alarm::ODU_AIS[0]));
-    QVERIFY(!AlarmModel::models(portMode));
 }
 
 QTEST_GUILESS_MAIN(tst_AlarmModel)

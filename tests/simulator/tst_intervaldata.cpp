@@ -11,10 +11,12 @@
 #include "host/server/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
+#include "tests/simulator/simulatortesthelpers.h"
 #include "tests/support/simulatorfixture.h"
 
 using namespace nsSettings::Otn;
 using namespace PID::Otn;
+using SimTest::valueNamed;
 
 namespace {
 
@@ -36,16 +38,6 @@ struct Collector : NotifyInterface {
         }
     }
 };
-
-int valueNamed(const SimulatorFixture &f, int id, const QString &name)
-{
-    const ParameterDefinition *d = f.manager()->catalogue().find(nsSID::otn, id);
-    for (const ParameterDefinition::Enumerator &e : d ? d->enumerators : QVector<ParameterDefinition::Enumerator>()) {
-        if (e.names[0] == name)
-            return e.value;
-    }
-    return -1;
-}
 
 QByteArray hex(const char *text)
 {
@@ -182,7 +174,7 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
 {
     SimulatorFixture f;
     CaptureTest capture(f);
-    QVERIFY(f.writeAndWait(1, PID::Otn::TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
+    QVERIFY(f.writeAndWait(1, TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
     QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
     QVERIFY(f.writeAndWait(1, TX::ODU_TCM_TTI_OH[1][3], hex("4d")));
     QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[1], 0x15u));

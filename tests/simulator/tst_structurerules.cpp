@@ -9,46 +9,22 @@
 #include "host/server/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
+#include "tests/simulator/simulatortesthelpers.h"
 #include "tests/support/simulatorfixture.h"
 
 using namespace nsSettings::Otn;
+using namespace SimTest;
+using namespace PID::Otn;
 
 namespace {
 
-const int txInterface = PID::Otn::TX::MAPPING[0];
-const int txClient = PID::Otn::TX::MAPPING[1];
-const int txStage0 = PID::Otn::TX::MAPPING[2];
-const int txStage1 = PID::Otn::TX::MAPPING[3];
-const int txStage2 = PID::Otn::TX::MAPPING[4];
-const int rxInterface = PID::Otn::RX::MAPPING[0];
-const int rxStage0 = PID::Otn::RX::MAPPING[2];
-
-// The value of an enumeration whose (neutral) name is name, -1 when there is none.
-int valueNamed(const SimulatorFixture &f, int id, const QString &name)
-{
-    const ParameterDefinition *d = f.manager()->catalogue().find(nsSID::otn, id);
-    if (d) {
-        for (const ParameterDefinition::Enumerator &e : d->enumerators) {
-            if (e.names[0] == name)
-                return e.value;
-        }
-    }
-    return -1;
-}
-
-QVector<int> activeOf(const QcmaParameter *p)
-{
-    return p && p->getType() == QcmaParameter::TypeEnum ? static_cast<const QcmaParameterEnum *>(p)->activeEnums()
-                                                          : QVector<int>();
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(char(quint8(v)));
-    return b;
-}
+const int txInterface = TX::MAPPING[0];
+const int txClient = TX::MAPPING[1];
+const int txStage0 = TX::MAPPING[2];
+const int txStage1 = TX::MAPPING[3];
+const int txStage2 = TX::MAPPING[4];
+const int rxInterface = RX::MAPPING[0];
+const int rxStage0 = RX::MAPPING[2];
 
 QByteArray ascending(int count, int step, int first = 1)
 {
@@ -78,6 +54,7 @@ private slots:
     void interfaceOffersG709Stages();
     void stageSizesSlotParameters_data();
     void stageSizesSlotParameters();
+    void missingStageMakesItsParametersUndefined_data();
     void missingStageMakesItsParametersUndefined();
     void interfaceChangeResetsStageNoLongerOffered();
     void clientRestrictsStages();
@@ -157,15 +134,15 @@ void tst_StructureRules::stageSizesSlotParameters()
     QVERIFY(setTxStructure(f, interfaceName, stage0));
     QCOMPARE(f.cached(1, txStage0)->getEnum(), stage0);
 
-    const auto *mainTp = static_cast<const QcmaParameterUInt *>(f.cached(1, PID::Otn::TX::MAIN_TP[0]));
+    const auto *mainTp = static_cast<const QcmaParameterUInt *>(f.cached(1, TX::MAIN_TP[0]));
     QVERIFY(mainTp->isDefined());
     QCOMPARE(mainTp->maximum(), tpCount);
     QCOMPARE(mainTp->getUInt(), 1u);
-    const auto *ts = static_cast<const QcmaParameterByteArray *>(f.cached(1, PID::Otn::TX::MAIN_TS[0]));
+    const auto *ts = static_cast<const QcmaParameterByteArray *>(f.cached(1, TX::MAIN_TS[0]));
     QVERIFY(ts->isDefined());
     QCOMPARE(ts->fixedLength(), int(tpCount));
     QCOMPARE(ts->getByteArray(), mainTs);
-    const QcmaParameter *alloc = f.cached(1, PID::Otn::TX::ALLOC[0]);
+    const QcmaParameter *alloc = f.cached(1, TX::ALLOC[0]);
     QCOMPARE(alloc->isDefined(), allocatedTs > 0);
     if (allocatedTs > 0) {
         // One bit per TS open to allocation, all alike: every TS starts allocated.
@@ -173,50 +150,53 @@ void tst_StructureRules::stageSizesSlotParameters()
         QCOMPARE(bits.size(), allocatedTs);
         QVERIFY(bits.count(true) == 0 || bits.count(true) == allocatedTs);
     }
-    QVERIFY(f.cached(1, PID::Otn::TX::TX_COPY[0])->isDefined());
+    QVERIFY(f.cached(1, TX::TX_COPY[0])->isDefined());
 
     // The main TP is limited to the stage's tributary ports.
-    QVERIFY(f.writeAndWait(1, PID::Otn::TX::MAIN_TP[0], tpCount));
-    QVERIFY(!f.writeAndWait(1, PID::Otn::TX::MAIN_TP[0], tpCount + 1));
-    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TP[0])->getUInt(), tpCount);
+    QVERIFY(f.writeAndWait(1, TX::MAIN_TP[0], tpCount));
+    QVERIFY(!f.writeAndWait(1, TX::MAIN_TP[0], tpCount + 1));
+    QCOMPARE(f.cached(1, TX::MAIN_TP[0])->getUInt(), tpCount);
 }
 
+void tst_StructureRules::missingStageMakesItsParametersUndefined_data()
+{
+    QTest::addColumn<int>("stage0");
+    QTest::addColumn<int>("stages");
+    QTest::newRow("no multiplexing") << int(MUX_NONE) << 0;
+    QTest::newRow("one stage") << int(MUX_ODU1_ODU2_PT21) << 1;
+}
+
+// A stage's parameters, the next stage's multiplex kind and the ODU level's overhead exist only
+// when the stage does; a write to a parameter of a missing stage is refused.
 void tst_StructureRules::missingStageMakesItsParametersUndefined()
 {
-    SimulatorFixture f;
-    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
-    for (int stage = 0; stage < 3; ++stage) {
-        QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TP[stage])->isDefined());
-        QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TS[stage])->isDefined());
-        QVERIFY(!f.cached(1, PID::Otn::TX::TX_COPY[stage])->isDefined());
-    }
-    QVERIFY(!f.cached(1, txStage1)->isDefined());
-    QVERIFY(!f.cached(1, txStage2)->isDefined());
-    QVERIFY(!f.cached(1, PID::Otn::TX::ODU_FAS[1])->isDefined());
-    QVERIFY(f.cached(1, PID::Otn::TX::ODU_FAS[0])->isDefined());
+    QFETCH(int, stage0);
+    QFETCH(int, stages);
 
-    // One stage: stage 1 exists, its parameters and the level-1 overhead appear; stage 2 stays absent.
-    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU1_ODU2_PT21));
-    QVERIFY(f.cached(1, txStage1)->isDefined());
+    SimulatorFixture f;
+    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), stage0));
+    for (int stage = 0; stage < 3; ++stage) {
+        QCOMPARE(f.cached(1, TX::MAIN_TP[stage])->isDefined(), stage < stages);
+        QCOMPARE(f.cached(1, TX::MAIN_TS[stage])->isDefined(), stage < stages);
+        QCOMPARE(f.cached(1, TX::TX_COPY[stage])->isDefined(), stage < stages);
+        QCOMPARE(f.cached(1, TX::ODU_FAS[stage])->isDefined(), stage <= stages);
+    }
+    QCOMPARE(f.cached(1, txStage1)->isDefined(), stages >= 1);
     QVERIFY(!f.cached(1, txStage2)->isDefined());
-    QVERIFY(f.cached(1, PID::Otn::TX::ODU_FAS[1])->isDefined());
-    QVERIFY(!f.cached(1, PID::Otn::TX::ODU_FAS[2])->isDefined());
-    QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TP[1])->isDefined());
-    // A write to a parameter of a missing stage is refused.
-    QVERIFY(!f.writeAndWait(1, PID::Otn::TX::MAIN_TP[1], 1u));
+    QVERIFY(!f.writeAndWait(1, TX::MAIN_TP[stages], 1u));
 }
 
 void tst_StructureRules::interfaceChangeResetsStageNoLongerOffered()
 {
     SimulatorFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
-    QVERIFY(f.cached(1, PID::Otn::TX::MAIN_TS[0])->isDefined());
+    QVERIFY(f.cached(1, TX::MAIN_TS[0])->isDefined());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
     QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU4"))));
     QCOMPARE(f.cached(1, txStage0)->getEnum(), int(MUX_NONE));
     QVERIFY(!f.cached(1, txStage1)->isDefined());
-    QVERIFY(!f.cached(1, PID::Otn::TX::MAIN_TS[0])->isDefined());
-    QVERIFY(!f.cached(1, PID::Otn::TX::ALLOC[0])->isDefined());
+    QVERIFY(!f.cached(1, TX::MAIN_TS[0])->isDefined());
+    QVERIFY(!f.cached(1, TX::ALLOC[0])->isDefined());
     // All of it came as the answer to the one write; the written SID first.
     QCOMPARE(f.link()->writeRequests(), 3);
     QVERIFY(spy.count() > 3);
@@ -249,18 +229,18 @@ void tst_StructureRules::oduFlexTsCountSizesTributaryPorts()
 {
     SimulatorFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODUFLEX_ODU2));
-    const auto *count = static_cast<const QcmaParameterUInt *>(f.cached(1, PID::Otn::TX::NUMBER_OF_TS[0]));
+    const auto *count = static_cast<const QcmaParameterUInt *>(f.cached(1, TX::NUMBER_OF_TS[0]));
     QVERIFY(count->isDefined());
     QCOMPARE(count->maximum(), 8u);
-    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
+    QCOMPARE(f.cached(1, TX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
 
-    QVERIFY(f.writeAndWait(1, PID::Otn::TX::NUMBER_OF_TS[0], 2u));
-    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray(), ascending(4, 2));
-    QCOMPARE(static_cast<const QcmaParameterUInt *>(f.cached(1, PID::Otn::TX::MAIN_TP[0]))->maximum(), 4u);
-    QVERIFY(!f.writeAndWait(1, PID::Otn::TX::NUMBER_OF_TS[0], 9u));
+    QVERIFY(f.writeAndWait(1, TX::NUMBER_OF_TS[0], 2u));
+    QCOMPARE(f.cached(1, TX::MAIN_TS[0])->getByteArray(), ascending(4, 2));
+    QCOMPARE(static_cast<const QcmaParameterUInt *>(f.cached(1, TX::MAIN_TP[0]))->maximum(), 4u);
+    QVERIFY(!f.writeAndWait(1, TX::NUMBER_OF_TS[0], 9u));
 
     QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU0_ODU2));
-    QVERIFY(!f.cached(1, PID::Otn::TX::NUMBER_OF_TS[0])->isDefined());
+    QVERIFY(!f.cached(1, TX::NUMBER_OF_TS[0])->isDefined());
 }
 
 void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage_data()
@@ -282,18 +262,14 @@ void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
 
     SimulatorFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
-    const QByteArray before = f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray();
-    const int sid = SimulatorFixture::sid(1, PID::Otn::TX::MAIN_TS[0]);
-    if (!reason.isEmpty()) {
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("write refused: sid 0x%1 (port 1, group 0xd0000, id %2): %3")
-                                                          .arg(uint(sid), 8, 16, QLatin1Char('0'))
-                                                          .arg(PID::Otn::TX::MAIN_TS[0])
-                                                          .arg(reason)));
-    }
+    const QByteArray before = f.cached(1, TX::MAIN_TS[0])->getByteArray();
+    const int sid = SimulatorFixture::sid(1, TX::MAIN_TS[0]);
+    if (!reason.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(refusedLine(sid, reason)));
     QcmaParameterByteArray candidate(sid, mainTs);
     f.manager()->SetQcmaParameter(&candidate);
     QVERIFY(f.settle());
-    QCOMPARE(f.cached(1, PID::Otn::TX::MAIN_TS[0])->getByteArray(), reason.isEmpty() ? mainTs : before);
+    QCOMPARE(f.cached(1, TX::MAIN_TS[0])->getByteArray(), reason.isEmpty() ? mainTs : before);
 }
 
 void tst_StructureRules::moduleTypeDecidesLaneInterfaces()
@@ -351,16 +327,16 @@ void tst_StructureRules::laneInterfaceSizesLaneParameters()
 void tst_StructureRules::payloadTypeFollowsStructureChanges()
 {
     SimulatorFixture f;
-    const int pt0 = PID::Otn::TX::OPU_PAYLOAD_TYPE[0];
+    const int pt0 = TX::OPU_PAYLOAD_TYPE[0];
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0xFE}));
     QVERIFY(f.writeAndWait(1, pt0, bytes({0x83})));
-    QVERIFY(f.writeAndWait(1, PID::Otn::TX::ODU_FAS[0], bytes({0xF6, 0xF6, 0xF6, 0x28, 0x28, 0x00})));
+    QVERIFY(f.writeAndWait(1, TX::ODU_FAS[0], bytes({0xF6, 0xF6, 0xF6, 0x28, 0x28, 0x00})));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x83}));
 
     QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU1_ODU2_PT21));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x21}));
-    QCOMPARE(f.cached(1, PID::Otn::TX::OPU_PAYLOAD_TYPE[1])->getByteArray(), bytes({0xFE}));
+    QCOMPARE(f.cached(1, TX::OPU_PAYLOAD_TYPE[1])->getByteArray(), bytes({0xFE}));
     QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU1_ODU2_PT20));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x20}));
 }
@@ -369,25 +345,25 @@ void tst_StructureRules::receiverStageAndExpectedMsi()
 {
     SimulatorFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU0_ODU2));
-    const int reference = PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[0];
+    const int reference = MEASUREMENT::MSIM_REFERENCE_DATA[0];
     QVERIFY(!f.cached(1, reference)->isDefined());
-    QVERIFY(!f.cached(1, PID::Otn::RX::DET_MODE[0])->isDefined());
+    QVERIFY(!f.cached(1, RX::DET_MODE[0])->isDefined());
 
     QVERIFY(f.writeAndWait(1, rxInterface, valueNamed(f, rxInterface, QStringLiteral("OTU2"))));
     QVERIFY(f.writeAndWait(1, rxStage0, MUX_ODU0_ODU2));
-    QVERIFY(f.cached(1, PID::Otn::RX::DET_MODE[0])->isDefined());
-    QVERIFY(f.cached(1, PID::Otn::MEASUREMENT::MSIM_DETECTION[0])->isDefined());
-    QCOMPARE(f.cached(1, PID::Otn::RX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
+    QVERIFY(f.cached(1, RX::DET_MODE[0])->isDefined());
+    QVERIFY(f.cached(1, MEASUREMENT::MSIM_DETECTION[0])->isDefined());
+    QCOMPARE(f.cached(1, RX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
     // OPU2 PT 21: bits 1-2 = 10 (ODTU2.ts), bits 3-8 = tributary port - 1.
     QCOMPARE(f.cached(1, reference)->getByteArray(), ascending(8, 1, 0x80));
 
     // Moving the main TS of the transmitter moves the ports in the expected MSI.
-    QVERIFY(f.writeAndWait(1, PID::Otn::TX::MAIN_TS[0], bytes({2, 1, 3, 4, 5, 6, 7, 8})));
+    QVERIFY(f.writeAndWait(1, TX::MAIN_TS[0], bytes({2, 1, 3, 4, 5, 6, 7, 8})));
     QCOMPARE(f.cached(1, reference)->getByteArray(), bytes({0x81, 0x80, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87}));
     // A TS taken out of the allocation is unallocated: 11, port 0.
-    QBitArray allocated = f.cached(1, PID::Otn::TX::ALLOC[0])->getBitArray();
+    QBitArray allocated = f.cached(1, TX::ALLOC[0])->getBitArray();
     allocated.toggleBit(7);
-    QVERIFY(f.writeAndWait(1, PID::Otn::TX::ALLOC[0], allocated));
+    QVERIFY(f.writeAndWait(1, TX::ALLOC[0], allocated));
     QCOMPARE(quint8(f.cached(1, reference)->getByteArray().at(7)), quint8(0xC0));
 }
 
