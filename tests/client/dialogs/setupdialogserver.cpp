@@ -1,5 +1,6 @@
 #include "setupdialogserver.h"
 
+#include <QByteArrayList>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -74,11 +75,5 @@ QByteArray SetupDialogServer::enumDefinition(int id, const QString &name, const 
 
 QByteArray SetupDialogServer::catalogue(const QList<QByteArray> &definitions)
 {
-    QByteArray json("{\"parameters\": [");
-    for (int i = 0; i < definitions.size(); ++i) {
-        if (i > 0)
-            json += ", ";
-        json += definitions.at(i);
-    }
-    return json + "]}";
+    return "{\"parameters\": [" + QByteArrayList(definitions).join(", ") + "]}";
 }

@@ -104,12 +104,15 @@ void tst_OtnChRoad::transmitter()
     QTRY_COMPARE(cachedBits(f, ALLOC[0]), allocated);
     QCOMPARE(dialog.allocatedGrid()->bits(), allocated);
 
-    // TS selection: all off, then TS 2, 4, 6 and 8 in a scrambled order.
+    // TS selection, named after the stage: all off, then TS 2, 4, 6 and 8 in a scrambled order.
+    dialog.setOdtuName(QStringLiteral("ODTU12"));
+    QString selectTitle;
     {
-        ScopedDialogHandler handler([](QDialog *d) {
+        ScopedDialogHandler handler([&selectTitle](QDialog *d) {
             auto *select = qobject_cast<OtnSelectTsDialog *>(d);
             if (!select)
                 return 0;
+            selectTitle = select->windowTitle();
             QTest::mouseClick(select->findChild<QPushButton *>(QStringLiteral("pbAllOff")), Qt::LeftButton);
             for (int cell : {7, 1, 5, 3})
                 QTest::mouseClick(select->grid()->cell(cell), Qt::LeftButton);
@@ -117,6 +120,7 @@ void tst_OtnChRoad::transmitter()
         });
         QTest::mouseClick(dialog.mainGrid()->cell(10), Qt::LeftButton);
     }
+    QCOMPARE(selectTitle, QStringLiteral("ODTU12 TP/TS Select"));
     QTRY_COMPARE(cachedBytes(f, MAIN_TS[0]), QByteArray("\x02\x04\x06\x08", 4));
     QTRY_COMPARE(markedTs(*dialog.mainGrid(), 8), (QList<int>{1, 3, 5, 7}));
 

@@ -5,27 +5,6 @@
 
 #include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
 
-class tst_OtnChWidget : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void shape_data();
-    void shape();
-    void stateFollowsInversion_data();
-    void stateFollowsInversion();
-    void indexGuards();
-    void toggleRespectsMaximum_data();
-    void toggleRespectsMaximum();
-    void reportModeKeepsStates();
-    void bitsAndBytes_data();
-    void bitsAndBytes();
-    void mask_data();
-    void mask();
-    void copyCellsThroughMask();
-    void replacedStyleSheets();
-};
-
 namespace {
 QPoint gridPosition(const OtnChWidget &grid, int index)
 {
@@ -37,7 +16,34 @@ QPoint gridPosition(const OtnChWidget &grid, int index)
     layout->getItemPosition(at, &row, &column, &rowSpan, &columnSpan);
     return QPoint(column, row);
 }
+
+// "0110" gives bits 1 and 2 of four.
+QBitArray bitsOf(const QString &digits)
+{
+    QBitArray bits(digits.size());
+    for (int i = 0; i < digits.size(); ++i)
+        bits.setBit(i, digits.at(i) == QLatin1Char('1'));
+    return bits;
+}
 } // namespace
+
+class tst_OtnChWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shape_data();
+    void shape();
+    void stateFollowsInversion_data();
+    void stateFollowsInversion();
+    void indexGuards();
+    void clicks_data();
+    void clicks();
+    void bitsAndBytes_data();
+    void bitsAndBytes();
+    void mask_data();
+    void mask();
+};
 
 void tst_OtnChWidget::shape_data()
 {
@@ -88,13 +94,12 @@ void tst_OtnChWidget::stateFollowsInversion_data()
     QTest::addColumn<bool>("inverted");
     QTest::addColumn<bool>("checkable");
     QTest::addColumn<bool>("state");
-    QTest::addColumn<bool>("setLook");
 
-    QTest::newRow("plain set") << false << true << true << true;
-    QTest::newRow("plain clear") << false << true << false << false;
-    QTest::newRow("inverted true shows clear") << true << true << true << false;
-    QTest::newRow("inverted false shows set") << true << true << false << true;
-    QTest::newRow("not checkable set") << false << false << true << true;
+    QTest::newRow("plain set") << false << true << true;
+    QTest::newRow("plain clear") << false << true << false;
+    QTest::newRow("inverted true shows clear") << true << true << true;
+    QTest::newRow("inverted false shows set") << true << true << false;
+    QTest::newRow("not checkable set") << false << false << true;
 }
 
 void tst_OtnChWidget::stateFollowsInversion()
@@ -102,8 +107,8 @@ void tst_OtnChWidget::stateFollowsInversion()
     QFETCH(bool, inverted);
     QFETCH(bool, checkable);
     QFETCH(bool, state);
-    QFETCH(bool, setLook);
 
+    const bool setLook = state != inverted;
     OtnChWidget grid(8, 8, false, false, inverted, checkable, 8);
     grid.setCellState(3, state);
     QCOMPARE(grid.cellState(3), state);
@@ -138,102 +143,89 @@ void tst_OtnChWidget::indexGuards()
     QCOMPARE(grid.cell(7)->text(), QStringLiteral("72"));
 }
 
-void tst_OtnChWidget::toggleRespectsMaximum_data()
+void tst_OtnChWidget::clicks_data()
 {
+    QTest::addColumn<bool>("toggle");
     QTest::addColumn<bool>("inverted");
     QTest::addColumn<int>("maximum");
     QTest::addColumn<QList<int>>("clicks");
-    QTest::addColumn<QByteArray>("setCells");
+    QTest::addColumn<QByteArray>("setCells");   // after the clicks, 1-based; report mode starts with them
+    QTest::addColumn<QList<int>>("reported");
+    QTest::addColumn<int>("takenClicks");
 
-    QTest::newRow("below maximum") << false << 3 << QList<int>{0, 4} << QByteArray("\x01\x05");
-    QTest::newRow("clear cell refused at maximum") << false << 2 << QList<int>{0, 1, 5} << QByteArray("\x01\x02");
-    QTest::newRow("set cell always clears") << false << 2 << QList<int>{0, 1, 1, 5} << QByteArray("\x01\x06");
-    QTest::newRow("inverted counts the set look") << true << 1 << QList<int>{2, 3} << QByteArray("\x03");
-    QTest::newRow("maximum zero refuses all") << false << 0 << QList<int>{0, 1} << QByteArray();
+    QTest::newRow("toggle: below maximum") << true << false << 3 << QList<int>{0, 4} << QByteArray("\x01\x05")
+                                           << QList<int>{} << 2;
+    QTest::newRow("toggle: clear cell refused at maximum") << true << false << 2 << QList<int>{0, 1, 5}
+                                                           << QByteArray("\x01\x02") << QList<int>{} << 2;
+    QTest::newRow("toggle: set cell always clears") << true << false << 2 << QList<int>{0, 1, 1, 5}
+                                                    << QByteArray("\x01\x06") << QList<int>{} << 4;
+    QTest::newRow("toggle: inverted counts the set look") << true << true << 1 << QList<int>{2, 3}
+                                                          << QByteArray("\x03") << QList<int>{} << 1;
+    QTest::newRow("toggle: maximum zero refuses all") << true << false << 0 << QList<int>{0, 1} << QByteArray()
+                                                      << QList<int>{} << 0;
+    QTest::newRow("report mode keeps states") << false << true << 8 << QList<int>{4, 6} << QByteArray("\x05")
+                                              << QList<int>{4, 6} << 2;
 }
 
-void tst_OtnChWidget::toggleRespectsMaximum()
+void tst_OtnChWidget::clicks()
 {
+    QFETCH(bool, toggle);
     QFETCH(bool, inverted);
     QFETCH(int, maximum);
     QFETCH(QList<int>, clicks);
     QFETCH(QByteArray, setCells);
+    QFETCH(QList<int>, reported);
+    QFETCH(int, takenClicks);
 
-    OtnChWidget grid(8, 8, true, true, inverted, false, maximum);
-    if (inverted)
-        grid.setAllCells(true);   // every cell clear
-    QSignalSpy reported(&grid, &OtnChWidget::cellClicked);
+    OtnChWidget grid(8, 8, true, toggle, inverted, true, maximum);
+    grid.setAllCells(inverted);   // every cell clear
+    if (!toggle) {
+        for (char ts : setCells)
+            grid.setCellState(ts - 1, !inverted);
+    }
+    QSignalSpy cellClicked(&grid, &OtnChWidget::cellClicked);
+    QSignalSpy clicked(&grid, &OtnChWidget::clicked);
     for (int index : qAsConst(clicks))
         QTest::mouseClick(grid.cell(index), Qt::LeftButton);
     QCOMPARE(grid.setCellBytes(), setCells);
-    QCOMPARE(reported.count(), 0);
-}
-
-void tst_OtnChWidget::reportModeKeepsStates()
-{
-    OtnChWidget grid(18, 9, true, false, true, true, 8);
-    grid.setCellState(4, false);   // set look, checked
-    QSignalSpy reported(&grid, &OtnChWidget::cellClicked);
-    QSignalSpy clicked(&grid, &OtnChWidget::clicked);
-    QTest::mouseClick(grid.cell(4), Qt::LeftButton);
-    QTest::mouseClick(grid.cell(10), Qt::LeftButton);
-    QCOMPARE(reported.count(), 2);
-    QCOMPARE(reported.at(0).at(0).toInt(), 4);
-    QCOMPARE(reported.at(1).at(0).toInt(), 10);
-    QCOMPARE(clicked.count(), 2);
-    QVERIFY(grid.cell(4)->isChecked());
-    QVERIFY(!grid.cellState(4));
-    QVERIFY(grid.cellState(10));
+    for (int i = 0; i < grid.cellCount(); ++i)
+        QCOMPARE(grid.cell(i)->isChecked(), setCells.contains(char(i + 1)));
+    QList<int> reportedCells;
+    for (const QList<QVariant> &arguments : qAsConst(cellClicked))
+        reportedCells << arguments.at(0).toInt();
+    QCOMPARE(reportedCells, reported);
+    QCOMPARE(clicked.count(), takenClicks);
 }
 
 void tst_OtnChWidget::bitsAndBytes_data()
 {
-    QTest::addColumn<int>("cells");
     QTest::addColumn<bool>("inverted");
-    QTest::addColumn<QBitArray>("bits");
-    QTest::addColumn<QBitArray>("readBack");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QString>("after");
     QTest::addColumn<QByteArray>("bytes");
 
-    QBitArray mixed(8);
-    mixed.setBit(1);
-    mixed.setBit(6);
-    QTest::newRow("plain") << 8 << false << mixed << mixed << QByteArray("\x02\x07");
-    QTest::newRow("inverted: bytes list the set look") << 8 << true << mixed << mixed
+    QTest::newRow("plain") << false << "00000000" << "01000010" << "01000010" << QByteArray("\x02\x07");
+    QTest::newRow("inverted: bytes list the set look") << true << "11111111" << "01000010" << "01000010"
                                                        << QByteArray("\x01\x03\x04\x05\x06\x08");
-    QBitArray shorter(3, true);
-    QBitArray shorterBack(6);
-    shorterBack.fill(true, 0, 3);
-    QTest::newRow("shorter array keeps the rest") << 6 << false << shorter << shorterBack
-                                                  << QByteArray("\x01\x02\x03");
-    QBitArray longer(12);
-    longer.setBit(11);
-    longer.setBit(0);
-    QBitArray longerBack(4);
-    longerBack.setBit(0);
-    QTest::newRow("longer array is cut") << 4 << false << longer << longerBack << QByteArray("\x01");
+    QTest::newRow("shorter array keeps the rest") << false << "111111" << "010" << "010111"
+                                                  << QByteArray("\x02\x04\x05\x06");
+    QTest::newRow("longer array is cut") << false << "0000" << "100000000001" << "1000" << QByteArray("\x01");
 }
 
 void tst_OtnChWidget::bitsAndBytes()
 {
-    QFETCH(int, cells);
     QFETCH(bool, inverted);
-    QFETCH(QBitArray, bits);
-    QFETCH(QBitArray, readBack);
+    QFETCH(QString, before);
+    QFETCH(QString, bits);
+    QFETCH(QString, after);
     QFETCH(QByteArray, bytes);
 
-    OtnChWidget grid(cells, 8, false, false, inverted, false, 8);
-    if (inverted)
-        grid.setAllCells(true);
-    grid.setBits(bits);
-    if (inverted) {
-        // Cells beyond the array keep their state: here all were true.
-        QBitArray expected = readBack;
-        for (int i = bits.size(); i < cells; ++i)
-            expected.setBit(i, true);
-        QCOMPARE(grid.bits(), expected);
-    } else {
-        QCOMPARE(grid.bits(), readBack);
-    }
+    OtnChWidget grid(before.size(), 8, false, false, inverted, false, 8);
+    grid.setBits(bitsOf(before));
+    QCOMPARE(grid.bits(), bitsOf(before));
+    grid.setBits(bitsOf(bits));
+    QCOMPARE(grid.bits(), bitsOf(after));
     QCOMPARE(grid.setCellBytes(), bytes);
 }
 
@@ -263,46 +255,16 @@ void tst_OtnChWidget::mask()
     grid.setMask(mask);
     QCOMPARE(grid.mask(), readBack);
     QCOMPARE(grid.setCellCount(), setLook);
+    // Copying goes through the mask; the target's own inversion decides the looks.
+    OtnChWidget copy(8, 8, true, true, true, false, 8);
+    copy.copyCells(grid);
+    QCOMPARE(copy.mask(), readBack & 0xFFu);
+    QCOMPARE(copy.setCellCount(), 8 - int(qPopulationCount(readBack & 0xFFu)));
     if (cells > 32) {
         // Reading gives 0 even when cells are set by other means.
         grid.setCellState(0, true);
         QCOMPARE(grid.mask(), 0u);
     }
-}
-
-void tst_OtnChWidget::copyCellsThroughMask()
-{
-    OtnChWidget source(8, 8, false, false, false, false, 8);
-    source.setMask(0x3Cu);
-    OtnChWidget target(8, 8, true, true, true, false, 8);
-    target.copyCells(source);
-    QCOMPARE(target.mask(), 0x3Cu);
-    // The target's inversion decides the look: four cells of the clear look.
-    QCOMPARE(target.setCellCount(), 4);
-
-    OtnChWidget wide(40, 20, false, false, false, false, 40);
-    wide.setCellState(1, true);
-    target.copyCells(wide);
-    QCOMPARE(target.mask(), 0u);
-}
-
-void tst_OtnChWidget::replacedStyleSheets()
-{
-    OtnChWidget grid(8, 8, true, false, false, true, 2);
-    grid.setCellState(0, true);
-    grid.setStyleSheets(QString(), QString());
-    QVERIFY(grid.cell(0)->styleSheet().isEmpty());
-    QVERIFY(grid.cell(1)->styleSheet().isEmpty());
-    QVERIFY(grid.cell(0)->isChecked());
-    grid.setCellState(1, true);
-    QVERIFY(grid.cell(1)->styleSheet().isEmpty());
-    QVERIFY(grid.cell(1)->isChecked());
-
-    grid.setToggle(true);
-    QSignalSpy reported(&grid, &OtnChWidget::cellClicked);
-    QTest::mouseClick(grid.cell(1), Qt::LeftButton);
-    QCOMPARE(reported.count(), 0);
-    QVERIFY(!grid.cellState(1));
 }
 
 QTEST_MAIN(tst_OtnChWidget)

@@ -1,18 +1,15 @@
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
-#include "host/parameters/qcmaparameter.h"
 #include "client/otn/test_setup/otnmsimdetectiondialog.h"
+#include "dialogframe.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
-#include "host/texts/widgettext.h"
+#include "host/parameters/qcmaparameter.h"
 #include "setupdialogserver.h"
 #include "tests/support/diagnosticsrecorder.h"
 
@@ -20,14 +17,14 @@ using namespace nsSettings::Otn;
 Q_DECLARE_METATYPE(OtnMapping)
 
 namespace {
-int detectionSid(int stage, int port = 1)
+int detectionSid(int stage)
 {
-    return nsSID::build(port, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]);
+    return nsSID::build(1, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]);
 }
 
-int referenceSid(int stage, int port = 1)
+int referenceSid(int stage)
 {
-    return nsSID::build(port, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage]);
+    return nsSID::build(1, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage]);
 }
 
 // Detection (Off/On) and reference data (undefined until the receiver has seen a structure) of every stage.
@@ -47,11 +44,10 @@ QByteArray msimCatalogue()
     return SetupDialogServer::catalogue(definitions);
 }
 
-OtnMapping stageMapping(int stage0, int stage1 = 0)
+OtnMapping stageMapping(int stage0)
 {
     OtnMapping mapping;
     mapping.setValue(OtnMapping::FieldStage0, stage0);
-    mapping.setValue(OtnMapping::FieldStage1, stage1);
     return mapping;
 }
 
@@ -65,18 +61,17 @@ QStringList cellTexts(const QTableWidget *table)
     return texts;
 }
 
-QStringList unknownCells(int count)
+// The given cells followed by unknown ones up to count.
+QStringList padded(QStringList cells, int count)
 {
-    QStringList cells;
-    for (int i = 0; i < count; ++i)
+    while (cells.size() < count)
         cells << QStringLiteral("--");
     return cells;
 }
 
 QPushButton *boxButton(const QDialog &dialog, QDialogButtonBox::StandardButton which)
 {
-    auto *box = dialog.findChild<QDialogButtonBox *>("bbMsimDetection");
-    return box ? box->button(which) : nullptr;
+    return dialog.findChild<QDialogButtonBox *>("bbMsimDetection")->button(which);
 }
 } // namespace
 
@@ -84,33 +79,29 @@ class tst_OtnMsimDetectionDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void formAndTexts();
-    void tableShape_data();
-    void tableShape();
-    void referenceDataFillsCells_data();
-    void referenceDataFillsCells();
+    void formTextsAndAccess();
+    void tableShowsReferenceData_data();
+    void tableShowsReferenceData();
     void buttonsWriteDetection_data();
     void buttonsWriteDetection();
-    void accessRestriction_data();
-    void accessRestriction();
-    void followsOnlyWhileShown();
-    void odtuNameInTitle_data();
-    void odtuNameInTitle();
     void invalidStage_data();
     void invalidStage();
 };
 
-void tst_OtnMsimDetectionDialog::formAndTexts()
+void tst_OtnMsimDetectionDialog::formTextsAndAccess()
 {
     SetupDialogServer server(msimCatalogue());
     OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU2));
-    const WidgetText *texts = WidgetText::instance();
+    QCOMPARE(dialogFrameFaults(dialog, "otn_msim_detection_dialog.html", "bbMsimDetection",
+                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006},
+                                {QDialogButtonBox::Apply, 2007}}),
+             QStringList());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("MSIM Detection"));
-    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_msim_detection_dialog.html"));
-    QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-    QCOMPARE(boxButton(dialog, QDialogButtonBox::Ok)->text(), texts->getCommonText(2005));
-    QCOMPARE(boxButton(dialog, QDialogButtonBox::Cancel)->text(), texts->getCommonText(2006));
-    QCOMPARE(boxButton(dialog, QDialogButtonBox::Apply)->text(), texts->getCommonText(2007));
+    dialog.setOdtuName(QStringLiteral("ODTU12 (PT=21)"));
+    QCOMPARE(dialog.odtuName(), QStringLiteral("ODTU12 (PT=21)"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("ODTU12 (PT=21) MSIM Detection"));
+    dialog.setOdtuName(QString());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("MSIM Detection"));
     // The choices are the detection parameter's values, index = value.
     auto *follow = dialog.findChild<QComboBox *>("cmbSetupFollow");
     QCOMPARE(follow->count(), 2);
@@ -123,33 +114,55 @@ void tst_OtnMsimDetectionDialog::formAndTexts()
     QVERIFY(!table->dragEnabled());
     QCOMPARE(table->horizontalHeader()->sectionResizeMode(0), QHeaderView::Stretch);
     QCOMPARE(table->verticalHeader()->width(), 60);
+
+    dialog.show();
+    for (int state : {1, 0}) {
+        dialog.setAccessState(state);
+        QCOMPARE(follow->isEnabled(), state == 0);
+        QCOMPARE(boxButton(dialog, QDialogButtonBox::Ok)->isEnabled(), state == 0);
+        QCOMPARE(boxButton(dialog, QDialogButtonBox::Apply)->isEnabled(), state == 0);
+        QVERIFY(boxButton(dialog, QDialogButtonBox::Cancel)->isEnabled());
+    }
 }
 
-void tst_OtnMsimDetectionDialog::tableShape_data()
+void tst_OtnMsimDetectionDialog::tableShowsReferenceData_data()
 {
     QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<int>("stage");
     QTest::addColumn<int>("tsCount");
     QTest::addColumn<int>("rows");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("cells");   // then unknown to the end of the table
 
-    QTest::newRow("ODU0 into ODU4, 80 TS") << stageMapping(MUX_ODU0_ODU4) << 0 << 80 << 10;
-    QTest::newRow("ODU0 into ODU3, 32 TS") << stageMapping(MUX_ODU0_ODU3) << 0 << 32 << 4;
-    QTest::newRow("ODU0 into ODU1, 2 TS") << stageMapping(MUX_ODU0_ODU1) << 0 << 2 << 1;
-    QTest::newRow("ODU1 into ODU3 PT 20, 16 TS") << stageMapping(MUX_ODU1_ODU3_PT20) << 0 << 16 << 2;
+    QByteArray ramp;
+    QStringList rampCells;
+    for (int i = 0; i < 80; ++i) {
+        ramp.append(char(i));
+        rampCells << QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
+    }
+    QTest::newRow("ODU0 into ODU4, 80 TS") << stageMapping(MUX_ODU0_ODU4) << 80 << 10 << ramp << rampCells;
+    QTest::newRow("ODU0 into ODU3, 32 TS") << stageMapping(MUX_ODU0_ODU3) << 32 << 4 << QByteArray::fromHex("ff")
+                                           << QStringList{"FF"};
+    QTest::newRow("ODU1 into ODU3 PT 20, 16 TS") << stageMapping(MUX_ODU1_ODU3_PT20) << 16 << 2
+                                                 << QByteArray::fromHex("c1") << QStringList{"C1"};
+    QTest::newRow("ODU0 into ODU1, 2 TS") << stageMapping(MUX_ODU0_ODU1) << 2 << 1 << QByteArray::fromHex("4041")
+                                          << QStringList{"40", "41"};
+    QTest::newRow("8 TS, short record, digits padded") << stageMapping(MUX_ODU0_ODU2) << 8 << 1
+                                                       << QByteArray::fromHex("0a0bc3")
+                                                       << QStringList{"0A", "0B", "C3"};
 }
 
-void tst_OtnMsimDetectionDialog::tableShape()
+void tst_OtnMsimDetectionDialog::tableShowsReferenceData()
 {
     QFETCH(OtnMapping, mapping);
-    QFETCH(int, stage);
     QFETCH(int, tsCount);
     QFETCH(int, rows);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, cells);
 
     SetupDialogServer server(msimCatalogue());
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, stage, mapping);
+    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, mapping);
     QCOMPARE(dialog.tsCount(), tsCount);
     auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
-    QVERIFY(table);
     QCOMPARE(table->columnCount(), 8);
     QCOMPARE(table->rowCount(), rows);
     for (int column = 0; column < 8; ++column)
@@ -158,52 +171,27 @@ void tst_OtnMsimDetectionDialog::tableShape()
         QCOMPARE(table->verticalHeaderItem(row)->text(), QStringLiteral("MSI[%1]").arg(8 * row));
         QCOMPARE(table->verticalHeaderItem(row)->textAlignment(), int(Qt::AlignCenter));
     }
-    // Before any reference data arrives every cell is unknown.
-    dialog.show();
-    QCOMPARE(cellTexts(table), unknownCells(8 * rows));
-    QCOMPARE(table->item(rows - 1, 7)->textAlignment(), int(Qt::AlignCenter));
-}
-
-void tst_OtnMsimDetectionDialog::referenceDataFillsCells_data()
-{
-    QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("cells");
-
-    QTest::newRow("2 TS") << stageMapping(MUX_ODU0_ODU1) << QByteArray::fromHex("4041")
-                          << QStringList{"40", "41", "--", "--", "--", "--", "--", "--"};
-    QTest::newRow("8 TS, single digits padded") << stageMapping(MUX_ODU0_ODU2)
-                                                << QByteArray::fromHex("000102030a0b0cff")
-                                                << QStringList{"00", "01", "02", "03", "0A", "0B", "0C", "FF"};
-    QTest::newRow("8 TS, short record") << stageMapping(MUX_ODU0_ODU2) << QByteArray::fromHex("8182c3")
-                                        << QStringList{"81", "82", "C3", "--", "--", "--", "--", "--"};
-    QByteArray ramp;
-    QStringList rampCells;
-    for (int i = 0; i < 80; ++i) {
-        ramp.append(char(i));
-        rampCells << QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
-    }
-    QTest::newRow("80 TS") << stageMapping(MUX_ODU0_ODU4) << ramp << rampCells;
-}
-
-void tst_OtnMsimDetectionDialog::referenceDataFillsCells()
-{
-    QFETCH(OtnMapping, mapping);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, cells);
-
-    SetupDialogServer server(msimCatalogue());
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, mapping);
-    dialog.show();
-    auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
-
+    // Before any reference data arrives every cell is unknown; the table follows the data only while shown.
+    const QStringList unknown = padded({}, 8 * rows);
+    const QStringList known = padded(cells, 8 * rows);
+    QCOMPARE(cellTexts(table), unknown);
     server.serverChange(referenceSid(0), bytes);
-    QTRY_COMPARE(cellTexts(table), cells);
-    QCOMPARE(table->verticalHeaderItem(0)->text(), QStringLiteral("MSI[0]"));
-
-    // Reference data that becomes undefined again leaves nothing to show.
+    QTRY_VERIFY(server.manager()->cachedParameter(referenceSid(0))->isDefined());
+    QCOMPARE(cellTexts(table), unknown);
+    dialog.show();
+    QCOMPARE(cellTexts(table), known);
+    QCOMPARE(table->item(rows - 1, 7)->textAlignment(), int(Qt::AlignCenter));
+    dialog.hide();
     server.serverChange(referenceSid(0), bytes, false);
-    QTRY_COMPARE(table->item(0, 0)->text(), QStringLiteral("--"));
+    QTRY_VERIFY(!server.manager()->cachedParameter(referenceSid(0))->isDefined());
+    QCOMPARE(cellTexts(table), known);
+    dialog.show();
+    QCOMPARE(cellTexts(table), unknown);
+    // While shown: new data fills the cells, undefined data leaves nothing to show.
+    server.serverChange(referenceSid(0), bytes);
+    QTRY_COMPARE(cellTexts(table), known);
+    server.serverChange(referenceSid(0), bytes, false);
+    QTRY_COMPARE(cellTexts(table), unknown);
 }
 
 void tst_OtnMsimDetectionDialog::buttonsWriteDetection_data()
@@ -247,74 +235,6 @@ void tst_OtnMsimDetectionDialog::buttonsWriteDetection()
         if (s != stage)
             QCOMPARE(server.value(detectionSid(s))->getEnum(), 1);
     }
-}
-
-void tst_OtnMsimDetectionDialog::accessRestriction_data()
-{
-    QTest::addColumn<int>("state");
-    QTest::addColumn<bool>("editable");
-
-    QTest::newRow("full access") << 0 << true;
-    QTest::newRow("restricted") << 1 << false;
-}
-
-void tst_OtnMsimDetectionDialog::accessRestriction()
-{
-    QFETCH(int, state);
-    QFETCH(bool, editable);
-
-    SetupDialogServer server(msimCatalogue());
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU2));
-    dialog.setAccessState(state);
-    dialog.show();
-    QCOMPARE(dialog.findChild<QComboBox *>("cmbSetupFollow")->isEnabled(), editable);
-    QCOMPARE(boxButton(dialog, QDialogButtonBox::Ok)->isEnabled(), editable);
-    QCOMPARE(boxButton(dialog, QDialogButtonBox::Apply)->isEnabled(), editable);
-    QVERIFY(boxButton(dialog, QDialogButtonBox::Cancel)->isEnabled());
-}
-
-void tst_OtnMsimDetectionDialog::followsOnlyWhileShown()
-{
-    SetupDialogServer server(msimCatalogue());
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU1));
-    auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
-
-    server.serverChange(referenceSid(0), QByteArray::fromHex("4041"));
-    QTRY_VERIFY(server.manager()->cachedParameter(referenceSid(0))->isDefined());
-    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("--"));
-
-    dialog.show();
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("41"));
-
-    dialog.hide();
-    server.serverChange(referenceSid(0), QByteArray::fromHex("4243"));
-    QTRY_COMPARE(server.manager()->cachedParameter(referenceSid(0))->getByteArray(), QByteArray::fromHex("4243"));
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("41"));
-
-    dialog.show();
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("43"));
-}
-
-void tst_OtnMsimDetectionDialog::odtuNameInTitle_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("title");
-
-    QTest::newRow("named stage") << "ODTU4.1" << "ODTU4.1 MSIM Detection";
-    QTest::newRow("name with PT") << "ODTU12 (PT=21)" << "ODTU12 (PT=21) MSIM Detection";
-    QTest::newRow("no name") << "" << "MSIM Detection";
-}
-
-void tst_OtnMsimDetectionDialog::odtuNameInTitle()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, title);
-
-    SetupDialogServer server(msimCatalogue());
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU4));
-    dialog.setOdtuName(name);
-    QCOMPARE(dialog.odtuName(), name);
-    QCOMPARE(dialog.windowTitle(), title);
 }
 
 void tst_OtnMsimDetectionDialog::invalidStage_data()

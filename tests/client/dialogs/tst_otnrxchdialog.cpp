@@ -1,6 +1,4 @@
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
@@ -8,6 +6,7 @@
 #include "client/otn/interface_setup_status/dialogs/otnrxchdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otntsmap.h"
+#include "dialogframe.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnsettings.h"
 #include "host/otn/otntpts.h"
@@ -63,12 +62,9 @@ class tst_OtnRxChDialog : public QObject
 private slots:
     void visibility_data();
     void visibility();
-    void modeFollowsTheServer();
-    void gridShowsMainTs();
+    void formMapAndSelection();
     void mainTsSwap_data();
     void mainTsSwap();
-    void mapOpensSelection();
-    void texts();
 };
 
 void tst_OtnRxChDialog::visibility_data()
@@ -116,31 +112,49 @@ void tst_OtnRxChDialog::visibility()
         QCOMPARE(f.dialog->mainGrid()->cell(i)->isEnabled(), !manual);
 }
 
-void tst_OtnRxChDialog::modeFollowsTheServer()
-{
-    Fixture f(1, MUX_ODU0_ODU2, 0, eightTs);
-    QVERIFY(f.shown("mainTpTsGrid"));
-    f.link.serverChange(new QcmaParameterEnum(detModeSid, 2, 0, 2));
-    QTRY_COMPARE(f.dialog->detectionMode(), 2);
-    QVERIFY(f.shown("pbMainTs"));
-    QVERIFY(!f.shown("mainTpTsGrid"));
-    QVERIFY(!f.shown("pbMainTp"));
-}
-
-void tst_OtnRxChDialog::gridShowsMainTs()
+void tst_OtnRxChDialog::formMapAndSelection()
 {
     // ODU1 in ODU2 on 1.25G TS: 4 TP; their first TS 2, 4, 6, 8.
     Fixture f(1, MUX_ODU1_ODU2_PT21, 0, QByteArray("\x02\x04\x06\x08", 4));
+    const QString mainTs = WidgetText::instance()->getUiText(5099) + QLatin1Char(':');
+    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTs"))->text(), mainTs);
+    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTpTs"))->text(), mainTs);
+    QCOMPARE(dialogFrameFaults(*f.dialog, "otn_rx_ch_dialog.html", "bbRxCh", {{QDialogButtonBox::Close, 2004}}),
+             QStringList());
+    f.dialog->setOdtuName(QStringLiteral("ODTU12"));
+    QCOMPARE(f.dialog->windowTitle(), QStringLiteral("ODTU12 TP/TS"));
+
     OtnChWidget *grid = f.dialog->mainGrid();
     QCOMPARE(grid->cellCount(), 18);
-    QCOMPARE(grid->cell(0)->text(), QStringLiteral("TS"));
-    QCOMPARE(grid->cell(9)->text(), QStringLiteral("0"));
     for (int ts = 0; ts < 8; ++ts) {
         QCOMPARE(grid->cell(10 + ts)->text(), QStringLiteral("--"));
         const char *style = ts % 2 ? OtnTsMap::mainTpStyle : OtnTsMap::dummyTpStyle;
         QCOMPARE(grid->cell(10 + ts)->styleSheet(), QString::fromLatin1(style));
     }
     QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(), QStringLiteral("2"));
+
+    auto *content = f.dialog->findChild<QWidget *>(QStringLiteral("widget"));
+    auto *close = f.dialog->findChild<QDialogButtonBox *>(QStringLiteral("bbRxCh"))->button(QDialogButtonBox::Close);
+    for (int state : {2, 0}) {
+        f.dialog->setAccessState(state);
+        QCOMPARE(content->isEnabled(), state == 0);
+        QCOMPARE(close->isEnabled(), state == 0);
+    }
+
+    // A click on the map opens the TS selection of the receiver's slots.
+    QByteArray preselected;
+    ScopedDialogHandler handler([&preselected](QDialog *d) {
+        auto *select = qobject_cast<OtnSelectTsDialog *>(d);
+        if (!select || select->tpCount() != 4)
+            return 0;
+        preselected = select->grid()->setCellBytes();
+        QTest::mouseClick(select->grid()->cell(7), Qt::LeftButton);
+        QTest::mouseClick(select->grid()->cell(0), Qt::LeftButton);
+        return 0;
+    });
+    QTest::mouseClick(grid->cell(12), Qt::LeftButton);
+    QCOMPARE(preselected, QByteArray("\x02\x04\x06\x08", 4));
+    QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), QByteArray("\x01\x02\x04\x06", 4));
 }
 
 void tst_OtnRxChDialog::mainTsSwap_data()
@@ -149,7 +163,6 @@ void tst_OtnRxChDialog::mainTsSwap_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QByteArray>("written");   // empty: nothing written
 
-    QTest::newRow("TS of another TP: swap") << "5" << 1 << QByteArray("\x05\x02\x03\x04\x01\x06\x07\x08", 8);
     QTest::newRow("last TP's TS: swap") << "8" << 1 << QByteArray("\x08\x02\x03\x04\x05\x06\x07\x01", 8);
     QTest::newRow("own TS: unchanged") << "1" << 1 << eightTs;
     QTest::newRow("cancelled") << "5" << 0 << QByteArray();
@@ -188,44 +201,6 @@ void tst_OtnRxChDialog::mainTsSwap()
     QTRY_COMPARE(f.dialog->mainTsList()[0], int(quint8(expected.at(0))));
     QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(),
              QString::number(quint8(expected.at(0))));
-}
-
-void tst_OtnRxChDialog::mapOpensSelection()
-{
-    Fixture f(1, MUX_ODU1_ODU2_PT21, 0, QByteArray("\x02\x04\x06\x08", 4));
-    f.dialog->setOdtuName(QStringLiteral("ODTU12"));
-    QByteArray preselected;
-    int tpCount = 0;
-    ScopedDialogHandler handler([&](QDialog *d) {
-        auto *select = qobject_cast<OtnSelectTsDialog *>(d);
-        if (!select)
-            return 0;
-        preselected = select->grid()->setCellBytes();
-        tpCount = select->tpCount();
-        QTest::mouseClick(select->grid()->cell(7), Qt::LeftButton);
-        QTest::mouseClick(select->grid()->cell(0), Qt::LeftButton);
-        return 0;
-    });
-    QTest::mouseClick(f.dialog->mainGrid()->cell(12), Qt::LeftButton);
-    QCOMPARE(tpCount, 4);
-    QCOMPARE(preselected, QByteArray("\x02\x04\x06\x08", 4));
-    QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), QByteArray("\x01\x02\x04\x06", 4));
-}
-
-void tst_OtnRxChDialog::texts()
-{
-    Fixture f(1, MUX_ODU0_ODU2, 0, eightTs);
-    const QString mainTs = WidgetText::instance()->getUiText(5099) + QLatin1Char(':');
-    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTs"))->text(), mainTs);
-    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTpTs"))->text(), mainTs);
-    QCOMPARE(f.dialog->helpPage(), QStringLiteral("otn_rx_ch_dialog.html"));
-    f.dialog->setOdtuName(QStringLiteral("ODTU2.1"));
-    QCOMPARE(f.dialog->windowTitle(), QStringLiteral("ODTU2.1 TP/TS"));
-    QPushButton *close = f.dialog->findChild<QDialogButtonBox *>(QStringLiteral("bbRxCh"))->button(QDialogButtonBox::Close);
-    QCOMPARE(close->text(), WidgetText::instance()->getCommonText(2004));
-    f.dialog->setAccessState(2);
-    QVERIFY(!f.dialog->findChild<QWidget *>(QStringLiteral("widget"))->isEnabled());
-    QVERIFY(!close->isEnabled());
 }
 
 QTEST_MAIN(tst_OtnRxChDialog)

@@ -1,19 +1,14 @@
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
-#include "host/parameters/qcmaparameter.h"
 #include "client/otn/interface_setup_status/dialogs/otnttidetectiondialog.h"
-#include "host/texts/widgettext.h"
+#include "dialogframe.h"
+#include "host/parameters/qcmaparameter.h"
 #include "setupdialogserver.h"
 
 namespace {
-const QStringList detectionModes = {QStringLiteral("Off"), QStringLiteral("SAPI"), QStringLiteral("DAPI"),
-                                    QStringLiteral("SAPI + DAPI")};
-
 struct Row {
     const char *combo;
     int id;
@@ -29,14 +24,12 @@ int sid(int id, int port = 1)
 
 QByteArray ttiCatalogue()
 {
+    const QStringList modes = {QStringLiteral("Off"), QStringLiteral("SAPI"), QStringLiteral("DAPI"),
+                               QStringLiteral("SAPI + DAPI")};
     QList<QByteArray> definitions;
     for (const Row &r : rows) {
-        if (r.id == 12501)
-            definitions << SetupDialogServer::enumDefinition(r.id, QStringLiteral("PLM Detection"),
-                                                             {QStringLiteral("Off"), QStringLiteral("On")}, 0);
-        else
-            definitions << SetupDialogServer::enumDefinition(r.id, QStringLiteral("TTI Detection %1").arg(r.id),
-                                                             detectionModes, 0);
+        const QStringList values = r.id == 12501 ? QStringList{QStringLiteral("Off"), QStringLiteral("On")} : modes;
+        definitions << SetupDialogServer::enumDefinition(r.id, QStringLiteral("Detection %1").arg(r.id), values, 0);
     }
     return SetupDialogServer::catalogue(definitions);
 }
@@ -46,15 +39,12 @@ class tst_OtnTtiDetectionDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void formAndTexts();
+    void formTextsAndAccess();
     void comboFollowsItsParameter_data();
     void comboFollowsItsParameter();
-    void bindingsFollowOnlyWhileShown();
-    void accessState_data();
-    void accessState();
 };
 
-void tst_OtnTtiDetectionDialog::formAndTexts()
+void tst_OtnTtiDetectionDialog::formTextsAndAccess()
 {
     SetupDialogServer server(ttiCatalogue());
     OtnTtiDetectionDialog dialog(server.manager(), 1);
@@ -63,97 +53,61 @@ void tst_OtnTtiDetectionDialog::formAndTexts()
     QCOMPARE(dialog.windowTitle(), texts->getUiText(4206));
     QCOMPARE(dialog.findChild<QGroupBox *>("gbTti")->title(), texts->getUiText(4207));
     QCOMPARE(dialog.findChild<QGroupBox *>("gbPlm")->title(), texts->getUiText(4208));
-    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_tti_detection_dialog.html"));
-    QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-    auto *box = dialog.findChild<QDialogButtonBox *>("bbTtiDetection");
-    QCOMPARE(box->button(QDialogButtonBox::Ok)->text(), texts->getCommonText(2005));
-    QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), texts->getCommonText(2006));
+    QCOMPARE(dialogFrameFaults(dialog, "otn_tti_detection_dialog.html", "bbTtiDetection",
+                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
+             QStringList());
+
+    dialog.show();
+    QPushButton *ok = dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok);
+    // Restricted, otherwise restricted, and back to full access while open.
+    for (int state : {1, 2, 0}) {
+        dialog.setAccessState(state);
+        QCOMPARE(ok->isEnabled(), state == 0);
+        for (const Row &r : rows)
+            QVERIFY2(dialog.findChild<QComboBox *>(QString::fromLatin1(r.combo))->isEnabled() == (state == 0), r.combo);
+    }
 }
 
 void tst_OtnTtiDetectionDialog::comboFollowsItsParameter_data()
 {
     QTest::addColumn<QString>("combo");
     QTest::addColumn<int>("id");
-    QTest::addColumn<int>("port");
 
-    for (const Row &r : rows) {
-        QTest::addRow("%s port 1", r.combo) << QString::fromLatin1(r.combo) << r.id << 1;
-        QTest::addRow("%s port 3", r.combo) << QString::fromLatin1(r.combo) << r.id << 3;
-    }
+    for (const Row &r : rows)
+        QTest::newRow(r.combo) << QString::fromLatin1(r.combo) << r.id;
 }
 
 void tst_OtnTtiDetectionDialog::comboFollowsItsParameter()
 {
     QFETCH(QString, combo);
     QFETCH(int, id);
-    QFETCH(int, port);
 
     // Only the parameter under test is non-zero, on the dialog's port only.
-    SetupDialogServer server(ttiCatalogue(), {1, 3}, {{sid(id, port), 1}});
-    OtnTtiDetectionDialog dialog(server.manager(), port);
+    SetupDialogServer server(ttiCatalogue(), {1, 3}, {{sid(id, 3), 1}});
+    OtnTtiDetectionDialog dialog(server.manager(), 3);
+    auto *target = dialog.findChild<QComboBox *>(combo);
+    QVERIFY(target);
+    // Bound on show, not before.
+    QCOMPARE(target->count(), 0);
     dialog.show();
-
     for (const Row &r : rows) {
         auto *c = dialog.findChild<QComboBox *>(QString::fromLatin1(r.combo));
         QVERIFY2(c, r.combo);
         QCOMPARE(c->currentIndex(), r.id == id ? 1 : 0);
     }
+    // Hidden, it misses the server's change; shown again, it reads it.
+    dialog.hide();
+    server.serverChange(sid(id, 3), 0);
+    QTRY_COMPARE(server.manager()->cachedParameter(sid(id, 3))->getEnum(), 0);
+    QCOMPARE(target->currentIndex(), 1);
+    dialog.show();
+    QCOMPARE(target->currentIndex(), 0);
 
-    auto *target = dialog.findChild<QComboBox *>(combo);
-    target->setCurrentIndex(0);
+    target->setCurrentIndex(1);
     QCOMPARE(server.link().writeRequests(), 0);
     dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(server.link().writeRequests(), 1);
-    QTRY_COMPARE(server.manager()->cachedParameter(sid(id, port))->getEnum(), 0);
-}
-
-void tst_OtnTtiDetectionDialog::bindingsFollowOnlyWhileShown()
-{
-    SetupDialogServer server(ttiCatalogue(), {1}, {{sid(13007), 2}});
-    OtnTtiDetectionDialog dialog(server.manager(), 1);
-    auto *cmbPm = dialog.findChild<QComboBox *>("cmbPm");
-    QCOMPARE(cmbPm->count(), 0);
-
-    dialog.show();
-    QCOMPARE(cmbPm->currentText(), QStringLiteral("DAPI"));
-
-    dialog.hide();
-    server.serverChange(sid(13007), 3);
-    QTRY_COMPARE(server.manager()->cachedParameter(sid(13007))->getEnum(), 3);
-    QCOMPARE(cmbPm->currentText(), QStringLiteral("DAPI"));
-
-    dialog.show();
-    QCOMPARE(cmbPm->currentText(), QStringLiteral("SAPI + DAPI"));
-}
-
-void tst_OtnTtiDetectionDialog::accessState_data()
-{
-    QTest::addColumn<int>("state");
-    QTest::addColumn<bool>("editable");
-
-    QTest::newRow("full access") << 0 << true;
-    QTest::newRow("restricted") << 1 << false;
-    QTest::newRow("other restriction") << 2 << false;
-}
-
-void tst_OtnTtiDetectionDialog::accessState()
-{
-    QFETCH(int, state);
-    QFETCH(bool, editable);
-
-    SetupDialogServer server(ttiCatalogue());
-    OtnTtiDetectionDialog dialog(server.manager(), 1);
-    dialog.setAccessState(state);
-    dialog.show();
-    QCOMPARE(dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok)->isEnabled(),
-             editable);
-    for (const Row &r : rows)
-        QVERIFY2(dialog.findChild<QComboBox *>(QString::fromLatin1(r.combo))->isEnabled() == editable, r.combo);
-
-    // Back to full access while open.
-    dialog.setAccessState(0);
-    QVERIFY(dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok)->isEnabled());
-    QVERIFY(dialog.findChild<QComboBox *>("cmbPlm")->isEnabled());
+    QTRY_COMPARE(server.manager()->cachedParameter(sid(id, 3))->getEnum(), 1);
 }
 
 QTEST_MAIN(tst_OtnTtiDetectionDialog)

@@ -1,10 +1,8 @@
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QtTest>
 
 #include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
 #include "client/otn/interface_setup_status/dialogs/otntxchallocationdialog.h"
-#include "host/texts/widgettext.h"
+#include "dialogframe.h"
 
 class tst_OtnTxChAllocationDialog : public QObject
 {
@@ -12,36 +10,38 @@ class tst_OtnTxChAllocationDialog : public QObject
 
 private slots:
     void form();
-    void toggleAnyNumberOfCells();
-    void allocateAll_data();
-    void allocateAll();
-    void maskOnlyUpToThirtyTwoCells();
-    void buttonsEndTheDialog_data();
-    void buttonsEndTheDialog();
+    void toggleAndAllocateAll();
 };
 
 void tst_OtnTxChAllocationDialog::form()
 {
     OtnTxChAllocationDialog dialog(nullptr, 32, 16);
     QVERIFY(dialog.isModal());
-    QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_tx_ch_allocation_dialog.html"));
-    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbChAllocation"));
-    QVERIFY(box);
-    QCOMPARE(box->button(QDialogButtonBox::Ok)->text(), WidgetText::instance()->getCommonText(2005));
-    QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), WidgetText::instance()->getCommonText(2006));
-
+    QCOMPARE(dialogFrameFaults(dialog, "otn_tx_ch_allocation_dialog.html", "bbChAllocation",
+                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
+             QStringList());
     OtnChWidget *grid = dialog.grid();
     QCOMPARE(grid->cellCount(), 32);
     QCOMPARE(grid->columnCount(), 16);
     QVERIFY(grid->isNumbered() && grid->isToggle() && grid->isInverted() && !grid->isCheckable());
     QCOMPARE(grid->maximum(), 32);
+    // The mask operations are the grid's.
+    dialog.setMask(0xF000000Fu);
+    QCOMPARE(grid->mask(), 0xF000000Fu);
+    QCOMPARE(dialog.mask(), 0xF000000Fu);
 
     dialog.setOdtuName(QStringLiteral("ODTU13"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("ODTU13") + WidgetText::instance()->getUiText(5105));
+
+    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbChAllocation"));
+    dialog.setResult(-1);
+    QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
-void tst_OtnTxChAllocationDialog::toggleAnyNumberOfCells()
+void tst_OtnTxChAllocationDialog::toggleAndAllocateAll()
 {
     OtnTxChAllocationDialog dialog(nullptr, 8, 8);
     dialog.setBits(QBitArray(8, true));
@@ -51,59 +51,12 @@ void tst_OtnTxChAllocationDialog::toggleAnyNumberOfCells()
     QCOMPARE(dialog.bits(), QBitArray(8, false));
     QTest::mouseClick(dialog.grid()->cell(3), Qt::LeftButton);
     QVERIFY(dialog.bits().testBit(3));
-}
 
-void tst_OtnTxChAllocationDialog::allocateAll_data()
-{
-    QTest::addColumn<int>("cells");
-    QTest::newRow("8") << 8;
-    QTest::newRow("80") << 80;
-}
-
-void tst_OtnTxChAllocationDialog::allocateAll()
-{
-    QFETCH(int, cells);
-    OtnTxChAllocationDialog dialog(nullptr, cells, 20);
-    dialog.setBits(QBitArray(cells, true));
-    auto *all = dialog.findChild<QPushButton *>(QStringLiteral("pbAllocatedAll"));
-    QVERIFY(all);
-    QTest::mouseClick(all, Qt::LeftButton);
-    QCOMPARE(dialog.grid()->setCellCount(), cells);
-    QCOMPARE(dialog.bits(), QBitArray(cells, !dialog.grid()->isInverted()));
-    for (int i = 0; i < cells; ++i)
+    dialog.setBits(QBitArray(8, true));
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("pbAllocatedAll")), Qt::LeftButton);
+    QCOMPARE(dialog.bits(), QBitArray(8, false));
+    for (int i = 0; i < 8; ++i)
         QCOMPARE(dialog.grid()->cell(i)->styleSheet(), QString::fromLatin1(OtnChWidget::setStyle));
-}
-
-void tst_OtnTxChAllocationDialog::maskOnlyUpToThirtyTwoCells()
-{
-    OtnTxChAllocationDialog narrow(nullptr, 32, 16);
-    narrow.setMask(0xF000000Fu);
-    QCOMPARE(narrow.mask(), 0xF000000Fu);
-    OtnTxChAllocationDialog wide(nullptr, 80, 20);
-    wide.setBits(QBitArray(80, false));
-    wide.setMask(0xFFu);
-    wide.copyCells(*narrow.grid());
-    QCOMPARE(wide.bits(), QBitArray(80, false));
-    QCOMPARE(wide.mask(), 0u);
-}
-
-void tst_OtnTxChAllocationDialog::buttonsEndTheDialog_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("result");
-    QTest::newRow("OK accepts") << int(QDialogButtonBox::Ok) << int(QDialog::Accepted);
-    QTest::newRow("Cancel rejects") << int(QDialogButtonBox::Cancel) << int(QDialog::Rejected);
-}
-
-void tst_OtnTxChAllocationDialog::buttonsEndTheDialog()
-{
-    QFETCH(int, button);
-    QFETCH(int, result);
-    OtnTxChAllocationDialog dialog(nullptr, 8, 8);
-    dialog.setResult(-1);
-    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbChAllocation"));
-    QTest::mouseClick(box->button(QDialogButtonBox::StandardButton(button)), Qt::LeftButton);
-    QCOMPARE(dialog.result(), result);
 }
 
 QTEST_MAIN(tst_OtnTxChAllocationDialog)

@@ -1,47 +1,19 @@
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
-#include "host/parameters/qcmaparameter.h"
 #include "client/otn/interface_setup_status/dialogs/otntxgfptdialog.h"
-#include "host/texts/widgettext.h"
+#include "dialogframe.h"
+#include "host/parameters/qcmaparameter.h"
 #include "setupdialogserver.h"
-
-namespace {
-constexpr int idCsfReplacement = 11015;
-
-int sid(int port)
-{
-    return nsSID::build(port, nsSID::otn, idCsfReplacement);
-}
-
-const QByteArray csfCatalogue = SetupDialogServer::catalogue(
-    {SetupDialogServer::enumDefinition(idCsfReplacement, QStringLiteral("CSF Replacement"),
-                                       {QStringLiteral("Off"), QStringLiteral("On")}, 0)});
-} // namespace
 
 class tst_OtnTxGfpTDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void formAndTexts();
     void choiceOnItsPortSentOnlyOnOk_data();
     void choiceOnItsPortSentOnlyOnOk();
 };
-
-void tst_OtnTxGfpTDialog::formAndTexts()
-{
-    SetupDialogServer server(csfCatalogue);
-    OtnTxGfpTDialog dialog(server.manager(), 1);
-    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_tx_gfpt_dialog.html"));
-    QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-    auto *box = dialog.findChild<QDialogButtonBox *>("bbTxGfpT");
-    QVERIFY(box);
-    QCOMPARE(box->button(QDialogButtonBox::Ok)->text(), WidgetText::instance()->getCommonText(2005));
-    QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), WidgetText::instance()->getCommonText(2006));
-}
 
 void tst_OtnTxGfpTDialog::choiceOnItsPortSentOnlyOnOk_data()
 {
@@ -58,9 +30,15 @@ void tst_OtnTxGfpTDialog::choiceOnItsPortSentOnlyOnOk()
     QFETCH(int, port);
     QFETCH(bool, accept);
 
+    const auto sid = [](int p) { return nsSID::build(p, nsSID::otn, 11015); };
+    const QByteArray catalogue = SetupDialogServer::catalogue({SetupDialogServer::enumDefinition(
+        11015, QStringLiteral("CSF Replacement"), {QStringLiteral("Off"), QStringLiteral("On")}, 0)});
     // The other port holds the opposite value.
-    SetupDialogServer server(csfCatalogue, {1, 2}, {{sid(port), 0}, {sid(3 - port), 1}});
+    SetupDialogServer server(catalogue, {1, 2}, {{sid(port), 0}, {sid(3 - port), 1}});
     OtnTxGfpTDialog dialog(server.manager(), port);
+    QCOMPARE(dialogFrameFaults(dialog, "otn_tx_gfpt_dialog.html", "bbTxGfpT",
+                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
+             QStringList());
     auto *combo = dialog.findChild<QComboBox *>("cmbCsfReplacement");
     QVERIFY(combo);
     QCOMPARE(combo->count(), 2);
