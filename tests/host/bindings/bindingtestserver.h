@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "apps/shared/sid.h"
+#include "host/parameters/qcmaparameterenum.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/testserverlink.h"
 
@@ -45,6 +46,16 @@ inline QByteArray catalogueJson()
             {"value": 0, "name": "Ok"}, {"value": 1, "name": "Alarm"}, {"value": 2, "name": "History"}]},
         {"id": 11100, "group": "0x0D0000", "kind": "bytes", "name": "FAS"}
     ]})json");
+}
+
+// The mode parameter holding value, with the given enumerators inactive.
+inline QcmaParameterEnum *modeParameter(int value, const QList<int> &inactive = {}, bool defined = true)
+{
+    auto *p = new QcmaParameterEnum(sid(modeId), value, 0, 5);
+    for (int v : inactive)
+        p->setEnumActive(v, false);
+    p->setDefined(defined);
+    return p;
 }
 
 struct Server {

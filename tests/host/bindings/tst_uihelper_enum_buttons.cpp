@@ -3,124 +3,135 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <memory>
+
 #include "bindingtestserver.h"
 #include "host/bindings/uihelper_enum_pushbutton.h"
 #include "host/bindings/uihelper_enum_radiobutton.h"
-#include "host/parameters/qcmaparameterenum.h"
 
 using namespace BindingTest;
 
 namespace {
-QcmaParameterEnum *modeParameter(int value, const QList<int> &inactive = {}, bool defined = true)
-{
-    auto *p = new QcmaParameterEnum(sid(modeId), value, 0, 5);
-    for (int v : inactive)
-        p->setEnumActive(v, false);
-    p->setDefined(defined);
-    return p;
-}
+// Four push or radio buttons, button i for value i, bound to the mode parameter.
+struct Buttons {
+    Buttons(zelServerManager *manager, bool radio)
+    {
+        QList<QPushButton *> push;
+        QList<QRadioButton *> radios;
+        for (int i = 0; i < 4; ++i) {
+            if (radio)
+                radios << new QRadioButton(&group);
+            else
+                push << new QPushButton(&group);
+        }
+        all = group.findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
+        if (radio)
+            binding.reset(new UiHelper_Enum_RadioButton(manager, &group, false, radios, sid(modeId),
+                                                        UiHelper::ConnectImmediately));
+        else
+            binding.reset(new UiHelper_Enum_PushButton(manager, &group, push, sid(modeId),
+                                                       UiHelper::ConnectImmediately));
+    }
+    // One digit per button: 1 where the state holds.
+    QString states(bool (QAbstractButton::*state)() const) const
+    {
+        QString digits;
+        for (const QAbstractButton *b : all)
+            digits += (b->*state)() ? QLatin1Char('1') : QLatin1Char('0');
+        return digits;
+    }
+    QString checked() const { return states(&QAbstractButton::isChecked); }
+    QString enabled() const { return states(&QWidget::isEnabled); }
 
-template<typename Button>
-QList<bool> checkedStates(const QList<Button *> &buttons)
-{
-    QList<bool> states;
-    for (const Button *b : buttons)
-        states << b->isChecked();
-    return states;
-}
-
-template<typename Button>
-QList<bool> enabledStates(const QList<Button *> &buttons)
-{
-    QList<bool> states;
-    for (const Button *b : buttons)
-        states << b->isEnabled();
-    return states;
-}
+    QGroupBox group;
+    QList<QAbstractButton *> all;
+    std::unique_ptr<UiHelper> binding;
+};
 } // namespace
 
 class tst_UiHelper_Enum_Buttons : public QObject
 {
     Q_OBJECT
 private slots:
-    void pushButtonsShowValue_data();
-    void pushButtonsShowValue();
-    void pushButtonPressWrites_data();
-    void pushButtonPressWrites();
+    void showsValue_data();
+    void showsValue();
+    void pressWrites_data();
+    void pressWrites();
     void pushButtonAddedLaterFollows();
-    void radioButtonsShowValue_data();
-    void radioButtonsShowValue();
-    void radioButtonPressWrites();
 };
 
-void tst_UiHelper_Enum_Buttons::pushButtonsShowValue_data()
+void tst_UiHelper_Enum_Buttons::showsValue_data()
 {
+    QTest::addColumn<bool>("radio");
     QTest::addColumn<int>("value");
     QTest::addColumn<QList<int>>("inactive");
     QTest::addColumn<bool>("defined");
-    QTest::addColumn<QList<bool>>("checked");
-    QTest::addColumn<QList<bool>>("enabled");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<QString>("enabled");
 
-    const QList<bool> allOn{true, true, true, true};
-    QTest::newRow("value 0") << 0 << QList<int>{} << true << QList<bool>{true, false, false, false} << allOn;
-    QTest::newRow("value 3") << 3 << QList<int>{} << true << QList<bool>{false, false, false, true} << allOn;
-    QTest::newRow("value without button") << 5 << QList<int>{} << true << QList<bool>{false, false, false, false}
-                                          << allOn;
-    QTest::newRow("inactive 1 and 2") << 0 << QList<int>{1, 2} << true << QList<bool>{true, false, false, false}
-                                      << QList<bool>{true, false, false, true};
-    QTest::newRow("undefined") << 2 << QList<int>{} << false << QList<bool>{false, false, false, false}
-                               << QList<bool>{false, false, false, false};
+    for (bool radio : {false, true}) {
+        const char *kind = radio ? "radio" : "push";
+        QTest::addRow("%s, value 3", kind) << radio << 3 << QList<int>{} << true << "0001" << "1111";
+        QTest::addRow("%s, value without button clears all", kind)
+            << radio << 5 << QList<int>{} << true << "0000" << "1111";
+        QTest::addRow("%s, 1 and 2 inactive", kind) << radio << 0 << QList<int>{1, 2} << true << "1000" << "1001";
+        QTest::addRow("%s, undefined", kind) << radio << 2 << QList<int>{} << false << "0000" << "0000";
+    }
 }
 
-void tst_UiHelper_Enum_Buttons::pushButtonsShowValue()
+void tst_UiHelper_Enum_Buttons::showsValue()
 {
+    QFETCH(bool, radio);
     QFETCH(int, value);
     QFETCH(QList<int>, inactive);
     QFETCH(bool, defined);
-    QFETCH(QList<bool>, checked);
-    QFETCH(QList<bool>, enabled);
+    QFETCH(QString, checked);
+    QFETCH(QString, enabled);
 
     Server server;
-    server.link->addParameter(modeParameter(value, inactive, defined));
-    QGroupBox group;
-    QList<QPushButton *> buttons;
-    for (int i = 0; i < 4; ++i)
-        buttons << new QPushButton(QStringLiteral("b%1").arg(i), &group);
-    UiHelper_Enum_PushButton binding(server.start(), &group, buttons, sid(modeId), UiHelper::ConnectImmediately);
-    QCOMPARE(checkedStates(buttons), checked);
-    QCOMPARE(enabledStates(buttons), enabled);
-    QCOMPARE(binding.button(2), buttons.at(2));
-    QVERIFY(!binding.button(4));
+    server.link->addParameter(modeParameter(0));
+    Buttons buttons(server.start(), radio);
+    QCOMPARE(buttons.checked(), QStringLiteral("1000"));
+
+    // The buttons showed another value first, so that clearing them all is really tested.
+    server.link->serverChange(modeParameter(value, inactive, defined));
+    QTRY_COMPARE(server.confirmed, 1);
+    QCOMPARE(buttons.binding->QcmaParameter_Get()->isDefined(), defined);
+    QCOMPARE(buttons.checked(), checked);
+    QCOMPARE(buttons.enabled(), enabled);
+    // Clearing did not cost radio buttons their exclusivity.
+    QVERIFY(!radio || buttons.all.at(0)->autoExclusive());
+    QCOMPARE(server.link->writeRequests(), 0);
 }
 
-void tst_UiHelper_Enum_Buttons::pushButtonPressWrites_data()
+void tst_UiHelper_Enum_Buttons::pressWrites_data()
 {
+    QTest::addColumn<bool>("radio");
     QTest::addColumn<int>("pressed");
     QTest::addColumn<int>("requests");
-    QTest::addColumn<QList<bool>>("checkedAtOnce");
 
-    QTest::newRow("another value") << 2 << 1 << QList<bool>{false, false, true, false};
-    QTest::newRow("the current value again") << 1 << 0 << QList<bool>{false, true, false, false};
+    QTest::newRow("push, another value") << false << 2 << 1;
+    QTest::newRow("push, the current value again") << false << 1 << 0;
+    QTest::newRow("radio, another value") << true << 3 << 1;
 }
 
-void tst_UiHelper_Enum_Buttons::pushButtonPressWrites()
+void tst_UiHelper_Enum_Buttons::pressWrites()
 {
+    QFETCH(bool, radio);
     QFETCH(int, pressed);
     QFETCH(int, requests);
-    QFETCH(QList<bool>, checkedAtOnce);
 
     Server server;
     server.link->addParameter(modeParameter(1));
-    QGroupBox group;
-    QList<QPushButton *> buttons;
-    for (int i = 0; i < 4; ++i)
-        buttons << new QPushButton(&group);
-    UiHelper_Enum_PushButton binding(server.start(), &group, buttons, sid(modeId), UiHelper::ConnectImmediately);
-    buttons.at(pressed)->click();
-    QCOMPARE(checkedStates(buttons), checkedAtOnce);
+    Buttons buttons(server.start(), radio);
+    buttons.all.at(pressed)->click();
+    QString expected(4, QLatin1Char('0'));
+    expected[pressed] = QLatin1Char('1');
+    QCOMPARE(buttons.checked(), expected);
     QCOMPARE(server.link->writeRequests(), requests);
-    QTRY_COMPARE(binding.QcmaParameter_Get()->getEnum(), pressed);
-    QCOMPARE(checkedStates(buttons), checkedAtOnce);
+    QTRY_COMPARE(buttons.binding->QcmaParameter_Get()->getEnum(), pressed);
+    QCOMPARE(buttons.checked(), expected);
+    QCOMPARE(server.link->writeRequests(), requests);
 }
 
 void tst_UiHelper_Enum_Buttons::pushButtonAddedLaterFollows()
@@ -133,6 +144,8 @@ void tst_UiHelper_Enum_Buttons::pushButtonAddedLaterFollows()
     auto *four = new QPushButton(&group);
     binding.PushButtonAdd(3, three);
     binding.PushButtonAdd(4, four);
+    QCOMPARE(binding.button(3), three);
+    QVERIFY(!binding.button(2));
     QVERIFY(three->isChecked());
     QVERIFY(!four->isChecked());
     QVERIFY(three->isEnabled());
@@ -143,68 +156,6 @@ void tst_UiHelper_Enum_Buttons::pushButtonAddedLaterFollows()
     QVERIFY(!three->isChecked());
     QVERIFY(four->isEnabled());
     QCOMPARE(server.link->writeRequests(), 0);
-}
-
-void tst_UiHelper_Enum_Buttons::radioButtonsShowValue_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QList<int>>("inactive");
-    QTest::addColumn<bool>("defined");
-    QTest::addColumn<QList<bool>>("checked");
-    QTest::addColumn<QList<bool>>("enabled");
-
-    QTest::newRow("value 0") << 0 << QList<int>{} << true << QList<bool>{true, false, false} << QList<bool>{true, true, true};
-    QTest::newRow("value 2") << 2 << QList<int>{} << true << QList<bool>{false, false, true} << QList<bool>{true, true, true};
-    QTest::newRow("value without button clears all")
-        << 4 << QList<int>{} << true << QList<bool>{false, false, false} << QList<bool>{true, true, true};
-    QTest::newRow("inactive 1") << 2 << QList<int>{1} << true << QList<bool>{false, false, true}
-                                << QList<bool>{true, false, true};
-    QTest::newRow("undefined") << 1 << QList<int>{} << false << QList<bool>{false, false, false}
-                               << QList<bool>{false, false, false};
-}
-
-void tst_UiHelper_Enum_Buttons::radioButtonsShowValue()
-{
-    QFETCH(int, value);
-    QFETCH(QList<int>, inactive);
-    QFETCH(bool, defined);
-    QFETCH(QList<bool>, checked);
-    QFETCH(QList<bool>, enabled);
-
-    Server server;
-    // The buttons first show another value, so that clearing them all is really tested.
-    server.link->addParameter(modeParameter(0));
-    QGroupBox group;
-    QList<QRadioButton *> buttons;
-    for (int i = 0; i < 3; ++i)
-        buttons << new QRadioButton(&group);
-    UiHelper_Enum_RadioButton binding(server.start(), &group, false, buttons, sid(modeId),
-                                      UiHelper::ConnectImmediately);
-    server.link->serverChange(modeParameter(value, inactive, defined));
-    QTRY_COMPARE(server.confirmed, 1);
-    QCOMPARE(binding.QcmaParameter_Get()->isDefined(), defined);
-    QCOMPARE(checkedStates(buttons), checked);
-    QCOMPARE(enabledStates(buttons), enabled);
-    // Clearing did not cost the buttons their exclusivity.
-    QVERIFY(buttons.at(0)->autoExclusive());
-    QCOMPARE(server.link->writeRequests(), 0);
-}
-
-void tst_UiHelper_Enum_Buttons::radioButtonPressWrites()
-{
-    Server server;
-    server.link->addParameter(modeParameter(0));
-    QGroupBox group;
-    auto *off = new QRadioButton(&group);
-    auto *on = new QRadioButton(&group);
-    UiHelper_Enum_RadioButton binding(server.start(), &group, true, {off, on}, sid(modeId),
-                                      UiHelper::ConnectImmediately);
-    on->click();
-    QCOMPARE(server.link->writeRequests(), 1);
-    QTRY_COMPARE(binding.QcmaParameter_Get()->getEnum(), 1);
-    QVERIFY(on->isChecked());
-    QVERIFY(!off->isChecked());
-    QCOMPARE(server.link->writeRequests(), 1);
 }
 
 QTEST_MAIN(tst_UiHelper_Enum_Buttons)

@@ -6,7 +6,6 @@
 #include "bindingtestserver.h"
 #include "host/bindings/uihelper_multilane.h"
 #include "host/parameters/qcmaparameterbitarray.h"
-#include "host/parameters/qcmaparameterint.h"
 #include "host/widgets/multilanewidget.h"
 
 using namespace BindingTest;
@@ -33,65 +32,30 @@ class tst_UiHelper_MultiLane : public QObject
 {
     Q_OBJECT
 private slots:
-    void showsBits_data();
-    void showsBits();
-    void toggleWritesWholeArray_data();
-    void toggleWritesWholeArray();
+    void showsAndWritesWholeArray_data();
+    void showsAndWritesWholeArray();
 };
 
-void tst_UiHelper_MultiLane::showsBits_data()
-{
-    QTest::addColumn<QString>("bits");
-    QTest::addColumn<int>("lanesPerRow");
-    QTest::addColumn<int>("rows");
-
-    QTest::newRow("4 lanes, one row") << "0110" << 5 << 1;
-    QTest::newRow("10 lanes, 5 a row") << "1000000001" << 5 << 2;
-    QTest::newRow("20 lanes, 10 a row") << "11110000111100001111" << 10 << 2;
-}
-
-void tst_UiHelper_MultiLane::showsBits()
-{
-    QFETCH(QString, bits);
-    QFETCH(int, lanesPerRow);
-    QFETCH(int, rows);
-
-    Server server;
-    server.link->addParameter(new QcmaParameterBitArray(sid(lanesId), bitsOf(bits)));
-    QWidget page;
-    auto *lanes = new MultiLaneWidget(&page);
-    auto *caption = new QLabel(&page);
-    UiHelper_MultiLane binding(server.start(), lanes, caption, sid(lanesId), lanesPerRow, false,
-                               UiHelper::ConnectImmediately);
-    QCOMPARE(patternOf(lanes->bits()), bits);
-    QCOMPARE(lanes->laneCount(), bits.size());
-    QCOMPARE(caption->text(), QStringLiteral("Error Lane"));
-    QCOMPARE(lanes->laneButton(bits.size() - 1)->text(), QString::number(bits.size()));
-    // The last lane sits in the last row.
-    QWidget *last = lanes->laneButton(bits.size() - 1);
-    QWidget *first = lanes->laneButton(0);
-    lanes->adjustSize();
-    QCOMPARE(last->y() > first->y(), rows > 1);
-    QVERIFY(lanes->isEnabled());
-    QCOMPARE(server.link->writeRequests(), 0);
-}
-
-void tst_UiHelper_MultiLane::toggleWritesWholeArray_data()
+void tst_UiHelper_MultiLane::showsAndWritesWholeArray_data()
 {
     QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("lanesPerRow");
     QTest::addColumn<bool>("singleLane");
     QTest::addColumn<int>("pressed");
     QTest::addColumn<QString>("written");
 
-    QTest::newRow("set a lane") << "1000" << false << 2 << "1010";
-    QTest::newRow("clear a lane") << "1010" << false << 0 << "0010";
-    QTest::newRow("single lane moves") << "0100" << true << 3 << "0001";
-    QTest::newRow("single lane from none") << "0000" << true << 1 << "0100";
+    QTest::newRow("4 lanes in one row, set a lane") << "1000" << 5 << false << 2 << "1010";
+    QTest::newRow("10 lanes, 5 a row, clear a lane") << "1000000001" << 5 << false << 0 << "0000000001";
+    QTest::newRow("20 lanes, 10 a row, clear the last") << "11110000111100001111" << 10 << false << 19
+                                                      << "11110000111100001110";
+    QTest::newRow("single lane moves") << "0100" << 5 << true << 3 << "0001";
+    QTest::newRow("single lane from none") << "0000" << 5 << true << 1 << "0100";
 }
 
-void tst_UiHelper_MultiLane::toggleWritesWholeArray()
+void tst_UiHelper_MultiLane::showsAndWritesWholeArray()
 {
     QFETCH(QString, before);
+    QFETCH(int, lanesPerRow);
     QFETCH(bool, singleLane);
     QFETCH(int, pressed);
     QFETCH(QString, written);
@@ -101,8 +65,19 @@ void tst_UiHelper_MultiLane::toggleWritesWholeArray()
     QWidget page;
     // The widget itself allows several lanes: the binding's own rule is what is tested.
     auto *lanes = new MultiLaneWidget(&page, false);
-    UiHelper_MultiLane binding(server.start(), lanes, nullptr, sid(lanesId), 5, singleLane,
+    auto *caption = new QLabel(&page);
+    UiHelper_MultiLane binding(server.start(), lanes, caption, sid(lanesId), lanesPerRow, singleLane,
                                UiHelper::ConnectImmediately);
+    QCOMPARE(patternOf(lanes->bits()), before);
+    QCOMPARE(lanes->laneCount(), before.size());
+    QCOMPARE(caption->text(), QStringLiteral("Error Lane"));
+    QCOMPARE(lanes->laneButton(before.size() - 1)->text(), QString::number(before.size()));
+    // The last lane sits in a row of its own once the lanes fill more than one.
+    lanes->adjustSize();
+    QCOMPARE(lanes->laneButton(before.size() - 1)->y() > lanes->laneButton(0)->y(), before.size() > lanesPerRow);
+    QVERIFY(lanes->isEnabled());
+    QCOMPARE(server.link->writeRequests(), 0);
+
     lanes->laneButton(pressed)->click();
     QCOMPARE(server.link->writeRequests(), 1);
     QCOMPARE(patternOf(server.link->value(sid(lanesId))->getBitArray()), written);

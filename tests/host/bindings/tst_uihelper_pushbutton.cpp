@@ -23,7 +23,6 @@ void tst_UiHelper_PushButton::pressWritesOne_data()
     QTest::addColumn<bool>("serverHasValue");
     QTest::addColumn<int>("presses");
 
-    QTest::newRow("announced trigger, one press") << true << 1;
     QTest::newRow("announced trigger, three presses") << true << 3;
     QTest::newRow("trigger built from the catalogue") << false << 1;
 }

@@ -11,8 +11,6 @@
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/widgets/portstatusitem.h"
 
-Q_DECLARE_METATYPE(QcmaParameter *)
-
 using namespace BindingTest;
 
 namespace {
@@ -49,56 +47,22 @@ class tst_UiHelper_Status : public QObject
 {
     Q_OBJECT
 private slots:
-    void defaultJudge_data();
-    void defaultJudge();
-    void ledFollowsServer_data();
+    void defaultJudgeOffWithoutState();
     void ledFollowsServer();
     void judgeDecides();
-    void tablePlacesCellWidgets();
-    void tableClearRemovesCellWidgets_data();
-    void tableClearRemovesCellWidgets();
+    void tableCells_data();
+    void tableCells();
 };
 
-void tst_UiHelper_Status::defaultJudge_data()
+// A value the default rule has no state for leaves the LED off: 7 is no alarm state, bytes have none.
+void tst_UiHelper_Status::defaultJudgeOffWithoutState()
 {
-    QTest::addColumn<QcmaParameter *>("parameter");
-    QTest::addColumn<int>("state");
-
-    QTest::newRow("0 ok") << status(0) << int(StatusJudge::StateOk);
-    QTest::newRow("1 alarm") << status(1) << int(StatusJudge::StateAlarm);
-    QTest::newRow("2 history") << status(2) << int(StatusJudge::StateHistory);
-    QTest::newRow("undefined off") << status(1, false) << int(StatusJudge::StateOff);
-    QTest::newRow("unknown 7 off") << static_cast<QcmaParameter *>(new QcmaParameterUInt(sid(alarmId), 7))
-                                   << int(StatusJudge::StateOff);
-    QTest::newRow("bytes off") << static_cast<QcmaParameter *>(new QcmaParameterByteArray(sid(alarmId), "\x01"))
-                               << int(StatusJudge::StateOff);
-}
-
-void tst_UiHelper_Status::defaultJudge()
-{
-    QFETCH(QcmaParameter *, parameter);
-    QFETCH(int, state);
-    QScopedPointer<QcmaParameter> owner(parameter);
-    QCOMPARE(int(UiHelper_Status::defaultJudge(*parameter)), state);
-}
-
-void tst_UiHelper_Status::ledFollowsServer_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<bool>("defined");
-    QTest::addColumn<int>("led");
-
-    QTest::newRow("alarm") << 1 << true << int(PortStatusItem::Alarm);
-    QTest::newRow("history") << 2 << true << int(PortStatusItem::History);
-    QTest::newRow("undefined") << 0 << false << int(PortStatusItem::Off);
+    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterUInt(sid(alarmId), 7)), StatusJudge::StateOff);
+    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterByteArray(sid(alarmId), "\x01")), StatusJudge::StateOff);
 }
 
 void tst_UiHelper_Status::ledFollowsServer()
 {
-    QFETCH(int, value);
-    QFETCH(bool, defined);
-    QFETCH(int, led);
-
     Server server;
     server.link->addParameter(status(0));
     QWidget page;
@@ -107,9 +71,14 @@ void tst_UiHelper_Status::ledFollowsServer()
     UiHelper_Status binding(server.start(), item, name, sid(alarmId), UiHelper::ConnectImmediately);
     QCOMPARE(item->state(), PortStatusItem::Ok);
     QCOMPARE(name->text(), QStringLiteral("LOS"));
-    server.link->serverChange(status(value, defined));
-    QTRY_COMPARE(int(item->state()), led);
-    QCOMPARE(name->isEnabled(), defined);
+    server.link->serverChange(status(1));
+    QTRY_COMPARE(item->state(), PortStatusItem::Alarm);
+    server.link->serverChange(status(2));
+    QTRY_COMPARE(item->state(), PortStatusItem::History);
+    QVERIFY(name->isEnabled());
+    server.link->serverChange(status(0, false));
+    QTRY_COMPARE(item->state(), PortStatusItem::Off);
+    QVERIFY(!name->isEnabled());
 }
 
 void tst_UiHelper_Status::judgeDecides()
@@ -126,8 +95,17 @@ void tst_UiHelper_Status::judgeDecides()
     QTRY_COMPARE(item->state(), PortStatusItem::Alarm);
 }
 
-void tst_UiHelper_Status::tablePlacesCellWidgets()
+void tst_UiHelper_Status::tableCells_data()
 {
+    QTest::addColumn<bool>("deleteHelpers");
+    QTest::newRow("cleared with the bindings") << true;
+    QTest::newRow("cleared, bindings kept") << false;
+}
+
+void tst_UiHelper_Status::tableCells()
+{
+    QFETCH(bool, deleteHelpers);
+
     Server server;
     server.link->addParameter(status(1));
     server.link->addParameter(new QcmaParameterEnum(sid(alarmId, 2), 2, 0, 2));
@@ -137,61 +115,40 @@ void tst_UiHelper_Status::tablePlacesCellWidgets()
     UiHelperListTableStatus list(table);
     const QList<QPair<int, int>> cells{{0, 1}, {2, 3}};   // the second one lies outside the table
     QList<PortStatusItem *> leds;
+    QList<QPointer<UiHelper_Status>> bindings;
+    QList<QPointer<QWidget>> cellWidgets;
     for (int i = 0; i < cells.size(); ++i) {
         auto *led = new PortStatusItem(&page);
         auto *label = new QLabel(&page);
         leds << led;
-        auto *binding = new UiHelper_Status(manager, led, label, sid(alarmId, i + 1), UiHelper::ConnectManually);
-        list.addUiHelper(cells.at(i).first, cells.at(i).second, binding, statusCell(led, label));
+        bindings << new UiHelper_Status(manager, led, label, sid(alarmId, i + 1), UiHelper::ConnectManually);
+        cellWidgets << statusCell(led, label);
+        list.addUiHelper(cells.at(i).first, cells.at(i).second, bindings.last(), cellWidgets.last());
     }
     QCOMPARE(list.count(), 2);
     QCOMPARE(list.cellCount(), 2);
     QCOMPARE(table->rowCount(), 3);
     QCOMPARE(table->columnCount(), 4);
-    QVERIFY(table->cellWidget(0, 1)->isAncestorOf(leds.at(0)));
-    QVERIFY(table->cellWidget(2, 3)->isAncestorOf(leds.at(1)));
+    QCOMPARE(table->cellWidget(0, 1), cellWidgets.at(0).data());
+    QCOMPARE(table->cellWidget(2, 3), cellWidgets.at(1).data());
     QVERIFY(!table->cellWidget(0, 0));
-
     list.ConnectManual();
     QCOMPARE(leds.at(0)->state(), PortStatusItem::Alarm);
     QCOMPARE(leds.at(1)->state(), PortStatusItem::History);
-}
-
-void tst_UiHelper_Status::tableClearRemovesCellWidgets_data()
-{
-    QTest::addColumn<bool>("deleteHelpers");
-    QTest::newRow("bindings deleted") << true;
-    QTest::newRow("bindings kept") << false;
-}
-
-void tst_UiHelper_Status::tableClearRemovesCellWidgets()
-{
-    QFETCH(bool, deleteHelpers);
-
-    Server server;
-    server.link->addParameter(status(0));
-    zelServerManager *manager = server.start();
-    QWidget page;
-    auto *table = new QTableWidget(2, 2, &page);
-    UiHelperListTableStatus list(table);
-    auto *led = new PortStatusItem(&page);
-    auto *label = new QLabel(&page);
-    QPointer<UiHelper_Status> binding = new UiHelper_Status(manager, led, label, sid(alarmId), UiHelper::ConnectImmediately);
-    QPointer<QWidget> cell = statusCell(led, label);
-    list.addUiHelper(1, 0, binding, cell);
-    QCOMPARE(table->cellWidget(1, 0), cell.data());
 
     list.Clear(deleteHelpers);
-    QVERIFY(!table->cellWidget(1, 0));
-    QTRY_VERIFY(!cell);   // removed cell widgets are deleted later
+    QVERIFY(!table->cellWidget(0, 1));
+    QVERIFY(!table->cellWidget(2, 3));
+    QTRY_VERIFY(!cellWidgets.at(0) && !cellWidgets.at(1));   // removed cell widgets are deleted later
     QCOMPARE(list.count(), 0);
     QCOMPARE(list.cellCount(), 0);
-    QCOMPARE(binding.isNull(), deleteHelpers);
-    if (binding) {
+    QCOMPARE(bindings.at(0).isNull(), deleteHelpers);
+    if (!deleteHelpers) {
         // A kept binding outlives its LED without harm.
-        server.link->serverChange(status(1));
-        QTRY_COMPARE(binding->QcmaParameter_Get()->getEnum(), 1);
-        delete binding.data();
+        server.link->serverChange(status(0));
+        QTRY_COMPARE(bindings.at(0)->QcmaParameter_Get()->getEnum(), 0);
+        for (const QPointer<UiHelper_Status> &binding : qAsConst(bindings))
+            delete binding.data();
     }
 }
 

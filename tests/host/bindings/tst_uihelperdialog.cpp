@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <memory>
+
 #include "bindingtestserver.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_label.h"
@@ -63,28 +65,21 @@ class tst_UiHelperDialog : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void closingWays_data();
     void closingWays();
     void applyThenCancelKeepsApplied();
     void pendingValueSurvivesServerChange();
 
 private:
-    Server *m_server = nullptr;
+    std::unique_ptr<Server> m_server;
 };
 
 void tst_UiHelperDialog::init()
 {
-    m_server = new Server;
+    m_server = std::make_unique<Server>();
     m_server->link->addParameter(new QcmaParameterEnum(sid(modeId), 0, 0, 5));
     m_server->link->addParameter(new QcmaParameterInt(sid(burstId), 1, 1, 1000));
     m_server->start();
-}
-
-void tst_UiHelperDialog::cleanup()
-{
-    delete m_server;
-    m_server = nullptr;
 }
 
 void tst_UiHelperDialog::closingWays_data()

@@ -1,3 +1,5 @@
+#include <QFile>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "host/otn/otniid.h"
@@ -14,25 +16,6 @@ QList<int> list(const int (&table)[N])
     return values;
 }
 
-template<int R, int C>
-QList<int> list(const int (&table)[R][C])
-{
-    QList<int> values;
-    for (const auto &row : table)
-        values << list(row);
-    return values;
-}
-
-QList<int> nonZero(const QList<int> &values)
-{
-    QList<int> result;
-    for (int v : values) {
-        if (v != 0)
-            result << v;
-    }
-    return result;
-}
-
 QList<int> level(int k, std::initializer_list<const int *> tables)
 {
     QList<int> values;
@@ -41,6 +24,26 @@ QList<int> level(int k, std::initializer_list<const int *> tables)
             values << table[k];
     }
     return values;
+}
+
+// Every id of the tables a source file of host/otn defines, read from the definitions (0 marks none).
+QList<int> definedIds(const char *file)
+{
+    static const QRegularExpression table(QStringLiteral("const int \\w+[^=]*=\\s*\\{([^;]*)\\};"));
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QFile source(QStringLiteral(ZEL_SOURCE_ROOT "host/otn/") + QLatin1String(file));
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QList<int> ids;
+    auto tables = table.globalMatch(QString::fromUtf8(source.readAll()));
+    while (tables.hasNext()) {
+        auto numbers = number.globalMatch(tables.next().captured(1));
+        while (numbers.hasNext()) {
+            if (const int id = numbers.next().captured().toInt())
+                ids << id;
+        }
+    }
+    return ids;
 }
 
 // Parameter ids the screens write as numbers (OTN group): none of the ids of our own tables may be one.
@@ -66,56 +69,6 @@ const QList<int> literalCounterIds = {
     2412, 2413, 2414, 2717, 2718, 5132, 5142, 5152, 5162, 5172, 5182, 5192, 5202, 5212, 5222, 5232, 5242, 10001,
     10009};
 
-QList<int> allParameterTables()
-{
-    using namespace PID::Otn;
-    QList<int> ids;
-    for (const QList<int> &t : {list(TX::MAIN_TP), list(TX::MAIN_TS), list(TX::NUMBER_OF_TS), list(TX::ALLOC),
-                                list(TX::MAPPING), list(TX::TX_COPY), list(TX::OPU_PAYLOAD_TYPE), list(TX::ODU_FAS),
-                                list(TX::ODU_EXP), list(TX::ODU_GCC1), list(TX::ODU_GCC2), list(TX::ODU_RES1),
-                                list(TX::ODU_RES2), list(TX::ODU_APS_FB), list(TX::ODU_APS_SB), list(TX::ODU_PM_BITS),
-                                list(TX::ODU_PM_TTI_SAPI), list(TX::ODU_PM_TTI_DAPI), list(TX::ODU_PM_TTI_OS),
-                                list(TX::ODU_TCM_TTI_SAPI), list(TX::ODU_TCM_TTI_DAPI), list(TX::ODU_TCM_TTI_OS),
-                                list(TX::ODU_FTFL_FOI), list(TX::ODU_FTFL_FOS), list(TX::ODU_FTFL_FFI),
-                                list(TX::ODU_FTFL_BOI), list(TX::ODU_FTFL_BOS), list(TX::ODU_FTFL_BFI),
-                                list(TX::ODU_TCM_BITS), list(TX::ODU_TCM_TTI_OH), list(RX::MAIN_TP), list(RX::MAIN_TS),
-                                list(RX::NUMBER_OF_TS), list(RX::MAPPING), list(RX::DET_MODE),
-                                list(MEASUREMENT::MSIM_DETECTION), list(MEASUREMENT::MSIM_REFERENCE_DATA)})
-        ids << nonZero(t);
-    return ids;
-}
-
-QList<int> allCounterTables()
-{
-    using namespace nsIID::Otn;
-    QList<int> ids;
-    for (const QList<int> &t :
-         {list(Alarm::SUM_ERRALARM), list(Alarm::ODU_LOF_LOM), list(Alarm::ODU_OOF), list(Alarm::ODU_OOM),
-          list(Alarm::ODU_AIS), list(Alarm::ODU_LCK), list(Alarm::ODU_OCI), list(Alarm::PM_TIM), list(Alarm::PM_BDI),
-          list(Alarm::PLM), list(Alarm::FSF), list(Alarm::FSD), list(Alarm::BSF), list(Alarm::BSD), list(Alarm::MSIM),
-          list(Alarm::TCMi_TIM), list(Alarm::TCMi_BIAE), list(Alarm::TCMi_BDI), list(Alarm::TCMi_IAE),
-          list(Alarm::TCMi_LTC), list(Error::ODU_FAS), list(Error::PM_BIP8), list(Error::PM_BEI), list(Error::CRC8),
-          list(Error::CRC5), list(Error::TCMi_BIP8), list(Error::TCMi_BEI), list(Mapping::ODU_NAME),
-          list(Mapping::AMP_NAME), list(Mapping::GMP_NAME), list(Mapping::ODU_PER_NAME), list(Pointer::Offset_AMP),
-          list(Pointer::PJC), list(Pointer::PJC2), list(Pointer::PJC3), list(Pointer::NJC), list(Pointer::NJC2),
-          list(Pointer::Offset_GMP), list(Pointer::Inc0), list(Pointer::Dec0), list(Pointer::Inc1),
-          list(Pointer::Dec1), list(Pointer::Inc2), list(Pointer::Dec2), list(Pointer::IncOver),
-          list(Pointer::DecOver), list(Pointer::CmtMin), list(Pointer::CmtMax),
-          list(Performance::STAT_ODU_NEAREND), list(Performance::SES_ODU_NEAREND),
-          list(Performance::BBE_ODU_NEAREND), list(Performance::UAS_ODU_NEAREND), list(Performance::STAT_ODU_FAREND),
-          list(Performance::SES_ODU_FAREND), list(Performance::BBE_ODU_FAREND), list(Performance::UAS_ODU_FAREND),
-          list(Performance::STAT_ODU_BIDIRECTIONAL), list(Performance::SES_ODU_BIDIRECTIONAL),
-          list(Performance::BBE_ODU_BIDIRECTIONAL), list(Performance::UAS_ODU_BIDIRECTIONAL),
-          list(Performance::STAT_TCMi_NEAREND), list(Performance::SES_TCMi_NEAREND),
-          list(Performance::BBE_TCMi_NEAREND), list(Performance::UAS_TCMi_NEAREND),
-          list(Performance::STAT_TCMi_FAREND), list(Performance::SES_TCMi_FAREND), list(Performance::BBE_TCMi_FAREND),
-          list(Performance::UAS_TCMi_FAREND), list(Performance::STAT_TCMi_BIDIRECTIONAL),
-          list(Performance::SES_TCMi_BIDIRECTIONAL), list(Performance::BBE_TCMi_BIDIRECTIONAL),
-          list(Performance::UAS_TCMi_BIDIRECTIONAL)})
-        ids << nonZero(t);
-    return ids;
-}
-
 } // namespace
 
 class tst_OtnIds : public QObject
@@ -124,12 +77,9 @@ class tst_OtnIds : public QObject
 private slots:
     void fixedParameterTables_data();
     void fixedParameterTables();
-    void parameterIdsAreUnique();
-    void counterIdsAreUnique();
-    void alarmsPerLevel_data();
-    void alarmsPerLevel();
-    void errorsPerLevel_data();
-    void errorsPerLevel();
+    void idsAreUnique();
+    void countersPerLevel_data();
+    void countersPerLevel();
 };
 
 void tst_OtnIds::fixedParameterTables_data()
@@ -158,72 +108,58 @@ void tst_OtnIds::fixedParameterTables()
     QCOMPARE(table, ids);
 }
 
-void tst_OtnIds::parameterIdsAreUnique()
+// Our own ids are unique, and none is an id the screens write as a number, unless the table holds it.
+void tst_OtnIds::idsAreUnique()
 {
-    const QList<int> ids = allParameterTables();
-    QCOMPARE(QSet<int>(ids.begin(), ids.end()).size(), ids.size());
+    const QList<int> parameters = definedIds("otnpid.cpp");
+    const QList<int> counters = definedIds("otniid.cpp");
+    QVERIFY2(parameters.size() > 100 && counters.size() > 100, "the tables were not found in their sources");
+    QCOMPARE(QSet<int>(parameters.begin(), parameters.end()).size(), parameters.size());
+    QCOMPARE(QSet<int>(counters.begin(), counters.end()).size(), counters.size());
     const QSet<int> fixed = {11128, 11132, 11201, 11129, 11133, 11202, 11130, 11199, 11131, 11200, 11008, 11009,
                              11010, 11011, 11166, 12012, 12016, 12024, 12014, 12023, 12006, 12007, 12008, 12009,
                              12022, 12011, 12015, 12026, 13035, 13036, 13039};
-    for (int id : ids) {
+    for (int id : parameters) {
         QVERIFY2(id > 0 && id <= 0xFFFF, qPrintable(QString::number(id)));
-        if (!fixed.contains(id))
-            QVERIFY2(!literalParameterIds.contains(id) && !literalCounterIds.contains(id),
-                     qPrintable(QString::number(id)));
+        QVERIFY2(fixed.contains(id) || (!literalParameterIds.contains(id) && !literalCounterIds.contains(id)),
+                 qPrintable(QString::number(id)));
+    }
+    for (int id : counters) {
+        QVERIFY2(!literalParameterIds.contains(id) && !parameters.contains(id) && !literalCounterIds.contains(id),
+                 qPrintable(QString::number(id)));
     }
 }
 
-void tst_OtnIds::counterIdsAreUnique()
+// The per-level alarm and error lists of the status page, less the items of the line, the client and
+// GFP, are exactly the per-level counter tables.
+void tst_OtnIds::countersPerLevel_data()
 {
-    const QList<int> ids = allCounterTables();
-    QCOMPARE(QSet<int>(ids.begin(), ids.end()).size(), ids.size());
-    const QList<int> parameters = allParameterTables();
-    for (int id : ids) {
-        QVERIFY2(!literalParameterIds.contains(id) && !parameters.contains(id), qPrintable(QString::number(id)));
-        QVERIFY2(!literalCounterIds.contains(id), qPrintable(QString::number(id)));
-    }
-}
-
-// The per-level alarm lists of the status page, without the line's own alarms and the client alarms
-// 167-169 and 433, are exactly the per-level counter tables.
-void tst_OtnIds::alarmsPerLevel_data()
-{
-    using namespace nsIID::Otn::Alarm;
+    using namespace nsIID::Otn;
     QTest::addColumn<QList<int>>("fromTables");
     QTest::addColumn<QList<int>>("listed");
-    const auto tables = [](int k) {
+    const auto alarms = [](int k) {
+        using namespace Alarm;
         return level(k, {ODU_LOF_LOM, ODU_OOF, ODU_OOM, ODU_AIS, ODU_LCK, ODU_OCI, PM_TIM, PM_BDI, PLM, FSF, FSD,
                          BSF, BSD, MSIM});
     };
-    QTest::newRow("level 0") << tables(0) << QList<int>{117, 120, 123, 126, 129, 162, 417, 421, 425, 429, 165};
-    QTest::newRow("level 1") << tables(1)
-                             << QList<int>{104, 107, 111, 118, 121, 124, 127, 130, 163, 418, 422, 426, 430, 166};
-    QTest::newRow("level 2") << tables(2)
-                             << QList<int>{105, 108, 112, 119, 122, 125, 128, 131, 164, 419, 423, 427, 431, 415};
-    QTest::newRow("level 3") << tables(3)
-                             << QList<int>{406, 407, 408, 409, 410, 411, 412, 413, 414, 420, 424, 428, 432};
+    const auto errors = [](int k) {
+        using namespace Error;
+        return level(k, {ODU_FAS, PM_BIP8, PM_BEI, CRC8, CRC5});
+    };
+    QTest::newRow("alarms, level 0") << alarms(0) << QList<int>{117, 120, 123, 126, 129, 162, 417, 421, 425, 429, 165};
+    QTest::newRow("alarms, level 1")
+        << alarms(1) << QList<int>{104, 107, 111, 118, 121, 124, 127, 130, 163, 418, 422, 426, 430, 166};
+    QTest::newRow("alarms, level 2")
+        << alarms(2) << QList<int>{105, 108, 112, 119, 122, 125, 128, 131, 164, 419, 423, 427, 431, 415};
+    QTest::newRow("alarms, level 3")
+        << alarms(3) << QList<int>{406, 407, 408, 409, 410, 411, 412, 413, 414, 420, 424, 428, 432};
+    QTest::newRow("errors, level 0") << errors(0) << QList<int>{1113, 1119, 1421, 1425};
+    QTest::newRow("errors, level 1") << errors(1) << QList<int>{1102, 1114, 1120, 1422, 1426};
+    QTest::newRow("errors, level 2") << errors(2) << QList<int>{1103, 1115, 1121, 1423, 1427};
+    QTest::newRow("errors, level 3") << errors(3) << QList<int>{1414, 1415, 1417, 1424, 1428};
 }
 
-void tst_OtnIds::alarmsPerLevel()
-{
-    QFETCH(QList<int>, fromTables);
-    QFETCH(QList<int>, listed);
-    QCOMPARE(fromTables, listed);
-}
-
-void tst_OtnIds::errorsPerLevel_data()
-{
-    using namespace nsIID::Otn::Error;
-    QTest::addColumn<QList<int>>("fromTables");
-    QTest::addColumn<QList<int>>("listed");
-    const auto tables = [](int k) { return level(k, {ODU_FAS, PM_BIP8, PM_BEI, CRC8, CRC5}); };
-    QTest::newRow("level 0") << tables(0) << QList<int>{1113, 1119, 1421, 1425};
-    QTest::newRow("level 1") << tables(1) << QList<int>{1102, 1114, 1120, 1422, 1426};
-    QTest::newRow("level 2") << tables(2) << QList<int>{1103, 1115, 1121, 1423, 1427};
-    QTest::newRow("level 3") << tables(3) << QList<int>{1414, 1415, 1417, 1424, 1428};
-}
-
-void tst_OtnIds::errorsPerLevel()
+void tst_OtnIds::countersPerLevel()
 {
     QFETCH(QList<int>, fromTables);
     QFETCH(QList<int>, listed);

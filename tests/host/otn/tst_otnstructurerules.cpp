@@ -31,21 +31,15 @@ void tst_OtnStructureRules::possibleValues_data()
     QTest::addColumn<int>("field");
     QTest::addColumn<OtnMapping>("mapping");
     QTest::addColumn<QVector<int>>("values");
-    QTest::newRow("every interface") << int(OtnMapping::FieldInterface) << OtnMapping(1, 7, 16, 2, 1)
-                                     << OtnSignalCatalogue::interfaceValues();
     QTest::newRow("clients of OTU1: ODU1 or ODU0 in ODTU01")
         << int(OtnMapping::FieldClient) << OtnMapping(0, 0, 0, 0, 0)
         << QVector<int>{0, 1, 2, 3, 4, 12, 13, 14, 18, 20, 22, 28, 29};
     QTest::newRow("clients of an OTL4.10 lane") << int(OtnMapping::FieldClient) << OtnMapping(11, 0, 0, 0, 0)
                                                 << QVector<int>{0, 28};
-    QTest::newRow("OTU2 bulk: every ODU2 multiplex")
-        << int(OtnMapping::FieldStage0) << OtnMapping(1, 0, 0, 0, 0) << QVector<int>{0, 1, 2, 3, 20};
     QTest::newRow("OTU2 GbE: ODU0 directly or in an ODU1")
         << int(OtnMapping::FieldStage0) << OtnMapping(1, 1, 0, 0, 0) << QVector<int>{1, 2, 3};
     QTest::newRow("OTU2 STM-64: no multiplexing") << int(OtnMapping::FieldStage0) << OtnMapping(1, 8, 0, 0, 0)
                                                   << QVector<int>{0};
-    QTest::newRow("OTU4 bulk") << int(OtnMapping::FieldStage0) << OtnMapping(3, 0, 0, 0, 0)
-                               << QVector<int>{0, 14, 15, 16, 18, 19, 22};
     QTest::newRow("OTU4 STM-16: an ODU1 somewhere")
         << int(OtnMapping::FieldStage0) << OtnMapping(3, 2, 0, 0, 0) << QVector<int>{15, 16, 19};
     QTest::newRow("OTU4 100GbE") << int(OtnMapping::FieldStage0) << OtnMapping(3, 7, 0, 0, 0) << QVector<int>{0};
@@ -124,12 +118,6 @@ void tst_OtnStructureRules::slotParameterSizes_data()
     QTest::addColumn<QByteArray>("mainTs");
     QTest::addColumn<int>("allocation");
     QTest::addColumn<int>("maxFlexTs");
-    QTest::newRow("ODTU2.1") << OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0) << 0 << 0
-                             << QByteArray::fromHex("0102030405060708") << 8 << 0;
-    QTest::newRow("ODTU23 on 2.5G TS") << OtnMapping(2, 0, MUX_ODU2_ODU3_PT20, 0, 0) << 0 << 0
-                                       << QByteArray::fromHex("0105090d") << 0 << 0;
-    QTest::newRow("ODTU4.8") << OtnMapping(3, 0, MUX_ODU2_ODU4, 0, 0) << 0 << 0
-                             << QByteArray::fromHex("01091119212931394149") << 80 << 0;
     QTest::newRow("ODTU13 in the ODU3 of an ODU4") << OtnMapping(3, 0, MUX_ODU3_ODU4, 4, 0) << 1 << 0
                                                    << QByteArray::fromHex("01030507090b0d0f11131517191b1d1f")
                                                    << 32 << 0;

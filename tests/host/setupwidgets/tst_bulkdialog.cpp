@@ -34,80 +34,61 @@ class tst_BulkDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void bindsTheSelectedDirection_data();
-    void bindsTheSelectedDirection();
-    void okSendsOneRequest_data();
-    void okSendsOneRequest();
+    void showsAndSendsTheSelectedDirection_data();
+    void showsAndSendsTheSelectedDirection();
     void unknownSelectIsReported();
 };
 
-void tst_BulkDialog::bindsTheSelectedDirection_data()
-{
-    QTest::addColumn<int>("select");
-    QTest::addColumn<int>("patternId");
-    QTest::addColumn<int>("pattern");
-    QTest::addColumn<QString>("checkedPolarity");
-    QTest::newRow("transmitter") << int(bulkSelectTx) << bulkTxPattern << 2 << "rbInverted";
-    QTest::newRow("receiver") << int(bulkSelectRx) << bulkRxPattern << 4 << "rbNormal";
-}
-
-void tst_BulkDialog::bindsTheSelectedDirection()
-{
-    QFETCH(int, select);
-    QFETCH(int, patternId);
-    QFETCH(int, pattern);
-    QFETCH(QString, checkedPolarity);
-    SimulatorFixture fixture;
-    QVERIFY(prepare(fixture, 2));
-
-    BulkDialog dialog(nullptr, fixture.manager(), 2, select);
-    QCOMPARE(dialog.select(), select);
-    QCOMPARE(dialog.port(), 2);
-    const int sid = SimulatorFixture::sid(2, patternId);
-    QCOMPARE(dialog.findChild<QComboBox *>("cmbPatternType")->currentText(),
-             WidgetText::instance()->getValueName(sid, pattern, fixture.manager()->GetTerminology(2)));
-    QVERIFY(dialog.findChild<QRadioButton *>(checkedPolarity)->isChecked());
-}
-
-void tst_BulkDialog::okSendsOneRequest_data()
+void tst_BulkDialog::showsAndSendsTheSelectedDirection_data()
 {
     QTest::addColumn<int>("select");
     QTest::addColumn<int>("patternId");
     QTest::addColumn<int>("polarityId");
-    QTest::addColumn<QString>("polarityButton");
-    QTest::addColumn<int>("polarity");
-    QTest::newRow("transmitter") << int(bulkSelectTx) << bulkTxPattern << bulkTxPolarity << "rbNormal" << 0;
-    QTest::newRow("receiver") << int(bulkSelectRx) << bulkRxPattern << bulkRxPolarity << "rbInverted" << 1;
+    QTest::addColumn<int>("pattern");
+    QTest::addColumn<QString>("checkedPolarity");
+    QTest::addColumn<QString>("otherPolarity");
+    QTest::newRow("transmitter") << int(bulkSelectTx) << bulkTxPattern << bulkTxPolarity << 2 << "rbInverted"
+                                 << "rbNormal";
+    QTest::newRow("receiver") << int(bulkSelectRx) << bulkRxPattern << bulkRxPolarity << 4 << "rbNormal"
+                              << "rbInverted";
 }
 
-void tst_BulkDialog::okSendsOneRequest()
+// Edits stay in the dialog until OK sends them in one request.
+void tst_BulkDialog::showsAndSendsTheSelectedDirection()
 {
     QFETCH(int, select);
     QFETCH(int, patternId);
     QFETCH(int, polarityId);
-    QFETCH(QString, polarityButton);
-    QFETCH(int, polarity);
+    QFETCH(int, pattern);
+    QFETCH(QString, checkedPolarity);
+    QFETCH(QString, otherPolarity);
     SimulatorFixture fixture;
-    QVERIFY(prepare(fixture, 1));
+    QVERIFY(prepare(fixture, 2));
     const int requestsBefore = fixture.link()->writeRequests();
-    const int otherPattern = select == bulkSelectTx ? 4 : 2;
+    const int terminology = fixture.manager()->GetTerminology(2);
+    const int sid = SimulatorFixture::sid(2, patternId);
 
-    BulkDialog dialog(nullptr, fixture.manager(), 1, select);
-    const int sid = SimulatorFixture::sid(1, patternId);
+    BulkDialog dialog(nullptr, fixture.manager(), 2, select);
+    QCOMPARE(dialog.select(), select);
+    QCOMPARE(dialog.port(), 2);
     auto *combo = dialog.findChild<QComboBox *>("cmbPatternType");
-    const int index =
-        combo->findText(WidgetText::instance()->getValueName(sid, otherPattern, fixture.manager()->GetTerminology(1)));
+    QCOMPARE(combo->currentText(), WidgetText::instance()->getValueName(sid, pattern, terminology));
+    QVERIFY(dialog.findChild<QRadioButton *>(checkedPolarity)->isChecked());
+
+    // The other direction's pattern, so that a dialog bound to the wrong direction shows.
+    const int otherPattern = select == bulkSelectTx ? 4 : 2;
+    const int index = combo->findText(WidgetText::instance()->getValueName(sid, otherPattern, terminology));
     QVERIFY(index >= 0);
     combo->setCurrentIndex(index);
-    dialog.findChild<QRadioButton *>(polarityButton)->click();
+    dialog.findChild<QRadioButton *>(otherPolarity)->click();
     QVERIFY(fixture.settle());
     QCOMPARE(fixture.link()->writeRequests(), requestsBefore);
 
     boxButton(&dialog, QDialogButtonBox::Ok)->click();
     QVERIFY(fixture.settle());
     QCOMPARE(fixture.link()->writeRequests(), requestsBefore + 1);
-    QCOMPARE(fixture.cached(1, patternId)->getEnum(), otherPattern);
-    QCOMPARE(fixture.cached(1, polarityId)->getEnum(), polarity);
+    QCOMPARE(fixture.cached(2, patternId)->getEnum(), otherPattern);
+    QCOMPARE(fixture.cached(2, polarityId)->getEnum(), otherPolarity == QLatin1String("rbInverted") ? 1 : 0);
 }
 
 void tst_BulkDialog::unknownSelectIsReported()

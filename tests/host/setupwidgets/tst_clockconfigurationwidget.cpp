@@ -18,12 +18,9 @@ class tst_ClockConfigurationWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void showsTheServerValues_data();
-    void showsTheServerValues();
-    void offsetFollowsClockSource_data();
-    void offsetFollowsClockSource();
-    void offsetRuleFollowsServerChange();
-    void sourceChoiceIsWritten();
+    void showsServerValues_data();
+    void showsServerValues();
+    void sourceChoiceIsWrittenAndRulesTheOffset();
     void followsPortChange();
 
 private:
@@ -31,59 +28,42 @@ private:
     static QPushButton *offsetButton(QWidget *w) { return w->findChild<QPushButton *>("pbFrequencyOffset"); }
 };
 
-void tst_ClockConfigurationWidget::showsTheServerValues_data()
+// The offset applies to the tester's own clock only, and only with full access.
+void tst_ClockConfigurationWidget::showsServerValues_data()
 {
     QTest::addColumn<int>("port");
     QTest::addColumn<int>("source");
     QTest::addColumn<double>("offset");
-    QTest::newRow("port 1, internal, positive offset") << 1 << clockSourceInternal << 12.5;
-    QTest::newRow("port 2, recovered, negative offset") << 2 << 1 << -3.0;
+    QTest::addColumn<int>("accessState");
+    QTest::addColumn<bool>("offsetEnabled");
+    QTest::newRow("port 1, internal clock, positive offset") << 1 << clockSourceInternal << 12.5 << 0 << true;
+    QTest::newRow("port 2, recovered clock, negative offset") << 2 << 1 << -3.0 << 0 << false;
+    QTest::newRow("external reference") << 1 << 2 << 0.0 << 0 << false;
+    QTest::newRow("internal clock, restricted access") << 1 << clockSourceInternal << 1.0 << 1 << false;
 }
 
-void tst_ClockConfigurationWidget::showsTheServerValues()
+void tst_ClockConfigurationWidget::showsServerValues()
 {
     QFETCH(int, port);
     QFETCH(int, source);
     QFETCH(double, offset);
+    QFETCH(int, accessState);
+    QFETCH(bool, offsetEnabled);
     SimulatorFixture fixture;
     QVERIFY(fixture.writeAndWait(port, clockSource, source));
     QVERIFY(fixture.writeAndWait(port, frequencyOffset, offset));
+    fixture.manager()->setGUIAccessState(accessState);
 
     ClockConfigurationWidget widget(fixture.manager(), port);
     widget.show();
-
     const int sid = SimulatorFixture::sid(port, clockSource);
     QCOMPARE(sourceCombo(&widget)->currentText(),
              WidgetText::instance()->getValueName(sid, source, fixture.manager()->GetTerminology(port)));
     QCOMPARE(offsetButton(&widget)->text(), UiHelper_Number::valueText(*fixture.cached(port, frequencyOffset)));
-}
-
-void tst_ClockConfigurationWidget::offsetFollowsClockSource_data()
-{
-    QTest::addColumn<int>("source");
-    QTest::addColumn<int>("accessState");
-    QTest::addColumn<bool>("offsetEnabled");
-    QTest::newRow("internal clock") << clockSourceInternal << 0 << true;
-    QTest::newRow("recovered clock") << 1 << 0 << false;
-    QTest::newRow("external reference") << 2 << 0 << false;
-    QTest::newRow("internal clock, restricted access") << clockSourceInternal << 1 << false;
-}
-
-void tst_ClockConfigurationWidget::offsetFollowsClockSource()
-{
-    QFETCH(int, source);
-    QFETCH(int, accessState);
-    QFETCH(bool, offsetEnabled);
-    SimulatorFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, clockSource, source));
-    fixture.manager()->setGUIAccessState(accessState);
-
-    ClockConfigurationWidget widget(fixture.manager(), 1);
-    widget.show();
     QCOMPARE(offsetButton(&widget)->isEnabled(), offsetEnabled);
 }
 
-void tst_ClockConfigurationWidget::offsetRuleFollowsServerChange()
+void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
 {
     SimulatorFixture fixture;
     QVERIFY(fixture.writeAndWait(1, clockSource, clockSourceInternal));
@@ -91,27 +71,19 @@ void tst_ClockConfigurationWidget::offsetRuleFollowsServerChange()
     widget.show();
     QVERIFY(offsetButton(&widget)->isEnabled());
 
-    QVERIFY(fixture.link()->serverChange(SimulatorFixture::sid(1, clockSource), 2));
-    QTRY_VERIFY(!offsetButton(&widget)->isEnabled());
-    QVERIFY(fixture.link()->serverChange(SimulatorFixture::sid(1, clockSource), clockSourceInternal));
-    QTRY_VERIFY(offsetButton(&widget)->isEnabled());
-}
-
-void tst_ClockConfigurationWidget::sourceChoiceIsWritten()
-{
-    SimulatorFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, clockSource, clockSourceInternal));
-    ClockConfigurationWidget widget(fixture.manager(), 1);
-    widget.show();
-
     const int sid = SimulatorFixture::sid(1, clockSource);
     const QString external = WidgetText::instance()->getValueName(sid, 2, fixture.manager()->GetTerminology(1));
     const int index = sourceCombo(&widget)->findText(external);
     QVERIFY2(index >= 0, qPrintable(external));
     sourceCombo(&widget)->setCurrentIndex(index);
-
     QTRY_COMPARE(fixture.cached(1, clockSource)->getEnum(), 2);
     QTRY_VERIFY(!offsetButton(&widget)->isEnabled());
+
+    // A change made on the tester itself rules the offset as well.
+    QVERIFY(fixture.link()->serverChange(sid, clockSourceInternal));
+    QTRY_VERIFY(offsetButton(&widget)->isEnabled());
+    QCOMPARE(sourceCombo(&widget)->currentText(),
+             WidgetText::instance()->getValueName(sid, clockSourceInternal, fixture.manager()->GetTerminology(1)));
 }
 
 void tst_ClockConfigurationWidget::followsPortChange()

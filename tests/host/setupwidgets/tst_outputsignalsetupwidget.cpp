@@ -16,40 +16,33 @@ class tst_OutputSignalSetupWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void laserPressIsWritten_data();
-    void laserPressIsWritten();
+    void laserFollowsPortAndIsWritten();
     void measuredValuesShown();
-    void followsPortChange();
 };
 
-void tst_OutputSignalSetupWidget::laserPressIsWritten_data()
+void tst_OutputSignalSetupWidget::laserFollowsPortAndIsWritten()
 {
-    QTest::addColumn<int>("initial");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<QString>("checkedBefore");
-    QTest::newRow("switch off") << 1 << "pbLaserOff" << 0 << "pbLaserOn";
-    QTest::newRow("switch on") << 0 << "pbLaserOn" << 1 << "pbLaserOff";
-}
-
-void tst_OutputSignalSetupWidget::laserPressIsWritten()
-{
-    QFETCH(int, initial);
-    QFETCH(QString, button);
-    QFETCH(int, expected);
-    QFETCH(QString, checkedBefore);
     SimulatorFixture fixture;
-    QVERIFY2(fixture.cached(2, laser), "the laser switch is missing from the catalogue");
-    QVERIFY(fixture.writeAndWait(2, laser, initial));
-    OutputSignalSetupWidget widget(fixture.manager(), 2);
+    QVERIFY2(fixture.cached(1, laser), "the laser switch is missing from the catalogue");
+    QVERIFY(fixture.writeAndWait(1, laser, 1));
+    QVERIFY(fixture.writeAndWait(3, laser, 0));
+    OutputSignalSetupWidget widget(fixture.manager(), 1);
     widget.show();
-    QVERIFY(widget.findChild<QPushButton *>(checkedBefore)->isChecked());
-    QVERIFY(!widget.findChild<QPushButton *>(button)->isChecked());
+    auto *on = widget.findChild<QPushButton *>("pbLaserOn");
+    auto *off = widget.findChild<QPushButton *>("pbLaserOff");
+    QVERIFY(on->isChecked());
+    QVERIFY(!off->isChecked());
 
-    widget.findChild<QPushButton *>(button)->click();
-    QTRY_COMPARE(fixture.cached(2, laser)->getEnum(), expected);
-    QTRY_VERIFY(widget.findChild<QPushButton *>(button)->isChecked());
-    // The other port keeps its own switch.
+    widget.setPort(3);
+    QVERIFY(off->isChecked());
+    QVERIFY(!on->isChecked());
+    on->click();
+    QTRY_COMPARE(fixture.cached(3, laser)->getEnum(), 1);
+    QTRY_VERIFY(on->isChecked());
+    off->click();
+    QTRY_COMPARE(fixture.cached(3, laser)->getEnum(), 0);
+    QTRY_VERIFY(off->isChecked());
+    // The first port keeps its own switch.
     QCOMPARE(fixture.cached(1, laser)->getEnum(), 1);
 }
 
@@ -73,22 +66,6 @@ void tst_OutputSignalSetupWidget::measuredValuesShown()
     }
     QVERIFY(!qFuzzyCompare(fixture.cached(1, txLevel)->getDouble(), initial));
     QCOMPARE(level->text(), UiHelper_Label::formatValue(*fixture.cached(1, txLevel), terminology, 0));
-}
-
-void tst_OutputSignalSetupWidget::followsPortChange()
-{
-    SimulatorFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, laser, 1));
-    QVERIFY(fixture.writeAndWait(3, laser, 0));
-    OutputSignalSetupWidget widget(fixture.manager(), 1);
-    widget.show();
-    QVERIFY(widget.findChild<QPushButton *>("pbLaserOn")->isChecked());
-
-    widget.setPort(3);
-    QVERIFY(widget.findChild<QPushButton *>("pbLaserOff")->isChecked());
-    widget.findChild<QPushButton *>("pbLaserOn")->click();
-    QTRY_COMPARE(fixture.cached(3, laser)->getEnum(), 1);
-    QCOMPARE(fixture.cached(1, laser)->getEnum(), 1);
 }
 
 QTEST_MAIN(tst_OutputSignalSetupWidget)

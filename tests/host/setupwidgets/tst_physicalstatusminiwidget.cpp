@@ -25,30 +25,31 @@ private slots:
     void ledFollowsSignalState();
     void valuesFollowTheServer_data();
     void valuesFollowTheServer();
-    void groupSelectsTheParameters_data();
-    void groupSelectsTheParameters();
     void followsPortChange();
 };
 
-// The simulated receiver sees its own port's transmitter: port mode 0 (off) loses the signal.
+// The simulated receiver sees its own port's transmitter: port mode 0 (off) loses the signal. The
+// group selects whose parameters the widget shows.
 void tst_PhysicalStatusMiniWidget::ledFollowsSignalState_data()
 {
+    QTest::addColumn<int>("group");
     QTest::addColumn<QList<int>>("portModes");
     QTest::addColumn<int>("led");
-    QTest::newRow("signal present") << QList<int>{} << int(PortStatusItem::Ok);
-    QTest::newRow("signal lost") << QList<int>{0} << int(PortStatusItem::Alarm);
-    QTest::newRow("signal back after a loss") << QList<int>{0, 1} << int(PortStatusItem::History);
+    QTest::newRow("signal present") << nsSID::otn << QList<int>{} << int(PortStatusItem::Ok);
+    QTest::newRow("signal lost") << nsSID::otn << QList<int>{0} << int(PortStatusItem::Alarm);
+    QTest::newRow("signal back after a loss") << nsSID::otn << QList<int>{0, 1} << int(PortStatusItem::History);
+    QTest::newRow("a group without these parameters") << 0x050000 << QList<int>{0} << int(PortStatusItem::Off);
 }
 
 void tst_PhysicalStatusMiniWidget::ledFollowsSignalState()
 {
+    QFETCH(int, group);
     QFETCH(QList<int>, portModes);
     QFETCH(int, led);
     SimulatorFixture fixture;
-    PhysicalStatusMiniWidget widget(fixture.manager(), 2, nsSID::otn);
+    PhysicalStatusMiniWidget widget(fixture.manager(), 2, group);
+    QCOMPARE(widget.group(), group);
     widget.show();
-    QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
-
     for (int mode : portModes)
         QVERIFY(fixture.writeAndWait(2, portMode, mode));
     QTRY_COMPARE(int(widget.led()->state()), led);
@@ -80,27 +81,6 @@ void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
     QVERIFY(fixture.cached(1, id)->getDouble() != valueBefore);
     QCOMPARE(label->text(), UiHelper_Label::formatValue(*fixture.cached(1, id), terminology, 0));
     QVERIFY2(label->text() != before, qPrintable(label->text()));
-}
-
-void tst_PhysicalStatusMiniWidget::groupSelectsTheParameters_data()
-{
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("led");
-    QTest::newRow("OTN group") << nsSID::otn << int(PortStatusItem::Alarm);
-    QTest::newRow("a group without these parameters") << 0x050000 << int(PortStatusItem::Off);
-}
-
-void tst_PhysicalStatusMiniWidget::groupSelectsTheParameters()
-{
-    QFETCH(int, group);
-    QFETCH(int, led);
-    SimulatorFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, portMode, 0));
-
-    PhysicalStatusMiniWidget widget(fixture.manager(), 1, group);
-    QCOMPARE(widget.group(), group);
-    widget.show();
-    QCOMPARE(int(widget.led()->state()), led);
 }
 
 void tst_PhysicalStatusMiniWidget::followsPortChange()

@@ -43,7 +43,6 @@ void tst_QcmaPatternEditDlg::contentRoundTrip_data()
     QTest::addColumn<int>("rows");
 
     QTest::newRow("32 bytes, 4 a line") << 256 << 4 << counting(32) << counting(32) << 8;
-    QTest::newRow("64 bytes, 4 a line") << 512 << 4 << counting(64) << counting(64) << 16;
     QTest::newRow("short content filled with 00") << 64 << 4 << Bytes{0xAA, 0xBB} << Bytes{0xAA, 0xBB, 0, 0, 0, 0, 0, 0}
                                                   << 2;
     QTest::newRow("long content cut") << 24 << 8 << Bytes{1, 2, 3, 4, 5} << Bytes{1, 2, 3} << 1;

