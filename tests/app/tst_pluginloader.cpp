@@ -29,9 +29,8 @@ void tst_PluginLoader::loadsTheOtnPlugin()
 
     std::unique_ptr<InterfaceSetupPageFactory> factory(loader.createSetupPageFactory());
     QVERIFY(factory);
+    // The records themselves are the factory suite's and the main window's subject.
     QCOMPARE(int(factory->technology()), 5);
-    QCOMPARE(factory->setupPageProperties().size(), 4);
-    QCOMPARE(factory->allStatusPageProperties().size(), 5);
 
     QList<int> ports{3, 1};
     std::unique_ptr<StatisticsListTablePageFactory> statistics(loader.createStatisticsPageFactory(&ports));

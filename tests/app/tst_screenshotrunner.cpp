@@ -30,23 +30,17 @@ public:
     {
         auto *layout = new QVBoxLayout(this);
         layout->addWidget(new QLabel(objectName(), this));
-        if (identifier().pageId() != 1)
-            return;
-        auto *open = new QPushButton(QStringLiteral("Open"), this);
-        QObject::connect(open, &QPushButton::clicked, this, [this] { openDialog(QStringLiteral("FakeDialog")); });
-        auto *choice = new QPushButton(QStringLiteral("Choice"), this);
-        choice->setCheckable(true);
-        QObject::connect(choice, &QPushButton::clicked, this, [this] { openDialog(QStringLiteral("Pressed")); });
-        layout->addWidget(open);
-        layout->addWidget(choice);
-    }
-
-private:
-    void openDialog(const QString &name)
-    {
-        QDialog dialog(this);
-        dialog.setObjectName(name);
-        QCOMPARE(serverManager()->executeQzelDialog(&dialog), 0);
+        for (int checkable = 0; identifier().pageId() == 1 && checkable < 2; ++checkable) {
+            auto *button = new QPushButton(checkable ? QStringLiteral("Choice") : QStringLiteral("Open"), this);
+            button->setCheckable(checkable);
+            const QString dialogName = checkable ? QStringLiteral("Pressed") : QStringLiteral("FakeDialog");
+            QObject::connect(button, &QPushButton::clicked, this, [this, dialogName] {
+                QDialog dialog(this);
+                dialog.setObjectName(dialogName);
+                QCOMPARE(serverManager()->executeQzelDialog(&dialog), 0);
+            });
+            layout->addWidget(button);
+        }
     }
 };
 
@@ -57,8 +51,7 @@ class FakeFactory : public InterfaceSetupPageFactory
 public:
     explicit FakeFactory(const QList<int> &missing) : m_missing(missing)
     {
-        m_setupPages.append(new SetupPageProperty(1, 1, 1, 5, nullptr, 0));
-        m_setupPages.append(new SetupPageProperty(2, 2, 1, 5, nullptr, 0));
+        m_setupPages << new SetupPageProperty(1, 1, 1, 5, nullptr, 0) << new SetupPageProperty(2, 2, 1, 5, nullptr, 0);
         m_physicalStatus.setPageId(4);
         m_errorStatus.setPageId(5);
         m_statusPages.append(new StatusPageProperty(3, 5, 0, 0));

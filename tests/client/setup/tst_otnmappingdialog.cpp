@@ -4,21 +4,15 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/dialogs/otnmappingdialog.h"
 #include "frametestserver.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
-#include "host/server/zelservermanager.h"
 
 namespace {
-
 const QStringList comboNames{"cmbIoSignal", "cmbClientSignal", "cmbMultiplexing1", "cmbMultiplexing2",
                              "cmbMultiplexing3"};
-const QStringList labelNames{"lblIoSignal", "lblClientSignal", "lblMultiplexing1", "lblMultiplexing2",
-                             "lblMultiplexing3"};
-
 } // namespace
 
 class tst_OtnMappingDialog : public QObject
@@ -26,10 +20,8 @@ class tst_OtnMappingDialog : public QObject
     Q_OBJECT
 private slots:
     void formAndTexts();
-    void bindingsPerDirection_data();
-    void bindingsPerDirection();
-    void terminologySwitch_data();
-    void terminologySwitch();
+    void bindingsAndTerminology_data();
+    void bindingsAndTerminology();
     void comboChangeIsWrittenAtOnce_data();
     void comboChangeIsWrittenAtOnce();
 };
@@ -37,71 +29,49 @@ private slots:
 void tst_OtnMappingDialog::formAndTexts()
 {
     FrameTestServer server;
-    OtnMappingDialog dialog(server.start(), FrameTestServer::port, nullptr, 0);
+    OtnMappingDialog dialog(server.manager(), FrameTestServer::port, nullptr, 0);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Mapping"));
     QCOMPARE(dialog.helpPage(), QStringLiteral("otn_mapping.html"));
     QVERIFY(dialog.isModal());
     QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "no context help button");
-    auto *box = dialog.findChild<QDialogButtonBox *>("bbMapping");
-    QVERIFY(box);
-    QCOMPARE(box->button(QDialogButtonBox::Close)->text(), QStringLiteral("Close"));
     QCOMPARE(dialog.findChild<QLabel *>("lblMultiplexing3")->text(), QStringLiteral("Multiplexing 3"));
+    QPushButton *close = dialog.findChild<QDialogButtonBox *>("bbMapping")->button(QDialogButtonBox::Close);
+    QCOMPARE(close->text(), QStringLiteral("Close"));
 
     // Close ends the dialog as rejected.
     dialog.show();
-    box->button(QDialogButtonBox::Close)->click();
+    close->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
 }
 
-void tst_OtnMappingDialog::bindingsPerDirection_data()
-{
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<QList<int>>("ids");
-    QTest::newRow("Tx") << 0 << QList<int>{11008, 11009, 11010, 11011, 11166};
-    QTest::newRow("Rx") << 1 << QList<int>{12006, 12007, 12008, 12009, 12022};
-}
-
-void tst_OtnMappingDialog::bindingsPerDirection()
-{
-    QFETCH(int, direction);
-    QFETCH(QList<int>, ids);
-    FrameTestServer server;
-    server.setMapping(direction, {4, 3, 2, 1, 0});
-    OtnMappingDialog dialog(server.start(), FrameTestServer::port, nullptr, direction);
-
-    const QList<UiHelper *> helpers = dialog.uiHelperList()->helpers();
-    QCOMPARE(helpers.size(), 6);
-    for (int row = 0; row < 5; ++row) {
-        auto *combo = dialog.findChild<QComboBox *>(comboNames[row]);
-        auto *binding = qobject_cast<UiHelper_Enum_ComboBox *>(helpers[row]);
-        QVERIFY2(binding, qPrintable(comboNames[row]));
-        QCOMPARE(binding->comboBox(), combo);
-        QCOMPARE(binding->getSID(), FrameTestServer::sid(ids[row]));
-        QCOMPARE(binding->connectionStrategy(), int(UiHelper::ConnectImmediately));
-        QVERIFY(binding->isConnected());
-        QCOMPARE(binding->itemValues().value(combo->currentIndex(), -1), 4 - row);
-    }
-    auto *terminology = qobject_cast<UiHelper_Notification *>(helpers[5]);
-    QVERIFY(terminology);
-    QCOMPARE(terminology->getSID(), nsSID::build(FrameTestServer::port, 0x060000, 30001));
-    QVERIFY(terminology->isConnected());
-}
-
-void tst_OtnMappingDialog::terminologySwitch_data()
+void tst_OtnMappingDialog::bindingsAndTerminology_data()
 {
     QTest::addColumn<int>("direction");
     QTest::newRow("Tx") << 0;
     QTest::newRow("Rx") << 1;
 }
 
-void tst_OtnMappingDialog::terminologySwitch()
+void tst_OtnMappingDialog::bindingsAndTerminology()
 {
     QFETCH(int, direction);
-    FrameTestServer server;
-    server.setMapping(direction, {5, 3, 2, 1, 1});
-    server.setValue(30001, 1, 0x060000);
-    OtnMappingDialog dialog(server.start(), FrameTestServer::port, nullptr, direction);
+    FrameTestServer server(direction, {5, 3, 2, 1, 1});
+    OtnMappingDialog dialog(server.manager(), FrameTestServer::port, nullptr, direction);
+    const QList<UiHelper *> helpers = dialog.uiHelperList()->helpers();
+    QCOMPARE(helpers.size(), 6);
+    for (int row = 0; row < 5; ++row) {
+        auto *binding = qobject_cast<UiHelper_Enum_ComboBox *>(helpers[row]);
+        QVERIFY2(binding, qPrintable(comboNames[row]));
+        QCOMPARE(binding->comboBox(), dialog.findChild<QComboBox *>(comboNames[row]));
+        QCOMPARE(binding->getSID(), FrameTestServer::sid(FrameTestServer::mappingIds(direction)[row]));
+        QCOMPARE(binding->connectionStrategy(), int(UiHelper::ConnectImmediately));
+        QVERIFY(binding->isConnected());
+    }
+    auto *terminology = qobject_cast<UiHelper_Notification *>(helpers[5]);
+    QVERIFY(terminology);
+    QCOMPARE(terminology->getSID(), FrameTestServer::sid(30001, FrameTestServer::general));
+    QVERIFY(terminology->isConnected());
+
     const auto texts = [&dialog] {
         QStringList list;
         for (const QString &name : comboNames)
@@ -109,11 +79,10 @@ void tst_OtnMappingDialog::terminologySwitch()
         return list;
     };
     QCOMPARE(texts(), (QStringList{"IF5 SDH", "STM-16 (SDH)", "ODTU-s0v2 SDH", "ODTU-s1v1 SDH", "ODTU-s2v1 SDH"}));
-
-    server.change(30001, 0, 0x060000);
+    server.setValue(30001, 0, FrameTestServer::general);
     QTRY_COMPARE(texts(),
                  (QStringList{"IF5 SONET", "OC-48 (SONET)", "ODTU-s0v2 SONET", "ODTU-s1v1 SONET", "ODTU-s2v1 SONET"}));
-    server.change(30001, 1, 0x060000);
+    server.setValue(30001, 1, FrameTestServer::general);
     QTRY_COMPARE(texts().value(1), QStringLiteral("STM-16 (SDH)"));
 }
 
@@ -132,15 +101,13 @@ void tst_OtnMappingDialog::comboChangeIsWrittenAtOnce()
     QFETCH(int, direction);
     QFETCH(int, row);
     FrameTestServer server;
-    OtnMappingDialog dialog(server.start(), FrameTestServer::port, nullptr, direction);
-    auto *combo = dialog.findChild<QComboBox *>(comboNames[row]);
+    OtnMappingDialog dialog(server.manager(), FrameTestServer::port, nullptr, direction);
     auto *binding = qobject_cast<UiHelper_Enum_ComboBox *>(dialog.uiHelperList()->helpers().value(row));
     QVERIFY(binding);
     const int index = binding->itemValues().indexOf(7);
     QVERIFY(index >= 0);
-    combo->setCurrentIndex(index);
-    const int id = FrameTestServer::mappingIds(direction)[row];
-    QTRY_COMPARE(server.value(id), 7);
+    dialog.findChild<QComboBox *>(comboNames[row])->setCurrentIndex(index);
+    QTRY_COMPARE(server.value(FrameTestServer::mappingIds(direction)[row]), 7);
     // The other rows are left alone.
     for (int other = 0; other < 5; ++other) {
         if (other != row)

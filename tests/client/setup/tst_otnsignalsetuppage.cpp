@@ -1,0 +1,401 @@
+#include <memory>
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagerx.h"
+#include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagetx.h"
+#include "host/bindings/uihelper.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/otn/otnmapping.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/dialogrunner.h"
+#include "host/server/zelservermanager.h"
+#include "host/setupwidgets/clockconfigurationwidget.h"
+#include "host/setupwidgets/multilanemappingdialog.h"
+#include "host/setupwidgets/multilanemappingdialogmodel.h"
+#include "host/setupwidgets/outputsignalsetupwidget.h"
+#include "host/setupwidgets/physicalstatusminiwidget.h"
+#include "host/texts/widgettext.h"
+#include "tests/support/diagnosticsrecorder.h"
+#include "tests/support/simulatorfixture.h"
+#include "tests/support/testserverlink.h"
+
+namespace {
+constexpr int Tx = 0;
+constexpr int Rx = 1;
+constexpr int portMode = 11001;
+constexpr int interfaceSignal = 11008;
+constexpr int firstLane = 11145;
+constexpr int moduleTypeIds[2] = {11143, 12001};
+constexpr int helperCount[2] = {5, 2};
+// The module buttons by module type value: the two directions order the values differently.
+const QStringList moduleButtonNames[2] = {
+    {"pbSfp", "pbQsfpp", "pbCfp", "pbCfp2", "pbCfp4", "pbQsfp28Adpt", "pbCxp", "pbQsfp28"},
+    {"pbOff", "pbSfp", "pbQsfpp", "pbCfp", "pbCxp", "pbCfp2", "pbQsfp28Adpt", "pbCfp4", "pbQsfp28"}};
+
+int sid(int port, int id)
+{
+    return nsSID::build(port, nsSID::otn, id);
+}
+
+QcmaParameterEnum *enumParameter(int sid, int value, int maximum, const QList<int> &active)
+{
+    auto *p = new QcmaParameterEnum(sid, value, 0, maximum);
+    p->setAllEnumsActive(false);
+    for (int v : active)
+        p->setEnumActive(v, true);
+    return p;
+}
+
+QList<int> range(int count)
+{
+    QList<int> values;
+    for (int i = 0; i < count; ++i)
+        values.append(i);
+    return values;
+}
+
+// The first interface value with the given number of logical lanes, or -1.
+int interfaceWithLanes(int lanes)
+{
+    for (int value = 0; value < 64; ++value) {
+        if (OtnMapping::numOfLldLane(value) == lanes)
+            return value;
+    }
+    return -1;
+}
+
+// A test server with the signal setup pages' parameters on ports 1 and 2, and the page of one direction.
+struct PageServer {
+    explicit PageServer(int direction, int lanes = 0, bool lanesDefined = true) : direction(direction)
+    {
+        for (int port : {1, 2}) {
+            setModules(port, 0, range(moduleButtonNames[direction].size()));
+            link.addParameter(enumParameter(sid(port, portMode), 1, 3, range(4)));
+            link.addParameter(enumParameter(sid(port, interfaceSignal), qMax(0, interfaceWithLanes(lanes)), 63, range(64)));
+            auto *lane = new QcmaParameterUInt(sid(port, firstLane), 0, 0, 19);
+            lane->setDefined(lanesDefined);
+            link.addParameter(lane);
+        }
+    }
+    // Before open() the server simply holds the module type; afterwards it changes it by itself.
+    void setModules(int port, int value, const QList<int> &active, int maximum = -1)
+    {
+        auto *p = enumParameter(sid(port, moduleTypeIds[direction]), value,
+                                maximum < 0 ? moduleButtonNames[direction].size() - 1 : maximum, active);
+        manager ? link.serverChange(p) : link.addParameter(p);
+    }
+    OtnSetupPage *open(bool initialise = true)
+    {
+        manager = std::make_unique<zelServerManager>(&link);
+        const InterfaceSetupIdentifier id(34 + direction, direction + 1, 1, 5);
+        if (direction == Tx)
+            page = std::make_unique<OtnSignalSetupPageTx>(id, manager.get(), 1);
+        else
+            page = std::make_unique<OtnSignalSetupPageRx>(id, manager.get(), 1);
+        if (initialise) {
+            page->initializePage();
+            page->show();
+        }
+        return page.get();
+    }
+    // The shown module buttons in value order.
+    QStringList shownModules() const
+    {
+        QStringList shown;
+        for (const QString &name : moduleButtonNames[direction]) {
+            auto *button = page->findChild<QPushButton *>(name);
+            if (button && !button->isHidden())
+                shown.append(name);
+        }
+        return shown;
+    }
+    int value(int port, int id) const { return link.value(sid(port, id))->getEnum(); }
+
+    const int direction;
+    TestServerLink link;
+    std::unique_ptr<zelServerManager> manager;
+    std::unique_ptr<OtnSetupPage> page;
+};
+} // namespace
+
+class tst_OtnSignalSetupPage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pageIdentity_data();
+    void pageIdentity();
+    void moduleButtons_data();
+    void moduleButtons();
+    void followsServerPortAndRebuild_data();
+    void followsServerPortAndRebuild();
+    void laneButtonAndDialog_data();
+    void laneButtonAndDialog();
+    void txAccessState();
+    void laneMappingRoundTrip();
+};
+
+void tst_OtnSignalSetupPage::pageIdentity_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QString>("helpPage");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Tx") << Tx << "otn_setup_transmitter.html" << "Tx Signal Setup";
+    QTest::newRow("Rx") << Rx << "otn_setup_receiver.html" << "Rx Signal Setup";
+}
+
+void tst_OtnSignalSetupPage::pageIdentity()
+{
+    QFETCH(int, direction);
+    QFETCH(QString, helpPage);
+    QFETCH(QString, title);
+    PageServer server(direction);
+    OtnSetupPage *page = server.open(false);
+    QCOMPARE(page->directionIndex(), direction);
+    QCOMPARE(page->helpPage(), helpPage);
+    QCOMPARE(page->identifier().pageId(), 34 + direction);
+    QCOMPARE(page->flags(), 1);
+    // Before initialisation there is nothing to update.
+    page->UpdateText();
+    page->SetGUIAccessState(1);
+    page->reinitialize();
+    page->setPort(2);
+    QCOMPARE(page->port(), 2);
+    QCOMPARE(page->uiHelperList()->count(), 0);
+    QVERIFY(page->findChildren<QPushButton *>().isEmpty());
+
+    page->initializePage();
+    QCOMPARE(page->windowTitle(), title);
+    QCOMPARE(page->contentsMargins(), QMargins(25, 0, 0, 0));
+    auto *status = page->findChild<PhysicalStatusMiniWidget *>();
+    QVERIFY(status);
+    QVERIFY(page->findChild<QGroupBox *>("gbPhysicalStatus")->layout()->indexOf(status) >= 0);
+    QCOMPARE(status->port(), 2);
+    QCOMPARE(status->group(), nsSID::otn);
+    QCOMPARE(page->uiHelperList()->count(), helperCount[direction]);
+    if (direction == Tx) {
+        // Clock configuration before output, in their group box.
+        QLayout *clockBox = page->findChild<QGroupBox *>("gbClockConfiguration")->layout();
+        QCOMPARE(clockBox->indexOf(page->findChild<ClockConfigurationWidget *>()), 0);
+        QCOMPARE(clockBox->indexOf(page->findChild<OutputSignalSetupWidget *>()), 1);
+    }
+
+    // Texts: UI text numbers or the texts themselves.
+    const QList<QPair<QString, QVariant>> texts[2] = {
+        {{"pbMultiLane", 5251}, {"gbPhysicalStatus", 5096}, {"gbClockConfiguration", 9324}},
+        {{"gbPhysicalStatus", 5096}, {"pbQsfp28Adpt", "QSFP28 Adpt."}, {"pbCfp4", "CFP4"}, {"pbQsfp28", "QSFP28"}}};
+    for (const auto &text : texts[direction]) {
+        auto *box = page->findChild<QGroupBox *>(text.first);
+        auto *button = page->findChild<QPushButton *>(text.first);
+        QVERIFY(box || button);
+        box ? box->setTitle(QString()) : button->setText(QString());
+        page->UpdateText();
+        const bool uiText = text.second.type() == QVariant::Int;
+        QVERIFY(!uiText || WidgetText::instance()->hasUiText(text.second.toInt()));
+        QCOMPARE(box ? box->title() : button->text(),
+                 uiText ? WidgetText::instance()->getUiText(text.second.toInt()) : text.second.toString());
+    }
+}
+
+void tst_OtnSignalSetupPage::moduleButtons_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QList<int>>("active");
+    QTest::addColumn<QStringList>("shown");
+    // One active value at a time: the two directions order the values differently.
+    for (int direction : {Tx, Rx}) {
+        for (int value = 0; value < moduleButtonNames[direction].size(); ++value) {
+            QTest::addRow("%s, value %d", direction == Tx ? "Tx" : "Rx", value)
+                << direction << -1 << QList<int>{value} << QStringList{moduleButtonNames[direction].at(value)};
+        }
+    }
+    QTest::newRow("Tx, all active") << Tx << 7 << range(8) << moduleButtonNames[Tx];
+    QTest::newRow("Tx, CFP family") << Tx << 7 << QList<int>{2, 3, 4} << QStringList{"pbCfp", "pbCfp2", "pbCfp4"};
+    QTest::newRow("Tx, none active") << Tx << 7 << QList<int>{} << QStringList{};
+    QTest::newRow("Tx, values without a button are skipped") << Tx << 9 << QList<int>{1, 8, 9} << QStringList{"pbQsfpp"};
+    QTest::newRow("Rx, off and SFP") << Rx << 8 << QList<int>{0, 1} << QStringList{"pbOff", "pbSfp"};
+    QTest::newRow("Rx, values without a button are skipped")
+        << Rx << 11 << QList<int>{8, 9, 10, 11} << QStringList{"pbQsfp28"};
+}
+
+void tst_OtnSignalSetupPage::moduleButtons()
+{
+    QFETCH(int, direction);
+    QFETCH(int, maximum);
+    QFETCH(QList<int>, active);
+    QFETCH(QStringList, shown);
+    PageServer server(direction);
+    server.setModules(1, active.value(0, 0), active, maximum);
+    server.open();
+    QCOMPARE(server.shownModules(), shown);
+    if (shown.isEmpty())
+        return;
+    auto *first = server.page->findChild<QPushButton *>(shown.first());
+    QVERIFY(first->isChecked());
+
+    // Pressing a button writes its value.
+    const int value = moduleButtonNames[direction].indexOf(shown.first());
+    server.setModules(1, value == 0 ? 1 : 0, range(moduleButtonNames[direction].size()));
+    QTRY_VERIFY(!first->isChecked());
+    QCOMPARE(server.shownModules(), moduleButtonNames[direction]);
+    first->click();
+    QTRY_COMPARE(server.value(1, moduleTypeIds[direction]), value);
+}
+
+void tst_OtnSignalSetupPage::followsServerPortAndRebuild_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::newRow("Tx") << Tx;
+    QTest::newRow("Rx") << Rx;
+}
+
+void tst_OtnSignalSetupPage::followsServerPortAndRebuild()
+{
+    QFETCH(int, direction);
+    const QStringList &b = moduleButtonNames[direction];
+    PageServer server(direction);
+    server.setModules(1, 1, {1, 2});
+    server.setModules(2, 3, {3});
+    OtnSetupPage *page = server.open();
+    QCOMPARE(server.shownModules(), (QStringList{b[1], b[2]}));
+    // Another kind of module type, or another id, changes nothing; the Tx page says so for the former.
+    DiagnosticsRecorder recorder;
+    page->qcmaParameterChanged(QcmaParameterUInt(sid(1, moduleTypeIds[direction]), 4, 0, 8));
+    page->qcmaParameterChanged(*std::unique_ptr<QcmaParameterEnum>(enumParameter(sid(1, 12006), 4, 8, {4})));
+    QCOMPARE(server.shownModules(), (QStringList{b[1], b[2]}));
+    QCOMPARE(recorder.lines(), direction == Rx ? QStringList()
+                                               : QStringList{"OtnSignalSetupPageTx: module type 0x10d2b87 is no "
+                                                             "enumeration; ignored."});
+    server.setModules(1, 0, {0, 4});
+    QTRY_COMPARE(server.shownModules(), (QStringList{b[0], b[4]}));
+
+    page->setPort(2);
+    QCOMPARE(page->port(), 2);
+    QCOMPARE(page->findChild<PhysicalStatusMiniWidget *>()->port(), 2);
+    if (direction == Tx) {
+        QCOMPARE(page->findChild<ClockConfigurationWidget *>()->port(), 2);
+        QCOMPARE(page->findChild<OutputSignalSetupWidget *>()->port(), 2);
+    }
+    QCOMPARE(server.shownModules(), QStringList{b[3]});
+    // Port 1 no longer reaches the page.
+    server.setModules(1, 5, {5});
+    server.setModules(2, 6, {6});
+    QTRY_COMPARE(server.shownModules(), QStringList{b[6]});
+
+    // Rebuilt bindings replace the old ones and report to the page.
+    QPointer<UiHelper> before = page->uiHelperList()->helpers().value(0);
+    QVERIFY(before);
+    page->reinitialize();
+    QVERIFY(!before);
+    QCOMPARE(page->uiHelperList()->count(), helperCount[direction]);
+    server.setModules(2, 7, {2, 7});
+    QTRY_COMPARE(server.shownModules(), (QStringList{b[2], b[7]}));
+    if (direction == Tx) {
+        page->findChild<QPushButton *>("pbThrough")->click();
+        QTRY_COMPARE(server.value(2, portMode), 2);
+        QCOMPARE(server.value(1, portMode), 1);
+    }
+}
+
+void tst_OtnSignalSetupPage::laneButtonAndDialog_data()
+{
+    QTest::addColumn<int>("lanes");
+    QTest::addColumn<bool>("lanesDefined");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("mode");   // -1: nothing opens
+    QTest::newRow("no lanes: nothing opens") << 0 << false << false << false << -1;
+    QTest::newRow("4 lanes, one logical lane per physical lane") << 4 << true << true << true << 0;
+    QTest::newRow("20 lanes over 4 physical lanes") << 20 << true << true << true << 2;
+    QTest::newRow("20 lanes, mapping not defined") << 20 << false << true << false << 2;
+}
+
+void tst_OtnSignalSetupPage::laneButtonAndDialog()
+{
+    QFETCH(int, lanes);
+    QFETCH(bool, lanesDefined);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    QFETCH(int, mode);
+    QVERIFY2(interfaceWithLanes(lanes) >= 0, "no interface with that many logical lanes");
+    PageServer server(Tx, lanes, lanesDefined);
+    auto *page = static_cast<OtnSignalSetupPageTx *>(server.open());
+    auto *button = page->findChild<QPushButton *>("pbMultiLane");
+    QCOMPARE(page->laneCount(), lanes);
+    QCOMPARE(!button->isHidden(), visible);
+    QCOMPARE(button->isEnabled(), enabled);
+
+    page->setPort(2);
+    int runs = 0;
+    QList<int> seen;   // mode, port, group, count id, lane ids
+    ScopedDialogHandler handler([&](QDialog *dialog) {
+        ++runs;
+        if (auto *d = qobject_cast<MultiLaneMappingDialog *>(dialog))
+            seen = QList<int>{d->mode(), d->port(), d->group(), d->model()->countId()} + d->model()->laneIds();
+        return 0;
+    });
+    QVERIFY(QMetaObject::invokeMethod(page, "multiLaneClicked"));
+    QCOMPARE(runs, mode < 0 ? 0 : 1);
+    QList<int> expected;
+    if (mode >= 0)
+        expected = {mode, 2, nsSID::otn, 11165};
+    for (int lane = 0; mode >= 0 && lane < lanes; ++lane)
+        expected.append(firstLane + lane);
+    QCOMPARE(seen, expected);
+}
+
+void tst_OtnSignalSetupPage::txAccessState()
+{
+    PageServer server(Tx);
+    OtnSetupPage *page = server.open();
+    for (int state : {1, 0}) {
+        page->SetGUIAccessState(state);
+        QCOMPARE(page->findChild<QGroupBox *>("gbClockConfiguration")->isEnabled(), state == 0);
+        QCOMPARE(page->findChild<OutputSignalSetupWidget *>()->isEnabled(), state == 0);
+        // The bindings hear it too: the port mode buttons take no input without access.
+        QCOMPARE(page->findChild<QPushButton *>("pbThrough")->isEnabled(), state == 0);
+    }
+}
+
+void tst_OtnSignalSetupPage::laneMappingRoundTrip()
+{
+    // A port with a four-lane module on the simulated tester, switched to the 20-lane interface.
+    SimulatorOptions options = SimulatorFixture::quietOptions();
+    options.moduleTypes = {4, 0, 0, 0};
+    SimulatorFixture fixture(options);
+    OtnSignalSetupPageTx page(InterfaceSetupIdentifier(34, 1, 1, 5), fixture.manager(), 1);
+    page.initializePage();
+    page.show();
+    auto *button = page.findChild<QPushButton *>("pbMultiLane");
+    QVERIFY(button->isHidden());
+    QVERIFY(fixture.writeAndWait(1, interfaceSignal, interfaceWithLanes(20)));
+    QVERIFY(!button->isHidden());
+    QVERIFY(button->isEnabled());
+
+    int runs = 0;
+    ScopedDialogHandler handler([&runs](QDialog *dialog) {
+        ++runs;
+        auto *lanes = qobject_cast<MultiLaneMappingDialog *>(dialog);
+        if (!lanes || !lanes->model()->isComplete())
+            return 0;
+        lanes->model()->assignLogicalLane(19, 0);
+        lanes->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        return lanes->result();
+    });
+    button->click();
+    QCOMPARE(runs, 1);
+    QVERIFY(fixture.settle());
+    QCOMPARE(fixture.cached(1, firstLane + 19)->getInt(), 0);
+    QCOMPARE(fixture.cached(1, firstLane)->getInt(), 19);
+}
+
+QTEST_MAIN(tst_OtnSignalSetupPage)
+#include "tst_otnsignalsetuppage.moc"
