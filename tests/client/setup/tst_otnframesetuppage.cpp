@@ -453,10 +453,13 @@ void tst_OtnFrameSetupPage::clientBox()
     QFETCH(int, access);
     QFETCH(QString, text);
     QFETCH(bool, configurable);
-    Frame f(direction, {0, client, 0, 0, 0});
+    // The page opens on client 0; the server then moves to the row's client.
+    Frame f(direction, {});
     f.page->ChangeTerminology(terminology);
     QCOMPARE(f.page->terminology(), terminology);
-    QCOMPARE(f.text("lblClientSignal"), text);
+    f.server.setValue(FrameTestServer::mappingIds(direction)[OtnMapping::FieldClient], client);
+    QTRY_COMPARE(f.text("lblClientSignal"), text);
+    QCOMPARE(f.page->mapping()[OtnMapping::FieldClient], client);
 
     f.server.manager()->setGUIAccessState(access);
     f.page->SetGUIAccessState(access);
