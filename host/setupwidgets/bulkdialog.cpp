@@ -8,6 +8,7 @@
 #include "host/bindings/uihelper_enum_radiobutton.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/diagnostics/zeldiagnostics.h"
+#include "host/pages/dialogsetup.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 #include "setupwidgetids.h"
@@ -15,9 +16,6 @@
 namespace {
 constexpr int uiTextTx = 4187;
 constexpr int uiTextRx = 4188;
-constexpr int commonTextOk = 2005;
-constexpr int commonTextCancel = 2006;
-constexpr int commonTextApply = 2007;
 } // namespace
 
 BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int select)
@@ -27,13 +25,8 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
       m_select(select)
 {
     ui->setupUi(this);
-    removeContextHelpButton();
     setHelpPage(QStringLiteral("bulk_pattern.html"));
-
-    const WidgetText *texts = WidgetText::instance();
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(commonTextOk));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(commonTextCancel));
-    ui->buttonBox->button(QDialogButtonBox::Apply)->setText(texts->getCommonText(commonTextApply));
+    DialogSetup::prepareDialog(this, ui->buttonBox, {});
     SetButtons(ui->buttonBox);
 
     const bool tx = select == nsSetupWidgets::bulkSelectTx;
@@ -46,7 +39,7 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
         ui->buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
         return;
     }
-    setWindowTitle(tr("%1 Test Pattern").arg(texts->getUiText(tx ? uiTextTx : uiTextRx)));
+    setWindowTitle(tr("%1 Test Pattern").arg(WidgetText::instance()->getUiText(tx ? uiTextTx : uiTextRx)));
 
     const int patternId = tx ? nsSetupWidgets::bulkTxPattern : nsSetupWidgets::bulkRxPattern;
     const int polarityId = tx ? nsSetupWidgets::bulkTxPolarity : nsSetupWidgets::bulkRxPolarity;

@@ -11,6 +11,7 @@
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/diagnostics/zeldiagnostics.h"
+#include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
@@ -53,8 +54,6 @@ public:
 };
 
 constexpr int uiTextLaneMapping = 5251;
-constexpr int commonTextOk = 2005;
-constexpr int commonTextCancel = 2006;
 constexpr int commonTextDefaults = 2015;
 
 } // namespace
@@ -83,8 +82,8 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
       m_mode(mode)
 {
     ui->setupUi(this);
-    removeContextHelpButton();
     setHelpPage(QStringLiteral("lane_mapping.html"));
+    DialogSetup::prepareDialog(this, ui->buttonBox, {});
 
     ZEL_ASSERT(m_model, QStringLiteral("MultiLaneMappingDialog: no lane model."));
     if (!m_model)
@@ -108,8 +107,6 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
 
     const WidgetText *texts = WidgetText::instance();
     setWindowTitle(texts->getUiText(uiTextLaneMapping));
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(commonTextOk));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(commonTextCancel));
     ui->pbDefault->setText(texts->getCommonText(commonTextDefaults));
     SetButtons(ui->buttonBox);
 

@@ -7,12 +7,12 @@
 
 #include "apps/shared/sid.h"
 #include "client/otn/components/otnpayloadtype.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
+#include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/server/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
@@ -36,18 +36,13 @@ OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int po
     m_tsCount = int(OtnTpTs::getTpTsInfo(m_stage, mapping, 0).tsCount);
 
     ui->setupUi(this);
-    WidgetText *texts = WidgetText::instance();
     QDialogButtonBox *box = ui->bbMsimDetection;
-    box->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(2005));
-    box->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(2006));
-    box->button(QDialogButtonBox::Apply)->setText(texts->getCommonText(2007));
-    installComboDelegates(this);
-    removeContextHelpButton();
+    // OK and Apply are handled here: both apply the settings, OK then closes the dialog.
+    DialogSetup::prepareDialog(this, box, DialogSetup::ComboDelegates | DialogSetup::CloseOnRejected);
     connect(box->button(QDialogButtonBox::Ok), &QPushButton::clicked, this, &OtnMsimDetectionDialog::okPressed,
             Qt::AutoConnection);
     connect(box->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
             &OtnMsimDetectionDialog::applyPressed, Qt::AutoConnection);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
     prepareTable();
     setHelpPage(QStringLiteral("otn_msim_detection_dialog.html"));
 

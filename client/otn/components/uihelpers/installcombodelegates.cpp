@@ -1,15 +1,8 @@
 #include "installcombodelegates.h"
 
-#include <QComboBox>
-#include <QStyledItemDelegate>
+#include "host/pages/dialogsetup.h"
 
 void installComboDelegates(QWidget *root)
 {
-    if (!root)
-        return;
-    const QList<QComboBox *> combos = root->findChildren<QComboBox *>();
-    for (QComboBox *combo : combos) {
-        if (!qobject_cast<QStyledItemDelegate *>(combo->itemDelegate()))
-            combo->setItemDelegate(new QStyledItemDelegate(combo));
-    }
+    DialogSetup::installComboDelegates(root);
 }

@@ -1,14 +1,13 @@
 #include "otnmappingdialog.h"
 #include "ui_otnmappingdialog.h"
 
-#include <QPushButton>
 #include <QScopedValueRollback>
 
 #include "apps/shared/sid.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
@@ -28,13 +27,8 @@ OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget 
       m_direction(direction == 1 ? 1 : 0)
 {
     m_ui->setupUi(this);
-    removeContextHelpButton();
-    installComboDelegates(this);
-    if (QPushButton *close = m_ui->bbMapping->button(QDialogButtonBox::Close))
-        close->setText(WidgetText::instance()->getCommonText(2004, 0));
+    DialogSetup::prepareDialog(this, m_ui->bbMapping);
     createBindings();
-    connect(m_ui->bbMapping, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
-    connect(m_ui->bbMapping, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
     setHelpPage(QStringLiteral("otn_mapping.html"));
     setWindowTitle(WidgetText::instance()->getUiText(4665, 0));
 }

@@ -1,13 +1,12 @@
 #include "otnotlcsetupdialog.h"
 #include "ui_otnotlcsetupdialog.h"
 
-#include <QPushButton>
 
 #include "apps/shared/sid.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_enum_radiobutton.h"
 #include "host/bindings/uihelper_notification.h"
+#include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
@@ -25,11 +24,7 @@ OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWid
 {
     ui->setupUi(this);
     setWindowTitle(tr("OTLC Slice"));
-    removeContextHelpButton();
-    installComboDelegates(this);
-    ui->bbOtlcSetup->button(QDialogButtonBox::Close)->setText(WidgetText::instance()->getCommonText(2004));
-    connect(ui->bbOtlcSetup, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
-    connect(ui->bbOtlcSetup, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
+    DialogSetup::prepareDialog(this, ui->bbOtlcSetup);
     setHelpPage(QStringLiteral("otn_otlc_dialog.html"));
 
     // The bindings start in the port's terminology; the notification below reports it again.

@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "apps/shared/sid.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_number.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/texts/widgettext.h"
@@ -17,7 +17,6 @@
 #include "otntsmap.h"
 
 namespace {
-constexpr int textClose = 2004;
 constexpr int textMainTs = 5099;
 constexpr int textMainTp = 5101;
 constexpr int maxLabelColumns = 20;
@@ -41,10 +40,7 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
       m_mainTsId(mainTsId)
 {
     ui->setupUi(this);
-    removeContextHelpButton();
-    if (QPushButton *close = closeButton())
-        close->setText(WidgetText::instance()->getCommonText(textClose));
-    installComboDelegates(this);
+    DialogSetup::prepareDialog(this, ui->bbSelectedTs);
 
     // The selection shows through the checked state, not through the set and clear colours.
     m_grid = new OtnChWidget(m_tsCount, qMin(m_tsCount, maxGridColumns), true, false, false, true, m_tpCount, this);
@@ -90,8 +86,6 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
     ui->lblMainTp->setText(texts->getUiText(textMainTp, 0));
     ui->lblMainTs->setText(texts->getUiText(textMainTs, 0));
 
-    connect(ui->bbSelectedTs, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(ui->bbSelectedTs, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ui->pbAllOff, &QPushButton::clicked, this, &OtnSelectTsDialog::clickedAllOff);
     setHelpPage(QStringLiteral("otn_select_ts_dialog.html"));
 }

@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "apps/shared/sid.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/pages/dialogsetup.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 
@@ -14,15 +14,12 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
     : UiHelperDialog(manager, parent, 0), ui(new Ui::OtnTtiDetectionDialog), m_port(port)
 {
     ui->setupUi(this);
-    removeContextHelpButton();
-    installComboDelegates(this);
+    DialogSetup::prepareDialog(this, ui->bbTtiDetection, DialogSetup::ComboDelegates);
 
     WidgetText *texts = WidgetText::instance();
     setWindowTitle(texts->getUiText(4206));
     ui->gbTti->setTitle(texts->getUiText(4207));
     ui->gbPlm->setTitle(texts->getUiText(4208));
-    ui->bbTtiDetection->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(2006));
-    ui->bbTtiDetection->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(2005));
     SetButtons(ui->bbTtiDetection);
     setHelpPage(QStringLiteral("otn_tti_detection_dialog.html"));
 

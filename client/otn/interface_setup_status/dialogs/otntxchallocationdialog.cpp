@@ -3,13 +3,11 @@
 
 #include <QPushButton>
 
-#include "client/otn/components/uihelpers/installcombodelegates.h"
+#include "host/pages/dialogsetup.h"
 #include "host/texts/widgettext.h"
 #include "otnchwidget.h"
 
 namespace {
-constexpr int textOk = 2005;
-constexpr int textCancel = 2006;
 constexpr int textAllocationTitle = 5105;
 } // namespace
 
@@ -17,21 +15,13 @@ OtnTxChAllocationDialog::OtnTxChAllocationDialog(QWidget *parent, int cellCount,
     : ZelDialog(parent, nullptr, true), ui(new Ui::OtnTxChAllocationDialog), m_cellCount(cellCount), m_columns(columns)
 {
     ui->setupUi(this);
-    removeContextHelpButton();
-    WidgetText *texts = WidgetText::instance();
-    if (QPushButton *ok = ui->bbChAllocation->button(QDialogButtonBox::Ok))
-        ok->setText(texts->getCommonText(textOk));
-    if (QPushButton *cancel = ui->bbChAllocation->button(QDialogButtonBox::Cancel))
-        cancel->setText(texts->getCommonText(textCancel));
-    installComboDelegates(this);
+    DialogSetup::prepareDialog(this, ui->bbChAllocation);
 
     // The user may allocate every slot: the maximum is the cell count.
     m_grid = new OtnChWidget(m_cellCount, m_columns, true, true, true, false, m_cellCount, this);
     m_grid->setObjectName(QStringLiteral("allocationGrid"));
     ui->hLayoutAllocated->insertWidget(0, m_grid);
 
-    connect(ui->bbChAllocation, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(ui->bbChAllocation, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ui->pbAllocatedAll, &QPushButton::clicked, this, &OtnTxChAllocationDialog::clickedAllocateAll);
     setHelpPage(QStringLiteral("otn_tx_ch_allocation_dialog.html"));
 }

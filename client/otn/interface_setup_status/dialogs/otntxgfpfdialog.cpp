@@ -2,19 +2,17 @@
 #include "ui_otntxgfpfdialog.h"
 
 #include <QLoggingCategory>
-#include <QPushButton>
 
 #include "apps/shared/sid.h"
 #include "client/otn/components/otngfpupi.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelper_number.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/server/zelservermanager.h"
-#include "host/texts/widgettext.h"
 
 Q_LOGGING_CATEGORY(lcOtnGfpF, "otn.dialogs.gfpf")
 
@@ -34,11 +32,7 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
     : UiHelperDialog(manager, parent, 0), ui(new Ui::OtnTxGfpFDialog), m_port(port)
 {
     ui->setupUi(this);
-    removeContextHelpButton();
-    WidgetText *texts = WidgetText::instance();
-    ui->bbTxGfpF->button(QDialogButtonBox::Cancel)->setText(texts->getCommonText(2006));
-    ui->bbTxGfpF->button(QDialogButtonBox::Ok)->setText(texts->getCommonText(2005));
-    installComboDelegates(this);
+    DialogSetup::prepareDialog(this, ui->bbTxGfpF, DialogSetup::ComboDelegates);
     SetButtons(ui->bbTxGfpF);
 
     // Each combo binding comes before the notification of its SID: the notification reads the combo.
@@ -63,8 +57,6 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
 
     connect(ui->cmbUpi, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OtnTxGfpFDialog::currentIndexChangedUpi, Qt::AutoConnection);
-    connect(ui->bbTxGfpF, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
-    connect(ui->bbTxGfpF, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
     setHelpPage(QStringLiteral("otn_tx_gfpf_dialog.html"));
 }
 
