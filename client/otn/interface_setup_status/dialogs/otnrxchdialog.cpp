@@ -1,15 +1,10 @@
 #include "otnrxchdialog.h"
 #include "ui_otnrxchdialog.h"
 
-#include <algorithm>
-
 #include <QPushButton>
 
 #include "apps/shared/sid.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_enum_combobox.h"
-#include "host/bindings/uihelper_notification.h"
-#include "host/bindings/uihelper_number.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otnpid.h"
@@ -19,133 +14,67 @@
 #include "host/texts/widgettext.h"
 #include "host/widgets/qzelnumpaddlg.h"
 #include "otnchwidget.h"
-#include "otnselecttsdialog.h"
 #include "otntsmap.h"
 
 namespace {
-constexpr int textClose = 2004;
 constexpr int textMainTs = 5099;
-constexpr int stageCount = 3;
 // Detection modes of the stage's DET_MODE parameter that this dialog tells apart.
 constexpr int modeMap = 0;
 constexpr int modeMainTp = 1;
 constexpr int modeMainTs = 2;
 // The TpTsInfo detection value of an ODUflex stage whose TS count is shown.
 constexpr quint32 flexTsShown = 3;
-
-int stageEntry(const int (&table)[stageCount], int stage)
-{
-    return (stage >= 0 && stage < stageCount) ? table[stage] : 0;
-}
-
-bool isStageEntry(const int (&table)[stageCount], int id)
-{
-    return id != 0 && std::find(std::begin(table), std::end(table), id) != std::end(table);
-}
-
-bool isNumber(const QcmaParameter &parameter)
-{
-    const int type = parameter.getType();
-    return type == QcmaParameter::TypeInt || type == QcmaParameter::TypeEnum || type == QcmaParameter::TypeUInt;
-}
-
-// Undefined values are normal (the stage has no such setting now); another kind of value is a fault.
-bool usable(const QcmaParameter &parameter, bool rightKind, const char *what)
-{
-    if (!rightKind) {
-        qCWarning(lcOtnChannel) << what << parameter.describe() << "is of the wrong kind, ignored";
-        return false;
-    }
-    if (!parameter.isDefined()) {
-        qCDebug(lcOtnChannel) << what << parameter.describe() << "is undefined, ignored";
-        return false;
-    }
-    return true;
-}
 } // namespace
 
 OtnRxChDialog::OtnRxChDialog(zelServerManager *manager, int port, QWidget *page, int stage,
                              const OtnMapping &mapping)
-    : ZelDialog(page, manager, true),
-      ui(new Ui::OtnRxChDialog),
-      m_helpers(new UiHelperList),
-      m_manager(manager),
-      m_mapping(mapping),
-      m_port(port),
-      m_stage(stage)
+    : OtnChDialogBase(manager, port, page, stage, mapping, PID::Otn::RX::MAIN_TP, PID::Otn::RX::MAIN_TS),
+      ui(new Ui::OtnRxChDialog)
 {
     ZEL_ASSERT(stage >= 0 && stage < stageCount, QStringLiteral("stage = %1").arg(stage));
-    for (int i = 0; i < OtnTsMap::maxTs; ++i)
-        m_mainTs[i] = i + 1;
 
     ui->setupUi(this);
-    if (QPushButton *close = ui->bbRxCh->button(QDialogButtonBox::Close))
-        close->setText(WidgetText::instance()->getCommonText(textClose));
-    installComboDelegates(this);
-    removeContextHelpButton();
+    prepareForm(ui->widget, ui->bbRxCh);
 
     createBindings();
     const QString mainTsText = WidgetText::instance()->getUiText(textMainTs, 0) + QLatin1Char(':');
     ui->lblMainTs->setText(mainTsText);
     ui->lblMainTpTs->setText(mainTsText);
 
-    updateDerivedCounts();
-    m_mainGrid = OtnTsMap::createMainGrid(m_gridSize, ui->widget);
-    m_mainGrid->setObjectName(QStringLiteral("mainTpTsGrid"));
-    ui->vLayoutSelected->addWidget(m_mainGrid);
+    updateCountsAndDetection();
+    createMainGrid(ui->widget, ui->vLayoutSelected);
     updateVisibility();
     refreshGrid();
 
-    connect(ui->bbRxCh, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(ui->bbRxCh, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ui->pbMainTs, &QPushButton::clicked, this, &OtnRxChDialog::clickedMainTs);
-    connect(m_mainGrid, &OtnChWidget::cellClicked, this, &OtnRxChDialog::clickedMainTpTs);
     setHelpPage(QStringLiteral("otn_rx_ch_dialog.html"));
 }
 
 OtnRxChDialog::~OtnRxChDialog()
 {
-    // Bindings report to this dialog: they go first.
-    m_helpers.reset();
     delete ui;
-}
-
-int OtnRxChDialog::sidOf(int id) const
-{
-    return nsSID::build(m_port, nsSID::otn, id);
 }
 
 void OtnRxChDialog::createBindings()
 {
     using namespace PID::Otn::RX;
-    constexpr int strategy = UiHelper::ConnectImmediately;
-    if (const int id = stageEntry(MAIN_TP, m_stage)) {
-        m_helpers->AddUiHelper(new UiHelper_Number(m_manager, ui->pbMainTp, ui->lblMainTp, nullptr, sidOf(id), strategy));
-        m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sidOf(id), strategy));
-    }
-    if (const int id = stageEntry(MAIN_TS, m_stage)) {
-        m_mainTsSetter = new UiHelper_Setter(m_manager, this, sidOf(id), strategy);
-        m_helpers->AddUiHelper(m_mainTsSetter);
-    }
+    const int mainTpId = stageEntry(MAIN_TP, m_stage);
+    addNumber(ui->pbMainTp, ui->lblMainTp, mainTpId);
+    addNotification(mainTpId);
+    addMainTsSetter();
     if (const int id = stageEntry(DET_MODE, m_stage)) {
-        m_helpers->AddUiHelper(
-            new UiHelper_Enum_ComboBox(m_manager, ui->cmbMode, ui->lblMode, nullptr, nullptr, sidOf(id), strategy));
-        m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sidOf(id), strategy));
+        m_helpers->AddUiHelper(new UiHelper_Enum_ComboBox(m_manager, ui->cmbMode, ui->lblMode, nullptr, nullptr,
+                                                          sidOf(id), UiHelper::ConnectImmediately));
+        addNotification(id);
     }
-    if (const int id = stageEntry(NUMBER_OF_TS, m_stage)) {
-        m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sidOf(id), strategy));
-        m_helpers->AddUiHelper(
-            new UiHelper_Number(m_manager, ui->pbNumberOfTs, ui->lblNumberOfTs, nullptr, sidOf(id), strategy));
-    }
+    const int numberOfTsId = stageEntry(NUMBER_OF_TS, m_stage);
+    addNotification(numberOfTsId);
+    addNumber(ui->pbNumberOfTs, ui->lblNumberOfTs, numberOfTsId);
 }
 
-void OtnRxChDialog::updateDerivedCounts()
+void OtnRxChDialog::updateCountsAndDetection()
 {
-    m_gridSize = OtnTsMap::gridSizeOfStage(m_stage, m_mapping);
-    const TpTsInfo info = OtnTpTs::getTpTsInfo(m_stage, m_mapping, m_flexTsCount);
-    m_tpCount = int(qMin<quint32>(info.tpCount, OtnTsMap::maxTs));
-    m_tsCount = int(qMin<quint32>(OtnTpTs::getTpTsInfo(m_stage, m_mapping, 0).tsCount, OtnTsMap::maxTs));
-    m_rows = OtnTsMap::rows(m_tsCount);
+    const TpTsInfo info = updateDerivedCounts();
     m_autoDetection = int(info.autoDetection);
     m_manual = info.autoDetection == 0;
 }
@@ -186,35 +115,17 @@ void OtnRxChDialog::refreshGrid()
     OtnTsMap::layout(m_mainGrid, contents, m_rows);
 }
 
-void OtnRxChDialog::setAccessState(int state)
-{
-    m_helpers->SetGUIAccessState(state);
-    ui->widget->setEnabled(state == 0);
-    if (QPushButton *close = ui->bbRxCh->button(QDialogButtonBox::Close))
-        close->setEnabled(state == 0);
-}
-
-void OtnRxChDialog::setOdtuName(const QString &name)
-{
-    m_odtuName = name;
-    setWindowTitle(name + QStringLiteral(" TP/TS"));
-}
-
 void OtnRxChDialog::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     using namespace PID::Otn::RX;
     const int id = nsSID::idOf(parameter.getSID());
     if (isStageEntry(MAIN_TS, id)) {
-        if (usable(parameter, parameter.getType() == QcmaParameter::TypeByteArray, "Rx channel: main TS")) {
-            const QByteArray bytes = parameter.getByteArray();
-            OtnTpTs::copyTs(m_mainTs, bytes, qMin(bytes.size(), int(OtnTsMap::maxTs)));
-            if (!bytes.isEmpty())
-                ui->pbMainTs->setText(QString::number(quint8(bytes.at(0))));
-        }
+        if (takeMainTs(parameter, "Rx channel: main TS") && !parameter.getByteArray().isEmpty())
+            ui->pbMainTs->setText(QString::number(quint8(parameter.getByteArray().at(0))));
     } else if (isStageEntry(MAIN_TP, id)) {
         if (usable(parameter, isNumber(parameter), "Rx channel: main TP")) {
             m_mainTp = parameter.getUInt();
-            updateDerivedCounts();
+            updateCountsAndDetection();
         }
     } else if (isStageEntry(DET_MODE, id)) {
         if (usable(parameter, isNumber(parameter), "Rx channel: detection mode")) {
@@ -224,7 +135,7 @@ void OtnRxChDialog::qcmaParameterChanged(const QcmaParameter &parameter)
     } else if (isStageEntry(NUMBER_OF_TS, id)) {
         if (usable(parameter, isNumber(parameter), "Rx channel: number of TS")) {
             m_flexTsCount = parameter.getUInt();
-            updateDerivedCounts();
+            updateCountsAndDetection();
             updateVisibility();
         }
     }
@@ -269,16 +180,4 @@ void OtnRxChDialog::clickedMainTs()
     static_cast<QcmaParameterByteArray *>(copy)->setValue(bytes);
     m_mainTsSetter->setParameter(copy);
     delete copy;
-}
-
-void OtnRxChDialog::clickedMainTpTs(int)
-{
-    const int mainTsId = stageEntry(PID::Otn::RX::MAIN_TS, m_stage);
-    if (mainTsId == 0 || !m_manager)
-        return;
-    auto *dialog = new OtnSelectTsDialog(this, m_port, m_tpCount, m_tsCount, m_stage,
-                                         stageEntry(PID::Otn::RX::MAIN_TP, m_stage), mainTsId);
-    dialog->setOdtuName(m_odtuName);
-    m_manager->executeQzelDialog(dialog);
-    delete dialog;
 }

@@ -7,9 +7,6 @@
 #include <QRandomGenerator>
 
 #include "apps/shared/sid.h"
-#include "client/otn/components/uihelpers/installcombodelegates.h"
-#include "host/bindings/uihelper_notification.h"
-#include "host/bindings/uihelper_number.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otnpid.h"
@@ -20,76 +17,32 @@
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 #include "otnchwidget.h"
-#include "otnselecttsdialog.h"
 #include "otntsmap.h"
 #include "otntxchallocationdialog.h"
 
 namespace {
-constexpr int textClose = 2004;
 constexpr int textMainTpTs = 5100;
 constexpr int textMainTp = 5101;
 constexpr int textDummyTp = 5102;
 constexpr int textPreset = 5103;
 constexpr int textNumberOfTs = 5104;
 constexpr int allocatedGridMaxHeight = 4 * 9;
-constexpr int stageCount = 3;
-
-int stageEntry(const int (&table)[stageCount], int stage)
-{
-    return (stage >= 0 && stage < stageCount) ? table[stage] : 0;
-}
-
-bool isStageEntry(const int (&table)[stageCount], int id)
-{
-    return id != 0 && std::find(std::begin(table), std::end(table), id) != std::end(table);
-}
-
-bool isNumber(const QcmaParameter &parameter)
-{
-    const int type = parameter.getType();
-    return type == QcmaParameter::TypeInt || type == QcmaParameter::TypeEnum || type == QcmaParameter::TypeUInt;
-}
-
-// Undefined values are normal (the stage has no such setting now); another kind of value is a fault.
-bool usable(const QcmaParameter &parameter, bool rightKind, const char *what)
-{
-    if (!rightKind) {
-        qCWarning(lcOtnChannel) << what << parameter.describe() << "is of the wrong kind, ignored";
-        return false;
-    }
-    if (!parameter.isDefined()) {
-        qCDebug(lcOtnChannel) << what << parameter.describe() << "is undefined, ignored";
-        return false;
-    }
-    return true;
-}
 } // namespace
 
 OtnTxChDialog::OtnTxChDialog(zelServerManager *manager, int port, QWidget *page, int stage,
                              const OtnMapping &mapping, int copyStatus)
-    : ZelDialog(page, manager, true),
+    : OtnChDialogBase(manager, port, page, stage, mapping, PID::Otn::TX::MAIN_TP, PID::Otn::TX::MAIN_TS),
       ui(new Ui::OtnTxChDialog),
-      m_helpers(new UiHelperList),
-      m_manager(manager),
-      m_mapping(mapping),
-      m_port(port),
-      m_stage(stage),
       m_copyStatus(copyStatus)
 {
     ZEL_ASSERT(stage >= 0 && stage < stageCount, QStringLiteral("stage = %1").arg(stage));
-    // Until the server tells otherwise, TP i sits in TS i (1-based).
-    for (int i = 0; i < OtnTsMap::maxTs; ++i)
-        m_mainTs[i] = i + 1;
 
     ui->setupUi(this);
-    if (QPushButton *close = ui->bbTxCh->button(QDialogButtonBox::Close))
-        close->setText(WidgetText::instance()->getCommonText(textClose));
-    installComboDelegates(this);
-    removeContextHelpButton();
+    prepareForm(ui->widget, ui->bbTxCh);
 
     createBindings();
     updateDerivedCounts();
-    createMainSection();
+    createMainGrid(ui->placeSelected, ui->vLayoutSelected);
     createAllocatedSection();
     refreshMainGrid();
     applyMainTpRule();
@@ -104,65 +57,29 @@ OtnTxChDialog::OtnTxChDialog(zelServerManager *manager, int port, QWidget *page,
     ui->lblMainTpClassificationColor->setStyleSheet(QString::fromLatin1(OtnTsMap::mainTpStyle) + frame);
     ui->lblDummyTpClassificationColor->setStyleSheet(QString::fromLatin1(OtnTsMap::dummyTpStyle) + frame);
 
-    connect(ui->bbTxCh, &QDialogButtonBox::accepted, this, &QDialog::accept, Qt::UniqueConnection);
-    connect(ui->bbTxCh, &QDialogButtonBox::rejected, this, &QDialog::reject, Qt::UniqueConnection);
     connect(ui->pbRandom, &QPushButton::clicked, this, &OtnTxChDialog::clickedRandom);
-    connect(m_mainGrid, &OtnChWidget::cellClicked, this, &OtnTxChDialog::clickedMainTpTs);
     setHelpPage(QStringLiteral("otn_tx_ch_dialog.html"));
 }
 
 OtnTxChDialog::~OtnTxChDialog()
 {
-    // Bindings report to this dialog: they go first.
-    m_helpers.reset();
     delete ui;
-}
-
-int OtnTxChDialog::sidOf(int id) const
-{
-    return nsSID::build(m_port, nsSID::otn, id);
 }
 
 void OtnTxChDialog::createBindings()
 {
     using namespace PID::Otn::TX;
-    const int mainTpId = stageEntry(MAIN_TP, m_stage);
-    if (mainTpId != 0)
-        m_helpers->AddUiHelper(
-            new UiHelper_Notification(m_manager, this, sidOf(mainTpId), UiHelper::ConnectImmediately));
-
-    const int mainTsId = stageEntry(MAIN_TS, m_stage);
-    if (mainTsId != 0) {
-        m_mainTsSetter = new UiHelper_Setter(m_manager, this, sidOf(mainTsId), UiHelper::ConnectImmediately);
-        m_helpers->AddUiHelper(m_mainTsSetter);
-    }
+    addNotification(stageEntry(MAIN_TP, m_stage));
+    addMainTsSetter();
 
     const int numberOfTsId = stageEntry(NUMBER_OF_TS, m_stage);
     const bool flex = numberOfTsId != 0 && m_mapping.hasOduFlex(m_stage);
     if (flex) {
-        m_helpers->AddUiHelper(
-            new UiHelper_Notification(m_manager, this, sidOf(numberOfTsId), UiHelper::ConnectImmediately));
-        m_helpers->AddUiHelper(new UiHelper_Number(m_manager, ui->pbNumberOfTs, ui->lblNumberOfTs, nullptr,
-                                                   sidOf(numberOfTsId), UiHelper::ConnectImmediately));
+        addNotification(numberOfTsId);
+        addNumber(ui->pbNumberOfTs, ui->lblNumberOfTs, numberOfTsId);
     }
     ui->lblNumberOfTs->setVisible(flex);
     ui->pbNumberOfTs->setVisible(flex);
-}
-
-void OtnTxChDialog::updateDerivedCounts()
-{
-    m_gridSize = OtnTsMap::gridSizeOfStage(m_stage, m_mapping);
-    const TpTsInfo info = OtnTpTs::getTpTsInfo(m_stage, m_mapping, m_flexTsCount);
-    m_tpCount = int(qMin<quint32>(info.tpCount, OtnTsMap::maxTs));
-    m_tsCount = int(qMin<quint32>(OtnTpTs::getTpTsInfo(m_stage, m_mapping, 0).tsCount, OtnTsMap::maxTs));
-    m_rows = OtnTsMap::rows(m_tsCount);
-}
-
-void OtnTxChDialog::createMainSection()
-{
-    m_mainGrid = OtnTsMap::createMainGrid(m_gridSize, ui->placeSelected);
-    m_mainGrid->setObjectName(QStringLiteral("mainTpTsGrid"));
-    ui->vLayoutSelected->addWidget(m_mainGrid);
 }
 
 void OtnTxChDialog::createAllocatedSection()
@@ -204,10 +121,7 @@ void OtnTxChDialog::applyMainTpRule()
     const TpTsInfo info = OtnTpTs::getTpTsInfo(m_stage, m_mapping, m_flexTsCount);
     const bool mainTpRow = info.autoDetection == 0;
     if (mainTpRow) {
-        const int mainTpId = stageEntry(PID::Otn::TX::MAIN_TP, m_stage);
-        if (mainTpId != 0)
-            m_helpers->AddUiHelper(new UiHelper_Number(m_manager, ui->pbMainTp, ui->lblMainTp, nullptr,
-                                                       sidOf(mainTpId), UiHelper::ConnectImmediately));
+        addNumber(ui->pbMainTp, ui->lblMainTp, stageEntry(PID::Otn::TX::MAIN_TP, m_stage));
         // The main TP fixes its TS: the map only shows them.
         for (int i = 0; i < m_mainGrid->cellCount(); ++i)
             m_mainGrid->setCellEnabled(i, false);
@@ -216,20 +130,6 @@ void OtnTxChDialog::applyMainTpRule()
     ui->pbRandom->setVisible(!mainTpRow);
     ui->lblMainTp->setVisible(mainTpRow);
     ui->pbMainTp->setVisible(mainTpRow);
-}
-
-void OtnTxChDialog::setAccessState(int state)
-{
-    m_helpers->SetGUIAccessState(state);
-    ui->widget->setEnabled(state == 0);
-    if (QPushButton *close = ui->bbTxCh->button(QDialogButtonBox::Close))
-        close->setEnabled(state == 0);
-}
-
-void OtnTxChDialog::setOdtuName(const QString &name)
-{
-    m_odtuName = name;
-    setWindowTitle(name + QStringLiteral(" TP/TS"));
 }
 
 void OtnTxChDialog::showAllocation(const QcmaParameter &parameter)
@@ -247,10 +147,7 @@ void OtnTxChDialog::qcmaParameterChanged(const QcmaParameter &parameter)
         if (usable(parameter, isNumber(parameter), "Tx channel: main TP"))
             m_mainTp = parameter.getUInt();
     } else if (isStageEntry(MAIN_TS, id)) {
-        if (usable(parameter, parameter.getType() == QcmaParameter::TypeByteArray, "Tx channel: main TS")) {
-            const QByteArray bytes = parameter.getByteArray();
-            OtnTpTs::copyTs(m_mainTs, bytes, qMin(bytes.size(), int(OtnTsMap::maxTs)));
-        }
+        takeMainTs(parameter, "Tx channel: main TS");
     } else if (isStageEntry(NUMBER_OF_TS, id)) {
         if (usable(parameter, isNumber(parameter), "Tx channel: number of TS")) {
             m_flexTsCount = parameter.getUInt();
@@ -267,7 +164,7 @@ void OtnTxChDialog::clickedAllocated(int)
     if (!m_allocGrid || !m_allocSetter)
         return;
     auto *dialog = new OtnTxChAllocationDialog(m_allocGrid, m_allocGrid->cellCount(), m_allocColumns);
-    dialog->setOdtuName(m_odtuName);
+    dialog->setOdtuName(odtuName());
     const QcmaParameter *current = m_allocSetter->QcmaParameter_Get();
     if (current)
         dialog->setBits(current->getBitArray());
@@ -287,18 +184,6 @@ void OtnTxChDialog::clickedAllocated(int)
         }
         delete copy;
     }
-    delete dialog;
-}
-
-void OtnTxChDialog::clickedMainTpTs(int)
-{
-    const int mainTsId = stageEntry(PID::Otn::TX::MAIN_TS, m_stage);
-    if (mainTsId == 0 || !m_manager)
-        return;
-    auto *dialog = new OtnSelectTsDialog(this, m_port, m_tpCount, m_tsCount, m_stage,
-                                         stageEntry(PID::Otn::TX::MAIN_TP, m_stage), mainTsId);
-    dialog->setOdtuName(m_odtuName);
-    m_manager->executeQzelDialog(dialog);
     delete dialog;
 }
 
