@@ -8,6 +8,7 @@
 #include "apps/shared/sid.h"
 #include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "client/otn/components/uihelpers/odtudisplayname.h"
+#include "client/otn/interface_setup_status/dialogs/otnchdialogbase.h"
 #include "client/otn/interface_setup_status/dialogs/otnmappingdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnotlcsetupdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnttidetectiondialog.h"
@@ -15,6 +16,7 @@
 #include "client/otn/interface_setup_status/dialogs/otntxgfptdialog.h"
 #include "client/otn/test_setup/otnmsimdetectiondialog.h"
 #include "host/setupwidgets/bulkdialog.h"
+#include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otntpts.h"
@@ -27,6 +29,7 @@ namespace {
 // The five mapping parameters of each direction (Tx, Rx), in mapping record order.
 constexpr int mappingIds[2][OtnMapping::fieldCount] = {{11008, 11009, 11010, 11011, 11166},
                                                        {12006, 12007, 12008, 12009, 12022}};
+constexpr int extraSetterId = 12018;
 
 QString withoutOdu(QString name)
 {
@@ -101,6 +104,7 @@ void OtnFrameSetupPageBase::UpdateText()
 {
     if (isPageInitialized()) {
         WidgetText *texts = WidgetText::instance();
+        m_ui->lblSignal->setText(texts->getUiText(isTx() ? 4187 : 4188, 0));
         const QString msim = texts->getUiText(4663, 0);
         m_ui->pbMsimDetection1->setText(msim);
         m_ui->pbMsimDetection2->setText(msim);
@@ -130,6 +134,65 @@ void OtnFrameSetupPageBase::SetGUIAccessState(int state)
     m_ui->pbMapping->setEnabled(state == 0);
     m_ui->pbConfigure->setEnabled(state == 0);
     applyConfigureRule();
+}
+
+void OtnFrameSetupPageBase::reinitialize()
+{
+    if (!isPageInitialized())
+        return;
+    uiHelperList()->Clear(true);
+    initializeHelper();
+    connectHelper();
+}
+
+int OtnFrameSetupPageBase::sidOf(int id) const
+{
+    return nsSID::build(m_port, nsSID::otn, id);
+}
+
+UiHelper_Setter *OtnFrameSetupPageBase::addSetter(int id)
+{
+    auto *setter = new UiHelper_Setter(serverManager(), this, sidOf(id), UiHelper::ConnectManually);
+    uiHelperList()->AddUiHelper(setter);
+    return setter;
+}
+
+void OtnFrameSetupPageBase::addCombo(QComboBox *combo, QLabel *label, int id)
+{
+    uiHelperList()->AddUiHelper(new UiHelper_Enum_ComboBox(serverManager(), combo, label, nullptr, nullptr, sidOf(id),
+                                                           UiHelper::ConnectManually));
+}
+
+void OtnFrameSetupPageBase::addMappingBindings(int fecControlId)
+{
+    m_extraSetter = addSetter(extraSetterId);
+    for (int field = 0; field < OtnMapping::fieldCount; ++field)
+        m_mappingSetters[field] = addSetter(mappingId(field));
+    addCombo(m_ui->cmbFecControl, m_ui->lblFecControl, fecControlId);
+}
+
+void OtnFrameSetupPageBase::addTpTsSetters(int stage, const int *mainTpIds, const int *numberOfTsIds)
+{
+    if (stage < 0 || stage >= OtnMapping::maxStages)
+        return;
+    m_tpSetters[stage] = addSetter(mainTpIds[stage]);
+    // Only stages 0 and 1 have an ODUflex TS count.
+    if (stage < 2)
+        m_tsCountSetters[stage] = addSetter(numberOfTsIds[stage]);
+}
+
+int OtnFrameSetupPageBase::findStage(const int *table, int entries, int pid, const char *sourceFile, int line)
+{
+    int level = 0;
+    while (level < entries && table[level] != pid)
+        ++level;
+    if (level < entries)
+        return level;
+    // The report names the bound as the three-stage and the two-stage tables always have.
+    const QString condition =
+        entries == OtnMapping::maxStages ? QStringLiteral("(level < 3)") : QStringLiteral("(level < (3-1))");
+    fZEL_ASSERT(sourceFile, line, condition, QStringLiteral("pid=0x%1 is not found.").arg(pid, 0, 16));
+    return -1;
 }
 
 void OtnFrameSetupPageBase::reloadMapping()
@@ -338,6 +401,14 @@ void OtnFrameSetupPageBase::setChButtonTextIfCurrent(QLabel *label, QPushButton 
     const QString shown = label->text().remove(QLatin1Char('\n'));
     if (shown.startsWith(odtuName, Qt::CaseSensitive))
         button->setText(text);
+}
+
+void OtnFrameSetupPageBase::runChDialog(OtnChDialogBase *dialog, const QString &odtuName)
+{
+    dialog->setAccessState(serverManager()->getGUIAccessState());
+    dialog->setOdtuName(odtuName);
+    serverManager()->executeQzelDialog(dialog);
+    delete dialog;
 }
 
 void OtnFrameSetupPageBase::clickedMapping()

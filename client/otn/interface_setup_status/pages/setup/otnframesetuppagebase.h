@@ -6,6 +6,8 @@
 #include "client/otn/interface_setup_status/otnsetuppage.h"
 #include "host/otn/otnmapping.h"
 
+class OtnChDialogBase;
+class QComboBox;
 class QLabel;
 class QLayoutItem;
 class QPushButton;
@@ -29,6 +31,7 @@ public:
     void UpdateText() override;
     void ChangeTerminology(int terminology) override;
     void SetGUIAccessState(int state) override;
+    void reinitialize() override;
 
     const OtnMapping &mapping() const { return m_mapping; }
     // Level names without "ODU" ("2", "flex"), and the ODTU display name of each present stage.
@@ -63,6 +66,20 @@ protected:
     // Parameter id of a mapping record field for this page's direction.
     int mappingId(int field) const;
     virtual void openChDialog(int stage, const QString &odtuName) = 0;
+    // Runs a channel dialog with the current access state and the stage's ODTU name, then deletes it.
+    void runChDialog(OtnChDialogBase *dialog, const QString &odtuName);
+
+    // Bindings of the page's port, added to the page's list and connected by the page.
+    int sidOf(int id) const;
+    UiHelper_Setter *addSetter(int id);
+    void addCombo(QComboBox *combo, QLabel *label, int id);
+    // What both directions bind first: the extra setter, the mapping setters and the FEC combo.
+    void addMappingBindings(int fecControlId);
+    // The stage's main TP setter and, on the stages that have one, its ODUflex TS count setter.
+    void addTpTsSetters(int stage, const int *mainTpIds, const int *numberOfTsIds);
+    // Index of pid among the first entries of a per-stage table, or -1. A miss is reported against
+    // sourceFile, the page that looked the id up.
+    static int findStage(const int *table, int entries, int pid, const char *sourceFile, int line);
 
     void reloadMapping();
     void refreshFrame();

@@ -12,10 +12,9 @@ public:
 
     void initializeHelper() override;
     void UpdateText() override;
-    void reinitialize() override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
-    // Stage whose entry of a three-stage table is pid, or -1 (reported) when none is.
+    // Stage whose entry of a three-stage table is pid, or -1 (reported against this page) when none is.
     static int stageOfPid(const int *table, int pid);
     // The same for the two-stage TS-count table.
     static int tsStageOfPid(const int *table, int pid);
@@ -24,6 +23,7 @@ protected:
     void openChDialog(int stage, const QString &odtuName) override;
 
 private:
+    // The stage's CH button text: "TP #n", or the automatic-detection text; ignores a stage out of range.
     void updateRxChText(int stage);
 
     UiHelper_Setter *m_detModeSetters[OtnMapping::maxStages] = {};

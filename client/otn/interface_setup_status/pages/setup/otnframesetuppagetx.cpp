@@ -8,15 +8,11 @@
 #include "client/otn/interface_setup_status/dialogs/otntxchdialog.h"
 #include "host/otn/otnsettings.h"
 #include "host/server/zelservermanager.h"
-#include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_setter.h"
-#include "host/bindings/uihelperlist.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/texts/widgettext.h"
 
 namespace {
-constexpr int extraSetterId = 12018;
 constexpr int fecControlId = 11012;
 constexpr int ttiEncodingId = 13001;
 constexpr int otlcSliceId = 11204;
@@ -31,24 +27,7 @@ OtnFrameSetupPageTx::~OtnFrameSetupPageTx() = default;
 
 void OtnFrameSetupPageTx::initializeHelper()
 {
-    UiHelperList *list = uiHelperList();
-    zelServerManager *manager = serverManager();
-    const auto sid = [this](int id) { return nsSID::build(m_port, nsSID::otn, id); };
-    const auto addSetter = [&](int id) {
-        auto *setter = new UiHelper_Setter(manager, this, sid(id), UiHelper::ConnectManually);
-        list->AddUiHelper(setter);
-        return setter;
-    };
-    const auto addCombo = [&](QComboBox *combo, QLabel *label, int id) {
-        list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, combo, label, nullptr, nullptr, sid(id),
-                                                     UiHelper::ConnectManually));
-    };
-
-    m_extraSetter = addSetter(extraSetterId);
-    for (int field = 0; field < OtnMapping::fieldCount; ++field)
-        m_mappingSetters[field] = addSetter(mappingId(field));
-    addCombo(formWidget<QComboBox>(QStringLiteral("cmbFecControl")), formWidget<QLabel>(QStringLiteral("lblFecControl")),
-             fecControlId);
+    addMappingBindings(fecControlId);
     for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
         QLayoutItem *dummyCh = m_odtuStages[stage].dummyCh;
         auto *combo = qobject_cast<QComboBox *>(
@@ -57,9 +36,7 @@ void OtnFrameSetupPageTx::initializeHelper()
             findChildInLayout(dummyCh, QStringLiteral("lblLv%1DummyCh").arg(stage + 1)));
         addCombo(combo, label, PID::Otn::TX::TX_COPY[stage]);
         m_txCopySetters[stage] = addSetter(PID::Otn::TX::TX_COPY[stage]);
-        m_tpSetters[stage] = addSetter(PID::Otn::TX::MAIN_TP[stage]);
-        if (stage < 2)
-            m_tsCountSetters[stage] = addSetter(PID::Otn::TX::NUMBER_OF_TS[stage]);
+        addTpTsSetters(stage, PID::Otn::TX::MAIN_TP, PID::Otn::TX::NUMBER_OF_TS);
     }
     addCombo(formWidget<QComboBox>(QStringLiteral("cmbTtiEncoding")),
              formWidget<QLabel>(QStringLiteral("lblTtiEncoding")), ttiEncodingId);
@@ -77,15 +54,6 @@ void OtnFrameSetupPageTx::initializeHelper()
     m_otlcSliceSetter = addSetter(otlcSliceId);
 }
 
-void OtnFrameSetupPageTx::UpdateText()
-{
-    if (isPageInitialized()) {
-        if (auto *label = formWidget<QLabel>(QStringLiteral("lblSignal")))
-            label->setText(WidgetText::instance()->getUiText(4187, 0));
-    }
-    OtnFrameSetupPageBase::UpdateText();
-}
-
 void OtnFrameSetupPageTx::SetGUIAccessState(int state)
 {
     if (!isPageInitialized())
@@ -93,15 +61,6 @@ void OtnFrameSetupPageTx::SetGUIAccessState(int state)
     OtnFrameSetupPageBase::SetGUIAccessState(state);
     if (auto *gfp = formWidget<QPushButton>(QStringLiteral("pbGfpT")))
         gfp->setEnabled(state == 0);
-}
-
-void OtnFrameSetupPageTx::reinitialize()
-{
-    if (!isPageInitialized())
-        return;
-    uiHelperList()->Clear(true);
-    initializeHelper();
-    connectHelper();
 }
 
 void OtnFrameSetupPageTx::qcmaParameterChanged(const QcmaParameter &parameter)
@@ -124,12 +83,10 @@ void OtnFrameSetupPageTx::qcmaParameterChanged(const QcmaParameter &parameter)
         break;
     }
     case 11131:
-    case 11200: {
-        const int stage = tsStageOfPid(PID::Otn::TX::NUMBER_OF_TS, id);
-        if (stage >= 0)
-            updateOduLevel(stage + 1);
+    case 11200:
+        // A miss (-1) names no multiplexed level and changes nothing.
+        updateOduLevel(tsStageOfPid(PID::Otn::TX::NUMBER_OF_TS, id) + 1);
         break;
-    }
     case otlcSliceId:
         m_otlcSliceNumber = parameter.getEnum();
         break;
@@ -140,20 +97,12 @@ void OtnFrameSetupPageTx::qcmaParameterChanged(const QcmaParameter &parameter)
 
 int OtnFrameSetupPageTx::stageOfPid(const int *table, int pid)
 {
-    int level = 0;
-    while (level < 3 && table[level] != pid)
-        ++level;
-    ZEL_ASSERT_TEXT(level < 3, "(level < 3)", QStringLiteral("pid=0x%1 is not found.").arg(pid, 0, 16));
-    return level < 3 ? level : -1;
+    return findStage(table, OtnMapping::maxStages, pid, __FILE__, __LINE__);
 }
 
 int OtnFrameSetupPageTx::tsStageOfPid(const int *table, int pid)
 {
-    int level = 0;
-    while (level < (3 - 1) && table[level] != pid)
-        ++level;
-    ZEL_ASSERT_TEXT(level < (3 - 1), "(level < (3-1))", QStringLiteral("pid=0x%1 is not found.").arg(pid, 0, 16));
-    return level < (3 - 1) ? level : -1;
+    return findStage(table, OtnMapping::maxStages - 1, pid, __FILE__, __LINE__);
 }
 
 void OtnFrameSetupPageTx::txTpTsParametersChanged(int stage)
@@ -172,11 +121,7 @@ void OtnFrameSetupPageTx::openChDialog(int stage, const QString &odtuName)
     int copyStatus = nsSettings::Otn::COPY_MAIN;
     if (m_txCopySetters[stage] && m_txCopySetters[stage]->QcmaParameter_Get())
         copyStatus = m_txCopySetters[stage]->QcmaParameter_Get()->getEnum();
-    auto *dialog = new OtnTxChDialog(serverManager(), m_port, this, stage, m_mapping, copyStatus);
-    dialog->setAccessState(serverManager()->getGUIAccessState());
-    dialog->setOdtuName(odtuName);
-    serverManager()->executeQzelDialog(dialog);
-    delete dialog;
+    runChDialog(new OtnTxChDialog(serverManager(), m_port, this, stage, m_mapping, copyStatus), odtuName);
 }
 
 void OtnFrameSetupPageTx::clickedOh(int level)

@@ -13,15 +13,13 @@ public:
     ~OtnFrameSetupPageTx() override;
 
     void initializeHelper() override;
-    void UpdateText() override;
     void SetGUIAccessState(int state) override;
-    void reinitialize() override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
     // The OTL slice number (11204) as last received; -1 before the first value.
     int otlcSliceNumber() const { return m_otlcSliceNumber; }
 
-    // Stage whose entry of a three-stage table is pid, or -1 (reported) when none is.
+    // Stage whose entry of a three-stage table is pid, or -1 (reported against this page) when none is.
     static int stageOfPid(const int *table, int pid);
     // The same for the two-stage TS-count table.
     static int tsStageOfPid(const int *table, int pid);
