@@ -46,6 +46,29 @@ protected:
     QcmaParameter(const QcmaParameter &) = default;
     QcmaParameter &operator=(const QcmaParameter &) = default;
 
+    // The numeric kinds' generic write: converts with one of QVariant's toInt, toUInt, toDouble and
+    // leaves into unchanged when that fails.
+    template <typename T>
+    static bool convertInto(const QVariant &value, T (QVariant::*convert)(bool *) const, T &into)
+    {
+        bool ok = false;
+        const T converted = (value.*convert)(&ok);
+        if (ok)
+            into = converted;
+        return ok;
+    }
+    // The numeric kinds' range rule: minimum and maximum belong to the range.
+    template <typename T>
+    static bool withinRange(T value, T minimum, T maximum, QString *reason)
+    {
+        if (value < minimum || value > maximum) {
+            if (reason)
+                *reason = QStringLiteral("value %1 outside %2..%3").arg(value).arg(minimum).arg(maximum);
+            return false;
+        }
+        return true;
+    }
+
 private:
     int m_sid = 0;
     bool m_defined = true;

@@ -2,22 +2,10 @@
 
 bool QcmaParameterUInt::setValue(const QVariant &value)
 {
-    bool ok = false;
-    const uint v = value.toUInt(&ok);
-    if (ok)
-        m_value = v;
-    return ok;
+    return convertInto(value, &QVariant::toUInt, m_value);
 }
 
 bool QcmaParameterUInt::accepts(const QcmaParameter &candidate, QString *reason) const
 {
-    if (!QcmaParameter::accepts(candidate, reason))
-        return false;
-    const uint v = candidate.getUInt();
-    if (v < m_minimum || v > m_maximum) {
-        if (reason)
-            *reason = QStringLiteral("value %1 outside %2..%3").arg(v).arg(m_minimum).arg(m_maximum);
-        return false;
-    }
-    return true;
+    return QcmaParameter::accepts(candidate, reason) && withinRange(candidate.getUInt(), m_minimum, m_maximum, reason);
 }
