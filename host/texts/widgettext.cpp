@@ -81,24 +81,25 @@ QString WidgetText::pick(const Entry &entry, int terminology)
     return entry.texts[0];
 }
 
-QString WidgetText::getUiText(int number, int terminology) const
+QString WidgetText::numberedText(const QHash<int, Entry> &texts, int number, int terminology, const char *what,
+                                 const char *prefix)
 {
-    const auto it = m_ui.constFind(number);
-    if (it == m_ui.constEnd()) {
-        qCDebug(lcZelIgnored) << "no UI text" << number;
-        return QStringLiteral("UI%1").arg(number);
+    const auto it = texts.constFind(number);
+    if (it == texts.constEnd()) {
+        qCDebug(lcZelIgnored) << what << number;
+        return QLatin1String(prefix) + QString::number(number);
     }
     return pick(*it, terminology);
 }
 
+QString WidgetText::getUiText(int number, int terminology) const
+{
+    return numberedText(m_ui, number, terminology, "no UI text", "UI");
+}
+
 QString WidgetText::getCommonText(int number, int terminology) const
 {
-    const auto it = m_common.constFind(number);
-    if (it == m_common.constEnd()) {
-        qCDebug(lcZelIgnored) << "no common text" << number;
-        return QStringLiteral("C%1").arg(number);
-    }
-    return pick(*it, terminology);
+    return numberedText(m_common, number, terminology, "no common text", "C");
 }
 
 QString WidgetText::getTextOfKey(int key, int terminology) const

@@ -52,6 +52,9 @@ private:
         QString texts[3];
     };
     static QString pick(const Entry &entry, int terminology);
+    // The text of number in one of the numbered catalogues; a missing one reads prefix + number.
+    static QString numberedText(const QHash<int, Entry> &texts, int number, int terminology, const char *what,
+                                const char *prefix);
 
     QHash<int, Entry> m_ui;
     QHash<int, Entry> m_common;
