@@ -32,7 +32,9 @@ void tst_Parameters::typeCodes()
     QCOMPARE(QcmaParameterUInt().getType(), 3);
     QCOMPARE(QcmaParameterDouble().getType(), 4);
     QCOMPARE(QcmaParameterEnum(1, 7, 0, 9).getEnum(), 7);
-    QVERIFY(dynamic_cast<QcmaParameterInt *>(static_cast<QcmaParameter *>(new QcmaParameterEnum)) != nullptr);
+    QcmaParameterEnum enumeration;
+    const QcmaParameter &asBase = enumeration;
+    QVERIFY(dynamic_cast<const QcmaParameterInt *>(&asBase) != nullptr);
 }
 
 void tst_Parameters::accepts_data()
