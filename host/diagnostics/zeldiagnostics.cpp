@@ -9,6 +9,9 @@ QString zelSourcePath(const char *file)
     const QString root = QStringLiteral(ZEL_SOURCE_ROOT);
     if (path.startsWith(root))
         path = path.mid(root.size());
+    // A compiler cache may hand the compiler paths relative to the build folder ("../../host/x.cpp").
+    while (path.startsWith(QLatin1String("../")) || path.startsWith(QLatin1String("./")))
+        path = path.mid(path.indexOf(QLatin1Char('/')) + 1);
     const int dot = path.lastIndexOf(QLatin1Char('.'));
     if (dot > path.lastIndexOf(QLatin1Char('/')))
         path.truncate(dot);

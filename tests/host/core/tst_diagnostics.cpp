@@ -22,6 +22,8 @@ void tst_Diagnostics::sourcePath_data()
     QTest::newRow("plug-in source") << root + "client/otn/customizedscreen/uihelperwrapperotn.cpp"
                                     << "..\\..\\client\\otn\\customizedscreen\\uihelperwrapperotn";
     QTest::newRow("shared header") << root + "apps/shared/sid.h" << "..\\..\\apps\\shared\\sid";
+    QTest::newRow("relative to the build folder") << QStringLiteral("../../../host/otn/otnmapping.cpp")
+                                                  << "..\\..\\host\\otn\\otnmapping";
 }
 
 void tst_Diagnostics::sourcePath()
