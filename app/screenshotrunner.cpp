@@ -12,7 +12,7 @@
 #include "host/contract/setuppageproperty.h"
 #include "host/pages/page.h"
 #include "host/pages/stimuliwidget.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "pagearea.h"
 
 ScreenshotRunner::ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager,

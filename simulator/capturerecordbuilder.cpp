@@ -6,7 +6,7 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/intervaldata.h"
+#include "host/parameters/intervaldata.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
 #include "tributarylayout.h"

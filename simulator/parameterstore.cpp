@@ -8,7 +8,7 @@
 #include "host/parameters/qcmaparameterdouble.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 
 ParameterStore::ParameterStore(const ParameterCatalogue &catalogue, int portCount)
     : m_portCount(qBound(1, portCount, nsSID::max_number_of_ports))

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "host/server/serverlink.h"
+#include "host/link/serverlink.h"
 #include "simulatoroptions.h"
 
 class LiveValues;

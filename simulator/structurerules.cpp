@@ -6,14 +6,14 @@
 #include <QRegularExpression>
 
 #include "apps/shared/sid.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsignalcatalogue.h"
-#include "host/otn/otnstructurerules.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameterbitarray.h"
-#include "host/server/parametercatalogue.h"
 #include "parameterstore.h"
+#include "simulator/otnstructurerules.h"
 #include "simulatorids.h"
 #include "tributarylayout.h"
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "host/diagnostics/zeldiagnostics.h"
+#include "zelassert.h"
 
 // SID: parameter id in bits 0-15, group (kept shifted) in bits 16-23, port in bits 24-30, flag in bit 31.
 namespace nsSID {

@@ -4,7 +4,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "host/parameters/qcmaparametermap.h"
 #include "notifyinterface.h"

@@ -1,6 +1,6 @@
 #include "uihelper_notification.h"
 
-#include "host/server/intervaldata.h"
+#include "host/parameters/intervaldata.h"
 #include "notifyinterface.h"
 
 UiHelper_Notification::UiHelper_Notification(zelServerManager *manager, NotifyInterface *notify, int sid,

@@ -5,7 +5,7 @@
 
 #include "host/diagnostics/zeldiagnostics.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 
 UiHelper_PushButton::UiHelper_PushButton(zelServerManager *manager, QPushButton *button, int sid, int strategy)

@@ -7,13 +7,13 @@
 #include "otnmapping.h"
 
 // One payload level of a structure: a lower-order ODU, or the client on the last ODU.
-struct ZELBASE_EXPORT CmLevelInfo {
+struct ZELOTNMODEL_EXPORT CmLevelInfo {
     bool present = false;
     QString name;
     bool cm = false;     // GMP-mapped: it has a Cm
 };
 
-struct ZELBASE_EXPORT CmResult {
+struct ZELOTNMODEL_EXPORT CmResult {
     bool valid = false;
     double cm = 0;       // mean M-byte words per server (multi)frame
     double cnd = 0;      // mean bytes per (multi)frame beyond the whole words: M x frac(cm); 0 for M = 1
@@ -22,7 +22,7 @@ struct ZELBASE_EXPORT CmResult {
 // Cm and CnD of the GMP-mapped payloads of a structure, with frequency offsets on the line and on
 // each payload. Payload level i is ODU level i + 1 while such a level exists, then the client when it is
 // asynchronously mapped (AMP or GMP).
-class ZELBASE_EXPORT CmCalculator
+class ZELOTNMODEL_EXPORT CmCalculator
 {
 public:
     static constexpr int maxLevels = 4;

@@ -9,7 +9,7 @@ class OtnMapping;
 
 // The alarms and errors the generator can insert (the values of parameter 14002), per ODU level, and
 // whether one can be inserted for the configured signal.
-class ZELBASE_EXPORT OtnAlarmError
+class ZELOTNMODEL_EXPORT OtnAlarmError
 {
 public:
     static constexpr int itemNone = 0;

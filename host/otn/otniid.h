@@ -8,93 +8,93 @@
 namespace nsIID {
 namespace Otn {
 namespace Alarm {
-ZELBASE_EXPORT extern const int SUM_ERRALARM[4];
-ZELBASE_EXPORT extern const int ODU_LOF_LOM[4];
-ZELBASE_EXPORT extern const int ODU_OOF[4];
-ZELBASE_EXPORT extern const int ODU_OOM[4];
-ZELBASE_EXPORT extern const int ODU_AIS[4];
-ZELBASE_EXPORT extern const int ODU_LCK[4];
-ZELBASE_EXPORT extern const int ODU_OCI[4];
-ZELBASE_EXPORT extern const int PM_TIM[4];
-ZELBASE_EXPORT extern const int PM_BDI[4];
-ZELBASE_EXPORT extern const int PLM[4];
-ZELBASE_EXPORT extern const int FSF[4];
-ZELBASE_EXPORT extern const int FSD[4];
-ZELBASE_EXPORT extern const int BSF[4];
-ZELBASE_EXPORT extern const int BSD[4];
-ZELBASE_EXPORT extern const int MSIM[4];
-ZELBASE_EXPORT extern const int TCMi_TIM[6];
-ZELBASE_EXPORT extern const int TCMi_BIAE[6];
-ZELBASE_EXPORT extern const int TCMi_BDI[6];
-ZELBASE_EXPORT extern const int TCMi_IAE[6];
-ZELBASE_EXPORT extern const int TCMi_LTC[6];
+ZELOTNMODEL_EXPORT extern const int SUM_ERRALARM[4];
+ZELOTNMODEL_EXPORT extern const int ODU_LOF_LOM[4];
+ZELOTNMODEL_EXPORT extern const int ODU_OOF[4];
+ZELOTNMODEL_EXPORT extern const int ODU_OOM[4];
+ZELOTNMODEL_EXPORT extern const int ODU_AIS[4];
+ZELOTNMODEL_EXPORT extern const int ODU_LCK[4];
+ZELOTNMODEL_EXPORT extern const int ODU_OCI[4];
+ZELOTNMODEL_EXPORT extern const int PM_TIM[4];
+ZELOTNMODEL_EXPORT extern const int PM_BDI[4];
+ZELOTNMODEL_EXPORT extern const int PLM[4];
+ZELOTNMODEL_EXPORT extern const int FSF[4];
+ZELOTNMODEL_EXPORT extern const int FSD[4];
+ZELOTNMODEL_EXPORT extern const int BSF[4];
+ZELOTNMODEL_EXPORT extern const int BSD[4];
+ZELOTNMODEL_EXPORT extern const int MSIM[4];
+ZELOTNMODEL_EXPORT extern const int TCMi_TIM[6];
+ZELOTNMODEL_EXPORT extern const int TCMi_BIAE[6];
+ZELOTNMODEL_EXPORT extern const int TCMi_BDI[6];
+ZELOTNMODEL_EXPORT extern const int TCMi_IAE[6];
+ZELOTNMODEL_EXPORT extern const int TCMi_LTC[6];
 } // namespace Alarm
 
 namespace Error {
-ZELBASE_EXPORT extern const int ODU_FAS[4];
-ZELBASE_EXPORT extern const int PM_BIP8[4];
-ZELBASE_EXPORT extern const int PM_BEI[4];
-ZELBASE_EXPORT extern const int CRC8[4];
-ZELBASE_EXPORT extern const int CRC5[4];
-ZELBASE_EXPORT extern const int TCMi_BIP8[6];
-ZELBASE_EXPORT extern const int TCMi_BEI[6];
+ZELOTNMODEL_EXPORT extern const int ODU_FAS[4];
+ZELOTNMODEL_EXPORT extern const int PM_BIP8[4];
+ZELOTNMODEL_EXPORT extern const int PM_BEI[4];
+ZELOTNMODEL_EXPORT extern const int CRC8[4];
+ZELOTNMODEL_EXPORT extern const int CRC5[4];
+ZELOTNMODEL_EXPORT extern const int TCMi_BIP8[6];
+ZELOTNMODEL_EXPORT extern const int TCMi_BEI[6];
 } // namespace Error
 
 // Value rows naming what a level carries.
 namespace Mapping {
-ZELBASE_EXPORT extern const int ODU_NAME[4];
-ZELBASE_EXPORT extern const int AMP_NAME[4];
-ZELBASE_EXPORT extern const int GMP_NAME[4];
-ZELBASE_EXPORT extern const int ODU_PER_NAME[4];
+ZELOTNMODEL_EXPORT extern const int ODU_NAME[4];
+ZELOTNMODEL_EXPORT extern const int AMP_NAME[4];
+ZELOTNMODEL_EXPORT extern const int GMP_NAME[4];
+ZELOTNMODEL_EXPORT extern const int ODU_PER_NAME[4];
 } // namespace Mapping
 
 // Justification counters of the level's OPU (AMP) and Cm statistics (GMP).
 namespace Pointer {
-ZELBASE_EXPORT extern const int Offset_AMP[4];
-ZELBASE_EXPORT extern const int PJC[4];
-ZELBASE_EXPORT extern const int PJC2[4];
-ZELBASE_EXPORT extern const int PJC3[4];
-ZELBASE_EXPORT extern const int NJC[4];
-ZELBASE_EXPORT extern const int NJC2[4];
-ZELBASE_EXPORT extern const int Offset_GMP[4];
-ZELBASE_EXPORT extern const int Inc0[4];
-ZELBASE_EXPORT extern const int Dec0[4];
-ZELBASE_EXPORT extern const int Inc1[4];
-ZELBASE_EXPORT extern const int Dec1[4];
-ZELBASE_EXPORT extern const int Inc2[4];
-ZELBASE_EXPORT extern const int Dec2[4];
-ZELBASE_EXPORT extern const int IncOver[4];
-ZELBASE_EXPORT extern const int DecOver[4];
-ZELBASE_EXPORT extern const int CmtMin[4];
-ZELBASE_EXPORT extern const int CmtMax[4];
+ZELOTNMODEL_EXPORT extern const int Offset_AMP[4];
+ZELOTNMODEL_EXPORT extern const int PJC[4];
+ZELOTNMODEL_EXPORT extern const int PJC2[4];
+ZELOTNMODEL_EXPORT extern const int PJC3[4];
+ZELOTNMODEL_EXPORT extern const int NJC[4];
+ZELOTNMODEL_EXPORT extern const int NJC2[4];
+ZELOTNMODEL_EXPORT extern const int Offset_GMP[4];
+ZELOTNMODEL_EXPORT extern const int Inc0[4];
+ZELOTNMODEL_EXPORT extern const int Dec0[4];
+ZELOTNMODEL_EXPORT extern const int Inc1[4];
+ZELOTNMODEL_EXPORT extern const int Dec1[4];
+ZELOTNMODEL_EXPORT extern const int Inc2[4];
+ZELOTNMODEL_EXPORT extern const int Dec2[4];
+ZELOTNMODEL_EXPORT extern const int IncOver[4];
+ZELOTNMODEL_EXPORT extern const int DecOver[4];
+ZELOTNMODEL_EXPORT extern const int CmtMin[4];
+ZELOTNMODEL_EXPORT extern const int CmtMax[4];
 } // namespace Pointer
 
 // G.8201 figures of the ODU path (per level) and of the tandem connections of the line's ODU.
 namespace Performance {
-ZELBASE_EXPORT extern const int STAT_ODU_NEAREND[4];
-ZELBASE_EXPORT extern const int SES_ODU_NEAREND[4];
-ZELBASE_EXPORT extern const int BBE_ODU_NEAREND[4];
-ZELBASE_EXPORT extern const int UAS_ODU_NEAREND[4];
-ZELBASE_EXPORT extern const int STAT_ODU_FAREND[4];
-ZELBASE_EXPORT extern const int SES_ODU_FAREND[4];
-ZELBASE_EXPORT extern const int BBE_ODU_FAREND[4];
-ZELBASE_EXPORT extern const int UAS_ODU_FAREND[4];
-ZELBASE_EXPORT extern const int STAT_ODU_BIDIRECTIONAL[4];
-ZELBASE_EXPORT extern const int SES_ODU_BIDIRECTIONAL[4];
-ZELBASE_EXPORT extern const int BBE_ODU_BIDIRECTIONAL[4];
-ZELBASE_EXPORT extern const int UAS_ODU_BIDIRECTIONAL[4];
-ZELBASE_EXPORT extern const int STAT_TCMi_NEAREND[6];
-ZELBASE_EXPORT extern const int SES_TCMi_NEAREND[6];
-ZELBASE_EXPORT extern const int BBE_TCMi_NEAREND[6];
-ZELBASE_EXPORT extern const int UAS_TCMi_NEAREND[6];
-ZELBASE_EXPORT extern const int STAT_TCMi_FAREND[6];
-ZELBASE_EXPORT extern const int SES_TCMi_FAREND[6];
-ZELBASE_EXPORT extern const int BBE_TCMi_FAREND[6];
-ZELBASE_EXPORT extern const int UAS_TCMi_FAREND[6];
-ZELBASE_EXPORT extern const int STAT_TCMi_BIDIRECTIONAL[6];
-ZELBASE_EXPORT extern const int SES_TCMi_BIDIRECTIONAL[6];
-ZELBASE_EXPORT extern const int BBE_TCMi_BIDIRECTIONAL[6];
-ZELBASE_EXPORT extern const int UAS_TCMi_BIDIRECTIONAL[6];
+ZELOTNMODEL_EXPORT extern const int STAT_ODU_NEAREND[4];
+ZELOTNMODEL_EXPORT extern const int SES_ODU_NEAREND[4];
+ZELOTNMODEL_EXPORT extern const int BBE_ODU_NEAREND[4];
+ZELOTNMODEL_EXPORT extern const int UAS_ODU_NEAREND[4];
+ZELOTNMODEL_EXPORT extern const int STAT_ODU_FAREND[4];
+ZELOTNMODEL_EXPORT extern const int SES_ODU_FAREND[4];
+ZELOTNMODEL_EXPORT extern const int BBE_ODU_FAREND[4];
+ZELOTNMODEL_EXPORT extern const int UAS_ODU_FAREND[4];
+ZELOTNMODEL_EXPORT extern const int STAT_ODU_BIDIRECTIONAL[4];
+ZELOTNMODEL_EXPORT extern const int SES_ODU_BIDIRECTIONAL[4];
+ZELOTNMODEL_EXPORT extern const int BBE_ODU_BIDIRECTIONAL[4];
+ZELOTNMODEL_EXPORT extern const int UAS_ODU_BIDIRECTIONAL[4];
+ZELOTNMODEL_EXPORT extern const int STAT_TCMi_NEAREND[6];
+ZELOTNMODEL_EXPORT extern const int SES_TCMi_NEAREND[6];
+ZELOTNMODEL_EXPORT extern const int BBE_TCMi_NEAREND[6];
+ZELOTNMODEL_EXPORT extern const int UAS_TCMi_NEAREND[6];
+ZELOTNMODEL_EXPORT extern const int STAT_TCMi_FAREND[6];
+ZELOTNMODEL_EXPORT extern const int SES_TCMi_FAREND[6];
+ZELOTNMODEL_EXPORT extern const int BBE_TCMi_FAREND[6];
+ZELOTNMODEL_EXPORT extern const int UAS_TCMi_FAREND[6];
+ZELOTNMODEL_EXPORT extern const int STAT_TCMi_BIDIRECTIONAL[6];
+ZELOTNMODEL_EXPORT extern const int SES_TCMi_BIDIRECTIONAL[6];
+ZELOTNMODEL_EXPORT extern const int BBE_TCMi_BIDIRECTIONAL[6];
+ZELOTNMODEL_EXPORT extern const int UAS_TCMi_BIDIRECTIONAL[6];
 } // namespace Performance
 } // namespace Otn
 } // namespace nsIID

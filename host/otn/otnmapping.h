@@ -11,7 +11,7 @@
 // Fields: 0 interface signal (11008/12006), 1 client signal (11009/12007), 2-4 the multiplexing of
 // stages 0-2 (11010, 11011, 11166 / 12008, 12009, 12022; 0 = no multiplexing, also when undefined).
 // Level 0 is the line's ODU (shown under its OTU name); stage s sits between levels s and s + 1.
-class ZELBASE_EXPORT OtnMapping
+class ZELOTNMODEL_EXPORT OtnMapping
 {
 public:
     enum Field { FieldInterface = 0, FieldClient = 1, FieldStage0 = 2, FieldStage1 = 3, FieldStage2 = 4 };

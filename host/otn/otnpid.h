@@ -7,47 +7,47 @@
 namespace PID {
 namespace Otn {
 namespace TX {
-ZELBASE_EXPORT extern const int MAIN_TP[3];
-ZELBASE_EXPORT extern const int MAIN_TS[3];
-ZELBASE_EXPORT extern const int NUMBER_OF_TS[3];
-ZELBASE_EXPORT extern const int ALLOC[3];
-ZELBASE_EXPORT extern const int MAPPING[5];
-ZELBASE_EXPORT extern const int TX_COPY[3];
-ZELBASE_EXPORT extern const int OPU_PAYLOAD_TYPE[4];
-ZELBASE_EXPORT extern const int ODU_FAS[4];
-ZELBASE_EXPORT extern const int ODU_EXP[4];
-ZELBASE_EXPORT extern const int ODU_GCC1[4];
-ZELBASE_EXPORT extern const int ODU_GCC2[4];
-ZELBASE_EXPORT extern const int ODU_RES1[4];
-ZELBASE_EXPORT extern const int ODU_RES2[4];
-ZELBASE_EXPORT extern const int ODU_APS_FB[4];
-ZELBASE_EXPORT extern const int ODU_APS_SB[4];
-ZELBASE_EXPORT extern const int ODU_PM_BITS[4];
-ZELBASE_EXPORT extern const int ODU_PM_TTI_SAPI[4];
-ZELBASE_EXPORT extern const int ODU_PM_TTI_DAPI[4];
-ZELBASE_EXPORT extern const int ODU_PM_TTI_OS[4];
-ZELBASE_EXPORT extern const int ODU_TCM_TTI_SAPI[6];
-ZELBASE_EXPORT extern const int ODU_TCM_TTI_DAPI[6];
-ZELBASE_EXPORT extern const int ODU_TCM_TTI_OS[6];
-ZELBASE_EXPORT extern const int ODU_FTFL_FOI[4];
-ZELBASE_EXPORT extern const int ODU_FTFL_FOS[4];
-ZELBASE_EXPORT extern const int ODU_FTFL_FFI[4];
-ZELBASE_EXPORT extern const int ODU_FTFL_BOI[4];
-ZELBASE_EXPORT extern const int ODU_FTFL_BOS[4];
-ZELBASE_EXPORT extern const int ODU_FTFL_BFI[4];
-ZELBASE_EXPORT extern const int ODU_TCM_BITS[4][6];
-ZELBASE_EXPORT extern const int ODU_TCM_TTI_OH[4][6];
+ZELOTNMODEL_EXPORT extern const int MAIN_TP[3];
+ZELOTNMODEL_EXPORT extern const int MAIN_TS[3];
+ZELOTNMODEL_EXPORT extern const int NUMBER_OF_TS[3];
+ZELOTNMODEL_EXPORT extern const int ALLOC[3];
+ZELOTNMODEL_EXPORT extern const int MAPPING[5];
+ZELOTNMODEL_EXPORT extern const int TX_COPY[3];
+ZELOTNMODEL_EXPORT extern const int OPU_PAYLOAD_TYPE[4];
+ZELOTNMODEL_EXPORT extern const int ODU_FAS[4];
+ZELOTNMODEL_EXPORT extern const int ODU_EXP[4];
+ZELOTNMODEL_EXPORT extern const int ODU_GCC1[4];
+ZELOTNMODEL_EXPORT extern const int ODU_GCC2[4];
+ZELOTNMODEL_EXPORT extern const int ODU_RES1[4];
+ZELOTNMODEL_EXPORT extern const int ODU_RES2[4];
+ZELOTNMODEL_EXPORT extern const int ODU_APS_FB[4];
+ZELOTNMODEL_EXPORT extern const int ODU_APS_SB[4];
+ZELOTNMODEL_EXPORT extern const int ODU_PM_BITS[4];
+ZELOTNMODEL_EXPORT extern const int ODU_PM_TTI_SAPI[4];
+ZELOTNMODEL_EXPORT extern const int ODU_PM_TTI_DAPI[4];
+ZELOTNMODEL_EXPORT extern const int ODU_PM_TTI_OS[4];
+ZELOTNMODEL_EXPORT extern const int ODU_TCM_TTI_SAPI[6];
+ZELOTNMODEL_EXPORT extern const int ODU_TCM_TTI_DAPI[6];
+ZELOTNMODEL_EXPORT extern const int ODU_TCM_TTI_OS[6];
+ZELOTNMODEL_EXPORT extern const int ODU_FTFL_FOI[4];
+ZELOTNMODEL_EXPORT extern const int ODU_FTFL_FOS[4];
+ZELOTNMODEL_EXPORT extern const int ODU_FTFL_FFI[4];
+ZELOTNMODEL_EXPORT extern const int ODU_FTFL_BOI[4];
+ZELOTNMODEL_EXPORT extern const int ODU_FTFL_BOS[4];
+ZELOTNMODEL_EXPORT extern const int ODU_FTFL_BFI[4];
+ZELOTNMODEL_EXPORT extern const int ODU_TCM_BITS[4][6];
+ZELOTNMODEL_EXPORT extern const int ODU_TCM_TTI_OH[4][6];
 } // namespace TX
 namespace RX {
-ZELBASE_EXPORT extern const int MAIN_TP[3];
-ZELBASE_EXPORT extern const int MAIN_TS[3];
-ZELBASE_EXPORT extern const int NUMBER_OF_TS[3];
-ZELBASE_EXPORT extern const int MAPPING[5];
-ZELBASE_EXPORT extern const int DET_MODE[3];
+ZELOTNMODEL_EXPORT extern const int MAIN_TP[3];
+ZELOTNMODEL_EXPORT extern const int MAIN_TS[3];
+ZELOTNMODEL_EXPORT extern const int NUMBER_OF_TS[3];
+ZELOTNMODEL_EXPORT extern const int MAPPING[5];
+ZELOTNMODEL_EXPORT extern const int DET_MODE[3];
 } // namespace RX
 namespace MEASUREMENT {
-ZELBASE_EXPORT extern const int MSIM_DETECTION[3];
-ZELBASE_EXPORT extern const int MSIM_REFERENCE_DATA[3];
+ZELOTNMODEL_EXPORT extern const int MSIM_DETECTION[3];
+ZELOTNMODEL_EXPORT extern const int MSIM_REFERENCE_DATA[3];
 } // namespace MEASUREMENT
 } // namespace Otn
 } // namespace PID

@@ -8,7 +8,7 @@
 // What the values of the OTN mapping parameters stand for: the ODU of each interface signal, the ODUs,
 // tributary slots and mapping procedure of each multiplex kind, and what each client signal needs.
 // The single source of these facts for OtnMapping, OtnTpTs, OtnStructureRules and CmCalculator.
-class ZELBASE_EXPORT OtnSignalCatalogue
+class ZELOTNMODEL_EXPORT OtnSignalCatalogue
 {
 public:
     enum OduType {

@@ -8,7 +8,7 @@
 class OtnMapping;
 
 // Tributary port (TP) and slot (TS) figures of one multiplexing stage.
-struct ZELBASE_EXPORT TpTsInfo {
+struct ZELOTNMODEL_EXPORT TpTsInfo {
     quint32 tsCount = 0;          // TS of the higher-order OPU that the stage's TS map shows
     quint32 tpCount = 0;          // tributary ports (lower-order ODUs) of the stage
     quint32 tsPerTp = 0;          // TS each lower-order ODU occupies
@@ -19,7 +19,7 @@ struct ZELBASE_EXPORT TpTsInfo {
 };
 
 // Tributary port and slot computations on a multiplex structure.
-class ZELBASE_EXPORT OtnTpTs
+class ZELOTNMODEL_EXPORT OtnTpTs
 {
 public:
     static constexpr int maxTs = 80;

@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 
 #include "host/texts/widgettext.h"
-#include "qzeldialog.h"
+#include "host/widgets/qzeldialog.h"
 
 namespace {
 

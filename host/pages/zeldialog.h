@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qzeldialog.h"
+#include "host/widgets/qzeldialog.h"
 
 class zelServerManager;
 

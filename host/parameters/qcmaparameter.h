@@ -8,7 +8,7 @@
 #include "host/hostexport.h"
 
 // The value of one server parameter, named by its SID. Typed kinds derive from it.
-class ZELBASE_EXPORT QcmaParameter
+class ZELCORE_EXPORT QcmaParameter
 {
 public:
     enum Type { TypeInt = 1, TypeEnum = 2, TypeUInt = 3, TypeDouble = 4, TypeByteArray = 5, TypeBitArray = 6 };

@@ -3,7 +3,7 @@
 #include "qcmaparameter.h"
 
 // Bit-array parameter; its size is fixed by the server's definition.
-class ZELBASE_EXPORT QcmaParameterBitArray : public QcmaParameter
+class ZELCORE_EXPORT QcmaParameterBitArray : public QcmaParameter
 {
 public:
     explicit QcmaParameterBitArray(int sid = 0, const QBitArray &value = {}) : QcmaParameter(sid), m_value(value) {}

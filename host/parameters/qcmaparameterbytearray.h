@@ -3,7 +3,7 @@
 #include "qcmaparameter.h"
 
 // Byte-array parameter. A non-zero fixed length makes every other length invalid.
-class ZELBASE_EXPORT QcmaParameterByteArray : public QcmaParameter
+class ZELCORE_EXPORT QcmaParameterByteArray : public QcmaParameter
 {
 public:
     explicit QcmaParameterByteArray(int sid = 0, const QByteArray &value = {}, int fixedLength = 0)

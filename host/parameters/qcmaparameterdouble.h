@@ -3,7 +3,7 @@
 #include "qcmaparameter.h"
 
 // Floating-point parameter with an inclusive range and a display precision.
-class ZELBASE_EXPORT QcmaParameterDouble : public QcmaParameter
+class ZELCORE_EXPORT QcmaParameterDouble : public QcmaParameter
 {
 public:
     explicit QcmaParameterDouble(int sid = 0, double value = 0.0, double minimum = -1e300, double maximum = 1e300,

@@ -5,7 +5,7 @@
 #include "qcmaparameterint.h"
 
 // Enumeration parameter: an integer in minimum..maximum whose enumerators can be switched active or not.
-class ZELBASE_EXPORT QcmaParameterEnum : public QcmaParameterInt
+class ZELCORE_EXPORT QcmaParameterEnum : public QcmaParameterInt
 {
 public:
     explicit QcmaParameterEnum(int sid = 0, int value = 0, int minimum = 0, int maximum = 0);

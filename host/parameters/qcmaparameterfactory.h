@@ -3,7 +3,7 @@
 #include "qcmaparameter.h"
 
 // Copies of parameters of any kind.
-class ZELBASE_EXPORT QcmaParameterFactory
+class ZELCORE_EXPORT QcmaParameterFactory
 {
 public:
     // A new copy the caller owns, or null for a null parameter.

@@ -5,7 +5,7 @@
 #include "qcmaparameter.h"
 
 // Signed integer parameter with an inclusive range.
-class ZELBASE_EXPORT QcmaParameterInt : public QcmaParameter
+class ZELCORE_EXPORT QcmaParameterInt : public QcmaParameter
 {
 public:
     explicit QcmaParameterInt(int sid = 0, int value = 0, int minimum = INT_MIN, int maximum = INT_MAX)

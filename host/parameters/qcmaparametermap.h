@@ -6,7 +6,7 @@
 #include "qcmaparameter.h"
 
 // Pending parameter values keyed by SID, each held as an owned copy; the newest value of a SID wins.
-class ZELBASE_EXPORT QcmaParameterMap
+class ZELCORE_EXPORT QcmaParameterMap
 {
 public:
     QcmaParameterMap() = default;

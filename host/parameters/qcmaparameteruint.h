@@ -3,7 +3,7 @@
 #include "qcmaparameter.h"
 
 // Unsigned integer parameter with an inclusive range.
-class ZELBASE_EXPORT QcmaParameterUInt : public QcmaParameter
+class ZELCORE_EXPORT QcmaParameterUInt : public QcmaParameter
 {
 public:
     explicit QcmaParameterUInt(int sid = 0, uint value = 0, uint minimum = 0, uint maximum = 0xFFFFFFFFu)

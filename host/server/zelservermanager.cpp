@@ -1,11 +1,11 @@
 #include "zelservermanager.h"
 
 #include "apps/shared/sid.h"
-#include "dialogrunner.h"
+#include "host/link/serverlink.h"
 #include "host/parameters/qcmaparameter.h"
-#include "parameterobserver.h"
-#include "serverlink.h"
 #include "host/texts/widgettext.h"
+#include "host/widgets/dialogrunner.h"
+#include "parameterobserver.h"
 
 ParameterObserver::~ParameterObserver() = default;
 

@@ -6,7 +6,7 @@
 #include <QSharedPointer>
 
 #include "host/hostexport.h"
-#include "intervaldata.h"
+#include "host/parameters/intervaldata.h"
 
 class QDialog;
 class QcmaParameter;

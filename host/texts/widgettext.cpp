@@ -6,7 +6,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/diagnostics/zeldiagnostics.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 
 namespace {
 constexpr int uiKeyTag = 0x40000000;

@@ -2,7 +2,7 @@
 
 #include <QVector>
 
-#include "host/pages/qzeldialog.h"
+#include "host/widgets/qzeldialog.h"
 
 class QTableWidgetItem;
 

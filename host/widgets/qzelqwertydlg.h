@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/pages/qzeldialog.h"
+#include "host/widgets/qzeldialog.h"
 
 namespace Ui {
 class QzelQwertyDlg;

@@ -10,7 +10,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameterenum.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/simulatorfixture.h"
 

@@ -6,7 +6,7 @@
 #include "apps/shared/sid.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/simulatorfixture.h"
 

@@ -8,7 +8,7 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"

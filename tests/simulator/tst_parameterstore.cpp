@@ -9,7 +9,7 @@
 #include "host/parameters/qcmaparameterdouble.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "simulator/parameterstore.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "host/server/serverlink.h"
+#include "host/link/serverlink.h"
 
 // A minimal in-memory server for host tests: validates writes and confirms them queued.
 class TestServerLink : public ServerLink

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "client/otn/components/clientinfo.h"
 #include "client/otn/otnexport.h"
-#include "clientinfo.h"
 #include "host/contract/statisticslisttablepagefactory.h"
 
 // Builds the OTN result page for the ports of the host's result view.

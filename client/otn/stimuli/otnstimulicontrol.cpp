@@ -1,7 +1,7 @@
 #include "otnstimulicontrol.h"
 
 #include "apps/shared/sid.h"
-#include "client/otn/interface_setup_status/clientinfo.h"
+#include "client/otn/components/clientinfo.h"
 #include "host/server/zelservermanager.h"
 
 namespace {

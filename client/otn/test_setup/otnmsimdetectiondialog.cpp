@@ -14,7 +14,7 @@
 #include "host/otn/otntpts.h"
 #include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameterenum.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 

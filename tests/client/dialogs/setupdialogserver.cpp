@@ -7,7 +7,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/texts/widgettext.h"
 
 SetupDialogServer::SetupDialogServer(const QByteArray &catalogueJson, const QList<int> &ports,

@@ -10,7 +10,7 @@
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/widgets/qzelnumpaddlg.h"
 #include "tests/support/simulatorfixture.h"
 

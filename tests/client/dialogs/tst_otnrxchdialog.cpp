@@ -13,7 +13,7 @@
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 #include "host/widgets/qzelnumpaddlg.h"

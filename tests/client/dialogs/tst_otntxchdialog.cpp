@@ -14,7 +14,7 @@
 #include "host/parameters/qcmaparameterbitarray.h"
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testserverlink.h"

@@ -20,7 +20,7 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/simulatorfixture.h"

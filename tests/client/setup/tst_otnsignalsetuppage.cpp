@@ -15,7 +15,7 @@
 #include "host/otn/otnmapping.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/clockconfigurationwidget.h"
 #include "host/setupwidgets/multilanemappingdialog.h"

@@ -4,7 +4,7 @@
 
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/parameters/qcmaparameterenum.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/simulatorfixture.h"

@@ -10,7 +10,7 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameterint.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/intervaldata.h"
+#include "host/parameters/intervaldata.h"
 
 Q_DECLARE_METATYPE(QcmaParameter *)
 

@@ -8,7 +8,7 @@
 #include "host/parameters/qcmaparameterdouble.h"
 #include "host/parameters/qcmaparameterint.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/widgets/qzelnumpaddlg.h"
 
 Q_DECLARE_METATYPE(QcmaParameter *)

@@ -15,7 +15,7 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameterint.h"
 #include "host/parameters/qcmaparametermap.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/widgets/qzelnumpaddlg.h"
 
 using namespace BindingTest;

@@ -7,7 +7,7 @@
 #include "host/parameters/qcmaparameterfactory.h"
 #include "host/parameters/qcmaparametermap.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/parametercatalogue.h"
+#include "host/catalogue/parametercatalogue.h"
 
 using ParameterPtr = QSharedPointer<QcmaParameter>;
 Q_DECLARE_METATYPE(ParameterPtr)

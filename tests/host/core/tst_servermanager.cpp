@@ -8,7 +8,7 @@
 #include "host/bindings/uihelperlist.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/server/dialogrunner.h"
+#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/testserverlink.h"
 

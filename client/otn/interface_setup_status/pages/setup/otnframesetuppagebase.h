@@ -3,8 +3,8 @@
 #include <QSignalMapper>
 #include <QStringList>
 
-#include "client/otn/interface_setup_status/otnsetuppage.h"
 #include "host/otn/otnmapping.h"
+#include "otnsetuppage.h"
 
 class OtnChDialogBase;
 class QComboBox;

@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "client/otn/interface_setup_status/otnsetuppage.h"
+#include "otnsetuppage.h"
 
 namespace Ui { class OtnSignalSetupPageTx; }
 

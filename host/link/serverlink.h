@@ -4,14 +4,14 @@
 #include <QObject>
 #include <QSharedPointer>
 
+#include "host/catalogue/parametercatalogue.h"
 #include "host/hostexport.h"
-#include "intervaldata.h"
-#include "parametercatalogue.h"
+#include "host/parameters/intervaldata.h"
 
 class QcmaParameter;
 
 // The connection to the test hardware's server. Confirmations and interval data arrive queued.
-class ZELBASE_EXPORT ServerLink : public QObject
+class ZELCORE_EXPORT ServerLink : public QObject
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 #include "host/hostexport.h"
 
 // One block of interval data (results of the current measurement interval) for one SID.
-class ZELBASE_EXPORT IntervalData
+class ZELCORE_EXPORT IntervalData
 {
 public:
     IntervalData(int sid, quint32 selector) : m_sid(sid), m_selector(selector) {}
@@ -24,7 +24,7 @@ private:
 };
 
 // The tributary scan's result words: 0 line level, 1-80 first level, 81-82 second level.
-class ZELBASE_EXPORT IntervalDataOtnTributaryScan : public IntervalData
+class ZELCORE_EXPORT IntervalDataOtnTributaryScan : public IntervalData
 {
 public:
     static constexpr int wordCount = 83;
@@ -33,7 +33,7 @@ public:
 };
 
 // Overhead capture records of levels 0-3, 1328 bytes each.
-class ZELBASE_EXPORT IntervalDataOtnCapture : public IntervalData
+class ZELCORE_EXPORT IntervalDataOtnCapture : public IntervalData
 {
 public:
     static constexpr int recordSize = 1328;

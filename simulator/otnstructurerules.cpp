@@ -1,8 +1,8 @@
 #include "otnstructurerules.h"
 
 #include "host/diagnostics/zeldiagnostics.h"
-#include "otnsignalcatalogue.h"
-#include "otntpts.h"
+#include "host/otn/otnsignalcatalogue.h"
+#include "host/otn/otntpts.h"
 
 namespace {
 

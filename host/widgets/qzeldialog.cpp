@@ -1,6 +1,6 @@
 #include "qzeldialog.h"
 
-#include "host/server/dialogrunner.h"
+#include "dialogrunner.h"
 
 QzelDialog::QzelDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
 

@@ -10,7 +10,7 @@
 class QcmaParameter;
 
 // How the server describes one parameter: kind, range, enumerators with their names, default.
-class ZELBASE_EXPORT ParameterDefinition
+class ZELCORE_EXPORT ParameterDefinition
 {
 public:
     struct Enumerator {

@@ -7,7 +7,7 @@
 #include "parameterdefinition.h"
 
 // Every parameter the server knows, as the server describes them (loaded from JSON).
-class ZELBASE_EXPORT ParameterCatalogue
+class ZELCORE_EXPORT ParameterCatalogue
 {
 public:
     // Reads a JSON document {"parameters": [...]}; problems are appended to errors.

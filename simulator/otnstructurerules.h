@@ -4,13 +4,12 @@
 #include <QByteArray>
 #include <QVector>
 
-#include "host/hostexport.h"
-#include "otnmapping.h"
+#include "host/otn/otnmapping.h"
 
 // Which values of the mapping parameters fit the fields before them (interface, client, stage 0, 1, 2 in
 // this order), and how large the tributary slot parameters of a stage are. A server uses it to set the
 // active enumerators of the mapping parameters and to reset values that no longer fit.
-class ZELBASE_EXPORT OtnStructureRules
+class OtnStructureRules
 {
 public:
     // Values of field (OtnMapping::Field) that, with the fields before it unchanged, can still be completed
