@@ -2,6 +2,7 @@
 
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/statisticslisttablepagefactory.h"
+#include "host/contract/technologyplugin.h"
 #include "host/pages/stimuliwidget.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
@@ -23,13 +24,6 @@ ClientSession::~ClientSession()
 
 bool ClientSession::start(QString *error)
 {
-    const QString path = m_options.pluginPath.isEmpty() ? PluginLoader::defaultPath() : m_options.pluginPath;
-    if (!m_plugin.load(path)) {
-        if (error)
-            *error = QStringLiteral("Cannot load the OTN plug-in: %1").arg(m_plugin.errorString());
-        return false;
-    }
-
     SimulatorOptions tester;
     tester.portCount = m_options.portCount;
     tester.moduleTypes = m_options.moduleTypes;
@@ -38,23 +32,33 @@ bool ClientSession::start(QString *error)
     tester.liveUpdates = m_options.liveValues && m_options.screenshotDir.isEmpty();
     m_link = std::make_unique<SimulatedServerLink>(tester);
     m_manager = std::make_unique<zelServerManager>(m_link.get());
-
-    m_setupFactory.reset(m_plugin.createSetupPageFactory());
     m_ports.clear();
     for (int port = 1; port <= m_link->portCount(); ++port)
         m_ports.append(port);
-    m_statisticsFactory.reset(m_plugin.createStatisticsPageFactory(&m_ports));
+
+    const QString path = m_options.pluginPath.isEmpty() ? PluginLoader::defaultPath() : m_options.pluginPath;
+    if (!m_plugin.load(path))
+        return fail(QStringLiteral("Cannot load the OTN plug-in: %1").arg(m_plugin.errorString()), error);
+    const TechnologyPlugin *plugin = m_plugin.plugin();
+    m_setupFactory = plugin->createSetupPageFactory();
+    m_statisticsFactory = plugin->createStatisticsPageFactory(&m_ports);
     if (!m_setupFactory || !m_statisticsFactory) {
-        if (error)
-            *error = QStringLiteral("The OTN plug-in created no page factory.");
-        return false;
+        m_setupFactory.reset();
+        m_statisticsFactory.reset();
+        return fail(QStringLiteral("The OTN plug-in created no page factory."), error);
     }
-    for (int port : qAsConst(m_ports)) {
-        QList<StimuliRegistration> items;
-        m_plugin.registerStimuli(m_manager.get(), port, &items);
-        m_stimuli.insert(port, items);
-    }
+    for (int port : qAsConst(m_ports))
+        m_stimuli.insert(port, plugin->registerStimuli(m_manager.get(), port));
+    m_pluginError.clear();
     return true;
+}
+
+bool ClientSession::fail(const QString &reason, QString *error)
+{
+    m_pluginError = reason;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 QList<StimuliRegistration> ClientSession::takeStimuli(int port)

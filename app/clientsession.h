@@ -24,8 +24,11 @@ public:
     ClientSession(const ClientSession &) = delete;
     ClientSession &operator=(const ClientSession &) = delete;
 
-    // Starts the tester, loads the plug-in and lets it register its pages and panels.
+    // Starts the tester, loads the plug-in and lets it register its pages and panels. False, with the
+    // reason in error and pluginError(), when there is no usable plug-in: the tester and the server
+    // manager run all the same, and the window shows the reason where the pages would be.
     bool start(QString *error);
+    QString pluginError() const { return m_pluginError; }
 
     SimulatedServerLink *tester() const { return m_link.get(); }
     zelServerManager *serverManager() const { return m_manager.get(); }
@@ -37,6 +40,8 @@ public:
     QList<StimuliRegistration> takeStimuli(int port);
 
 private:
+    bool fail(const QString &reason, QString *error);
+
     ClientOptions m_options;
     PluginLoader m_plugin;
     std::unique_ptr<SimulatedServerLink> m_link;
@@ -46,4 +51,5 @@ private:
     QList<int> m_ports;
     std::unique_ptr<StatisticsListTablePageFactory> m_statisticsFactory;
     QHash<int, QList<StimuliRegistration>> m_stimuli;
+    QString m_pluginError;
 };

@@ -38,7 +38,9 @@ int main(int argc, char *argv[])
     ClientSession session(options);
     if (!session.start(&error)) {
         err << error << "\n";
-        return 1;
+        // Without a plug-in there is nothing to render; a window still runs and says why it is empty.
+        if (!options.screenshotDir.isEmpty())
+            return 1;
     }
 
     if (!options.screenshotDir.isEmpty()) {

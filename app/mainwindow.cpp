@@ -24,6 +24,8 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     ui->overview->setup(session.setupFactory(), manager, m_port);
     ui->navigation->setup(session.setupFactory(), manager, m_port);
     ui->pageArea->setup(session.setupFactory(), manager, m_port);
+    if (!session.setupFactory())
+        ui->pageArea->setUnavailableReason(session.pluginError());
     ui->resultsArea->setup(session.statisticsFactory(), manager);
     for (int port : ports)
         ui->stimuliArea->addPanels(port, session.takeStimuli(port));

@@ -12,6 +12,7 @@ PageArea::PageArea(QWidget *parent) : QStackedWidget(parent), m_notice(new QLabe
 {
     m_notice->setObjectName(QStringLiteral("lblNoPage"));
     m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setWordWrap(true);
     addWidget(m_notice);
 }
 
@@ -25,8 +26,16 @@ void PageArea::setup(InterfaceSetupPageFactory *factory, zelServerManager *manag
     m_port = port;
     m_terminology = manager ? manager->GetTerminology(port) : 0;
     m_currentPageId = -1;
+    m_unavailableReason.clear();
     m_notice->setText(tr("Choose a page."));
     setCurrentWidget(m_notice);
+}
+
+void PageArea::setUnavailableReason(const QString &reason)
+{
+    m_unavailableReason = reason;
+    if (!reason.isEmpty())
+        m_notice->setText(reason);
 }
 
 bool PageArea::showPage(int pageId)
@@ -45,7 +54,7 @@ bool PageArea::showPage(int pageId)
     }
     if (!page) {
         qCWarning(lcClient).noquote() << QStringLiteral("The plug-in has no page %1.").arg(pageId);
-        m_notice->setText(tr("This page is not available."));
+        m_notice->setText(m_unavailableReason.isEmpty() ? tr("This page is not available.") : m_unavailableReason);
         setCurrentWidget(m_notice);
         m_currentPageId = -1;
         return false;

@@ -19,6 +19,8 @@ public:
     explicit PageArea(QWidget *parent = nullptr);
 
     void setup(InterfaceSetupPageFactory *factory, zelServerManager *manager, int port);
+    // Why there are no pages (no usable plug-in); shown in their place.
+    void setUnavailableReason(const QString &reason);
     // Shows the page, creating it when needed; false (and a notice in its place) when the plug-in
     // has no such page.
     bool showPage(int pageId);
@@ -39,6 +41,7 @@ private:
     InterfaceSetupPageFactory *m_factory = nullptr;
     zelServerManager *m_manager = nullptr;
     QLabel *m_notice = nullptr;
+    QString m_unavailableReason;
     QHash<int, Page *> m_pages;
     int m_port = 1;
     int m_terminology = 0;

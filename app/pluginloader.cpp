@@ -2,10 +2,20 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonObject>
+
+#include "clientlogging.h"
+#include "host/contract/technologyplugin.h"
 
 namespace {
 const char otnPluginName[] = "zelTpClientOtn";
+
+// The version is the part of the interface id after the last '/'.
+QString versionOf(const QString &iid)
+{
+    return iid.contains(QLatin1Char('/')) ? iid.section(QLatin1Char('/'), -1) : QString();
 }
+} // namespace
 
 QString PluginLoader::defaultPath()
 {
@@ -14,45 +24,38 @@ QString PluginLoader::defaultPath()
 
 bool PluginLoader::load(const QString &path)
 {
-    m_create = nullptr;
-    m_createStatistics = nullptr;
-    m_registerStimuli = nullptr;
-    m_library.setFileName(path);
+    m_plugin = nullptr;
+    m_technology.clear();
+    m_loader.setFileName(path);
     // Plug-in objects stay alive until the end of the process; never unload under them.
-    m_library.setLoadHints(QLibrary::PreventUnloadHint);
-    if (!m_library.load()) {
-        m_error = m_library.errorString();
-        return false;
+    m_loader.setLoadHints(QLibrary::PreventUnloadHint);
+
+    // Read without loading the library: a stale plug-in must not run any code.
+    const QJsonObject metaData = m_loader.metaData();
+    if (metaData.isEmpty())
+        return refuse(QStringLiteral("%1 is no plug-in: %2").arg(path, m_loader.errorString()));
+    const QString hostIid = QStringLiteral(ZEL_TECHNOLOGY_PLUGIN_IID);
+    const QString iid = metaData.value(QLatin1String("IID")).toString();
+    const QJsonObject described = metaData.value(QLatin1String("MetaData")).toObject();
+    const QString version = described.value(QLatin1String("interfaceVersion")).toString();
+    if (iid != hostIid || version != versionOf(hostIid)) {
+        return refuse(QStringLiteral("%1 implements %2 (interface version %3); this client needs %4")
+                          .arg(path, iid.isEmpty() ? QStringLiteral("no technology interface") : iid,
+                               version.isEmpty() ? QStringLiteral("none") : version, hostIid));
     }
-    m_create = reinterpret_cast<PluginEntryPoints::CreateSetupPageFactory>(
-        m_library.resolve(PluginEntryPoints::createSetupPageFactory));
-    m_createStatistics = reinterpret_cast<PluginEntryPoints::CreateStatisticsPageFactory>(
-        m_library.resolve(PluginEntryPoints::createStatisticsPageFactory));
-    m_registerStimuli = reinterpret_cast<PluginEntryPoints::RegisterStimuli>(
-        m_library.resolve(PluginEntryPoints::registerStimuli));
-    if (!isLoaded()) {
-        m_error = QStringLiteral("%1 lacks the entry points of a plug-in").arg(m_library.fileName());
-        m_create = nullptr;
-        m_createStatistics = nullptr;
-        m_registerStimuli = nullptr;
-        return false;
-    }
+
+    auto *plugin = qobject_cast<TechnologyPlugin *>(m_loader.instance());
+    if (!plugin)
+        return refuse(QStringLiteral("%1 cannot be instantiated: %2").arg(path, m_loader.errorString()));
+    m_plugin = plugin;
+    m_technology = described.value(QLatin1String("technology")).toString();
     m_error.clear();
     return true;
 }
 
-InterfaceSetupPageFactory *PluginLoader::createSetupPageFactory() const
+bool PluginLoader::refuse(const QString &reason)
 {
-    return m_create ? m_create() : nullptr;
-}
-
-StatisticsListTablePageFactory *PluginLoader::createStatisticsPageFactory(QList<int> *ports) const
-{
-    return m_createStatistics ? m_createStatistics(ports) : nullptr;
-}
-
-void PluginLoader::registerStimuli(zelServerManager *manager, int port, QList<StimuliRegistration> *items) const
-{
-    if (m_registerStimuli)
-        m_registerStimuli(manager, port, items);
+    m_error = reason;
+    qCWarning(lcClient).noquote() << QStringLiteral("Plug-in refused: %1.").arg(reason);
+    return false;
 }

@@ -1,32 +1,36 @@
 #pragma once
 
-#include <QLibrary>
-#include <QList>
+#include <QPluginLoader>
+#include <QString>
 
-#include "host/contract/pluginentrypoints.h"
+class TechnologyPlugin;
 
-// Loads a technology plug-in at run time and reaches its entry points. The library stays loaded
-// until the process ends: its objects live in the application.
+// Loads a technology plug-in at run time. Its metadata is read first: a plug-in of another interface
+// id or version is refused before anything of it is created. A loaded library stays loaded until the
+// process ends: its objects live in the application.
 class PluginLoader
 {
 public:
     // The OTN plug-in where the build puts it, next to the application's own folder.
     static QString defaultPath();
 
+    // False, with the reason in errorString() and one warning logged, when the file is no plug-in of
+    // this client's interface.
     bool load(const QString &path);
-    bool isLoaded() const { return m_create && m_createStatistics && m_registerStimuli; }
+    bool isLoaded() const { return m_plugin != nullptr; }
     QString errorString() const { return m_error; }
-    QString fileName() const { return m_library.fileName(); }
+    QString fileName() const { return m_loader.fileName(); }
+    // The technology the plug-in's metadata names ("OTN").
+    QString technology() const { return m_technology; }
 
-    // Null when not loaded. The caller owns what they return.
-    InterfaceSetupPageFactory *createSetupPageFactory() const;
-    StatisticsListTablePageFactory *createStatisticsPageFactory(QList<int> *ports) const;
-    void registerStimuli(zelServerManager *manager, int port, QList<StimuliRegistration> *items) const;
+    // Null when not loaded; owned by the loaded library.
+    TechnologyPlugin *plugin() const { return m_plugin; }
 
 private:
-    QLibrary m_library;
+    bool refuse(const QString &reason);
+
+    QPluginLoader m_loader;
+    TechnologyPlugin *m_plugin = nullptr;
+    QString m_technology;
     QString m_error;
-    PluginEntryPoints::CreateSetupPageFactory m_create = nullptr;
-    PluginEntryPoints::CreateStatisticsPageFactory m_createStatistics = nullptr;
-    PluginEntryPoints::RegisterStimuli m_registerStimuli = nullptr;
 };

@@ -1,14 +1,20 @@
 #include <memory>
 
+#include <QLabel>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
 
+#include "clientsession.h"
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/contract/statisticslisttablepagefactory.h"
+#include "host/contract/technologyplugin.h"
 #include "host/pages/stimuliwidget.h"
+#include "mainwindow.h"
+#include "pagearea.h"
 #include "pluginloader.h"
+#include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/simulatorfixture.h"
 
 class tst_PluginLoader : public QObject
@@ -17,8 +23,9 @@ class tst_PluginLoader : public QObject
 private slots:
     void loadsTheOtnPlugin();
     void exportsTheTributaryScanTable();
-    void refusesWhatIsNoPlugin_data();
-    void refusesWhatIsNoPlugin();
+    void refusesWhatIsNoPluginOfThisInterface_data();
+    void refusesWhatIsNoPluginOfThisInterface();
+    void windowSaysWhyThereAreNoPages();
 };
 
 void tst_PluginLoader::loadsTheOtnPlugin()
@@ -26,26 +33,28 @@ void tst_PluginLoader::loadsTheOtnPlugin()
     PluginLoader loader;
     QVERIFY2(loader.load(QStringLiteral(ZEL_OTN_PLUGIN)), qPrintable(loader.errorString()));
     QVERIFY(loader.isLoaded());
+    QCOMPARE(loader.technology(), QStringLiteral("OTN"));
+    const TechnologyPlugin *plugin = loader.plugin();
+    QVERIFY(plugin);
 
-    std::unique_ptr<InterfaceSetupPageFactory> factory(loader.createSetupPageFactory());
+    const std::unique_ptr<InterfaceSetupPageFactory> factory = plugin->createSetupPageFactory();
     QVERIFY(factory);
     // The records themselves are the factory suite's and the main window's subject.
     QCOMPARE(int(factory->technology()), 5);
 
     QList<int> ports{3, 1};
-    std::unique_ptr<StatisticsListTablePageFactory> statistics(loader.createStatisticsPageFactory(&ports));
+    const std::unique_ptr<StatisticsListTablePageFactory> statistics = plugin->createStatisticsPageFactory(&ports);
     QVERIFY(statistics);
     QCOMPARE(statistics->ports(), &ports);
 
     SimulatorOptions options = SimulatorFixture::quietOptions(2);
     options.moduleTypes = {0, 6, 0, 0};
     SimulatorFixture tester(options);
-    QList<StimuliRegistration> items;
-    loader.registerStimuli(tester.manager(), 2, &items);
-    for (const StimuliRegistration &item : qAsConst(items)) {
-        QVERIFY(item.widget);
+    const QList<StimuliRegistration> items = plugin->registerStimuli(tester.manager(), 2);
+    for (const StimuliRegistration &item : items) {
+        const std::unique_ptr<StimuliWidget> panel(item.widget);
+        QVERIFY(panel);
         QCOMPARE(nsSID::portOf(item.sid), 2);
-        delete item.widget;
     }
 }
 
@@ -59,25 +68,57 @@ void tst_PluginLoader::exportsTheTributaryScanTable()
     QCOMPARE((QList<int>{table[0], table[1], table[2]}), (QList<int>{16002, 16003, 16004}));
 }
 
-void tst_PluginLoader::refusesWhatIsNoPlugin_data()
+void tst_PluginLoader::refusesWhatIsNoPluginOfThisInterface_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("errorPart");
-    QTest::newRow("missing file") << QStringLiteral("/nonexistent/libzelTpClientOtn.so") << QStringLiteral("nonexistent");
-    QTest::newRow("library without entry points") << QStringLiteral(ZEL_BASE_LIBRARY)
-                                                  << QStringLiteral("lacks the entry points of a plug-in");
+    QTest::addColumn<QString>("reason");
+    const QString stale = QStringLiteral(ZEL_STALE_PLUGIN);
+    QTest::newRow("another interface version")
+        << stale
+        << stale + " implements org.zel.TechnologyPlugin/0.9 (interface version 0.9); "
+                   "this client needs org.zel.TechnologyPlugin/1.0";
+    QTest::newRow("missing file") << QStringLiteral("/nonexistent/libzelTpClientOtn.so")
+                                  << QStringLiteral("/nonexistent/libzelTpClientOtn.so is no plug-in: ");
+    QTest::newRow("library that is no plug-in") << QStringLiteral(ZEL_BASE_LIBRARY)
+                                                << QStringLiteral(ZEL_BASE_LIBRARY " is no plug-in: ");
 }
 
-void tst_PluginLoader::refusesWhatIsNoPlugin()
+void tst_PluginLoader::refusesWhatIsNoPluginOfThisInterface()
 {
     QFETCH(QString, path);
-    QFETCH(QString, errorPart);
+    QFETCH(QString, reason);
+    DiagnosticsRecorder recorder;
     PluginLoader loader;
     QVERIFY(!loader.load(path));
     QVERIFY(!loader.isLoaded());
-    QVERIFY2(loader.errorString().contains(errorPart), qPrintable(loader.errorString()));
-    QVERIFY(!loader.createSetupPageFactory());
-    QVERIFY(!loader.createStatisticsPageFactory(nullptr));
+    QVERIFY(!loader.plugin());
+    QVERIFY2(loader.errorString().startsWith(reason), qPrintable(loader.errorString()));
+    // One line says why; the refused library was never loaded, so none of its code ran.
+    QCOMPARE(recorder.lines(), QStringList{QStringLiteral("Plug-in refused: %1.").arg(loader.errorString())});
+    QVERIFY(!QLibrary(path).isLoaded());
+}
+
+void tst_PluginLoader::windowSaysWhyThereAreNoPages()
+{
+    ClientOptions options;
+    options.pluginPath = QStringLiteral(ZEL_STALE_PLUGIN);
+    options.liveValues = false;
+    DiagnosticsRecorder recorder;
+    ClientSession session(options);
+    QString error;
+    QVERIFY(!session.start(&error));
+    QVERIFY(error.contains(QStringLiteral("org.zel.TechnologyPlugin/0.9")));
+    QCOMPARE(recorder.lines().size(), 1);
+    // The client goes on without the plug-in: the tester runs, the window opens and says why it is empty.
+    QVERIFY(session.serverManager());
+    QVERIFY(!session.setupFactory());
+    MainWindow window(session);
+    auto *notice = window.pageArea()->findChild<QLabel *>(QStringLiteral("lblNoPage"));
+    QVERIFY(notice);
+    QCOMPARE(notice->text(), error);
+    QVERIFY(!window.openPage(31));
+    QCOMPARE(notice->text(), error);
+    QCOMPARE(window.pageArea()->currentWidget(), notice);
 }
 
 QTEST_MAIN(tst_PluginLoader)

@@ -12,6 +12,7 @@
 
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/contract/technologyplugin.h"
 #include "host/pages/setupstatuspage.h"
 #include "host/server/zelservermanager.h"
 #include "pluginloader.h"
@@ -154,7 +155,7 @@ void tst_ScreenshotRunner::clientWritesOnePngPerRegisteredPage()
     // What the plug-in can build decides what the client must render.
     PluginLoader loader;
     QVERIFY2(loader.load(QStringLiteral(ZEL_OTN_PLUGIN)), qPrintable(loader.errorString()));
-    std::unique_ptr<InterfaceSetupPageFactory> factory(loader.createSetupPageFactory());
+    std::unique_ptr<InterfaceSetupPageFactory> factory = loader.plugin()->createSetupPageFactory();
     SimulatorFixture tester(1);
     QStringList expected;
     QStringList missing;
