@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "otnohttidialog.h"
+
+namespace Ui {
+class OtnOhPmDialog;
+}
+
+// The path monitoring field of one ODU level: its TTI and the third byte BEI (bits 1-4), BDI (bit 5) and
+// STAT (bits 6-8). On an OTLC slice other than the first only BEI and the four reserved bits remain.
+class ZELOTN_EXPORT OtnOhPmDialog : public OtnOhTtiDialog
+{
+    Q_OBJECT
+public:
+    OtnOhPmDialog(QWidget *parent, bool structured, const OtnMapping &mapping, int otlcSliceSelector);
+    ~OtnOhPmDialog() override;
+
+    // OTLC slice without TTI, BDI and STAT.
+    bool isReduced() const { return m_reduced; }
+
+protected:
+    void updateTitle() override;
+    void applyThirdByte(quint8 byte) override;
+    quint8 collectThirdByte() const override;
+
+private:
+    std::unique_ptr<Ui::OtnOhPmDialog> ui;
+    bool m_reduced = false;
+    BitGroups m_bitGroups;
+};
