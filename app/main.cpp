@@ -45,6 +45,7 @@ int main(int argc, char *argv[])
 
     if (!options.screenshotDir.isEmpty()) {
         ScreenshotRunner runner(session.setupFactory(), session.serverManager(), options.screenshotDir);
+        runner.setPort(session.ports().value(0, 1));
         runner.setStimuli(session.takeStimuli(session.ports().value(0, 1)));
         const int result = runner.run();
         {

@@ -45,6 +45,10 @@ int ScreenshotRunner::run()
         if (render(page.get(), QStringLiteral("page %1").arg(pageId)))
             renderDialogsOf(page.get());
     }
+    for (SampleDialog &sample : m_factory->createSampleDialogs(m_manager, m_port)) {
+        if (sample.dialog)
+            renderDialog(sample.dialog.get(), sample.name);
+    }
     for (const StimuliRegistration &item : qAsConst(m_stimuli)) {
         std::unique_ptr<StimuliWidget> panel(item.widget);
         if (panel) {
@@ -68,26 +72,29 @@ void ScreenshotRunner::renderDialogsOf(QWidget *page)
         if (button->isCheckable() || !button->isVisibleTo(page) || !button->isEnabled())
             continue;
         ScopedDialogHandler handler([this](QDialog *dialog) {
-            const QString name = dialog->objectName().isEmpty()
-                                     ? QString::fromLatin1(dialog->metaObject()->className())
-                                     : dialog->objectName();
-            const QSize hint = dialog->sizeHint();
-            const QSize size(qMax(hint.width(), dialog->width()), qMax(hint.height(), dialog->height()));
-            dialog->setAttribute(Qt::WA_DontShowOnScreen);
-            dialog->show();
-            dialog->resize(size);
-            QCoreApplication::processEvents();
-            const QString file = QDir(m_directory).filePath(fileNameFor(uniqueName(name)));
-            if (dialog->grab().save(file, "PNG"))
-                m_written.append(file);
-            else
-                m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
-            dialog->hide();
+            renderDialog(dialog, dialog->objectName().isEmpty() ? QString::fromLatin1(dialog->metaObject()->className())
+                                                                : dialog->objectName());
             return 0;
         });
         button->click();
     }
     page->hide();
+}
+
+void ScreenshotRunner::renderDialog(QDialog *dialog, const QString &name)
+{
+    const QSize hint = dialog->sizeHint();
+    const QSize size(qMax(hint.width(), dialog->width()), qMax(hint.height(), dialog->height()));
+    dialog->setAttribute(Qt::WA_DontShowOnScreen);
+    dialog->show();
+    dialog->resize(size);
+    QCoreApplication::processEvents();
+    const QString file = QDir(m_directory).filePath(fileNameFor(uniqueName(name)));
+    if (dialog->grab().save(file, "PNG"))
+        m_written.append(file);
+    else
+        m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
+    dialog->hide();
 }
 
 QString ScreenshotRunner::uniqueName(const QString &name)

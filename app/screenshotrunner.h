@@ -9,11 +9,12 @@
 #include "host/contract/stimuliregistration.h"
 
 class InterfaceSetupPageFactory;
+class QDialog;
 class QWidget;
 class zelServerManager;
 
-// Renders every page the plug-in registered, every dialog a page's buttons open, and the stimuli panels
-// of the first port offscreen to PNG files named after their object names. A registered page that this
+// Renders every page the plug-in registered, every dialog a page's buttons open, the plug-in's sample
+// dialogs and the stimuli panels of the first port offscreen to PNG files named after their object names. A registered page that this
 // plug-in build does not provide is listed as a note; a file that cannot be written makes the run fail.
 class ScreenshotRunner
 {
@@ -21,6 +22,8 @@ public:
     ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager, const QString &directory);
 
     void setSize(const QSize &size) { m_size = size; }
+    // The port whose values the sample dialogs show.
+    void setPort(int port) { m_port = port; }
     // The runner renders the panels; it deletes them afterwards.
     void setStimuli(const QList<StimuliRegistration> &items) { m_stimuli = items; }
 
@@ -40,12 +43,15 @@ private:
     bool render(QWidget *widget, const QString &fallbackName);
     // Presses every plain button of the page; each dialog it opens is rendered and rejected.
     void renderDialogsOf(QWidget *page);
+    // Shown at its own size (at least its size hint), saved under the name, then hidden.
+    void renderDialog(QDialog *dialog, const QString &name);
     QString uniqueName(const QString &name);
 
     InterfaceSetupPageFactory *m_factory = nullptr;
     zelServerManager *m_manager = nullptr;
     QString m_directory;
     QSize m_size = QSize(1024, 700);
+    int m_port = 1;
     QList<StimuliRegistration> m_stimuli;
     QStringList m_written;
     QStringList m_errors;

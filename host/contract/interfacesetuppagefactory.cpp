@@ -26,6 +26,11 @@ InterfaceSetupPageFactory::~InterfaceSetupPageFactory()
     clearRecords();
 }
 
+std::vector<SampleDialog> InterfaceSetupPageFactory::createSampleDialogs(zelServerManager *, int)
+{
+    return {};
+}
+
 QList<const StatusPageProperty *> InterfaceSetupPageFactory::allStatusPageProperties() const
 {
     QList<const StatusPageProperty *> list{&m_physicalStatus, &m_errorStatus};

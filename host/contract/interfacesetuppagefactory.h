@@ -1,6 +1,11 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include <QDialog>
 #include <QList>
+#include <QString>
 #include <QVector>
 
 #include "host/hostexport.h"
@@ -10,6 +15,12 @@
 class Page;
 class SetupPageProperty;
 class zelServerManager;
+
+// A dialog no page button opens by itself (a field editor of another dialog), filled for a picture.
+struct SampleDialog {
+    QString name;
+    std::unique_ptr<QDialog> dialog;
+};
 
 // What a plug-in tells the host about its setup and status pages, and how the host gets them.
 // The records are filled by the plug-in's constructor; the factory owns them (copies are deep,
@@ -25,6 +36,9 @@ public:
     // A new page for the identifier (the caller owns it), or null when the plug-in has none.
     virtual Page *createPage(const InterfaceSetupIdentifier &identifier, zelServerManager *manager) = 0;
     virtual InterfaceSetupIdentifier::Technology technology() const = 0;
+    // The plug-in's dialogs that pages reach only through other dialogs, filled with the tester's values
+    // of the port, for screenshot mode and test harnesses. None unless the plug-in offers some.
+    virtual std::vector<SampleDialog> createSampleDialogs(zelServerManager *manager, int port);
 
     const QVector<SetupPageProperty *> &setupPageProperties() const { return m_setupPages; }
     const StatusPageProperty &physicalStatusProperty() const { return m_physicalStatus; }

@@ -7,6 +7,15 @@
 namespace PID {
 namespace Otn {
 namespace TX {
+// The line's section monitoring: TTI SAPI (16 bytes), DAPI (16), operator specific (32), third byte.
+constexpr int OTU_SM_TTI_SAPI = 11016;
+constexpr int OTU_SM_TTI_DAPI = 11017;
+constexpr int OTU_SM_TTI_OS = 11018;
+constexpr int OTU_SM_BITS = 11019;
+// OTL slice of an OTLC interface (0 = the first slice) and the TTI encoding (0 = structured SAPI/DAPI).
+constexpr int OTLC_SLICE_NUMBER = 11204;
+constexpr int TTI_ENCODING = 13001;
+
 ZELOTNMODEL_EXPORT extern const int MAIN_TP[3];
 ZELOTNMODEL_EXPORT extern const int MAIN_TS[3];
 ZELOTNMODEL_EXPORT extern const int NUMBER_OF_TS[3];

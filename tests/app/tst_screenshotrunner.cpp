@@ -68,6 +68,18 @@ public:
         return page;
     }
     InterfaceSetupIdentifier::Technology technology() const override { return InterfaceSetupIdentifier::TechnologyOtn; }
+    // One sample, saved under its sample name rather than its object name.
+    std::vector<SampleDialog> createSampleDialogs(zelServerManager *, int port) override
+    {
+        samplePort = port;
+        auto dialog = std::make_unique<QDialog>();
+        dialog->setObjectName(QStringLiteral("FakeDialog"));
+        std::vector<SampleDialog> samples;
+        samples.push_back(SampleDialog{QStringLiteral("Fake sample"), std::move(dialog)});
+        return samples;
+    }
+
+    int samplePort = -1;
 
 private:
     QList<int> m_missing;
@@ -116,14 +128,15 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("notes");
     const QStringList all{"Fake 1.png", "Fake 2.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png",
-                          "FakeDialog.png"};
+                          "Fake sample.png", "FakeDialog.png"};
     QTest::newRow("every page") << QList<int>{} << all << QStringList{};
     QTest::newRow("a setup page missing")
         << QList<int>{2}
-        << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png", "FakeDialog.png"}
+        << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png", "Fake sample.png",
+                       "FakeDialog.png"}
         << QStringList{"The plug-in created no page 2."};
     QTest::newRow("status pages missing")
-        << QList<int>{4, 3} << QStringList{"Fake 1.png", "Fake 2.png", "Fake 5.png", "FakeDialog.png"}
+        << QList<int>{4, 3} << QStringList{"Fake 1.png", "Fake 2.png", "Fake 5.png", "Fake sample.png", "FakeDialog.png"}
         << QStringList{"The plug-in created no page 4.", "The plug-in created no page 3."};
 }
 
@@ -141,7 +154,9 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     const QString target = directory.filePath(QStringLiteral("shots/nested"));
     ScreenshotRunner runner(&factory, tester.manager(), target);
     runner.setSize(QSize(320, 200));
+    runner.setPort(2);
     QCOMPARE(runner.run(), 0);
+    QCOMPARE(factory.samplePort, 2);
     QCOMPARE(runner.errors(), QStringList());
     QCOMPARE(runner.notes(), notes);
     QCOMPARE(pngFiles(target), files);
@@ -168,6 +183,9 @@ void tst_ScreenshotRunner::clientWritesOnePngPerRegisteredPage()
         } else
             missing.append(QStringLiteral("The plug-in created no page %1.").arg(pageId));
     }
+    // The dialogs that only other dialogs open.
+    for (const SampleDialog &sample : factory->createSampleDialogs(tester.manager(), 1))
+        expected.append(ScreenshotRunner::fileNameFor(sample.name));
     expected.sort();
     QVERIFY(expected.contains(QStringLiteral("PhysicalStatus.png")));
 

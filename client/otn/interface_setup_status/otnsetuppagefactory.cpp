@@ -9,6 +9,7 @@
 #include "host/pages/physicalstatus.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/texts/widgettext.h"
+#include "otnohsampledialogs.h"
 #include "otnsetuppagemanager.h"
 
 namespace {
@@ -115,6 +116,11 @@ Page *OtnSetupPageFactory::createPage(const InterfaceSetupIdentifier &identifier
 InterfaceSetupIdentifier::Technology OtnSetupPageFactory::technology() const
 {
     return Id::TechnologyOtn;
+}
+
+std::vector<SampleDialog> OtnSetupPageFactory::createSampleDialogs(zelServerManager *manager, int port)
+{
+    return OtnOhSampleDialogs::create(manager, port);
 }
 
 void OtnSetupPageFactory::registerSetupPages()

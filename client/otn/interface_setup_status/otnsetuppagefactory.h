@@ -29,6 +29,7 @@ public:
 
     Page *createPage(const InterfaceSetupIdentifier &identifier, zelServerManager *manager) override;
     InterfaceSetupIdentifier::Technology technology() const override;
+    std::vector<SampleDialog> createSampleDialogs(zelServerManager *manager, int port) override;
 
     const StatusJudge10Gonly &tributaryScanJudge() const { return m_judge10Gonly; }
 
