@@ -28,6 +28,7 @@ OtnOhTtiWidget::OtnOhTtiWidget(QWidget *parent, bool structured)
     connect(ui->pbDapiNs, &QPushButton::clicked, this, &OtnOhTtiWidget::clickedDapiNs);
     connect(ui->pbOpe, &QPushButton::clicked, this, &OtnOhTtiWidget::clickedOpe);
     connect(ui->pbOpe64, &QPushButton::clicked, this, &OtnOhTtiWidget::clickedOpe64);
+    showLayout();
 }
 
 OtnOhTtiWidget::~OtnOhTtiWidget() = default;
@@ -40,11 +41,7 @@ QSize OtnOhTtiWidget::minimumSizeHint() const
 void OtnOhTtiWidget::setTti(const QByteArray &tti)
 {
     m_tti = fieldBytes(tti, OtnTti::whole);
-    QWidget *const structuredWidgets[] = {ui->lblSapiIs, ui->lblSapiNs, ui->lblSapi, ui->lblDapi, ui->pbSapiIs,
-                                          ui->pbSapiNs,  ui->pbDapiIs,  ui->pbDapiNs, ui->lblOpe, ui->pbOpe};
-    for (QWidget *widget : structuredWidgets)
-        widget->setVisible(m_structured);
-    ui->pbOpe64->setVisible(!m_structured);
+    showLayout();
     if (!m_structured)
         return;
     ui->lblOpe->setText(uiText(textOperatorSpecific));
@@ -82,6 +79,15 @@ void OtnOhTtiWidget::clickedOpe()
 void OtnOhTtiWidget::clickedOpe64()
 {
     OtnOhFieldEditor::editHex(m_tti, OtnTti::whole);
+}
+
+void OtnOhTtiWidget::showLayout()
+{
+    QWidget *const structuredWidgets[] = {ui->lblSapiIs, ui->lblSapiNs, ui->lblSapi, ui->lblDapi, ui->pbSapiIs,
+                                          ui->pbSapiNs,  ui->pbDapiIs,  ui->pbDapiNs, ui->lblOpe, ui->pbOpe};
+    for (QWidget *widget : structuredWidgets)
+        widget->setVisible(m_structured);
+    ui->pbOpe64->setVisible(!m_structured);
 }
 
 void OtnOhTtiWidget::editText(QPushButton *button, OtnOhField field)

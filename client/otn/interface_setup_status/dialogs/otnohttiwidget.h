@@ -41,6 +41,8 @@ public slots:
     void clickedOpe64();
 
 private:
+    // Structured: the SAPI/DAPI text fields and the operator-specific editor; raw: the 64-byte editor only.
+    void showLayout();
     void editText(QPushButton *button, OtnOhField field);
     void showField(QPushButton *button, OtnOhField field);
 
