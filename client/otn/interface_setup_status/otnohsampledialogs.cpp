@@ -1,5 +1,7 @@
 #include "otnohsampledialogs.h"
 
+#include <memory>
+
 #include "apps/shared/sid.h"
 #include "client/otn/components/otnftfllayout.h"
 #include "client/otn/components/otnttilayout.h"

@@ -210,24 +210,26 @@ void tst_OtnOhDialogs::ttiTextEntry_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("confirm");
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<QString>("buttonText");
-    QTest::newRow("two letters into SAPI IS") << "pbSapiIs" << 1 << "AB" << true << QByteArray("AB ") << "AB ";
-    QTest::newRow("nothing into SAPI IS") << "pbSapiIs" << 1 << "" << true << QByteArray("   ") << "   ";
-    QTest::newRow("SAPI NS") << "pbSapiNs" << 4 << "TOKYO" << true << QByteArray("TOKYO       ") << "TOKYO       ";
-    QTest::newRow("ampersand into DAPI IS") << "pbDapiIs" << 17 << "A&B" << true << QByteArray("A&B") << "A&&B";
-    QTest::newRow("DAPI NS") << "pbDapiNs" << 20 << "ABCDEFGHIJKL" << true << QByteArray("ABCDEFGHIJKL")
-                             << "ABCDEFGHIJKL";
-    QTest::newRow("cancelled") << "pbDapiNs" << 20 << "XYZ" << false << QByteArray("OSAKA\0\0\0\0\0\0\0", 12)
-                               << "OSAKA.......";
+    // The message holds "OSAKA" behind SAPI[0] and DAPI[0], and again in the DAPI NS, zero-filled.
+    QTest::newRow("two letters into SAPI IS") << "pbSapiIs" << 1 << "OSA" << "AB" << true << QByteArray("AB ") << "AB ";
+    QTest::newRow("SAPI NS") << "pbSapiNs" << 4 << "KA" << "TOKYO" << true << QByteArray("TOKYO       ")
+                             << "TOKYO       ";
+    QTest::newRow("ampersand into DAPI IS") << "pbDapiIs" << 17 << "OSA" << "A&B" << true << QByteArray("A&B")
+                                            << "A&&B";
+    QTest::newRow("cancelled") << "pbDapiNs" << 20 << "OSAKA" << "XYZ" << false
+                               << QByteArray("OSAKA\0\0\0\0\0\0\0", 12) << "OSAKA.......";
 }
 
 void tst_OtnOhDialogs::ttiTextEntry()
 {
     QFETCH(QString, button);
     QFETCH(int, start);
+    QFETCH(QString, preset);
     QFETCH(QString, typed);
     QFETCH(bool, confirm);
     QFETCH(QByteArray, field);
@@ -235,21 +237,20 @@ void tst_OtnOhDialogs::ttiTextEntry()
 
     OtnOhTtiWidget widget(nullptr, true);
     QByteArray tti(64, '\0');
-    tti.replace(0, 16, QByteArray("\x09OSAKA").leftJustified(16, '\0'));
-    tti.replace(16, 16, QByteArray("\x0aOSAKA").leftJustified(16, '\0'));
+    tti.replace(0, 6, "\x09OSAKA");
+    tti.replace(16, 6, "\x0aOSAKA");
     tti.replace(20, 5, "OSAKA");
     widget.setTti(tti);
-    const int length = field.size();
 
     EntryUser user{confirm, typed};
     ScopedDialogHandler handler([&user](QDialog *dialog) { return user.answer(dialog); });
     click(widget, qPrintable(button));
     QCOMPARE(user.opened, 1);
-    QCOMPARE(user.maximumLength, length);
-    QCOMPARE(user.presetText, QString::fromLatin1(tti.mid(start, length).split('\0').first()));
+    QCOMPARE(user.maximumLength, field.size());
+    QCOMPARE(user.presetText, preset);
 
     QByteArray expected = tti;
-    expected.replace(start, length, field);
+    expected.replace(start, field.size(), field);
     QCOMPARE(widget.tti(), expected);
     QCOMPARE(widget.findChild<QPushButton *>(button)->text(), buttonText);
 }
