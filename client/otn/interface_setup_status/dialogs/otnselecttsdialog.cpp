@@ -70,17 +70,14 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
     ui->lblMainTp->setVisible(mainTpDefined);
     ui->pbMainTp->setVisible(mainTpDefined);
 
-    // Showing the server's choice must not write it back (nor cut a longer list to the TP count).
-    m_preselecting = true;
-    const QcmaParameter *mainTs = m_mainTsSetter ? m_mainTsSetter->QcmaParameter_Get() : nullptr;
-    if (mainTs && mainTs->isDefined()) {
-        const QByteArray bytes = mainTs->getByteArray();
-        for (int i = 0; i < m_tpCount && i < bytes.size(); ++i)
-            clickedTs(int(quint8(bytes.at(i))) - 1);
-    }
-    m_preselecting = false;
+    // The server's choice is clicked in like the user's: a complete one is written back in ascending
+    // order, an incomplete one leaves Close disabled.
     if (QPushButton *close = closeButton())
-        close->setEnabled(m_grid->setCellCount() == m_tpCount);
+        close->setEnabled(false);
+    const QcmaParameter *mainTs = m_mainTsSetter ? m_mainTsSetter->QcmaParameter_Get() : nullptr;
+    const QByteArray current = (mainTs && mainTs->isDefined()) ? mainTs->getByteArray() : QByteArray();
+    for (int i = 0; i < m_tpCount && i < current.size(); ++i)
+        clickedTs(int(quint8(current.at(i))) - 1);
 
     WidgetText *texts = WidgetText::instance();
     ui->lblMainTp->setText(texts->getUiText(textMainTp, 0));
@@ -158,7 +155,7 @@ void OtnSelectTsDialog::clickedTs(int index)
     const bool complete = bytes.size() == m_tpCount;
     if (QPushButton *close = closeButton())
         close->setEnabled(complete);
-    if (!complete || m_preselecting || !m_mainTsSetter)
+    if (!complete || !m_mainTsSetter)
         return;
     QcmaParameterByteArray value(nsSID::build(m_port, nsSID::otn, m_mainTsId), bytes);
     m_mainTsSetter->setParameter(&value);

@@ -60,5 +60,4 @@ private:
     int m_stage = 0;
     int m_mainTpId = 0;
     int m_mainTsId = 0;
-    bool m_preselecting = false;
 };
