@@ -1,19 +1,44 @@
 #include "otnstimulicontrol.h"
 
+#include <QLoggingCategory>
+
 #include "apps/shared/sid.h"
 #include "client/otn/components/clientinfo.h"
 #include "host/server/zelservermanager.h"
 
+Q_LOGGING_CATEGORY(lcOtnStimuli, "otn.stimuli")
+
 namespace {
 
 enum StimuliId { ErrorAlarm = 15, Justification = 16, Frequency = 17, LaneSkew = 19 };
+
+struct PanelKind {
+    int id;
+    const char *className;
+};
+
+constexpr PanelKind panelKinds[] = {
+    {ErrorAlarm, "OtnStimuliWidgetOtn"},
+    {Justification, "OtnStimuliWidgetJustification"},
+    {Frequency, "OtnStimuliWidgetFrequency"},
+    {LaneSkew, "OtnStimuliWidgetLldSkew"},
+};
+
+const char *panelClassName(int id)
+{
+    for (const PanelKind &kind : panelKinds) {
+        if (kind.id == id)
+            return kind.className;
+    }
+    return "?";
+}
 
 bool isMultiLaneModule(int moduleType)
 {
     return moduleType == 3 || moduleType == 4 || moduleType == 6;
 }
 
-// No OTN stimuli panel is in the library yet: every id answers null and is left out.
+// The panels this library builds; an id without one is left out of the registration and named in the log.
 StimuliWidget *createPanel(int id, const ClientInfo &info)
 {
     Q_UNUSED(id)
@@ -28,8 +53,11 @@ void OtnStimuliControl::registerStimuli(zelServerManager *manager, int port, QLi
     const ClientInfo info{port, manager};
     for (int id : stimuliIds(manager, port)) {
         StimuliWidget *panel = createPanel(id, info);
-        if (!panel)
+        if (!panel) {
+            qCInfo(lcOtnStimuli, "Port %d: stimuli panel %s (id %d) is not built; it is left out.", port,
+                   panelClassName(id), id);
             continue;
+        }
         items.append(Item{nsSID::build(port, nsSID::otn, id), panel});
     }
 }
