@@ -3,14 +3,9 @@
 #include "ui_mainwindow.h"
 
 #include "clientsession.h"
+#include "directiontexts.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
-
-namespace {
-// UI texts of the two directions.
-constexpr int txText = 4187;
-constexpr int rxText = 4188;
-}
 
 MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), m_session(session)
@@ -108,7 +103,8 @@ void MainWindow::terminologyChanged(int port, int terminology)
     if (port != m_port)
         return;
     WidgetText *texts = WidgetText::instance();
-    ui->overview->setTitles(texts->getUiText(txText, terminology), texts->getUiText(rxText, terminology));
+    ui->overview->setTitles(texts->getUiText(DirectionText::tx, terminology),
+                            texts->getUiText(DirectionText::rx, terminology));
     ui->navigation->setTerminology(terminology);
     ui->pageArea->setTerminology(terminology);
     ui->resultsArea->setTerminology(terminology);

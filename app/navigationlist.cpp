@@ -6,6 +6,7 @@
 #include <QHeaderView>
 
 #include "apps/shared/sid.h"
+#include "directiontexts.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelper_status.h"
 #include "host/bindings/uihelperlist.h"
@@ -54,7 +55,7 @@ void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerMa
     m_statusGroup = new QTreeWidgetItem(ui->twPages, QStringList{tr("Status")});
     if (factory) {
         for (const SetupPageProperty *record : factory->setupPageProperties())
-            addEntry(m_setupGroup, record->pageId(), record->titleKey());
+            addEntry(m_setupGroup, record->pageId(), record->titleKey(), record->direction());
         for (const StatusPageProperty *record : factory->allStatusPageProperties()) {
             Entry &entry = addEntry(m_statusGroup, record->pageId(), record->titleKey());
             entry.record = record;
@@ -73,11 +74,12 @@ void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerMa
     m_updating = false;
 }
 
-NavigationList::Entry &NavigationList::addEntry(QTreeWidgetItem *group, int pageId, int titleKey)
+NavigationList::Entry &NavigationList::addEntry(QTreeWidgetItem *group, int pageId, int titleKey, int direction)
 {
     Entry entry;
     entry.pageId = pageId;
     entry.titleKey = titleKey;
+    entry.direction = direction;
     entry.item = new QTreeWidgetItem(group);
     entry.item->setData(0, pageIdRole, pageId);
     m_entries.append(entry);
@@ -194,8 +196,26 @@ void NavigationList::qcmaParameterChanged(const QcmaParameter &parameter)
 
 void NavigationList::retitle()
 {
+    const WidgetText *texts = WidgetText::instance();
+    QStringList titles;
     for (const Entry &entry : qAsConst(m_entries))
-        entry.item->setText(0, WidgetText::instance()->getTextOfKey(entry.titleKey, m_terminology));
+        titles.append(texts->getTextOfKey(entry.titleKey, m_terminology));
+    // The plug-in's title keys stay as registered; only the list tells equal titles apart.
+    const QStringList registered = titles;
+    for (int i = 0; i < m_entries.size(); ++i) {
+        if (registered.count(registered.at(i)) < 2)
+            continue;
+        const int direction = m_entries.at(i).direction;
+        if (direction == InterfaceSetupIdentifier::DirectionTx)
+            titles[i] = texts->getUiText(DirectionText::tx, m_terminology) + QLatin1Char(' ') + titles.at(i);
+        else if (direction == InterfaceSetupIdentifier::DirectionRx)
+            titles[i] = texts->getUiText(DirectionText::rx, m_terminology) + QLatin1Char(' ') + titles.at(i);
+    }
+    for (int i = 0; i < m_entries.size(); ++i) {
+        const int earlier = titles.mid(0, i).count(titles.at(i));
+        const QString title = earlier == 0 ? titles.at(i) : QStringLiteral("%1 (%2)").arg(titles.at(i)).arg(earlier + 1);
+        m_entries.at(i).item->setText(0, title);
+    }
 }
 
 void NavigationList::currentItemChanged(QTreeWidgetItem *current)

@@ -22,7 +22,9 @@ class NavigationList;
 }
 
 // The list of the plug-in's setup and status pages with their titles; status pages carry their
-// status items as LEDs, and a page whose show judge says no is left out of the list.
+// status items as LEDs, and a page whose show judge says no is left out of the list. Entries whose
+// titles are the same say which direction they are ("Tx Frame Setup"), or are numbered when that
+// does not tell them apart.
 class NavigationList : public QWidget, public NotifyInterface
 {
     Q_OBJECT
@@ -51,6 +53,7 @@ private:
     struct Entry {
         int pageId = -1;
         int titleKey = 0;
+        int direction = 0;   // setup pages: InterfaceSetupIdentifier::Direction; status pages: 0
         QTreeWidgetItem *item = nullptr;
         const StatusPageProperty *record = nullptr;   // status pages only
         QList<PortStatusItem *> leds;
@@ -61,7 +64,7 @@ private:
         PortStatusItem *led = nullptr;
     };
 
-    Entry &addEntry(QTreeWidgetItem *group, int pageId, int titleKey);
+    Entry &addEntry(QTreeWidgetItem *group, int pageId, int titleKey, int direction = 0);
     void addStatusItems(Entry &entry, const StatusPageProperty &record);
     int sidForPort(int sid) const;
     void retitle();

@@ -11,9 +11,11 @@
 #include "host/bindings/uihelper.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/contract/interfacesetuppagefactory.h"
+#include "host/contract/setuppageproperty.h"
 #include "host/pages/page.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
 #include "host/widgets/portstatusitem.h"
 #include "interfaceoverview.h"
 #include "mainwindow.h"
@@ -44,6 +46,34 @@ struct WarningCatcher {
     QStringList lines;
 };
 
+// Setup pages of a test navigation: direction and title text number of each.
+using PageList = QList<QPair<int, int>>;
+
+// Registers the setup pages it is given (page id, direction, title text number) and one status page
+// per further title; it builds no page.
+class TitleFactory : public InterfaceSetupPageFactory
+{
+public:
+    TitleFactory(const PageList &setupPages, const QList<int> &statusTitles)
+    {
+        int pageId = 100;
+        for (const QPair<int, int> &page : setupPages) {
+            m_setupPages.append(new SetupPageProperty(++pageId, page.first, InterfaceSetupIdentifier::LayerFrame,
+                                                      InterfaceSetupIdentifier::TechnologyOtn, nullptr,
+                                                      UI_Text::buildUIKey(page.second)));
+        }
+        m_physicalStatus = StatusPageProperty(++pageId, InterfaceSetupIdentifier::TechnologyOtn, 0,
+                                              UI_Text::buildUIKey(4018));
+        m_errorStatus = StatusPageProperty(++pageId, InterfaceSetupIdentifier::TechnologyOtn, 0,
+                                           UI_Text::buildUIKey(5003));
+        for (int title : statusTitles)
+            m_statusPages.append(new StatusPageProperty(++pageId, InterfaceSetupIdentifier::TechnologyOtn, 0,
+                                                        UI_Text::buildUIKey(title)));
+    }
+    Page *createPage(const InterfaceSetupIdentifier &, zelServerManager *) override { return nullptr; }
+    InterfaceSetupIdentifier::Technology technology() const override { return InterfaceSetupIdentifier::TechnologyOtn; }
+};
+
 ClientOptions testOptions()
 {
     ClientOptions options;
@@ -63,6 +93,8 @@ private slots:
     void init();
     void cleanup();
     void startsOnTheSimulatorWithEveryRegisteredPage();
+    void equalTitlesToldApart_data();
+    void equalTitlesToldApart();
     void navigatesToEveryRegisteredPage_data();
     void navigatesToEveryRegisteredPage();
     void overviewButtonsOpenTheFrameSetup_data();
@@ -147,11 +179,57 @@ void tst_MainWindow::startsOnTheSimulatorWithEveryRegisteredPage()
     QStringList titles;
     for (int pageId : navigation->pageIds())
         titles << navigation->titleOf(pageId);
-    QCOMPARE(titles, (QStringList{"Tx Signal Setup", "Rx Signal Setup", "Frame Setup", "Frame Setup", "Physical Status",
-                                  "Alarms/Errors", "OH Capture", "Tributary Scan", "Transceiver Status"}));
+    QCOMPARE(titles, (QStringList{"Tx Signal Setup", "Rx Signal Setup", "Tx Frame Setup", "Rx Frame Setup",
+                                  "Physical Status", "Alarms/Errors", "OH Capture", "Tributary Scan",
+                                  "Transceiver Status"}));
     QCOMPARE(navigation->statusLeds(37).size(), 3);
     QCOMPARE(navigation->statusLeds(38).size(), 3);
     QCOMPARE(navigation->statusLeds(39).size(), 0);
+}
+
+void tst_MainWindow::equalTitlesToldApart_data()
+{
+    QTest::addColumn<PageList>("setupPages");   // direction, title text
+    QTest::addColumn<QList<int>>("statusTitles");
+    QTest::addColumn<QStringList>("titles");                  // setup pages, then status pages
+
+    const QStringList status{"Physical Status", "Alarms/Errors"};
+    QTest::newRow("frame setups of both directions")
+        << PageList{{1, 5000}, {1, 4008}, {2, 4008}} << QList<int>{}
+        << QStringList{"Tx Signal Setup", "Tx Frame Setup", "Rx Frame Setup"} + status;
+    QTest::newRow("different titles stay as registered")
+        << PageList{{1, 5000}, {2, 5001}} << QList<int>{5070}
+        << QStringList{"Tx Signal Setup", "Rx Signal Setup"} + status + QStringList{"OH Capture"};
+    QTest::newRow("same direction twice is numbered")
+        << PageList{{1, 4008}, {1, 4008}, {2, 4008}} << QList<int>{}
+        << QStringList{"Tx Frame Setup", "Tx Frame Setup (2)", "Rx Frame Setup"} + status;
+    QTest::newRow("status pages without direction are numbered")
+        << PageList{{1, 4008}} << QList<int>{5070, 5070, 5070}
+        << QStringList{"Frame Setup"} + status + QStringList{"OH Capture", "OH Capture (2)", "OH Capture (3)"};
+}
+
+void tst_MainWindow::equalTitlesToldApart()
+{
+    QFETCH(PageList, setupPages);
+    QFETCH(QList<int>, statusTitles);
+    QFETCH(QStringList, titles);
+
+    const TitleFactory factory(setupPages, statusTitles);
+    NavigationList navigation;
+    navigation.setup(&factory, m_session->serverManager(), 1);
+    const auto shownTitles = [&navigation] {
+        QStringList shown;
+        for (int pageId : navigation.pageIds())
+            shown << navigation.titleOf(pageId);
+        return shown;
+    };
+    QCOMPARE(shownTitles(), titles);
+    // The title keys the plug-in registered are untouched.
+    for (int i = 0; i < setupPages.size(); ++i)
+        QCOMPARE(factory.setupPageProperties().at(i)->titleKey(), UI_Text::buildUIKey(setupPages.at(i).second));
+    // A terminology switch titles the list again, still told apart.
+    navigation.setTerminology(2);
+    QCOMPARE(shownTitles(), titles);
 }
 
 void tst_MainWindow::navigatesToEveryRegisteredPage_data()
