@@ -4,11 +4,14 @@
 
 #include "uihelper.h"
 
+class ParameterDefinition;
 class QLabel;
 
 // A read-only value on a label, with optional caption and unit labels. formatType 0 shows the value
 // as the parameter holds it (enumerators by name, doubles with the parameter's decimals, bytes as
 // hex pairs, bits as 0/1); FormatHex shows integers in upper-case hex. Undefined shows "--".
+// The value label keeps room for the widest value the server's catalogue allows, in its current font,
+// so that no value is cut and the layout does not jump when the value changes.
 class ZELBASE_EXPORT UiHelper_Label : public UiHelper
 {
     Q_OBJECT
@@ -19,15 +22,25 @@ public:
     enum FormatType { FormatPlain = 0, FormatHex = 1 };
 
     static QString formatValue(const QcmaParameter &parameter, int terminology, int formatType);
+    // Every text of the definition's extremes: both ends of a numeric range, every enumerator name in
+    // every terminology, a full byte or bit array, and the undefined "--".
+    static QStringList extremeTexts(const ParameterDefinition &definition, int sid, int formatType);
     quint32 intervalSelector() const { return m_selector; }
+    QLabel *valueLabel() const;
 
     void QcmaParameter_Changed(QcmaParameter &parameter) override;
     void UpdateText() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void reserveValueWidth();
+
     QPointer<QLabel> m_valueLabel;
     QPointer<QLabel> m_nameLabel;
     QPointer<QLabel> m_unitLabel;
     quint32 m_selector = 0;
     int m_formatType = 0;
+    QStringList m_extremeTexts;
 };

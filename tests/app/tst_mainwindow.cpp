@@ -1,6 +1,7 @@
 #include <memory>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -9,12 +10,15 @@
 #include "clientsession.h"
 #include "controlbar.h"
 #include "host/bindings/uihelper.h"
+#include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/pages/page.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
+#include "host/setupwidgets/setupwidget.h"
 #include "host/texts/widgettext.h"
 #include "host/widgets/portstatusitem.h"
 #include "interfaceoverview.h"
@@ -97,6 +101,8 @@ private slots:
     void equalTitlesToldApart();
     void navigatesToEveryRegisteredPage_data();
     void navigatesToEveryRegisteredPage();
+    void valueLabelsHoldTheirWidestValue_data();
+    void valueLabelsHoldTheirWidestValue();
     void overviewButtonsOpenTheFrameSetup_data();
     void overviewButtonsOpenTheFrameSetup();
     void overviewLabelsFollowTheTester();
@@ -261,6 +267,70 @@ void tst_MainWindow::navigatesToEveryRegisteredPage()
     QCOMPARE(m_window->pageArea()->page(pageId), page);
     QVERIFY(page->isVisible());
     QCOMPARE(warnings.lines, QStringList());
+}
+
+void tst_MainWindow::valueLabelsHoldTheirWidestValue_data()
+{
+    QTest::addColumn<int>("pageId");
+    QTest::addColumn<int>("port");
+    // Port 1 has a single-lane module, port 2 a multi-lane one (more lane rows).
+    for (int id : {34, 35, 31, 32, 37, 38, 39, 40, 70}) {
+        for (int port : {1, 2})
+            QTest::addRow("page %d, port %d", id, port) << id << port;
+    }
+}
+
+void tst_MainWindow::valueLabelsHoldTheirWidestValue()
+{
+    QFETCH(int, pageId);
+    QFETCH(int, port);
+    if (!creatable(pageId))
+        QSKIP("the page's class is not in the plug-in yet");
+    m_window->resize(1280, 800);
+    m_window->setPort(port);
+    QVERIFY(m_window->openPage(pageId));
+    Page *page = m_window->pageArea()->page(pageId);
+    QVERIFY(page);
+    QCoreApplication::processEvents();
+
+    QList<UiHelper *> bindings = page->uiHelperList()->helpers();
+    for (const SetupWidget *widget : page->findChildren<SetupWidget *>())
+        bindings += widget->uiHelperList()->helpers();
+    const ParameterCatalogue &catalogue = m_session->serverManager()->catalogue();
+    int measured = 0;
+    for (UiHelper *binding : qAsConst(bindings)) {
+        auto *labelBinding = qobject_cast<UiHelper_Label *>(binding);
+        if (!labelBinding || !labelBinding->valueLabel() || !labelBinding->valueLabel()->isVisible())
+            continue;
+        const QLabel *label = labelBinding->valueLabel();
+        const ParameterDefinition *definition = catalogue.findBySid(binding->getSID());
+        QVERIFY2(definition, qPrintable(label->objectName()));
+        // The widest values the tester may report: both ends of the range in the parameter's decimals,
+        // every name of an enumeration.
+        QStringList widest;
+        if (definition->kind == QcmaParameter::TypeEnum) {
+            for (const ParameterDefinition::Enumerator &e : definition->enumerators) {
+                for (int terminology = 0; terminology < 3; ++terminology)
+                    widest << definition->valueName(e.value, terminology);
+            }
+        } else if (definition->kind == QcmaParameter::TypeDouble) {
+            widest << QString::number(definition->minimum, 'f', definition->decimals)
+                   << QString::number(definition->maximum, 'f', definition->decimals);
+        } else {
+            widest << QString::number(qint64(definition->minimum)) << QString::number(qint64(definition->maximum));
+        }
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        for (const QString &text : qAsConst(widest)) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= room,
+                     qPrintable(QStringLiteral("%1 (%2) cuts \"%3\": %4 of %5 pixels")
+                                    .arg(label->objectName(), definition->name, text)
+                                    .arg(label->fontMetrics().horizontalAdvance(text))
+                                    .arg(room)));
+        }
+        ++measured;
+    }
+    if (measured == 0)
+        QSKIP("the page shows no value label");
 }
 
 void tst_MainWindow::overviewButtonsOpenTheFrameSetup_data()

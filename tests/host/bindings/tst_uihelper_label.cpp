@@ -4,6 +4,7 @@
 
 #include "bindingtestserver.h"
 #include "host/bindings/uihelper_label.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/parameters/qcmaparameterbitarray.h"
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameterdouble.h"
@@ -24,6 +25,9 @@ private slots:
     void formatValue_data();
     void formatValue();
     void labelsAndEnabledState();
+    void extremeTexts_data();
+    void extremeTexts();
+    void valueLabelKeepsRoomForTheWidest();
 
 private:
     Server m_catalogueServer;   // its manager makes the catalogue's value names known
@@ -95,6 +99,54 @@ void tst_UiHelper_Label::labelsAndEnabledState()
     QVERIFY(value->isEnabled());
     QVERIFY(name->isEnabled());
     QVERIFY(unit->isEnabled());
+}
+
+void tst_UiHelper_Label::extremeTexts_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("formatType");
+    QTest::addColumn<QStringList>("texts");
+
+    const int hex = UiHelper_Label::FormatHex;
+    QTest::newRow("enumerator names of every terminology")
+        << modeId << 0
+        << QStringList{"--", "Single", "Burst", "Burst (SDH)", "Burst (SONET)", "Alternate", "Continuous", "Rate", "Off"};
+    QTest::newRow("enumeration in hex") << modeId << hex << QStringList{"--", "0", "5"};
+    QTest::newRow("int range") << burstId << 0 << QStringList{"--", "1", "1000"};
+    QTest::newRow("negative double with its decimals") << offsetId << 0 << QStringList{"--", "-100.0", "100.0"};
+    QTest::newRow("unsigned in hex") << upiId << hex << QStringList{"--", "0", "FF"};
+    QTest::newRow("bits of the fixed length") << lanesId << 0 << QStringList{"--", "0000"};
+    QTest::newRow("bytes of free length") << bytesId << 0 << QStringList{"--"};
+}
+
+void tst_UiHelper_Label::extremeTexts()
+{
+    QFETCH(int, id);
+    QFETCH(int, formatType);
+    QFETCH(QStringList, texts);
+    const ParameterDefinition *definition = m_catalogueServer.link->catalogue().find(nsSID::otn, id);
+    QVERIFY(definition);
+    QCOMPARE(UiHelper_Label::extremeTexts(*definition, sid(id), formatType), texts);
+}
+
+void tst_UiHelper_Label::valueLabelKeepsRoomForTheWidest()
+{
+    Server server;
+    server.link->addParameter(new QcmaParameterDouble(sid(offsetId), 0.5, -100, 100, 1));
+    QWidget page;
+    auto *value = new QLabel(&page);
+    value->setFrameShape(QFrame::Box);
+    value->setMargin(3);
+    UiHelper_Label binding(server.start(), value, nullptr, nullptr, sid(offsetId), 0, UiHelper::ConnectImmediately);
+    const auto room = [value] { return value->minimumWidth() - (value->width() - value->contentsRect().width()) - 6; };
+    QVERIFY2(room() >= value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0")), "room for the widest value");
+    QVERIFY(room() < value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0-100.0")));
+
+    // A larger font needs more room.
+    QFont larger = value->font();
+    larger.setPixelSize(3 * QFontInfo(value->font()).pixelSize());
+    value->setFont(larger);
+    QVERIFY2(room() >= value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0")), "room after a font change");
 }
 
 QTEST_MAIN(tst_UiHelper_Label)
