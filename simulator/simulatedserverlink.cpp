@@ -9,6 +9,7 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "livevalues.h"
 #include "parameterstore.h"
+#include "poweronstructure.h"
 #include "simulatorids.h"
 #include "simulatorlogging.h"
 #include "structurerules.h"
@@ -45,17 +46,21 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     m_store = std::make_unique<ParameterStore>(m_catalogue, m_options.portCount);
     m_rules = std::make_unique<StructureRules>(*m_store, m_catalogue);
     m_live = std::make_unique<LiveValues>(m_options.portCount, m_options.seed);
+    const PowerOnStructure *structure = nullptr;
+    if (!m_options.structure.isEmpty()) {
+        structure = PowerOnStructure::find(m_options.structure);
+        if (!structure)
+            qCWarning(lcSimLink).noquote() << QStringLiteral("unknown power-on structure '%1'").arg(m_options.structure);
+    }
     for (int port = 1; port <= m_options.portCount; ++port) {
-        if (port - 1 < m_options.moduleTypes.size()) {
-            const QcmaParameterEnum module(nsSID::build(port, nsSID::otn, SimId::txModule),
-                                           m_options.moduleTypes.at(port - 1));
-            QString reason;
-            if (m_store->validate(module, &reason))
-                m_store->assign(module);
-            else
-                qCWarning(lcSimLink).noquote() << QStringLiteral("module type of port %1: %2").arg(port).arg(reason);
-        }
+        if (port - 1 < m_options.moduleTypes.size())
+            plugModule(port, m_options.moduleTypes.at(port - 1));
         m_rules->apply(port);
+        QString problem;
+        if (structure && !structure->applyTo(*m_store, *m_rules, port, &problem)) {
+            qCWarning(lcSimLink).noquote()
+                << QStringLiteral("power-on structure %1 on port %2: %3").arg(structure->name).arg(port).arg(problem);
+        }
         m_live->update(*m_store, port, false);
         AlarmModel::update(*m_store, port);
     }
@@ -68,6 +73,23 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
 }
 
 SimulatedServerLink::~SimulatedServerLink() = default;
+
+void SimulatedServerLink::plugModule(int port, int txModuleType)
+{
+    const int rxModuleType = (txModuleType >= 0 && txModuleType < SimId::txModuleCount)
+                                 ? SimId::rxModuleOfTx[txModuleType]
+                                 : -1;
+    const QcmaParameterEnum modules[] = {
+        QcmaParameterEnum(nsSID::build(port, nsSID::otn, SimId::txModule), txModuleType),
+        QcmaParameterEnum(nsSID::build(port, nsSID::otn, SimId::rxModule), rxModuleType)};
+    for (const QcmaParameterEnum &module : modules) {
+        QString reason;
+        if (m_store->validate(module, &reason))
+            m_store->assign(module);
+        else
+            qCWarning(lcSimLink).noquote() << QStringLiteral("module type of port %1: %2").arg(port).arg(reason);
+    }
+}
 
 void SimulatedServerLink::loadCatalogue()
 {

@@ -54,6 +54,8 @@ public:
 
 private:
     void loadCatalogue();
+    // The transceiver of the port, for both directions (the Rx module parameter orders them otherwise).
+    void plugModule(int port, int txModuleType);
     void announce(const QList<int> &sids);
     // Brings the measured values and alarms of the ports in line; the SIDs changed since the last call.
     QList<int> followConfiguration(const QList<int> &ports, bool modelAlarms);

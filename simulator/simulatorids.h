@@ -5,6 +5,32 @@ namespace SimId {
 
 constexpr int txModule = 11143;
 constexpr int rxModule = 12001;
+
+// Transceivers in the value order of the Tx module parameter.
+enum TxModuleType {
+    ModuleSfp = 0,
+    ModuleQsfpPlus = 1,
+    ModuleCfp = 2,
+    ModuleCfp2 = 3,
+    ModuleCfp4 = 4,
+    ModuleQsfp28Adapter = 5,
+    ModuleCxp = 6,
+    ModuleQsfp28 = 7
+};
+constexpr int txModuleCount = 8;
+// The same transceivers in the value order of the Rx module parameter (0 there is "OFF").
+constexpr int rxModuleOfTx[txModuleCount] = {1, 2, 3, 5, 7, 6, 4, 8};
+
+// Only transceivers with several physical lanes carry the lane interfaces.
+constexpr bool isMultiLaneTxModule(int module)
+{
+    return module == ModuleCfp2 || module == ModuleCfp4 || module == ModuleCxp;
+}
+constexpr bool isMultiLaneRxModule(int module)
+{
+    return module == rxModuleOfTx[ModuleCfp2] || module == rxModuleOfTx[ModuleCfp4]
+           || module == rxModuleOfTx[ModuleCxp];
+}
 constexpr int portMode = 11001;
 constexpr int txClockSource = 11002;
 constexpr int txLineRate = 11141;

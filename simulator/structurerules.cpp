@@ -19,10 +19,6 @@
 
 namespace {
 
-// Transceivers with several physical lanes, in the value orders of the Tx and Rx module parameters.
-const QVector<int> multiLaneTxModules = {3, 4, 6};
-const QVector<int> multiLaneRxModules = {4, 5, 7};
-
 constexpr int overheadSetup[3] = {11022, 11023, 11024};
 constexpr int gfpFSettings[] = {11134, 11135, 11136, 11137, 11138, 11139, 11140};
 constexpr int csfReplacement = 11015;
@@ -115,8 +111,8 @@ void StructureRules::restrictEnum(int port, int id, const QVector<int> &allowed,
 bool StructureRules::moduleIsMultiLane(int port, Direction direction) const
 {
     if (direction == Tx)
-        return multiLaneTxModules.contains(m_store.intValue(sid(port, SimId::txModule)));
-    return multiLaneRxModules.contains(m_store.intValue(sid(port, SimId::rxModule)));
+        return SimId::isMultiLaneTxModule(m_store.intValue(sid(port, SimId::txModule)));
+    return SimId::isMultiLaneRxModule(m_store.intValue(sid(port, SimId::rxModule)));
 }
 
 double StructureRules::lineRateKbps(int interfaceSignal)

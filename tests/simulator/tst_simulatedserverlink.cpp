@@ -186,6 +186,10 @@ void tst_SimulatedServerLink::moduleTypeFollowsOptionThenSetting()
     QCOMPARE(f.manager()->GetPortModuleType(2), 6);
     QCOMPARE(f.manager()->GetPortModuleType(3), 0);
     QCOMPARE(f.cached(2, 11143)->getEnum(), 6);
+    // One transceiver serves both directions; the Rx module parameter lists them in another order.
+    QCOMPARE(f.cached(1, 12001)->getEnum(), SimTest::valueNamed(f, 12001, QStringLiteral("CFP2")));
+    QCOMPARE(f.cached(2, 12001)->getEnum(), SimTest::valueNamed(f, 12001, QStringLiteral("CXP")));
+    QCOMPARE(f.cached(3, 12001)->getEnum(), SimTest::valueNamed(f, 12001, QStringLiteral("SFP")));
     QVERIFY(f.writeAndWait(1, 11143, 7));
     QCOMPARE(f.manager()->GetPortModuleType(1), 7);
 }

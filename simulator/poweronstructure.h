@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "host/otn/otnmapping.h"
+
+class ParameterStore;
+class StructureRules;
+
+// A signal and multiplex structure the simulated tester powers on with, named as a tester's user
+// knows it. Both directions of every port get the same structure, so that the receiver expects what
+// the transmitter sends on the loop. The values are given by their names in the mapping catalogue, in
+// the order the mapping dialog asks for them; the tester's rules derive the rest (tributary slots and
+// ports, payload types, lanes, line rates).
+class PowerOnStructure
+{
+public:
+    QString name;               // command line name, "otu4-odu2-odu0"
+    QString title;              // "OTU4 > ODU2 > ODU0"
+    QString interfaceSignal;    // value names of the mapping parameters
+    QString clientSignal;
+    QStringList stages;         // stage 0 first; missing stages carry no multiplex
+    quint32 flexTsCount = 0;    // TS of the ODUflex, on the stage that carries one
+    int moduleType = 0;         // transceiver (SimId::TxModuleType) the signal needs
+
+    // Every structure, the default first.
+    static const QVector<PowerOnStructure> &all();
+    static const PowerOnStructure *find(const QString &name);
+    static const PowerOnStructure &defaultStructure();
+
+    // The mapping record of the names; problem says which name is unknown.
+    OtnMapping mapping(QString *problem = nullptr) const;
+    // Whether the structure's interface needs a transceiver with several physical lanes.
+    bool needsMultiLaneModule() const;
+
+    // Sets the structure on both directions of the port, field by field as the mapping dialog would,
+    // letting the rules follow each step. False, with the reason, when the tester ends up elsewhere.
+    bool applyTo(ParameterStore &store, StructureRules &rules, int port, QString *problem) const;
+};
