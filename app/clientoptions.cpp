@@ -3,10 +3,22 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "simulator/poweronstructure.h"
+#include "simulator/simulatorids.h"
+
 namespace {
 constexpr int maxPorts = 4;
-constexpr int maxModuleType = 7;
+constexpr int maxModuleType = SimId::txModuleCount - 1;
+
+// The structures, one a line, for the help text.
+QString structureList()
+{
+    QStringList lines;
+    for (const PowerOnStructure &structure : PowerOnStructure::all())
+        lines << QStringLiteral("  %1 %2").arg(structure.name, -22).arg(structure.title);
+    return lines.join(QLatin1Char('\n'));
 }
+} // namespace
 
 bool ClientOptions::parse(const QStringList &arguments, QString *error, QString *helpText)
 {
@@ -14,7 +26,9 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     parser.setApplicationDescription(
         QStringLiteral("OTN client on the embedded simulated tester.\n"
                        "Module types: 0 SFP/SFP+, 1 QSFP+, 2 CFP, 3 CFP2, 4 CFP4, 5 QSFP28 Adpt., 6 CXP, "
-                       "7 QSFP28 (3, 4 and 6 are multi-lane)."));
+                       "7 QSFP28 (3, 4 and 6 are multi-lane).\n"
+                       "Power-on structures of the ports (--structure, default %1):\n%2")
+            .arg(PowerOnStructure::defaultStructure().name, structureList()));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption portsOption(QStringList{QStringLiteral("p"), QStringLiteral("ports")},
                                          QStringLiteral("Number of test ports, 1 to 4."), QStringLiteral("count"),
@@ -23,14 +37,21 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
                                            QStringLiteral("Module type of each port, comma separated (e.g. 0,3)."),
                                            QStringLiteral("types"));
     const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
-                                              QStringLiteral("Render every page to PNG files in dir and quit."),
+                                              QStringLiteral("Render every page, dialog and panel of every structure to PNG "
+                                                             "files, a folder per structure, with an index.html "
+                                                             "contact sheet in dir, and quit."),
                                               QStringLiteral("dir"));
     const QCommandLineOption pluginOption(QStringLiteral("plugin"), QStringLiteral("The OTN plug-in library to load."),
                                           QStringLiteral("file"));
     const QCommandLineOption seedOption(QStringLiteral("seed"),
                                         QStringLiteral("Seed of the simulated measured values."),
                                         QStringLiteral("number"), QStringLiteral("1"));
-    parser.addOptions({portsOption, modulesOption, screenshotOption, pluginOption, seedOption});
+    const QCommandLineOption structureOption(
+        QStringLiteral("structure"),
+        QStringLiteral("Signal and multiplex structure every port powers on with (see the list above). "
+                       "With --screenshot: only this one instead of every structure."),
+        QStringLiteral("name"), PowerOnStructure::defaultStructure().name);
+    parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption});
 
     const auto fail = [error](const QString &message) {
         if (error)
@@ -54,7 +75,17 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     if (!ok || portCount < 1 || portCount > maxPorts)
         return fail(QStringLiteral("The port count must be 1 to %1, not '%2'.").arg(maxPorts).arg(parser.value(portsOption)));
 
-    moduleTypes = QVector<int>(maxPorts, 0);
+    structure = parser.value(structureOption);
+    structureGiven = parser.isSet(structureOption);
+    const PowerOnStructure *powerOn = PowerOnStructure::find(structure);
+    if (!powerOn) {
+        QStringList names;
+        for (const PowerOnStructure &known : PowerOnStructure::all())
+            names << known.name;
+        return fail(QStringLiteral("Unknown structure '%1'; known: %2.").arg(structure, names.join(QStringLiteral(", "))));
+    }
+
+    moduleTypes = QVector<int>(maxPorts, powerOn->moduleType);
     if (parser.isSet(modulesOption)) {
         const QStringList types = parser.value(modulesOption).split(QLatin1Char(','));
         if (types.size() > portCount)
@@ -64,6 +95,16 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
             if (!ok || type < 0 || type > maxModuleType)
                 return fail(QStringLiteral("Unknown module type '%1' for port %2.").arg(types.at(i)).arg(i + 1));
             moduleTypes[i] = type;
+        }
+    }
+
+    if (powerOn->needsMultiLaneModule()) {
+        for (int port = 1; port <= portCount; ++port) {
+            if (!SimId::isMultiLaneTxModule(moduleTypes.at(port - 1)))
+                return fail(QStringLiteral("The structure %1 needs a multi-lane module (3, 4 or 6); port %2 has %3.")
+                                .arg(structure)
+                                .arg(port)
+                                .arg(moduleTypes.at(port - 1)));
         }
     }
 

@@ -4,11 +4,18 @@
 #include <QStringList>
 #include <QVector>
 
+#include "simulator/poweronstructure.h"
+
 // What the user asked for on the command line.
 struct ClientOptions
 {
     int portCount = 4;
-    QVector<int> moduleTypes = {0, 0, 0, 0};   // per port, in the Tx module value order
+    // Per port, in the Tx module value order; a port not named in --modules gets the module its
+    // structure needs.
+    QVector<int> moduleTypes = {0, 0, 0, 0};
+    // The power-on structure of every port (a PowerOnStructure name); a multiplexed one by default.
+    QString structure = PowerOnStructure::defaultStructure().name;
+    bool structureGiven = false;
     QString screenshotDir;                     // non-empty: render every page there and quit
     QString pluginPath;                        // empty: the plug-in next to the application
     quint32 seed = 1;

@@ -27,6 +27,7 @@ bool ClientSession::start(QString *error)
     SimulatorOptions tester;
     tester.portCount = m_options.portCount;
     tester.moduleTypes = m_options.moduleTypes;
+    tester.structure = m_options.structure;
     tester.seed = m_options.seed;
     // Screenshots show a still picture of the start-up values.
     tester.liveUpdates = m_options.liveValues && m_options.screenshotDir.isEmpty();

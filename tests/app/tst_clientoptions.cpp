@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "clientoptions.h"
+#include "simulator/poweronstructure.h"
 
 using IntVector = QVector<int>;
 
@@ -12,6 +13,7 @@ private slots:
     void accepted();
     void rejected_data();
     void rejected();
+    void defaultStructureShowsLevelsChannelsAndSlots();
     void helpNeedsNoFurtherInput();
 };
 
@@ -20,21 +22,34 @@ void tst_ClientOptions::accepted_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("ports");
     QTest::addColumn<IntVector>("modules");
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<bool>("structureGiven");
     QTest::addColumn<QString>("screenshotDir");
     QTest::addColumn<QString>("plugin");
 
-    QTest::newRow("defaults") << QStringList{} << 4 << IntVector{0, 0, 0, 0} << QString() << QString();
-    QTest::newRow("one port") << QStringList{"--ports", "1"} << 1 << IntVector{0, 0, 0, 0} << QString() << QString();
-    QTest::newRow("short options") << QStringList{"-p", "2", "-m", "3,6"} << 2 << IntVector{3, 6, 0, 0} << QString()
-                                   << QString();
-    QTest::newRow("fewer modules than ports") << QStringList{"--modules", "4"} << 4 << IntVector{4, 0, 0, 0}
-                                              << QString() << QString();
-    QTest::newRow("spaces around types") << QStringList{"--modules", "7, 1"} << 4 << IntVector{7, 1, 0, 0}
-                                         << QString() << QString();
-    QTest::newRow("screenshots") << QStringList{"--screenshot", "out/shots"} << 4 << IntVector{0, 0, 0, 0}
-                                 << "out/shots" << QString();
-    QTest::newRow("plug-in file") << QStringList{"--plugin", "/x/libzelTpClientOtn.so"} << 4 << IntVector{0, 0, 0, 0}
-                                  << QString() << "/x/libzelTpClientOtn.so";
+    // The default structure runs on QSFP28 modules (7); ports without a module of their own get the one
+    // their structure needs.
+    const QString otu4 = QStringLiteral("otu4-odu2-odu0");
+    QTest::newRow("defaults") << QStringList{} << 4 << IntVector{7, 7, 7, 7} << otu4 << false << QString() << QString();
+    QTest::newRow("one port") << QStringList{"--ports", "1"} << 1 << IntVector{7, 7, 7, 7} << otu4 << false << QString()
+                              << QString();
+    QTest::newRow("short options") << QStringList{"-p", "2", "-m", "3,6"} << 2 << IntVector{3, 6, 7, 7} << otu4 << false
+                                   << QString() << QString();
+    QTest::newRow("fewer modules than ports") << QStringList{"--modules", "4"} << 4 << IntVector{4, 7, 7, 7} << otu4
+                                              << false << QString() << QString();
+    QTest::newRow("spaces around types") << QStringList{"--modules", "7, 1"} << 4 << IntVector{7, 1, 7, 7} << otu4
+                                         << false << QString() << QString();
+    QTest::newRow("structure on SFP modules") << QStringList{"--structure", "otu2-bulk"} << 4 << IntVector{0, 0, 0, 0}
+                                              << "otu2-bulk" << true << QString() << QString();
+    QTest::newRow("lanes on their own modules") << QStringList{"--structure", "otl4.4"} << 4 << IntVector{4, 4, 4, 4}
+                                                << "otl4.4" << true << QString() << QString();
+    QTest::newRow("lanes on given multi-lane modules")
+        << QStringList{"--structure", "otl4.4", "--modules", "6,3"} << 4 << IntVector{6, 3, 4, 4} << "otl4.4" << true
+        << QString() << QString();
+    QTest::newRow("screenshots") << QStringList{"--screenshot", "out/shots"} << 4 << IntVector{7, 7, 7, 7} << otu4
+                                 << false << "out/shots" << QString();
+    QTest::newRow("plug-in file") << QStringList{"--plugin", "/x/libzelTpClientOtn.so"} << 4 << IntVector{7, 7, 7, 7}
+                                  << otu4 << false << QString() << "/x/libzelTpClientOtn.so";
 }
 
 void tst_ClientOptions::accepted()
@@ -42,6 +57,8 @@ void tst_ClientOptions::accepted()
     QFETCH(QStringList, arguments);
     QFETCH(int, ports);
     QFETCH(IntVector, modules);
+    QFETCH(QString, structure);
+    QFETCH(bool, structureGiven);
     QFETCH(QString, screenshotDir);
     QFETCH(QString, plugin);
     ClientOptions options;
@@ -50,9 +67,22 @@ void tst_ClientOptions::accepted()
     QVERIFY(error.isEmpty());
     QCOMPARE(options.portCount, ports);
     QCOMPARE(options.moduleTypes, modules);
+    QCOMPARE(options.structure, structure);
+    QCOMPARE(options.structureGiven, structureGiven);
     QCOMPARE(options.screenshotDir, screenshotDir);
     QCOMPARE(options.pluginPath, plugin);
     QVERIFY(!options.helpRequested);
+}
+
+void tst_ClientOptions::defaultStructureShowsLevelsChannelsAndSlots()
+{
+    ClientOptions options;
+    QString error;
+    QVERIFY2(options.parse({"otn-client"}, &error), qPrintable(error));
+    const PowerOnStructure *structure = PowerOnStructure::find(options.structure);
+    QVERIFY(structure);
+    // At least one multiplex stage: the frame setup opens on levels, tributary ports and slots.
+    QVERIFY(structure->mapping().getOduCount() >= 2);
 }
 
 void tst_ClientOptions::rejected_data()
@@ -66,6 +96,13 @@ void tst_ClientOptions::rejected_data()
     QTest::newRow("negative module type") << QStringList{"--modules", "-1"} << "Unknown module type '-1' for port 1.";
     QTest::newRow("more modules than ports") << QStringList{"--ports", "1", "--modules", "0,3"}
                                              << "2 module types given for 1 ports.";
+    QTest::newRow("unknown structure")
+        << QStringList{"--structure", "otu5"}
+        << "Unknown structure 'otu5'; known: otu4-odu2-odu0, otu2-bulk, otu2-odu0, otu3-odu2-odu1-odu0, "
+           "otu4-oduflex-gfpf, otl4.4.";
+    QTest::newRow("lanes without a multi-lane module")
+        << QStringList{"--structure", "otl4.4", "--modules", "4,0"}
+        << "The structure otl4.4 needs a multi-lane module (3, 4 or 6); port 2 has 0.";
     QTest::newRow("unknown option") << QStringList{"--colour"} << "Unknown option 'colour'.";
     QTest::newRow("stray argument") << QStringList{"now"} << "Unexpected argument 'now'.";
     QTest::newRow("seed not a number") << QStringList{"--seed", "x"} << "The seed must be a number, not 'x'.";
@@ -91,6 +128,12 @@ void tst_ClientOptions::helpNeedsNoFurtherInput()
     QVERIFY(help.contains(QLatin1String("--screenshot <dir>")));
     QVERIFY(help.contains(QLatin1String("--modules <types>")));
     QVERIFY(help.contains(QLatin1String("--ports <count>")));
+    QVERIFY(help.contains(QLatin1String("--structure <name>")));
+    QVERIFY(help.contains(QLatin1String("(--structure, default otu4-odu2-odu0)")));
+    for (const PowerOnStructure &structure : PowerOnStructure::all()) {
+        QVERIFY2(help.contains(QStringLiteral("  %1 ").arg(structure.name)) && help.contains(structure.title),
+                 qPrintable(structure.name));
+    }
 }
 
 QTEST_MAIN(tst_ClientOptions)

@@ -83,6 +83,8 @@ ClientOptions testOptions()
     ClientOptions options;
     options.portCount = 2;
     options.moduleTypes = {0, 3, 0, 0};
+    // The cases below start from an OTU2 carrying a test pattern.
+    options.structure = QStringLiteral("otu2-bulk");
     options.pluginPath = QStringLiteral(ZEL_OTN_PLUGIN);
     options.liveValues = false;
     return options;
