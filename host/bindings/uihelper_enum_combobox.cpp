@@ -17,6 +17,9 @@ UiHelper_Enum_ComboBox::UiHelper_Enum_ComboBox(zelServerManager *manager, QCombo
 {
     ZEL_ASSERT_TEXT(combo, "combo != 0", QStringLiteral("no combo box for sid=%1").arg(uint(sid), 0, 16));
     if (m_combo) {
+        // The items follow the server's active values, usually after the combo was first shown: its
+        // size follows them, so that no name is cut.
+        m_combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         connect(m_combo.data(), QOverload<int>::of(&QComboBox::currentIndexChanged), this,
                 &UiHelper_Enum_ComboBox::currentIndexChanged);
         SetHelperWidgetActive(m_combo, true, true);

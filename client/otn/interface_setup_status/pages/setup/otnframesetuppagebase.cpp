@@ -83,6 +83,9 @@ void OtnFrameSetupPageBase::initializeUi()
     connect(&m_msimMapper, &QSignalMapper::mappedInt, this, &OtnFrameSetupPageBase::clickedMsimDetection,
             Qt::UniqueConnection);
     connect(m_ui->pbGfpT, &QPushButton::clicked, this, &OtnFrameSetupPageBase::clickedGfpT, Qt::UniqueConnection);
+    // The header shows only this direction's controls from the start, so that the page never asks the
+    // window for the room of both.
+    updateDirectionRows();
 }
 
 void OtnFrameSetupPageBase::fillGroups()
