@@ -2,6 +2,8 @@
 
 #include "ui_mainwindow.h"
 
+#include <QShowEvent>
+
 #include "clientsession.h"
 #include "directiontexts.h"
 #include "host/server/zelservermanager.h"
@@ -26,6 +28,10 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
         ui->stimuliArea->addPanels(port, session.takeStimuli(port));
     ui->stimuliArea->showPort(m_port);
     terminologyChanged(m_port, manager ? manager->GetTerminology(m_port) : 0);
+    // The pages take the room the navigation and the stimuli leave.
+    ui->splitterMain->setStretchFactor(0, 0);
+    ui->splitterMain->setStretchFactor(1, 1);
+    ui->splitterMain->setStretchFactor(2, 0);
 
     connect(ui->controlBar, &ControlBar::portChanged, this, &MainWindow::setPort);
     connect(ui->overview, &InterfaceOverview::pageRequested, this, &MainWindow::openPage);
@@ -96,6 +102,19 @@ ResultsArea *MainWindow::resultsArea() const
 StimuliArea *MainWindow::stimuliArea() const
 {
     return ui->stimuliArea;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_sidesSized || event->spontaneous())
+        return;
+    // The sides start at their smallest, once the window has its size.
+    m_sidesSized = true;
+    const int left = ui->wgtLeft->minimumSizeHint().width();
+    const int right = ui->stimuliArea->minimumSizeHint().width();
+    const int all = ui->splitterMain->width() - 2 * ui->splitterMain->handleWidth();
+    ui->splitterMain->setSizes({left, qMax(0, all - left - right), right});
 }
 
 void MainWindow::terminologyChanged(int port, int terminology)

@@ -36,6 +36,9 @@ public:
     ResultsArea *resultsArea() const;
     StimuliArea *stimuliArea() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void terminologyChanged(int port, int terminology);
     void accessStateChanged(int state);
@@ -43,4 +46,5 @@ private:
     Ui::MainWindow *ui = nullptr;
     ClientSession &m_session;
     int m_port = 1;
+    bool m_sidesSized = false;
 };

@@ -216,6 +216,11 @@ void NavigationList::retitle()
         const QString title = earlier == 0 ? titles.at(i) : QStringLiteral("%1 (%2)").arg(titles.at(i)).arg(earlier + 1);
         m_entries.at(i).item->setText(0, title);
     }
+    // Wide enough for every title beside its LEDs: a title is never cut.
+    const QAbstractItemView *view = ui->twPages;
+    // The LED column is as wide as its header section wants, which may be more than the LEDs.
+    const int leds = qMax(view->sizeHintForColumn(1), ui->twPages->header()->sectionSizeHint(1));
+    ui->twPages->setMinimumWidth(view->sizeHintForColumn(0) + leds + 2 * ui->twPages->frameWidth());
 }
 
 void NavigationList::currentItemChanged(QTreeWidgetItem *current)

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -24,6 +25,7 @@
 #include "interfaceoverview.h"
 #include "mainwindow.h"
 #include "navigationlist.h"
+#include "wrappingbutton.h"
 #include "pagearea.h"
 
 namespace {
@@ -108,6 +110,9 @@ private slots:
     void overviewButtonsOpenTheFrameSetup_data();
     void overviewButtonsOpenTheFrameSetup();
     void overviewLabelsFollowTheTester();
+    void summaryBreaksAfterSeparators_data();
+    void summaryBreaksAfterSeparators();
+    void longSummaryIsShownWhole();
     void portSwitchMovesEverything();
     void scanEntryFollowsTheJudge_data();
     void scanEntryFollowsTheJudge();
@@ -365,6 +370,54 @@ void tst_MainWindow::overviewLabelsFollowTheTester()
     // Another port's change is not this port's label.
     QVERIFY(write(2, 11008, 0));
     QCOMPARE(tx->text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#4 - OPU1"));
+}
+
+void tst_MainWindow::summaryBreaksAfterSeparators_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("room");   // a text as wide as the room for one line; empty: 1 pixel
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("fits one line") << "OTU2 - OPU2" << "OTU2 - OPU2" << QStringList{"OTU2 - OPU2"};
+    QTest::newRow("breaks after a dash") << "OTU4 - ODTU4.8 #1 - OPU2" << "OTU4 - ODTU4.8 #1 -"
+                                         << QStringList{"OTU4 - ODTU4.8 #1 -", "OPU2"};
+    QTest::newRow("one part a line when narrow") << "OTU2 - ODTU2.1 #3 - OPU0" << QString()
+                                                 << QStringList{"OTU2 -", "ODTU2.1 #3 -", "OPU0"};
+    QTest::newRow("a wide part stays whole") << "ODTU2.1 (PT=21)#1 - OPU0" << "ODTU2.1"
+                                             << QStringList{"ODTU2.1 (PT=21)#1 -", "OPU0"};
+    QTest::newRow("no separator") << "Frame Setup" << QString() << QStringList{"Frame Setup"};
+}
+
+void tst_MainWindow::summaryBreaksAfterSeparators()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, room);
+    QFETCH(QStringList, lines);
+    const QFontMetrics metrics(QApplication::font());
+    QCOMPARE(WrappingButton::wrappedLines(text, metrics, room.isEmpty() ? 1 : metrics.horizontalAdvance(room)), lines);
+}
+
+void tst_MainWindow::longSummaryIsShownWhole()
+{
+    const QString summary = QStringLiteral("OTU3 - ODTU23 (PT=21)#1 - ODTU12 (PT=21)#1 - ODTU01#1 - OPU0");
+    auto *button = qobject_cast<WrappingButton *>(m_window->overview()->txButton());
+    QVERIFY(button);
+    m_window->resize(1280, 800);
+    button->setText(summary);
+    // The layout follows the new text on the next passes of the event loop.
+    QTRY_VERIFY(button->height() >= button->heightForWidth(button->width()));
+    // Every part is shown, in order, and no line is wider or lower than the button has room for.
+    const QStringList lines = button->lines();
+    QVERIFY(lines.size() > 1);
+    QCOMPARE(lines.join(QLatin1Char(' ')), summary);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    for (const QString &line : lines)
+        QVERIFY2(button->fontMetrics().horizontalAdvance(line) <= room.width(), qPrintable(line));
+    QVERIFY2(lines.size() * button->fontMetrics().lineSpacing() <= room.height(),
+             qPrintable(QStringLiteral("%1 lines in %2 pixels").arg(lines.size()).arg(room.height())));
+    QVERIFY(m_window->width() <= 1280);
 }
 
 void tst_MainWindow::portSwitchMovesEverything()
