@@ -1,5 +1,7 @@
 #include "clientoptions.h"
 
+#include <algorithm>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -75,17 +77,7 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     if (!ok || portCount < 1 || portCount > maxPorts)
         return fail(QStringLiteral("The port count must be 1 to %1, not '%2'.").arg(maxPorts).arg(parser.value(portsOption)));
 
-    structure = parser.value(structureOption);
-    structureGiven = parser.isSet(structureOption);
-    const PowerOnStructure *powerOn = PowerOnStructure::find(structure);
-    if (!powerOn) {
-        QStringList names;
-        for (const PowerOnStructure &known : PowerOnStructure::all())
-            names << known.name;
-        return fail(QStringLiteral("Unknown structure '%1'; known: %2.").arg(structure, names.join(QStringLiteral(", "))));
-    }
-
-    moduleTypes = QVector<int>(maxPorts, powerOn->moduleType);
+    givenModuleTypes.clear();
     if (parser.isSet(modulesOption)) {
         const QStringList types = parser.value(modulesOption).split(QLatin1Char(','));
         if (types.size() > portCount)
@@ -94,19 +86,12 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
             const int type = types.at(i).trimmed().toInt(&ok);
             if (!ok || type < 0 || type > maxModuleType)
                 return fail(QStringLiteral("Unknown module type '%1' for port %2.").arg(types.at(i)).arg(i + 1));
-            moduleTypes[i] = type;
+            givenModuleTypes.append(type);
         }
     }
-
-    if (powerOn->needsMultiLaneModule()) {
-        for (int port = 1; port <= portCount; ++port) {
-            if (!SimId::isMultiLaneTxModule(moduleTypes.at(port - 1)))
-                return fail(QStringLiteral("The structure %1 needs a multi-lane module (3, 4 or 6); port %2 has %3.")
-                                .arg(structure)
-                                .arg(port)
-                                .arg(moduleTypes.at(port - 1)));
-        }
-    }
+    structureGiven = parser.isSet(structureOption);
+    if (!useStructure(parser.value(structureOption), error))
+        return false;
 
     seed = parser.value(seedOption).toUInt(&ok);
     if (!ok)
@@ -115,5 +100,37 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     if (parser.isSet(screenshotOption) && screenshotDir.isEmpty())
         return fail(QStringLiteral("--screenshot needs a directory."));
     pluginPath = parser.value(pluginOption);
+    return true;
+}
+
+bool ClientOptions::useStructure(const QString &name, QString *error)
+{
+    const PowerOnStructure *powerOn = PowerOnStructure::find(name);
+    if (!powerOn) {
+        QStringList names;
+        for (const PowerOnStructure &known : PowerOnStructure::all())
+            names << known.name;
+        if (error)
+            *error = QStringLiteral("Unknown structure '%1'; known: %2.").arg(name, names.join(QStringLiteral(", ")));
+        return false;
+    }
+    QVector<int> modules(maxPorts, powerOn->moduleType);
+    std::copy(givenModuleTypes.cbegin(), givenModuleTypes.cbegin() + qMin(givenModuleTypes.size(), maxPorts),
+              modules.begin());
+    if (powerOn->needsMultiLaneModule()) {
+        for (int port = 1; port <= portCount; ++port) {
+            if (SimId::isMultiLaneTxModule(modules.at(port - 1)))
+                continue;
+            if (error) {
+                *error = QStringLiteral("The structure %1 needs a multi-lane module (3, 4 or 6); port %2 has %3.")
+                             .arg(name)
+                             .arg(port)
+                             .arg(modules.at(port - 1));
+            }
+            return false;
+        }
+    }
+    structure = name;
+    moduleTypes = modules;
     return true;
 }

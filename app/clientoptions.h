@@ -10,13 +10,14 @@
 struct ClientOptions
 {
     int portCount = 4;
-    // Per port, in the Tx module value order; a port not named in --modules gets the module its
-    // structure needs.
-    QVector<int> moduleTypes = {0, 0, 0, 0};
     // The power-on structure of every port (a PowerOnStructure name); a multiplexed one by default.
     QString structure = PowerOnStructure::defaultStructure().name;
     bool structureGiven = false;
-    QString screenshotDir;                     // non-empty: render every page there and quit
+    // Per port, in the Tx module value order; a port not named in --modules gets the module its
+    // structure needs.
+    QVector<int> moduleTypes = QVector<int>(4, PowerOnStructure::defaultStructure().moduleType);
+    QVector<int> givenModuleTypes;             // as --modules named them, port 1 first
+    QString screenshotDir;                     // non-empty: render the screens of the structures there and quit
     QString pluginPath;                        // empty: the plug-in next to the application
     quint32 seed = 1;
     bool liveValues = true;                    // measured values wander (never in screenshots)
@@ -25,4 +26,7 @@ struct ClientOptions
     // Reads arguments (the program name first). False with a message in error for bad input; the
     // help text in helpText when --help was given and an application object exists.
     bool parse(const QStringList &arguments, QString *error, QString *helpText = nullptr);
+    // Sets the structure and gives each port that has no module of its own the one the structure needs.
+    // False, with a message, for an unknown name or a given module without the lanes the structure needs.
+    bool useStructure(const QString &name, QString *error);
 };

@@ -1,12 +1,11 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 
 #include "clientoptions.h"
 #include "clientsession.h"
 #include "mainwindow.h"
-#include "screenshotrunner.h"
+#include "structurescreenshots.h"
 
 int main(int argc, char *argv[])
 {
@@ -35,40 +34,22 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("otn-client"));
-    ClientSession session(options);
-    if (!session.start(&error)) {
-        err << error << "\n";
-        // Without a plug-in there is nothing to render; a window still runs and says why it is empty.
-        if (!options.screenshotDir.isEmpty())
-            return 1;
-    }
-
     if (!options.screenshotDir.isEmpty()) {
-        ScreenshotRunner runner(session.setupFactory(), session.serverManager(), options.screenshotDir);
-        runner.setPort(session.ports().value(0, 1));
-        runner.setStimuli(session.takeStimuli(session.ports().value(0, 1)));
-        const int result = runner.run();
-        {
-            // The whole window as a user first sees it, with the Tx frame setup open.
-            MainWindow window(session);
-            window.setAttribute(Qt::WA_DontShowOnScreen);
-            window.resize(1280, 800);
-            window.show();
-            window.openPage(31);
-            QCoreApplication::processEvents();
-            const QString file = QDir(options.screenshotDir).filePath(QStringLiteral("otn-client.png"));
-            if (window.grab().save(file, "PNG"))
-                out << file << "\n";
-        }
-        for (const QString &file : runner.writtenFiles())
+        StructureScreenshots screenshots(options);
+        const int result = screenshots.run();
+        for (const QString &file : screenshots.writtenFiles())
             out << file << "\n";
-        for (const QString &message : runner.notes())
+        for (const QString &message : screenshots.notes())
             err << message << "\n";
-        for (const QString &message : runner.errors())
+        for (const QString &message : screenshots.errors())
             err << message << "\n";
         return result;
     }
 
+    // Without a plug-in the window still runs and says why it is empty.
+    ClientSession session(options);
+    if (!session.start(&error))
+        err << error << "\n";
     MainWindow window(session);
     window.show();
     return app.exec();

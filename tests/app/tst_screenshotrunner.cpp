@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -15,8 +17,11 @@
 #include "host/contract/technologyplugin.h"
 #include "host/pages/setupstatuspage.h"
 #include "host/server/zelservermanager.h"
+#include "contactsheet.h"
 #include "pluginloader.h"
 #include "screenshotrunner.h"
+#include "simulator/poweronstructure.h"
+#include "structurescreenshots.h"
 #include "tests/support/simulatorfixture.h"
 
 namespace {
@@ -100,7 +105,10 @@ private slots:
     void fileNames();
     void onePngPerRegisteredPage_data();
     void onePngPerRegisteredPage();
-    void clientWritesOnePngPerRegisteredPage();
+    void contactSheetLinksAndNames_data();
+    void contactSheetLinksAndNames();
+    void clientWritesEveryStructure_data();
+    void clientWritesEveryStructure();
     void clientHelpAndBadOptions_data();
     void clientHelpAndBadOptions();
 };
@@ -165,28 +173,75 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     QCOMPARE(image.size(), QSize(320, 200));
 }
 
-void tst_ScreenshotRunner::clientWritesOnePngPerRegisteredPage()
+void tst_ScreenshotRunner::contactSheetLinksAndNames_data()
 {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<QString>("shownCaption");
+    QTest::newRow("spaces") << "otu2-bulk/OTN Tx Frame Setup.png" << "OTN Tx Frame Setup"
+                            << "otu2-bulk/OTN%20Tx%20Frame%20Setup.png" << "OTN Tx Frame Setup";
+    QTest::newRow("dots and dashes") << "otl4.4/OtnTxChDialog 2.png" << "OtnTxChDialog 2"
+                                     << "otl4.4/OtnTxChDialog%202.png" << "OtnTxChDialog 2";
+    QTest::newRow("markup characters") << "a&b/<x> \"q\".png" << "<x> & \"q\""
+                                       << "a%26b/%3Cx%3E%20%22q%22.png" << "&lt;x&gt; &amp; &quot;q&quot;";
+}
+
+void tst_ScreenshotRunner::contactSheetLinksAndNames()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, caption);
+    QFETCH(QString, href);
+    QFETCH(QString, shownCaption);
+    ContactSheet sheet(QStringLiteral("Screens"));
+    sheet.addSection({QStringLiteral("first"), QStringLiteral("First & only"), {{path, caption}}, {}});
+    sheet.addSection({QStringLiteral("second"), QStringLiteral("Second"), {}, {{path, caption}}});
+    const QString html = sheet.html();
+    // Linked and shown from the sheet's own folder, named under the image.
+    QVERIFY2(html.contains(QStringLiteral("<a href=\"%1\"><img src=\"%1\" alt=\"%2\"").arg(href, shownCaption)),
+             qPrintable(html));
+    QVERIFY(html.contains(QStringLiteral("<figcaption>%1</figcaption>").arg(shownCaption)));
+    QVERIFY(html.contains(QStringLiteral("<h2>First &amp; only</h2>")));
+    QVERIFY(html.contains(QStringLiteral("<a href=\"#second\">Second</a>")));
+    // A screen unchanged in a later section links to the earlier image.
+    QVERIFY(html.contains(QStringLiteral("Unchanged: <a href=\"%1\">%2</a>").arg(href, shownCaption)));
+    QCOMPARE(html.count(QStringLiteral("<img ")), 1);
+}
+
+void tst_ScreenshotRunner::clientWritesEveryStructure_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("structures");
+    QStringList all;
+    for (const PowerOnStructure &structure : PowerOnStructure::all())
+        all << structure.name;
+    QTest::newRow("every structure") << QStringList{} << all;
+    QTest::newRow("the structure given") << QStringList{"--structure", "otu2-odu0"} << QStringList{"otu2-odu0"};
+}
+
+void tst_ScreenshotRunner::clientWritesEveryStructure()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, structures);
+
     // What the plug-in can build decides what the client must render.
     PluginLoader loader;
     QVERIFY2(loader.load(QStringLiteral(ZEL_OTN_PLUGIN)), qPrintable(loader.errorString()));
     std::unique_ptr<InterfaceSetupPageFactory> factory = loader.plugin()->createSetupPageFactory();
     SimulatorFixture tester(1);
-    QStringList expected;
+    QStringList expected{StructureScreenshots::windowFileName()};
     QStringList missing;
     for (int pageId : ScreenshotRunner::registeredPages(*factory)) {
         std::unique_ptr<Page> page(factory->createPage(
             InterfaceSetupIdentifier(pageId, 0, 0, InterfaceSetupIdentifier::TechnologyOtn), tester.manager()));
-        if (page) {
-            // The page and the dialogs its buttons open.
+        if (page)
             expected.append(ScreenshotRunner::fileNameFor(page->objectName()));
-        } else
+        else
             missing.append(QStringLiteral("The plug-in created no page %1.").arg(pageId));
     }
     // The dialogs that only other dialogs open.
     for (const SampleDialog &sample : factory->createSampleDialogs(tester.manager(), 1))
         expected.append(ScreenshotRunner::fileNameFor(sample.name));
-    expected.sort();
     QVERIFY(expected.contains(QStringLiteral("PhysicalStatus.png")));
 
     QTemporaryDir directory;
@@ -195,16 +250,48 @@ void tst_ScreenshotRunner::clientWritesOnePngPerRegisteredPage()
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     environment.remove(QStringLiteral("DISPLAY"));
     client.setProcessEnvironment(environment);
-    client.start(QStringLiteral(ZEL_OTN_CLIENT), {QStringLiteral("--screenshot"), directory.path()});
-    QVERIFY(client.waitForFinished(120000));
+    client.start(QStringLiteral(ZEL_OTN_CLIENT), QStringList{QStringLiteral("--screenshot"), directory.path()} + arguments);
+    QVERIFY(client.waitForFinished(300000));
     QCOMPARE(client.exitStatus(), QProcess::NormalExit);
     QCOMPARE(client.exitCode(), 0);
-    const QStringList written = pngFiles(directory.path());
-    for (const QString &file : qAsConst(expected))
-        QVERIFY2(written.contains(file), qPrintable(file));
     const QStringList errorLines = QString::fromLocal8Bit(client.readAllStandardError()).split(QLatin1Char('\n'));
     for (const QString &line : qAsConst(missing))
-        QVERIFY2(errorLines.contains(line), qPrintable(line));
+        QCOMPARE(errorLines.count(line), 1);
+
+    // A folder per structure; the first holds every page, later ones only what looks different.
+    const QDir root(directory.path());
+    QStringList folders = structures;
+    folders.sort();
+    QCOMPARE(root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), folders);
+    const QStringList first = pngFiles(root.filePath(structures.first()));
+    for (const QString &file : qAsConst(expected))
+        QVERIFY2(first.contains(file), qPrintable(file));
+    QHash<QString, QList<QImage>> seen;
+    QStringList images;
+    for (const QString &structure : qAsConst(structures)) {
+        for (const QString &file : pngFiles(root.filePath(structure))) {
+            const QImage image(root.filePath(structure + QLatin1Char('/') + file));
+            QVERIFY(!image.isNull());
+            QVERIFY2(!seen.value(file).contains(image), qPrintable(structure + QLatin1Char('/') + file));
+            seen[file].append(image);
+            images << structure + QLatin1Char('/') + file;
+        }
+    }
+
+    // The contact sheet names and links every image, relative to its folder, and nothing else.
+    QFile sheet(root.filePath(StructureScreenshots::sheetFileName()));
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(sheet.readAll());
+    static const QRegularExpression source(QStringLiteral("<img src=\"([^\"]+)\""));
+    QStringList linked;
+    for (auto it = source.globalMatch(html); it.hasNext();)
+        linked << QUrl::fromPercentEncoding(it.next().captured(1).toUtf8());
+    QCOMPARE(linked.size(), images.size());
+    linked.sort();
+    images.sort();
+    QCOMPARE(linked, images);
+    for (const QString &structure : qAsConst(structures))
+        QVERIFY(html.contains(QStringLiteral("<h2>%1</h2>").arg(PowerOnStructure::find(structure)->title.toHtmlEscaped())));
 }
 
 void tst_ScreenshotRunner::clientHelpAndBadOptions_data()
