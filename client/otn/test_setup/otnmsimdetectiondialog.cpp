@@ -2,6 +2,7 @@
 #include "ui_otnmsimdetectiondialog.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QLoggingCategory>
 #include <QPushButton>
 
@@ -129,7 +130,6 @@ void OtnMsimDetectionDialog::prepareTable()
     table->setDragDropMode(QAbstractItemView::NoDragDrop);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setFixedWidth(rowHeaderWidth);
     table->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table->setColumnCount(msiColumns);
     QStringList headers;
@@ -159,6 +159,13 @@ void OtnMsimDetectionDialog::rebuildTable()
             table->setItem(row, column, item);
         }
     }
+    // The designed width, or what the widest row name needs in the current font.
+    QHeaderView *names = table->verticalHeader();
+    int widest = 0;
+    for (int row = 0; row < rows; ++row)
+        widest = qMax(widest, names->fontMetrics().horizontalAdvance(table->verticalHeaderItem(row)->text()));
+    const int margins = 2 * names->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, names);
+    names->setFixedWidth(qMax(rowHeaderWidth, widest + margins));
 }
 
 void OtnMsimDetectionDialog::fillSetupFollow()

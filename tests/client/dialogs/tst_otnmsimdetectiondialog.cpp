@@ -167,9 +167,15 @@ void tst_OtnMsimDetectionDialog::tableShowsReferenceData()
     QCOMPARE(table->rowCount(), rows);
     for (int column = 0; column < 8; ++column)
         QCOMPARE(table->horizontalHeaderItem(column)->text(), QStringLiteral("+%1").arg(column));
+    // The row names stand in a column of 60 pixels, or wider where a name needs it: none is cut.
+    const QHeaderView *rowNames = table->verticalHeader();
+    QVERIFY(rowNames->width() >= 60);
+    const int margins = 2 * rowNames->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, rowNames);
     for (int row = 0; row < rows; ++row) {
-        QCOMPARE(table->verticalHeaderItem(row)->text(), QStringLiteral("MSI[%1]").arg(8 * row));
+        const QString name = QStringLiteral("MSI[%1]").arg(8 * row);
+        QCOMPARE(table->verticalHeaderItem(row)->text(), name);
         QCOMPARE(table->verticalHeaderItem(row)->textAlignment(), int(Qt::AlignCenter));
+        QVERIFY2(rowNames->fontMetrics().horizontalAdvance(name) + margins <= rowNames->width(), qPrintable(name));
     }
     // Before any reference data arrives every cell is unknown; the table follows the data only while shown.
     const QStringList unknown = padded({}, 8 * rows);
