@@ -2,6 +2,7 @@
 #include "ui_multilanemappingdialog.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QScopedPointer>
 #include <QStyledItemDelegate>
@@ -97,6 +98,9 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
     m_model->setLogicalLanesPerPhysicalLane(perPhysical);
 
     ui->tvLanes->setModel(m_model);
+    // The physical lane column as wide as its title, which is wider than its numbers.
+    ui->tvLanes->horizontalHeader()->setSectionResizeMode(MultiLaneMappingDialogModel::ColumnPhysical,
+                                                          QHeaderView::ResizeToContents);
     ui->tvLanes->setItemDelegateForColumn(MultiLaneMappingDialogModel::ColumnLogical,
                                           new LaneComboDelegate(ui->tvLanes));
     if (perPhysical > 1) {

@@ -1,4 +1,5 @@
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -106,6 +107,16 @@ void tst_MultiLaneMappingDialog::layoutByMode()
     auto *table = dialog.findChild<QTableView *>("tvLanes");
     QCOMPARE(table->model(), model);
     QCOMPARE(table->rowSpan(0, MultiLaneMappingDialogModel::ColumnPhysical), rowSpan);
+    // Shown, every column title fits its column.
+    dialog.show();
+    QCoreApplication::processEvents();
+    const QHeaderView *titles = table->horizontalHeader();
+    const int margins = 2 * titles->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, titles);
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QString title = model->headerData(column, Qt::Horizontal).toString();
+        QVERIFY2(titles->fontMetrics().horizontalAdvance(title) + margins <= titles->sectionSize(column),
+                 qPrintable(title));
+    }
 
     // The server's identity mapping arrives at once and may be confirmed.
     QVector<int> identity;
