@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
+#include <QScrollArea>
 
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
@@ -112,6 +113,7 @@ bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
     widget->setAttribute(Qt::WA_DontShowOnScreen);
     widget->show();
     QCoreApplication::processEvents();
+    growToShowScrolledContents(widget);
     const QString file = QDir(m_directory).filePath(fileNameFor(name));
     const bool saved = widget->grab().save(file, "PNG");
     widget->hide();
@@ -120,6 +122,21 @@ bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
     else
         m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
     return saved;
+}
+
+void ScreenshotRunner::growToShowScrolledContents(QWidget *widget)
+{
+    // A picture shows everything at once: the widget grows by what its scroll areas hide.
+    QSize hidden(0, 0);
+    for (const QScrollArea *area : widget->findChildren<QScrollArea *>()) {
+        if (!area->widget() || !area->isVisibleTo(widget))
+            continue;
+        hidden = hidden.expandedTo(area->widget()->sizeHint() - area->viewport()->size());
+    }
+    if (hidden.width() <= 0 && hidden.height() <= 0)
+        return;
+    widget->resize(widget->size() + hidden.expandedTo(QSize(0, 0)));
+    QCoreApplication::processEvents();
 }
 
 QString ScreenshotRunner::fileNameFor(const QString &objectName)

@@ -36,6 +36,8 @@ public:
 
     // A file name for an object name ("OTN Alarms/Errors status" -> "OTN Alarms-Errors status.png").
     static QString fileNameFor(const QString &objectName);
+    // Makes a shown widget as much larger as its scroll areas need to show their contents whole.
+    static void growToShowScrolledContents(QWidget *widget);
     // The registered page ids: setup pages, then the status pages, in registration order.
     static QList<int> registeredPages(const InterfaceSetupPageFactory &factory);
 

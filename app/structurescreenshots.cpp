@@ -120,6 +120,7 @@ bool StructureScreenshots::renderWindow(ClientSession &session, const QString &f
     window.show();
     window.openPage(firstPage);
     QCoreApplication::processEvents();
+    ScreenshotRunner::growToShowScrolledContents(&window);
     const QString file = QDir(folder).filePath(windowFileName());
     if (!window.grab().save(file, "PNG")) {
         m_errors.append(QStringLiteral("Cannot write %1.").arg(file));

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -105,6 +106,8 @@ private slots:
     void fileNames();
     void onePngPerRegisteredPage_data();
     void onePngPerRegisteredPage();
+    void scrolledContentsAreShownWhole_data();
+    void scrolledContentsAreShownWhole();
     void contactSheetLinksAndNames_data();
     void contactSheetLinksAndNames();
     void clientWritesEveryStructure_data();
@@ -171,6 +174,42 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     QCOMPARE(runner.writtenFiles().size(), files.size());
     const QImage image(QDir(target).filePath(files.first()));
     QCOMPARE(image.size(), QSize(320, 200));
+}
+
+void tst_ScreenshotRunner::scrolledContentsAreShownWhole_data()
+{
+    QTest::addColumn<QSize>("contents");
+    QTest::addColumn<QSize>("grown");   // the window after growing; the window starts at 300 x 200
+    QTest::newRow("fits already") << QSize(100, 50) << QSize(300, 200);
+    QTest::newRow("wider") << QSize(700, 50) << QSize(-1, 200);
+    QTest::newRow("wider and taller") << QSize(700, 500) << QSize(-1, -1);
+}
+
+void tst_ScreenshotRunner::scrolledContentsAreShownWhole()
+{
+    QFETCH(QSize, contents);
+    QFETCH(QSize, grown);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *area = new QScrollArea(&window);
+    area->setWidgetResizable(true);
+    auto *inner = new QLabel(QStringLiteral("diagram"));
+    inner->setMinimumSize(contents);
+    area->setWidget(inner);
+    layout->addWidget(area);
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.resize(300, 200);
+    window.show();
+    QCoreApplication::processEvents();
+
+    ScreenshotRunner::growToShowScrolledContents(&window);
+    // Nothing is left to scroll, and a window that showed everything keeps its size.
+    QVERIFY(area->viewport()->width() >= contents.width());
+    QVERIFY(area->viewport()->height() >= contents.height());
+    if (grown.width() > 0)
+        QCOMPARE(window.width(), grown.width());
+    if (grown.height() > 0)
+        QCOMPARE(window.height(), grown.height());
 }
 
 void tst_ScreenshotRunner::contactSheetLinksAndNames_data()
