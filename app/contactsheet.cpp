@@ -56,7 +56,8 @@ QString ContactSheet::html() const
             QStringList links;
             for (const Image &image : section.unchanged)
                 links << QStringLiteral("<a href=\"%1\">%2</a>").arg(link(image.path), escaped(image.caption));
-            page += QStringLiteral("<p class=\"unchanged\">Unchanged: %1</p>\n").arg(links.join(QStringLiteral(", ")));
+            page += QStringLiteral("<p class=\"unchanged\">As in an earlier structure: %1</p>\n")
+                        .arg(links.join(QStringLiteral(", ")));
         }
         page += QStringLiteral("</section>\n");
     }
