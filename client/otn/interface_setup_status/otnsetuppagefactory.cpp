@@ -9,6 +9,7 @@
 #include "host/pages/physicalstatus.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/texts/widgettext.h"
+#include "otnchsampledialogs.h"
 #include "otnohsampledialogs.h"
 #include "otnsetuppagemanager.h"
 
@@ -120,7 +121,10 @@ InterfaceSetupIdentifier::Technology OtnSetupPageFactory::technology() const
 
 std::vector<SampleDialog> OtnSetupPageFactory::createSampleDialogs(zelServerManager *manager, int port)
 {
-    return OtnOhSampleDialogs::create(manager, port);
+    std::vector<SampleDialog> samples = OtnOhSampleDialogs::create(manager, port);
+    for (SampleDialog &sample : OtnChSampleDialogs::create(manager, port))
+        samples.push_back(std::move(sample));
+    return samples;
 }
 
 void OtnSetupPageFactory::registerSetupPages()

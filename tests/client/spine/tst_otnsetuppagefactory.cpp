@@ -3,10 +3,15 @@
 #include <QtTest>
 
 #include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
+#include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntxchallocationdialog.h"
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
 #include "client/otn/interface_setup_status/otnsetuppagemanager.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
+#include "host/parameters/qcmaparameter.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/texts/widgettext.h"
 #include "tests/support/simulatorfixture.h"
@@ -48,6 +53,8 @@ private slots:
     void judgeVerdicts_data();
     void judgeVerdicts();
     void copiesKeepTheirOwnJudge();
+    void channelSamplesFollowTheStructure_data();
+    void channelSamplesFollowTheStructure();
 };
 
 void tst_OtnSetupPageFactory::setupPageRecords_data()
@@ -250,6 +257,63 @@ void tst_OtnSetupPageFactory::copiesKeepTheirOwnJudge()
     }
     original.reset();
     QCOMPARE(copy.setupPageProperties().at(3)->pageManager()->buttonLabelSIDs().size(), 11);
+}
+
+void tst_OtnSetupPageFactory::channelSamplesFollowTheStructure_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("cells");   // allocation cells, or TS cells and TP count of a selection
+
+    // G.709: ODTU4.8 takes 8 of 80 TS (10 ODU2), ODTU2.1 one of 8 (8 ODU0), ODTU23 8 of 32 (4 ODU2),
+    // ODTU12 two of 8 (4 ODU1), ODTU01 one of 2 (2 ODU0, no TS to allocate).
+    QTest::newRow("no multiplexing") << "otu2-bulk" << QStringList{} << QList<int>{};
+    QTest::newRow("two stages")
+        << "otu4-odu2-odu0"
+        << QStringList{"OtnTxChAllocationDialog stage 1", "OtnSelectTsDialog stage 1", "OtnTxChAllocationDialog stage 2",
+                       "OtnSelectTsDialog stage 2"}
+        << QList<int>{80, 80, 10, 8, 8, 8};
+    QTest::newRow("three stages, the last with fixed TS")
+        << "otu3-odu2-odu1-odu0"
+        << QStringList{"OtnTxChAllocationDialog stage 1", "OtnSelectTsDialog stage 1", "OtnTxChAllocationDialog stage 2",
+                       "OtnSelectTsDialog stage 2", "OtnSelectTsDialog stage 3"}
+        << QList<int>{32, 32, 4, 8, 8, 4, 2, 2};
+}
+
+void tst_OtnSetupPageFactory::channelSamplesFollowTheStructure()
+{
+    QFETCH(QString, structure);
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, cells);
+
+    SimulatorOptions options = SimulatorFixture::quietOptions(1);
+    options.structure = structure;
+    SimulatorFixture tester(options);
+    OtnSetupPageFactory factory;
+    QStringList channelNames;
+    QList<int> shown;
+    for (const SampleDialog &sample : factory.createSampleDialogs(tester.manager(), 1)) {
+        if (!sample.name.startsWith(QLatin1String("OtnTxCh")) && !sample.name.startsWith(QLatin1String("OtnSelectTs")))
+            continue;
+        channelNames << sample.name;
+        const int stage = sample.name.right(1).toInt() - 1;
+        if (auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(sample.dialog.get())) {
+            shown << allocation->bits().size();
+            // The allocation the tester holds.
+            QCOMPARE(allocation->bits(), tester.cached(1, PID::Otn::TX::ALLOC[stage])->getBitArray());
+        } else if (auto *selection = qobject_cast<OtnSelectTsDialog *>(sample.dialog.get())) {
+            shown << selection->tsCount() << selection->tpCount();
+            // Lent for the making only: the dialog keeps the manager and shows the tester's main TS.
+            QVERIFY(!selection->parentWidget());
+            QCOMPARE(selection->serverManager(), tester.manager());
+            QCOMPARE(selection->grid()->setCellBytes(), tester.cached(1, PID::Otn::TX::MAIN_TS[stage])->getByteArray());
+            QVERIFY(selection->windowTitle().endsWith(QLatin1String(" TP/TS Select")));
+        } else {
+            QFAIL(qPrintable(sample.name));
+        }
+    }
+    QCOMPARE(channelNames, names);
+    QCOMPARE(shown, cells);
 }
 
 QTEST_MAIN(tst_OtnSetupPageFactory)
