@@ -162,9 +162,6 @@ void tst_PowerOnStructure::structureThatDoesNotFitIsReported_data()
     QTest::newRow("lanes on an SFP") << "otl4.4" << 0
                                      << "power-on structure otl4.4 on port 1: OTL4.4 needs a multi-lane module, "
                                         "not module type 0";
-    QTest::newRow("lanes on a QSFP28") << "otl4.4" << 7
-                                       << "power-on structure otl4.4 on port 1: OTL4.4 needs a multi-lane module, "
-                                          "not module type 7";
     QTest::newRow("unknown name") << "otu9" << 0 << "unknown power-on structure 'otu9'";
 }
 

@@ -111,7 +111,6 @@ void tst_UiHelper_Label::extremeTexts_data()
     QTest::newRow("enumerator names of every terminology")
         << modeId << 0
         << QStringList{"--", "Single", "Burst", "Burst (SDH)", "Burst (SONET)", "Alternate", "Continuous", "Rate", "Off"};
-    QTest::newRow("enumeration in hex") << modeId << hex << QStringList{"--", "0", "5"};
     QTest::newRow("int range") << burstId << 0 << QStringList{"--", "1", "1000"};
     QTest::newRow("negative double with its decimals") << offsetId << 0 << QStringList{"--", "-100.0", "100.0"};
     QTest::newRow("unsigned in hex") << upiId << hex << QStringList{"--", "0", "FF"};
