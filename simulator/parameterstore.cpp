@@ -23,18 +23,27 @@ ParameterStore::ParameterStore(const ParameterCatalogue &catalogue, int portCoun
         }
         for (int port : qAsConst(ports)) {
             const int sid = nsSID::build(port, d->group, d->id);
-            QcmaParameter *p = d->createParameter(sid);
+            std::unique_ptr<QcmaParameter> p = d->createParameter(sid);
             if (!p)
                 continue;
-            m_values.insert(sid, p);
+            m_values[sid] = std::move(p);
             m_order.append(sid);
         }
     }
 }
 
-ParameterStore::~ParameterStore()
+ParameterStore::~ParameterStore() = default;
+
+const QcmaParameter *ParameterStore::value(int sid) const
 {
-    qDeleteAll(m_values);
+    const auto it = m_values.find(keyOf(sid));
+    return it == m_values.end() ? nullptr : it->second.get();
+}
+
+QcmaParameter *ParameterStore::find(int sid)
+{
+    const auto it = m_values.find(keyOf(sid));
+    return it == m_values.end() ? nullptr : it->second.get();
 }
 
 int ParameterStore::intValue(int sid) const
@@ -43,12 +52,12 @@ int ParameterStore::intValue(int sid) const
     return (p && p->isDefined()) ? p->getInt() : 0;
 }
 
-QList<QcmaParameter *> ParameterStore::snapshot() const
+std::vector<std::unique_ptr<QcmaParameter>> ParameterStore::snapshot() const
 {
-    QList<QcmaParameter *> copies;
-    copies.reserve(m_order.size());
+    std::vector<std::unique_ptr<QcmaParameter>> copies;
+    copies.reserve(size_t(m_order.size()));
     for (int sid : m_order)
-        copies.append(m_values.value(sid)->clone());
+        copies.push_back(value(sid)->clone());
     return copies;
 }
 
@@ -73,7 +82,7 @@ bool ParameterStore::validate(const QcmaParameter &candidate, QString *reason) c
 
 bool ParameterStore::assign(const QcmaParameter &candidate)
 {
-    QcmaParameter *current = m_values.value(keyOf(candidate.getSID()), nullptr);
+    QcmaParameter *current = find(candidate.getSID());
     if (!current)
         return false;
     const QVariant before = current->toVariant();
@@ -86,7 +95,7 @@ bool ParameterStore::assign(const QcmaParameter &candidate)
 
 bool ParameterStore::setValue(int sid, const QVariant &value)
 {
-    QcmaParameter *current = m_values.value(keyOf(sid), nullptr);
+    QcmaParameter *current = find(sid);
     if (!current)
         return false;
     const QVariant before = current->toVariant();
@@ -98,7 +107,7 @@ bool ParameterStore::setValue(int sid, const QVariant &value)
 
 bool ParameterStore::setDefined(int sid, bool defined)
 {
-    QcmaParameter *current = m_values.value(keyOf(sid), nullptr);
+    QcmaParameter *current = find(sid);
     if (!current || current->isDefined() == defined)
         return false;
     current->setDefined(defined);
@@ -108,7 +117,7 @@ bool ParameterStore::setDefined(int sid, bool defined)
 
 bool ParameterStore::setActiveEnums(int sid, const QVector<int> &activeValues)
 {
-    QcmaParameter *current = m_values.value(keyOf(sid), nullptr);
+    QcmaParameter *current = find(sid);
     if (!current || current->getType() != QcmaParameter::TypeEnum)
         return false;
     auto *e = static_cast<QcmaParameterEnum *>(current);
@@ -124,7 +133,7 @@ bool ParameterStore::setActiveEnums(int sid, const QVector<int> &activeValues)
 
 bool ParameterStore::setRange(int sid, double minimum, double maximum)
 {
-    QcmaParameter *current = m_values.value(keyOf(sid), nullptr);
+    QcmaParameter *current = find(sid);
     if (!current)
         return false;
     bool changed = false;
@@ -146,10 +155,10 @@ bool ParameterStore::setRange(int sid, double minimum, double maximum)
         auto *p = static_cast<QcmaParameterDouble *>(current);
         if (p->minimum() == minimum && p->maximum() == maximum)
             return false;
-        auto *replacement = new QcmaParameterDouble(p->getSID(), p->getValue(), minimum, maximum, p->decimals());
+        auto replacement = std::make_unique<QcmaParameterDouble>(p->getSID(), p->getValue(), minimum, maximum,
+                                                                 p->decimals());
         replacement->setDefined(p->isDefined());
-        m_values.insert(keyOf(sid), replacement);
-        delete p;
+        m_values[keyOf(sid)] = std::move(replacement);
         changed = true;
         break;
     }
@@ -163,7 +172,7 @@ bool ParameterStore::setRange(int sid, double minimum, double maximum)
 
 bool ParameterStore::setByteArray(int sid, const QByteArray &bytes, int fixedLength)
 {
-    QcmaParameter *current = m_values.value(keyOf(sid), nullptr);
+    QcmaParameter *current = find(sid);
     if (!current || current->getType() != QcmaParameter::TypeByteArray)
         return false;
     auto *p = static_cast<QcmaParameterByteArray *>(current);
@@ -177,7 +186,7 @@ bool ParameterStore::setByteArray(int sid, const QByteArray &bytes, int fixedLen
 
 bool ParameterStore::setBitArray(int sid, const QBitArray &bits)
 {
-    QcmaParameter *current = m_values.value(keyOf(sid), nullptr);
+    QcmaParameter *current = find(sid);
     if (!current || current->getType() != QcmaParameter::TypeBitArray)
         return false;
     auto *p = static_cast<QcmaParameterBitArray *>(current);

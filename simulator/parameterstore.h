@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
 #include <QBitArray>
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QVariant>
@@ -24,14 +27,14 @@ public:
     static int keyOf(int sid) { return int(unsigned(sid) & 0x7FFFFFFFu); }
 
     int portCount() const { return m_portCount; }
-    bool contains(int sid) const { return m_values.contains(keyOf(sid)); }
-    const QcmaParameter *value(int sid) const { return m_values.value(keyOf(sid), nullptr); }
+    bool contains(int sid) const { return m_values.count(keyOf(sid)) != 0; }
+    const QcmaParameter *value(int sid) const;
     // Current value of a parameter as an int (0 when absent or undefined).
     int intValue(int sid) const;
     // SIDs in catalogue order, ports ascending within each definition.
     QList<int> sids() const { return m_order; }
-    // Copies of every value; the caller owns them.
-    QList<QcmaParameter *> snapshot() const;
+    // Copies of every value.
+    std::vector<std::unique_ptr<QcmaParameter>> snapshot() const;
 
     // Whether a client may write candidate; reason tells why not.
     bool validate(const QcmaParameter &candidate, QString *reason) const;
@@ -54,8 +57,9 @@ public:
 
 private:
     void markChanged(int key);
+    QcmaParameter *find(int sid);
 
-    QHash<int, QcmaParameter *> m_values;
+    std::unordered_map<int, std::unique_ptr<QcmaParameter>> m_values;
     QList<int> m_order;
     QList<int> m_changes;
     QSet<int> m_changed;

@@ -110,7 +110,7 @@ void SimulatedServerLink::loadCatalogue()
         qCWarning(lcSimLink).noquote() << "catalogue:" << error;
 }
 
-QList<QcmaParameter *> SimulatedServerLink::snapshot() const
+std::vector<std::unique_ptr<QcmaParameter>> SimulatedServerLink::snapshot() const
 {
     return m_store->snapshot();
 }
@@ -209,7 +209,7 @@ void SimulatedServerLink::announce(const QList<int> &sids)
     QList<QSharedPointer<QcmaParameter>> values;
     for (int sid : sids) {
         if (const QcmaParameter *p = m_store->value(sid))
-            values.append(QSharedPointer<QcmaParameter>(p->clone()));
+            values.append(QSharedPointer<QcmaParameter>(p->clone().release()));
     }
     ++m_pendingAnswers;
     QTimer::singleShot(0, this, [this, values] {

@@ -23,7 +23,7 @@ public:
     ~SimulatedServerLink() override;
 
     const ParameterCatalogue &catalogue() const override { return m_catalogue; }
-    QList<QcmaParameter *> snapshot() const override;
+    std::vector<std::unique_ptr<QcmaParameter>> snapshot() const override;
     void write(const QList<const QcmaParameter *> &parameters) override;
     void requestIntervalData(int port, int group, quint32 selector) override;
 

@@ -23,7 +23,6 @@ UiHelper::UiHelper(zelServerManager *manager, QObject *parent) : QObject(parent)
 UiHelper::~UiHelper()
 {
     disconnectNow();
-    delete m_parameter;
 }
 
 void UiHelper::setSID_QcmaParameter(int sid, int strategy)
@@ -77,13 +76,12 @@ void UiHelper::ChangePort(int port)
     const bool wasConnected = m_connected;
     disconnectNow();
     m_sid = nsSID::setPort(m_sid, port);
-    delete m_parameter;
-    m_parameter = nullptr;
+    m_parameter.reset();
     if (wasConnected)
         connectNow();
 }
 
-QcmaParameter *UiHelper::QcmaParameter_GetCopy() const
+std::unique_ptr<QcmaParameter> UiHelper::QcmaParameter_GetCopy() const
 {
     return m_parameter ? m_parameter->clone() : nullptr;
 }
@@ -121,9 +119,9 @@ void UiHelper::deliverLocal(const QcmaParameter &parameter)
 
 void UiHelper::deliver(const QcmaParameter &parameter)
 {
-    QcmaParameter *copy = parameter.clone();
-    delete m_parameter;
-    m_parameter = copy;
+    // parameter may be the held value itself: copy before replacing.
+    std::unique_ptr<QcmaParameter> copy = parameter.clone();
+    m_parameter = std::move(copy);
     const bool wasUpdating = m_updating;
     m_updating = true;
     QcmaParameter_Changed(*m_parameter);
@@ -169,7 +167,7 @@ void UiHelper::ChangeTerminology(int terminology)
 {
     m_terminology = terminology;
     if (m_parameter)
-        deliver(*QScopedPointer<QcmaParameter>(m_parameter->clone()));
+        deliver(*m_parameter);
     UpdateText();
 }
 

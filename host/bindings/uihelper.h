@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -39,8 +41,8 @@ public:
     virtual void ChangePort(int port);
 
     // The value the binding holds (null before the first value); owned by the binding.
-    QcmaParameter *QcmaParameter_Get() const { return m_parameter; }
-    QcmaParameter *QcmaParameter_GetCopy() const;
+    QcmaParameter *QcmaParameter_Get() const { return m_parameter.get(); }
+    std::unique_ptr<QcmaParameter> QcmaParameter_GetCopy() const;
     // Sends value to the server, or into the owning dialog's pending values. local=true only shows it.
     void QcmaParameter_SetValue(QcmaParameter *value, bool local);
 
@@ -89,7 +91,7 @@ private:
 
     zelServerManager *m_manager = nullptr;
     UiHelperList *m_owner = nullptr;
-    QcmaParameter *m_parameter = nullptr;
+    std::unique_ptr<QcmaParameter> m_parameter;
     QList<ActiveWidget> m_activeWidgets;
     int m_sid = 0;
     int m_strategy = ConnectNone;

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QScopedPointer>
 #include <QScopedValueRollback>
 
 #include "enumvalues.h"
@@ -89,12 +88,12 @@ bool UiHelper_Enum_Buttons::isCurrentValue(int value) const
 
 void UiHelper_Enum_Buttons::writeValue(int value)
 {
-    QScopedPointer<QcmaParameter> copy(QcmaParameterFactory::createCopy(QcmaParameter_Get()));
+    const std::unique_ptr<QcmaParameter> copy = QcmaParameterFactory::createCopy(QcmaParameter_Get());
     if (!copy) {
         fZEL_ASSERT(m_sourceFile, __LINE__, QStringLiteral("(void*)qcmaParam != 0"), QStringLiteral("qcmaParam is 0"));
         return;
     }
-    static_cast<QcmaParameterInt *>(copy.data())->setValue(value);
+    static_cast<QcmaParameterInt *>(copy.get())->setValue(value);
     copy->setDefined(true);
-    QcmaParameter_SetValue(copy.data(), false);
+    QcmaParameter_SetValue(copy.get(), false);
 }

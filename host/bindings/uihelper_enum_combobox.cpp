@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScopedPointer>
 #include <QScopedValueRollback>
 
 #include "host/diagnostics/zeldiagnostics.h"
@@ -99,11 +98,11 @@ void UiHelper_Enum_ComboBox::currentIndexChanged(int index)
     const QcmaParameter *current = QcmaParameter_Get();
     if (!current)
         return;
-    QScopedPointer<QcmaParameter> copy(QcmaParameterFactory::createCopy(current));
+    const std::unique_ptr<QcmaParameter> copy = QcmaParameterFactory::createCopy(current);
     ZEL_ASSERT_TEXT(copy, "(void*)qcmaParam != 0", QStringLiteral("qcmaParam is 0"));
     if (!copy)
         return;
-    static_cast<QcmaParameterInt *>(copy.data())->setValue(m_values.at(index));
+    static_cast<QcmaParameterInt *>(copy.get())->setValue(m_values.at(index));
     copy->setDefined(true);
-    QcmaParameter_SetValue(copy.data(), false);
+    QcmaParameter_SetValue(copy.get(), false);
 }

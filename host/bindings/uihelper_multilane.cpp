@@ -1,7 +1,6 @@
 #include "uihelper_multilane.h"
 
 #include <QLabel>
-#include <QScopedPointer>
 
 #include "host/diagnostics/zeldiagnostics.h"
 #include "host/parameters/qcmaparameterbitarray.h"
@@ -71,11 +70,11 @@ void UiHelper_MultiLane::lanesEdited()
     }
     if (bits == current->getBitArray())
         return;
-    QScopedPointer<QcmaParameter> copy(QcmaParameterFactory::createCopy(current));
+    const std::unique_ptr<QcmaParameter> copy = QcmaParameterFactory::createCopy(current);
     ZEL_ASSERT_TEXT(copy, "(void*)qcmaParam != 0", QStringLiteral("qcmaParam is 0"));
     if (!copy)
         return;
-    static_cast<QcmaParameterBitArray *>(copy.data())->setValue(bits);
+    static_cast<QcmaParameterBitArray *>(copy.get())->setValue(bits);
     copy->setDefined(true);
-    QcmaParameter_SetValue(copy.data(), false);
+    QcmaParameter_SetValue(copy.get(), false);
 }

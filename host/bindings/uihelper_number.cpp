@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPointer>
-#include <QScopedPointer>
 #include <cmath>
 
 #include "host/diagnostics/zeldiagnostics.h"
@@ -137,24 +136,24 @@ void UiHelper_Number::clicked()
 
     // The binding may have seen a new value while the keypad was open: copy what it holds now.
     current = QcmaParameter_Get();
-    QScopedPointer<QcmaParameter> copy(QcmaParameterFactory::createCopy(current));
+    const std::unique_ptr<QcmaParameter> copy = QcmaParameterFactory::createCopy(current);
     ZEL_ASSERT_TEXT(copy, "(void*)qcmaParam != 0", QStringLiteral("qcmaParam is 0"));
     if (!copy)
         return;
     switch (copy->getType()) {
     case QcmaParameter::TypeUInt:
-        static_cast<QcmaParameterUInt *>(copy.data())->setValue(uint(entered));
+        static_cast<QcmaParameterUInt *>(copy.get())->setValue(uint(entered));
         break;
     case QcmaParameter::TypeDouble:
-        static_cast<QcmaParameterDouble *>(copy.data())->setValue(entered);
+        static_cast<QcmaParameterDouble *>(copy.get())->setValue(entered);
         break;
     case QcmaParameter::TypeInt:
     case QcmaParameter::TypeEnum:
-        static_cast<QcmaParameterInt *>(copy.data())->setValue(int(std::llround(entered)));
+        static_cast<QcmaParameterInt *>(copy.get())->setValue(int(std::llround(entered)));
         break;
     default:
         return;
     }
     copy->setDefined(true);
-    QcmaParameter_SetValue(copy.data(), false);
+    QcmaParameter_SetValue(copy.get(), false);
 }

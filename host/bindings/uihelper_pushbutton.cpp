@@ -1,7 +1,6 @@
 #include "uihelper_pushbutton.h"
 
 #include <QPushButton>
-#include <QScopedPointer>
 
 #include "host/diagnostics/zeldiagnostics.h"
 #include "host/parameters/qcmaparameter.h"
@@ -37,11 +36,11 @@ void UiHelper_PushButton::clicked()
 {
     if (m_updating)
         return;
-    QScopedPointer<QcmaParameter> trigger(QcmaParameter_GetCopy());
+    std::unique_ptr<QcmaParameter> trigger = QcmaParameter_GetCopy();
     // A trigger the server has not announced yet is built from its catalogue entry.
     if (!trigger && serverManager()) {
         if (const ParameterDefinition *d = serverManager()->catalogue().findBySid(getSID()))
-            trigger.reset(d->createParameter(getSID()));
+            trigger = d->createParameter(getSID());
     }
     ZEL_ASSERT_TEXT(trigger, "(void*)qcmaParam != 0",
                     QStringLiteral("no parameter for UiHelper_PushButton(sid=%1)").arg(uint(getSID()), 0, 16));
@@ -57,5 +56,5 @@ void UiHelper_PushButton::clicked()
         return;
     }
     trigger->setDefined(true);
-    QcmaParameter_SetValue(trigger.data(), false);
+    QcmaParameter_SetValue(trigger.get(), false);
 }

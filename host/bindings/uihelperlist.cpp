@@ -1,6 +1,5 @@
 #include "uihelperlist.h"
 
-#include "host/parameters/qcmaparametermap.h"
 #include "host/server/zelservermanager.h"
 #include "uihelper.h"
 
@@ -9,7 +8,6 @@ UiHelperList::UiHelperList(QObject *parent) : QObject(parent) {}
 UiHelperList::~UiHelperList()
 {
     Clear(true);
-    delete m_map;
 }
 
 void UiHelperList::AddUiHelper(UiHelper *helper)
@@ -109,7 +107,7 @@ int UiHelperList::count() const
 void UiHelperList::enableParameterMap()
 {
     if (!m_map)
-        m_map = new QcmaParameterMap;
+        m_map = std::make_unique<QcmaParameterMap>();
 }
 
 void UiHelperList::setPendingValue(const QcmaParameter &value)
@@ -121,14 +119,13 @@ void UiHelperList::setPendingValue(const QcmaParameter &value)
         h->deliverLocal(value);
 }
 
-QList<QcmaParameter *> UiHelperList::takePendingValues()
+QcmaParameterMap UiHelperList::takePendingValues()
 {
-    QList<QcmaParameter *> list;
-    if (m_map) {
-        m_map->AddToParameterList(list);
-        m_map->clear();
-    }
-    return list;
+    if (!m_map)
+        return {};
+    QcmaParameterMap pending = std::move(*m_map);
+    m_map->clear();
+    return pending;
 }
 
 void UiHelperList::dropPendingValues()
@@ -136,10 +133,9 @@ void UiHelperList::dropPendingValues()
     if (!m_map || m_map->isEmpty())
         return;
     QList<int> sids;
-    QList<QcmaParameter *> pending = takePendingValues();
-    for (QcmaParameter *p : pending)
+    const QcmaParameterMap dropped = takePendingValues();
+    for (const QcmaParameter *p : dropped.parameters())
         sids.append(p->getSID());
-    qDeleteAll(pending);
     // Show the server's values again.
     for (int sid : qAsConst(sids)) {
         for (UiHelper *h : helpersOf(sid)) {

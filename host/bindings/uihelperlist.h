@@ -1,12 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include <QList>
 #include <QObject>
 
 #include "host/hostexport.h"
+#include "host/parameters/qcmaparametermap.h"
 
-class QcmaParameter;
-class QcmaParameterMap;
 class UiHelper;
 
 // Owns bindings and nested lists and passes life-cycle calls (connect, port, texts, access) to all.
@@ -36,10 +37,10 @@ public:
 
     // Pending values (dialogs): installs an owned, empty map.
     void enableParameterMap();
-    QcmaParameterMap *parameterMap() const { return m_map; }
+    QcmaParameterMap *parameterMap() const { return m_map.get(); }
     void setPendingValue(const QcmaParameter &value);
-    // Hands the pending values over as one list (the caller owns the copies) and empties the map.
-    QList<QcmaParameter *> takePendingValues();
+    // Hands the pending values over as one batch and empties the map.
+    QcmaParameterMap takePendingValues();
     void dropPendingValues();
 
     UiHelperList *rootList();
@@ -50,5 +51,5 @@ private:
     UiHelperList *m_parentList = nullptr;
     QList<UiHelper *> m_helpers;
     QList<UiHelperList *> m_lists;
-    QcmaParameterMap *m_map = nullptr;
+    std::unique_ptr<QcmaParameterMap> m_map;
 };

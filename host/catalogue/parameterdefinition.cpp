@@ -96,32 +96,32 @@ QString ParameterDefinition::valueName(int value, int terminology) const
     return e->names[0];
 }
 
-QcmaParameter *ParameterDefinition::createParameter(int sid) const
+std::unique_ptr<QcmaParameter> ParameterDefinition::createParameter(int sid) const
 {
-    QcmaParameter *p = nullptr;
+    std::unique_ptr<QcmaParameter> p;
     switch (kind) {
     case QcmaParameter::TypeInt:
-        p = new QcmaParameterInt(sid, defaultValue.toInt(), int(minimum), int(maximum));
+        p = std::make_unique<QcmaParameterInt>(sid, defaultValue.toInt(), int(minimum), int(maximum));
         break;
     case QcmaParameter::TypeEnum: {
-        auto *e = new QcmaParameterEnum(sid, defaultValue.toInt(), int(minimum), int(maximum));
+        auto e = std::make_unique<QcmaParameterEnum>(sid, defaultValue.toInt(), int(minimum), int(maximum));
         e->setAllEnumsActive(false);
         for (const Enumerator &en : enumerators)
             e->setEnumActive(en.value, en.active);
-        p = e;
+        p = std::move(e);
         break;
     }
     case QcmaParameter::TypeUInt:
-        p = new QcmaParameterUInt(sid, defaultValue.toUInt(), uint(minimum), uint(maximum));
+        p = std::make_unique<QcmaParameterUInt>(sid, defaultValue.toUInt(), uint(minimum), uint(maximum));
         break;
     case QcmaParameter::TypeDouble:
-        p = new QcmaParameterDouble(sid, defaultValue.toDouble(), minimum, maximum, decimals);
+        p = std::make_unique<QcmaParameterDouble>(sid, defaultValue.toDouble(), minimum, maximum, decimals);
         break;
     case QcmaParameter::TypeByteArray: {
         QByteArray bytes = QByteArray::fromHex(defaultValue.toString().toLatin1());
         if (length > 0)
             bytes = bytes.leftJustified(length, '\0', true);
-        p = new QcmaParameterByteArray(sid, bytes, length);
+        p = std::make_unique<QcmaParameterByteArray>(sid, bytes, length);
         break;
     }
     case QcmaParameter::TypeBitArray: {
@@ -129,7 +129,7 @@ QcmaParameter *ParameterDefinition::createParameter(int sid) const
         const QString pattern = defaultValue.toString();
         for (int i = 0; i < qMin(length, pattern.size()); ++i)
             bits.setBit(i, pattern.at(i) == QLatin1Char('1'));
-        p = new QcmaParameterBitArray(sid, bits);
+        p = std::make_unique<QcmaParameterBitArray>(sid, bits);
         break;
     }
     default:

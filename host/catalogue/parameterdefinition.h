@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QJsonObject>
 #include <QString>
 #include <QVariant>
@@ -35,8 +37,8 @@ public:
 
     static ParameterDefinition fromJson(const QJsonObject &object, QString *error);
 
-    // A new parameter of this definition holding its default value; the caller owns it.
-    QcmaParameter *createParameter(int sid) const;
+    // A new parameter of this definition holding its default value (null for an unknown kind).
+    std::unique_ptr<QcmaParameter> createParameter(int sid) const;
     QString valueName(int value, int terminology) const;
     const Enumerator *enumerator(int value) const;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include <QList>
 #include <QObject>
 #include <QSharedPointer>
@@ -19,8 +22,8 @@ public:
     ~ServerLink() override;
 
     virtual const ParameterCatalogue &catalogue() const = 0;
-    // Copies of every current parameter value; the caller owns them.
-    virtual QList<QcmaParameter *> snapshot() const = 0;
+    // Copies of every current parameter value.
+    virtual std::vector<std::unique_ptr<QcmaParameter>> snapshot() const = 0;
     // Sends the values as one request; the link copies them. Each accepted (or refused) value is
     // answered later through parameterChanged with the value the server then holds.
     virtual void write(const QList<const QcmaParameter *> &parameters) = 0;

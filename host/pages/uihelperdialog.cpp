@@ -40,12 +40,9 @@ void UiHelperDialog::sendPendingValues()
 {
     if (!m_helpers)
         return;
-    const QList<QcmaParameter *> values = m_helpers->takePendingValues();
-    if (values.isEmpty())
-        return;
-    if (serverManager())
-        serverManager()->SetQcmaParameterList(values);
-    qDeleteAll(values);
+    const QcmaParameterMap values = m_helpers->takePendingValues();
+    if (!values.isEmpty() && serverManager())
+        serverManager()->SetQcmaParameterList(values.parameters());
 }
 
 void UiHelperDialog::dropPendingValues()

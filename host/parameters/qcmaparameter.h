@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QBitArray>
 #include <QByteArray>
 #include <QString>
@@ -38,7 +40,7 @@ public:
     // Whether candidate is an acceptable new value for this parameter (same kind, within range).
     virtual bool accepts(const QcmaParameter &candidate, QString *reason) const;
 
-    virtual QcmaParameter *clone() const = 0;
+    virtual std::unique_ptr<QcmaParameter> clone() const = 0;
     bool sameValue(const QcmaParameter &other) const;
     QString describe() const;
 

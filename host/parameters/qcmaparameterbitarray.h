@@ -16,7 +16,7 @@ public:
     QBitArray getBitArray() const override { return m_value; }
 
     bool accepts(const QcmaParameter &candidate, QString *reason) const override;
-    QcmaParameter *clone() const override { return new QcmaParameterBitArray(*this); }
+    std::unique_ptr<QcmaParameter> clone() const override { return std::make_unique<QcmaParameterBitArray>(*this); }
 
 private:
     QBitArray m_value;

@@ -20,7 +20,7 @@ public:
     void setFixedLength(int length) { m_fixedLength = length; }
 
     bool accepts(const QcmaParameter &candidate, QString *reason) const override;
-    QcmaParameter *clone() const override { return new QcmaParameterByteArray(*this); }
+    std::unique_ptr<QcmaParameter> clone() const override { return std::make_unique<QcmaParameterByteArray>(*this); }
 
 private:
     QByteArray m_value;

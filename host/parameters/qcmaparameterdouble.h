@@ -25,7 +25,7 @@ public:
     int decimals() const { return m_decimals; }
 
     bool accepts(const QcmaParameter &candidate, QString *reason) const override;
-    QcmaParameter *clone() const override { return new QcmaParameterDouble(*this); }
+    std::unique_ptr<QcmaParameter> clone() const override { return std::make_unique<QcmaParameterDouble>(*this); }
 
 private:
     double m_value = 0.0;

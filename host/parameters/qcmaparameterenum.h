@@ -18,7 +18,7 @@ public:
     QVector<int> activeEnums() const;
 
     bool accepts(const QcmaParameter &candidate, QString *reason) const override;
-    QcmaParameter *clone() const override { return new QcmaParameterEnum(*this); }
+    std::unique_ptr<QcmaParameter> clone() const override { return std::make_unique<QcmaParameterEnum>(*this); }
 
 private:
     QVector<bool> m_active;   // index = value - minimum

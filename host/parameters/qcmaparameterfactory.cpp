@@ -1,6 +1,6 @@
 #include "qcmaparameterfactory.h"
 
-QcmaParameter *QcmaParameterFactory::createCopy(const QcmaParameter *parameter)
+std::unique_ptr<QcmaParameter> QcmaParameterFactory::createCopy(const QcmaParameter *parameter)
 {
     return parameter ? parameter->clone() : nullptr;
 }

@@ -6,6 +6,6 @@
 class ZELCORE_EXPORT QcmaParameterFactory
 {
 public:
-    // A new copy the caller owns, or null for a null parameter.
-    static QcmaParameter *createCopy(const QcmaParameter *parameter);
+    // A new copy, or null for a null parameter.
+    static std::unique_ptr<QcmaParameter> createCopy(const QcmaParameter *parameter);
 };

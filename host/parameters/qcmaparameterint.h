@@ -26,7 +26,7 @@ public:
     void setRange(int minimum, int maximum) { m_minimum = minimum; m_maximum = maximum; }
 
     bool accepts(const QcmaParameter &candidate, QString *reason) const override;
-    QcmaParameter *clone() const override { return new QcmaParameterInt(*this); }
+    std::unique_ptr<QcmaParameter> clone() const override { return std::make_unique<QcmaParameterInt>(*this); }
 
 private:
     int m_value = 0;

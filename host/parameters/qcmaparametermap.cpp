@@ -10,37 +10,27 @@ QcmaParameterMap &QcmaParameterMap::operator=(const QcmaParameterMap &other)
     if (this == &other)
         return *this;
     clear();
-    for (const QcmaParameter *p : other.m_values)
-        m_values.insert(p->getSID(), p->clone());
+    for (const auto &entry : other.m_values)
+        m_values.emplace(entry.first, entry.second->clone());
     return *this;
-}
-
-QcmaParameterMap::~QcmaParameterMap()
-{
-    clear();
 }
 
 void QcmaParameterMap::AddParameter(const QcmaParameter *parameter)
 {
-    if (!parameter)
-        return;
-    delete m_values.take(parameter->getSID());
-    m_values.insert(parameter->getSID(), parameter->clone());
+    if (parameter)
+        m_values[parameter->getSID()] = parameter->clone();
 }
 
-void QcmaParameterMap::AddToParameterList(QList<QcmaParameter *> &list) const
+QList<const QcmaParameter *> QcmaParameterMap::parameters() const
 {
-    for (const QcmaParameter *p : m_values)
-        list.append(p->clone());
+    QList<const QcmaParameter *> list;
+    for (const auto &entry : m_values)
+        list.append(entry.second.get());
+    return list;
 }
 
 const QcmaParameter *QcmaParameterMap::find(int sid) const
 {
-    return m_values.value(sid, nullptr);
-}
-
-void QcmaParameterMap::clear()
-{
-    qDeleteAll(m_values);
-    m_values.clear();
+    const auto it = m_values.find(sid);
+    return it == m_values.end() ? nullptr : it->second.get();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <map>
+#include <memory>
+
 #include <QList>
-#include <QMap>
 
 #include "qcmaparameter.h"
 
@@ -12,17 +14,19 @@ public:
     QcmaParameterMap() = default;
     QcmaParameterMap(const QcmaParameterMap &other);
     QcmaParameterMap &operator=(const QcmaParameterMap &other);
-    ~QcmaParameterMap();
+    QcmaParameterMap(QcmaParameterMap &&other) noexcept = default;
+    QcmaParameterMap &operator=(QcmaParameterMap &&other) noexcept = default;
+    ~QcmaParameterMap() = default;
 
     void AddParameter(const QcmaParameter *parameter);
-    // Appends a copy of every held value (in SID order) to list; the caller owns them.
-    void AddToParameterList(QList<QcmaParameter *> &list) const;
+    // Every held value in SID order, still owned by the map: one batch for the server.
+    QList<const QcmaParameter *> parameters() const;
 
     const QcmaParameter *find(int sid) const;
-    bool isEmpty() const { return m_values.isEmpty(); }
-    int count() const { return m_values.size(); }
-    void clear();
+    bool isEmpty() const { return m_values.empty(); }
+    int count() const { return int(m_values.size()); }
+    void clear() { m_values.clear(); }
 
 private:
-    QMap<int, QcmaParameter *> m_values;
+    std::map<int, std::unique_ptr<QcmaParameter>> m_values;
 };

@@ -24,7 +24,7 @@ public:
     void setRange(uint minimum, uint maximum) { m_minimum = minimum; m_maximum = maximum; }
 
     bool accepts(const QcmaParameter &candidate, QString *reason) const override;
-    QcmaParameter *clone() const override { return new QcmaParameterUInt(*this); }
+    std::unique_ptr<QcmaParameter> clone() const override { return std::make_unique<QcmaParameterUInt>(*this); }
 
 private:
     uint m_value = 0;

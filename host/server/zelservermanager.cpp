@@ -14,31 +14,31 @@ zelServerManager::zelServerManager(ServerLink *link, QObject *parent) : QObject(
     Q_ASSERT(link);
     // The server describes its parameters; their names are the catalogue's value names.
     WidgetText::instance()->setParameterCatalogue(&link->catalogue());
-    for (QcmaParameter *p : link->snapshot())
-        m_cache.insert(p->getSID(), p);
+    for (std::unique_ptr<QcmaParameter> &p : link->snapshot()) {
+        const int sid = p->getSID();
+        m_cache[sid] = std::move(p);
+    }
     connect(link, &ServerLink::parameterChanged, this, &zelServerManager::onParameterChanged);
     connect(link, &ServerLink::intervalDataArrived, this, &zelServerManager::onIntervalData);
 }
 
-zelServerManager::~zelServerManager()
-{
-    qDeleteAll(m_cache);
-}
+zelServerManager::~zelServerManager() = default;
 
-QcmaParameter *zelServerManager::GetQcmaParameter(int sid) const
+std::unique_ptr<QcmaParameter> zelServerManager::GetQcmaParameter(int sid) const
 {
-    const QcmaParameter *p = m_cache.value(sid, nullptr);
+    const QcmaParameter *p = cachedParameter(sid);
     return p ? p->clone() : nullptr;
 }
 
 const QcmaParameter *zelServerManager::cachedParameter(int sid) const
 {
-    return m_cache.value(sid, nullptr);
+    const auto it = m_cache.find(sid);
+    return it == m_cache.end() ? nullptr : it->second.get();
 }
 
 int zelServerManager::GetTerminology(int port) const
 {
-    const QcmaParameter *p = m_cache.value(nsSID::build(port, terminologyGroup, terminologyId), nullptr);
+    const QcmaParameter *p = cachedParameter(nsSID::build(port, terminologyGroup, terminologyId));
     return (p && p->getInt() != 0) ? 1 : 2;
 }
 
@@ -48,7 +48,7 @@ void zelServerManager::SetQcmaParameter(const QcmaParameter *parameter)
         m_link->write({parameter});
 }
 
-void zelServerManager::SetQcmaParameterList(const QList<QcmaParameter *> &parameters)
+void zelServerManager::SetQcmaParameterList(const QList<const QcmaParameter *> &parameters)
 {
     QList<const QcmaParameter *> list;
     for (const QcmaParameter *p : parameters) {
@@ -129,8 +129,7 @@ void zelServerManager::onParameterChanged(QSharedPointer<QcmaParameter> paramete
     if (!parameter)
         return;
     const int sid = parameter->getSID();
-    QcmaParameter *&slot = m_cache[sid];
-    delete slot;
+    std::unique_ptr<QcmaParameter> &slot = m_cache[sid];
     slot = parameter->clone();
     const QcmaParameter &current = *slot;
     // An observer may disconnect others while being told; only those still registered hear it.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <unordered_map>
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -26,8 +29,8 @@ public:
     explicit zelServerManager(ServerLink *link, QObject *parent = nullptr);
     ~zelServerManager() override;
 
-    // A copy of the cached parameter (the caller deletes it), or null when the server has none.
-    virtual QcmaParameter *GetQcmaParameter(int sid) const;
+    // A copy of the cached parameter, or null when the server has none.
+    virtual std::unique_ptr<QcmaParameter> GetQcmaParameter(int sid) const;
     // The cached parameter itself, or null. Valid until the next change of that SID.
     const QcmaParameter *cachedParameter(int sid) const;
     // 1 (SDH names) when the port's terminology setting is non-zero, 2 (SONET names) otherwise.
@@ -35,7 +38,7 @@ public:
 
     // Sends one value, or a list as one request. The cache changes only on the server's confirmation.
     void SetQcmaParameter(const QcmaParameter *parameter);
-    void SetQcmaParameterList(const QList<QcmaParameter *> &parameters);
+    void SetQcmaParameterList(const QList<const QcmaParameter *> &parameters);
 
     // Runs a dialog modally through the dialog runner; 1 means accepted.
     int executeQzelDialog(QDialog *dialog);
@@ -67,7 +70,7 @@ private:
     QList<ParameterObserver *> observersOf(int sid) const;
 
     ServerLink *m_link = nullptr;
-    QHash<int, QcmaParameter *> m_cache;
+    std::unordered_map<int, std::unique_ptr<QcmaParameter>> m_cache;
     QHash<int, QList<ParameterObserver *>> m_observers;
     int m_guiAccessState = 0;
 };

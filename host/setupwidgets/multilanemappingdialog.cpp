@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScopedPointer>
 #include <QStyledItemDelegate>
 
 #include "apps/shared/sid.h"
@@ -160,12 +159,12 @@ void MultiLaneMappingDialog::laneEdited(int row, int lane)
     UiHelper_Setter *setter = m_setters.value(row, nullptr);
     if (!setter)
         return;
-    QScopedPointer<QcmaParameter> copy(setter->QcmaParameter_GetCopy());
+    const std::unique_ptr<QcmaParameter> copy = setter->QcmaParameter_GetCopy();
     ZEL_ASSERT(copy, QStringLiteral("lane parameter 0x%1 has no value.").arg(setter->getSID(), 0, 16));
     if (!copy)
         return;
     copy->setValue(QVariant(lane));
-    setter->setParameter(copy.data());
+    setter->setParameter(copy.get());
     updateButtons();
 }
 

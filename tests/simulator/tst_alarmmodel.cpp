@@ -30,15 +30,15 @@ const int sum1 = nsIID::Otn::Alarm::SUM_ERRALARM[1];
 // Sends the values as one request, each as a copy of the cached parameter.
 bool writeBatch(SimulatorFixture &f, const QVector<QPair<int, QVariant>> &values)
 {
-    QList<QcmaParameter *> batch;
+    std::vector<std::unique_ptr<QcmaParameter>> copies;
+    QList<const QcmaParameter *> batch;
     for (const auto &v : values) {
-        QcmaParameter *copy = f.cached(1, v.first)->clone();
-        copy->setValue(v.second);
-        batch.append(copy);
+        copies.push_back(f.cached(1, v.first)->clone());
+        copies.back()->setValue(v.second);
+        batch.append(copies.back().get());
     }
     const int refused = f.link()->refusedWrites();
     f.manager()->SetQcmaParameterList(batch);
-    qDeleteAll(batch);
     return f.settle() && f.link()->refusedWrites() == refused;
 }
 

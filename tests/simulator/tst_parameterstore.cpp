@@ -94,10 +94,9 @@ void tst_ParameterStore::buildsOneValuePerPortAndGlobalsOnce()
     QVERIFY(!store.contains(nsSID::build(1, 0x050000, 48)));
     // The flag bit does not make another parameter.
     QVERIFY(store.contains(nsSID::build(2, nsSID::otn, 103, true)));
-    const QList<QcmaParameter *> snapshot = store.snapshot();
-    const auto release = qScopeGuard([&snapshot] { qDeleteAll(snapshot); });
-    QCOMPARE(snapshot.size(), store.sids().size());
-    QCOMPARE(snapshot.first()->getSID(), store.sids().first());
+    const auto snapshot = store.snapshot();
+    QCOMPARE(int(snapshot.size()), store.sids().size());
+    QCOMPARE(snapshot.front()->getSID(), store.sids().first());
 }
 
 void tst_ParameterStore::defaultsComeFromTheCatalogue()

@@ -80,11 +80,10 @@ void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort()
     int expected = 0;
     for (const ParameterDefinition *d : link.catalogue().all())
         expected += d->global ? 1 : portCount;
-    const QList<QcmaParameter *> snapshot = link.snapshot();
-    const auto release = qScopeGuard([&snapshot] { qDeleteAll(snapshot); });
-    QCOMPARE(snapshot.size(), expected);
+    const auto snapshot = link.snapshot();
+    QCOMPARE(int(snapshot.size()), expected);
     QSet<int> sids;
-    for (const QcmaParameter *p : snapshot) {
+    for (const auto &p : snapshot) {
         sids.insert(p->getSID());
         const ParameterDefinition *d = link.catalogue().findBySid(p->getSID());
         QVERIFY(d && p->getType() == d->kind);

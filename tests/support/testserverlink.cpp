@@ -10,49 +10,51 @@ TestServerLink::TestServerLink(const QByteArray &catalogueJson, QObject *parent)
         m_catalogue.loadJson(catalogueJson, nullptr);
 }
 
-TestServerLink::~TestServerLink()
-{
-    qDeleteAll(m_values);
-}
+TestServerLink::~TestServerLink() = default;
 
-QList<QcmaParameter *> TestServerLink::snapshot() const
+std::vector<std::unique_ptr<QcmaParameter>> TestServerLink::snapshot() const
 {
-    QList<QcmaParameter *> list;
-    for (const QcmaParameter *p : m_values)
-        list.append(p->clone());
+    std::vector<std::unique_ptr<QcmaParameter>> list;
+    for (const auto &entry : m_values)
+        list.push_back(entry.second->clone());
     return list;
 }
 
-void TestServerLink::addParameter(QcmaParameter *parameter)
+void TestServerLink::addParameter(std::unique_ptr<QcmaParameter> parameter)
 {
-    delete m_values.take(parameter->getSID());
-    m_values.insert(parameter->getSID(), parameter);
+    const int sid = parameter->getSID();
+    m_values[sid] = std::move(parameter);
+}
+
+const QcmaParameter *TestServerLink::value(int sid) const
+{
+    const auto it = m_values.find(sid);
+    return it == m_values.end() ? nullptr : it->second.get();
 }
 
 void TestServerLink::write(const QList<const QcmaParameter *> &parameters)
 {
     ++m_writeRequests;
     for (const QcmaParameter *p : parameters) {
-        QcmaParameter *current = m_values.value(p->getSID(), nullptr);
+        const QcmaParameter *current = value(p->getSID());
         if (!current)
             continue;
-        if (current->accepts(*p, nullptr)) {
-            m_values.insert(p->getSID(), p->clone());
-            delete current;
-        }
-        announce(*m_values.value(p->getSID()));
+        if (current->accepts(*p, nullptr))
+            addParameter(p->clone());
+        announce(*value(p->getSID()));
     }
 }
 
-void TestServerLink::serverChange(QcmaParameter *parameter)
+void TestServerLink::serverChange(std::unique_ptr<QcmaParameter> parameter)
 {
-    addParameter(parameter);
-    announce(*parameter);
+    const QcmaParameter &value = *parameter;
+    addParameter(std::move(parameter));
+    announce(value);
 }
 
 void TestServerLink::announce(const QcmaParameter &parameter)
 {
-    QSharedPointer<QcmaParameter> copy(parameter.clone());
+    QSharedPointer<QcmaParameter> copy(parameter.clone().release());
     QTimer::singleShot(0, this, [this, copy] { emit parameterChanged(copy); });
 }
 

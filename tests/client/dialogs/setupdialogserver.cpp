@@ -21,7 +21,7 @@ SetupDialogServer::SetupDialogServer(const QByteArray &catalogueJson, const QLis
         const QList<int> portsOfDefinition = d->global ? QList<int>{nsSID::noPort} : ports;
         for (int port : portsOfDefinition) {
             const int sid = nsSID::build(port, d->group, d->id);
-            QcmaParameter *p = d->createParameter(sid);
+            std::unique_ptr<QcmaParameter> p = d->createParameter(sid);
             if (!p)
                 continue;
             if (initialValues.contains(sid)) {
@@ -29,7 +29,7 @@ SetupDialogServer::SetupDialogServer(const QByteArray &catalogueJson, const QLis
                     qWarning("initial value does not fit parameter 0x%08x", sid);
                 p->setDefined(true);
             }
-            m_link->addParameter(p);
+            m_link->addParameter(std::move(p));
         }
     }
     m_manager.reset(new zelServerManager(m_link.get()));
@@ -51,11 +51,11 @@ void SetupDialogServer::serverChange(int sid, const QVariant &value, bool define
         qWarning("no parameter 0x%08x on the test server", sid);
         return;
     }
-    QcmaParameter *changed = current->clone();
+    std::unique_ptr<QcmaParameter> changed = current->clone();
     if (!changed->setValue(value))
         qWarning("value %s does not fit parameter 0x%08x", qPrintable(value.toString()), sid);
     changed->setDefined(defined);
-    m_link->serverChange(changed);
+    m_link->serverChange(std::move(changed));
 }
 
 QByteArray SetupDialogServer::enumDefinition(int id, const QString &name, const QStringList &valueNames,

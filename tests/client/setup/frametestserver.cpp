@@ -105,12 +105,12 @@ const int *FrameTestServer::mappingIds(int direction)
 
 void FrameTestServer::setValue(int id, int value, int group)
 {
-    QcmaParameter *p = m_link->value(sid(id, group))->clone();
+    std::unique_ptr<QcmaParameter> p = m_link->value(sid(id, group))->clone();
     p->setValue(value);
     if (m_manager)
-        m_link->serverChange(p);
+        m_link->serverChange(std::move(p));
     else
-        m_link->addParameter(p);
+        m_link->addParameter(std::move(p));
 }
 
 int FrameTestServer::value(int id, int group) const

@@ -78,10 +78,10 @@ void tst_Parameters::accepts()
 void tst_Parameters::copyIsIndependent()
 {
     QcmaParameterBitArray original(5, QBitArray(8, false));
-    QScopedPointer<QcmaParameter> copy(QcmaParameterFactory::createCopy(&original));
+    const std::unique_ptr<QcmaParameter> copy = QcmaParameterFactory::createCopy(&original);
     QVERIFY(copy);
     QCOMPARE(copy->getSID(), 5);
-    static_cast<QcmaParameterBitArray *>(copy.data())->setValue(QBitArray(8, true));
+    static_cast<QcmaParameterBitArray *>(copy.get())->setValue(QBitArray(8, true));
     QCOMPARE(original.getBitArray().count(true), 0);
     QCOMPARE(copy->getBitArray().count(true), 8);
     QVERIFY(!QcmaParameterFactory::createCopy(nullptr));
@@ -103,12 +103,10 @@ void tst_Parameters::mapKeepsNewestPerSid()
     map.AddParameter(&a);
     map.AddParameter(&b);
     map.AddParameter(&c);
-    QList<QcmaParameter *> list;
-    map.AddToParameterList(list);
+    const QList<const QcmaParameter *> list = map.parameters();
     QCOMPARE(list.size(), 2);
     QCOMPARE(list.at(0)->getUInt(), 3u);
     QCOMPARE(list.at(1)->getUInt(), 2u);
-    qDeleteAll(list);
 }
 
 void tst_Parameters::definitionFromJson()
@@ -128,10 +126,10 @@ void tst_Parameters::definitionFromJson()
     QCOMPARE(client->valueName(1, 0), QStringLiteral("STM-16"));
     QCOMPARE(client->valueName(1, 2), QStringLiteral("OC-48"));
     QCOMPARE(client->valueName(1, 1), QStringLiteral("STM-16"));
-    QScopedPointer<QcmaParameter> p(client->createParameter(0x010D2B01));
+    const std::unique_ptr<QcmaParameter> p = client->createParameter(0x010D2B01);
     QCOMPARE(p->getEnum(), 1);
-    QVERIFY(!static_cast<QcmaParameterEnum *>(p.data())->isEnumActive(2));
-    QScopedPointer<QcmaParameter> bytes(catalogue.find(0x0D0000, 11129)->createParameter(1));
+    QVERIFY(!static_cast<QcmaParameterEnum *>(p.get())->isEnumActive(2));
+    const std::unique_ptr<QcmaParameter> bytes = catalogue.find(0x0D0000, 11129)->createParameter(1);
     QCOMPARE(bytes->getByteArray(), QByteArray::fromHex("01020304"));
 }
 

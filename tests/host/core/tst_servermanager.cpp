@@ -62,9 +62,9 @@ void tst_ServerManager::cleanup()
 
 void tst_ServerManager::lookupReturnsOwnedCopy()
 {
-    QScopedPointer<QcmaParameter> copy(m_manager->GetQcmaParameter(sidA));
+    const std::unique_ptr<QcmaParameter> copy = m_manager->GetQcmaParameter(sidA);
     QVERIFY(copy);
-    QVERIFY(copy.data() != m_manager->cachedParameter(sidA));
+    QVERIFY(copy.get() != m_manager->cachedParameter(sidA));
     QCOMPARE(copy->getEnum(), 1);
     QVERIFY(!m_manager->GetQcmaParameter(nsSID::build(3, nsSID::otn, 11008)));
 }
@@ -146,9 +146,7 @@ void tst_ServerManager::pendingValuesWaitForSend()
     list.dropPendingValues();
     QCOMPARE(recorder.values.last(), 1);
     setter->setParameter(&pending);
-    QList<QcmaParameter *> values = list.takePendingValues();
-    m_manager->SetQcmaParameterList(values);
-    qDeleteAll(values);
+    m_manager->SetQcmaParameterList(list.takePendingValues().parameters());
     QCOMPARE(m_link->writeRequests(), 1);
     QTRY_COMPARE(m_manager->cachedParameter(sidB)->getUInt(), 5u);
 }

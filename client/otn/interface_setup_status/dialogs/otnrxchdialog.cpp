@@ -146,15 +146,14 @@ void OtnRxChDialog::clickedMainTs()
 {
     if (!m_manager || !m_mainTsSetter)
         return;
-    auto *pad = new QzelNumpadDlg(QzelNumpadDlg::Integer, this);
-    pad->setMinimum(1);
-    pad->setMaximum(qMax(1, m_tsCount));
-    pad->setText(QString::number(m_mainTs[0]));
-    pad->setTitle(WidgetText::instance()->getUiText(textMainTs, 0));
+    QzelNumpadDlg pad(QzelNumpadDlg::Integer, this);
+    pad.setMinimum(1);
+    pad.setMaximum(qMax(1, m_tsCount));
+    pad.setText(QString::number(m_mainTs[0]));
+    pad.setTitle(WidgetText::instance()->getUiText(textMainTs, 0));
     bool ok = false;
-    const bool accepted = m_manager->executeQzelDialog(pad) == 1;
-    const int value = int(pad->value(&ok));
-    delete pad;
+    const bool accepted = m_manager->executeQzelDialog(&pad) == 1;
+    const int value = int(pad.value(&ok));
     if (!accepted)
         return;
     if (!ok || value < 1 || value > 255) {
@@ -162,10 +161,9 @@ void OtnRxChDialog::clickedMainTs()
         return;
     }
 
-    QcmaParameter *copy = m_mainTsSetter->QcmaParameter_GetCopy();
+    const std::unique_ptr<QcmaParameter> copy = m_mainTsSetter->QcmaParameter_GetCopy();
     if (!copy || copy->getType() != QcmaParameter::TypeByteArray) {
         qCWarning(lcOtnChannel) << "Rx channel: no main TS list to change";
-        delete copy;
         return;
     }
     QByteArray bytes = copy->getByteArray();
@@ -177,7 +175,6 @@ void OtnRxChDialog::clickedMainTs()
     if (other > 0)
         bytes[other] = bytes.at(0);
     bytes[0] = entered;
-    static_cast<QcmaParameterByteArray *>(copy)->setValue(bytes);
-    m_mainTsSetter->setParameter(copy);
-    delete copy;
+    static_cast<QcmaParameterByteArray *>(copy.get())->setValue(bytes);
+    m_mainTsSetter->setParameter(copy.get());
 }

@@ -163,28 +163,26 @@ void OtnTxChDialog::clickedAllocated(int)
 {
     if (!m_allocGrid || !m_allocSetter)
         return;
-    auto *dialog = new OtnTxChAllocationDialog(m_allocGrid, m_allocGrid->cellCount(), m_allocColumns);
-    dialog->setOdtuName(odtuName());
+    OtnTxChAllocationDialog dialog(m_allocGrid, m_allocGrid->cellCount(), m_allocColumns);
+    dialog.setOdtuName(odtuName());
     const QcmaParameter *current = m_allocSetter->QcmaParameter_Get();
     if (current)
-        dialog->setBits(current->getBitArray());
-    if (m_manager && m_manager->executeQzelDialog(dialog) == 1 && current) {
-        QcmaParameter *copy = QcmaParameterFactory::createCopy(current);
-        if (copy && copy->getType() == QcmaParameter::TypeBitArray) {
-            // The server's array keeps its size; the dialog edits its first cells.
-            QBitArray bits = copy->getBitArray();
-            const QBitArray edited = dialog->bits();
-            for (int i = 0; i < bits.size() && i < edited.size(); ++i)
-                bits.setBit(i, edited.testBit(i));
-            static_cast<QcmaParameterBitArray *>(copy)->setValue(bits);
-            m_allocSetter->setParameter(copy);
-            m_allocGrid->setBits(bits);
-        } else {
-            qCWarning(lcOtnChannel) << "Tx channel: allocation" << current->describe() << "is no bit array";
-        }
-        delete copy;
+        dialog.setBits(current->getBitArray());
+    if (!m_manager || m_manager->executeQzelDialog(&dialog) != 1 || !current)
+        return;
+    const std::unique_ptr<QcmaParameter> copy = QcmaParameterFactory::createCopy(current);
+    if (!copy || copy->getType() != QcmaParameter::TypeBitArray) {
+        qCWarning(lcOtnChannel) << "Tx channel: allocation" << current->describe() << "is no bit array";
+        return;
     }
-    delete dialog;
+    // The server's array keeps its size; the dialog edits its first cells.
+    QBitArray bits = copy->getBitArray();
+    const QBitArray edited = dialog.bits();
+    for (int i = 0; i < bits.size() && i < edited.size(); ++i)
+        bits.setBit(i, edited.testBit(i));
+    static_cast<QcmaParameterBitArray *>(copy.get())->setValue(bits);
+    m_allocSetter->setParameter(copy.get());
+    m_allocGrid->setBits(bits);
 }
 
 void OtnTxChDialog::clickedRandom()
