@@ -7,7 +7,8 @@
 #include "host/bindings/uihelperlist.h"
 #include "host/server/zelservermanager.h"
 
-ControlBar::ControlBar(QWidget *parent) : QWidget(parent), ui(new Ui::ControlBar), m_helpers(new UiHelperList(this))
+ControlBar::ControlBar(QWidget *parent)
+    : QWidget(parent), ui(new Ui::ControlBar), m_helpers(std::make_unique<UiHelperList>())
 {
     ui->setupUi(this);
     ui->cmbAccess->addItem(tr("Full access"), int(FullAccess));
@@ -19,8 +20,7 @@ ControlBar::ControlBar(QWidget *parent) : QWidget(parent), ui(new Ui::ControlBar
 
 ControlBar::~ControlBar()
 {
-    delete m_helpers;
-    m_helpers = nullptr;
+    m_helpers.reset();
     delete ui;
 }
 
@@ -29,7 +29,7 @@ void ControlBar::setup(zelServerManager *manager, const QList<int> &ports)
     if (m_manager)
         disconnect(m_manager, nullptr, this, nullptr);
     m_manager = manager;
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     {
         const QSignalBlocker blocker(ui->cmbPort);
         ui->cmbPort->clear();
@@ -41,7 +41,7 @@ void ControlBar::setup(zelServerManager *manager, const QList<int> &ports)
         return;
     connect(manager, &zelServerManager::guiAccessStateChanged, this, &ControlBar::accessStateChanged);
     accessStateChanged(manager->getGUIAccessState());
-    m_helpers->AddUiHelper(new UiHelper_Enum_ComboBox(
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
         manager, ui->cmbTerminology, ui->lblTerminology, nullptr, nullptr,
         nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId),
         UiHelper::ConnectImmediately));

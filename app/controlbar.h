@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 class UiHelperList;
@@ -33,7 +35,7 @@ private:
     void accessStateChanged(int state);
 
     Ui::ControlBar *ui = nullptr;
-    UiHelperList *m_helpers = nullptr;
+    std::unique_ptr<UiHelperList> m_helpers;
     zelServerManager *m_manager = nullptr;
     int m_port = 1;
 };

@@ -25,7 +25,7 @@ constexpr int ledSize = 14;
 }
 
 NavigationList::NavigationList(QWidget *parent)
-    : QWidget(parent), ui(new Ui::NavigationList), m_helpers(new UiHelperList(this))
+    : QWidget(parent), ui(new Ui::NavigationList), m_helpers(std::make_unique<UiHelperList>())
 {
     ui->setupUi(this);
     ui->twPages->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -37,8 +37,7 @@ NavigationList::NavigationList(QWidget *parent)
 NavigationList::~NavigationList()
 {
     // Bindings go before the LEDs they point at.
-    delete m_helpers;
-    m_helpers = nullptr;
+    m_helpers.reset();
     delete ui;
 }
 
@@ -47,7 +46,7 @@ void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerMa
     m_manager = manager;
     m_port = port;
     m_updating = true;
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     m_entries.clear();
     m_itemJudges.clear();
     ui->twPages->clear();
@@ -65,8 +64,8 @@ void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerMa
             // Offered once the judge has seen the parameters it follows and says yes.
             entry.item->setHidden(true);
             for (int sid : record->followedSids())
-                m_helpers->AddUiHelper(
-                    new UiHelper_Notification(manager, this, sidForPort(sid), UiHelper::ConnectImmediately));
+                m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, sidForPort(sid),
+                                                                               UiHelper::ConnectImmediately));
         }
     }
     ui->twPages->expandAll();
@@ -101,11 +100,12 @@ void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &reco
         entry.leds.append(led);
         m_judges.push_back(std::make_unique<StatusTypeJudge>(item.type()));
         const int sid = item.followsPort() ? sidForPort(item.sid()) : item.sid();
-        m_helpers->AddUiHelper(
-            new UiHelper_Status(m_manager, led, nullptr, sid, UiHelper::ConnectImmediately, m_judges.back().get()));
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Status>(m_manager, led, nullptr, sid,
+                                                                 UiHelper::ConnectImmediately, m_judges.back().get()));
         if (item.showJudge()) {
             m_itemJudges.append(ItemJudge{nsSID::setPort(item.sid(), 0), item.showJudge(), led});
-            m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sid, UiHelper::ConnectImmediately));
+            m_helpers->AddUiHelper(
+                std::make_unique<UiHelper_Notification>(m_manager, this, sid, UiHelper::ConnectImmediately));
         }
     }
     layout->addStretch();

@@ -71,7 +71,7 @@ private:
     void currentItemChanged(QTreeWidgetItem *current);
 
     Ui::NavigationList *ui = nullptr;
-    UiHelperList *m_helpers = nullptr;
+    std::unique_ptr<UiHelperList> m_helpers;
     zelServerManager *m_manager = nullptr;
     std::vector<std::unique_ptr<StatusTypeJudge>> m_judges;
     QList<Entry> m_entries;

@@ -7,99 +7,102 @@ UiHelperList::UiHelperList(QObject *parent) : QObject(parent) {}
 
 UiHelperList::~UiHelperList()
 {
-    Clear(true);
+    Clear();
 }
 
-void UiHelperList::AddUiHelper(UiHelper *helper)
+void UiHelperList::addHelper(std::unique_ptr<UiHelper> helper)
 {
-    if (!helper || m_helpers.contains(helper))
+    if (!helper)
         return;
     helper->setOwnerList(this);
-    m_helpers.append(helper);
+    m_helpers.push_back(std::move(helper));
 }
 
-void UiHelperList::AddUiHelper(UiHelperList *list)
+void UiHelperList::addList(std::unique_ptr<UiHelperList> list)
 {
-    if (!list || list == this || m_lists.contains(list))
+    if (!list)
         return;
     list->m_parentList = this;
-    m_lists.append(list);
+    m_lists.push_back(std::move(list));
 }
 
 void UiHelperList::ConnectManual()
 {
-    for (UiHelper *h : qAsConst(m_helpers)) {
+    for (const auto &h : m_helpers) {
         if (h->connectionStrategy() == UiHelper::ConnectManually)
             h->ConnectManual();
     }
-    for (UiHelperList *l : qAsConst(m_lists))
+    for (const auto &l : m_lists)
         l->ConnectManual();
 }
 
 void UiHelperList::DisconnectManual()
 {
-    for (UiHelper *h : qAsConst(m_helpers)) {
+    for (const auto &h : m_helpers) {
         if (h->connectionStrategy() == UiHelper::ConnectManually)
             h->DisconnectManual();
     }
-    for (UiHelperList *l : qAsConst(m_lists))
+    for (const auto &l : m_lists)
         l->DisconnectManual();
 }
 
-void UiHelperList::Clear(bool deleteHelpers)
+void UiHelperList::Clear()
 {
-    const QList<UiHelper *> helpers = m_helpers;
-    const QList<UiHelperList *> lists = m_lists;
+    // Taken out first: a binding that goes may still reach its list while it is destroyed.
+    std::vector<std::unique_ptr<UiHelper>> helpers = std::move(m_helpers);
+    std::vector<std::unique_ptr<UiHelperList>> lists = std::move(m_lists);
     m_helpers.clear();
     m_lists.clear();
-    for (UiHelper *h : helpers) {
+    for (const auto &h : helpers)
         h->setOwnerList(nullptr);
-        if (deleteHelpers)
-            delete h;
-    }
-    for (UiHelperList *l : lists) {
+    for (const auto &l : lists)
         l->m_parentList = nullptr;
-        if (deleteHelpers)
-            delete l;
-    }
 }
 
 void UiHelperList::ChangePort(int port)
 {
-    for (UiHelper *h : qAsConst(m_helpers))
+    for (const auto &h : m_helpers)
         h->ChangePort(port);
-    for (UiHelperList *l : qAsConst(m_lists))
+    for (const auto &l : m_lists)
         l->ChangePort(port);
 }
 
 void UiHelperList::UpdateText()
 {
-    for (UiHelper *h : qAsConst(m_helpers))
+    for (const auto &h : m_helpers)
         h->UpdateText();
-    for (UiHelperList *l : qAsConst(m_lists))
+    for (const auto &l : m_lists)
         l->UpdateText();
 }
 
 void UiHelperList::ChangeTerminology(int terminology)
 {
-    for (UiHelper *h : qAsConst(m_helpers))
+    for (const auto &h : m_helpers)
         h->ChangeTerminology(terminology);
-    for (UiHelperList *l : qAsConst(m_lists))
+    for (const auto &l : m_lists)
         l->ChangeTerminology(terminology);
 }
 
 void UiHelperList::SetGUIAccessState(int state)
 {
-    for (UiHelper *h : qAsConst(m_helpers))
+    for (const auto &h : m_helpers)
         h->SetGUIAccessState(state);
-    for (UiHelperList *l : qAsConst(m_lists))
+    for (const auto &l : m_lists)
         l->SetGUIAccessState(state);
+}
+
+QList<UiHelper *> UiHelperList::helpers() const
+{
+    QList<UiHelper *> list;
+    for (const auto &h : m_helpers)
+        list.append(h.get());
+    return list;
 }
 
 int UiHelperList::count() const
 {
-    int n = m_helpers.size();
-    for (UiHelperList *l : m_lists)
+    int n = int(m_helpers.size());
+    for (const auto &l : m_lists)
         n += l->count();
     return n;
 }
@@ -158,11 +161,11 @@ UiHelperList *UiHelperList::rootList()
 QList<UiHelper *> UiHelperList::helpersOf(int sid) const
 {
     QList<UiHelper *> found;
-    for (UiHelper *h : m_helpers) {
+    for (const auto &h : m_helpers) {
         if (h->getSID() == sid)
-            found.append(h);
+            found.append(h.get());
     }
-    for (UiHelperList *l : m_lists)
+    for (const auto &l : m_lists)
         found += l->helpersOf(sid);
     return found;
 }

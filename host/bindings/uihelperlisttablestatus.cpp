@@ -11,15 +11,15 @@ UiHelperListTableStatus::UiHelperListTableStatus(QTableWidget *table, QObject *p
 {
 }
 
-void UiHelperListTableStatus::addUiHelper(int row, int column, UiHelper_Status *helper, QWidget *cellWidget)
+void UiHelperListTableStatus::addUiHelper(int row, int column, std::unique_ptr<UiHelper_Status> helper,
+                                          std::unique_ptr<QWidget> cellWidget)
 {
-    AddUiHelper(helper);
+    AddUiHelper(std::move(helper));
     if (!cellWidget)
         return;
     if (!m_table || row < 0 || column < 0) {
         ZEL_ASSERT_TEXT(false, "m_table && row >= 0 && column >= 0",
                         QStringLiteral("no table cell (%1, %2) for the status cell widget").arg(row).arg(column));
-        delete cellWidget;
         return;
     }
     if (row >= m_table->rowCount()) {
@@ -30,15 +30,15 @@ void UiHelperListTableStatus::addUiHelper(int row, int column, UiHelper_Status *
         qCDebug(lcZelIgnored) << "status table grows to" << column + 1 << "columns";
         m_table->setColumnCount(column + 1);
     }
-    m_table->setCellWidget(row, column, cellWidget);
+    m_table->setCellWidget(row, column, cellWidget.release());
     const QPair<int, int> cell(row, column);
     if (!m_cells.contains(cell))
         m_cells.append(cell);
 }
 
-void UiHelperListTableStatus::Clear(bool deleteHelpers)
+void UiHelperListTableStatus::Clear()
 {
-    UiHelperList::Clear(deleteHelpers);
+    UiHelperList::Clear();
     if (m_table) {
         for (const QPair<int, int> &cell : qAsConst(m_cells))
             m_table->removeCellWidget(cell.first, cell.second);

@@ -6,16 +6,11 @@
 #include "host/server/zelservermanager.h"
 
 Page::Page(zelServerManager *manager, QWidget *parent)
-    : QWidget(parent), m_manager(manager), m_helpers(new UiHelperList(this))
+    : QWidget(parent), m_manager(manager), m_helpers(std::make_unique<UiHelperList>())
 {
 }
 
-Page::~Page()
-{
-    // Bindings go before the widgets they point at.
-    delete m_helpers;
-    m_helpers = nullptr;
-}
+Page::~Page() = default;
 
 void Page::initializePage()
 {

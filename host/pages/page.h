@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "host/hostexport.h"
@@ -34,14 +36,15 @@ public:
     int uiEditDialog_open(QDialog *dialog);
 
     zelServerManager *serverManager() const { return m_manager; }
-    UiHelperList *uiHelperList() const { return m_helpers; }
+    UiHelperList *uiHelperList() const { return m_helpers.get(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
     zelServerManager *m_manager = nullptr;
-    UiHelperList *m_helpers = nullptr;
+    // A member, so the bindings go before the base class deletes the child widgets they point at.
+    std::unique_ptr<UiHelperList> m_helpers;
     int m_port = 1;
 
 private:

@@ -37,8 +37,8 @@ void PhysicalStatus::initializeHelper()
 {
     zelServerManager *manager = serverManager();
     const auto addLabel = [&](QLabel *value, QLabel *name, QLabel *unit, int id) {
-        m_helpers->AddUiHelper(new UiHelper_Label(manager, value, name, unit, sidOf(id), currentInterval,
-                                                  UiHelper::ConnectManually, 0));
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, value, name, unit, sidOf(id), currentInterval,
+                                                                UiHelper::ConnectManually, 0));
     };
     addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, ModuleTypeId);
     addLabel(ui->lblWavelengthValue, ui->lblWavelength, ui->lblWavelengthUnit, WavelengthId);
@@ -52,7 +52,8 @@ void PhysicalStatus::initializeHelper()
         addLabel(txValues[lane], nullptr, txUnits[lane], TxPowerLane1Id + lane);
     }
     // The lane rows follow the module type.
-    m_helpers->AddUiHelper(new UiHelper_Notification(manager, this, sidOf(ModuleTypeId), UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(
+        std::make_unique<UiHelper_Notification>(manager, this, sidOf(ModuleTypeId), UiHelper::ConnectManually));
 }
 
 void PhysicalStatus::qcmaParameterChanged(const QcmaParameter &parameter)

@@ -4,16 +4,11 @@
 #include "host/texts/widgettext.h"
 
 StimuliWidget::StimuliWidget(int uiTextId, QWidget *parent)
-    : QWidget(parent), m_helpers(new UiHelperList(this)), m_uiTextId(uiTextId)
+    : QWidget(parent), m_helpers(std::make_unique<UiHelperList>()), m_uiTextId(uiTextId)
 {
 }
 
-StimuliWidget::~StimuliWidget()
-{
-    // Bindings go before the widgets they point at.
-    delete m_helpers;
-    m_helpers = nullptr;
-}
+StimuliWidget::~StimuliWidget() = default;
 
 void StimuliWidget::setId(int sid)
 {

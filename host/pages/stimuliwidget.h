@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "host/hostexport.h"
@@ -28,10 +30,11 @@ public:
     int hierarchy() const { return m_hierarchy; }
     int terminology() const { return m_terminology; }
 
-    UiHelperList *uiHelperList() const { return m_helpers; }
+    UiHelperList *uiHelperList() const { return m_helpers.get(); }
 
 protected:
-    UiHelperList *m_helpers = nullptr;
+    // A member, so the bindings go before the base class deletes the child widgets they point at.
+    std::unique_ptr<UiHelperList> m_helpers;
 
 private:
     int m_id = 0;

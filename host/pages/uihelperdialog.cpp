@@ -8,17 +8,12 @@
 #include "host/server/zelservermanager.h"
 
 UiHelperDialog::UiHelperDialog(zelServerManager *manager, QWidget *parent, int terminology)
-    : ZelDialog(parent, manager, true), m_helpers(new UiHelperList(this)), m_terminology(terminology)
+    : ZelDialog(parent, manager, true), m_helpers(std::make_unique<UiHelperList>()), m_terminology(terminology)
 {
     m_helpers->enableParameterMap();
 }
 
-UiHelperDialog::~UiHelperDialog()
-{
-    // Bindings go before the form widgets they point at; pending values are dropped with them.
-    delete m_helpers;
-    m_helpers = nullptr;
-}
+UiHelperDialog::~UiHelperDialog() = default;
 
 void UiHelperDialog::SetButtons(QDialogButtonBox *buttons)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "zeldialog.h"
 
 class QAbstractButton;
@@ -17,7 +19,7 @@ public:
 
     // Wires the box: OK = send and accept, Apply = send, Cancel = drop and reject.
     void SetButtons(QDialogButtonBox *buttons);
-    UiHelperList *uiHelperList() const { return m_helpers; }
+    UiHelperList *uiHelperList() const { return m_helpers.get(); }
     int terminology() const { return m_terminology; }
 
     void sendPendingValues();
@@ -33,6 +35,7 @@ protected:
 private:
     void buttonClicked(QAbstractButton *button);
 
-    UiHelperList *m_helpers = nullptr;
+    // A member, so the bindings go before the base class deletes the child widgets they point at.
+    std::unique_ptr<UiHelperList> m_helpers;
     int m_terminology = 0;
 };

@@ -15,19 +15,20 @@ ClockConfigurationWidget::ClockConfigurationWidget(zelServerManager *manager, in
     ui->setupUi(this);
 
     const int sourceSid = sidOf(nsSetupWidgets::clockSource);
-    m_helpers->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbClockSource, ui->lblClockSource, nullptr,
-                                                      nullptr, sourceSid, UiHelper::ConnectManually));
-    m_offset = new UiHelper_Number(manager, ui->pbFrequencyOffset, ui->lblFrequencyOffset, ui->lblFrequencyOffsetUnit,
-                                   sidOf(nsSetupWidgets::frequencyOffset), UiHelper::ConnectManually);
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+        manager, ui->cmbClockSource, ui->lblClockSource, nullptr, nullptr, sourceSid, UiHelper::ConnectManually));
+    m_offset = m_helpers->AddUiHelper(std::make_unique<UiHelper_Number>(
+        manager, ui->pbFrequencyOffset, ui->lblFrequencyOffset, ui->lblFrequencyOffsetUnit,
+        sidOf(nsSetupWidgets::frequencyOffset), UiHelper::ConnectManually));
     // The offset is a data widget, so that the source rule below can switch it off.
     m_offset->SetHelperWidgetActive(ui->pbFrequencyOffset, true, true);
-    m_helpers->AddUiHelper(m_offset);
-    m_helpers->AddUiHelper(new UiHelper_Notification(manager, this, sourceSid, UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(
+        std::make_unique<UiHelper_Notification>(manager, this, sourceSid, UiHelper::ConnectManually));
 }
 
 ClockConfigurationWidget::~ClockConfigurationWidget()
 {
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     delete ui;
 }
 

@@ -118,14 +118,13 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
         const int sid = nsSID::build(port, group, ids.at(row));
         // Known before binding: the setter reports the current value at once.
         m_rowOfSid.insert(sid, row);
-        auto *setter = new UiHelper_Setter(manager, this, sid, UiHelper::ConnectImmediately);
-        m_setters.append(setter);
-        uiHelperList()->AddUiHelper(setter);
+        m_setters.append(uiHelperList()->AddUiHelper(
+            std::make_unique<UiHelper_Setter>(manager, this, sid, UiHelper::ConnectImmediately)));
     }
     if (m_model->countId() > 0) {
-        uiHelperList()->AddUiHelper(new UiHelper_Label(manager, ui->lblLaneCountValue, ui->lblLaneCount, nullptr,
-                                                       nsSID::build(port, group, m_model->countId()), 0,
-                                                       UiHelper::ConnectImmediately));
+        uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Label>(
+            manager, ui->lblLaneCountValue, ui->lblLaneCount, nullptr, nsSID::build(port, group, m_model->countId()), 0,
+            UiHelper::ConnectImmediately));
     }
 
     connect(m_model, &MultiLaneMappingDialogModel::laneEdited, this, &MultiLaneMappingDialog::laneEdited);
@@ -136,7 +135,7 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
 MultiLaneMappingDialog::~MultiLaneMappingDialog()
 {
     // The setters report to this dialog; they go first.
-    uiHelperList()->Clear(true);
+    uiHelperList()->Clear();
     delete ui;
 }
 

@@ -17,19 +17,20 @@ OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int 
 {
     ui->setupUi(this);
 
-    m_helpers->AddUiHelper(new UiHelper_Enum_PushButton(manager, ui->gbLaser, {ui->pbLaserOff, ui->pbLaserOn},
-                                                        sidOf(nsSetupWidgets::laser), UiHelper::ConnectManually));
-    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblTxLevelValue, ui->lblTxLevel, ui->lblTxLevelUnit,
-                                              sidOf(nsSetupWidgets::txLevel), currentInterval,
-                                              UiHelper::ConnectManually));
-    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblTxWavelengthValue, ui->lblTxWavelength,
-                                              ui->lblTxWavelengthUnit, sidOf(nsSetupWidgets::txWavelength),
-                                              currentInterval, UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
+        manager, ui->gbLaser, QList<QPushButton *>{ui->pbLaserOff, ui->pbLaserOn}, sidOf(nsSetupWidgets::laser),
+        UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, ui->lblTxLevelValue, ui->lblTxLevel,
+                                                            ui->lblTxLevelUnit, sidOf(nsSetupWidgets::txLevel),
+                                                            currentInterval, UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
+        manager, ui->lblTxWavelengthValue, ui->lblTxWavelength, ui->lblTxWavelengthUnit,
+        sidOf(nsSetupWidgets::txWavelength), currentInterval, UiHelper::ConnectManually));
 }
 
 OutputSignalSetupWidget::~OutputSignalSetupWidget()
 {
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     delete ui;
 }
 

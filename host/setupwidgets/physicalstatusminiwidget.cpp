@@ -16,19 +16,19 @@ PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, in
 {
     ui->setupUi(this);
 
-    m_helpers->AddUiHelper(new UiHelper_Status(manager, ui->ledSignal, ui->lblSignal,
-                                               sidOf(nsSetupWidgets::signalStatus), UiHelper::ConnectManually));
-    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblLevelValue, ui->lblLevel, ui->lblLevelUnit,
-                                              sidOf(nsSetupWidgets::signalLevel), currentInterval,
-                                              UiHelper::ConnectManually));
-    m_helpers->AddUiHelper(new UiHelper_Label(manager, ui->lblFrequencyValue, ui->lblFrequency,
-                                              ui->lblFrequencyUnit, sidOf(nsSetupWidgets::signalFrequency),
-                                              currentInterval, UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Status>(
+        manager, ui->ledSignal, ui->lblSignal, sidOf(nsSetupWidgets::signalStatus), UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, ui->lblLevelValue, ui->lblLevel, ui->lblLevelUnit,
+                                                            sidOf(nsSetupWidgets::signalLevel), currentInterval,
+                                                            UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
+        manager, ui->lblFrequencyValue, ui->lblFrequency, ui->lblFrequencyUnit, sidOf(nsSetupWidgets::signalFrequency),
+        currentInterval, UiHelper::ConnectManually));
 }
 
 PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()
 {
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     delete ui;
 }
 

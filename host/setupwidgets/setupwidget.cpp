@@ -4,16 +4,11 @@
 #include "host/bindings/uihelperlist.h"
 
 SetupWidget::SetupWidget(zelServerManager *manager, int port, int group, QWidget *parent)
-    : QWidget(parent), m_manager(manager), m_helpers(new UiHelperList(this)), m_port(port), m_group(group)
+    : QWidget(parent), m_manager(manager), m_helpers(std::make_unique<UiHelperList>()), m_port(port), m_group(group)
 {
 }
 
-SetupWidget::~SetupWidget()
-{
-    // Bindings go before the widgets they point at.
-    delete m_helpers;
-    m_helpers = nullptr;
-}
+SetupWidget::~SetupWidget() = default;
 
 void SetupWidget::setPort(int port)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "host/hostexport.h"
@@ -20,7 +22,7 @@ public:
     int port() const { return m_port; }
     int group() const { return m_group; }
     zelServerManager *serverManager() const { return m_manager; }
-    UiHelperList *uiHelperList() const { return m_helpers; }
+    UiHelperList *uiHelperList() const { return m_helpers.get(); }
 
 protected:
     // SID of a parameter of this widget's port and group.
@@ -30,7 +32,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
     zelServerManager *m_manager = nullptr;
-    UiHelperList *m_helpers = nullptr;
+    // A member, so the bindings go before the base class deletes the child widgets they point at.
+    std::unique_ptr<UiHelperList> m_helpers;
 
 private:
     int m_port = 1;

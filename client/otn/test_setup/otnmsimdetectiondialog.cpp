@@ -51,15 +51,16 @@ OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int po
     m_referenceSid = nsSID::build(m_port, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[m_stage]);
     fillSetupFollow();
     // Followed while the dialog is shown, like a page.
-    m_detectionSetter = new UiHelper_Setter(manager, this, m_detectionSid, UiHelper::ConnectManually);
-    m_helpers.AddUiHelper(m_detectionSetter);
-    m_helpers.AddUiHelper(new UiHelper_Notification(manager, this, m_referenceSid, UiHelper::ConnectManually));
+    m_detectionSetter = m_helpers.AddUiHelper(
+        std::make_unique<UiHelper_Setter>(manager, this, m_detectionSid, UiHelper::ConnectManually));
+    m_helpers.AddUiHelper(
+        std::make_unique<UiHelper_Notification>(manager, this, m_referenceSid, UiHelper::ConnectManually));
     setAccessState(manager ? manager->getGUIAccessState() : 0);
 }
 
 OtnMsimDetectionDialog::~OtnMsimDetectionDialog()
 {
-    m_helpers.Clear(true);
+    m_helpers.Clear();
     delete ui;
 }
 

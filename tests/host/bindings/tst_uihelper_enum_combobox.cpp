@@ -107,8 +107,8 @@ void tst_UiHelper_Enum_ComboBox::refillsWriteNothing()
     server.link->addParameter(modeParameter(1));
     Form form;
     UiHelperList list;
-    list.AddUiHelper(new UiHelper_Enum_ComboBox(server.start(), form.combo, form.name, nullptr, nullptr,
-                                                sid(modeId), UiHelper::ConnectImmediately));
+    list.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(server.start(), form.combo, form.name, nullptr, nullptr,
+                                                              sid(modeId), UiHelper::ConnectImmediately));
     QSignalSpy indexChanges(form.combo, QOverload<int>::of(&QComboBox::currentIndexChanged));
 
     // A terminology switch renames the items and keeps the selection.

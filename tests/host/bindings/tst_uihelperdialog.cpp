@@ -33,12 +33,12 @@ struct EditDialog {
                                    &dialog);
         dialog.SetButtons(box);
         UiHelperList *list = dialog.uiHelperList();
-        list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, combo, nullptr, nullptr, nullptr, sid(modeId),
-                                                     UiHelper::ConnectImmediately));
-        list->AddUiHelper(new UiHelper_Label(manager, echo, nullptr, nullptr, sid(modeId), 0,
-                                             UiHelper::ConnectImmediately));
-        list->AddUiHelper(new UiHelper_Number(manager, number, nullptr, nullptr, sid(burstId),
-                                              UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, combo, nullptr, nullptr, nullptr,
+                                                                   sid(modeId), UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Label>(manager, echo, nullptr, nullptr, sid(modeId), 0,
+                                                           UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, number, nullptr, nullptr, sid(burstId),
+                                                            UiHelper::ConnectImmediately));
     }
 
     void press(QDialogButtonBox::StandardButton which) { box->button(which)->click(); }

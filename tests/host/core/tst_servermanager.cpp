@@ -108,8 +108,7 @@ void tst_ServerManager::strategiesConnect()
     QFETCH(bool, connectedAfterDisconnect);
     Recorder recorder;
     UiHelperList list;
-    auto *setter = new UiHelper_Setter(m_manager, &recorder, sidA, strategy);
-    list.AddUiHelper(setter);
+    auto *setter = list.AddUiHelper(std::make_unique<UiHelper_Setter>(m_manager, &recorder, sidA, strategy));
     QCOMPARE(setter->isConnected(), connectedAtOnce);
     list.ConnectManual();
     QCOMPARE(setter->isConnected(), connectedAfterManual);
@@ -125,7 +124,7 @@ void tst_ServerManager::portChangeRebinds()
 {
     Recorder recorder;
     UiHelperList list;
-    list.AddUiHelper(new UiHelper_Notification(m_manager, &recorder, sidB, UiHelper::ConnectManually));
+    list.AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, &recorder, sidB, UiHelper::ConnectManually));
     list.ConnectManual();
     list.ChangePort(2);
     QCOMPARE(list.helpers().first()->getSID(), nsSID::setPort(sidB, 2));
@@ -137,8 +136,8 @@ void tst_ServerManager::pendingValuesWaitForSend()
     Recorder recorder;
     UiHelperList list;
     list.enableParameterMap();
-    auto *setter = new UiHelper_Setter(m_manager, &recorder, sidB, UiHelper::ConnectImmediately);
-    list.AddUiHelper(setter);
+    auto *setter =
+        list.AddUiHelper(std::make_unique<UiHelper_Setter>(m_manager, &recorder, sidB, UiHelper::ConnectImmediately));
     QcmaParameterUInt pending(sidB, 5, 1, 8);
     setter->setParameter(&pending);
     QCOMPARE(recorder.values, (QList<int>{1, 5}));   // shown at once, not yet sent

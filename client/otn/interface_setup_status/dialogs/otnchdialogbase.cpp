@@ -72,21 +72,22 @@ int OtnChDialogBase::sidOf(int id) const
 void OtnChDialogBase::addNotification(int id)
 {
     if (id != 0)
-        m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sidOf(id), UiHelper::ConnectImmediately));
+        m_helpers->AddUiHelper(
+            std::make_unique<UiHelper_Notification>(m_manager, this, sidOf(id), UiHelper::ConnectImmediately));
 }
 
 void OtnChDialogBase::addNumber(QAbstractButton *button, QLabel *label, int id)
 {
     if (id != 0)
-        m_helpers->AddUiHelper(
-            new UiHelper_Number(m_manager, button, label, nullptr, sidOf(id), UiHelper::ConnectImmediately));
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Number>(m_manager, button, label, nullptr, sidOf(id),
+                                                                 UiHelper::ConnectImmediately));
 }
 
 void OtnChDialogBase::addMainTsSetter()
 {
     if (const int id = stageEntry(m_mainTsIds, m_stage)) {
-        m_mainTsSetter = new UiHelper_Setter(m_manager, this, sidOf(id), UiHelper::ConnectImmediately);
-        m_helpers->AddUiHelper(m_mainTsSetter);
+        m_mainTsSetter = m_helpers->AddUiHelper(
+            std::make_unique<UiHelper_Setter>(m_manager, this, sidOf(id), UiHelper::ConnectImmediately));
     }
 }
 

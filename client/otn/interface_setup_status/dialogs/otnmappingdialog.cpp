@@ -22,7 +22,7 @@ constexpr int mappingIds[2][5] = {{11008, 11009, 11010, 11011, 11166}, {12006, 1
 OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget *parent, int direction)
     : ZelDialog(parent, manager, true),
       m_ui(new Ui::OtnMappingDialog),
-      m_helpers(new UiHelperList),
+      m_helpers(std::make_unique<UiHelperList>()),
       m_port(port),
       m_direction(direction == 1 ? 1 : 0)
 {
@@ -36,7 +36,7 @@ OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget 
 OtnMappingDialog::~OtnMappingDialog()
 {
     // Bindings go before the combos they point at.
-    delete m_helpers;
+    m_helpers.reset();
     delete m_ui;
 }
 
@@ -48,13 +48,13 @@ void OtnMappingDialog::createBindings()
                               m_ui->lblMultiplexing2, m_ui->lblMultiplexing3};
     for (int row = 0; row < 5; ++row) {
         const int sid = nsSID::build(m_port, nsSID::otn, mappingIds[m_direction][row]);
-        m_helpers->AddUiHelper(new UiHelper_Enum_ComboBox(serverManager(), combos[row], labels[row], nullptr, nullptr,
-                                                          sid, UiHelper::ConnectImmediately));
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+            serverManager(), combos[row], labels[row], nullptr, nullptr, sid, UiHelper::ConnectImmediately));
     }
     const int terminologySid =
         nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
     m_helpers->AddUiHelper(
-        new UiHelper_Notification(serverManager(), this, terminologySid, UiHelper::ConnectImmediately));
+        std::make_unique<UiHelper_Notification>(serverManager(), this, terminologySid, UiHelper::ConnectImmediately));
 }
 
 void OtnMappingDialog::ChangeTerminology(int terminology)

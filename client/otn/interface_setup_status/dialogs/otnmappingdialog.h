@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "client/otn/otnexport.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/pages/zeldialog.h"
@@ -22,7 +24,7 @@ public:
 
     int port() const { return m_port; }
     int direction() const { return m_direction; }
-    UiHelperList *uiHelperList() const { return m_helpers; }
+    UiHelperList *uiHelperList() const { return m_helpers.get(); }
 
     void ChangeTerminology(int terminology);
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
@@ -31,7 +33,7 @@ private:
     void createBindings();
 
     Ui::OtnMappingDialog *m_ui = nullptr;
-    UiHelperList *m_helpers = nullptr;
+    std::unique_ptr<UiHelperList> m_helpers;
     int m_port = 0;
     int m_direction = 0;
     bool m_changingTerminology = false;

@@ -30,26 +30,26 @@ OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWid
     // The bindings start in the port's terminology; the notification below reports it again.
     m_terminology = manager ? manager->GetTerminology(m_port) : 0;
     const int strategy = UiHelper::ConnectImmediately;
-    m_helpers.AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbSliceNumber, ui->lblSliceNumber, nullptr,
-                                                     nullptr, sidOf(idSliceNumber), strategy));
-    m_helpers.AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPatternTypeBulkTx, nullptr, nullptr, nullptr,
-                                                     sidOf(idPatternTypeBulkTx), strategy));
-    m_helpers.AddUiHelper(new UiHelper_Enum_RadioButton(manager, ui->gbPatternTypeBulkTx, false,
-                                                        {ui->rbNormalBulkTx, ui->rbInvertedBulkTx},
-                                                        sidOf(idPolarityBulkTx), strategy));
-    m_helpers.AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPatternTypeBulkRx, nullptr, nullptr, nullptr,
-                                                     sidOf(idPatternTypeBulkRx), strategy));
-    m_helpers.AddUiHelper(new UiHelper_Enum_RadioButton(manager, ui->gbPatternTypeBulkRx, false,
-                                                        {ui->rbNormalBulkRx, ui->rbInvertedBulkRx},
-                                                        sidOf(idPolarityBulkRx), strategy));
-    m_helpers.AddUiHelper(new UiHelper_Notification(
+    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbSliceNumber, ui->lblSliceNumber,
+                                                                   nullptr, nullptr, sidOf(idSliceNumber), strategy));
+    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkTx, nullptr, nullptr,
+                                                                   nullptr, sidOf(idPatternTypeBulkTx), strategy));
+    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_RadioButton>(
+        manager, ui->gbPatternTypeBulkTx, false, QList<QRadioButton *>{ui->rbNormalBulkTx, ui->rbInvertedBulkTx},
+        sidOf(idPolarityBulkTx), strategy));
+    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkRx, nullptr, nullptr,
+                                                                   nullptr, sidOf(idPatternTypeBulkRx), strategy));
+    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_RadioButton>(
+        manager, ui->gbPatternTypeBulkRx, false, QList<QRadioButton *>{ui->rbNormalBulkRx, ui->rbInvertedBulkRx},
+        sidOf(idPolarityBulkRx), strategy));
+    m_helpers.AddUiHelper(std::make_unique<UiHelper_Notification>(
         manager, this, nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId),
         strategy));
 }
 
 OtnOtlcSetupDialog::~OtnOtlcSetupDialog()
 {
-    m_helpers.Clear(true);
+    m_helpers.Clear();
     delete ui;
 }
 

@@ -54,15 +54,14 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
     zelServerManager *manager = serverManager();
     if (m_mainTpId != 0) {
         const int sid = nsSID::build(m_port, nsSID::otn, m_mainTpId);
-        m_helpers->AddUiHelper(new UiHelper_Number(manager, ui->pbMainTp, ui->lblMainTp, nullptr, sid,
-                                                   UiHelper::ConnectImmediately));
-        m_mainTpSetter = new UiHelper_Setter(manager, nullptr, sid, UiHelper::ConnectImmediately);
-        m_helpers->AddUiHelper(m_mainTpSetter);
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbMainTp, ui->lblMainTp, nullptr, sid,
+                                                                 UiHelper::ConnectImmediately));
+        m_mainTpSetter = m_helpers->AddUiHelper(
+            std::make_unique<UiHelper_Setter>(manager, nullptr, sid, UiHelper::ConnectImmediately));
     }
     if (m_mainTsId != 0) {
-        m_mainTsSetter = new UiHelper_Setter(manager, nullptr, nsSID::build(m_port, nsSID::otn, m_mainTsId),
-                                             UiHelper::ConnectImmediately);
-        m_helpers->AddUiHelper(m_mainTsSetter);
+        m_mainTsSetter = m_helpers->AddUiHelper(std::make_unique<UiHelper_Setter>(
+            manager, nullptr, nsSID::build(m_port, nsSID::otn, m_mainTsId), UiHelper::ConnectImmediately));
     }
 
     const QcmaParameter *mainTp = m_mainTpSetter ? m_mainTpSetter->QcmaParameter_Get() : nullptr;

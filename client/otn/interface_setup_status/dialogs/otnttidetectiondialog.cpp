@@ -32,16 +32,16 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
         {ui->cmbTcm5, 13027}, {ui->cmbTcm6, 13031}, {ui->cmbPlm, 12501},
     };
     for (const auto &b : bindings) {
-        uiHelperList()->AddUiHelper(new UiHelper_Enum_ComboBox(manager, b.combo, nullptr, nullptr, nullptr,
-                                                               nsSID::build(m_port, nsSID::otn, b.id),
-                                                               UiHelper::ConnectManually));
+        uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+            manager, b.combo, nullptr, nullptr, nullptr, nsSID::build(m_port, nsSID::otn, b.id),
+            UiHelper::ConnectManually));
     }
     setAccessState(manager ? manager->getGUIAccessState() : 0);
 }
 
 OtnTtiDetectionDialog::~OtnTtiDetectionDialog()
 {
-    uiHelperList()->Clear(true);
+    uiHelperList()->Clear();
     delete ui;
 }
 

@@ -38,22 +38,24 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
     // Each combo binding comes before the notification of its SID: the notification reads the combo.
     UiHelperList *list = uiHelperList();
     const int strategy = UiHelper::ConnectImmediately;
-    list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPti, ui->lblPti, nullptr, nullptr, sidOf(idPti),
-                                                 strategy));
-    list->AddUiHelper(new UiHelper_Notification(manager, this, sidOf(idPti), strategy));
-    list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbPfi, ui->lblPfi, nullptr, nullptr, sidOf(idPfi),
-                                                 strategy));
-    list->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbExi, ui->lblExi, nullptr, nullptr, sidOf(idExi),
-                                                 strategy));
-    list->AddUiHelper(new UiHelper_Notification(manager, this, sidOf(idExi), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPti, ui->lblPti, nullptr, nullptr,
+                                                               sidOf(idPti), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, sidOf(idPti), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPfi, ui->lblPfi, nullptr, nullptr,
+                                                               sidOf(idPfi), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbExi, ui->lblExi, nullptr, nullptr,
+                                                               sidOf(idExi), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, sidOf(idExi), strategy));
     // The number binding shows the value first; the setter's report then turns it into binary digits.
-    list->AddUiHelper(new UiHelper_Number(manager, ui->pbUpi, ui->lblUpi, nullptr, sidOf(idUpi), strategy));
-    m_upiSetter = new UiHelper_Setter(manager, this, sidOf(idUpi), strategy);
-    list->AddUiHelper(m_upiSetter);
-    list->AddUiHelper(new UiHelper_Number(manager, ui->pbCid, ui->lblCid, nullptr, sidOf(idCid), strategy));
-    list->AddUiHelper(new UiHelper_Number(manager, ui->pbSpare, ui->lblSpare, nullptr, sidOf(idSpare), strategy));
-    list->AddUiHelper(new UiHelper_Number(manager, ui->pbChecPresyncTimes, ui->lblChecPresyncTimes, nullptr,
-                                          sidOf(idChecPresync), strategy));
+    list->AddUiHelper(
+        std::make_unique<UiHelper_Number>(manager, ui->pbUpi, ui->lblUpi, nullptr, sidOf(idUpi), strategy));
+    m_upiSetter = list->AddUiHelper(std::make_unique<UiHelper_Setter>(manager, this, sidOf(idUpi), strategy));
+    list->AddUiHelper(
+        std::make_unique<UiHelper_Number>(manager, ui->pbCid, ui->lblCid, nullptr, sidOf(idCid), strategy));
+    list->AddUiHelper(
+        std::make_unique<UiHelper_Number>(manager, ui->pbSpare, ui->lblSpare, nullptr, sidOf(idSpare), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbChecPresyncTimes, ui->lblChecPresyncTimes,
+                                                        nullptr, sidOf(idChecPresync), strategy));
 
     connect(ui->cmbUpi, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OtnTxGfpFDialog::currentIndexChangedUpi, Qt::AutoConnection);
@@ -63,7 +65,7 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
 OtnTxGfpFDialog::~OtnTxGfpFDialog()
 {
     // The bindings point at the form's widgets: let them go first.
-    uiHelperList()->Clear(true);
+    uiHelperList()->Clear();
     delete ui;
 }
 

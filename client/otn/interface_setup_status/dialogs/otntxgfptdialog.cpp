@@ -18,15 +18,14 @@ OtnTxGfpTDialog::OtnTxGfpTDialog(zelServerManager *manager, int port, QWidget *p
     DialogSetup::prepareDialog(this, ui->bbTxGfpT, DialogSetup::ComboDelegates);
     SetButtons(ui->bbTxGfpT);
 
-    uiHelperList()->AddUiHelper(new UiHelper_Enum_ComboBox(manager, ui->cmbCsfReplacement, ui->lblCsfReplacement,
-                                                           nullptr, nullptr,
-                                                           nsSID::build(m_port, nsSID::otn, idCsfReplacement),
-                                                           UiHelper::ConnectImmediately));
+    uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+        manager, ui->cmbCsfReplacement, ui->lblCsfReplacement, nullptr, nullptr,
+        nsSID::build(m_port, nsSID::otn, idCsfReplacement), UiHelper::ConnectImmediately));
     setHelpPage(QStringLiteral("otn_tx_gfpt_dialog.html"));
 }
 
 OtnTxGfpTDialog::~OtnTxGfpTDialog()
 {
-    uiHelperList()->Clear(true);
+    uiHelperList()->Clear();
     delete ui;
 }

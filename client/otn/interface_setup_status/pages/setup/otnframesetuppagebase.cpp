@@ -143,7 +143,7 @@ void OtnFrameSetupPageBase::reinitialize()
 {
     if (!isPageInitialized())
         return;
-    uiHelperList()->Clear(true);
+    uiHelperList()->Clear();
     initializeHelper();
     connectHelper();
 }
@@ -155,15 +155,14 @@ int OtnFrameSetupPageBase::sidOf(int id) const
 
 UiHelper_Setter *OtnFrameSetupPageBase::addSetter(int id)
 {
-    auto *setter = new UiHelper_Setter(serverManager(), this, sidOf(id), UiHelper::ConnectManually);
-    uiHelperList()->AddUiHelper(setter);
-    return setter;
+    return uiHelperList()->AddUiHelper(
+        std::make_unique<UiHelper_Setter>(serverManager(), this, sidOf(id), UiHelper::ConnectManually));
 }
 
 void OtnFrameSetupPageBase::addCombo(QComboBox *combo, QLabel *label, int id)
 {
-    uiHelperList()->AddUiHelper(new UiHelper_Enum_ComboBox(serverManager(), combo, label, nullptr, nullptr, sidOf(id),
-                                                           UiHelper::ConnectManually));
+    uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+        serverManager(), combo, label, nullptr, nullptr, sidOf(id), UiHelper::ConnectManually));
 }
 
 void OtnFrameSetupPageBase::addMappingBindings(int fecControlId)

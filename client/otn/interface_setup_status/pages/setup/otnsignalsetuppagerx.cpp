@@ -29,7 +29,7 @@ OtnSignalSetupPageRx::OtnSignalSetupPageRx(const Identifier &identifier, zelServ
 OtnSignalSetupPageRx::~OtnSignalSetupPageRx()
 {
     // The bindings report to this page and point into its form: they go first.
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     delete m_physicalStatus;
     delete ui;
 }
@@ -55,13 +55,13 @@ void OtnSignalSetupPageRx::initializeUi()
 void OtnSignalSetupPageRx::initializeHelper()
 {
     const int sid = nsSID::build(m_port, nsSID::otn, pidModuleType);
-    auto *moduleType = new UiHelper_Enum_PushButton(m_manager, ui->gbReceiver, sid, UiHelper::ConnectManually);
+    auto *moduleType = m_helpers->AddUiHelper(
+        std::make_unique<UiHelper_Enum_PushButton>(m_manager, ui->gbReceiver, sid, UiHelper::ConnectManually));
     for (int value = 0; value < m_moduleButtons.size(); ++value) {
         if (QPushButton *button = m_moduleButtons.value(value))
             moduleType->PushButtonAdd(value, button);
     }
-    m_helpers->AddUiHelper(moduleType);
-    m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sid, UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid, UiHelper::ConnectManually));
 }
 
 void OtnSignalSetupPageRx::qcmaParameterChanged(const QcmaParameter &parameter)
@@ -96,7 +96,7 @@ void OtnSignalSetupPageRx::reinitialize()
 {
     if (!isPageInitialized())
         return;
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     initializeHelper();
     connectHelper();
 }

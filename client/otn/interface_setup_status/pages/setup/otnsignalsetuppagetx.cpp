@@ -48,7 +48,7 @@ OtnSignalSetupPageTx::OtnSignalSetupPageTx(const Identifier &identifier, zelServ
 OtnSignalSetupPageTx::~OtnSignalSetupPageTx()
 {
     // The bindings report to this page and point into its form: they go first.
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     delete m_clockConfiguration;
     delete m_outputSignalSetup;
     delete m_physicalStatus;
@@ -83,18 +83,18 @@ void OtnSignalSetupPageTx::initializeHelper()
     const int strategy = UiHelper::ConnectManually;
     auto sid = [this](int id) { return nsSID::build(m_port, nsSID::otn, id); };
 
-    auto *moduleType = new UiHelper_Enum_PushButton(m_manager, ui->gbTransmitter, sid(pidModuleType), strategy);
+    auto *moduleType = m_helpers->AddUiHelper(
+        std::make_unique<UiHelper_Enum_PushButton>(m_manager, ui->gbTransmitter, sid(pidModuleType), strategy));
     for (int value = 0; value < m_moduleButtons.size(); ++value) {
         if (QPushButton *button = m_moduleButtons.value(value))
             moduleType->PushButtonAdd(value, button);
     }
-    m_helpers->AddUiHelper(moduleType);
-    m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sid(pidModuleType), strategy));
-    m_helpers->AddUiHelper(new UiHelper_Enum_PushButton(
-        m_manager, ui->gbPortMode, {ui->pbOff, ui->pbNormal, ui->pbThrough, ui->pbOhThrough}, sid(pidPortMode),
-        strategy));
-    m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sid(pidInterfaceSignal), strategy));
-    m_helpers->AddUiHelper(new UiHelper_Notification(m_manager, this, sid(pidFirstLane), strategy));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid(pidModuleType), strategy));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
+        m_manager, ui->gbPortMode, QList<QPushButton *>{ui->pbOff, ui->pbNormal, ui->pbThrough, ui->pbOhThrough},
+        sid(pidPortMode), strategy));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid(pidInterfaceSignal), strategy));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid(pidFirstLane), strategy));
 }
 
 void OtnSignalSetupPageTx::qcmaParameterChanged(const QcmaParameter &parameter)
@@ -173,7 +173,7 @@ void OtnSignalSetupPageTx::reinitialize()
 {
     if (!isPageInitialized())
         return;
-    m_helpers->Clear(true);
+    m_helpers->Clear();
     initializeHelper();
     connectHelper();
 }
