@@ -8,7 +8,7 @@
 #include "host/server/zelservermanager.h"
 
 ControlBar::ControlBar(QWidget *parent)
-    : QWidget(parent), ui(new Ui::ControlBar), m_helpers(std::make_unique<UiHelperList>())
+    : QWidget(parent), ui(std::make_unique<Ui::ControlBar>()), m_helpers(std::make_unique<UiHelperList>())
 {
     ui->setupUi(this);
     ui->cmbAccess->addItem(tr("Full access"), int(FullAccess));
@@ -21,7 +21,6 @@ ControlBar::ControlBar(QWidget *parent)
 ControlBar::~ControlBar()
 {
     m_helpers.reset();
-    delete ui;
 }
 
 void ControlBar::setup(zelServerManager *manager, const QList<int> &ports)

@@ -34,7 +34,7 @@ private:
     void accessIndexChanged(int index);
     void accessStateChanged(int state);
 
-    Ui::ControlBar *ui = nullptr;
+    std::unique_ptr<Ui::ControlBar> ui;
     std::unique_ptr<UiHelperList> m_helpers;
     zelServerManager *m_manager = nullptr;
     int m_port = 1;

@@ -9,7 +9,7 @@
 #include "host/contract/setuppageproperty.h"
 #include "host/texts/widgettext.h"
 
-InterfaceOverview::InterfaceOverview(QWidget *parent) : QWidget(parent), ui(new Ui::InterfaceOverview)
+InterfaceOverview::InterfaceOverview(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::InterfaceOverview>())
 {
     ui->setupUi(this);
     ui->pbTx->setVisible(false);
@@ -19,7 +19,6 @@ InterfaceOverview::InterfaceOverview(QWidget *parent) : QWidget(parent), ui(new 
 InterfaceOverview::~InterfaceOverview()
 {
     detach();
-    delete ui;
 }
 
 void InterfaceOverview::setup(const InterfaceSetupPageFactory *factory, zelServerManager *manager, int port)

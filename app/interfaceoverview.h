@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QList>
 #include <QWidget>
 
@@ -35,6 +37,6 @@ private:
     void buttonClicked(const SetupPageProperty *record);
     void detach();
 
-    Ui::InterfaceOverview *ui = nullptr;
+    std::unique_ptr<Ui::InterfaceOverview> ui;
     QList<const SetupPageProperty *> m_records;
 };

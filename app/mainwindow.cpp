@@ -10,7 +10,7 @@
 #include "host/texts/widgettext.h"
 
 MainWindow::MainWindow(ClientSession &session, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), m_session(session)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_session(session)
 {
     ui->setupUi(this);
     const QList<int> ports = session.ports();
@@ -42,10 +42,7 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     }
 }
 
-MainWindow::~MainWindow()
-{
-    delete ui;
-}
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::openPage(int pageId)
 {

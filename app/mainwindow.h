@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QMainWindow>
 
 class ClientSession;
@@ -43,7 +45,7 @@ private:
     void terminologyChanged(int port, int terminology);
     void accessStateChanged(int state);
 
-    Ui::MainWindow *ui = nullptr;
+    std::unique_ptr<Ui::MainWindow> ui;
     ClientSession &m_session;
     int m_port = 1;
     bool m_sidesSized = false;

@@ -25,7 +25,7 @@ constexpr int ledSize = 14;
 }
 
 NavigationList::NavigationList(QWidget *parent)
-    : QWidget(parent), ui(new Ui::NavigationList), m_helpers(std::make_unique<UiHelperList>())
+    : QWidget(parent), ui(std::make_unique<Ui::NavigationList>()), m_helpers(std::make_unique<UiHelperList>())
 {
     ui->setupUi(this);
     ui->twPages->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -38,7 +38,6 @@ NavigationList::~NavigationList()
 {
     // Bindings go before the LEDs they point at.
     m_helpers.reset();
-    delete ui;
 }
 
 void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerManager *manager, int port)

@@ -70,7 +70,7 @@ private:
     void retitle();
     void currentItemChanged(QTreeWidgetItem *current);
 
-    Ui::NavigationList *ui = nullptr;
+    std::unique_ptr<Ui::NavigationList> ui;
     std::unique_ptr<UiHelperList> m_helpers;
     zelServerManager *m_manager = nullptr;
     std::vector<std::unique_ptr<StatusTypeJudge>> m_judges;

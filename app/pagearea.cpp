@@ -16,10 +16,10 @@ PageArea::PageArea(QWidget *parent) : QStackedWidget(parent), m_notice(new QLabe
     addWidget(m_notice);
 }
 
+PageArea::~PageArea() = default;
+
 void PageArea::setup(InterfaceSetupPageFactory *factory, zelServerManager *manager, int port)
 {
-    for (Page *page : qAsConst(m_pages))
-        delete page;
     m_pages.clear();
     m_factory = factory;
     m_manager = manager;
@@ -38,18 +38,25 @@ void PageArea::setUnavailableReason(const QString &reason)
         m_notice->setText(reason);
 }
 
+Page *PageArea::page(int pageId) const
+{
+    const auto it = m_pages.find(pageId);
+    return it == m_pages.end() ? nullptr : it->second.get();
+}
+
 bool PageArea::showPage(int pageId)
 {
-    Page *page = m_pages.value(pageId, nullptr);
+    Page *page = this->page(pageId);
     if (!page && m_factory) {
-        page = m_factory->createPage(identifierOf(*m_factory, pageId), m_manager);
-        if (page) {
+        std::unique_ptr<Page> created(m_factory->createPage(identifierOf(*m_factory, pageId), m_manager));
+        if (created) {
+            page = created.get();
             // Moved to the current port before it binds anything.
             page->setPort(m_port);
             page->initializePage();
             page->ChangeTerminology(m_terminology);
             addWidget(page);
-            m_pages.insert(pageId, page);
+            m_pages[pageId] = std::move(created);
         }
     }
     if (!page) {
@@ -70,14 +77,14 @@ void PageArea::setPort(int port)
     if (port == m_port)
         return;
     m_port = port;
-    for (Page *page : qAsConst(m_pages))
-        page->setPort(port);
+    for (const auto &entry : m_pages)
+        entry.second->setPort(port);
 }
 
 void PageArea::setGUIAccessState(int state)
 {
-    for (Page *page : qAsConst(m_pages))
-        page->SetGUIAccessState(state);
+    for (const auto &entry : m_pages)
+        entry.second->SetGUIAccessState(state);
 }
 
 void PageArea::setTerminology(int terminology)
@@ -85,9 +92,9 @@ void PageArea::setTerminology(int terminology)
     if (terminology == m_terminology)
         return;
     m_terminology = terminology;
-    for (Page *page : qAsConst(m_pages)) {
-        page->ChangeTerminology(terminology);
-        page->UpdateText();
+    for (const auto &entry : m_pages) {
+        entry.second->ChangeTerminology(terminology);
+        entry.second->UpdateText();
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QHash>
+#include <map>
+#include <memory>
+
 #include <QStackedWidget>
 
 #include "host/contract/interfacesetupidentifier.h"
@@ -17,6 +19,7 @@ class PageArea : public QStackedWidget
     Q_OBJECT
 public:
     explicit PageArea(QWidget *parent = nullptr);
+    ~PageArea() override;
 
     void setup(InterfaceSetupPageFactory *factory, zelServerManager *manager, int port);
     // Why there are no pages (no usable plug-in); shown in their place.
@@ -24,7 +27,7 @@ public:
     // Shows the page, creating it when needed; false (and a notice in its place) when the plug-in
     // has no such page.
     bool showPage(int pageId);
-    Page *page(int pageId) const { return m_pages.value(pageId, nullptr); }
+    Page *page(int pageId) const;
     int currentPageId() const { return m_currentPageId; }
 
     void setPort(int port);
@@ -42,7 +45,8 @@ private:
     zelServerManager *m_manager = nullptr;
     QLabel *m_notice = nullptr;
     QString m_unavailableReason;
-    QHash<int, Page *> m_pages;
+    // Handed over by the factory; each page is also a child of the area, which it leaves when destroyed.
+    std::map<int, std::unique_ptr<Page>> m_pages;
     int m_port = 1;
     int m_terminology = 0;
     int m_currentPageId = -1;

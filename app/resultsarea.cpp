@@ -6,7 +6,7 @@
 #include "host/contract/testresultidentifier.h"
 #include "host/pages/statisticslistpage.h"
 
-ResultsArea::ResultsArea(QWidget *parent) : QWidget(parent), ui(new Ui::ResultsArea)
+ResultsArea::ResultsArea(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::ResultsArea>())
 {
     ui->setupUi(this);
     ui->cmbView->addItem(tr("Alarms/Errors"), int(TestResultIdentifier::ViewAlarmsErrors));
@@ -14,15 +14,10 @@ ResultsArea::ResultsArea(QWidget *parent) : QWidget(parent), ui(new Ui::ResultsA
     connect(ui->cmbView, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &ResultsArea::viewIndexChanged);
 }
 
-ResultsArea::~ResultsArea()
-{
-    delete ui;
-}
+ResultsArea::~ResultsArea() = default;
 
 void ResultsArea::setup(StatisticsListTablePageFactory *factory, zelServerManager *manager)
 {
-    for (StatisticsListPage *page : qAsConst(m_pages))
-        delete page;
     m_pages.clear();
     m_factory = factory;
     m_manager = manager;
@@ -34,31 +29,38 @@ bool ResultsArea::showView(int view)
     const int index = ui->cmbView->findData(view);
     if (index >= 0 && index != ui->cmbView->currentIndex()) {
         ui->cmbView->setCurrentIndex(index);
-        return m_pages.contains(view);
+        return m_pages.count(view) != 0;
     }
-    StatisticsListPage *page = m_pages.value(view, nullptr);
+    StatisticsListPage *page = this->page(view);
     if (!page && m_factory) {
-        page = m_factory->createPage(TestResultIdentifier(view), m_manager);
-        if (page) {
+        std::unique_ptr<StatisticsListPage> created(m_factory->createPage(TestResultIdentifier(view), m_manager));
+        if (created) {
+            page = created.get();
             page->initializePage();
             ui->swResults->addWidget(page);
-            m_pages.insert(view, page);
+            m_pages[view] = std::move(created);
         }
     }
     ui->swResults->setCurrentWidget(page ? static_cast<QWidget *>(page) : ui->lblNoResults);
     return page != nullptr;
 }
 
+StatisticsListPage *ResultsArea::page(int view) const
+{
+    const auto it = m_pages.find(view);
+    return it == m_pages.end() ? nullptr : it->second.get();
+}
+
 void ResultsArea::setGUIAccessState(int state)
 {
-    for (StatisticsListPage *page : qAsConst(m_pages))
-        page->SetGUIAccessState(state);
+    for (const auto &entry : m_pages)
+        entry.second->SetGUIAccessState(state);
 }
 
 void ResultsArea::setTerminology(int terminology)
 {
-    for (StatisticsListPage *page : qAsConst(m_pages))
-        page->ChangeTerminology(terminology);
+    for (const auto &entry : m_pages)
+        entry.second->ChangeTerminology(terminology);
 }
 
 void ResultsArea::viewIndexChanged(int index)

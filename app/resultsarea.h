@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QHash>
+#include <map>
+#include <memory>
+
 #include <QWidget>
 
 class StatisticsListPage;
@@ -23,15 +25,16 @@ public:
     void setup(StatisticsListTablePageFactory *factory, zelServerManager *manager);
     // Shows the view's page; false (and a notice) when the plug-in has none.
     bool showView(int view);
-    StatisticsListPage *page(int view) const { return m_pages.value(view, nullptr); }
+    StatisticsListPage *page(int view) const;
     void setGUIAccessState(int state);
     void setTerminology(int terminology);
 
 private:
     void viewIndexChanged(int index);
 
-    Ui::ResultsArea *ui = nullptr;
+    std::unique_ptr<Ui::ResultsArea> ui;
     StatisticsListTablePageFactory *m_factory = nullptr;
     zelServerManager *m_manager = nullptr;
-    QHash<int, StatisticsListPage *> m_pages;
+    // Handed over by the factory; each page is also a child of the area, which it leaves when destroyed.
+    std::map<int, std::unique_ptr<StatisticsListPage>> m_pages;
 };

@@ -4,16 +4,13 @@
 
 #include "host/pages/stimuliwidget.h"
 
-StimuliArea::StimuliArea(QWidget *parent) : QWidget(parent), ui(new Ui::StimuliArea)
+StimuliArea::StimuliArea(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::StimuliArea>())
 {
     ui->setupUi(this);
     ui->twStimuli->setVisible(false);
 }
 
-StimuliArea::~StimuliArea()
-{
-    delete ui;
-}
+StimuliArea::~StimuliArea() = default;
 
 void StimuliArea::addPanels(int port, const QList<StimuliRegistration> &items)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QHash>
 #include <QList>
 #include <QWidget>
@@ -27,7 +29,7 @@ public:
     void setTerminology(int terminology);
 
 private:
-    Ui::StimuliArea *ui = nullptr;
+    std::unique_ptr<Ui::StimuliArea> ui;
     QHash<int, QList<StimuliRegistration>> m_panels;
     int m_port = 0;
 };

@@ -58,13 +58,11 @@ void Page::SetGUIAccessState(int state)
     m_helpers->SetGUIAccessState(state);
 }
 
-int Page::uiEditDialog_open(QDialog *dialog)
+int Page::uiEditDialog_open(std::unique_ptr<QDialog> dialog)
 {
     if (!dialog)
         return 0;
-    const int result = m_manager ? m_manager->executeQzelDialog(dialog) : dialog->exec();
-    delete dialog;
-    return result;
+    return m_manager ? m_manager->executeQzelDialog(dialog.get()) : dialog->exec();
 }
 
 void Page::showEvent(QShowEvent *event)

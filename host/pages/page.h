@@ -32,8 +32,8 @@ public:
     virtual void ChangeTerminology(int terminology);
     virtual void SetGUIAccessState(int state);
 
-    // Opens a dialog for the page modally through the dialog runner and deletes it afterwards.
-    int uiEditDialog_open(QDialog *dialog);
+    // Runs a dialog for the page modally through the server manager; the dialog goes afterwards.
+    int uiEditDialog_open(std::unique_ptr<QDialog> dialog);
 
     zelServerManager *serverManager() const { return m_manager; }
     UiHelperList *uiHelperList() const { return m_helpers.get(); }

@@ -16,15 +16,14 @@ constexpr quint32 currentInterval = 0xFFFFFFFD;
 
 PhysicalStatus::PhysicalStatus(const Identifier &identifier, zelServerManager *manager, int flags, int group,
                                const QString &helpPage, QWidget *parent)
-    : SetupStatusPage(identifier, helpPage, manager, flags, parent), ui(new Ui::PhysicalStatus), m_group(group)
+    : SetupStatusPage(identifier, helpPage, manager, flags, parent),
+      ui(std::make_unique<Ui::PhysicalStatus>()),
+      m_group(group)
 {
     setUpdateOnConnect(group);
 }
 
-PhysicalStatus::~PhysicalStatus()
-{
-    delete ui;
-}
+PhysicalStatus::~PhysicalStatus() = default;
 
 void PhysicalStatus::initializeUi()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "host/bindings/notifyinterface.h"
 #include "setupstatuspage.h"
 
@@ -39,6 +41,6 @@ private:
     void showLanes(int count);
     int sidOf(int id) const;
 
-    Ui::PhysicalStatus *ui = nullptr;
+    std::unique_ptr<Ui::PhysicalStatus> ui;
     int m_group = 0;
 };

@@ -4,14 +4,11 @@
 
 StatisticsListTablePage::StatisticsListTablePage(const TestResultIdentifier &identifier, zelServerManager *manager,
                                                  const QList<int> &ports, QWidget *parent)
-    : StatisticsListPage(identifier, manager, ports, parent), ui(new Ui::StatisticsListTablePage)
+    : StatisticsListPage(identifier, manager, ports, parent), ui(std::make_unique<Ui::StatisticsListTablePage>())
 {
 }
 
-StatisticsListTablePage::~StatisticsListTablePage()
-{
-    delete ui;
-}
+StatisticsListTablePage::~StatisticsListTablePage() = default;
 
 void StatisticsListTablePage::initializeUi()
 {

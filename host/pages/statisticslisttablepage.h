@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "statisticslistpage.h"
 
 class QVBoxLayout;
@@ -27,6 +29,6 @@ public:
     QVBoxLayout *tableLayout() const;
 
 private:
-    Ui::StatisticsListTablePage *ui = nullptr;
+    std::unique_ptr<Ui::StatisticsListTablePage> ui;
     bool m_built = false;
 };

@@ -20,7 +20,7 @@ constexpr int uiTextRx = 4188;
 
 BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int select)
     : UiHelperDialog(manager, page, manager ? manager->GetTerminology(port) : 0),
-      ui(new Ui::BulkDialog),
+      ui(std::make_unique<Ui::BulkDialog>()),
       m_port(port),
       m_select(select)
 {
@@ -55,5 +55,4 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
 BulkDialog::~BulkDialog()
 {
     uiHelperList()->Clear();
-    delete ui;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "host/pages/uihelperdialog.h"
 
 namespace Ui { class BulkDialog; }
@@ -17,7 +19,7 @@ public:
     int port() const { return m_port; }
 
 private:
-    Ui::BulkDialog *ui = nullptr;
+    std::unique_ptr<Ui::BulkDialog> ui;
     int m_port = 1;
     int m_select = 0;
 };

@@ -10,7 +10,7 @@
 #include "setupwidgetids.h"
 
 ClockConfigurationWidget::ClockConfigurationWidget(zelServerManager *manager, int port, QWidget *parent)
-    : SetupWidget(manager, port, nsSID::otn, parent), ui(new Ui::ClockConfigurationWidget)
+    : SetupWidget(manager, port, nsSID::otn, parent), ui(std::make_unique<Ui::ClockConfigurationWidget>())
 {
     ui->setupUi(this);
 
@@ -29,7 +29,6 @@ ClockConfigurationWidget::ClockConfigurationWidget(zelServerManager *manager, in
 ClockConfigurationWidget::~ClockConfigurationWidget()
 {
     m_helpers->Clear();
-    delete ui;
 }
 
 void ClockConfigurationWidget::updateText()

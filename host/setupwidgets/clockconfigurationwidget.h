@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "host/bindings/notifyinterface.h"
 #include "setupwidget.h"
 
@@ -21,6 +23,6 @@ public:
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
 private:
-    Ui::ClockConfigurationWidget *ui = nullptr;
+    std::unique_ptr<Ui::ClockConfigurationWidget> ui;
     UiHelper_Number *m_offset = nullptr;
 };

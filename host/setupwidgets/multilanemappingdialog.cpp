@@ -75,7 +75,7 @@ int MultiLaneMappingDialog::logicalLanesPerPhysicalLane(int mode)
 MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *manager, int port, int group,
                                                MultiLaneMappingDialogModel *model, int mode)
     : UiHelperDialog(manager, page, manager ? manager->GetTerminology(port) : 0),
-      ui(new Ui::MultiLaneMappingDialog),
+      ui(std::make_unique<Ui::MultiLaneMappingDialog>()),
       m_model(model),
       m_port(port),
       m_group(group),
@@ -136,7 +136,6 @@ MultiLaneMappingDialog::~MultiLaneMappingDialog()
 {
     // The setters report to this dialog; they go first.
     uiHelperList()->Clear();
-    delete ui;
 }
 
 void MultiLaneMappingDialog::qcmaParameterChanged(const QcmaParameter &parameter)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QHash>
 #include <QList>
 
@@ -37,7 +39,7 @@ private:
     void clickedDefault();
     void updateButtons();
 
-    Ui::MultiLaneMappingDialog *ui = nullptr;
+    std::unique_ptr<Ui::MultiLaneMappingDialog> ui;
     MultiLaneMappingDialogModel *m_model = nullptr;
     QList<UiHelper_Setter *> m_setters;   // one per model row
     QHash<int, int> m_rowOfSid;

@@ -13,7 +13,7 @@ constexpr quint32 currentInterval = 0xFFFFFFFD;
 } // namespace
 
 OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int port, QWidget *parent)
-    : SetupWidget(manager, port, nsSID::otn, parent), ui(new Ui::OutputSignalSetupWidget)
+    : SetupWidget(manager, port, nsSID::otn, parent), ui(std::make_unique<Ui::OutputSignalSetupWidget>())
 {
     ui->setupUi(this);
 
@@ -31,7 +31,6 @@ OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int 
 OutputSignalSetupWidget::~OutputSignalSetupWidget()
 {
     m_helpers->Clear();
-    delete ui;
 }
 
 void OutputSignalSetupWidget::updateText()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "setupwidget.h"
 
 namespace Ui { class OutputSignalSetupWidget; }
@@ -15,5 +17,5 @@ public:
     void updateText();
 
 private:
-    Ui::OutputSignalSetupWidget *ui = nullptr;
+    std::unique_ptr<Ui::OutputSignalSetupWidget> ui;
 };

@@ -12,7 +12,7 @@ constexpr quint32 currentInterval = 0xFFFFFFFD;
 } // namespace
 
 PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, int port, int group, QWidget *parent)
-    : SetupWidget(manager, port, group, parent), ui(new Ui::PhysicalStatusMiniWidget)
+    : SetupWidget(manager, port, group, parent), ui(std::make_unique<Ui::PhysicalStatusMiniWidget>())
 {
     ui->setupUi(this);
 
@@ -29,7 +29,6 @@ PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, in
 PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()
 {
     m_helpers->Clear();
-    delete ui;
 }
 
 void PhysicalStatusMiniWidget::UpdateText()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "setupwidget.h"
 
 namespace Ui { class PhysicalStatusMiniWidget; }
@@ -18,5 +20,5 @@ public:
     PortStatusItem *led() const;
 
 private:
-    Ui::PhysicalStatusMiniWidget *ui = nullptr;
+    std::unique_ptr<Ui::PhysicalStatusMiniWidget> ui;
 };

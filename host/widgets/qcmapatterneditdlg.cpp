@@ -32,7 +32,7 @@ public:
 } // namespace
 
 QcmaPatternEditDlg::QcmaPatternEditDlg(int controls, int tabs, QWidget *parent)
-    : QzelDialog(parent), ui(new Ui::QcmaPatternEditDlg), m_controls(controls), m_tabs(tabs)
+    : QzelDialog(parent), ui(std::make_unique<Ui::QcmaPatternEditDlg>()), m_controls(controls), m_tabs(tabs)
 {
     ui->setupUi(this);
     removeContextHelpButton();
@@ -51,10 +51,7 @@ QcmaPatternEditDlg::QcmaPatternEditDlg(int controls, int tabs, QWidget *parent)
     rebuild();
 }
 
-QcmaPatternEditDlg::~QcmaPatternEditDlg()
-{
-    delete ui;
-}
+QcmaPatternEditDlg::~QcmaPatternEditDlg() = default;
 
 void QcmaPatternEditDlg::useApply(bool use)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QVector>
 
 #include "host/widgets/qzeldialog.h"
@@ -45,7 +47,7 @@ private:
     void fill(quint8 byte);
     void itemChanged(QTableWidgetItem *item);
 
-    Ui::QcmaPatternEditDlg *ui = nullptr;
+    std::unique_ptr<Ui::QcmaPatternEditDlg> ui;
     QVector<quint8> m_bytes;
     int m_bits = 0;
     int m_variableBits = 0;

@@ -14,7 +14,7 @@ const QString keyPoint = QStringLiteral(".");
 } // namespace
 
 QzelNumpadDlg::QzelNumpadDlg(int inputType, QWidget *parent)
-    : QzelDialog(parent), ui(new Ui::QzelNumpadDlg), m_inputType(inputType)
+    : QzelDialog(parent), ui(std::make_unique<Ui::QzelNumpadDlg>()), m_inputType(inputType)
 {
     ui->setupUi(this);
     removeContextHelpButton();
@@ -45,10 +45,7 @@ QzelNumpadDlg::QzelNumpadDlg(int inputType, QWidget *parent)
     updateOk();
 }
 
-QzelNumpadDlg::~QzelNumpadDlg()
-{
-    delete ui;
-}
+QzelNumpadDlg::~QzelNumpadDlg() = default;
 
 void QzelNumpadDlg::setMinimum(double minimum)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "host/widgets/qzeldialog.h"
 
 class QRegularExpressionValidator;
@@ -44,7 +46,7 @@ private:
     void updateKeys();
     QString numberText(double number) const;
 
-    Ui::QzelNumpadDlg *ui = nullptr;
+    std::unique_ptr<Ui::QzelNumpadDlg> ui;
     QRegularExpressionValidator *m_validator = nullptr;
     int m_inputType = Integer;
     int m_decimals = 3;

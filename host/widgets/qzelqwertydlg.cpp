@@ -23,7 +23,7 @@ QString keyName(int row, int column)
 }
 } // namespace
 
-QzelQwertyDlg::QzelQwertyDlg(QWidget *parent) : QzelDialog(parent), ui(new Ui::QzelQwertyDlg)
+QzelQwertyDlg::QzelQwertyDlg(QWidget *parent) : QzelDialog(parent), ui(std::make_unique<Ui::QzelQwertyDlg>())
 {
     ui->setupUi(this);
     removeContextHelpButton();
@@ -50,10 +50,7 @@ QzelQwertyDlg::QzelQwertyDlg(QWidget *parent) : QzelDialog(parent), ui(new Ui::Q
     updateLength();
 }
 
-QzelQwertyDlg::~QzelQwertyDlg()
-{
-    delete ui;
-}
+QzelQwertyDlg::~QzelQwertyDlg() = default;
 
 void QzelQwertyDlg::setText(const QString &text)
 {

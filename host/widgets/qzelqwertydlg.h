@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "host/widgets/qzeldialog.h"
 
 namespace Ui {
@@ -25,5 +27,5 @@ private:
     void updateKeyTexts();
     void updateLength();
 
-    Ui::QzelQwertyDlg *ui = nullptr;
+    std::unique_ptr<Ui::QzelQwertyDlg> ui;
 };

@@ -29,7 +29,7 @@ const char noValue[] = "--";
 
 OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int port, QWidget *parent, int stage,
                                                const OtnMapping &mapping)
-    : ZelDialog(parent, manager, true), ui(new Ui::OtnMsimDetectionDialog), m_port(port), m_stage(stage)
+    : ZelDialog(parent, manager, true), ui(std::make_unique<Ui::OtnMsimDetectionDialog>()), m_port(port), m_stage(stage)
 {
     ZEL_ASSERT(stage >= 0 && stage < OtnMapping::maxStages, QStringLiteral("stage = %1").arg(stage));
     if (m_stage < 0 || m_stage >= OtnMapping::maxStages)
@@ -61,7 +61,6 @@ OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int po
 OtnMsimDetectionDialog::~OtnMsimDetectionDialog()
 {
     m_helpers.Clear();
-    delete ui;
 }
 
 void OtnMsimDetectionDialog::setOdtuName(const QString &name)

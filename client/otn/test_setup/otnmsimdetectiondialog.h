@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QByteArray>
 #include <QString>
 
@@ -46,7 +48,7 @@ private:
     void fillSetupFollow();
     void apply();
 
-    Ui::OtnMsimDetectionDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnMsimDetectionDialog> ui;
     UiHelperList m_helpers;
     QByteArray m_expectedMsi;
     UiHelper_Setter *m_detectionSetter = nullptr;

@@ -120,11 +120,9 @@ void OtnChDialogBase::clickedMainTpTs(int)
     const int mainTsId = stageEntry(m_mainTsIds, m_stage);
     if (mainTsId == 0 || !m_manager)
         return;
-    auto *dialog = new OtnSelectTsDialog(this, m_port, m_tpCount, m_tsCount, m_stage,
-                                         stageEntry(m_mainTpIds, m_stage), mainTsId);
-    dialog->setOdtuName(m_odtuName);
-    m_manager->executeQzelDialog(dialog);
-    delete dialog;
+    OtnSelectTsDialog dialog(this, m_port, m_tpCount, m_tsCount, m_stage, stageEntry(m_mainTpIds, m_stage), mainTsId);
+    dialog.setOdtuName(m_odtuName);
+    m_manager->executeQzelDialog(&dialog);
 }
 
 int OtnChDialogBase::stageEntry(const int *table, int stage)

@@ -17,7 +17,7 @@ constexpr char OtnChWidget::clearStyle[];
 OtnChWidget::OtnChWidget(int cellCount, int columns, bool numbered, bool toggle, bool inverted, bool checkable,
                          int maximum, QWidget *parent)
     : QWidget(parent),
-      ui(new Ui::OtnChWidget),
+      ui(std::make_unique<Ui::OtnChWidget>()),
       m_mapper(new QSignalMapper),
       m_columns(columns),
       m_maximum(maximum),
@@ -56,10 +56,7 @@ OtnChWidget::OtnChWidget(int cellCount, int columns, bool numbered, bool toggle,
     connect(m_mapper.get(), &QSignalMapper::mappedInt, this, &OtnChWidget::slotCellClicked);
 }
 
-OtnChWidget::~OtnChWidget()
-{
-    delete ui;
-}
+OtnChWidget::~OtnChWidget() = default;
 
 QSize OtnChWidget::cellSize() const
 {

@@ -76,7 +76,7 @@ private:
     bool isValidIndex(int index) const { return index >= 0 && index < m_states.size(); }
     void applyStoredState(int index);
 
-    Ui::OtnChWidget *ui = nullptr;
+    std::unique_ptr<Ui::OtnChWidget> ui;
     std::unique_ptr<QSignalMapper> m_mapper;
     QVector<QPushButton *> m_cells;
     QVector<bool> m_states;   // stored states

@@ -21,7 +21,7 @@ constexpr int mappingIds[2][5] = {{11008, 11009, 11010, 11011, 11166}, {12006, 1
 
 OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget *parent, int direction)
     : ZelDialog(parent, manager, true),
-      m_ui(new Ui::OtnMappingDialog),
+      m_ui(std::make_unique<Ui::OtnMappingDialog>()),
       m_helpers(std::make_unique<UiHelperList>()),
       m_port(port),
       m_direction(direction == 1 ? 1 : 0)
@@ -37,7 +37,6 @@ OtnMappingDialog::~OtnMappingDialog()
 {
     // Bindings go before the combos they point at.
     m_helpers.reset();
-    delete m_ui;
 }
 
 void OtnMappingDialog::createBindings()

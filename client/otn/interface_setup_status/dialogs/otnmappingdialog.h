@@ -32,7 +32,7 @@ public:
 private:
     void createBindings();
 
-    Ui::OtnMappingDialog *m_ui = nullptr;
+    std::unique_ptr<Ui::OtnMappingDialog> m_ui;
     std::unique_ptr<UiHelperList> m_helpers;
     int m_port = 0;
     int m_direction = 0;

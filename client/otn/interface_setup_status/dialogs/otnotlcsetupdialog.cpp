@@ -20,7 +20,7 @@ constexpr int idPolarityBulkRx = 12030;
 } // namespace
 
 OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWidget *parent)
-    : ZelDialog(parent, manager, true), ui(new Ui::OtnOtlcSetupDialog), m_port(port)
+    : ZelDialog(parent, manager, true), ui(std::make_unique<Ui::OtnOtlcSetupDialog>()), m_port(port)
 {
     ui->setupUi(this);
     setWindowTitle(tr("OTLC Slice"));
@@ -50,7 +50,6 @@ OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWid
 OtnOtlcSetupDialog::~OtnOtlcSetupDialog()
 {
     m_helpers.Clear();
-    delete ui;
 }
 
 int OtnOtlcSetupDialog::sidOf(int id) const

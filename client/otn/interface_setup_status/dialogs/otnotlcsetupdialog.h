@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "client/otn/otnexport.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/bindings/uihelperlist.h"
@@ -25,7 +27,7 @@ public:
 private:
     int sidOf(int id) const;
 
-    Ui::OtnOtlcSetupDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnOtlcSetupDialog> ui;
     UiHelperList m_helpers;
     int m_port = 0;
     int m_terminology = 0;

@@ -29,7 +29,7 @@ constexpr quint32 flexTsShown = 3;
 OtnRxChDialog::OtnRxChDialog(zelServerManager *manager, int port, QWidget *page, int stage,
                              const OtnMapping &mapping)
     : OtnChDialogBase(manager, port, page, stage, mapping, PID::Otn::RX::MAIN_TP, PID::Otn::RX::MAIN_TS),
-      ui(new Ui::OtnRxChDialog)
+      ui(std::make_unique<Ui::OtnRxChDialog>())
 {
     ZEL_ASSERT(stage >= 0 && stage < stageCount, QStringLiteral("stage = %1").arg(stage));
 
@@ -50,10 +50,7 @@ OtnRxChDialog::OtnRxChDialog(zelServerManager *manager, int port, QWidget *page,
     setHelpPage(QStringLiteral("otn_rx_ch_dialog.html"));
 }
 
-OtnRxChDialog::~OtnRxChDialog()
-{
-    delete ui;
-}
+OtnRxChDialog::~OtnRxChDialog() = default;
 
 void OtnRxChDialog::createBindings()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "otnchdialogbase.h"
 
 namespace Ui {
@@ -29,7 +31,7 @@ private:
     void updateVisibility();
     void refreshGrid();
 
-    Ui::OtnRxChDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnRxChDialog> ui;
     int m_detectionMode = 0;
     bool m_manual = false;
     int m_autoDetection = 0;

@@ -30,7 +30,7 @@ const char emptyStyle[] = "QFrame { border: 1px solid black; background-color: g
 OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpCount, int tsCount, int stage,
                                      int mainTpId, int mainTsId)
     : ZelDialog(channelDialog, channelDialog ? channelDialog->serverManager() : nullptr, true),
-      ui(new Ui::OtnSelectTsDialog),
+      ui(std::make_unique<Ui::OtnSelectTsDialog>()),
       m_helpers(new UiHelperList),
       m_port(port),
       m_tpCount(qMax(0, tpCount)),
@@ -89,7 +89,6 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
 OtnSelectTsDialog::~OtnSelectTsDialog()
 {
     m_helpers.reset();
-    delete ui;
 }
 
 void OtnSelectTsDialog::setOdtuName(const QString &name)

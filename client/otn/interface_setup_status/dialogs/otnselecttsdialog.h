@@ -47,7 +47,7 @@ private:
     void resetLabels();
     QPushButton *closeButton() const;
 
-    Ui::OtnSelectTsDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnSelectTsDialog> ui;
     std::unique_ptr<UiHelperList> m_helpers;
     OtnChWidget *m_grid = nullptr;
     QVector<QLabel *> m_labels;

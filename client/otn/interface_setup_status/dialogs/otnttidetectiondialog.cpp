@@ -11,7 +11,7 @@
 #include "host/texts/widgettext.h"
 
 OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port, QWidget *parent)
-    : UiHelperDialog(manager, parent, 0), ui(new Ui::OtnTtiDetectionDialog), m_port(port)
+    : UiHelperDialog(manager, parent, 0), ui(std::make_unique<Ui::OtnTtiDetectionDialog>()), m_port(port)
 {
     ui->setupUi(this);
     DialogSetup::prepareDialog(this, ui->bbTtiDetection, DialogSetup::ComboDelegates);
@@ -42,7 +42,6 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
 OtnTtiDetectionDialog::~OtnTtiDetectionDialog()
 {
     uiHelperList()->Clear();
-    delete ui;
 }
 
 void OtnTtiDetectionDialog::setAccessState(int state)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "client/otn/otnexport.h"
 #include "host/pages/uihelperdialog.h"
 
@@ -23,6 +25,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    Ui::OtnTtiDetectionDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnTtiDetectionDialog> ui;
     int m_port = 0;
 };

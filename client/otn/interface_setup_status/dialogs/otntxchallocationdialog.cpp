@@ -12,7 +12,10 @@ constexpr int textAllocationTitle = 5105;
 } // namespace
 
 OtnTxChAllocationDialog::OtnTxChAllocationDialog(QWidget *parent, int cellCount, int columns)
-    : ZelDialog(parent, nullptr, true), ui(new Ui::OtnTxChAllocationDialog), m_cellCount(cellCount), m_columns(columns)
+    : ZelDialog(parent, nullptr, true),
+      ui(std::make_unique<Ui::OtnTxChAllocationDialog>()),
+      m_cellCount(cellCount),
+      m_columns(columns)
 {
     ui->setupUi(this);
     DialogSetup::prepareDialog(this, ui->bbChAllocation);
@@ -26,10 +29,7 @@ OtnTxChAllocationDialog::OtnTxChAllocationDialog(QWidget *parent, int cellCount,
     setHelpPage(QStringLiteral("otn_tx_ch_allocation_dialog.html"));
 }
 
-OtnTxChAllocationDialog::~OtnTxChAllocationDialog()
-{
-    delete ui;
-}
+OtnTxChAllocationDialog::~OtnTxChAllocationDialog() = default;
 
 void OtnTxChAllocationDialog::setOdtuName(const QString &name)
 {

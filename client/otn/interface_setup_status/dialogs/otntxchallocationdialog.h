@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QBitArray>
 #include <QString>
 
@@ -36,7 +38,7 @@ public slots:
     void clickedAllocateAll();
 
 private:
-    Ui::OtnTxChAllocationDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnTxChAllocationDialog> ui;
     OtnChWidget *m_grid = nullptr;
     QString m_odtuName;
     int m_cellCount = 0;

@@ -32,7 +32,7 @@ constexpr int allocatedGridMaxHeight = 4 * 9;
 OtnTxChDialog::OtnTxChDialog(zelServerManager *manager, int port, QWidget *page, int stage,
                              const OtnMapping &mapping, int copyStatus)
     : OtnChDialogBase(manager, port, page, stage, mapping, PID::Otn::TX::MAIN_TP, PID::Otn::TX::MAIN_TS),
-      ui(new Ui::OtnTxChDialog),
+      ui(std::make_unique<Ui::OtnTxChDialog>()),
       m_copyStatus(copyStatus)
 {
     ZEL_ASSERT(stage >= 0 && stage < stageCount, QStringLiteral("stage = %1").arg(stage));
@@ -61,10 +61,7 @@ OtnTxChDialog::OtnTxChDialog(zelServerManager *manager, int port, QWidget *page,
     setHelpPage(QStringLiteral("otn_tx_ch_dialog.html"));
 }
 
-OtnTxChDialog::~OtnTxChDialog()
-{
-    delete ui;
-}
+OtnTxChDialog::~OtnTxChDialog() = default;
 
 void OtnTxChDialog::createBindings()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "host/otn/otnsettings.h"
 #include "otnchdialogbase.h"
 
@@ -33,7 +35,7 @@ private:
     void applyMainTpRule();
     void showAllocation(const QcmaParameter &parameter);
 
-    Ui::OtnTxChDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnTxChDialog> ui;
     OtnChWidget *m_allocGrid = nullptr;
     UiHelper_Setter *m_allocSetter = nullptr;
     int m_copyStatus = nsSettings::Otn::COPY_MAIN;

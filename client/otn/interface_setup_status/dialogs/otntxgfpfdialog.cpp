@@ -29,7 +29,7 @@ constexpr uint upiMaximum = 255;
 } // namespace
 
 OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *parent)
-    : UiHelperDialog(manager, parent, 0), ui(new Ui::OtnTxGfpFDialog), m_port(port)
+    : UiHelperDialog(manager, parent, 0), ui(std::make_unique<Ui::OtnTxGfpFDialog>()), m_port(port)
 {
     ui->setupUi(this);
     DialogSetup::prepareDialog(this, ui->bbTxGfpF, DialogSetup::ComboDelegates);
@@ -66,7 +66,6 @@ OtnTxGfpFDialog::~OtnTxGfpFDialog()
 {
     // The bindings point at the form's widgets: let them go first.
     uiHelperList()->Clear();
-    delete ui;
 }
 
 int OtnTxGfpFDialog::sidOf(int id) const

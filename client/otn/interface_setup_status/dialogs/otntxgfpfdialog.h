@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "client/otn/otnexport.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/pages/uihelperdialog.h"
@@ -29,7 +31,7 @@ private:
     void refreshUpiDisplay(const QcmaParameter *upi);
     void updateExtensionHeader(const QcmaParameter &exi);
 
-    Ui::OtnTxGfpFDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnTxGfpFDialog> ui;
     UiHelper_Setter *m_upiSetter = nullptr;
     int m_port = 0;
     bool m_updating = false;

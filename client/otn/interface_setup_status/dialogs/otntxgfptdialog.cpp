@@ -12,7 +12,7 @@ constexpr int idCsfReplacement = 11015;
 } // namespace
 
 OtnTxGfpTDialog::OtnTxGfpTDialog(zelServerManager *manager, int port, QWidget *parent)
-    : UiHelperDialog(manager, parent, 0), ui(new Ui::OtnTxGfpTDialog), m_port(port)
+    : UiHelperDialog(manager, parent, 0), ui(std::make_unique<Ui::OtnTxGfpTDialog>()), m_port(port)
 {
     ui->setupUi(this);
     DialogSetup::prepareDialog(this, ui->bbTxGfpT, DialogSetup::ComboDelegates);
@@ -27,5 +27,4 @@ OtnTxGfpTDialog::OtnTxGfpTDialog(zelServerManager *manager, int port, QWidget *p
 OtnTxGfpTDialog::~OtnTxGfpTDialog()
 {
     uiHelperList()->Clear();
-    delete ui;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "client/otn/otnexport.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/pages/uihelperdialog.h"
@@ -17,6 +19,6 @@ public:
     ~OtnTxGfpTDialog() override;
 
 private:
-    Ui::OtnTxGfpTDialog *ui = nullptr;
+    std::unique_ptr<Ui::OtnTxGfpTDialog> ui;
     int m_port = 0;
 };

@@ -40,7 +40,8 @@ QString withoutOdu(QString name)
 
 OtnFrameSetupPageBase::OtnFrameSetupPageBase(const Identifier &identifier, zelServerManager *manager, int flags,
                                              int directionIndex, const QString &helpPage)
-    : OtnSetupPage(identifier, manager, flags, directionIndex, helpPage), m_ui(new Ui::OtnFrameSetupPageBase)
+    : OtnSetupPage(identifier, manager, flags, directionIndex, helpPage),
+      m_ui(std::make_unique<Ui::OtnFrameSetupPageBase>())
 {
     for (int level = 0; level < OtnMapping::maxLevels; ++level)
         m_oduNames.append(QString());
@@ -48,10 +49,7 @@ OtnFrameSetupPageBase::OtnFrameSetupPageBase(const Identifier &identifier, zelSe
         m_odtuNames.append(QString());
 }
 
-OtnFrameSetupPageBase::~OtnFrameSetupPageBase()
-{
-    delete m_ui;
-}
+OtnFrameSetupPageBase::~OtnFrameSetupPageBase() = default;
 
 void OtnFrameSetupPageBase::initializeUi()
 {
@@ -405,26 +403,24 @@ void OtnFrameSetupPageBase::setChButtonTextIfCurrent(QLabel *label, QPushButton 
         button->setText(text);
 }
 
-void OtnFrameSetupPageBase::runChDialog(OtnChDialogBase *dialog, const QString &odtuName)
+void OtnFrameSetupPageBase::runChDialog(OtnChDialogBase &dialog, const QString &odtuName)
 {
-    dialog->setAccessState(serverManager()->getGUIAccessState());
-    dialog->setOdtuName(odtuName);
-    serverManager()->executeQzelDialog(dialog);
-    delete dialog;
+    dialog.setAccessState(serverManager()->getGUIAccessState());
+    dialog.setOdtuName(odtuName);
+    serverManager()->executeQzelDialog(&dialog);
 }
 
 void OtnFrameSetupPageBase::clickedMapping()
 {
     if (!serverManager())
         return;
-    auto *dialog = new OtnMappingDialog(serverManager(), m_port, m_ui->pbMapping, m_directionIndex);
-    serverManager()->executeQzelDialog(dialog);
-    delete dialog;
+    OtnMappingDialog dialog(serverManager(), m_port, m_ui->pbMapping, m_directionIndex);
+    serverManager()->executeQzelDialog(&dialog);
 }
 
 void OtnFrameSetupPageBase::clickedConfigure()
 {
-    uiEditDialog_open(new BulkDialog(this, serverManager(), m_port, isTx() ? 4 : 5));
+    uiEditDialog_open(std::make_unique<BulkDialog>(this, serverManager(), m_port, isTx() ? 4 : 5));
 }
 
 void OtnFrameSetupPageBase::clickedCh(int stage)
@@ -434,33 +430,31 @@ void OtnFrameSetupPageBase::clickedCh(int stage)
 
 void OtnFrameSetupPageBase::clickedTtiDetection()
 {
-    auto *dialog = new OtnTtiDetectionDialog(serverManager(), m_port, this);
+    auto dialog = std::make_unique<OtnTtiDetectionDialog>(serverManager(), m_port, this);
     dialog->setAccessState(serverManager()->getGUIAccessState());
-    uiEditDialog_open(dialog);
+    uiEditDialog_open(std::move(dialog));
 }
 
 void OtnFrameSetupPageBase::clickedMsimDetection(int stage)
 {
-    auto *dialog = new OtnMsimDetectionDialog(serverManager(), m_port, this, stage, m_mapping);
-    dialog->setOdtuName(m_odtuNames.value(stage));
-    dialog->setAccessState(serverManager()->getGUIAccessState());
-    serverManager()->executeQzelDialog(dialog);
-    delete dialog;
+    OtnMsimDetectionDialog dialog(serverManager(), m_port, this, stage, m_mapping);
+    dialog.setOdtuName(m_odtuNames.value(stage));
+    dialog.setAccessState(serverManager()->getGUIAccessState());
+    serverManager()->executeQzelDialog(&dialog);
 }
 
 void OtnFrameSetupPageBase::clickedGfpT()
 {
     // The GFP box is a button for GFP-F on both directions and for GFP-T on Tx.
-    QDialog *dialog = nullptr;
+    std::unique_ptr<QDialog> dialog;
     if (m_mapping.isGfpF())
-        dialog = new OtnTxGfpFDialog(serverManager(), m_port, m_ui->pbGfpT);
+        dialog = std::make_unique<OtnTxGfpFDialog>(serverManager(), m_port, m_ui->pbGfpT);
     else
-        dialog = new OtnTxGfpTDialog(serverManager(), m_port, m_ui->pbGfpT);
-    serverManager()->executeQzelDialog(dialog);
-    delete dialog;
+        dialog = std::make_unique<OtnTxGfpTDialog>(serverManager(), m_port, m_ui->pbGfpT);
+    serverManager()->executeQzelDialog(dialog.get());
 }
 
 void OtnFrameSetupPageBase::clickedOtlcSliceSetup()
 {
-    uiEditDialog_open(new OtnOtlcSetupDialog(serverManager(), m_port, this));
+    uiEditDialog_open(std::make_unique<OtnOtlcSetupDialog>(serverManager(), m_port, this));
 }

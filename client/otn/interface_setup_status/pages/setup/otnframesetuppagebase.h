@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QSignalMapper>
 #include <QStringList>
 
@@ -66,8 +68,8 @@ protected:
     // Parameter id of a mapping record field for this page's direction.
     int mappingId(int field) const;
     virtual void openChDialog(int stage, const QString &odtuName) = 0;
-    // Runs a channel dialog with the current access state and the stage's ODTU name, then deletes it.
-    void runChDialog(OtnChDialogBase *dialog, const QString &odtuName);
+    // Runs a channel dialog with the current access state and the stage's ODTU name.
+    void runChDialog(OtnChDialogBase &dialog, const QString &odtuName);
 
     // Bindings of the page's port, added to the page's list and connected by the page.
     int sidOf(int id) const;
@@ -121,7 +123,7 @@ private:
     void fillGroups();
     void applyConfigureRule();
 
-    Ui::OtnFrameSetupPageBase *m_ui = nullptr;
+    std::unique_ptr<Ui::OtnFrameSetupPageBase> m_ui;
     QSignalMapper m_chMapper;
     QSignalMapper m_msimMapper;
 };

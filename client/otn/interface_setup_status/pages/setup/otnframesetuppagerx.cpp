@@ -124,5 +124,6 @@ void OtnFrameSetupPageRx::openChDialog(int stage, const QString &odtuName)
 {
     if (stage < 0 || stage >= OtnMapping::maxStages)
         return;
-    runChDialog(new OtnRxChDialog(serverManager(), m_port, this, stage, m_mapping), odtuName);
+    OtnRxChDialog dialog(serverManager(), m_port, this, stage, m_mapping);
+    runChDialog(dialog, odtuName);
 }

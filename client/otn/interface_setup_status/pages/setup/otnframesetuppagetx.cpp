@@ -121,7 +121,8 @@ void OtnFrameSetupPageTx::openChDialog(int stage, const QString &odtuName)
     int copyStatus = nsSettings::Otn::COPY_MAIN;
     if (m_txCopySetters[stage] && m_txCopySetters[stage]->QcmaParameter_Get())
         copyStatus = m_txCopySetters[stage]->QcmaParameter_Get()->getEnum();
-    runChDialog(new OtnTxChDialog(serverManager(), m_port, this, stage, m_mapping, copyStatus), odtuName);
+    OtnTxChDialog dialog(serverManager(), m_port, this, stage, m_mapping, copyStatus);
+    runChDialog(dialog, odtuName);
 }
 
 void OtnFrameSetupPageTx::clickedOh(int level)

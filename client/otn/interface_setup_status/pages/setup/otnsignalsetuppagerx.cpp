@@ -22,7 +22,7 @@ constexpr int screenLeftBarWidth = 25;
 
 OtnSignalSetupPageRx::OtnSignalSetupPageRx(const Identifier &identifier, zelServerManager *manager, int flags)
     : OtnSetupPage(identifier, manager, flags, 1, QStringLiteral("otn_setup_receiver.html")),
-      ui(new Ui::OtnSignalSetupPageRx)
+      ui(std::make_unique<Ui::OtnSignalSetupPageRx>())
 {
 }
 
@@ -30,8 +30,6 @@ OtnSignalSetupPageRx::~OtnSignalSetupPageRx()
 {
     // The bindings report to this page and point into its form: they go first.
     m_helpers->Clear();
-    delete m_physicalStatus;
-    delete ui;
 }
 
 void OtnSignalSetupPageRx::initializeUi()

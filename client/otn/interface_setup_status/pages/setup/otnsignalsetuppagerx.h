@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QHash>
 
 #include "otnsetuppage.h"
@@ -26,7 +28,7 @@ public:
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
 private:
-    Ui::OtnSignalSetupPageRx *ui = nullptr;
+    std::unique_ptr<Ui::OtnSignalSetupPageRx> ui;
     PhysicalStatusMiniWidget *m_physicalStatus = nullptr;
     QHash<int, QPushButton *> m_moduleButtons;   // by module-type value
 };

@@ -41,7 +41,7 @@ constexpr int laneModeBitMultiplexed = 2;
 
 OtnSignalSetupPageTx::OtnSignalSetupPageTx(const Identifier &identifier, zelServerManager *manager, int flags)
     : OtnSetupPage(identifier, manager, flags, 0, QStringLiteral("otn_setup_transmitter.html")),
-      ui(new Ui::OtnSignalSetupPageTx)
+      ui(std::make_unique<Ui::OtnSignalSetupPageTx>())
 {
 }
 
@@ -49,10 +49,6 @@ OtnSignalSetupPageTx::~OtnSignalSetupPageTx()
 {
     // The bindings report to this page and point into its form: they go first.
     m_helpers->Clear();
-    delete m_clockConfiguration;
-    delete m_outputSignalSetup;
-    delete m_physicalStatus;
-    delete ui;
 }
 
 void OtnSignalSetupPageTx::initializeUi()
@@ -187,5 +183,5 @@ void OtnSignalSetupPageTx::multiLaneClicked()
         laneIds.append(pidFirstLane + lane);
     auto *model = new MultiLaneMappingDialogModel(laneIds, pidLaneCount);
     const int mode = m_laneCount == bitMultiplexedLaneCount ? laneModeBitMultiplexed : laneModeOneToOne;
-    uiEditDialog_open(new MultiLaneMappingDialog(this, m_manager, m_port, nsSID::otn, model, mode));
+    uiEditDialog_open(std::make_unique<MultiLaneMappingDialog>(this, m_manager, m_port, nsSID::otn, model, mode));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QHash>
 
 #include "otnsetuppage.h"
@@ -39,7 +41,7 @@ private slots:
     void multiLaneClicked();
 
 private:
-    Ui::OtnSignalSetupPageTx *ui = nullptr;
+    std::unique_ptr<Ui::OtnSignalSetupPageTx> ui;
     int m_laneCount = 0;
     ClockConfigurationWidget *m_clockConfiguration = nullptr;
     OutputSignalSetupWidget *m_outputSignalSetup = nullptr;
