@@ -7,7 +7,7 @@
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppagemanager.h"
 #include "host/contract/setuppageproperty.h"
-#include "host/texts/widgettext.h"
+#include "host/server/zelservermanager.h"
 
 InterfaceOverview::InterfaceOverview(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::InterfaceOverview>())
 {
@@ -28,6 +28,7 @@ void InterfaceOverview::setup(const InterfaceSetupPageFactory *factory, zelServe
     ui->pbRx->setVisible(false);
     if (!factory)
         return;
+    const WidgetText texts = manager ? manager->texts() : WidgetText();
     for (const SetupPageProperty *record : factory->setupPageProperties()) {
         SetupPageManager *pageManager = record->pageManager();
         if (!pageManager)
@@ -41,7 +42,7 @@ void InterfaceOverview::setup(const InterfaceSetupPageFactory *factory, zelServe
             continue;
         m_records.append(record);
         // The host's default label until the manager has its parameters.
-        button->setText(WidgetText::instance()->getTextOfKey(record->titleKey()));
+        button->setText(texts.getTextOfKey(record->titleKey()));
         button->setVisible(true);
         disconnect(button, &QPushButton::clicked, this, nullptr);
         connect(button, &QPushButton::clicked, this, [this, record] { buttonClicked(record); });

@@ -24,6 +24,8 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     if (!session.setupFactory())
         ui->pageArea->setUnavailableReason(session.pluginError());
     ui->resultsArea->setup(session.statisticsFactory(), manager);
+    if (manager)
+        ui->stimuliArea->setTexts(manager->texts());
     for (int port : ports)
         ui->stimuliArea->addPanels(port, session.takeStimuli(port));
     ui->stimuliArea->showPort(m_port);
@@ -118,9 +120,9 @@ void MainWindow::terminologyChanged(int port, int terminology)
 {
     if (port != m_port)
         return;
-    WidgetText *texts = WidgetText::instance();
-    ui->overview->setTitles(texts->getUiText(DirectionText::tx, terminology),
-                            texts->getUiText(DirectionText::rx, terminology));
+    const WidgetText texts = m_session.serverManager() ? m_session.serverManager()->texts() : WidgetText();
+    ui->overview->setTitles(texts.getUiText(DirectionText::tx, terminology),
+                            texts.getUiText(DirectionText::rx, terminology));
     ui->navigation->setTerminology(terminology);
     ui->pageArea->setTerminology(terminology);
     ui->resultsArea->setTerminology(terminology);

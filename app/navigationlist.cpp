@@ -15,7 +15,7 @@
 #include "host/contract/statusitemshowjudgeinterface.h"
 #include "host/contract/sublayerjudgeinterface.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/texts/widgettext.h"
+#include "host/server/zelservermanager.h"
 #include "host/widgets/portstatusitem.h"
 #include "statustypejudge.h"
 
@@ -195,10 +195,10 @@ void NavigationList::qcmaParameterChanged(const QcmaParameter &parameter)
 
 void NavigationList::retitle()
 {
-    const WidgetText *texts = WidgetText::instance();
+    const WidgetText texts = m_manager ? m_manager->texts() : WidgetText();
     QStringList titles;
     for (const Entry &entry : qAsConst(m_entries))
-        titles.append(texts->getTextOfKey(entry.titleKey, m_terminology));
+        titles.append(texts.getTextOfKey(entry.titleKey, m_terminology));
     // The plug-in's title keys stay as registered; only the list tells equal titles apart.
     const QStringList registered = titles;
     for (int i = 0; i < m_entries.size(); ++i) {
@@ -206,9 +206,9 @@ void NavigationList::retitle()
             continue;
         const int direction = m_entries.at(i).direction;
         if (direction == InterfaceSetupIdentifier::DirectionTx)
-            titles[i] = texts->getUiText(DirectionText::tx, m_terminology) + QLatin1Char(' ') + titles.at(i);
+            titles[i] = texts.getUiText(DirectionText::tx, m_terminology) + QLatin1Char(' ') + titles.at(i);
         else if (direction == InterfaceSetupIdentifier::DirectionRx)
-            titles[i] = texts->getUiText(DirectionText::rx, m_terminology) + QLatin1Char(' ') + titles.at(i);
+            titles[i] = texts.getUiText(DirectionText::rx, m_terminology) + QLatin1Char(' ') + titles.at(i);
     }
     for (int i = 0; i < m_entries.size(); ++i) {
         const int earlier = titles.mid(0, i).count(titles.at(i));

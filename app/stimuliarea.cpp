@@ -12,6 +12,12 @@ StimuliArea::StimuliArea(QWidget *parent) : QWidget(parent), ui(std::make_unique
 
 StimuliArea::~StimuliArea() = default;
 
+void StimuliArea::setTexts(const WidgetText &texts)
+{
+    m_texts = texts;
+    showPort(m_port);
+}
+
 void StimuliArea::addPanels(int port, const QList<StimuliRegistration> &items)
 {
     for (const StimuliRegistration &item : items) {
@@ -37,7 +43,7 @@ void StimuliArea::showPort(int port)
         panel->hide();
     }
     for (const StimuliRegistration &item : m_panels.value(port))
-        ui->twStimuli->addTab(item.widget, item.widget->title());
+        ui->twStimuli->addTab(item.widget, item.widget->title(m_texts));
     const bool any = ui->twStimuli->count() > 0;
     ui->twStimuli->setVisible(any);
     ui->lblNoStimuli->setVisible(!any);
@@ -66,5 +72,5 @@ void StimuliArea::setTerminology(int terminology)
         item.widget->UpdateText();
     }
     for (int i = 0; i < ui->twStimuli->count(); ++i)
-        ui->twStimuli->setTabText(i, qobject_cast<StimuliWidget *>(ui->twStimuli->widget(i))->title());
+        ui->twStimuli->setTabText(i, qobject_cast<StimuliWidget *>(ui->twStimuli->widget(i))->title(m_texts));
 }

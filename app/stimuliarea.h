@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "host/contract/stimuliregistration.h"
+#include "host/texts/widgettext.h"
 
 namespace Ui {
 class StimuliArea;
@@ -21,6 +22,8 @@ public:
     explicit StimuliArea(QWidget *parent = nullptr);
     ~StimuliArea() override;
 
+    // The texts the panel titles come from (the built-in texts until then).
+    void setTexts(const WidgetText &texts);
     void addPanels(int port, const QList<StimuliRegistration> &items);
     void showPort(int port);
     // The panels shown now, in tab order.
@@ -31,5 +34,6 @@ public:
 private:
     std::unique_ptr<Ui::StimuliArea> ui;
     QHash<int, QList<StimuliRegistration>> m_panels;
+    WidgetText m_texts;
     int m_port = 0;
 };

@@ -43,8 +43,8 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     m_options.portCount = qBound(1, m_options.portCount, nsSID::max_number_of_ports);
     initCatalogueResource();
     loadCatalogue();
-    m_store = std::make_unique<ParameterStore>(m_catalogue, m_options.portCount);
-    m_rules = std::make_unique<StructureRules>(*m_store, m_catalogue);
+    m_store = std::make_unique<ParameterStore>(*m_catalogue, m_options.portCount);
+    m_rules = std::make_unique<StructureRules>(*m_store, *m_catalogue);
     m_live = std::make_unique<LiveValues>(m_options.portCount, m_options.seed);
     const PowerOnStructure *structure = nullptr;
     if (!m_options.structure.isEmpty()) {
@@ -102,7 +102,7 @@ void SimulatedServerLink::loadCatalogue()
         m_catalogueErrors.append(QStringLiteral("no catalogue file found under %1").arg(dir.path()));
     for (const QString &file : qAsConst(files)) {
         QStringList errors;
-        m_catalogue.loadFile(file, &errors);
+        m_catalogue->loadFile(file, &errors);
         for (const QString &error : qAsConst(errors))
             m_catalogueErrors.append(QStringLiteral("%1: %2").arg(file, error));
     }

@@ -22,7 +22,7 @@ public:
     explicit SimulatedServerLink(const SimulatorOptions &options = SimulatorOptions(), QObject *parent = nullptr);
     ~SimulatedServerLink() override;
 
-    const ParameterCatalogue &catalogue() const override { return m_catalogue; }
+    QSharedPointer<const ParameterCatalogue> sharedCatalogue() const override { return m_catalogue; }
     std::vector<std::unique_ptr<QcmaParameter>> snapshot() const override;
     void write(const QList<const QcmaParameter *> &parameters) override;
     void requestIntervalData(int port, int group, quint32 selector) override;
@@ -61,7 +61,7 @@ private:
     QList<int> followConfiguration(const QList<int> &ports, bool modelAlarms);
 
     SimulatorOptions m_options;
-    ParameterCatalogue m_catalogue;
+    QSharedPointer<ParameterCatalogue> m_catalogue = QSharedPointer<ParameterCatalogue>::create();
     QStringList m_catalogueErrors;
     std::unique_ptr<ParameterStore> m_store;
     std::unique_ptr<StructureRules> m_rules;

@@ -188,6 +188,11 @@ void UiHelper::SetHelperWidgetActive(QWidget *widget, bool active, bool dataWidg
         m_activeWidgets.append({widget, dataWidget});
 }
 
+WidgetText UiHelper::texts() const
+{
+    return m_manager ? m_manager->texts() : WidgetText();
+}
+
 QString UiHelper::GetText_Name() const
 {
     if (!m_manager)

@@ -8,6 +8,7 @@
 
 #include "host/hostexport.h"
 #include "host/server/parameterobserver.h"
+#include "host/texts/widgettext.h"
 
 class QWidget;
 class QcmaParameter;
@@ -62,6 +63,8 @@ public:
     QString GetText_Unit() const;
 
     zelServerManager *serverManager() const { return m_manager; }
+    // The server manager's texts; the built-in texts alone without a manager.
+    WidgetText texts() const;
     int terminology() const { return m_terminology; }
     int guiAccessState() const { return m_accessState; }
     bool isUpdating() const { return m_updating; }

@@ -68,9 +68,10 @@ void UiHelper_Enum_Buttons::UpdateActiveWidgets()
 
 void UiHelper_Enum_Buttons::UpdateText()
 {
+    const WidgetText texts = this->texts();
     for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it) {
         if (*it && (*it)->text().isEmpty())
-            (*it)->setText(WidgetText::instance()->getValueName(getSID(), it.key(), terminology()));
+            (*it)->setText(texts.getValueName(getSID(), it.key(), terminology()));
     }
 }
 

@@ -54,6 +54,7 @@ void UiHelper_Enum_ComboBox::QcmaParameter_Changed(QcmaParameter &parameter)
     }
     const auto &enumeration = static_cast<const QcmaParameterEnum &>(parameter);
     const int current = enumeration.getEnum();
+    const WidgetText names = texts();
     QVector<int> values;
     QStringList texts;
     int selected = -1;
@@ -62,7 +63,7 @@ void UiHelper_Enum_ComboBox::QcmaParameter_Changed(QcmaParameter &parameter)
             if (v == current)
                 selected = values.size();
             values.append(v);
-            texts.append(WidgetText::instance()->getValueName(getSID(), v, terminology()));
+            texts.append(names.getValueName(getSID(), v, terminology()));
         }
         if (v == enumeration.maximum())
             break;   // the loop must not step past INT_MAX

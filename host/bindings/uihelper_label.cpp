@@ -35,7 +35,8 @@ UiHelper_Label::UiHelper_Label(zelServerManager *manager, QLabel *valueLabel, QL
     UpdateActiveWidgets();
 }
 
-QString UiHelper_Label::formatValue(const QcmaParameter &parameter, int terminology, int formatType)
+QString UiHelper_Label::formatValue(const WidgetText &texts, const QcmaParameter &parameter, int terminology,
+                                    int formatType)
 {
     if (!parameter.isDefined())
         return QString::fromLatin1(undefinedText);
@@ -48,7 +49,7 @@ QString UiHelper_Label::formatValue(const QcmaParameter &parameter, int terminol
     case QcmaParameter::TypeEnum:
         if (hex)
             return QString::number(uint(parameter.getInt()), 16).toUpper();
-        return WidgetText::instance()->getValueName(parameter.getSID(), parameter.getEnum(), terminology);
+        return texts.getValueName(parameter.getSID(), parameter.getEnum(), terminology);
     case QcmaParameter::TypeUInt:
         return QString::number(parameter.getUInt(), hex ? 16 : 10).toUpper();
     case QcmaParameter::TypeDouble:
@@ -77,7 +78,7 @@ QLabel *UiHelper_Label::valueLabel() const
 void UiHelper_Label::QcmaParameter_Changed(QcmaParameter &parameter)
 {
     if (m_valueLabel)
-        m_valueLabel->setText(formatValue(parameter, terminology(), m_formatType));
+        m_valueLabel->setText(formatValue(texts(), parameter, terminology(), m_formatType));
 }
 
 void UiHelper_Label::UpdateText()
@@ -105,19 +106,21 @@ QStringList UiHelper_Label::extremeTexts(const ParameterDefinition &definition, 
     std::unique_ptr<QcmaParameter> value(definition.createParameter(sid));
     if (!value)
         return texts;
+    // Numbers and bytes from here on: no value names are needed.
+    const WidgetText noNames;
     value->setDefined(true);
     switch (definition.kind) {
     case QcmaParameter::TypeByteArray:
         if (definition.length > 0 && value->setValue(QByteArray(definition.length, char(0xFF))))
-            add(formatValue(*value, 0, formatType));
+            add(formatValue(noNames, *value, 0, formatType));
         break;
     case QcmaParameter::TypeBitArray:
-        add(formatValue(*value, 0, formatType));
+        add(formatValue(noNames, *value, 0, formatType));
         break;
     default:
         for (double end : {definition.minimum, definition.maximum}) {
             if (value->setValue(end))
-                add(formatValue(*value, 0, formatType));
+                add(formatValue(noNames, *value, 0, formatType));
         }
         break;
     }

@@ -21,7 +21,8 @@ public:
 
     enum FormatType { FormatPlain = 0, FormatHex = 1 };
 
-    static QString formatValue(const QcmaParameter &parameter, int terminology, int formatType);
+    static QString formatValue(const WidgetText &texts, const QcmaParameter &parameter, int terminology,
+                               int formatType);
     // Every text of the definition's extremes: both ends of a numeric range, every enumerator name in
     // every terminology, a full byte or bit array, and the undefined "--".
     static QStringList extremeTexts(const ParameterDefinition &definition, int sid, int formatType);

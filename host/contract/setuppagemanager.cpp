@@ -58,6 +58,11 @@ void SetupPageManager::attach(zelServerManager *manager, int port)
     replay();
 }
 
+WidgetText SetupPageManager::texts() const
+{
+    return m_manager ? m_manager->texts() : WidgetText();
+}
+
 void SetupPageManager::setPort(int port)
 {
     if (port == m_port)

@@ -10,6 +10,7 @@
 #include "interfacesetupidentifier.h"
 
 class QcmaParameter;
+class WidgetText;
 class zelServerManager;
 
 // Drives a navigation button of the host that leads to a setup page: which page it opens and its label.
@@ -44,6 +45,8 @@ public:
     void attach(zelServerManager *manager, int port);
     void setPort(int port);
     int port() const { return m_port; }
+    // The attached server manager's texts; the built-in texts alone while detached.
+    WidgetText texts() const;
     // Hands the parameter to updateButtonLabel or followsChanged when it is registered (port 0 lookup).
     void deliver(const QcmaParameter &parameter);
 

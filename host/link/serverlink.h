@@ -21,7 +21,9 @@ public:
     explicit ServerLink(QObject *parent = nullptr) : QObject(parent) {}
     ~ServerLink() override;
 
-    virtual const ParameterCatalogue &catalogue() const = 0;
+    // How the server describes its parameters. Shared: texts built on it may outlive the link.
+    virtual QSharedPointer<const ParameterCatalogue> sharedCatalogue() const = 0;
+    const ParameterCatalogue &catalogue() const { return *sharedCatalogue(); }
     // Copies of every current parameter value.
     virtual std::vector<std::unique_ptr<QcmaParameter>> snapshot() const = 0;
     // Sends the values as one request; the link copies them. Each accepted (or refused) value is

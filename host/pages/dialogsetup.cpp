@@ -23,16 +23,15 @@ constexpr struct {
 
 } // namespace
 
-void DialogSetup::prepareDialog(QzelDialog *dialog, QDialogButtonBox *buttons, Steps steps)
+void DialogSetup::prepareDialog(QzelDialog *dialog, const WidgetText &texts, QDialogButtonBox *buttons, Steps steps)
 {
     if (!dialog)
         return;
     dialog->removeContextHelpButton();
     if (buttons) {
-        const WidgetText *texts = WidgetText::instance();
         for (const auto &entry : buttonTexts) {
             if (QPushButton *button = buttons->button(entry.button))
-                button->setText(texts->getCommonText(entry.commonText));
+                button->setText(texts.getCommonText(entry.commonText));
         }
     }
     if (steps.testFlag(ComboDelegates))

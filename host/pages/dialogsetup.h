@@ -7,6 +7,7 @@
 class QDialogButtonBox;
 class QWidget;
 class QzelDialog;
+class WidgetText;
 
 // The set-up lines every tester dialog runs once its form is built.
 namespace DialogSetup {
@@ -29,7 +30,8 @@ constexpr Steps allSteps = ComboDelegates | CloseOnAccepted | CloseOnRejected;
 // Removes the context-help button and names the box's Close, OK, Cancel and Apply buttons from the common
 // texts, then runs the chosen steps. Binding dialogs (UiHelperDialog) leave the closing steps out: their
 // SetButtons wires the box, Apply included.
-ZELBASE_EXPORT void prepareDialog(QzelDialog *dialog, QDialogButtonBox *buttons, Steps steps = allSteps);
+ZELBASE_EXPORT void prepareDialog(QzelDialog *dialog, const WidgetText &texts, QDialogButtonBox *buttons,
+                                  Steps steps = allSteps);
 
 // Gives every combo box below root a styled item delegate, so that its popup follows the style sheet.
 ZELBASE_EXPORT void installComboDelegates(QWidget *root);

@@ -65,6 +65,11 @@ int Page::uiEditDialog_open(std::unique_ptr<QDialog> dialog)
     return m_manager ? m_manager->executeQzelDialog(dialog.get()) : dialog->exec();
 }
 
+WidgetText Page::texts() const
+{
+    return m_manager ? m_manager->texts() : WidgetText();
+}
+
 void Page::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "host/hostexport.h"
+#include "host/texts/widgettext.h"
 
 class QDialog;
 class UiHelperList;
@@ -36,6 +37,8 @@ public:
     int uiEditDialog_open(std::unique_ptr<QDialog> dialog);
 
     zelServerManager *serverManager() const { return m_manager; }
+    // The server manager's texts; the built-in texts alone when the page has no manager.
+    WidgetText texts() const;
     UiHelperList *uiHelperList() const { return m_helpers.get(); }
 
 protected:

@@ -15,6 +15,7 @@ void StatisticsListTablePage::initializeUi()
     if (m_built)
         return;
     ui->setupUi(this);
+    ui->twStatistics->setTexts(texts());
     m_built = true;
 }
 

@@ -54,6 +54,12 @@ void StatisticsTable::setTerminology(int terminology)
     rebuild();
 }
 
+void StatisticsTable::setTexts(const WidgetText &texts)
+{
+    m_texts = texts;
+    rebuild();
+}
+
 void StatisticsTable::rebuild()
 {
     clearContents();
@@ -109,5 +115,5 @@ void StatisticsTable::addRow(const nsStatistics::TableItem &row)
 
 QString StatisticsTable::uiText(int number) const
 {
-    return number ? WidgetText::instance()->getUiText(number, m_terminology) : QString();
+    return number ? m_texts.getUiText(number, m_terminology) : QString();
 }

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include "host/hostexport.h"
+#include "host/texts/widgettext.h"
 #include "statisticstableitem.h"
 
 // The result table: draws the rows a result page describes and shows the counter values it is given.
@@ -28,6 +29,8 @@ public:
     int rowOfCounter(int counterId) const;
 
     void setTerminology(int terminology);
+    // The texts of the page's server (the built-in texts until then).
+    void setTexts(const WidgetText &texts);
 
 private:
     void rebuild();
@@ -36,5 +39,6 @@ private:
 
     QVector<nsStatistics::TableItem> m_items;
     QHash<int, QList<QPair<int, int>>> m_cells;   // counter id -> (row, column)
+    WidgetText m_texts;
     int m_terminology = 0;
 };

@@ -15,9 +15,9 @@ void StimuliWidget::setId(int sid)
     m_id = sid;
 }
 
-QString StimuliWidget::title() const
+QString StimuliWidget::title(const WidgetText &texts) const
 {
-    return WidgetText::instance()->getUiText(m_uiTextId, m_terminology);
+    return texts.getUiText(m_uiTextId, m_terminology);
 }
 
 void StimuliWidget::UpdateText()

@@ -7,6 +7,7 @@
 #include "host/hostexport.h"
 
 class UiHelperList;
+class WidgetText;
 
 // Base of the panels in the host's stimuli area: the SID the panel answers to, its title text and
 // its binding list.
@@ -20,8 +21,8 @@ public:
     virtual void setId(int sid);
     int id() const { return m_id; }
     int uiTextId() const { return m_uiTextId; }
-    // The panel's title from the host's UI texts, in the panel's terminology.
-    QString title() const;
+    // The panel's title from the given texts, in the panel's terminology.
+    QString title(const WidgetText &texts) const;
 
     virtual void UpdateText();
     virtual void ChangeTerminology(int terminology);

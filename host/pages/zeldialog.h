@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/texts/widgettext.h"
 #include "host/widgets/qzeldialog.h"
 
 class zelServerManager;
@@ -13,6 +14,8 @@ public:
 
     void setServerManager(zelServerManager *manager) { m_manager = manager; }
     zelServerManager *serverManager() const { return m_manager; }
+    // The server manager's texts; the built-in texts alone when the dialog has no manager.
+    WidgetText texts() const;
     void setHelpPage(const QString &page) { m_helpPage = page; }
     QString helpPage() const { return m_helpPage; }
 

@@ -3,17 +3,15 @@
 #include "apps/shared/sid.h"
 #include "host/link/serverlink.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/texts/widgettext.h"
 #include "host/widgets/dialogrunner.h"
 #include "parameterobserver.h"
 
 ParameterObserver::~ParameterObserver() = default;
 
-zelServerManager::zelServerManager(ServerLink *link, QObject *parent) : QObject(parent), m_link(link)
+zelServerManager::zelServerManager(ServerLink *link, QObject *parent)
+    : QObject(parent), m_link(link), m_catalogue(link->sharedCatalogue()), m_texts(m_catalogue)
 {
     Q_ASSERT(link);
-    // The server describes its parameters; their names are the catalogue's value names.
-    WidgetText::instance()->setParameterCatalogue(&link->catalogue());
     for (std::unique_ptr<QcmaParameter> &p : link->snapshot()) {
         const int sid = p->getSID();
         m_cache[sid] = std::move(p);
@@ -89,7 +87,7 @@ int zelServerManager::PortCount() const
 
 const ParameterCatalogue &zelServerManager::catalogue() const
 {
-    return m_link->catalogue();
+    return *m_catalogue;
 }
 
 void zelServerManager::Interval_GetAndPost_Ex(int port, int group, quint32 selector)

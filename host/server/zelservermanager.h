@@ -10,6 +10,7 @@
 
 #include "host/hostexport.h"
 #include "host/parameters/intervaldata.h"
+#include "host/texts/widgettext.h"
 
 class QDialog;
 class QcmaParameter;
@@ -50,6 +51,8 @@ public:
     int GetApplicationType() const;
     int PortCount() const;
     const ParameterCatalogue &catalogue() const;
+    // Texts of this server: the built-in texts and the names of its parameters and values.
+    const WidgetText &texts() const { return m_texts; }
 
     // Asks the server for interval data; it reaches the observers of the SIDs it carries.
     void Interval_GetAndPost_Ex(int port, int group, quint32 selector);
@@ -70,6 +73,8 @@ private:
     QList<ParameterObserver *> observersOf(int sid) const;
 
     ServerLink *m_link = nullptr;
+    QSharedPointer<const ParameterCatalogue> m_catalogue;
+    WidgetText m_texts;
     std::unordered_map<int, std::unique_ptr<QcmaParameter>> m_cache;
     QHash<int, QList<ParameterObserver *>> m_observers;
     int m_guiAccessState = 0;

@@ -26,7 +26,7 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
 {
     ui->setupUi(this);
     setHelpPage(QStringLiteral("bulk_pattern.html"));
-    DialogSetup::prepareDialog(this, ui->buttonBox, {});
+    DialogSetup::prepareDialog(this, texts(), ui->buttonBox, {});
     SetButtons(ui->buttonBox);
 
     const bool tx = select == nsSetupWidgets::bulkSelectTx;
@@ -39,7 +39,7 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
         ui->buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
         return;
     }
-    setWindowTitle(tr("%1 Test Pattern").arg(WidgetText::instance()->getUiText(tx ? uiTextTx : uiTextRx)));
+    setWindowTitle(tr("%1 Test Pattern").arg(texts().getUiText(tx ? uiTextTx : uiTextRx)));
 
     const int patternId = tx ? nsSetupWidgets::bulkTxPattern : nsSetupWidgets::bulkRxPattern;
     const int polarityId = tx ? nsSetupWidgets::bulkTxPolarity : nsSetupWidgets::bulkRxPolarity;

@@ -83,7 +83,7 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
 {
     ui->setupUi(this);
     setHelpPage(QStringLiteral("lane_mapping.html"));
-    DialogSetup::prepareDialog(this, ui->buttonBox, {});
+    DialogSetup::prepareDialog(this, texts(), ui->buttonBox, {});
 
     ZEL_ASSERT(m_model, QStringLiteral("MultiLaneMappingDialog: no lane model."));
     if (!m_model)
@@ -108,9 +108,9 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
                                  qMin(perPhysical, m_model->laneCount() - row), 1);
     }
 
-    const WidgetText *texts = WidgetText::instance();
-    setWindowTitle(texts->getUiText(uiTextLaneMapping));
-    ui->pbDefault->setText(texts->getCommonText(commonTextDefaults));
+    const WidgetText texts = this->texts();
+    setWindowTitle(texts.getUiText(uiTextLaneMapping));
+    ui->pbDefault->setText(texts.getCommonText(commonTextDefaults));
     SetButtons(ui->buttonBox);
 
     const QList<int> ids = m_model->laneIds();

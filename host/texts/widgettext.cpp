@@ -32,21 +32,27 @@ int BaseText::buildKey(int id, int group, int port)
     return nsSID::build(port, group, id);
 }
 
-WidgetText::WidgetText()
+WidgetText::WidgetText() : m_builtIn(builtIn()) {}
+
+WidgetText::WidgetText(QSharedPointer<const ParameterCatalogue> catalogue)
+    : m_builtIn(builtIn()), m_catalogue(std::move(catalogue))
 {
-    QFile file(QStringLiteral(":/host/texts/texts.json"));
-    QStringList errors;
-    if (!file.open(QIODevice::ReadOnly) || !loadJson(file.readAll(), &errors))
-        qCWarning(lcZelAssert) << "text catalogue not loaded:" << errors;
 }
 
-WidgetText *WidgetText::instance()
+QSharedPointer<const WidgetText::BuiltIn> WidgetText::builtIn()
 {
-    static WidgetText texts;
-    return &texts;
+    static const QSharedPointer<const BuiltIn> texts = [] {
+        auto loaded = QSharedPointer<BuiltIn>::create();
+        QFile file(QStringLiteral(":/host/texts/texts.json"));
+        QStringList errors;
+        if (!file.open(QIODevice::ReadOnly) || !parse(file.readAll(), *loaded, &errors))
+            qCWarning(lcZelAssert) << "text catalogue not loaded:" << errors;
+        return QSharedPointer<const BuiltIn>(loaded);
+    }();
+    return texts;
 }
 
-bool WidgetText::loadJson(const QByteArray &json, QStringList *errors)
+bool WidgetText::parse(const QByteArray &json, BuiltIn &into, QStringList *errors)
 {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
@@ -55,7 +61,7 @@ bool WidgetText::loadJson(const QByteArray &json, QStringList *errors)
             errors->append(parseError.errorString());
         return false;
     }
-    const auto load = [](const QJsonObject &object, QHash<int, Entry> &into) {
+    const auto load = [](const QJsonObject &object, Numbered &texts) {
         for (auto it = object.begin(); it != object.end(); ++it) {
             Entry e;
             if (it->isObject()) {
@@ -66,12 +72,22 @@ bool WidgetText::loadJson(const QByteArray &json, QStringList *errors)
             } else {
                 e.texts[0] = it->toString();
             }
-            into.insert(it.key().toInt(), e);
+            texts.insert(it.key().toInt(), e);
         }
     };
-    load(doc.object().value(QStringLiteral("ui")).toObject(), m_ui);
-    load(doc.object().value(QStringLiteral("common")).toObject(), m_common);
+    load(doc.object().value(QStringLiteral("ui")).toObject(), into.ui);
+    load(doc.object().value(QStringLiteral("common")).toObject(), into.common);
     return true;
+}
+
+bool WidgetText::hasUiText(int number) const
+{
+    return m_builtIn->ui.contains(number);
+}
+
+bool WidgetText::hasCommonText(int number) const
+{
+    return m_builtIn->common.contains(number);
 }
 
 QString WidgetText::pick(const Entry &entry, int terminology)
@@ -81,7 +97,7 @@ QString WidgetText::pick(const Entry &entry, int terminology)
     return entry.texts[0];
 }
 
-QString WidgetText::numberedText(const QHash<int, Entry> &texts, int number, int terminology, const char *what,
+QString WidgetText::numberedText(const Numbered &texts, int number, int terminology, const char *what,
                                  const char *prefix)
 {
     const auto it = texts.constFind(number);
@@ -94,12 +110,12 @@ QString WidgetText::numberedText(const QHash<int, Entry> &texts, int number, int
 
 QString WidgetText::getUiText(int number, int terminology) const
 {
-    return numberedText(m_ui, number, terminology, "no UI text", "UI");
+    return numberedText(m_builtIn->ui, number, terminology, "no UI text", "UI");
 }
 
 QString WidgetText::getCommonText(int number, int terminology) const
 {
-    return numberedText(m_common, number, terminology, "no common text", "C");
+    return numberedText(m_builtIn->common, number, terminology, "no common text", "C");
 }
 
 QString WidgetText::getTextOfKey(int key, int terminology) const

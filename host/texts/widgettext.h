@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
+#include <QSharedPointer>
 #include <QString>
 #include <QStringList>
 
@@ -22,12 +24,15 @@ enum terminology { TerminologyNeutral = 0, TerminologySdh = 1, TerminologySonet 
 ZELBASE_EXPORT int buildKey(int id, int group, int port);
 } // namespace BaseText
 
-// The text catalogue: UI and common texts by number (a JSON resource), parameter and value names
-// from the server's parameter catalogue.
+// The texts of one server: UI and common texts by number (built in, one table shared by all) and
+// parameter and value names from the server's parameter catalogue. Both are held by shared ownership,
+// so a copy stays valid whatever else goes first; copies are cheap.
 class ZELBASE_EXPORT WidgetText
 {
 public:
-    static WidgetText *instance();
+    // The built-in texts only: parameter and value names stay unknown.
+    WidgetText();
+    explicit WidgetText(QSharedPointer<const ParameterCatalogue> catalogue);
 
     QString getUiText(int number, int terminology = 0) const;
     QString getCommonText(int number, int terminology = 0) const;
@@ -36,27 +41,30 @@ public:
     QString getValueName(int sid, int value, int terminology = 0) const;
     QString getSidName(int key, int terminology = 0) const;
 
-    bool hasUiText(int number) const { return m_ui.contains(number); }
-    bool hasCommonText(int number) const { return m_common.contains(number); }
-    QList<int> uiTextNumbers() const { return m_ui.keys(); }
-
-    void setParameterCatalogue(const ParameterCatalogue *catalogue) { m_catalogue = catalogue; }
-    const ParameterCatalogue *parameterCatalogue() const { return m_catalogue; }
-    // {"ui": {"4008": "Frame Setup", ...}, "common": {"2004": "Close", ...}}; texts may be
-    // {"text": ..., "sdh": ..., "sonet": ...} objects where the wording depends on terminology.
-    bool loadJson(const QByteArray &json, QStringList *errors);
+    bool hasUiText(int number) const;
+    bool hasCommonText(int number) const;
+    const ParameterCatalogue *parameterCatalogue() const { return m_catalogue.data(); }
 
 private:
-    WidgetText();
     struct Entry {
         QString texts[3];
     };
+    using Numbered = QHash<int, Entry>;
+    struct BuiltIn {
+        Numbered ui;
+        Numbered common;
+    };
+
+    // {"ui": {"4008": "Frame Setup", ...}, "common": {"2004": "Close", ...}}; texts may be
+    // {"text": ..., "sdh": ..., "sonet": ...} objects where the wording depends on terminology.
+    static bool parse(const QByteArray &json, BuiltIn &into, QStringList *errors);
+    // The resource's texts, read once; never changed afterwards.
+    static QSharedPointer<const BuiltIn> builtIn();
     static QString pick(const Entry &entry, int terminology);
     // The text of number in one of the numbered catalogues; a missing one reads prefix + number.
-    static QString numberedText(const QHash<int, Entry> &texts, int number, int terminology, const char *what,
+    static QString numberedText(const Numbered &texts, int number, int terminology, const char *what,
                                 const char *prefix);
 
-    QHash<int, Entry> m_ui;
-    QHash<int, Entry> m_common;
-    const ParameterCatalogue *m_catalogue = nullptr;
+    QSharedPointer<const BuiltIn> m_builtIn;
+    QSharedPointer<const ParameterCatalogue> m_catalogue;
 };

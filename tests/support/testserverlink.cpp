@@ -7,7 +7,7 @@
 TestServerLink::TestServerLink(const QByteArray &catalogueJson, QObject *parent) : ServerLink(parent)
 {
     if (!catalogueJson.isEmpty())
-        m_catalogue.loadJson(catalogueJson, nullptr);
+        m_catalogue->loadJson(catalogueJson, nullptr);
 }
 
 TestServerLink::~TestServerLink() = default;

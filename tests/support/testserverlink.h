@@ -16,7 +16,7 @@ public:
     explicit TestServerLink(const QByteArray &catalogueJson = {}, QObject *parent = nullptr);
     ~TestServerLink() override;
 
-    const ParameterCatalogue &catalogue() const override { return m_catalogue; }
+    QSharedPointer<const ParameterCatalogue> sharedCatalogue() const override { return m_catalogue; }
     std::vector<std::unique_ptr<QcmaParameter>> snapshot() const override;
     void write(const QList<const QcmaParameter *> &parameters) override;
     void requestIntervalData(int port, int group, quint32 selector) override;
@@ -40,7 +40,7 @@ public:
 private:
     void announce(const QcmaParameter &parameter);
 
-    ParameterCatalogue m_catalogue;
+    QSharedPointer<ParameterCatalogue> m_catalogue = QSharedPointer<ParameterCatalogue>::create();
     std::unordered_map<int, std::unique_ptr<QcmaParameter>> m_values;
     QHash<int, int> m_moduleTypes;
     QSharedPointer<IntervalData> m_intervalReply;

@@ -44,8 +44,9 @@ std::vector<SampleDialog> OtnChSampleDialogs::create(zelServerManager *manager, 
 {
     std::vector<SampleDialog> samples;
     const OtnMapping mapping = txMapping(manager, port);
+    const WidgetText texts = manager ? manager->texts() : WidgetText();
     for (int stage = 0; stage < OtnMapping::maxStages && mapping.hasOdtu(stage); ++stage) {
-        const QString odtu = odtuDisplayName(port, mapping, stage);
+        const QString odtu = odtuDisplayName(texts, port, mapping, stage);
         const TpTsInfo info = OtnTpTs::getTpTsInfo(stage, mapping, flexTsCount(manager, port, stage));
         const QString suffix = QStringLiteral(" stage %1").arg(stage + 1);
 

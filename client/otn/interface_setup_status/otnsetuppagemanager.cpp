@@ -150,11 +150,11 @@ bool OtnSetupPageManager::showsPortNumber(int level) const
 QString OtnSetupPageManager::buttonLabel() const
 {
     const int rateSid = nsSID::build(0, nsSID::otn, rateId);
-    QString label = WidgetText::instance()->getValueName(rateSid, m_mapping.value(OtnMapping::FieldInterface), 0);
+    QString label = texts().getValueName(rateSid, m_mapping.value(OtnMapping::FieldInterface), 0);
     label.remove(QStringLiteral("(Ext. OPU2)"));
     const int oduCount = m_mapping.getOduCount();
     for (int level = 0; level <= oduCount - 2 && level < levels; ++level) {
-        label += QStringLiteral(" - ") + odtuDisplayName(0, m_mapping, level);
+        label += QStringLiteral(" - ") + odtuDisplayName(texts(), 0, m_mapping, level);
         if (showsPortNumber(level))
             label += QStringLiteral("#%1").arg(m_portNumber[level]);
     }

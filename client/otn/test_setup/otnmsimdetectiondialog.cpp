@@ -39,7 +39,7 @@ OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int po
     ui->setupUi(this);
     QDialogButtonBox *box = ui->bbMsimDetection;
     // OK and Apply are handled here: both apply the settings, OK then closes the dialog.
-    DialogSetup::prepareDialog(this, box, DialogSetup::ComboDelegates | DialogSetup::CloseOnRejected);
+    DialogSetup::prepareDialog(this, texts(), box, DialogSetup::ComboDelegates | DialogSetup::CloseOnRejected);
     connect(box->button(QDialogButtonBox::Ok), &QPushButton::clicked, this, &OtnMsimDetectionDialog::okPressed,
             Qt::AutoConnection);
     connect(box->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
@@ -66,7 +66,7 @@ OtnMsimDetectionDialog::~OtnMsimDetectionDialog()
 void OtnMsimDetectionDialog::setOdtuName(const QString &name)
 {
     m_odtuName = name;
-    const QString title = WidgetText::instance()->getUiText(4662);
+    const QString title = texts().getUiText(4662);
     setWindowTitle(name.isEmpty() ? title : name + QLatin1Char(' ') + title);
 }
 
@@ -181,8 +181,9 @@ void OtnMsimDetectionDialog::fillSetupFollow()
     int maximum = -1;
     for (const ParameterDefinition::Enumerator &e : definition->enumerators)
         maximum = qMax(maximum, e.value);
+    const WidgetText texts = this->texts();
     for (int value = 0; value <= maximum; ++value)
-        ui->cmbSetupFollow->addItem(WidgetText::instance()->getValueName(m_detectionSid, value, terminology));
+        ui->cmbSetupFollow->addItem(texts.getValueName(m_detectionSid, value, terminology));
 }
 
 void OtnMsimDetectionDialog::apply()

@@ -21,7 +21,7 @@ inline QStringList dialogFrameFaults(const ZelDialog &dialog, const QString &hel
     const auto *box = dialog.findChild<QDialogButtonBox *>(QLatin1String(boxName));
     for (const auto &b : buttonTexts) {
         const QPushButton *button = box ? box->button(b.first) : nullptr;
-        const QString text = WidgetText::instance()->getCommonText(b.second);
+        const QString text = dialog.texts().getCommonText(b.second);
         if (!button || button->text() != text)
             faults << QStringLiteral("button 0x%1 is not \"%2\"").arg(int(b.first), 0, 16).arg(text);
     }

@@ -8,7 +8,6 @@
 #include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/catalogue/parametercatalogue.h"
-#include "host/texts/widgettext.h"
 
 SetupDialogServer::SetupDialogServer(const QByteArray &catalogueJson, const QList<int> &ports,
                                      const QHash<int, QVariant> &initialValues)
@@ -37,9 +36,6 @@ SetupDialogServer::SetupDialogServer(const QByteArray &catalogueJson, const QLis
 
 SetupDialogServer::~SetupDialogServer()
 {
-    // The text catalogue must not keep pointing at this server's parameter descriptions.
-    if (WidgetText::instance()->parameterCatalogue() == &m_link->catalogue())
-        WidgetText::instance()->setParameterCatalogue(nullptr);
     m_manager.reset();
     m_link.reset();
 }

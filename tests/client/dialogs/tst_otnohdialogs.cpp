@@ -199,7 +199,7 @@ void tst_OtnOhDialogs::ttiShown()
         texts << widget.findChild<QPushButton *>(QLatin1String(name))->text();
     QCOMPARE(texts, buttonTexts);
     if (structured)
-        QCOMPARE(widget.findChild<QLabel *>("lblOpe")->text(), WidgetText::instance()->getUiText(5111));
+        QCOMPARE(widget.findChild<QLabel *>("lblOpe")->text(), WidgetText().getUiText(5111));
 
     // A short or long message is cut or zero-filled to 64 bytes.
     widget.setTti(QByteArray("\x01JP"));
@@ -407,7 +407,7 @@ void tst_OtnOhDialogs::frames()
     QCOMPARE(dialogFrameFaults(*dialog, helpPage, qPrintable(box),
                                {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
              QStringList());
-    QCOMPARE(dialog->findChild<QLabel *>("lbl3rdByte")->text(), WidgetText::instance()->getUiText(4661));
+    QCOMPARE(dialog->findChild<QLabel *>("lbl3rdByte")->text(), WidgetText().getUiText(4661));
     QVERIFY(dialog->ttiWidget());
     QCOMPARE(dialog->ttiWidget()->parentWidget(), dialog->findChild<QWidget *>("wdgPlaceholder"));
 
@@ -442,7 +442,7 @@ void tst_OtnOhDialogs::tcmiFirstByte()
     dialog.setOhName(QStringLiteral("2"));
     dialog.setTcmNumber(3);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("ODU2 TCM3-TTI"));
-    QCOMPARE(dialog.findChild<QLabel *>("lbl1stByte")->text(), WidgetText::instance()->getUiText(4660));
+    QCOMPARE(dialog.findChild<QLabel *>("lbl1stByte")->text(), WidgetText().getUiText(4660));
     dialog.setTtiShown(ttiShown);
     const QStringList ttiWidgets{"lblTti", "wdgPlaceholder"};
     const QStringList byteWidgets{"lbl1stByte", "pb1stByte"};
@@ -492,7 +492,7 @@ void tst_OtnOhDialogs::ftflHalf()
     QCOMPARE(combo->currentText(), fif);
     QCOMPARE(widget.findChild<QPushButton *>("pbOifCc")->text(), cc);
     QCOMPARE(widget.findChild<QPushButton *>("pbOifNsc")->text(), nsc);
-    QCOMPARE(widget.findChild<QLabel *>("lblOpe")->text(), WidgetText::instance()->getUiText(5111));
+    QCOMPARE(widget.findChild<QLabel *>("lblOpe")->text(), WidgetText().getUiText(5111));
     QCOMPARE(widget.ftflHalf(), half);
 
     // Choosing item i stores code i.

@@ -116,7 +116,7 @@ void tst_OtnRxChDialog::formMapAndSelection()
 {
     // ODU1 in ODU2 on 1.25G TS: 4 TP; their first TS 2, 4, 6, 8.
     Fixture f(1, MUX_ODU1_ODU2_PT21, 0, QByteArray("\x02\x04\x06\x08", 4));
-    const QString mainTs = WidgetText::instance()->getUiText(5099) + QLatin1Char(':');
+    const QString mainTs = WidgetText().getUiText(5099) + QLatin1Char(':');
     QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTs"))->text(), mainTs);
     QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTpTs"))->text(), mainTs);
     QCOMPARE(dialogFrameFaults(*f.dialog, "otn_rx_ch_dialog.html", "bbRxCh", {{QDialogButtonBox::Close, 2004}}),
@@ -194,7 +194,7 @@ void tst_OtnRxChDialog::mainTsSwap()
     QCOMPARE(minimum, 1.0);
     QCOMPARE(maximum, 8.0);
     QCOMPARE(initialText, QStringLiteral("1"));
-    QVERIFY(title.contains(WidgetText::instance()->getUiText(5099)));
+    QVERIFY(title.contains(WidgetText().getUiText(5099)));
     QCOMPARE(f.link.writeRequests(), written.isEmpty() ? 0 : 1);
     const QByteArray expected = written.isEmpty() ? eightTs : written;
     QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), expected);

@@ -48,11 +48,11 @@ void tst_OtnTtiDetectionDialog::formTextsAndAccess()
 {
     SetupDialogServer server(ttiCatalogue());
     OtnTtiDetectionDialog dialog(server.manager(), 1);
-    const WidgetText *texts = WidgetText::instance();
-    QVERIFY(!texts->getUiText(4206).isEmpty());
-    QCOMPARE(dialog.windowTitle(), texts->getUiText(4206));
-    QCOMPARE(dialog.findChild<QGroupBox *>("gbTti")->title(), texts->getUiText(4207));
-    QCOMPARE(dialog.findChild<QGroupBox *>("gbPlm")->title(), texts->getUiText(4208));
+    const WidgetText texts = server.manager()->texts();
+    QVERIFY(!texts.getUiText(4206).isEmpty());
+    QCOMPARE(dialog.windowTitle(), texts.getUiText(4206));
+    QCOMPARE(dialog.findChild<QGroupBox *>("gbTti")->title(), texts.getUiText(4207));
+    QCOMPARE(dialog.findChild<QGroupBox *>("gbPlm")->title(), texts.getUiText(4208));
     QCOMPARE(dialogFrameFaults(dialog, "otn_tti_detection_dialog.html", "bbTtiDetection",
                                {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
              QStringList());

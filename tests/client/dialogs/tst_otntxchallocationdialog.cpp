@@ -31,7 +31,7 @@ void tst_OtnTxChAllocationDialog::form()
     QCOMPARE(dialog.mask(), 0xF000000Fu);
 
     dialog.setOdtuName(QStringLiteral("ODTU13"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("ODTU13") + WidgetText::instance()->getUiText(5105));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("ODTU13") + WidgetText().getUiText(5105));
 
     auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbChAllocation"));
     dialog.setResult(-1);

@@ -122,7 +122,7 @@ void tst_OtnTxGfpFDialog::upiChoicesFollowPti()
     QVERIFY(cmbPti && cmbUpi && pbUpi);
 
     if (newPti >= 0 && byUser) {
-        const QString name = WidgetText::instance()->getValueName(sid(idPti, 2), newPti, 0);
+        const QString name = dialog.texts().getValueName(sid(idPti, 2), newPti, 0);
         QVERIFY2(cmbPti->findText(name) >= 0, qPrintable(name));
         cmbPti->setCurrentIndex(cmbPti->findText(name));
     } else if (newPti >= 0) {

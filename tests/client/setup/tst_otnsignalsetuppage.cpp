@@ -198,9 +198,9 @@ void tst_OtnSignalSetupPage::pageIdentity()
         box ? box->setTitle(QString()) : button->setText(QString());
         page->UpdateText();
         const bool uiText = text.second.type() == QVariant::Int;
-        QVERIFY(!uiText || WidgetText::instance()->hasUiText(text.second.toInt()));
+        QVERIFY(!uiText || WidgetText().hasUiText(text.second.toInt()));
         QCOMPARE(box ? box->title() : button->text(),
-                 uiText ? WidgetText::instance()->getUiText(text.second.toInt()) : text.second.toString());
+                 uiText ? WidgetText().getUiText(text.second.toInt()) : text.second.toString());
     }
 }
 

@@ -84,7 +84,7 @@ void tst_OtnSetupPageFactory::setupPageRecords()
     QCOMPARE((IdList{p->pageId(), p->direction(), p->layer(), p->technology()}),
              (IdList{record[0], record[1], record[2], 5}));
     QCOMPARE(p->titleKey(), UI_Text::buildUIKey(record[3]));
-    QVERIFY(WidgetText::instance()->hasUiText(record[3]));
+    QVERIFY(WidgetText().hasUiText(record[3]));
     const auto *manager = qobject_cast<const OtnSetupPageManager *>(p->pageManager());
     QCOMPARE(manager != nullptr, record[4] != 0);
     if (!manager)
@@ -133,7 +133,7 @@ void tst_OtnSetupPageFactory::statusPageRecords()
     QCOMPARE(record->technology(), 5);
     QCOMPARE(record->subLayer(), 0);
     QCOMPARE(record->titleKey(), UI_Text::buildUIKey(titleText));
-    QVERIFY(WidgetText::instance()->hasUiText(titleText));
+    QVERIFY(WidgetText().hasUiText(titleText));
     QCOMPARE(record->followedSids().toList(), sidsOf(0, followed));
     QCOMPARE(record->showJudge(), judged ? static_cast<const SubLayerJudgeInterface *>(&factory.tributaryScanJudge()) : nullptr);
     const QVector<StatusItem> items = record->items();

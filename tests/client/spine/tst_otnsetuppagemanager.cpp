@@ -41,13 +41,15 @@ void deliverAll(OtnSetupPageManager &manager, int port, const Values &given, int
     }
 }
 
-// A manager registered the way the setup page factory registers it, with its button.
+// A manager registered the way the setup page factory registers it, with its button, attached to
+// the tester for its value names. The tester has no port 0: only what a test delivers arrives.
 struct Labelled {
-    explicit Labelled(int direction) : manager(direction), button(untouched)
+    Labelled(int direction, zelServerManager *tester) : manager(direction), button(untouched)
     {
         for (int id : labelIds[direction])
             manager.addButtonLabelId(0, id);
         manager.setButton(&button);
+        manager.attach(tester, 0);
     }
     OtnSetupPageManager manager;
     QPushButton button;
@@ -78,7 +80,7 @@ private:
 
 void tst_OtnSetupPageManager::initTestCase()
 {
-    // The tester's catalogue names the values the label is made of.
+    // The tester's texts name the values the label is made of.
     m_tester = std::make_unique<SimulatorFixture>(2);
 }
 
@@ -101,7 +103,7 @@ void tst_OtnSetupPageManager::labelWaitsForEveryParameter()
 {
     QFETCH(int, direction);
     QFETCH(int, lastId);
-    Labelled l(direction);
+    Labelled l(direction, m_tester->manager());
     const QList<int> &ids = labelIds[direction];
     QCOMPARE(l.manager.pendingIds(), QSet<int>(ids.begin(), ids.end()));
     deliverAll(l.manager, 0, {}, lastId);
@@ -146,7 +148,7 @@ void tst_OtnSetupPageManager::labelTexts()
     QFETCH(int, port);
     QFETCH(Values, values);
     QFETCH(QString, label);
-    Labelled l(direction);
+    Labelled l(direction, m_tester->manager());
     deliverAll(l.manager, port, values);
     QVERIFY(l.manager.pendingIds().isEmpty());
     QCOMPARE(l.manager.buttonLabel(), label);
@@ -157,7 +159,7 @@ void tst_OtnSetupPageManager::refreshWritesWhateverIsPending()
 {
     OtnSetupPageManager bare(Tx);
     bare.refreshButtonLabel();   // no button yet: nothing to write, nothing breaks
-    Labelled l(Tx);
+    Labelled l(Tx, m_tester->manager());
     deliver(l.manager, 0, 11008, 2);
     QCOMPARE(l.button.text(), untouched);
     l.manager.refreshButtonLabel();
@@ -181,7 +183,7 @@ void tst_OtnSetupPageManager::ignoredInputs()
 {
     QFETCH(int, input);
     QFETCH(QString, line);
-    Labelled l(Tx);
+    Labelled l(Tx, m_tester->manager());
     deliverAll(l.manager, 0, {{11008, 1}});
     l.button.setText(untouched);
     const QString labelBefore = l.manager.buttonLabel();
@@ -244,7 +246,7 @@ void tst_OtnSetupPageManager::setupPageAnswers()
 void tst_OtnSetupPageManager::labelFollowsTheTesterOnTheCurrentPort()
 {
     SimulatorFixture &tester = *m_tester;
-    Labelled l(Tx);
+    Labelled l(Tx, m_tester->manager());
     QVERIFY(tester.writeAndWait(1, 11008, 1));
     QVERIFY(tester.writeAndWait(2, 11008, 2));
 

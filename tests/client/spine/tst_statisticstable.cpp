@@ -32,7 +32,7 @@ QStringList rowTexts(const StatisticsTable &table, int r)
 
 QString ui(int number)
 {
-    return WidgetText::instance()->getUiText(number);
+    return WidgetText().getUiText(number);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ private slots:
     void valueLabelKeepsRoomForTheWidest();
 
 private:
-    Server m_catalogueServer;   // its manager makes the catalogue's value names known
+    Server m_catalogueServer;   // its manager's texts name the catalogue's values
 };
 
 void tst_UiHelper_Label::initTestCase()
@@ -74,7 +74,8 @@ void tst_UiHelper_Label::formatValue()
     QFETCH(int, formatType);
     QFETCH(QString, text);
     QScopedPointer<QcmaParameter> owner(parameter);
-    QCOMPARE(UiHelper_Label::formatValue(*parameter, terminology, formatType), text);
+    QCOMPARE(UiHelper_Label::formatValue(m_catalogueServer.manager->texts(), *parameter, terminology, formatType),
+             text);
 }
 
 void tst_UiHelper_Label::labelsAndEnabledState()

@@ -1,8 +1,12 @@
+#include <memory>
+
 #include <QDialog>
+#include <QLabel>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
 #include "host/bindings/notifyinterface.h"
+#include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
@@ -15,6 +19,17 @@
 namespace {
 const int sidA = nsSID::build(1, nsSID::otn, 11008);
 const int sidB = nsSID::build(1, nsSID::otn, 11128);
+
+// A server whose catalogue names value 1 of the interface parameter (sidA) as given.
+std::unique_ptr<TestServerLink> namingServer(const QString &valueName)
+{
+    const QString json = QStringLiteral(R"({"parameters": [{"id": 11008, "group": "0x0D0000", "kind": "enum",
+        "name": "Interface", "values": [{"value": 0, "name": "Off"}, {"value": 1, "name": "%1"}]}]})")
+                             .arg(valueName);
+    auto link = std::make_unique<TestServerLink>(json.toUtf8());
+    link->addParameter(new QcmaParameterEnum(sidA, 1, 0, 1));
+    return link;
+}
 
 struct Recorder : NotifyInterface {
     QList<int> values;
@@ -39,6 +54,8 @@ private slots:
     void pendingValuesWaitForSend();
     void intervalDataReachesBoundNotification();
     void dialogRunnerDrivesModalRun();
+    void managersNameValuesFromTheirOwnServer();
+    void textsOutliveAnotherServer();
 
 private:
     TestServerLink *m_link = nullptr;
@@ -173,6 +190,40 @@ void tst_ServerManager::dialogRunnerDrivesModalRun()
     dialog.setWindowTitle(QStringLiteral("TS Select"));
     QCOMPARE(m_manager->executeQzelDialog(&dialog), 1);
     QCOMPARE(seen, QStringLiteral("TS Select"));
+}
+
+void tst_ServerManager::managersNameValuesFromTheirOwnServer()
+{
+    const std::unique_ptr<TestServerLink> linkA = namingServer(QStringLiteral("OTU2"));
+    const std::unique_ptr<TestServerLink> linkB = namingServer(QStringLiteral("OTU2e"));
+    zelServerManager managerA(linkA.get());
+    zelServerManager managerB(linkB.get());
+    QCOMPARE(managerA.texts().getValueName(sidA, 1), QStringLiteral("OTU2"));
+    QCOMPARE(managerB.texts().getValueName(sidA, 1), QStringLiteral("OTU2e"));
+
+    // Bindings show the names of the server they are bound to.
+    QLabel valueA, valueB;
+    UiHelper_Label labelA(&managerA, &valueA, nullptr, nullptr, sidA, 0, UiHelper::ConnectImmediately);
+    UiHelper_Label labelB(&managerB, &valueB, nullptr, nullptr, sidA, 0, UiHelper::ConnectImmediately);
+    QCOMPARE(valueA.text(), QStringLiteral("OTU2"));
+    QCOMPARE(valueB.text(), QStringLiteral("OTU2e"));
+}
+
+void tst_ServerManager::textsOutliveAnotherServer()
+{
+    const std::unique_ptr<TestServerLink> linkA = namingServer(QStringLiteral("OTU2"));
+    zelServerManager managerA(linkA.get());
+    std::unique_ptr<TestServerLink> linkB = namingServer(QStringLiteral("OTU2e"));
+    auto managerB = std::make_unique<zelServerManager>(linkB.get());
+    const WidgetText keptB = managerB->texts();
+
+    // The server made last goes first.
+    managerB.reset();
+    linkB.reset();
+    QCOMPARE(managerA.texts().getValueName(sidA, 1), QStringLiteral("OTU2"));
+    QCOMPARE(managerA.texts().getSidName(sidA), QStringLiteral("Interface"));
+    // Texts taken from the server that is gone still hold its names.
+    QCOMPARE(keptB.getValueName(sidA, 1), QStringLiteral("OTU2e"));
 }
 
 QTEST_MAIN(tst_ServerManager)

@@ -72,12 +72,12 @@ void tst_BulkDialog::showsAndSendsTheSelectedDirection()
     QCOMPARE(dialog.select(), select);
     QCOMPARE(dialog.port(), 2);
     auto *combo = dialog.findChild<QComboBox *>("cmbPatternType");
-    QCOMPARE(combo->currentText(), WidgetText::instance()->getValueName(sid, pattern, terminology));
+    QCOMPARE(combo->currentText(), fixture.manager()->texts().getValueName(sid, pattern, terminology));
     QVERIFY(dialog.findChild<QRadioButton *>(checkedPolarity)->isChecked());
 
     // The other direction's pattern, so that a dialog bound to the wrong direction shows.
     const int otherPattern = select == bulkSelectTx ? 4 : 2;
-    const int index = combo->findText(WidgetText::instance()->getValueName(sid, otherPattern, terminology));
+    const int index = combo->findText(fixture.manager()->texts().getValueName(sid, otherPattern, terminology));
     QVERIFY(index >= 0);
     combo->setCurrentIndex(index);
     dialog.findChild<QRadioButton *>(otherPolarity)->click();

@@ -58,7 +58,7 @@ void tst_ClockConfigurationWidget::showsServerValues()
     widget.show();
     const int sid = SimulatorFixture::sid(port, clockSource);
     QCOMPARE(sourceCombo(&widget)->currentText(),
-             WidgetText::instance()->getValueName(sid, source, fixture.manager()->GetTerminology(port)));
+             fixture.manager()->texts().getValueName(sid, source, fixture.manager()->GetTerminology(port)));
     QCOMPARE(offsetButton(&widget)->text(), UiHelper_Number::valueText(*fixture.cached(port, frequencyOffset)));
     QCOMPARE(offsetButton(&widget)->isEnabled(), offsetEnabled);
 }
@@ -72,7 +72,7 @@ void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
     QVERIFY(offsetButton(&widget)->isEnabled());
 
     const int sid = SimulatorFixture::sid(1, clockSource);
-    const QString external = WidgetText::instance()->getValueName(sid, 2, fixture.manager()->GetTerminology(1));
+    const QString external = fixture.manager()->texts().getValueName(sid, 2, fixture.manager()->GetTerminology(1));
     const int index = sourceCombo(&widget)->findText(external);
     QVERIFY2(index >= 0, qPrintable(external));
     sourceCombo(&widget)->setCurrentIndex(index);
@@ -83,7 +83,7 @@ void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
     QVERIFY(fixture.link()->serverChange(sid, clockSourceInternal));
     QTRY_VERIFY(offsetButton(&widget)->isEnabled());
     QCOMPARE(sourceCombo(&widget)->currentText(),
-             WidgetText::instance()->getValueName(sid, clockSourceInternal, fixture.manager()->GetTerminology(1)));
+             fixture.manager()->texts().getValueName(sid, clockSourceInternal, fixture.manager()->GetTerminology(1)));
 }
 
 void tst_ClockConfigurationWidget::followsPortChange()
@@ -99,7 +99,7 @@ void tst_ClockConfigurationWidget::followsPortChange()
     QCOMPARE(widget.port(), 2);
     const int sid2 = SimulatorFixture::sid(2, clockSource);
     const QString internal =
-        WidgetText::instance()->getValueName(sid2, clockSourceInternal, fixture.manager()->GetTerminology(2));
+        fixture.manager()->texts().getValueName(sid2, clockSourceInternal, fixture.manager()->GetTerminology(2));
     QCOMPARE(sourceCombo(&widget)->currentText(), internal);
     QVERIFY(offsetButton(&widget)->isEnabled());
 

@@ -54,8 +54,10 @@ void tst_OutputSignalSetupWidget::measuredValuesShown()
     auto *level = widget.findChild<QLabel *>("lblTxLevelValue");
     auto *wavelength = widget.findChild<QLabel *>("lblTxWavelengthValue");
     const int terminology = fixture.manager()->GetTerminology(1);
-    QCOMPARE(level->text(), UiHelper_Label::formatValue(*fixture.cached(1, txLevel), terminology, 0));
-    QCOMPARE(wavelength->text(), UiHelper_Label::formatValue(*fixture.cached(1, txWavelength), terminology, 0));
+    QCOMPARE(level->text(),
+             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, txLevel), terminology, 0));
+    QCOMPARE(wavelength->text(),
+             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, txWavelength), terminology, 0));
     QVERIFY(!wavelength->text().isEmpty());
 
     // The measured level wanders; the label goes with it.
@@ -65,7 +67,8 @@ void tst_OutputSignalSetupWidget::measuredValuesShown()
         QVERIFY(fixture.settle());
     }
     QVERIFY(!qFuzzyCompare(fixture.cached(1, txLevel)->getDouble(), initial));
-    QCOMPARE(level->text(), UiHelper_Label::formatValue(*fixture.cached(1, txLevel), terminology, 0));
+    QCOMPARE(level->text(),
+             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, txLevel), terminology, 0));
 }
 
 QTEST_MAIN(tst_OutputSignalSetupWidget)

@@ -72,14 +72,16 @@ void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
     widget.show();
     auto *label = widget.findChild<QLabel *>(valueLabel);
     const int terminology = fixture.manager()->GetTerminology(1);
-    QCOMPARE(label->text(), UiHelper_Label::formatValue(*fixture.cached(1, id), terminology, 0));
+    QCOMPARE(label->text(),
+             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, id), terminology, 0));
     const QString before = label->text();
     const double valueBefore = fixture.cached(1, id)->getDouble();
 
     // Switching the port off takes the received signal away.
     QVERIFY(fixture.writeAndWait(1, portMode, 0));
     QVERIFY(fixture.cached(1, id)->getDouble() != valueBefore);
-    QCOMPARE(label->text(), UiHelper_Label::formatValue(*fixture.cached(1, id), terminology, 0));
+    QCOMPARE(label->text(),
+             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, id), terminology, 0));
     QVERIFY2(label->text() != before, qPrintable(label->text()));
 }
 

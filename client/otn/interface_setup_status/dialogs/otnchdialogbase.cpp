@@ -42,7 +42,7 @@ void OtnChDialogBase::prepareForm(QWidget *content, QDialogButtonBox *buttons)
 {
     m_content = content;
     m_buttons = buttons;
-    DialogSetup::prepareDialog(this, buttons);
+    DialogSetup::prepareDialog(this, texts(), buttons);
 }
 
 void OtnChDialogBase::createMainGrid(QWidget *parent, QLayout *layout)

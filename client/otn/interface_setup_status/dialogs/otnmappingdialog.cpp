@@ -27,10 +27,10 @@ OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget 
       m_direction(direction == 1 ? 1 : 0)
 {
     m_ui->setupUi(this);
-    DialogSetup::prepareDialog(this, m_ui->bbMapping);
+    DialogSetup::prepareDialog(this, texts(), m_ui->bbMapping);
     createBindings();
     setHelpPage(QStringLiteral("otn_mapping.html"));
-    setWindowTitle(WidgetText::instance()->getUiText(4665, 0));
+    setWindowTitle(texts().getUiText(4665, 0));
 }
 
 OtnMappingDialog::~OtnMappingDialog()

@@ -8,7 +8,7 @@ OtnOhFtflDialog::OtnOhFtflDialog(QWidget *parent)
     : ZelDialog(parent, nullptr, true), ui(std::make_unique<Ui::OtnOhFtflDialog>())
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbFtfl);
+    DialogSetup::prepareDialog(this, texts(), ui->bbFtfl);
     m_forward = new OtnOhFtflWidget(ui->wdgForward);
     m_backward = new OtnOhFtflWidget(ui->wdgBackward);
     m_givenForward = m_forward->ftflHalf();

@@ -13,7 +13,7 @@ constexpr int codeCount = 256;
 
 QString uiText(int number)
 {
-    return WidgetText::instance()->getUiText(number, 0);
+    return WidgetText().getUiText(number, 0);
 }
 } // namespace
 

@@ -35,7 +35,7 @@ OtnOhPmDialog::OtnOhPmDialog(QWidget *parent, bool structured, const OtnMapping 
       m_reduced(mapping.isOTLC() && otlcSliceSelector != 0)
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbOhPm);
+    DialogSetup::prepareDialog(this, texts(), ui->bbOhPm);
     ui->lbl3rdByte->setText(uiText(text3rdByte));
     setTtiWidget(new OtnOhTtiWidget(ui->wdgPlaceholder, structured));
 

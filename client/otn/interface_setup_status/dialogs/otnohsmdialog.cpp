@@ -14,7 +14,7 @@ OtnOhSmDialog::OtnOhSmDialog(QWidget *parent, bool structured, const OtnMapping 
       m_reduced(mapping.isOTLC() && otlcSliceSelector == 1)
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbOhSm);
+    DialogSetup::prepareDialog(this, texts(), ui->bbOhSm);
     ui->lbl3rdByte->setText(uiText(text3rdByte));
     setTtiWidget(new OtnOhTtiWidget(ui->wdgPlaceholder, structured));
 

@@ -39,7 +39,7 @@ OtnOhTcmiDialog::OtnOhTcmiDialog(QWidget *parent, bool structured, const OtnMapp
     ui->setupUi(this);
     m_ttiHeight = height();
     m_givenFirstByte = firstByte();
-    DialogSetup::prepareDialog(this, ui->bbOhTcmi);
+    DialogSetup::prepareDialog(this, texts(), ui->bbOhTcmi);
     ui->lbl3rdByte->setText(uiText(text3rdByte));
     ui->lbl1stByte->setText(uiText(text1stByte));
     setTtiWidget(new OtnOhTtiWidget(ui->wdgPlaceholder, structured));

@@ -90,5 +90,5 @@ QStringList OtnOhTtiDialog::binaryItems(int width)
 
 QString OtnOhTtiDialog::uiText(int number)
 {
-    return WidgetText::instance()->getUiText(number, 0);
+    return WidgetText().getUiText(number, 0);
 }

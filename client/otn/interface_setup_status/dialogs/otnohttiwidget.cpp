@@ -12,7 +12,7 @@ constexpr int textOperatorSpecific = 5111;
 
 QString uiText(int number)
 {
-    return WidgetText::instance()->getUiText(number, 0);
+    return WidgetText().getUiText(number, 0);
 }
 } // namespace
 

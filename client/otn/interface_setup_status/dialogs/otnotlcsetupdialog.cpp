@@ -24,7 +24,7 @@ OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWid
 {
     ui->setupUi(this);
     setWindowTitle(tr("OTLC Slice"));
-    DialogSetup::prepareDialog(this, ui->bbOtlcSetup);
+    DialogSetup::prepareDialog(this, texts(), ui->bbOtlcSetup);
     setHelpPage(QStringLiteral("otn_otlc_dialog.html"));
 
     // The bindings start in the port's terminology; the notification below reports it again.

@@ -37,7 +37,7 @@ OtnRxChDialog::OtnRxChDialog(zelServerManager *manager, int port, QWidget *page,
     prepareForm(ui->widget, ui->bbRxCh);
 
     createBindings();
-    const QString mainTsText = WidgetText::instance()->getUiText(textMainTs, 0) + QLatin1Char(':');
+    const QString mainTsText = texts().getUiText(textMainTs, 0) + QLatin1Char(':');
     ui->lblMainTs->setText(mainTsText);
     ui->lblMainTpTs->setText(mainTsText);
 
@@ -147,7 +147,7 @@ void OtnRxChDialog::clickedMainTs()
     pad.setMinimum(1);
     pad.setMaximum(qMax(1, m_tsCount));
     pad.setText(QString::number(m_mainTs[0]));
-    pad.setTitle(WidgetText::instance()->getUiText(textMainTs, 0));
+    pad.setTitle(texts().getUiText(textMainTs, 0));
     bool ok = false;
     const bool accepted = m_manager->executeQzelDialog(&pad) == 1;
     const int value = int(pad.value(&ok));

@@ -40,7 +40,7 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
       m_mainTsId(mainTsId)
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbSelectedTs);
+    DialogSetup::prepareDialog(this, texts(), ui->bbSelectedTs);
 
     // The selection shows through the checked state, not through the set and clear colours.
     m_grid = new OtnChWidget(m_tsCount, qMin(m_tsCount, maxGridColumns), true, false, false, true, m_tpCount, this);
@@ -78,9 +78,9 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
     for (int i = 0; i < m_tpCount && i < current.size(); ++i)
         clickedTs(int(quint8(current.at(i))) - 1);
 
-    WidgetText *texts = WidgetText::instance();
-    ui->lblMainTp->setText(texts->getUiText(textMainTp, 0));
-    ui->lblMainTs->setText(texts->getUiText(textMainTs, 0));
+    const WidgetText texts = this->texts();
+    ui->lblMainTp->setText(texts.getUiText(textMainTp, 0));
+    ui->lblMainTs->setText(texts.getUiText(textMainTs, 0));
 
     connect(ui->pbAllOff, &QPushButton::clicked, this, &OtnSelectTsDialog::clickedAllOff);
     setHelpPage(QStringLiteral("otn_select_ts_dialog.html"));

@@ -14,12 +14,12 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
     : UiHelperDialog(manager, parent, 0), ui(std::make_unique<Ui::OtnTtiDetectionDialog>()), m_port(port)
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbTtiDetection, DialogSetup::ComboDelegates);
+    DialogSetup::prepareDialog(this, texts(), ui->bbTtiDetection, DialogSetup::ComboDelegates);
 
-    WidgetText *texts = WidgetText::instance();
-    setWindowTitle(texts->getUiText(4206));
-    ui->gbTti->setTitle(texts->getUiText(4207));
-    ui->gbPlm->setTitle(texts->getUiText(4208));
+    const WidgetText texts = this->texts();
+    setWindowTitle(texts.getUiText(4206));
+    ui->gbTti->setTitle(texts.getUiText(4207));
+    ui->gbPlm->setTitle(texts.getUiText(4208));
     SetButtons(ui->bbTtiDetection);
     setHelpPage(QStringLiteral("otn_tti_detection_dialog.html"));
 

@@ -18,7 +18,7 @@ OtnTxChAllocationDialog::OtnTxChAllocationDialog(QWidget *parent, int cellCount,
       m_columns(columns)
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbChAllocation);
+    DialogSetup::prepareDialog(this, texts(), ui->bbChAllocation);
 
     // The user may allocate every slot: the maximum is the cell count.
     m_grid = new OtnChWidget(m_cellCount, m_columns, true, true, true, false, m_cellCount, this);
@@ -34,7 +34,7 @@ OtnTxChAllocationDialog::~OtnTxChAllocationDialog() = default;
 void OtnTxChAllocationDialog::setOdtuName(const QString &name)
 {
     m_odtuName = name;
-    setWindowTitle(name + WidgetText::instance()->getUiText(textAllocationTitle, 0));
+    setWindowTitle(name + texts().getUiText(textAllocationTitle, 0));
 }
 
 void OtnTxChAllocationDialog::setBits(const QBitArray &bits)

@@ -47,12 +47,12 @@ OtnTxChDialog::OtnTxChDialog(zelServerManager *manager, int port, QWidget *page,
     refreshMainGrid();
     applyMainTpRule();
 
-    WidgetText *texts = WidgetText::instance();
-    ui->lblMainTpTs->setText(texts->getUiText(textMainTpTs, 0));
-    ui->lblMainTpClassification->setText(texts->getUiText(textMainTp, 0));
-    ui->lblDummyTpClassification->setText(texts->getUiText(textDummyTp, 0));
-    ui->lblPreset->setText(texts->getUiText(textPreset, 0));
-    ui->lblNumberOfTs->setText(texts->getUiText(textNumberOfTs, 0));
+    const WidgetText texts = this->texts();
+    ui->lblMainTpTs->setText(texts.getUiText(textMainTpTs, 0));
+    ui->lblMainTpClassification->setText(texts.getUiText(textMainTp, 0));
+    ui->lblDummyTpClassification->setText(texts.getUiText(textDummyTp, 0));
+    ui->lblPreset->setText(texts.getUiText(textPreset, 0));
+    ui->lblNumberOfTs->setText(texts.getUiText(textNumberOfTs, 0));
     const QString frame = QLatin1Char(' ') + QString::fromLatin1(OtnTsMap::frameStyle);
     ui->lblMainTpClassificationColor->setStyleSheet(QString::fromLatin1(OtnTsMap::mainTpStyle) + frame);
     ui->lblDummyTpClassificationColor->setStyleSheet(QString::fromLatin1(OtnTsMap::dummyTpStyle) + frame);

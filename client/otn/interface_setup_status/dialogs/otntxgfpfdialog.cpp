@@ -32,7 +32,7 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
     : UiHelperDialog(manager, parent, 0), ui(std::make_unique<Ui::OtnTxGfpFDialog>()), m_port(port)
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbTxGfpF, DialogSetup::ComboDelegates);
+    DialogSetup::prepareDialog(this, texts(), ui->bbTxGfpF, DialogSetup::ComboDelegates);
     SetButtons(ui->bbTxGfpF);
 
     // Each combo binding comes before the notification of its SID: the notification reads the combo.

@@ -15,7 +15,7 @@ OtnTxGfpTDialog::OtnTxGfpTDialog(zelServerManager *manager, int port, QWidget *p
     : UiHelperDialog(manager, parent, 0), ui(std::make_unique<Ui::OtnTxGfpTDialog>()), m_port(port)
 {
     ui->setupUi(this);
-    DialogSetup::prepareDialog(this, ui->bbTxGfpT, DialogSetup::ComboDelegates);
+    DialogSetup::prepareDialog(this, texts(), ui->bbTxGfpT, DialogSetup::ComboDelegates);
     SetButtons(ui->bbTxGfpT);
 
     uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(

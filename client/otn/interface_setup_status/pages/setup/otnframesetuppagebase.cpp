@@ -104,15 +104,15 @@ void OtnFrameSetupPageBase::fillGroups()
 void OtnFrameSetupPageBase::UpdateText()
 {
     if (isPageInitialized()) {
-        WidgetText *texts = WidgetText::instance();
-        m_ui->lblSignal->setText(texts->getUiText(isTx() ? 4187 : 4188, 0));
-        const QString msim = texts->getUiText(4663, 0);
+        const WidgetText texts = this->texts();
+        m_ui->lblSignal->setText(texts.getUiText(isTx() ? 4187 : 4188, 0));
+        const QString msim = texts.getUiText(4663, 0);
         m_ui->pbMsimDetection1->setText(msim);
         m_ui->pbMsimDetection2->setText(msim);
         m_ui->pbMsimDetection3->setText(msim);
-        m_ui->pbTtiDetection->setText(texts->getUiText(4664, 0));
-        m_ui->pbMapping->setText(texts->getUiText(4665, 0));
-        m_ui->pbConfigure->setText(texts->getUiText(4666, 0));
+        m_ui->pbTtiDetection->setText(texts.getUiText(4664, 0));
+        m_ui->pbMapping->setText(texts.getUiText(4665, 0));
+        m_ui->pbConfigure->setText(texts.getUiText(4666, 0));
         updateClientSignal();
     }
     OtnSetupPage::UpdateText();
@@ -257,7 +257,7 @@ void OtnFrameSetupPageBase::updateOdtuStage(int stage)
     if (!present)
         return;
 
-    m_odtuNames[stage] = odtuDisplayName(m_port, m_mapping, stage);
+    m_odtuNames[stage] = odtuDisplayName(texts(), m_port, m_mapping, stage);
     if (QLabel *label = odtuLabel(stage))
         label->setText(QString(m_odtuNames[stage]).replace(QStringLiteral("("), QStringLiteral("\n(")));
     const UiHelper_Setter *tp = m_tpSetters[stage];
@@ -320,7 +320,7 @@ void OtnFrameSetupPageBase::updateGfp()
 void OtnFrameSetupPageBase::updateClientSignal()
 {
     const int sid = nsSID::build(m_port, nsSID::otn, mappingId(OtnMapping::FieldClient));
-    QString text = WidgetText::instance()->getValueName(sid, m_mapping.value(OtnMapping::FieldClient), m_terminology);
+    QString text = texts().getValueName(sid, m_mapping.value(OtnMapping::FieldClient), m_terminology);
     const int bracket = text.indexOf(QLatin1Char('('));
     if (bracket >= 0)
         text.insert(bracket, QLatin1Char('\n'));

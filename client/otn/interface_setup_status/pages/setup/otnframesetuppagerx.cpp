@@ -114,7 +114,7 @@ void OtnFrameSetupPageRx::updateRxChText(int stage)
     const uint tpNumber = (tp && tp->QcmaParameter_Get()) ? tp->QcmaParameter_Get()->getUInt() : 0;
     QString text;
     if (mode != 1 && OtnTpTs::getTpTsInfo(stage, m_mapping, 0).autoDetection != 0)
-        text = WidgetText::instance()->getUiText(5106, 0);
+        text = texts().getUiText(5106, 0);
     else
         text = QStringLiteral("TP #") + QString::number(tpNumber);
     setChButtonTextIfCurrent(odtuLabel(stage), chButton(stage), m_odtuNames.value(stage), text);

@@ -77,7 +77,7 @@ void OtnSignalSetupPageRx::UpdateText()
         return;
     m_helpers->UpdateText();
     m_physicalStatus->UpdateText();
-    ui->gbPhysicalStatus->setTitle(WidgetText::instance()->getUiText(uiTextPhysicalStatus, 0));
+    ui->gbPhysicalStatus->setTitle(texts().getUiText(uiTextPhysicalStatus, 0));
     ui->pbQsfp28->setText(tr("QSFP28"));
     ui->pbCfp4->setText(tr("CFP4"));
     ui->pbQsfp28Adpt->setText(tr("QSFP28 Adpt."));

@@ -134,12 +134,12 @@ void OtnSignalSetupPageTx::UpdateText()
 {
     if (!isPageInitialized())
         return;
-    const WidgetText *texts = WidgetText::instance();
+    const WidgetText texts = this->texts();
     m_helpers->UpdateText();
     m_physicalStatus->UpdateText();
-    ui->gbPhysicalStatus->setTitle(texts->getUiText(uiTextPhysicalStatus, 0));
-    ui->gbClockConfiguration->setTitle(texts->getUiText(uiTextClockConfiguration, 0));
-    ui->pbMultiLane->setText(texts->getUiText(uiTextLaneMapping, 0));
+    ui->gbPhysicalStatus->setTitle(texts.getUiText(uiTextPhysicalStatus, 0));
+    ui->gbClockConfiguration->setTitle(texts.getUiText(uiTextClockConfiguration, 0));
+    ui->pbMultiLane->setText(texts.getUiText(uiTextLaneMapping, 0));
     m_clockConfiguration->updateText();
     m_outputSignalSetup->updateText();
 }
