@@ -13,7 +13,7 @@
 #include "host/contract/setuppageproperty.h"
 #include "host/pages/page.h"
 #include "host/pages/stimuliwidget.h"
-#include "host/widgets/dialogrunner.h"
+#include "host/server/zelservermanager.h"
 #include "pagearea.h"
 
 ScreenshotRunner::ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager,
@@ -72,7 +72,7 @@ void ScreenshotRunner::renderDialogsOf(QWidget *page)
     for (QAbstractButton *button : buttons) {
         if (button->isCheckable() || !button->isVisibleTo(page) || !button->isEnabled())
             continue;
-        ScopedDialogHandler handler([this](QDialog *dialog) {
+        ScopedDialogHandler handler(m_manager->dialogRunner(), [this](QDialog *dialog) {
             renderDialog(dialog, dialog->objectName().isEmpty() ? QString::fromLatin1(dialog->metaObject()->className())
                                                                 : dialog->objectName());
             return 0;

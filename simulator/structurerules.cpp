@@ -46,20 +46,6 @@ QString mainTsProblem(const QByteArray &bytes, quint32 tsCount)
     return {};
 }
 
-// The values a mapping field can take after the fields before it. A pure function of those fields,
-// asked for on every write: the answers are kept.
-QVector<int> possibleValues(int field, const OtnMapping &mapping)
-{
-    static QHash<QVector<int>, QVector<int>> known;
-    QVector<int> key = {field};
-    for (int f = 0; f < field; ++f)
-        key.append(mapping[f]);
-    auto it = known.constFind(key);
-    if (it == known.constEnd())
-        it = known.insert(key, OtnStructureRules::possibleValues(field, mapping));
-    return it.value();
-}
-
 } // namespace
 
 StructureRules::StructureRules(ParameterStore &store, const ParameterCatalogue &catalogue)
@@ -70,6 +56,17 @@ StructureRules::StructureRules(ParameterStore &store, const ParameterCatalogue &
         m_hasMapping = m_hasMapping && m_catalogue.find(nsSID::otn, PID::Otn::TX::MAPPING[field])
                        && m_catalogue.find(nsSID::otn, PID::Otn::RX::MAPPING[field]);
     }
+}
+
+QVector<int> StructureRules::possibleValues(int field, const OtnMapping &mapping)
+{
+    QVector<int> key = {field};
+    for (int f = 0; f < field; ++f)
+        key.append(mapping[f]);
+    auto it = m_possibleValues.constFind(key);
+    if (it == m_possibleValues.constEnd())
+        it = m_possibleValues.insert(key, OtnStructureRules::possibleValues(field, mapping));
+    return it.value();
 }
 
 int StructureRules::sid(int port, int id) const

@@ -36,6 +36,8 @@ private:
     void applyRxSettings(int port, const OtnMapping &rx, const OtnMapping &tx);
     void applyStimuli(int port, const OtnMapping &mapping);
 
+    // The values a mapping field can take after the fields before it.
+    QVector<int> possibleValues(int field, const OtnMapping &mapping);
     int sid(int port, int id) const;
     void restrictEnum(int port, int id, const QVector<int> &allowed, int preferred = -1);
     bool moduleIsMultiLane(int port, Direction direction) const;
@@ -50,4 +52,6 @@ private:
     QHash<int, QVector<int>> m_payloadTypes;
     QHash<int, int> m_lanes;
     QHash<int, QVector<int>> m_stageShapes;
+    // possibleValues answers by field and the fields before it: a pure function asked on every write.
+    QHash<QVector<int>, QVector<int>> m_possibleValues;
 };

@@ -2,9 +2,16 @@
 
 #include "host/server/zelservermanager.h"
 
-ZelDialog::ZelDialog(QWidget *parent, zelServerManager *manager, bool modal) : QzelDialog(parent), m_manager(manager)
+ZelDialog::ZelDialog(QWidget *parent, zelServerManager *manager, bool modal) : QzelDialog(parent)
 {
     setModal(modal);
+    setServerManager(manager);
+}
+
+void ZelDialog::setServerManager(zelServerManager *manager)
+{
+    m_manager = manager;
+    setDialogRunner(manager ? &manager->dialogRunner() : nullptr);
 }
 
 WidgetText ZelDialog::texts() const

@@ -12,7 +12,8 @@ class ZELBASE_EXPORT ZelDialog : public QzelDialog
 public:
     ZelDialog(QWidget *parent, zelServerManager *manager, bool modal = true);
 
-    void setServerManager(zelServerManager *manager) { m_manager = manager; }
+    // Also makes the modal runs of this dialog, and of the dialogs inside, go through the manager.
+    void setServerManager(zelServerManager *manager);
     zelServerManager *serverManager() const { return m_manager; }
     // The server manager's texts; the built-in texts alone when the dialog has no manager.
     WidgetText texts() const;

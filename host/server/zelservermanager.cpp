@@ -3,7 +3,6 @@
 #include "apps/shared/sid.h"
 #include "host/link/serverlink.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/widgets/dialogrunner.h"
 #include "parameterobserver.h"
 
 ParameterObserver::~ParameterObserver() = default;
@@ -59,7 +58,7 @@ void zelServerManager::SetQcmaParameterList(const QList<const QcmaParameter *> &
 
 int zelServerManager::executeQzelDialog(QDialog *dialog)
 {
-    return DialogRunner::run(dialog);
+    return m_dialogRunner.run(dialog);
 }
 
 void zelServerManager::setGUIAccessState(int state)

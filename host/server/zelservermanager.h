@@ -11,6 +11,7 @@
 #include "host/hostexport.h"
 #include "host/parameters/intervaldata.h"
 #include "host/texts/widgettext.h"
+#include "host/widgets/dialogrunner.h"
 
 class QDialog;
 class QcmaParameter;
@@ -43,6 +44,7 @@ public:
 
     // Runs a dialog modally through the dialog runner; 1 means accepted.
     int executeQzelDialog(QDialog *dialog);
+    DialogRunner &dialogRunner() { return m_dialogRunner; }
 
     int getGUIAccessState() const { return m_guiAccessState; }
     void setGUIAccessState(int state);
@@ -75,6 +77,7 @@ private:
     ServerLink *m_link = nullptr;
     QSharedPointer<const ParameterCatalogue> m_catalogue;
     WidgetText m_texts;
+    DialogRunner m_dialogRunner;
     std::unordered_map<int, std::unique_ptr<QcmaParameter>> m_cache;
     QHash<int, QList<ParameterObserver *>> m_observers;
     int m_guiAccessState = 0;

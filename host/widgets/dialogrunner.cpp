@@ -2,26 +2,19 @@
 
 #include <QDialog>
 
-namespace {
-DialogRunner::Handler &currentHandler()
-{
-    static DialogRunner::Handler handler;
-    return handler;
-}
-} // namespace
-
-int DialogRunner::run(QDialog *dialog)
+int DialogRunner::run(QDialog *dialog) const
 {
     if (!dialog)
         return 0;
-    if (currentHandler())
-        return currentHandler()(dialog);
+    if (m_handler)
+        return m_handler(dialog);
+    // Not the virtual exec: a QzelDialog's exec comes here.
     return dialog->QDialog::exec();
 }
 
 DialogRunner::Handler DialogRunner::setHandler(Handler handler)
 {
-    Handler previous = currentHandler();
-    currentHandler() = std::move(handler);
+    Handler previous = std::move(m_handler);
+    m_handler = std::move(handler);
     return previous;
 }

@@ -6,26 +6,34 @@
 
 class QDialog;
 
-// Runs modal dialogs. Tests install a handler that inspects, edits, accepts or rejects the dialog.
+// Runs the modal dialogs of one server manager: QDialog::exec, or a handler that inspects, edits,
+// accepts or rejects the dialog instead (tests, screenshots).
 class ZELBASE_EXPORT DialogRunner
 {
 public:
     using Handler = std::function<int(QDialog *)>;
 
-    static int run(QDialog *dialog);
+    int run(QDialog *dialog) const;
     // Replaces the handler (an empty handler restores QDialog::exec); returns the previous one.
-    static Handler setHandler(Handler handler);
+    Handler setHandler(Handler handler);
+
+private:
+    Handler m_handler;
 };
 
-// Installs a handler for the lifetime of a scope.
+// Installs a handler on a runner for the lifetime of a scope.
 class ZELBASE_EXPORT ScopedDialogHandler
 {
 public:
-    explicit ScopedDialogHandler(DialogRunner::Handler handler) : m_previous(DialogRunner::setHandler(std::move(handler))) {}
-    ~ScopedDialogHandler() { DialogRunner::setHandler(m_previous); }
+    ScopedDialogHandler(DialogRunner &runner, DialogRunner::Handler handler)
+        : m_runner(runner), m_previous(runner.setHandler(std::move(handler)))
+    {
+    }
+    ~ScopedDialogHandler() { m_runner.setHandler(std::move(m_previous)); }
     ScopedDialogHandler(const ScopedDialogHandler &) = delete;
     ScopedDialogHandler &operator=(const ScopedDialogHandler &) = delete;
 
 private:
+    DialogRunner &m_runner;
     DialogRunner::Handler m_previous;
 };

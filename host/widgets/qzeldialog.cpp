@@ -6,7 +6,19 @@ QzelDialog::QzelDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent,
 
 int QzelDialog::exec()
 {
-    return DialogRunner::run(this);
+    if (DialogRunner *runner = runnerAround(this))
+        return runner->run(this);
+    return QDialog::exec();
+}
+
+DialogRunner *QzelDialog::runnerAround(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        const auto *dialog = qobject_cast<const QzelDialog *>(object);
+        if (dialog && dialog->m_runner)
+            return dialog->m_runner;
+    }
+    return nullptr;
 }
 
 void QzelDialog::removeContextHelpButton()

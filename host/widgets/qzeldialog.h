@@ -4,7 +4,11 @@
 
 #include "host/hostexport.h"
 
-// Dialog whose modal run goes through the dialog runner, so tests can drive it.
+class DialogRunner;
+
+// Base of the tester's dialogs. A modal run (exec) goes through the dialog runner of this dialog or of
+// the nearest dialog around it that has one (the server manager's, for a dialog of a manager), so that
+// a handler installed there also sees the dialogs opened inside; without a runner it is QDialog::exec.
 class ZELBASE_EXPORT QzelDialog : public QDialog
 {
     Q_OBJECT
@@ -12,6 +16,15 @@ public:
     explicit QzelDialog(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
 
     int exec() override;
+    // The runner is not owned; it must outlive the dialog or be taken away first.
+    void setDialogRunner(DialogRunner *runner) { m_runner = runner; }
+    DialogRunner *dialogRunner() const { return m_runner; }
+    // The runner of the nearest QzelDialog that is object or holds it and has one, or null.
+    static DialogRunner *runnerAround(const QObject *object);
+
     // Removes the window's context-help button.
     void removeContextHelpButton();
+
+private:
+    DialogRunner *m_runner = nullptr;
 };

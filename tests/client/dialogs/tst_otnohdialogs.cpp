@@ -15,6 +15,7 @@
 #include "host/widgets/dialogrunner.h"
 #include "host/widgets/qcmapatterneditdlg.h"
 #include "host/widgets/qzelnumpaddlg.h"
+#include "host/widgets/qzeldialog.h"
 #include "host/widgets/qzelqwertydlg.h"
 
 namespace {
@@ -105,6 +106,13 @@ QStringList visibleOf(const QWidget &parent, const QStringList &names)
     }
     return visible;
 }
+
+// The dialog an editor widget sits in, with the runner its entry dialogs go through.
+struct EditorHost {
+    EditorHost() { dialog.setDialogRunner(&runner); }
+    DialogRunner runner;
+    QzelDialog dialog;
+};
 
 void click(const QWidget &parent, const char *name)
 {
@@ -235,7 +243,8 @@ void tst_OtnOhDialogs::ttiTextEntry()
     QFETCH(QByteArray, field);
     QFETCH(QString, buttonText);
 
-    OtnOhTtiWidget widget(nullptr, true);
+    EditorHost host;
+    OtnOhTtiWidget widget(&host.dialog, true);
     QByteArray tti(64, '\0');
     tti.replace(0, 6, "\x09OSAKA");
     tti.replace(16, 6, "\x0aOSAKA");
@@ -243,7 +252,7 @@ void tst_OtnOhDialogs::ttiTextEntry()
     widget.setTti(tti);
 
     EntryUser user{confirm, typed};
-    ScopedDialogHandler handler([&user](QDialog *dialog) { return user.answer(dialog); });
+    ScopedDialogHandler handler(host.runner, [&user](QDialog *dialog) { return user.answer(dialog); });
     click(widget, qPrintable(button));
     QCOMPARE(user.opened, 1);
     QCOMPARE(user.maximumLength, field.size());
@@ -273,13 +282,14 @@ void tst_OtnOhDialogs::ttiHexEntry()
     QFETCH(int, length);
     QFETCH(bool, confirm);
 
-    OtnOhTtiWidget widget(nullptr, structured);
+    EditorHost host;
+    OtnOhTtiWidget widget(&host.dialog, structured);
     const QByteArray before = numbered(64, 0);
     widget.setTti(before);
     const QByteArray entered = numbered(length, 0xA0);
     EntryUser user{confirm};
     user.content = vectorOf(entered);
-    ScopedDialogHandler handler([&user](QDialog *dialog) { return user.answer(dialog); });
+    ScopedDialogHandler handler(host.runner, [&user](QDialog *dialog) { return user.answer(dialog); });
     click(widget, structured ? "pbOpe" : "pbOpe64");
 
     QCOMPARE(user.opened, 1);
@@ -450,8 +460,10 @@ void tst_OtnOhDialogs::tcmiFirstByte()
     dialog.setFirstByte(200);
     QCOMPARE(dialog.findChild<QPushButton *>("pb1stByte")->text(), QStringLiteral("200"));
     if (!ttiShown) {
+        DialogRunner runner;
+        dialog.setDialogRunner(&runner);
         EntryUser user{confirm, typed};
-        ScopedDialogHandler handler([&user](QDialog *d) { return user.answer(d); });
+        ScopedDialogHandler handler(runner, [&user](QDialog *d) { return user.answer(d); });
         click(dialog, "pb1stByte");
         QCOMPARE(user.presetText, QStringLiteral("200"));
         QCOMPARE(user.keypadMaximum, 255.0);
@@ -520,7 +532,9 @@ void tst_OtnOhDialogs::ftflEntry()
     QFETCH(int, start);
     QFETCH(QByteArray, field);
 
+    DialogRunner runner;
     OtnOhFtflDialog dialog;
+    dialog.setDialogRunner(&runner);
     const QByteArray forward = bytes({0x01}) + "JPNZEL   " + QByteArray(118, '\0');
     const QByteArray backward = bytes({0x02}) + "USAOPERA1" + QByteArray(118, '\x33');
     dialog.setFtflHalf(0, forward);
@@ -530,7 +544,7 @@ void tst_OtnOhDialogs::ftflEntry()
 
     EntryUser user{true, typed};
     user.content = vectorOf(field);
-    ScopedDialogHandler handler([&user](QDialog *d) { return user.answer(d); });
+    ScopedDialogHandler handler(runner, [&user](QDialog *d) { return user.answer(d); });
     click(*dialog.backwardWidget(), qPrintable(button));
     QCOMPARE(user.opened, 1);
     if (button == QLatin1String("pbOpe"))
@@ -565,7 +579,8 @@ void tst_OtnOhDialogs::acceptedGivesEntriesCancelledGivesOld()
     EntryUser user{true, QStringLiteral("42")};
     // Inside the dialog every entry is confirmed; the dialog itself is then closed by OK or Cancel.
     std::function<void(QDialog *)> edit;
-    ScopedDialogHandler handler([&](QDialog *d) {
+    DialogRunner runner;
+    ScopedDialogHandler handler(runner, [&](QDialog *d) {
         if (!qobject_cast<OtnOhTtiDialog *>(d) && !qobject_cast<OtnOhFtflDialog *>(d))
             return user.answer(d);
         edit(d);
@@ -576,6 +591,7 @@ void tst_OtnOhDialogs::acceptedGivesEntriesCancelledGivesOld()
 
     if (dialogKind == QLatin1String("FTFL")) {
         OtnOhFtflDialog dialog;
+        dialog.setDialogRunner(&runner);
         dialog.setFtflHalf(0, oldHalf);
         dialog.setFtflHalf(1, oldHalf);
         edit = [](QDialog *d) {
@@ -583,7 +599,7 @@ void tst_OtnOhDialogs::acceptedGivesEntriesCancelledGivesOld()
             ftfl->forwardWidget()->findChild<QComboBox *>("cmbFif")->setCurrentIndex(2);
             click(*ftfl->backwardWidget(), "pbOifNsc");
         };
-        QCOMPARE(DialogRunner::run(&dialog), accept ? 1 : 0);
+        QCOMPARE(dialog.exec(), accept ? 1 : 0);
         QByteArray forward = oldHalf;
         QByteArray backward = oldHalf;
         if (accept) {
@@ -597,6 +613,7 @@ void tst_OtnOhDialogs::acceptedGivesEntriesCancelledGivesOld()
 
     const bool pm = dialogKind == QLatin1String("PM");
     std::unique_ptr<OtnOhTtiDialog> dialog(makeDialog(pm ? Kind::Pm : Kind::Tcmi, otu2, 0));
+    dialog->setDialogRunner(&runner);
     auto *tcmi = qobject_cast<OtnOhTcmiDialog *>(dialog.get());
     dialog->setOhName(QStringLiteral("2"));
     if (tcmi) {
@@ -613,7 +630,7 @@ void tst_OtnOhDialogs::acceptedGivesEntriesCancelledGivesOld()
             click(*d, "pb1stByte");
         d->findChild<QComboBox *>(pm ? "cmbBei" : "cmbBeiBiae")->setCurrentIndex(3);
     };
-    QCOMPARE(DialogRunner::run(dialog.get()), accept ? 1 : 0);
+    QCOMPARE(dialog->exec(), accept ? 1 : 0);
     QCOMPARE(int(dialog->thirdByte()), accept ? 0x31 : 0x01);
     if (tcmi) {
         QCOMPARE(int(tcmi->firstByte()), accept ? 42 : 9);

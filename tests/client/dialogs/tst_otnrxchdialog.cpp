@@ -13,7 +13,6 @@
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 #include "host/widgets/qzelnumpaddlg.h"
@@ -143,7 +142,7 @@ void tst_OtnRxChDialog::formMapAndSelection()
 
     // A click on the map opens the TS selection of the receiver's slots.
     QByteArray preselected;
-    ScopedDialogHandler handler([&preselected](QDialog *d) {
+    ScopedDialogHandler handler(f.manager->dialogRunner(), [&preselected](QDialog *d) {
         auto *select = qobject_cast<OtnSelectTsDialog *>(d);
         if (!select || select->tpCount() != 4)
             return 0;
@@ -178,7 +177,7 @@ void tst_OtnRxChDialog::mainTsSwap()
     double minimum = 0, maximum = 0;
     QString initialText;
     QString title;
-    ScopedDialogHandler handler([&](QDialog *d) {
+    ScopedDialogHandler handler(f.manager->dialogRunner(), [&](QDialog *d) {
         auto *pad = qobject_cast<QzelNumpadDlg *>(d);
         if (!pad)
             return 0;

@@ -14,7 +14,6 @@
 #include "host/parameters/qcmaparameterbitarray.h"
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testserverlink.h"
@@ -262,7 +261,7 @@ void tst_OtnTxChDialog::allocationRoundTrip()
 
     QBitArray seen;
     QString title;
-    ScopedDialogHandler handler([&](QDialog *d) {
+    ScopedDialogHandler handler(f.manager->dialogRunner(), [&](QDialog *d) {
         auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(d);
         if (!allocation)
             return 0;

@@ -20,7 +20,6 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/simulatorfixture.h"
@@ -620,7 +619,7 @@ void tst_OtnFrameSetupPage::mappingDialogRoundTrip()
     QCOMPARE(page->findChild<QLabel *>("lblLv1Odu")->text(), QStringLiteral("OTU2\nODU2\nOPU2"));
 
     int runs = 0;
-    ScopedDialogHandler handler([&](QDialog *dialog) {
+    ScopedDialogHandler handler(tester.manager()->dialogRunner(), [&](QDialog *dialog) {
         ++runs;
         auto *mapping = qobject_cast<OtnMappingDialog *>(dialog);
         if (!mapping || mapping->direction() != direction || mapping->port() != 1

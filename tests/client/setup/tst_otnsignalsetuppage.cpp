@@ -15,7 +15,6 @@
 #include "host/otn/otnmapping.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/clockconfigurationwidget.h"
 #include "host/setupwidgets/multilanemappingdialog.h"
@@ -336,7 +335,7 @@ void tst_OtnSignalSetupPage::laneButtonAndDialog()
     page->setPort(2);
     int runs = 0;
     QList<int> seen;   // mode, port, group, count id, lane ids
-    ScopedDialogHandler handler([&](QDialog *dialog) {
+    ScopedDialogHandler handler(server.manager->dialogRunner(), [&](QDialog *dialog) {
         ++runs;
         if (auto *d = qobject_cast<MultiLaneMappingDialog *>(dialog))
             seen = QList<int>{d->mode(), d->port(), d->group(), d->model()->countId()} + d->model()->laneIds();
@@ -381,7 +380,7 @@ void tst_OtnSignalSetupPage::laneMappingRoundTrip()
     QVERIFY(button->isEnabled());
 
     int runs = 0;
-    ScopedDialogHandler handler([&runs](QDialog *dialog) {
+    ScopedDialogHandler handler(fixture.manager()->dialogRunner(), [&runs](QDialog *dialog) {
         ++runs;
         auto *lanes = qobject_cast<MultiLaneMappingDialog *>(dialog);
         if (!lanes || !lanes->model()->isComplete())

@@ -8,7 +8,7 @@
 #include "host/parameters/qcmaparameterdouble.h"
 #include "host/parameters/qcmaparameterint.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/widgets/dialogrunner.h"
+#include "host/server/zelservermanager.h"
 #include "host/widgets/qzelnumpaddlg.h"
 
 Q_DECLARE_METATYPE(QcmaParameter *)
@@ -122,7 +122,7 @@ void tst_UiHelper_Number::keypadEdits()
     QCOMPARE(QStringLiteral("%1 [%2]").arg(name->text(), unit->text()), caption);
 
     KeypadSeen seen;
-    ScopedDialogHandler handler([&seen, &entered, button, result](QDialog *dialog) {
+    ScopedDialogHandler handler(server.manager->dialogRunner(), [&seen, &entered, button, result](QDialog *dialog) {
         auto *pad = qobject_cast<QzelNumpadDlg *>(dialog);
         if (!pad)
             return 0;

@@ -15,7 +15,7 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameterint.h"
 #include "host/parameters/qcmaparametermap.h"
-#include "host/widgets/dialogrunner.h"
+#include "host/server/zelservermanager.h"
 #include "host/widgets/qzelnumpaddlg.h"
 
 using namespace BindingTest;
@@ -50,9 +50,9 @@ struct EditDialog {
     QDialogButtonBox *box = nullptr;
 };
 
-void enterNumber(QPushButton *button, const QString &text)
+void enterNumber(zelServerManager *manager, QPushButton *button, const QString &text)
 {
-    ScopedDialogHandler handler([&text](QDialog *dialog) {
+    ScopedDialogHandler handler(manager->dialogRunner(), [&text](QDialog *dialog) {
         qobject_cast<QzelNumpadDlg *>(dialog)->setText(text);
         return 1;
     });
@@ -111,7 +111,7 @@ void tst_UiHelperDialog::closingWays()
     edit.dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&edit.dialog));
     edit.combo->setCurrentIndex(4);
-    enterNumber(edit.number, QStringLiteral("250"));
+    enterNumber(m_server->manager.get(), edit.number, QStringLiteral("250"));
     // Pending: shown by every binding of the dialog, sent to nobody.
     QCOMPARE(edit.echo->text(), QStringLiteral("Rate"));
     QCOMPARE(edit.number->text(), QStringLiteral("250"));
@@ -151,7 +151,7 @@ void tst_UiHelperDialog::applyThenCancelKeepsApplied()
     edit.combo->setCurrentIndex(2);
     edit.press(QDialogButtonBox::Apply);
     QCOMPARE(m_server->link->writeRequests(), 1);
-    enterNumber(edit.number, QStringLiteral("9"));
+    enterNumber(m_server->manager.get(), edit.number, QStringLiteral("9"));
     edit.press(QDialogButtonBox::Cancel);
     QCOMPARE(m_server->link->writeRequests(), 1);
     QTRY_COMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), 2);

@@ -12,7 +12,6 @@
 #include "host/bindings/uihelperlist.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/widgets/dialogrunner.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/testserverlink.h"
 
@@ -183,7 +182,7 @@ void tst_ServerManager::dialogRunnerDrivesModalRun()
 {
     QDialog dialog;
     QString seen;
-    ScopedDialogHandler handler([&seen](QDialog *d) {
+    ScopedDialogHandler handler(m_manager->dialogRunner(), [&seen](QDialog *d) {
         seen = d->windowTitle();
         return 1;
     });

@@ -25,9 +25,10 @@ bool OtnOhFieldEditor::editText(QWidget *button, QByteArray &message, OtnOhField
     return true;
 }
 
-bool OtnOhFieldEditor::editHex(QByteArray &message, OtnOhField field)
+bool OtnOhFieldEditor::editHex(const QWidget *origin, QByteArray &message, OtnOhField field)
 {
     QcmaPatternEditDlg editor(patternControls, patternTabs);
+    editor.setDialogRunner(QzelDialog::runnerAround(origin));
     editor.useApply(false);
     editor.setLineWidth(bytesPerLine);
     editor.setSize(field.length * 8);

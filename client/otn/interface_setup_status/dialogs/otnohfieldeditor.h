@@ -15,8 +15,9 @@ namespace OtnOhFieldEditor {
 // field. True when it did.
 bool editText(QWidget *button, QByteArray &message, OtnOhField field);
 
-// The host hex byte editor with the field's bytes, four to a line. On OK its content replaces the
-// field; bytes it does not return become 0. True when it did.
-bool editHex(QByteArray &message, OtnOhField field);
+// The host hex byte editor with the field's bytes, four to a line. It has no parent, but runs like a
+// dialog opened by origin (through the same dialog runner). On OK its content replaces the field; bytes
+// it does not return become 0. True when it did.
+bool editHex(const QWidget *origin, QByteArray &message, OtnOhField field);
 
 } // namespace OtnOhFieldEditor

@@ -62,7 +62,7 @@ void OtnOhFtflWidget::clickedOifNsc()
 
 void OtnOhFtflWidget::clickedOpe()
 {
-    OtnOhFieldEditor::editHex(m_half, OtnFtfl::operatorSpecific);
+    OtnOhFieldEditor::editHex(this, m_half, OtnFtfl::operatorSpecific);
 }
 
 void OtnOhFtflWidget::editText(QPushButton *button, OtnOhField field)

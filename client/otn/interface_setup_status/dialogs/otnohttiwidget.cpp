@@ -73,12 +73,12 @@ void OtnOhTtiWidget::clickedDapiNs()
 
 void OtnOhTtiWidget::clickedOpe()
 {
-    OtnOhFieldEditor::editHex(m_tti, OtnTti::operatorSpecific);
+    OtnOhFieldEditor::editHex(this, m_tti, OtnTti::operatorSpecific);
 }
 
 void OtnOhTtiWidget::clickedOpe64()
 {
-    OtnOhFieldEditor::editHex(m_tti, OtnTti::whole);
+    OtnOhFieldEditor::editHex(this, m_tti, OtnTti::whole);
 }
 
 void OtnOhTtiWidget::showLayout()
