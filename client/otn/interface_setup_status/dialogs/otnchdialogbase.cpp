@@ -20,7 +20,7 @@ constexpr int OtnChDialogBase::stageCount;
 OtnChDialogBase::OtnChDialogBase(zelServerManager *manager, int port, QWidget *page, int stage,
                                  const OtnMapping &mapping, const int *mainTpIds, const int *mainTsIds)
     : ZelDialog(page, manager, true),
-      m_helpers(new UiHelperList),
+      m_helpers(std::make_unique<UiHelperList>()),
       m_manager(manager),
       m_mapping(mapping),
       m_port(port),

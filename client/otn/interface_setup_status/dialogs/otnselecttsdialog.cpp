@@ -31,7 +31,7 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
                                      int mainTpId, int mainTsId)
     : ZelDialog(channelDialog, channelDialog ? channelDialog->serverManager() : nullptr, true),
       ui(std::make_unique<Ui::OtnSelectTsDialog>()),
-      m_helpers(new UiHelperList),
+      m_helpers(std::make_unique<UiHelperList>()),
       m_port(port),
       m_tpCount(qMax(0, tpCount)),
       m_tsCount(qMax(0, tsCount)),
