@@ -41,8 +41,7 @@ void ControlBar::setup(zelServerManager *manager, const QList<int> &ports)
     connect(manager, &zelServerManager::guiAccessStateChanged, this, &ControlBar::accessStateChanged);
     accessStateChanged(manager->getGUIAccessState());
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
-        manager, ui->cmbTerminology, ui->lblTerminology, nullptr, nullptr,
-        nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId),
+        manager, ui->cmbTerminology, ui->lblTerminology, nullptr, nullptr, zelServerManager::terminologySid(m_port),
         UiHelper::ConnectImmediately));
 }
 

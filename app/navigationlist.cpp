@@ -63,8 +63,8 @@ void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerMa
             // Offered once the judge has seen the parameters it follows and says yes.
             entry.item->setHidden(true);
             for (int sid : record->followedSids())
-                m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, sidForPort(sid),
-                                                                               UiHelper::ConnectImmediately));
+                m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
+                    manager, this, nsSID::setPort(sid, m_port), UiHelper::ConnectImmediately));
         }
     }
     ui->twPages->expandAll();
@@ -98,7 +98,7 @@ void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &reco
         layout->addWidget(led);
         entry.leds.append(led);
         m_judges.push_back(std::make_unique<StatusTypeJudge>(item.type()));
-        const int sid = item.followsPort() ? sidForPort(item.sid()) : item.sid();
+        const int sid = item.followsPort() ? nsSID::setPort(item.sid(), m_port) : item.sid();
         m_helpers->AddUiHelper(std::make_unique<UiHelper_Status>(m_manager, led, nullptr, sid,
                                                                  UiHelper::ConnectImmediately, m_judges.back().get()));
         if (item.showJudge()) {
@@ -109,11 +109,6 @@ void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &reco
     }
     layout->addStretch();
     ui->twPages->setItemWidget(entry.item, 1, strip);
-}
-
-int NavigationList::sidForPort(int sid) const
-{
-    return nsSID::setPort(sid, m_port);
 }
 
 void NavigationList::setPort(int port)

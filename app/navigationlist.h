@@ -66,7 +66,6 @@ private:
 
     Entry &addEntry(QTreeWidgetItem *group, int pageId, int titleKey, int direction = 0);
     void addStatusItems(Entry &entry, const StatusPageProperty &record);
-    int sidForPort(int sid) const;
     void retitle();
     void currentItemChanged(QTreeWidgetItem *current);
 

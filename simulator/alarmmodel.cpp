@@ -23,7 +23,7 @@ public:
     // Sets the alarm current, or moves a current one to history; returns the state it now has.
     int raise(int id, bool active)
     {
-        const int sid = nsSID::build(m_port, nsSID::otn, id);
+        const int sid = nsSID::otnSid(m_port, id);
         if (active)
             m_store.setValue(sid, AlarmModel::current);
         else if (m_store.intValue(sid) == AlarmModel::current)
@@ -37,7 +37,7 @@ public:
             state = AlarmModel::current;
         else if (states.contains(AlarmModel::history))
             state = AlarmModel::history;
-        m_store.setValue(nsSID::build(m_port, nsSID::otn, id), state);
+        m_store.setValue(nsSID::otnSid(m_port, id), state);
     }
 
 private:
@@ -64,20 +64,20 @@ void AlarmModel::update(ParameterStore &store, int port)
     Alarms alarms(store, port);
     const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
     const OtnMapping rx = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
-    const bool signal = store.intValue(nsSID::build(port, nsSID::otn, SimId::portMode)) != 0;
+    const bool signal = store.intValue(nsSID::otnSid(port, SimId::portMode)) != 0;
     const bool framed = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
 
     QVector<int> levelStates[OtnMapping::maxLevels];
     levelStates[0] << alarms.raise(SimId::los, !signal) << alarms.raise(lof, signal && !framed);
 
     // Per level of the received structure: the payload type and the tributary structure it expects.
-    const bool plmOn = store.intValue(nsSID::build(port, nsSID::otn, plmDetection)) != 0;
+    const bool plmOn = store.intValue(nsSID::otnSid(port, plmDetection)) != 0;
     const QList<quint8> expectedTypes = rx.getPayloadTypes();
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
         const bool received = framed && level < rx.getOduCount() && level < tx.getOduCount()
                               && (level == 0 || rx.convertMultiplexes().value(level - 1)
                                                     == tx.convertMultiplexes().value(level - 1));
-        const QcmaParameter *sent = store.value(nsSID::build(port, nsSID::otn, PID::Otn::TX::OPU_PAYLOAD_TYPE[level]));
+        const QcmaParameter *sent = store.value(nsSID::otnSid(port, PID::Otn::TX::OPU_PAYLOAD_TYPE[level]));
         const QByteArray sentType = sent ? sent->getByteArray() : QByteArray();
         const bool typeMismatch = received && plmOn && !sentType.isEmpty() && level < expectedTypes.size()
                                   && quint8(sentType.at(0)) != expectedTypes.at(level);

@@ -48,14 +48,14 @@ CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port
 
 QByteArray CaptureRecordBuilder::bytes(int id, int length) const
 {
-    const QcmaParameter *p = id ? m_store.value(nsSID::build(m_port, nsSID::otn, id)) : nullptr;
+    const QcmaParameter *p = id ? m_store.value(nsSID::otnSid(m_port, id)) : nullptr;
     const QByteArray value = p ? p->getByteArray() : QByteArray();
     return value.leftJustified(length, '\0', true);
 }
 
 int CaptureRecordBuilder::uintValue(int id) const
 {
-    return m_store.intValue(nsSID::build(m_port, nsSID::otn, id));
+    return m_store.intValue(nsSID::otnSid(m_port, id));
 }
 
 QByteArray CaptureRecordBuilder::tti(int sapiId, int dapiId, int osId) const

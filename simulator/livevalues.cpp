@@ -9,11 +9,6 @@
 
 namespace {
 
-int sidOf(int port, int id)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 double rounded(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
@@ -52,25 +47,25 @@ void LiveValues::update(ParameterStore &store, int port, bool wander)
     }
 
     // The receiver sees the port's own transmitter (loop): a port switched off loses the signal.
-    const bool transmitting = store.intValue(sidOf(port, SimId::portMode)) != 0;
-    const double offset = doubleOf(store, sidOf(port, SimId::frequencyOffset));
+    const bool transmitting = store.intValue(nsSID::otnSid(port, SimId::portMode)) != 0;
+    const double offset = doubleOf(store, nsSID::otnSid(port, SimId::frequencyOffset));
     const double txPpm = rounded(offset + d.txPpm, 1);
     const double rxPpm = rounded(txPpm + d.rxPpm, 1);
-    const double txRateHz = doubleOf(store, sidOf(port, SimId::txLineRate)) * 1000.0;
-    const double rxRateHz = doubleOf(store, sidOf(port, SimId::rxLineRate)) * 1000.0;
+    const double txRateHz = doubleOf(store, nsSID::otnSid(port, SimId::txLineRate)) * 1000.0;
+    const double rxRateHz = doubleOf(store, nsSID::otnSid(port, SimId::rxLineRate)) * 1000.0;
 
-    store.setValue(sidOf(port, SimId::txLevel), rounded(txLevelNominal + d.txLevel, 2));
-    store.setValue(sidOf(port, SimId::txOffset), txPpm);
-    store.setValue(sidOf(port, SimId::txFrequency), std::round(txRateHz * (1.0 + txPpm * 1e-6)));
+    store.setValue(nsSID::otnSid(port, SimId::txLevel), rounded(txLevelNominal + d.txLevel, 2));
+    store.setValue(nsSID::otnSid(port, SimId::txOffset), txPpm);
+    store.setValue(nsSID::otnSid(port, SimId::txFrequency), std::round(txRateHz * (1.0 + txPpm * 1e-6)));
     if (transmitting) {
-        store.setValue(sidOf(port, SimId::rxLevel), rounded(rxLevelNominal + d.rxLevel, 2));
-        store.setValue(sidOf(port, SimId::rxOffset), rxPpm);
-        store.setValue(sidOf(port, SimId::rxFrequency), std::round(rxRateHz * (1.0 + rxPpm * 1e-6)));
-        store.setValue(sidOf(port, SimId::rxLevelStatus), 0);
+        store.setValue(nsSID::otnSid(port, SimId::rxLevel), rounded(rxLevelNominal + d.rxLevel, 2));
+        store.setValue(nsSID::otnSid(port, SimId::rxOffset), rxPpm);
+        store.setValue(nsSID::otnSid(port, SimId::rxFrequency), std::round(rxRateHz * (1.0 + rxPpm * 1e-6)));
+        store.setValue(nsSID::otnSid(port, SimId::rxLevelStatus), 0);
     } else {
-        store.setValue(sidOf(port, SimId::rxLevel), noSignalLevel);
-        store.setValue(sidOf(port, SimId::rxOffset), 0.0);
-        store.setValue(sidOf(port, SimId::rxFrequency), 0.0);
-        store.setValue(sidOf(port, SimId::rxLevelStatus), 3);
+        store.setValue(nsSID::otnSid(port, SimId::rxLevel), noSignalLevel);
+        store.setValue(nsSID::otnSid(port, SimId::rxOffset), 0.0);
+        store.setValue(nsSID::otnSid(port, SimId::rxFrequency), 0.0);
+        store.setValue(nsSID::otnSid(port, SimId::rxLevelStatus), 3);
     }
 }

@@ -122,14 +122,14 @@ bool PowerOnStructure::applyTo(ParameterStore &store, StructureRules &rules, int
     if (!unknown.isEmpty())
         return fail(unknown);
     // Checked first, so that a port without lanes keeps its start-up structure.
-    const int module = store.intValue(nsSID::build(port, nsSID::otn, SimId::txModule));
+    const int module = store.intValue(nsSID::otnSid(port, SimId::txModule));
     if (needsMultiLaneModule() && !SimId::isMultiLaneTxModule(module))
         return fail(QStringLiteral("%1 needs a multi-lane module, not module type %2").arg(interfaceSignal).arg(module));
 
     const int *const directions[] = {PID::Otn::TX::MAPPING, PID::Otn::RX::MAPPING};
     for (int field = 0; field < OtnMapping::fieldCount; ++field) {
         for (const int *ids : directions) {
-            const int sid = nsSID::build(port, nsSID::otn, ids[field]);
+            const int sid = nsSID::otnSid(port, ids[field]);
             const QcmaParameter *current = store.value(sid);
             // A stage behind a missing one stays as the rules left it.
             if (!current || (target[field] == 0 && !current->isDefined()))
@@ -144,7 +144,7 @@ bool PowerOnStructure::applyTo(ParameterStore &store, StructureRules &rules, int
             continue;
         for (const int *ids : {PID::Otn::TX::NUMBER_OF_TS, PID::Otn::RX::NUMBER_OF_TS}) {
             if (ids[stage])
-                store.setValue(nsSID::build(port, nsSID::otn, ids[stage]), flexTsCount);
+                store.setValue(nsSID::otnSid(port, ids[stage]), flexTsCount);
         }
         rules.apply(port);
     }

@@ -79,9 +79,8 @@ void SimulatedServerLink::plugModule(int port, int txModuleType)
     const int rxModuleType = (txModuleType >= 0 && txModuleType < SimId::txModuleCount)
                                  ? SimId::rxModuleOfTx[txModuleType]
                                  : -1;
-    const QcmaParameterEnum modules[] = {
-        QcmaParameterEnum(nsSID::build(port, nsSID::otn, SimId::txModule), txModuleType),
-        QcmaParameterEnum(nsSID::build(port, nsSID::otn, SimId::rxModule), rxModuleType)};
+    const QcmaParameterEnum modules[] = {QcmaParameterEnum(nsSID::otnSid(port, SimId::txModule), txModuleType),
+                                         QcmaParameterEnum(nsSID::otnSid(port, SimId::rxModule), rxModuleType)};
     for (const QcmaParameterEnum &module : modules) {
         QString reason;
         if (m_store->validate(module, &reason))
@@ -129,7 +128,7 @@ int SimulatedServerLink::portModuleType(int port) const
 {
     if (port < 1 || port > m_options.portCount)
         return (port >= 1 && port - 1 < m_options.moduleTypes.size()) ? m_options.moduleTypes.at(port - 1) : 0;
-    const QcmaParameter *module = m_store->value(nsSID::build(port, nsSID::otn, SimId::txModule));
+    const QcmaParameter *module = m_store->value(nsSID::otnSid(port, SimId::txModule));
     if (module && module->isDefined())
         return module->getEnum();
     return (port >= 1 && port - 1 < m_options.moduleTypes.size()) ? m_options.moduleTypes.at(port - 1) : 0;
@@ -226,11 +225,9 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
         return;
     }
     // Computed now, from the configuration the request finds; delivered later.
-    auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(
-        nsSID::build(port, nsSID::otn, SimId::scanResult), selector);
+    auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(nsSID::otnSid(port, SimId::scanResult), selector);
     scan->words = TributaryScanBuilder::words(*m_store, port);
-    auto capture = QSharedPointer<IntervalDataOtnCapture>::create(
-        nsSID::build(port, nsSID::otn, SimId::capture), selector);
+    auto capture = QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, SimId::capture), selector);
     const CaptureRecordBuilder builder(*m_store, port);
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
         capture->records[level] = builder.record(level);

@@ -69,11 +69,6 @@ QVector<int> StructureRules::possibleValues(int field, const OtnMapping &mapping
     return it.value();
 }
 
-int StructureRules::sid(int port, int id) const
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 QVector<int> StructureRules::catalogueValues(int id) const
 {
     QVector<int> values;
@@ -86,7 +81,7 @@ QVector<int> StructureRules::catalogueValues(int id) const
 
 void StructureRules::restrictEnum(int port, int id, const QVector<int> &allowed, int preferred)
 {
-    const int s = sid(port, id);
+    const int s = nsSID::otnSid(port, id);
     const QcmaParameter *p = m_store.value(s);
     if (!p || p->getType() != QcmaParameter::TypeEnum)
         return;
@@ -108,8 +103,8 @@ void StructureRules::restrictEnum(int port, int id, const QVector<int> &allowed,
 bool StructureRules::moduleIsMultiLane(int port, Direction direction) const
 {
     if (direction == Tx)
-        return SimId::isMultiLaneTxModule(m_store.intValue(sid(port, SimId::txModule)));
-    return SimId::isMultiLaneRxModule(m_store.intValue(sid(port, SimId::rxModule)));
+        return SimId::isMultiLaneTxModule(m_store.intValue(nsSID::otnSid(port, SimId::txModule)));
+    return SimId::isMultiLaneRxModule(m_store.intValue(nsSID::otnSid(port, SimId::rxModule)));
 }
 
 double StructureRules::lineRateKbps(int interfaceSignal)
@@ -150,7 +145,7 @@ OtnMapping StructureRules::applyMapping(int port, Direction direction)
 
     // Each field offers what the fields before it (in the mapping dialog's order) leave possible.
     for (int field = 0; field < OtnMapping::fieldCount; ++field) {
-        const int s = sid(port, ids[field]);
+        const int s = nsSID::otnSid(port, ids[field]);
         const QcmaParameter *p = m_store.value(s);
         if (!p)
             continue;
@@ -185,14 +180,14 @@ void StructureRules::applyStages(int port, Direction direction, const OtnMapping
         quint32 flex = 0;
         if (const int id = (tx ? PID::Otn::TX::NUMBER_OF_TS : PID::Otn::RX::NUMBER_OF_TS)[stage]) {
             const bool flexStage = exists && mapping.hasOduFlex(stage);
-            m_store.setDefined(sid(port, id), flexStage);
+            m_store.setDefined(nsSID::otnSid(port, id), flexStage);
             if (flexStage) {
                 const quint32 total = quint32(qMax(1, OtnStructureRules::maxFlexTsCount(stage, mapping)));
-                m_store.setRange(sid(port, id), 1, total);
-                flex = quint32(m_store.intValue(sid(port, id)));
+                m_store.setRange(nsSID::otnSid(port, id), 1, total);
+                flex = quint32(m_store.intValue(nsSID::otnSid(port, id)));
                 if (flex < 1 || flex > total) {
                     flex = 1;
-                    m_store.setValue(sid(port, id), flex);
+                    m_store.setValue(nsSID::otnSid(port, id), flex);
                 }
             }
         }
@@ -204,7 +199,7 @@ void StructureRules::applyStages(int port, Direction direction, const OtnMapping
         const bool reshaped = shapes.at(direction * OtnMapping::maxStages + stage) != shape;
         shapes[direction * OtnMapping::maxStages + stage] = shape;
 
-        const int tpSid = sid(port, (tx ? PID::Otn::TX::MAIN_TP : PID::Otn::RX::MAIN_TP)[stage]);
+        const int tpSid = nsSID::otnSid(port, (tx ? PID::Otn::TX::MAIN_TP : PID::Otn::RX::MAIN_TP)[stage]);
         m_store.setDefined(tpSid, exists);
         if (exists) {
             const quint32 tpCount = qMax<quint32>(1, info.tpCount);
@@ -214,7 +209,7 @@ void StructureRules::applyStages(int port, Direction direction, const OtnMapping
                 m_store.setValue(tpSid, 1u);
         }
 
-        const int tsSid = sid(port, (tx ? PID::Otn::TX::MAIN_TS : PID::Otn::RX::MAIN_TS)[stage]);
+        const int tsSid = nsSID::otnSid(port, (tx ? PID::Otn::TX::MAIN_TS : PID::Otn::RX::MAIN_TS)[stage]);
         m_store.setDefined(tsSid, exists);
         if (exists) {
             const int length = qMin(OtnStructureRules::mainTsLength(stage, mapping, flex), int(OtnTpTs::maxTs));
@@ -229,15 +224,15 @@ void StructureRules::applyStages(int port, Direction direction, const OtnMapping
             if (const int id = PID::Otn::TX::ALLOC[stage]) {
                 const int total = OtnStructureRules::allocationLength(stage, mapping);
                 const bool allocated = exists && total > 0;
-                m_store.setDefined(sid(port, id), allocated);
-                const QcmaParameter *p = m_store.value(sid(port, id));
+                m_store.setDefined(nsSID::otnSid(port, id), allocated);
+                const QcmaParameter *p = m_store.value(nsSID::otnSid(port, id));
                 if (allocated && p && (reshaped || p->getBitArray().size() != total))
-                    m_store.setBitArray(sid(port, id), OtnStructureRules::defaultAllocation(stage, mapping));
+                    m_store.setBitArray(nsSID::otnSid(port, id), OtnStructureRules::defaultAllocation(stage, mapping));
             }
-            m_store.setDefined(sid(port, PID::Otn::TX::TX_COPY[stage]), exists);
+            m_store.setDefined(nsSID::otnSid(port, PID::Otn::TX::TX_COPY[stage]), exists);
         } else {
-            m_store.setDefined(sid(port, PID::Otn::RX::DET_MODE[stage]), exists);
-            m_store.setDefined(sid(port, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]), exists);
+            m_store.setDefined(nsSID::otnSid(port, PID::Otn::RX::DET_MODE[stage]), exists);
+            m_store.setDefined(nsSID::otnSid(port, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]), exists);
         }
     }
 }
@@ -258,20 +253,20 @@ void StructureRules::applyTxLevels(int port, const OtnMapping &mapping)
                                 ODU_FTFL_FOS[level], ODU_FTFL_FFI[level], ODU_FTFL_BOI[level],
                                 ODU_FTFL_BOS[level], ODU_FTFL_BFI[level]};
         for (int id : perLevel)
-            m_store.setDefined(sid(port, id), exists);
+            m_store.setDefined(nsSID::otnSid(port, id), exists);
         for (int tcm = 0; tcm < 6; ++tcm) {
-            m_store.setDefined(sid(port, ODU_TCM_BITS[level][tcm]), exists);
+            m_store.setDefined(nsSID::otnSid(port, ODU_TCM_BITS[level][tcm]), exists);
             if (ODU_TCM_TTI_OH[level][tcm])
-                m_store.setDefined(sid(port, ODU_TCM_TTI_OH[level][tcm]), exists);
+                m_store.setDefined(nsSID::otnSid(port, ODU_TCM_TTI_OH[level][tcm]), exists);
         }
         if (level < 3)
-            m_store.setDefined(sid(port, overheadSetup[level]), exists);
+            m_store.setDefined(nsSID::otnSid(port, overheadSetup[level]), exists);
 
         // The payload type follows the structure when the structure changes; in between the user may
         // send another one.
         const int expected = (exists && level < payloadTypes.size()) ? payloadTypes.at(level) : -1;
         if (expected >= 0 && remembered.at(level) != expected)
-            m_store.setByteArray(sid(port, OPU_PAYLOAD_TYPE[level]), QByteArray(1, char(expected)), 1);
+            m_store.setByteArray(nsSID::otnSid(port, OPU_PAYLOAD_TYPE[level]), QByteArray(1, char(expected)), 1);
         remembered[level] = expected;
     }
 }
@@ -285,9 +280,9 @@ void StructureRules::applyLanes(int port, const OtnMapping &mapping)
 
     const bool laneCountChanged = m_lanes.value(port, -1) != lanes;
     m_lanes[port] = lanes;
-    m_store.setValue(sid(port, SimId::laneCount), uint(lanes));
+    m_store.setValue(nsSID::otnSid(port, SimId::laneCount), uint(lanes));
     for (int lane = 0; lane < SimId::maxLanes; ++lane) {
-        const int s = sid(port, SimId::firstLaneMapping + lane);
+        const int s = nsSID::otnSid(port, SimId::firstLaneMapping + lane);
         m_store.setDefined(s, lane < lanes);
         if (lane >= lanes)
             continue;
@@ -297,7 +292,7 @@ void StructureRules::applyLanes(int port, const OtnMapping &mapping)
     }
 
     const auto resizeLanes = [&](int id, int count) {
-        const int s = sid(port, id);
+        const int s = nsSID::otnSid(port, id);
         m_store.setDefined(s, lanes > 0);
         const QcmaParameter *p = m_store.value(s);
         if (lanes > 0 && p && p->getBitArray().size() != count) {
@@ -311,26 +306,26 @@ void StructureRules::applyLanes(int port, const OtnMapping &mapping)
     resizeLanes(SimId::skewPhysicalLanes, physical);
 
     for (int id : {SimId::skewBits, SimId::skewNs, SimId::skewLaneType})
-        m_store.setDefined(sid(port, id), lanes > 0);
+        m_store.setDefined(nsSID::otnSid(port, id), lanes > 0);
     if (lanes > 0) {
-        const bool logical = m_store.intValue(sid(port, SimId::skewLaneType)) == 0;
+        const bool logical = m_store.intValue(nsSID::otnSid(port, SimId::skewLaneType)) == 0;
         const double laneRate = lineRateKbps(interfaceSignal) / (logical ? lanes : physical);
-        const double bits = m_store.intValue(sid(port, SimId::skewBits));
+        const double bits = m_store.intValue(nsSID::otnSid(port, SimId::skewBits));
         const double ns = laneRate > 0 ? bits * 1e6 / laneRate : 0.0;
-        m_store.setValue(sid(port, SimId::skewNs), std::round(ns * 1000.0) / 1000.0);
+        m_store.setValue(nsSID::otnSid(port, SimId::skewNs), std::round(ns * 1000.0) / 1000.0);
     }
 }
 
 void StructureRules::applyTxSettings(int port, const OtnMapping &mapping)
 {
     const bool otlc = mapping.isOTLC();
-    m_store.setDefined(sid(port, SimId::sliceNumber), otlc);
-    m_store.setDefined(sid(port, SimId::osmc), otlc);
+    m_store.setDefined(nsSID::otnSid(port, SimId::sliceNumber), otlc);
+    m_store.setDefined(nsSID::otnSid(port, SimId::osmc), otlc);
     // Row 1 columns 13-14: one RES byte beside the OSMC on the first OTUC slice, two RES bytes elsewhere.
-    const int resLength = (otlc && m_store.intValue(sid(port, SimId::sliceNumber)) == 0) ? 1 : 2;
-    if (const QcmaParameter *res = m_store.value(sid(port, SimId::otuRes))) {
+    const int resLength = (otlc && m_store.intValue(nsSID::otnSid(port, SimId::sliceNumber)) == 0) ? 1 : 2;
+    if (const QcmaParameter *res = m_store.value(nsSID::otnSid(port, SimId::otuRes))) {
         QByteArray bytes = res->getByteArray().leftJustified(resLength, '\0', true);
-        m_store.setByteArray(sid(port, SimId::otuRes), bytes, resLength);
+        m_store.setByteArray(nsSID::otnSid(port, SimId::otuRes), bytes, resLength);
     }
 
     // FEC is mandatory on OTU4 and absent on OTUCn.
@@ -343,9 +338,9 @@ void StructureRules::applyTxSettings(int port, const OtnMapping &mapping)
     restrictEnum(port, SimId::txFecControl, fec, 1);
 
     for (int id : gfpFSettings)
-        m_store.setDefined(sid(port, id), mapping.isGfpF());
-    m_store.setDefined(sid(port, csfReplacement), mapping.isGfpT());
-    m_store.setValue(sid(port, SimId::txLineRate), lineRateKbps(mapping[OtnMapping::FieldInterface]));
+        m_store.setDefined(nsSID::otnSid(port, id), mapping.isGfpF());
+    m_store.setDefined(nsSID::otnSid(port, csfReplacement), mapping.isGfpT());
+    m_store.setValue(nsSID::otnSid(port, SimId::txLineRate), lineRateKbps(mapping[OtnMapping::FieldInterface]));
 }
 
 void StructureRules::applyRxSettings(int port, const OtnMapping &rx, const OtnMapping &tx)
@@ -353,12 +348,12 @@ void StructureRules::applyRxSettings(int port, const OtnMapping &rx, const OtnMa
     Q_UNUSED(tx)
     const bool otlc = rx.isOTLC();
     restrictEnum(port, SimId::rxFecControl, otlc ? QVector<int>{0} : catalogueValues(SimId::rxFecControl), 1);
-    m_store.setDefined(sid(port, SimId::rxSlice), otlc);
-    m_store.setValue(sid(port, SimId::rxLineRate), lineRateKbps(rx[OtnMapping::FieldInterface]));
+    m_store.setDefined(nsSID::otnSid(port, SimId::rxSlice), otlc);
+    m_store.setValue(nsSID::otnSid(port, SimId::rxLineRate), lineRateKbps(rx[OtnMapping::FieldInterface]));
 
     // The expected MSI of each received stage is what the transmitter's structure sends there.
     for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
-        const int s = sid(port, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage]);
+        const int s = nsSID::otnSid(port, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage]);
         const bool exists = rx.hasOdtu(stage);
         m_store.setDefined(s, exists);
         const QByteArray msi = exists ? TributaryLayout(m_store, port, TributaryLayout::Tx, stage).msi() : QByteArray();

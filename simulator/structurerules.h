@@ -38,7 +38,6 @@ private:
 
     // The values a mapping field can take after the fields before it.
     QVector<int> possibleValues(int field, const OtnMapping &mapping);
-    int sid(int port, int id) const;
     void restrictEnum(int port, int id, const QVector<int> &allowed, int preferred = -1);
     bool moduleIsMultiLane(int port, Direction direction) const;
     QVector<int> catalogueValues(int id) const;

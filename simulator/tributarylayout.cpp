@@ -14,7 +14,7 @@ const QcmaParameter *definedValue(const ParameterStore &store, int port, int id)
 {
     if (id == 0)
         return nullptr;
-    const QcmaParameter *p = store.value(nsSID::build(port, nsSID::otn, id));
+    const QcmaParameter *p = store.value(nsSID::otnSid(port, id));
     return (p && p->isDefined()) ? p : nullptr;
 }
 

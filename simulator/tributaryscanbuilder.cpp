@@ -20,7 +20,7 @@ void scanStage(const ParameterStore &store, int port, int stage, quint32 above, 
     const bool sameMultiplex = tx.exists()
                                && tx.mapping().convertMultiplexes().value(stage)
                                       == rx.mapping().convertMultiplexes().value(stage);
-    const int copy = store.intValue(nsSID::build(port, nsSID::otn, PID::Otn::TX::TX_COPY[stage]));
+    const int copy = store.intValue(nsSID::otnSid(port, PID::Otn::TX::TX_COPY[stage]));
     for (int c = 1; c <= count; ++c) {
         quint32 word = 0;
         if (above != 0)
@@ -40,7 +40,7 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
     QVector<quint32> result(wordCount, 0);
     const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
     const OtnMapping rx = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
-    const bool transmitting = store.intValue(nsSID::build(port, nsSID::otn, SimId::portMode)) != 0;
+    const bool transmitting = store.intValue(nsSID::otnSid(port, SimId::portMode)) != 0;
     if (!transmitting)
         result[0] = lof;
     else if (tx[OtnMapping::FieldInterface] != rx[OtnMapping::FieldInterface])
@@ -48,7 +48,7 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
 
     scanStage(store, port, 0, result.at(0), result.data() + 1, 80);
     // Below the first level the receiver descends into the tributary the scan has chosen there.
-    const int chosen = store.intValue(nsSID::build(port, nsSID::otn, SimId::scanChannel[1]));
+    const int chosen = store.intValue(nsSID::otnSid(port, SimId::scanChannel[1]));
     if (chosen >= 1 && chosen <= 80)
         scanStage(store, port, 1, result.at(chosen), result.data() + 81, 2);
     return result;

@@ -13,7 +13,9 @@ constexpr int portMask = 0x7F000000;
 constexpr unsigned flagMask = 0x80000000u;
 constexpr int max_number_of_ports = 4;
 constexpr int noPort = 127;
+// Groups: every OTN parameter, and the general settings (the terminology of a port).
 constexpr int otn = 0x0D0000;
+constexpr int general = 0x060000;
 
 inline int build(int port, int grp, int id, bool flag = false)
 {
@@ -30,6 +32,12 @@ inline int setPort(int sid, int port)
     ZEL_ASSERT_TEXT(port <= max_number_of_ports || port == noPort, "port <= max_number_of_ports || port == noPort",
                     QStringLiteral("port = %1").arg(port));
     return int((unsigned(sid) & 0x80FFFFFFu) | (unsigned(port) << 24));
+}
+
+// The SID by which a page, dialog, panel or the tester names an OTN parameter of a port.
+inline int otnSid(int port, int id)
+{
+    return build(port, otn, id);
 }
 
 inline int portOf(int sid) { return int((unsigned(sid) & unsigned(portMask)) >> 24); }

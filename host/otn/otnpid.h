@@ -58,5 +58,67 @@ namespace MEASUREMENT {
 ZELOTNMODEL_EXPORT extern const int MSIM_DETECTION[3];
 ZELOTNMODEL_EXPORT extern const int MSIM_REFERENCE_DATA[3];
 } // namespace MEASUREMENT
+
+// Single parameters of the OTN group, named here once for the host, the plug-in and the tester.
+namespace TX {
+constexpr int PORT_MODE = 11001;
+constexpr int CLOCK_SOURCE = 11002;
+constexpr int FEC_CONTROL = 11012;
+constexpr int GFP_T_CSF_REPLACEMENT = 11015;
+constexpr int GFP_F_PTI = 11134;
+constexpr int GFP_F_PFI = 11135;
+constexpr int GFP_F_EXI = 11136;
+constexpr int GFP_F_UPI = 11137;
+constexpr int GFP_F_CID = 11138;
+constexpr int GFP_F_SPARE = 11139;
+constexpr int GFP_F_CHEC_PRESYNC = 11140;
+constexpr int LINE_RATE = 11141;
+constexpr int MODULE = 11143;
+constexpr int FIRST_LANE_MAPPING = 11145; // one parameter per physical lane follows
+constexpr int LANE_COUNT = 11165;
+constexpr int BULK_PATTERN = 11206;
+constexpr int BULK_POLARITY = 11207;
+constexpr int LASER = 17403;
+} // namespace TX
+namespace RX {
+constexpr int MODULE = 12001;
+constexpr int FEC_CONTROL = 12010;
+constexpr int LINE_RATE = 12018;
+constexpr int TTI_DETECTION_ENABLE = 12028;
+constexpr int BULK_PATTERN = 12029;
+constexpr int BULK_POLARITY = 12030;
+constexpr int PLM_DETECTION = 12501;
+constexpr int TCM = 13002;
+} // namespace RX
+// Measured values of the optical interface and the transceiver.
+namespace PHYSICAL {
+constexpr int TX_LEVEL = 8101;
+constexpr int TX_FREQUENCY = 8102;
+constexpr int TX_OFFSET = 8103;
+constexpr int TX_WAVELENGTH = 8104;
+constexpr int RX_LEVEL_STATUS = 8105;
+constexpr int RX_LEVEL = 8106;
+constexpr int RX_FREQUENCY = 8107;
+constexpr int RX_OFFSET = 8108;
+constexpr int MODULE_WAVELENGTH = 8301;
+constexpr int MODULE_TEMPERATURE = 8302;
+constexpr int RX_POWER_LANE1 = 8311; // lanes 2-4 follow
+constexpr int TX_POWER_LANE1 = 8321; // lanes 2-4 follow
+} // namespace PHYSICAL
+// Line alarms and errors summed up on the status pages.
+namespace STATUS {
+constexpr int LOS = 101;
+constexpr int LOF = 102;
+constexpr int OOF = 103;
+constexpr int FEC_CORRECTED = 1111;
+} // namespace STATUS
+namespace STIMULI {
+constexpr int FREQUENCY_OFFSET = 14012;
+} // namespace STIMULI
 } // namespace Otn
+
+// The general settings group (nsSID::general).
+namespace General {
+constexpr int TERMINOLOGY = 30001;
+} // namespace General
 } // namespace PID

@@ -36,7 +36,8 @@ void PhysicalStatus::initializeHelper()
 {
     zelServerManager *manager = serverManager();
     const auto addLabel = [&](QLabel *value, QLabel *name, QLabel *unit, int id) {
-        m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, value, name, unit, sidOf(id), currentInterval,
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, value, name, unit,
+                                                                nsSID::build(m_port, m_group, id), currentInterval,
                                                                 UiHelper::ConnectManually, 0));
     };
     addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, ModuleTypeId);
@@ -51,8 +52,8 @@ void PhysicalStatus::initializeHelper()
         addLabel(txValues[lane], nullptr, txUnits[lane], TxPowerLane1Id + lane);
     }
     // The lane rows follow the module type.
-    m_helpers->AddUiHelper(
-        std::make_unique<UiHelper_Notification>(manager, this, sidOf(ModuleTypeId), UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
+        manager, this, nsSID::build(m_port, m_group, ModuleTypeId), UiHelper::ConnectManually));
 }
 
 void PhysicalStatus::qcmaParameterChanged(const QcmaParameter &parameter)
@@ -80,9 +81,4 @@ void PhysicalStatus::showLanes(int count)
         for (QLabel *label : rows[lane])
             label->setVisible(lane < count);
     }
-}
-
-int PhysicalStatus::sidOf(int id) const
-{
-    return nsSID::build(m_port, m_group, id);
 }

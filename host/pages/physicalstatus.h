@@ -39,7 +39,6 @@ public:
 
 private:
     void showLanes(int count);
-    int sidOf(int id) const;
 
     std::unique_ptr<Ui::PhysicalStatus> ui;
     int m_group = 0;

@@ -33,9 +33,14 @@ const QcmaParameter *zelServerManager::cachedParameter(int sid) const
     return it == m_cache.end() ? nullptr : it->second.get();
 }
 
+int zelServerManager::terminologySid(int port)
+{
+    return nsSID::build(port, nsSID::general, terminologyId);
+}
+
 int zelServerManager::GetTerminology(int port) const
 {
-    const QcmaParameter *p = cachedParameter(nsSID::build(port, terminologyGroup, terminologyId));
+    const QcmaParameter *p = cachedParameter(terminologySid(port));
     return (p && p->getInt() != 0) ? 1 : 2;
 }
 
@@ -136,7 +141,7 @@ void zelServerManager::onParameterChanged(QSharedPointer<QcmaParameter> paramete
             o->parameterUpdated(current);
     }
     emit parameterChanged(current);
-    if (nsSID::idOf(sid) == terminologyId && nsSID::groupOf(sid) == terminologyGroup)
+    if (nsSID::groupOf(sid) == nsSID::general && nsSID::idOf(sid) == terminologyId)
         emit terminologyChanged(nsSID::portOf(sid), GetTerminology(nsSID::portOf(sid)));
 }
 

@@ -24,9 +24,8 @@ class ZELBASE_EXPORT zelServerManager : public QObject
 {
     Q_OBJECT
 public:
-    // Terminology parameter of the general settings group; its value picks the value names.
-    static constexpr int terminologyGroup = 0x060000;
-    static constexpr int terminologyId = 30001;
+    // The port's terminology parameter (general settings group); its value picks the value names.
+    static int terminologySid(int port);
 
     explicit zelServerManager(ServerLink *link, QObject *parent = nullptr);
     ~zelServerManager() override;
@@ -70,6 +69,9 @@ signals:
     void terminologyChanged(int port, int terminology);
 
 private:
+    // The terminology parameter's id in the general settings group.
+    static constexpr int terminologyId = 30001;
+
     void onParameterChanged(QSharedPointer<QcmaParameter> parameter);
     void onIntervalData(QSharedPointer<IntervalData> data);
     QList<ParameterObserver *> observersOf(int sid) const;

@@ -44,12 +44,12 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
     const int patternId = tx ? nsSetupWidgets::bulkTxPattern : nsSetupWidgets::bulkRxPattern;
     const int polarityId = tx ? nsSetupWidgets::bulkTxPolarity : nsSetupWidgets::bulkRxPolarity;
     UiHelperList *helpers = uiHelperList();
-    helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
-        manager, ui->cmbPatternType, ui->lblPatternType, nullptr, nullptr, nsSID::build(port, nsSID::otn, patternId),
-        UiHelper::ConnectImmediately));
+    helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternType, ui->lblPatternType,
+                                                                  nullptr, nullptr, nsSID::otnSid(port, patternId),
+                                                                  UiHelper::ConnectImmediately));
     helpers->AddUiHelper(std::make_unique<UiHelper_Enum_RadioButton>(
         manager, ui->gbPolarity, false, QList<QRadioButton *>{ui->rbNormal, ui->rbInverted},
-        nsSID::build(port, nsSID::otn, polarityId), UiHelper::ConnectImmediately));
+        nsSID::otnSid(port, polarityId), UiHelper::ConnectImmediately));
 }
 
 BulkDialog::~BulkDialog()

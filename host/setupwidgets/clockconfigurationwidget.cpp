@@ -14,12 +14,12 @@ ClockConfigurationWidget::ClockConfigurationWidget(zelServerManager *manager, in
 {
     ui->setupUi(this);
 
-    const int sourceSid = sidOf(nsSetupWidgets::clockSource);
+    const int sourceSid = nsSID::otnSid(port, nsSetupWidgets::clockSource);
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
         manager, ui->cmbClockSource, ui->lblClockSource, nullptr, nullptr, sourceSid, UiHelper::ConnectManually));
     m_offset = m_helpers->AddUiHelper(std::make_unique<UiHelper_Number>(
         manager, ui->pbFrequencyOffset, ui->lblFrequencyOffset, ui->lblFrequencyOffsetUnit,
-        sidOf(nsSetupWidgets::frequencyOffset), UiHelper::ConnectManually));
+        nsSID::otnSid(port, nsSetupWidgets::frequencyOffset), UiHelper::ConnectManually));
     // The offset is a data widget, so that the source rule below can switch it off.
     m_offset->SetHelperWidgetActive(ui->pbFrequencyOffset, true, true);
     m_helpers->AddUiHelper(

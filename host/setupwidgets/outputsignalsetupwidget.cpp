@@ -18,14 +18,14 @@ OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int 
     ui->setupUi(this);
 
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
-        manager, ui->gbLaser, QList<QPushButton *>{ui->pbLaserOff, ui->pbLaserOn}, sidOf(nsSetupWidgets::laser),
-        UiHelper::ConnectManually));
-    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, ui->lblTxLevelValue, ui->lblTxLevel,
-                                                            ui->lblTxLevelUnit, sidOf(nsSetupWidgets::txLevel),
-                                                            currentInterval, UiHelper::ConnectManually));
+        manager, ui->gbLaser, QList<QPushButton *>{ui->pbLaserOff, ui->pbLaserOn},
+        nsSID::otnSid(port, nsSetupWidgets::laser), UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
+        manager, ui->lblTxLevelValue, ui->lblTxLevel, ui->lblTxLevelUnit, nsSID::otnSid(port, nsSetupWidgets::txLevel),
+        currentInterval, UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
         manager, ui->lblTxWavelengthValue, ui->lblTxWavelength, ui->lblTxWavelengthUnit,
-        sidOf(nsSetupWidgets::txWavelength), currentInterval, UiHelper::ConnectManually));
+        nsSID::otnSid(port, nsSetupWidgets::txWavelength), currentInterval, UiHelper::ConnectManually));
 }
 
 OutputSignalSetupWidget::~OutputSignalSetupWidget()

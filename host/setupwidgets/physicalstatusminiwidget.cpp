@@ -1,6 +1,7 @@
 #include "physicalstatusminiwidget.h"
 #include "ui_physicalstatusminiwidget.h"
 
+#include "apps/shared/sid.h"
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelper_status.h"
 #include "host/bindings/uihelperlist.h"
@@ -16,14 +17,15 @@ PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, in
 {
     ui->setupUi(this);
 
-    m_helpers->AddUiHelper(std::make_unique<UiHelper_Status>(
-        manager, ui->ledSignal, ui->lblSignal, sidOf(nsSetupWidgets::signalStatus), UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Status>(manager, ui->ledSignal, ui->lblSignal,
+                                                             nsSID::build(port, group, nsSetupWidgets::signalStatus),
+                                                             UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, ui->lblLevelValue, ui->lblLevel, ui->lblLevelUnit,
-                                                            sidOf(nsSetupWidgets::signalLevel), currentInterval,
-                                                            UiHelper::ConnectManually));
+                                                            nsSID::build(port, group, nsSetupWidgets::signalLevel),
+                                                            currentInterval, UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
-        manager, ui->lblFrequencyValue, ui->lblFrequency, ui->lblFrequencyUnit, sidOf(nsSetupWidgets::signalFrequency),
-        currentInterval, UiHelper::ConnectManually));
+        manager, ui->lblFrequencyValue, ui->lblFrequency, ui->lblFrequencyUnit,
+        nsSID::build(port, group, nsSetupWidgets::signalFrequency), currentInterval, UiHelper::ConnectManually));
 }
 
 PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()

@@ -18,11 +18,6 @@ void SetupWidget::setPort(int port)
     m_helpers->ChangePort(port);
 }
 
-int SetupWidget::sidOf(int id) const
-{
-    return nsSID::build(m_port, m_group, id);
-}
-
 void SetupWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -25,9 +25,6 @@ public:
     UiHelperList *uiHelperList() const { return m_helpers.get(); }
 
 protected:
-    // SID of a parameter of this widget's port and group.
-    int sidOf(int id) const;
-
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 

@@ -148,7 +148,7 @@ void tst_MainWindow::cleanup()
 bool tst_MainWindow::write(int port, int id, int value)
 {
     zelServerManager *manager = m_session->serverManager();
-    const int sid = nsSID::build(port, nsSID::otn, id);
+    const int sid = nsSID::otnSid(port, id);
     std::unique_ptr<QcmaParameter> copy(manager->GetQcmaParameter(sid));
     if (!copy || !copy->setValue(value))
         return false;
@@ -491,7 +491,7 @@ void tst_MainWindow::terminologySwitchWritesTheTester()
 {
     QVERIFY(m_window->openPage(70));
     Page *transceiver = m_window->pageArea()->page(70);
-    const int terminologySid = nsSID::build(1, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    const int terminologySid = zelServerManager::terminologySid(1);
     zelServerManager *manager = m_session->serverManager();
     QCOMPARE(manager->GetTerminology(1), 1);
     QCOMPARE(transceiver->uiHelperList()->helpers().first()->terminology(), 1);

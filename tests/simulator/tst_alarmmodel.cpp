@@ -119,12 +119,12 @@ void tst_AlarmModel::receiverSeesItsOwnTransmitter()
 void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
 {
     SimulatorFixture f;
-    QVERIFY(f.link()->serverChange(SimulatorFixture::sid(1, los), AlarmModel::current));
+    QVERIFY(f.link()->serverChange(nsSID::otnSid(1, los), AlarmModel::current));
     QVERIFY(f.settle());
     QCOMPARE(f.cached(1, los)->getEnum(), int(AlarmModel::current));
     QVERIFY(f.writeAndWait(1, 11019, 0x20u));
     QCOMPARE(f.cached(1, los)->getEnum(), int(AlarmModel::history));
-    QVERIFY(!f.link()->serverChange(SimulatorFixture::sid(1, 999), 1));
+    QVERIFY(!f.link()->serverChange(nsSID::otnSid(1, 999), 1));
 }
 
 QTEST_GUILESS_MAIN(tst_AlarmModel)

@@ -226,7 +226,7 @@ void tst_CatalogueConsistency::overheadLengthsFollowG709()
     QVERIFY(d);
     QCOMPARE(d->kind, int(QcmaParameter::TypeByteArray));
     QCOMPARE(d->length, value.size());
-    const QcmaParameter *held = m_link->value(nsSID::build(1, nsSID::otn, id));
+    const QcmaParameter *held = m_link->value(nsSID::otnSid(1, id));
     QVERIFY(held);
     QCOMPARE(held->getByteArray(), value);
 }

@@ -54,10 +54,8 @@ class CaptureTest
 {
 public:
     explicit CaptureTest(SimulatorFixture &f, int port = 1)
-        : m_f(f),
-          m_scan(f.manager(), &collector, SimulatorFixture::sid(port, 7101), currentIntervalSelector, 2),
-          m_capture(f.manager(), &collector, SimulatorFixture::sid(port, 3101), currentIntervalSelector, 2),
-          m_port(port)
+        : m_f(f), m_scan(f.manager(), &collector, nsSID::otnSid(port, 7101), currentIntervalSelector, 2),
+          m_capture(f.manager(), &collector, nsSID::otnSid(port, 3101), currentIntervalSelector, 2), m_port(port)
     {
     }
     bool request()

@@ -32,11 +32,6 @@ const char catalogueJson[] = R"({"parameters": [
   "values": [{"value": 0, "name": "No"}, {"value": 1, "name": "Yes"}]}
 ]})";
 
-int otn(int port, int id)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 using Candidate = std::shared_ptr<QcmaParameter>;
 
 Candidate enumValue(int sid, int v)
@@ -86,10 +81,10 @@ void tst_ParameterStore::buildsOneValuePerPortAndGlobalsOnce()
 {
     ParameterStore store(m_catalogue, 3);
     QCOMPARE(store.sids().size(), 7 * 3 + 1);
-    QVERIFY(store.contains(otn(1, 101)));
-    QVERIFY(store.contains(otn(3, 106)));
-    QVERIFY(!store.contains(otn(4, 101)));
-    QVERIFY(!store.contains(otn(0, 101)));
+    QVERIFY(store.contains(nsSID::otnSid(1, 101)));
+    QVERIFY(store.contains(nsSID::otnSid(3, 106)));
+    QVERIFY(!store.contains(nsSID::otnSid(4, 101)));
+    QVERIFY(!store.contains(nsSID::otnSid(0, 101)));
     QVERIFY(store.contains(nsSID::build(nsSID::noPort, 0x050000, 48)));
     QVERIFY(!store.contains(nsSID::build(1, 0x050000, 48)));
     // The flag bit does not make another parameter.
@@ -102,15 +97,15 @@ void tst_ParameterStore::buildsOneValuePerPortAndGlobalsOnce()
 void tst_ParameterStore::defaultsComeFromTheCatalogue()
 {
     ParameterStore store(m_catalogue, 2);
-    QCOMPARE(store.value(otn(2, 101))->getEnum(), 1);
-    QCOMPARE(store.value(otn(2, 105))->getByteArray(), QByteArray("ABC"));
+    QCOMPARE(store.value(nsSID::otnSid(2, 101))->getEnum(), 1);
+    QCOMPARE(store.value(nsSID::otnSid(2, 105))->getByteArray(), QByteArray("ABC"));
     QBitArray lanes(4);
     lanes.setBit(0);
     lanes.setBit(2);
-    QCOMPARE(store.value(otn(1, 106))->getBitArray(), lanes);
-    QVERIFY(!store.value(otn(1, 107))->isDefined());
-    QCOMPARE(store.intValue(otn(1, 107)), 0);
-    QCOMPARE(store.intValue(otn(1, 103)), 1);
+    QCOMPARE(store.value(nsSID::otnSid(1, 106))->getBitArray(), lanes);
+    QVERIFY(!store.value(nsSID::otnSid(1, 107))->isDefined());
+    QCOMPARE(store.intValue(nsSID::otnSid(1, 107)), 0);
+    QCOMPARE(store.intValue(nsSID::otnSid(1, 103)), 1);
 }
 
 void tst_ParameterStore::validate_data()
@@ -118,44 +113,45 @@ void tst_ParameterStore::validate_data()
     QTest::addColumn<Candidate>("candidate");
     QTest::addColumn<QString>("reason");
 
-    const int mode = otn(1, 101);
+    const int mode = nsSID::otnSid(1, 101);
     QTest::newRow("active enumerator") << enumValue(mode, 3) << QString();
     QTest::newRow("enumerator marked inactive") << enumValue(mode, 4) << "enumerator 4 is not active";
     QTest::newRow("value in the gap between enumerators") << enumValue(mode, 2) << "enumerator 2 is not active";
     QTest::newRow("enumerator beyond the range") << enumValue(mode, 9) << "value 9 outside 0..4";
     QTest::newRow("int for an enumeration") << intValue(mode, 1) << "wrong parameter type 1 (expected 2)";
-    QTest::newRow("int lower bound") << intValue(otn(1, 102), -5) << QString();
-    QTest::newRow("int below range") << intValue(otn(1, 102), -6) << "value -6 outside -5..5";
+    QTest::newRow("int lower bound") << intValue(nsSID::otnSid(1, 102), -5) << QString();
+    QTest::newRow("int below range") << intValue(nsSID::otnSid(1, 102), -6) << "value -6 outside -5..5";
     QTest::newRow("uint in range, other port")
-        << Candidate(new QcmaParameterUInt(otn(2, 103), 8)) << QString();
-    QTest::newRow("uint above range") << Candidate(new QcmaParameterUInt(otn(1, 103), 9)) << "value 9 outside 1..8";
-    QTest::newRow("uint zero below range") << Candidate(new QcmaParameterUInt(otn(1, 103), 0))
-                                           << "value 0 outside 1..8";
-    QTest::newRow("double in range") << Candidate(new QcmaParameterDouble(otn(1, 104), -99.5)) << QString();
-    QTest::newRow("double above range") << Candidate(new QcmaParameterDouble(otn(1, 104), 100.5))
+        << Candidate(new QcmaParameterUInt(nsSID::otnSid(2, 103), 8)) << QString();
+    QTest::newRow("uint above range") << Candidate(new QcmaParameterUInt(nsSID::otnSid(1, 103), 9))
+                                      << "value 9 outside 1..8";
+    QTest::newRow("uint zero below range")
+        << Candidate(new QcmaParameterUInt(nsSID::otnSid(1, 103), 0)) << "value 0 outside 1..8";
+    QTest::newRow("double in range") << Candidate(new QcmaParameterDouble(nsSID::otnSid(1, 104), -99.5)) << QString();
+    QTest::newRow("double above range") << Candidate(new QcmaParameterDouble(nsSID::otnSid(1, 104), 100.5))
                                         << "value 100.5 outside -100..100";
-    QTest::newRow("double not a number") << Candidate(new QcmaParameterDouble(otn(1, 104), std::nan("")))
+    QTest::newRow("double not a number") << Candidate(new QcmaParameterDouble(nsSID::otnSid(1, 104), std::nan("")))
                                          << "value is not a finite number";
     QTest::newRow("bytes of the right length")
-        << Candidate(new QcmaParameterByteArray(otn(1, 105), "xyz")) << QString();
-    QTest::newRow("bytes too short") << Candidate(new QcmaParameterByteArray(otn(1, 105), "xy"))
+        << Candidate(new QcmaParameterByteArray(nsSID::otnSid(1, 105), "xyz")) << QString();
+    QTest::newRow("bytes too short") << Candidate(new QcmaParameterByteArray(nsSID::otnSid(1, 105), "xy"))
                                      << "byte length 2, expected 3";
-    QTest::newRow("bytes too long") << Candidate(new QcmaParameterByteArray(otn(1, 105), "wxyz"))
+    QTest::newRow("bytes too long") << Candidate(new QcmaParameterByteArray(nsSID::otnSid(1, 105), "wxyz"))
                                     << "byte length 4, expected 3";
     QTest::newRow("bits of the right count")
-        << Candidate(new QcmaParameterBitArray(otn(1, 106), QBitArray(4, true))) << QString();
-    QTest::newRow("bits of another count") << Candidate(new QcmaParameterBitArray(otn(1, 106), QBitArray(5)))
-                                           << "bit count 5, expected 4";
-    QTest::newRow("bytes for a bit array") << Candidate(new QcmaParameterByteArray(otn(1, 106), "\x0f"))
+        << Candidate(new QcmaParameterBitArray(nsSID::otnSid(1, 106), QBitArray(4, true))) << QString();
+    QTest::newRow("bits of another count")
+        << Candidate(new QcmaParameterBitArray(nsSID::otnSid(1, 106), QBitArray(5))) << "bit count 5, expected 4";
+    QTest::newRow("bytes for a bit array") << Candidate(new QcmaParameterByteArray(nsSID::otnSid(1, 106), "\x0f"))
                                            << "wrong parameter type 5 (expected 6)";
-    QTest::newRow("unknown id") << intValue(otn(1, 999), 1) << "unknown parameter";
-    QTest::newRow("port without parameters") << enumValue(otn(4, 101), 1) << "unknown parameter";
-    QTest::newRow("port 0") << enumValue(otn(0, 101), 1) << "unknown parameter";
+    QTest::newRow("unknown id") << intValue(nsSID::otnSid(1, 999), 1) << "unknown parameter";
+    QTest::newRow("port without parameters") << enumValue(nsSID::otnSid(4, 101), 1) << "unknown parameter";
+    QTest::newRow("port 0") << enumValue(nsSID::otnSid(0, 101), 1) << "unknown parameter";
     QTest::newRow("global on a port") << enumValue(nsSID::build(1, 0x050000, 48), 1) << "unknown parameter";
     QTest::newRow("global without port") << enumValue(nsSID::build(nsSID::noPort, 0x050000, 48), 1) << QString();
     QTest::newRow("undefined candidate") << undefined(enumValue(mode, 1)) << "undefined value";
-    QTest::newRow("parameter not available") << Candidate(new QcmaParameterUInt(otn(1, 107), 3))
-                                             << "not available in the current configuration";
+    QTest::newRow("parameter not available")
+        << Candidate(new QcmaParameterUInt(nsSID::otnSid(1, 107), 3)) << "not available in the current configuration";
     QTest::newRow("flag bit set") << enumValue(nsSID::build(1, nsSID::otn, 101, true), 0) << QString();
 }
 
@@ -174,64 +170,65 @@ void tst_ParameterStore::assignTakesTheValueButKeepsTheDefinition()
 {
     ParameterStore store(m_catalogue, 2);
     // A client may build a bare enumeration; the store keeps its own range and active values.
-    QVERIFY(store.assign(QcmaParameterEnum(otn(1, 101), 3)));
-    const auto *mode = static_cast<const QcmaParameterEnum *>(store.value(otn(1, 101)));
+    QVERIFY(store.assign(QcmaParameterEnum(nsSID::otnSid(1, 101), 3)));
+    const auto *mode = static_cast<const QcmaParameterEnum *>(store.value(nsSID::otnSid(1, 101)));
     QCOMPARE(mode->getEnum(), 3);
     QCOMPARE(mode->activeEnums(), QVector<int>({0, 1, 3}));
-    QCOMPARE(store.value(otn(2, 101))->getEnum(), 1);
+    QCOMPARE(store.value(nsSID::otnSid(2, 101))->getEnum(), 1);
 
-    QVERIFY(store.assign(QcmaParameterByteArray(otn(1, 105), "xyz")));
-    const auto *tag = static_cast<const QcmaParameterByteArray *>(store.value(otn(1, 105)));
+    QVERIFY(store.assign(QcmaParameterByteArray(nsSID::otnSid(1, 105), "xyz")));
+    const auto *tag = static_cast<const QcmaParameterByteArray *>(store.value(nsSID::otnSid(1, 105)));
     QCOMPARE(tag->getValue(), QByteArray("xyz"));
     QCOMPARE(tag->fixedLength(), 3);
 
-    QVERIFY(!store.assign(QcmaParameterByteArray(otn(1, 105), "xyz")));
-    QCOMPARE(store.takeChanges(), QList<int>({otn(1, 101), otn(1, 105)}));
+    QVERIFY(!store.assign(QcmaParameterByteArray(nsSID::otnSid(1, 105), "xyz")));
+    QCOMPARE(store.takeChanges(), QList<int>({nsSID::otnSid(1, 101), nsSID::otnSid(1, 105)}));
 }
 
 void tst_ParameterStore::serverChangesAreRecordedInOrderOnceWhenTheyChangeSomething()
 {
     ParameterStore store(m_catalogue, 2);
-    QVERIFY(store.setValue(otn(2, 102), 4));
-    QVERIFY(store.setDefined(otn(1, 107), true));
-    QVERIFY(store.setActiveEnums(otn(1, 101), {0, 1}));
-    QVERIFY(store.setValue(otn(2, 102), -2));
-    QVERIFY(store.setRange(otn(1, 103), 1, 4));
-    QVERIFY(store.setRange(otn(1, 104), -10, 10));
+    QVERIFY(store.setValue(nsSID::otnSid(2, 102), 4));
+    QVERIFY(store.setDefined(nsSID::otnSid(1, 107), true));
+    QVERIFY(store.setActiveEnums(nsSID::otnSid(1, 101), {0, 1}));
+    QVERIFY(store.setValue(nsSID::otnSid(2, 102), -2));
+    QVERIFY(store.setRange(nsSID::otnSid(1, 103), 1, 4));
+    QVERIFY(store.setRange(nsSID::otnSid(1, 104), -10, 10));
     // Writes that change nothing, or name no such parameter, are not recorded.
-    QVERIFY(!store.setValue(otn(2, 102), -2));
-    QVERIFY(!store.setDefined(otn(1, 101), true));
-    QVERIFY(!store.setActiveEnums(otn(1, 101), {0, 1}));
-    QVERIFY(!store.setRange(otn(1, 102), -5, 5));
-    QVERIFY(!store.setByteArray(otn(1, 105), "ABC", 3));
-    QVERIFY(!store.setValue(otn(1, 999), 1));
-    QVERIFY(!store.setActiveEnums(otn(1, 102), {1}));
-    QCOMPARE(store.takeChanges(), QList<int>({otn(2, 102), otn(1, 107), otn(1, 101), otn(1, 103), otn(1, 104)}));
+    QVERIFY(!store.setValue(nsSID::otnSid(2, 102), -2));
+    QVERIFY(!store.setDefined(nsSID::otnSid(1, 101), true));
+    QVERIFY(!store.setActiveEnums(nsSID::otnSid(1, 101), {0, 1}));
+    QVERIFY(!store.setRange(nsSID::otnSid(1, 102), -5, 5));
+    QVERIFY(!store.setByteArray(nsSID::otnSid(1, 105), "ABC", 3));
+    QVERIFY(!store.setValue(nsSID::otnSid(1, 999), 1));
+    QVERIFY(!store.setActiveEnums(nsSID::otnSid(1, 102), {1}));
+    QCOMPARE(store.takeChanges(), QList<int>({nsSID::otnSid(2, 102), nsSID::otnSid(1, 107), nsSID::otnSid(1, 101),
+                                              nsSID::otnSid(1, 103), nsSID::otnSid(1, 104)}));
     QVERIFY(store.takeChanges().isEmpty());
 
-    QCOMPARE(store.intValue(otn(2, 102)), -2);
-    QVERIFY(store.value(otn(1, 107))->isDefined());
+    QCOMPARE(store.intValue(nsSID::otnSid(2, 102)), -2);
+    QVERIFY(store.value(nsSID::otnSid(1, 107))->isDefined());
     QString why;
-    QVERIFY(!store.validate(QcmaParameterEnum(otn(1, 101), 3), &why));
+    QVERIFY(!store.validate(QcmaParameterEnum(nsSID::otnSid(1, 101), 3), &why));
     QCOMPARE(why, QStringLiteral("enumerator 3 is not active"));
-    QVERIFY(!store.validate(QcmaParameterUInt(otn(1, 103), 5), &why));
+    QVERIFY(!store.validate(QcmaParameterUInt(nsSID::otnSid(1, 103), 5), &why));
     QCOMPARE(why, QStringLiteral("value 5 outside 1..4"));
-    QVERIFY(!store.validate(QcmaParameterDouble(otn(1, 104), 11), &why));
-    QCOMPARE(static_cast<const QcmaParameterDouble *>(store.value(otn(1, 104)))->decimals(), 1);
+    QVERIFY(!store.validate(QcmaParameterDouble(nsSID::otnSid(1, 104), 11), &why));
+    QCOMPARE(static_cast<const QcmaParameterDouble *>(store.value(nsSID::otnSid(1, 104)))->decimals(), 1);
 }
 
 void tst_ParameterStore::lengthAndSizeFollowTheServer()
 {
     ParameterStore store(m_catalogue, 1);
-    QVERIFY(store.setByteArray(otn(1, 105), QByteArray(5, '\1'), 5));
+    QVERIFY(store.setByteArray(nsSID::otnSid(1, 105), QByteArray(5, '\1'), 5));
     QString why;
-    QVERIFY(store.validate(QcmaParameterByteArray(otn(1, 105), QByteArray(5, '\2')), &why));
-    QVERIFY(!store.validate(QcmaParameterByteArray(otn(1, 105), "ABC"), &why));
+    QVERIFY(store.validate(QcmaParameterByteArray(nsSID::otnSid(1, 105), QByteArray(5, '\2')), &why));
+    QVERIFY(!store.validate(QcmaParameterByteArray(nsSID::otnSid(1, 105), "ABC"), &why));
     QCOMPARE(why, QStringLiteral("byte length 3, expected 5"));
 
-    QVERIFY(store.setBitArray(otn(1, 106), QBitArray(20)));
-    QVERIFY(store.validate(QcmaParameterBitArray(otn(1, 106), QBitArray(20, true)), &why));
-    QVERIFY(!store.validate(QcmaParameterBitArray(otn(1, 106), QBitArray(4, true)), &why));
+    QVERIFY(store.setBitArray(nsSID::otnSid(1, 106), QBitArray(20)));
+    QVERIFY(store.validate(QcmaParameterBitArray(nsSID::otnSid(1, 106), QBitArray(20, true)), &why));
+    QVERIFY(!store.validate(QcmaParameterBitArray(nsSID::otnSid(1, 106), QBitArray(4, true)), &why));
     QCOMPARE(why, QStringLiteral("bit count 4, expected 20"));
 }
 

@@ -14,11 +14,6 @@
 
 namespace {
 
-int otn(int port, int id)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 QList<int> sidsOf(const QSignalSpy &spy)
 {
     QList<int> sids;
@@ -103,20 +98,20 @@ void tst_SimulatedServerLink::confirmationIsQueued()
     QCOMPARE(f.cached(1, 11012)->getEnum(), 1);
     QCOMPARE(f.link()->pendingAnswers(), 1);
     QTRY_COMPARE(f.cached(1, 11012)->getEnum(), 0);
-    QCOMPARE(sidsOf(spy), QList<int>({otn(1, 11012)}));
-    QCOMPARE(f.link()->value(otn(2, 11012))->getEnum(), 1);
+    QCOMPARE(sidsOf(spy), QList<int>({nsSID::otnSid(1, 11012)}));
+    QCOMPARE(f.link()->value(nsSID::otnSid(2, 11012))->getEnum(), 1);
 }
 
 void tst_SimulatedServerLink::batchIsAppliedInOrderAndConfirmedAsOne()
 {
     SimulatorFixture f(options());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
-    QcmaParameterUInt first(otn(1, 11019), 5);
-    QcmaParameterUInt second(otn(1, 11019), 9);
-    QcmaParameterUInt burst(otn(1, 14004), 7);
+    QcmaParameterUInt first(nsSID::otnSid(1, 11019), 5);
+    QcmaParameterUInt second(nsSID::otnSid(1, 11019), 9);
+    QcmaParameterUInt burst(nsSID::otnSid(1, 14004), 7);
     // The GFP category is not offered while the client is not carried in GFP.
-    QcmaParameterEnum refused(otn(1, 14031), 2);
-    QcmaParameterByteArray gcc0(otn(2, 11020), QByteArray("\x12\x34", 2));
+    QcmaParameterEnum refused(nsSID::otnSid(1, 14031), 2);
+    QcmaParameterByteArray gcc0(nsSID::otnSid(2, 11020), QByteArray("\x12\x34", 2));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("write refused: .* id 14031\\): enumerator 2 is not active"));
     f.manager()->SetQcmaParameterList({&first, &burst, &refused, &second, &gcc0});
 
@@ -124,7 +119,8 @@ void tst_SimulatedServerLink::batchIsAppliedInOrderAndConfirmedAsOne()
     QCOMPARE(f.link()->pendingAnswers(), 1);
     QVERIFY(f.settle());
     // One answer, each SID once, in the order of first mention; the later value of a SID wins.
-    QCOMPARE(sidsOf(spy), QList<int>({otn(1, 11019), otn(1, 14004), otn(1, 14031), otn(2, 11020)}));
+    QCOMPARE(sidsOf(spy), QList<int>({nsSID::otnSid(1, 11019), nsSID::otnSid(1, 14004), nsSID::otnSid(1, 14031),
+                                      nsSID::otnSid(2, 11020)}));
     QCOMPARE(f.cached(1, 11019)->getUInt(), 9u);
     QCOMPARE(f.cached(1, 14004)->getUInt(), 7u);
     QCOMPARE(f.cached(1, 14031)->getEnum(), 0);
@@ -138,11 +134,12 @@ void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced_data()
 
     // The reasons of every kind are covered against a small catalogue in tst_parameterstore; these rows
     // check the log line and the re-announcement through the link, against the real catalogue.
-    QTest::newRow("inactive enumerator") << Candidate(new QcmaParameterEnum(otn(2, 14031), 2))
+    QTest::newRow("inactive enumerator") << Candidate(new QcmaParameterEnum(nsSID::otnSid(2, 14031), 2))
                                          << "enumerator 2 is not active";
-    QTest::newRow("TTI SAPI too short") << Candidate(new QcmaParameterByteArray(otn(2, 11016), QByteArray(15, 'A')))
+    QTest::newRow("TTI SAPI too short") << Candidate(
+        new QcmaParameterByteArray(nsSID::otnSid(2, 11016), QByteArray(15, 'A')))
                                         << "byte length 15, expected 16";
-    QTest::newRow("wrong kind") << Candidate(new QcmaParameterUInt(otn(2, 11001), 1))
+    QTest::newRow("wrong kind") << Candidate(new QcmaParameterUInt(nsSID::otnSid(2, 11001), 1))
                                 << "wrong parameter type 3 (expected 2)";
 }
 
@@ -167,7 +164,7 @@ void tst_SimulatedServerLink::unknownSidIsLoggedAndNotAnswered()
 {
     SimulatorFixture f(options());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
-    QcmaParameterUInt unknown(otn(3, 11137), 1);
+    QcmaParameterUInt unknown(nsSID::otnSid(3, 11137), 1);
     QTest::ignoreMessage(QtWarningMsg,
                          "write refused: sid 0x030d2b81 (port 3, group 0xd0000, id 11137): unknown parameter");
     f.manager()->SetQcmaParameter(&unknown);
@@ -221,9 +218,9 @@ void tst_SimulatedServerLink::physicalValuesWanderDeterministically()
         a.advance();
         b.advance();
         c.advance();
-        levelsA << a.value(otn(1, 8106))->getDouble() << a.value(otn(1, 8103))->getDouble();
-        levelsB << b.value(otn(1, 8106))->getDouble() << b.value(otn(1, 8103))->getDouble();
-        levelsC << c.value(otn(1, 8106))->getDouble() << c.value(otn(1, 8103))->getDouble();
+        levelsA << a.value(nsSID::otnSid(1, 8106))->getDouble() << a.value(nsSID::otnSid(1, 8103))->getDouble();
+        levelsB << b.value(nsSID::otnSid(1, 8106))->getDouble() << b.value(nsSID::otnSid(1, 8103))->getDouble();
+        levelsC << c.value(nsSID::otnSid(1, 8106))->getDouble() << c.value(nsSID::otnSid(1, 8103))->getDouble();
     }
     QCOMPARE(levelsA, levelsB);
     QVERIFY(levelsA != levelsC);
@@ -253,7 +250,7 @@ void tst_SimulatedServerLink::intervalDataCarriesPortSidAndSelector()
                 QCOMPARE(record.size(), IntervalDataOtnCapture::recordSize);
         }
     }
-    QCOMPARE(sids, QList<int>({otn(2, 7101), otn(2, 3101)}));
+    QCOMPARE(sids, QList<int>({nsSID::otnSid(2, 7101), nsSID::otnSid(2, 3101)}));
 }
 
 QTEST_GUILESS_MAIN(tst_SimulatedServerLink)

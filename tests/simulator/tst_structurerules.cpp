@@ -200,7 +200,7 @@ void tst_StructureRules::interfaceChangeResetsStageNoLongerOffered()
     // All of it came as the answer to the one write; the written SID first.
     QCOMPARE(f.link()->writeRequests(), 3);
     QVERIFY(spy.count() > 3);
-    QCOMPARE(spy.first().at(0).value<QSharedPointer<QcmaParameter>>()->getSID(), SimulatorFixture::sid(1, txInterface));
+    QCOMPARE(spy.first().at(0).value<QSharedPointer<QcmaParameter>>()->getSID(), nsSID::otnSid(1, txInterface));
     // Port 2 was not touched.
     QCOMPARE(f.cached(2, txStage0)->getEnum(), int(MUX_NONE));
 }
@@ -263,7 +263,7 @@ void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
     SimulatorFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
     const QByteArray before = f.cached(1, TX::MAIN_TS[0])->getByteArray();
-    const int sid = SimulatorFixture::sid(1, TX::MAIN_TS[0]);
+    const int sid = nsSID::otnSid(1, TX::MAIN_TS[0]);
     if (!reason.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, qPrintable(refusedLine(sid, reason)));
     QcmaParameterByteArray candidate(sid, mainTs);

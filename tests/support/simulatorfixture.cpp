@@ -34,14 +34,9 @@ SimulatorOptions SimulatorFixture::quietOptions(int portCount)
     return options;
 }
 
-int SimulatorFixture::sid(int port, int id)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 const QcmaParameter *SimulatorFixture::cached(int port, int id) const
 {
-    return cachedSid(sid(port, id));
+    return cachedSid(nsSID::otnSid(port, id));
 }
 
 const QcmaParameter *SimulatorFixture::cachedSid(int sid) const
@@ -51,7 +46,7 @@ const QcmaParameter *SimulatorFixture::cachedSid(int sid) const
 
 bool SimulatorFixture::write(int port, int id, const QVariant &value)
 {
-    return writeSid(sid(port, id), value);
+    return writeSid(nsSID::otnSid(port, id), value);
 }
 
 bool SimulatorFixture::writeSid(int sid, const QVariant &value)

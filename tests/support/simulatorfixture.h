@@ -23,8 +23,6 @@ public:
 
     // The options of a fixture: no timer, fixed seed, all ports with an SFP/SFP+ module.
     static SimulatorOptions quietOptions(int portCount = 4);
-    // SID of an OTN parameter (group 0x0D0000, flag clear).
-    static int sid(int port, int id);
 
     SimulatedServerLink *link() const { return m_link.get(); }
     zelServerManager *manager() const { return m_manager.get(); }

@@ -19,7 +19,7 @@ using namespace PID::Otn::TX;
 
 const QcmaParameter *txValue(const zelServerManager *manager, int port, int id)
 {
-    return (manager && id) ? manager->cachedParameter(nsSID::build(port, nsSID::otn, id)) : nullptr;
+    return (manager && id) ? manager->cachedParameter(nsSID::otnSid(port, id)) : nullptr;
 }
 
 OtnMapping txMapping(const zelServerManager *manager, int port)

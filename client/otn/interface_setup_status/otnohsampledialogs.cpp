@@ -66,7 +66,7 @@ public:
 private:
     const QcmaParameter *find(int id) const
     {
-        return m_manager ? m_manager->cachedParameter(nsSID::build(m_port, nsSID::otn, id)) : nullptr;
+        return m_manager ? m_manager->cachedParameter(nsSID::otnSid(m_port, id)) : nullptr;
     }
 
     const zelServerManager *m_manager = nullptr;

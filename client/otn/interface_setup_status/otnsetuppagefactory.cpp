@@ -38,11 +38,6 @@ constexpr PageEntry pageEntries[] = {
     {70, "PhysicalStatus"},
 };
 
-int sidOf(int port, int id)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 // The page class of a page id. Pages whose classes are not in the library yet answer null, as an
 // unknown id does.
 Page *buildPage(int pageId, const Id &identifier, zelServerManager *manager)
@@ -135,14 +130,14 @@ void OtnSetupPageFactory::registerSetupPages()
                                               UI_Text::buildUIKey(5001)));
 
     auto *txManager = new OtnSetupPageManager(OtnSetupPageManager::DirectionTx);
-    txManager->setFollowsSID(rate, sidOf(0, 11141));
+    txManager->setFollowsSID(rate, nsSID::otnSid(0, 11141));
     for (int id : {11008, 11009, 11010, 11011, 11166, 11128, 11132, 11201})
         txManager->addButtonLabelId(0, id);
     m_setupPages.append(new SetupPageProperty(31, Id::DirectionTx, Id::LayerFrame, Id::TechnologyOtn, txManager,
                                               UI_Text::buildUIKey(4008)));
 
     auto *rxManager = new OtnSetupPageManager(OtnSetupPageManager::DirectionRx);
-    rxManager->setFollowsSID(rate, sidOf(0, 12018));
+    rxManager->setFollowsSID(rate, nsSID::otnSid(0, 12018));
     for (int id : {12006, 12007, 12008, 12009, 12022, 12011, 12015, 12026, 12012, 12016, 12024})
         rxManager->addButtonLabelId(0, id);
     m_setupPages.append(new SetupPageProperty(32, Id::DirectionRx, Id::LayerFrame, Id::TechnologyOtn, rxManager,
@@ -154,19 +149,19 @@ void OtnSetupPageFactory::registerStatusPages()
     m_physicalStatus.setPageId(37);
     m_physicalStatus.setTechnology(Id::TechnologyOtn);
     m_physicalStatus.setTitleKey(UI_Text::buildUIKey(4018));
-    m_physicalStatus.addItem(rate, StatusItem::StatusMode, sidOf(nsSID::noPort, 11001), true, nullptr);
-    m_physicalStatus.addItem(rate, StatusItem::StatusAlarm, sidOf(nsSID::noPort, 101), true, nullptr);
-    m_physicalStatus.addItem(rate, StatusItem::StatusLevel, sidOf(nsSID::noPort, 8106), true, nullptr);
+    m_physicalStatus.addItem(rate, StatusItem::StatusMode, nsSID::otnSid(nsSID::noPort, 11001), true, nullptr);
+    m_physicalStatus.addItem(rate, StatusItem::StatusAlarm, nsSID::otnSid(nsSID::noPort, 101), true, nullptr);
+    m_physicalStatus.addItem(rate, StatusItem::StatusLevel, nsSID::otnSid(nsSID::noPort, 8106), true, nullptr);
 
     m_errorStatus.setPageId(38);
     m_errorStatus.setTechnology(Id::TechnologyOtn);
     m_errorStatus.setTitleKey(UI_Text::buildUIKey(5003));
     for (int id : {103, 117, 1111})
-        m_errorStatus.addItem(rate, StatusItem::StatusAlarm, sidOf(nsSID::noPort, id), true, nullptr);
+        m_errorStatus.addItem(rate, StatusItem::StatusAlarm, nsSID::otnSid(nsSID::noPort, id), true, nullptr);
 
     m_statusPages.append(new StatusPageProperty(39, Id::TechnologyOtn, 0, UI_Text::buildUIKey(5070)));
     m_statusPages.append(new StatusPageProperty(40, Id::TechnologyOtn, 0, UI_Text::buildUIKey(5121),
-                                                {sidOf(0, rxInterfaceId)}, &m_judge10Gonly));
+                                                {nsSID::otnSid(0, rxInterfaceId)}, &m_judge10Gonly));
     auto *transceiver = new StatusPageProperty;
     transceiver->setPageId(70);
     transceiver->setTechnology(Id::TechnologyOtn);

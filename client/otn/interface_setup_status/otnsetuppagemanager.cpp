@@ -73,7 +73,7 @@ void OtnSetupPageManager::refreshButtonLabel()
 void OtnSetupPageManager::addButtonLabelId(int port, int id)
 {
     m_pending.insert(id);
-    setButtonLabelSID(nsSID::build(port, nsSID::otn, id));
+    setButtonLabelSID(nsSID::otnSid(port, id));
 }
 
 void OtnSetupPageManager::updateButtonLabel(QcmaParameter *parameter)
@@ -149,7 +149,7 @@ bool OtnSetupPageManager::showsPortNumber(int level) const
 
 QString OtnSetupPageManager::buttonLabel() const
 {
-    const int rateSid = nsSID::build(0, nsSID::otn, rateId);
+    const int rateSid = nsSID::otnSid(0, rateId);
     QString label = texts().getValueName(rateSid, m_mapping.value(OtnMapping::FieldInterface), 0);
     label.remove(QStringLiteral("(Ext. OPU2)"));
     const int oduCount = m_mapping.getOduCount();

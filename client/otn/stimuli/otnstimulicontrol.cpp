@@ -58,7 +58,7 @@ void OtnStimuliControl::registerStimuli(zelServerManager *manager, int port, QLi
                    panelClassName(id), id);
             continue;
         }
-        items.append(Item{nsSID::build(port, nsSID::otn, id), panel});
+        items.append(Item{nsSID::otnSid(port, id), panel});
     }
 }
 

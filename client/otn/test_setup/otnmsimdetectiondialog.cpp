@@ -47,8 +47,8 @@ OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int po
     prepareTable();
     setHelpPage(QStringLiteral("otn_msim_detection_dialog.html"));
 
-    m_detectionSid = nsSID::build(m_port, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_DETECTION[m_stage]);
-    m_referenceSid = nsSID::build(m_port, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[m_stage]);
+    m_detectionSid = nsSID::otnSid(m_port, PID::Otn::MEASUREMENT::MSIM_DETECTION[m_stage]);
+    m_referenceSid = nsSID::otnSid(m_port, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[m_stage]);
     fillSetupFollow();
     // Followed while the dialog is shown, like a page.
     m_detectionSetter = m_helpers.AddUiHelper(

@@ -19,12 +19,12 @@ Q_DECLARE_METATYPE(OtnMapping)
 namespace {
 int detectionSid(int stage)
 {
-    return nsSID::build(1, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]);
+    return nsSID::otnSid(1, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]);
 }
 
 int referenceSid(int stage)
 {
-    return nsSID::build(1, nsSID::otn, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage]);
+    return nsSID::otnSid(1, PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage]);
 }
 
 // Detection (Off/On) and reference data (undefined until the receiver has seen a structure) of every stage.

@@ -10,16 +10,6 @@
 #include "setupdialogserver.h"
 
 namespace {
-int sid(int id, int port)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
-int terminologySid(int port)
-{
-    return nsSID::build(port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
-}
-
 // Bulk pattern types whose first name differs per terminology.
 QByteArray patternDefinition(int id)
 {
@@ -87,7 +77,7 @@ void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites()
     QFETCH(int, serverValue);
     QFETCH(int, chosen);
 
-    SetupDialogServer server(otlcCatalogue(), {1, 2}, {{sid(id, 2), serverValue}});
+    SetupDialogServer server(otlcCatalogue(), {1, 2}, {{nsSID::otnSid(2, id), serverValue}});
     OtnOtlcSetupDialog dialog(server.manager(), 2);
     if (auto *combo = dialog.findChild<QComboBox *>(widget)) {
         QCOMPARE(combo->currentIndex(), serverValue);
@@ -102,8 +92,8 @@ void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites()
     }
     // Written at once, to the dialog's port only.
     QCOMPARE(server.link().writeRequests(), 1);
-    QTRY_COMPARE(server.manager()->cachedParameter(sid(id, 2))->getEnum(), chosen);
-    QCOMPARE(server.value(sid(id, 1))->getEnum(), 0);
+    QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(2, id))->getEnum(), chosen);
+    QCOMPARE(server.value(nsSID::otnSid(1, id))->getEnum(), 0);
 }
 
 void tst_OtnOtlcSetupDialog::terminologySwitch_data()
@@ -128,8 +118,9 @@ void tst_OtnOtlcSetupDialog::terminologySwitch()
     const auto patternText = [](int setting) {
         return QString::fromLatin1(setting == 1 ? "PRBS31 (SDH)" : "PRBS31 (SONET)");
     };
-    SetupDialogServer server(otlcCatalogue(), {1, 2},
-                             {{terminologySid(1), startSetting}, {terminologySid(2), startSetting}});
+    SetupDialogServer server(
+        otlcCatalogue(), {1, 2},
+        {{zelServerManager::terminologySid(1), startSetting}, {zelServerManager::terminologySid(2), startSetting}});
     OtnOtlcSetupDialog dialog(server.manager(), 1);
     auto *tx = dialog.findChild<QComboBox *>("cmbPatternTypeBulkTx");
     auto *rx = dialog.findChild<QComboBox *>("cmbPatternTypeBulkRx");
@@ -137,8 +128,9 @@ void tst_OtnOtlcSetupDialog::terminologySwitch()
     QCOMPARE(tx->currentText(), patternText(startSetting));
     QCOMPARE(rx->currentText(), patternText(startSetting));
 
-    server.serverChange(terminologySid(changedPort), newSetting);
-    QTRY_COMPARE(server.manager()->cachedParameter(terminologySid(changedPort))->getEnum(), newSetting);
+    server.serverChange(zelServerManager::terminologySid(changedPort), newSetting);
+    QTRY_COMPARE(server.manager()->cachedParameter(zelServerManager::terminologySid(changedPort))->getEnum(),
+                 newSetting);
     const int setting = changedPort == 1 ? newSetting : startSetting;
     QCOMPARE(dialog.terminology(), terminology(setting));
     QCOMPARE(tx->currentText(), patternText(setting));

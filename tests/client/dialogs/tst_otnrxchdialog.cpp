@@ -21,11 +21,10 @@
 namespace {
 using namespace nsSettings::Otn;
 constexpr int port = 2;
-int sid(int id) { return nsSID::build(port, nsSID::otn, id); }
-const int detModeSid = sid(12011);
-const int mainTpSid = sid(12012);
-const int mainTsSid = sid(12013);
-const int numberOfTsSid = sid(12014);
+const int detModeSid = nsSID::otnSid(port, 12011);
+const int mainTpSid = nsSID::otnSid(port, 12012);
+const int mainTsSid = nsSID::otnSid(port, 12013);
+const int numberOfTsSid = nsSID::otnSid(port, 12014);
 
 // A receiver with the stage-0 slot parameters; the interface carries the kind's higher-order ODU.
 struct Fixture {

@@ -15,14 +15,14 @@ namespace {
 constexpr int port = 1;
 constexpr int mainTpId = 11128;
 constexpr int mainTsId = 11129;
-const int mainTsSid = nsSID::build(port, nsSID::otn, mainTsId);
+const int mainTsSid = nsSID::otnSid(port, mainTsId);
 constexpr int allOff = -1;   // a click on "All Off" instead of a cell
 
 // A server holding the stage's main TP and main TS, and a channel dialog that lends its manager.
 struct Fixture {
     explicit Fixture(const QByteArray &mainTs, bool mainTpDefined = true)
     {
-        auto *tp = new QcmaParameterUInt(nsSID::build(port, nsSID::otn, mainTpId), 1, 1, 80);
+        auto *tp = new QcmaParameterUInt(nsSID::otnSid(port, mainTpId), 1, 1, 80);
         tp->setDefined(mainTpDefined);
         link.addParameter(tp);
         link.addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));

@@ -17,11 +17,6 @@ const Row rows[] = {{"cmbSm", 13003},   {"cmbPm", 13007},   {"cmbTcm1", 13011},
                     {"cmbTcm2", 13015}, {"cmbTcm3", 13019}, {"cmbTcm4", 13023},
                     {"cmbTcm5", 13027}, {"cmbTcm6", 13031}, {"cmbPlm", 12501}};
 
-int sid(int id, int port = 1)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 QByteArray ttiCatalogue()
 {
     const QStringList modes = {QStringLiteral("Off"), QStringLiteral("SAPI"), QStringLiteral("DAPI"),
@@ -83,7 +78,7 @@ void tst_OtnTtiDetectionDialog::comboFollowsItsParameter()
     QFETCH(int, id);
 
     // Only the parameter under test is non-zero, on the dialog's port only.
-    SetupDialogServer server(ttiCatalogue(), {1, 3}, {{sid(id, 3), 1}});
+    SetupDialogServer server(ttiCatalogue(), {1, 3}, {{nsSID::otnSid(3, id), 1}});
     OtnTtiDetectionDialog dialog(server.manager(), 3);
     auto *target = dialog.findChild<QComboBox *>(combo);
     QVERIFY(target);
@@ -97,8 +92,8 @@ void tst_OtnTtiDetectionDialog::comboFollowsItsParameter()
     }
     // Hidden, it misses the server's change; shown again, it reads it.
     dialog.hide();
-    server.serverChange(sid(id, 3), 0);
-    QTRY_COMPARE(server.manager()->cachedParameter(sid(id, 3))->getEnum(), 0);
+    server.serverChange(nsSID::otnSid(3, id), 0);
+    QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(3, id))->getEnum(), 0);
     QCOMPARE(target->currentIndex(), 1);
     dialog.show();
     QCOMPARE(target->currentIndex(), 0);
@@ -107,7 +102,7 @@ void tst_OtnTtiDetectionDialog::comboFollowsItsParameter()
     QCOMPARE(server.link().writeRequests(), 0);
     dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(server.link().writeRequests(), 1);
-    QTRY_COMPARE(server.manager()->cachedParameter(sid(id, 3))->getEnum(), 1);
+    QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(3, id))->getEnum(), 1);
 }
 
 QTEST_MAIN(tst_OtnTtiDetectionDialog)

@@ -21,11 +21,10 @@
 namespace {
 using namespace nsSettings::Otn;
 constexpr int port = 1;
-int sid(int id) { return nsSID::build(port, nsSID::otn, id); }
-const int mainTpSid = sid(11128);
-const int mainTsSid = sid(11129);
-const int allocSid = sid(11130);
-const int numberOfTsSid = sid(11131);
+const int mainTpSid = nsSID::otnSid(port, 11128);
+const int mainTsSid = nsSID::otnSid(port, 11129);
+const int allocSid = nsSID::otnSid(port, 11130);
+const int numberOfTsSid = nsSID::otnSid(port, 11131);
 
 // Interface signal values whose ODU is the higher-order ODU of the stage-0 multiplex kind.
 OtnMapping stage0Mapping(int kind)

@@ -18,11 +18,6 @@ constexpr int ptiReserved = 5;
 
 const QString reserved = QStringLiteral("Reserved codes for proprietary use");
 
-int sid(int id, int port = 1)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 QString binary(int code)
 {
     return QStringLiteral("%1").arg(code, 8, 2, QLatin1Char('0'));
@@ -46,7 +41,7 @@ const QByteArray gfpCatalogue = R"({"parameters": [
 
 QHash<int, QVariant> gfpValues(int pti, int upi, int exi = 0, int port = 1)
 {
-    return {{sid(idPti, port), pti}, {sid(idUpi, port), upi}, {sid(idExi, port), exi}};
+    return {{nsSID::otnSid(port, idPti), pti}, {nsSID::otnSid(port, idUpi), upi}, {nsSID::otnSid(port, idExi), exi}};
 }
 } // namespace
 
@@ -122,12 +117,12 @@ void tst_OtnTxGfpFDialog::upiChoicesFollowPti()
     QVERIFY(cmbPti && cmbUpi && pbUpi);
 
     if (newPti >= 0 && byUser) {
-        const QString name = dialog.texts().getValueName(sid(idPti, 2), newPti, 0);
+        const QString name = dialog.texts().getValueName(nsSID::otnSid(2, idPti), newPti, 0);
         QVERIFY2(cmbPti->findText(name) >= 0, qPrintable(name));
         cmbPti->setCurrentIndex(cmbPti->findText(name));
     } else if (newPti >= 0) {
-        server.serverChange(sid(idPti, 2), newPti);
-        QTRY_COMPARE(server.manager()->cachedParameter(sid(idPti, 2))->getEnum(), newPti);
+        server.serverChange(nsSID::otnSid(2, idPti), newPti);
+        QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(2, idPti))->getEnum(), newPti);
     }
     QCOMPARE(cmbUpi->count(), items);
     QCOMPARE(cmbUpi->itemText(0), firstText);
@@ -138,7 +133,7 @@ void tst_OtnTxGfpFDialog::upiChoicesFollowPti()
     // Opening and refilling are display changes: the UPI itself is not written.
     QCOMPARE(pbUpi->text(), binary(upi));
     QCOMPARE(server.link().writeRequests(), 0);
-    QCOMPARE(server.value(sid(idUpi, 2))->getUInt(), uint(upi));
+    QCOMPARE(server.value(nsSID::otnSid(2, idUpi))->getUInt(), uint(upi));
 }
 
 void tst_OtnTxGfpFDialog::chosenUpiIsSentOnlyOnOk_data()
@@ -182,10 +177,10 @@ void tst_OtnTxGfpFDialog::chosenUpiIsSentOnlyOnOk()
     QCOMPARE(dialog.result(), accept ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(server.link().writeRequests(), accept ? 1 : 0);
     if (accept) {
-        QTRY_COMPARE(server.manager()->cachedParameter(sid(idUpi))->getUInt(), uint(chosenCode));
-        QCOMPARE(server.value(sid(idUpi))->getType(), int(QcmaParameter::TypeUInt));
+        QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(1, idUpi))->getUInt(), uint(chosenCode));
+        QCOMPARE(server.value(nsSID::otnSid(1, idUpi))->getType(), int(QcmaParameter::TypeUInt));
     } else {
-        QCOMPARE(server.value(sid(idUpi))->getUInt(), uint(startUpi));
+        QCOMPARE(server.value(nsSID::otnSid(1, idUpi))->getUInt(), uint(startUpi));
         // The dropped choice gives way to the server's value again.
         QCOMPARE(cmbUpi->currentData().toInt(), startUpi);
         QCOMPARE(pbUpi->text(), binary(startUpi));
@@ -203,7 +198,7 @@ void tst_OtnTxGfpFDialog::extensionHeaderFollowsExi()
     // Only a linear extension header (EXI 1) has a CID and a spare byte: null, then linear, then ring.
     for (int exi : {0, 1, 2}) {
         if (exi > 0) {
-            server.serverChange(sid(idExi), exi);
+            server.serverChange(nsSID::otnSid(1, idExi), exi);
             QTRY_COMPARE(header.first()->isHidden(), exi != 1);
         }
         for (QWidget *w : header)

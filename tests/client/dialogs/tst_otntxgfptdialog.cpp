@@ -30,7 +30,7 @@ void tst_OtnTxGfpTDialog::choiceOnItsPortSentOnlyOnOk()
     QFETCH(int, port);
     QFETCH(bool, accept);
 
-    const auto sid = [](int p) { return nsSID::build(p, nsSID::otn, 11015); };
+    const auto sid = [](int p) { return nsSID::otnSid(p, 11015); };
     const QByteArray catalogue = SetupDialogServer::catalogue({SetupDialogServer::enumDefinition(
         11015, QStringLiteral("CSF Replacement"), {QStringLiteral("Off"), QStringLiteral("On")}, 0)});
     // The other port holds the opposite value.

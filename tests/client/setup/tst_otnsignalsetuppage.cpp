@@ -39,11 +39,6 @@ const QStringList moduleButtonNames[2] = {
     {"pbSfp", "pbQsfpp", "pbCfp", "pbCfp2", "pbCfp4", "pbQsfp28Adpt", "pbCxp", "pbQsfp28"},
     {"pbOff", "pbSfp", "pbQsfpp", "pbCfp", "pbCxp", "pbCfp2", "pbQsfp28Adpt", "pbCfp4", "pbQsfp28"}};
 
-int sid(int port, int id)
-{
-    return nsSID::build(port, nsSID::otn, id);
-}
-
 QcmaParameterEnum *enumParameter(int sid, int value, int maximum, const QList<int> &active)
 {
     auto *p = new QcmaParameterEnum(sid, value, 0, maximum);
@@ -77,9 +72,10 @@ struct PageServer {
     {
         for (int port : {1, 2}) {
             setModules(port, 0, range(moduleButtonNames[direction].size()));
-            link.addParameter(enumParameter(sid(port, portMode), 1, 3, range(4)));
-            link.addParameter(enumParameter(sid(port, interfaceSignal), qMax(0, interfaceWithLanes(lanes)), 63, range(64)));
-            auto *lane = new QcmaParameterUInt(sid(port, firstLane), 0, 0, 19);
+            link.addParameter(enumParameter(nsSID::otnSid(port, portMode), 1, 3, range(4)));
+            link.addParameter(
+                enumParameter(nsSID::otnSid(port, interfaceSignal), qMax(0, interfaceWithLanes(lanes)), 63, range(64)));
+            auto *lane = new QcmaParameterUInt(nsSID::otnSid(port, firstLane), 0, 0, 19);
             lane->setDefined(lanesDefined);
             link.addParameter(lane);
         }
@@ -87,7 +83,7 @@ struct PageServer {
     // Before open() the server simply holds the module type; afterwards it changes it by itself.
     void setModules(int port, int value, const QList<int> &active, int maximum = -1)
     {
-        auto *p = enumParameter(sid(port, moduleTypeIds[direction]), value,
+        auto *p = enumParameter(nsSID::otnSid(port, moduleTypeIds[direction]), value,
                                 maximum < 0 ? moduleButtonNames[direction].size() - 1 : maximum, active);
         manager ? link.serverChange(p) : link.addParameter(p);
     }
@@ -116,7 +112,7 @@ struct PageServer {
         }
         return shown;
     }
-    int value(int port, int id) const { return link.value(sid(port, id))->getEnum(); }
+    int value(int port, int id) const { return link.value(nsSID::otnSid(port, id))->getEnum(); }
 
     const int direction;
     TestServerLink link;
@@ -267,8 +263,8 @@ void tst_OtnSignalSetupPage::followsServerPortAndRebuild()
     QCOMPARE(server.shownModules(), (QStringList{b[1], b[2]}));
     // Another kind of module type, or another id, changes nothing; the Tx page says so for the former.
     DiagnosticsRecorder recorder;
-    page->qcmaParameterChanged(QcmaParameterUInt(sid(1, moduleTypeIds[direction]), 4, 0, 8));
-    page->qcmaParameterChanged(*std::unique_ptr<QcmaParameterEnum>(enumParameter(sid(1, 12006), 4, 8, {4})));
+    page->qcmaParameterChanged(QcmaParameterUInt(nsSID::otnSid(1, moduleTypeIds[direction]), 4, 0, 8));
+    page->qcmaParameterChanged(*std::unique_ptr<QcmaParameterEnum>(enumParameter(nsSID::otnSid(1, 12006), 4, 8, {4})));
     QCOMPARE(server.shownModules(), (QStringList{b[1], b[2]}));
     QCOMPARE(recorder.lines(), direction == Rx ? QStringList()
                                                : QStringList{"OtnSignalSetupPageTx: module type 0x10d2b87 is no "

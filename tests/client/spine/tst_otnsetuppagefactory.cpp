@@ -25,7 +25,7 @@ QList<int> sidsOf(int port, const IdList &ids)
 {
     QList<int> sids;
     for (int id : ids)
-        sids.append(nsSID::build(port, nsSID::otn, id));
+        sids.append(nsSID::otnSid(port, id));
     return sids;
 }
 
@@ -141,7 +141,7 @@ void tst_OtnSetupPageFactory::statusPageRecords()
     for (int i = 0; i < items.size(); ++i) {
         QCOMPARE(items[i].rate(), 0);
         QCOMPARE(int(items[i].type()), itemTypes[i]);
-        QCOMPARE(items[i].sid(), nsSID::build(nsSID::noPort, nsSID::otn, itemIds[i]));
+        QCOMPARE(items[i].sid(), nsSID::otnSid(nsSID::noPort, itemIds[i]));
         QVERIFY(items[i].followsPort());
         QVERIFY(!items[i].showJudge());
     }
@@ -230,7 +230,7 @@ void tst_OtnSetupPageFactory::copiesKeepTheirOwnJudge()
     // The host reaches the judge through the tributary scan record. Until 12006 is seen the verdict
     // stays false, whatever else changes.
     SubLayerJudgeInterface &judge = *original->statusPageProperties().at(1)->showJudge();
-    const QcmaParameterEnum client(nsSID::build(1, nsSID::otn, 12007), 3, 0, 31);
+    const QcmaParameterEnum client(nsSID::otnSid(1, 12007), 3, 0, 31);
     QCOMPARE(judge.judge(client), false);
     QCOMPARE(verdictsFor(judge, {1}, 0x060000), QList<bool>{false});
     QCOMPARE(verdictsFor(judge, {1}), QList<bool>{true});

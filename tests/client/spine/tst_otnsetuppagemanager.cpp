@@ -26,7 +26,7 @@ const QString untouched = QStringLiteral("untouched");
 
 void deliver(OtnSetupPageManager &manager, int port, int id, int value)
 {
-    const int sid = nsSID::build(port, nsSID::otn, id);
+    const int sid = nsSID::otnSid(port, id);
     std::unique_ptr<QcmaParameter> parameter(tpIds.contains(id) ? static_cast<QcmaParameter *>(new QcmaParameterUInt(sid, uint(value), 0, 80))
                                                         : new QcmaParameterEnum(sid, value, 0, 31));
     manager.updateButtonLabel(parameter.get());
@@ -189,12 +189,12 @@ void tst_OtnSetupPageManager::ignoredInputs()
     const QString labelBefore = l.manager.buttonLabel();
 
     DiagnosticsRecorder log;
-    QcmaParameterDouble rate(nsSID::build(0, nsSID::otn, 11008), 2.0, 0.0, 10.0, 1);
+    QcmaParameterDouble rate(nsSID::otnSid(0, 11008), 2.0, 0.0, 10.0, 1);
     // The Rx module type and interface are no label parameters of the transmitter.
-    QcmaParameterEnum module(nsSID::build(2, nsSID::otn, 12001), 1, 0, 8);
-    QcmaParameterEnum rxRate(nsSID::build(0, nsSID::otn, 12006), 2, 0, 31);
+    QcmaParameterEnum module(nsSID::otnSid(2, 12001), 1, 0, 8);
+    QcmaParameterEnum rxRate(nsSID::otnSid(0, 12006), 2, 0, 31);
     if (input == 2)
-        l.manager.setButtonLabelSID(nsSID::build(0, nsSID::otn, 12001));
+        l.manager.setButtonLabelSID(nsSID::otnSid(0, 12001));
     QcmaParameter *inputs[] = {nullptr, &rate, &module, &rxRate};
     l.manager.updateButtonLabel(inputs[input]);
     QCOMPARE(log.lines(), line.isEmpty() ? QStringList() : QStringList{line});

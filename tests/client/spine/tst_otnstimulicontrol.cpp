@@ -76,7 +76,7 @@ void tst_OtnStimuliControl::registrationAppendsPortItems()
     QStringList expectedLog;
     int next = 0;
     for (int id : qAsConst(ids)) {
-        const int sid = nsSID::build(port, nsSID::otn, id);
+        const int sid = nsSID::otnSid(port, id);
         if (next < items.size() && items.at(next).sid == sid) {
             QVERIFY2(items.at(next).widget, qPrintable(QStringLiteral("panel %1").arg(id)));
             QCOMPARE(QString::fromLatin1(items.at(next).widget->metaObject()->className()), classes.value(id));

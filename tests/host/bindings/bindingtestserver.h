@@ -22,7 +22,7 @@ constexpr int bytesId = 11100;     // byte array
 
 inline int sid(int id, int port = 1)
 {
-    return nsSID::build(port, nsSID::otn, id);
+    return nsSID::otnSid(port, id);
 }
 
 inline QByteArray catalogueJson()

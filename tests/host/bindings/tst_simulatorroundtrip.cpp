@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "apps/shared/sid.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/catalogue/parametercatalogue.h"
@@ -35,7 +36,7 @@ void tst_SimulatorRoundTrip::comboRoundTrip()
     QFETCH(int, id);
 
     SimulatorFixture fixture;
-    const int sid = SimulatorFixture::sid(port, id);
+    const int sid = nsSID::otnSid(port, id);
     const QcmaParameter *held = fixture.cachedSid(sid);
     QVERIFY2(held, "the simulated tester knows the parameter");
     QCOMPARE(held->getType(), int(QcmaParameter::TypeEnum));

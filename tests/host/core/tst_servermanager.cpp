@@ -16,8 +16,8 @@
 #include "tests/support/testserverlink.h"
 
 namespace {
-const int sidA = nsSID::build(1, nsSID::otn, 11008);
-const int sidB = nsSID::build(1, nsSID::otn, 11128);
+const int sidA = nsSID::otnSid(1, 11008);
+const int sidB = nsSID::otnSid(1, 11128);
 
 // A server whose catalogue names value 1 of the interface parameter (sidA) as given.
 std::unique_ptr<TestServerLink> namingServer(const QString &valueName)
@@ -82,7 +82,7 @@ void tst_ServerManager::lookupReturnsOwnedCopy()
     QVERIFY(copy);
     QVERIFY(copy.get() != m_manager->cachedParameter(sidA));
     QCOMPARE(copy->getEnum(), 1);
-    QVERIFY(!m_manager->GetQcmaParameter(nsSID::build(3, nsSID::otn, 11008)));
+    QVERIFY(!m_manager->GetQcmaParameter(nsSID::otnSid(3, 11008)));
 }
 
 void tst_ServerManager::writeShowsOnlyAfterConfirmation()
@@ -169,7 +169,7 @@ void tst_ServerManager::pendingValuesWaitForSend()
 void tst_ServerManager::intervalDataReachesBoundNotification()
 {
     Recorder recorder;
-    const int scanSid = nsSID::build(1, nsSID::otn, 7101);
+    const int scanSid = nsSID::otnSid(1, 7101);
     UiHelper_Notification notification(m_manager, &recorder, scanSid, currentIntervalSelector,
                                        UiHelper::ConnectImmediately);
     m_link->setIntervalReply(QSharedPointer<IntervalData>(new IntervalDataOtnTributaryScan(scanSid, currentIntervalSelector)));

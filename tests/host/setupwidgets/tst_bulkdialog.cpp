@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/bulkdialog.h"
@@ -66,7 +67,7 @@ void tst_BulkDialog::showsAndSendsTheSelectedDirection()
     QVERIFY(prepare(fixture, 2));
     const int requestsBefore = fixture.link()->writeRequests();
     const int terminology = fixture.manager()->GetTerminology(2);
-    const int sid = SimulatorFixture::sid(2, patternId);
+    const int sid = nsSID::otnSid(2, patternId);
 
     BulkDialog dialog(nullptr, fixture.manager(), 2, select);
     QCOMPARE(dialog.select(), select);

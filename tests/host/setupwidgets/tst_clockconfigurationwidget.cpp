@@ -56,7 +56,7 @@ void tst_ClockConfigurationWidget::showsServerValues()
 
     ClockConfigurationWidget widget(fixture.manager(), port);
     widget.show();
-    const int sid = SimulatorFixture::sid(port, clockSource);
+    const int sid = nsSID::otnSid(port, clockSource);
     QCOMPARE(sourceCombo(&widget)->currentText(),
              fixture.manager()->texts().getValueName(sid, source, fixture.manager()->GetTerminology(port)));
     QCOMPARE(offsetButton(&widget)->text(), UiHelper_Number::valueText(*fixture.cached(port, frequencyOffset)));
@@ -71,7 +71,7 @@ void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
     widget.show();
     QVERIFY(offsetButton(&widget)->isEnabled());
 
-    const int sid = SimulatorFixture::sid(1, clockSource);
+    const int sid = nsSID::otnSid(1, clockSource);
     const QString external = fixture.manager()->texts().getValueName(sid, 2, fixture.manager()->GetTerminology(1));
     const int index = sourceCombo(&widget)->findText(external);
     QVERIFY2(index >= 0, qPrintable(external));
@@ -97,14 +97,14 @@ void tst_ClockConfigurationWidget::followsPortChange()
 
     widget.setPort(2);
     QCOMPARE(widget.port(), 2);
-    const int sid2 = SimulatorFixture::sid(2, clockSource);
+    const int sid2 = nsSID::otnSid(2, clockSource);
     const QString internal =
         fixture.manager()->texts().getValueName(sid2, clockSourceInternal, fixture.manager()->GetTerminology(2));
     QCOMPARE(sourceCombo(&widget)->currentText(), internal);
     QVERIFY(offsetButton(&widget)->isEnabled());
 
     // Port 1 no longer reaches the widget.
-    QVERIFY(fixture.link()->serverChange(SimulatorFixture::sid(1, clockSource), 2));
+    QVERIFY(fixture.link()->serverChange(nsSID::otnSid(1, clockSource), 2));
     QVERIFY(fixture.settle());
     QCOMPARE(fixture.cached(1, clockSource)->getEnum(), 2);
     QCOMPARE(sourceCombo(&widget)->currentText(), internal);

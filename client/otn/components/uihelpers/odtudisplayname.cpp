@@ -10,7 +10,7 @@ QString odtuDisplayName(const WidgetText &texts, int port, const OtnMapping &map
     if (mapping.getOduCount() < 2 || stage < 0 || stage >= OtnMapping::maxStages)
         return QString();
     const int value = mapping.value(OtnMapping::FieldStage0 + stage);
-    const int sid = nsSID::build(port, nsSID::otn, PID::Otn::TX::MAPPING[stage + 2]);
+    const int sid = nsSID::otnSid(port, PID::Otn::TX::MAPPING[stage + 2]);
     QString name = texts.getValueName(sid, value, 0);
     name.remove(QStringLiteral("(ODU2)"));
     name.remove(QStringLiteral("(Ext. OPU2)"));

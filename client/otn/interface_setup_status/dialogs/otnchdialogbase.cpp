@@ -64,30 +64,25 @@ TpTsInfo OtnChDialogBase::updateDerivedCounts()
     return info;
 }
 
-int OtnChDialogBase::sidOf(int id) const
-{
-    return nsSID::build(m_port, nsSID::otn, id);
-}
-
 void OtnChDialogBase::addNotification(int id)
 {
     if (id != 0)
-        m_helpers->AddUiHelper(
-            std::make_unique<UiHelper_Notification>(m_manager, this, sidOf(id), UiHelper::ConnectImmediately));
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, nsSID::otnSid(m_port, id),
+                                                                       UiHelper::ConnectImmediately));
 }
 
 void OtnChDialogBase::addNumber(QAbstractButton *button, QLabel *label, int id)
 {
     if (id != 0)
-        m_helpers->AddUiHelper(std::make_unique<UiHelper_Number>(m_manager, button, label, nullptr, sidOf(id),
-                                                                 UiHelper::ConnectImmediately));
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Number>(
+            m_manager, button, label, nullptr, nsSID::otnSid(m_port, id), UiHelper::ConnectImmediately));
 }
 
 void OtnChDialogBase::addMainTsSetter()
 {
     if (const int id = stageEntry(m_mainTsIds, m_stage)) {
-        m_mainTsSetter = m_helpers->AddUiHelper(
-            std::make_unique<UiHelper_Setter>(m_manager, this, sidOf(id), UiHelper::ConnectImmediately));
+        m_mainTsSetter = m_helpers->AddUiHelper(std::make_unique<UiHelper_Setter>(
+            m_manager, this, nsSID::otnSid(m_port, id), UiHelper::ConnectImmediately));
     }
 }
 

@@ -62,7 +62,6 @@ protected:
     // Grid size, TP and TS counts and rows of the stage for the current ODUflex TS count; returns the
     // stage's figures they come from.
     TpTsInfo updateDerivedCounts();
-    int sidOf(int id) const;
 
     // Bindings of the dialog's port, connected at once; an id of 0 binds nothing.
     void addNotification(int id);

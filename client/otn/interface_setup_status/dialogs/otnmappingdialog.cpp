@@ -46,12 +46,11 @@ void OtnMappingDialog::createBindings()
     QLabel *const labels[] = {m_ui->lblIoSignal, m_ui->lblClientSignal, m_ui->lblMultiplexing1,
                               m_ui->lblMultiplexing2, m_ui->lblMultiplexing3};
     for (int row = 0; row < 5; ++row) {
-        const int sid = nsSID::build(m_port, nsSID::otn, mappingIds[m_direction][row]);
+        const int sid = nsSID::otnSid(m_port, mappingIds[m_direction][row]);
         m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
             serverManager(), combos[row], labels[row], nullptr, nullptr, sid, UiHelper::ConnectImmediately));
     }
-    const int terminologySid =
-        nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    const int terminologySid = zelServerManager::terminologySid(m_port);
     m_helpers->AddUiHelper(
         std::make_unique<UiHelper_Notification>(serverManager(), this, terminologySid, UiHelper::ConnectImmediately));
 }
@@ -67,8 +66,7 @@ void OtnMappingDialog::ChangeTerminology(int terminology)
 
 void OtnMappingDialog::qcmaParameterChanged(const QcmaParameter &parameter)
 {
-    const int terminologySid =
-        nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    const int terminologySid = zelServerManager::terminologySid(m_port);
     if (parameter.getSID() != terminologySid)
         return;
     ChangeTerminology(parameter.getInt() != 0 ? BaseText::TerminologySdh : BaseText::TerminologySonet);

@@ -31,30 +31,27 @@ OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWid
     m_terminology = manager ? manager->GetTerminology(m_port) : 0;
     const int strategy = UiHelper::ConnectImmediately;
     m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbSliceNumber, ui->lblSliceNumber,
-                                                                   nullptr, nullptr, sidOf(idSliceNumber), strategy));
+                                                                   nullptr, nullptr,
+                                                                   nsSID::otnSid(m_port, idSliceNumber), strategy));
     m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkTx, nullptr, nullptr,
-                                                                   nullptr, sidOf(idPatternTypeBulkTx), strategy));
+                                                                   nullptr, nsSID::otnSid(m_port, idPatternTypeBulkTx),
+                                                                   strategy));
     m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_RadioButton>(
         manager, ui->gbPatternTypeBulkTx, false, QList<QRadioButton *>{ui->rbNormalBulkTx, ui->rbInvertedBulkTx},
-        sidOf(idPolarityBulkTx), strategy));
+        nsSID::otnSid(m_port, idPolarityBulkTx), strategy));
     m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkRx, nullptr, nullptr,
-                                                                   nullptr, sidOf(idPatternTypeBulkRx), strategy));
+                                                                   nullptr, nsSID::otnSid(m_port, idPatternTypeBulkRx),
+                                                                   strategy));
     m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_RadioButton>(
         manager, ui->gbPatternTypeBulkRx, false, QList<QRadioButton *>{ui->rbNormalBulkRx, ui->rbInvertedBulkRx},
-        sidOf(idPolarityBulkRx), strategy));
-    m_helpers.AddUiHelper(std::make_unique<UiHelper_Notification>(
-        manager, this, nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId),
-        strategy));
+        nsSID::otnSid(m_port, idPolarityBulkRx), strategy));
+    m_helpers.AddUiHelper(
+        std::make_unique<UiHelper_Notification>(manager, this, zelServerManager::terminologySid(m_port), strategy));
 }
 
 OtnOtlcSetupDialog::~OtnOtlcSetupDialog()
 {
     m_helpers.Clear();
-}
-
-int OtnOtlcSetupDialog::sidOf(int id) const
-{
-    return nsSID::build(m_port, nsSID::otn, id);
 }
 
 void OtnOtlcSetupDialog::ChangeTerminology(int terminology)
@@ -68,8 +65,7 @@ void OtnOtlcSetupDialog::ChangeTerminology(int terminology)
 
 void OtnOtlcSetupDialog::qcmaParameterChanged(const QcmaParameter &parameter)
 {
-    const int terminologySid =
-        nsSID::build(m_port, zelServerManager::terminologyGroup, zelServerManager::terminologyId);
+    const int terminologySid = zelServerManager::terminologySid(m_port);
     if (parameter.getSID() != terminologySid)
         return;
     ChangeTerminology(parameter.getInt() != 0 ? BaseText::TerminologySdh : BaseText::TerminologySonet);

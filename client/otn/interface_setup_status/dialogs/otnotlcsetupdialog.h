@@ -25,8 +25,6 @@ public:
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
 private:
-    int sidOf(int id) const;
-
     std::unique_ptr<Ui::OtnOtlcSetupDialog> ui;
     UiHelperList m_helpers;
     int m_port = 0;

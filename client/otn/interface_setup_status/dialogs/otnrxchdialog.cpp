@@ -60,8 +60,9 @@ void OtnRxChDialog::createBindings()
     addNotification(mainTpId);
     addMainTsSetter();
     if (const int id = stageEntry(DET_MODE, m_stage)) {
-        m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
-            m_manager, ui->cmbMode, ui->lblMode, nullptr, nullptr, sidOf(id), UiHelper::ConnectImmediately));
+        m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(m_manager, ui->cmbMode, ui->lblMode, nullptr,
+                                                                        nullptr, nsSID::otnSid(m_port, id),
+                                                                        UiHelper::ConnectImmediately));
         addNotification(id);
     }
     const int numberOfTsId = stageEntry(NUMBER_OF_TS, m_stage);

@@ -53,7 +53,7 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
 
     zelServerManager *manager = serverManager();
     if (m_mainTpId != 0) {
-        const int sid = nsSID::build(m_port, nsSID::otn, m_mainTpId);
+        const int sid = nsSID::otnSid(m_port, m_mainTpId);
         m_helpers->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbMainTp, ui->lblMainTp, nullptr, sid,
                                                                  UiHelper::ConnectImmediately));
         m_mainTpSetter = m_helpers->AddUiHelper(
@@ -61,7 +61,7 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
     }
     if (m_mainTsId != 0) {
         m_mainTsSetter = m_helpers->AddUiHelper(std::make_unique<UiHelper_Setter>(
-            manager, nullptr, nsSID::build(m_port, nsSID::otn, m_mainTsId), UiHelper::ConnectImmediately));
+            manager, nullptr, nsSID::otnSid(m_port, m_mainTsId), UiHelper::ConnectImmediately));
     }
 
     const QcmaParameter *mainTp = m_mainTpSetter ? m_mainTpSetter->QcmaParameter_Get() : nullptr;
@@ -155,7 +155,7 @@ void OtnSelectTsDialog::clickedTs(int index)
         close->setEnabled(complete);
     if (!complete || !m_mainTsSetter)
         return;
-    QcmaParameterByteArray value(nsSID::build(m_port, nsSID::otn, m_mainTsId), bytes);
+    QcmaParameterByteArray value(nsSID::otnSid(m_port, m_mainTsId), bytes);
     m_mainTsSetter->setParameter(&value);
 }
 

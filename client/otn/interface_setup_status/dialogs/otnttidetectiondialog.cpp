@@ -33,8 +33,7 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
     };
     for (const auto &b : bindings) {
         uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
-            manager, b.combo, nullptr, nullptr, nullptr, nsSID::build(m_port, nsSID::otn, b.id),
-            UiHelper::ConnectManually));
+            manager, b.combo, nullptr, nullptr, nullptr, nsSID::otnSid(m_port, b.id), UiHelper::ConnectManually));
     }
     setAccessState(manager ? manager->getGUIAccessState() : 0);
 }

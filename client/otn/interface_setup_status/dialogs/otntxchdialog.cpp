@@ -99,8 +99,8 @@ void OtnTxChDialog::createAllocatedSection()
     connect(m_allocGrid, &OtnChWidget::cellClicked, this, &OtnTxChDialog::clickedAllocated);
 
     // The setter's first report (the cached value) fills the grid.
-    m_allocSetter = m_helpers->AddUiHelper(
-        std::make_unique<UiHelper_Setter>(m_manager, this, sidOf(allocId), UiHelper::ConnectImmediately));
+    m_allocSetter = m_helpers->AddUiHelper(std::make_unique<UiHelper_Setter>(
+        m_manager, this, nsSID::otnSid(m_port, allocId), UiHelper::ConnectImmediately));
 }
 
 void OtnTxChDialog::refreshMainGrid()

@@ -39,23 +39,24 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
     UiHelperList *list = uiHelperList();
     const int strategy = UiHelper::ConnectImmediately;
     list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPti, ui->lblPti, nullptr, nullptr,
-                                                               sidOf(idPti), strategy));
-    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, sidOf(idPti), strategy));
+                                                               nsSID::otnSid(m_port, idPti), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, nsSID::otnSid(m_port, idPti), strategy));
     list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPfi, ui->lblPfi, nullptr, nullptr,
-                                                               sidOf(idPfi), strategy));
+                                                               nsSID::otnSid(m_port, idPfi), strategy));
     list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbExi, ui->lblExi, nullptr, nullptr,
-                                                               sidOf(idExi), strategy));
-    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, sidOf(idExi), strategy));
+                                                               nsSID::otnSid(m_port, idExi), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, nsSID::otnSid(m_port, idExi), strategy));
     // The number binding shows the value first; the setter's report then turns it into binary digits.
-    list->AddUiHelper(
-        std::make_unique<UiHelper_Number>(manager, ui->pbUpi, ui->lblUpi, nullptr, sidOf(idUpi), strategy));
-    m_upiSetter = list->AddUiHelper(std::make_unique<UiHelper_Setter>(manager, this, sidOf(idUpi), strategy));
-    list->AddUiHelper(
-        std::make_unique<UiHelper_Number>(manager, ui->pbCid, ui->lblCid, nullptr, sidOf(idCid), strategy));
-    list->AddUiHelper(
-        std::make_unique<UiHelper_Number>(manager, ui->pbSpare, ui->lblSpare, nullptr, sidOf(idSpare), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbUpi, ui->lblUpi, nullptr,
+                                                        nsSID::otnSid(m_port, idUpi), strategy));
+    m_upiSetter =
+        list->AddUiHelper(std::make_unique<UiHelper_Setter>(manager, this, nsSID::otnSid(m_port, idUpi), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbCid, ui->lblCid, nullptr,
+                                                        nsSID::otnSid(m_port, idCid), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbSpare, ui->lblSpare, nullptr,
+                                                        nsSID::otnSid(m_port, idSpare), strategy));
     list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbChecPresyncTimes, ui->lblChecPresyncTimes,
-                                                        nullptr, sidOf(idChecPresync), strategy));
+                                                        nullptr, nsSID::otnSid(m_port, idChecPresync), strategy));
 
     connect(ui->cmbUpi, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OtnTxGfpFDialog::currentIndexChangedUpi, Qt::AutoConnection);
@@ -66,11 +67,6 @@ OtnTxGfpFDialog::~OtnTxGfpFDialog()
 {
     // The bindings point at the form's widgets: let them go first.
     uiHelperList()->Clear();
-}
-
-int OtnTxGfpFDialog::sidOf(int id) const
-{
-    return nsSID::build(m_port, nsSID::otn, id);
 }
 
 void OtnTxGfpFDialog::qcmaParameterChanged(const QcmaParameter &parameter)
@@ -147,6 +143,6 @@ void OtnTxGfpFDialog::currentIndexChangedUpi(int index)
     const QcmaParameter *current = m_upiSetter->QcmaParameter_Get();
     if (current && current->isDefined() && int(current->getUInt()) == code)
         return;
-    QcmaParameterUInt value(sidOf(idUpi), uint(code), 0, upiMaximum);
+    QcmaParameterUInt value(nsSID::otnSid(m_port, idUpi), uint(code), 0, upiMaximum);
     m_upiSetter->setParameter(&value);
 }

@@ -26,7 +26,6 @@ private slots:
     void currentIndexChangedUpi(int index);
 
 private:
-    int sidOf(int id) const;
     void refillUpiList();
     void refreshUpiDisplay(const QcmaParameter *upi);
     void updateExtensionHeader(const QcmaParameter &exi);

@@ -20,7 +20,7 @@ OtnTxGfpTDialog::OtnTxGfpTDialog(zelServerManager *manager, int port, QWidget *p
 
     uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
         manager, ui->cmbCsfReplacement, ui->lblCsfReplacement, nullptr, nullptr,
-        nsSID::build(m_port, nsSID::otn, idCsfReplacement), UiHelper::ConnectImmediately));
+        nsSID::otnSid(m_port, idCsfReplacement), UiHelper::ConnectImmediately));
     setHelpPage(QStringLiteral("otn_tx_gfpt_dialog.html"));
 }
 

@@ -146,21 +146,16 @@ void OtnFrameSetupPageBase::reinitialize()
     connectHelper();
 }
 
-int OtnFrameSetupPageBase::sidOf(int id) const
-{
-    return nsSID::build(m_port, nsSID::otn, id);
-}
-
 UiHelper_Setter *OtnFrameSetupPageBase::addSetter(int id)
 {
     return uiHelperList()->AddUiHelper(
-        std::make_unique<UiHelper_Setter>(serverManager(), this, sidOf(id), UiHelper::ConnectManually));
+        std::make_unique<UiHelper_Setter>(serverManager(), this, nsSID::otnSid(m_port, id), UiHelper::ConnectManually));
 }
 
 void OtnFrameSetupPageBase::addCombo(QComboBox *combo, QLabel *label, int id)
 {
     uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
-        serverManager(), combo, label, nullptr, nullptr, sidOf(id), UiHelper::ConnectManually));
+        serverManager(), combo, label, nullptr, nullptr, nsSID::otnSid(m_port, id), UiHelper::ConnectManually));
 }
 
 void OtnFrameSetupPageBase::addMappingBindings(int fecControlId)
@@ -319,7 +314,7 @@ void OtnFrameSetupPageBase::updateGfp()
 
 void OtnFrameSetupPageBase::updateClientSignal()
 {
-    const int sid = nsSID::build(m_port, nsSID::otn, mappingId(OtnMapping::FieldClient));
+    const int sid = nsSID::otnSid(m_port, mappingId(OtnMapping::FieldClient));
     QString text = texts().getValueName(sid, m_mapping.value(OtnMapping::FieldClient), m_terminology);
     const int bracket = text.indexOf(QLatin1Char('('));
     if (bracket >= 0)

@@ -72,7 +72,6 @@ protected:
     void runChDialog(OtnChDialogBase &dialog, const QString &odtuName);
 
     // Bindings of the page's port, added to the page's list and connected by the page.
-    int sidOf(int id) const;
     UiHelper_Setter *addSetter(int id);
     void addCombo(QComboBox *combo, QLabel *label, int id);
     // What both directions bind first: the extra setter, the mapping setters and the FEC combo.

@@ -52,7 +52,7 @@ void OtnSignalSetupPageRx::initializeUi()
 
 void OtnSignalSetupPageRx::initializeHelper()
 {
-    const int sid = nsSID::build(m_port, nsSID::otn, pidModuleType);
+    const int sid = nsSID::otnSid(m_port, pidModuleType);
     auto *moduleType = m_helpers->AddUiHelper(
         std::make_unique<UiHelper_Enum_PushButton>(m_manager, ui->gbReceiver, sid, UiHelper::ConnectManually));
     for (int value = 0; value < m_moduleButtons.size(); ++value) {

@@ -77,20 +77,21 @@ void OtnSignalSetupPageTx::initializeUi()
 void OtnSignalSetupPageTx::initializeHelper()
 {
     const int strategy = UiHelper::ConnectManually;
-    auto sid = [this](int id) { return nsSID::build(m_port, nsSID::otn, id); };
-
-    auto *moduleType = m_helpers->AddUiHelper(
-        std::make_unique<UiHelper_Enum_PushButton>(m_manager, ui->gbTransmitter, sid(pidModuleType), strategy));
+    auto *moduleType = m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
+        m_manager, ui->gbTransmitter, nsSID::otnSid(m_port, pidModuleType), strategy));
     for (int value = 0; value < m_moduleButtons.size(); ++value) {
         if (QPushButton *button = m_moduleButtons.value(value))
             moduleType->PushButtonAdd(value, button);
     }
-    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid(pidModuleType), strategy));
+    m_helpers->AddUiHelper(
+        std::make_unique<UiHelper_Notification>(m_manager, this, nsSID::otnSid(m_port, pidModuleType), strategy));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
         m_manager, ui->gbPortMode, QList<QPushButton *>{ui->pbOff, ui->pbNormal, ui->pbThrough, ui->pbOhThrough},
-        sid(pidPortMode), strategy));
-    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid(pidInterfaceSignal), strategy));
-    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid(pidFirstLane), strategy));
+        nsSID::otnSid(m_port, pidPortMode), strategy));
+    m_helpers->AddUiHelper(
+        std::make_unique<UiHelper_Notification>(m_manager, this, nsSID::otnSid(m_port, pidInterfaceSignal), strategy));
+    m_helpers->AddUiHelper(
+        std::make_unique<UiHelper_Notification>(m_manager, this, nsSID::otnSid(m_port, pidFirstLane), strategy));
 }
 
 void OtnSignalSetupPageTx::qcmaParameterChanged(const QcmaParameter &parameter)
