@@ -10,7 +10,7 @@ class ZELBASE_EXPORT UiHelper_Notification : public UiHelper
     Q_OBJECT
 public:
     UiHelper_Notification(zelServerManager *manager, NotifyInterface *notify, int sid, int strategy);
-    // Bound to interval data: selector 0xFFFFFFFD asks for the current interval's data.
+    // Bound to interval data of the given selector (currentIntervalSelector: the current interval's).
     UiHelper_Notification(zelServerManager *manager, NotifyInterface *notify, int sid, quint32 intervalSelector,
                           int strategy);
 

@@ -6,13 +6,9 @@
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/parameters/intervaldata.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
-
-namespace {
-// Values are read for the current measurement interval.
-constexpr quint32 currentInterval = 0xFFFFFFFD;
-} // namespace
 
 PhysicalStatus::PhysicalStatus(const Identifier &identifier, zelServerManager *manager, int flags, int group,
                                const QString &helpPage, QWidget *parent)
@@ -37,8 +33,8 @@ void PhysicalStatus::initializeHelper()
     zelServerManager *manager = serverManager();
     const auto addLabel = [&](QLabel *value, QLabel *name, QLabel *unit, int id) {
         m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, value, name, unit,
-                                                                nsSID::build(m_port, m_group, id), currentInterval,
-                                                                UiHelper::ConnectManually, 0));
+                                                                nsSID::build(m_port, m_group, id),
+                                                                currentIntervalSelector, UiHelper::ConnectManually, 0));
     };
     addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, ModuleTypeId);
     addLabel(ui->lblWavelengthValue, ui->lblWavelength, ui->lblWavelengthUnit, WavelengthId);

@@ -3,6 +3,7 @@
 #include <QList>
 
 #include "host/contract/testresultidentifier.h"
+#include "host/parameters/intervaldata.h"
 #include "page.h"
 
 // Base of the result pages: the result view it shows and the ports whose counters it lists.
@@ -10,9 +11,6 @@ class ZELBASE_EXPORT StatisticsListPage : public Page
 {
     Q_OBJECT
 public:
-    // Asks for the current interval's data.
-    static constexpr quint32 currentInterval = 0xFFFFFFFD;
-
     StatisticsListPage(const TestResultIdentifier &identifier, zelServerManager *manager, const QList<int> &ports,
                        QWidget *parent = nullptr);
 
@@ -24,5 +22,5 @@ public:
 private:
     TestResultIdentifier m_identifier;
     QList<int> m_ports;
-    quint32 m_intervalSelector = currentInterval;
+    quint32 m_intervalSelector = currentIntervalSelector;
 };

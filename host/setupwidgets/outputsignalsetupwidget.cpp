@@ -5,12 +5,8 @@
 #include "host/bindings/uihelper_enum_pushbutton.h"
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/parameters/intervaldata.h"
 #include "setupwidgetids.h"
-
-namespace {
-// The measured values are read as the current interval's, like on the physical status page.
-constexpr quint32 currentInterval = 0xFFFFFFFD;
-} // namespace
 
 OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int port, QWidget *parent)
     : SetupWidget(manager, port, nsSID::otn, parent), ui(std::make_unique<Ui::OutputSignalSetupWidget>())
@@ -22,10 +18,10 @@ OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int 
         nsSID::otnSid(port, nsSetupWidgets::laser), UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
         manager, ui->lblTxLevelValue, ui->lblTxLevel, ui->lblTxLevelUnit, nsSID::otnSid(port, nsSetupWidgets::txLevel),
-        currentInterval, UiHelper::ConnectManually));
+        currentIntervalSelector, UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
         manager, ui->lblTxWavelengthValue, ui->lblTxWavelength, ui->lblTxWavelengthUnit,
-        nsSID::otnSid(port, nsSetupWidgets::txWavelength), currentInterval, UiHelper::ConnectManually));
+        nsSID::otnSid(port, nsSetupWidgets::txWavelength), currentIntervalSelector, UiHelper::ConnectManually));
 }
 
 OutputSignalSetupWidget::~OutputSignalSetupWidget()

@@ -5,12 +5,8 @@
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelper_status.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/parameters/intervaldata.h"
 #include "setupwidgetids.h"
-
-namespace {
-// The values are read as the current interval's, like on the physical status page.
-constexpr quint32 currentInterval = 0xFFFFFFFD;
-} // namespace
 
 PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, int port, int group, QWidget *parent)
     : SetupWidget(manager, port, group, parent), ui(std::make_unique<Ui::PhysicalStatusMiniWidget>())
@@ -22,10 +18,11 @@ PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, in
                                                              UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, ui->lblLevelValue, ui->lblLevel, ui->lblLevelUnit,
                                                             nsSID::build(port, group, nsSetupWidgets::signalLevel),
-                                                            currentInterval, UiHelper::ConnectManually));
-    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
-        manager, ui->lblFrequencyValue, ui->lblFrequency, ui->lblFrequencyUnit,
-        nsSID::build(port, group, nsSetupWidgets::signalFrequency), currentInterval, UiHelper::ConnectManually));
+                                                            currentIntervalSelector, UiHelper::ConnectManually));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(manager, ui->lblFrequencyValue, ui->lblFrequency,
+                                                            ui->lblFrequencyUnit,
+                                                            nsSID::build(port, group, nsSetupWidgets::signalFrequency),
+                                                            currentIntervalSelector, UiHelper::ConnectManually));
 }
 
 PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()
