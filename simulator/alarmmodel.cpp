@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int lof = 102;
-constexpr int plmDetection = 12501;
-
 class Alarms
 {
 public:
@@ -49,7 +46,7 @@ private:
 
 bool AlarmModel::models(int id)
 {
-    if (id == SimId::los || id == lof)
+    if (id == PID::Otn::STATUS::LOS || id == PID::Otn::STATUS::LOF)
         return true;
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
         if (id == nsIID::Otn::Alarm::PLM[level] || id == nsIID::Otn::Alarm::MSIM[level]
@@ -64,14 +61,15 @@ void AlarmModel::update(ParameterStore &store, int port)
     Alarms alarms(store, port);
     const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
     const OtnMapping rx = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
-    const bool signal = store.intValue(nsSID::otnSid(port, SimId::portMode)) != 0;
+    const bool signal = store.intValue(nsSID::otnSid(port, PID::Otn::TX::PORT_MODE)) != 0;
     const bool framed = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
 
     QVector<int> levelStates[OtnMapping::maxLevels];
-    levelStates[0] << alarms.raise(SimId::los, !signal) << alarms.raise(lof, signal && !framed);
+    levelStates[0] << alarms.raise(PID::Otn::STATUS::LOS, !signal)
+                   << alarms.raise(PID::Otn::STATUS::LOF, signal && !framed);
 
     // Per level of the received structure: the payload type and the tributary structure it expects.
-    const bool plmOn = store.intValue(nsSID::otnSid(port, plmDetection)) != 0;
+    const bool plmOn = store.intValue(nsSID::otnSid(port, PID::Otn::RX::PLM_DETECTION)) != 0;
     const QList<quint8> expectedTypes = rx.getPayloadTypes();
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
         const bool received = framed && level < rx.getOduCount() && level < tx.getOduCount()

@@ -86,11 +86,12 @@ QByteArray CaptureRecordBuilder::record(int level) const
     put(r, 1, 1, bytes(ODU_FAS[level], 6));
     putByte(r, 1, 7, 0);
     if (level == 0) {
-        const QByteArray smTti = tti(SimId::smTtiSapi, SimId::smTtiDapi, SimId::smTtiOs);
+        const QByteArray smTti =
+            tti(PID::Otn::TX::OTU_SM_TTI_SAPI, PID::Otn::TX::OTU_SM_TTI_DAPI, PID::Otn::TX::OTU_SM_TTI_OS);
         put(r, 1, 8, firstByte(smTti));
-        putByte(r, 1, 10, uintValue(SimId::smBits));
+        putByte(r, 1, 10, uintValue(PID::Otn::TX::OTU_SM_BITS));
         put(r, 1, 11, bytes(SimId::gcc0, 2));
-        if (m_mapping.isOTLC() && uintValue(SimId::sliceNumber) == 0) {
+        if (m_mapping.isOTLC() && uintValue(PID::Otn::TX::OTLC_SLICE_NUMBER) == 0) {
             put(r, 1, 13, bytes(SimId::osmc, 1));
             put(r, 1, 14, bytes(SimId::otuRes, 1));
         } else {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "apps/shared/sid.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
@@ -47,25 +48,26 @@ void LiveValues::update(ParameterStore &store, int port, bool wander)
     }
 
     // The receiver sees the port's own transmitter (loop): a port switched off loses the signal.
-    const bool transmitting = store.intValue(nsSID::otnSid(port, SimId::portMode)) != 0;
-    const double offset = doubleOf(store, nsSID::otnSid(port, SimId::frequencyOffset));
+    const bool transmitting = store.intValue(nsSID::otnSid(port, PID::Otn::TX::PORT_MODE)) != 0;
+    const double offset = doubleOf(store, nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET));
     const double txPpm = rounded(offset + d.txPpm, 1);
     const double rxPpm = rounded(txPpm + d.rxPpm, 1);
-    const double txRateHz = doubleOf(store, nsSID::otnSid(port, SimId::txLineRate)) * 1000.0;
-    const double rxRateHz = doubleOf(store, nsSID::otnSid(port, SimId::rxLineRate)) * 1000.0;
+    const double txRateHz = doubleOf(store, nsSID::otnSid(port, PID::Otn::TX::LINE_RATE)) * 1000.0;
+    const double rxRateHz = doubleOf(store, nsSID::otnSid(port, PID::Otn::RX::LINE_RATE)) * 1000.0;
 
-    store.setValue(nsSID::otnSid(port, SimId::txLevel), rounded(txLevelNominal + d.txLevel, 2));
-    store.setValue(nsSID::otnSid(port, SimId::txOffset), txPpm);
-    store.setValue(nsSID::otnSid(port, SimId::txFrequency), std::round(txRateHz * (1.0 + txPpm * 1e-6)));
+    store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_LEVEL), rounded(txLevelNominal + d.txLevel, 2));
+    store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_OFFSET), txPpm);
+    store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_FREQUENCY), std::round(txRateHz * (1.0 + txPpm * 1e-6)));
     if (transmitting) {
-        store.setValue(nsSID::otnSid(port, SimId::rxLevel), rounded(rxLevelNominal + d.rxLevel, 2));
-        store.setValue(nsSID::otnSid(port, SimId::rxOffset), rxPpm);
-        store.setValue(nsSID::otnSid(port, SimId::rxFrequency), std::round(rxRateHz * (1.0 + rxPpm * 1e-6)));
-        store.setValue(nsSID::otnSid(port, SimId::rxLevelStatus), 0);
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL), rounded(rxLevelNominal + d.rxLevel, 2));
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_OFFSET), rxPpm);
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_FREQUENCY),
+                       std::round(rxRateHz * (1.0 + rxPpm * 1e-6)));
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL_STATUS), 0);
     } else {
-        store.setValue(nsSID::otnSid(port, SimId::rxLevel), noSignalLevel);
-        store.setValue(nsSID::otnSid(port, SimId::rxOffset), 0.0);
-        store.setValue(nsSID::otnSid(port, SimId::rxFrequency), 0.0);
-        store.setValue(nsSID::otnSid(port, SimId::rxLevelStatus), 3);
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL), noSignalLevel);
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_OFFSET), 0.0);
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_FREQUENCY), 0.0);
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL_STATUS), 3);
     }
 }

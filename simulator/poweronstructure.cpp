@@ -122,7 +122,7 @@ bool PowerOnStructure::applyTo(ParameterStore &store, StructureRules &rules, int
     if (!unknown.isEmpty())
         return fail(unknown);
     // Checked first, so that a port without lanes keeps its start-up structure.
-    const int module = store.intValue(nsSID::otnSid(port, SimId::txModule));
+    const int module = store.intValue(nsSID::otnSid(port, PID::Otn::TX::MODULE));
     if (needsMultiLaneModule() && !SimId::isMultiLaneTxModule(module))
         return fail(QStringLiteral("%1 needs a multi-lane module, not module type %2").arg(interfaceSignal).arg(module));
 

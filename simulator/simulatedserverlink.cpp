@@ -6,6 +6,7 @@
 #include "alarmmodel.h"
 #include "apps/shared/sid.h"
 #include "capturerecordbuilder.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "livevalues.h"
 #include "parameterstore.h"
@@ -79,8 +80,8 @@ void SimulatedServerLink::plugModule(int port, int txModuleType)
     const int rxModuleType = (txModuleType >= 0 && txModuleType < SimId::txModuleCount)
                                  ? SimId::rxModuleOfTx[txModuleType]
                                  : -1;
-    const QcmaParameterEnum modules[] = {QcmaParameterEnum(nsSID::otnSid(port, SimId::txModule), txModuleType),
-                                         QcmaParameterEnum(nsSID::otnSid(port, SimId::rxModule), rxModuleType)};
+    const QcmaParameterEnum modules[] = {QcmaParameterEnum(nsSID::otnSid(port, PID::Otn::TX::MODULE), txModuleType),
+                                         QcmaParameterEnum(nsSID::otnSid(port, PID::Otn::RX::MODULE), rxModuleType)};
     for (const QcmaParameterEnum &module : modules) {
         QString reason;
         if (m_store->validate(module, &reason))
@@ -128,7 +129,7 @@ int SimulatedServerLink::portModuleType(int port) const
 {
     if (port < 1 || port > m_options.portCount)
         return (port >= 1 && port - 1 < m_options.moduleTypes.size()) ? m_options.moduleTypes.at(port - 1) : 0;
-    const QcmaParameter *module = m_store->value(nsSID::otnSid(port, SimId::txModule));
+    const QcmaParameter *module = m_store->value(nsSID::otnSid(port, PID::Otn::TX::MODULE));
     if (module && module->isDefined())
         return module->getEnum();
     return (port >= 1 && port - 1 < m_options.moduleTypes.size()) ? m_options.moduleTypes.at(port - 1) : 0;

@@ -20,8 +20,9 @@
 namespace {
 
 constexpr int overheadSetup[3] = {11022, 11023, 11024};
-constexpr int gfpFSettings[] = {11134, 11135, 11136, 11137, 11138, 11139, 11140};
-constexpr int csfReplacement = 11015;
+constexpr int gfpFSettings[] = {PID::Otn::TX::GFP_F_PTI,         PID::Otn::TX::GFP_F_PFI, PID::Otn::TX::GFP_F_EXI,
+                                PID::Otn::TX::GFP_F_UPI,         PID::Otn::TX::GFP_F_CID, PID::Otn::TX::GFP_F_SPARE,
+                                PID::Otn::TX::GFP_F_CHEC_PRESYNC};
 
 // Physical lanes of a lane interface, read from its name: OTL4.10 has 10, OTL3.4 and OTLC.4 have 4.
 int physicalLanesOf(const OtnSignalCatalogue::Interface &i)
@@ -103,8 +104,8 @@ void StructureRules::restrictEnum(int port, int id, const QVector<int> &allowed,
 bool StructureRules::moduleIsMultiLane(int port, Direction direction) const
 {
     if (direction == Tx)
-        return SimId::isMultiLaneTxModule(m_store.intValue(nsSID::otnSid(port, SimId::txModule)));
-    return SimId::isMultiLaneRxModule(m_store.intValue(nsSID::otnSid(port, SimId::rxModule)));
+        return SimId::isMultiLaneTxModule(m_store.intValue(nsSID::otnSid(port, PID::Otn::TX::MODULE)));
+    return SimId::isMultiLaneRxModule(m_store.intValue(nsSID::otnSid(port, PID::Otn::RX::MODULE)));
 }
 
 double StructureRules::lineRateKbps(int interfaceSignal)
@@ -280,9 +281,9 @@ void StructureRules::applyLanes(int port, const OtnMapping &mapping)
 
     const bool laneCountChanged = m_lanes.value(port, -1) != lanes;
     m_lanes[port] = lanes;
-    m_store.setValue(nsSID::otnSid(port, SimId::laneCount), uint(lanes));
+    m_store.setValue(nsSID::otnSid(port, PID::Otn::TX::LANE_COUNT), uint(lanes));
     for (int lane = 0; lane < SimId::maxLanes; ++lane) {
-        const int s = nsSID::otnSid(port, SimId::firstLaneMapping + lane);
+        const int s = nsSID::otnSid(port, PID::Otn::TX::FIRST_LANE_MAPPING + lane);
         m_store.setDefined(s, lane < lanes);
         if (lane >= lanes)
             continue;
@@ -319,10 +320,10 @@ void StructureRules::applyLanes(int port, const OtnMapping &mapping)
 void StructureRules::applyTxSettings(int port, const OtnMapping &mapping)
 {
     const bool otlc = mapping.isOTLC();
-    m_store.setDefined(nsSID::otnSid(port, SimId::sliceNumber), otlc);
+    m_store.setDefined(nsSID::otnSid(port, PID::Otn::TX::OTLC_SLICE_NUMBER), otlc);
     m_store.setDefined(nsSID::otnSid(port, SimId::osmc), otlc);
     // Row 1 columns 13-14: one RES byte beside the OSMC on the first OTUC slice, two RES bytes elsewhere.
-    const int resLength = (otlc && m_store.intValue(nsSID::otnSid(port, SimId::sliceNumber)) == 0) ? 1 : 2;
+    const int resLength = (otlc && m_store.intValue(nsSID::otnSid(port, PID::Otn::TX::OTLC_SLICE_NUMBER)) == 0) ? 1 : 2;
     if (const QcmaParameter *res = m_store.value(nsSID::otnSid(port, SimId::otuRes))) {
         QByteArray bytes = res->getByteArray().leftJustified(resLength, '\0', true);
         m_store.setByteArray(nsSID::otnSid(port, SimId::otuRes), bytes, resLength);
@@ -335,21 +336,22 @@ void StructureRules::applyTxSettings(int port, const OtnMapping &mapping)
         fec = {0};
     else if (i && i->odu == OtnSignalCatalogue::Odu4)
         fec = {1};
-    restrictEnum(port, SimId::txFecControl, fec, 1);
+    restrictEnum(port, PID::Otn::TX::FEC_CONTROL, fec, 1);
 
     for (int id : gfpFSettings)
         m_store.setDefined(nsSID::otnSid(port, id), mapping.isGfpF());
-    m_store.setDefined(nsSID::otnSid(port, csfReplacement), mapping.isGfpT());
-    m_store.setValue(nsSID::otnSid(port, SimId::txLineRate), lineRateKbps(mapping[OtnMapping::FieldInterface]));
+    m_store.setDefined(nsSID::otnSid(port, PID::Otn::TX::GFP_T_CSF_REPLACEMENT), mapping.isGfpT());
+    m_store.setValue(nsSID::otnSid(port, PID::Otn::TX::LINE_RATE), lineRateKbps(mapping[OtnMapping::FieldInterface]));
 }
 
 void StructureRules::applyRxSettings(int port, const OtnMapping &rx, const OtnMapping &tx)
 {
     Q_UNUSED(tx)
     const bool otlc = rx.isOTLC();
-    restrictEnum(port, SimId::rxFecControl, otlc ? QVector<int>{0} : catalogueValues(SimId::rxFecControl), 1);
-    m_store.setDefined(nsSID::otnSid(port, SimId::rxSlice), otlc);
-    m_store.setValue(nsSID::otnSid(port, SimId::rxLineRate), lineRateKbps(rx[OtnMapping::FieldInterface]));
+    restrictEnum(port, PID::Otn::RX::FEC_CONTROL, otlc ? QVector<int>{0} : catalogueValues(PID::Otn::RX::FEC_CONTROL),
+                 1);
+    m_store.setDefined(nsSID::otnSid(port, PID::Otn::RX::TTI_DETECTION_ENABLE), otlc);
+    m_store.setValue(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE), lineRateKbps(rx[OtnMapping::FieldInterface]));
 
     // The expected MSI of each received stage is what the transmitter's structure sends there.
     for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {

@@ -40,7 +40,7 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
     QVector<quint32> result(wordCount, 0);
     const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
     const OtnMapping rx = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
-    const bool transmitting = store.intValue(nsSID::otnSid(port, SimId::portMode)) != 0;
+    const bool transmitting = store.intValue(nsSID::otnSid(port, PID::Otn::TX::PORT_MODE)) != 0;
     if (!transmitting)
         result[0] = lof;
     else if (tx[OtnMapping::FieldInterface] != rx[OtnMapping::FieldInterface])
@@ -48,7 +48,7 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
 
     scanStage(store, port, 0, result.at(0), result.data() + 1, 80);
     // Below the first level the receiver descends into the tributary the scan has chosen there.
-    const int chosen = store.intValue(nsSID::otnSid(port, SimId::scanChannel[1]));
+    const int chosen = store.intValue(nsSID::otnSid(port, PID::Otn::SCAN::FIRST_MAIN_TP + 1));
     if (chosen >= 1 && chosen <= 80)
         scanStage(store, port, 1, result.at(chosen), result.data() + 81, 2);
     return result;

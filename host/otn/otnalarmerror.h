@@ -19,7 +19,7 @@ public:
     static QList<int> getErrors(int level);
 
     // Whether item can be inserted on level: portMode is parameter 11001 (0 off, 1 normal, 2 through,
-    // 3 overhead overwrite through); otlSlice (11204: 0 the first OTUC slice, which alone has STAT, TTI
+    // 3 overhead overwrite through); otlSlice (PID::Otn::TX::OTLC_SLICE_NUMBER: 0 the first OTUC slice, which alone has STAT, TTI
     // and TCM overhead) and patternType (11206: 5 scrambled idle, no checkable pattern) matter for OTUCn
     // lane interfaces only. No application type of this host restricts the items.
     static bool valid(int applicationType, int level, int portMode, const OtnMapping &mapping, int otlSlice,

@@ -5,6 +5,17 @@
 // Parameter ids of the OTN group, per multiplex stage or ODU level (index 0 = highest order).
 // An entry of 0 means the stage or level has no such parameter.
 namespace PID {
+
+// Index of id among the first entries of an id table; -1 when it is not there.
+inline int indexIn(const int *table, int entries, int id)
+{
+    for (int index = 0; index < entries; ++index) {
+        if (table[index] == id)
+            return index;
+    }
+    return -1;
+}
+
 namespace Otn {
 namespace TX {
 // The line's section monitoring: TTI SAPI (16 bytes), DAPI (16), operator specific (32), third byte.
@@ -115,10 +126,9 @@ constexpr int FEC_CORRECTED = 1111;
 namespace STIMULI {
 constexpr int FREQUENCY_OFFSET = 14012;
 } // namespace STIMULI
+// The tributary scan's main TP setting of level 0; levels 1 and 2 follow (the plug-in's PID::Otn::TS::MAIN_TP).
+namespace SCAN {
+constexpr int FIRST_MAIN_TP = 16002;
+} // namespace SCAN
 } // namespace Otn
-
-// The general settings group (nsSID::general).
-namespace General {
-constexpr int TERMINOLOGY = 30001;
-} // namespace General
 } // namespace PID

@@ -6,6 +6,7 @@
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/intervaldata.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
@@ -36,26 +37,27 @@ void PhysicalStatus::initializeHelper()
                                                                 nsSID::build(m_port, m_group, id),
                                                                 currentIntervalSelector, UiHelper::ConnectManually, 0));
     };
-    addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, ModuleTypeId);
-    addLabel(ui->lblWavelengthValue, ui->lblWavelength, ui->lblWavelengthUnit, WavelengthId);
-    addLabel(ui->lblTemperatureValue, ui->lblTemperature, ui->lblTemperatureUnit, TemperatureId);
+    addLabel(ui->lblTransceiverValue, ui->lblTransceiver, nullptr, PID::Otn::TX::MODULE);
+    addLabel(ui->lblWavelengthValue, ui->lblWavelength, ui->lblWavelengthUnit, PID::Otn::PHYSICAL::MODULE_WAVELENGTH);
+    addLabel(ui->lblTemperatureValue, ui->lblTemperature, ui->lblTemperatureUnit,
+             PID::Otn::PHYSICAL::MODULE_TEMPERATURE);
     QLabel *const rxValues[maxLanes] = {ui->lblRxPower1, ui->lblRxPower2, ui->lblRxPower3, ui->lblRxPower4};
     QLabel *const rxUnits[maxLanes] = {ui->lblRxUnit1, ui->lblRxUnit2, ui->lblRxUnit3, ui->lblRxUnit4};
     QLabel *const txValues[maxLanes] = {ui->lblTxPower1, ui->lblTxPower2, ui->lblTxPower3, ui->lblTxPower4};
     QLabel *const txUnits[maxLanes] = {ui->lblTxUnit1, ui->lblTxUnit2, ui->lblTxUnit3, ui->lblTxUnit4};
     for (int lane = 0; lane < maxLanes; ++lane) {
-        addLabel(rxValues[lane], nullptr, rxUnits[lane], RxPowerLane1Id + lane);
-        addLabel(txValues[lane], nullptr, txUnits[lane], TxPowerLane1Id + lane);
+        addLabel(rxValues[lane], nullptr, rxUnits[lane], PID::Otn::PHYSICAL::RX_POWER_LANE1 + lane);
+        addLabel(txValues[lane], nullptr, txUnits[lane], PID::Otn::PHYSICAL::TX_POWER_LANE1 + lane);
     }
     // The lane rows follow the module type.
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
-        manager, this, nsSID::build(m_port, m_group, ModuleTypeId), UiHelper::ConnectManually));
+        manager, this, nsSID::build(m_port, m_group, PID::Otn::TX::MODULE), UiHelper::ConnectManually));
 }
 
 void PhysicalStatus::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     const int sid = parameter.getSID();
-    if (!isPageInitialized() || nsSID::groupOf(sid) != m_group || nsSID::idOf(sid) != ModuleTypeId)
+    if (!isPageInitialized() || nsSID::groupOf(sid) != m_group || nsSID::idOf(sid) != PID::Otn::TX::MODULE)
         return;
     showLanes(laneCount(parameter.isDefined() ? parameter.getEnum() : 0));
 }

@@ -15,14 +15,6 @@ class ZELBASE_EXPORT PhysicalStatus : public SetupStatusPage, public NotifyInter
 {
     Q_OBJECT
 public:
-    // Parameter ids within the page's group.
-    enum ParameterId {
-        ModuleTypeId = 11143,     // enum: the transceiver the port uses (3, 4 and 6 are multi-lane)
-        WavelengthId = 8301,      // double, nm
-        TemperatureId = 8302,     // double, degrees Celsius
-        RxPowerLane1Id = 8311,    // double, dBm; lanes 2-4 follow
-        TxPowerLane1Id = 8321     // double, dBm; lanes 2-4 follow
-    };
     static constexpr int maxLanes = 4;
 
     PhysicalStatus(const Identifier &identifier, zelServerManager *manager, int flags, int group,

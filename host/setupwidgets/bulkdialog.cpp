@@ -8,6 +8,7 @@
 #include "host/bindings/uihelper_enum_radiobutton.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/diagnostics/zeldiagnostics.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/dialogsetup.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
@@ -41,8 +42,8 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
     }
     setWindowTitle(tr("%1 Test Pattern").arg(texts().getUiText(tx ? uiTextTx : uiTextRx)));
 
-    const int patternId = tx ? nsSetupWidgets::bulkTxPattern : nsSetupWidgets::bulkRxPattern;
-    const int polarityId = tx ? nsSetupWidgets::bulkTxPolarity : nsSetupWidgets::bulkRxPolarity;
+    const int patternId = tx ? PID::Otn::TX::BULK_PATTERN : PID::Otn::RX::BULK_PATTERN;
+    const int polarityId = tx ? PID::Otn::TX::BULK_POLARITY : PID::Otn::RX::BULK_POLARITY;
     UiHelperList *helpers = uiHelperList();
     helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternType, ui->lblPatternType,
                                                                   nullptr, nullptr, nsSID::otnSid(port, patternId),

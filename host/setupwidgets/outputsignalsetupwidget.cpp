@@ -5,8 +5,8 @@
 #include "host/bindings/uihelper_enum_pushbutton.h"
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/intervaldata.h"
-#include "setupwidgetids.h"
 
 OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int port, QWidget *parent)
     : SetupWidget(manager, port, nsSID::otn, parent), ui(std::make_unique<Ui::OutputSignalSetupWidget>())
@@ -15,13 +15,13 @@ OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int 
 
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
         manager, ui->gbLaser, QList<QPushButton *>{ui->pbLaserOff, ui->pbLaserOn},
-        nsSID::otnSid(port, nsSetupWidgets::laser), UiHelper::ConnectManually));
+        nsSID::otnSid(port, PID::Otn::TX::LASER), UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
-        manager, ui->lblTxLevelValue, ui->lblTxLevel, ui->lblTxLevelUnit, nsSID::otnSid(port, nsSetupWidgets::txLevel),
-        currentIntervalSelector, UiHelper::ConnectManually));
+        manager, ui->lblTxLevelValue, ui->lblTxLevel, ui->lblTxLevelUnit,
+        nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_LEVEL), currentIntervalSelector, UiHelper::ConnectManually));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Label>(
         manager, ui->lblTxWavelengthValue, ui->lblTxWavelength, ui->lblTxWavelengthUnit,
-        nsSID::otnSid(port, nsSetupWidgets::txWavelength), currentIntervalSelector, UiHelper::ConnectManually));
+        nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_WAVELENGTH), currentIntervalSelector, UiHelper::ConnectManually));
 }
 
 OutputSignalSetupWidget::~OutputSignalSetupWidget()

@@ -6,7 +6,6 @@
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
@@ -236,7 +235,7 @@ void tst_SimulatedServerLink::intervalDataCarriesPortSidAndSelector()
     QSignalSpy spy(f.link(), &ServerLink::intervalDataArrived);
     f.manager()->Interval_GetAndPost_Ex(2, nsSID::otn, currentIntervalSelector);
     f.manager()->Interval_GetAndPost_Ex(3, nsSID::otn, currentIntervalSelector);
-    f.manager()->Interval_GetAndPost_Ex(1, 0x060000, currentIntervalSelector);
+    f.manager()->Interval_GetAndPost_Ex(1, nsSID::general, currentIntervalSelector);
     QCOMPARE(spy.count(), 0);
     QVERIFY(f.settle());
     QCOMPARE(spy.count(), 2);

@@ -1,9 +1,11 @@
 #include "otntspid.h"
 
+#include "host/otn/otnpid.h"
+
 namespace PID {
 namespace Otn {
 namespace TS {
-const int MAIN_TP[3] = {16002, 16003, 16004};
+const int MAIN_TP[3] = {SCAN::FIRST_MAIN_TP, SCAN::FIRST_MAIN_TP + 1, SCAN::FIRST_MAIN_TP + 2};
 } // namespace TS
 } // namespace Otn
 } // namespace PID

@@ -1,11 +1,14 @@
 #include "otnsetuppagefactory.h"
 
+#include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagetx.h"
-#include "apps/shared/sid.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/otn/otniid.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/texts/widgettext.h"
@@ -18,7 +21,25 @@ namespace {
 using Id = InterfaceSetupIdentifier;
 
 constexpr int rate = Id::RateDefault;
-constexpr int rxInterfaceId = 12006;   // the Rx interface signal: decides whether the scan is offered
+// The Rx interface signal decides whether the scan is offered.
+int rxInterfaceId()
+{
+    return PID::Otn::RX::MAPPING[OtnMapping::FieldInterface];
+}
+
+// The ids whose values a setup page manager's button label shows, per direction.
+QList<int> buttonLabelIds(bool tx)
+{
+    using namespace PID::Otn;
+    QList<int> ids;
+    for (int field = 0; field < OtnMapping::fieldCount; ++field)
+        ids.append((tx ? TX::MAPPING : RX::MAPPING)[field]);
+    for (int stage = 0; !tx && stage < OtnMapping::maxStages; ++stage)
+        ids.append(RX::DET_MODE[stage]);
+    for (int stage = 0; stage < OtnMapping::maxStages; ++stage)
+        ids.append((tx ? TX::MAIN_TP : RX::MAIN_TP)[stage]);
+    return ids;
+}
 
 struct PageEntry {
     int pageId;
@@ -65,7 +86,7 @@ OtnSetupPageFactory::StatusJudge10Gonly::~StatusJudge10Gonly() = default;
 bool OtnSetupPageFactory::StatusJudge10Gonly::judge(const QcmaParameter &parameter)
 {
     const int sid = parameter.getSID();
-    if (nsSID::groupOf(sid) == nsSID::otn && nsSID::idOf(sid) == rxInterfaceId) {
+    if (nsSID::groupOf(sid) == nsSID::otn && nsSID::idOf(sid) == rxInterfaceId()) {
         const int value = parameter.getEnum();
         m_verdict = !(value >= 8 && value <= 13);
     }
@@ -130,15 +151,15 @@ void OtnSetupPageFactory::registerSetupPages()
                                               UI_Text::buildUIKey(5001)));
 
     auto *txManager = new OtnSetupPageManager(OtnSetupPageManager::DirectionTx);
-    txManager->setFollowsSID(rate, nsSID::otnSid(0, 11141));
-    for (int id : {11008, 11009, 11010, 11011, 11166, 11128, 11132, 11201})
+    txManager->setFollowsSID(rate, nsSID::otnSid(0, PID::Otn::TX::LINE_RATE));
+    for (int id : buttonLabelIds(true))
         txManager->addButtonLabelId(0, id);
     m_setupPages.append(new SetupPageProperty(31, Id::DirectionTx, Id::LayerFrame, Id::TechnologyOtn, txManager,
                                               UI_Text::buildUIKey(4008)));
 
     auto *rxManager = new OtnSetupPageManager(OtnSetupPageManager::DirectionRx);
-    rxManager->setFollowsSID(rate, nsSID::otnSid(0, 12018));
-    for (int id : {12006, 12007, 12008, 12009, 12022, 12011, 12015, 12026, 12012, 12016, 12024})
+    rxManager->setFollowsSID(rate, nsSID::otnSid(0, PID::Otn::RX::LINE_RATE));
+    for (int id : buttonLabelIds(false))
         rxManager->addButtonLabelId(0, id);
     m_setupPages.append(new SetupPageProperty(32, Id::DirectionRx, Id::LayerFrame, Id::TechnologyOtn, rxManager,
                                               UI_Text::buildUIKey(4008)));
@@ -149,19 +170,21 @@ void OtnSetupPageFactory::registerStatusPages()
     m_physicalStatus.setPageId(37);
     m_physicalStatus.setTechnology(Id::TechnologyOtn);
     m_physicalStatus.setTitleKey(UI_Text::buildUIKey(4018));
-    m_physicalStatus.addItem(rate, StatusItem::StatusMode, nsSID::otnSid(nsSID::noPort, 11001), true, nullptr);
-    m_physicalStatus.addItem(rate, StatusItem::StatusAlarm, nsSID::otnSid(nsSID::noPort, 101), true, nullptr);
-    m_physicalStatus.addItem(rate, StatusItem::StatusLevel, nsSID::otnSid(nsSID::noPort, 8106), true, nullptr);
+    using namespace PID::Otn;
+    const auto itemSid = [](int id) { return nsSID::otnSid(nsSID::noPort, id); };
+    m_physicalStatus.addItem(rate, StatusItem::StatusMode, itemSid(TX::PORT_MODE), true, nullptr);
+    m_physicalStatus.addItem(rate, StatusItem::StatusAlarm, itemSid(STATUS::LOS), true, nullptr);
+    m_physicalStatus.addItem(rate, StatusItem::StatusLevel, itemSid(PHYSICAL::RX_LEVEL), true, nullptr);
 
     m_errorStatus.setPageId(38);
     m_errorStatus.setTechnology(Id::TechnologyOtn);
     m_errorStatus.setTitleKey(UI_Text::buildUIKey(5003));
-    for (int id : {103, 117, 1111})
-        m_errorStatus.addItem(rate, StatusItem::StatusAlarm, nsSID::otnSid(nsSID::noPort, id), true, nullptr);
+    for (int id : {STATUS::OOF, nsIID::Otn::Alarm::ODU_AIS[0], STATUS::FEC_CORRECTED})
+        m_errorStatus.addItem(rate, StatusItem::StatusAlarm, itemSid(id), true, nullptr);
 
     m_statusPages.append(new StatusPageProperty(39, Id::TechnologyOtn, 0, UI_Text::buildUIKey(5070)));
     m_statusPages.append(new StatusPageProperty(40, Id::TechnologyOtn, 0, UI_Text::buildUIKey(5121),
-                                                {nsSID::otnSid(0, rxInterfaceId)}, &m_judge10Gonly));
+                                                {nsSID::otnSid(0, rxInterfaceId())}, &m_judge10Gonly));
     auto *transceiver = new StatusPageProperty;
     transceiver->setPageId(70);
     transceiver->setTechnology(Id::TechnologyOtn);

@@ -3,35 +3,19 @@
 #include <QAbstractButton>
 
 #include "apps/shared/sid.h"
+#include "client/otn/components/uihelpers/odtudisplayname.h"
 #include "host/diagnostics/zeldiagnostics.h"
+#include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/texts/widgettext.h"
-#include "client/otn/components/uihelpers/odtudisplayname.h"
 
 namespace {
 
 enum PageId { TxPhysicalSetup = 34, RxPhysicalSetup = 35, TxFrameSetup = 31, RxFrameSetup = 32 };
 
-// Label parameters: the five mapping fields, then the tributary port number and mode of levels 0-2.
-constexpr int txMapping[OtnMapping::fieldCount] = {11008, 11009, 11010, 11011, 11166};
-constexpr int rxMapping[OtnMapping::fieldCount] = {12006, 12007, 12008, 12009, 12022};
-constexpr int txPortNumber[3] = {11128, 11132, 11201};
-constexpr int rxPortNumber[3] = {12012, 12016, 12024};
-constexpr int rxLevelMode[3] = {12011, 12015, 12026};
-// The Tx interface parameter names the rate for both directions.
-constexpr int rateId = 11008;
 // Mode value of a receiver level whose tributary port is set by the user, not detected.
 constexpr int fixedPortMode = 1;
-
-int indexIn(const int *table, int size, int id)
-{
-    for (int i = 0; i < size; ++i) {
-        if (table[i] == id)
-            return i;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -116,22 +100,23 @@ void OtnSetupPageManager::followsChanged(QcmaParameter *) {}
 
 bool OtnSetupPageManager::storeValue(int id, int value)
 {
-    // Either column is accepted: only the manager's registered ids reach it.
-    int index = indexIn(txMapping, OtnMapping::fieldCount, id);
+    // Either direction is accepted: only the manager's registered ids reach it.
+    using namespace PID::Otn;
+    int index = PID::indexIn(TX::MAPPING, OtnMapping::fieldCount, id);
     if (index < 0)
-        index = indexIn(rxMapping, OtnMapping::fieldCount, id);
+        index = PID::indexIn(RX::MAPPING, OtnMapping::fieldCount, id);
     if (index >= 0) {
         m_mapping.setValue(index, value);
         return true;
     }
-    index = indexIn(txPortNumber, levels, id);
+    index = PID::indexIn(TX::MAIN_TP, levels, id);
     if (index < 0)
-        index = indexIn(rxPortNumber, levels, id);
+        index = PID::indexIn(RX::MAIN_TP, levels, id);
     if (index >= 0) {
         m_portNumber[index] = value;
         return true;
     }
-    index = indexIn(rxLevelMode, levels, id);
+    index = PID::indexIn(RX::DET_MODE, levels, id);
     if (index >= 0) {
         m_levelMode[index] = value;
         return true;
@@ -149,7 +134,8 @@ bool OtnSetupPageManager::showsPortNumber(int level) const
 
 QString OtnSetupPageManager::buttonLabel() const
 {
-    const int rateSid = nsSID::otnSid(0, rateId);
+    // The Tx interface parameter names the rate for both directions.
+    const int rateSid = nsSID::otnSid(0, PID::Otn::TX::MAPPING[OtnMapping::FieldInterface]);
     QString label = texts().getValueName(rateSid, m_mapping.value(OtnMapping::FieldInterface), 0);
     label.remove(QStringLiteral("(Ext. OPU2)"));
     const int oduCount = m_mapping.getOduCount();

@@ -582,13 +582,14 @@ void tst_OtnFrameSetupPage::stageLookup()
     const int *tables[2][4] = {{TX::MAIN_TP, TX::NUMBER_OF_TS, TX::MAPPING + 2, nullptr},
                                {RX::MAIN_TP, RX::NUMBER_OF_TS, RX::MAPPING + 2, RX::DET_MODE}};
     const int *ids = tables[direction][table];
-    DiagnosticsRecorder recorder;
-    int found = 0;
+    const InterfaceSetupIdentifier id(31 + direction, direction + 1, 2, 5);
+    std::unique_ptr<OtnFrameSetupPageBase> page;
     if (direction == Tx)
-        found = table == 1 ? OtnFrameSetupPageTx::tsStageOfPid(ids, pid) : OtnFrameSetupPageTx::stageOfPid(ids, pid);
+        page = std::make_unique<OtnFrameSetupPageTx>(id, nullptr, 1);
     else
-        found = table == 1 ? OtnFrameSetupPageRx::tsStageOfPid(ids, pid) : OtnFrameSetupPageRx::stageOfPid(ids, pid);
-    QCOMPARE(found, stage);
+        page = std::make_unique<OtnFrameSetupPageRx>(id, nullptr, 1);
+    DiagnosticsRecorder recorder;
+    QCOMPARE(table == 1 ? page->tsStageOfPid(ids, pid) : page->stageOfPid(ids, pid), stage);
     QCOMPARE(recorder.withLineNumbersMasked(), report.isEmpty() ? QStringList() : QStringList{report});
 }
 

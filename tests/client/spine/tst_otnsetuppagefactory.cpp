@@ -232,7 +232,7 @@ void tst_OtnSetupPageFactory::copiesKeepTheirOwnJudge()
     SubLayerJudgeInterface &judge = *original->statusPageProperties().at(1)->showJudge();
     const QcmaParameterEnum client(nsSID::otnSid(1, 12007), 3, 0, 31);
     QCOMPARE(judge.judge(client), false);
-    QCOMPARE(verdictsFor(judge, {1}, 0x060000), QList<bool>{false});
+    QCOMPARE(verdictsFor(judge, {1}, nsSID::general), QList<bool>{false});
     QCOMPARE(verdictsFor(judge, {1}), QList<bool>{true});
     QCOMPARE(judge.judge(client), true);
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
 #include "tests/support/simulatorfixture.h"
 
@@ -57,9 +58,9 @@ private slots:
 void tst_PhysicalStatus::showsTheTransceiverOfItsPort()
 {
     SimulatorFixture tester(2);
-    QVERIFY(tester.writeAndWait(1, PhysicalStatus::WavelengthId, 1550.12));
-    QVERIFY(tester.writeAndWait(2, PhysicalStatus::WavelengthId, 850.0));
-    QVERIFY(tester.writeAndWait(2, PhysicalStatus::ModuleTypeId, 6));
+    QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 1550.12));
+    QVERIFY(tester.writeAndWait(2, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 850.0));
+    QVERIFY(tester.writeAndWait(2, PID::Otn::TX::MODULE, 6));
     const auto page = shownPage(tester);
     QVERIFY(page);
     QCOMPARE(textOf(*page, "lblTransceiverValue"), QStringLiteral("SFP/SFP+"));
@@ -68,9 +69,9 @@ void tst_PhysicalStatus::showsTheTransceiverOfItsPort()
     QCOMPARE(textOf(*page, "lblWavelengthUnit"), QStringLiteral("nm"));
     QCOMPARE(textOf(*page, "lblRxUnit1"), QStringLiteral("dBm"));
     QCOMPARE(visibleLanes(*page), 1);
-    QVERIFY(tester.writeAndWait(1, PhysicalStatus::RxPowerLane1Id, -7.5));
+    QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::RX_POWER_LANE1, -7.5));
     QCOMPARE(textOf(*page, "lblRxPower1"), QStringLiteral("-7.50"));
-    QVERIFY(tester.writeAndWait(1, PhysicalStatus::TxPowerLane1Id, 1.25));
+    QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::TX_POWER_LANE1, 1.25));
     QCOMPARE(textOf(*page, "lblTxPower1"), QStringLiteral("1.25"));
 
     page->setPort(2);
@@ -113,7 +114,7 @@ void tst_PhysicalStatus::lanesFollowTheModule()
     const auto changing = shownPage(tester);
     QVERIFY(changing);
     QCOMPARE(visibleLanes(*changing), 1);
-    QVERIFY(tester.write(1, PhysicalStatus::ModuleTypeId, moduleType));
+    QVERIFY(tester.write(1, PID::Otn::TX::MODULE, moduleType));
     QTRY_COMPARE(textOf(*changing, "lblTransceiverValue"), QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(visibleLanes(*changing), lanes);
 }

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "apps/shared/sid.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/parameters/qcmaparameterbitarray.h"
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameterdouble.h"
@@ -7,7 +9,6 @@
 #include "host/parameters/qcmaparameterfactory.h"
 #include "host/parameters/qcmaparametermap.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/catalogue/parametercatalogue.h"
 
 using ParameterPtr = QSharedPointer<QcmaParameter>;
 Q_DECLARE_METATYPE(ParameterPtr)
@@ -121,7 +122,7 @@ void tst_Parameters::definitionFromJson()
     QCOMPARE(errors.size(), 0);
     QVERIFY(!catalogue.loadJson(R"({"parameters": [{"id": 11129, "group": "0x0D0000", "kind": "uint"}]})", &errors));
     QCOMPARE(errors.size(), 1);   // defined twice
-    const ParameterDefinition *client = catalogue.find(0x0D0000, 11009);
+    const ParameterDefinition *client = catalogue.find(nsSID::otn, 11009);
     QVERIFY(client);
     QCOMPARE(client->valueName(1, 0), QStringLiteral("STM-16"));
     QCOMPARE(client->valueName(1, 2), QStringLiteral("OC-48"));
@@ -129,7 +130,7 @@ void tst_Parameters::definitionFromJson()
     const std::unique_ptr<QcmaParameter> p = client->createParameter(0x010D2B01);
     QCOMPARE(p->getEnum(), 1);
     QVERIFY(!static_cast<QcmaParameterEnum *>(p.get())->isEnumActive(2));
-    const std::unique_ptr<QcmaParameter> bytes = catalogue.find(0x0D0000, 11129)->createParameter(1);
+    const std::unique_ptr<QcmaParameter> bytes = catalogue.find(nsSID::otn, 11129)->createParameter(1);
     QCOMPARE(bytes->getByteArray(), QByteArray::fromHex("01020304"));
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "apps/shared/sid.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/otn/otnalarmerror.h"
 #include "host/otn/otnmapping.h"
@@ -167,7 +168,7 @@ void tst_OtnSignalCatalogue::catalogueFileAgrees()
     };
     for (const Expect &e : expected) {
         for (int id : {e.txId, e.rxId}) {
-            const ParameterDefinition *d = catalogue.find(0x0D0000, id);
+            const ParameterDefinition *d = catalogue.find(nsSID::otn, id);
             QVERIFY2(d, qPrintable(QString::number(id)));
             QCOMPARE(d->kind, int(QcmaParameter::TypeEnum));
             QCOMPARE(d->enumerators.size(), e.values.size());
@@ -180,7 +181,7 @@ void tst_OtnSignalCatalogue::catalogueFileAgrees()
             }
         }
     }
-    QCOMPARE(catalogue.find(0x0D0000, 11008)->defaultValue.toInt(), 1);
+    QCOMPARE(catalogue.find(nsSID::otn, 11008)->defaultValue.toInt(), 1);
     QCOMPARE(catalogue.count(), 11);
 }
 

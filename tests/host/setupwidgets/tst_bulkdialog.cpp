@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "apps/shared/sid.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/bulkdialog.h"
@@ -16,6 +17,7 @@
 #include "tests/support/simulatorfixture.h"
 
 using namespace nsSetupWidgets;
+using namespace PID::Otn;
 
 namespace {
 QPushButton *boxButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
@@ -26,8 +28,8 @@ QPushButton *boxButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
 // Tx and Rx set apart, so that a dialog bound to the wrong direction shows.
 bool prepare(SimulatorFixture &fixture, int port)
 {
-    return fixture.writeAndWait(port, bulkTxPattern, 2) && fixture.writeAndWait(port, bulkTxPolarity, 1)
-           && fixture.writeAndWait(port, bulkRxPattern, 4) && fixture.writeAndWait(port, bulkRxPolarity, 0);
+    return fixture.writeAndWait(port, TX::BULK_PATTERN, 2) && fixture.writeAndWait(port, TX::BULK_POLARITY, 1)
+           && fixture.writeAndWait(port, RX::BULK_PATTERN, 4) && fixture.writeAndWait(port, RX::BULK_POLARITY, 0);
 }
 } // namespace
 
@@ -48,9 +50,9 @@ void tst_BulkDialog::showsAndSendsTheSelectedDirection_data()
     QTest::addColumn<int>("pattern");
     QTest::addColumn<QString>("checkedPolarity");
     QTest::addColumn<QString>("otherPolarity");
-    QTest::newRow("transmitter") << int(bulkSelectTx) << bulkTxPattern << bulkTxPolarity << 2 << "rbInverted"
+    QTest::newRow("transmitter") << int(bulkSelectTx) << TX::BULK_PATTERN << TX::BULK_POLARITY << 2 << "rbInverted"
                                  << "rbNormal";
-    QTest::newRow("receiver") << int(bulkSelectRx) << bulkRxPattern << bulkRxPolarity << 4 << "rbNormal"
+    QTest::newRow("receiver") << int(bulkSelectRx) << RX::BULK_PATTERN << RX::BULK_POLARITY << 4 << "rbNormal"
                               << "rbInverted";
 }
 

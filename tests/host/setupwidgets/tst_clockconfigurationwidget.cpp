@@ -4,6 +4,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/bindings/uihelper_number.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/clockconfigurationwidget.h"
@@ -13,6 +14,7 @@
 #include "tests/support/simulatorfixture.h"
 
 using namespace nsSetupWidgets;
+using namespace PID::Otn;
 
 class tst_ClockConfigurationWidget : public QObject
 {
@@ -50,33 +52,34 @@ void tst_ClockConfigurationWidget::showsServerValues()
     QFETCH(int, accessState);
     QFETCH(bool, offsetEnabled);
     SimulatorFixture fixture;
-    QVERIFY(fixture.writeAndWait(port, clockSource, source));
-    QVERIFY(fixture.writeAndWait(port, frequencyOffset, offset));
+    QVERIFY(fixture.writeAndWait(port, TX::CLOCK_SOURCE, source));
+    QVERIFY(fixture.writeAndWait(port, STIMULI::FREQUENCY_OFFSET, offset));
     fixture.manager()->setGUIAccessState(accessState);
 
     ClockConfigurationWidget widget(fixture.manager(), port);
     widget.show();
-    const int sid = nsSID::otnSid(port, clockSource);
+    const int sid = nsSID::otnSid(port, TX::CLOCK_SOURCE);
     QCOMPARE(sourceCombo(&widget)->currentText(),
              fixture.manager()->texts().getValueName(sid, source, fixture.manager()->GetTerminology(port)));
-    QCOMPARE(offsetButton(&widget)->text(), UiHelper_Number::valueText(*fixture.cached(port, frequencyOffset)));
+    QCOMPARE(offsetButton(&widget)->text(),
+             UiHelper_Number::valueText(*fixture.cached(port, STIMULI::FREQUENCY_OFFSET)));
     QCOMPARE(offsetButton(&widget)->isEnabled(), offsetEnabled);
 }
 
 void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
 {
     SimulatorFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, clockSource, clockSourceInternal));
+    QVERIFY(fixture.writeAndWait(1, TX::CLOCK_SOURCE, clockSourceInternal));
     ClockConfigurationWidget widget(fixture.manager(), 1);
     widget.show();
     QVERIFY(offsetButton(&widget)->isEnabled());
 
-    const int sid = nsSID::otnSid(1, clockSource);
+    const int sid = nsSID::otnSid(1, TX::CLOCK_SOURCE);
     const QString external = fixture.manager()->texts().getValueName(sid, 2, fixture.manager()->GetTerminology(1));
     const int index = sourceCombo(&widget)->findText(external);
     QVERIFY2(index >= 0, qPrintable(external));
     sourceCombo(&widget)->setCurrentIndex(index);
-    QTRY_COMPARE(fixture.cached(1, clockSource)->getEnum(), 2);
+    QTRY_COMPARE(fixture.cached(1, TX::CLOCK_SOURCE)->getEnum(), 2);
     QTRY_VERIFY(!offsetButton(&widget)->isEnabled());
 
     // A change made on the tester itself rules the offset as well.
@@ -89,24 +92,24 @@ void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
 void tst_ClockConfigurationWidget::followsPortChange()
 {
     SimulatorFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, clockSource, 1));
-    QVERIFY(fixture.writeAndWait(2, clockSource, clockSourceInternal));
+    QVERIFY(fixture.writeAndWait(1, TX::CLOCK_SOURCE, 1));
+    QVERIFY(fixture.writeAndWait(2, TX::CLOCK_SOURCE, clockSourceInternal));
     ClockConfigurationWidget widget(fixture.manager(), 1);
     widget.show();
     QVERIFY(!offsetButton(&widget)->isEnabled());
 
     widget.setPort(2);
     QCOMPARE(widget.port(), 2);
-    const int sid2 = nsSID::otnSid(2, clockSource);
+    const int sid2 = nsSID::otnSid(2, TX::CLOCK_SOURCE);
     const QString internal =
         fixture.manager()->texts().getValueName(sid2, clockSourceInternal, fixture.manager()->GetTerminology(2));
     QCOMPARE(sourceCombo(&widget)->currentText(), internal);
     QVERIFY(offsetButton(&widget)->isEnabled());
 
     // Port 1 no longer reaches the widget.
-    QVERIFY(fixture.link()->serverChange(nsSID::otnSid(1, clockSource), 2));
+    QVERIFY(fixture.link()->serverChange(nsSID::otnSid(1, TX::CLOCK_SOURCE), 2));
     QVERIFY(fixture.settle());
-    QCOMPARE(fixture.cached(1, clockSource)->getEnum(), 2);
+    QCOMPARE(fixture.cached(1, TX::CLOCK_SOURCE)->getEnum(), 2);
     QCOMPARE(sourceCombo(&widget)->currentText(), internal);
     QVERIFY(offsetButton(&widget)->isEnabled());
 }

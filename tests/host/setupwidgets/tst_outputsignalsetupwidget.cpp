@@ -3,14 +3,14 @@
 #include <QtTest>
 
 #include "host/bindings/uihelper_label.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/outputsignalsetupwidget.h"
-#include "host/setupwidgets/setupwidgetids.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/simulatorfixture.h"
 
-using namespace nsSetupWidgets;
+using namespace PID::Otn;
 
 class tst_OutputSignalSetupWidget : public QObject
 {
@@ -23,9 +23,9 @@ private slots:
 void tst_OutputSignalSetupWidget::laserFollowsPortAndIsWritten()
 {
     SimulatorFixture fixture;
-    QVERIFY2(fixture.cached(1, laser), "the laser switch is missing from the catalogue");
-    QVERIFY(fixture.writeAndWait(1, laser, 1));
-    QVERIFY(fixture.writeAndWait(3, laser, 0));
+    QVERIFY2(fixture.cached(1, TX::LASER), "the TX::LASER switch is missing from the catalogue");
+    QVERIFY(fixture.writeAndWait(1, TX::LASER, 1));
+    QVERIFY(fixture.writeAndWait(3, TX::LASER, 0));
     OutputSignalSetupWidget widget(fixture.manager(), 1);
     widget.show();
     auto *on = widget.findChild<QPushButton *>("pbLaserOn");
@@ -37,13 +37,13 @@ void tst_OutputSignalSetupWidget::laserFollowsPortAndIsWritten()
     QVERIFY(off->isChecked());
     QVERIFY(!on->isChecked());
     on->click();
-    QTRY_COMPARE(fixture.cached(3, laser)->getEnum(), 1);
+    QTRY_COMPARE(fixture.cached(3, TX::LASER)->getEnum(), 1);
     QTRY_VERIFY(on->isChecked());
     off->click();
-    QTRY_COMPARE(fixture.cached(3, laser)->getEnum(), 0);
+    QTRY_COMPARE(fixture.cached(3, TX::LASER)->getEnum(), 0);
     QTRY_VERIFY(off->isChecked());
     // The first port keeps its own switch.
-    QCOMPARE(fixture.cached(1, laser)->getEnum(), 1);
+    QCOMPARE(fixture.cached(1, TX::LASER)->getEnum(), 1);
 }
 
 void tst_OutputSignalSetupWidget::measuredValuesShown()
@@ -54,21 +54,23 @@ void tst_OutputSignalSetupWidget::measuredValuesShown()
     auto *level = widget.findChild<QLabel *>("lblTxLevelValue");
     auto *wavelength = widget.findChild<QLabel *>("lblTxWavelengthValue");
     const int terminology = fixture.manager()->GetTerminology(1);
-    QCOMPARE(level->text(),
-             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, txLevel), terminology, 0));
+    QCOMPARE(level->text(), UiHelper_Label::formatValue(fixture.manager()->texts(),
+                                                        *fixture.cached(1, PHYSICAL::TX_LEVEL), terminology, 0));
     QCOMPARE(wavelength->text(),
-             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, txWavelength), terminology, 0));
+             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, PHYSICAL::TX_WAVELENGTH),
+                                         terminology, 0));
     QVERIFY(!wavelength->text().isEmpty());
 
     // The measured level wanders; the label goes with it.
-    const double initial = fixture.cached(1, txLevel)->getDouble();
-    for (int step = 0; step < 50 && qFuzzyCompare(fixture.cached(1, txLevel)->getDouble(), initial); ++step) {
+    const double initial = fixture.cached(1, PHYSICAL::TX_LEVEL)->getDouble();
+    for (int step = 0; step < 50 && qFuzzyCompare(fixture.cached(1, PHYSICAL::TX_LEVEL)->getDouble(), initial);
+         ++step) {
         fixture.link()->advance();
         QVERIFY(fixture.settle());
     }
-    QVERIFY(!qFuzzyCompare(fixture.cached(1, txLevel)->getDouble(), initial));
-    QCOMPARE(level->text(),
-             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, txLevel), terminology, 0));
+    QVERIFY(!qFuzzyCompare(fixture.cached(1, PHYSICAL::TX_LEVEL)->getDouble(), initial));
+    QCOMPARE(level->text(), UiHelper_Label::formatValue(fixture.manager()->texts(),
+                                                        *fixture.cached(1, PHYSICAL::TX_LEVEL), terminology, 0));
 }
 
 QTEST_MAIN(tst_OutputSignalSetupWidget)

@@ -3,15 +3,15 @@
 
 #include "apps/shared/sid.h"
 #include "host/bindings/uihelper_label.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/physicalstatusminiwidget.h"
-#include "host/setupwidgets/setupwidgetids.h"
 #include "host/widgets/portstatusitem.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/simulatorfixture.h"
 
-using namespace nsSetupWidgets;
+using namespace PID::Otn;
 
 namespace {
 constexpr int portMode = 11001;
@@ -59,8 +59,8 @@ void tst_PhysicalStatusMiniWidget::valuesFollowTheServer_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("valueLabel");
-    QTest::newRow("level") << signalLevel << "lblLevelValue";
-    QTest::newRow("frequency") << signalFrequency << "lblFrequencyValue";
+    QTest::newRow("level") << PHYSICAL::RX_LEVEL << "lblLevelValue";
+    QTest::newRow("frequency") << PHYSICAL::RX_FREQUENCY << "lblFrequencyValue";
 }
 
 void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
@@ -98,7 +98,7 @@ void tst_PhysicalStatusMiniWidget::followsPortChange()
     QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
     // Port 1 no longer reaches the widget.
     QVERIFY(fixture.writeAndWait(1, portMode, 1));
-    QCOMPARE(fixture.cached(1, signalStatus)->getEnum(), 2);
+    QCOMPARE(fixture.cached(1, STATUS::LOS)->getEnum(), 2);
     QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
 }
 

@@ -7,17 +7,12 @@
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
-
-namespace {
-
-// Rows of the form: output signal, client signal, multiplexing 1-3; per direction (Tx, Rx).
-constexpr int mappingIds[2][5] = {{11008, 11009, 11010, 11011, 11166}, {12006, 12007, 12008, 12009, 12022}};
-
-} // namespace
 
 OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget *parent, int direction)
     : ZelDialog(parent, manager, true),
@@ -45,8 +40,10 @@ void OtnMappingDialog::createBindings()
                                  m_ui->cmbMultiplexing2, m_ui->cmbMultiplexing3};
     QLabel *const labels[] = {m_ui->lblIoSignal, m_ui->lblClientSignal, m_ui->lblMultiplexing1,
                               m_ui->lblMultiplexing2, m_ui->lblMultiplexing3};
-    for (int row = 0; row < 5; ++row) {
-        const int sid = nsSID::otnSid(m_port, mappingIds[m_direction][row]);
+    // Rows of the form: output signal, client signal, multiplexing 1-3, in mapping record order.
+    const int *ids = m_direction == 1 ? PID::Otn::RX::MAPPING : PID::Otn::TX::MAPPING;
+    for (int row = 0; row < OtnMapping::fieldCount; ++row) {
+        const int sid = nsSID::otnSid(m_port, ids[row]);
         m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
             serverManager(), combos[row], labels[row], nullptr, nullptr, sid, UiHelper::ConnectImmediately));
     }

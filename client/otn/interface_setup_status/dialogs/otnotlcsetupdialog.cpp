@@ -6,18 +6,11 @@
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_enum_radiobutton.h"
 #include "host/bindings/uihelper_notification.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
-
-namespace {
-constexpr int idSliceNumber = 11204;
-constexpr int idPatternTypeBulkTx = 11206;
-constexpr int idPolarityBulkTx = 11207;
-constexpr int idPatternTypeBulkRx = 12029;
-constexpr int idPolarityBulkRx = 12030;
-} // namespace
 
 OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWidget *parent)
     : ZelDialog(parent, manager, true), ui(std::make_unique<Ui::OtnOtlcSetupDialog>()), m_port(port)
@@ -30,21 +23,21 @@ OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWid
     // The bindings start in the port's terminology; the notification below reports it again.
     m_terminology = manager ? manager->GetTerminology(m_port) : 0;
     const int strategy = UiHelper::ConnectImmediately;
-    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbSliceNumber, ui->lblSliceNumber,
-                                                                   nullptr, nullptr,
-                                                                   nsSID::otnSid(m_port, idSliceNumber), strategy));
-    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkTx, nullptr, nullptr,
-                                                                   nullptr, nsSID::otnSid(m_port, idPatternTypeBulkTx),
-                                                                   strategy));
+    m_helpers.AddUiHelper(
+        std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbSliceNumber, ui->lblSliceNumber, nullptr, nullptr,
+                                                 nsSID::otnSid(m_port, PID::Otn::TX::OTLC_SLICE_NUMBER), strategy));
+    m_helpers.AddUiHelper(
+        std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkTx, nullptr, nullptr, nullptr,
+                                                 nsSID::otnSid(m_port, PID::Otn::TX::BULK_PATTERN), strategy));
     m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_RadioButton>(
         manager, ui->gbPatternTypeBulkTx, false, QList<QRadioButton *>{ui->rbNormalBulkTx, ui->rbInvertedBulkTx},
-        nsSID::otnSid(m_port, idPolarityBulkTx), strategy));
-    m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkRx, nullptr, nullptr,
-                                                                   nullptr, nsSID::otnSid(m_port, idPatternTypeBulkRx),
-                                                                   strategy));
+        nsSID::otnSid(m_port, PID::Otn::TX::BULK_POLARITY), strategy));
+    m_helpers.AddUiHelper(
+        std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPatternTypeBulkRx, nullptr, nullptr, nullptr,
+                                                 nsSID::otnSid(m_port, PID::Otn::RX::BULK_PATTERN), strategy));
     m_helpers.AddUiHelper(std::make_unique<UiHelper_Enum_RadioButton>(
         manager, ui->gbPatternTypeBulkRx, false, QList<QRadioButton *>{ui->rbNormalBulkRx, ui->rbInvertedBulkRx},
-        nsSID::otnSid(m_port, idPolarityBulkRx), strategy));
+        nsSID::otnSid(m_port, PID::Otn::RX::BULK_POLARITY), strategy));
     m_helpers.AddUiHelper(
         std::make_unique<UiHelper_Notification>(manager, this, zelServerManager::terminologySid(m_port), strategy));
 }

@@ -6,6 +6,7 @@
 #include "apps/shared/sid.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/dialogsetup.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
@@ -29,7 +30,7 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
     } bindings[] = {
         {ui->cmbSm, 13003},   {ui->cmbPm, 13007},   {ui->cmbTcm1, 13011},
         {ui->cmbTcm2, 13015}, {ui->cmbTcm3, 13019}, {ui->cmbTcm4, 13023},
-        {ui->cmbTcm5, 13027}, {ui->cmbTcm6, 13031}, {ui->cmbPlm, 12501},
+        {ui->cmbTcm5, 13027}, {ui->cmbTcm6, 13031}, {ui->cmbPlm, PID::Otn::RX::PLM_DETECTION},
     };
     for (const auto &b : bindings) {
         uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(

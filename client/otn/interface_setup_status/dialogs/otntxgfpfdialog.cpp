@@ -10,6 +10,7 @@
 #include "host/bindings/uihelper_number.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/dialogsetup.h"
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/server/zelservermanager.h"
@@ -17,13 +18,6 @@
 Q_LOGGING_CATEGORY(lcOtnGfpF, "otn.dialogs.gfpf")
 
 namespace {
-constexpr int idPti = 11134;
-constexpr int idPfi = 11135;
-constexpr int idExi = 11136;
-constexpr int idUpi = 11137;
-constexpr int idCid = 11138;
-constexpr int idSpare = 11139;
-constexpr int idChecPresync = 11140;
 constexpr int exiLinearValue = 1;
 constexpr uint upiMaximum = 255;
 } // namespace
@@ -38,25 +32,28 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
     // Each combo binding comes before the notification of its SID: the notification reads the combo.
     UiHelperList *list = uiHelperList();
     const int strategy = UiHelper::ConnectImmediately;
-    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPti, ui->lblPti, nullptr, nullptr,
-                                                               nsSID::otnSid(m_port, idPti), strategy));
-    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, nsSID::otnSid(m_port, idPti), strategy));
-    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbPfi, ui->lblPfi, nullptr, nullptr,
-                                                               nsSID::otnSid(m_port, idPfi), strategy));
-    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, ui->cmbExi, ui->lblExi, nullptr, nullptr,
-                                                               nsSID::otnSid(m_port, idExi), strategy));
-    list->AddUiHelper(std::make_unique<UiHelper_Notification>(manager, this, nsSID::otnSid(m_port, idExi), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+        manager, ui->cmbPti, ui->lblPti, nullptr, nullptr, nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_PTI), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Notification>(
+        manager, this, nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_PTI), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+        manager, ui->cmbPfi, ui->lblPfi, nullptr, nullptr, nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_PFI), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+        manager, ui->cmbExi, ui->lblExi, nullptr, nullptr, nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_EXI), strategy));
+    list->AddUiHelper(std::make_unique<UiHelper_Notification>(
+        manager, this, nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_EXI), strategy));
     // The number binding shows the value first; the setter's report then turns it into binary digits.
     list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbUpi, ui->lblUpi, nullptr,
-                                                        nsSID::otnSid(m_port, idUpi), strategy));
-    m_upiSetter =
-        list->AddUiHelper(std::make_unique<UiHelper_Setter>(manager, this, nsSID::otnSid(m_port, idUpi), strategy));
+                                                        nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_UPI), strategy));
+    m_upiSetter = list->AddUiHelper(
+        std::make_unique<UiHelper_Setter>(manager, this, nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_UPI), strategy));
     list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbCid, ui->lblCid, nullptr,
-                                                        nsSID::otnSid(m_port, idCid), strategy));
+                                                        nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_CID), strategy));
     list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbSpare, ui->lblSpare, nullptr,
-                                                        nsSID::otnSid(m_port, idSpare), strategy));
-    list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, ui->pbChecPresyncTimes, ui->lblChecPresyncTimes,
-                                                        nullptr, nsSID::otnSid(m_port, idChecPresync), strategy));
+                                                        nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_SPARE), strategy));
+    list->AddUiHelper(
+        std::make_unique<UiHelper_Number>(manager, ui->pbChecPresyncTimes, ui->lblChecPresyncTimes, nullptr,
+                                          nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_CHEC_PRESYNC), strategy));
 
     connect(ui->cmbUpi, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OtnTxGfpFDialog::currentIndexChangedUpi, Qt::AutoConnection);
@@ -72,14 +69,14 @@ OtnTxGfpFDialog::~OtnTxGfpFDialog()
 void OtnTxGfpFDialog::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     switch (nsSID::idOf(parameter.getSID())) {
-    case idPti:
+    case PID::Otn::TX::GFP_F_PTI:
         refillUpiList();
         refreshUpiDisplay(m_upiSetter ? m_upiSetter->QcmaParameter_Get() : nullptr);
         break;
-    case idExi:
+    case PID::Otn::TX::GFP_F_EXI:
         updateExtensionHeader(parameter);
         break;
-    case idUpi:
+    case PID::Otn::TX::GFP_F_UPI:
         refreshUpiDisplay(&parameter);
         break;
     default:
@@ -143,6 +140,6 @@ void OtnTxGfpFDialog::currentIndexChangedUpi(int index)
     const QcmaParameter *current = m_upiSetter->QcmaParameter_Get();
     if (current && current->isDefined() && int(current->getUInt()) == code)
         return;
-    QcmaParameterUInt value(nsSID::otnSid(m_port, idUpi), uint(code), 0, upiMaximum);
+    QcmaParameterUInt value(nsSID::otnSid(m_port, PID::Otn::TX::GFP_F_UPI), uint(code), 0, upiMaximum);
     m_upiSetter->setParameter(&value);
 }

@@ -15,21 +15,17 @@
 #include "client/otn/interface_setup_status/dialogs/otntxgfpfdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otntxgfptdialog.h"
 #include "client/otn/test_setup/otnmsimdetectiondialog.h"
-#include "host/setupwidgets/bulkdialog.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameterint.h"
 #include "host/server/zelservermanager.h"
+#include "host/setupwidgets/bulkdialog.h"
 #include "host/texts/widgettext.h"
 
 namespace {
-
-// The five mapping parameters of each direction (Tx, Rx), in mapping record order.
-constexpr int mappingIds[2][OtnMapping::fieldCount] = {{11008, 11009, 11010, 11011, 11166},
-                                                       {12006, 12007, 12008, 12009, 12022}};
-constexpr int extraSetterId = 12018;
 
 QString withoutOdu(QString name)
 {
@@ -39,8 +35,8 @@ QString withoutOdu(QString name)
 } // namespace
 
 OtnFrameSetupPageBase::OtnFrameSetupPageBase(const Identifier &identifier, zelServerManager *manager, int flags,
-                                             int directionIndex, const QString &helpPage)
-    : OtnSetupPage(identifier, manager, flags, directionIndex, helpPage),
+                                             int directionIndex, const QString &helpPage, const char *sourceFile)
+    : OtnSetupPage(identifier, manager, flags, directionIndex, helpPage), m_sourceFile(sourceFile),
       m_ui(std::make_unique<Ui::OtnFrameSetupPageBase>())
 {
     for (int level = 0; level < OtnMapping::maxLevels; ++level)
@@ -160,7 +156,7 @@ void OtnFrameSetupPageBase::addCombo(QComboBox *combo, QLabel *label, int id)
 
 void OtnFrameSetupPageBase::addMappingBindings(int fecControlId)
 {
-    m_extraSetter = addSetter(extraSetterId);
+    m_extraSetter = addSetter(PID::Otn::RX::LINE_RATE);
     for (int field = 0; field < OtnMapping::fieldCount; ++field)
         m_mappingSetters[field] = addSetter(mappingId(field));
     addCombo(m_ui->cmbFecControl, m_ui->lblFecControl, fecControlId);
@@ -176,17 +172,25 @@ void OtnFrameSetupPageBase::addTpTsSetters(int stage, const int *mainTpIds, cons
         m_tsCountSetters[stage] = addSetter(numberOfTsIds[stage]);
 }
 
-int OtnFrameSetupPageBase::findStage(const int *table, int entries, int pid, const char *sourceFile, int line)
+int OtnFrameSetupPageBase::stageOfPid(const int *table, int pid) const
 {
-    int level = 0;
-    while (level < entries && table[level] != pid)
-        ++level;
-    if (level < entries)
+    return findStage(table, OtnMapping::maxStages, pid, __LINE__);
+}
+
+int OtnFrameSetupPageBase::tsStageOfPid(const int *table, int pid) const
+{
+    return findStage(table, OtnMapping::maxStages - 1, pid, __LINE__);
+}
+
+int OtnFrameSetupPageBase::findStage(const int *table, int entries, int pid, int line) const
+{
+    const int level = PID::indexIn(table, entries, pid);
+    if (level >= 0)
         return level;
     // The report names the bound as the three-stage and the two-stage tables always have.
     const QString condition =
         entries == OtnMapping::maxStages ? QStringLiteral("(level < 3)") : QStringLiteral("(level < (3-1))");
-    fZEL_ASSERT(sourceFile, line, condition, QStringLiteral("pid=0x%1 is not found.").arg(pid, 0, 16));
+    fZEL_ASSERT(m_sourceFile, line, condition, QStringLiteral("pid=0x%1 is not found.").arg(pid, 0, 16));
     return -1;
 }
 
@@ -342,7 +346,7 @@ int OtnFrameSetupPageBase::mappingId(int field) const
 {
     if (field < 0 || field >= OtnMapping::fieldCount)
         return 0;
-    return mappingIds[isTx() ? 0 : 1][field];
+    return (isTx() ? PID::Otn::TX::MAPPING : PID::Otn::RX::MAPPING)[field];
 }
 
 QLabel *OtnFrameSetupPageBase::odtuLabel(int stage) const

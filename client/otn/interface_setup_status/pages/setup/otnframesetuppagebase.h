@@ -25,8 +25,9 @@ class ZELOTN_EXPORT OtnFrameSetupPageBase : public OtnSetupPage
 {
     Q_OBJECT
 public:
+    // sourceFile: the subclass's own source, which the stage lookups report against.
     OtnFrameSetupPageBase(const Identifier &identifier, zelServerManager *manager, int flags, int directionIndex,
-                          const QString &helpPage);
+                          const QString &helpPage, const char *sourceFile);
     ~OtnFrameSetupPageBase() override;
 
     void initializeUi() override;
@@ -48,6 +49,11 @@ public:
     // Sets the button's text only while the label still shows the given ODTU.
     static void setChButtonTextIfCurrent(QLabel *label, QPushButton *button, const QString &odtuName,
                                          const QString &text);
+
+    // Stage whose entry of a three-stage table is pid, or -1 (reported against the page's source) when none is.
+    int stageOfPid(const int *table, int pid) const;
+    // The same for the two-stage TS-count table.
+    int tsStageOfPid(const int *table, int pid) const;
 
 protected:
     struct OduLevelGroup {
@@ -78,9 +84,6 @@ protected:
     void addMappingBindings(int fecControlId);
     // The stage's main TP setter and, on the stages that have one, its ODUflex TS count setter.
     void addTpTsSetters(int stage, const int *mainTpIds, const int *numberOfTsIds);
-    // Index of pid among the first entries of a per-stage table, or -1. A miss is reported against
-    // sourceFile, the page that looked the id up.
-    static int findStage(const int *table, int entries, int pid, const char *sourceFile, int line);
 
     void reloadMapping();
     void refreshFrame();
@@ -122,6 +125,9 @@ private:
     void fillGroups();
     void applyConfigureRule();
 
+    int findStage(const int *table, int entries, int pid, int line) const;
+
+    const char *m_sourceFile = nullptr;
     std::unique_ptr<Ui::OtnFrameSetupPageBase> m_ui;
     QSignalMapper m_chMapper;
     QSignalMapper m_msimMapper;

@@ -13,14 +13,8 @@
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 
-namespace {
-constexpr int fecControlId = 12010;
-constexpr int tcmId = 13002;
-constexpr int ttiDetectionEnableId = 12028;
-} // namespace
-
 OtnFrameSetupPageRx::OtnFrameSetupPageRx(const Identifier &identifier, zelServerManager *manager, int flags)
-    : OtnFrameSetupPageBase(identifier, manager, flags, 1, QStringLiteral("otn_rx_parameters.html"))
+    : OtnFrameSetupPageBase(identifier, manager, flags, 1, QStringLiteral("otn_rx_parameters.html"), __FILE__)
 {
 }
 
@@ -28,13 +22,14 @@ OtnFrameSetupPageRx::~OtnFrameSetupPageRx() = default;
 
 void OtnFrameSetupPageRx::initializeHelper()
 {
-    addMappingBindings(fecControlId);
+    addMappingBindings(PID::Otn::RX::FEC_CONTROL);
     for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
         addTpTsSetters(stage, PID::Otn::RX::MAIN_TP, PID::Otn::RX::NUMBER_OF_TS);
         m_detModeSetters[stage] = addSetter(PID::Otn::RX::DET_MODE[stage]);
     }
-    addCombo(formWidget<QComboBox>(QStringLiteral("cmbTcm")), formWidget<QLabel>(QStringLiteral("lblTcm")), tcmId);
-    m_ttiDetectionSetter = addSetter(ttiDetectionEnableId);
+    addCombo(formWidget<QComboBox>(QStringLiteral("cmbTcm")), formWidget<QLabel>(QStringLiteral("lblTcm")),
+             PID::Otn::RX::TCM);
+    m_ttiDetectionSetter = addSetter(PID::Otn::RX::TTI_DETECTION_ENABLE);
 }
 
 void OtnFrameSetupPageRx::UpdateText()
@@ -51,56 +46,29 @@ void OtnFrameSetupPageRx::UpdateText()
 
 void OtnFrameSetupPageRx::qcmaParameterChanged(const QcmaParameter &parameter)
 {
+    using namespace PID::Otn;
     const int id = nsSID::idOf(parameter.getSID());
-    switch (id) {
-    case 12006:
-    case 12007:
+    // The mapping table holds the interface and the client signal, then the three stages.
+    const int *stageMapping = RX::MAPPING + OtnMapping::FieldStage0;
+    if (PID::indexIn(RX::MAPPING, OtnMapping::FieldStage0, id) >= 0) {
         reloadMapping();
-        break;
-    case 12008:
-    case 12009:
-    case 12022: {
-        const int stage = stageOfPid(PID::Otn::RX::MAPPING + 2, id);
+    } else if (PID::indexIn(stageMapping, OtnMapping::maxStages, id) >= 0) {
+        const int stage = stageOfPid(stageMapping, id);
         reloadMapping();
         updateRxChText(stage);
-        break;
-    }
-    case 12011:
-    case 12015:
-    case 12026:
-        updateRxChText(stageOfPid(PID::Otn::RX::DET_MODE, id));
-        break;
-    case 12012:
-    case 12016:
-    case 12024:
-        updateRxChText(stageOfPid(PID::Otn::RX::MAIN_TP, id));
-        break;
-    case 12014:
-    case 12023:
-        // A miss (-1) names no multiplexed level and changes nothing.
-        updateOduLevel(tsStageOfPid(PID::Otn::RX::NUMBER_OF_TS, id) + 1);
-        break;
-    case ttiDetectionEnableId: {
+    } else if (PID::indexIn(RX::DET_MODE, OtnMapping::maxStages, id) >= 0) {
+        updateRxChText(stageOfPid(RX::DET_MODE, id));
+    } else if (PID::indexIn(RX::MAIN_TP, OtnMapping::maxStages, id) >= 0) {
+        updateRxChText(stageOfPid(RX::MAIN_TP, id));
+    } else if (PID::indexIn(RX::NUMBER_OF_TS, OtnMapping::maxStages - 1, id) >= 0) {
+        updateOduLevel(tsStageOfPid(RX::NUMBER_OF_TS, id) + 1);
+    } else if (id == RX::TTI_DETECTION_ENABLE) {
         // An OTL lane interface with this setting leaves nothing to detect per lane.
         const int access = serverManager() ? serverManager()->getGUIAccessState() : 0;
         const bool locked = m_mapping.isOTLC() && parameter.getEnum() == 1;
         if (auto *button = formWidget<QPushButton>(QStringLiteral("pbTtiDetection")))
             button->setEnabled(!locked && access == 0);
-        break;
     }
-    default:
-        break;
-    }
-}
-
-int OtnFrameSetupPageRx::stageOfPid(const int *table, int pid)
-{
-    return findStage(table, OtnMapping::maxStages, pid, __FILE__, __LINE__);
-}
-
-int OtnFrameSetupPageRx::tsStageOfPid(const int *table, int pid)
-{
-    return findStage(table, OtnMapping::maxStages - 1, pid, __FILE__, __LINE__);
 }
 
 void OtnFrameSetupPageRx::updateRxChText(int stage)

@@ -14,11 +14,6 @@ public:
     void UpdateText() override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
-    // Stage whose entry of a three-stage table is pid, or -1 (reported against this page) when none is.
-    static int stageOfPid(const int *table, int pid);
-    // The same for the two-stage TS-count table.
-    static int tsStageOfPid(const int *table, int pid);
-
 protected:
     void openChDialog(int stage, const QString &odtuName) override;
 

@@ -6,20 +6,14 @@
 
 #include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/dialogs/otntxchdialog.h"
-#include "host/otn/otnsettings.h"
-#include "host/server/zelservermanager.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
 #include "host/parameters/qcmaparameter.h"
-
-namespace {
-constexpr int fecControlId = 11012;
-constexpr int ttiEncodingId = 13001;
-constexpr int otlcSliceId = 11204;
-} // namespace
+#include "host/server/zelservermanager.h"
 
 OtnFrameSetupPageTx::OtnFrameSetupPageTx(const Identifier &identifier, zelServerManager *manager, int flags)
-    : OtnFrameSetupPageBase(identifier, manager, flags, 0, QStringLiteral("otn_tx_parameters.html"))
+    : OtnFrameSetupPageBase(identifier, manager, flags, 0, QStringLiteral("otn_tx_parameters.html"), __FILE__)
 {
 }
 
@@ -27,7 +21,7 @@ OtnFrameSetupPageTx::~OtnFrameSetupPageTx() = default;
 
 void OtnFrameSetupPageTx::initializeHelper()
 {
-    addMappingBindings(fecControlId);
+    addMappingBindings(PID::Otn::TX::FEC_CONTROL);
     for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
         QLayoutItem *dummyCh = m_odtuStages[stage].dummyCh;
         auto *combo = qobject_cast<QComboBox *>(
@@ -39,7 +33,7 @@ void OtnFrameSetupPageTx::initializeHelper()
         addTpTsSetters(stage, PID::Otn::TX::MAIN_TP, PID::Otn::TX::NUMBER_OF_TS);
     }
     addCombo(formWidget<QComboBox>(QStringLiteral("cmbTtiEncoding")),
-             formWidget<QLabel>(QStringLiteral("lblTtiEncoding")), ttiEncodingId);
+             formWidget<QLabel>(QStringLiteral("lblTtiEncoding")), PID::Otn::TX::TTI_ENCODING);
 
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
         auto *button = formWidget<QPushButton>(QStringLiteral("pbLv%1Oh").arg(level + 1));
@@ -51,7 +45,7 @@ void OtnFrameSetupPageTx::initializeHelper()
     }
     connect(&m_ohMapper, &QSignalMapper::mappedInt, this, &OtnFrameSetupPageTx::clickedOh, Qt::UniqueConnection);
 
-    m_otlcSliceSetter = addSetter(otlcSliceId);
+    m_otlcSliceSetter = addSetter(PID::Otn::TX::OTLC_SLICE_NUMBER);
 }
 
 void OtnFrameSetupPageTx::SetGUIAccessState(int state)
@@ -65,44 +59,17 @@ void OtnFrameSetupPageTx::SetGUIAccessState(int state)
 
 void OtnFrameSetupPageTx::qcmaParameterChanged(const QcmaParameter &parameter)
 {
+    using namespace PID::Otn;
     const int id = nsSID::idOf(parameter.getSID());
-    switch (id) {
-    case 11008:
-    case 11009:
-    case 11010:
-    case 11011:
-    case 11166:
+    if (PID::indexIn(TX::MAPPING, OtnMapping::fieldCount, id) >= 0) {
         reloadMapping();
-        break;
-    case 11128:
-    case 11132:
-    case 11201: {
-        const int stage = stageOfPid(PID::Otn::TX::MAIN_TP, id);
-        if (stage >= 0)
-            txTpTsParametersChanged(stage);
-        break;
-    }
-    case 11131:
-    case 11200:
-        // A miss (-1) names no multiplexed level and changes nothing.
-        updateOduLevel(tsStageOfPid(PID::Otn::TX::NUMBER_OF_TS, id) + 1);
-        break;
-    case otlcSliceId:
+    } else if (PID::indexIn(TX::MAIN_TP, OtnMapping::maxStages, id) >= 0) {
+        txTpTsParametersChanged(stageOfPid(TX::MAIN_TP, id));
+    } else if (PID::indexIn(TX::NUMBER_OF_TS, OtnMapping::maxStages - 1, id) >= 0) {
+        updateOduLevel(tsStageOfPid(TX::NUMBER_OF_TS, id) + 1);
+    } else if (id == TX::OTLC_SLICE_NUMBER) {
         m_otlcSliceNumber = parameter.getEnum();
-        break;
-    default:
-        break;
     }
-}
-
-int OtnFrameSetupPageTx::stageOfPid(const int *table, int pid)
-{
-    return findStage(table, OtnMapping::maxStages, pid, __FILE__, __LINE__);
-}
-
-int OtnFrameSetupPageTx::tsStageOfPid(const int *table, int pid)
-{
-    return findStage(table, OtnMapping::maxStages - 1, pid, __FILE__, __LINE__);
 }
 
 void OtnFrameSetupPageTx::txTpTsParametersChanged(int stage)

@@ -16,13 +16,8 @@ public:
     void SetGUIAccessState(int state) override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
-    // The OTL slice number (11204) as last received; -1 before the first value.
+    // The OTL slice number as last received; -1 before the first value.
     int otlcSliceNumber() const { return m_otlcSliceNumber; }
-
-    // Stage whose entry of a three-stage table is pid, or -1 (reported against this page) when none is.
-    static int stageOfPid(const int *table, int pid);
-    // The same for the two-stage TS-count table.
-    static int tsStageOfPid(const int *table, int pid);
 
 protected:
     void openChDialog(int stage, const QString &odtuName) override;

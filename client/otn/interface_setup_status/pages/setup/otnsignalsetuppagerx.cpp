@@ -8,13 +8,13 @@
 #include "host/bindings/uihelper_enum_pushbutton.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/setupwidgets/physicalstatusminiwidget.h"
 #include "host/texts/widgettext.h"
 #include "otnsignalsetuppagetx.h"
 
 namespace {
-constexpr int pidModuleType = 12001;
 constexpr int uiTextPhysicalStatus = 5096;
 // Width of the screen's left bar, which overlaps the page.
 constexpr int screenLeftBarWidth = 25;
@@ -52,7 +52,7 @@ void OtnSignalSetupPageRx::initializeUi()
 
 void OtnSignalSetupPageRx::initializeHelper()
 {
-    const int sid = nsSID::otnSid(m_port, pidModuleType);
+    const int sid = nsSID::otnSid(m_port, PID::Otn::RX::MODULE);
     auto *moduleType = m_helpers->AddUiHelper(
         std::make_unique<UiHelper_Enum_PushButton>(m_manager, ui->gbReceiver, sid, UiHelper::ConnectManually));
     for (int value = 0; value < m_moduleButtons.size(); ++value) {
@@ -65,7 +65,7 @@ void OtnSignalSetupPageRx::initializeHelper()
 void OtnSignalSetupPageRx::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     if (!isPageInitialized() || parameter.getType() != QcmaParameter::TypeEnum
-        || nsSID::idOf(parameter.getSID()) != pidModuleType)
+        || nsSID::idOf(parameter.getSID()) != PID::Otn::RX::MODULE)
         return;
     OtnSignalSetupPageTx::showActiveModuleButtons(m_moduleButtons,
                                                   static_cast<const QcmaParameterEnum &>(parameter));

@@ -10,6 +10,7 @@
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/setupwidgets/clockconfigurationwidget.h"
 #include "host/setupwidgets/multilanemappingdialog.h"
@@ -21,12 +22,6 @@
 Q_LOGGING_CATEGORY(lcOtnSignalSetup, "otn.setup.signal")
 
 namespace {
-constexpr int pidPortMode = 11001;
-constexpr int pidInterfaceSignal = 11008;
-constexpr int pidModuleType = 11143;
-constexpr int pidFirstLane = 11145;
-constexpr int pidLaneCount = 11165;
-
 constexpr int uiTextPhysicalStatus = 5096;
 constexpr int uiTextClockConfiguration = 9324;
 constexpr int uiTextLaneMapping = 5251;
@@ -76,46 +71,43 @@ void OtnSignalSetupPageTx::initializeUi()
 
 void OtnSignalSetupPageTx::initializeHelper()
 {
+    using namespace PID::Otn;
     const int strategy = UiHelper::ConnectManually;
     auto *moduleType = m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
-        m_manager, ui->gbTransmitter, nsSID::otnSid(m_port, pidModuleType), strategy));
+        m_manager, ui->gbTransmitter, nsSID::otnSid(m_port, PID::Otn::TX::MODULE), strategy));
     for (int value = 0; value < m_moduleButtons.size(); ++value) {
         if (QPushButton *button = m_moduleButtons.value(value))
             moduleType->PushButtonAdd(value, button);
     }
-    m_helpers->AddUiHelper(
-        std::make_unique<UiHelper_Notification>(m_manager, this, nsSID::otnSid(m_port, pidModuleType), strategy));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
+        m_manager, this, nsSID::otnSid(m_port, PID::Otn::TX::MODULE), strategy));
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_PushButton>(
         m_manager, ui->gbPortMode, QList<QPushButton *>{ui->pbOff, ui->pbNormal, ui->pbThrough, ui->pbOhThrough},
-        nsSID::otnSid(m_port, pidPortMode), strategy));
-    m_helpers->AddUiHelper(
-        std::make_unique<UiHelper_Notification>(m_manager, this, nsSID::otnSid(m_port, pidInterfaceSignal), strategy));
-    m_helpers->AddUiHelper(
-        std::make_unique<UiHelper_Notification>(m_manager, this, nsSID::otnSid(m_port, pidFirstLane), strategy));
+        nsSID::otnSid(m_port, PID::Otn::TX::PORT_MODE), strategy));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
+        m_manager, this, nsSID::otnSid(m_port, PID::Otn::TX::MAPPING[OtnMapping::FieldInterface]), strategy));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
+        m_manager, this, nsSID::otnSid(m_port, PID::Otn::TX::FIRST_LANE_MAPPING), strategy));
 }
 
 void OtnSignalSetupPageTx::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     if (!isPageInitialized())
         return;
-    switch (nsSID::idOf(parameter.getSID())) {
-    case pidInterfaceSignal:
+    using namespace PID::Otn;
+    const int id = nsSID::idOf(parameter.getSID());
+    if (id == TX::MAPPING[OtnMapping::FieldInterface]) {
         m_laneCount = OtnMapping::numOfLldLane(parameter.getEnum());
         ui->pbMultiLane->setVisible(m_laneCount >= 1);
-        break;
-    case pidModuleType:
+    } else if (id == TX::MODULE) {
         if (parameter.getType() != QcmaParameter::TypeEnum) {
             qCWarning(lcOtnSignalSetup, "OtnSignalSetupPageTx: module type 0x%x is no enumeration; ignored.",
                       unsigned(parameter.getSID()));
-            break;
+            return;
         }
         showActiveModuleButtons(m_moduleButtons, static_cast<const QcmaParameterEnum &>(parameter));
-        break;
-    case pidFirstLane:
+    } else if (id == TX::FIRST_LANE_MAPPING) {
         ui->pbMultiLane->setEnabled(parameter.isDefined());
-        break;
-    default:
-        break;
     }
 }
 
@@ -181,8 +173,8 @@ void OtnSignalSetupPageTx::multiLaneClicked()
         return;
     QList<int> laneIds;
     for (int lane = 0; lane < m_laneCount; ++lane)
-        laneIds.append(pidFirstLane + lane);
-    auto *model = new MultiLaneMappingDialogModel(laneIds, pidLaneCount);
+        laneIds.append(PID::Otn::TX::FIRST_LANE_MAPPING + lane);
+    auto *model = new MultiLaneMappingDialogModel(laneIds, PID::Otn::TX::LANE_COUNT);
     const int mode = m_laneCount == bitMultiplexedLaneCount ? laneModeBitMultiplexed : laneModeOneToOne;
     uiEditDialog_open(std::make_unique<MultiLaneMappingDialog>(this, m_manager, m_port, nsSID::otn, model, mode));
 }
