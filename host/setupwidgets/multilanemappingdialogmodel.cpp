@@ -5,6 +5,14 @@ MultiLaneMappingDialogModel::MultiLaneMappingDialogModel(const QList<int> &laneI
 {
 }
 
+QList<int> MultiLaneMappingDialogModel::consecutiveIds(int firstId, int count)
+{
+    QList<int> ids;
+    for (int lane = 0; lane < count; ++lane)
+        ids.append(firstId + lane);
+    return ids;
+}
+
 void MultiLaneMappingDialogModel::setLogicalLanesPerPhysicalLane(int lanes)
 {
     lanes = qMax(1, lanes);

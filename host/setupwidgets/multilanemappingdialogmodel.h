@@ -16,6 +16,8 @@ public:
     static constexpr int undefinedLane = -1;
 
     MultiLaneMappingDialogModel(const QList<int> &laneIds, int countId, QObject *parent = nullptr);
+    // The ids of count lane parameters that follow each other from firstId.
+    static QList<int> consecutiveIds(int firstId, int count);
 
     QList<int> laneIds() const { return m_laneIds; }
     int countId() const { return m_countId; }

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
+#include "tests/support/bitpattern.h"
 
 namespace {
 QPoint gridPosition(const OtnChWidget &grid, int index)
@@ -15,15 +16,6 @@ QPoint gridPosition(const OtnChWidget &grid, int index)
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
     layout->getItemPosition(at, &row, &column, &rowSpan, &columnSpan);
     return QPoint(column, row);
-}
-
-// "0110" gives bits 1 and 2 of four.
-QBitArray bitsOf(const QString &digits)
-{
-    QBitArray bits(digits.size());
-    for (int i = 0; i < digits.size(); ++i)
-        bits.setBit(i, digits.at(i) == QLatin1Char('1'));
-    return bits;
 }
 } // namespace
 

@@ -7,6 +7,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/multilanemappingdialog.h"
@@ -17,8 +18,8 @@
 
 namespace {
 constexpr int interfaceSignal = 11008;
-constexpr int firstLaneId = 11145;
-constexpr int laneCountId = 11165;
+constexpr int firstLaneId = PID::Otn::TX::FIRST_LANE_MAPPING;
+constexpr int laneCountId = PID::Otn::TX::LANE_COUNT;
 constexpr int lanePort = 1;     // a port with a multi-lane module
 constexpr int plainPort = 3;    // a port with a single-lane module
 
@@ -31,10 +32,7 @@ SimulatorOptions laneOptions()
 
 QList<int> laneIds(int count)
 {
-    QList<int> ids;
-    for (int i = 0; i < count; ++i)
-        ids.append(firstLaneId + i);
-    return ids;
+    return MultiLaneMappingDialogModel::consecutiveIds(firstLaneId, count);
 }
 
 // Sets the port's interface to one with the given number of logical lanes; false when none is offered.

@@ -1,18 +1,16 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "host/otn/otnpid.h"
 #include "host/setupwidgets/multilanemappingdialogmodel.h"
 
 namespace {
-constexpr int firstLaneId = 11145;
+constexpr int firstLaneId = PID::Otn::TX::FIRST_LANE_MAPPING;
 constexpr int undefinedLane = MultiLaneMappingDialogModel::undefinedLane;
 
 QList<int> laneIds(int count)
 {
-    QList<int> ids;
-    for (int i = 0; i < count; ++i)
-        ids.append(firstLaneId + i);
-    return ids;
+    return MultiLaneMappingDialogModel::consecutiveIds(firstLaneId, count);
 }
 
 // A model of lanes.size() rows holding the given server values.

@@ -7,24 +7,7 @@
 #include "host/widgets/multilanewidget.h"
 #include "host/widgets/portstatusitem.h"
 #include "host/widgets/zeleditbutton.h"
-
-namespace {
-QBitArray bitsOf(const QString &pattern)
-{
-    QBitArray bits(pattern.size());
-    for (int i = 0; i < pattern.size(); ++i)
-        bits.setBit(i, pattern.at(i) == QLatin1Char('1'));
-    return bits;
-}
-
-QString patternOf(const QBitArray &bits)
-{
-    QString pattern;
-    for (int i = 0; i < bits.size(); ++i)
-        pattern += bits.testBit(i) ? QLatin1Char('1') : QLatin1Char('0');
-    return pattern;
-}
-} // namespace
+#include "tests/support/bitpattern.h"
 
 // The small host widgets: the LED, the lane toggles and the value button.
 class tst_StatusWidgets : public QObject

@@ -171,10 +171,9 @@ void OtnSignalSetupPageTx::multiLaneClicked()
 {
     if (m_laneCount < 1)
         return;
-    QList<int> laneIds;
-    for (int lane = 0; lane < m_laneCount; ++lane)
-        laneIds.append(PID::Otn::TX::FIRST_LANE_MAPPING + lane);
-    auto *model = new MultiLaneMappingDialogModel(laneIds, PID::Otn::TX::LANE_COUNT);
+    auto *model = new MultiLaneMappingDialogModel(
+        MultiLaneMappingDialogModel::consecutiveIds(PID::Otn::TX::FIRST_LANE_MAPPING, m_laneCount),
+        PID::Otn::TX::LANE_COUNT);
     const int mode = m_laneCount == bitMultiplexedLaneCount ? laneModeBitMultiplexed : laneModeOneToOne;
     uiEditDialog_open(std::make_unique<MultiLaneMappingDialog>(this, m_manager, m_port, nsSID::otn, model, mode));
 }

@@ -1,0 +1,17 @@
+#include "bitpattern.h"
+
+QBitArray bitsOf(const QString &pattern)
+{
+    QBitArray bits(pattern.size());
+    for (int i = 0; i < pattern.size(); ++i)
+        bits.setBit(i, pattern.at(i) == QLatin1Char('1'));
+    return bits;
+}
+
+QString patternOf(const QBitArray &bits)
+{
+    QString pattern;
+    for (int i = 0; i < bits.size(); ++i)
+        pattern += bits.testBit(i) ? QLatin1Char('1') : QLatin1Char('0');
+    return pattern;
+}
