@@ -15,7 +15,7 @@
 #include "pagearea.h"
 #include "pluginloader.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 class tst_PluginLoader : public QObject
 {
@@ -47,9 +47,9 @@ void tst_PluginLoader::loadsTheOtnPlugin()
     QVERIFY(statistics);
     QCOMPARE(statistics->ports(), &ports);
 
-    SimulatorOptions options = SimulatorFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::quietOptions(2);
     options.moduleTypes = {0, 6, 0, 0};
-    SimulatorFixture tester(options);
+    TesterFixture tester(options);
     const QList<StimuliRegistration> items = plugin->registerStimuli(tester.manager(), 2);
     for (const StimuliRegistration &item : items) {
         const std::unique_ptr<StimuliWidget> panel(item.widget);

@@ -23,7 +23,7 @@
 #include "screenshotrunner.h"
 #include "simulator/poweronstructure.h"
 #include "structurescreenshots.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 
@@ -157,7 +157,7 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     QFETCH(QStringList, files);
     QFETCH(QStringList, notes);
 
-    SimulatorFixture tester(1);
+    TesterFixture tester(1);
     FakeFactory factory(missing);
     QCOMPARE(ScreenshotRunner::registeredPages(factory), (QList<int>{1, 2, 4, 5, 3}));
     QTemporaryDir directory;
@@ -266,7 +266,7 @@ void tst_ScreenshotRunner::clientWritesEveryStructure()
     PluginLoader loader;
     QVERIFY2(loader.load(QStringLiteral(ZEL_OTN_PLUGIN)), qPrintable(loader.errorString()));
     std::unique_ptr<InterfaceSetupPageFactory> factory = loader.plugin()->createSetupPageFactory();
-    SimulatorFixture tester(1);
+    TesterFixture tester(1);
     QStringList expected{StructureScreenshots::windowFileName()};
     QStringList missing;
     for (int pageId : ScreenshotRunner::registeredPages(*factory)) {

@@ -12,12 +12,12 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace SimTest {
 
 // The value of an enumeration whose (neutral) name is name, -1 when there is none.
-inline int valueNamed(const SimulatorFixture &f, int id, const QString &name)
+inline int valueNamed(const TesterFixture &f, int id, const QString &name)
 {
     const ParameterDefinition *d = f.manager()->catalogue().find(nsSID::otn, id);
     for (const ParameterDefinition::Enumerator &e : d ? d->enumerators : QVector<ParameterDefinition::Enumerator>()) {

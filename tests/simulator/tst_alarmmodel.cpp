@@ -10,7 +10,7 @@
 #include "simulator/alarmmodel.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace nsSettings::Otn;
 using SimTest::valueNamed;
@@ -28,7 +28,7 @@ const int sum0 = nsIID::Otn::Alarm::SUM_ERRALARM[0];
 const int sum1 = nsIID::Otn::Alarm::SUM_ERRALARM[1];
 
 // Sends the values as one request, each as a copy of the cached parameter.
-bool writeBatch(SimulatorFixture &f, const QVector<QPair<int, QVariant>> &values)
+bool writeBatch(TesterFixture &f, const QVector<QPair<int, QVariant>> &values)
 {
     std::vector<std::unique_ptr<QcmaParameter>> copies;
     QList<const QcmaParameter *> batch;
@@ -93,7 +93,7 @@ void tst_AlarmModel::receiverSeesItsOwnTransmitter()
     QFETCH(QByteArray, payloadType);
     QFETCH(Expectation, expected);
 
-    SimulatorFixture f;
+    TesterFixture f;
     using namespace PID::Otn;
     // The whole set-up is one request: the receiver judges its outcome.
     QVector<QPair<int, QVariant>> setup = {{TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))},
@@ -118,7 +118,7 @@ void tst_AlarmModel::receiverSeesItsOwnTransmitter()
 
 void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(f.link()->serverChange(nsSID::otnSid(1, los), AlarmModel::current));
     QVERIFY(f.settle());
     QCOMPARE(f.cached(1, los)->getEnum(), int(AlarmModel::current));

@@ -8,7 +8,7 @@
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "simulator/simulatedserverlink.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 
@@ -107,7 +107,7 @@ private:
 
 void tst_CatalogueConsistency::initTestCase()
 {
-    m_link = std::make_unique<SimulatedServerLink>(SimulatorFixture::quietOptions(1));
+    m_link = std::make_unique<SimulatedServerLink>(TesterFixture::quietOptions(1));
 }
 
 void tst_CatalogueConsistency::everyCatalogueFileLoadsWithoutClash()

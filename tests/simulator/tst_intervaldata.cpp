@@ -12,7 +12,7 @@
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace nsSettings::Otn;
 using namespace PID::Otn;
@@ -53,7 +53,7 @@ quint8 overhead(const QByteArray &record, int row, int column)
 class CaptureTest
 {
 public:
-    explicit CaptureTest(SimulatorFixture &f, int port = 1)
+    explicit CaptureTest(TesterFixture &f, int port = 1)
         : m_f(f), m_scan(f.manager(), &collector, nsSID::otnSid(port, 7101), currentIntervalSelector, 2),
           m_capture(f.manager(), &collector, nsSID::otnSid(port, 3101), currentIntervalSelector, 2), m_port(port)
     {
@@ -67,7 +67,7 @@ public:
     Collector collector;
 
 private:
-    SimulatorFixture &m_f;
+    TesterFixture &m_f;
     UiHelper_Notification m_scan;
     UiHelper_Notification m_capture;
     int m_port;
@@ -133,7 +133,7 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem()
     QFETCH(int, column);
     QFETCH(QByteArray, expected);
 
-    SimulatorFixture f;
+    TesterFixture f;
     CaptureTest capture(f);
     QVERIFY(f.writeAndWait(1, id, value));
     QVERIFY(capture.request());
@@ -146,7 +146,7 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem()
 
 void tst_IntervalData::messagesFollowTheOverhead()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     CaptureTest capture(f);
     const QByteArray sapi = QByteArray(1, '\0') + "JPNSAPI-SECTION";
     const QByteArray os = QByteArray(32, 'o');
@@ -170,7 +170,7 @@ void tst_IntervalData::messagesFollowTheOverhead()
 
 void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     CaptureTest capture(f);
     QVERIFY(f.writeAndWait(1, TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
     QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
@@ -193,7 +193,7 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
 
 void tst_IntervalData::missingLevelIsEmpty()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     CaptureTest capture(f);
     QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_NONE));
     QVERIFY(capture.request());
@@ -204,7 +204,7 @@ void tst_IntervalData::missingLevelIsEmpty()
 
 void tst_IntervalData::tributarySlotBlocks()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     CaptureTest capture(f);
     QVERIFY(f.writeAndWait(1, TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
     QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
@@ -255,7 +255,7 @@ void tst_IntervalData::scanWords()
     QFETCH(int, portMode);
     QFETCH(QVector<quint32>, first);
 
-    SimulatorFixture f;
+    TesterFixture f;
     CaptureTest scan(f);
     const int otu2 = valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"));
     QVERIFY(f.writeAndWait(1, TX::MAPPING[0], otu2));

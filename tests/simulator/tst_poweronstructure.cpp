@@ -7,7 +7,7 @@
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace PID::Otn;
 using namespace SimTest;
@@ -100,11 +100,11 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure()
 
     const PowerOnStructure *structure = PowerOnStructure::find(name);
     QVERIFY(structure);
-    SimulatorOptions options = SimulatorFixture::quietOptions(4);
+    SimulatorOptions options = TesterFixture::quietOptions(4);
     options.moduleTypes = QVector<int>(4, structure->moduleType);
     options.structure = name;
     DiagnosticsRecorder log;
-    SimulatorFixture f(options);
+    TesterFixture f(options);
     QCOMPARE(log.lines(), QStringList());
     const OtnMapping expected = structure->mapping();
 
@@ -171,11 +171,11 @@ void tst_PowerOnStructure::structureThatDoesNotFitIsReported()
     QFETCH(int, moduleType);
     QFETCH(QString, line);
 
-    SimulatorOptions options = SimulatorFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::quietOptions(1);
     options.moduleTypes = {moduleType};
     options.structure = name;
     DiagnosticsRecorder log;
-    SimulatorFixture f(options);
+    TesterFixture f(options);
     QCOMPARE(log.lines(), QStringList{line});
     // The port keeps the tester's start-up structure: OTU2 carrying a test pattern, both directions.
     for (const int *ids : {TX::MAPPING, RX::MAPPING}) {

@@ -9,7 +9,7 @@
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ private slots:
     void intervalDataCarriesPortSidAndSelector();
 
 private:
-    static SimulatorOptions options(int ports = 2) { return SimulatorFixture::quietOptions(ports); }
+    static SimulatorOptions options(int ports = 2) { return TesterFixture::quietOptions(ports); }
 };
 
 void tst_SimulatedServerLink::initTestCase()
@@ -89,7 +89,7 @@ void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort()
 
 void tst_SimulatedServerLink::confirmationIsQueued()
 {
-    SimulatorFixture f(options());
+    TesterFixture f(options());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
     QVERIFY(f.write(1, 11012, 0));
     // Nothing is answered while the write call runs.
@@ -103,7 +103,7 @@ void tst_SimulatedServerLink::confirmationIsQueued()
 
 void tst_SimulatedServerLink::batchIsAppliedInOrderAndConfirmedAsOne()
 {
-    SimulatorFixture f(options());
+    TesterFixture f(options());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
     QcmaParameterUInt first(nsSID::otnSid(1, 11019), 5);
     QcmaParameterUInt second(nsSID::otnSid(1, 11019), 9);
@@ -147,7 +147,7 @@ void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced()
     QFETCH(Candidate, candidate);
     QFETCH(QString, reason);
 
-    SimulatorFixture f(options());
+    TesterFixture f(options());
     const int sid = candidate->getSID();
     std::unique_ptr<QcmaParameter> before(f.cachedSid(sid)->clone());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
@@ -161,7 +161,7 @@ void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced()
 
 void tst_SimulatedServerLink::unknownSidIsLoggedAndNotAnswered()
 {
-    SimulatorFixture f(options());
+    TesterFixture f(options());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
     QcmaParameterUInt unknown(nsSID::otnSid(3, 11137), 1);
     QTest::ignoreMessage(QtWarningMsg,
@@ -176,7 +176,7 @@ void tst_SimulatedServerLink::moduleTypeFollowsOptionThenSetting()
 {
     SimulatorOptions o = options(3);
     o.moduleTypes = {3, 6};
-    SimulatorFixture f(o);
+    TesterFixture f(o);
     QCOMPARE(f.manager()->GetPortModuleType(1), 3);
     QCOMPARE(f.manager()->GetPortModuleType(2), 6);
     QCOMPARE(f.manager()->GetPortModuleType(3), 0);
@@ -191,7 +191,7 @@ void tst_SimulatedServerLink::moduleTypeFollowsOptionThenSetting()
 
 void tst_SimulatedServerLink::portModeDrivesLossOfSignal()
 {
-    SimulatorFixture f(options());
+    TesterFixture f(options());
     QCOMPARE(f.cached(1, 101)->getEnum(), 0);
     QVERIFY(f.writeAndWait(1, 11001, 0));
     QCOMPARE(f.cached(1, 101)->getEnum(), 1);
@@ -231,7 +231,7 @@ void tst_SimulatedServerLink::physicalValuesWanderDeterministically()
 
 void tst_SimulatedServerLink::intervalDataCarriesPortSidAndSelector()
 {
-    SimulatorFixture f(options());
+    TesterFixture f(options());
     QSignalSpy spy(f.link(), &ServerLink::intervalDataArrived);
     f.manager()->Interval_GetAndPost_Ex(2, nsSID::otn, currentIntervalSelector);
     f.manager()->Interval_GetAndPost_Ex(3, nsSID::otn, currentIntervalSelector);

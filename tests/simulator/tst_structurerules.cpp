@@ -10,7 +10,7 @@
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace nsSettings::Otn;
 using namespace SimTest;
@@ -35,7 +35,7 @@ QByteArray ascending(int count, int step, int first = 1)
 }
 
 // Sets the Tx interface by name and the stage-0 multiplex kind, port 1; false when refused.
-bool setTxStructure(SimulatorFixture &f, const QString &interfaceName, int stage0, int port = 1)
+bool setTxStructure(TesterFixture &f, const QString &interfaceName, int stage0, int port = 1)
 {
     const int iface = valueNamed(f, txInterface, interfaceName);
     return iface >= 0 && f.writeAndWait(port, txInterface, iface) && f.writeAndWait(port, txStage0, stage0);
@@ -92,7 +92,7 @@ void tst_StructureRules::interfaceOffersG709Stages()
     QFETCH(QString, interfaceName);
     QFETCH(QVector<int>, stages);
 
-    SimulatorFixture f;
+    TesterFixture f;
     const int iface = valueNamed(f, txInterface, interfaceName);
     QVERIFY2(iface >= 0, qPrintable(interfaceName));
     QVERIFY(f.writeAndWait(1, txInterface, iface));
@@ -130,7 +130,7 @@ void tst_StructureRules::stageSizesSlotParameters()
     QFETCH(QByteArray, mainTs);
     QFETCH(int, allocatedTs);
 
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, interfaceName, stage0));
     QCOMPARE(f.cached(1, txStage0)->getEnum(), stage0);
 
@@ -173,7 +173,7 @@ void tst_StructureRules::missingStageMakesItsParametersUndefined()
     QFETCH(int, stage0);
     QFETCH(int, stages);
 
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), stage0));
     for (int stage = 0; stage < 3; ++stage) {
         QCOMPARE(f.cached(1, TX::MAIN_TP[stage])->isDefined(), stage < stages);
@@ -188,7 +188,7 @@ void tst_StructureRules::missingStageMakesItsParametersUndefined()
 
 void tst_StructureRules::interfaceChangeResetsStageNoLongerOffered()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
     QVERIFY(f.cached(1, TX::MAIN_TS[0])->isDefined());
     QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
@@ -207,7 +207,7 @@ void tst_StructureRules::interfaceChangeResetsStageNoLongerOffered()
 
 void tst_StructureRules::clientRestrictsStages()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU4"), MUX_NONE));
     const int gigE = valueNamed(f, txClient, QStringLiteral("1GbE (GFP-T)"));
     QVERIFY(gigE >= 0);
@@ -227,7 +227,7 @@ void tst_StructureRules::clientRestrictsStages()
 
 void tst_StructureRules::oduFlexTsCountSizesTributaryPorts()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODUFLEX_ODU2));
     const auto *count = static_cast<const QcmaParameterUInt *>(f.cached(1, TX::NUMBER_OF_TS[0]));
     QVERIFY(count->isDefined());
@@ -260,7 +260,7 @@ void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
     QFETCH(QByteArray, mainTs);
     QFETCH(QString, reason);
 
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
     const QByteArray before = f.cached(1, TX::MAIN_TS[0])->getByteArray();
     const int sid = nsSID::otnSid(1, TX::MAIN_TS[0]);
@@ -274,7 +274,7 @@ void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
 
 void tst_StructureRules::moduleTypeDecidesLaneInterfaces()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     const int otl44 = valueNamed(f, txInterface, QStringLiteral("OTL4.4"));
     QVERIFY(otl44 >= 0);
     QVERIFY(!activeOf(f.cached(1, txInterface)).contains(otl44));
@@ -295,9 +295,9 @@ void tst_StructureRules::moduleTypeDecidesLaneInterfaces()
 
 void tst_StructureRules::laneInterfaceSizesLaneParameters()
 {
-    SimulatorOptions options = SimulatorFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::quietOptions(2);
     options.moduleTypes = {3, 3};
-    SimulatorFixture f(options);
+    TesterFixture f(options);
     QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTL3.4"))));
     QCOMPARE(f.cached(1, 11165)->getUInt(), 4u);
     for (int lane = 0; lane < 20; ++lane) {
@@ -326,7 +326,7 @@ void tst_StructureRules::laneInterfaceSizesLaneParameters()
 
 void tst_StructureRules::payloadTypeFollowsStructureChanges()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     const int pt0 = TX::OPU_PAYLOAD_TYPE[0];
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0xFE}));
@@ -343,7 +343,7 @@ void tst_StructureRules::payloadTypeFollowsStructureChanges()
 
 void tst_StructureRules::receiverStageAndExpectedMsi()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU0_ODU2));
     const int reference = MEASUREMENT::MSIM_REFERENCE_DATA[0];
     QVERIFY(!f.cached(1, reference)->isDefined());
@@ -369,9 +369,9 @@ void tst_StructureRules::receiverStageAndExpectedMsi()
 
 void tst_StructureRules::otlcRowOneAndFec()
 {
-    SimulatorOptions options = SimulatorFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::quietOptions(1);
     options.moduleTypes = {4};
-    SimulatorFixture f(options);
+    TesterFixture f(options);
     QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU2"))));
     QVERIFY(!f.cached(1, 11204)->isDefined());
     QCOMPARE(f.cached(1, 11021)->getByteArray().size(), 2);
@@ -395,7 +395,7 @@ void tst_StructureRules::otlcRowOneAndFec()
 
 void tst_StructureRules::stimuliLevelsFollowOduCount()
 {
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
     QCOMPARE(activeOf(f.cached(1, 14001)), QVector<int>({0}));
     QVERIFY(!activeOf(f.cached(1, 14031)).contains(1));

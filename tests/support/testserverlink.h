@@ -1,19 +1,28 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
 #include <QHash>
+#include <QStringList>
+#include <QVariant>
 
+#include "apps/shared/sid.h"
 #include "host/link/serverlink.h"
 #include "host/parameters/qcmaparameter.h"
 
-// A minimal in-memory server for host tests: validates writes and confirms them queued.
+// The small fake link of the tests: an in-memory server that validates writes and confirms them queued,
+// holds what the test gives it, and counts what it was asked.
 class TestServerLink : public ServerLink
 {
     Q_OBJECT
 public:
     explicit TestServerLink(const QByteArray &catalogueJson = {}, QObject *parent = nullptr);
+    // One value of every parameter of the catalogue on each port (global ones once, on no port);
+    // initialValues (by SID) replace the catalogue defaults.
+    TestServerLink(const QByteArray &catalogueJson, const QList<int> &ports,
+                   const QHash<int, QVariant> &initialValues = {});
     ~TestServerLink() override;
 
     QSharedPointer<const ParameterCatalogue> sharedCatalogue() const override { return m_catalogue; }
@@ -31,19 +40,31 @@ public:
     // The server changes a value by itself (announced queued).
     void serverChange(std::unique_ptr<QcmaParameter> parameter);
     void serverChange(QcmaParameter *parameter) { serverChange(std::unique_ptr<QcmaParameter>(parameter)); }
+    // The same for the value of a parameter it holds; false when it holds none or the value does not fit.
+    bool serverChange(int sid, const QVariant &newValue, bool defined = true);
     void setModuleType(int port, int type) { m_moduleTypes.insert(port, type); }
     void setIntervalReply(QSharedPointer<IntervalData> data) { m_intervalReply = data; }
 
     int writeRequests() const { return m_writeRequests; }
     QList<int> intervalRequests() const { return m_intervalRequests; }
+    // Answers posted but not delivered yet.
+    int pendingAnswers() const { return m_pendingAnswers; }
+
+    // Catalogue text: {"id": id, "group": "0x0D0000", "kind": "enum", "name": name, "values": [...], "default": value}
+    static QByteArray enumDefinition(int id, const QString &name, const QStringList &valueNames, int defaultValue,
+                                     int group = nsSID::otn);
+    // {"parameters": [definitions...]}
+    static QByteArray catalogueJson(const QList<QByteArray> &definitions);
 
 private:
     void announce(const QcmaParameter &parameter);
+    void post(const std::function<void()> &answer);
 
     QSharedPointer<ParameterCatalogue> m_catalogue = QSharedPointer<ParameterCatalogue>::create();
     std::unordered_map<int, std::unique_ptr<QcmaParameter>> m_values;
     QHash<int, int> m_moduleTypes;
     QSharedPointer<IntervalData> m_intervalReply;
     int m_writeRequests = 0;
+    int m_pendingAnswers = 0;
     QList<int> m_intervalRequests;
 };

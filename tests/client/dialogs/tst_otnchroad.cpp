@@ -12,13 +12,13 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/qzelnumpaddlg.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 constexpr int port = 1;
 constexpr int odtu12Pt21 = 3;   // ODU1 into ODU2 on 1.25G TS: 4 TP of 2 TS in 8 TS
 
-OtnMapping mappingOf(const SimulatorFixture &f, const int (&ids)[5])
+OtnMapping mappingOf(const TesterFixture &f, const int (&ids)[5])
 {
     int fields[5] = {};
     for (int i = 0; i < 5; ++i) {
@@ -28,13 +28,13 @@ OtnMapping mappingOf(const SimulatorFixture &f, const int (&ids)[5])
     return OtnMapping(fields[0], fields[1], fields[2], fields[3], fields[4]);
 }
 
-QByteArray cachedBytes(const SimulatorFixture &f, int id)
+QByteArray cachedBytes(const TesterFixture &f, int id)
 {
     const QcmaParameter *p = f.cached(port, id);
     return p ? p->getByteArray() : QByteArray();
 }
 
-QBitArray cachedBits(const SimulatorFixture &f, int id)
+QBitArray cachedBits(const TesterFixture &f, int id)
 {
     const QcmaParameter *p = f.cached(port, id);
     return p ? p->getBitArray() : QBitArray();
@@ -74,7 +74,7 @@ private slots:
 void tst_OtnChRoad::transmitter()
 {
     using namespace PID::Otn::TX;
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(f.writeAndWait(port, MAPPING[2], odtu12Pt21));
     const OtnMapping mapping = mappingOf(f, MAPPING);
     QVERIFY(mapping.hasOdtu(0));
@@ -137,7 +137,7 @@ void tst_OtnChRoad::transmitter()
 void tst_OtnChRoad::receiver()
 {
     using namespace PID::Otn::RX;
-    SimulatorFixture f;
+    TesterFixture f;
     QVERIFY(f.writeAndWait(port, MAPPING[2], odtu12Pt21));
     const OtnMapping mapping = mappingOf(f, MAPPING);
     QVERIFY(mapping.hasOdtu(0));

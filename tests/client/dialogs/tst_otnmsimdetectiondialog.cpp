@@ -10,8 +10,9 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
 #include "host/parameters/qcmaparameter.h"
-#include "setupdialogserver.h"
 #include "tests/support/diagnosticsrecorder.h"
+#include "tests/support/testerfixture.h"
+#include "tests/support/testserverlink.h"
 
 using namespace nsSettings::Otn;
 Q_DECLARE_METATYPE(OtnMapping)
@@ -32,16 +33,16 @@ QByteArray msimCatalogue()
 {
     QList<QByteArray> definitions;
     for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
-        definitions << SetupDialogServer::enumDefinition(PID::Otn::MEASUREMENT::MSIM_DETECTION[stage],
-                                                         QStringLiteral("MSIM Detection (Stage %1)").arg(stage + 1),
-                                                         {QStringLiteral("Off"), QStringLiteral("On")}, 1);
+        definitions << TestServerLink::enumDefinition(PID::Otn::MEASUREMENT::MSIM_DETECTION[stage],
+                                                      QStringLiteral("MSIM Detection (Stage %1)").arg(stage + 1),
+                                                      {QStringLiteral("Off"), QStringLiteral("On")}, 1);
         definitions << QStringLiteral("{\"id\": %1, \"group\": \"0x0D0000\", \"kind\": \"bytes\", "
                                       "\"defined\": false, \"name\": \"MSI Reference Data %2\", \"default\": \"\"}")
                            .arg(PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage])
                            .arg(stage + 1)
                            .toUtf8();
     }
-    return SetupDialogServer::catalogue(definitions);
+    return TestServerLink::catalogueJson(definitions);
 }
 
 OtnMapping stageMapping(int stage0)
@@ -90,7 +91,7 @@ private slots:
 
 void tst_OtnMsimDetectionDialog::formTextsAndAccess()
 {
-    SetupDialogServer server(msimCatalogue());
+    TesterFixture server(msimCatalogue());
     OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU2));
     QCOMPARE(dialogFrameFaults(dialog, "otn_msim_detection_dialog.html", "bbMsimDetection",
                                {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006},
@@ -159,7 +160,7 @@ void tst_OtnMsimDetectionDialog::tableShowsReferenceData()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, cells);
 
-    SetupDialogServer server(msimCatalogue());
+    TesterFixture server(msimCatalogue());
     OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, mapping);
     QCOMPARE(dialog.tsCount(), tsCount);
     auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
@@ -181,22 +182,22 @@ void tst_OtnMsimDetectionDialog::tableShowsReferenceData()
     const QStringList unknown = padded({}, 8 * rows);
     const QStringList known = padded(cells, 8 * rows);
     QCOMPARE(cellTexts(table), unknown);
-    server.serverChange(referenceSid(0), bytes);
-    QTRY_VERIFY(server.manager()->cachedParameter(referenceSid(0))->isDefined());
+    server.fake()->serverChange(referenceSid(0), bytes);
+    QTRY_VERIFY(server.cachedSid(referenceSid(0))->isDefined());
     QCOMPARE(cellTexts(table), unknown);
     dialog.show();
     QCOMPARE(cellTexts(table), known);
     QCOMPARE(table->item(rows - 1, 7)->textAlignment(), int(Qt::AlignCenter));
     dialog.hide();
-    server.serverChange(referenceSid(0), bytes, false);
-    QTRY_VERIFY(!server.manager()->cachedParameter(referenceSid(0))->isDefined());
+    server.fake()->serverChange(referenceSid(0), bytes, false);
+    QTRY_VERIFY(!server.cachedSid(referenceSid(0))->isDefined());
     QCOMPARE(cellTexts(table), known);
     dialog.show();
     QCOMPARE(cellTexts(table), unknown);
     // While shown: new data fills the cells, undefined data leaves nothing to show.
-    server.serverChange(referenceSid(0), bytes);
+    server.fake()->serverChange(referenceSid(0), bytes);
     QTRY_COMPARE(cellTexts(table), known);
-    server.serverChange(referenceSid(0), bytes, false);
+    server.fake()->serverChange(referenceSid(0), bytes, false);
     QTRY_COMPARE(cellTexts(table), unknown);
 }
 
@@ -222,24 +223,24 @@ void tst_OtnMsimDetectionDialog::buttonsWriteDetection()
     QFETCH(int, serverValue);
     QFETCH(int, result);
 
-    SetupDialogServer server(msimCatalogue(), {1}, {{detectionSid(stage), 1}});
+    TesterFixture server(msimCatalogue(), {1}, {{detectionSid(stage), 1}});
     OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, stage, stageMapping(MUX_ODU0_ODU2));
     dialog.setResult(-1);
     dialog.show();
     auto *follow = dialog.findChild<QComboBox *>("cmbSetupFollow");
     QCOMPARE(follow->currentIndex(), 1);
     follow->setCurrentIndex(0);
-    QCOMPARE(server.link().writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 
     boxButton(dialog, QDialogButtonBox::StandardButton(button))->click();
-    QCOMPARE(server.link().writeRequests(), writes);
+    QCOMPARE(server.fake()->writeRequests(), writes);
     QCOMPARE(dialog.result(), result);
-    QTRY_COMPARE(server.manager()->cachedParameter(detectionSid(stage))->getEnum(), serverValue);
-    QCOMPARE(server.value(detectionSid(stage))->getType(), int(QcmaParameter::TypeEnum));
+    QTRY_COMPARE(server.cachedSid(detectionSid(stage))->getEnum(), serverValue);
+    QCOMPARE(server.fake()->value(detectionSid(stage))->getType(), int(QcmaParameter::TypeEnum));
     // The other stages are untouched.
     for (int s = 0; s < OtnMapping::maxStages; ++s) {
         if (s != stage)
-            QCOMPARE(server.value(detectionSid(s))->getEnum(), 1);
+            QCOMPARE(server.fake()->value(detectionSid(s))->getEnum(), 1);
     }
 }
 
@@ -255,7 +256,7 @@ void tst_OtnMsimDetectionDialog::invalidStage()
 {
     QFETCH(int, stage);
 
-    SetupDialogServer server(msimCatalogue(), {1}, {{detectionSid(0), 0}});
+    TesterFixture server(msimCatalogue(), {1}, {{detectionSid(0), 0}});
     DiagnosticsRecorder recorder;
     OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, stage, stageMapping(MUX_ODU0_ODU2));
     QCOMPARE(recorder.withLineNumbersMasked(),

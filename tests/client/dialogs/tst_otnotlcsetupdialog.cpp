@@ -7,7 +7,8 @@
 #include "dialogframe.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
-#include "setupdialogserver.h"
+#include "tests/support/testerfixture.h"
+#include "tests/support/testserverlink.h"
 
 namespace {
 // Bulk pattern types whose first name differs per terminology.
@@ -21,15 +22,15 @@ QByteArray patternDefinition(int id)
 
 QByteArray otlcCatalogue()
 {
-    using S = SetupDialogServer;
+    using S = TestServerLink;
     const QStringList polarities = {QStringLiteral("Normal"), QStringLiteral("Inverted")};
-    return S::catalogue({S::enumDefinition(11204, QStringLiteral("Slice Number"),
-                                           {"Slice #1", "Slice #2", "Slice #3", "Slice #4"}, 0),
-                         patternDefinition(11206), patternDefinition(12029),
-                         S::enumDefinition(11207, QStringLiteral("Tx Bulk Polarity"), polarities, 0),
-                         S::enumDefinition(12030, QStringLiteral("Rx Bulk Polarity"), polarities, 0),
-                         S::enumDefinition(30001, QStringLiteral("Terminology"), {"SONET (ANSI)", "SDH (ITU-T)"}, 1,
-                                           0x060000)});
+    return S::catalogueJson(
+        {S::enumDefinition(11204, QStringLiteral("Slice Number"), {"Slice #1", "Slice #2", "Slice #3", "Slice #4"}, 0),
+         patternDefinition(11206), patternDefinition(12029),
+         S::enumDefinition(11207, QStringLiteral("Tx Bulk Polarity"), polarities, 0),
+         S::enumDefinition(12030, QStringLiteral("Rx Bulk Polarity"), polarities, 0),
+         S::enumDefinition(nsSID::idOf(zelServerManager::terminologySid(1)), QStringLiteral("Terminology"),
+                           {"SONET (ANSI)", "SDH (ITU-T)"}, 1, nsSID::general)});
 }
 } // namespace
 
@@ -46,14 +47,14 @@ private slots:
 
 void tst_OtnOtlcSetupDialog::formAndTexts()
 {
-    SetupDialogServer server(otlcCatalogue());
+    TesterFixture server(otlcCatalogue());
     OtnOtlcSetupDialog dialog(server.manager(), 1);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("OTLC Slice"));
     QCOMPARE(dialogFrameFaults(dialog, "otn_otlc_dialog.html", "bbOtlcSetup", {{QDialogButtonBox::Close, 2004}}),
              QStringList());
     dialog.findChild<QDialogButtonBox *>("bbOtlcSetup")->button(QDialogButtonBox::Close)->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(server.link().writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites_data()
@@ -77,7 +78,7 @@ void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites()
     QFETCH(int, serverValue);
     QFETCH(int, chosen);
 
-    SetupDialogServer server(otlcCatalogue(), {1, 2}, {{nsSID::otnSid(2, id), serverValue}});
+    TesterFixture server(otlcCatalogue(), {1, 2}, {{nsSID::otnSid(2, id), serverValue}});
     OtnOtlcSetupDialog dialog(server.manager(), 2);
     if (auto *combo = dialog.findChild<QComboBox *>(widget)) {
         QCOMPARE(combo->currentIndex(), serverValue);
@@ -91,9 +92,9 @@ void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites()
         (chosen == 1 ? inverted : normal)->click();
     }
     // Written at once, to the dialog's port only.
-    QCOMPARE(server.link().writeRequests(), 1);
-    QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(2, id))->getEnum(), chosen);
-    QCOMPARE(server.value(nsSID::otnSid(1, id))->getEnum(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 1);
+    QTRY_COMPARE(server.cachedSid(nsSID::otnSid(2, id))->getEnum(), chosen);
+    QCOMPARE(server.fake()->value(nsSID::otnSid(1, id))->getEnum(), 0);
 }
 
 void tst_OtnOtlcSetupDialog::terminologySwitch_data()
@@ -118,7 +119,7 @@ void tst_OtnOtlcSetupDialog::terminologySwitch()
     const auto patternText = [](int setting) {
         return QString::fromLatin1(setting == 1 ? "PRBS31 (SDH)" : "PRBS31 (SONET)");
     };
-    SetupDialogServer server(
+    TesterFixture server(
         otlcCatalogue(), {1, 2},
         {{zelServerManager::terminologySid(1), startSetting}, {zelServerManager::terminologySid(2), startSetting}});
     OtnOtlcSetupDialog dialog(server.manager(), 1);
@@ -128,15 +129,14 @@ void tst_OtnOtlcSetupDialog::terminologySwitch()
     QCOMPARE(tx->currentText(), patternText(startSetting));
     QCOMPARE(rx->currentText(), patternText(startSetting));
 
-    server.serverChange(zelServerManager::terminologySid(changedPort), newSetting);
-    QTRY_COMPARE(server.manager()->cachedParameter(zelServerManager::terminologySid(changedPort))->getEnum(),
-                 newSetting);
+    server.fake()->serverChange(zelServerManager::terminologySid(changedPort), newSetting);
+    QTRY_COMPARE(server.cachedSid(zelServerManager::terminologySid(changedPort))->getEnum(), newSetting);
     const int setting = changedPort == 1 ? newSetting : startSetting;
     QCOMPARE(dialog.terminology(), terminology(setting));
     QCOMPARE(tx->currentText(), patternText(setting));
     QCOMPARE(rx->currentText(), patternText(setting));
     // A terminology switch changes only names, never values.
-    QCOMPARE(server.link().writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_OtnOtlcSetupDialog)

@@ -16,6 +16,7 @@
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
 #include "host/widgets/qzelnumpaddlg.h"
+#include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
 namespace {
@@ -27,16 +28,15 @@ const int mainTsSid = nsSID::otnSid(port, 12013);
 const int numberOfTsSid = nsSID::otnSid(port, 12014);
 
 // A receiver with the stage-0 slot parameters; the interface carries the kind's higher-order ODU.
-struct Fixture {
+struct Fixture : TesterFixture {
     Fixture(int interfaceSignal, int kind, int mode, const QByteArray &mainTs)
-        : mapping(interfaceSignal, 0, kind, 0, 0)
+        : TesterFixture(QByteArray()), mapping(interfaceSignal, 0, kind, 0, 0)
     {
-        link.addParameter(new QcmaParameterEnum(detModeSid, mode, 0, 2));
-        link.addParameter(new QcmaParameterUInt(mainTpSid, 1, 1, 80));
-        link.addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
-        link.addParameter(new QcmaParameterUInt(numberOfTsSid, 1, 1, 8));
-        manager.reset(new zelServerManager(&link));
-        dialog.reset(new OtnRxChDialog(manager.data(), port, nullptr, 0, mapping));
+        fake()->addParameter(new QcmaParameterEnum(detModeSid, mode, 0, 2));
+        fake()->addParameter(new QcmaParameterUInt(mainTpSid, 1, 1, 80));
+        fake()->addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
+        fake()->addParameter(new QcmaParameterUInt(numberOfTsSid, 1, 1, 8));
+        dialog.reset(new OtnRxChDialog(manager(), port, nullptr, 0, mapping));
     }
     bool shown(const char *name) const
     {
@@ -45,8 +45,6 @@ struct Fixture {
     }
 
     OtnMapping mapping;
-    TestServerLink link;
-    QScopedPointer<zelServerManager> manager;
     QScopedPointer<OtnRxChDialog> dialog;
 };
 
@@ -141,7 +139,7 @@ void tst_OtnRxChDialog::formMapAndSelection()
 
     // A click on the map opens the TS selection of the receiver's slots.
     QByteArray preselected;
-    ScopedDialogHandler handler(f.manager->dialogRunner(), [&preselected](QDialog *d) {
+    ScopedDialogHandler handler(f.manager()->dialogRunner(), [&preselected](QDialog *d) {
         auto *select = qobject_cast<OtnSelectTsDialog *>(d);
         if (!select || select->tpCount() != 4)
             return 0;
@@ -152,7 +150,7 @@ void tst_OtnRxChDialog::formMapAndSelection()
     });
     QTest::mouseClick(grid->cell(12), Qt::LeftButton);
     QCOMPARE(preselected, QByteArray("\x02\x04\x06\x08", 4));
-    QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), QByteArray("\x01\x02\x04\x06", 4));
+    QTRY_COMPARE(f.fake()->value(mainTsSid)->getByteArray(), QByteArray("\x01\x02\x04\x06", 4));
 }
 
 void tst_OtnRxChDialog::mainTsSwap_data()
@@ -176,7 +174,7 @@ void tst_OtnRxChDialog::mainTsSwap()
     double minimum = 0, maximum = 0;
     QString initialText;
     QString title;
-    ScopedDialogHandler handler(f.manager->dialogRunner(), [&](QDialog *d) {
+    ScopedDialogHandler handler(f.manager()->dialogRunner(), [&](QDialog *d) {
         auto *pad = qobject_cast<QzelNumpadDlg *>(d);
         if (!pad)
             return 0;
@@ -193,9 +191,9 @@ void tst_OtnRxChDialog::mainTsSwap()
     QCOMPARE(maximum, 8.0);
     QCOMPARE(initialText, QStringLiteral("1"));
     QVERIFY(title.contains(WidgetText().getUiText(5099)));
-    QCOMPARE(f.link.writeRequests(), written.isEmpty() ? 0 : 1);
+    QCOMPARE(f.fake()->writeRequests(), written.isEmpty() ? 0 : 1);
     const QByteArray expected = written.isEmpty() ? eightTs : written;
-    QTRY_COMPARE(f.link.value(mainTsSid)->getByteArray(), expected);
+    QTRY_COMPARE(f.fake()->value(mainTsSid)->getByteArray(), expected);
     QTRY_COMPARE(f.dialog->mainTsList()[0], int(quint8(expected.at(0))));
     QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(),
              QString::number(quint8(expected.at(0))));

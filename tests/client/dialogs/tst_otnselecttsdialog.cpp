@@ -9,6 +9,7 @@
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/server/zelservermanager.h"
+#include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
 namespace {
@@ -19,23 +20,20 @@ const int mainTsSid = nsSID::otnSid(port, mainTsId);
 constexpr int allOff = -1;   // a click on "All Off" instead of a cell
 
 // A server holding the stage's main TP and main TS, and a channel dialog that lends its manager.
-struct Fixture {
-    explicit Fixture(const QByteArray &mainTs, bool mainTpDefined = true)
+struct Fixture : TesterFixture {
+    explicit Fixture(const QByteArray &mainTs, bool mainTpDefined = true) : TesterFixture(QByteArray())
     {
         auto *tp = new QcmaParameterUInt(nsSID::otnSid(port, mainTpId), 1, 1, 80);
         tp->setDefined(mainTpDefined);
-        link.addParameter(tp);
-        link.addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
-        manager.reset(new zelServerManager(&link));
-        channelDialog.reset(new ZelDialog(nullptr, manager.data(), true));
+        fake()->addParameter(tp);
+        fake()->addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
+        channelDialog.reset(new ZelDialog(nullptr, manager(), true));
     }
     OtnSelectTsDialog *dialog(int tpCount, int tsCount, int tpId = mainTpId)
     {
         return new OtnSelectTsDialog(channelDialog.data(), port, tpCount, tsCount, 0, tpId, mainTsId);
     }
 
-    TestServerLink link;
-    QScopedPointer<zelServerManager> manager;
     QScopedPointer<ZelDialog> channelDialog;
 };
 } // namespace
@@ -78,7 +76,7 @@ void tst_OtnSelectTsDialog::form()
     Fixture f{QByteArray()};
     QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(tpCount, tsCount));
     QCOMPARE(dialog->parentWidget(), f.channelDialog.data());
-    QCOMPARE(dialog->serverManager(), f.manager.data());
+    QCOMPARE(dialog->serverManager(), f.manager());
     QVERIFY(dialog->isModal());
     QCOMPARE(dialogFrameFaults(*dialog, "otn_select_ts_dialog.html", "bbSelectedTs",
                                {{QDialogButtonBox::Close, 2004}}),
@@ -155,7 +153,7 @@ void tst_OtnSelectTsDialog::selectionRules()
 
     Fixture f(initial);
     QList<QByteArray> confirmed;
-    QObject::connect(f.manager.data(), &zelServerManager::parameterChanged, f.manager.data(),
+    QObject::connect(f.manager(), &zelServerManager::parameterChanged, f.manager(),
                      [&confirmed](const QcmaParameter &parameter) {
                          if (parameter.getSID() == mainTsSid)
                              confirmed.append(parameter.getByteArray());
@@ -179,9 +177,9 @@ void tst_OtnSelectTsDialog::selectionRules()
     }
     auto *box = dialog->findChild<QDialogButtonBox *>(QStringLiteral("bbSelectedTs"));
     QCOMPARE(box->button(QDialogButtonBox::Close)->isEnabled(), closeEnabled);
-    QCOMPARE(f.link.writeRequests(), writes.size());
+    QCOMPARE(f.fake()->writeRequests(), writes.size());
     QTRY_COMPARE(confirmed, writes);
-    QCOMPARE(f.link.value(mainTsSid)->getByteArray(), writes.isEmpty() ? initial : writes.last());
+    QCOMPARE(f.fake()->value(mainTsSid)->getByteArray(), writes.isEmpty() ? initial : writes.last());
 }
 
 void tst_OtnSelectTsDialog::mainTpShownWhenDefined_data()

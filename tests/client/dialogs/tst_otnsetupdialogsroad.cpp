@@ -9,7 +9,7 @@
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 Q_DECLARE_METATYPE(OtnMapping)
 
@@ -21,7 +21,7 @@ constexpr int idUpi = 11137;
 
 // Writes the mapping parameters of one direction in structure order; a stage the structure leaves out
 // (undefined on the tester) counts as 0. False when a write is refused.
-bool setMapping(SimulatorFixture &f, const int (&ids)[5], const OtnMapping &mapping)
+bool setMapping(TesterFixture &f, const int (&ids)[5], const OtnMapping &mapping)
 {
     for (int field = 0; field < OtnMapping::fieldCount; ++field) {
         const QcmaParameter *held = f.cached(port, ids[field]);
@@ -60,7 +60,7 @@ void tst_OtnSetupDialogsRoad::gfpfUpiOnTheTester()
     QFETCH(QString, dataText);
     QFETCH(QString, managementText);
 
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     // 10GbE through GFP-F in an ODU2: the tester defines the GFP-F header fields only then.
     QVERIFY(setMapping(fixture, PID::Otn::TX::MAPPING, OtnMapping(1, 5, 0, 0, 0)));
     QVERIFY(fixture.cached(port, idPti)->isDefined());
@@ -108,7 +108,7 @@ void tst_OtnSetupDialogsRoad::msiFromTheTransmitter()
     QFETCH(int, rows);
     QFETCH(QStringList, firstCells);
 
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     QVERIFY(setMapping(fixture, PID::Otn::TX::MAPPING, mapping));
     QVERIFY(setMapping(fixture, PID::Otn::RX::MAPPING, mapping));
 

@@ -6,7 +6,9 @@
 #include "client/otn/interface_setup_status/dialogs/otnttidetectiondialog.h"
 #include "dialogframe.h"
 #include "host/parameters/qcmaparameter.h"
-#include "setupdialogserver.h"
+#include "host/server/zelservermanager.h"
+#include "tests/support//testerfixture.h"
+#include "tests/support/testserverlink.h"
 
 namespace {
 struct Row {
@@ -24,9 +26,9 @@ QByteArray ttiCatalogue()
     QList<QByteArray> definitions;
     for (const Row &r : rows) {
         const QStringList values = r.id == 12501 ? QStringList{QStringLiteral("Off"), QStringLiteral("On")} : modes;
-        definitions << SetupDialogServer::enumDefinition(r.id, QStringLiteral("Detection %1").arg(r.id), values, 0);
+        definitions << TestServerLink::enumDefinition(r.id, QStringLiteral("Detection %1").arg(r.id), values, 0);
     }
-    return SetupDialogServer::catalogue(definitions);
+    return TestServerLink::catalogueJson(definitions);
 }
 } // namespace
 
@@ -41,7 +43,7 @@ private slots:
 
 void tst_OtnTtiDetectionDialog::formTextsAndAccess()
 {
-    SetupDialogServer server(ttiCatalogue());
+    TesterFixture server(ttiCatalogue());
     OtnTtiDetectionDialog dialog(server.manager(), 1);
     const WidgetText texts = server.manager()->texts();
     QVERIFY(!texts.getUiText(4206).isEmpty());
@@ -78,7 +80,7 @@ void tst_OtnTtiDetectionDialog::comboFollowsItsParameter()
     QFETCH(int, id);
 
     // Only the parameter under test is non-zero, on the dialog's port only.
-    SetupDialogServer server(ttiCatalogue(), {1, 3}, {{nsSID::otnSid(3, id), 1}});
+    TesterFixture server(ttiCatalogue(), {1, 3}, {{nsSID::otnSid(3, id), 1}});
     OtnTtiDetectionDialog dialog(server.manager(), 3);
     auto *target = dialog.findChild<QComboBox *>(combo);
     QVERIFY(target);
@@ -92,17 +94,17 @@ void tst_OtnTtiDetectionDialog::comboFollowsItsParameter()
     }
     // Hidden, it misses the server's change; shown again, it reads it.
     dialog.hide();
-    server.serverChange(nsSID::otnSid(3, id), 0);
-    QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(3, id))->getEnum(), 0);
+    server.fake()->serverChange(nsSID::otnSid(3, id), 0);
+    QTRY_COMPARE(server.cachedSid(nsSID::otnSid(3, id))->getEnum(), 0);
     QCOMPARE(target->currentIndex(), 1);
     dialog.show();
     QCOMPARE(target->currentIndex(), 0);
 
     target->setCurrentIndex(1);
-    QCOMPARE(server.link().writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
     dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok)->click();
-    QCOMPARE(server.link().writeRequests(), 1);
-    QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(3, id))->getEnum(), 1);
+    QCOMPARE(server.fake()->writeRequests(), 1);
+    QTRY_COMPARE(server.cachedSid(nsSID::otnSid(3, id))->getEnum(), 1);
 }
 
 QTEST_MAIN(tst_OtnTtiDetectionDialog)

@@ -16,6 +16,7 @@
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/diagnosticsrecorder.h"
+#include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
 namespace {
@@ -34,9 +35,9 @@ OtnMapping stage0Mapping(int kind)
 }
 
 // A server with the stage-0 slot parameters, shaped like the tester's for that multiplex.
-struct Fixture {
+struct Fixture : TesterFixture {
     explicit Fixture(int kind, QByteArray mainTs = QByteArray(), QBitArray alloc = QBitArray())
-        : mapping(stage0Mapping(kind)), info(OtnTpTs::getTpTsInfo(0, mapping, 0))
+        : TesterFixture(QByteArray()), mapping(stage0Mapping(kind)), info(OtnTpTs::getTpTsInfo(0, mapping, 0))
     {
         if (mainTs.isEmpty()) {
             for (quint32 i = 0; i < info.tpCount; ++i)
@@ -44,21 +45,18 @@ struct Fixture {
         }
         if (alloc.isEmpty())
             alloc = QBitArray(int(info.tsTotal), true);
-        link.addParameter(new QcmaParameterUInt(mainTpSid, 1, 1, qMax<quint32>(1, info.tpCount)));
-        link.addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
-        link.addParameter(new QcmaParameterBitArray(allocSid, alloc));
-        link.addParameter(new QcmaParameterUInt(numberOfTsSid, 2, 1, 8));
-        manager.reset(new zelServerManager(&link));
+        fake()->addParameter(new QcmaParameterUInt(mainTpSid, 1, 1, qMax<quint32>(1, info.tpCount)));
+        fake()->addParameter(new QcmaParameterByteArray(mainTsSid, mainTs));
+        fake()->addParameter(new QcmaParameterBitArray(allocSid, alloc));
+        fake()->addParameter(new QcmaParameterUInt(numberOfTsSid, 2, 1, 8));
     }
     OtnTxChDialog *dialog(int copyStatus = COPY_MAIN) const
     {
-        return new OtnTxChDialog(manager.data(), port, nullptr, 0, mapping, copyStatus);
+        return new OtnTxChDialog(manager(), port, nullptr, 0, mapping, copyStatus);
     }
 
     OtnMapping mapping;
     TpTsInfo info;
-    TestServerLink link;
-    QScopedPointer<zelServerManager> manager;
 };
 
 // The cell of a TS index in the main grid, below the header and right of its row label.
@@ -187,17 +185,17 @@ void tst_OtnTxChDialog::followsTheServerIgnoringBadValues()
 {
     Fixture f(MUX_ODU0_ODU2);
     QScopedPointer<OtnTxChDialog> dialog(f.dialog());
-    f.link.serverChange(new QcmaParameterByteArray(mainTsSid, QByteArray("\x08\x02\x03\x04\x05\x06\x07\x01", 8)));
+    f.fake()->serverChange(new QcmaParameterByteArray(mainTsSid, QByteArray("\x08\x02\x03\x04\x05\x06\x07\x01", 8)));
     QTRY_COMPARE(dialog->mainTsList()[0], 8);
     QCOMPARE(tsCell(*dialog, 7)->text(), QStringLiteral("1"));
     QCOMPARE(tsCell(*dialog, 0)->text(), QStringLiteral("8"));
 
     QBitArray alloc(8, true);
     alloc.clearBit(5);
-    f.link.serverChange(new QcmaParameterBitArray(allocSid, alloc));
+    f.fake()->serverChange(new QcmaParameterBitArray(allocSid, alloc));
     QTRY_COMPARE(dialog->allocatedGrid()->bits(), alloc);
 
-    f.link.serverChange(new QcmaParameterUInt(mainTpSid, 3, 1, 8));
+    f.fake()->serverChange(new QcmaParameterUInt(mainTpSid, 3, 1, 8));
     QTRY_COMPARE(dialog->mainTp(), 3u);
 
     // A value of the wrong kind is logged and ignored, an undefined one ignored.
@@ -223,7 +221,7 @@ void tst_OtnTxChDialog::randomPreset()
     QSet<int> usedTs;
     for (int draw = 0; draw < 200; ++draw) {
         random->click();
-        const QByteArray bytes = f.link.value(mainTsSid)->getByteArray();
+        const QByteArray bytes = f.fake()->value(mainTsSid)->getByteArray();
         QCOMPARE(bytes.size(), tpCount);
         for (int i = 0; i < bytes.size(); ++i) {
             const int ts = quint8(bytes.at(i));
@@ -234,7 +232,7 @@ void tst_OtnTxChDialog::randomPreset()
         }
         distinctDraws.insert(bytes);
     }
-    QCOMPARE(f.link.writeRequests(), 200);
+    QCOMPARE(f.fake()->writeRequests(), 200);
     QVERIFY(distinctDraws.size() > 100);
     QVERIFY(usedTs.size() > 70);
 }
@@ -260,7 +258,7 @@ void tst_OtnTxChDialog::allocationRoundTrip()
 
     QBitArray seen;
     QString title;
-    ScopedDialogHandler handler(f.manager->dialogRunner(), [&](QDialog *d) {
+    ScopedDialogHandler handler(f.manager()->dialogRunner(), [&](QDialog *d) {
         auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(d);
         if (!allocation)
             return 0;
@@ -281,8 +279,8 @@ void tst_OtnTxChDialog::allocationRoundTrip()
         expected.toggleBit(1);
         expected.toggleBit(6);
     }
-    QCOMPARE(f.link.writeRequests(), result == 1 ? 1 : 0);
-    QTRY_COMPARE(f.link.value(allocSid)->getBitArray(), expected);
+    QCOMPARE(f.fake()->writeRequests(), result == 1 ? 1 : 0);
+    QTRY_COMPARE(f.fake()->value(allocSid)->getBitArray(), expected);
     QBitArray shownBits = expected;
     shownBits.resize(8);
     QTRY_COMPARE(dialog->allocatedGrid()->bits(), shownBits);
@@ -292,7 +290,7 @@ void tst_OtnTxChDialog::unknownStage()
 {
     Fixture f(MUX_ODU0_ODU2);
     DiagnosticsRecorder recorder;
-    OtnTxChDialog dialog(f.manager.data(), port, nullptr, 5, f.mapping);
+    OtnTxChDialog dialog(f.manager(), port, nullptr, 5, f.mapping);
     QCOMPARE(recorder.withLineNumbersMasked(),
              QStringList{QStringLiteral("ZEL_ASSERT_MSG: ..\\..\\client\\otn\\interface_setup_status\\dialogs\\"
                                         "otntxchdialog: line %d - stage >= 0 && stage < stageCount: stage = 5")});
@@ -301,7 +299,7 @@ void tst_OtnTxChDialog::unknownStage()
     QVERIFY(!dialog.allocatedGrid());
     dialog.clickedRandom();
     dialog.clickedMainTpTs(0);
-    QCOMPARE(f.link.writeRequests(), 0);
+    QCOMPARE(f.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_OtnTxChDialog)

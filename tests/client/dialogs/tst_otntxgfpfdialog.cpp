@@ -6,7 +6,8 @@
 #include "client/otn/interface_setup_status/dialogs/otntxgfpfdialog.h"
 #include "dialogframe.h"
 #include "host/parameters/qcmaparameter.h"
-#include "setupdialogserver.h"
+#include "tests/support/testerfixture.h"
+#include "tests/support/testserverlink.h"
 
 namespace {
 constexpr int idPti = 11134;
@@ -59,7 +60,7 @@ private slots:
 
 void tst_OtnTxGfpFDialog::formAndTexts()
 {
-    SetupDialogServer server(gfpCatalogue);
+    TesterFixture server(gfpCatalogue);
     OtnTxGfpFDialog dialog(server.manager(), 1);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("GFP-F Setup"));
     QCOMPARE(dialogFrameFaults(dialog, "otn_tx_gfpf_dialog.html", "bbTxGfpF",
@@ -109,7 +110,7 @@ void tst_OtnTxGfpFDialog::upiChoicesFollowPti()
     QFETCH(QString, currentText);
 
     // Port 1 keeps the defaults (data frames, UPI 1): the dialog must read its own port.
-    SetupDialogServer server(gfpCatalogue, {1, 2}, gfpValues(pti, upi, 0, 2));
+    TesterFixture server(gfpCatalogue, {1, 2}, gfpValues(pti, upi, 0, 2));
     OtnTxGfpFDialog dialog(server.manager(), 2);
     auto *cmbPti = dialog.findChild<QComboBox *>("cmbPti");
     auto *cmbUpi = dialog.findChild<QComboBox *>("cmbUpi");
@@ -121,8 +122,8 @@ void tst_OtnTxGfpFDialog::upiChoicesFollowPti()
         QVERIFY2(cmbPti->findText(name) >= 0, qPrintable(name));
         cmbPti->setCurrentIndex(cmbPti->findText(name));
     } else if (newPti >= 0) {
-        server.serverChange(nsSID::otnSid(2, idPti), newPti);
-        QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(2, idPti))->getEnum(), newPti);
+        server.fake()->serverChange(nsSID::otnSid(2, idPti), newPti);
+        QTRY_COMPARE(server.cachedSid(nsSID::otnSid(2, idPti))->getEnum(), newPti);
     }
     QCOMPARE(cmbUpi->count(), items);
     QCOMPARE(cmbUpi->itemText(0), firstText);
@@ -132,8 +133,8 @@ void tst_OtnTxGfpFDialog::upiChoicesFollowPti()
         QCOMPARE(cmbUpi->currentData().toInt(), upi);
     // Opening and refilling are display changes: the UPI itself is not written.
     QCOMPARE(pbUpi->text(), binary(upi));
-    QCOMPARE(server.link().writeRequests(), 0);
-    QCOMPARE(server.value(nsSID::otnSid(2, idUpi))->getUInt(), uint(upi));
+    QCOMPARE(server.fake()->writeRequests(), 0);
+    QCOMPARE(server.fake()->value(nsSID::otnSid(2, idUpi))->getUInt(), uint(upi));
 }
 
 void tst_OtnTxGfpFDialog::chosenUpiIsSentOnlyOnOk_data()
@@ -160,7 +161,7 @@ void tst_OtnTxGfpFDialog::chosenUpiIsSentOnlyOnOk()
     QFETCH(int, itemsAfterChoice);
     QFETCH(bool, accept);
 
-    SetupDialogServer server(gfpCatalogue, {1}, gfpValues(pti, startUpi));
+    TesterFixture server(gfpCatalogue, {1}, gfpValues(pti, startUpi));
     OtnTxGfpFDialog dialog(server.manager(), 1);
     auto *cmbUpi = dialog.findChild<QComboBox *>("cmbUpi");
     auto *pbUpi = dialog.findChild<QPushButton *>("pbUpi");
@@ -170,17 +171,17 @@ void tst_OtnTxGfpFDialog::chosenUpiIsSentOnlyOnOk()
     QCOMPARE(pbUpi->text(), binary(chosenCode));
     QCOMPARE(cmbUpi->count(), itemsAfterChoice);
     QCOMPARE(cmbUpi->currentText(), chosen);
-    QCOMPARE(server.link().writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 
     dialog.findChild<QDialogButtonBox *>("bbTxGfpF")->button(accept ? QDialogButtonBox::Ok
                                                                     : QDialogButtonBox::Cancel)->click();
     QCOMPARE(dialog.result(), accept ? int(QDialog::Accepted) : int(QDialog::Rejected));
-    QCOMPARE(server.link().writeRequests(), accept ? 1 : 0);
+    QCOMPARE(server.fake()->writeRequests(), accept ? 1 : 0);
     if (accept) {
-        QTRY_COMPARE(server.manager()->cachedParameter(nsSID::otnSid(1, idUpi))->getUInt(), uint(chosenCode));
-        QCOMPARE(server.value(nsSID::otnSid(1, idUpi))->getType(), int(QcmaParameter::TypeUInt));
+        QTRY_COMPARE(server.cachedSid(nsSID::otnSid(1, idUpi))->getUInt(), uint(chosenCode));
+        QCOMPARE(server.fake()->value(nsSID::otnSid(1, idUpi))->getType(), int(QcmaParameter::TypeUInt));
     } else {
-        QCOMPARE(server.value(nsSID::otnSid(1, idUpi))->getUInt(), uint(startUpi));
+        QCOMPARE(server.fake()->value(nsSID::otnSid(1, idUpi))->getUInt(), uint(startUpi));
         // The dropped choice gives way to the server's value again.
         QCOMPARE(cmbUpi->currentData().toInt(), startUpi);
         QCOMPARE(pbUpi->text(), binary(startUpi));
@@ -189,7 +190,7 @@ void tst_OtnTxGfpFDialog::chosenUpiIsSentOnlyOnOk()
 
 void tst_OtnTxGfpFDialog::extensionHeaderFollowsExi()
 {
-    SetupDialogServer server(gfpCatalogue, {1}, gfpValues(ptiData, 1, 0));
+    TesterFixture server(gfpCatalogue, {1}, gfpValues(ptiData, 1, 0));
     OtnTxGfpFDialog dialog(server.manager(), 1);
     QList<QWidget *> header;
     for (const char *name : {"gbExtentionHeader", "lblCid", "pbCid", "lblSpare", "pbSpare"})
@@ -198,7 +199,7 @@ void tst_OtnTxGfpFDialog::extensionHeaderFollowsExi()
     // Only a linear extension header (EXI 1) has a CID and a spare byte: null, then linear, then ring.
     for (int exi : {0, 1, 2}) {
         if (exi > 0) {
-            server.serverChange(nsSID::otnSid(1, idExi), exi);
+            server.fake()->serverChange(nsSID::otnSid(1, idExi), exi);
             QTRY_COMPARE(header.first()->isHidden(), exi != 1);
         }
         for (QWidget *w : header)

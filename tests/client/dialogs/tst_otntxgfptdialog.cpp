@@ -3,9 +3,11 @@
 
 #include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/dialogs/otntxgfptdialog.h"
+#include "host/otn/otnpid.h"
 #include "dialogframe.h"
 #include "host/parameters/qcmaparameter.h"
-#include "setupdialogserver.h"
+#include "tests/support/testerfixture.h"
+#include "tests/support/testserverlink.h"
 
 class tst_OtnTxGfpTDialog : public QObject
 {
@@ -30,11 +32,11 @@ void tst_OtnTxGfpTDialog::choiceOnItsPortSentOnlyOnOk()
     QFETCH(int, port);
     QFETCH(bool, accept);
 
-    const auto sid = [](int p) { return nsSID::otnSid(p, 11015); };
-    const QByteArray catalogue = SetupDialogServer::catalogue({SetupDialogServer::enumDefinition(
-        11015, QStringLiteral("CSF Replacement"), {QStringLiteral("Off"), QStringLiteral("On")}, 0)});
+    const int id = PID::Otn::TX::GFP_T_CSF_REPLACEMENT;
+    const QByteArray catalogue = TestServerLink::catalogueJson({TestServerLink::enumDefinition(
+        id, QStringLiteral("CSF Replacement"), {QStringLiteral("Off"), QStringLiteral("On")}, 0)});
     // The other port holds the opposite value.
-    SetupDialogServer server(catalogue, {1, 2}, {{sid(port), 0}, {sid(3 - port), 1}});
+    TesterFixture server(catalogue, {1, 2}, {{nsSID::otnSid(port, id), 0}, {nsSID::otnSid(3 - port, id), 1}});
     OtnTxGfpTDialog dialog(server.manager(), port);
     QCOMPARE(dialogFrameFaults(dialog, "otn_tx_gfpt_dialog.html", "bbTxGfpT",
                                {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
@@ -45,13 +47,13 @@ void tst_OtnTxGfpTDialog::choiceOnItsPortSentOnlyOnOk()
     QCOMPARE(combo->currentText(), QStringLiteral("Off"));
 
     combo->setCurrentIndex(combo->findText(QStringLiteral("On")));
-    QCOMPARE(server.link().writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
     auto *box = dialog.findChild<QDialogButtonBox *>("bbTxGfpT");
     box->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-    QCOMPARE(server.link().writeRequests(), accept ? 1 : 0);
-    QTRY_COMPARE(server.manager()->cachedParameter(sid(port))->getEnum(), accept ? 1 : 0);
+    QCOMPARE(server.fake()->writeRequests(), accept ? 1 : 0);
+    QTRY_COMPARE(server.cached(port, id)->getEnum(), accept ? 1 : 0);
     QCOMPARE(combo->currentText(), accept ? QStringLiteral("On") : QStringLiteral("Off"));
-    QCOMPARE(server.value(sid(3 - port))->getEnum(), 1);
+    QCOMPARE(server.fake()->value(nsSID::otnSid(3 - port, id))->getEnum(), 1);
 }
 
 QTEST_MAIN(tst_OtnTxGfpTDialog)

@@ -11,7 +11,6 @@
 #include "client/otn/interface_setup_status/dialogs/otnmappingdialog.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
-#include "frametestserver.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/bindings/uihelper.h"
 #include "host/bindings/uihelper_notification.h"
@@ -22,7 +21,9 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/framecatalogue.h"
+#include "tests/support/testerfixture.h"
+#include "tests/support/testserverlink.h"
 
 namespace {
 
@@ -48,6 +49,11 @@ struct Probe : NotifyInterface {
     QList<int> values;
     void qcmaParameterChanged(const QcmaParameter &p) override { values.append(p.getInt()); }
 };
+
+const int *mappingIds(int direction)
+{
+    return direction == Tx ? PID::Otn::TX::MAPPING : PID::Otn::RX::MAPPING;
+}
 
 bool has(const OtnMapping &m, int structure)
 {
@@ -76,12 +82,20 @@ std::unique_ptr<OtnFrameSetupPageBase> openPage(int direction, zelServerManager 
 
 // A shown frame setup page of one direction on a test server holding the mapping and the values.
 struct Frame {
-    Frame(int direction, const Fields &fields, const Values &values = {}) : server(direction, fields)
+    Frame(int direction, const Fields &fields, const Values &values = {})
+        : server(FrameCatalogue::json(), {FrameCatalogue::port}, initialValues(direction, fields, values))
     {
-        for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-            server.setValue(it.key(), it.value());
         page = openPage(direction, server.manager());
     }
+    static QHash<int, QVariant> initialValues(int direction, const Fields &fields, const Values &values)
+    {
+        QHash<int, QVariant> initial = FrameCatalogue::mappingValues(direction, fields);
+        for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+            initial.insert(nsSID::otnSid(FrameCatalogue::port, it.key()), it.value());
+        return initial;
+    }
+    // The server changes a value of the page's port by itself.
+    void set(int id, int value) const { server.fake()->serverChange(nsSID::otnSid(FrameCatalogue::port, id), value); }
     bool shown(const QString &name) const
     {
         const QWidget *w = page->findChild<QWidget *>(name);
@@ -96,7 +110,7 @@ struct Frame {
     }
     QPushButton *button(const QString &name) const { return page->findChild<QPushButton *>(name); }
 
-    FrameTestServer server;
+    TesterFixture server;
     std::unique_ptr<OtnFrameSetupPageBase> page;
 };
 
@@ -228,13 +242,13 @@ void tst_OtnFrameSetupPage::diagramByStageCount()
     QFETCH(int, direction);
     QFETCH(int, stages);
     QFETCH(int, factor);
-    const Fields fields = FrameTestServer::findStructure(stages, [factor](const OtnMapping &m) {
+    const Fields fields = FrameCatalogue::findStructure(stages, [factor](const OtnMapping &m) {
         // ODUflex counters depend on the TS count: they have their own test.
         return has(m, Plain) && !m.hasOduFlex(0) && !m.hasOduFlex(1) && !m.hasOduFlex(2)
                && (!factor || OtnTpTs::getTpTsInfo(0, m, 0).multiplexFactor == quint32(factor));
     });
     QVERIFY2(!fields.isEmpty(), "the mapping record knows no such structure");
-    const OtnMapping mapping = FrameTestServer::mappingOf(fields);
+    const OtnMapping mapping = FrameCatalogue::mappingOf(fields);
     const Frame f(direction, fields);
 
     const bool tx = direction == Tx;
@@ -313,7 +327,8 @@ void tst_OtnFrameSetupPage::boxesByStructure()
     QFETCH(QStringList, shown);
     QFETCH(QStringList, hidden);
     QFETCH(QString, text);
-    const Fields fields = FrameTestServer::findStructure(-1, [structure](const OtnMapping &m) { return has(m, structure); });
+    const Fields fields =
+        FrameCatalogue::findStructure(-1, [structure](const OtnMapping &m) { return has(m, structure); });
     QVERIFY2(!fields.isEmpty(), "the mapping record knows no such structure");
     const Frame f(direction, fields);
     for (const QString &name : shown)
@@ -339,11 +354,12 @@ void tst_OtnFrameSetupPage::tsCountChangeRedrawsOneLevel()
     QFETCH(int, direction);
     QFETCH(int, stage);
     // Prefer an ODUflex stage, whose counter depends on the TS count; any stage shows the partial redraw.
-    Fields fields = FrameTestServer::findStructure(stage + 1, [stage](const OtnMapping &m) { return m.hasOduFlex(stage); });
+    Fields fields =
+        FrameCatalogue::findStructure(stage + 1, [stage](const OtnMapping &m) { return m.hasOduFlex(stage); });
     if (fields.isEmpty())
-        fields = FrameTestServer::findStructure(stage + 1, [](const OtnMapping &m) { return has(m, Plain); });
+        fields = FrameCatalogue::findStructure(stage + 1, [](const OtnMapping &m) { return has(m, Plain); });
     QVERIFY(!fields.isEmpty());
-    const OtnMapping mapping = FrameTestServer::mappingOf(fields);
+    const OtnMapping mapping = FrameCatalogue::mappingOf(fields);
     const bool flex = mapping.hasOduFlex(stage);
     quint32 newCount = 1;
     // With ODUflex, a count whose factor differs from the first one, so the redraw shows.
@@ -359,7 +375,7 @@ void tst_OtnFrameSetupPage::tsCountChangeRedrawsOneLevel()
     counter->setText("stale");
     f.page->findChild<QLabel *>("lblLv1Odu")->setText("untouched");
     f.page->findChild<QLabel *>("lblClientSignal")->setText("untouched");
-    f.server.setValue((direction == Tx ? PID::Otn::TX::NUMBER_OF_TS : PID::Otn::RX::NUMBER_OF_TS)[stage], int(newCount));
+    f.set((direction == Tx ? PID::Otn::TX::NUMBER_OF_TS : PID::Otn::RX::NUMBER_OF_TS)[stage], int(newCount));
     QTRY_COMPARE(counter->text(), expected);
     QCOMPARE(f.text("lblLv1Odu"), QStringLiteral("untouched"));
     QCOMPARE(f.text("lblClientSignal"), QStringLiteral("untouched"));
@@ -367,17 +383,18 @@ void tst_OtnFrameSetupPage::tsCountChangeRedrawsOneLevel()
 
 void tst_OtnFrameSetupPage::txTpChangeSparesForeignChButton()
 {
-    Frame f(Tx, FrameTestServer::findStructure(1, [](const OtnMapping &m) { return has(m, Plain); }));
+    Frame f(Tx, FrameCatalogue::findStructure(1, [](const OtnMapping &m) { return has(m, Plain); }));
     QCOMPARE(f.text("pbLv1Ch"), QStringLiteral("TP #1"));
     const int tpId = PID::Otn::TX::MAIN_TP[0];
-    f.server.setValue(tpId, 3);
+    f.set(tpId, 3);
     QTRY_COMPARE(f.text("pbLv1Ch"), QStringLiteral("TP #3"));
 
     // The label now shows another ODTU: the stage's TP no longer belongs on that button.
     f.page->findChild<QLabel *>("lblLv1Odtu")->setText("ODTU-other");
     Probe probe;
-    UiHelper_Notification after(f.server.manager(), &probe, FrameTestServer::sid(tpId), UiHelper::ConnectImmediately);
-    f.server.setValue(tpId, 2);
+    UiHelper_Notification after(f.server.manager(), &probe, nsSID::otnSid(FrameCatalogue::port, tpId),
+                                UiHelper::ConnectImmediately);
+    f.set(tpId, 2);
     QTRY_COMPARE(probe.values.value(probe.values.size() - 1), 2);
     QCOMPARE(f.text("pbLv1Ch"), QStringLiteral("TP #3"));
 }
@@ -402,7 +419,7 @@ void tst_OtnFrameSetupPage::rxChTextFollowsDetectionMode()
     QFETCH(int, mode);
     QFETCH(bool, automatic);
     QFETCH(QString, expected);
-    const Fields fields = FrameTestServer::findStructure(stage + 1, [stage, automatic](const OtnMapping &m) {
+    const Fields fields = FrameCatalogue::findStructure(stage + 1, [stage, automatic](const OtnMapping &m) {
         return has(m, Plain) && (OtnTpTs::getTpTsInfo(stage, m, 0).autoDetection != 0) == automatic;
     });
     QVERIFY2(!fields.isEmpty(), "the mapping record knows no such structure");
@@ -416,11 +433,11 @@ void tst_OtnFrameSetupPage::rxChTextFollowsDetectionMode()
     QCOMPARE(f.text(button), text(3));
 
     // The server moves to mode 1, which always shows the TP, and back.
-    f.server.setValue(modeId, 1);
+    f.set(modeId, 1);
     QTRY_COMPARE(f.text(button), QStringLiteral("TP #3"));
-    f.server.setValue(tpId, 4);
+    f.set(tpId, 4);
     QTRY_COMPARE(f.text(button), QStringLiteral("TP #4"));
-    f.server.setValue(modeId, mode);
+    f.set(modeId, mode);
     QTRY_COMPARE(f.text(button), text(4));
 }
 
@@ -456,7 +473,7 @@ void tst_OtnFrameSetupPage::clientBox()
     Frame f(direction, {});
     f.page->ChangeTerminology(terminology);
     QCOMPARE(f.page->terminology(), terminology);
-    f.server.setValue(FrameTestServer::mappingIds(direction)[OtnMapping::FieldClient], client);
+    f.set(mappingIds(direction)[OtnMapping::FieldClient], client);
     QTRY_COMPARE(f.text("lblClientSignal"), text);
     QCOMPARE(f.page->mapping()[OtnMapping::FieldClient], client);
 
@@ -490,13 +507,15 @@ void tst_OtnFrameSetupPage::rxTtiDetectionEnabling()
     QFETCH(int, slice);
     QFETCH(int, access);
     QFETCH(bool, enabled);
-    const Fields fields = FrameTestServer::findStructure(-1, [otlc](const OtnMapping &m) { return m.isOTLC() == otlc; });
+    const Fields fields = FrameCatalogue::findStructure(-1, [otlc](const OtnMapping &m) { return m.isOTLC() == otlc; });
     QVERIFY2(!fields.isEmpty(), "the mapping record knows no such interface");
-    Frame f(Rx, fields, {{12028, 1 - slice}});
+    Frame f(Rx, fields, {{PID::Otn::RX::TTI_DETECTION_ENABLE, 1 - slice}});
     f.server.manager()->setGUIAccessState(access);
     Probe probe;
-    UiHelper_Notification after(f.server.manager(), &probe, FrameTestServer::sid(12028), UiHelper::ConnectImmediately);
-    f.server.setValue(12028, slice);
+    UiHelper_Notification after(f.server.manager(), &probe,
+                                nsSID::otnSid(FrameCatalogue::port, PID::Otn::RX::TTI_DETECTION_ENABLE),
+                                UiHelper::ConnectImmediately);
+    f.set(PID::Otn::RX::TTI_DETECTION_ENABLE, slice);
     QTRY_COMPARE(probe.values, (QList<int>{1 - slice, slice}));
     QCOMPARE(f.button("pbTtiDetection")->isEnabled(), enabled);
 }
@@ -521,7 +540,7 @@ void tst_OtnFrameSetupPage::bindingsAndChButtons()
 {
     QFETCH(int, direction);
     QFETCH(QList<int>, ids);
-    const Fields fields = FrameTestServer::findStructure(3, [](const OtnMapping &m) { return has(m, Plain); });
+    const Fields fields = FrameCatalogue::findStructure(3, [](const OtnMapping &m) { return has(m, Plain); });
     QVERIFY(!fields.isEmpty());
     Frame f(direction, fields);
     const auto boundIds = [&f](int port) {
@@ -533,7 +552,7 @@ void tst_OtnFrameSetupPage::bindingsAndChButtons()
         }
         return list;
     };
-    QCOMPARE(boundIds(FrameTestServer::port), ids);
+    QCOMPARE(boundIds(FrameCatalogue::port), ids);
     for (const UiHelper *helper : f.page->uiHelperList()->helpers())
         QVERIFY2(helper->isConnected(), "a shown page follows its parameters");
     for (const char *name : {"pbLv3Ch", "pbLv1Ch", "pbLv2Ch"})
@@ -544,7 +563,7 @@ void tst_OtnFrameSetupPage::bindingsAndChButtons()
 
     // Rebuilding replaces the bindings instead of adding a second set, and connects no button twice.
     static_cast<OtnSetupPage *>(f.page.get())->reinitialize();
-    QCOMPARE(boundIds(FrameTestServer::port), ids);
+    QCOMPARE(boundIds(FrameCatalogue::port), ids);
     f.button("pbLv1Ch")->click();
     QCOMPARE(chDialogs.size(), 4);
     f.page->setPort(2);
@@ -610,9 +629,9 @@ void tst_OtnFrameSetupPage::mappingDialogRoundTrip()
     QFETCH(QString, loOduText);
     QFETCH(QString, counter);
     // The mapping dialog opened from the page writes to the simulated tester; its confirmation redraws.
-    SimulatorFixture tester;
-    const int stage1Id = FrameTestServer::mappingIds(direction)[2];
-    QVERIFY(tester.writeAndWait(1, FrameTestServer::mappingIds(direction)[0], 1));   // OTU2
+    TesterFixture tester;
+    const int stage1Id = mappingIds(direction)[2];
+    QVERIFY(tester.writeAndWait(1, mappingIds(direction)[0], 1)); // OTU2
     QVERIFY(tester.writeAndWait(1, stage1Id, 0));
     auto page = openPage(direction, tester.manager());
     auto *odtu = page->findChild<QLabel *>("lblLv1Odtu");

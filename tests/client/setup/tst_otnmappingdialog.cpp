@@ -4,15 +4,27 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/dialogs/otnmappingdialog.h"
-#include "frametestserver.h"
 #include "host/bindings/uihelper_enum_combobox.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
+#include "tests/support/framecatalogue.h"
+#include "tests/support/testerfixture.h"
+#include "tests/support/testserverlink.h"
 
 namespace {
 const QStringList comboNames{"cmbIoSignal", "cmbClientSignal", "cmbMultiplexing1", "cmbMultiplexing2",
                              "cmbMultiplexing3"};
+constexpr int port = FrameCatalogue::port;
+
+int mappingSid(int direction, int row)
+{
+    return nsSID::otnSid(port, (direction == 0 ? PID::Otn::TX::MAPPING : PID::Otn::RX::MAPPING)[row]);
+}
 } // namespace
 
 class tst_OtnMappingDialog : public QObject
@@ -28,8 +40,8 @@ private slots:
 
 void tst_OtnMappingDialog::formAndTexts()
 {
-    FrameTestServer server;
-    OtnMappingDialog dialog(server.manager(), FrameTestServer::port, nullptr, 0);
+    TesterFixture server(FrameCatalogue::json());
+    OtnMappingDialog dialog(server.manager(), port, nullptr, 0);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Mapping"));
     QCOMPARE(dialog.helpPage(), QStringLiteral("otn_mapping.html"));
     QVERIFY(dialog.isModal());
@@ -55,21 +67,21 @@ void tst_OtnMappingDialog::bindingsAndTerminology_data()
 void tst_OtnMappingDialog::bindingsAndTerminology()
 {
     QFETCH(int, direction);
-    FrameTestServer server(direction, {5, 3, 2, 1, 1});
-    OtnMappingDialog dialog(server.manager(), FrameTestServer::port, nullptr, direction);
+    TesterFixture server(FrameCatalogue::json(), {port}, FrameCatalogue::mappingValues(direction, {5, 3, 2, 1, 1}));
+    OtnMappingDialog dialog(server.manager(), port, nullptr, direction);
     const QList<UiHelper *> helpers = dialog.uiHelperList()->helpers();
     QCOMPARE(helpers.size(), 6);
     for (int row = 0; row < 5; ++row) {
         auto *binding = qobject_cast<UiHelper_Enum_ComboBox *>(helpers[row]);
         QVERIFY2(binding, qPrintable(comboNames[row]));
         QCOMPARE(binding->comboBox(), dialog.findChild<QComboBox *>(comboNames[row]));
-        QCOMPARE(binding->getSID(), FrameTestServer::sid(FrameTestServer::mappingIds(direction)[row]));
+        QCOMPARE(binding->getSID(), mappingSid(direction, row));
         QCOMPARE(binding->connectionStrategy(), int(UiHelper::ConnectImmediately));
         QVERIFY(binding->isConnected());
     }
     auto *terminology = qobject_cast<UiHelper_Notification *>(helpers[5]);
     QVERIFY(terminology);
-    QCOMPARE(terminology->getSID(), FrameTestServer::sid(30001, FrameTestServer::general));
+    QCOMPARE(terminology->getSID(), zelServerManager::terminologySid(port));
     QVERIFY(terminology->isConnected());
 
     const auto texts = [&dialog] {
@@ -79,10 +91,10 @@ void tst_OtnMappingDialog::bindingsAndTerminology()
         return list;
     };
     QCOMPARE(texts(), (QStringList{"IF5 SDH", "STM-16 (SDH)", "ODTU-s0v2 SDH", "ODTU-s1v1 SDH", "ODTU-s2v1 SDH"}));
-    server.setValue(30001, 0, FrameTestServer::general);
+    server.fake()->serverChange(zelServerManager::terminologySid(port), 0);
     QTRY_COMPARE(texts(),
                  (QStringList{"IF5 SONET", "OC-48 (SONET)", "ODTU-s0v2 SONET", "ODTU-s1v1 SONET", "ODTU-s2v1 SONET"}));
-    server.setValue(30001, 1, FrameTestServer::general);
+    server.fake()->serverChange(zelServerManager::terminologySid(port), 1);
     QTRY_COMPARE(texts().value(1), QStringLiteral("STM-16 (SDH)"));
 }
 
@@ -100,18 +112,18 @@ void tst_OtnMappingDialog::comboChangeIsWrittenAtOnce()
 {
     QFETCH(int, direction);
     QFETCH(int, row);
-    FrameTestServer server;
-    OtnMappingDialog dialog(server.manager(), FrameTestServer::port, nullptr, direction);
+    TesterFixture server(FrameCatalogue::json());
+    OtnMappingDialog dialog(server.manager(), port, nullptr, direction);
     auto *binding = qobject_cast<UiHelper_Enum_ComboBox *>(dialog.uiHelperList()->helpers().value(row));
     QVERIFY(binding);
     const int index = binding->itemValues().indexOf(7);
     QVERIFY(index >= 0);
     dialog.findChild<QComboBox *>(comboNames[row])->setCurrentIndex(index);
-    QTRY_COMPARE(server.value(FrameTestServer::mappingIds(direction)[row]), 7);
+    QTRY_COMPARE(server.fake()->value(mappingSid(direction, row))->getEnum(), 7);
     // The other rows are left alone.
     for (int other = 0; other < 5; ++other) {
         if (other != row)
-            QCOMPARE(server.value(FrameTestServer::mappingIds(direction)[other]), 0);
+            QCOMPARE(server.fake()->value(mappingSid(direction, other))->getEnum(), 0);
     }
 }
 

@@ -23,7 +23,7 @@
 #include "host/setupwidgets/physicalstatusminiwidget.h"
 #include "host/texts/widgettext.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
 namespace {
@@ -67,34 +67,33 @@ int interfaceWithLanes(int lanes)
 }
 
 // A test server with the signal setup pages' parameters on ports 1 and 2, and the page of one direction.
-struct PageServer {
-    explicit PageServer(int direction, int lanes = 0, bool lanesDefined = true) : direction(direction)
+struct PageServer : TesterFixture {
+    explicit PageServer(int direction, int lanes = 0, bool lanesDefined = true)
+        : TesterFixture(QByteArray()), direction(direction)
     {
         for (int port : {1, 2}) {
             setModules(port, 0, range(moduleButtonNames[direction].size()));
-            link.addParameter(enumParameter(nsSID::otnSid(port, portMode), 1, 3, range(4)));
-            link.addParameter(
+            fake()->addParameter(enumParameter(nsSID::otnSid(port, portMode), 1, 3, range(4)));
+            fake()->addParameter(
                 enumParameter(nsSID::otnSid(port, interfaceSignal), qMax(0, interfaceWithLanes(lanes)), 63, range(64)));
             auto *lane = new QcmaParameterUInt(nsSID::otnSid(port, firstLane), 0, 0, 19);
             lane->setDefined(lanesDefined);
-            link.addParameter(lane);
+            fake()->addParameter(lane);
         }
     }
-    // Before open() the server simply holds the module type; afterwards it changes it by itself.
+    // The server changes the module type by itself (before open(): the value it starts with).
     void setModules(int port, int value, const QList<int> &active, int maximum = -1)
     {
-        auto *p = enumParameter(nsSID::otnSid(port, moduleTypeIds[direction]), value,
-                                maximum < 0 ? moduleButtonNames[direction].size() - 1 : maximum, active);
-        manager ? link.serverChange(p) : link.addParameter(p);
+        fake()->serverChange(enumParameter(nsSID::otnSid(port, moduleTypeIds[direction]), value,
+                                           maximum < 0 ? moduleButtonNames[direction].size() - 1 : maximum, active));
     }
     OtnSetupPage *open(bool initialise = true)
     {
-        manager = std::make_unique<zelServerManager>(&link);
         const InterfaceSetupIdentifier id(34 + direction, direction + 1, 1, 5);
         if (direction == Tx)
-            page = std::make_unique<OtnSignalSetupPageTx>(id, manager.get(), 1);
+            page = std::make_unique<OtnSignalSetupPageTx>(id, manager(), 1);
         else
-            page = std::make_unique<OtnSignalSetupPageRx>(id, manager.get(), 1);
+            page = std::make_unique<OtnSignalSetupPageRx>(id, manager(), 1);
         if (initialise) {
             page->initializePage();
             page->show();
@@ -112,11 +111,9 @@ struct PageServer {
         }
         return shown;
     }
-    int value(int port, int id) const { return link.value(nsSID::otnSid(port, id))->getEnum(); }
+    int value(int port, int id) const { return fake()->value(nsSID::otnSid(port, id))->getEnum(); }
 
     const int direction;
-    TestServerLink link;
-    std::unique_ptr<zelServerManager> manager;
     std::unique_ptr<OtnSetupPage> page;
 };
 } // namespace
@@ -331,7 +328,7 @@ void tst_OtnSignalSetupPage::laneButtonAndDialog()
     page->setPort(2);
     int runs = 0;
     QList<int> seen;   // mode, port, group, count id, lane ids
-    ScopedDialogHandler handler(server.manager->dialogRunner(), [&](QDialog *dialog) {
+    ScopedDialogHandler handler(server.manager()->dialogRunner(), [&](QDialog *dialog) {
         ++runs;
         if (auto *d = qobject_cast<MultiLaneMappingDialog *>(dialog))
             seen = QList<int>{d->mode(), d->port(), d->group(), d->model()->countId()} + d->model()->laneIds();
@@ -363,9 +360,9 @@ void tst_OtnSignalSetupPage::txAccessState()
 void tst_OtnSignalSetupPage::laneMappingRoundTrip()
 {
     // A port with a four-lane module on the simulated tester, switched to the 20-lane interface.
-    SimulatorOptions options = SimulatorFixture::quietOptions();
+    SimulatorOptions options = TesterFixture::quietOptions();
     options.moduleTypes = {4, 0, 0, 0};
-    SimulatorFixture fixture(options);
+    TesterFixture fixture(options);
     OtnSignalSetupPageTx page(InterfaceSetupIdentifier(34, 1, 1, 5), fixture.manager(), 1);
     page.initializePage();
     page.show();

@@ -14,7 +14,7 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/texts/widgettext.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 
@@ -176,7 +176,7 @@ void tst_OtnSetupPageFactory::createPage()
     QFETCH(int, technology);
     QFETCH(QString, objectName);
     QFETCH(QString, helpPage);
-    SimulatorFixture tester(1);
+    TesterFixture tester(1);
     OtnSetupPageFactory factory;
     std::unique_ptr<Page> page(factory.createPage(Id(pageId, direction, Id::LayerFrame, technology), tester.manager()));
     if (objectName.isEmpty() || (!page && pageId != 70)) {
@@ -286,9 +286,9 @@ void tst_OtnSetupPageFactory::channelSamplesFollowTheStructure()
     QFETCH(QStringList, names);
     QFETCH(QList<int>, cells);
 
-    SimulatorOptions options = SimulatorFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::quietOptions(1);
     options.structure = structure;
-    SimulatorFixture tester(options);
+    TesterFixture tester(options);
     OtnSetupPageFactory factory;
     QStringList channelNames;
     QList<int> shown;

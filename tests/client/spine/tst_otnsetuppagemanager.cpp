@@ -9,7 +9,7 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 
@@ -75,13 +75,13 @@ private slots:
     void labelFollowsTheTesterOnTheCurrentPort();
 
 private:
-    std::unique_ptr<SimulatorFixture> m_tester;
+    std::unique_ptr<TesterFixture> m_tester;
 };
 
 void tst_OtnSetupPageManager::initTestCase()
 {
     // The tester's texts name the values the label is made of.
-    m_tester = std::make_unique<SimulatorFixture>(2);
+    m_tester = std::make_unique<TesterFixture>(2);
 }
 
 void tst_OtnSetupPageManager::cleanupTestCase()
@@ -245,7 +245,7 @@ void tst_OtnSetupPageManager::setupPageAnswers()
 
 void tst_OtnSetupPageManager::labelFollowsTheTesterOnTheCurrentPort()
 {
-    SimulatorFixture &tester = *m_tester;
+    TesterFixture &tester = *m_tester;
     Labelled l(Tx, m_tester->manager());
     QVERIFY(tester.writeAndWait(1, 11008, 1));
     QVERIFY(tester.writeAndWait(2, 11008, 2));

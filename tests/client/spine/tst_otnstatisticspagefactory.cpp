@@ -5,7 +5,7 @@
 #include "client/otn/interface_setup_status/otnstatisticspagefactory.h"
 #include "host/contract/testresultidentifier.h"
 #include "host/pages/statisticslistpage.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 class tst_OtnStatisticsPageFactory : public QObject
 {
@@ -31,7 +31,7 @@ void tst_OtnStatisticsPageFactory::resultPageClientInfo()
 {
     QFETCH(QList<int>, ports);
     QFETCH(int, port);
-    SimulatorFixture tester(4);
+    TesterFixture tester(4);
     OtnStatisticsPageFactory factory(ports.isEmpty() ? nullptr : &ports);
     const ClientInfo info = factory.clientInfo(tester.manager());
     QCOMPARE(info.port, port);
@@ -56,7 +56,7 @@ void tst_OtnStatisticsPageFactory::copiesReadTheSamePortList()
 void tst_OtnStatisticsPageFactory::createdPageServesTheFirstPort()
 {
     QList<int> ports{3, 1};
-    SimulatorFixture tester(4);
+    TesterFixture tester(4);
     OtnStatisticsPageFactory factory(&ports);
     std::unique_ptr<StatisticsListPage> page(
         factory.createPage(TestResultIdentifier(TestResultIdentifier::ViewAlarmsErrors), tester.manager()));

@@ -5,7 +5,7 @@
 #include "host/pages/stimuliwidget.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 class tst_OtnStimuliControl : public QObject
 {
@@ -32,9 +32,9 @@ void tst_OtnStimuliControl::idsByModuleType()
 {
     QFETCH(int, moduleType);
     QFETCH(QList<int>, ids);
-    SimulatorOptions options = SimulatorFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::quietOptions(2);
     options.moduleTypes = {0, moduleType, 0, 0};
-    SimulatorFixture tester(options);
+    TesterFixture tester(options);
     QCOMPARE(tester.manager()->GetPortModuleType(2), moduleType);
     QCOMPARE(OtnStimuliControl::stimuliIds(tester.manager(), 2), ids);
     // Port 1 keeps its own module.
@@ -59,9 +59,9 @@ void tst_OtnStimuliControl::registrationAppendsPortItems()
                                       {16, QStringLiteral("OtnStimuliWidgetJustification")},
                                       {17, QStringLiteral("OtnStimuliWidgetFrequency")},
                                       {19, QStringLiteral("OtnStimuliWidgetLldSkew")}};
-    SimulatorOptions options = SimulatorFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::quietOptions(2);
     options.moduleTypes = {moduleType, moduleType, 0, 0};
-    SimulatorFixture tester(options);
+    TesterFixture tester(options);
 
     QList<OtnStimuliControl::Item> items;
     const OtnStimuliControl::Item earlier{nsSID::build(port, 0x050000, 1), nullptr};

@@ -6,12 +6,12 @@
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 
 // The transceiver status page as the OTN factory builds it, started and shown on port 1.
-std::unique_ptr<PhysicalStatus> shownPage(SimulatorFixture &tester)
+std::unique_ptr<PhysicalStatus> shownPage(TesterFixture &tester)
 {
     std::unique_ptr<Page> page(OtnSetupPageFactory().createPage(InterfaceSetupIdentifier(70, 0, 0, 5), tester.manager()));
     auto *physical = qobject_cast<PhysicalStatus *>(page.get());
@@ -57,7 +57,7 @@ private slots:
 
 void tst_PhysicalStatus::showsTheTransceiverOfItsPort()
 {
-    SimulatorFixture tester(2);
+    TesterFixture tester(2);
     QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 1550.12));
     QVERIFY(tester.writeAndWait(2, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 850.0));
     QVERIFY(tester.writeAndWait(2, PID::Otn::TX::MODULE, 6));
@@ -102,15 +102,15 @@ void tst_PhysicalStatus::lanesFollowTheModule()
     QFETCH(int, lanes);
 
     // Built for the module the port starts with.
-    SimulatorOptions options = SimulatorFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::quietOptions(1);
     options.moduleTypes = {moduleType, 0, 0, 0};
-    SimulatorFixture equipped(options);
+    TesterFixture equipped(options);
     const auto page = shownPage(equipped);
     QVERIFY(page);
     QCOMPARE(visibleLanes(*page), lanes);
 
     // Following a module change made on the tester.
-    SimulatorFixture tester(1);
+    TesterFixture tester(1);
     const auto changing = shownPage(tester);
     QVERIFY(changing);
     QCOMPARE(visibleLanes(*changing), 1);

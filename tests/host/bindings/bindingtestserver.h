@@ -5,10 +5,11 @@
 #include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/server/zelservermanager.h"
+#include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
-// A test server whose catalogue describes the parameters the binding suites use, with a manager on it.
-// Values are added by each test (the server holds exactly what the test gives it).
+// The catalogue of the parameters the binding suites use, and a fake tester holding exactly the values
+// each test gives it.
 namespace BindingTest {
 
 constexpr int modeId = 14003;      // enumeration 0..5, names per terminology for 1
@@ -20,10 +21,7 @@ constexpr int applyId = 14011;     // trigger
 constexpr int alarmId = 405;       // status
 constexpr int bytesId = 11100;     // byte array
 
-inline int sid(int id, int port = 1)
-{
-    return nsSID::otnSid(port, id);
-}
+constexpr int port = 1;
 
 inline QByteArray catalogueJson()
 {
@@ -51,25 +49,16 @@ inline QByteArray catalogueJson()
 // The mode parameter holding value, with the given enumerators inactive.
 inline QcmaParameterEnum *modeParameter(int value, const QList<int> &inactive = {}, bool defined = true)
 {
-    auto *p = new QcmaParameterEnum(sid(modeId), value, 0, 5);
+    auto *p = new QcmaParameterEnum(nsSID::otnSid(port, modeId), value, 0, 5);
     for (int v : inactive)
         p->setEnumActive(v, false);
     p->setDefined(defined);
     return p;
 }
 
-struct Server {
-    Server() : link(new TestServerLink(catalogueJson())) {}
-    // The manager copies the link's values when it is made: add values first, then start().
-    zelServerManager *start()
-    {
-        manager.reset(new zelServerManager(link.get()));
-        QObject::connect(manager.get(), &zelServerManager::parameterChanged, manager.get(), [this] { ++confirmed; });
-        return manager.get();
-    }
-    std::unique_ptr<TestServerLink> link;
-    std::unique_ptr<zelServerManager> manager;
-    int confirmed = 0;   // values the server announced since start()
+// The fake link with the binding catalogue; each test gives it the values it needs.
+struct Server : TesterFixture {
+    Server() : TesterFixture(catalogueJson(), {}) {}
 };
 
 } // namespace BindingTest

@@ -8,7 +8,7 @@
 #include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 // Bindings against the simulated tester: what the tester holds reaches the widget, and the user's
 // choice reaches the tester and comes back confirmed.
@@ -35,7 +35,7 @@ void tst_SimulatorRoundTrip::comboRoundTrip()
     QFETCH(int, port);
     QFETCH(int, id);
 
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     const int sid = nsSID::otnSid(port, id);
     const QcmaParameter *held = fixture.cachedSid(sid);
     QVERIFY2(held, "the simulated tester knows the parameter");

@@ -26,10 +26,10 @@ struct Buttons {
         }
         all = group.findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
         if (radio)
-            binding.reset(new UiHelper_Enum_RadioButton(manager, &group, false, radios, sid(modeId),
+            binding.reset(new UiHelper_Enum_RadioButton(manager, &group, false, radios, nsSID::otnSid(port, modeId),
                                                         UiHelper::ConnectImmediately));
         else
-            binding.reset(new UiHelper_Enum_PushButton(manager, &group, push, sid(modeId),
+            binding.reset(new UiHelper_Enum_PushButton(manager, &group, push, nsSID::otnSid(port, modeId),
                                                        UiHelper::ConnectImmediately));
     }
     // One digit per button: 1 where the state holds.
@@ -89,19 +89,19 @@ void tst_UiHelper_Enum_Buttons::showsValue()
     QFETCH(QString, enabled);
 
     Server server;
-    server.link->addParameter(modeParameter(0));
-    Buttons buttons(server.start(), radio);
+    server.fake()->addParameter(modeParameter(0));
+    Buttons buttons(server.manager(), radio);
     QCOMPARE(buttons.checked(), QStringLiteral("1000"));
 
     // The buttons showed another value first, so that clearing them all is really tested.
-    server.link->serverChange(modeParameter(value, inactive, defined));
-    QTRY_COMPARE(server.confirmed, 1);
+    server.fake()->serverChange(modeParameter(value, inactive, defined));
+    QVERIFY(server.settle());
     QCOMPARE(buttons.binding->QcmaParameter_Get()->isDefined(), defined);
     QCOMPARE(buttons.checked(), checked);
     QCOMPARE(buttons.enabled(), enabled);
     // Clearing did not cost radio buttons their exclusivity.
     QVERIFY(!radio || buttons.all.at(0)->autoExclusive());
-    QCOMPARE(server.link->writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 void tst_UiHelper_Enum_Buttons::pressWrites_data()
@@ -122,24 +122,25 @@ void tst_UiHelper_Enum_Buttons::pressWrites()
     QFETCH(int, requests);
 
     Server server;
-    server.link->addParameter(modeParameter(1));
-    Buttons buttons(server.start(), radio);
+    server.fake()->addParameter(modeParameter(1));
+    Buttons buttons(server.manager(), radio);
     buttons.all.at(pressed)->click();
     QString expected(4, QLatin1Char('0'));
     expected[pressed] = QLatin1Char('1');
     QCOMPARE(buttons.checked(), expected);
-    QCOMPARE(server.link->writeRequests(), requests);
+    QCOMPARE(server.fake()->writeRequests(), requests);
     QTRY_COMPARE(buttons.binding->QcmaParameter_Get()->getEnum(), pressed);
     QCOMPARE(buttons.checked(), expected);
-    QCOMPARE(server.link->writeRequests(), requests);
+    QCOMPARE(server.fake()->writeRequests(), requests);
 }
 
 void tst_UiHelper_Enum_Buttons::pushButtonAddedLaterFollows()
 {
     Server server;
-    server.link->addParameter(modeParameter(3, {4}));
+    server.fake()->addParameter(modeParameter(3, {4}));
     QGroupBox group;
-    UiHelper_Enum_PushButton binding(server.start(), &group, sid(modeId), UiHelper::ConnectImmediately);
+    UiHelper_Enum_PushButton binding(server.manager(), &group, nsSID::otnSid(port, modeId),
+                                     UiHelper::ConnectImmediately);
     auto *three = new QPushButton(&group);
     auto *four = new QPushButton(&group);
     binding.PushButtonAdd(3, three);
@@ -151,11 +152,11 @@ void tst_UiHelper_Enum_Buttons::pushButtonAddedLaterFollows()
     QVERIFY(three->isEnabled());
     QVERIFY(!four->isEnabled());
 
-    server.link->serverChange(modeParameter(4));
+    server.fake()->serverChange(modeParameter(4));
     QTRY_VERIFY(four->isChecked());
     QVERIFY(!three->isChecked());
     QVERIFY(four->isEnabled());
-    QCOMPARE(server.link->writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_UiHelper_Enum_Buttons)

@@ -73,10 +73,10 @@ void tst_UiHelper_Enum_ComboBox::showsActiveAndWritesChoice()
     QFETCH(int, written);
 
     Server server;
-    server.link->addParameter(modeParameter(value, inactive));
+    server.fake()->addParameter(modeParameter(value, inactive));
     Form form;
-    UiHelper_Enum_ComboBox binding(server.start(), form.combo, form.name, form.unit, form.group, sid(modeId),
-                                   UiHelper::ConnectImmediately);
+    UiHelper_Enum_ComboBox binding(server.manager(), form.combo, form.name, form.unit, form.group,
+                                   nsSID::otnSid(port, modeId), UiHelper::ConnectImmediately);
     QVector<int> values;
     for (int v = 0; v <= 5; ++v) {
         if (!inactive.contains(v))
@@ -87,28 +87,29 @@ void tst_UiHelper_Enum_ComboBox::showsActiveAndWritesChoice()
     QCOMPARE(form.combo->currentIndex(), selected);
     QCOMPARE(form.name->text(), QStringLiteral("Insertion Mode"));
     QVERIFY(form.combo->isEnabled());
-    QCOMPARE(server.link->writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 
     form.combo->setCurrentIndex(chosenIndex);
-    QCOMPARE(server.link->writeRequests(), 1);
-    QCOMPARE(server.link->value(sid(modeId))->getEnum(), written);
+    QCOMPARE(server.fake()->writeRequests(), 1);
+    QCOMPARE(server.fake()->value(nsSID::otnSid(port, modeId))->getEnum(), written);
     // The binding's own parameter changes only with the server's answer.
     QCOMPARE(binding.QcmaParameter_Get()->getEnum(), value);
     QTRY_COMPARE(binding.QcmaParameter_Get()->getEnum(), written);
     QCOMPARE(form.combo->currentData().toInt(), written);
     // The written copy kept the enumerators' activity: the item list is unchanged.
     QCOMPARE(itemTexts(*form.combo), texts);
-    QCOMPARE(server.link->writeRequests(), 1);
+    QCOMPARE(server.fake()->writeRequests(), 1);
 }
 
 void tst_UiHelper_Enum_ComboBox::refillsWriteNothing()
 {
     Server server;
-    server.link->addParameter(modeParameter(1));
+    server.fake()->addParameter(modeParameter(1));
     Form form;
     UiHelperList list;
-    list.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(server.start(), form.combo, form.name, nullptr, nullptr,
-                                                              sid(modeId), UiHelper::ConnectImmediately));
+    list.AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(server.manager(), form.combo, form.name, nullptr, nullptr,
+                                                              nsSID::otnSid(port, modeId),
+                                                              UiHelper::ConnectImmediately));
     QSignalSpy indexChanges(form.combo, QOverload<int>::of(&QComboBox::currentIndexChanged));
 
     // A terminology switch renames the items and keeps the selection.
@@ -120,29 +121,29 @@ void tst_UiHelper_Enum_ComboBox::refillsWriteNothing()
         QCOMPARE(form.combo->currentIndex(), 1);
     }
     // A new value and then a new set of active enumerators refill it too.
-    server.link->serverChange(modeParameter(4));
+    server.fake()->serverChange(modeParameter(4));
     QTRY_COMPARE(form.combo->currentData().toInt(), 4);
-    server.link->serverChange(modeParameter(4, {0, 1}));
+    server.fake()->serverChange(modeParameter(4, {0, 1}));
     QTRY_COMPARE(form.combo->count(), 4);
     QCOMPARE(form.combo->currentIndex(), 2);
 
     QVERIFY2(!indexChanges.isEmpty(), "the refills moved the combo's index");
-    QCOMPARE(server.link->writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 void tst_UiHelper_Enum_ComboBox::undefinedLeavesComboDisabled()
 {
     Server server;
-    server.link->addParameter(modeParameter(2, {}, false));
+    server.fake()->addParameter(modeParameter(2, {}, false));
     Form form;
-    UiHelper_Enum_ComboBox binding(server.start(), form.combo, form.name, form.unit, form.group, sid(modeId),
-                                   UiHelper::ConnectImmediately);
+    UiHelper_Enum_ComboBox binding(server.manager(), form.combo, form.name, form.unit, form.group,
+                                   nsSID::otnSid(port, modeId), UiHelper::ConnectImmediately);
     QVERIFY(!form.combo->isEnabled());
     QVERIFY(!form.name->isEnabled());
     QVERIFY(!form.group->isEnabled());
     QCOMPARE(form.combo->currentIndex(), -1);
 
-    server.link->serverChange(modeParameter(2));
+    server.fake()->serverChange(modeParameter(2));
     QTRY_VERIFY(form.combo->isEnabled());
     QVERIFY(form.name->isEnabled());
     QCOMPARE(form.combo->currentIndex(), 2);
@@ -151,17 +152,17 @@ void tst_UiHelper_Enum_ComboBox::undefinedLeavesComboDisabled()
 void tst_UiHelper_Enum_ComboBox::wrongTypeIsReported()
 {
     Server server;
-    server.link->addParameter(new QcmaParameterInt(sid(burstId), 5, 1, 1000));
+    server.fake()->addParameter(new QcmaParameterInt(nsSID::otnSid(port, burstId), 5, 1, 1000));
     Form form;
     form.combo->addItems({"kept"});
     DiagnosticsRecorder recorder;
-    UiHelper_Enum_ComboBox binding(server.start(), form.combo, form.name, nullptr, nullptr, sid(burstId),
-                                   UiHelper::ConnectImmediately);
+    UiHelper_Enum_ComboBox binding(server.manager(), form.combo, form.name, nullptr, nullptr,
+                                   nsSID::otnSid(port, burstId), UiHelper::ConnectImmediately);
     QCOMPARE(recorder.withLineNumbersMasked(),
              QStringList{QStringLiteral("ZEL_FATAL: ..\\..\\host\\bindings\\uihelper_enum_combobox: line %d: "
                                         "Incorrect qcmaparameter type=1 for UiHelper_Enum_ComboBox(sid=10d36b4)")});
     QCOMPARE(itemTexts(*form.combo), QStringList{"kept"});
-    QCOMPARE(server.link->writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_UiHelper_Enum_ComboBox)

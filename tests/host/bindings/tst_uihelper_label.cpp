@@ -35,7 +35,7 @@ private:
 
 void tst_UiHelper_Label::initTestCase()
 {
-    m_catalogueServer.start();
+    m_catalogueServer.manager();
 }
 
 void tst_UiHelper_Label::formatValue_data()
@@ -47,22 +47,25 @@ void tst_UiHelper_Label::formatValue_data()
 
     auto p = [](QcmaParameter *parameter) { return parameter; };
     const int hex = UiHelper_Label::FormatHex;
-    QTest::newRow("int") << p(new QcmaParameterInt(sid(burstId), -42)) << 0 << 0 << "-42";
-    QTest::newRow("int hex") << p(new QcmaParameterInt(sid(burstId), 254)) << 0 << hex << "FE";
-    QTest::newRow("uint") << p(new QcmaParameterUInt(sid(upiId), 4294967295u)) << 0 << 0 << "4294967295";
-    QTest::newRow("uint hex") << p(new QcmaParameterUInt(sid(upiId), 0xABCu)) << 0 << hex << "ABC";
-    QTest::newRow("enum SDH") << p(new QcmaParameterEnum(sid(modeId), 1, 0, 5)) << 1 << 0 << "Burst (SDH)";
-    QTest::newRow("enum without own SDH name") << p(new QcmaParameterEnum(sid(modeId), 3, 0, 5)) << 1 << 0
-                                               << "Continuous";
+    QTest::newRow("int") << p(new QcmaParameterInt(nsSID::otnSid(port, burstId), -42)) << 0 << 0 << "-42";
+    QTest::newRow("int hex") << p(new QcmaParameterInt(nsSID::otnSid(port, burstId), 254)) << 0 << hex << "FE";
+    QTest::newRow("uint") << p(new QcmaParameterUInt(nsSID::otnSid(port, upiId), 4294967295u)) << 0 << 0
+                          << "4294967295";
+    QTest::newRow("uint hex") << p(new QcmaParameterUInt(nsSID::otnSid(port, upiId), 0xABCu)) << 0 << hex << "ABC";
+    QTest::newRow("enum SDH") << p(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 1, 0, 5)) << 1 << 0
+                              << "Burst (SDH)";
+    QTest::newRow("enum without own SDH name")
+        << p(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 3, 0, 5)) << 1 << 0 << "Continuous";
     QTest::newRow("double rounded to its decimals")
-        << p(new QcmaParameterDouble(sid(offsetId), 0.0351, -10, 10, 3)) << 0 << 0 << "0.035";
-    QTest::newRow("bytes") << p(new QcmaParameterByteArray(sid(bytesId), QByteArray::fromHex("f6f6280a"))) << 0 << 0
-                           << "F6 F6 28 0A";
+        << p(new QcmaParameterDouble(nsSID::otnSid(port, offsetId), 0.0351, -10, 10, 3)) << 0 << 0 << "0.035";
+    QTest::newRow("bytes") << p(
+        new QcmaParameterByteArray(nsSID::otnSid(port, bytesId), QByteArray::fromHex("f6f6280a")))
+                           << 0 << 0 << "F6 F6 28 0A";
     QBitArray bits(5);
     bits.setBit(0);
     bits.setBit(3);
-    QTest::newRow("bits") << p(new QcmaParameterBitArray(sid(lanesId), bits)) << 0 << 0 << "10010";
-    auto *undefined = new QcmaParameterInt(sid(burstId), 5);
+    QTest::newRow("bits") << p(new QcmaParameterBitArray(nsSID::otnSid(port, lanesId), bits)) << 0 << 0 << "10010";
+    auto *undefined = new QcmaParameterInt(nsSID::otnSid(port, burstId), 5);
     undefined->setDefined(false);
     QTest::newRow("undefined") << p(undefined) << 0 << 0 << "--";
 }
@@ -74,28 +77,29 @@ void tst_UiHelper_Label::formatValue()
     QFETCH(int, formatType);
     QFETCH(QString, text);
     QScopedPointer<QcmaParameter> owner(parameter);
-    QCOMPARE(UiHelper_Label::formatValue(m_catalogueServer.manager->texts(), *parameter, terminology, formatType),
+    QCOMPARE(UiHelper_Label::formatValue(m_catalogueServer.manager()->texts(), *parameter, terminology, formatType),
              text);
 }
 
 void tst_UiHelper_Label::labelsAndEnabledState()
 {
     Server server;
-    auto *undefined = new QcmaParameterInt(sid(burstId), 5, 1, 1000);
+    auto *undefined = new QcmaParameterInt(nsSID::otnSid(port, burstId), 5, 1, 1000);
     undefined->setDefined(false);
-    server.link->addParameter(undefined);
+    server.fake()->addParameter(undefined);
     QWidget page;
     auto *value = new QLabel(&page);
     auto *name = new QLabel(&page);
     auto *unit = new QLabel(&page);
-    UiHelper_Label binding(server.start(), value, name, unit, sid(burstId), 0, UiHelper::ConnectImmediately);
+    UiHelper_Label binding(server.manager(), value, name, unit, nsSID::otnSid(port, burstId), 0,
+                           UiHelper::ConnectImmediately);
     QCOMPARE(name->text(), QStringLiteral("Burst"));
     QCOMPARE(unit->text(), QStringLiteral("frame"));
     QCOMPARE(value->text(), QStringLiteral("--"));
     QVERIFY(!value->isEnabled());
     QVERIFY(!name->isEnabled());
 
-    server.link->serverChange(new QcmaParameterInt(sid(burstId), 12, 1, 1000));
+    server.fake()->serverChange(new QcmaParameterInt(nsSID::otnSid(port, burstId), 12, 1, 1000));
     QTRY_COMPARE(value->text(), QStringLiteral("12"));
     QVERIFY(value->isEnabled());
     QVERIFY(name->isEnabled());
@@ -124,20 +128,21 @@ void tst_UiHelper_Label::extremeTexts()
     QFETCH(int, id);
     QFETCH(int, formatType);
     QFETCH(QStringList, texts);
-    const ParameterDefinition *definition = m_catalogueServer.link->catalogue().find(nsSID::otn, id);
+    const ParameterDefinition *definition = m_catalogueServer.fake()->catalogue().find(nsSID::otn, id);
     QVERIFY(definition);
-    QCOMPARE(UiHelper_Label::extremeTexts(*definition, sid(id), formatType), texts);
+    QCOMPARE(UiHelper_Label::extremeTexts(*definition, nsSID::otnSid(port, id), formatType), texts);
 }
 
 void tst_UiHelper_Label::valueLabelKeepsRoomForTheWidest()
 {
     Server server;
-    server.link->addParameter(new QcmaParameterDouble(sid(offsetId), 0.5, -100, 100, 1));
+    server.fake()->addParameter(new QcmaParameterDouble(nsSID::otnSid(port, offsetId), 0.5, -100, 100, 1));
     QWidget page;
     auto *value = new QLabel(&page);
     value->setFrameShape(QFrame::Box);
     value->setMargin(3);
-    UiHelper_Label binding(server.start(), value, nullptr, nullptr, sid(offsetId), 0, UiHelper::ConnectImmediately);
+    UiHelper_Label binding(server.manager(), value, nullptr, nullptr, nsSID::otnSid(port, offsetId), 0,
+                           UiHelper::ConnectImmediately);
     const auto room = [value] { return value->minimumWidth() - (value->width() - value->contentsRect().width()) - 6; };
     QVERIFY2(room() >= value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0")), "room for the widest value");
     QVERIFY(room() < value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0-100.0")));

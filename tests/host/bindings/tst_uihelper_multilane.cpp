@@ -44,12 +44,12 @@ void tst_UiHelper_MultiLane::showsAndWritesWholeArray()
     QFETCH(QString, written);
 
     Server server;
-    server.link->addParameter(new QcmaParameterBitArray(sid(lanesId), bitsOf(before)));
+    server.fake()->addParameter(new QcmaParameterBitArray(nsSID::otnSid(port, lanesId), bitsOf(before)));
     QWidget page;
     // The widget itself allows several lanes: the binding's own rule is what is tested.
     auto *lanes = new MultiLaneWidget(&page, false);
     auto *caption = new QLabel(&page);
-    UiHelper_MultiLane binding(server.start(), lanes, caption, sid(lanesId), lanesPerRow, singleLane,
+    UiHelper_MultiLane binding(server.manager(), lanes, caption, nsSID::otnSid(port, lanesId), lanesPerRow, singleLane,
                                UiHelper::ConnectImmediately);
     QCOMPARE(patternOf(lanes->bits()), before);
     QCOMPARE(lanes->laneCount(), before.size());
@@ -59,14 +59,14 @@ void tst_UiHelper_MultiLane::showsAndWritesWholeArray()
     lanes->adjustSize();
     QCOMPARE(lanes->laneButton(before.size() - 1)->y() > lanes->laneButton(0)->y(), before.size() > lanesPerRow);
     QVERIFY(lanes->isEnabled());
-    QCOMPARE(server.link->writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 
     lanes->laneButton(pressed)->click();
-    QCOMPARE(server.link->writeRequests(), 1);
-    QCOMPARE(patternOf(server.link->value(sid(lanesId))->getBitArray()), written);
+    QCOMPARE(server.fake()->writeRequests(), 1);
+    QCOMPARE(patternOf(server.fake()->value(nsSID::otnSid(port, lanesId))->getBitArray()), written);
     QTRY_COMPARE(patternOf(binding.QcmaParameter_Get()->getBitArray()), written);
     QCOMPARE(patternOf(lanes->bits()), written);
-    QCOMPARE(server.link->writeRequests(), 1);
+    QCOMPARE(server.fake()->writeRequests(), 1);
 }
 
 QTEST_MAIN(tst_UiHelper_MultiLane)

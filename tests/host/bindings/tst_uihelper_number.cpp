@@ -30,10 +30,10 @@ struct KeypadSeen {
 QcmaParameter *numberParameter(const QString &kind)
 {
     if (kind == QLatin1String("int"))
-        return new QcmaParameterInt(sid(burstId), 43, 1, 1000);
+        return new QcmaParameterInt(nsSID::otnSid(port, burstId), 43, 1, 1000);
     if (kind == QLatin1String("uint"))
-        return new QcmaParameterUInt(sid(upiId), 200, 0, 255);
-    return new QcmaParameterDouble(sid(offsetId), -2.5, -100.0, 100.0, 1);
+        return new QcmaParameterUInt(nsSID::otnSid(port, upiId), 200, 0, 255);
+    return new QcmaParameterDouble(nsSID::otnSid(port, offsetId), -2.5, -100.0, 100.0, 1);
 }
 } // namespace
 
@@ -113,16 +113,16 @@ void tst_UiHelper_Number::keypadEdits()
     Server server;
     QcmaParameter *parameter = numberParameter(kind);
     const int boundSid = parameter->getSID();
-    server.link->addParameter(parameter);
+    server.fake()->addParameter(parameter);
     QWidget page;
     auto *button = new QPushButton(&page);
     auto *name = new QLabel(&page);
     auto *unit = new QLabel(&page);
-    UiHelper_Number binding(server.start(), button, name, unit, boundSid, UiHelper::ConnectImmediately);
+    UiHelper_Number binding(server.manager(), button, name, unit, boundSid, UiHelper::ConnectImmediately);
     QCOMPARE(QStringLiteral("%1 [%2]").arg(name->text(), unit->text()), caption);
 
     KeypadSeen seen;
-    ScopedDialogHandler handler(server.manager->dialogRunner(), [&seen, &entered, button, result](QDialog *dialog) {
+    ScopedDialogHandler handler(server.manager()->dialogRunner(), [&seen, &entered, button, result](QDialog *dialog) {
         auto *pad = qobject_cast<QzelNumpadDlg *>(dialog);
         if (!pad)
             return 0;
@@ -146,7 +146,7 @@ void tst_UiHelper_Number::keypadEdits()
     QCOMPARE(seen.title, binding.GetText_Name());
     QVERIFY(seen.parentIsButton);
     QVERIFY2(button->findChildren<QzelNumpadDlg *>().isEmpty(), "the keypad is gone after the run");
-    QCOMPARE(server.link->writeRequests(), shown == preset ? 0 : 1);
+    QCOMPARE(server.fake()->writeRequests(), shown == preset ? 0 : 1);
     QCOMPARE(button->text(), preset);
     QTRY_COMPARE(button->text(), shown);
 }

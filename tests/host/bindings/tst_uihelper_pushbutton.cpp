@@ -34,33 +34,33 @@ void tst_UiHelper_PushButton::pressWritesOne()
 
     Server server;
     if (serverHasValue)
-        server.link->addParameter(new QcmaParameterEnum(sid(applyId), 0, 0, 1));
+        server.fake()->addParameter(new QcmaParameterEnum(nsSID::otnSid(port, applyId), 0, 0, 1));
     QWidget page;
     auto *button = new QPushButton(QStringLiteral("Apply Move"), &page);
-    UiHelper_PushButton binding(server.start(), button, sid(applyId), UiHelper::ConnectImmediately);
+    UiHelper_PushButton binding(server.manager(), button, nsSID::otnSid(port, applyId), UiHelper::ConnectImmediately);
     // Without a value the button is disabled; the press comes from code here.
     QCOMPARE(button->isEnabled(), serverHasValue);
     for (int i = 0; i < presses; ++i)
         emit button->clicked();
     // Every press is a command of its own, even when the value does not change.
-    QCOMPARE(server.link->writeRequests(), presses);
+    QCOMPARE(server.fake()->writeRequests(), presses);
     if (serverHasValue)
-        QCOMPARE(server.link->value(sid(applyId))->getEnum(), 1);
+        QCOMPARE(server.fake()->value(nsSID::otnSid(port, applyId))->getEnum(), 1);
 }
 
 void tst_UiHelper_PushButton::unusableParameterIsReported()
 {
     Server server;
-    server.link->addParameter(new QcmaParameterByteArray(sid(bytesId), "\x01"));
+    server.fake()->addParameter(new QcmaParameterByteArray(nsSID::otnSid(port, bytesId), "\x01"));
     QWidget page;
     auto *button = new QPushButton(QStringLiteral("Go"), &page);
-    UiHelper_PushButton binding(server.start(), button, sid(bytesId), UiHelper::ConnectImmediately);
+    UiHelper_PushButton binding(server.manager(), button, nsSID::otnSid(port, bytesId), UiHelper::ConnectImmediately);
     DiagnosticsRecorder recorder;
     button->click();
     QCOMPARE(recorder.withLineNumbersMasked(),
              QStringList{QStringLiteral("ZEL_FATAL: ..\\..\\host\\bindings\\uihelper_pushbutton: line %d: "
                                         "Incorrect qcmaparameter type=5 for UiHelper_PushButton(sid=10d2b5c)")});
-    QCOMPARE(server.link->writeRequests(), 0);
+    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_UiHelper_PushButton)

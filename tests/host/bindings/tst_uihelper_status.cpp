@@ -16,7 +16,7 @@ using namespace BindingTest;
 namespace {
 QcmaParameter *status(int value, bool defined = true)
 {
-    auto *p = new QcmaParameterEnum(sid(alarmId), value, 0, 2);
+    auto *p = new QcmaParameterEnum(nsSID::otnSid(port, alarmId), value, 0, 2);
     p->setDefined(defined);
     return p;
 }
@@ -56,26 +56,27 @@ private slots:
 // A value the default rule has no state for leaves the LED off: 7 is no alarm state, bytes have none.
 void tst_UiHelper_Status::defaultJudgeOffWithoutState()
 {
-    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterUInt(sid(alarmId), 7)), StatusJudge::StateOff);
-    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterByteArray(sid(alarmId), "\x01")), StatusJudge::StateOff);
+    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterUInt(nsSID::otnSid(port, alarmId), 7)), StatusJudge::StateOff);
+    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterByteArray(nsSID::otnSid(port, alarmId), "\x01")),
+             StatusJudge::StateOff);
 }
 
 void tst_UiHelper_Status::ledFollowsServer()
 {
     Server server;
-    server.link->addParameter(status(0));
+    server.fake()->addParameter(status(0));
     QWidget page;
     auto *item = new PortStatusItem(&page);
     auto *name = new QLabel(&page);
-    UiHelper_Status binding(server.start(), item, name, sid(alarmId), UiHelper::ConnectImmediately);
+    UiHelper_Status binding(server.manager(), item, name, nsSID::otnSid(port, alarmId), UiHelper::ConnectImmediately);
     QCOMPARE(item->state(), PortStatusItem::Ok);
     QCOMPARE(name->text(), QStringLiteral("LOS"));
-    server.link->serverChange(status(1));
+    server.fake()->serverChange(status(1));
     QTRY_COMPARE(item->state(), PortStatusItem::Alarm);
-    server.link->serverChange(status(2));
+    server.fake()->serverChange(status(2));
     QTRY_COMPARE(item->state(), PortStatusItem::History);
     QVERIFY(name->isEnabled());
-    server.link->serverChange(status(0, false));
+    server.fake()->serverChange(status(0, false));
     QTRY_COMPARE(item->state(), PortStatusItem::Off);
     QVERIFY(!name->isEnabled());
 }
@@ -83,23 +84,24 @@ void tst_UiHelper_Status::ledFollowsServer()
 void tst_UiHelper_Status::judgeDecides()
 {
     Server server;
-    server.link->addParameter(new QcmaParameterUInt(sid(upiId), 0));
+    server.fake()->addParameter(new QcmaParameterUInt(nsSID::otnSid(port, upiId), 0));
     QWidget page;
     auto *item = new PortStatusItem(&page);
     CounterJudge judge;
-    UiHelper_Status binding(server.start(), item, nullptr, sid(upiId), UiHelper::ConnectImmediately, &judge);
+    UiHelper_Status binding(server.manager(), item, nullptr, nsSID::otnSid(port, upiId), UiHelper::ConnectImmediately,
+                            &judge);
     QCOMPARE(item->state(), PortStatusItem::Ok);
     // 7 is no state for the default rule; this judge calls it an alarm.
-    server.link->serverChange(new QcmaParameterUInt(sid(upiId), 7));
+    server.fake()->serverChange(new QcmaParameterUInt(nsSID::otnSid(port, upiId), 7));
     QTRY_COMPARE(item->state(), PortStatusItem::Alarm);
 }
 
 void tst_UiHelper_Status::tableCells()
 {
     Server server;
-    server.link->addParameter(status(1));
-    server.link->addParameter(new QcmaParameterEnum(sid(alarmId, 2), 2, 0, 2));
-    zelServerManager *manager = server.start();
+    server.fake()->addParameter(status(1));
+    server.fake()->addParameter(new QcmaParameterEnum(nsSID::otnSid(2, alarmId), 2, 0, 2));
+    zelServerManager *manager = server.manager();
     QWidget page;
     auto *table = new QTableWidget(1, 2, &page);
     UiHelperListTableStatus list(table);
@@ -111,8 +113,8 @@ void tst_UiHelper_Status::tableCells()
         auto *led = new PortStatusItem(&page);
         auto *label = new QLabel(&page);
         leds << led;
-        auto binding =
-            std::make_unique<UiHelper_Status>(manager, led, label, sid(alarmId, i + 1), UiHelper::ConnectManually);
+        auto binding = std::make_unique<UiHelper_Status>(manager, led, label, nsSID::otnSid(i + 1, alarmId),
+                                                         UiHelper::ConnectManually);
         std::unique_ptr<QWidget> cell = statusCell(led, label);
         bindings << binding.get();
         cellWidgets << cell.get();

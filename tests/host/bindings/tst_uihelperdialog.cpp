@@ -33,12 +33,12 @@ struct EditDialog {
                                    &dialog);
         dialog.SetButtons(box);
         UiHelperList *list = dialog.uiHelperList();
-        list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(manager, combo, nullptr, nullptr, nullptr,
-                                                                   sid(modeId), UiHelper::ConnectImmediately));
-        list->AddUiHelper(std::make_unique<UiHelper_Label>(manager, echo, nullptr, nullptr, sid(modeId), 0,
-                                                           UiHelper::ConnectImmediately));
-        list->AddUiHelper(std::make_unique<UiHelper_Number>(manager, number, nullptr, nullptr, sid(burstId),
-                                                            UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+            manager, combo, nullptr, nullptr, nullptr, nsSID::otnSid(port, modeId), UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Label>(manager, echo, nullptr, nullptr, nsSID::otnSid(port, modeId),
+                                                           0, UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Number>(
+            manager, number, nullptr, nullptr, nsSID::otnSid(port, burstId), UiHelper::ConnectImmediately));
     }
 
     void press(QDialogButtonBox::StandardButton which) { box->button(which)->click(); }
@@ -77,9 +77,9 @@ private:
 void tst_UiHelperDialog::init()
 {
     m_server = std::make_unique<Server>();
-    m_server->link->addParameter(new QcmaParameterEnum(sid(modeId), 0, 0, 5));
-    m_server->link->addParameter(new QcmaParameterInt(sid(burstId), 1, 1, 1000));
-    m_server->start();
+    m_server->fake()->addParameter(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 0, 0, 5));
+    m_server->fake()->addParameter(new QcmaParameterInt(nsSID::otnSid(port, burstId), 1, 1, 1000));
+    m_server->manager();
 }
 
 void tst_UiHelperDialog::closingWays_data()
@@ -107,16 +107,16 @@ void tst_UiHelperDialog::closingWays()
     QFETCH(int, serverBurst);
     QFETCH(QString, comboShows);
 
-    EditDialog edit(m_server->manager.get());
+    EditDialog edit(m_server->manager());
     edit.dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&edit.dialog));
     edit.combo->setCurrentIndex(4);
-    enterNumber(m_server->manager.get(), edit.number, QStringLiteral("250"));
+    enterNumber(m_server->manager(), edit.number, QStringLiteral("250"));
     // Pending: shown by every binding of the dialog, sent to nobody.
     QCOMPARE(edit.echo->text(), QStringLiteral("Rate"));
     QCOMPARE(edit.number->text(), QStringLiteral("250"));
     QCOMPARE(edit.dialog.uiHelperList()->parameterMap()->count(), 2);
-    QCOMPARE(m_server->link->writeRequests(), 0);
+    QCOMPARE(m_server->fake()->writeRequests(), 0);
 
     if (way == QLatin1String("ok"))
         edit.press(QDialogButtonBox::Ok);
@@ -129,46 +129,46 @@ void tst_UiHelperDialog::closingWays()
     else
         edit.dialog.accept();
 
-    QCOMPARE(m_server->link->writeRequests(), requests);
-    QCOMPARE(m_server->link->value(sid(modeId))->getEnum(), serverMode);
-    QCOMPARE(m_server->link->value(sid(burstId))->getInt(), serverBurst);
+    QCOMPARE(m_server->fake()->writeRequests(), requests);
+    QCOMPARE(m_server->fake()->value(nsSID::otnSid(port, modeId))->getEnum(), serverMode);
+    QCOMPARE(m_server->fake()->value(nsSID::otnSid(port, burstId))->getInt(), serverBurst);
     QCOMPARE(edit.dialog.isVisible(), result < 0);
     if (result >= 0)
         QCOMPARE(edit.dialog.result(), result);
     QVERIFY(edit.dialog.uiHelperList()->parameterMap()->isEmpty());
     // After the server's answers the bindings show what the server holds.
-    QTRY_COMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), serverMode);
-    QTRY_COMPARE(m_server->manager->cachedParameter(sid(burstId))->getInt(), serverBurst);
+    QTRY_COMPARE(m_server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), serverMode);
+    QTRY_COMPARE(m_server->cachedSid(nsSID::otnSid(port, burstId))->getInt(), serverBurst);
     QCOMPARE(edit.combo->currentText(), comboShows);
     QCOMPARE(edit.echo->text(), comboShows);
     QCOMPARE(edit.number->text(), QString::number(serverBurst));
-    QCOMPARE(m_server->link->writeRequests(), requests);
+    QCOMPARE(m_server->fake()->writeRequests(), requests);
 }
 
 void tst_UiHelperDialog::applyThenCancelKeepsApplied()
 {
-    EditDialog edit(m_server->manager.get());
+    EditDialog edit(m_server->manager());
     edit.combo->setCurrentIndex(2);
     edit.press(QDialogButtonBox::Apply);
-    QCOMPARE(m_server->link->writeRequests(), 1);
-    enterNumber(m_server->manager.get(), edit.number, QStringLiteral("9"));
+    QCOMPARE(m_server->fake()->writeRequests(), 1);
+    enterNumber(m_server->manager(), edit.number, QStringLiteral("9"));
     edit.press(QDialogButtonBox::Cancel);
-    QCOMPARE(m_server->link->writeRequests(), 1);
-    QTRY_COMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), 2);
-    QCOMPARE(m_server->link->value(sid(burstId))->getInt(), 1);
+    QCOMPARE(m_server->fake()->writeRequests(), 1);
+    QTRY_COMPARE(m_server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 2);
+    QCOMPARE(m_server->fake()->value(nsSID::otnSid(port, burstId))->getInt(), 1);
     QCOMPARE(edit.number->text(), QStringLiteral("1"));
 }
 
 void tst_UiHelperDialog::pendingValueSurvivesServerChange()
 {
-    EditDialog edit(m_server->manager.get());
+    EditDialog edit(m_server->manager());
     edit.combo->setCurrentIndex(5);
     // The server moves the value meanwhile: the dialog keeps showing the user's pending choice.
-    m_server->link->serverChange(new QcmaParameterEnum(sid(modeId), 1, 0, 5));
-    QTRY_COMPARE(m_server->manager->cachedParameter(sid(modeId))->getEnum(), 1);
+    m_server->fake()->serverChange(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 1, 0, 5));
+    QTRY_COMPARE(m_server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 1);
     QCOMPARE(edit.combo->currentText(), QStringLiteral("Off"));
     edit.press(QDialogButtonBox::Ok);
-    QCOMPARE(m_server->link->value(sid(modeId))->getEnum(), 5);
+    QCOMPARE(m_server->fake()->value(nsSID::otnSid(port, modeId))->getEnum(), 5);
 }
 
 QTEST_MAIN(tst_UiHelperDialog)

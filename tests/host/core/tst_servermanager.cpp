@@ -13,21 +13,20 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
 #include "host/server/zelservermanager.h"
+#include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
 namespace {
 const int sidA = nsSID::otnSid(1, 11008);
 const int sidB = nsSID::otnSid(1, 11128);
 
-// A server whose catalogue names value 1 of the interface parameter (sidA) as given.
-std::unique_ptr<TestServerLink> namingServer(const QString &valueName)
+// A tester whose catalogue names value 1 of the interface parameter (sidA) as given, holding that value.
+std::unique_ptr<TesterFixture> namingTester(const QString &valueName)
 {
     const QString json = QStringLiteral(R"({"parameters": [{"id": 11008, "group": "0x0D0000", "kind": "enum",
         "name": "Interface", "values": [{"value": 0, "name": "Off"}, {"value": 1, "name": "%1"}]}]})")
                              .arg(valueName);
-    auto link = std::make_unique<TestServerLink>(json.toUtf8());
-    link->addParameter(new QcmaParameterEnum(sidA, 1, 0, 1));
-    return link;
+    return std::make_unique<TesterFixture>(json.toUtf8(), QList<int>{1}, QHash<int, QVariant>{{sidA, 1}});
 }
 
 struct Recorder : NotifyInterface {
@@ -57,23 +56,24 @@ private slots:
     void textsOutliveAnotherServer();
 
 private:
+    std::unique_ptr<TesterFixture> m_tester;
     TestServerLink *m_link = nullptr;
     zelServerManager *m_manager = nullptr;
 };
 
 void tst_ServerManager::init()
 {
-    m_link = new TestServerLink;
+    m_tester = std::make_unique<TesterFixture>(QByteArray());
+    m_link = m_tester->fake();
     m_link->addParameter(new QcmaParameterEnum(sidA, 1, 0, 5));
     m_link->addParameter(new QcmaParameterUInt(sidB, 1, 1, 8));
     m_link->addParameter(new QcmaParameterUInt(nsSID::setPort(sidB, 2), 7, 1, 8));
-    m_manager = new zelServerManager(m_link);
+    m_manager = m_tester->manager();
 }
 
 void tst_ServerManager::cleanup()
 {
-    delete m_manager;
-    delete m_link;
+    m_tester.reset();
 }
 
 void tst_ServerManager::lookupReturnsOwnedCopy()
@@ -193,10 +193,10 @@ void tst_ServerManager::dialogRunnerDrivesModalRun()
 
 void tst_ServerManager::managersNameValuesFromTheirOwnServer()
 {
-    const std::unique_ptr<TestServerLink> linkA = namingServer(QStringLiteral("OTU2"));
-    const std::unique_ptr<TestServerLink> linkB = namingServer(QStringLiteral("OTU2e"));
-    zelServerManager managerA(linkA.get());
-    zelServerManager managerB(linkB.get());
+    const std::unique_ptr<TesterFixture> testerA = namingTester(QStringLiteral("OTU2"));
+    const std::unique_ptr<TesterFixture> testerB = namingTester(QStringLiteral("OTU2e"));
+    zelServerManager &managerA = *testerA->manager();
+    zelServerManager &managerB = *testerB->manager();
     QCOMPARE(managerA.texts().getValueName(sidA, 1), QStringLiteral("OTU2"));
     QCOMPARE(managerB.texts().getValueName(sidA, 1), QStringLiteral("OTU2e"));
 
@@ -210,15 +210,13 @@ void tst_ServerManager::managersNameValuesFromTheirOwnServer()
 
 void tst_ServerManager::textsOutliveAnotherServer()
 {
-    const std::unique_ptr<TestServerLink> linkA = namingServer(QStringLiteral("OTU2"));
-    zelServerManager managerA(linkA.get());
-    std::unique_ptr<TestServerLink> linkB = namingServer(QStringLiteral("OTU2e"));
-    auto managerB = std::make_unique<zelServerManager>(linkB.get());
-    const WidgetText keptB = managerB->texts();
+    const std::unique_ptr<TesterFixture> testerA = namingTester(QStringLiteral("OTU2"));
+    zelServerManager &managerA = *testerA->manager();
+    std::unique_ptr<TesterFixture> testerB = namingTester(QStringLiteral("OTU2e"));
+    const WidgetText keptB = testerB->manager()->texts();
 
-    // The server made last goes first.
-    managerB.reset();
-    linkB.reset();
+    // The server made last goes first, its manager and link together.
+    testerB.reset();
     QCOMPARE(managerA.texts().getValueName(sidA, 1), QStringLiteral("OTU2"));
     QCOMPARE(managerA.texts().getSidName(sidA), QStringLiteral("Interface"));
     // Texts taken from the server that is gone still hold its names.

@@ -14,7 +14,7 @@
 #include "host/texts/widgettext.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace nsSetupWidgets;
 using namespace PID::Otn;
@@ -26,7 +26,7 @@ QPushButton *boxButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
 }
 
 // Tx and Rx set apart, so that a dialog bound to the wrong direction shows.
-bool prepare(SimulatorFixture &fixture, int port)
+bool prepare(TesterFixture &fixture, int port)
 {
     return fixture.writeAndWait(port, TX::BULK_PATTERN, 2) && fixture.writeAndWait(port, TX::BULK_POLARITY, 1)
            && fixture.writeAndWait(port, RX::BULK_PATTERN, 4) && fixture.writeAndWait(port, RX::BULK_POLARITY, 0);
@@ -65,7 +65,7 @@ void tst_BulkDialog::showsAndSendsTheSelectedDirection()
     QFETCH(int, pattern);
     QFETCH(QString, checkedPolarity);
     QFETCH(QString, otherPolarity);
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     QVERIFY(prepare(fixture, 2));
     const int requestsBefore = fixture.link()->writeRequests();
     const int terminology = fixture.manager()->GetTerminology(2);
@@ -96,7 +96,7 @@ void tst_BulkDialog::showsAndSendsTheSelectedDirection()
 
 void tst_BulkDialog::unknownSelectIsReported()
 {
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     DiagnosticsRecorder recorder;
     BulkDialog dialog(nullptr, fixture.manager(), 1, 3);
     QCOMPARE(recorder.withLineNumbersMasked(),

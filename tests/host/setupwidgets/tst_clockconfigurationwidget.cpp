@@ -11,7 +11,7 @@
 #include "host/setupwidgets/setupwidgetids.h"
 #include "host/texts/widgettext.h"
 #include "simulator/simulatedserverlink.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace nsSetupWidgets;
 using namespace PID::Otn;
@@ -51,7 +51,7 @@ void tst_ClockConfigurationWidget::showsServerValues()
     QFETCH(double, offset);
     QFETCH(int, accessState);
     QFETCH(bool, offsetEnabled);
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     QVERIFY(fixture.writeAndWait(port, TX::CLOCK_SOURCE, source));
     QVERIFY(fixture.writeAndWait(port, STIMULI::FREQUENCY_OFFSET, offset));
     fixture.manager()->setGUIAccessState(accessState);
@@ -68,7 +68,7 @@ void tst_ClockConfigurationWidget::showsServerValues()
 
 void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
 {
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     QVERIFY(fixture.writeAndWait(1, TX::CLOCK_SOURCE, clockSourceInternal));
     ClockConfigurationWidget widget(fixture.manager(), 1);
     widget.show();
@@ -91,7 +91,7 @@ void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
 
 void tst_ClockConfigurationWidget::followsPortChange()
 {
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     QVERIFY(fixture.writeAndWait(1, TX::CLOCK_SOURCE, 1));
     QVERIFY(fixture.writeAndWait(2, TX::CLOCK_SOURCE, clockSourceInternal));
     ClockConfigurationWidget widget(fixture.manager(), 1);

@@ -14,7 +14,7 @@
 #include "host/setupwidgets/multilanemappingdialogmodel.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 namespace {
 constexpr int interfaceSignal = 11008;
@@ -25,7 +25,7 @@ constexpr int plainPort = 3;    // a port with a single-lane module
 
 SimulatorOptions laneOptions()
 {
-    SimulatorOptions options = SimulatorFixture::quietOptions();
+    SimulatorOptions options = TesterFixture::quietOptions();
     options.moduleTypes = {4, 4, 0, 0};
     return options;
 }
@@ -36,7 +36,7 @@ QList<int> laneIds(int count)
 }
 
 // Sets the port's interface to one with the given number of logical lanes; false when none is offered.
-bool configureLanes(SimulatorFixture &fixture, int port, int lanes)
+bool configureLanes(TesterFixture &fixture, int port, int lanes)
 {
     const auto *parameter = dynamic_cast<const QcmaParameterEnum *>(fixture.cached(port, interfaceSignal));
     if (!parameter)
@@ -48,7 +48,7 @@ bool configureLanes(SimulatorFixture &fixture, int port, int lanes)
     return false;
 }
 
-QVector<int> serverLanes(const SimulatorFixture &fixture, int port, int count)
+QVector<int> serverLanes(const TesterFixture &fixture, int port, int count)
 {
     QVector<int> lanes;
     for (int i = 0; i < count; ++i)
@@ -92,7 +92,7 @@ void tst_MultiLaneMappingDialog::layoutByMode()
     QFETCH(int, mode);
     QFETCH(int, rowSpan);
     QFETCH(int, lastPhysical);
-    SimulatorFixture fixture(laneOptions());
+    TesterFixture fixture(laneOptions());
     QVERIFY2(configureLanes(fixture, lanePort, lanes), "no interface with that many logical lanes");
 
     auto *model = new MultiLaneMappingDialogModel(laneIds(lanes), laneCountId);
@@ -132,7 +132,7 @@ void tst_MultiLaneMappingDialog::layoutByMode()
 
 void tst_MultiLaneMappingDialog::editIsSentOnOkOnly()
 {
-    SimulatorFixture fixture(laneOptions());
+    TesterFixture fixture(laneOptions());
     QVERIFY(configureLanes(fixture, lanePort, 20));
     const int requestsBefore = fixture.link()->writeRequests();
 
@@ -156,7 +156,7 @@ void tst_MultiLaneMappingDialog::editIsSentOnOkOnly()
 
 void tst_MultiLaneMappingDialog::cancelDropsTheEdit()
 {
-    SimulatorFixture fixture(laneOptions());
+    TesterFixture fixture(laneOptions());
     QVERIFY(configureLanes(fixture, lanePort, 4));
     const int requestsBefore = fixture.link()->writeRequests();
 
@@ -174,7 +174,7 @@ void tst_MultiLaneMappingDialog::cancelDropsTheEdit()
 
 void tst_MultiLaneMappingDialog::defaultRestoresIdentity()
 {
-    SimulatorFixture fixture(laneOptions());
+    TesterFixture fixture(laneOptions());
     QVERIFY(configureLanes(fixture, lanePort, 4));
     QVERIFY(fixture.writeAndWait(lanePort, firstLaneId, 2));
     QVERIFY(fixture.writeAndWait(lanePort, firstLaneId + 2, 0));
@@ -190,7 +190,7 @@ void tst_MultiLaneMappingDialog::defaultRestoresIdentity()
 
 void tst_MultiLaneMappingDialog::undefinedLanesCannotBeEdited()
 {
-    SimulatorFixture fixture(laneOptions());
+    TesterFixture fixture(laneOptions());
     QVERIFY(fixture.cached(plainPort, firstLaneId));
     QVERIFY(!fixture.cached(plainPort, firstLaneId)->isDefined());
 
@@ -202,7 +202,7 @@ void tst_MultiLaneMappingDialog::undefinedLanesCannotBeEdited()
 
 void tst_MultiLaneMappingDialog::restrictedAccessIsReadOnly()
 {
-    SimulatorFixture fixture(laneOptions());
+    TesterFixture fixture(laneOptions());
     QVERIFY(configureLanes(fixture, lanePort, 4));
     fixture.manager()->setGUIAccessState(1);
 
@@ -215,7 +215,7 @@ void tst_MultiLaneMappingDialog::restrictedAccessIsReadOnly()
 
 void tst_MultiLaneMappingDialog::unknownModeIsReported()
 {
-    SimulatorFixture fixture(laneOptions());
+    TesterFixture fixture(laneOptions());
     QVERIFY(configureLanes(fixture, lanePort, 4));
     DiagnosticsRecorder recorder;
     MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,

@@ -8,7 +8,7 @@
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/outputsignalsetupwidget.h"
 #include "simulator/simulatedserverlink.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace PID::Otn;
 
@@ -22,7 +22,7 @@ private slots:
 
 void tst_OutputSignalSetupWidget::laserFollowsPortAndIsWritten()
 {
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     QVERIFY2(fixture.cached(1, TX::LASER), "the TX::LASER switch is missing from the catalogue");
     QVERIFY(fixture.writeAndWait(1, TX::LASER, 1));
     QVERIFY(fixture.writeAndWait(3, TX::LASER, 0));
@@ -48,7 +48,7 @@ void tst_OutputSignalSetupWidget::laserFollowsPortAndIsWritten()
 
 void tst_OutputSignalSetupWidget::measuredValuesShown()
 {
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     OutputSignalSetupWidget widget(fixture.manager(), 1);
     widget.show();
     auto *level = widget.findChild<QLabel *>("lblTxLevelValue");

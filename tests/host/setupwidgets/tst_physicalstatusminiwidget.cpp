@@ -9,7 +9,7 @@
 #include "host/setupwidgets/physicalstatusminiwidget.h"
 #include "host/widgets/portstatusitem.h"
 #include "simulator/simulatedserverlink.h"
-#include "tests/support/simulatorfixture.h"
+#include "tests/support/testerfixture.h"
 
 using namespace PID::Otn;
 
@@ -46,7 +46,7 @@ void tst_PhysicalStatusMiniWidget::ledFollowsSignalState()
     QFETCH(int, group);
     QFETCH(QList<int>, portModes);
     QFETCH(int, led);
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     PhysicalStatusMiniWidget widget(fixture.manager(), 2, group);
     QCOMPARE(widget.group(), group);
     widget.show();
@@ -67,7 +67,7 @@ void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
 {
     QFETCH(int, id);
     QFETCH(QString, valueLabel);
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     PhysicalStatusMiniWidget widget(fixture.manager(), 1, nsSID::otn);
     widget.show();
     auto *label = widget.findChild<QLabel *>(valueLabel);
@@ -87,7 +87,7 @@ void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
 
 void tst_PhysicalStatusMiniWidget::followsPortChange()
 {
-    SimulatorFixture fixture;
+    TesterFixture fixture;
     QVERIFY(fixture.writeAndWait(1, portMode, 0));
     PhysicalStatusMiniWidget widget(fixture.manager(), 1, nsSID::otn);
     widget.show();
