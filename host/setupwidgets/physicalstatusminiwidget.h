@@ -8,7 +8,8 @@ namespace Ui { class PhysicalStatusMiniWidget; }
 
 class PortStatusItem;
 
-// A compact view of the received signal: an LED for its state, its level and its frequency.
+// A compact view of the received signal: an LED for its state, its level and its frequency, each value
+// under its caption so that an eleven-digit frequency fits a narrow column.
 class ZELBASE_EXPORT PhysicalStatusMiniWidget : public SetupWidget
 {
     Q_OBJECT
