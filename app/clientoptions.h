@@ -20,7 +20,7 @@ struct ClientOptions
     QString screenshotDir;                     // non-empty: render the screens of the structures there and quit
     QString pluginPath;                        // empty: the plug-in next to the application
     quint32 seed = 1;
-    bool liveValues = true;                    // measured values wander (never in screenshots)
+    bool liveValues = true; // interval values are polled (screenshots poll per picture)
     bool helpRequested = false;
 
     // Reads arguments (the program name first). False with a message in error for bad input; the

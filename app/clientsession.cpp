@@ -4,6 +4,7 @@
 #include "host/contract/statisticslisttablepagefactory.h"
 #include "host/contract/technologyplugin.h"
 #include "host/pages/stimuliwidget.h"
+#include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/simulatedserverlink.h"
 
@@ -18,6 +19,7 @@ ClientSession::~ClientSession()
     // Plug-in objects and pages hold the manager; the manager listens to the link.
     m_statisticsFactory.reset();
     m_setupFactory.reset();
+    m_poller.reset();
     m_manager.reset();
     m_link.reset();
 }
@@ -29,10 +31,12 @@ bool ClientSession::start(QString *error)
     tester.moduleTypes = m_options.moduleTypes;
     tester.structure = m_options.structure;
     tester.seed = m_options.seed;
-    // Screenshots show a still picture of the start-up values.
-    tester.liveUpdates = m_options.liveValues && m_options.screenshotDir.isEmpty();
     m_link = std::make_unique<SimulatedServerLink>(tester);
     m_manager = std::make_unique<zelServerManager>(m_link.get());
+    m_poller = std::make_unique<IntervalPoller>(m_manager.get());
+    // Screenshots take one interval per picture themselves.
+    if (m_options.liveValues && m_options.screenshotDir.isEmpty())
+        m_poller->start();
     m_ports.clear();
     for (int port = 1; port <= m_link->portCount(); ++port)
         m_ports.append(port);

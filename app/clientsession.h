@@ -10,12 +10,13 @@
 #include "pluginloader.h"
 
 class InterfaceSetupPageFactory;
+class IntervalPoller;
 class SimulatedServerLink;
 class StatisticsListTablePageFactory;
 class zelServerManager;
 
-// What the host holds for one run: the simulated tester, the server manager on it, the loaded
-// plug-in, its factories and the stimuli panels it registered per port.
+// What the host holds for one run: the simulated tester, the server manager on it with the interval
+// poller, the loaded plug-in, its factories and the stimuli panels it registered per port.
 class ClientSession
 {
 public:
@@ -32,6 +33,8 @@ public:
 
     SimulatedServerLink *tester() const { return m_link.get(); }
     zelServerManager *serverManager() const { return m_manager.get(); }
+    // Polls once per interval while the client runs live (not in screenshot mode).
+    IntervalPoller *intervalPoller() const { return m_poller.get(); }
     InterfaceSetupPageFactory *setupFactory() const { return m_setupFactory.get(); }
     StatisticsListTablePageFactory *statisticsFactory() const { return m_statisticsFactory.get(); }
     QList<int> ports() const { return m_ports; }
@@ -46,6 +49,7 @@ private:
     PluginLoader m_plugin;
     std::unique_ptr<SimulatedServerLink> m_link;
     std::unique_ptr<zelServerManager> m_manager;
+    std::unique_ptr<IntervalPoller> m_poller;
     std::unique_ptr<InterfaceSetupPageFactory> m_setupFactory;
     // The statistics factory reads this list; it lives as long as the session.
     QList<int> m_ports;

@@ -13,6 +13,7 @@
 #include "host/contract/setuppageproperty.h"
 #include "host/pages/page.h"
 #include "host/pages/stimuliwidget.h"
+#include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
 #include "pagearea.h"
 
@@ -111,8 +112,7 @@ bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
     widget->resize(m_size);
     // Shown, so that the bindings connect and fill the widgets with the tester's values.
     widget->setAttribute(Qt::WA_DontShowOnScreen);
-    widget->show();
-    QCoreApplication::processEvents();
+    showWithValues(widget, m_poller);
     growToShowScrolledContents(widget);
     const QString file = QDir(m_directory).filePath(fileNameFor(name));
     const bool saved = widget->grab().save(file, "PNG");
@@ -137,6 +137,14 @@ void ScreenshotRunner::growToShowScrolledContents(QWidget *widget)
         return;
     widget->resize(widget->size() + hidden.expandedTo(QSize(0, 0)));
     QCoreApplication::processEvents();
+}
+
+void ScreenshotRunner::showWithValues(QWidget *widget, IntervalPoller *poller)
+{
+    widget->show();
+    QCoreApplication::processEvents();
+    if (poller && poller->poll() > 0)
+        QCoreApplication::processEvents();
 }
 
 QString ScreenshotRunner::fileNameFor(const QString &objectName)

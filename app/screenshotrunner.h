@@ -10,6 +10,7 @@
 
 class InterfaceSetupPageFactory;
 class QDialog;
+class IntervalPoller;
 class QWidget;
 class zelServerManager;
 
@@ -24,6 +25,10 @@ public:
     void setSize(const QSize &size) { m_size = size; }
     // The port whose values the sample dialogs show.
     void setPort(int port) { m_port = port; }
+    // Each picture then shows the values of one interval after the widget was shown.
+    void setIntervalPoller(IntervalPoller *poller) { m_poller = poller; }
+    // Shows the widget, lets its bindings connect and, with a poller, one interval's answers arrive.
+    static void showWithValues(QWidget *widget, IntervalPoller *poller);
     // The runner renders the panels; it deletes them afterwards.
     void setStimuli(const QList<StimuliRegistration> &items) { m_stimuli = items; }
 
@@ -51,6 +56,7 @@ private:
 
     InterfaceSetupPageFactory *m_factory = nullptr;
     zelServerManager *m_manager = nullptr;
+    IntervalPoller *m_poller = nullptr;
     QString m_directory;
     QSize m_size = QSize(1024, 700);
     int m_port = 1;

@@ -102,6 +102,7 @@ bool StructureScreenshots::render(const ClientOptions &options, const QString &f
     renderWindow(session, folder, files);
 
     ScreenshotRunner runner(session.setupFactory(), session.serverManager(), folder);
+    runner.setIntervalPoller(session.intervalPoller());
     runner.setPort(session.ports().value(0, 1));
     runner.setStimuli(session.takeStimuli(session.ports().value(0, 1)));
     runner.run();
@@ -119,7 +120,7 @@ bool StructureScreenshots::renderWindow(ClientSession &session, const QString &f
     window.resize(windowSize);
     window.show();
     window.openPage(firstPage);
-    QCoreApplication::processEvents();
+    ScreenshotRunner::showWithValues(&window, session.intervalPoller());
     ScreenshotRunner::growToShowScrolledContents(&window);
     const QString file = QDir(folder).filePath(windowFileName());
     if (!window.grab().save(file, "PNG")) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSharedPointer>
+#include <QTimer>
 
 #include "alarmmodel.h"
 #include "apps/shared/sid.h"
@@ -67,10 +68,6 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     }
     // The start-up state is the initial snapshot, not a change anybody has to be told about.
     m_store->takeChanges();
-
-    m_timer.setInterval(qMax(10, m_options.liveIntervalMs));
-    connect(&m_timer, &QTimer::timeout, this, &SimulatedServerLink::advance);
-    setLiveUpdates(m_options.liveUpdates);
 }
 
 SimulatedServerLink::~SimulatedServerLink() = default;
@@ -225,7 +222,12 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
         qCDebug(lcSimLink) << "no interval data for port" << port << "group" << Qt::hex << group;
         return;
     }
-    // Computed now, from the configuration the request finds; delivered later.
+    // A new current interval: the port is measured again. Computed now, from the configuration the
+    // request finds; delivered later.
+    if (selector == currentIntervalSelector) {
+        m_live->update(*m_store, port, true);
+        announce(m_store->takeChanges());
+    }
     auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(nsSID::otnSid(port, SimId::scanResult), selector);
     scan->words = TributaryScanBuilder::words(*m_store, port);
     auto capture = QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, SimId::capture), selector);
@@ -238,19 +240,4 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
         emit intervalDataArrived(scan);
         emit intervalDataArrived(capture);
     });
-}
-
-void SimulatedServerLink::advance()
-{
-    for (int port = 1; port <= m_options.portCount; ++port)
-        m_live->update(*m_store, port, true);
-    announce(m_store->takeChanges());
-}
-
-void SimulatedServerLink::setLiveUpdates(bool on)
-{
-    if (on)
-        m_timer.start();
-    else
-        m_timer.stop();
 }

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include <QStringList>
-#include <QTimer>
 
 #include "host/link/serverlink.h"
 #include "simulatoroptions.h"
@@ -13,8 +12,10 @@ class ParameterStore;
 class StructureRules;
 
 // The embedded simulated tester: a per-port parameter store built from the JSON catalogue, write
-// validation, the dependent-parameter rules of the OTN structure, and interval data (tributary scan,
-// overhead capture) computed from the configured signal. Every answer arrives queued.
+// validation, the dependent-parameter rules of the OTN structure, and interval data computed from the
+// configured signal: a request for the current interval measures the port anew (its physical values move
+// a little) and answers with those values, the tributary scan and the overhead capture. Every answer
+// arrives queued.
 class SimulatedServerLink : public ServerLink
 {
     Q_OBJECT
@@ -48,9 +49,6 @@ public:
     // its dependents are announced queued like a confirmation. False for an unknown SID or a value the
     // parameter cannot hold.
     bool serverChange(int sid, const QVariant &value);
-    // One step of the physical values' wander (what the timer does).
-    void advance();
-    void setLiveUpdates(bool on);
 
 private:
     void loadCatalogue();
@@ -66,7 +64,6 @@ private:
     std::unique_ptr<ParameterStore> m_store;
     std::unique_ptr<StructureRules> m_rules;
     std::unique_ptr<LiveValues> m_live;
-    QTimer m_timer;
     int m_writeRequests = 0;
     int m_refusedWrites = 0;
     int m_pendingAnswers = 0;

@@ -18,9 +18,6 @@ struct SimulatorOptions {
     int applicationType = 0;
     // Seed of the physical values' wander; the same seed gives the same sequence.
     quint32 seed = 1;
-    // Physical values wander on a timer of this period; tests switch it off and call advance().
-    bool liveUpdates = true;
-    int liveIntervalMs = 1000;
     // Catalogue files read after the built-in ones (JSON, same format).
     QStringList extraCatalogueFiles;
 };

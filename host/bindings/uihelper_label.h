@@ -7,7 +7,9 @@
 class ParameterDefinition;
 class QLabel;
 
-// A read-only value on a label, with optional caption and unit labels. formatType 0 shows the value
+// A read-only value on a label, with optional caption and unit labels. A non-zero interval selector binds
+// it to the values of that interval (currentIntervalSelector: the current one), which the host polls
+// while the label is connected; 0 shows a plain parameter value. formatType 0 shows the value
 // as the parameter holds it (enumerators by name, doubles with the parameter's decimals, bytes as
 // hex pairs, bits as 0/1); FormatHex shows integers in upper-case hex. Undefined shows "--".
 // The value label keeps room for the widest value the server's catalogue allows, in its current font,
@@ -26,7 +28,8 @@ public:
     // Every text of the definition's extremes: both ends of a numeric range, every enumerator name in
     // every terminology, a full byte or bit array, and the undefined "--".
     static QStringList extremeTexts(const ParameterDefinition &definition, int sid, int formatType);
-    quint32 intervalSelector() const { return m_selector; }
+    quint32 intervalSelector() const override { return m_selector; }
+    bool isIntervalBound() const override { return m_selector != 0; }
     QLabel *valueLabel() const;
 
     void QcmaParameter_Changed(QcmaParameter &parameter) override;

@@ -14,8 +14,8 @@ public:
     UiHelper_Notification(zelServerManager *manager, NotifyInterface *notify, int sid, quint32 intervalSelector,
                           int strategy);
 
-    quint32 intervalSelector() const { return m_selector; }
-    bool isIntervalBound() const { return m_intervalBound; }
+    quint32 intervalSelector() const override { return m_selector; }
+    bool isIntervalBound() const override { return m_intervalBound; }
 
     void QcmaParameter_Changed(QcmaParameter &parameter) override;
     void intervalDataUpdated(const IntervalData &data) override;

@@ -44,3 +44,15 @@ public:
 
 // Interval selector of the current interval.
 constexpr quint32 currentIntervalSelector = 0xFFFFFFFDu;
+
+// What one interval request asks the server for: the data of a port and group for a selector.
+struct IntervalRequest {
+    int port = 0;
+    int group = 0;
+    quint32 selector = 0;
+};
+
+inline bool operator==(const IntervalRequest &a, const IntervalRequest &b)
+{
+    return a.port == b.port && a.group == b.group && a.selector == b.selector;
+}

@@ -1,5 +1,8 @@
 #include "zelservermanager.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "apps/shared/sid.h"
 #include "host/link/serverlink.h"
 #include "host/parameters/qcmaparameter.h"
@@ -97,6 +100,26 @@ const ParameterCatalogue &zelServerManager::catalogue() const
 void zelServerManager::Interval_GetAndPost_Ex(int port, int group, quint32 selector)
 {
     m_link->requestIntervalData(port, group, selector);
+}
+
+QList<IntervalRequest> zelServerManager::intervalRequests() const
+{
+    QList<IntervalRequest> requests;
+    for (auto it = m_observers.cbegin(); it != m_observers.cend(); ++it) {
+        for (const ParameterObserver *observer : it.value()) {
+            if (!observer->isIntervalBound())
+                continue;
+            const IntervalRequest request{nsSID::portOf(it.key()), nsSID::groupOf(it.key()),
+                                          observer->intervalSelector()};
+            if (!requests.contains(request))
+                requests.append(request);
+        }
+    }
+    // In a fixed order, whatever the order of registration.
+    std::sort(requests.begin(), requests.end(), [](const IntervalRequest &a, const IntervalRequest &b) {
+        return std::tie(a.port, a.group, a.selector) < std::tie(b.port, b.group, b.selector);
+    });
+    return requests;
 }
 
 void zelServerManager::addObserver(int sid, ParameterObserver *observer)

@@ -57,6 +57,9 @@ public:
 
     // Asks the server for interval data; it reaches the observers of the SIDs it carries.
     void Interval_GetAndPost_Ex(int port, int group, quint32 selector);
+    // The port, group and selector of every registered observer bound to interval data, each once, in
+    // that order.
+    QList<IntervalRequest> intervalRequests() const;
 
     void addObserver(int sid, ParameterObserver *observer);
     void removeObserver(int sid, ParameterObserver *observer);

@@ -119,8 +119,10 @@ private slots:
     void statusLedsShowThePort();
     void accessSwitch();
     void terminologySwitchWritesTheTester();
+    void intervalValuesAreLive();
 
 private:
+    void start(const ClientOptions &options);
     bool write(int port, int id, int value);
     bool creatable(int pageId) const;
     void selectEntry(int pageId);
@@ -131,7 +133,13 @@ private:
 
 void tst_MainWindow::init()
 {
-    m_session = std::make_unique<ClientSession>(testOptions());
+    start(testOptions());
+}
+
+void tst_MainWindow::start(const ClientOptions &options)
+{
+    m_window.reset();
+    m_session = std::make_unique<ClientSession>(options);
     QString error;
     QVERIFY2(m_session->start(&error), qPrintable(error));
     m_window = std::make_unique<MainWindow>(*m_session);
@@ -504,6 +512,23 @@ void tst_MainWindow::terminologySwitchWritesTheTester()
     QTRY_COMPARE(manager->cachedParameter(terminologySid)->getEnum(), 0);
     QCOMPARE(manager->GetTerminology(1), 2);
     QCOMPARE(transceiver->uiHelperList()->helpers().first()->terminology(), 2);
+}
+
+// The running client polls the tester once per interval: the receiver's measured frequency on the Rx
+// signal setup page moves without anybody writing.
+void tst_MainWindow::intervalValuesAreLive()
+{
+    ClientOptions options = testOptions();
+    options.liveValues = true;
+    start(options);
+    QVERIFY(m_window->openPage(35));
+    auto *page = m_window->findChild<QWidget *>(QStringLiteral("OTN Rx Physical Setup"));
+    QVERIFY(page);
+    auto *frequency = page->findChild<QLabel *>(QStringLiteral("lblFrequencyValue"));
+    QVERIFY(frequency);
+    const QString first = frequency->text();
+    QVERIFY(!first.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(frequency->text() != first, 10000);
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -47,7 +47,7 @@ void tst_PluginLoader::loadsTheOtnPlugin()
     QVERIFY(statistics);
     QCOMPARE(statistics->ports(), &ports);
 
-    SimulatorOptions options = TesterFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::testOptions(2);
     options.moduleTypes = {0, 6, 0, 0};
     TesterFixture tester(options);
     const QList<StimuliRegistration> items = plugin->registerStimuli(tester.manager(), 2);

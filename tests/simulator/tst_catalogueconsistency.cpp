@@ -107,7 +107,7 @@ private:
 
 void tst_CatalogueConsistency::initTestCase()
 {
-    m_link = std::make_unique<SimulatedServerLink>(TesterFixture::quietOptions(1));
+    m_link = std::make_unique<SimulatedServerLink>(TesterFixture::testOptions(1));
 }
 
 void tst_CatalogueConsistency::everyCatalogueFileLoadsWithoutClash()

@@ -100,7 +100,7 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure()
 
     const PowerOnStructure *structure = PowerOnStructure::find(name);
     QVERIFY(structure);
-    SimulatorOptions options = TesterFixture::quietOptions(4);
+    SimulatorOptions options = TesterFixture::testOptions(4);
     options.moduleTypes = QVector<int>(4, structure->moduleType);
     options.structure = name;
     DiagnosticsRecorder log;
@@ -171,7 +171,7 @@ void tst_PowerOnStructure::structureThatDoesNotFitIsReported()
     QFETCH(int, moduleType);
     QFETCH(QString, line);
 
-    SimulatorOptions options = TesterFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::testOptions(1);
     options.moduleTypes = {moduleType};
     options.structure = name;
     DiagnosticsRecorder log;

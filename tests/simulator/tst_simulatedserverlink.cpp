@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "apps/shared/sid.h"
+#include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
@@ -47,7 +48,7 @@ private slots:
     void intervalDataCarriesPortSidAndSelector();
 
 private:
-    static SimulatorOptions options(int ports = 2) { return TesterFixture::quietOptions(ports); }
+    static SimulatorOptions options(int ports = 2) { return TesterFixture::testOptions(ports); }
 };
 
 void tst_SimulatedServerLink::initTestCase()
@@ -212,14 +213,21 @@ void tst_SimulatedServerLink::physicalValuesWanderDeterministically()
     SimulatorOptions other = options(1);
     other.seed = 77;
     SimulatedServerLink c(other);
+    const auto levels = [](const SimulatedServerLink &link) {
+        return QList<double>{link.value(nsSID::otnSid(1, PID::Otn::PHYSICAL::RX_LEVEL))->getDouble(),
+                             link.value(nsSID::otnSid(1, PID::Otn::PHYSICAL::TX_OFFSET))->getDouble()};
+    };
     QList<double> levelsA, levelsB, levelsC;
     for (int i = 0; i < 20; ++i) {
-        a.advance();
-        b.advance();
-        c.advance();
-        levelsA << a.value(nsSID::otnSid(1, 8106))->getDouble() << a.value(nsSID::otnSid(1, 8103))->getDouble();
-        levelsB << b.value(nsSID::otnSid(1, 8106))->getDouble() << b.value(nsSID::otnSid(1, 8103))->getDouble();
-        levelsC << c.value(nsSID::otnSid(1, 8106))->getDouble() << c.value(nsSID::otnSid(1, 8103))->getDouble();
+        // Each current interval is measured anew; asking for another interval measures nothing.
+        const QList<double> before = levels(a);
+        a.requestIntervalData(1, nsSID::otn, 0);
+        QCOMPARE(levels(a), before);
+        for (SimulatedServerLink *link : {&a, &b, &c})
+            link->requestIntervalData(1, nsSID::otn, currentIntervalSelector);
+        levelsA << levels(a);
+        levelsB << levels(b);
+        levelsC << levels(c);
     }
     QCOMPARE(levelsA, levelsB);
     QVERIFY(levelsA != levelsC);

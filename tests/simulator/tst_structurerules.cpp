@@ -295,7 +295,7 @@ void tst_StructureRules::moduleTypeDecidesLaneInterfaces()
 
 void tst_StructureRules::laneInterfaceSizesLaneParameters()
 {
-    SimulatorOptions options = TesterFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::testOptions(2);
     options.moduleTypes = {3, 3};
     TesterFixture f(options);
     QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTL3.4"))));
@@ -369,7 +369,7 @@ void tst_StructureRules::receiverStageAndExpectedMsi()
 
 void tst_StructureRules::otlcRowOneAndFec()
 {
-    SimulatorOptions options = TesterFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::testOptions(1);
     options.moduleTypes = {4};
     TesterFixture f(options);
     QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU2"))));

@@ -8,7 +8,7 @@
 #include "simulator/simulatedserverlink.h"
 #include "testserverlink.h"
 
-TesterFixture::TesterFixture(int portCount) : TesterFixture(quietOptions(portCount)) {}
+TesterFixture::TesterFixture(int portCount) : TesterFixture(testOptions(portCount)) {}
 
 TesterFixture::TesterFixture(const SimulatorOptions &options)
     : m_simulator(std::make_unique<SimulatedServerLink>(options))
@@ -27,13 +27,12 @@ TesterFixture::~TesterFixture()
     m_manager.reset();
 }
 
-SimulatorOptions TesterFixture::quietOptions(int portCount)
+SimulatorOptions TesterFixture::testOptions(int portCount)
 {
     SimulatorOptions options;
     options.portCount = portCount;
     options.moduleTypes = {0, 0, 0, 0};
     options.seed = 1;
-    options.liveUpdates = false;
     return options;
 }
 

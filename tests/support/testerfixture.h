@@ -14,7 +14,7 @@ class TestServerLink;
 class zelServerManager;
 
 // A tester with a server manager on it, for every suite that needs one: the embedded simulated tester
-// (by default quiet: no timer, a fixed seed, every port with an SFP/SFP+ module), or the small fake link
+// (by default a fixed seed and every port with an SFP/SFP+ module), or the small fake link
 // a test scripts. The manager sees only the ServerLink interface; a remote tester takes the same place.
 class TesterFixture
 {
@@ -29,7 +29,8 @@ public:
     TesterFixture(const TesterFixture &) = delete;
     TesterFixture &operator=(const TesterFixture &) = delete;
 
-    static SimulatorOptions quietOptions(int portCount = 4);
+    // The simulated tester of the fixture: a fixed seed, every port with an SFP/SFP+ module.
+    static SimulatorOptions testOptions(int portCount = 4);
 
     // The simulated tester (null on a fake link), and the fake link (null on the simulated tester).
     SimulatedServerLink *link() const { return m_simulator.get(); }

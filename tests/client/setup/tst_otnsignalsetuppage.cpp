@@ -360,7 +360,7 @@ void tst_OtnSignalSetupPage::txAccessState()
 void tst_OtnSignalSetupPage::laneMappingRoundTrip()
 {
     // A port with a four-lane module on the simulated tester, switched to the 20-lane interface.
-    SimulatorOptions options = TesterFixture::quietOptions();
+    SimulatorOptions options = TesterFixture::testOptions();
     options.moduleTypes = {4, 0, 0, 0};
     TesterFixture fixture(options);
     OtnSignalSetupPageTx page(InterfaceSetupIdentifier(34, 1, 1, 5), fixture.manager(), 1);

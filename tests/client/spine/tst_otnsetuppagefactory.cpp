@@ -286,7 +286,7 @@ void tst_OtnSetupPageFactory::channelSamplesFollowTheStructure()
     QFETCH(QStringList, names);
     QFETCH(QList<int>, cells);
 
-    SimulatorOptions options = TesterFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::testOptions(1);
     options.structure = structure;
     TesterFixture tester(options);
     OtnSetupPageFactory factory;

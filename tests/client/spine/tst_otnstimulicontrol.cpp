@@ -32,7 +32,7 @@ void tst_OtnStimuliControl::idsByModuleType()
 {
     QFETCH(int, moduleType);
     QFETCH(QList<int>, ids);
-    SimulatorOptions options = TesterFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::testOptions(2);
     options.moduleTypes = {0, moduleType, 0, 0};
     TesterFixture tester(options);
     QCOMPARE(tester.manager()->GetPortModuleType(2), moduleType);
@@ -59,7 +59,7 @@ void tst_OtnStimuliControl::registrationAppendsPortItems()
                                       {16, QStringLiteral("OtnStimuliWidgetJustification")},
                                       {17, QStringLiteral("OtnStimuliWidgetFrequency")},
                                       {19, QStringLiteral("OtnStimuliWidgetLldSkew")}};
-    SimulatorOptions options = TesterFixture::quietOptions(2);
+    SimulatorOptions options = TesterFixture::testOptions(2);
     options.moduleTypes = {moduleType, moduleType, 0, 0};
     TesterFixture tester(options);
 

@@ -102,7 +102,7 @@ void tst_PhysicalStatus::lanesFollowTheModule()
     QFETCH(int, lanes);
 
     // Built for the module the port starts with.
-    SimulatorOptions options = TesterFixture::quietOptions(1);
+    SimulatorOptions options = TesterFixture::testOptions(1);
     options.moduleTypes = {moduleType, 0, 0, 0};
     TesterFixture equipped(options);
     const auto page = shownPage(equipped);

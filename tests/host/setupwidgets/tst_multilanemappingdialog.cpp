@@ -25,7 +25,7 @@ constexpr int plainPort = 3;    // a port with a single-lane module
 
 SimulatorOptions laneOptions()
 {
-    SimulatorOptions options = TesterFixture::quietOptions();
+    SimulatorOptions options = TesterFixture::testOptions();
     options.moduleTypes = {4, 4, 0, 0};
     return options;
 }

@@ -5,6 +5,7 @@
 #include "host/bindings/uihelper_label.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
+#include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/physicalstatusminiwidget.h"
 #include "host/widgets/portstatusitem.h"
@@ -12,10 +13,6 @@
 #include "tests/support/testerfixture.h"
 
 using namespace PID::Otn;
-
-namespace {
-constexpr int portMode = 11001;
-} // namespace
 
 class tst_PhysicalStatusMiniWidget : public QObject
 {
@@ -25,6 +22,8 @@ private slots:
     void ledFollowsSignalState();
     void valuesFollowTheServer_data();
     void valuesFollowTheServer();
+    void valuesLiveFromIntervalToInterval_data();
+    void valuesLiveFromIntervalToInterval();
     void followsPortChange();
 };
 
@@ -51,7 +50,7 @@ void tst_PhysicalStatusMiniWidget::ledFollowsSignalState()
     QCOMPARE(widget.group(), group);
     widget.show();
     for (int mode : portModes)
-        QVERIFY(fixture.writeAndWait(2, portMode, mode));
+        QVERIFY(fixture.writeAndWait(2, TX::PORT_MODE, mode));
     QTRY_COMPARE(int(widget.led()->state()), led);
 }
 
@@ -78,17 +77,46 @@ void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
     const double valueBefore = fixture.cached(1, id)->getDouble();
 
     // Switching the port off takes the received signal away.
-    QVERIFY(fixture.writeAndWait(1, portMode, 0));
+    QVERIFY(fixture.writeAndWait(1, TX::PORT_MODE, 0));
     QVERIFY(fixture.cached(1, id)->getDouble() != valueBefore);
     QCOMPARE(label->text(),
              UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, id), terminology, 0));
     QVERIFY2(label->text() != before, qPrintable(label->text()));
 }
 
+void tst_PhysicalStatusMiniWidget::valuesLiveFromIntervalToInterval_data()
+{
+    valuesFollowTheServer_data();
+}
+
+// The values are the current interval's: they move when the host's poller asks for a new interval, and
+// only a shown widget has the poller ask.
+void tst_PhysicalStatusMiniWidget::valuesLiveFromIntervalToInterval()
+{
+    QFETCH(int, id);
+    QFETCH(QString, valueLabel);
+    TesterFixture fixture;
+    PhysicalStatusMiniWidget widget(fixture.manager(), 2, nsSID::otn);
+    IntervalPoller poller(fixture.manager());
+    QCOMPARE(poller.poll(), 0);
+    widget.show();
+    QCOMPARE(fixture.manager()->intervalRequests(), (QList<IntervalRequest>{{2, nsSID::otn, currentIntervalSelector}}));
+
+    auto *label = widget.findChild<QLabel *>(valueLabel);
+    const QString first = label->text();
+    poller.start(10);
+    QTRY_VERIFY(label->text() != first);
+    const int terminology = fixture.manager()->GetTerminology(2);
+    QCOMPARE(label->text(),
+             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(2, id), terminology, 0));
+    widget.hide();
+    QCOMPARE(poller.poll(), 0);
+}
+
 void tst_PhysicalStatusMiniWidget::followsPortChange()
 {
     TesterFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, portMode, 0));
+    QVERIFY(fixture.writeAndWait(1, TX::PORT_MODE, 0));
     PhysicalStatusMiniWidget widget(fixture.manager(), 1, nsSID::otn);
     widget.show();
     QCOMPARE(widget.led()->state(), PortStatusItem::Alarm);
@@ -97,7 +125,7 @@ void tst_PhysicalStatusMiniWidget::followsPortChange()
     QCOMPARE(widget.port(), 2);
     QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
     // Port 1 no longer reaches the widget.
-    QVERIFY(fixture.writeAndWait(1, portMode, 1));
+    QVERIFY(fixture.writeAndWait(1, TX::PORT_MODE, 1));
     QCOMPARE(fixture.cached(1, STATUS::LOS)->getEnum(), 2);
     QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
 }
