@@ -189,7 +189,7 @@ void tst_OtnSignalSetupPage::pageIdentity()
         QVERIFY(box || button);
         box ? box->setTitle(QString()) : button->setText(QString());
         page->UpdateText();
-        const bool uiText = text.second.type() == QVariant::Int;
+        const bool uiText = text.second.userType() == QMetaType::Int;
         QVERIFY(!uiText || WidgetText().hasUiText(text.second.toInt()));
         QCOMPARE(box ? box->title() : button->text(),
                  uiText ? WidgetText().getUiText(text.second.toInt()) : text.second.toString());
