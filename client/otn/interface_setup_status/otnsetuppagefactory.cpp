@@ -5,6 +5,7 @@
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagetx.h"
+#include "client/otn/interface_setup_status/pages/status/otnstatuserrorpage.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatusphysicalpage.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/otn/otniid.h"
@@ -75,6 +76,8 @@ Page *buildPage(int pageId, const Id &identifier, zelServerManager *manager)
         return new OtnFrameSetupPageRx(identifier, manager, 1);
     case 37:
         return new OtnStatusPhysicalPage(identifier, manager, 1);
+    case 38:
+        return new OtnStatusErrorPage(identifier, manager, 1);
     case 70:
         return new PhysicalStatus(identifier, manager, 1, nsSID::otn, QStringLiteral("otn_status_transceiver.html"));
     default:
