@@ -54,7 +54,9 @@ bool PageArea::showPage(int pageId)
             // Moved to the current port before it binds anything.
             page->setPort(m_port);
             page->initializePage();
+            // Bindings name their widgets anew in the port's terminology; the page then sets its own texts.
             page->ChangeTerminology(m_terminology);
+            page->UpdateText();
             addWidget(page);
             m_pages[pageId] = std::move(created);
         }

@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QHeaderView>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QTableView>
 
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
@@ -132,6 +134,13 @@ void ScreenshotRunner::growToShowScrolledContents(QWidget *widget)
         if (!area->widget() || !area->isVisibleTo(widget))
             continue;
         hidden = hidden.expandedTo(area->widget()->sizeHint() - area->viewport()->size());
+    }
+    // A table scrolls its rows and columns; its headers know how long they are.
+    for (const QTableView *table : widget->findChildren<QTableView *>()) {
+        if (!table->isVisibleTo(widget))
+            continue;
+        const QSize content(table->horizontalHeader()->length(), table->verticalHeader()->length());
+        hidden = hidden.expandedTo(content - table->viewport()->size());
     }
     if (hidden.width() <= 0 && hidden.height() <= 0)
         return;
