@@ -106,6 +106,9 @@ QList<IntervalRequest> zelServerManager::intervalRequests() const
 {
     QList<IntervalRequest> requests;
     for (auto it = m_observers.cbegin(); it != m_observers.cend(); ++it) {
+        // A SID of no group names no data: its observer waits for the intervals others ask for.
+        if (nsSID::groupOf(it.key()) == 0)
+            continue;
         for (const ParameterObserver *observer : it.value()) {
             if (!observer->isIntervalBound())
                 continue;
@@ -142,6 +145,18 @@ void zelServerManager::removeObserver(int sid, ParameterObserver *observer)
 bool zelServerManager::hasObserver(int sid, ParameterObserver *observer) const
 {
     return m_observers.value(sid).contains(observer);
+}
+
+int zelServerManager::observerCount(int sid) const
+{
+    return m_observers.value(sid).size();
+}
+
+QList<int> zelServerManager::observedSids() const
+{
+    QList<int> sids = m_observers.keys();
+    std::sort(sids.begin(), sids.end());
+    return sids;
 }
 
 QList<ParameterObserver *> zelServerManager::observersOf(int sid) const

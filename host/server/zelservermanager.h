@@ -64,6 +64,9 @@ public:
     void addObserver(int sid, ParameterObserver *observer);
     void removeObserver(int sid, ParameterObserver *observer);
     bool hasObserver(int sid, ParameterObserver *observer) const;
+    int observerCount(int sid) const;
+    // Every SID that has an observer now, in ascending order.
+    QList<int> observedSids() const;
 
 signals:
     void parameterChanged(const QcmaParameter &parameter);

@@ -51,6 +51,7 @@ private slots:
     void portChangeRebinds();
     void pendingValuesWaitForSend();
     void intervalDataReachesBoundNotification();
+    void intervalRequestsNameOnlyGroupsWithData();
     void dialogRunnerDrivesModalRun();
     void managersNameValuesFromTheirOwnServer();
     void textsOutliveAnotherServer();
@@ -176,6 +177,26 @@ void tst_ServerManager::intervalDataReachesBoundNotification()
     m_manager->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
     QCOMPARE(m_link->intervalRequests(), (QList<int>{1, nsSID::otn, int(currentIntervalSelector)}));
     QTRY_COMPARE(recorder.intervals, QList<quint32>{currentIntervalSelector});
+}
+
+void tst_ServerManager::intervalRequestsNameOnlyGroupsWithData()
+{
+    Recorder recorder;
+    const int scanSid = nsSID::otnSid(2, 7101);
+    UiHelper_Notification scan(m_manager, &recorder, scanSid, currentIntervalSelector, UiHelper::ConnectImmediately);
+    // Bound to the interval but to no group's data: it waits for what the others ask for.
+    UiHelper_Notification anyInterval(m_manager, &recorder, nsSID::setPort(0, 2), currentIntervalSelector,
+                                      UiHelper::ConnectImmediately);
+    UiHelper_Notification plain(m_manager, &recorder, sidA, UiHelper::ConnectImmediately);
+    QCOMPARE(m_manager->intervalRequests(), (QList<IntervalRequest>{{2, nsSID::otn, currentIntervalSelector}}));
+    QCOMPARE(m_manager->observedSids(), (QList<int>{sidA, nsSID::setPort(0, 2), scanSid}));
+    QCOMPARE(m_manager->observerCount(scanSid), 1);
+
+    plain.DisconnectManual();
+    scan.DisconnectManual();
+    QCOMPARE(m_manager->intervalRequests(), QList<IntervalRequest>());
+    QCOMPARE(m_manager->observedSids(), QList<int>{nsSID::setPort(0, 2)});
+    QCOMPARE(m_manager->observerCount(scanSid), 0);
 }
 
 void tst_ServerManager::dialogRunnerDrivesModalRun()
