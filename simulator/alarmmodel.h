@@ -2,10 +2,13 @@
 
 class ParameterStore;
 
-// The alarms a port's receiver raises while it receives the port's own transmitter: loss of signal
-// when the port sends nothing, loss of frame when it expects another interface, payload mismatch and
-// multiplex structure mismatch per level, and each level's summary. Everything else stays clear.
-// An alarm that ends is kept as history.
+// What a port's receiver reports while it receives the port's own transmitter (the loop): for the
+// line, each ODU level of the received structure and the logical lanes, the alarms that follow from
+// what is sent and what is expected (loss of signal and frame, trace identifier and payload mismatches,
+// maintenance signals and backward defect indications, with the defects of a layer hiding those of the
+// layers it carries), the error counters of each interval (far-end block errors as the received BEI
+// reports them), and each level's summary. An alarm that ends, or a counter that stops counting, is
+// kept as history.
 class AlarmModel
 {
 public:
@@ -13,7 +16,10 @@ public:
     static constexpr int current = 1;
     static constexpr int history = 2;
 
+    // The alarms follow the configuration at once.
     static void update(ParameterStore &store, int port);
-    // Whether id is one of the alarms (or summaries) update() decides.
+    // A new current interval: each error counter tells whether it counted in it.
+    static void countInterval(ParameterStore &store, int port);
+    // Whether id is one of the alarms, error counters or summaries the model decides.
     static bool models(int id);
 };

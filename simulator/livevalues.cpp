@@ -4,7 +4,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/otn/otnpid.h"
-#include "host/parameters/qcmaparameter.h"
+#include "host/parameters/qcmaparameterdouble.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
 
@@ -47,27 +47,45 @@ void LiveValues::update(ParameterStore &store, int port, bool wander)
         d.rxPpm = step(d.rxPpm, 0.5, 0.1);
     }
 
-    // The receiver sees the port's own transmitter (loop): a port switched off loses the signal.
-    const bool transmitting = store.intValue(nsSID::otnSid(port, PID::Otn::TX::PORT_MODE)) != 0;
+    // The receiver sees the port's own transmitter (loop): no light, no signal.
+    const bool light = sendsLight(store, port);
     const double offset = doubleOf(store, nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET));
     const double txPpm = rounded(offset + d.txPpm, 1);
-    const double rxPpm = rounded(txPpm + d.rxPpm, 1);
     const double txRateHz = doubleOf(store, nsSID::otnSid(port, PID::Otn::TX::LINE_RATE)) * 1000.0;
     const double rxRateHz = doubleOf(store, nsSID::otnSid(port, PID::Otn::RX::LINE_RATE)) * 1000.0;
+    const double txFrequency = std::round(txRateHz * (1.0 + txPpm * 1e-6));
 
-    store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_LEVEL), rounded(txLevelNominal + d.txLevel, 2));
+    store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_LEVEL),
+                   light ? rounded(txLevelNominal + d.txLevel, 2) : noSignalLevel);
     store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_OFFSET), txPpm);
-    store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_FREQUENCY), std::round(txRateHz * (1.0 + txPpm * 1e-6)));
-    if (transmitting) {
+    store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_FREQUENCY), txFrequency);
+    const int rxOffsetSid = nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_OFFSET);
+    if (light) {
+        // What arrives is what was sent, measured with the receiver's own small error; its offset is
+        // against the rate the receiver expects, and has no value beyond what the receiver can measure.
+        const double rxFrequency = std::round(txFrequency * (1.0 + d.rxPpm * 1e-6));
+        const double rxPpm = rxRateHz > 0 ? rounded((rxFrequency / rxRateHz - 1.0) * 1e6, 1) : 0.0;
         store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL), rounded(rxLevelNominal + d.rxLevel, 2));
-        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_OFFSET), rxPpm);
-        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_FREQUENCY),
-                       std::round(rxRateHz * (1.0 + rxPpm * 1e-6)));
+        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_FREQUENCY), rxFrequency);
+        const QcmaParameter *held = store.value(rxOffsetSid);
+        const auto *range = held && held->getType() == QcmaParameter::TypeDouble
+                                ? static_cast<const QcmaParameterDouble *>(held)
+                                : nullptr;
+        const bool measurable = range && rxPpm >= range->minimum() && rxPpm <= range->maximum();
+        store.setValue(rxOffsetSid, measurable ? rxPpm : 0.0);
+        store.setDefined(rxOffsetSid, measurable);
         store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL_STATUS), 0);
     } else {
         store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL), noSignalLevel);
-        store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_OFFSET), 0.0);
+        store.setValue(rxOffsetSid, 0.0);
+        store.setDefined(rxOffsetSid, true);
         store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_FREQUENCY), 0.0);
         store.setValue(nsSID::otnSid(port, PID::Otn::PHYSICAL::RX_LEVEL_STATUS), 3);
     }
+}
+
+bool LiveValues::sendsLight(const ParameterStore &store, int port)
+{
+    return store.intValue(nsSID::otnSid(port, PID::Otn::TX::PORT_MODE)) != 0
+           && store.intValue(nsSID::otnSid(port, PID::Otn::TX::LASER)) != 0;
 }

@@ -6,7 +6,7 @@
 class ParameterStore;
 
 // The measured physical values of each port (signal levels, frequencies, offsets), which follow its
-// port mode and line rate. Values wander a little around their nominal figures; the
+// port mode, laser, line rates and frequency offset; the receiver measures the port's own transmitter. Values wander a little around their nominal figures; the
 // generator is seeded, so a seed always gives the same sequence.
 class LiveValues
 {
@@ -15,6 +15,8 @@ public:
 
     // Recomputes the values of a port from its configuration; wander draws a new small deviation.
     void update(ParameterStore &store, int port, bool wander);
+    // Whether the port's transmitter sends light: a port switched off or a laser off sends none.
+    static bool sendsLight(const ParameterStore &store, int port);
 
     // Nominal Tx signal level and Rx signal level (dBm) around which the values wander.
     static constexpr double txLevelNominal = -1.5;

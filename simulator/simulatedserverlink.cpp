@@ -226,6 +226,7 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
     // request finds; delivered later.
     if (selector == currentIntervalSelector) {
         m_live->update(*m_store, port, true);
+        AlarmModel::countInterval(*m_store, port);
         announce(m_store->takeChanges());
     }
     auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(nsSID::otnSid(port, SimId::scanResult), selector);

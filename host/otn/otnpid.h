@@ -64,6 +64,11 @@ ZELOTNMODEL_EXPORT extern const int MAIN_TS[3];
 ZELOTNMODEL_EXPORT extern const int NUMBER_OF_TS[3];
 ZELOTNMODEL_EXPORT extern const int MAPPING[5];
 ZELOTNMODEL_EXPORT extern const int DET_MODE[3];
+// Trace identifier detection of the tandem connections TCM1-TCM6: the mode (0 off, 1 SAPI, 2 DAPI,
+// 3 both) and the expected SAPI and DAPI (16 bytes each).
+ZELOTNMODEL_EXPORT extern const int TCM_TTI_DETECTION[6];
+ZELOTNMODEL_EXPORT extern const int TCM_EXPECTED_SAPI[6];
+ZELOTNMODEL_EXPORT extern const int TCM_EXPECTED_DAPI[6];
 } // namespace RX
 namespace MEASUREMENT {
 ZELOTNMODEL_EXPORT extern const int MSIM_DETECTION[3];
@@ -100,6 +105,14 @@ constexpr int BULK_PATTERN = 12029;
 constexpr int BULK_POLARITY = 12030;
 constexpr int PLM_DETECTION = 12501;
 constexpr int TCM = 13002;
+// Trace identifier detection of the line's section and of the ODU paths: the mode (0 off, 1 SAPI,
+// 2 DAPI, 3 both) and the expected SAPI and DAPI (16 bytes each).
+constexpr int SM_TTI_DETECTION = 13003;
+constexpr int SM_EXPECTED_SAPI = 13004;
+constexpr int SM_EXPECTED_DAPI = 13005;
+constexpr int PM_TTI_DETECTION = 13007;
+constexpr int PM_EXPECTED_SAPI = 13008;
+constexpr int PM_EXPECTED_DAPI = 13009;
 } // namespace RX
 // Measured values of the optical interface and the transceiver.
 namespace PHYSICAL {
@@ -116,11 +129,16 @@ constexpr int MODULE_TEMPERATURE = 8302;
 constexpr int RX_POWER_LANE1 = 8311; // lanes 2-4 follow
 constexpr int TX_POWER_LANE1 = 8321; // lanes 2-4 follow
 } // namespace PHYSICAL
-// Line alarms and errors summed up on the status pages.
+// Line alarms and errors: those summed up on the status pages and those of the section monitoring.
 namespace STATUS {
 constexpr int LOS = 101;
 constexpr int LOF = 102;
 constexpr int OOF = 103;
+constexpr int SM_TIM = 113;
+constexpr int SM_BIAE = 114;
+constexpr int SM_IAE = 115;
+constexpr int SM_BDI = 116;
+constexpr int SM_BEI = 1109;
 constexpr int FEC_CORRECTED = 1111;
 } // namespace STATUS
 namespace STIMULI {

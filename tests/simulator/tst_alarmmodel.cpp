@@ -4,10 +4,12 @@
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
+#include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/alarmmodel.h"
+#include "simulator/poweronstructure.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
 #include "tests/support/testerfixture.h"
@@ -27,8 +29,23 @@ const int msim0 = nsIID::Otn::Alarm::MSIM[0];
 const int sum0 = nsIID::Otn::Alarm::SUM_ERRALARM[0];
 const int sum1 = nsIID::Otn::Alarm::SUM_ERRALARM[1];
 
+using Writes = QVector<QPair<int, QVariant>>;
+
+// A trace identifier part (SAPI or DAPI) other than the tester's default one.
+const QByteArray otherTrace = QByteArray("\0OTHER TRACE ID", 16);
+
+SimulatorOptions optionsFor(const QString &structure)
+{
+    SimulatorOptions options = TesterFixture::testOptions(2);
+    if (const PowerOnStructure *found = PowerOnStructure::find(structure)) {
+        options.structure = structure;
+        options.moduleTypes = {found->moduleType, found->moduleType};
+    }
+    return options;
+}
+
 // Sends the values as one request, each as a copy of the cached parameter.
-bool writeBatch(TesterFixture &f, const QVector<QPair<int, QVariant>> &values)
+bool writeBatch(TesterFixture &f, const Writes &values)
 {
     std::vector<std::unique_ptr<QcmaParameter>> copies;
     QList<const QcmaParameter *> batch;
@@ -51,6 +68,9 @@ private slots:
     void receiverSeesItsOwnTransmitter_data();
     void receiverSeesItsOwnTransmitter();
     void alarmSetByTheTesterStaysUntilTheConfigurationChanges();
+    void receiverReportsWhatItReceives_data();
+    void receiverReportsWhatItReceives();
+    void blockErrorsCountInEachInterval();
 };
 
 void tst_AlarmModel::receiverSeesItsOwnTransmitter_data()
@@ -75,7 +95,8 @@ void tst_AlarmModel::receiverSeesItsOwnTransmitter_data()
                                               << structure << Expectation{{los, 0}, {lof, 1}, {sum0, 1}};
     QTest::newRow("other multiplex expected") << int(MUX_ODU1_ODU2_PT21) << int(MUX_ODU0_ODU2) << "OTU2"
                                               << QVector<int>{1} << 1 << structure
-                                              << Expectation{{msim0, 1}, {plm0, 0}, {sum0, 1}, {sum1, 0}};
+                                              << Expectation{{msim0, 1}, {plm0, 0}, {sum0, 1},
+                                                             {nsIID::Otn::Alarm::ODU_AIS[1], 1}, {sum1, 1}};
     QTest::newRow("payload type set by hand") << int(MUX_NONE) << int(MUX_NONE) << "OTU2" << QVector<int>{1} << 1
                                               << QByteArray::fromHex("83") << Expectation{{plm0, 1}, {sum0, 1}};
     QTest::newRow("payload type set by hand, PLM detection off")
@@ -96,7 +117,7 @@ void tst_AlarmModel::receiverSeesItsOwnTransmitter()
     TesterFixture f;
     using namespace PID::Otn;
     // The whole set-up is one request: the receiver judges its outcome.
-    QVector<QPair<int, QVariant>> setup = {{TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))},
+    Writes setup = {{TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))},
                                            {TX::MAPPING[2], txStage0},
                                            {RX::MAPPING[0], valueNamed(f, RX::MAPPING[0], rxInterface)},
                                            {plmDetection, plm}};
@@ -125,6 +146,118 @@ void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
     QVERIFY(f.writeAndWait(1, 11019, 0x20u));
     QCOMPARE(f.cached(1, los)->getEnum(), int(AlarmModel::history));
     QVERIFY(!f.link()->serverChange(nsSID::otnSid(1, 999), 1));
+}
+
+void tst_AlarmModel::receiverReportsWhatItReceives_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<Writes>("writes");
+    QTest::addColumn<Expectation>("expected");
+
+    using namespace PID::Otn;
+    namespace Alarm = nsIID::Otn::Alarm;
+    const int smTim = STATUS::SM_TIM;
+    const int smBdi = STATUS::SM_BDI;
+    const QString bulk = QStringLiteral("otu2-bulk");
+    const QString threeLevels = QStringLiteral("otu4-odu2-odu0");
+
+    QTest::newRow("SM SAPI other than expected") << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}}
+                                                 << Expectation{{smTim, 1}, {smBdi, 1}, {sum0, 1}};
+    QTest::newRow("SM DAPI other, SAPI compared") << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_DAPI, otherTrace}}
+                                                  << Expectation{{smTim, 0}, {smBdi, 0}, {sum0, 0}};
+    QTest::newRow("SM DAPI other, both compared") << bulk << Writes{{RX::SM_TTI_DETECTION, 3}, {RX::SM_EXPECTED_DAPI, otherTrace}}
+                                                  << Expectation{{smTim, 1}};
+    QTest::newRow("SM trace other, detection off") << bulk << Writes{{RX::SM_EXPECTED_SAPI, otherTrace}}
+                                                   << Expectation{{smTim, 0}, {sum0, 0}};
+    QTest::newRow("SM BDI sent") << bulk << Writes{{TX::OTU_SM_BITS, 0x08}} << Expectation{{smBdi, 1}, {smTim, 0}};
+    QTest::newRow("SM BIAE sent") << bulk << Writes{{TX::OTU_SM_BITS, 0xB0}} << Expectation{{STATUS::SM_BIAE, 1}};
+    QTest::newRow("SM IAE sent") << bulk << Writes{{TX::OTU_SM_BITS, 0x04}} << Expectation{{STATUS::SM_IAE, 1}, {smBdi, 0}};
+    QTest::newRow("laser off") << bulk << Writes{{TX::LASER, 0}}
+                               << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {STATUS::OOF, 0}, {sum0, 1}};
+    QTest::newRow("other interface expected: no frame") << bulk << Writes{{RX::MAPPING[0], 3}}
+                                                        << Expectation{{STATUS::LOF, 1}, {STATUS::OOF, 1}, {401, 0}};
+    QTest::newRow("test pattern not the one expected") << bulk << Writes{{RX::BULK_PATTERN, 1}} << Expectation{{169, 1}, {sum0, 1}};
+    QTest::newRow("test pattern inverted") << bulk << Writes{{TX::BULK_POLARITY, 1}} << Expectation{{169, 1}};
+
+    QTest::newRow("PM trace of the innermost level")
+        << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}}
+        << Expectation{{Alarm::PM_TIM[2], 1}, {Alarm::PM_BDI[2], 1}, {Alarm::PM_TIM[0], 0}, {Alarm::PM_TIM[1], 0},
+                       {sum0, 0}, {sum1, 0}, {Alarm::SUM_ERRALARM[2], 1}};
+    QTest::newRow("ODU-AIS sent on the middle level hides what it carries")
+        << threeLevels << Writes{{TX::ODU_PM_BITS[1], 0x07}, {RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}}
+        << Expectation{{Alarm::ODU_AIS[1], 1}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[2], 0}, {sum0, 0}, {sum1, 1}};
+    QTest::newRow("ODU-LCK on the line level")
+        << threeLevels << Writes{{TX::ODU_PM_BITS[0], 0x05}}
+        << Expectation{{Alarm::ODU_LCK[0], 1}, {Alarm::ODU_AIS[0], 0}, {Alarm::ODU_AIS[1], 1}, {Alarm::ODU_AIS[2], 1}};
+    QTest::newRow("ODU-OCI on the innermost level") << threeLevels << Writes{{TX::ODU_PM_BITS[2], 0x06}}
+                                                    << Expectation{{Alarm::ODU_OCI[2], 1}, {sum1, 0}};
+    QTest::newRow("PM BDI sent on the middle level") << threeLevels << Writes{{TX::ODU_PM_BITS[1], 0x09}}
+                                                     << Expectation{{Alarm::PM_BDI[1], 1}, {Alarm::PM_BDI[0], 0}};
+    // The receiver looks for an ODU1 where the transmitter put an ODU0.
+    int odu1InOdu2 = -1;
+    for (int value : OtnSignalCatalogue::stage1Values()) {
+        if (OtnSignalCatalogue::stage1Name(value) == QLatin1String("ODTU12 (PT=21)"))
+            odu1InOdu2 = value;
+    }
+    QTest::newRow("multiplex taken apart otherwise, MSIM detection off")
+        << threeLevels << Writes{{MEASUREMENT::MSIM_DETECTION[1], 0}, {RX::MAPPING[3], odu1InOdu2}}
+        << Expectation{{Alarm::MSIM[1], 0}, {Alarm::PLM[1], 0}, {Alarm::ODU_LOF_LOM[2], 1}, {Alarm::ODU_AIS[2], 0},
+                       {Alarm::SUM_ERRALARM[2], 1}, {sum1, 0}};
+    QTest::newRow("multiplex taken apart otherwise")
+        << threeLevels << Writes{{RX::MAPPING[3], odu1InOdu2}}
+        << Expectation{{Alarm::MSIM[1], 1}, {Alarm::ODU_LOF_LOM[2], 0}, {Alarm::ODU_AIS[2], 1}, {sum1, 1}};
+
+    QTest::newRow("TCM2 with no source") << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][1], 0}}
+                                         << Expectation{{Alarm::TCMi_LTC[1], 1}, {Alarm::TCMi_LTC[0], 0}, {sum0, 1}};
+    QTest::newRow("TCM2 with no source, not watched") << bulk << Writes{{TX::ODU_TCM_BITS[0][1], 0}}
+                                                      << Expectation{{Alarm::TCMi_LTC[1], 0}};
+    QTest::newRow("TCM3 DAPI other than expected")
+        << bulk << Writes{{RX::TCM, 1}, {RX::TCM_TTI_DETECTION[2], 3}, {RX::TCM_EXPECTED_DAPI[2], otherTrace}}
+        << Expectation{{Alarm::TCMi_TIM[2], 1}, {Alarm::TCMi_BDI[2], 1}, {Alarm::TCMi_TIM[1], 0}};
+    QTest::newRow("TCM1 in use with IAE") << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][0], 0x02}}
+                                          << Expectation{{Alarm::TCMi_IAE[0], 1}};
+}
+
+void tst_AlarmModel::receiverReportsWhatItReceives()
+{
+    QFETCH(QString, structure);
+    QFETCH(Writes, writes);
+    QFETCH(Expectation, expected);
+
+    TesterFixture f(optionsFor(structure));
+    QVERIFY(writeBatch(f, writes));
+    for (const auto &e : expected) {
+        QVERIFY2(f.cached(1, e.first)->getEnum() == e.second,
+                 qPrintable(QStringLiteral("status %1 is %2, expected %3")
+                                .arg(e.first).arg(f.cached(1, e.first)->getEnum()).arg(e.second)));
+    }
+    QCOMPARE(f.cached(2, sum0)->getEnum(), 0);
+}
+
+void tst_AlarmModel::blockErrorsCountInEachInterval()
+{
+    TesterFixture f(optionsFor(QStringLiteral("otu4-odu2-odu0")));
+    const auto newInterval = [&f] {
+        f.manager()->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
+        return f.settle();
+    };
+    const int pmBei = nsIID::Otn::Error::PM_BEI[1];
+    const int sum = nsIID::Otn::Alarm::SUM_ERRALARM[1];
+    // The far end reports 3 block errors per frame on the middle level; counted from the next interval.
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::ODU_PM_BITS[1], 0x31));
+    QCOMPARE(f.cached(1, pmBei)->getEnum(), 0);
+    QVERIFY(newInterval());
+    QCOMPARE(f.cached(1, pmBei)->getEnum(), 1);
+    QCOMPARE(f.cached(1, sum)->getEnum(), 1);
+    QVERIFY(newInterval());
+    QCOMPARE(f.cached(1, pmBei)->getEnum(), 1);
+
+    // BEI 1001 counts nothing: the counter keeps its history.
+    QVERIFY(f.writeAndWait(1, PID::Otn::TX::ODU_PM_BITS[1], 0x91));
+    QVERIFY(newInterval());
+    QCOMPARE(f.cached(1, pmBei)->getEnum(), 2);
+    QCOMPARE(f.cached(1, sum)->getEnum(), 2);
+    QCOMPARE(f.cached(1, nsIID::Otn::Error::PM_BEI[0])->getEnum(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_AlarmModel)

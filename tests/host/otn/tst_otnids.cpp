@@ -118,7 +118,9 @@ void tst_OtnIds::idsAreUnique()
     QCOMPARE(QSet<int>(counters.begin(), counters.end()).size(), counters.size());
     const QSet<int> fixed = {11128, 11132, 11201, 11129, 11133, 11202, 11130, 11199, 11131, 11200, 11008, 11009,
                              11010, 11011, 11166, 12012, 12016, 12024, 12014, 12023, 12006, 12007, 12008, 12009,
-                             12022, 12011, 12015, 12026, 13035, 13036, 13039};
+                             12022, 12011, 12015, 12026, 13035, 13036, 13039,
+                             // The TCM trace detection modes, which the TTI detection dialog binds by number.
+                             13011, 13015, 13019, 13023, 13027, 13031};
     for (int id : parameters) {
         QVERIFY2(id > 0 && id <= 0xFFFF, qPrintable(QString::number(id)));
         QVERIFY2(fixed.contains(id) || (!literalParameterIds.contains(id) && !literalCounterIds.contains(id)),
