@@ -51,6 +51,11 @@ const QVector<PowerOnStructure> &PowerOnStructure::all()
         // 100GbE in an OTU4 dealt over 4 physical lanes of 5 logical lanes each.
         {QStringLiteral("otl4.4"), QStringLiteral("OTL4.4 multi-lane (100GbE)"), QStringLiteral("OTL4.4"),
          QStringLiteral("100GbE"), {}, 0, ModuleCfp4},
+        // OTU2 bulk whose receiver expects the section trace of another site: SM-TIM, and the backward
+        // defect indication the port's own transmitter sends for it.
+        {QStringLiteral("otu2-tim"), QStringLiteral("OTU2 bulk, another section trace expected (SM-TIM)"),
+         QStringLiteral("OTU2"), QStringLiteral("Bulk"), {}, 0, ModuleSfp,
+         {{PID::Otn::RX::SM_TTI_DETECTION, 3}, {PID::Otn::RX::SM_EXPECTED_SAPI, QByteArray("\0DEUBERLIN  ZEL ", 16)}}},
     };
     return structures;
 }
@@ -147,6 +152,13 @@ bool PowerOnStructure::applyTo(ParameterStore &store, StructureRules &rules, int
                 store.setValue(nsSID::otnSid(port, ids[stage]), flexTsCount);
         }
         rules.apply(port);
+    }
+
+    for (const auto &setting : receiverSettings) {
+        const int sid = nsSID::otnSid(port, setting.first);
+        const QcmaParameter *current = store.value(sid);
+        if (!current || (!store.setValue(sid, setting.second) && current->toVariant() != setting.second))
+            return fail(QStringLiteral("receiver setting %1 cannot hold %2").arg(setting.first).arg(setting.second.toString()));
     }
 
     for (TributaryLayout::Direction direction : {TributaryLayout::Tx, TributaryLayout::Rx}) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QPair>
+#include <QVariant>
 #include <QVector>
 
 #include "host/otn/otnmapping.h"
@@ -11,7 +13,7 @@ class StructureRules;
 
 // A signal and multiplex structure the simulated tester powers on with, named as a tester's user
 // knows it. Both directions of every port get the same structure, so that the receiver expects what
-// the transmitter sends on the loop. The values are given by their names in the mapping catalogue, in
+// the transmitter sends on the loop, unless the structure's receiver settings say otherwise. The values are given by their names in the mapping catalogue, in
 // the order the mapping dialog asks for them; the tester's rules derive the rest (tributary slots and
 // ports, payload types, lanes, line rates).
 class PowerOnStructure
@@ -24,6 +26,9 @@ public:
     QStringList stages;         // stage 0 first; missing stages carry no multiplex
     quint32 flexTsCount = 0;    // TS of the ODUflex, on the stage that carries one
     int moduleType = 0;         // transceiver (SimId::TxModuleType) the signal needs
+    // Receiver settings (parameter id, value) by which the receiver expects something other than what
+    // the transmitter sends, so that it reports what it finds; none in a clean loop.
+    QVector<QPair<int, QVariant>> receiverSettings;
 
     // Every structure, the default first.
     static const QVector<PowerOnStructure> &all();

@@ -1,8 +1,10 @@
 #include <QtTest>
 
 #include "apps/shared/sid.h"
+#include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
+#include "simulator/alarmmodel.h"
 #include "simulator/poweronstructure.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/simulator/simulatortesthelpers.h"
@@ -32,6 +34,8 @@ private slots:
     void everyStructureIsChecked();
     void bothDirectionsOfEveryPortCarryTheStructure_data();
     void bothDirectionsOfEveryPortCarryTheStructure();
+    void receiverReportsOnlyWhatTheStructureMeans_data();
+    void receiverReportsOnlyWhatTheStructureMeans();
     void structureThatDoesNotFitIsReported_data();
     void structureThatDoesNotFitIsReported();
 
@@ -41,7 +45,8 @@ private:
 
 QStringList tst_PowerOnStructure::checkedNames()
 {
-    return {"otu4-odu2-odu0", "otu2-bulk", "otu2-odu0", "otu3-odu2-odu1-odu0", "otu4-oduflex-gfpf", "otl4.4"};
+    return {"otu4-odu2-odu0", "otu2-bulk", "otu2-odu0", "otu3-odu2-odu1-odu0", "otu4-oduflex-gfpf", "otl4.4",
+            "otu2-tim"};
 }
 
 void tst_PowerOnStructure::everyStructureIsChecked()
@@ -86,6 +91,38 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure_data()
     // OTL4.4: 4 physical lanes of 5 logical lanes.
     QTest::newRow("otl4.4") << "otl4.4" << otu4Rate << bytes({0x07}) << QVector<int>{} << QVector<int>{}
                             << QVector<int>{} << 20u;
+    QTest::newRow("otu2-tim") << "otu2-tim" << otu2Rate << bytes({0xFE}) << QVector<int>{} << QVector<int>{}
+                              << QVector<int>{} << 0u;
+}
+
+void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVector<int>>("raised");
+
+    // The line's summary, SM-TIM and the SM-BDI the port's transmitter reflects.
+    const QVector<int> sectionTraceMismatch = {nsIID::Otn::Alarm::SUM_ERRALARM[0], STATUS::SM_TIM, STATUS::SM_BDI};
+    for (const QString &name : checkedNames())
+        QTest::newRow(qPrintable(name)) << name << (name == QLatin1String("otu2-tim") ? sectionTraceMismatch : QVector<int>{});
+}
+
+void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans()
+{
+    QFETCH(QString, name);
+    QFETCH(QVector<int>, raised);
+
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    options.moduleTypes = {PowerOnStructure::find(name)->moduleType};
+    options.structure = name;
+    TesterFixture f(options);
+    // Every status of the alarms/errors page is current exactly when it is meant to be.
+    for (int id = 101; id <= 2414; ++id) {
+        const QcmaParameter *status = f.cached(1, id);
+        if (!status || status->getType() != QcmaParameter::TypeEnum || !AlarmModel::models(id))
+            continue;
+        QVERIFY2((status->getEnum() == AlarmModel::current) == raised.contains(id),
+                 qPrintable(QStringLiteral("status %1 is %2").arg(id).arg(status->getEnum())));
+    }
 }
 
 void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure()
