@@ -1,0 +1,289 @@
+#include <memory>
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/otnsetuppagefactory.h"
+#include "client/otn/interface_setup_status/pages/status/otnstatuserrorpage.h"
+#include "host/otn/otniid.h"
+#include "host/otn/otnpid.h"
+#include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
+#include "host/widgets/portstatusitem.h"
+#include "simulator/poweronstructure.h"
+#include "tests/support/testerfixture.h"
+
+namespace {
+
+constexpr int pageId = 38;
+constexpr int laneLevel = OtnStatusErrorPage::laneLevel;
+
+// The simulated tester with every port powered on with the named structure (and the module it needs).
+SimulatorOptions optionsFor(const QString &structure)
+{
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    if (const PowerOnStructure *found = PowerOnStructure::find(structure)) {
+        options.structure = structure;
+        options.moduleTypes = {found->moduleType};
+    }
+    return options;
+}
+
+// The page as the OTN factory builds it, started and shown on port 1.
+std::unique_ptr<OtnStatusErrorPage> shownPage(TesterFixture &tester)
+{
+    std::unique_ptr<Page> page(
+        OtnSetupPageFactory().createPage(InterfaceSetupIdentifier(pageId, 0, 0, 5), tester.manager()));
+    auto *errorPage = qobject_cast<OtnStatusErrorPage *>(page.get());
+    if (!errorPage)
+        return nullptr;
+    page.release();
+    errorPage->initializePage();
+    errorPage->resize(1024, 700);
+    errorPage->show();
+    return std::unique_ptr<OtnStatusErrorPage>(errorPage);
+}
+
+QPushButton *levelButton(const QWidget &page, int level)
+{
+    const QString name = level == laneLevel ? QStringLiteral("pbLevelLane") : QStringLiteral("pbLevel%1").arg(level + 1);
+    return page.findChild<QPushButton *>(name);
+}
+
+// The names on the level buttons the page offers, in the order they stand in the row.
+QStringList offeredLevelsInRow(const QWidget &page)
+{
+    QStringList names;
+    const auto *row = page.findChild<QHBoxLayout *>(QStringLiteral("hLayoutLevel"));
+    for (int i = 0; row && i < row->count(); ++i) {
+        const QWidget *button = row->itemAt(i)->widget();
+        if (button && button->isVisibleTo(&page))
+            names.append(button->findChild<QLabel *>()->text());
+    }
+    return names;
+}
+
+bool follows(const TesterFixture &tester, int id, int port = 1)
+{
+    return tester.manager()->observerCount(nsSID::otnSid(port, id)) > 0;
+}
+
+// The LED of the status cell whose name is the parameter's name.
+PortStatusItem *cellLed(const QWidget &page, const TesterFixture &tester, int id, int port = 1)
+{
+    const QString name = tester.manager()->texts().getSidName(nsSID::otnSid(port, id), 0);
+    for (QTableWidget *table : page.findChildren<QTableWidget *>()) {
+        if (!table->isVisibleTo(&page))
+            continue;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QWidget *cell = table->cellWidget(row, column);
+                const auto *label = cell ? cell->findChild<QLabel *>() : nullptr;
+                if (label && label->text() == name)
+                    return cell->findChild<PortStatusItem *>();
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_OtnStatusErrorPage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void countersOfALevel_data();
+    void countersOfALevel();
+    void levelButtonsFollowTheReceivedStructure_data();
+    void levelButtonsFollowTheReceivedStructure();
+    void levelSwitchRebindsOnlyTheChosenLevel();
+    void hideDisconnectsEverything();
+    void receivedTraceMismatchShowsAsTimThenHistory();
+    void portChangeFollowsTheOtherPort();
+};
+
+void tst_OtnStatusErrorPage::countersOfALevel_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("followed");
+
+    using namespace nsIID::Otn;
+    // Payload counters: the innermost level only, and only for their mapping.
+    QTest::newRow("GFP-F frame errors, innermost ODUflex") << "otu4-oduflex-gfpf" << 1 << 1168 << true;
+    QTest::newRow("GFP-F frame errors, line level") << "otu4-oduflex-gfpf" << 0 << 1168 << false;
+    QTest::newRow("GFP client frames, GFP-F") << "otu4-oduflex-gfpf" << 1 << 1401 << true;
+    QTest::newRow("GFP-T codes, GFP-F mapping") << "otu4-oduflex-gfpf" << 1 << 1155 << false;
+    QTest::newRow("GFP-T codes, GFP-T mapping") << "otu2-odu0" << 1 << 1155 << true;
+    QTest::newRow("GFP HEC, GFP-T mapping") << "otu2-odu0" << 1 << 1149 << true;
+    QTest::newRow("GFP-F frame errors, GFP-T mapping") << "otu2-odu0" << 1 << 1168 << false;
+    QTest::newRow("GFP client frames, GFP-T mapping") << "otu2-odu0" << 1 << 1401 << false;
+    QTest::newRow("GFP HEC, bulk") << "otu4-odu2-odu0" << 2 << 1149 << false;
+    QTest::newRow("bit errors, bulk in the innermost ODU0") << "otu4-odu2-odu0" << 2 << 1174 << true;
+    QTest::newRow("bit errors, bulk, middle level") << "otu4-odu2-odu0" << 1 << 1174 << false;
+    QTest::newRow("bit errors, STM-1 client") << "otu3-odu2-odu1-odu0" << 3 << 1174 << false;
+    QTest::newRow("pattern loss, bulk line") << "otu2-bulk" << 0 << 169 << true;
+    QTest::newRow("pattern loss, Ethernet") << "otu4-oduflex-gfpf" << 1 << 169 << false;
+    QTest::newRow("CSF, fourth level of four") << "otu3-odu2-odu1-odu0" << 3 << 167 << true;
+    QTest::newRow("CSF, line of four levels") << "otu3-odu2-odu1-odu0" << 0 << 167 << false;
+    QTest::newRow("OTUCn lane loss, OTU4") << "otu4-odu2-odu0" << 0 << 433 << false;
+    // The line's own counters.
+    QTest::newRow("TCM3 BIP-8, line") << "otu4-odu2-odu0" << 0 << Error::TCMi_BIP8[2] << true;
+    QTest::newRow("TCM3 BIP-8, second level") << "otu4-odu2-odu0" << 1 << Error::TCMi_BIP8[2] << false;
+    QTest::newRow("PM-TIM of the third level") << "otu4-odu2-odu0" << 2 << Alarm::PM_TIM[2] << true;
+    QTest::newRow("PM-TIM of the third level, line") << "otu4-odu2-odu0" << 0 << Alarm::PM_TIM[2] << false;
+    // Lane counters: the multi-lane level of a multi-lane signal only.
+    QTest::newRow("LLD-LOF, multi-lane") << "otl4.4" << laneLevel << 401 << true;
+    QTest::newRow("LLM errors, multi-lane") << "otl4.4" << laneLevel << 1413 << true;
+    QTest::newRow("LLD-LOF, multi-lane, line level") << "otl4.4" << 0 << 401 << false;
+    QTest::newRow("LLD-LOF, single lane") << "otu4-odu2-odu0" << 0 << 401 << false;
+}
+
+void tst_OtnStatusErrorPage::countersOfALevel()
+{
+    QFETCH(QString, structure);
+    QFETCH(int, level);
+    QFETCH(int, id);
+    QFETCH(bool, followed);
+
+    TesterFixture tester(optionsFor(structure));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    if (level != 0) {
+        QPushButton *button = levelButton(*page, level);
+        QVERIFY2(button && button->isVisibleTo(page.get()), "the level has no button");
+        button->click();
+    }
+    QCOMPARE(page->currentLevel(), level);
+    QCOMPARE(follows(tester, id), followed);
+    QCOMPARE(cellLed(*page, tester, id) != nullptr, followed);
+}
+
+void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<QStringList>("levels");
+
+    QTest::newRow("one level: no buttons") << "otu2-bulk" << QStringList{};
+    QTest::newRow("two levels") << "otu2-odu0" << QStringList{"OTU2/ODU2", "ODU0"};
+    QTest::newRow("three levels") << "otu4-odu2-odu0" << QStringList{"OTU4/ODU4", "ODU2", "ODU0"};
+    QTest::newRow("four levels") << "otu3-odu2-odu1-odu0" << QStringList{"OTU3/ODU3", "ODU2", "ODU1", "ODU0"};
+    QTest::newRow("multi-lane first") << "otl4.4" << QStringList{"Multi-Lane", "OTU4/ODU4"};
+}
+
+void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure()
+{
+    QFETCH(QString, structure);
+    QFETCH(QStringList, levels);
+
+    TesterFixture tester(optionsFor(structure));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    QCOMPARE(offeredLevelsInRow(*page), levels);
+    QCOMPARE(page->currentLevel(), 0);
+    if (!levels.isEmpty())
+        QVERIFY(levelButton(*page, 0)->isChecked());
+}
+
+void tst_OtnStatusErrorPage::levelSwitchRebindsOnlyTheChosenLevel()
+{
+    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    const QList<int> level0Sids = tester.manager()->observedSids();
+    const int level0Leds = page->findChildren<PortStatusItem *>().size();
+    QVERIFY(follows(tester, PID::Otn::STATUS::LOS));
+
+    levelButton(*page, 1)->click();
+    QVERIFY(!follows(tester, PID::Otn::STATUS::LOS));
+    QVERIFY(!follows(tester, nsIID::Otn::Alarm::PM_TIM[0]));
+    QVERIFY(follows(tester, nsIID::Otn::Alarm::PM_TIM[1]));
+    QVERIFY(!follows(tester, nsIID::Otn::Alarm::PM_TIM[2]));
+    // Every level's summary stays followed on its button.
+    for (int level = 0; level < 3; ++level)
+        QVERIFY(follows(tester, nsIID::Otn::Alarm::SUM_ERRALARM[level]));
+
+    levelButton(*page, 0)->click();
+    QCOMPARE(tester.manager()->observedSids(), level0Sids);
+    // The cells of the level left go with their bindings.
+    QTRY_COMPARE(page->findChildren<PortStatusItem *>().size(), level0Leds);
+}
+
+void tst_OtnStatusErrorPage::hideDisconnectsEverything()
+{
+    TesterFixture tester(optionsFor(QStringLiteral("otl4.4")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    levelButton(*page, laneLevel)->click();
+    QVERIFY(follows(tester, 401));
+
+    page->hide();
+    QCOMPARE(tester.manager()->observedSids(), QList<int>());
+
+    // Shown again, it follows what it followed before.
+    page->show();
+    QCOMPARE(page->currentLevel(), laneLevel);
+    QVERIFY(follows(tester, 401));
+    QVERIFY(!follows(tester, PID::Otn::STATUS::LOS));
+}
+
+void tst_OtnStatusErrorPage::receivedTraceMismatchShowsAsTimThenHistory()
+{
+    using namespace PID::Otn;
+    const int smTim = 113;
+    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    PortStatusItem *led = cellLed(*page, tester, smTim);
+    QVERIFY(led);
+    PortStatusItem *lineLed = levelButton(*page, 0)->findChild<PortStatusItem *>();
+    QCOMPARE(led->state(), PortStatusItem::Ok);
+    QCOMPARE(lineLed->state(), PortStatusItem::Ok);
+
+    const QByteArray sent = tester.cached(1, TX::OTU_SM_TTI_SAPI)->getByteArray();
+    QByteArray other = sent;
+    other[1] = 'X';
+    QVERIFY(tester.writeAndWait(1, RX::SM_TTI_DETECTION, 1));
+    QVERIFY(tester.writeAndWait(1, RX::SM_EXPECTED_SAPI, other));
+    QTRY_COMPARE(led->state(), PortStatusItem::Alarm);
+    QCOMPARE(lineLed->state(), PortStatusItem::Alarm);
+
+    QVERIFY(tester.writeAndWait(1, RX::SM_EXPECTED_SAPI, sent));
+    QTRY_COMPARE(led->state(), PortStatusItem::History);
+    QCOMPARE(lineLed->state(), PortStatusItem::History);
+}
+
+void tst_OtnStatusErrorPage::portChangeFollowsTheOtherPort()
+{
+    SimulatorOptions options = optionsFor(QStringLiteral("otu4-odu2-odu0"));
+    options.portCount = 2;
+    options.moduleTypes = {options.moduleTypes.first(), options.moduleTypes.first()};
+    TesterFixture tester(options);
+    // Port 2 carries one level less and a trace its receiver does not expect.
+    QVERIFY(tester.writeAndWait(2, PID::Otn::RX::SM_TTI_DETECTION, 1));
+    QVERIFY(tester.writeAndWait(2, PID::Otn::RX::SM_EXPECTED_SAPI, QByteArray("\0ANOTHER SITE  ", 16)));
+    QVERIFY(tester.writeAndWait(2, PID::Otn::TX::MAPPING[3], 0));
+    QVERIFY(tester.writeAndWait(2, PID::Otn::RX::MAPPING[3], 0));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    levelButton(*page, 2)->click();
+    QCOMPARE(page->currentLevel(), 2);
+
+    page->setPort(2);
+    QCOMPARE(offeredLevelsInRow(*page), (QStringList{"OTU4/ODU4", "ODU2"}));
+    QCOMPARE(page->currentLevel(), 0);
+    QVERIFY(!follows(tester, PID::Otn::STATUS::LOS, 1));
+    QVERIFY(follows(tester, PID::Otn::STATUS::LOS, 2));
+    PortStatusItem *led = cellLed(*page, tester, PID::Otn::STATUS::SM_TIM, 2);
+    QVERIFY(led);
+    QCOMPARE(led->state(), PortStatusItem::Alarm);
+}
+
+QTEST_MAIN(tst_OtnStatusErrorPage)
+#include "tst_otnstatuserrorpage.moc"
