@@ -479,9 +479,25 @@ void tst_MainWindow::statusLedsShowThePort()
     const QList<PortStatusItem *> leds = m_window->navigation()->statusLeds(37);
     QCOMPARE(leds.size(), 3);
     QCOMPARE(leds[0]->state(), PortStatusItem::Ok);     // port mode Normal
+    QCOMPARE(leds[1]->state(), PortStatusItem::Ok);     // no LOS
     QCOMPARE(leds[2]->state(), PortStatusItem::Ok);     // a received level
+    // The alarms page's LEDs follow what the receiver finds: OOF, then the line's ODU-AIS.
+    const QList<PortStatusItem *> alarms = m_window->navigation()->statusLeds(38);
+    QCOMPARE(alarms.size(), 3);
+    QCOMPARE(alarms[0]->state(), PortStatusItem::Ok);
+    QCOMPARE(alarms[1]->state(), PortStatusItem::Ok);
+    const int rxInterface = m_session->serverManager()->cachedParameter(nsSID::otnSid(1, 12006))->getEnum();
+    QVERIFY(write(1, 12006, rxInterface == 3 ? 1 : 3));
+    QTRY_COMPARE(alarms[0]->state(), PortStatusItem::Alarm);
+    QVERIFY(write(1, 12006, rxInterface));
+    QTRY_COMPARE(alarms[0]->state(), PortStatusItem::History);
+    QVERIFY(write(1, 11061, 7));
+    QTRY_COMPARE(alarms[1]->state(), PortStatusItem::Alarm);
+
     QVERIFY(write(1, 11001, 0));
     QTRY_COMPARE(leds[0]->state(), PortStatusItem::Off);
+    QCOMPARE(leds[1]->state(), PortStatusItem::Alarm);
+    QCOMPARE(leds[2]->state(), PortStatusItem::Alarm);
 }
 
 void tst_MainWindow::accessSwitch()
