@@ -23,6 +23,11 @@ constexpr int OTU_SM_TTI_SAPI = 11016;
 constexpr int OTU_SM_TTI_DAPI = 11017;
 constexpr int OTU_SM_TTI_OS = 11018;
 constexpr int OTU_SM_BITS = 11019;
+// The rest of the OTU overhead in row 1: GCC0 (2 bytes), RES (2 bytes, 1 beside the OSMC) and the OTUCn's
+// OSMC (1 byte, first OTL slice only).
+constexpr int OTU_GCC0 = 11020;
+constexpr int OTU_RES = 11021;
+constexpr int OTU_OSMC = 11205;
 // OTL slice of an OTLC interface (0 = the first slice) and the TTI encoding (0 = structured SAPI/DAPI).
 constexpr int OTLC_SLICE_NUMBER = 11204;
 constexpr int TTI_ENCODING = 13001;

@@ -19,6 +19,7 @@ constexpr struct {
     {QDialogButtonBox::Ok, 2005},
     {QDialogButtonBox::Cancel, 2006},
     {QDialogButtonBox::Apply, 2007},
+    {QDialogButtonBox::RestoreDefaults, 2015},
 };
 
 } // namespace

@@ -27,9 +27,9 @@ namespace DialogSetup {
 
 constexpr Steps allSteps = ComboDelegates | CloseOnAccepted | CloseOnRejected;
 
-// Removes the context-help button and names the box's Close, OK, Cancel and Apply buttons from the common
-// texts, then runs the chosen steps. Binding dialogs (UiHelperDialog) leave the closing steps out: their
-// SetButtons wires the box, Apply included.
+// Removes the context-help button and names the box's Close, OK, Cancel, Apply and Restore Defaults buttons
+// from the common texts, then runs the chosen steps. Binding dialogs (UiHelperDialog) leave the closing steps
+// out: their SetButtons wires the box, Apply included.
 ZELBASE_EXPORT void prepareDialog(QzelDialog *dialog, const WidgetText &texts, QDialogButtonBox *buttons,
                                   Steps steps = allSteps);
 

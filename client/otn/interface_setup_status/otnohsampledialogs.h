@@ -6,9 +6,9 @@
 
 class zelServerManager;
 
-// The overhead field editors as the overhead table opens them, filled with the transmit overhead the
-// tester holds for one port: SM, PM with a structured and with a raw TTI, TCMi on the line level and on a
-// lower level, and FTFL.
+// The editors the overhead table opens from its cells, as the table of the port's transmit overhead fills
+// them: SM, PM, TCMi on the line level and on the first lower level (when the structure has one), FTFL
+// (when the signal has it) and APS/PCC.
 namespace OtnOhSampleDialogs {
 
 std::vector<SampleDialog> create(zelServerManager *manager, int port);

@@ -3,8 +3,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
+#include "client/otn/interface_setup_status/dialogs/otnohapsdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnohftfldialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnohftflwidget.h"
 #include "client/otn/interface_setup_status/dialogs/otnohpmdialog.h"
@@ -175,6 +177,7 @@ private slots:
     void ftflEntry();
     void acceptedGivesEntriesCancelledGivesOld_data();
     void acceptedGivesEntriesCancelledGivesOld();
+    void apsByte();
 };
 
 void tst_OtnOhDialogs::ttiShown_data()
@@ -427,6 +430,13 @@ void tst_OtnOhDialogs::frames()
              QStringList());
     ftfl.setOhName(QStringLiteral("2"));
     QCOMPARE(ftfl.windowTitle(), QStringLiteral("ODU2 FTFL"));
+
+    OtnOhApsDialog aps;
+    QCOMPARE(dialogFrameFaults(aps, "otn_overhead.html#otn_apspcc", "bbOhAps",
+                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
+             QStringList());
+    aps.setOhName(QStringLiteral("flex"));
+    QCOMPARE(aps.windowTitle(), QStringLiteral("ODUflex APS/PCC[1]"));
 }
 
 void tst_OtnOhDialogs::tcmiFirstByte_data()
@@ -639,6 +649,35 @@ void tst_OtnOhDialogs::acceptedGivesEntriesCancelledGivesOld()
         if (accept)
             tti.replace(4, 12, "42          ");
         QCOMPARE(dialog->tti(), tti);
+    }
+}
+
+void tst_OtnOhDialogs::apsByte()
+{
+    OtnOhApsDialog dialog;
+    const auto radio = [&dialog](const char *name) { return dialog.findChild<QRadioButton *>(QLatin1String(name)); };
+    const auto checked = [&radio](const char *name) { return radio(name)->isChecked(); };
+    dialog.setApsByte(0xA5);
+    QCOMPARE(dialog.findChild<QComboBox *>("cmbBit1_4")->currentText(), QStringLiteral("1010: SD"));
+    const QList<bool> pairs{checked("rbNoAps"), checked("rbAps"),           checked("rb1_1"),
+                            checked("rb1_n"),   checked("rbUnidirectional"), checked("rbBidirectional"),
+                            checked("rbNonRevertive"), checked("rbRevertive")};
+    QCOMPARE(pairs, (QList<bool>{true, false, false, true, true, false, false, true}));
+    QCOMPARE(int(dialog.apsByte()), 0xA5);
+
+    // Clicking the checked button of a pair keeps it; its partner takes the bit over.
+    radio("rbRevertive")->click();
+    QVERIFY(checked("rbRevertive"));
+    QCOMPARE(int(dialog.apsByte()), 0xA5);
+    radio("rbNonRevertive")->click();
+    QVERIFY(!checked("rbRevertive"));
+    radio("rbAps")->click();
+    QVERIFY(!checked("rbNoAps"));
+    QCOMPARE(int(dialog.apsByte()), 0xAC);
+
+    for (int byte = 0; byte < 256; ++byte) {
+        dialog.setApsByte(quint8(byte));
+        QCOMPARE(int(dialog.apsByte()), byte);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/dialogs/otnmappingdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnohdialog.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
 #include "host/bindings/notifyinterface.h"
@@ -143,6 +144,7 @@ private slots:
     void stageLookup();
     void mappingDialogRoundTrip_data();
     void mappingDialogRoundTrip();
+    void ohButtonsOpenTheTableOfTheirLevel();
 };
 
 void tst_OtnFrameSetupPage::layoutHelpers_data()
@@ -659,6 +661,37 @@ void tst_OtnFrameSetupPage::mappingDialogRoundTrip()
     QCOMPARE(page->findChild<QLabel *>("lblLv2Multiplex")->text(), counter);
     QVERIFY(page->findChild<QWidget *>(direction == Tx ? "cmbLv1DummyCh" : "pbMsimDetection1")->isVisibleTo(page.get()));
     QVERIFY(page->findChild<QPushButton *>("pbLv1Ch")->isVisibleTo(page.get()));
+}
+
+void tst_OtnFrameSetupPage::ohButtonsOpenTheTableOfTheirLevel()
+{
+    const Fields fields = FrameCatalogue::findStructure(3, [](const OtnMapping &m) { return has(m, Plain); });
+    QVERIFY(!fields.isEmpty());
+    Frame f(Tx, fields, {{11204, 2}});
+    struct Opened {
+        int level;
+        QWidget *parent;
+        QString title;
+        int slice;
+    };
+    QList<Opened> opened;
+    ScopedDialogHandler handler(f.server.manager()->dialogRunner(), [&opened](QDialog *dialog) {
+        if (const auto *table = qobject_cast<OtnOhDialog *>(dialog))
+            opened.append({table->level(), table->parentWidget(), table->windowTitle(), table->otlcSliceSelector()});
+        return 0;
+    });
+    for (int level : {3, 0, 2, 1})
+        f.button(QStringLiteral("pbLv%1Oh").arg(level + 1))->click();
+    QCOMPARE(opened.size(), 4);
+    for (const Opened &o : qAsConst(opened)) {
+        QCOMPARE(o.parent, f.button(QStringLiteral("pbLv%1Oh").arg(o.level + 1)));
+        const QString name = f.page->oduNames().value(o.level);
+        QVERIFY2(!name.isEmpty() && o.title.contains(QStringLiteral("ODU%1/").arg(name)), qPrintable(o.title));
+        QCOMPARE(o.slice, 2);
+    }
+    QCOMPARE(opened.first().level, 3);
+    QCOMPARE(opened.at(1).level, 0);
+    QVERIFY(opened.at(1).title.startsWith(QStringLiteral("OTU")));
 }
 
 QTEST_MAIN(tst_OtnFrameSetupPage)

@@ -1,10 +1,13 @@
 #include "otnframesetuppagetx.h"
 
+#include <memory>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
 #include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/dialogs/otnohdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otntxchdialog.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/otn/otnpid.h"
@@ -94,6 +97,14 @@ void OtnFrameSetupPageTx::openChDialog(int stage, const QString &odtuName)
 
 void OtnFrameSetupPageTx::clickedOh(int level)
 {
-    // OtnOhDialog for this level (on its pbLv<n>Oh, with the kept OTL slice number) opens here once it exists.
-    Q_UNUSED(level)
+    if (level < 0 || level >= OtnMapping::maxLevels || !serverManager())
+        return;
+    auto *button = qobject_cast<QPushButton *>(
+        findChildInLayout(m_oduLevels[level].oh, QStringLiteral("pbLv%1Oh").arg(level + 1)));
+    if (!button)
+        return;
+    auto dialog = std::make_unique<OtnOhDialog>(ClientInfo{m_port, serverManager()}, level, m_oduNames.value(level),
+                                                button, m_mapping, m_otlcSliceNumber);
+    dialog->setAccessState(serverManager()->getGUIAccessState());
+    uiEditDialog_open(std::move(dialog));
 }
