@@ -56,6 +56,10 @@ const QVector<PowerOnStructure> &PowerOnStructure::all()
         {QStringLiteral("otu2-tim"), QStringLiteral("OTU2 bulk, another section trace expected (SM-TIM)"),
          QStringLiteral("OTU2"), QStringLiteral("Bulk"), {}, 0, ModuleSfp,
          {{PID::Otn::RX::SM_TTI_DETECTION, 3}, {PID::Otn::RX::SM_EXPECTED_SAPI, QByteArray("\0DEUBERLIN  ZEL ", 16)}}},
+        // An OTUC1 dealt over 4 physical lanes of 5 logical lanes, carrying a test pattern; its overhead has
+        // the OTUCn fields (OSMC, no FTFL) and is sent per OTL slice.
+        {QStringLiteral("otlc.4"), QStringLiteral("OTLC.4 multi-lane (OTUC1 bulk)"), QStringLiteral("OTLC.4"),
+         QStringLiteral("Bulk"), {}, 0, ModuleCfp4},
     };
     return structures;
 }

@@ -24,6 +24,8 @@ constexpr int laneCount = 11165;
 constexpr double otu2Rate = 10709225.316;
 constexpr double otu3Rate = 43018413.559;
 constexpr double otu4Rate = 111809973.568;
+// OTUC1: 239/226 x 99 532 800 kbit/s.
+constexpr double otuc1Rate = 105258138.053;
 
 } // namespace
 
@@ -46,7 +48,7 @@ private:
 QStringList tst_PowerOnStructure::checkedNames()
 {
     return {"otu4-odu2-odu0", "otu2-bulk", "otu2-odu0", "otu3-odu2-odu1-odu0", "otu4-oduflex-gfpf", "otl4.4",
-            "otu2-tim"};
+            "otu2-tim", "otlc.4"};
 }
 
 void tst_PowerOnStructure::everyStructureIsChecked()
@@ -93,6 +95,8 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure_data()
                             << QVector<int>{} << 20u;
     QTest::newRow("otu2-tim") << "otu2-tim" << otu2Rate << bytes({0xFE}) << QVector<int>{} << QVector<int>{}
                               << QVector<int>{} << 0u;
+    QTest::newRow("otlc.4") << "otlc.4" << otuc1Rate << bytes({0xFE}) << QVector<int>{} << QVector<int>{}
+                            << QVector<int>{} << 20u;
 }
 
 void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans_data()
