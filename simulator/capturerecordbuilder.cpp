@@ -90,12 +90,12 @@ QByteArray CaptureRecordBuilder::record(int level) const
             tti(PID::Otn::TX::OTU_SM_TTI_SAPI, PID::Otn::TX::OTU_SM_TTI_DAPI, PID::Otn::TX::OTU_SM_TTI_OS);
         put(r, 1, 8, firstByte(smTti));
         putByte(r, 1, 10, uintValue(PID::Otn::TX::OTU_SM_BITS));
-        put(r, 1, 11, bytes(SimId::gcc0, 2));
+        put(r, 1, 11, bytes(PID::Otn::TX::OTU_GCC0, 2));
         if (m_mapping.isOTLC() && uintValue(PID::Otn::TX::OTLC_SLICE_NUMBER) == 0) {
-            put(r, 1, 13, bytes(SimId::osmc, 1));
-            put(r, 1, 14, bytes(SimId::otuRes, 1));
+            put(r, 1, 13, bytes(PID::Otn::TX::OTU_OSMC, 1));
+            put(r, 1, 14, bytes(PID::Otn::TX::OTU_RES, 1));
         } else {
-            put(r, 1, 13, bytes(SimId::otuRes, 2));
+            put(r, 1, 13, bytes(PID::Otn::TX::OTU_RES, 2));
         }
         r.replace(smTtiOffset, 64, smTti);
     }

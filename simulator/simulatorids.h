@@ -30,11 +30,7 @@ constexpr bool isMultiLaneRxModule(int module)
            || module == rxModuleOfTx[ModuleCxp];
 }
 
-constexpr int otuRes = 11021;
-constexpr int osmc = 11205;
 constexpr int maxLanes = 20; // lane mapping parameters that follow PID::Otn::TX::FIRST_LANE_MAPPING
-
-constexpr int gcc0 = 11020;
 
 constexpr int stimuliLevel = 14001;
 constexpr int justificationLevel = 14008;

@@ -321,12 +321,12 @@ void StructureRules::applyTxSettings(int port, const OtnMapping &mapping)
 {
     const bool otlc = mapping.isOTLC();
     m_store.setDefined(nsSID::otnSid(port, PID::Otn::TX::OTLC_SLICE_NUMBER), otlc);
-    m_store.setDefined(nsSID::otnSid(port, SimId::osmc), otlc);
+    m_store.setDefined(nsSID::otnSid(port, PID::Otn::TX::OTU_OSMC), otlc);
     // Row 1 columns 13-14: one RES byte beside the OSMC on the first OTUC slice, two RES bytes elsewhere.
     const int resLength = (otlc && m_store.intValue(nsSID::otnSid(port, PID::Otn::TX::OTLC_SLICE_NUMBER)) == 0) ? 1 : 2;
-    if (const QcmaParameter *res = m_store.value(nsSID::otnSid(port, SimId::otuRes))) {
+    if (const QcmaParameter *res = m_store.value(nsSID::otnSid(port, PID::Otn::TX::OTU_RES))) {
         QByteArray bytes = res->getByteArray().leftJustified(resLength, '\0', true);
-        m_store.setByteArray(nsSID::otnSid(port, SimId::otuRes), bytes, resLength);
+        m_store.setByteArray(nsSID::otnSid(port, PID::Otn::TX::OTU_RES), bytes, resLength);
     }
 
     // FEC is mandatory on OTU4 and absent on OTUCn.
