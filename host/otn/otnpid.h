@@ -149,9 +149,12 @@ constexpr int FEC_CORRECTED = 1111;
 namespace STIMULI {
 constexpr int FREQUENCY_OFFSET = 14012;
 } // namespace STIMULI
-// The tributary scan's main TP setting of level 0; levels 1 and 2 follow (the plug-in's PID::Otn::TS::MAIN_TP).
+// The tributary scan: running (1) or stopped (0), the main TP setting of level 0 (levels 1 and 2 follow, the
+// plug-in's PID::Otn::TS::MAIN_TP), and the interval data of its result words.
 namespace SCAN {
+constexpr int RUNNING = 16001;
 constexpr int FIRST_MAIN_TP = 16002;
+constexpr int RESULT = 7101;
 } // namespace SCAN
 } // namespace Otn
 } // namespace PID

@@ -7,6 +7,7 @@
 #include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagetx.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatuserrorpage.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatusphysicalpage.h"
+#include "client/otn/interface_setup_status/pages/status/tributaryscan/otntesttscanpage.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/otn/otniid.h"
 #include "host/otn/otnmapping.h"
@@ -78,6 +79,8 @@ Page *buildPage(int pageId, const Id &identifier, zelServerManager *manager)
         return new OtnStatusPhysicalPage(identifier, manager, 1);
     case 38:
         return new OtnStatusErrorPage(identifier, manager, 1);
+    case 40:
+        return new OtnTestTScanPage(identifier, manager, 1);
     case 70:
         return new PhysicalStatus(identifier, manager, 1, nsSID::otn, QStringLiteral("otn_status_transceiver.html"));
     default:

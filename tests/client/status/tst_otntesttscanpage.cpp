@@ -1,0 +1,329 @@
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/pages/status/tributaryscan/otntesttscandetaildialog.h"
+#include "client/otn/interface_setup_status/pages/status/tributaryscan/otntesttscanpage.h"
+#include "host/otn/otnpid.h"
+#include "host/parameters/intervaldata.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameterint.h"
+#include "host/server/zelservermanager.h"
+#include "simulator/simulatedserverlink.h"
+#include "tests/support/testerfixture.h"
+
+namespace {
+
+constexpr int port = 1;
+
+// Received structures by the values of 12006 to 12009.
+struct Structure {
+    int interfaceSignal, client, stage0, stage1;
+};
+const Structure otu2Bulk{1, 0, 0, 0};
+const Structure otu4Odu0{3, 1, 14, 0};        // 80 ODU0
+const Structure otu2Odu1Odu0{1, 0, 3, 1};     // 4 ODU1, 2 ODU0 in each
+const Structure otu4OduFlex{3, 30, 22, 0};    // an ODUflex: no tributaries to walk
+
+// A button press of the scan: level (0-2) and channel.
+using Press = QPair<int, int>;
+using Presses = QList<Press>;
+using Words = QMap<int, quint32>;
+
+struct Colour {
+    int level;
+    int channel;
+    QString style;   // "" = never coloured
+};
+using Colours = QList<Colour>;
+
+const QString lime = QStringLiteral("background-color: lime;");
+const QString red = QStringLiteral("background-color: red;");
+const QString grey = QStringLiteral("background-color: DimGray;");
+
+// A scan page on the simulated tester whose received structure and running state the test sets as the
+// tester's notifications would.
+class ScanPage
+{
+public:
+    explicit ScanPage(const Structure &structure)
+        : page(InterfaceSetupIdentifier(40, 0, 0, 0), tester.manager(), 1)
+    {
+        page.initializePage();
+        receive(12006, structure.interfaceSignal);
+        receive(12007, structure.client);
+        receive(12008, structure.stage0);
+        receive(12009, structure.stage1);
+    }
+
+    void receive(int id, int value)
+    {
+        QcmaParameterEnum parameter(nsSID::otnSid(port, id), value, 0, 100);
+        page.qcmaParameterChanged(parameter);
+    }
+    void setRunning(int value)
+    {
+        QcmaParameterInt parameter(nsSID::otnSid(port, PID::Otn::SCAN::RUNNING), value, 0, 1);
+        page.qcmaParameterChanged(parameter);
+    }
+    void press(int level, int channel) { button(level, channel)->click(); }
+    void deliver(const Words &words)
+    {
+        IntervalDataOtnTributaryScan data(nsSID::otnSid(port, 7101), currentIntervalSelector);
+        for (auto it = words.cbegin(); it != words.cend(); ++it)
+            data.words[it.key()] = it.value();
+        page.intervalDataChanged(data);
+    }
+    QPushButton *button(int level, int channel) const
+    {
+        return page.findChild<QPushButton *>(QStringLiteral("pbLevel%1Channel%2").arg(level + 1).arg(channel));
+    }
+    uint testerValue(int id) const { return tester.link()->value(nsSID::otnSid(port, id))->getUInt(); }
+
+    TesterFixture tester{1};
+    OtnTestTScanPage page;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Structure)
+Q_DECLARE_METATYPE(Colours)
+
+class tst_OtnTestTScanPage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rowsFollowTheStructure_data();
+    void rowsFollowTheStructure();
+    void colouring_data();
+    void colouring();
+    void descendingWritesTheSelection();
+    void pressesNeedARunningScan_data();
+    void pressesNeedARunningScan();
+    void detailText_data();
+    void detailText();
+    void unknownLevelCountsAsNoAlarm();
+};
+
+void tst_OtnTestTScanPage::rowsFollowTheStructure_data()
+{
+    QTest::addColumn<Structure>("structure");
+    QTest::addColumn<QString>("lineLabel");
+    QTest::addColumn<int>("firstLevel");    // channels laid out on the first level
+    QTest::addColumn<int>("secondLevel");
+    QTest::addColumn<int>("rowsOfFirst");   // grid rows the first level takes
+
+    QTest::newRow("OTU4 with 80 ODU0: 8 rows of 10") << otu4Odu0 << "OTU4/ODU4" << 80 << 0 << 8;
+    QTest::newRow("ODU1s carrying ODU0s") << otu2Odu1Odu0 << "OTU2/ODU2" << 4 << 2 << 1;
+    QTest::newRow("bulk: the line alone") << otu2Bulk << "OTU2/ODU2" << 0 << 0 << 0;
+    QTest::newRow("ODUflex: nothing below the line") << otu4OduFlex << "OTU4/ODU4" << 0 << 0 << 0;
+}
+
+void tst_OtnTestTScanPage::rowsFollowTheStructure()
+{
+    QFETCH(Structure, structure);
+    QFETCH(QString, lineLabel);
+    QFETCH(int, firstLevel);
+    QFETCH(int, secondLevel);
+    QFETCH(int, rowsOfFirst);
+    ScanPage scan(structure);
+    QCOMPARE(scan.page.findChild<QLabel *>("lblLevel1")->text(), lineLabel);
+    const auto grid = [&scan](int level) {
+        return scan.page.findChild<QGridLayout *>(QStringLiteral("gLayoutLevel%1").arg(level + 1));
+    };
+    const auto laidOut = [&](int level) {
+        int count = 0;
+        for (int channel = 1; channel <= OtnTScanLevels::maxChannels[level]; ++channel)
+            count += grid(level)->indexOf(scan.button(level, channel)) >= 0 ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(laidOut(0), 1);
+    QCOMPARE(laidOut(1), firstLevel);
+    QCOMPARE(laidOut(2), secondLevel);
+    if (firstLevel > 0) {
+        QCOMPARE(scan.button(1, 1)->text(), QStringLiteral("#1"));
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+        grid(1)->getItemPosition(grid(1)->indexOf(scan.button(1, firstLevel)), &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(row + 1, rowsOfFirst);
+        QCOMPARE(column, (firstLevel - 1) % 10);
+    }
+    // Stopped, no row shows; running, the line row does.
+    QVERIFY(!scan.button(0, 1)->isVisibleTo(&scan.page));
+    scan.setRunning(1);
+    QVERIFY(scan.button(0, 1)->isVisibleTo(&scan.page));
+    QCOMPARE(scan.page.depth(), 1);
+}
+
+void tst_OtnTestTScanPage::colouring_data()
+{
+    QTest::addColumn<Structure>("structure");
+    QTest::addColumn<Presses>("presses");
+    QTest::addColumn<Words>("words");
+    QTest::addColumn<Colours>("colours");
+
+    QTest::newRow("line alarm") << otu2Bulk << Presses{} << Words{{0, 0x4000}} << Colours{{0, 1, red}};
+    QTest::newRow("line clear") << otu2Bulk << Presses{} << Words{{5, 0x0040}} << Colours{{0, 1, lime}};
+    QTest::newRow("first level: the tributaries' own words")
+        << otu4Odu0 << Presses{{0, 1}} << Words{{5, 0x0040}, {80, 0x0020}}
+        << Colours{{0, 1, lime}, {1, 4, lime}, {1, 5, red}, {1, 6, lime}, {1, 80, red}};
+    QTest::newRow("first level: the chosen tributary alone keeps its colour")
+        << otu2Odu1Odu0 << Presses{{0, 1}, {1, 3}} << Words{{2, 0x0020}, {3, 0x0080}}
+        << Colours{{1, 2, grey}, {1, 3, red}, {1, 4, grey}};
+    QTest::newRow("second level: the words after the first level's")
+        << otu2Odu1Odu0 << Presses{{0, 1}, {1, 3}} << Words{{82, 0x0004}}
+        << Colours{{1, 3, lime}, {2, 1, lime}, {2, 2, red}};
+    QTest::newRow("ODUflex: below the line nothing is coloured")
+        << otu4OduFlex << Presses{{0, 1}} << Words{{1, 0x0040}} << Colours{{0, 1, lime}, {1, 1, QString()}};
+}
+
+void tst_OtnTestTScanPage::colouring()
+{
+    QFETCH(Structure, structure);
+    QFETCH(Presses, presses);
+    QFETCH(Words, words);
+    QFETCH(Colours, colours);
+    ScanPage scan(structure);
+    scan.setRunning(1);
+    for (const Press &press : presses)
+        scan.press(press.first, press.second);
+    scan.deliver(words);
+    for (const Colour &colour : colours) {
+        QVERIFY2(scan.button(colour.level, colour.channel)->styleSheet() == colour.style,
+                 qPrintable(QStringLiteral("level %1 #%2: %3").arg(colour.level).arg(colour.channel)
+                                .arg(scan.button(colour.level, colour.channel)->styleSheet())));
+    }
+}
+
+void tst_OtnTestTScanPage::descendingWritesTheSelection()
+{
+    ScanPage scan(otu2Odu1Odu0);
+    scan.setRunning(1);
+    QVERIFY(scan.tester.settle());
+    const int before = scan.tester.link()->writeRequests();
+    scan.press(0, 1);
+    QVERIFY(scan.tester.settle());
+    QCOMPARE(scan.testerValue(16002), 1u);
+    QCOMPARE(scan.testerValue(16003), 0u);
+    QCOMPARE(scan.page.depth(), 2);
+    QVERIFY(scan.button(1, 4)->isVisibleTo(&scan.page));
+    QVERIFY(!scan.button(2, 1)->isVisibleTo(&scan.page));
+
+    scan.press(1, 3);
+    QVERIFY(scan.tester.settle());
+    // One request for the tributary and the level below it.
+    QCOMPARE(scan.tester.link()->writeRequests(), before + 2);
+    QCOMPARE(scan.testerValue(16003), 3u);
+    QCOMPARE(scan.testerValue(16004), 0u);
+    QCOMPARE(scan.page.selectedChannel(1), 3);
+    QVERIFY(scan.button(2, 2)->isVisibleTo(&scan.page));
+
+    // The second level is as deep as the scan goes: its press narrows nothing.
+    scan.press(2, 1);
+    QCOMPARE(scan.tester.link()->writeRequests(), before + 2);
+    QCOMPARE(scan.page.selectedChannel(2), 0);
+}
+
+void tst_OtnTestTScanPage::pressesNeedARunningScan_data()
+{
+    QTest::addColumn<int>("lock");      // the global parameter 48
+    QTest::addColumn<int>("running");   // what the tester reports in 16001
+    QTest::addColumn<bool>("scanning");
+
+    QTest::newRow("running") << 0 << 1 << true;
+    QTest::newRow("stopped") << 0 << 0 << false;
+    QTest::newRow("locked while the tester runs") << 1 << 1 << false;
+}
+
+void tst_OtnTestTScanPage::pressesNeedARunningScan()
+{
+    QFETCH(int, lock);
+    QFETCH(int, running);
+    QFETCH(bool, scanning);
+    ScanPage scan(otu4Odu0);
+    QcmaParameterEnum lockParameter(nsSID::build(nsSID::noPort, 0x050000, 48), lock, 0, 1);
+    scan.page.qcmaParameterChanged(lockParameter);
+    scan.setRunning(running);
+    QCOMPARE(scan.page.isRunning(), scanning);
+    auto *startStop = scan.page.findChild<QPushButton *>("pbStartStop");
+    QCOMPARE(startStop->isChecked(), scanning);
+    QCOMPARE(startStop->text(), scan.tester.manager()->texts().getUiText(scanning ? 5087 : 5086));
+    const int before = scan.tester.link()->writeRequests();
+    scan.press(0, 1);
+    QCOMPARE(scan.page.depth(), scanning ? 2 : 0);
+    QCOMPARE(scan.tester.link()->writeRequests(), before + (scanning ? 1 : 0));
+}
+
+void tst_OtnTestTScanPage::detailText_data()
+{
+    QTest::addColumn<Structure>("structure");
+    QTest::addColumn<Presses>("path");     // scan-mode presses before detail mode
+    QTest::addColumn<Press>("detail");
+    QTest::addColumn<Words>("words");
+    QTest::addColumn<QString>("selected");  // empty: no dialog opens
+    QTest::addColumn<QString>("alarms");
+
+    QTest::newRow("line: names in the tester's order, not in bit order")
+        << otu2Bulk << Presses{} << Press{0, 1} << Words{{0, 0x0004 | 0x8000 | 0x0040 | 0x4000}} << "OTU2"
+        << "OTU-AIS, LOF, ODU-AIS, MSIM";
+    QTest::newRow("a first-level tributary")
+        << otu4Odu0 << Presses{{0, 1}} << Press{1, 7} << Words{{7, 0x0020 | 0x0008}} << "OTU4 - ODU0 #7"
+        << "ODU-OCI, PM-BDI";
+    QTest::newRow("a second-level tributary names the path to it")
+        << otu2Odu1Odu0 << Presses{{0, 1}, {1, 2}} << Press{2, 2} << Words{{82, 0x0080 | 0x0010}}
+        << "OTU2 - ODU1 #2 - ODU0 #2" << "LOFLOM, ODU-LCK";
+    QTest::newRow("no alarm, no dialog") << otu4Odu0 << Presses{{0, 1}} << Press{1, 7} << Words{{6, 0x0020}}
+                                         << QString() << QString();
+    QTest::newRow("not the chosen tributary") << otu2Odu1Odu0 << Presses{{0, 1}, {1, 2}} << Press{1, 3}
+                                              << Words{{3, 0x0020}} << QString() << QString();
+}
+
+void tst_OtnTestTScanPage::detailText()
+{
+    QFETCH(Structure, structure);
+    QFETCH(Presses, path);
+    QFETCH(Press, detail);
+    QFETCH(Words, words);
+    QFETCH(QString, selected);
+    QFETCH(QString, alarms);
+    ScanPage scan(structure);
+    scan.setRunning(1);
+    for (const Press &press : path)
+        scan.press(press.first, press.second);
+    scan.deliver(words);
+    scan.page.findChild<QPushButton *>("pbDetail")->click();
+    QCOMPARE(scan.page.mode(), OtnTestTScanPage::ModeDetail);
+
+    QStringList shown;
+    ScopedDialogHandler handler(scan.tester.manager()->dialogRunner(), [&shown](QDialog *dialog) {
+        auto *details = qobject_cast<OtnTestTScanDetailDialog *>(dialog);
+        if (details)
+            shown << details->selectedText() << details->alarmsText() << details->windowTitle();
+        return 0;
+    });
+    scan.press(detail.first, detail.second);
+    if (selected.isEmpty()) {
+        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(" | ")));
+        return;
+    }
+    QCOMPARE(shown, (QStringList{selected, alarms, "Tributary details"}));
+}
+
+void tst_OtnTestTScanPage::unknownLevelCountsAsNoAlarm()
+{
+    ScanPage scan(otu2Odu1Odu0);
+    scan.setRunning(1);
+    Words words;
+    for (int i = 0; i < OtnTestTScanPage::resultWordCount; ++i)
+        words.insert(i, 0x0040);
+    scan.deliver(words);
+    QCOMPARE(scan.page.resultOf(2, 2), 0x0040u);
+    QTest::ignoreMessage(QtWarningMsg, "Invalid level 3");
+    QCOMPARE(scan.page.resultOf(3, 1), 0u);
+    QTest::ignoreMessage(QtWarningMsg, "Invalid level -1");
+    QCOMPARE(scan.page.resultOf(-1, 1), 0u);
+}
+
+QTEST_MAIN(tst_OtnTestTScanPage)
+#include "tst_otntesttscanpage.moc"
