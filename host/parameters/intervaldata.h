@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
+#include <QString>
 #include <QVector>
 
 #include "host/hostexport.h"
@@ -42,8 +44,26 @@ public:
     QByteArray records[levelCount];
 };
 
+// The result counters of a port's group for one interval, carried under the group's id 0: per counter id
+// its count, its rate where it has one, and the text of a counter that names or states something (an ODU
+// name, "Available").
+class ZELCORE_EXPORT IntervalDataCounters : public IntervalData
+{
+public:
+    static constexpr int blockId = 0;
+    struct Value {
+        quint64 count = 0;
+        double rate = -1.0;   // below 0: the counter has no rate
+        QString text;
+    };
+    using IntervalData::IntervalData;
+    QHash<int, Value> values;
+};
+
 // Interval selector of the current interval.
 constexpr quint32 currentIntervalSelector = 0xFFFFFFFDu;
+// Interval selector of the cumulative results since the measurement began.
+constexpr quint32 cumulativeIntervalSelector = 0xFFFFFFFEu;
 
 // What one interval request asks the server for: the data of a port and group for a selector.
 struct IntervalRequest {

@@ -30,9 +30,14 @@ std::unique_ptr<QcmaParameter> zelServerManager::GetQcmaParameter(int sid) const
     return p ? p->clone() : nullptr;
 }
 
+int zelServerManager::keyOf(int sid)
+{
+    return int(unsigned(sid) & ~nsSID::flagMask);
+}
+
 const QcmaParameter *zelServerManager::cachedParameter(int sid) const
 {
-    const auto it = m_cache.find(sid);
+    const auto it = m_cache.find(keyOf(sid));
     return it == m_cache.end() ? nullptr : it->second.get();
 }
 
@@ -127,14 +132,14 @@ QList<IntervalRequest> zelServerManager::intervalRequests() const
 
 void zelServerManager::addObserver(int sid, ParameterObserver *observer)
 {
-    QList<ParameterObserver *> &list = m_observers[sid];
+    QList<ParameterObserver *> &list = m_observers[keyOf(sid)];
     if (!list.contains(observer))
         list.append(observer);
 }
 
 void zelServerManager::removeObserver(int sid, ParameterObserver *observer)
 {
-    auto it = m_observers.find(sid);
+    auto it = m_observers.find(keyOf(sid));
     if (it == m_observers.end())
         return;
     it->removeAll(observer);
@@ -144,7 +149,7 @@ void zelServerManager::removeObserver(int sid, ParameterObserver *observer)
 
 bool zelServerManager::hasObserver(int sid, ParameterObserver *observer) const
 {
-    return m_observers.value(sid).contains(observer);
+    return m_observers.value(keyOf(sid)).contains(observer);
 }
 
 int zelServerManager::observerCount(int sid) const
@@ -161,14 +166,14 @@ QList<int> zelServerManager::observedSids() const
 
 QList<ParameterObserver *> zelServerManager::observersOf(int sid) const
 {
-    return m_observers.value(sid);
+    return m_observers.value(keyOf(sid));
 }
 
 void zelServerManager::onParameterChanged(QSharedPointer<QcmaParameter> parameter)
 {
     if (!parameter)
         return;
-    const int sid = parameter->getSID();
+    const int sid = keyOf(parameter->getSID());
     std::unique_ptr<QcmaParameter> &slot = m_cache[sid];
     slot = parameter->clone();
     const QcmaParameter &current = *slot;

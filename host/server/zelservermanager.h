@@ -61,6 +61,8 @@ public:
     // that order.
     QList<IntervalRequest> intervalRequests() const;
 
+    // Observers and the cache key on the SID without its flag: a result page's flagged SID names the same
+    // parameter.
     void addObserver(int sid, ParameterObserver *observer);
     void removeObserver(int sid, ParameterObserver *observer);
     bool hasObserver(int sid, ParameterObserver *observer) const;
@@ -78,6 +80,7 @@ private:
     // The terminology parameter's id in the general settings group.
     static constexpr int terminologyId = 30001;
 
+    static int keyOf(int sid);
     void onParameterChanged(QSharedPointer<QcmaParameter> parameter);
     void onIntervalData(QSharedPointer<IntervalData> data);
     QList<ParameterObserver *> observersOf(int sid) const;

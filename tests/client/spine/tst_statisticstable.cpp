@@ -1,13 +1,19 @@
+#include <QComboBox>
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "apps/shared/sid.h"
+#include "host/catalogue/parametercatalogue.h"
 #include "host/pages/statisticslisttablepage.h"
 #include "host/pages/statisticstable.h"
 #include "host/texts/widgettext.h"
 
 using namespace nsStatistics;
 using Items = QVector<TableItem>;
+using Value = IntervalDataCounters::Value;
+using Values = StatisticsTable::Values;
 Q_DECLARE_METATYPE(nsStatistics::TableItem)
+Q_DECLARE_METATYPE(IntervalDataCounters::Value)
 
 namespace {
 
@@ -22,12 +28,20 @@ TableItem row(int kind, int counterId = -1, int text = 0, int pair = -1, bool sh
     return item;
 }
 
-QStringList rowTexts(const StatisticsTable &table, int r)
+TableItem state(int counterId)
 {
-    QStringList texts;
-    for (int c = 0; c < table.columnCount(); ++c)
-        texts.append(table.item(r, c) ? table.item(r, c)->text() : QString());
-    return texts;
+    TableItem item = row(RowValue, counterId);
+    item.flagA = true;
+    return item;
+}
+
+Value value(quint64 count, double rate = -1.0, const QString &text = QString())
+{
+    Value v;
+    v.count = count;
+    v.rate = rate;
+    v.text = text;
+    return v;
 }
 
 QString ui(int number)
@@ -43,7 +57,11 @@ class tst_StatisticsTable : public QObject
 private slots:
     void rowsByKind_data();
     void rowsByKind();
-    void counterValuesReachTheirCells();
+    void valuesByKind_data();
+    void valuesByKind();
+    void valuesOutliveNewRows();
+    void rowsNamedAfterTheCatalogue();
+    void valueColumnsFitTheirTitles();
     void tablePageBuildsItsTableOnce();
 };
 
@@ -59,14 +77,17 @@ void tst_StatisticsTable::rowsByKind_data()
     section.textIds[2] = 4648;
     QTest::newRow("section header with its own columns")
         << Items{section} << QList<QStringList>{{ui(4027), ui(4647), ui(4648)}};
+    section.textIds[1] = 4560;
+    section.textIds[2] = StatisticsTable::noColumnText;
+    QTest::newRow("section header with one column") << Items{section} << QList<QStringList>{{ui(4027), ui(4560), ""}};
     QTest::newRow("header, counters and section end")
         << Items{row(RowHeader, -1, 4033), row(RowAlarmError, 1101), row(RowCount, 170), row(RowSectionEnd)}
-        << QList<QStringList>{{ui(4033), "", ""}, {"1101", "-", ""}, {"170", "-", ""}};
+        << QList<QStringList>{{ui(4033), "", ""}, {"1101", "-", "-"}, {"170", "-", ""}};
     QTest::newRow("paired rows") << Items{row(RowPair, 176), row(RowPairSecond, 177, 0, 402)}
                                  << QList<QStringList>{{"176", "-", ""}, {"177", "-", "-"}};
     QTest::newRow("hidden rows are left out")
         << Items{row(RowAlarmError, 101), row(RowAlarmError, 102, 0, -1, false), row(RowAlarmError, 103)}
-        << QList<QStringList>{{"101", "-", ""}, {"103", "-", ""}};
+        << QList<QStringList>{{"101", "-", "-"}, {"103", "-", "-"}};
 }
 
 void tst_StatisticsTable::rowsByKind()
@@ -77,43 +98,129 @@ void tst_StatisticsTable::rowsByKind()
     table.setTableItems(items);
     QCOMPARE(table.rowCount(), rows.size());
     for (int r = 0; r < rows.size(); ++r)
-        QCOMPARE(rowTexts(table, r), rows[r]);
+        QCOMPARE(table.rowTexts(r), rows[r]);
     QCOMPARE(table.tableItems().size(), items.size());
 }
 
-void tst_StatisticsTable::counterValuesReachTheirCells()
+void tst_StatisticsTable::valuesByKind_data()
+{
+    QTest::addColumn<TableItem>("item");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<QStringList>("cells");   // the two value columns
+    QTest::addColumn<bool>("standsOut");
+
+    QTest::newRow("error count and rate") << row(RowAlarmError, 1101) << Values{{1101, value(12, 1.25e-7)}}
+                                          << QStringList{"12", "1.25E-07"} << false;
+    QTest::newRow("alarm seconds without a rate") << row(RowAlarmError, 102) << Values{{102, value(3)}}
+                                                  << QStringList{"3", "-"} << false;
+    QTest::newRow("a rate of zero") << row(RowAlarmError, 1104) << Values{{1104, value(0, 0.0)}}
+                                    << QStringList{"0", "0.00E+00"} << false;
+    QTest::newRow("a count past 32 bits") << row(RowCount, 1401) << Values{{1401, value(5000000000ull)}}
+                                          << QStringList{"5000000000", ""} << false;
+    QTest::newRow("a name") << row(RowValue, 10002) << Values{{10002, value(0, -1, "ODU2")}}
+                            << QStringList{"ODU2", ""} << false;
+    QTest::newRow("a name in a count row") << row(RowCount, 10024) << Values{{10024, value(0, -1, "ODU0")}}
+                                           << QStringList{"ODU0", ""} << false;
+    QTest::newRow("available") << state(5223) << Values{{5223, value(0, -1, "Available")}}
+                               << QStringList{"Available", ""} << false;
+    QTest::newRow("unavailable stands out") << state(5223) << Values{{5223, value(1, -1, "Unavailable")}}
+                                            << QStringList{"Unavailable", ""} << true;
+    QTest::newRow("both counters of a pair") << row(RowPairSecond, 177, 0, 402)
+                                             << Values{{177, value(4)}, {402, value(9)}} << QStringList{"4", "9"}
+                                             << false;
+    QTest::newRow("a counter the interval lacks") << row(RowAlarmError, 103) << Values{{102, value(3)}}
+                                                  << QStringList{"-", "-"} << false;
+}
+
+void tst_StatisticsTable::valuesByKind()
+{
+    QFETCH(TableItem, item);
+    QFETCH(Values, values);
+    QFETCH(QStringList, cells);
+    QFETCH(bool, standsOut);
+    StatisticsTable table;
+    table.setTableItems(Items{row(RowSectionHeader, -1, 4027), item});
+    table.showValues(values);
+    QCOMPARE(table.rowTexts(1).mid(1), cells);
+    QCOMPARE(table.item(1, 1)->foreground().color() == QColor(Qt::red), standsOut);
+    // The header keeps its column titles.
+    QCOMPARE(table.rowTexts(0).mid(1), (QStringList{ui(4560), ui(4563)}));
+}
+
+void tst_StatisticsTable::valuesOutliveNewRows()
 {
     StatisticsTable table;
-    table.setTableItems(Items{row(RowHeader, -1, 4033), row(RowAlarmError, 1101), row(RowPairSecond, 177, 0, 402),
-                              row(RowAlarmError, 1104, 0, -1, false)});
-    QVERIFY(table.setCounterValue(1101, QStringLiteral("12")));
-    QVERIFY(table.setCounterValue(402, QStringLiteral("3")));
-    QCOMPARE(rowTexts(table, 1), (QStringList{"1101", "12", ""}));
-    QCOMPARE(rowTexts(table, 2), (QStringList{"177", "-", "3"}));
-    QCOMPARE(table.rowOfCounter(177), 2);
-    // A hidden or unknown counter has no cell.
-    QVERIFY(!table.setCounterValue(1104, QStringLiteral("1")));
-    QVERIFY(!table.setCounterValue(999, QStringLiteral("1")));
+    table.setTableItems(Items{row(RowAlarmError, 1101), row(RowAlarmError, 1104, 0, -1, false)});
+    table.showValues(Values{{1101, value(12)}, {1104, value(1)}});
     QCOMPARE(table.rowOfCounter(1104), -1);
-    // New rows drop the old values.
-    table.setTableItems(Items{row(RowAlarmError, 1101)});
-    QCOMPARE(rowTexts(table, 0), (QStringList{"1101", "-", ""}));
+    // Rows of another type show the values already there, until the next interval brings others.
+    table.setTableItems(Items{row(RowAlarmError, 1104), row(RowAlarmError, 1101)});
+    QCOMPARE(table.rowTexts(0).mid(1), (QStringList{"1", "-"}));
+    QCOMPARE(table.rowOfCounter(1101), 1);
+    table.clearValues();
+    QCOMPARE(table.rowTexts(1).mid(1), (QStringList{"-", "-"}));
+}
+
+void tst_StatisticsTable::rowsNamedAfterTheCatalogue()
+{
+    auto catalogue = QSharedPointer<ParameterCatalogue>::create();
+    QStringList errors;
+    QVERIFY(catalogue->loadJson(R"({"parameters": [{"id": 102, "group": "0x0D0000", "kind": "enum", "name": "LOF",
+        "values": [{"value": 0, "name": "Clear"}], "default": 0}]})",
+                                &errors));
+    StatisticsTable table;
+    table.setTexts(WidgetText(catalogue));
+    table.setTableItems(Items{row(RowAlarmError, 102), row(RowAlarmError, 103)});
+    QCOMPARE(table.item(0, 0)->text(), QStringLiteral("102"));
+    table.setCounterScope(nsSID::otn, 2);
+    // A counter the catalogue does not name keeps its number.
+    QCOMPARE(table.item(0, 0)->text(), QStringLiteral("LOF"));
+    QCOMPARE(table.item(1, 0)->text(), QStringLiteral("103"));
+}
+
+void tst_StatisticsTable::valueColumnsFitTheirTitles()
+{
+    StatisticsTable table;
+    TableItem lanes = row(RowSectionHeader, -1, 4278);
+    lanes.textIds[1] = 4647;
+    lanes.textIds[2] = 4648;
+    table.setTableItems(Items{row(RowSectionHeader, -1, 4027), row(RowAlarmError, 102)});
+    const int narrow = table.columnWidth(1);
+    table.setTableItems(Items{lanes, row(RowPairSecond, 177, 0, 402)});
+    for (int c = 1; c <= 2; ++c) {
+        const QTableWidgetItem *title = table.item(0, c);
+        QVERIFY(table.columnWidth(c) > QFontMetrics(title->font()).horizontalAdvance(title->text()));
+    }
+    QVERIFY(table.columnWidth(1) > narrow);
+    // A long value widens its column too.
+    table.showValues(Values{{177, value(1237421060123ull)}});
+    QVERIFY(table.columnWidth(1) > QFontMetrics(table.item(1, 1)->font()).horizontalAdvance("1237421060123"));
 }
 
 void tst_StatisticsTable::tablePageBuildsItsTableOnce()
 {
     StatisticsListTablePage page(TestResultIdentifier(26), nullptr, {3, 1});
     QCOMPARE(page.port(), 3);
+    QCOMPARE(page.shownPort(), 3);
     QCOMPARE(page.intervalSelector(), 0xFFFFFFFDu);
     QVERIFY(!page.getStatisticsTable());
     page.initializePage();
     StatisticsTable *table = page.getStatisticsTable();
     QVERIFY(table);
     QVERIFY(page.tableLayout());
-    QCOMPARE(page.tableLayout()->indexOf(table), 0);
+    QVERIFY(page.tableLayout()->indexOf(table) >= 0);
     page.initializeUi();
     QCOMPARE(page.getStatisticsTable(), table);
     QCOMPARE(page.findChildren<StatisticsTable *>().size(), 1);
+    // The host's choices: a port of the page and the interval.
+    auto *ports = page.findChild<QComboBox *>("cmbResultPort");
+    QCOMPARE(ports->count(), 2);
+    ports->setCurrentIndex(1);
+    QCOMPARE(page.shownPort(), 1);
+    page.showPort(4);
+    QCOMPARE(page.shownPort(), 1);
+    page.findChild<QComboBox *>("cmbInterval")->setCurrentIndex(1);
+    QCOMPARE(page.intervalSelector(), cumulativeIntervalSelector);
 }
 
 QTEST_MAIN(tst_StatisticsTable)

@@ -49,6 +49,7 @@ private slots:
     void strategiesConnect_data();
     void strategiesConnect();
     void portChangeRebinds();
+    void flaggedSidNamesTheSameParameter();
     void pendingValuesWaitForSend();
     void intervalDataReachesBoundNotification();
     void intervalRequestsNameOnlyGroupsWithData();
@@ -146,6 +147,20 @@ void tst_ServerManager::portChangeRebinds()
     list.ChangePort(2);
     QCOMPARE(list.helpers().first()->getSID(), nsSID::setPort(sidB, 2));
     QCOMPARE(recorder.values, (QList<int>{1, 7}));
+}
+
+void tst_ServerManager::flaggedSidNamesTheSameParameter()
+{
+    // A result page follows its parameters under SIDs with the flag bit set.
+    const int flagged = nsSID::build(1, nsSID::otn, 11008, true);
+    QCOMPARE(m_manager->cachedParameter(flagged), m_manager->cachedParameter(sidA));
+    Recorder recorder;
+    UiHelper_Notification notification(m_manager, &recorder, flagged, UiHelper::ConnectImmediately);
+    QCOMPARE(recorder.values, QList<int>{1});
+    m_link->serverChange(new QcmaParameterEnum(sidA, 2, 0, 5));
+    QTRY_COMPARE(recorder.values, (QList<int>{1, 2}));
+    notification.DisconnectManual();
+    QVERIFY(!m_manager->hasObserver(sidA, &notification));
 }
 
 void tst_ServerManager::pendingValuesWaitForSend()
