@@ -1,6 +1,6 @@
 #include "otnstatisticspagefactory.h"
 
-#include "host/pages/statisticslistpage.h"
+#include "client/otn/test_results/otnresultpage.h"
 
 OtnStatisticsPageFactory::OtnStatisticsPageFactory(QList<int> *ports) : StatisticsListTablePageFactory(ports) {}
 
@@ -13,10 +13,8 @@ OtnStatisticsPageFactory::~OtnStatisticsPageFactory() = default;
 StatisticsListPage *OtnStatisticsPageFactory::createPage(const TestResultIdentifier &identifier,
                                                          zelServerManager *manager)
 {
-    // The OTN result page is not in the library yet; until it is, no page is built.
-    Q_UNUSED(identifier)
-    Q_UNUSED(manager)
-    return nullptr;
+    const QList<int> *list = ports();
+    return new OtnResultPage(identifier, list ? *list : QList<int>(), clientInfo(manager));
 }
 
 ClientInfo OtnStatisticsPageFactory::clientInfo(zelServerManager *manager) const
