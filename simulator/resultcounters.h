@@ -1,0 +1,52 @@
+#pragma once
+
+#include <vector>
+
+#include <QHash>
+#include <QList>
+
+#include "host/otn/otnmapping.h"
+#include "host/parameters/intervaldata.h"
+
+class ParameterCatalogue;
+class ParameterStore;
+
+// The result counters of each port's receiver, counted second by second as a tester counts them: the
+// seconds each alarm was current, the errors each error counter saw (one per frame while the error is
+// current), the names of what the receiver expects, and the G.8201 performance of the line, of every ODU
+// path and of the six tandem connections (SES, BBE, UAS and the availability state). The current interval
+// is the last second measured; the cumulative values run from the moment the port's received structure
+// was last set.
+class ResultCounters
+{
+public:
+    using Values = QHash<int, IntervalDataCounters::Value>;
+
+    ResultCounters(const ParameterCatalogue &catalogue, int portCount);
+    ~ResultCounters();
+
+    // One second of measurement on the port: the alarms and errors its receiver sees now.
+    void measure(const ParameterStore &store, int port);
+    // The port's counters: of the last second (currentIntervalSelector) or of every second since the
+    // structure was set (any other selector).
+    Values values(const ParameterStore &store, int port, quint32 selector) const;
+    // Seconds measured since the port's received structure was set.
+    int seconds(int port) const;
+
+private:
+    struct Port;
+
+    Port *portAt(int port);
+    const Port *portAt(int port) const;
+    void restart(Port &counters, const ParameterStore &store, int port, const OtnMapping &mapping) const;
+    void addNames(Values &values, const Port &counters) const;
+    void addJustification(Values &values, const ParameterStore &store, int port, const Port &counters,
+                          bool current) const;
+    void addClient(Values &values, const Port &counters, bool current) const;
+
+    const ParameterCatalogue &m_catalogue;
+    // Status parameters of the receiver (Clear/Current/History): alarms count seconds, errors frames.
+    QList<int> m_alarmIds;
+    QList<int> m_errorIds;
+    std::vector<Port> m_ports;   // port 1 first
+};
