@@ -519,3 +519,18 @@ void OtnResultPage::applyRows()
     for (int port : ports())
         m_manager->Interval_GetAndPost_Ex(port, nsSID::otn, intervalSelector());
 }
+
+QStringList OtnResultPage::sampleStateNames() const
+{
+    QStringList names;
+    for (int i = 0; m_cmbType && i < m_cmbType->count(); ++i)
+        names.append(m_cmbType->itemText(i));
+    return names;
+}
+
+bool OtnResultPage::stepToSampleState(int index)
+{
+    if (m_cmbType && index >= 0 && index < m_cmbType->count())
+        m_cmbType->setCurrentIndex(index);
+    return true;
+}

@@ -10,6 +10,7 @@
 #include "client/otn/otnexport.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/otn/otnmapping.h"
+#include "host/pages/samplestates.h"
 #include "otnresultpagebase.h"
 
 class QComboBox;
@@ -18,7 +19,7 @@ class UiHelperList;
 // The OTN result page of one view (alarms/errors or performance): a type combo chooses a group of rows
 // (line, multiplex levels, client, TCM, justification, GFP, lanes), a TCM combo the tandem connection.
 // The types offered and the rows of a type follow the received structure of every port of the page.
-class ZELOTN_EXPORT OtnResultPage : public OtnResultPageBase, public NotifyInterface
+class ZELOTN_EXPORT OtnResultPage : public OtnResultPageBase, public NotifyInterface, public SampleStates
 {
     Q_OBJECT
 public:
@@ -32,6 +33,10 @@ public:
     void UpdateText() override;
     void initializeUi() override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
+
+    // One state per result type the page offers, named after its combo entry.
+    QStringList sampleStateNames() const override;
+    bool stepToSampleState(int index) override;
 
     int view() const { return m_view; }
     // The result type whose rows the table shows.

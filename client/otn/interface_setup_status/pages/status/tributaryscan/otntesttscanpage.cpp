@@ -223,6 +223,7 @@ void OtnTestTScanPage::intervalDataChanged(const IntervalData &data)
         return;
     for (int i = 0; i < resultWordCount; ++i)
         m_results[i] = scan->words.value(i, 0);
+    m_resultsArrived = true;
     colourButtons();
 }
 
@@ -242,6 +243,7 @@ void OtnTestTScanPage::mappingChanged()
 
 void OtnTestTScanPage::reset()
 {
+    m_resultsArrived = false;
     m_depth = 0;
     for (int &channel : m_selected)
         channel = 0;
@@ -470,4 +472,44 @@ void OtnTestTScanPage::detailPressed()
     setMode(ModeDetail);
     ui->pbScan->setChecked(false);
     ui->pbDetail->setChecked(true);
+}
+
+QStringList OtnTestTScanPage::sampleStateNames() const
+{
+    return {QStringLiteral("scanning"), QStringLiteral("detail")};
+}
+
+bool OtnTestTScanPage::stepToSampleState(int index)
+{
+    if (!isPageInitialized() || index < 0 || index > 1)
+        return true;
+    if (!m_running) {
+        if (!ui->pbStartStop->isChecked() && ui->pbStartStop->isEnabled())
+            ui->pbStartStop->click();
+        return false;
+    }
+    if (m_selected[0] == 0 && m_mapping.hasOdtu(0)) {
+        ui->pbScan->click();
+        m_buttons[0].first()->click();
+        return false;
+    }
+    if (!m_resultsArrived)
+        return false;
+    if (index == 0) {
+        ui->pbScan->click();
+        return true;
+    }
+    ui->pbDetail->click();
+    // The deepest tributary in alarm on a shown row.
+    for (int level = OtnTScanLevels::levelCount - 1; level >= 0; --level) {
+        for (QPushButton *button : qAsConst(m_buttons[level])) {
+            const int channel = m_buttons[level].indexOf(button) + 1;
+            if (button->isVisibleTo(this) && resultOf(level, channel) != 0
+                && (m_selected[level] == 0 || m_selected[level] == channel)) {
+                button->click();
+                return true;
+            }
+        }
+    }
+    return true;
 }

@@ -9,6 +9,7 @@
 #include "client/otn/otnexport.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/otn/otnmapping.h"
+#include "host/pages/samplestates.h"
 #include "host/pages/setupstatuspage.h"
 #include "otntscanlevels.h"
 
@@ -26,7 +27,7 @@ class UiHelper_Setter;
 // The tributary scan: one row of channel buttons per level of the received structure, coloured by
 // the alarms the tester found in each tributary while it scans. In scan mode a press narrows the scan
 // to a tributary; in detail mode it lists the tributary's alarms.
-class ZELOTN_EXPORT OtnTestTScanPage : public SetupStatusPage, public NotifyInterface
+class ZELOTN_EXPORT OtnTestTScanPage : public SetupStatusPage, public NotifyInterface, public SampleStates
 {
     Q_OBJECT
 public:
@@ -45,6 +46,11 @@ public:
 
     void intervalDataChanged(const IntervalData &data) override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
+
+    // "scanning": started, descended into the line, results shown; "detail": the first tributary in
+    // alarm detailed, as a user would reach them.
+    QStringList sampleStateNames() const override;
+    bool stepToSampleState(int index) override;
 
     TScanMode mode() const { return m_mode; }
     bool isRunning() const { return m_running; }
@@ -92,6 +98,7 @@ private:
     int m_depth = 0;
     int m_selected[OtnTScanLevels::levelCount] = {0, 0, 0};
     QVector<quint32> m_results = QVector<quint32>(resultWordCount, 0);
+    bool m_resultsArrived = false;   // since the last reset
 
     QList<QPushButton *> m_buttons[OtnTScanLevels::levelCount];
     QSignalMapper m_mappers[OtnTScanLevels::levelCount];

@@ -1,0 +1,3 @@
+#include "samplestates.h"
+
+SampleStates::~SampleStates() = default;
