@@ -2,6 +2,7 @@
 
 #include "apps/shared/sid.h"
 #include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
 #include "otnstructurerules.h"
@@ -44,6 +45,10 @@ const QVector<PowerOnStructure> &PowerOnStructure::all()
          QStringLiteral("OTU3"), QStringLiteral("STM-1"),
          {QStringLiteral("ODTU23 (PT=21)"), QStringLiteral("ODTU12 (PT=21)"), QStringLiteral("ODTU01")}, 0,
          ModuleCfp},
+        // 80 ODU0 in the OTU4's 1.25G TS, only the first equipped with Gigabit Ethernet: the other
+        // tributaries are unequipped, as a tributary scan shows.
+        {QStringLiteral("otu4-odu0"), QStringLiteral("OTU4 > 80 x ODU0, one equipped (1GbE)"), QStringLiteral("OTU4"),
+         QStringLiteral("1GbE (GFP-T)"), {QStringLiteral("ODTU4.1")}, 0, ModuleQsfp28, {}, false},
         // An ODUflex(GFP) of 8 ODU4.ts (about 10.4 Gbit/s) carrying Ethernet frames.
         {QStringLiteral("otu4-oduflex-gfpf"), QStringLiteral("OTU4 > ODUflex GFP-F (Ethernet)"),
          QStringLiteral("OTU4"), QStringLiteral("Ethernet (GFP-F)"), {QStringLiteral("ODTU4.ts (ODUflex)")}, 8,
@@ -163,6 +168,12 @@ bool PowerOnStructure::applyTo(ParameterStore &store, StructureRules &rules, int
         const QcmaParameter *current = store.value(sid);
         if (!current || (!store.setValue(sid, setting.second) && current->toVariant() != setting.second))
             return fail(QStringLiteral("receiver setting %1 cannot hold %2").arg(setting.first).arg(setting.second.toString()));
+    }
+
+    if (!dummyCopies) {
+        for (int stage = 0; stage < OtnMapping::maxStages && target.hasOdtu(stage); ++stage)
+            store.setValue(nsSID::otnSid(port, PID::Otn::TX::TX_COPY[stage]), int(nsSettings::Otn::COPY_OFF));
+        rules.apply(port);
     }
 
     for (TributaryLayout::Direction direction : {TributaryLayout::Tx, TributaryLayout::Rx}) {

@@ -29,6 +29,9 @@ public:
     // Receiver settings (parameter id, value) by which the receiver expects something other than what
     // the transmitter sends, so that it reports what it finds; none in a clean loop.
     QVector<QPair<int, QVariant>> receiverSettings;
+    // False: the transmitter equips only the main tributary port of each stage (Dummy CH off), so that
+    // the other tributaries arrive unequipped.
+    bool dummyCopies = true;
 
     // Every structure, the default first.
     static const QVector<PowerOnStructure> &all();

@@ -99,7 +99,7 @@ void tst_ClientOptions::rejected_data()
     QTest::newRow("unknown structure")
         << QStringList{"--structure", "otu5"}
         << "Unknown structure 'otu5'; known: otu4-odu2-odu0, otu2-bulk, otu2-odu0, otu3-odu2-odu1-odu0, "
-           "otu4-oduflex-gfpf, otl4.4, otu2-tim, otlc.4.";
+           "otu4-odu0, otu4-oduflex-gfpf, otl4.4, otu2-tim, otlc.4.";
     QTest::newRow("lanes without a multi-lane module")
         << QStringList{"--structure", "otl4.4", "--modules", "4,0"}
         << "The structure otl4.4 needs a multi-lane module (3, 4 or 6); port 2 has 0.";

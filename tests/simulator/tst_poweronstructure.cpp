@@ -3,6 +3,7 @@
 #include "apps/shared/sid.h"
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
 #include "host/parameters/qcmaparameter.h"
 #include "simulator/alarmmodel.h"
 #include "simulator/poweronstructure.h"
@@ -47,8 +48,8 @@ private:
 
 QStringList tst_PowerOnStructure::checkedNames()
 {
-    return {"otu4-odu2-odu0", "otu2-bulk", "otu2-odu0", "otu3-odu2-odu1-odu0", "otu4-oduflex-gfpf", "otl4.4",
-            "otu2-tim", "otlc.4"};
+    return {"otu4-odu2-odu0", "otu2-bulk", "otu2-odu0", "otu3-odu2-odu1-odu0", "otu4-odu0", "otu4-oduflex-gfpf",
+            "otl4.4", "otu2-tim", "otlc.4"};
 }
 
 void tst_PowerOnStructure::everyStructureIsChecked()
@@ -74,29 +75,35 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure_data()
     QTest::addColumn<QVector<int>>("tpCounts");    // tributary ports of each stage
     QTest::addColumn<QVector<int>>("allocatable"); // TS open to allocation per stage (0: fixed)
     QTest::addColumn<uint>("lanes");               // logical lanes
+    QTest::addColumn<int>("dummyCopy");            // Dummy CH of the stages the structure has
 
     // PT 21: ODTUk.ts structures, PT 20: ODTUjk only (an OPU1 carrying ODU0), FE: PRBS test signal,
     // 07: PCS codeword transparent Ethernet (1000BASE-X into OPU0, 100GBASE-R into OPU4), 0A: STM-1 into
     // OPU0, 05: GFP.
     QTest::newRow("otu4-odu2-odu0") << "otu4-odu2-odu0" << otu4Rate << bytes({0x21, 0x21, 0xFE})
-                                    << QVector<int>{80, 8} << QVector<int>{10, 8} << QVector<int>{80, 8} << 0u;
+                                    << QVector<int>{80, 8} << QVector<int>{10, 8} << QVector<int>{80, 8} << 0u
+                                    << int(nsSettings::Otn::COPY_MAIN);
     QTest::newRow("otu2-bulk") << "otu2-bulk" << otu2Rate << bytes({0xFE}) << QVector<int>{} << QVector<int>{}
-                               << QVector<int>{} << 0u;
+                               << QVector<int>{} << 0u << int(nsSettings::Otn::COPY_MAIN);
     QTest::newRow("otu2-odu0") << "otu2-odu0" << otu2Rate << bytes({0x21, 0x07}) << QVector<int>{8}
-                               << QVector<int>{8} << QVector<int>{8} << 0u;
+                               << QVector<int>{8} << QVector<int>{8} << 0u << int(nsSettings::Otn::COPY_MAIN);
     QTest::newRow("otu3-odu2-odu1-odu0") << "otu3-odu2-odu1-odu0" << otu3Rate << bytes({0x21, 0x21, 0x20, 0x0A})
                                          << QVector<int>{32, 8, 2} << QVector<int>{4, 4, 2} << QVector<int>{32, 8, 0}
-                                         << 0u;
+                                         << 0u << int(nsSettings::Otn::COPY_MAIN);
+    // 80 ODU0 of one TS each; only the main one is equipped.
+    QTest::newRow("otu4-odu0") << "otu4-odu0" << otu4Rate << bytes({0x21, 0x07}) << QVector<int>{80}
+                               << QVector<int>{80} << QVector<int>{80} << 0u << int(nsSettings::Otn::COPY_OFF);
     // 80 TS / 8 TS per ODUflex.
     QTest::newRow("otu4-oduflex-gfpf") << "otu4-oduflex-gfpf" << otu4Rate << bytes({0x21, 0x05})
-                                       << QVector<int>{80} << QVector<int>{10} << QVector<int>{80} << 0u;
+                                       << QVector<int>{80} << QVector<int>{10} << QVector<int>{80} << 0u
+                                       << int(nsSettings::Otn::COPY_MAIN);
     // OTL4.4: 4 physical lanes of 5 logical lanes.
     QTest::newRow("otl4.4") << "otl4.4" << otu4Rate << bytes({0x07}) << QVector<int>{} << QVector<int>{}
-                            << QVector<int>{} << 20u;
+                            << QVector<int>{} << 20u << int(nsSettings::Otn::COPY_MAIN);
     QTest::newRow("otu2-tim") << "otu2-tim" << otu2Rate << bytes({0xFE}) << QVector<int>{} << QVector<int>{}
-                              << QVector<int>{} << 0u;
+                              << QVector<int>{} << 0u << int(nsSettings::Otn::COPY_MAIN);
     QTest::newRow("otlc.4") << "otlc.4" << otuc1Rate << bytes({0xFE}) << QVector<int>{} << QVector<int>{}
-                            << QVector<int>{} << 20u;
+                            << QVector<int>{} << 20u << int(nsSettings::Otn::COPY_MAIN);
 }
 
 void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans_data()
@@ -138,6 +145,7 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure()
     QFETCH(QVector<int>, tpCounts);
     QFETCH(QVector<int>, allocatable);
     QFETCH(uint, lanes);
+    QFETCH(int, dummyCopy);
 
     const PowerOnStructure *structure = PowerOnStructure::find(name);
     QVERIFY(structure);
@@ -179,6 +187,7 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure()
             QCOMPARE(mainTs.size(), tpCounts.at(stage));
             QCOMPARE(f.cached(port, RX::MAIN_TS[stage])->getByteArray(), mainTs);
             QCOMPARE(f.cached(port, RX::MAIN_TP[stage])->getUInt(), f.cached(port, TX::MAIN_TP[stage])->getUInt());
+            QCOMPARE(f.cached(port, TX::TX_COPY[stage])->getEnum(), dummyCopy);
             for (char ts : mainTs)
                 QVERIFY(quint8(ts) >= 1 && quint8(ts) <= tsCounts.at(stage));
             // Every TS open to allocation is allocated (a clear bit).
