@@ -12,6 +12,7 @@
 #include "livevalues.h"
 #include "parameterstore.h"
 #include "poweronstructure.h"
+#include "resultcounters.h"
 #include "simulatorids.h"
 #include "simulatorlogging.h"
 #include "structurerules.h"
@@ -48,6 +49,7 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     m_store = std::make_unique<ParameterStore>(*m_catalogue, m_options.portCount);
     m_rules = std::make_unique<StructureRules>(*m_store, *m_catalogue);
     m_live = std::make_unique<LiveValues>(m_options.portCount, m_options.seed);
+    m_counters = std::make_unique<ResultCounters>(*m_catalogue, m_options.portCount);
     const PowerOnStructure *structure = nullptr;
     if (!m_options.structure.isEmpty()) {
         structure = PowerOnStructure::find(m_options.structure);
@@ -162,6 +164,12 @@ void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
         appendUnique(ports, nsSID::portOf(sid));
         for (int changed : m_store->takeChanges())
             appendUnique(confirmed, changed);
+        // Another receiver module reports anew what the receiver expects, changed or not.
+        if (nsSID::groupOf(sid) == nsSID::otn && nsSID::idOf(sid) == PID::Otn::RX::MODULE) {
+            for (int id : PID::Otn::RX::MAPPING)
+                appendUnique(confirmed, nsSID::otnSid(nsSID::portOf(sid), id));
+            appendUnique(confirmed, nsSID::otnSid(nsSID::portOf(sid), PID::Otn::RX::TCM));
+        }
     }
     // The receiver judges the request's outcome, not the steps on the way to it.
     for (int changed : followConfiguration(ports, true))
@@ -222,23 +230,37 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
         qCDebug(lcSimLink) << "no interval data for port" << port << "group" << Qt::hex << group;
         return;
     }
-    // A new current interval: the port is measured again. Computed now, from the configuration the
-    // request finds; delivered later.
+    // A new current interval: the port is measured again, and its receiver counts another second (so
+    // does a request for the cumulative results, which would stand still otherwise). Computed now, from
+    // the configuration the request finds; delivered later.
     if (selector == currentIntervalSelector) {
         m_live->update(*m_store, port, true);
         AlarmModel::countInterval(*m_store, port);
         announce(m_store->takeChanges());
     }
-    auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(nsSID::otnSid(port, SimId::scanResult), selector);
-    scan->words = TributaryScanBuilder::words(*m_store, port);
+    if (selector == currentIntervalSelector || selector == cumulativeIntervalSelector)
+        m_counters->measure(*m_store, port);
+    QList<QSharedPointer<IntervalData>> answers;
+    // The scan publishes its words while it runs.
+    if (m_store->intValue(nsSID::otnSid(port, PID::Otn::SCAN::RUNNING)) != 0) {
+        auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(nsSID::otnSid(port, PID::Otn::SCAN::RESULT),
+                                                                         selector);
+        scan->words = TributaryScanBuilder::words(*m_store, port);
+        answers.append(scan);
+    }
     auto capture = QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, SimId::capture), selector);
     const CaptureRecordBuilder builder(*m_store, port);
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
         capture->records[level] = builder.record(level);
+    answers.append(capture);
+    auto counters =
+        QSharedPointer<IntervalDataCounters>::create(nsSID::otnSid(port, IntervalDataCounters::blockId), selector);
+    counters->values = m_counters->values(*m_store, port, selector);
+    answers.append(counters);
     ++m_pendingAnswers;
-    QTimer::singleShot(0, this, [this, scan, capture] {
+    QTimer::singleShot(0, this, [this, answers] {
         --m_pendingAnswers;
-        emit intervalDataArrived(scan);
-        emit intervalDataArrived(capture);
+        for (const QSharedPointer<IntervalData> &data : answers)
+            emit intervalDataArrived(data);
     });
 }

@@ -9,13 +9,14 @@
 
 class LiveValues;
 class ParameterStore;
+class ResultCounters;
 class StructureRules;
 
 // The embedded simulated tester: a per-port parameter store built from the JSON catalogue, write
 // validation, the dependent-parameter rules of the OTN structure, and interval data computed from the
 // configured signal: a request for the current interval measures the port anew (its physical values move
-// a little) and answers with those values, the tributary scan and the overhead capture. Every answer
-// arrives queued.
+// a little, its receiver counts another second) and answers with those values, the tributary scan's words
+// while the scan runs, the overhead capture and the result counters. Every answer arrives queued.
 class SimulatedServerLink : public ServerLink
 {
     Q_OBJECT
@@ -64,6 +65,7 @@ private:
     std::unique_ptr<ParameterStore> m_store;
     std::unique_ptr<StructureRules> m_rules;
     std::unique_ptr<LiveValues> m_live;
+    std::unique_ptr<ResultCounters> m_counters;
     int m_writeRequests = 0;
     int m_refusedWrites = 0;
     int m_pendingAnswers = 0;

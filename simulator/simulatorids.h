@@ -43,7 +43,6 @@ constexpr int skewLaneType = 14042;
 constexpr int skewLogicalLanes = 14043;
 constexpr int skewPhysicalLanes = 14045;
 
-constexpr int scanResult = 7101;
 constexpr int capture = 3101;
 
 } // namespace SimId

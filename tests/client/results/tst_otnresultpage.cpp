@@ -9,6 +9,8 @@
 #include "host/otn/otniid.h"
 #include "host/pages/statisticstable.h"
 #include "host/parameters/qcmaparameterenum.h"
+#include "host/server/intervalpoller.h"
+#include "simulator/simulatedserverlink.h"
 #include "tests/support/testerfixture.h"
 
 namespace {
@@ -100,6 +102,7 @@ private slots:
     void tcmComboChoosesTheConnection();
     void bidirectionalSettingHidesItsRows();
     void portOutsideThePageIsReported();
+    void liveCountersOnTheSimulatedTester();
 };
 
 void tst_OtnResultPage::offeredTypes_data()
@@ -261,6 +264,41 @@ void tst_OtnResultPage::portOutsideThePageIsReported()
     result.receive(nsSID::otnSid(3, 12008), 0);
     // The page still shows port 1's structure.
     QVERIFY(result.offered().contains(18));
+}
+
+void tst_OtnResultPage::liveCountersOnTheSimulatedTester()
+{
+    using namespace nsIID::Otn;
+    ResultPage result(17);
+    StatisticsTable *table = result.page->getStatisticsTable();
+    IntervalPoller poller(result.tester.manager());
+    const auto cells = [table](int counter) { return table->rowTexts(table->rowOfCounter(counter)).mid(1); };
+    // The tester's start-up structure: OTU2 carrying a test pattern.
+    QTRY_COMPARE(cells(10001).first(), QStringLiteral("OTU2"));
+    QCOMPARE(cells(Mapping::ODU_NAME[0]).first(), QStringLiteral("ODU2"));
+
+    QVERIFY(result.tester.link()->serverChange(nsSID::otnSid(1, 102), 1));
+    QVERIFY(result.tester.settle());
+    for (int second = 0; second < 3; ++second) {
+        QVERIFY(poller.poll() > 0);
+        QVERIFY(result.tester.settle());
+    }
+    // The current interval is the last second; the cumulative view counts every second of the alarm.
+    QCOMPARE(cells(102), (QStringList{"1", "-"}));
+    result.page->showInterval(cumulativeIntervalSelector);
+    QVERIFY(result.tester.settle());
+    QCOMPARE(cells(102).first().toInt(), 4);
+    QCOMPARE(cells(101).first(), QStringLiteral("0"));
+
+    // Another type shows its own live values: the pattern is in sync again once the frame is found.
+    QVERIFY(result.tester.link()->serverChange(nsSID::otnSid(1, 102), 2));
+    QVERIFY(result.choose(21));
+    QVERIFY(result.tester.settle());
+    const int inSync = cells(2717).first().toInt();
+    QVERIFY(poller.poll() > 0);
+    QVERIFY(result.tester.settle());
+    QCOMPARE(cells(2717).first().toInt(), inSync + 1);
+    QCOMPARE(cells(1174), (QStringList{"0", "0.00E+00"}));
 }
 
 QTEST_MAIN(tst_OtnResultPage)

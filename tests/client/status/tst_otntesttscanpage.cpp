@@ -10,7 +10,9 @@
 #include "host/parameters/intervaldata.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameterint.h"
+#include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
+#include "simulator/poweronstructure.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/testerfixture.h"
 
@@ -104,6 +106,7 @@ private slots:
     void pressesNeedARunningScan();
     void detailText_data();
     void detailText();
+    void scanOnTheSimulatedTester();
     void unknownLevelCountsAsNoAlarm();
 };
 
@@ -308,6 +311,49 @@ void tst_OtnTestTScanPage::detailText()
         return;
     }
     QCOMPARE(shown, (QStringList{selected, alarms, "Tributary details"}));
+}
+
+void tst_OtnTestTScanPage::scanOnTheSimulatedTester()
+{
+    // 80 ODU0 of which only the first is equipped.
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    options.structure = QStringLiteral("otu4-odu0");
+    options.moduleTypes = {PowerOnStructure::find(options.structure)->moduleType};
+    TesterFixture tester(options);
+    IntervalPoller poller(tester.manager());
+    OtnTestTScanPage page(InterfaceSetupIdentifier(40, 0, 0, 0), tester.manager(), 1);
+    page.initializePage();
+    page.show();
+    const auto button = [&page](int level, int channel) {
+        return page.findChild<QPushButton *>(QStringLiteral("pbLevel%1Channel%2").arg(level + 1).arg(channel));
+    };
+    QCOMPARE(page.findChild<QLabel *>("lblLevel1")->text(), QStringLiteral("OTU4/ODU4"));
+
+    page.findChild<QPushButton *>("pbStartStop")->click();
+    QTRY_VERIFY(page.isRunning());
+    QCOMPARE(tester.cached(1, PID::Otn::SCAN::RUNNING)->getInt(), 1);
+    button(0, 1)->click();
+    QTRY_COMPARE(tester.cached(1, PID::Otn::SCAN::FIRST_MAIN_TP)->getUInt(), 1u);
+    // The host asks once per interval for what the page follows.
+    QVERIFY(poller.poll() > 0);
+    QTRY_COMPARE(button(1, 2)->styleSheet(), red);
+    QCOMPARE(button(0, 1)->styleSheet(), lime);
+    QCOMPARE(button(1, 1)->styleSheet(), lime);
+    QCOMPARE(button(1, 80)->styleSheet(), red);
+
+    QStringList alarms;
+    ScopedDialogHandler handler(tester.manager()->dialogRunner(), [&alarms](QDialog *dialog) {
+        alarms << qobject_cast<OtnTestTScanDetailDialog *>(dialog)->alarmsText();
+        return 0;
+    });
+    page.findChild<QPushButton *>("pbDetail")->click();
+    button(1, 2)->click();
+    QCOMPARE(alarms, QStringList{"ODU-OCI"});
+
+    // Hidden, the page stops the scan: the tester publishes no more words.
+    page.hide();
+    QTRY_COMPARE(tester.cached(1, PID::Otn::SCAN::RUNNING)->getInt(), 0);
+    QCOMPARE(poller.poll(), 0);
 }
 
 void tst_OtnTestTScanPage::unknownLevelCountsAsNoAlarm()
