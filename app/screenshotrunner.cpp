@@ -13,7 +13,11 @@
 
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/contract/statisticslisttablepagefactory.h"
+#include "host/contract/testresultidentifier.h"
 #include "host/pages/page.h"
+#include "host/pages/samplestates.h"
+#include "host/pages/statisticslistpage.h"
 #include "host/pages/stimuliwidget.h"
 #include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
@@ -46,9 +50,12 @@ int ScreenshotRunner::run()
             continue;
         }
         page->initializePage();
-        if (render(page.get(), QStringLiteral("page %1").arg(pageId)))
+        if (render(page.get(), QStringLiteral("page %1").arg(pageId))) {
             renderDialogsOf(page.get());
+            renderSampleStates(page.get());
+        }
     }
+    renderResultPages();
     for (SampleDialog &sample : m_factory->createSampleDialogs(m_manager, m_port)) {
         if (sample.dialog)
             renderDialog(sample.dialog.get(), sample.name);
@@ -110,20 +117,81 @@ QString ScreenshotRunner::uniqueName(const QString &name)
 
 bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
 {
-    const QString name = uniqueName(widget->objectName().isEmpty() ? fallbackName : widget->objectName());
     widget->resize(m_size);
     // Shown, so that the bindings connect and fill the widgets with the tester's values.
     widget->setAttribute(Qt::WA_DontShowOnScreen);
     showWithValues(widget, m_poller);
-    growToShowScrolledContents(widget);
-    const QString file = QDir(m_directory).filePath(fileNameFor(name));
-    const bool saved = widget->grab().save(file, "PNG");
+    const bool saved = save(widget, widget->objectName().isEmpty() ? fallbackName : widget->objectName());
     widget->hide();
+    return saved;
+}
+
+bool ScreenshotRunner::save(QWidget *widget, const QString &name)
+{
+    growToShowScrolledContents(widget);
+    const QString file = QDir(m_directory).filePath(fileNameFor(uniqueName(name)));
+    const bool saved = widget->grab().save(file, "PNG");
     if (saved)
         m_written.append(file);
     else
         m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
     return saved;
+}
+
+void ScreenshotRunner::settle()
+{
+    // Answers may ask for more answers (a confirmation makes a page write again): a few rounds.
+    for (int round = 0; round < 4; ++round)
+        QCoreApplication::processEvents();
+    if (m_poller && m_poller->poll() > 0) {
+        for (int round = 0; round < 4; ++round)
+            QCoreApplication::processEvents();
+    }
+}
+
+void ScreenshotRunner::renderSampleStates(QWidget *page)
+{
+    auto *states = dynamic_cast<SampleStates *>(page);
+    if (!states)
+        return;
+    const QStringList names = states->sampleStateNames();
+    for (int index = 0; index < names.size(); ++index) {
+        ScopedDialogHandler handler(m_manager->dialogRunner(), [this](QDialog *dialog) {
+            renderDialog(dialog, dialog->objectName().isEmpty() ? QString::fromLatin1(dialog->metaObject()->className())
+                                                                : dialog->objectName());
+            return 0;
+        });
+        page->resize(m_size);
+        page->setAttribute(Qt::WA_DontShowOnScreen);
+        page->show();
+        settle();
+        bool reached = false;
+        for (int step = 0; step < maxSampleSteps && !reached; ++step) {
+            reached = states->stepToSampleState(index);
+            settle();
+        }
+        if (reached)
+            save(page, QStringLiteral("%1 - %2").arg(page->objectName(), names.at(index)));
+        else
+            m_notes.append(QStringLiteral("%1 did not reach its state %2.").arg(page->objectName(), names.at(index)));
+        page->hide();
+    }
+}
+
+void ScreenshotRunner::renderResultPages()
+{
+    if (!m_statistics)
+        return;
+    for (int view : {int(TestResultIdentifier::ViewAlarmsErrors), int(TestResultIdentifier::ViewPerformance)}) {
+        std::unique_ptr<StatisticsListPage> page(m_statistics->createPage(TestResultIdentifier(view), m_manager));
+        if (!page) {
+            m_notes.append(QStringLiteral("The plug-in created no result page for view %1.").arg(view));
+            continue;
+        }
+        page->initializePage();
+        if (render(page.get(), QStringLiteral("results %1").arg(view)))
+            renderSampleStates(page.get());
+    }
 }
 
 void ScreenshotRunner::growToShowScrolledContents(QWidget *widget)

@@ -11,12 +11,15 @@
 class InterfaceSetupPageFactory;
 class QDialog;
 class IntervalPoller;
+class StatisticsListTablePageFactory;
 class QWidget;
 class zelServerManager;
 
-// Renders every page the plug-in registered, every dialog a page's buttons open, the plug-in's sample
-// dialogs and the stimuli panels of the first port offscreen to PNG files named after their object names. A registered page that this
-// plug-in build does not provide is listed as a note; a file that cannot be written makes the run fail.
+// Renders every page the plug-in registered, every dialog a page's buttons open, the result pages of the
+// views, the sample states of the pages that offer some (with the dialogs they open on the way), the
+// plug-in's sample dialogs and the stimuli panels of the first port offscreen to PNG files named after
+// their object names. A registered page that this plug-in build does not provide is listed as a note; a
+// file that cannot be written makes the run fail.
 class ScreenshotRunner
 {
 public:
@@ -29,6 +32,8 @@ public:
     void setIntervalPoller(IntervalPoller *poller) { m_poller = poller; }
     // Shows the widget, lets its bindings connect and, with a poller, one interval's answers arrive.
     static void showWithValues(QWidget *widget, IntervalPoller *poller);
+    // The result pages of the alarms/errors and performance views come from this factory.
+    void setStatisticsFactory(StatisticsListTablePageFactory *factory) { m_statistics = factory; }
     // The runner renders the panels; it deletes them afterwards.
     void setStimuli(const QList<StimuliRegistration> &items) { m_stimuli = items; }
 
@@ -52,9 +57,21 @@ private:
     void renderDialogsOf(QWidget *page);
     // Shown at its own size (at least its size hint), saved under the name, then hidden.
     void renderDialog(QDialog *dialog, const QString &name);
+    // Steps a page offering sample states into each of them ("<page> - <state>"), letting the tester
+    // answer between steps; dialogs opened on the way are rendered too.
+    void renderSampleStates(QWidget *page);
+    void renderResultPages();
+    // Saves a shown widget, grown to show its scrolled contents, under a unique name.
+    bool save(QWidget *widget, const QString &name);
+    // Lets the tester's answers and one interval's values arrive.
+    void settle();
     QString uniqueName(const QString &name);
 
+    // Steps a page may take towards a sample state.
+    static constexpr int maxSampleSteps = 12;
+
     InterfaceSetupPageFactory *m_factory = nullptr;
+    StatisticsListTablePageFactory *m_statistics = nullptr;
     zelServerManager *m_manager = nullptr;
     IntervalPoller *m_poller = nullptr;
     QString m_directory;

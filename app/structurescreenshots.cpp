@@ -103,6 +103,7 @@ bool StructureScreenshots::render(const ClientOptions &options, const QString &f
 
     ScreenshotRunner runner(session.setupFactory(), session.serverManager(), folder);
     runner.setIntervalPoller(session.intervalPoller());
+    runner.setStatisticsFactory(session.statisticsFactory());
     runner.setPort(session.ports().value(0, 1));
     runner.setStimuli(session.takeStimuli(session.ports().value(0, 1)));
     runner.run();

@@ -15,7 +15,11 @@
 
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/contract/statisticslisttablepagefactory.h"
+#include "host/contract/testresultidentifier.h"
+#include "host/pages/statisticslistpage.h"
 #include "host/contract/technologyplugin.h"
+#include "host/pages/samplestates.h"
 #include "host/pages/setupstatuspage.h"
 #include "host/server/zelservermanager.h"
 #include "contactsheet.h"
@@ -28,11 +32,27 @@
 namespace {
 
 // A page that draws its own name; page 1 also has a plain button opening a dialog and a checkable one
-// (a value choice) that must never be pressed.
-class NamedPage : public SetupStatusPage
+// (a value choice) that must never be pressed. Page 2 has a sample state it reaches in its third step,
+// opening a dialog on the way, and one it never reaches.
+class NamedPage : public SetupStatusPage, public SampleStates
 {
 public:
     NamedPage(const Identifier &identifier, zelServerManager *manager) : SetupStatusPage(identifier, {}, manager, 1) {}
+    QStringList sampleStateNames() const override
+    {
+        return identifier().pageId() == 2 ? QStringList{"later", "never"} : QStringList{};
+    }
+    bool stepToSampleState(int index) override
+    {
+        if (index == 1)
+            return false;
+        if (++m_steps == 2) {
+            QDialog dialog(this);
+            dialog.setObjectName(QStringLiteral("StepDialog"));
+            serverManager()->executeQzelDialog(&dialog);
+        }
+        return m_steps >= 3;
+    }
     void initializeUi() override
     {
         auto *layout = new QVBoxLayout(this);
@@ -49,6 +69,9 @@ public:
             layout->addWidget(button);
         }
     }
+
+private:
+    int m_steps = 0;
 };
 
 // Registers setup pages 1 and 2 and status page 3 (next to the two embedded status records 4 and 5);
@@ -138,17 +161,20 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
     QTest::addColumn<QList<int>>("missing");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("notes");
-    const QStringList all{"Fake 1.png", "Fake 2.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png",
-                          "Fake sample.png", "FakeDialog.png"};
-    QTest::newRow("every page") << QList<int>{} << all << QStringList{};
+    const QStringList all{"Fake 1.png", "Fake 2 - later.png",     "Fake 2.png",      "Fake 4.png",    "Fake 5.png",
+                          "Fake Alarms-Errors.png", "Fake sample.png", "FakeDialog.png", "StepDialog.png"};
+    const QString unreached = QStringLiteral("Fake 2 did not reach its state never.");
+    QTest::newRow("every page") << QList<int>{} << all << QStringList{unreached};
     QTest::newRow("a setup page missing")
         << QList<int>{2}
         << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png", "Fake sample.png",
                        "FakeDialog.png"}
         << QStringList{"The plug-in created no page 2."};
     QTest::newRow("status pages missing")
-        << QList<int>{4, 3} << QStringList{"Fake 1.png", "Fake 2.png", "Fake 5.png", "Fake sample.png", "FakeDialog.png"}
-        << QStringList{"The plug-in created no page 4.", "The plug-in created no page 3."};
+        << QList<int>{4, 3}
+        << QStringList{"Fake 1.png",      "Fake 2 - later.png", "Fake 2.png", "Fake 5.png", "Fake sample.png",
+                       "FakeDialog.png", "StepDialog.png"}
+        << QStringList{unreached, "The plug-in created no page 4.", "The plug-in created no page 3."};
 }
 
 void tst_ScreenshotRunner::onePngPerRegisteredPage()
@@ -280,6 +306,15 @@ void tst_ScreenshotRunner::clientWritesEveryStructure()
     // The dialogs that only other dialogs open.
     for (const SampleDialog &sample : factory->createSampleDialogs(tester.manager(), 1))
         expected.append(ScreenshotRunner::fileNameFor(sample.name));
+    // The result page of each view, and the scan running.
+    QList<int> ports{1};
+    std::unique_ptr<StatisticsListTablePageFactory> results = loader.plugin()->createStatisticsPageFactory(&ports);
+    for (int view : {int(TestResultIdentifier::ViewAlarmsErrors), int(TestResultIdentifier::ViewPerformance)}) {
+        std::unique_ptr<StatisticsListPage> page(results->createPage(TestResultIdentifier(view), tester.manager()));
+        QVERIFY(page);
+        expected.append(ScreenshotRunner::fileNameFor(page->objectName()));
+    }
+    expected.append(QStringLiteral("OTN Tributary Scan - scanning.png"));
     QVERIFY(expected.contains(QStringLiteral("PhysicalStatus.png")));
 
     QTemporaryDir directory;
