@@ -17,7 +17,10 @@
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/pages/page.h"
+#include "host/pages/statisticslistpage.h"
+#include "host/pages/statisticstable.h"
 #include "host/parameters/qcmaparameter.h"
+#include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/setupwidget.h"
 #include "host/texts/widgettext.h"
@@ -27,6 +30,7 @@
 #include "navigationlist.h"
 #include "wrappingbutton.h"
 #include "pagearea.h"
+#include "resultsarea.h"
 
 namespace {
 
@@ -120,6 +124,8 @@ private slots:
     void accessSwitch();
     void terminologySwitchWritesTheTester();
     void intervalValuesAreLive();
+    void resultsShowThePlugInsPage_data();
+    void resultsShowThePlugInsPage();
 
 private:
     void start(const ClientOptions &options);
@@ -545,6 +551,30 @@ void tst_MainWindow::intervalValuesAreLive()
     const QString first = frequency->text();
     QVERIFY(!first.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(frequency->text() != first, 10000);
+}
+
+void tst_MainWindow::resultsShowThePlugInsPage_data()
+{
+    QTest::addColumn<int>("view");
+    QTest::addColumn<int>("nameCounter");   // the first row's name, filled by the tester
+    QTest::newRow("alarms/errors") << 17 << 10001;
+    QTest::newRow("performance") << 26 << 10009;
+}
+
+void tst_MainWindow::resultsShowThePlugInsPage()
+{
+    QFETCH(int, view);
+    QFETCH(int, nameCounter);
+    QVERIFY(m_window->openResults(view));
+    StatisticsListPage *page = m_window->resultsArea()->page(view);
+    QVERIFY(page);
+    QVERIFY(page->isVisible());
+    auto *table = page->findChild<StatisticsTable *>();
+    QVERIFY(table);
+    QTRY_VERIFY(table->rowOfCounter(nameCounter) >= 0);
+    // One interval later the table shows what the tester measured.
+    QVERIFY(m_session->intervalPoller()->poll() > 0);
+    QTRY_COMPARE(table->rowTexts(table->rowOfCounter(nameCounter)).value(1), QStringLiteral("OTU2"));
 }
 
 QTEST_MAIN(tst_MainWindow)
