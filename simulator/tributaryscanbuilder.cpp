@@ -38,6 +38,13 @@ bool current(const ParameterStore &store, int port, int id)
     return id != 0 && store.intValue(nsSID::otnSid(port, id)) == alarmCurrent;
 }
 
+// A payload mismatch has no bit of its own, but the receiver replaces what the level carries with
+// ODU-AIS all the same.
+quint32 payloadReplaced(const ParameterStore &store, int port, int level)
+{
+    return current(store, port, nsIID::Otn::Alarm::PLM[level]) ? TributaryScanBuilder::oduAis : 0;
+}
+
 // What a tributary inherits from the word of the one that carries it.
 quint32 inherited(quint32 above)
 {
@@ -114,7 +121,7 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
     // The receiver demultiplexes its main TP of each stage: the alarms it raises on the level below are
     // that tributary's.
     quint32 *firstLevel = result.data() + 1;
-    scanStage(store, port, 0, result.at(0), firstLevel, firstLevelWords);
+    scanStage(store, port, 0, result.at(0) | payloadReplaced(store, port, 0), firstLevel, firstLevelWords);
     const int rxMainTp0 = rx.hasOdtu(0) ? int(TributaryLayout(store, port, TributaryLayout::Rx, 0).mainTp()) : 0;
     if (rxMainTp0 >= 1 && rxMainTp0 <= firstLevelWords)
         firstLevel[rxMainTp0 - 1] |= oduAlarms(store, port, 1);
@@ -124,7 +131,8 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
     if (chosen < 1 || chosen > firstLevelWords)
         return result;
     quint32 *secondLevel = result.data() + 1 + firstLevelWords;
-    scanStage(store, port, 1, result.at(chosen), secondLevel, secondLevelWords);
+    const quint32 chosenReplaced = chosen == rxMainTp0 ? payloadReplaced(store, port, 1) : 0;
+    scanStage(store, port, 1, result.at(chosen) | chosenReplaced, secondLevel, secondLevelWords);
     const int rxMainTp1 = rx.hasOdtu(1) ? int(TributaryLayout(store, port, TributaryLayout::Rx, 1).mainTp()) : 0;
     if (chosen == rxMainTp0 && rxMainTp1 >= 1 && rxMainTp1 <= secondLevelWords)
         secondLevel[rxMainTp1 - 1] |= oduAlarms(store, port, 2);

@@ -229,33 +229,40 @@ void tst_IntervalData::tributarySlotBlocks()
              quint16(0x100));
 }
 
+// Tx overhead bytes (id, value) that raise alarms.
+using TxBytes = QVector<QPair<int, int>>;
+
 void tst_IntervalData::scanWords_data()
 {
     QTest::addColumn<int>("rxStage0");
     QTest::addColumn<int>("copy");
     QTest::addColumn<int>("portMode");
-    QTest::addColumn<QVector<int>>("alarms");   // alarms the receiver raises by itself
+    QTest::addColumn<TxBytes>("txBytes");
     QTest::addColumn<QVector<quint32>>("first");
 
+    constexpr int bdi = 0x08;
+    constexpr int statAis = 0x07;
     // Tx: OTU2 with ODU1 in ODTU12 (PT 21), main TP 3; the receiver follows its TP 1.
-    QTest::newRow("receiver expects what is sent") << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << QVector<int>{}
+    QTest::newRow("receiver expects what is sent") << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << TxBytes{}
                                                     << QVector<quint32>({0, 0, 0, 0, 0, 0});
-    QTest::newRow("dummy TPs unequipped") << int(MUX_ODU1_ODU2_PT21) << 0 << 1 << QVector<int>{}
+    QTest::newRow("dummy TPs unequipped") << int(MUX_ODU1_ODU2_PT21) << 0 << 1 << TxBytes{}
                                           << QVector<quint32>({0, 0x20, 0x20, 0, 0x20, 0});
-    // The line's ODU has the multiplex structure mismatch the alarm model raises.
-    QTest::newRow("other multiplex expected") << int(MUX_ODU1_ODU2_PT20) << 1 << 1 << QVector<int>{}
-                                              << QVector<quint32>({0x04, 0x84, 0x84, 0x84, 0x84, 0});
-    QTest::newRow("port switched off") << int(MUX_ODU1_ODU2_PT21) << 1 << 0 << QVector<int>{}
+    // Another payload type expected: the line's ODU has a payload mismatch, and every tributary ODU-AIS.
+    QTest::newRow("other multiplex expected") << int(MUX_ODU1_ODU2_PT20) << 1 << 1 << TxBytes{}
+                                              << QVector<quint32>({0, 0x40, 0x40, 0x40, 0x40, 0});
+    QTest::newRow("port switched off") << int(MUX_ODU1_ODU2_PT21) << 1 << 0 << TxBytes{}
                                        << QVector<quint32>({0x4000, 0x80, 0x80, 0x80, 0x80, 0});
-    QTest::newRow("no multiplex expected") << int(MUX_NONE) << 1 << 1 << QVector<int>{}
+    QTest::newRow("no multiplex expected") << int(MUX_NONE) << 1 << 1 << TxBytes{}
                                            << QVector<quint32>({0, 0, 0, 0, 0, 0});
     QTest::newRow("alarms of the followed tributary")
-        << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << QVector<int>{118, 130}
-        << QVector<quint32>({0, 0x40 | 0x08, 0, 0, 0, 0});
-    QTest::newRow("line alarms, and what the tributaries inherit")
-        << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << QVector<int>{110, 116} << QVector<quint32>({0x8200, 0x80, 0x80, 0x80, 0x80, 0});
+        << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << TxBytes{{TX::ODU_PM_BITS[1], bdi}}
+        << QVector<quint32>({0, 0x08, 0, 0, 0, 0});
+    QTest::newRow("line's backward defect stays on the line")
+        << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << TxBytes{{TX::OTU_SM_BITS, bdi}}
+        << QVector<quint32>({0x0200, 0, 0, 0, 0, 0});
     QTest::newRow("ODU-AIS of the line's ODU reaches every tributary")
-        << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << QVector<int>{117} << QVector<quint32>({0x40, 0x40, 0x40, 0x40, 0x40, 0});
+        << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << TxBytes{{TX::ODU_PM_BITS[0], statAis}}
+        << QVector<quint32>({0x40, 0x40, 0x40, 0x40, 0x40, 0});
 }
 
 void tst_IntervalData::scanWords()
@@ -263,7 +270,7 @@ void tst_IntervalData::scanWords()
     QFETCH(int, rxStage0);
     QFETCH(int, copy);
     QFETCH(int, portMode);
-    QFETCH(QVector<int>, alarms);
+    QFETCH(TxBytes, txBytes);
     QFETCH(QVector<quint32>, first);
 
     TesterFixture f;
@@ -276,8 +283,8 @@ void tst_IntervalData::scanWords()
     QVERIFY(f.writeAndWait(1, RX::MAPPING[0], otu2));
     QVERIFY(f.writeAndWait(1, RX::MAPPING[2], rxStage0));
     QVERIFY(f.writeAndWait(1, 11001, portMode));
-    for (int alarm : alarms)
-        QVERIFY(f.link()->serverChange(nsSID::otnSid(1, alarm), 1));
+    for (const auto &txByte : txBytes)
+        QVERIFY(f.writeAndWait(1, txByte.first, uint(txByte.second)));
     // Stopped, the scan publishes nothing.
     QVERIFY(scan.request());
     QCOMPARE(scan.collector.scans, 0);
