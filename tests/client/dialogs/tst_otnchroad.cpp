@@ -124,14 +124,6 @@ void tst_OtnChRoad::transmitter()
     QTRY_COMPARE(cachedBytes(f, MAIN_TS[0]), QByteArray("\x02\x04\x06\x08", 4));
     QTRY_COMPARE(markedTs(*dialog.mainGrid(), 8), (QList<int>{1, 3, 5, 7}));
 
-    // Random preset: four distinct TS, ascending, and the map follows the server.
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("pbRandom")), Qt::LeftButton);
-    QVERIFY(f.settle());
-    const QByteArray drawn = cachedBytes(f, MAIN_TS[0]);
-    QCOMPARE(drawn.size(), 4);
-    for (int i = 1; i < drawn.size(); ++i)
-        QVERIFY(quint8(drawn.at(i)) > quint8(drawn.at(i - 1)));
-    QTRY_COMPARE(markedTs(*dialog.mainGrid(), 8), tsIndexes(drawn));
 }
 
 void tst_OtnChRoad::receiver()

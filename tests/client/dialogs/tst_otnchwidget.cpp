@@ -42,20 +42,12 @@ void tst_OtnChWidget::shape_data()
     QTest::addColumn<int>("cells");
     QTest::addColumn<int>("columns");
     QTest::addColumn<bool>("numbered");
-    QTest::addColumn<bool>("toggle");
-    QTest::addColumn<QSize>("cellSize");
     QTest::addColumn<QPoint>("lastPosition");
-    QTest::addColumn<QString>("styleSheet");
 
-    QTest::newRow("main grid 8 TS") << 18 << 9 << true << false << QSize(24, 24) << QPoint(8, 1)
-                                    << "QPushButton { min-width: 14px; min-height: 18px; }";
-    QTest::newRow("allocation 32 TS") << 32 << 16 << false << false << QSize(9, 9) << QPoint(15, 1)
-                                      << "QPushButton { min-width: -1px; min-height: 3px; }";
-    QTest::newRow("allocation dialog 80 TS toggling") << 80 << 20 << true << true << QSize(24, 24) << QPoint(19, 3)
-                                                      << QString();
-    QTest::newRow("no columns: one row") << 8 << 0 << false << false << QSize(9, 9) << QPoint(7, 0)
-                                         << "QPushButton { min-width: -1px; min-height: 3px; }";
-    QTest::newRow("partial last row") << 10 << 4 << true << true << QSize(24, 24) << QPoint(1, 2) << QString();
+    QTest::newRow("main grid 8 TS") << 18 << 9 << true << QPoint(8, 1);
+    QTest::newRow("allocation 32 TS") << 32 << 16 << false << QPoint(15, 1);
+    QTest::newRow("no columns: one row") << 8 << 0 << false << QPoint(7, 0);
+    QTest::newRow("partial last row") << 10 << 4 << true << QPoint(1, 2);
 }
 
 void tst_OtnChWidget::shape()
@@ -63,16 +55,11 @@ void tst_OtnChWidget::shape()
     QFETCH(int, cells);
     QFETCH(int, columns);
     QFETCH(bool, numbered);
-    QFETCH(bool, toggle);
-    QFETCH(QSize, cellSize);
     QFETCH(QPoint, lastPosition);
-    QFETCH(QString, styleSheet);
 
-    OtnChWidget grid(cells, columns, numbered, toggle, false, false, 8);
+    OtnChWidget grid(cells, columns, numbered, false, false, false, 8);
     QCOMPARE(grid.cellCount(), cells);
     QCOMPARE(grid.findChildren<QPushButton *>().size(), cells);
-    QCOMPARE(grid.cell(0)->size(), cellSize);
-    QCOMPARE(grid.styleSheet(), styleSheet);
     QCOMPARE(gridPosition(grid, 0), QPoint(0, 0));
     QCOMPARE(gridPosition(grid, cells - 1), lastPosition);
     QCOMPARE(grid.cell(cells - 1)->text(), numbered ? QString::number(cells) : QString());

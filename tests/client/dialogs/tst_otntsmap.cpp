@@ -61,8 +61,6 @@ void tst_OtnTsMap::layout()
     QScopedPointer<OtnChWidget> grid(OtnTsMap::createMainGrid(gridSize, nullptr));
     QCOMPARE(grid->cellCount(), cells);
     QCOMPARE(grid->columnCount(), 9);
-    QVERIFY(grid->isNumbered() && !grid->isToggle() && grid->isInverted() && grid->isCheckable());
-    QCOMPARE(grid->maximum(), 8);
 
     // TP 0-2 in turn, and every fourth TS carrying no TP (-1, shown as 0).
     int channels[OtnTsMap::maxTs];

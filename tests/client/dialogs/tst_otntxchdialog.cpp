@@ -119,21 +119,13 @@ void tst_OtnTxChDialog::shape()
     QCOMPARE(dialog->gridRows(), rows);
     QCOMPARE(dialog->tsCount(), int(f.info.tsCount));
     QCOMPARE(dialog->tpCount(), int(OtnTpTs::getTpTsInfo(0, f.mapping, dialog->flexTsCount()).tpCount));
-    for (int r = 0; r < rows; ++r)
-        QCOMPARE(dialog->mainGrid()->cell((r + 1) * 9)->text(), QString::number(8 * r));
     for (int ts = f.info.tsCount; ts < rows * 8; ++ts)
         QCOMPARE(tsCell(*dialog, ts)->text(), QStringLiteral("--"));
-
     QCOMPARE(shown(*dialog, "lblAllocated"), allocColumns >= 0);
     QCOMPARE(dialog->allocatedGrid() != nullptr, allocColumns >= 0);
     if (dialog->allocatedGrid()) {
-        OtnChWidget *alloc = dialog->allocatedGrid();
-        QCOMPARE(alloc->cellCount(), int(f.info.tsTotal));
-        QCOMPARE(alloc->columnCount(), allocColumns);
-        QVERIFY(!alloc->isNumbered() && !alloc->isToggle() && alloc->isInverted() && alloc->isCheckable());
-        QCOMPARE(alloc->bits(), QBitArray(int(f.info.tsTotal), true));
-        QCOMPARE(alloc->maximumHeight(), 36);
-        QCOMPARE(alloc->sizePolicy(), QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum));
+        QCOMPARE(dialog->allocatedGrid()->columnCount(), allocColumns);
+        QCOMPARE(dialog->allocatedGrid()->bits(), QBitArray(int(f.info.tsTotal), true));
     }
 
     QCOMPARE(shown(*dialog, "pbMainTp"), mainTpRow);
