@@ -7,27 +7,18 @@
 #include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otntxchallocationdialog.h"
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
-#include "client/otn/interface_setup_status/otnsetuppagemanager.h"
+#include "host/contract/setuppagemanager.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/qcmaparameterenum.h"
-#include "host/texts/widgettext.h"
 #include "tests/support/testerfixture.h"
 
 namespace {
 
 using Id = InterfaceSetupIdentifier;
 using IdList = QList<int>;
-
-QList<int> sidsOf(int port, const IdList &ids)
-{
-    QList<int> sids;
-    for (int id : ids)
-        sids.append(nsSID::otnSid(port, id));
-    return sids;
-}
 
 // The verdicts of a judge given the Rx interface values one after the other.
 QList<bool> verdictsFor(SubLayerJudgeInterface &judge, const QList<int> &values, int group = nsSID::otn)
@@ -44,10 +35,6 @@ class tst_OtnSetupPageFactory : public QObject
 {
     Q_OBJECT
 private slots:
-    void setupPageRecords_data();
-    void setupPageRecords();
-    void statusPageRecords_data();
-    void statusPageRecords();
     void createPage_data();
     void createPage();
     void judgeVerdicts_data();
@@ -56,96 +43,6 @@ private slots:
     void channelSamplesFollowTheStructure_data();
     void channelSamplesFollowTheStructure();
 };
-
-void tst_OtnSetupPageFactory::setupPageRecords_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<IdList>("record");   // page id, direction, layer, title text, manager direction (0: none)
-    QTest::addColumn<IdList>("followed");
-    QTest::addColumn<IdList>("label");
-    QTest::newRow("Tx physical") << 0 << IdList{34, 1, 1, 5000, 0} << IdList{} << IdList{};
-    QTest::newRow("Rx physical") << 1 << IdList{35, 2, 1, 5001, 0} << IdList{} << IdList{};
-    QTest::newRow("Tx frame") << 2 << IdList{31, 1, 2, 4008, 1} << IdList{11141}
-                              << IdList{11008, 11009, 11010, 11011, 11166, 11128, 11132, 11201};
-    QTest::newRow("Rx frame shares the title") << 3 << IdList{32, 2, 2, 4008, 2} << IdList{12018}
-                                               << IdList{12006, 12007, 12008, 12009, 12022, 12011, 12015, 12026,
-                                                         12012, 12016, 12024};
-}
-
-void tst_OtnSetupPageFactory::setupPageRecords()
-{
-    QFETCH(int, index);
-    QFETCH(IdList, record);
-    QFETCH(IdList, followed);
-    QFETCH(IdList, label);
-    OtnSetupPageFactory factory;
-    QCOMPARE(factory.setupPageProperties().size(), 4);
-    const SetupPageProperty *p = factory.setupPageProperties().at(index);
-    QCOMPARE((IdList{p->pageId(), p->direction(), p->layer(), p->technology()}),
-             (IdList{record[0], record[1], record[2], 5}));
-    QCOMPARE(p->titleKey(), UI_Text::buildUIKey(record[3]));
-    QVERIFY(WidgetText().hasUiText(record[3]));
-    const auto *manager = qobject_cast<const OtnSetupPageManager *>(p->pageManager());
-    QCOMPARE(manager != nullptr, record[4] != 0);
-    if (!manager)
-        return;
-    QCOMPARE(manager->direction(), record[4]);
-    QCOMPARE(manager->followsSIDs().size(), followed.size());
-    for (int i = 0; i < followed.size(); ++i)
-        QCOMPARE(manager->followsSIDs().at(i), qMakePair(int(Id::RateDefault), sidsOf(0, followed).at(i)));
-    QCOMPARE(manager->buttonLabelSIDs(), sidsOf(0, label));
-}
-
-void tst_OtnSetupPageFactory::statusPageRecords_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("pageId");
-    QTest::addColumn<int>("titleText");
-    QTest::addColumn<IdList>("followed");
-    QTest::addColumn<bool>("judged");
-    QTest::addColumn<IdList>("itemTypes");
-    QTest::addColumn<IdList>("itemIds");
-    QTest::newRow("physical status") << 0 << 37 << 4018 << IdList{} << false << IdList{0, 1, 2}
-                                     << IdList{11001, 101, 8106};
-    QTest::newRow("alarms/errors status") << 1 << 38 << 5003 << IdList{} << false << IdList{1, 1, 1}
-                                          << IdList{103, 117, 1111};
-    QTest::newRow("overhead capture") << 2 << 39 << 5070 << IdList{} << false << IdList{} << IdList{};
-    QTest::newRow("tributary scan") << 3 << 40 << 5121 << IdList{12006} << true << IdList{} << IdList{};
-    QTest::newRow("transceiver status") << 4 << 70 << 5095 << IdList{} << false << IdList{} << IdList{};
-}
-
-void tst_OtnSetupPageFactory::statusPageRecords()
-{
-    QFETCH(int, index);
-    QFETCH(int, pageId);
-    QFETCH(int, titleText);
-    QFETCH(IdList, followed);
-    QFETCH(bool, judged);
-    QFETCH(IdList, itemTypes);
-    QFETCH(IdList, itemIds);
-    OtnSetupPageFactory factory;
-    const QList<const StatusPageProperty *> records = factory.allStatusPageProperties();
-    QCOMPARE(records.size(), 5);
-    QCOMPARE(records.at(0), &factory.physicalStatusProperty());
-    QCOMPARE(records.at(1), &factory.errorStatusProperty());
-    const StatusPageProperty *record = records.at(index);
-    QCOMPARE(record->pageId(), pageId);
-    QCOMPARE(record->technology(), 5);
-    QCOMPARE(record->subLayer(), 0);
-    QCOMPARE(record->titleKey(), UI_Text::buildUIKey(titleText));
-    QVERIFY(WidgetText().hasUiText(titleText));
-    QCOMPARE(record->followedSids().toList(), sidsOf(0, followed));
-    QCOMPARE(record->showJudge(), judged ? static_cast<const SubLayerJudgeInterface *>(&factory.tributaryScanJudge()) : nullptr);
-    const QVector<StatusItem> items = record->items();
-    QCOMPARE(items.size(), itemIds.size());
-    for (int i = 0; i < items.size(); ++i) {
-        QCOMPARE(items[i].rate(), 0);
-        QCOMPARE(int(items[i].type()), itemTypes[i]);
-        QCOMPARE(items[i].sid(), nsSID::otnSid(nsSID::noPort, itemIds[i]));
-        QVERIFY(items[i].followsPort());
-        QVERIFY(!items[i].showJudge());
-    }
-}
 
 void tst_OtnSetupPageFactory::createPage_data()
 {

@@ -1,10 +1,6 @@
-#include <memory>
-
 #include <QtTest>
 
 #include "client/otn/interface_setup_status/otnstatisticspagefactory.h"
-#include "host/contract/testresultidentifier.h"
-#include "host/pages/statisticslistpage.h"
 #include "tests/support/testerfixture.h"
 
 class tst_OtnStatisticsPageFactory : public QObject
@@ -14,7 +10,6 @@ private slots:
     void resultPageClientInfo_data();
     void resultPageClientInfo();
     void copiesReadTheSamePortList();
-    void createdPageServesTheFirstPort();
 };
 
 void tst_OtnStatisticsPageFactory::resultPageClientInfo_data()
@@ -51,20 +46,6 @@ void tst_OtnStatisticsPageFactory::copiesReadTheSamePortList()
     OtnStatisticsPageFactory assigned(&other);
     assigned = factory;
     QCOMPARE(assigned.clientInfo(nullptr).port, 3);
-}
-
-void tst_OtnStatisticsPageFactory::createdPageServesTheFirstPort()
-{
-    QList<int> ports{3, 1};
-    TesterFixture tester(4);
-    OtnStatisticsPageFactory factory(&ports);
-    std::unique_ptr<StatisticsListPage> page(
-        factory.createPage(TestResultIdentifier(TestResultIdentifier::ViewAlarmsErrors), tester.manager()));
-    if (!page)
-        QSKIP("the result page's class is not in the library yet");
-    QCOMPARE(page->ports(), ports);
-    QCOMPARE(page->port(), 3);
-    QCOMPARE(page->identifier().id(), 17);
 }
 
 QTEST_MAIN(tst_OtnStatisticsPageFactory)
