@@ -20,8 +20,6 @@ class tst_PhysicalStatusMiniWidget : public QObject
 private slots:
     void ledFollowsSignalState_data();
     void ledFollowsSignalState();
-    void valuesFollowTheServer_data();
-    void valuesFollowTheServer();
     void valuesLiveFromIntervalToInterval_data();
     void valuesLiveFromIntervalToInterval();
     void followsPortChange();
@@ -54,39 +52,12 @@ void tst_PhysicalStatusMiniWidget::ledFollowsSignalState()
     QTRY_COMPARE(int(widget.led()->state()), led);
 }
 
-void tst_PhysicalStatusMiniWidget::valuesFollowTheServer_data()
+void tst_PhysicalStatusMiniWidget::valuesLiveFromIntervalToInterval_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("valueLabel");
     QTest::newRow("level") << PHYSICAL::RX_LEVEL << "lblLevelValue";
     QTest::newRow("frequency") << PHYSICAL::RX_FREQUENCY << "lblFrequencyValue";
-}
-
-void tst_PhysicalStatusMiniWidget::valuesFollowTheServer()
-{
-    QFETCH(int, id);
-    QFETCH(QString, valueLabel);
-    TesterFixture fixture;
-    PhysicalStatusMiniWidget widget(fixture.manager(), 1, nsSID::otn);
-    widget.show();
-    auto *label = widget.findChild<QLabel *>(valueLabel);
-    const int terminology = fixture.manager()->GetTerminology(1);
-    QCOMPARE(label->text(),
-             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, id), terminology, 0));
-    const QString before = label->text();
-    const double valueBefore = fixture.cached(1, id)->getDouble();
-
-    // Switching the port off takes the received signal away.
-    QVERIFY(fixture.writeAndWait(1, TX::PORT_MODE, 0));
-    QVERIFY(fixture.cached(1, id)->getDouble() != valueBefore);
-    QCOMPARE(label->text(),
-             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, id), terminology, 0));
-    QVERIFY2(label->text() != before, qPrintable(label->text()));
-}
-
-void tst_PhysicalStatusMiniWidget::valuesLiveFromIntervalToInterval_data()
-{
-    valuesFollowTheServer_data();
 }
 
 // The values are the current interval's: they move when the host's poller asks for a new interval, and
