@@ -6,26 +6,17 @@
 #include "host/otn/otnsettings.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
-#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/alarmmodel.h"
 #include "simulator/poweronstructure.h"
 #include "simulator/simulatedserverlink.h"
-#include "tests/simulator/simulatortesthelpers.h"
 #include "tests/support/testerfixture.h"
 
 using namespace nsSettings::Otn;
-using SimTest::valueNamed;
 using Expectation = QVector<QPair<int, int>>;
 
 namespace {
 
-constexpr int los = 101;
-constexpr int lof = 102;
-constexpr int portMode = 11001;
-constexpr int plmDetection = 12501;
-const int plm0 = nsIID::Otn::Alarm::PLM[0];
-const int msim0 = nsIID::Otn::Alarm::MSIM[0];
 const int sum0 = nsIID::Otn::Alarm::SUM_ERRALARM[0];
 const int sum1 = nsIID::Otn::Alarm::SUM_ERRALARM[1];
 
@@ -65,81 +56,16 @@ class tst_AlarmModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void receiverSeesItsOwnTransmitter_data();
-    void receiverSeesItsOwnTransmitter();
     void alarmSetByTheTesterStaysUntilTheConfigurationChanges();
     void receiverReportsWhatItReceives_data();
     void receiverReportsWhatItReceives();
     void blockErrorsCountInEachInterval();
 };
 
-void tst_AlarmModel::receiverSeesItsOwnTransmitter_data()
-{
-    QTest::addColumn<int>("txStage0");
-    QTest::addColumn<int>("rxStage0");
-    QTest::addColumn<QString>("rxInterface");
-    QTest::addColumn<QVector<int>>("portModes");
-    QTest::addColumn<int>("plm");
-    QTest::addColumn<QByteArray>("payloadType");
-    QTest::addColumn<Expectation>("expected");
-
-    const QByteArray structure;
-    QTest::newRow("all as sent") << int(MUX_ODU1_ODU2_PT21) << int(MUX_ODU1_ODU2_PT21) << "OTU2" << QVector<int>{1}
-                                 << 1 << structure
-                                 << Expectation{{los, 0}, {lof, 0}, {plm0, 0}, {msim0, 0}, {sum0, 0}, {sum1, 0}};
-    QTest::newRow("port switched off") << int(MUX_NONE) << int(MUX_NONE) << "OTU2" << QVector<int>{0} << 1
-                                       << structure << Expectation{{los, 1}, {lof, 0}, {sum0, 1}};
-    QTest::newRow("switched off and on again") << int(MUX_NONE) << int(MUX_NONE) << "OTU2" << QVector<int>{0, 1}
-                                               << 1 << structure << Expectation{{los, 2}, {lof, 0}, {sum0, 2}};
-    QTest::newRow("other interface expected") << int(MUX_NONE) << int(MUX_NONE) << "OTU4" << QVector<int>{1} << 1
-                                              << structure << Expectation{{los, 0}, {lof, 1}, {sum0, 1}};
-    QTest::newRow("other multiplex expected") << int(MUX_ODU1_ODU2_PT21) << int(MUX_ODU0_ODU2) << "OTU2"
-                                              << QVector<int>{1} << 1 << structure
-                                              << Expectation{{msim0, 1}, {plm0, 0}, {sum0, 1},
-                                                             {nsIID::Otn::Alarm::ODU_AIS[1], 1}, {sum1, 1}};
-    QTest::newRow("payload type set by hand") << int(MUX_NONE) << int(MUX_NONE) << "OTU2" << QVector<int>{1} << 1
-                                              << QByteArray::fromHex("83") << Expectation{{plm0, 1}, {sum0, 1}};
-    QTest::newRow("payload type set by hand, PLM detection off")
-        << int(MUX_NONE) << int(MUX_NONE) << "OTU2" << QVector<int>{1} << 0 << QByteArray::fromHex("83")
-        << Expectation{{plm0, 0}, {sum0, 0}};
-}
-
-void tst_AlarmModel::receiverSeesItsOwnTransmitter()
-{
-    QFETCH(int, txStage0);
-    QFETCH(int, rxStage0);
-    QFETCH(QString, rxInterface);
-    QFETCH(QVector<int>, portModes);
-    QFETCH(int, plm);
-    QFETCH(QByteArray, payloadType);
-    QFETCH(Expectation, expected);
-
-    TesterFixture f;
-    using namespace PID::Otn;
-    // The whole set-up is one request: the receiver judges its outcome.
-    Writes setup = {{TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))},
-                                           {TX::MAPPING[2], txStage0},
-                                           {RX::MAPPING[0], valueNamed(f, RX::MAPPING[0], rxInterface)},
-                                           {plmDetection, plm}};
-    if (rxInterface == QLatin1String("OTU2"))
-        setup.append({RX::MAPPING[2], rxStage0});
-    if (!payloadType.isEmpty())
-        setup.append({TX::OPU_PAYLOAD_TYPE[0], payloadType});
-    QVERIFY(writeBatch(f, setup));
-    for (int mode : portModes)
-        QVERIFY(f.writeAndWait(1, portMode, mode));
-
-    for (const auto &e : expected)
-        QVERIFY2(f.cached(1, e.first)->getEnum() == e.second,
-                 qPrintable(QStringLiteral("alarm %1 is %2, expected %3")
-                                .arg(e.first).arg(f.cached(1, e.first)->getEnum()).arg(e.second)));
-    // Port 2 keeps its own, clear alarms.
-    QCOMPARE(f.cached(2, sum0)->getEnum(), 0);
-}
-
 void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
 {
     TesterFixture f;
+    const int los = PID::Otn::STATUS::LOS;
     QVERIFY(f.link()->serverChange(nsSID::otnSid(1, los), AlarmModel::current));
     QVERIFY(f.settle());
     QCOMPARE(f.cached(1, los)->getEnum(), int(AlarmModel::current));
@@ -151,7 +77,8 @@ void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
 void tst_AlarmModel::receiverReportsWhatItReceives_data()
 {
     QTest::addColumn<QString>("structure");
-    QTest::addColumn<Writes>("writes");
+    QTest::addColumn<Writes>("writes");       // one request
+    QTest::addColumn<Writes>("then");         // one request each, in order
     QTest::addColumn<Expectation>("expected");
 
     using namespace PID::Otn;
@@ -161,38 +88,71 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
     const QString bulk = QStringLiteral("otu2-bulk");
     const QString threeLevels = QStringLiteral("otu4-odu2-odu0");
 
-    QTest::newRow("SM SAPI other than expected") << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}}
-                                                 << Expectation{{smTim, 1}, {smBdi, 1}, {sum0, 1}};
-    QTest::newRow("SM DAPI other, SAPI compared") << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_DAPI, otherTrace}}
-                                                  << Expectation{{smTim, 0}, {smBdi, 0}, {sum0, 0}};
-    QTest::newRow("SM DAPI other, both compared") << bulk << Writes{{RX::SM_TTI_DETECTION, 3}, {RX::SM_EXPECTED_DAPI, otherTrace}}
-                                                  << Expectation{{smTim, 1}};
-    QTest::newRow("SM trace other, detection off") << bulk << Writes{{RX::SM_EXPECTED_SAPI, otherTrace}}
-                                                   << Expectation{{smTim, 0}, {sum0, 0}};
-    QTest::newRow("SM BDI sent") << bulk << Writes{{TX::OTU_SM_BITS, 0x08}} << Expectation{{smBdi, 1}, {smTim, 0}};
-    QTest::newRow("SM BIAE sent") << bulk << Writes{{TX::OTU_SM_BITS, 0xB0}} << Expectation{{STATUS::SM_BIAE, 1}};
-    QTest::newRow("SM IAE sent") << bulk << Writes{{TX::OTU_SM_BITS, 0x04}} << Expectation{{STATUS::SM_IAE, 1}, {smBdi, 0}};
-    QTest::newRow("laser off") << bulk << Writes{{TX::LASER, 0}}
-                               << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {STATUS::OOF, 0}, {sum0, 1}};
-    QTest::newRow("other interface expected: no frame") << bulk << Writes{{RX::MAPPING[0], 3}}
-                                                        << Expectation{{STATUS::LOF, 1}, {STATUS::OOF, 1}, {401, 0}};
-    QTest::newRow("test pattern not the one expected") << bulk << Writes{{RX::BULK_PATTERN, 1}} << Expectation{{169, 1}, {sum0, 1}};
-    QTest::newRow("test pattern inverted") << bulk << Writes{{TX::BULK_POLARITY, 1}} << Expectation{{169, 1}};
+    const Writes none;
+    const QByteArray pt83 = QByteArray::fromHex("83");
+
+    // The receiver sees its own port's transmitter.
+    QTest::newRow("multiplex as sent")
+        << bulk << Writes{{TX::MAPPING[2], MUX_ODU1_ODU2_PT21}, {RX::MAPPING[2], MUX_ODU1_ODU2_PT21}} << none
+        << Expectation{{STATUS::LOS, 0}, {STATUS::LOF, 0}, {Alarm::PLM[0], 0}, {Alarm::MSIM[0], 0}, {sum0, 0},
+                       {sum1, 0}};
+    QTest::newRow("other multiplex expected")
+        << bulk << Writes{{TX::MAPPING[2], MUX_ODU1_ODU2_PT21}, {RX::MAPPING[2], MUX_ODU0_ODU2}} << none
+        << Expectation{{Alarm::MSIM[0], 1}, {Alarm::PLM[0], 0}, {sum0, 1}, {Alarm::ODU_AIS[1], 1}, {sum1, 1}};
+    QTest::newRow("port switched off")
+        << bulk << none << Writes{{TX::PORT_MODE, 0}} << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {sum0, 1}};
+    QTest::newRow("switched off and on again")
+        << bulk << none << Writes{{TX::PORT_MODE, 0}, {TX::PORT_MODE, 1}}
+        << Expectation{{STATUS::LOS, 2}, {STATUS::LOF, 0}, {sum0, 2}};
+    QTest::newRow("payload type set by hand")
+        << bulk << Writes{{TX::OPU_PAYLOAD_TYPE[0], pt83}} << none << Expectation{{Alarm::PLM[0], 1}, {sum0, 1}};
+    QTest::newRow("payload type set by hand, PLM detection off")
+        << bulk << Writes{{RX::PLM_DETECTION, 0}, {TX::OPU_PAYLOAD_TYPE[0], pt83}} << none
+        << Expectation{{Alarm::PLM[0], 0}, {sum0, 0}};
+    QTest::newRow("laser off")
+        << bulk << Writes{{TX::LASER, 0}} << none
+        << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {STATUS::OOF, 0}, {sum0, 1}};
+    QTest::newRow("other interface expected: no frame")
+        << bulk << Writes{{RX::MAPPING[0], 3}} << none
+        << Expectation{{STATUS::LOS, 0}, {STATUS::LOF, 1}, {STATUS::OOF, 1}, {401, 0}, {sum0, 1}};
+    QTest::newRow("test pattern not the one expected")
+        << bulk << Writes{{RX::BULK_PATTERN, 1}} << none << Expectation{{169, 1}, {sum0, 1}};
+    QTest::newRow("test pattern inverted") << bulk << Writes{{TX::BULK_POLARITY, 1}} << none << Expectation{{169, 1}};
+
+    QTest::newRow("SM SAPI other than expected")
+        << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}} << none
+        << Expectation{{smTim, 1}, {smBdi, 1}, {sum0, 1}};
+    QTest::newRow("SM DAPI other, SAPI compared")
+        << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_DAPI, otherTrace}} << none
+        << Expectation{{smTim, 0}, {smBdi, 0}, {sum0, 0}};
+    QTest::newRow("SM DAPI other, both compared")
+        << bulk << Writes{{RX::SM_TTI_DETECTION, 3}, {RX::SM_EXPECTED_DAPI, otherTrace}} << none
+        << Expectation{{smTim, 1}};
+    QTest::newRow("SM trace other, detection off")
+        << bulk << Writes{{RX::SM_EXPECTED_SAPI, otherTrace}} << none << Expectation{{smTim, 0}, {sum0, 0}};
+    QTest::newRow("SM BDI sent")
+        << bulk << Writes{{TX::OTU_SM_BITS, 0x08}} << none << Expectation{{smBdi, 1}, {smTim, 0}};
+    QTest::newRow("SM BIAE sent")
+        << bulk << Writes{{TX::OTU_SM_BITS, 0xB0}} << none << Expectation{{STATUS::SM_BIAE, 1}};
+    QTest::newRow("SM IAE sent")
+        << bulk << Writes{{TX::OTU_SM_BITS, 0x04}} << none << Expectation{{STATUS::SM_IAE, 1}, {smBdi, 0}};
 
     QTest::newRow("PM trace of the innermost level")
-        << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}}
+        << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}} << none
         << Expectation{{Alarm::PM_TIM[2], 1}, {Alarm::PM_BDI[2], 1}, {Alarm::PM_TIM[0], 0}, {Alarm::PM_TIM[1], 0},
                        {sum0, 0}, {sum1, 0}, {Alarm::SUM_ERRALARM[2], 1}};
     QTest::newRow("ODU-AIS sent on the middle level hides what it carries")
-        << threeLevels << Writes{{TX::ODU_PM_BITS[1], 0x07}, {RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}}
+        << threeLevels
+        << Writes{{TX::ODU_PM_BITS[1], 0x07}, {RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}} << none
         << Expectation{{Alarm::ODU_AIS[1], 1}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[2], 0}, {sum0, 0}, {sum1, 1}};
     QTest::newRow("ODU-LCK on the line level")
-        << threeLevels << Writes{{TX::ODU_PM_BITS[0], 0x05}}
+        << threeLevels << Writes{{TX::ODU_PM_BITS[0], 0x05}} << none
         << Expectation{{Alarm::ODU_LCK[0], 1}, {Alarm::ODU_AIS[0], 0}, {Alarm::ODU_AIS[1], 1}, {Alarm::ODU_AIS[2], 1}};
-    QTest::newRow("ODU-OCI on the innermost level") << threeLevels << Writes{{TX::ODU_PM_BITS[2], 0x06}}
-                                                    << Expectation{{Alarm::ODU_OCI[2], 1}, {sum1, 0}};
-    QTest::newRow("PM BDI sent on the middle level") << threeLevels << Writes{{TX::ODU_PM_BITS[1], 0x09}}
-                                                     << Expectation{{Alarm::PM_BDI[1], 1}, {Alarm::PM_BDI[0], 0}};
+    QTest::newRow("ODU-OCI on the innermost level")
+        << threeLevels << Writes{{TX::ODU_PM_BITS[2], 0x06}} << none << Expectation{{Alarm::ODU_OCI[2], 1}, {sum1, 0}};
+    QTest::newRow("PM BDI sent on the middle level")
+        << threeLevels << Writes{{TX::ODU_PM_BITS[1], 0x09}} << none
+        << Expectation{{Alarm::PM_BDI[1], 1}, {Alarm::PM_BDI[0], 0}};
     // The receiver looks for an ODU1 where the transmitter put an ODU0.
     int odu1InOdu2 = -1;
     for (int value : OtnSignalCatalogue::stage1Values()) {
@@ -200,32 +160,36 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
             odu1InOdu2 = value;
     }
     QTest::newRow("multiplex taken apart otherwise, MSIM detection off")
-        << threeLevels << Writes{{MEASUREMENT::MSIM_DETECTION[1], 0}, {RX::MAPPING[3], odu1InOdu2}}
+        << threeLevels << Writes{{MEASUREMENT::MSIM_DETECTION[1], 0}, {RX::MAPPING[3], odu1InOdu2}} << none
         << Expectation{{Alarm::MSIM[1], 0}, {Alarm::PLM[1], 0}, {Alarm::ODU_LOF_LOM[2], 1}, {Alarm::ODU_AIS[2], 0},
                        {Alarm::SUM_ERRALARM[2], 1}, {sum1, 0}};
     QTest::newRow("multiplex taken apart otherwise")
-        << threeLevels << Writes{{RX::MAPPING[3], odu1InOdu2}}
+        << threeLevels << Writes{{RX::MAPPING[3], odu1InOdu2}} << none
         << Expectation{{Alarm::MSIM[1], 1}, {Alarm::ODU_LOF_LOM[2], 0}, {Alarm::ODU_AIS[2], 1}, {sum1, 1}};
 
-    QTest::newRow("TCM2 with no source") << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][1], 0}}
-                                         << Expectation{{Alarm::TCMi_LTC[1], 1}, {Alarm::TCMi_LTC[0], 0}, {sum0, 1}};
-    QTest::newRow("TCM2 with no source, not watched") << bulk << Writes{{TX::ODU_TCM_BITS[0][1], 0}}
-                                                      << Expectation{{Alarm::TCMi_LTC[1], 0}};
+    QTest::newRow("TCM2 with no source")
+        << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][1], 0}} << none
+        << Expectation{{Alarm::TCMi_LTC[1], 1}, {Alarm::TCMi_LTC[0], 0}, {sum0, 1}};
+    QTest::newRow("TCM2 with no source, not watched")
+        << bulk << Writes{{TX::ODU_TCM_BITS[0][1], 0}} << none << Expectation{{Alarm::TCMi_LTC[1], 0}};
     QTest::newRow("TCM3 DAPI other than expected")
-        << bulk << Writes{{RX::TCM, 1}, {RX::TCM_TTI_DETECTION[2], 3}, {RX::TCM_EXPECTED_DAPI[2], otherTrace}}
+        << bulk << Writes{{RX::TCM, 1}, {RX::TCM_TTI_DETECTION[2], 3}, {RX::TCM_EXPECTED_DAPI[2], otherTrace}} << none
         << Expectation{{Alarm::TCMi_TIM[2], 1}, {Alarm::TCMi_BDI[2], 1}, {Alarm::TCMi_TIM[1], 0}};
-    QTest::newRow("TCM1 in use with IAE") << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][0], 0x02}}
-                                          << Expectation{{Alarm::TCMi_IAE[0], 1}};
+    QTest::newRow("TCM1 in use with IAE")
+        << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][0], 0x02}} << none << Expectation{{Alarm::TCMi_IAE[0], 1}};
 }
 
 void tst_AlarmModel::receiverReportsWhatItReceives()
 {
     QFETCH(QString, structure);
     QFETCH(Writes, writes);
+    QFETCH(Writes, then);
     QFETCH(Expectation, expected);
 
     TesterFixture f(optionsFor(structure));
     QVERIFY(writeBatch(f, writes));
+    for (const auto &w : then)
+        QVERIFY(writeBatch(f, {w}));
     for (const auto &e : expected) {
         QVERIFY2(f.cached(1, e.first)->getEnum() == e.second,
                  qPrintable(QStringLiteral("status %1 is %2, expected %3")
