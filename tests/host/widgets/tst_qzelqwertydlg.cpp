@@ -17,13 +17,11 @@ class tst_QzelQwertyDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void maximumLength_data();
-    void maximumLength();
-    void keysType_data();
-    void keysType();
+    void keys_data();
+    void keys();
 };
 
-void tst_QzelQwertyDlg::maximumLength_data()
+void tst_QzelQwertyDlg::keys_data()
 {
     QTest::addColumn<QString>("preset");
     QTest::addColumn<int>("maximum");
@@ -31,6 +29,12 @@ void tst_QzelQwertyDlg::maximumLength_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("counter");
 
+    QTest::newRow("lower case") << "" << 16 << QStringList{"pbKey_2_0", "pbKey_2_1", "pbKey_2_2"} << "asd" << "3/16";
+    QTest::newRow("shifted") << "" << 16 << QStringList{"pbShift", "pbKey_2_0", "pbKey_0_0", "pbShift", "pbKey_2_0"}
+                             << "A!a" << "3/16";
+    QTest::newRow("space and symbols") << "" << 16 << QStringList{"pbKey_3_7", "pbSpace", "pbKey_3_9"} << ", /"
+                                       << "3/16";
+    QTest::newRow("ampersand") << "" << 16 << QStringList{"pbShift", "pbKey_0_6"} << "&" << "1/16";
     QTest::newRow("room left") << "JP" << 3 << QStringList{"pbKey_1_0"} << "JPq" << "3/3";
     QTest::newRow("full line takes no key") << "JPN" << 3 << QStringList{"pbKey_1_0", "pbSpace"} << "JPN" << "3/3";
     QTest::newRow("preset longer is cut") << "TAMBRIK ZEL XYZ" << 12 << QStringList{} << "TAMBRIK ZEL " << "12/12";
@@ -38,7 +42,7 @@ void tst_QzelQwertyDlg::maximumLength_data()
     QTest::newRow("clear") << "JPN" << 3 << QStringList{"pbClear"} << "" << "0/3";
 }
 
-void tst_QzelQwertyDlg::maximumLength()
+void tst_QzelQwertyDlg::keys()
 {
     QFETCH(QString, preset);
     QFETCH(int, maximum);
@@ -55,29 +59,6 @@ void tst_QzelQwertyDlg::maximumLength()
     QCOMPARE(keyboard.text(), text);
     QCOMPARE(keyboard.maximumLength(), maximum);
     QCOMPARE(keyboard.findChild<QLabel *>(QStringLiteral("lblLength"))->text(), counter);
-}
-
-void tst_QzelQwertyDlg::keysType_data()
-{
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("lower case") << QStringList{"pbKey_2_0", "pbKey_2_1", "pbKey_2_2"} << "asd";
-    QTest::newRow("shifted") << QStringList{"pbShift", "pbKey_2_0", "pbKey_0_0", "pbShift", "pbKey_2_0"} << "A!a";
-    QTest::newRow("space and symbols") << QStringList{"pbKey_3_7", "pbSpace", "pbKey_3_9"} << ", /";
-    QTest::newRow("ampersand") << QStringList{"pbShift", "pbKey_0_6"} << "&";
-}
-
-void tst_QzelQwertyDlg::keysType()
-{
-    QFETCH(QStringList, keys);
-    QFETCH(QString, text);
-
-    QzelQwertyDlg keyboard;
-    keyboard.setMaximumLength(16);
-    for (const QString &name : keys)
-        press(keyboard, name);
-    QCOMPARE(keyboard.text(), text);
 }
 
 QTEST_MAIN(tst_QzelQwertyDlg)
