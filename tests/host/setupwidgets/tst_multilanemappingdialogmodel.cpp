@@ -45,13 +45,11 @@ private slots:
     void idsAndRows();
     void physicalLanes_data();
     void physicalLanes();
-    void assignSwaps_data();
-    void assignSwaps();
+    void edits_data();
+    void edits();
     void serverValuesAreNoEdits();
     void complete_data();
     void complete();
-    void resetToDefault_data();
-    void resetToDefault();
     void editThroughItemModel_data();
     void editThroughItemModel();
 };
@@ -97,32 +95,36 @@ void tst_MultiLaneMappingDialogModel::physicalLanes()
         QCOMPARE(model.data(model.index(row, MultiLaneMappingDialogModel::ColumnPhysical)).toInt(), physical);
 }
 
-void tst_MultiLaneMappingDialogModel::assignSwaps_data()
+// A user's edit swaps lanes, so that every logical lane stays carried once; Default restores the plain
+// order. Only what the user changes is reported as an edit.
+void tst_MultiLaneMappingDialogModel::edits_data()
 {
     QTest::addColumn<QVector<int>>("initial");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("row");   // -1: Default
     QTest::addColumn<int>("lane");
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QVector<int>>("expected");
     QTest::addColumn<QStringList>("edits");
-    QTest::newRow("swap first and third")
-        << QVector<int>{0, 1, 2, 3} << 0 << 2 << true << QVector<int>{2, 1, 0, 3} << QStringList{"0:2", "2:0"};
-    QTest::newRow("same lane changes nothing")
-        << QVector<int>{0, 1, 2, 3} << 1 << 1 << false << QVector<int>{0, 1, 2, 3} << QStringList{};
+    const QVector<int> plain{0, 1, 2, 3};
+    QTest::newRow("swap first and third") << plain << 0 << 2 << true << QVector<int>{2, 1, 0, 3}
+                                          << QStringList{"0:2", "2:0"};
+    QTest::newRow("same lane changes nothing") << plain << 1 << 1 << false << plain << QStringList{};
     QTest::newRow("a lane nobody carries is taken alone")
-        << QVector<int>{0, 0, 2, 3} << 1 << 1 << true << QVector<int>{0, 1, 2, 3} << QStringList{"1:1"};
-    QTest::newRow("lane beyond the count refused")
-        << QVector<int>{0, 1, 2, 3} << 0 << 4 << false << QVector<int>{0, 1, 2, 3} << QStringList{};
-    QTest::newRow("negative lane refused")
-        << QVector<int>{0, 1, 2, 3} << 0 << -1 << false << QVector<int>{0, 1, 2, 3} << QStringList{};
-    QTest::newRow("row beyond the lanes refused")
-        << QVector<int>{0, 1, 2, 3} << 4 << 0 << false << QVector<int>{0, 1, 2, 3} << QStringList{};
+        << QVector<int>{0, 0, 2, 3} << 1 << 1 << true << plain << QStringList{"1:1"};
+    QTest::newRow("lane beyond the count refused") << plain << 0 << 4 << false << plain << QStringList{};
+    QTest::newRow("negative lane refused") << plain << 0 << -1 << false << plain << QStringList{};
+    QTest::newRow("row beyond the lanes refused") << plain << 4 << 0 << false << plain << QStringList{};
     QTest::newRow("undefined position refused")
         << QVector<int>{0, undefinedLane, 2, 3} << 1 << 0 << false << QVector<int>{0, undefinedLane, 2, 3}
         << QStringList{};
+    QTest::newRow("Default, already plain") << plain << -1 << 0 << false << plain << QStringList{};
+    QTest::newRow("Default, two swapped") << QVector<int>{0, 2, 1, 3} << -1 << 0 << true << plain
+                                          << QStringList{"1:1", "2:2"};
+    QTest::newRow("Default, reversed") << QVector<int>{3, 2, 1, 0} << -1 << 0 << true << plain
+                                       << QStringList{"0:0", "1:1", "2:2", "3:3"};
 }
 
-void tst_MultiLaneMappingDialogModel::assignSwaps()
+void tst_MultiLaneMappingDialogModel::edits()
 {
     QFETCH(QVector<int>, initial);
     QFETCH(int, row);
@@ -134,7 +136,10 @@ void tst_MultiLaneMappingDialogModel::assignSwaps()
     fill(model, initial);
     QSignalSpy spy(&model, &MultiLaneMappingDialogModel::laneEdited);
 
-    QCOMPARE(model.assignLogicalLane(row, lane), changed);
+    if (row < 0)
+        model.resetToDefault();
+    else
+        QCOMPARE(model.assignLogicalLane(row, lane), changed);
     QCOMPARE(lanesOf(model), expected);
     QCOMPARE(editsOf(spy), edits);
 }
@@ -173,27 +178,6 @@ void tst_MultiLaneMappingDialogModel::complete()
     MultiLaneMappingDialogModel model(laneIds(lanes.size()), 11165);
     fill(model, lanes);
     QCOMPARE(model.isComplete(), complete);
-}
-
-void tst_MultiLaneMappingDialogModel::resetToDefault_data()
-{
-    QTest::addColumn<QVector<int>>("initial");
-    QTest::addColumn<QStringList>("edits");
-    QTest::newRow("already default") << QVector<int>{0, 1, 2, 3} << QStringList{};
-    QTest::newRow("two swapped") << QVector<int>{0, 2, 1, 3} << QStringList{"1:1", "2:2"};
-    QTest::newRow("reversed") << QVector<int>{3, 2, 1, 0} << QStringList{"0:0", "1:1", "2:2", "3:3"};
-}
-
-void tst_MultiLaneMappingDialogModel::resetToDefault()
-{
-    QFETCH(QVector<int>, initial);
-    QFETCH(QStringList, edits);
-    MultiLaneMappingDialogModel model(laneIds(initial.size()), 11165);
-    fill(model, initial);
-    QSignalSpy spy(&model, &MultiLaneMappingDialogModel::laneEdited);
-    model.resetToDefault();
-    QCOMPARE(lanesOf(model), (QVector<int>{0, 1, 2, 3}));
-    QCOMPARE(editsOf(spy), edits);
 }
 
 void tst_MultiLaneMappingDialogModel::editThroughItemModel_data()
