@@ -1,6 +1,5 @@
 #include <memory>
 
-#include <QDialog>
 #include <QLabel>
 #include <QtTest>
 
@@ -44,8 +43,8 @@ private slots:
     void init();
     void cleanup();
     void lookupReturnsOwnedCopy();
+    void writeShowsOnlyAfterConfirmation_data();
     void writeShowsOnlyAfterConfirmation();
-    void refusedWriteReannouncesOldValue();
     void strategiesConnect_data();
     void strategiesConnect();
     void portChangeRebinds();
@@ -53,9 +52,7 @@ private slots:
     void pendingValuesWaitForSend();
     void intervalDataReachesBoundNotification();
     void intervalRequestsNameOnlyGroupsWithData();
-    void dialogRunnerDrivesModalRun();
-    void managersNameValuesFromTheirOwnServer();
-    void textsOutliveAnotherServer();
+    void textsComeFromTheirOwnServerAndOutliveAnother();
 
 private:
     std::unique_ptr<TesterFixture> m_tester;
@@ -87,25 +84,28 @@ void tst_ServerManager::lookupReturnsOwnedCopy()
     QVERIFY(!m_manager->GetQcmaParameter(nsSID::otnSid(3, 11008)));
 }
 
-void tst_ServerManager::writeShowsOnlyAfterConfirmation()
+void tst_ServerManager::writeShowsOnlyAfterConfirmation_data()
 {
-    Recorder recorder;
-    UiHelper_Notification notification(m_manager, &recorder, sidA, UiHelper::ConnectImmediately);
-    QCOMPARE(recorder.values, QList<int>{1});
-    QcmaParameterEnum value(sidA, 4, 0, 5);
-    m_manager->SetQcmaParameter(&value);
-    QCOMPARE(m_manager->cachedParameter(sidA)->getEnum(), 1);
-    QTRY_COMPARE(recorder.values, (QList<int>{1, 4}));
-    QCOMPARE(m_manager->cachedParameter(sidA)->getEnum(), 4);
+    QTest::addColumn<int>("sid");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QList<int>>("heard");
+    QTest::newRow("taken") << sidA << 4 << QList<int>{1, 4};
+    QTest::newRow("refused: the old value is told again") << sidB << 9 << QList<int>{1, 1};
 }
 
-void tst_ServerManager::refusedWriteReannouncesOldValue()
+void tst_ServerManager::writeShowsOnlyAfterConfirmation()
 {
+    QFETCH(int, sid);
+    QFETCH(int, value);
+    QFETCH(QList<int>, heard);
     Recorder recorder;
-    UiHelper_Notification notification(m_manager, &recorder, sidB, UiHelper::ConnectImmediately);
-    QcmaParameterUInt outOfRange(sidB, 9);
-    m_manager->SetQcmaParameter(&outOfRange);
-    QTRY_COMPARE(recorder.values, (QList<int>{1, 1}));
+    UiHelper_Notification notification(m_manager, &recorder, sid, UiHelper::ConnectImmediately);
+    std::unique_ptr<QcmaParameter> candidate = m_manager->GetQcmaParameter(sid);
+    QVERIFY(candidate->setValue(value));
+    m_manager->SetQcmaParameter(candidate.get());
+    QCOMPARE(m_manager->cachedParameter(sid)->getInt(), 1);
+    QTRY_COMPARE(recorder.values, heard);
+    QCOMPARE(m_manager->cachedParameter(sid)->getInt(), heard.last());
 }
 
 void tst_ServerManager::strategiesConnect_data()
@@ -214,41 +214,19 @@ void tst_ServerManager::intervalRequestsNameOnlyGroupsWithData()
     QCOMPARE(m_manager->observerCount(scanSid), 0);
 }
 
-void tst_ServerManager::dialogRunnerDrivesModalRun()
-{
-    QDialog dialog;
-    QString seen;
-    ScopedDialogHandler handler(m_manager->dialogRunner(), [&seen](QDialog *d) {
-        seen = d->windowTitle();
-        return 1;
-    });
-    dialog.setWindowTitle(QStringLiteral("TS Select"));
-    QCOMPARE(m_manager->executeQzelDialog(&dialog), 1);
-    QCOMPARE(seen, QStringLiteral("TS Select"));
-}
-
-void tst_ServerManager::managersNameValuesFromTheirOwnServer()
+void tst_ServerManager::textsComeFromTheirOwnServerAndOutliveAnother()
 {
     const std::unique_ptr<TesterFixture> testerA = namingTester(QStringLiteral("OTU2"));
-    const std::unique_ptr<TesterFixture> testerB = namingTester(QStringLiteral("OTU2e"));
-    zelServerManager &managerA = *testerA->manager();
-    zelServerManager &managerB = *testerB->manager();
-    QCOMPARE(managerA.texts().getValueName(sidA, 1), QStringLiteral("OTU2"));
-    QCOMPARE(managerB.texts().getValueName(sidA, 1), QStringLiteral("OTU2e"));
-
-    // Bindings show the names of the server they are bound to.
-    QLabel valueA, valueB;
-    UiHelper_Label labelA(&managerA, &valueA, nullptr, nullptr, sidA, 0, UiHelper::ConnectImmediately);
-    UiHelper_Label labelB(&managerB, &valueB, nullptr, nullptr, sidA, 0, UiHelper::ConnectImmediately);
-    QCOMPARE(valueA.text(), QStringLiteral("OTU2"));
-    QCOMPARE(valueB.text(), QStringLiteral("OTU2e"));
-}
-
-void tst_ServerManager::textsOutliveAnotherServer()
-{
-    const std::unique_ptr<TesterFixture> testerA = namingTester(QStringLiteral("OTU2"));
-    zelServerManager &managerA = *testerA->manager();
     std::unique_ptr<TesterFixture> testerB = namingTester(QStringLiteral("OTU2e"));
+    zelServerManager &managerA = *testerA->manager();
+    {
+        // Bindings show the names of the server they are bound to.
+        QLabel valueA, valueB;
+        UiHelper_Label labelA(&managerA, &valueA, nullptr, nullptr, sidA, 0, UiHelper::ConnectImmediately);
+        UiHelper_Label labelB(testerB->manager(), &valueB, nullptr, nullptr, sidA, 0, UiHelper::ConnectImmediately);
+        QCOMPARE(valueA.text(), QStringLiteral("OTU2"));
+        QCOMPARE(valueB.text(), QStringLiteral("OTU2e"));
+    }
     const WidgetText keptB = testerB->manager()->texts();
 
     // The server made last goes first, its manager and link together.
