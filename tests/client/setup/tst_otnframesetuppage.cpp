@@ -297,8 +297,6 @@ void tst_OtnFrameSetupPage::diagramByStageCount()
         QCOMPARE(f.text(QStringLiteral("lblLv%1Multiplex").arg(s + 2)),
                  QStringLiteral("x%1").arg(OtnTpTs::getTpTsInfo(s, mapping, 0).multiplexFactor));
     }
-    if (factor)
-        QCOMPARE(f.text("lblLv2Multiplex"), QStringLiteral("x%1").arg(factor));
 }
 
 void tst_OtnFrameSetupPage::boxesByStructure_data()
