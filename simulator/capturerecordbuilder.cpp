@@ -1,7 +1,5 @@
 #include "capturerecordbuilder.h"
 
-#include <QtEndian>
-
 #include "apps/shared/sid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
@@ -25,7 +23,7 @@ constexpr TcmPlace tcmPlaces[tcmCount] = {{3, 7}, {3, 4}, {3, 1}, {2, 11}, {2, 8
 
 void put(QByteArray &record, int row, int column, const QByteArray &bytes)
 {
-    const int at = CaptureRecordBuilder::overheadOffset + 16 * (row - 1) + (column - 1);
+    const int at = IntervalDataOtnCapture::overheadOffset + 16 * (row - 1) + (column - 1);
     record.replace(at, bytes.size(), bytes);
 }
 
@@ -66,7 +64,8 @@ QByteArray CaptureRecordBuilder::tti(int sapiId, int dapiId, int osId) const
 QByteArray CaptureRecordBuilder::record(int level) const
 {
     using namespace PID::Otn::TX;
-    QByteArray r(IntervalDataOtnCapture::recordSize, '\0');
+    using Record = IntervalDataOtnCapture;
+    QByteArray r(Record::recordSize, '\0');
     if (level < 0 || level >= m_mapping.getOduCount())
         return r;
 
@@ -97,7 +96,7 @@ QByteArray CaptureRecordBuilder::record(int level) const
         } else {
             put(r, 1, 13, bytes(PID::Otn::TX::OTU_RES, 2));
         }
-        r.replace(smTtiOffset, 64, smTti);
+        r.replace(Record::smTtiOffset, 64, smTti);
     }
     // Row 2: RES, PM&TCM, TCM ACT, TCM6-TCM4, FTFL; row 3: TCM3-TCM1, PM, EXP.
     put(r, 2, 1, bytes(ODU_RES1[level], 2));
@@ -105,7 +104,7 @@ QByteArray CaptureRecordBuilder::record(int level) const
     for (int i = 0; i < tcmCount; ++i) {
         put(r, tcmPlaces[i].row, tcmPlaces[i].column, firstByte(tcmTti[i]));
         putByte(r, tcmPlaces[i].row, tcmPlaces[i].column + 2, uintValue(ODU_TCM_BITS[level][i]));
-        r.replace(tcmTtiOffset + 64 * i, 64, tcmTti[i]);
+        r.replace(Record::tcmTtiOffset + 64 * i, 64, tcmTti[i]);
     }
     put(r, 3, 10, firstByte(pmTti));
     putByte(r, 3, 12, uintValue(ODU_PM_BITS[level]));
@@ -118,9 +117,9 @@ QByteArray CaptureRecordBuilder::record(int level) const
     put(r, 4, 9, bytes(ODU_RES2[level], 6));
     put(r, 4, 15, payloadType);
 
-    r.replace(pmTtiOffset, 64, pmTti);
-    r.replace(ftflOffset, 256, ftfl);
-    r.replace(psiOffset, 1, payloadType);
+    r.replace(Record::pmTtiOffset, 64, pmTti);
+    r.replace(Record::ftflOffset, 256, ftfl);
+    r.replace(Record::psiOffset, 1, payloadType);
 
     // The tributary slots of the stage below this level: MSI in the PSI, and the TP of each TS.
     QVector<int> channels(OtnTpTs::maxTs, -1);
@@ -130,17 +129,19 @@ QByteArray CaptureRecordBuilder::record(int level) const
     if (level < OtnMapping::maxStages && m_mapping.hasOdtu(level)) {
         const TributaryLayout layout(m_store, m_port, TributaryLayout::Tx, level);
         const QByteArray msi = layout.msi();
-        r.replace(psiOffset + 2, msi.size(), msi);
+        r.replace(Record::psiOffset + 2, msi.size(), msi);
         channels = layout.channels(false);
         mainTs = layout.mainTs();
         tpCount = layout.tpCount();
         tsCount = layout.tsCount();
     }
+    QByteArray words(Record::channelWordsLength, '\0');
     for (int t = 0; t < OtnTpTs::maxTs; ++t) {
-        const quint16 word = (t < tsCount && channels.at(t) >= 0) ? quint16(channels.at(t) + 1) : quint16(noChannel);
-        qToLittleEndian(word, reinterpret_cast<uchar *>(r.data() + channelWordsOffset + 2 * t));
+        const bool hasTp = t < tsCount && channels.at(t) >= 0;
+        Record::setChannelWord(words, t, hasTp ? quint16(channels.at(t) + 1) : Record::noChannel);
         const bool hasMainTs = t < tpCount && t < mainTs.size() && mainTs.at(t) >= 1;
-        r[mainTsOffset + t] = char(hasMainTs ? quint8(mainTs.at(t) - 1) : quint8(0xFF));
+        r[Record::mainTsOffset + t] = char(hasMainTs ? quint8(mainTs.at(t) - 1) : quint8(0xFF));
     }
+    r.replace(Record::channelWordsOffset, words.size(), words);
     return r;
 }

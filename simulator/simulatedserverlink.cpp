@@ -248,7 +248,8 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
         scan->words = TributaryScanBuilder::words(*m_store, port);
         answers.append(scan);
     }
-    auto capture = QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, SimId::capture), selector);
+    auto capture =
+        QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, PID::Otn::CAPTURE::OVERHEAD), selector);
     const CaptureRecordBuilder builder(*m_store, port);
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
         capture->records[level] = builder.record(level);

@@ -43,6 +43,4 @@ constexpr int skewLaneType = 14042;
 constexpr int skewLogicalLanes = 14043;
 constexpr int skewPhysicalLanes = 14045;
 
-constexpr int capture = 3101;
-
 } // namespace SimId

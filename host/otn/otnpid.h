@@ -146,6 +146,10 @@ constexpr int SM_BDI = 116;
 constexpr int SM_BEI = 1109;
 constexpr int FEC_CORRECTED = 1111;
 } // namespace STATUS
+// The interval data of the overhead capture: one record per ODU level.
+namespace CAPTURE {
+constexpr int OVERHEAD = 3101;
+} // namespace CAPTURE
 namespace STIMULI {
 constexpr int FREQUENCY_OFFSET = 14012;
 } // namespace STIMULI

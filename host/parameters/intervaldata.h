@@ -34,14 +34,38 @@ public:
     QVector<quint32> words = QVector<quint32>(wordCount, 0);
 };
 
-// Overhead capture records of levels 0-3, 1328 bytes each.
+// Overhead capture records of levels 0-3, 1328 bytes each: one captured frame of the level (the one
+// whose MFAS is 0) with the messages its multiframe carries and the tributary slots of the stage below.
 class ZELCORE_EXPORT IntervalDataOtnCapture : public IntervalData
 {
 public:
     static constexpr int recordSize = 1328;
     static constexpr int levelCount = 4;
+
+    // Byte offsets in a record.
+    static constexpr int overheadOffset = 0;        // 4 x 16 overhead bytes, row-major
+    static constexpr int overheadLength = 64;
+    static constexpr int smTtiOffset = 64;          // 64-byte TTI messages: SM, PM, TCM1-TCM6
+    static constexpr int pmTtiOffset = 128;
+    static constexpr int tcmTtiOffset = 192;        // TCM i at 192 + 64 x (i - 1)
+    static constexpr int ttiLength = 64;
+    static constexpr int ftflOffset = 576;          // 256 bytes: forward, then backward half
+    static constexpr int ftflLength = 256;
+    static constexpr int psiOffset = 832;           // 256 PSI bytes: PT, reserved, MSI...
+    static constexpr int channelWordsOffset = 1088; // 80 x 16-bit little-endian: TP number, noChannel bit
+    static constexpr int channelWordsLength = 160;
+    static constexpr int mainTsOffset = 1248;       // 80 bytes: 0-based first TS of TP i, 0xFF = none
+    static constexpr int mainTsLength = 80;
+    static constexpr int tsCount = 80;
+    static constexpr quint16 noChannel = 0x100;
+
     using IntervalData::IntervalData;
     QByteArray records[levelCount];
+
+    // Word ts (0-79) of a channel word block; noChannel where the block is too short.
+    static quint16 channelWord(const QByteArray &channelWords, int ts);
+    // Sets word ts of a block; a block too short for it is left as it is.
+    static void setChannelWord(QByteArray &channelWords, int ts, quint16 word);
 };
 
 // The result counters of a port's group for one interval, carried under the group's id 0: per counter id
