@@ -5,6 +5,7 @@
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnsignalsetuppagetx.h"
+#include "client/otn/interface_setup_status/pages/status/otnstatuscapturepage.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatuserrorpage.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatusphysicalpage.h"
 #include "client/otn/interface_setup_status/pages/status/tributaryscan/otntesttscanpage.h"
@@ -79,6 +80,8 @@ Page *buildPage(int pageId, const Id &identifier, zelServerManager *manager)
         return new OtnStatusPhysicalPage(identifier, manager, 1);
     case 38:
         return new OtnStatusErrorPage(identifier, manager, 1);
+    case 39:
+        return new OtnStatusCapturePage(identifier, manager, 1);
     case 40:
         return new OtnTestTScanPage(identifier, manager, 1);
     case 70:
