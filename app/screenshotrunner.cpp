@@ -88,6 +88,13 @@ void ScreenshotRunner::renderDialogsOf(QWidget *page)
             return 0;
         });
         button->click();
+        // A dialog the button shows without running it (a view that follows the page) is taken as well.
+        for (QDialog *dialog : page->findChildren<QDialog *>()) {
+            if (dialog->isVisible()) {
+                QCoreApplication::processEvents();
+                renderDialog(dialog, dialog->objectName());
+            }
+        }
     }
     page->hide();
 }

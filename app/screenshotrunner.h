@@ -53,7 +53,8 @@ public:
 
 private:
     bool render(QWidget *widget, const QString &fallbackName);
-    // Presses every plain button of the page; each dialog it opens is rendered and rejected.
+    // Presses every plain button of the page; each dialog it runs is rendered and rejected, each dialog it
+    // only shows is rendered and hidden.
     void renderDialogsOf(QWidget *page);
     // Shown at its own size (at least its size hint), saved under the name, then hidden.
     void renderDialog(QDialog *dialog, const QString &name);
