@@ -1,0 +1,390 @@
+#include <functional>
+#include <memory>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/components/otnpayloadtype.h"
+#include "client/otn/interface_setup_status/dialogs/otncapturetptsdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
+#include "client/otn/interface_setup_status/otnsetuppagefactory.h"
+#include "client/otn/interface_setup_status/pages/status/otncaptureohwidget.h"
+#include "client/otn/interface_setup_status/pages/status/otnstatuscapturepage.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
+#include "host/parameters/intervaldata.h"
+#include "host/server/zelservermanager.h"
+#include "host/widgets/dialogrunner.h"
+#include "simulator/poweronstructure.h"
+#include "tests/support/testerfixture.h"
+
+namespace {
+
+using namespace PID::Otn;
+
+constexpr int pageId = 39;
+const char *const captureButtons[] = {"pbSm", "pbPm", "pbTcm1", "pbTcm2", "pbTcm3",
+                                      "pbTcm4", "pbTcm5", "pbTcm6", "pbFtfl"};
+
+SimulatorOptions optionsFor(const QString &structure)
+{
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    if (const PowerOnStructure *found = PowerOnStructure::find(structure)) {
+        options.structure = structure;
+        options.moduleTypes = {found->moduleType};
+    }
+    return options;
+}
+
+// The page as the OTN factory builds it, started and shown on port 1.
+std::unique_ptr<OtnStatusCapturePage> shownPage(TesterFixture &tester)
+{
+    std::unique_ptr<Page> page(
+        OtnSetupPageFactory().createPage(InterfaceSetupIdentifier(pageId, 0, 0, 5), tester.manager()));
+    auto *capturePage = qobject_cast<OtnStatusCapturePage *>(page.get());
+    if (!capturePage)
+        return nullptr;
+    page.release();
+    capturePage->initializePage();
+    capturePage->resize(1024, 700);
+    capturePage->show();
+    return std::unique_ptr<OtnStatusCapturePage>(capturePage);
+}
+
+QTableWidget *overheadTable(const QWidget &owner)
+{
+    return owner.findChild<QTableWidget *>(QStringLiteral("tblOverhead"));
+}
+
+// The text of a cell of the overhead table, with the columns its label spans ("SM/3").
+QString cell(const QWidget &owner, int row, int column)
+{
+    const QTableWidget *table = overheadTable(owner);
+    const QTableWidgetItem *item = table ? table->item(row, column) : nullptr;
+    if (!item)
+        return QStringLiteral("<none>");
+    const int span = table->columnSpan(row, column);
+    return span > 1 ? QStringLiteral("%1/%2").arg(item->text()).arg(span) : item->text();
+}
+
+// The overhead byte shown for overhead row r, column c (both 1-based).
+QString shownByte(const QWidget &owner, int row, int column)
+{
+    return cell(owner, 2 * row - 1, column - 1);
+}
+
+QString labelText(const QWidget &owner, const char *name)
+{
+    const auto *label = owner.findChild<QLabel *>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+// The capture buttons in the overhead table, in the order of the capture items.
+QStringList presentButtons(const QWidget &owner)
+{
+    QStringList inTable;
+    const QTableWidget *table = overheadTable(owner);
+    for (int row = 0; table && row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (const QWidget *widget = table->cellWidget(row, column))
+                inTable << widget->objectName();
+        }
+    }
+    QStringList names;
+    for (const char *name : captureButtons) {
+        if (inTable.contains(QLatin1String(name)))
+            names << QLatin1String(name);
+    }
+    return names;
+}
+
+// Presses a capture button; inspect sees the dialog it runs.
+bool openCapture(TesterFixture &tester, const QWidget &owner, const char *button,
+                 const std::function<void(QDialog *)> &inspect)
+{
+    auto *pushButton = owner.findChild<QPushButton *>(QLatin1String(button));
+    if (!pushButton)
+        return false;
+    bool ran = false;
+    ScopedDialogHandler handler(tester.manager()->dialogRunner(), [&](QDialog *dialog) {
+        ran = true;
+        inspect(dialog);
+        return 0;
+    });
+    pushButton->click();
+    return ran;
+}
+
+// Asks for the current interval as the host's poller does, and lets the answers arrive.
+bool pollInterval(TesterFixture &tester)
+{
+    tester.manager()->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
+    return tester.settle();
+}
+
+} // namespace
+
+class tst_OtnStatusCapturePage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void labelsAndButtonsOfALevel_data();
+    void labelsAndButtonsOfALevel();
+    void recordDecoding_data();
+    void recordDecoding();
+    void pausedPageTakesOneCapturePerUpdate();
+    void chosenLevelShowsItsOwnRecord_data();
+    void chosenLevelShowsItsOwnRecord();
+    void sapiSetOnTheTransmitterIsDecodedAndFollowed();
+    void tpTsViewComparesTransmittedAndCapturedSlots();
+};
+
+void tst_OtnStatusCapturePage::labelsAndButtonsOfALevel_data()
+{
+    QTest::addColumn<int>("interfaceSignal");
+    QTest::addColumn<int>("stage0");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("selector");
+    QTest::addColumn<QStringList>("cells");   // "row,column=text"
+    QTest::addColumn<QStringList>("buttons");
+
+    const int otu2 = 1;
+    const int otlc = 14;
+    const QStringList all{"pbSm", "pbPm", "pbTcm1", "pbTcm2", "pbTcm3", "pbTcm4", "pbTcm5", "pbTcm6", "pbFtfl"};
+    QTest::newRow("line level") << otu2 << 0 << 0 << 0
+                                << QStringList{"0,7=SM/3", "0,12=RES/2", "2,13=FTFL", "2,2=P&T", "6,14=PSI"} << all;
+    QTest::newRow("lower level: fixed stuff, no section or tandem fields")
+        << otu2 << 1 << 2 << 0 << QStringList{"0,7=Fixed Stuff/7", "4,6=TCM1/3", "4,9=PM/3"}
+        << QStringList{"pbPm", "pbFtfl"};
+    QTest::newRow("OTLC, first slice: OSMC, no FTFL")
+        << otlc << 0 << 0 << 0 << QStringList{"0,12=OSMC", "0,13=RES", "2,13=RES", "6,14=PSI"}
+        << QStringList{"pbSm", "pbPm", "pbTcm1", "pbTcm2", "pbTcm3", "pbTcm4", "pbTcm5", "pbTcm6"};
+    QTest::newRow("OTLC, other slice: reserved rows")
+        << otlc << 0 << 0 << 1 << QStringList{"2,0=RES/14", "4,0=RES/9", "4,9=PM/3", "4,12=EXP/2", "6,14=RES"}
+        << QStringList{};
+    // Stage value 13 (ODTU3e2) gives the OPU kind with NJO1/NJO2; a level beyond the kinds the record
+    // gives shows the first kind.
+    QTest::newRow("OPU kind of the line") << otu2 << 13 << 0 << 0 << QStringList{"0,15=JCA", "4,15=NJO2", "6,15=NJO1"}
+                                          << all;
+    QTest::newRow("level beyond the kinds") << otu2 << 13 << 3 << 0 << QStringList{"0,15=JC1", "6,15=NJO"}
+                                            << QStringList{"pbPm", "pbFtfl"};
+}
+
+void tst_OtnStatusCapturePage::labelsAndButtonsOfALevel()
+{
+    QFETCH(int, interfaceSignal);
+    QFETCH(int, stage0);
+    QFETCH(int, level);
+    QFETCH(int, selector);
+    QFETCH(QStringList, cells);
+    QFETCH(QStringList, buttons);
+
+    OtnCaptureOhWidget widget(nullptr, nullptr);
+    // Another level first: the labels of the level asked for replace those, spans included.
+    widget.setLevel(level == 0 ? 1 : 0, OtnMapping(1, 0, 0, 0, 0), 1 - selector);
+    widget.setLevel(level, OtnMapping(interfaceSignal, 11, stage0, 0, 0), selector);
+    for (const QString &expected : cells) {
+        const QStringList place = expected.section('=', 0, 0).split(',');
+        QCOMPARE(place.size(), 2);
+        QCOMPARE(place.at(0) + "," + place.at(1) + "=" + cell(widget, place.at(0).toInt(), place.at(1).toInt()),
+                 expected);
+    }
+    QCOMPARE(presentButtons(widget), buttons);
+}
+
+void tst_OtnStatusCapturePage::recordDecoding_data()
+{
+    QTest::addColumn<int>("recordSize");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("button");   // empty: the table and PSI line
+    QTest::addColumn<QString>("label");    // the table cell "r,c", "psi", or a label of the dialog
+    QTest::addColumn<QString>("shown");
+
+    const int full = IntervalDataOtnCapture::recordSize;
+    QTest::newRow("FAS, first byte") << full << 0 << QByteArray("\xF6", 1) << "" << "1,1" << "F6";
+    QTest::newRow("PM byte 3: row 3, column 12") << full << 43 << QByteArray("\x0A", 1) << "" << "3,12" << "0A";
+    QTest::newRow("last overhead byte") << full << 63 << QByteArray("\x5C", 1) << "" << "4,16" << "5C";
+    QTest::newRow("PSI[0]") << full << 832 << QByteArray("\x05", 1) << "" << "psi" << payloadTypeText(0x05);
+    QTest::newRow("SM TTI: SAPI IS") << full << 65 << QByteArray("JPN") << "pbSm" << "lblSapiIs" << "JPN";
+    QTest::newRow("PM TTI: DAPI NS") << full << 148 << QByteArray("PATH-TRACE-1") << "pbPm" << "lblDapiNs"
+                                     << "PATH-TRACE-1";
+    QTest::newRow("TCM1 TTI: SAPI IS") << full << 193 << QByteArray("T1A") << "pbTcm1" << "lblSapiIs" << "T1A";
+    QTest::newRow("TCM6 TTI: DAPI IS") << full << 192 + 5 * 64 + 17 << QByteArray("T6\x01") << "pbTcm6"
+                                       << "lblDapiIs" << "T6.";
+    QTest::newRow("FTFL: forward fault indication") << full << 576 << QByteArray("\x01", 1) << "pbFtfl"
+                                                    << "lblFifValue" << "0x01 Signal Fail";
+    QTest::newRow("record ending inside the PM TTI") << 130 << 129 << QByteArray("Q") << "pbPm" << "lblSapiIs"
+                                                     << "Q..";
+    QTest::newRow("record ending before the FTFL") << 576 << 0 << QByteArray("\xF6", 1) << "pbFtfl" << "lblOifCc"
+                                                   << "...";
+}
+
+void tst_OtnStatusCapturePage::recordDecoding()
+{
+    QFETCH(int, recordSize);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, button);
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+
+    TesterFixture tester(1);
+    QByteArray record(recordSize, '\0');
+    record.replace(offset, bytes.size(), bytes);
+    // The calls the page makes for each capture.
+    OtnCaptureOhWidget widget(nullptr, tester.manager());
+    widget.setLevel(0, OtnMapping(1, 0, 0, 0, 0), 0);
+    widget.setTtiEncoding(0);
+    widget.showOverhead(record.left(64), recordSize > 832 ? quint8(record.at(832)) : 0);
+    widget.setCaptureRecord(record);
+
+    if (button.isEmpty()) {
+        if (label == QLatin1String("psi"))
+            QCOMPARE(labelText(widget, "lblPsiValue"), shown);
+        else
+            QCOMPARE(shownByte(widget, label.section(',', 0, 0).toInt(), label.section(',', 1).toInt()), shown);
+        return;
+    }
+    QString text;
+    QVERIFY(openCapture(tester, widget, qPrintable(button), [&](QDialog *dialog) {
+        text = labelText(*dialog, qPrintable(label));
+    }));
+    QCOMPARE(text, shown);
+}
+
+void tst_OtnStatusCapturePage::pausedPageTakesOneCapturePerUpdate()
+{
+    TesterFixture tester(optionsFor(QStringLiteral("otu2-bulk")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    const int captureSid = nsSID::otnSid(1, CAPTURE::OVERHEAD);
+    QVERIFY(tester.writeAndWait(1, TX::OTU_SM_BITS, 0x11u));
+    QVERIFY(pollInterval(tester));
+    QTRY_COMPARE(shownByte(*page, 1, 10), QStringLiteral("11"));
+
+    auto *pause = page->findChild<QPushButton *>(QStringLiteral("pbPause"));
+    auto *update = page->findChild<QPushButton *>(QStringLiteral("pbSingle"));
+    QVERIFY(!update->isVisibleTo(page.get()));
+    pause->click();
+    QVERIFY(pause->isChecked());
+    QVERIFY(update->isVisibleTo(page.get()));
+    QCOMPARE(tester.manager()->observerCount(captureSid), 0);
+
+    for (const uint value : {0x22u, 0x33u}) {
+        QVERIFY(tester.writeAndWait(1, TX::OTU_SM_BITS, value));
+        const QString before = shownByte(*page, 1, 10);
+        QVERIFY(pollInterval(tester));
+        QCOMPARE(shownByte(*page, 1, 10), before);
+        update->click();
+        const QString now = QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+        QTRY_COMPARE(shownByte(*page, 1, 10), now);
+        // That one capture taken, the page follows no more.
+        QCOMPARE(tester.manager()->observerCount(captureSid), 0);
+        QVERIFY(tester.writeAndWait(1, TX::OTU_SM_BITS, value + 1));
+        QVERIFY(pollInterval(tester));
+        QCOMPARE(shownByte(*page, 1, 10), now);
+    }
+
+    pause->click();
+    QVERIFY(!update->isVisibleTo(page.get()));
+    QTRY_COMPARE(shownByte(*page, 1, 10), QStringLiteral("34"));
+    QVERIFY(tester.manager()->observerCount(captureSid) > 0);
+    page->hide();
+    QCOMPARE(tester.manager()->observerCount(captureSid), 0);
+}
+
+void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("stuffLabel");
+    QTest::addColumn<bool>("tpTs");
+
+    QTest::newRow("line") << 0 << "SM/3" << true;
+    QTest::newRow("ODU2 inside") << 1 << "Fixed Stuff/7" << true;
+    QTest::newRow("ODU0 innermost") << 2 << "Fixed Stuff/7" << false;
+}
+
+void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord()
+{
+    QFETCH(int, index);
+    QFETCH(QString, stuffLabel);
+    QFETCH(bool, tpTs);
+
+    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    auto *levels = page->findChild<QComboBox *>(QStringLiteral("cmbLevel"));
+    QStringList offered;
+    for (int i = 0; i < levels->count(); ++i)
+        offered << levels->itemText(i);
+    QCOMPARE(offered, QStringList({"1: OTU4", "2: ODU2", "3: ODU0"}));
+    QVERIFY(tester.writeAndWait(1, TX::ODU_EXP[index], QByteArray("\xE0\x01", 2)));
+    QVERIFY(pollInterval(tester));
+
+    levels->setCurrentIndex(index);
+    QCOMPARE(page->currentLevel(), index);
+    QCOMPARE(cell(*page, 0, 7), stuffLabel);
+    QCOMPARE(page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->isVisibleTo(page.get()), tpTs);
+    // The level's own overhead and payload type, from the record of that level.
+    QCOMPARE(shownByte(*page, 3, 13) + shownByte(*page, 3, 14), QStringLiteral("E001"));
+    const QByteArray record = page->record(index);
+    QCOMPARE(labelText(*page, "lblPsiValue"), payloadTypeText(quint8(record.at(832))));
+    QCOMPARE(shownByte(*page, 4, 15), QStringLiteral("%1").arg(quint8(record.at(832)), 2, 16, QLatin1Char('0')).toUpper());
+    for (int other = 0; other < OtnStatusCapturePage::levelCount; ++other) {
+        if (other != index)
+            QVERIFY(page->record(other).mid(32 + 12, 2) != QByteArray("\xE0\x01", 2));
+    }
+}
+
+void tst_OtnStatusCapturePage::sapiSetOnTheTransmitterIsDecodedAndFollowed()
+{
+    TesterFixture tester(optionsFor(QStringLiteral("otu2-bulk")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    QVERIFY(tester.writeAndWait(1, TX::OTU_SM_TTI_SAPI, QByteArray("\0JPNSECTION-A1  ", 16)));
+    QVERIFY(pollInterval(tester));
+
+    QStringList seen;
+    QVERIFY(openCapture(tester, *page, "pbSm", [&](QDialog *dialog) {
+        seen << dialog->windowTitle() << labelText(*dialog, "lblSapiIs") << labelText(*dialog, "lblSapiNs");
+        // While the dialog is open, the transmitter sends another trace: the next capture shows it.
+        tester.writeAndWait(1, TX::OTU_SM_TTI_SAPI, QByteArray("\0DEUSECTION-B2  ", 16));
+        pollInterval(tester);
+        const bool followed = QTest::qWaitFor([&] { return labelText(*dialog, "lblSapiIs") == QLatin1String("DEU"); });
+        seen << (followed ? labelText(*dialog, "lblSapiIs") : QStringLiteral("<not followed>"))
+             << labelText(*dialog, "lblSapiNs");
+    }));
+    QCOMPARE(seen, QStringList({"SM-TTI", "JPN", "SECTION-A1  ", "DEU", "SECTION-B2  "}));
+    QCOMPARE(page->overheadWidget()->openItem(), -1);
+}
+
+void tst_OtnStatusCapturePage::tpTsViewComparesTransmittedAndCapturedSlots()
+{
+    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    QVERIFY(pollInterval(tester));
+    page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->click();
+    OtnCaptureTpTsDialog *dialog = page->tpTsDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("OTU4 TP/TS"));
+    QVERIFY(dialog->txMap() && dialog->rxMap());
+    // The port receives what it sends: ten ODU2 of 8 TS each, the same on both maps.
+    QCOMPARE(dialog->rxMap()->cellCount(), dialog->txMap()->cellCount());
+    for (int i = 0; i < dialog->txMap()->cellCount(); ++i) {
+        QCOMPARE(dialog->rxMap()->cell(i)->text(), dialog->txMap()->cell(i)->text());
+        QCOMPARE(dialog->rxMap()->cell(i)->styleSheet(), dialog->txMap()->cell(i)->styleSheet());
+    }
+    QCOMPARE(dialog->rxMap()->cell(9 * 10 + 1)->text(), QStringLiteral("10"));
+    page->findChild<QComboBox *>(QStringLiteral("cmbLevel"))->setCurrentIndex(2);
+    QVERIFY(!dialog->isVisible());
+}
+
+QTEST_MAIN(tst_OtnStatusCapturePage)
+#include "tst_otnstatuscapturepage.moc"
