@@ -5,6 +5,7 @@
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/intervaldata.h"
+#include "livevalues.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
 #include "tributarylayout.h"
@@ -42,6 +43,9 @@ QByteArray firstByte(const QByteArray &bytes)
 CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port)
     : m_store(store), m_port(port), m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx))
 {
+    const OtnMapping received = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
+    m_framed = LiveValues::sendsLight(store, port)
+               && received[OtnMapping::FieldInterface] == m_mapping[OtnMapping::FieldInterface];
 }
 
 QByteArray CaptureRecordBuilder::bytes(int id, int length) const
@@ -66,7 +70,7 @@ QByteArray CaptureRecordBuilder::record(int level) const
     using namespace PID::Otn::TX;
     using Record = IntervalDataOtnCapture;
     QByteArray r(Record::recordSize, '\0');
-    if (level < 0 || level >= m_mapping.getOduCount())
+    if (!m_framed || level < 0 || level >= m_mapping.getOduCount())
         return r;
 
     // Captured in the frame whose MFAS is 0: the multiframe fields show their byte 0.

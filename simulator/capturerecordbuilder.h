@@ -8,7 +8,8 @@ class ParameterStore;
 
 // The overhead capture records of a port, one per ODU level, as the receiver captures the port's own
 // transmitted signal: built from the Tx overhead parameters and structure the way G.709 lays them out
-// (record layout: IntervalDataOtnCapture).
+// (record layout: IntervalDataOtnCapture). A receiver that cannot frame the line (no light, another
+// interface expected) captures nothing: every record is all zero.
 class CaptureRecordBuilder
 {
 public:
@@ -25,4 +26,5 @@ private:
     const ParameterStore &m_store;
     int m_port = 0;
     OtnMapping m_mapping;
+    bool m_framed = false;
 };

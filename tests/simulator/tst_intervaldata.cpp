@@ -83,7 +83,8 @@ private slots:
     void overheadBytesSitWhereG709PutsThem();
     void messagesFollowTheOverhead();
     void lowerLevelHasFixedStuffAndTtiBytes();
-    void missingLevelIsEmpty();
+    void emptyRecords_data();
+    void emptyRecords();
     void tributarySlotBlocks();
     void scanWords_data();
     void scanWords();
@@ -191,15 +192,34 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
     QCOMPARE(capture.collector.records[0].mid(834, 8), hex("0000010102020303"));
 }
 
-void tst_IntervalData::missingLevelIsEmpty()
+void tst_IntervalData::emptyRecords_data()
 {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("capturedLevels");
+
+    QTest::newRow("level the structure does not have") << int(TX::MAPPING[2]) << QVariant(int(MUX_NONE)) << 1;
+    QTest::newRow("laser off: nothing received") << int(TX::LASER) << QVariant(0) << 0;
+    // The tester sends OTU2; the receiver expects OTU1.
+    QTest::newRow("receiver expects another interface") << int(RX::MAPPING[0]) << QVariant() << 0;
+}
+
+void tst_IntervalData::emptyRecords()
+{
+    QFETCH(int, id);
+    QFETCH(QVariant, value);
+    QFETCH(int, capturedLevels);
+
     TesterFixture f;
     CaptureTest capture(f);
-    QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_NONE));
+    if (!value.isValid())
+        value = valueNamed(f, id, QStringLiteral("OTU1"));
+    QVERIFY(f.writeAndWait(1, id, value));
     QVERIFY(capture.request());
-    QVERIFY(capture.collector.records[0] != QByteArray(IntervalDataOtnCapture::recordSize, '\0'));
-    for (int level = 1; level < IntervalDataOtnCapture::levelCount; ++level)
-        QCOMPARE(capture.collector.records[level], QByteArray(IntervalDataOtnCapture::recordSize, '\0'));
+    for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level) {
+        const bool empty = capture.collector.records[level] == QByteArray(IntervalDataOtnCapture::recordSize, '\0');
+        QVERIFY2(empty == (level >= capturedLevels), qPrintable(QStringLiteral("level %1").arg(level)));
+    }
 }
 
 void tst_IntervalData::tributarySlotBlocks()
