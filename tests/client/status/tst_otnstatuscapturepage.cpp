@@ -18,9 +18,12 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
 #include "host/parameters/intervaldata.h"
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/parameters/qcmaparameterbytearray.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/dialogrunner.h"
 #include "simulator/poweronstructure.h"
+#include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testerfixture.h"
 
 namespace {
@@ -142,6 +145,7 @@ private slots:
     void chosenLevelShowsItsOwnRecord();
     void sapiSetOnTheTransmitterIsDecodedAndFollowed();
     void tpTsViewComparesTransmittedAndCapturedSlots();
+    void slotParameterOfNoLevelIsReportedAndIgnored();
 };
 
 void tst_OtnStatusCapturePage::labelsAndButtonsOfALevel_data()
@@ -384,6 +388,38 @@ void tst_OtnStatusCapturePage::tpTsViewComparesTransmittedAndCapturedSlots()
     QCOMPARE(dialog->rxMap()->cell(9 * 10 + 1)->text(), QStringLiteral("10"));
     page->findChild<QComboBox *>(QStringLiteral("cmbLevel"))->setCurrentIndex(2);
     QVERIFY(!dialog->isVisible());
+}
+
+void tst_OtnStatusCapturePage::slotParameterOfNoLevelIsReportedAndIgnored()
+{
+    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->click();
+    const OtnChWidget *txMap = page->tpTsDialog()->txMap();
+    QVERIFY(txMap);
+    const auto rowText = [txMap](int row) {
+        QStringList texts;
+        for (int column = 1; column < 9; ++column)
+            texts << txMap->cell(9 * (row + 1) + column)->text();
+        return texts.join(' ');
+    };
+    QCOMPARE(rowText(0), QStringLiteral("1 1 1 1 1 1 1 1"));
+
+    DiagnosticsRecorder recorder;
+    page->qcmaParameterChanged(QcmaParameterByteArray(nsSID::otnSid(1, TX::OTU_SM_TTI_SAPI), QByteArray("\x09", 1)));
+    page->qcmaParameterChanged(QcmaParameterBitArray(nsSID::otnSid(1, TX::MAIN_TP[2]), QBitArray(80, true)));
+    const QString report = QStringLiteral("ZEL_ASSERT_MSG: ..\\..\\client\\otn\\interface_setup_status\\pages\\"
+                                          "status\\otnstatuscapturepage: line %d - level != -1: pid=0x%1 is not found.");
+    QCOMPARE(recorder.withLineNumbersMasked(),
+             QStringList({report.arg(TX::OTU_SM_TTI_SAPI, 0, 16), report.arg(TX::MAIN_TP[2], 0, 16)}));
+    QCOMPARE(rowText(0), QStringLiteral("1 1 1 1 1 1 1 1"));
+
+    // The line's main TS list moves TP 1 to TS 9 and TP 2 to TS 1.
+    page->qcmaParameterChanged(QcmaParameterByteArray(nsSID::otnSid(1, TX::MAIN_TS[0]), QByteArray("\x09\x01", 2)));
+    QCOMPARE(rowText(0), QStringLiteral("2 2 2 2 2 2 2 2"));
+    QCOMPARE(rowText(1), QStringLiteral("1 1 1 1 1 1 1 1"));
+    QCOMPARE(recorder.lines().size(), 2);
 }
 
 QTEST_MAIN(tst_OtnStatusCapturePage)

@@ -138,6 +138,9 @@ void OtnStatusCapturePage::hideEvent(QHideEvent *event)
 {
     if (m_captureNotification)
         m_captureNotification->DisconnectManual();
+    // The view follows the page's capture: it goes with the page.
+    if (m_tpTsDialog)
+        m_tpTsDialog->hide();
     OtnStatusPageBase::hideEvent(event);
 }
 
@@ -290,7 +293,7 @@ void OtnStatusCapturePage::qcmaParameterChanged(const QcmaParameter &parameter)
         break;
     case QcmaParameter::TypeByteArray: {
         const int level = indexOf(TX::MAIN_TS, txStages, id);
-        ZEL_ASSERT(level != -1, QStringLiteral("byte array pid=%1 is no main TS, ignored.").arg(id));
+        ZEL_ASSERT(level != -1, QStringLiteral("pid=0x%1 is not found.").arg(id, 0, 16));
         if (level != -1) {
             const QByteArray bytes = parameter.getByteArray();
             OtnTpTs::copyTs(m_tx[level].mainTs, bytes, qMin(bytes.size(), int(OtnTpTs::maxTs)));
@@ -299,7 +302,7 @@ void OtnStatusCapturePage::qcmaParameterChanged(const QcmaParameter &parameter)
     }
     case QcmaParameter::TypeBitArray: {
         const int level = indexOf(TX::ALLOC, txStages, id);
-        ZEL_ASSERT(level != -1, QStringLiteral("bit array pid=%1 is no TS allocation, ignored.").arg(id));
+        ZEL_ASSERT(level != -1, QStringLiteral("pid=0x%1 is not found.").arg(id, 0, 16));
         if (level != -1) {
             const QBitArray bits = parameter.getBitArray();
             for (int t = 0; t < OtnTpTs::maxTs; ++t)
