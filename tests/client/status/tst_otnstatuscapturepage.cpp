@@ -161,7 +161,7 @@ void tst_OtnStatusCapturePage::labelsAndButtonsOfALevel_data()
     const int otlc = 14;
     const QStringList all{"pbSm", "pbPm", "pbTcm1", "pbTcm2", "pbTcm3", "pbTcm4", "pbTcm5", "pbTcm6", "pbFtfl"};
     QTest::newRow("line level") << otu2 << 0 << 0 << 0
-                                << QStringList{"0,7=SM/3", "0,12=RES/2", "2,13=FTFL", "2,2=P&T", "6,14=PSI"} << all;
+                                << QStringList{"0,6=MF", "0,7=SM/3", "0,12=RES/2", "2,13=FTFL", "2,2=P&T", "6,14=PSI"} << all;
     QTest::newRow("lower level: fixed stuff, no section or tandem fields")
         << otu2 << 1 << 2 << 0 << QStringList{"0,7=Fixed Stuff/7", "4,6=TCM1/3", "4,9=PM/3"}
         << QStringList{"pbPm", "pbFtfl"};

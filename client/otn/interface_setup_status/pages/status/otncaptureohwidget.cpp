@@ -9,6 +9,7 @@
 #include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "client/otn/interface_setup_status/dialogs/otncaptureftfldialog.h"
 #include "client/otn/interface_setup_status/dialogs/otncapturettidialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnohtablelayout.h"
 #include "host/otn/otnmapping.h"
 #include "host/parameters/intervaldata.h"
 #include "host/server/zelservermanager.h"
@@ -20,6 +21,7 @@ using Item = OtnCaptureRecord::Item;
 constexpr int columnWidth = 35;
 constexpr int rowHeight = 28;
 constexpr int labelPixels = 12;
+constexpr int opuColumn = 14;
 constexpr QRgb labelBackground = 0xFF5E5E5E;   // rgb(94, 94, 94)
 
 constexpr char buttonStyle[] =
@@ -61,7 +63,6 @@ const char *const opuLabels[][8] = {
     {"JC4", "JC1", "JC5", "JC2", "JC6", "JC3", "PSI", "OMFI"},
     {"RES", "JCA", "RES", "JCB", "RES", "NJO2", "PSI", "NJO1"},
 };
-constexpr int opuKindCount = 5;
 
 bool isOneOf(int value, std::initializer_list<int> values)
 {
@@ -79,7 +80,7 @@ OtnCaptureOhWidget::OtnCaptureOhWidget(QWidget *parent, zelServerManager *manage
     setupTable();
     for (QLabel *label : {ui->lblPsi, ui->lblPsiValue})
         label->setStyleSheet(QStringLiteral("font: 11px;"));
-    applyLabels(0, 0, false, 0);
+    applyLabels(0, OtnMapping(), 0);
     showOverhead(OtnCaptureRecord::overhead(m_record), 0);
 }
 
@@ -134,7 +135,7 @@ void OtnCaptureOhWidget::setLabel(int row, int column, int span, const QString &
     item->setFont(font);
 }
 
-void OtnCaptureOhWidget::applyLabels(int level, int opuKind, bool otlc, int selector)
+void OtnCaptureOhWidget::applyLabels(int level, const OtnMapping &mapping, int selector)
 {
     // Every label cell starts empty and single; the labels then take their spans anew.
     ui->tblOverhead->clearSpans();
@@ -142,59 +143,40 @@ void OtnCaptureOhWidget::applyLabels(int level, int opuKind, bool otlc, int sele
         for (int column = 0; column < columns; ++column)
             setLabel(row, column, 1, QString());
     }
-    const bool firstSlice = otlc && selector == 0;
-    const bool otherSlice = otlc && selector == 1;
-
-    setLabel(0, 0, 6, QStringLiteral("FAS"));
-    setLabel(0, 6, 1, QStringLiteral("MF"));
-    if (level == 0) {
-        setLabel(0, 7, 3, QStringLiteral("SM"));
-        setLabel(0, 10, 2, QStringLiteral("GCC0"));
-        if (firstSlice) {
-            setLabel(0, 12, 1, QStringLiteral("OSMC"), 7);
-            setLabel(0, 13, 1, QStringLiteral("RES"));
-        } else {
-            setLabel(0, 12, 2, QStringLiteral("RES"));
-        }
-    } else {
-        setLabel(0, 7, 7, QStringLiteral("Fixed Stuff"));
+    // The fields sit where the transmit overhead table puts them; the capture names the multiframe
+    // alignment "MF", calls the FTFL byte reserved on the first OTL slice only, and has fonts of its own.
+    const OtnOhTableLayout layout(level, mapping, selector);
+    for (const OtnOhTableLayout::Label &label : layout.labels()) {
+        if (label.column >= opuColumn)
+            continue;
+        QString text = label.text;
+        int pixels = labelPixels;
+        if (label.row == 0 && label.column == 6)
+            text = QStringLiteral("MF");
+        else if (label.row == 2 && label.column == 13)
+            text = layout.isFirstOtlcSlice() ? QStringLiteral("RES") : QStringLiteral("FTFL");
+        else if (text == QLatin1String("OSMC"))
+            pixels = 7;
+        else if (text == QLatin1String("P&T"))
+            pixels = 10;
+        setLabel(label.row, label.column, label.span, text, pixels);
     }
-    if (otherSlice) {
-        setLabel(2, 0, 14, QStringLiteral("RES"));
-        setLabel(4, 0, 9, QStringLiteral("RES"));
-    } else {
-        setLabel(2, 0, 2, QStringLiteral("RES"));
-        setLabel(2, 2, 1, QStringLiteral("P&T"), 10);
-        setLabel(2, 3, 1, QStringLiteral("T/A"));
-        setLabel(2, 4, 3, QStringLiteral("TCM6"));
-        setLabel(2, 7, 3, QStringLiteral("TCM5"));
-        setLabel(2, 10, 3, QStringLiteral("TCM4"));
-        setLabel(2, 13, 1, firstSlice ? QStringLiteral("RES") : QStringLiteral("FTFL"));
-        setLabel(4, 0, 3, QStringLiteral("TCM3"));
-        setLabel(4, 3, 3, QStringLiteral("TCM2"));
-        setLabel(4, 6, 3, QStringLiteral("TCM1"));
-    }
-    setLabel(4, 9, 3, QStringLiteral("PM"));
-    setLabel(4, 12, 2, QStringLiteral("EXP"));
-    setLabel(6, 0, 2, QStringLiteral("GCC1"));
-    setLabel(6, 2, 2, QStringLiteral("GCC2"));
-    setLabel(6, 4, 4, QStringLiteral("APS/PCC"));
-    setLabel(6, 8, 6, QStringLiteral("RES"));
 
-    const int kind = (opuKind >= 0 && opuKind < opuKindCount) ? opuKind : 0;
+    // The OPU columns name the justification and PSI bytes of the level's kind of OPU.
+    const int kind = opuKind(mapping, level);
     for (int i = 0; i < 8; ++i) {
         const QString text = QString::fromLatin1(opuLabels[kind][i]);
-        setLabel(opuCells[i].row, opuCells[i].column, 1, text, text.size() >= 4 ? 9 : 12);
+        setLabel(opuCells[i].row, opuCells[i].column, 1, text, text.size() >= 4 ? 9 : labelPixels);
     }
-    if (otherSlice)
-        setLabel(6, 14, 1, QStringLiteral("RES"));
+    if (layout.isSecondOtlcSlice())
+        setLabel(6, opuColumn, 1, QStringLiteral("RES"));
 }
 
 void OtnCaptureOhWidget::setLevel(int level, const OtnMapping &mapping, int selector)
 {
     const bool otlc = mapping.isOTLC();
     const bool otherSlice = otlc && selector == 1;
-    applyLabels(level, opuKind(mapping, level), otlc, selector);
+    applyLabels(level, mapping, selector);
     const bool lineFields = level == 0 && !otherSlice;
     for (int item = Item::Sm; item <= Item::Tcm6; ++item) {
         if (item != Item::Pm)

@@ -43,7 +43,8 @@ public:
     // The capture item whose view is open, -1 when none is.
     int openItem() const { return m_ttiDialog || m_ftflDialog ? m_openItem : -1; }
 
-    // The kind of OPU overhead (justification and PSI columns) of a level of the structure, 0-4.
+    // The kind of OPU overhead (justification and PSI columns) of a level of the structure, 0-4: a row of
+    // the OPU label table.
     static int opuKind(const OtnMapping &mapping, int level);
 
 public slots:
@@ -59,7 +60,7 @@ public slots:
 
 private:
     void setupTable();
-    void applyLabels(int level, int opuKind, bool otlc, int selector);
+    void applyLabels(int level, const OtnMapping &mapping, int selector);
     void setLabel(int row, int column, int span, const QString &text, int fontPixels = 12);
     void placeButton(int item, bool present);
     void openCapture(int item);
