@@ -195,8 +195,11 @@ void OtnCaptureOhWidget::placeButton(int item, bool present)
     QTableWidget *table = ui->tblOverhead;
     QWidget *current = table->cellWidget(place->row, place->column);
     if (!present) {
-        if (current)
+        if (current) {
+            // The table deletes it later; until then it must not cover the label.
+            current->hide();
             table->removeCellWidget(place->row, place->column);
+        }
         return;
     }
     // A button already in place stays: it may be the one whose click is running now.
