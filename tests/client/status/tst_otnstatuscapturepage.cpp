@@ -87,21 +87,17 @@ QString labelText(const QWidget &owner, const char *name)
     return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
-// The capture buttons in the overhead table, in the order of the capture items.
+// The capture buttons the overhead table shows, in the order of the capture items.
 QStringList presentButtons(const QWidget &owner)
 {
-    QStringList inTable;
-    const QTableWidget *table = overheadTable(owner);
-    for (int row = 0; table && row < table->rowCount(); ++row) {
-        for (int column = 0; column < table->columnCount(); ++column) {
-            if (const QWidget *widget = table->cellWidget(row, column))
-                inTable << widget->objectName();
-        }
-    }
     QStringList names;
     for (const char *name : captureButtons) {
-        if (inTable.contains(QLatin1String(name)))
-            names << QLatin1String(name);
+        for (const QPushButton *button : owner.findChildren<QPushButton *>(QLatin1String(name))) {
+            if (button->isVisibleTo(&owner)) {
+                names << QLatin1String(name);
+                break;
+            }
+        }
     }
     return names;
 }
@@ -146,6 +142,7 @@ private slots:
     void sapiSetOnTheTransmitterIsDecodedAndFollowed();
     void tpTsViewComparesTransmittedAndCapturedSlots();
     void slotParameterOfNoLevelIsReportedAndIgnored();
+    void sampleStatesChooseEachLevelBelowTheLine();
 };
 
 void tst_OtnStatusCapturePage::labelsAndButtonsOfALevel_data()
@@ -420,6 +417,23 @@ void tst_OtnStatusCapturePage::slotParameterOfNoLevelIsReportedAndIgnored()
     QCOMPARE(rowText(0), QStringLiteral("2 2 2 2 2 2 2 2"));
     QCOMPARE(rowText(1), QStringLiteral("1 1 1 1 1 1 1 1"));
     QCOMPARE(recorder.lines().size(), 2);
+}
+
+void tst_OtnStatusCapturePage::sampleStatesChooseEachLevelBelowTheLine()
+{
+    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownPage(tester);
+    QVERIFY(page);
+    QCOMPARE(page->sampleStateNames(), QStringList({"ODU2", "ODU0"}));
+    for (int state = 1; state >= 0; --state) {
+        int steps = 0;
+        while (!page->stepToSampleState(state) && ++steps < 5)
+            QVERIFY(tester.settle());
+        QVERIFY2(steps < 5, "the state is not reached");
+        QCOMPARE(page->currentLevel(), state + 1);
+        QCOMPARE(page->findChild<QComboBox *>(QStringLiteral("cmbLevel"))->currentIndex(), state + 1);
+        QCOMPARE(cell(*page, 0, 7), QStringLiteral("Fixed Stuff/7"));
+    }
 }
 
 QTEST_MAIN(tst_OtnStatusCapturePage)

@@ -227,6 +227,24 @@ void OtnStatusCapturePage::levelChanged(int index)
         m_captureNotification->ConnectManual();
 }
 
+QStringList OtnStatusCapturePage::sampleStateNames() const
+{
+    return m_levelNames.mid(1);
+}
+
+bool OtnStatusCapturePage::stepToSampleState(int index)
+{
+    const int comboIndex = index + 1;
+    if (!isPageInitialized() || comboIndex >= m_levelList.size())
+        return true;
+    if (m_currentLevel == m_levelList.at(comboIndex))
+        return true;
+    ui->cmbLevel->setCurrentIndex(comboIndex);
+    // The next step, after the answers, shows the level's capture.
+    requestCapture();
+    return false;
+}
+
 void OtnStatusCapturePage::rebuildLevels()
 {
     if (!m_receivedMapping.isValid() || !isPageInitialized())

@@ -11,6 +11,7 @@
 #include "host/bindings/notifyinterface.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otntpts.h"
+#include "host/pages/samplestates.h"
 #include "host/parameters/intervaldata.h"
 #include "otnstatuspagebase.h"
 
@@ -24,7 +25,7 @@ class UiHelper_Notification;
 // messages decoded. The tester captures continuously; the page follows each capture until paused, and
 // Update then takes exactly one. The TP/TS view compares the transmitter's tributary slots of the level
 // with those captured.
-class ZELOTN_EXPORT OtnStatusCapturePage : public OtnStatusPageBase, public NotifyInterface
+class ZELOTN_EXPORT OtnStatusCapturePage : public OtnStatusPageBase, public NotifyInterface, public SampleStates
 {
     Q_OBJECT
 public:
@@ -40,6 +41,10 @@ public:
 
     void intervalDataChanged(const IntervalData &data) override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
+
+    // Each level below the line, chosen and captured.
+    QStringList sampleStateNames() const override;
+    bool stepToSampleState(int index) override;
 
     // The level shown, -1 until the received structure is known.
     int currentLevel() const { return m_currentLevel; }
