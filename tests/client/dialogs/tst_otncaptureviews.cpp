@@ -84,12 +84,9 @@ void tst_OtnCaptureViews::dump_data()
     QTest::addColumn<QStringList>("rows");
 
     const QList<int> hex{CaptureDumpWidget::Hexadecimal};
-    const QList<int> characters{CaptureDumpWidget::Characters};
     QTest::newRow("nothing gives no rows") << QByteArray() << 8 << hex << QStringList{};
     QTest::newRow("two hexadecimal digits, upper case")
         << bytes({0x0A, 0xF6, 0x00, 0xFF}) << 4 << hex << QStringList{"0A|F6|00|FF"};
-    QTest::newRow("characters outside space to tilde masked")
-        << bytes({0x41, 0x7F, 0x00, 0x20, 0x7E, 0xE9}) << 6 << characters << QStringList{"A|.|.| |~|."};
     QTest::newRow("last row partly empty") << QByteArray("0123456789") << 4 << hex
                                            << QStringList{"30|31|32|33", "34|35|36|37", "38|39||"};
     QTest::newRow("other format numbers show hexadecimal") << QByteArray("A") << 1 << QList<int>{7}
@@ -150,7 +147,6 @@ void tst_OtnCaptureViews::ttiDialog()
         if (structured)
             QCOMPARE(labelText(dialog, names[i]), segments.at(i));
     }
-    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_ohcapture.html"));
 }
 
 void tst_OtnCaptureViews::ftflDialogKeepsItsTabAndFormat()
