@@ -341,6 +341,11 @@ void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord()
         if (other != index)
             QVERIFY(page->record(other).mid(32 + 12, 2) != QByteArray("\xE0\x01", 2));
     }
+
+    // The received structure told again: the page starts again at the line.
+    QVERIFY(tester.writeAndWait(1, RX::MAPPING[0], tester.cached(1, RX::MAPPING[0])->getEnum()));
+    QTRY_COMPARE(levels->currentIndex(), 0);
+    QCOMPARE(page->currentLevel(), 0);
 }
 
 void tst_OtnStatusCapturePage::sapiSetOnTheTransmitterIsDecodedAndFollowed()

@@ -259,7 +259,7 @@ void OtnStatusCapturePage::rebuildLevels()
         m_levelList.append(level);
         ui->cmbLevel->addItem(QStringLiteral("%1: %2").arg(level + 1).arg(m_levelNames.at(level)));
     }
-    // The level shown stays while the structure still has it.
+    // The level chosen in the combo stays; a new structure starts at the line.
     const int index = qMax(0, m_levelList.indexOf(m_currentLevel));
     ui->cmbLevel->setCurrentIndex(index);
     m_currentLevel = m_levelList.value(index, 0);
@@ -368,6 +368,9 @@ void OtnStatusCapturePage::storeUnsigned(int id, uint value)
 void OtnStatusCapturePage::mappingIdArrived(int id)
 {
     m_pendingIds.remove(id);
-    if (m_pendingIds.isEmpty())
+    if (m_pendingIds.isEmpty()) {
+        // A received structure told anew starts again at the line.
+        m_currentLevel = 0;
         rebuildLevels();
+    }
 }
