@@ -1,6 +1,7 @@
 #include "capturerecordbuilder.h"
 
 #include "apps/shared/sid.h"
+#include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
@@ -125,6 +126,22 @@ QByteArray CaptureRecordBuilder::record(int level) const
     r.replace(Record::ftflOffset, 256, ftfl);
     r.replace(Record::psiOffset, 1, payloadType);
 
+    // A level the receiver finds replaced by ODU-AIS from above (not one whose own STAT says AIS) is
+    // all-ones behind its frame alignment: overhead rows 2-4, the OPU overhead, messages and PSI; it
+    // carries no tributaries.
+    if (replacedByAis(level)) {
+        r.replace(Record::overheadOffset + 14, 2, QByteArray(2, '\xFF'));
+        r.replace(Record::overheadOffset + 16, 48, QByteArray(48, '\xFF'));
+        r.replace(Record::pmTtiOffset, Record::psiOffset + 256 - Record::pmTtiOffset,
+                  QByteArray(Record::psiOffset + 256 - Record::pmTtiOffset, '\xFF'));
+        QByteArray none(Record::channelWordsLength, '\0');
+        for (int t = 0; t < OtnTpTs::maxTs; ++t)
+            Record::setChannelWord(none, t, Record::noChannel);
+        r.replace(Record::channelWordsOffset, none.size(), none);
+        r.replace(Record::mainTsOffset, OtnTpTs::maxTs, QByteArray(OtnTpTs::maxTs, '\xFF'));
+        return r;
+    }
+
     // The tributary slots of the stage below this level: MSI in the PSI, and the TP of each TS.
     QVector<int> channels(OtnTpTs::maxTs, -1);
     QVector<int> mainTs;
@@ -148,4 +165,13 @@ QByteArray CaptureRecordBuilder::record(int level) const
     }
     r.replace(Record::channelWordsOffset, words.size(), words);
     return r;
+}
+
+bool CaptureRecordBuilder::replacedByAis(int level) const
+{
+    constexpr int alarmCurrent = 1;
+    constexpr uint statMask = 0x07;
+    constexpr uint statAis = 0x07;
+    const bool ais = m_store.intValue(nsSID::otnSid(m_port, nsIID::Otn::Alarm::ODU_AIS[level])) == alarmCurrent;
+    return ais && (uint(uintValue(PID::Otn::TX::ODU_PM_BITS[level])) & statMask) != statAis;
 }

@@ -21,6 +21,7 @@ public:
 private:
     QByteArray bytes(int id, int length) const;
     int uintValue(int id) const;
+    bool replacedByAis(int level) const;
     QByteArray tti(int sapiId, int dapiId, int osId) const;
 
     const ParameterStore &m_store;

@@ -85,6 +85,7 @@ private slots:
     void lowerLevelHasFixedStuffAndTtiBytes();
     void emptyRecords_data();
     void emptyRecords();
+    void levelBelowAnAisIsAllOnes();
     void tributarySlotBlocks();
     void scanWords_data();
     void scanWords();
@@ -220,6 +221,28 @@ void tst_IntervalData::emptyRecords()
         const bool empty = capture.collector.records[level] == QByteArray(IntervalDataOtnCapture::recordSize, '\0');
         QVERIFY2(empty == (level >= capturedLevels), qPrintable(QStringLiteral("level %1").arg(level)));
     }
+}
+
+void tst_IntervalData::levelBelowAnAisIsAllOnes()
+{
+    TesterFixture f;
+    CaptureTest capture(f);
+    const int otu2 = valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"));
+    for (const int *mapping : {TX::MAPPING, RX::MAPPING}) {
+        QVERIFY(f.writeAndWait(1, mapping[0], otu2));
+        QVERIFY(f.writeAndWait(1, mapping[2], MUX_ODU1_ODU2_PT21));
+    }
+    // The line's ODU says AIS in its own STAT: its overhead stays as sent, the ODU1 below is replaced.
+    QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[0], 0x07u));
+    QVERIFY(capture.request());
+    const QByteArray &line = capture.collector.records[0];
+    const QByteArray &below = capture.collector.records[1];
+    QCOMPARE(overhead(line, 3, 12), quint8(0x07));
+    QCOMPARE(quint8(line.at(832)), quint8(0x21));
+    QCOMPARE(below.mid(0, 6), hex("f6f6f6282828"));
+    QCOMPARE(below.mid(14, 50), QByteArray(50, '\xFF'));
+    QCOMPARE(below.mid(128, 1088 - 128), QByteArray(1088 - 128, '\xFF'));
+    QCOMPARE(below.mid(1248, 80), QByteArray(80, '\xFF'));
 }
 
 void tst_IntervalData::tributarySlotBlocks()
