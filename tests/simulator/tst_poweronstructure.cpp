@@ -122,10 +122,7 @@ void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans()
     QFETCH(QString, name);
     QFETCH(QVector<int>, raised);
 
-    SimulatorOptions options = TesterFixture::testOptions(1);
-    options.moduleTypes = {PowerOnStructure::find(name)->moduleType};
-    options.structure = name;
-    TesterFixture f(options);
+    TesterFixture f(TesterFixture::structureOptions(name));
     // Every status of the alarms/errors page is current exactly when it is meant to be.
     for (int id = 101; id <= 2414; ++id) {
         const QcmaParameter *status = f.cached(1, id);

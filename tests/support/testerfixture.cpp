@@ -5,6 +5,7 @@
 #include "apps/shared/sid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
+#include "simulator/poweronstructure.h"
 #include "simulator/simulatedserverlink.h"
 #include "testserverlink.h"
 
@@ -33,6 +34,16 @@ SimulatorOptions TesterFixture::testOptions(int portCount)
     options.portCount = portCount;
     options.moduleTypes = {0, 0, 0, 0};
     options.seed = 1;
+    return options;
+}
+
+SimulatorOptions TesterFixture::structureOptions(const QString &structure, int portCount)
+{
+    SimulatorOptions options = testOptions(portCount);
+    if (const PowerOnStructure *found = PowerOnStructure::find(structure)) {
+        options.structure = structure;
+        options.moduleTypes = QVector<int>(portCount, found->moduleType);
+    }
     return options;
 }
 

@@ -31,6 +31,8 @@ public:
 
     // The simulated tester of the fixture: a fixed seed, every port with an SFP/SFP+ module.
     static SimulatorOptions testOptions(int portCount = 4);
+    // The same with every port powered on with the named structure and the module it needs.
+    static SimulatorOptions structureOptions(const QString &structure, int portCount = 1);
 
     // The simulated tester (null on a fake link), and the fake link (null on the simulated tester).
     SimulatedServerLink *link() const { return m_simulator.get(); }

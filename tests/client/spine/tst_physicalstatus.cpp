@@ -6,28 +6,9 @@
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
-#include "tests/support/testerfixture.h"
+#include "tests/support/factorypage.h"
 
 namespace {
-
-// The transceiver status page as the OTN factory builds it, started and shown on port 1.
-std::unique_ptr<PhysicalStatus> shownPage(TesterFixture &tester)
-{
-    std::unique_ptr<Page> page(OtnSetupPageFactory().createPage(InterfaceSetupIdentifier(70, 0, 0, 5), tester.manager()));
-    auto *physical = qobject_cast<PhysicalStatus *>(page.get());
-    if (physical) {
-        page.release();
-        physical->initializePage();
-        physical->show();
-    }
-    return std::unique_ptr<PhysicalStatus>(physical);
-}
-
-QString textOf(const QWidget &page, const char *name)
-{
-    const auto *label = page.findChild<QLabel *>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
 
 // Lanes whose number and both powers are shown.
 int visibleLanes(const QWidget &page)
@@ -61,23 +42,23 @@ void tst_PhysicalStatus::showsTheTransceiverOfItsPort()
     QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 1550.12));
     QVERIFY(tester.writeAndWait(2, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 850.0));
     QVERIFY(tester.writeAndWait(2, PID::Otn::TX::MODULE, 6));
-    const auto page = shownPage(tester);
+    const auto page = shownFactoryPage<PhysicalStatus>(tester, 70);
     QVERIFY(page);
-    QCOMPARE(textOf(*page, "lblTransceiverValue"), QStringLiteral("SFP/SFP+"));
-    QCOMPARE(textOf(*page, "lblTransceiver"), QStringLiteral("Tx Module"));
-    QCOMPARE(textOf(*page, "lblWavelengthValue"), QStringLiteral("1550.12"));
-    QCOMPARE(textOf(*page, "lblWavelengthUnit"), QStringLiteral("nm"));
-    QCOMPARE(textOf(*page, "lblRxUnit1"), QStringLiteral("dBm"));
+    QCOMPARE(labelText(*page, "lblTransceiverValue"), QStringLiteral("SFP/SFP+"));
+    QCOMPARE(labelText(*page, "lblTransceiver"), QStringLiteral("Tx Module"));
+    QCOMPARE(labelText(*page, "lblWavelengthValue"), QStringLiteral("1550.12"));
+    QCOMPARE(labelText(*page, "lblWavelengthUnit"), QStringLiteral("nm"));
+    QCOMPARE(labelText(*page, "lblRxUnit1"), QStringLiteral("dBm"));
     QCOMPARE(visibleLanes(*page), 1);
     QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::RX_POWER_LANE1, -7.5));
-    QCOMPARE(textOf(*page, "lblRxPower1"), QStringLiteral("-7.50"));
+    QCOMPARE(labelText(*page, "lblRxPower1"), QStringLiteral("-7.50"));
     QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::TX_POWER_LANE1, 1.25));
-    QCOMPARE(textOf(*page, "lblTxPower1"), QStringLiteral("1.25"));
+    QCOMPARE(labelText(*page, "lblTxPower1"), QStringLiteral("1.25"));
 
     page->setPort(2);
     QCOMPARE(page->port(), 2);
-    QCOMPARE(textOf(*page, "lblWavelengthValue"), QStringLiteral("850.00"));
-    QCOMPARE(textOf(*page, "lblTransceiverValue"), QStringLiteral("CXP"));
+    QCOMPARE(labelText(*page, "lblWavelengthValue"), QStringLiteral("850.00"));
+    QCOMPARE(labelText(*page, "lblTransceiverValue"), QStringLiteral("CXP"));
     QCOMPARE(visibleLanes(*page), 4);
 }
 
@@ -105,17 +86,17 @@ void tst_PhysicalStatus::lanesFollowTheModule()
     SimulatorOptions options = TesterFixture::testOptions(1);
     options.moduleTypes = {moduleType, 0, 0, 0};
     TesterFixture equipped(options);
-    const auto page = shownPage(equipped);
+    const auto page = shownFactoryPage<PhysicalStatus>(equipped, 70);
     QVERIFY(page);
     QCOMPARE(visibleLanes(*page), lanes);
 
     // Following a module change made on the tester.
     TesterFixture tester(1);
-    const auto changing = shownPage(tester);
+    const auto changing = shownFactoryPage<PhysicalStatus>(tester, 70);
     QVERIFY(changing);
     QCOMPARE(visibleLanes(*changing), 1);
     QVERIFY(tester.write(1, PID::Otn::TX::MODULE, moduleType));
-    QTRY_COMPARE(textOf(*changing, "lblTransceiverValue"), QString::fromLatin1(QTest::currentDataTag()));
+    QTRY_COMPARE(labelText(*changing, "lblTransceiverValue"), QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(visibleLanes(*changing), lanes);
 }
 

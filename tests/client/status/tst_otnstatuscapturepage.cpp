@@ -24,7 +24,7 @@
 #include "host/widgets/dialogrunner.h"
 #include "simulator/poweronstructure.h"
 #include "tests/support/diagnosticsrecorder.h"
-#include "tests/support/testerfixture.h"
+#include "tests/support/factorypage.h"
 
 namespace {
 
@@ -33,31 +33,6 @@ using namespace PID::Otn;
 constexpr int pageId = 39;
 const char *const captureButtons[] = {"pbSm", "pbPm", "pbTcm1", "pbTcm2", "pbTcm3",
                                       "pbTcm4", "pbTcm5", "pbTcm6", "pbFtfl"};
-
-SimulatorOptions optionsFor(const QString &structure)
-{
-    SimulatorOptions options = TesterFixture::testOptions(1);
-    if (const PowerOnStructure *found = PowerOnStructure::find(structure)) {
-        options.structure = structure;
-        options.moduleTypes = {found->moduleType};
-    }
-    return options;
-}
-
-// The page as the OTN factory builds it, started and shown on port 1.
-std::unique_ptr<OtnStatusCapturePage> shownPage(TesterFixture &tester)
-{
-    std::unique_ptr<Page> page(
-        OtnSetupPageFactory().createPage(InterfaceSetupIdentifier(pageId, 0, 0, 5), tester.manager()));
-    auto *capturePage = qobject_cast<OtnStatusCapturePage *>(page.get());
-    if (!capturePage)
-        return nullptr;
-    page.release();
-    capturePage->initializePage();
-    capturePage->resize(1024, 700);
-    capturePage->show();
-    return std::unique_ptr<OtnStatusCapturePage>(capturePage);
-}
 
 QTableWidget *overheadTable(const QWidget &owner)
 {
@@ -79,12 +54,6 @@ QString cell(const QWidget &owner, int row, int column)
 QString shownByte(const QWidget &owner, int row, int column)
 {
     return cell(owner, 2 * row - 1, column - 1);
-}
-
-QString labelText(const QWidget &owner, const char *name)
-{
-    const auto *label = owner.findChild<QLabel *>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
 // The capture buttons the overhead table shows, in the order of the capture items.
@@ -261,8 +230,8 @@ void tst_OtnStatusCapturePage::recordDecoding()
 
 void tst_OtnStatusCapturePage::pausedPageTakesOneCapturePerUpdate()
 {
-    TesterFixture tester(optionsFor(QStringLiteral("otu2-bulk")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu2-bulk")));
+    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     const int captureSid = nsSID::otnSid(1, CAPTURE::OVERHEAD);
     QVERIFY(tester.writeAndWait(1, TX::OTU_SM_BITS, 0x11u));
@@ -317,8 +286,8 @@ void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord()
     QFETCH(QString, stuffLabel);
     QFETCH(bool, tpTs);
 
-    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     auto *levels = page->findChild<QComboBox *>(QStringLiteral("cmbLevel"));
     QStringList offered;
@@ -350,8 +319,8 @@ void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord()
 
 void tst_OtnStatusCapturePage::sapiSetOnTheTransmitterIsDecodedAndFollowed()
 {
-    TesterFixture tester(optionsFor(QStringLiteral("otu2-bulk")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu2-bulk")));
+    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     QVERIFY(tester.writeAndWait(1, TX::OTU_SM_TTI_SAPI, QByteArray("\0JPNSECTION-A1  ", 16)));
     QVERIFY(pollInterval(tester));
@@ -372,8 +341,8 @@ void tst_OtnStatusCapturePage::sapiSetOnTheTransmitterIsDecodedAndFollowed()
 
 void tst_OtnStatusCapturePage::tpTsViewComparesTransmittedAndCapturedSlots()
 {
-    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     QVERIFY(pollInterval(tester));
     page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->click();
@@ -394,8 +363,8 @@ void tst_OtnStatusCapturePage::tpTsViewComparesTransmittedAndCapturedSlots()
 
 void tst_OtnStatusCapturePage::slotParameterOfNoLevelIsReportedAndIgnored()
 {
-    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->click();
     const OtnChWidget *txMap = page->tpTsDialog()->txMap();
@@ -426,8 +395,8 @@ void tst_OtnStatusCapturePage::slotParameterOfNoLevelIsReportedAndIgnored()
 
 void tst_OtnStatusCapturePage::sampleStatesChooseEachLevelBelowTheLine()
 {
-    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     QCOMPARE(page->sampleStateNames(), QStringList({"ODU2", "ODU0"}));
     for (int state = 1; state >= 0; --state) {

@@ -15,38 +15,12 @@
 #include "host/server/zelservermanager.h"
 #include "host/widgets/portstatusitem.h"
 #include "simulator/poweronstructure.h"
-#include "tests/support/testerfixture.h"
+#include "tests/support/factorypage.h"
 
 namespace {
 
 constexpr int pageId = 38;
 constexpr int laneLevel = OtnStatusErrorPage::laneLevel;
-
-// The simulated tester with every port powered on with the named structure (and the module it needs).
-SimulatorOptions optionsFor(const QString &structure)
-{
-    SimulatorOptions options = TesterFixture::testOptions(1);
-    if (const PowerOnStructure *found = PowerOnStructure::find(structure)) {
-        options.structure = structure;
-        options.moduleTypes = {found->moduleType};
-    }
-    return options;
-}
-
-// The page as the OTN factory builds it, started and shown on port 1.
-std::unique_ptr<OtnStatusErrorPage> shownPage(TesterFixture &tester)
-{
-    std::unique_ptr<Page> page(
-        OtnSetupPageFactory().createPage(InterfaceSetupIdentifier(pageId, 0, 0, 5), tester.manager()));
-    auto *errorPage = qobject_cast<OtnStatusErrorPage *>(page.get());
-    if (!errorPage)
-        return nullptr;
-    page.release();
-    errorPage->initializePage();
-    errorPage->resize(1024, 700);
-    errorPage->show();
-    return std::unique_ptr<OtnStatusErrorPage>(errorPage);
-}
 
 QPushButton *levelButton(const QWidget &page, int level)
 {
@@ -152,8 +126,8 @@ void tst_OtnStatusErrorPage::countersOfALevel()
     QFETCH(int, id);
     QFETCH(bool, followed);
 
-    TesterFixture tester(optionsFor(structure));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(structure));
+    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     if (level != 0) {
         QPushButton *button = levelButton(*page, level);
@@ -182,8 +156,8 @@ void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure()
     QFETCH(QString, structure);
     QFETCH(QStringList, levels);
 
-    TesterFixture tester(optionsFor(structure));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(structure));
+    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     QCOMPARE(offeredLevelsInRow(*page), levels);
     QCOMPARE(page->currentLevel(), 0);
@@ -193,8 +167,8 @@ void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure()
 
 void tst_OtnStatusErrorPage::levelSwitchRebindsOnlyTheChosenLevel()
 {
-    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     const QList<int> level0Sids = tester.manager()->observedSids();
     const int level0Leds = page->findChildren<PortStatusItem *>().size();
@@ -217,8 +191,8 @@ void tst_OtnStatusErrorPage::levelSwitchRebindsOnlyTheChosenLevel()
 
 void tst_OtnStatusErrorPage::hideDisconnectsEverything()
 {
-    TesterFixture tester(optionsFor(QStringLiteral("otl4.4")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otl4.4")));
+    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     levelButton(*page, laneLevel)->click();
     QVERIFY(follows(tester, 401));
@@ -237,8 +211,8 @@ void tst_OtnStatusErrorPage::receivedTraceMismatchShowsAsTimThenHistory()
 {
     using namespace PID::Otn;
     const int smTim = 113;
-    TesterFixture tester(optionsFor(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownPage(tester);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     PortStatusItem *led = cellLed(*page, tester, smTim);
     QVERIFY(led);
@@ -261,7 +235,7 @@ void tst_OtnStatusErrorPage::receivedTraceMismatchShowsAsTimThenHistory()
 
 void tst_OtnStatusErrorPage::portChangeFollowsTheOtherPort()
 {
-    SimulatorOptions options = optionsFor(QStringLiteral("otu4-odu2-odu0"));
+    SimulatorOptions options = TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0"));
     options.portCount = 2;
     options.moduleTypes = {options.moduleTypes.first(), options.moduleTypes.first()};
     TesterFixture tester(options);
@@ -270,7 +244,7 @@ void tst_OtnStatusErrorPage::portChangeFollowsTheOtherPort()
     QVERIFY(tester.writeAndWait(2, PID::Otn::RX::SM_EXPECTED_SAPI, QByteArray("\0ANOTHER SITE  ", 16)));
     QVERIFY(tester.writeAndWait(2, PID::Otn::TX::MAPPING[3], 0));
     QVERIFY(tester.writeAndWait(2, PID::Otn::RX::MAPPING[3], 0));
-    const auto page = shownPage(tester);
+    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     levelButton(*page, 2)->click();
     QCOMPARE(page->currentLevel(), 2);

@@ -11,33 +11,14 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/portstatusitem.h"
-#include "tests/support/testerfixture.h"
+#include "tests/support/factorypage.h"
 
 namespace {
-
-// The page as the OTN factory builds it, started and shown on port 1.
-std::unique_ptr<OtnStatusPhysicalPage> shownPage(TesterFixture &tester)
-{
-    std::unique_ptr<Page> page(OtnSetupPageFactory().createPage(InterfaceSetupIdentifier(37, 0, 0, 5), tester.manager()));
-    auto *physical = qobject_cast<OtnStatusPhysicalPage *>(page.get());
-    if (!physical)
-        return nullptr;
-    page.release();
-    physical->initializePage();
-    physical->show();
-    return std::unique_ptr<OtnStatusPhysicalPage>(physical);
-}
-
-QString textOf(const QWidget &page, const char *name)
-{
-    const auto *label = page.findChild<QLabel *>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
 
 double valueOf(const QWidget &page, const char *name)
 {
     bool ok = false;
-    const double value = textOf(page, name).toDouble(&ok);
+    const double value = labelText(page, name).toDouble(&ok);
     return ok ? value : qQNaN();
 }
 
@@ -55,14 +36,14 @@ private slots:
 void tst_OtnStatusPhysicalPage::showsTheMeasuredValuesWithTheirNamesAndUnits()
 {
     TesterFixture tester(1);
-    const auto page = shownPage(tester);
+    const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
     QVERIFY(page);
-    QCOMPARE(textOf(*page, "lblRx"), tester.manager()->texts().getUiText(4188, 0));
-    QCOMPARE(textOf(*page, "lblTx"), tester.manager()->texts().getUiText(4187, 0));
-    QCOMPARE(textOf(*page, "lblRxLevelUnit"), QStringLiteral("dBm"));
-    QCOMPARE(textOf(*page, "lblTxFreqUnit"), QStringLiteral("Hz"));
-    QCOMPARE(textOf(*page, "lblRxFreqDiffUnit"), QStringLiteral("ppm"));
-    QCOMPARE(textOf(*page, "lblRxLevel"), tester.manager()->texts().getSidName(nsSID::otnSid(1, PID::Otn::PHYSICAL::RX_LEVEL), 0));
+    QCOMPARE(labelText(*page, "lblRx"), tester.manager()->texts().getUiText(4188, 0));
+    QCOMPARE(labelText(*page, "lblTx"), tester.manager()->texts().getUiText(4187, 0));
+    QCOMPARE(labelText(*page, "lblRxLevelUnit"), QStringLiteral("dBm"));
+    QCOMPARE(labelText(*page, "lblTxFreqUnit"), QStringLiteral("Hz"));
+    QCOMPARE(labelText(*page, "lblRxFreqDiffUnit"), QStringLiteral("ppm"));
+    QCOMPARE(labelText(*page, "lblRxLevel"), tester.manager()->texts().getSidName(nsSID::otnSid(1, PID::Otn::PHYSICAL::RX_LEVEL), 0));
     QCOMPARE(valueOf(*page, "lblRxLevelValue"), tester.cached(1, PID::Otn::PHYSICAL::RX_LEVEL)->getDouble());
     QCOMPARE(valueOf(*page, "lblTxFreqValue"), tester.cached(1, PID::Otn::PHYSICAL::TX_FREQUENCY)->getDouble());
     // One LED: the received level's.
@@ -75,7 +56,7 @@ void tst_OtnStatusPhysicalPage::showsTheMeasuredValuesWithTheirNamesAndUnits()
 void tst_OtnStatusPhysicalPage::laserOffLosesTheSignalAndLeavesHistory()
 {
     TesterFixture tester(1);
-    const auto page = shownPage(tester);
+    const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
     QVERIFY(page);
     PortStatusItem *led = page->findChild<PortStatusItem *>();
     QVERIFY(led);
@@ -95,7 +76,7 @@ void tst_OtnStatusPhysicalPage::laserOffLosesTheSignalAndLeavesHistory()
 void tst_OtnStatusPhysicalPage::frequencyOffsetMovesBothDirections()
 {
     TesterFixture tester(1);
-    const auto page = shownPage(tester);
+    const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
     QVERIFY(page);
     const double nominal = valueOf(*page, "lblTxFreqValue");
     QVERIFY(nominal > 0);

@@ -316,10 +316,7 @@ void tst_OtnTestTScanPage::detailText()
 void tst_OtnTestTScanPage::scanOnTheSimulatedTester()
 {
     // 80 ODU0 of which only the first is equipped.
-    SimulatorOptions options = TesterFixture::testOptions(1);
-    options.structure = QStringLiteral("otu4-odu0");
-    options.moduleTypes = {PowerOnStructure::find(options.structure)->moduleType};
-    TesterFixture tester(options);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu0")));
     IntervalPoller poller(tester.manager());
     OtnTestTScanPage page(InterfaceSetupIdentifier(40, 0, 0, 0), tester.manager(), 1);
     page.initializePage();
