@@ -13,6 +13,7 @@
 #include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
 #include "tests/support/testerfixture.h"
+#include "tests/support/bitpattern.h"
 
 namespace SimTest {
 
@@ -31,14 +32,6 @@ inline QVector<int> activeOf(const QcmaParameter *p)
 {
     return p && p->getType() == QcmaParameter::TypeEnum ? static_cast<const QcmaParameterEnum *>(p)->activeEnums()
                                                           : QVector<int>();
-}
-
-inline QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(char(quint8(v)));
-    return b;
 }
 
 // The warning the tester logs for a refused write to an OTN parameter.

@@ -15,3 +15,11 @@ QString patternOf(const QBitArray &bits)
         pattern += bits.testBit(i) ? QLatin1Char('1') : QLatin1Char('0');
     return pattern;
 }
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray array;
+    for (int v : values)
+        array.append(char(v));
+    return array;
+}

@@ -4,16 +4,9 @@
 #include "client/otn/components/otnohfield.h"
 #include "client/otn/components/otnohtext.h"
 #include "client/otn/components/otnttilayout.h"
+#include "tests/support/bitpattern.h"
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray array;
-    for (int v : values)
-        array.append(char(v));
-    return array;
-}
 
 // 0, 1, 2, ... as many bytes as asked, starting at first.
 QByteArray counting(int count, int first = 0)

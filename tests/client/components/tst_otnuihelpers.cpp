@@ -15,6 +15,7 @@
 #include "host/widgets/qzelnumpaddlg.h"
 #include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testserverlink.h"
+#include "tests/support/bitpattern.h"
 
 namespace {
 
@@ -73,14 +74,6 @@ QStringList itemTexts(const QComboBox &combo)
     for (int i = 0; i < combo.count(); ++i)
         texts << combo.itemText(i);
     return texts;
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray array;
-    for (int v : values)
-        array.append(char(v));
-    return array;
 }
 
 QStringList buttonTexts(const UiHelper_BinaryButtons &binding)

@@ -13,16 +13,9 @@
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnsettings.h"
 #include "host/parameters/intervaldata.h"
+#include "tests/support/bitpattern.h"
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray array;
-    for (int v : values)
-        array.append(char(v));
-    return array;
-}
 
 // Each row of a dump as its cells' texts joined by "|".
 QStringList dumpRows(const QWidget &owner)

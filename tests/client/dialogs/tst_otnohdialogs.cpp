@@ -19,20 +19,13 @@
 #include "host/widgets/qzelnumpaddlg.h"
 #include "host/widgets/qzeldialog.h"
 #include "host/widgets/qzelqwertydlg.h"
+#include "tests/support/bitpattern.h"
 
 namespace {
 
 // An OTU2 line and an OTLC.4 line (interface values of the mapping record).
 const OtnMapping otu2(1, 0, 0, 0, 0);
 const OtnMapping otlc(14, 0, 0, 0, 0);
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray array;
-    for (int v : values)
-        array.append(char(v));
-    return array;
-}
 
 QVector<quint8> vectorOf(const QByteArray &array)
 {
