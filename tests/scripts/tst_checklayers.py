@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Runs scripts/check-layers on small planted trees: a backward include and a cycle must fail, naming
-the file and line; the same tree without them must pass."""
+"""Runs scripts/check-layers on small planted trees: a backward include (quoted or in angle brackets), an
+include through a wall, a cycle and an unused allowance must fail, naming the file and line or the row;
+the same tree without them must pass, reaching lower layers through the closure of the rows."""
 
 import os
 import subprocess
@@ -13,27 +14,37 @@ TABLE = """# Architecture
 |---|---|
 | `host/base` | nothing |
 | `host/top` | `host/base`{top} |
-| `app` | `host/top`, `host/base` |
-{extra}"""
+| `app` | `host/top` |
+| `client/p` | `host/top` |
+{extra}
+| Folder | Never includes |
+|---|---|
+| `client` | `host/base`, `app` |
+"""
 
 GOOD = {
-    "host/base/base.h": '#pragma once\n',
+    "host/base/base.h": '#pragma once\n\n#include <QObject>\n',
     "host/base/base.cpp": '#include "base.h"\n',
     "host/top/top.h": '#pragma once\n\n#include "host/base/base.h"\n',
-    "app/main.cpp": '#include "host/top/top.h"\n#include "ui_main.h"\n',
+    # host/base only through the closure of app's row
+    "app/main.cpp": '#include "host/top/top.h"\n#include <host/base/base.h>\n#include "ui_main.h"\n',
+    "client/p/p.cpp": '#include <host/top/top.h>\n',
 }
 
 CASES = [
     # name, extra table rows, files replaced or added, expected exit, texts the report must hold
     ("clean tree", "", {}, 0, ["every include follows the layer table"]),
-    ("clean tree, unused side folder", "| `host/side` | `host/top` |\n", {"host/side/side.h": '#pragma once\n'}, 0,
-     ["every include follows the layer table"]),
     ("backward include", "",
      {"host/base/base.cpp": '#include "base.h"\n\n#include "host/top/top.h"\n'}, 1,
      ["host/base/base.cpp:3", "host/base may not include host/top"]),
-    ("include of the application", "",
-     {"host/top/top.cpp": '#include "top.h"\n#include "app/main.h"\n', "app/main.h": "#pragma once\n"}, 1,
+    ("backward include in angle brackets", "",
+     {"host/top/top.cpp": '#include "top.h"\n#include <app/main.h>\n', "app/main.h": "#pragma once\n"}, 1,
      ["host/top/top.cpp:2", "host/top may not include app"]),
+    ("include through a wall", "",
+     {"client/p/p.cpp": '#include <host/top/top.h>\n#include "host/base/base.h"\n'}, 1,
+     ["client/p/p.cpp:2", "client never includes host/base"]),
+    ("unused allowance", "| `host/side` | `host/top` |\n", {"host/side/side.h": '#pragma once\n'}, 1,
+     ["host/side may include host/top, but no include of host/side does"]),
     ("folder without a row", "", {"simulator/link.cpp": '#include "host/base/base.h"\n'}, 1,
      ["simulator/link.cpp", "simulator has no row"]),
     ("include of no file", "", {"host/top/top.cpp": '#include "host/top/missing.h"\n'}, 1,
@@ -43,7 +54,8 @@ CASES = [
       "host/top/top.cpp": '#include "top.h"\n#include "host/side/side.h"\n'}, 1,
      ["host/top/top.cpp:2", "host/top may not include host/side",
       "include cycle between host/side, host/top: host/side -> host/top at host/side/side.h:2"]),
-    ("cycle in the table", "| `host/side` | `host/top` |\n", {"@top": ", `host/side`"}, 1,
+    ("cycle in the table", "| `host/side` | `host/top` |\n",
+     {"@top": ", `host/side`", "host/side/side.h": '#pragma once\n#include "host/top/top.h"\n'}, 1,
      ["layer table: cycle between host/side, host/top"]),
 ]
 
@@ -58,8 +70,6 @@ def plant(root, extra, files):
         os.makedirs(os.path.join(root, os.path.dirname(path)), exist_ok=True)
         with open(os.path.join(root, path), "w") as source:
             source.write(text)
-
-
 def main(script):
     failures = 0
     for name, extra, files, expected_exit, texts in CASES:
