@@ -6,6 +6,7 @@
 #include "host/pages/stimuliwidget.h"
 #include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
+#include "linkfactory.h"
 #include "simulator/simulatedserverlink.h"
 
 ClientSession::ClientSession(const ClientOptions &options) : m_options(options) {}
@@ -26,13 +27,9 @@ ClientSession::~ClientSession()
 
 bool ClientSession::start(QString *error)
 {
-    SimulatorOptions tester;
-    tester.portCount = m_options.portCount;
-    tester.moduleTypes = m_options.moduleTypes;
-    tester.structure = m_options.structure;
-    tester.seed = m_options.seed;
-    m_link = std::make_unique<SimulatedServerLink>(tester);
+    m_link = LinkFactory::create(m_options);
     m_manager = std::make_unique<zelServerManager>(m_link.get());
+    m_manager->setModalRunner(&m_dialogRunner);
     m_poller = std::make_unique<IntervalPoller>(m_manager.get());
     // Screenshots take one interval per picture themselves.
     if (m_options.liveValues && m_options.screenshotDir.isEmpty())
@@ -56,6 +53,11 @@ bool ClientSession::start(QString *error)
         m_stimuli.insert(port, plugin->registerStimuli(m_manager.get(), port));
     m_pluginError.clear();
     return true;
+}
+
+SimulatedServerLink *ClientSession::tester() const
+{
+    return qobject_cast<SimulatedServerLink *>(m_link.get());
 }
 
 bool ClientSession::fail(const QString &reason, QString *error)

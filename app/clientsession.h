@@ -7,16 +7,19 @@
 
 #include "clientoptions.h"
 #include "host/contract/stimuliregistration.h"
+#include "host/widgets/dialogrunner.h"
 #include "pluginloader.h"
 
 class InterfaceSetupPageFactory;
 class IntervalPoller;
+class ServerLink;
 class SimulatedServerLink;
 class StatisticsListTablePageFactory;
 class zelServerManager;
 
-// What the host holds for one run: the simulated tester, the server manager on it with the interval
-// poller, the loaded plug-in, its factories and the stimuli panels it registered per port.
+// What the host holds for one run: the link to the server (the simulated tester unless the options name
+// another), the server manager on it with the interval poller and the dialog runner, the loaded plug-in,
+// its factories and the stimuli panels it registered per port.
 class ClientSession
 {
 public:
@@ -25,14 +28,18 @@ public:
     ClientSession(const ClientSession &) = delete;
     ClientSession &operator=(const ClientSession &) = delete;
 
-    // Starts the tester, loads the plug-in and lets it register its pages and panels. False, with the
+    // Connects to the server, loads the plug-in and lets it register its pages and panels. False, with the
     // reason in error and pluginError(), when there is no usable plug-in: the tester and the server
     // manager run all the same, and the window shows the reason where the pages would be.
     bool start(QString *error);
     QString pluginError() const { return m_pluginError; }
 
-    SimulatedServerLink *tester() const { return m_link.get(); }
+    ServerLink *link() const { return m_link.get(); }
+    // The embedded simulated tester, or null when the link goes elsewhere.
+    SimulatedServerLink *tester() const;
     zelServerManager *serverManager() const { return m_manager.get(); }
+    // Runs the manager's modal dialogs; screenshots install their handler here.
+    DialogRunner &dialogRunner() { return m_dialogRunner; }
     // Polls once per interval while the client runs live (not in screenshot mode).
     IntervalPoller *intervalPoller() const { return m_poller.get(); }
     InterfaceSetupPageFactory *setupFactory() const { return m_setupFactory.get(); }
@@ -47,7 +54,8 @@ private:
 
     ClientOptions m_options;
     PluginLoader m_plugin;
-    std::unique_ptr<SimulatedServerLink> m_link;
+    std::unique_ptr<ServerLink> m_link;
+    DialogRunner m_dialogRunner;
     std::unique_ptr<zelServerManager> m_manager;
     std::unique_ptr<IntervalPoller> m_poller;
     std::unique_ptr<InterfaceSetupPageFactory> m_setupFactory;

@@ -21,11 +21,12 @@
 #include "host/pages/stimuliwidget.h"
 #include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
+#include "host/widgets/dialogrunner.h"
 #include "pagearea.h"
 
 ScreenshotRunner::ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager,
-                                   const QString &directory)
-    : m_factory(factory), m_manager(manager), m_directory(directory)
+                                   DialogRunner &dialogs, const QString &directory)
+    : m_factory(factory), m_manager(manager), m_dialogs(&dialogs), m_directory(directory)
 {
 }
 
@@ -82,7 +83,7 @@ void ScreenshotRunner::renderDialogsOf(QWidget *page)
     for (QAbstractButton *button : buttons) {
         if (button->isCheckable() || !button->isVisibleTo(page) || !button->isEnabled())
             continue;
-        ScopedDialogHandler handler(m_manager->dialogRunner(), [this](QDialog *dialog) {
+        ScopedDialogHandler handler(*m_dialogs, [this](QDialog *dialog) {
             renderDialog(dialog, dialog->objectName().isEmpty() ? QString::fromLatin1(dialog->metaObject()->className())
                                                                 : dialog->objectName());
             return 0;
@@ -163,7 +164,7 @@ void ScreenshotRunner::renderSampleStates(QWidget *page)
         return;
     const QStringList names = states->sampleStateNames();
     for (int index = 0; index < names.size(); ++index) {
-        ScopedDialogHandler handler(m_manager->dialogRunner(), [this](QDialog *dialog) {
+        ScopedDialogHandler handler(*m_dialogs, [this](QDialog *dialog) {
             renderDialog(dialog, dialog->objectName().isEmpty() ? QString::fromLatin1(dialog->metaObject()->className())
                                                                 : dialog->objectName());
             return 0;

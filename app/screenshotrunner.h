@@ -8,6 +8,7 @@
 
 #include "host/contract/stimuliregistration.h"
 
+class DialogRunner;
 class InterfaceSetupPageFactory;
 class QDialog;
 class IntervalPoller;
@@ -23,7 +24,9 @@ class zelServerManager;
 class ScreenshotRunner
 {
 public:
-    ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager, const QString &directory);
+    // dialogs is the modal runner installed on the manager: the runner renders each dialog run there.
+    ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager, DialogRunner &dialogs,
+                     const QString &directory);
 
     void setSize(const QSize &size) { m_size = size; }
     // The port whose values the sample dialogs show.
@@ -74,6 +77,7 @@ private:
     InterfaceSetupPageFactory *m_factory = nullptr;
     StatisticsListTablePageFactory *m_statistics = nullptr;
     zelServerManager *m_manager = nullptr;
+    DialogRunner *m_dialogs = nullptr;
     IntervalPoller *m_poller = nullptr;
     QString m_directory;
     QSize m_size = QSize(1024, 700);

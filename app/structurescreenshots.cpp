@@ -101,7 +101,7 @@ bool StructureScreenshots::render(const ClientOptions &options, const QString &f
     }
     renderWindow(session, folder, files);
 
-    ScreenshotRunner runner(session.setupFactory(), session.serverManager(), folder);
+    ScreenshotRunner runner(session.setupFactory(), session.serverManager(), session.dialogRunner(), folder);
     runner.setIntervalPoller(session.intervalPoller());
     runner.setStatisticsFactory(session.statisticsFactory());
     runner.setPort(session.ports().value(0, 1));

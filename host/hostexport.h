@@ -2,8 +2,9 @@
 
 #include <QtGlobal>
 
-// Export macros of the host's libraries: zelCore (diagnostics, parameters, catalogue, server link),
-// zelOtnModel (the OTN records and id tables) and zelTpClientBase (everything with widgets).
+// Export macros of the host's libraries: zelCore (diagnostics, parameters, catalogue, server link, texts,
+// the session core), zelOtnModel (the OTN records and id tables) and zelTpClientBase (everything with
+// widgets).
 #if defined(ZELCORE_LIBRARY)
 #  define ZELCORE_EXPORT Q_DECL_EXPORT
 #else

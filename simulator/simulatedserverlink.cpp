@@ -70,6 +70,7 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     }
     // The start-up state is the initial snapshot, not a change anybody has to be told about.
     m_store->takeChanges();
+    setState(State::Connected);
 }
 
 SimulatedServerLink::~SimulatedServerLink() = default;
@@ -111,6 +112,8 @@ void SimulatedServerLink::loadCatalogue()
 
 std::vector<std::unique_ptr<QcmaParameter>> SimulatedServerLink::snapshot() const
 {
+    if (state() != State::Connected)
+        return {};
     return m_store->snapshot();
 }
 
@@ -136,6 +139,16 @@ int SimulatedServerLink::portModuleType(int port) const
 
 void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
 {
+    if (state() != State::Connected) {
+        QStringList sids;
+        for (const QcmaParameter *candidate : parameters) {
+            if (candidate)
+                sids.append(QStringLiteral("0x%1").arg(uint(candidate->getSID()), 8, 16, QLatin1Char('0')));
+        }
+        qCWarning(lcSimLink).noquote() << QStringLiteral("write not received, the connection is down: sid %1")
+                                              .arg(sids.join(QStringLiteral(", ")));
+        return;
+    }
     ++m_writeRequests;
     QList<int> confirmed;
     QList<int> ports;
@@ -216,16 +229,45 @@ void SimulatedServerLink::announce(const QList<int> &sids)
         if (const QcmaParameter *p = m_store->value(sid))
             values.append(QSharedPointer<QcmaParameter>(p->clone().release()));
     }
-    ++m_pendingAnswers;
-    QTimer::singleShot(0, this, [this, values] {
-        --m_pendingAnswers;
+    post([this, values] {
         for (const QSharedPointer<QcmaParameter> &p : values)
             emit parameterChanged(p);
     });
 }
 
+void SimulatedServerLink::post(std::function<void()> answer)
+{
+    // Nothing reaches the client while the connection is down: it learns the outcome from the snapshot
+    // it takes when the connection is back.
+    if (state() != State::Connected)
+        return;
+    ++m_pendingAnswers;
+    QTimer::singleShot(0, this, [this, answer = std::move(answer), connection = m_connection] {
+        --m_pendingAnswers;
+        if (connection == m_connection && state() == State::Connected)
+            answer();
+    });
+}
+
+void SimulatedServerLink::dropConnection(const QString &reason)
+{
+    if (state() == State::Lost)
+        return;
+    ++m_connection;
+    setState(State::Lost, reason);
+}
+
+void SimulatedServerLink::restoreConnection()
+{
+    setState(State::Connected);
+}
+
 void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selector)
 {
+    if (state() != State::Connected) {
+        qCDebug(lcSimLink) << "interval request not received: the connection is down";
+        return;
+    }
     if (group != nsSID::otn || port < 1 || port > m_options.portCount) {
         qCDebug(lcSimLink) << "no interval data for port" << port << "group" << Qt::hex << group;
         return;
@@ -258,9 +300,7 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
         QSharedPointer<IntervalDataCounters>::create(nsSID::otnSid(port, IntervalDataCounters::blockId), selector);
     counters->values = m_counters->values(*m_store, port, selector);
     answers.append(counters);
-    ++m_pendingAnswers;
-    QTimer::singleShot(0, this, [this, answers] {
-        --m_pendingAnswers;
+    post([this, answers] {
         for (const QSharedPointer<IntervalData> &data : answers)
             emit intervalDataArrived(data);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QStringList>
@@ -16,7 +17,8 @@ class StructureRules;
 // validation, the dependent-parameter rules of the OTN structure, and interval data computed from the
 // configured signal: a request for the current interval measures the port anew (its physical values move
 // a little, its receiver counts another second) and answers with those values, the tributary scan's words
-// while the scan runs, the overhead capture and the result counters. Every answer arrives queued.
+// while the scan runs, the overhead capture and the result counters. Every answer arrives queued. The
+// link is connected from the start; the tester side can cut it and bring it back.
 class SimulatedServerLink : public ServerLink
 {
     Q_OBJECT
@@ -50,6 +52,10 @@ public:
     // its dependents are announced queued like a confirmation. False for an unknown SID or a value the
     // parameter cannot hold.
     bool serverChange(int sid, const QVariant &value);
+    // The connection goes (answers not yet delivered are lost with it, requests are not received) and
+    // comes back; the tester keeps running meanwhile.
+    void dropConnection(const QString &reason);
+    void restoreConnection();
 
 private:
     void loadCatalogue();
@@ -58,6 +64,8 @@ private:
     void announce(const QList<int> &sids);
     // Brings the measured values and alarms of the ports in line; the SIDs changed since the last call.
     QList<int> followConfiguration(const QList<int> &ports, bool modelAlarms);
+    // Delivers an answer through the event loop, unless the connection it was meant for is gone by then.
+    void post(std::function<void()> answer);
 
     SimulatorOptions m_options;
     QSharedPointer<ParameterCatalogue> m_catalogue = QSharedPointer<ParameterCatalogue>::create();
@@ -69,4 +77,6 @@ private:
     int m_writeRequests = 0;
     int m_refusedWrites = 0;
     int m_pendingAnswers = 0;
+    // Counts the connections: an answer is delivered only on the one it was posted on.
+    int m_connection = 0;
 };

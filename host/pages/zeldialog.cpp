@@ -11,7 +11,7 @@ ZelDialog::ZelDialog(QWidget *parent, zelServerManager *manager, bool modal) : Q
 void ZelDialog::setServerManager(zelServerManager *manager)
 {
     m_manager = manager;
-    setDialogRunner(manager ? &manager->dialogRunner() : nullptr);
+    setDialogRunner(manager ? manager->modalRunner() : nullptr);
 }
 
 WidgetText ZelDialog::texts() const

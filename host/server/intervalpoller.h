@@ -10,7 +10,7 @@ class zelServerManager;
 // The host's interval polling: once per measurement interval it asks the server for the interval data of
 // every port, group and selector that registered observers are bound to, so that pages showing interval
 // values stay live without keeping a timer of their own.
-class ZELBASE_EXPORT IntervalPoller : public QObject
+class ZELCORE_EXPORT IntervalPoller : public QObject
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ class QcmaParameter;
 class IntervalData;
 
 // Receives the confirmed values of the SIDs it is registered for with the server manager.
-class ZELBASE_EXPORT ParameterObserver
+class ZELCORE_EXPORT ParameterObserver
 {
 public:
     virtual ~ParameterObserver();

@@ -3,23 +3,49 @@
 #include <algorithm>
 #include <tuple>
 
+#include <QLoggingCategory>
+
 #include "apps/shared/sid.h"
-#include "host/link/serverlink.h"
+#include "host/diagnostics/zeldiagnostics.h"
 #include "host/parameters/qcmaparameter.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "modalrunner.h"
 #include "parameterobserver.h"
+
+Q_LOGGING_CATEGORY(lcServerManager, "zel.server")
+
+namespace {
+
+// What a binding would show differently: the value, whether it is defined, and an enumeration's active
+// enumerators.
+bool sameState(const QcmaParameter &a, const QcmaParameter &b)
+{
+    if (!a.sameValue(b))
+        return false;
+    const auto *enumA = dynamic_cast<const QcmaParameterEnum *>(&a);
+    const auto *enumB = dynamic_cast<const QcmaParameterEnum *>(&b);
+    return !enumA || !enumB || enumA->activeEnums() == enumB->activeEnums();
+}
+
+} // namespace
 
 ParameterObserver::~ParameterObserver() = default;
 
 zelServerManager::zelServerManager(ServerLink *link, QObject *parent)
-    : QObject(parent), m_link(link), m_catalogue(link->sharedCatalogue()), m_texts(m_catalogue)
+    : QObject(parent), m_link(link), m_catalogue(link->sharedCatalogue()), m_texts(m_catalogue),
+      m_linkState(link->state()), m_linkStateReason(link->stateReason())
 {
     Q_ASSERT(link);
+    // A link still connecting has nothing yet; its values come with the connection.
     for (std::unique_ptr<QcmaParameter> &p : link->snapshot()) {
-        const int sid = p->getSID();
+        if (!p)
+            continue;
+        const int sid = keyOf(p->getSID());
         m_cache[sid] = std::move(p);
     }
     connect(link, &ServerLink::parameterChanged, this, &zelServerManager::onParameterChanged);
     connect(link, &ServerLink::intervalDataArrived, this, &zelServerManager::onIntervalData);
+    connect(link, &ServerLink::stateChanged, this, &zelServerManager::onLinkStateChanged);
 }
 
 zelServerManager::~zelServerManager() = default;
@@ -71,7 +97,8 @@ void zelServerManager::SetQcmaParameterList(const QList<const QcmaParameter *> &
 
 int zelServerManager::executeQzelDialog(QDialog *dialog)
 {
-    return m_dialogRunner.run(dialog);
+    ZEL_ASSERT(m_modalRunner, QStringLiteral("no modal runner installed; the dialog is not run"));
+    return m_modalRunner ? m_modalRunner->run(dialog) : 0;
 }
 
 void zelServerManager::setGUIAccessState(int state)
@@ -171,11 +198,15 @@ QList<ParameterObserver *> zelServerManager::observersOf(int sid) const
 
 void zelServerManager::onParameterChanged(QSharedPointer<QcmaParameter> parameter)
 {
-    if (!parameter)
-        return;
+    if (parameter)
+        publish(parameter->clone());
+}
+
+void zelServerManager::publish(std::unique_ptr<QcmaParameter> parameter)
+{
     const int sid = keyOf(parameter->getSID());
     std::unique_ptr<QcmaParameter> &slot = m_cache[sid];
-    slot = parameter->clone();
+    slot = std::move(parameter);
     const QcmaParameter &current = *slot;
     // An observer may disconnect others while being told; only those still registered hear it.
     const QList<ParameterObserver *> observers = observersOf(sid);
@@ -198,4 +229,37 @@ void zelServerManager::onIntervalData(QSharedPointer<IntervalData> data)
             o->intervalDataUpdated(*data);
     }
     emit intervalDataChanged(*data);
+}
+
+void zelServerManager::onLinkStateChanged(ServerLink::State state, const QString &reason)
+{
+    const ServerLink::State previous = m_linkState;
+    m_linkState = state;
+    m_linkStateReason = reason;
+    switch (state) {
+    case ServerLink::State::Lost:
+        qCWarning(lcServerManager).noquote() << "server link lost:" << reason;
+        break;
+    case ServerLink::State::Connecting:
+        qCInfo(lcServerManager) << "server link connecting";
+        break;
+    case ServerLink::State::Connected:
+        qCInfo(lcServerManager) << "server link connected";
+        break;
+    }
+    // Whatever changed while the server could not tell us is in its snapshot.
+    if (state == ServerLink::State::Connected && previous != ServerLink::State::Connected)
+        refreshFromSnapshot();
+    emit linkStateChanged(state, reason);
+}
+
+void zelServerManager::refreshFromSnapshot()
+{
+    for (std::unique_ptr<QcmaParameter> &p : m_link->snapshot()) {
+        if (!p)
+            continue;
+        const QcmaParameter *cached = cachedParameter(p->getSID());
+        if (!cached || !sameState(*cached, *p))
+            publish(std::move(p));
+    }
 }

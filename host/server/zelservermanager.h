@@ -9,18 +9,19 @@
 #include <QSharedPointer>
 
 #include "host/hostexport.h"
+#include "host/link/serverlink.h"
 #include "host/parameters/intervaldata.h"
 #include "host/texts/widgettext.h"
-#include "host/widgets/dialogrunner.h"
 
 class QDialog;
 class QcmaParameter;
 class ParameterCatalogue;
 class ParameterObserver;
-class ServerLink;
+class ModalRunner;
 
-// The client's side of the server connection: parameter cache, writes, interval data, modal runs.
-class ZELBASE_EXPORT zelServerManager : public QObject
+// The client's side of the server connection: parameter cache, writes, interval data, the link's state,
+// modal runs. Needs no widgets: dialogs run through the modal runner installed on it.
+class ZELCORE_EXPORT zelServerManager : public QObject
 {
     Q_OBJECT
 public:
@@ -41,9 +42,16 @@ public:
     void SetQcmaParameter(const QcmaParameter *parameter);
     void SetQcmaParameterList(const QList<const QcmaParameter *> &parameters);
 
-    // Runs a dialog modally through the dialog runner; 1 means accepted.
+    // Runs a dialog modally through the modal runner; 1 means accepted. Without a runner nothing runs: a
+    // logged line and 0.
     int executeQzelDialog(QDialog *dialog);
-    DialogRunner &dialogRunner() { return m_dialogRunner; }
+    // The runner is not owned; it must outlive the manager or be taken away first (null).
+    void setModalRunner(ModalRunner *runner) { m_modalRunner = runner; }
+    ModalRunner *modalRunner() const { return m_modalRunner; }
+
+    // The link's state as the manager last heard it, and the reason of a loss.
+    ServerLink::State linkState() const { return m_linkState; }
+    QString linkStateReason() const { return m_linkStateReason; }
 
     int getGUIAccessState() const { return m_guiAccessState; }
     void setGUIAccessState(int state);
@@ -75,6 +83,9 @@ signals:
     void intervalDataChanged(const IntervalData &data);
     void guiAccessStateChanged(int state);
     void terminologyChanged(int port, int terminology);
+    // After the cache was brought up to date: on (re)connection the values the server holds now have
+    // already reached the observers.
+    void linkStateChanged(ServerLink::State state, const QString &reason);
 
 private:
     // The terminology parameter's id in the general settings group.
@@ -83,12 +94,19 @@ private:
     static int keyOf(int sid);
     void onParameterChanged(QSharedPointer<QcmaParameter> parameter);
     void onIntervalData(QSharedPointer<IntervalData> data);
+    void onLinkStateChanged(ServerLink::State state, const QString &reason);
+    // Takes the server's values anew; the observers hear of those that differ from the cache.
+    void refreshFromSnapshot();
+    // Caches the value and tells its observers and listeners.
+    void publish(std::unique_ptr<QcmaParameter> parameter);
     QList<ParameterObserver *> observersOf(int sid) const;
 
     ServerLink *m_link = nullptr;
     QSharedPointer<const ParameterCatalogue> m_catalogue;
     WidgetText m_texts;
-    DialogRunner m_dialogRunner;
+    ModalRunner *m_modalRunner = nullptr;
+    ServerLink::State m_linkState = ServerLink::State::Connecting;
+    QString m_linkStateReason;
     std::unordered_map<int, std::unique_ptr<QcmaParameter>> m_cache;
     QHash<int, QList<ParameterObserver *>> m_observers;
     int m_guiAccessState = 0;

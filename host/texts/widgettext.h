@@ -12,22 +12,22 @@ class ParameterCatalogue;
 
 namespace UI_Text {
 // The key under which a UI text number is registered (page titles and the like).
-ZELBASE_EXPORT int buildUIKey(int number);
-ZELBASE_EXPORT bool isUIKey(int key);
-ZELBASE_EXPORT int numberOfKey(int key);
+ZELCORE_EXPORT int buildUIKey(int number);
+ZELCORE_EXPORT bool isUIKey(int key);
+ZELCORE_EXPORT int numberOfKey(int key);
 } // namespace UI_Text
 
 namespace BaseText {
 // Value names exist per terminology: neutral, SDH (ITU) and SONET (ANSI) wording.
 enum terminology { TerminologyNeutral = 0, TerminologySdh = 1, TerminologySonet = 2 };
 // The key of a parameter's name: its SID without flag.
-ZELBASE_EXPORT int buildKey(int id, int group, int port);
+ZELCORE_EXPORT int buildKey(int id, int group, int port);
 } // namespace BaseText
 
 // The texts of one server: UI and common texts by number (built in, one table shared by all) and
 // parameter and value names from the server's parameter catalogue. Both are held by shared ownership,
 // so a copy stays valid whatever else goes first; copies are cheap.
-class ZELBASE_EXPORT WidgetText
+class ZELCORE_EXPORT WidgetText
 {
 public:
     // The built-in texts only: parameter and value names stay unknown.

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-int DialogRunner::run(QDialog *dialog) const
+int DialogRunner::run(QDialog *dialog)
 {
     if (!dialog)
         return 0;

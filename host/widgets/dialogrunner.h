@@ -3,17 +3,19 @@
 #include <functional>
 
 #include "host/hostexport.h"
+#include "host/server/modalrunner.h"
 
 class QDialog;
 
-// Runs the modal dialogs of one server manager: QDialog::exec, or a handler that inspects, edits,
-// accepts or rejects the dialog instead (tests, screenshots).
-class ZELBASE_EXPORT DialogRunner
+// Runs the modal dialogs of a server manager it is installed on (zelServerManager::setModalRunner):
+// QDialog::exec, or a handler that inspects, edits, accepts or rejects the dialog instead (tests,
+// screenshots).
+class ZELBASE_EXPORT DialogRunner : public ModalRunner
 {
 public:
     using Handler = std::function<int(QDialog *)>;
 
-    int run(QDialog *dialog) const;
+    int run(QDialog *dialog) override;
     // Replaces the handler (an empty handler restores QDialog::exec); returns the previous one.
     Handler setHandler(Handler handler);
 

@@ -1,17 +1,17 @@
 #include "qzeldialog.h"
 
-#include "dialogrunner.h"
+#include "host/server/modalrunner.h"
 
 QzelDialog::QzelDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
 
 int QzelDialog::exec()
 {
-    if (DialogRunner *runner = runnerAround(this))
+    if (ModalRunner *runner = runnerAround(this))
         return runner->run(this);
     return QDialog::exec();
 }
 
-DialogRunner *QzelDialog::runnerAround(const QObject *object)
+ModalRunner *QzelDialog::runnerAround(const QObject *object)
 {
     for (; object; object = object->parent()) {
         const auto *dialog = qobject_cast<const QzelDialog *>(object);

@@ -4,7 +4,7 @@
 
 #include "host/hostexport.h"
 
-class DialogRunner;
+class ModalRunner;
 
 // Base of the tester's dialogs. A modal run (exec) goes through the dialog runner of this dialog or of
 // the nearest dialog around it that has one (the server manager's, for a dialog of a manager), so that
@@ -17,14 +17,14 @@ public:
 
     int exec() override;
     // The runner is not owned; it must outlive the dialog or be taken away first.
-    void setDialogRunner(DialogRunner *runner) { m_runner = runner; }
-    DialogRunner *dialogRunner() const { return m_runner; }
+    void setDialogRunner(ModalRunner *runner) { m_runner = runner; }
+    ModalRunner *dialogRunner() const { return m_runner; }
     // The runner of the nearest QzelDialog that is object or holds it and has one, or null.
-    static DialogRunner *runnerAround(const QObject *object);
+    static ModalRunner *runnerAround(const QObject *object);
 
     // Removes the window's context-help button.
     void removeContextHelpButton();
 
 private:
-    DialogRunner *m_runner = nullptr;
+    ModalRunner *m_runner = nullptr;
 };

@@ -189,7 +189,7 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
     const QString target = directory.filePath(QStringLiteral("shots/nested"));
-    ScreenshotRunner runner(&factory, tester.manager(), target);
+    ScreenshotRunner runner(&factory, tester.manager(), tester.dialogRunner(), target);
     runner.setSize(QSize(320, 200));
     runner.setPort(2);
     QCOMPARE(runner.run(), 0);

@@ -52,6 +52,7 @@ zelServerManager *TesterFixture::manager() const
     if (!m_manager) {
         ServerLink *link = m_simulator ? static_cast<ServerLink *>(m_simulator.get()) : m_fake.get();
         m_manager = std::make_unique<zelServerManager>(link);
+        m_manager->setModalRunner(&m_dialogRunner);
     }
     return m_manager.get();
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QVariant>
 
+#include "host/widgets/dialogrunner.h"
 #include "simulator/simulatoroptions.h"
 
 class QcmaParameter;
@@ -40,6 +41,8 @@ public:
     // The server manager: on the simulated tester made at once, on a fake link when first asked for, so
     // that the test can give the link its values before.
     zelServerManager *manager() const;
+    // The manager's modal runner: a test installs its dialog handler here (ScopedDialogHandler).
+    DialogRunner &dialogRunner() const { return m_dialogRunner; }
 
     // What a binding would read: the manager's cached parameter, or null.
     const QcmaParameter *cached(int port, int id) const;
@@ -59,5 +62,7 @@ private:
     static constexpr int maxSettleRounds = 1000;
     std::unique_ptr<SimulatedServerLink> m_simulator;
     std::unique_ptr<TestServerLink> m_fake;
+    // Outlives the manager it is installed on.
+    mutable DialogRunner m_dialogRunner;
     mutable std::unique_ptr<zelServerManager> m_manager;
 };

@@ -10,6 +10,8 @@ TestServerLink::TestServerLink(const QByteArray &catalogueJson, QObject *parent)
 {
     if (!catalogueJson.isEmpty())
         m_catalogue->loadJson(catalogueJson, nullptr);
+    // An in-memory server is there at once.
+    setState(State::Connected);
 }
 
 TestServerLink::TestServerLink(const QByteArray &catalogueJson, const QList<int> &ports,

@@ -63,8 +63,10 @@ struct Server {
     {
         link.addParameter(value);
         manager = std::make_unique<zelServerManager>(&link);
+        manager->setModalRunner(&dialogs);
     }
     TestServerLink link{catalogue};
+    DialogRunner dialogs;
     std::unique_ptr<zelServerManager> manager;
 };
 
@@ -226,7 +228,7 @@ void tst_OtnUiHelpers::editingOneByteSendsTheWholeArray()
     QString title;
     double maximum = 0;
     int inputType = -1;
-    ScopedDialogHandler handler(server.manager->dialogRunner(), [&](QDialog *dialog) {
+    ScopedDialogHandler handler(server.dialogs, [&](QDialog *dialog) {
         auto *keypad = qobject_cast<QzelNumpadDlg *>(dialog);
         if (!keypad)
             return 0;

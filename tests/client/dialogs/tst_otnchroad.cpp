@@ -89,7 +89,7 @@ void tst_OtnChRoad::transmitter()
     // Allocation: the user frees TS 7 and 8 and accepts.
     QBitArray allocated = cachedBits(f, ALLOC[0]);
     {
-        ScopedDialogHandler handler(f.manager()->dialogRunner(), [](QDialog *d) {
+        ScopedDialogHandler handler(f.dialogRunner(), [](QDialog *d) {
             auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(d);
             if (!allocation)
                 return 0;
@@ -108,7 +108,7 @@ void tst_OtnChRoad::transmitter()
     dialog.setOdtuName(QStringLiteral("ODTU12"));
     QString selectTitle;
     {
-        ScopedDialogHandler handler(f.manager()->dialogRunner(), [&selectTitle](QDialog *d) {
+        ScopedDialogHandler handler(f.dialogRunner(), [&selectTitle](QDialog *d) {
             auto *select = qobject_cast<OtnSelectTsDialog *>(d);
             if (!select)
                 return 0;
@@ -152,7 +152,7 @@ void tst_OtnChRoad::receiver()
     QVERIFY(mainTs.size() == 4);
     const char other = mainTs.at(2);
     {
-        ScopedDialogHandler handler(f.manager()->dialogRunner(), [other](QDialog *d) {
+        ScopedDialogHandler handler(f.dialogRunner(), [other](QDialog *d) {
             auto *pad = qobject_cast<QzelNumpadDlg *>(d);
             if (!pad)
                 return 0;

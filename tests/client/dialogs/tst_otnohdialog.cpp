@@ -225,7 +225,7 @@ void tst_OtnOhDialog::gridOfEachStructure()
                 --first;
             const QString field = table->item(row - 1, first)->text();
             QString title;
-            ScopedDialogHandler handler(tester.fixture.manager()->dialogRunner(), [&](QDialog *opened) {
+            ScopedDialogHandler handler(tester.fixture.dialogRunner(), [&](QDialog *opened) {
                 title = opened->windowTitle();
                 const auto *tcm = qobject_cast<OtnOhTcmiDialog *>(opened);
                 if (tcm && tcm->isTtiShown() != (structure.level == 0))
@@ -288,7 +288,7 @@ void tst_OtnOhDialog::editsWaitForApplyAndGoAsOneBatch()
     setFieldBytes(tti, OtnTti::dapiNs, "LAB 7");
     QStringList typed{"AB", "CD"};
     QByteArray shownTti;
-    ScopedDialogHandler handler(tester.fixture.manager()->dialogRunner(), [&](QDialog *opened) {
+    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [&](QDialog *opened) {
         if (auto *sm = qobject_cast<OtnOhSmDialog *>(opened)) {
             shownTti = sm->tti();
             sm->setTti(tti);
@@ -434,11 +434,13 @@ void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel()
             link.addParameter(new QcmaParameterEnum(nsSID::otnSid(p, MAPPING[field]), p * 10 + field, 0, 99));
     }
     zelServerManager manager(&link);
+    DialogRunner dialogs;
+    manager.setModalRunner(&dialogs);
     QPushButton button(QStringLiteral("Setup"));
     UiHelper_OtnOverhead binding(&manager, &button, nullptr, nullptr, nsSID::otnSid(buttonPort, id),
                                  UiHelper::ConnectManually);
     QList<int> shown;
-    ScopedDialogHandler handler(manager.dialogRunner(), [&](QDialog *dialog) {
+    ScopedDialogHandler handler(dialogs, [&](QDialog *dialog) {
         if (const auto *table = qobject_cast<OtnOhDialog *>(dialog)) {
             shown << table->port() << table->level() << int(table->parentWidget() == &button);
             for (int field = 0; field < OtnMapping::fieldCount; ++field)

@@ -129,7 +129,7 @@ void tst_OtnRxChDialog::formMapAndSelection()
 
     // A click on the map opens the TS selection of the receiver's slots.
     QByteArray preselected;
-    ScopedDialogHandler handler(f.manager()->dialogRunner(), [&preselected](QDialog *d) {
+    ScopedDialogHandler handler(f.dialogRunner(), [&preselected](QDialog *d) {
         auto *select = qobject_cast<OtnSelectTsDialog *>(d);
         if (!select || select->tpCount() != 4)
             return 0;
@@ -164,7 +164,7 @@ void tst_OtnRxChDialog::mainTsSwap()
     double minimum = 0, maximum = 0;
     QString initialText;
     QString title;
-    ScopedDialogHandler handler(f.manager()->dialogRunner(), [&](QDialog *d) {
+    ScopedDialogHandler handler(f.dialogRunner(), [&](QDialog *d) {
         auto *pad = qobject_cast<QzelNumpadDlg *>(d);
         if (!pad)
             return 0;

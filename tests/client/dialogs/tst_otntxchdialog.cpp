@@ -250,7 +250,7 @@ void tst_OtnTxChDialog::allocationRoundTrip()
 
     QBitArray seen;
     QString title;
-    ScopedDialogHandler handler(f.manager()->dialogRunner(), [&](QDialog *d) {
+    ScopedDialogHandler handler(f.dialogRunner(), [&](QDialog *d) {
         auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(d);
         if (!allocation)
             return 0;

@@ -639,7 +639,7 @@ void tst_OtnFrameSetupPage::mappingDialogRoundTrip()
     QCOMPARE(page->findChild<QLabel *>("lblLv1Odu")->text(), QStringLiteral("OTU2\nODU2\nOPU2"));
 
     int runs = 0;
-    ScopedDialogHandler handler(tester.manager()->dialogRunner(), [&](QDialog *dialog) {
+    ScopedDialogHandler handler(tester.dialogRunner(), [&](QDialog *dialog) {
         ++runs;
         auto *mapping = qobject_cast<OtnMappingDialog *>(dialog);
         if (!mapping || mapping->direction() != direction || mapping->port() != 1
@@ -673,7 +673,7 @@ void tst_OtnFrameSetupPage::ohButtonsOpenTheTableOfTheirLevel()
         int slice;
     };
     QList<Opened> opened;
-    ScopedDialogHandler handler(f.server.manager()->dialogRunner(), [&opened](QDialog *dialog) {
+    ScopedDialogHandler handler(f.server.dialogRunner(), [&opened](QDialog *dialog) {
         if (const auto *table = qobject_cast<OtnOhDialog *>(dialog))
             opened.append({table->level(), table->parentWidget(), table->windowTitle(), table->otlcSliceSelector()});
         return 0;

@@ -316,7 +316,7 @@ void tst_OtnSignalSetupPage::laneButtonAndDialog()
     page->setPort(2);
     int runs = 0;
     QList<int> seen;   // mode, port, group, count id, lane ids
-    ScopedDialogHandler handler(server.manager()->dialogRunner(), [&](QDialog *dialog) {
+    ScopedDialogHandler handler(server.dialogRunner(), [&](QDialog *dialog) {
         ++runs;
         if (auto *d = qobject_cast<MultiLaneMappingDialog *>(dialog))
             seen = QList<int>{d->mode(), d->port(), d->group(), d->model()->countId()} + d->model()->laneIds();
@@ -361,7 +361,7 @@ void tst_OtnSignalSetupPage::laneMappingRoundTrip()
     QVERIFY(button->isEnabled());
 
     int runs = 0;
-    ScopedDialogHandler handler(fixture.manager()->dialogRunner(), [&runs](QDialog *dialog) {
+    ScopedDialogHandler handler(fixture.dialogRunner(), [&runs](QDialog *dialog) {
         ++runs;
         auto *lanes = qobject_cast<MultiLaneMappingDialog *>(dialog);
         if (!lanes || !lanes->model()->isComplete())

@@ -79,7 +79,7 @@ bool openCapture(TesterFixture &tester, const QWidget &owner, const char *button
     if (!pushButton)
         return false;
     bool ran = false;
-    ScopedDialogHandler handler(tester.manager()->dialogRunner(), [&](QDialog *dialog) {
+    ScopedDialogHandler handler(tester.dialogRunner(), [&](QDialog *dialog) {
         ran = true;
         inspect(dialog);
         return 0;

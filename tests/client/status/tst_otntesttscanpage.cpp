@@ -299,7 +299,7 @@ void tst_OtnTestTScanPage::detailText()
     QCOMPARE(scan.page.mode(), OtnTestTScanPage::ModeDetail);
 
     QStringList shown;
-    ScopedDialogHandler handler(scan.tester.manager()->dialogRunner(), [&shown](QDialog *dialog) {
+    ScopedDialogHandler handler(scan.tester.dialogRunner(), [&shown](QDialog *dialog) {
         auto *details = qobject_cast<OtnTestTScanDetailDialog *>(dialog);
         if (details)
             shown << details->selectedText() << details->alarmsText() << details->windowTitle();
@@ -339,7 +339,7 @@ void tst_OtnTestTScanPage::scanOnTheSimulatedTester()
     QCOMPARE(button(1, 80)->styleSheet(), red);
 
     QStringList alarms;
-    ScopedDialogHandler handler(tester.manager()->dialogRunner(), [&alarms](QDialog *dialog) {
+    ScopedDialogHandler handler(tester.dialogRunner(), [&alarms](QDialog *dialog) {
         alarms << qobject_cast<OtnTestTScanDetailDialog *>(dialog)->alarmsText();
         return 0;
     });

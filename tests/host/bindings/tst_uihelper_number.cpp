@@ -122,7 +122,7 @@ void tst_UiHelper_Number::keypadEdits()
     QCOMPARE(QStringLiteral("%1 [%2]").arg(name->text(), unit->text()), caption);
 
     KeypadSeen seen;
-    ScopedDialogHandler handler(server.manager()->dialogRunner(), [&seen, &entered, button, result](QDialog *dialog) {
+    ScopedDialogHandler handler(server.dialogRunner(), [&seen, &entered, button, result](QDialog *dialog) {
         auto *pad = qobject_cast<QzelNumpadDlg *>(dialog);
         if (!pad)
             return 0;

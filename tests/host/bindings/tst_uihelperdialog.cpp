@@ -50,9 +50,9 @@ struct EditDialog {
     QDialogButtonBox *box = nullptr;
 };
 
-void enterNumber(zelServerManager *manager, QPushButton *button, const QString &text)
+void enterNumber(DialogRunner &runner, QPushButton *button, const QString &text)
 {
-    ScopedDialogHandler handler(manager->dialogRunner(), [&text](QDialog *dialog) {
+    ScopedDialogHandler handler(runner, [&text](QDialog *dialog) {
         qobject_cast<QzelNumpadDlg *>(dialog)->setText(text);
         return 1;
     });
@@ -111,7 +111,7 @@ void tst_UiHelperDialog::closingWays()
     edit.dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&edit.dialog));
     edit.combo->setCurrentIndex(4);
-    enterNumber(m_server->manager(), edit.number, QStringLiteral("250"));
+    enterNumber(m_server->dialogRunner(), edit.number, QStringLiteral("250"));
     // Pending: shown by every binding of the dialog, sent to nobody.
     QCOMPARE(edit.echo->text(), QStringLiteral("Rate"));
     QCOMPARE(edit.number->text(), QStringLiteral("250"));
@@ -151,7 +151,7 @@ void tst_UiHelperDialog::applyThenCancelKeepsApplied()
     edit.combo->setCurrentIndex(2);
     edit.press(QDialogButtonBox::Apply);
     QCOMPARE(m_server->fake()->writeRequests(), 1);
-    enterNumber(m_server->manager(), edit.number, QStringLiteral("9"));
+    enterNumber(m_server->dialogRunner(), edit.number, QStringLiteral("9"));
     edit.press(QDialogButtonBox::Cancel);
     QCOMPARE(m_server->fake()->writeRequests(), 1);
     QTRY_COMPARE(m_server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 2);

@@ -1,0 +1,3 @@
+#include "modalrunner.h"
+
+ModalRunner::~ModalRunner() = default;
