@@ -127,6 +127,7 @@ void PerformancePath::addValues(Values &values, const ParameterCatalogue &catalo
     const double seconds = lastSecond ? (available ? 1.0 : 0.0) : double(m_bothAvailable);
     values.insert(counters.bidirectional.state, state(catalogue, counters.bidirectional.state, available));
     values.insert(counters.bidirectional.ses, count(ses, ratio(double(ses), seconds)));
-    values.insert(counters.bidirectional.bbe, count(bbe, ratio(double(bbe), 2 * m_definition.blocksPerSecond * seconds)));
+    values.insert(counters.bidirectional.bbe,
+                  count(bbe, ratio(double(bbe), 2 * m_definition.blocksPerSecond * seconds)));
     values.insert(counters.bidirectional.uas, count(lastSecond ? (available ? 0 : 1) : m_bothUas));
 }

@@ -12,7 +12,8 @@ namespace {
 QHash<int, QString> catalogueNames()
 {
     QHash<int, QString> names;
-    for (const char *file : {"parameters.json", "physical.json", "mapping.json", "setupdialogs.json", "setupwidgets.json"}) {
+    for (const char *file :
+         {"parameters.json", "physical.json", "mapping.json", "setupdialogs.json", "setupwidgets.json"}) {
         QFile json(QStringLiteral(ZEL_SOURCE_ROOT "simulator/catalogue/") + QLatin1String(file));
         if (!json.open(QIODevice::ReadOnly))
             continue;

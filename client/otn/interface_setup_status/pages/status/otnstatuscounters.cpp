@@ -17,7 +17,8 @@ constexpr int gfpHecIds[] = {Gfp::CHEC_CORRECTABLE, Gfp::CHEC_UNCORRECTABLE, Gfp
                              Gfp::THEC_UNCORRECTABLE};
 constexpr int gfpTIds[] = {Gfp::T_10B_ERROR, Gfp::T_SUPERBLOCK_CRC, Gfp::T_DISPARITY, Gfp::T_INVALID_CODE};
 constexpr int gfpFIds[] = {Gfp::EHEC_CORRECTABLE, Gfp::EHEC_UNCORRECTABLE, Gfp::PFCS_ERROR, Gfp::FRAME_LENGTH_ERROR};
-constexpr int gfpClientIds[] = {Gfp::CLIENT_DATA_LOSS, Gfp::IDLE_FRAMES, Gfp::CLIENT_FRAMES, Gfp::CLIENT_ERRORED_FRAMES};
+constexpr int gfpClientIds[] = {Gfp::CLIENT_DATA_LOSS, Gfp::IDLE_FRAMES, Gfp::CLIENT_FRAMES,
+                                Gfp::CLIENT_ERRORED_FRAMES};
 
 // Clients whose payload is a test pattern: nothing (bulk) or the NULL signal.
 constexpr int clientBulk = 0;
