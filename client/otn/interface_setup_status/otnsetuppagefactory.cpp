@@ -219,13 +219,12 @@ std::vector<SampleDialog> OtnSetupPageFactory::createSampleDialogs(zelServerMana
 void OtnSetupPageFactory::registerPages()
 {
     for (const PageRow &row : pageRows()) {
-        const int titleKey = row.titleKey;
         switch (row.listing) {
         case Listing::SetupPage: {
             // The manager is made and registered before the record that hands it to the host.
             OtnSetupPageManager *manager = row.navigation ? frameSetupManager(row.direction) : nullptr;
             m_setupPages.append(
-                new SetupPageProperty(row.pageId, row.direction, row.layer, Id::TechnologyOtn, manager, titleKey));
+                new SetupPageProperty(row.pageId, row.direction, row.layer, Id::TechnologyOtn, manager, row.titleKey));
             break;
         }
         case Listing::PhysicalStatus:
@@ -233,7 +232,7 @@ void OtnSetupPageFactory::registerPages()
             StatusPageProperty &record = row.listing == Listing::PhysicalStatus ? m_physicalStatus : m_errorStatus;
             record.setPageId(row.pageId);
             record.setTechnology(Id::TechnologyOtn);
-            record.setTitleKey(titleKey);
+            record.setTitleKey(row.titleKey);
             for (const Item &item : row.items) {
                 if (item.id)
                     record.addItem(rate, item.type, nsSID::otnSid(nsSID::noPort, item.id), true, nullptr);
@@ -242,7 +241,7 @@ void OtnSetupPageFactory::registerPages()
         }
         case Listing::StatusPage: {
             const QVector<int> followed = row.judged ? QVector<int>{nsSID::otnSid(0, rxInterfaceId())} : QVector<int>{};
-            m_statusPages.append(new StatusPageProperty(row.pageId, Id::TechnologyOtn, 0, titleKey, followed,
+            m_statusPages.append(new StatusPageProperty(row.pageId, Id::TechnologyOtn, 0, row.titleKey, followed,
                                                         row.judged ? &m_judge10Gonly : nullptr));
             break;
         }

@@ -31,7 +31,7 @@ OtnResultPage::OtnResultPage(const TestResultIdentifier &identifier, const QList
       m_type(identifier.id()), m_notifications(std::make_unique<UiHelperList>())
 {
     setObjectName(m_view == TestResultIdentifier::ViewPerformance ? QStringLiteral("OTN Results Performance")
-                                            : QStringLiteral("OTN Results Alarms/Errors"));
+                                                                  : QStringLiteral("OTN Results Alarms/Errors"));
     followCounters(nsSID::otn);
 }
 
