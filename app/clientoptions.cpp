@@ -6,11 +6,11 @@
 #include <QCoreApplication>
 
 #include "simulator/poweronstructure.h"
-#include "simulator/simulatorids.h"
+#include "host/otn/otnmodule.h"
 
 namespace {
 constexpr int maxPorts = 4;
-constexpr int maxModuleType = SimId::txModuleCount - 1;
+constexpr int maxModuleType = OtnModule::typeCount - 1;
 
 // The structures, one a line, for the help text.
 QString structureList()
@@ -119,7 +119,7 @@ bool ClientOptions::useStructure(const QString &name, QString *error)
               modules.begin());
     if (powerOn->needsMultiLaneModule()) {
         for (int port = 1; port <= portCount; ++port) {
-            if (SimId::isMultiLaneTxModule(modules.at(port - 1)))
+            if (OtnModule::isMultiLane(modules.at(port - 1)))
                 continue;
             if (error) {
                 *error = QStringLiteral("The structure %1 needs a multi-lane module (3, 4 or 6); port %2 has %3.")

@@ -9,6 +9,7 @@
 
 #include "clientsession.h"
 #include "contactsheet.h"
+#include "host/contract/interfacesetupidentifier.h"
 #include "mainwindow.h"
 #include "screenshotrunner.h"
 #include "simulator/poweronstructure.h"
@@ -16,7 +17,7 @@
 namespace {
 // The window as a user first sees it, with the Tx frame setup open.
 const QSize windowSize(1280, 800);
-constexpr int firstPage = 31;
+constexpr int firstPage = InterfaceSetupIdentifier::PageOtnTxFrameSetup;
 } // namespace
 
 StructureScreenshots::StructureScreenshots(const ClientOptions &options) : m_options(options) {}

@@ -24,9 +24,10 @@ constexpr int groups = OtnMapping::maxLevels + 1;
 constexpr int tcms = 6;
 
 // LLD-LOF, LLD-OOF, LOR, OOR: the lanes of a multi-lane interface cannot be framed or aligned.
-constexpr int laneAlarmIds[] = {401, 402, 403, 404};
-constexpr int laneSummaryId = 405;
-constexpr int patternLossId = 169;
+constexpr int laneAlarmIds[] = {nsIID::Otn::Lane::LLD_LOF, nsIID::Otn::Lane::LLD_OOF, nsIID::Otn::Lane::LOR,
+                                nsIID::Otn::Lane::OOR};
+constexpr int laneSummaryId = nsIID::Otn::Lane::SUMMARY;
+constexpr int patternLossId = nsIID::Otn::Client::PATTERN_LOSS;
 constexpr int clientBulk = 0;
 
 // The third byte of the SM, PM and TCM fields, bit 1 the most significant: BEI/BIAE in bits 1-4, BDI in

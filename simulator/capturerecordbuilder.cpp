@@ -8,7 +8,6 @@
 #include "host/parameters/intervaldata.h"
 #include "livevalues.h"
 #include "parameterstore.h"
-#include "simulatorids.h"
 #include "tributarylayout.h"
 
 namespace {

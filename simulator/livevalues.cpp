@@ -6,7 +6,6 @@
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterdouble.h"
 #include "parameterstore.h"
-#include "simulatorids.h"
 
 namespace {
 

@@ -105,28 +105,29 @@ void PerformancePath::second(const ParameterStore &store, int port)
 }
 
 void PerformancePath::addDirection(Values &values, const ParameterCatalogue &catalogue, const Direction &direction,
-                                   const int *counters, bool lastSecond) const
+                                   const OtnPerformanceCounters::Direction &counters, bool lastSecond) const
 {
     const quint64 ses = lastSecond ? (direction.lastSes ? 1 : 0) : direction.ses;
     const quint64 bbe = lastSecond ? direction.lastBbe : direction.bbe;
     const double seconds = lastSecond ? (direction.available ? 1.0 : 0.0) : double(direction.availableSeconds);
-    values.insert(counters[0], state(catalogue, counters[0], direction.available));
-    values.insert(counters[1], count(ses, ratio(double(ses), seconds)));
-    values.insert(counters[2], count(bbe, ratio(double(bbe), m_definition.blocksPerSecond * seconds)));
-    values.insert(counters[3], count(lastSecond ? (direction.available ? 0 : 1) : direction.uas));
+    values.insert(counters.state, state(catalogue, counters.state, direction.available));
+    values.insert(counters.ses, count(ses, ratio(double(ses), seconds)));
+    values.insert(counters.bbe, count(bbe, ratio(double(bbe), m_definition.blocksPerSecond * seconds)));
+    values.insert(counters.uas, count(lastSecond ? (direction.available ? 0 : 1) : direction.uas));
 }
 
 void PerformancePath::addValues(Values &values, const ParameterCatalogue &catalogue, bool lastSecond) const
 {
-    const int *counters = m_definition.counters;
-    addDirection(values, catalogue, m_near, counters, lastSecond);
-    addDirection(values, catalogue, m_far, counters + 4, lastSecond);
+    const OtnPerformanceCounters &counters = m_definition.counters;
+    addDirection(values, catalogue, m_near, counters.nearEnd, lastSecond);
+    addDirection(values, catalogue, m_far, counters.farEnd, lastSecond);
     const bool available = m_near.available && m_far.available;
     const quint64 ses = lastSecond ? (m_lastBothSes ? 1 : 0) : m_bothSes;
     const quint64 bbe = lastSecond ? m_lastBothBbe : m_bothBbe;
     const double seconds = lastSecond ? (available ? 1.0 : 0.0) : double(m_bothAvailable);
-    values.insert(counters[8], state(catalogue, counters[8], available));
-    values.insert(counters[9], count(ses, ratio(double(ses), seconds)));
-    values.insert(counters[10], count(bbe, ratio(double(bbe), 2 * m_definition.blocksPerSecond * seconds)));
-    values.insert(counters[11], count(lastSecond ? (available ? 0 : 1) : m_bothUas));
+    values.insert(counters.bidirectional.state, state(catalogue, counters.bidirectional.state, available));
+    values.insert(counters.bidirectional.ses, count(ses, ratio(double(ses), seconds)));
+    values.insert(counters.bidirectional.bbe,
+                  count(bbe, ratio(double(bbe), 2 * m_definition.blocksPerSecond * seconds)));
+    values.insert(counters.bidirectional.uas, count(lastSecond ? (available ? 0 : 1) : m_bothUas));
 }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 
+#include "host/otn/otnperformancecounters.h"
 #include "host/parameters/intervaldata.h"
 
 class ParameterCatalogue;
@@ -20,12 +21,11 @@ public:
     // A second is severely errored from this share of errored blocks on.
     static constexpr double sesBlockShare = 0.15;
     static constexpr int unavailableRun = 10;
-    static constexpr int counterCount = 12;
 
     // What decides a second of the path: the receiver's statuses (current = raised) of the defects and
     // errors of the near end and of the far end; an error current all second errs every block of it.
     struct Definition {
-        int counters[counterCount] = {};   // state, SES, BBE, UAS of the near end, far end, both directions
+        OtnPerformanceCounters counters;
         QList<int> nearDefects, nearErrors, farDefects, farErrors;
         double blocksPerSecond = 0;
     };
@@ -52,7 +52,7 @@ private:
     };
 
     void addDirection(Values &values, const ParameterCatalogue &catalogue, const Direction &direction,
-                      const int *counters, bool lastSecond) const;
+                      const OtnPerformanceCounters::Direction &counters, bool lastSecond) const;
 
     Definition m_definition;
     Direction m_near;

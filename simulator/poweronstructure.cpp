@@ -1,13 +1,13 @@
 #include "poweronstructure.h"
 
 #include "apps/shared/sid.h"
+#include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
 #include "otnstructurerules.h"
 #include "parameterstore.h"
-#include "simulatorids.h"
 #include "structurerules.h"
 #include "tributarylayout.h"
 
@@ -28,43 +28,43 @@ int valueNamed(const QVector<int> &values, const QString &name, NameOf nameOf)
 
 const QVector<PowerOnStructure> &PowerOnStructure::all()
 {
-    using namespace SimId;
+    using namespace OtnModule;
     static const QVector<PowerOnStructure> structures = {
         // Three levels with 1.25G TS in both stages: the ODU2 takes 8 of the OTU4's 80 TS (GMP), the ODU0
         // one of the ODU2's 8 (GMP), and a test pattern fills the ODU0.
         {QStringLiteral("otu4-odu2-odu0"), QStringLiteral("OTU4 > ODU2 > ODU0"), QStringLiteral("OTU4"),
          QStringLiteral("Bulk"), {QStringLiteral("ODTU4.8 (ODU2)"), QStringLiteral("ODTU2.1 (PT=21)")}, 0,
-         ModuleQsfp28},
+         Qsfp28},
         {QStringLiteral("otu2-bulk"), QStringLiteral("OTU2 bulk"), QStringLiteral("OTU2"), QStringLiteral("Bulk"),
-         {}, 0, ModuleSfp},
+         {}, 0, Sfp},
         // Gigabit Ethernet, transcoded and GMP-mapped into an ODU0, which takes one TS of the ODU2 by GMP.
         {QStringLiteral("otu2-odu0"), QStringLiteral("OTU2 > ODU0 GMP (1GbE)"), QStringLiteral("OTU2"),
-         QStringLiteral("1GbE (GFP-T)"), {QStringLiteral("ODTU2.1 (PT=21)")}, 0, ModuleSfp},
+         QStringLiteral("1GbE (GFP-T)"), {QStringLiteral("ODTU2.1 (PT=21)")}, 0, Sfp},
         // Four levels, all AMP: ODU2 in 8 of 32 TS, ODU1 in 2 of 8, ODU0 in 1 of 2; STM-1 by GMP in the ODU0.
         {QStringLiteral("otu3-odu2-odu1-odu0"), QStringLiteral("OTU3 > ODU2 > ODU1 > ODU0 (STM-1)"),
          QStringLiteral("OTU3"), QStringLiteral("STM-1"),
          {QStringLiteral("ODTU23 (PT=21)"), QStringLiteral("ODTU12 (PT=21)"), QStringLiteral("ODTU01")}, 0,
-         ModuleCfp},
+         Cfp},
         // 80 ODU0 in the OTU4's 1.25G TS, only the first equipped with Gigabit Ethernet: the other
         // tributaries are unequipped, as a tributary scan shows.
         {QStringLiteral("otu4-odu0"), QStringLiteral("OTU4 > 80 x ODU0, one equipped (1GbE)"), QStringLiteral("OTU4"),
-         QStringLiteral("1GbE (GFP-T)"), {QStringLiteral("ODTU4.1")}, 0, ModuleQsfp28, {}, false},
+         QStringLiteral("1GbE (GFP-T)"), {QStringLiteral("ODTU4.1")}, 0, Qsfp28, {}, false},
         // An ODUflex(GFP) of 8 ODU4.ts (about 10.4 Gbit/s) carrying Ethernet frames.
         {QStringLiteral("otu4-oduflex-gfpf"), QStringLiteral("OTU4 > ODUflex GFP-F (Ethernet)"),
          QStringLiteral("OTU4"), QStringLiteral("Ethernet (GFP-F)"), {QStringLiteral("ODTU4.ts (ODUflex)")}, 8,
-         ModuleQsfp28},
+         Qsfp28},
         // 100GbE in an OTU4 dealt over 4 physical lanes of 5 logical lanes each.
         {QStringLiteral("otl4.4"), QStringLiteral("OTL4.4 multi-lane (100GbE)"), QStringLiteral("OTL4.4"),
-         QStringLiteral("100GbE"), {}, 0, ModuleCfp4},
+         QStringLiteral("100GbE"), {}, 0, Cfp4},
         // OTU2 bulk whose receiver expects the section trace of another site: SM-TIM, and the backward
         // defect indication the port's own transmitter sends for it.
         {QStringLiteral("otu2-tim"), QStringLiteral("OTU2 bulk, another section trace expected (SM-TIM)"),
-         QStringLiteral("OTU2"), QStringLiteral("Bulk"), {}, 0, ModuleSfp,
+         QStringLiteral("OTU2"), QStringLiteral("Bulk"), {}, 0, Sfp,
          {{PID::Otn::RX::SM_TTI_DETECTION, 3}, {PID::Otn::RX::SM_EXPECTED_SAPI, QByteArray("\0DEUBERLIN  ZEL ", 16)}}},
         // An OTUC1 dealt over 4 physical lanes of 5 logical lanes, carrying a test pattern; its overhead has
         // the OTUCn fields (OSMC, no FTFL) and is sent per OTL slice.
         {QStringLiteral("otlc.4"), QStringLiteral("OTLC.4 multi-lane (OTUC1 bulk)"), QStringLiteral("OTLC.4"),
-         QStringLiteral("Bulk"), {}, 0, ModuleCfp4},
+         QStringLiteral("Bulk"), {}, 0, Cfp4},
     };
     return structures;
 }
@@ -137,7 +137,7 @@ bool PowerOnStructure::applyTo(ParameterStore &store, StructureRules &rules, int
         return fail(unknown);
     // Checked first, so that a port without lanes keeps its start-up structure.
     const int module = store.intValue(nsSID::otnSid(port, PID::Otn::TX::MODULE));
-    if (needsMultiLaneModule() && !SimId::isMultiLaneTxModule(module))
+    if (needsMultiLaneModule() && !OtnModule::isMultiLane(module))
         return fail(QStringLiteral("%1 needs a multi-lane module, not module type %2").arg(interfaceSignal).arg(module));
 
     const int *const directions[] = {PID::Otn::TX::MAPPING, PID::Otn::RX::MAPPING};

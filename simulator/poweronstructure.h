@@ -25,7 +25,7 @@ public:
     QString clientSignal;
     QStringList stages;         // stage 0 first; missing stages carry no multiplex
     quint32 flexTsCount = 0;    // TS of the ODUflex, on the stage that carries one
-    int moduleType = 0;         // transceiver (SimId::TxModuleType) the signal needs
+    int moduleType = 0;         // transceiver (OtnModule::Type) the signal needs
     // Receiver settings (parameter id, value) by which the receiver expects something other than what
     // the transmitter sends, so that it reports what it finds; none in a clean loop.
     QVector<QPair<int, QVariant>> receiverSettings;

@@ -6,6 +6,7 @@
 #include "host/catalogue/parametercatalogue.h"
 #include "host/otn/cmcalculator.h"
 #include "host/otn/otniid.h"
+#include "host/otn/otnperformancecounters.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
@@ -25,29 +26,18 @@ constexpr double oduFrameBits = 4 * 3824 * 8;
 constexpr double gfpFrameBytes = 1526;
 constexpr double gfpTSuperblockBits = 8 * 65;
 
-constexpr int lineName = 10001;
-constexpr int linePerformanceName = 10009;
-constexpr int patternLoss = 169;
-constexpr int bitError = 1174;
-constexpr int patternSyncSeconds = 2717;
-constexpr int bitErrorCount = 2718;
-constexpr int payloadOffsets[OtnMapping::maxLevels] = {14013, 14014, 14015, 14044};
+// The tester numbers its alarms below this and its errors from it on.
+constexpr int firstErrorId = 1000;
+
+namespace Line = PID::Otn::STATUS;
+namespace Client = nsIID::Otn::Client;
+namespace Gfp = nsIID::Otn::Gfp;
 
 // The line's defects and errors, the near and far end of its section monitoring.
-const QList<int> lineDefects{101, 102, 106, 110, 113};
-const QList<int> lineErrors{1107};
-const QList<int> lineFarDefects{116};
-const QList<int> lineFarErrors{1109};
-const int linePerformance[12] = {5222, 5132, 5162, 5192, 5232, 5142, 5172, 5202, 5242, 5152, 5182, 5212};
-// GFP counters of the transmitter and receiver that count frames and octets.
-constexpr int txClientFrames = 1601, txClientOctets = 1602, txGfpFrames = 1161;
-constexpr int rxClientFrames = 1604, rxClientOctets = 1605, rxGfpFrames = 1407, rxGfpClientFrames = 1408;
-constexpr int gfpClientFrames = 1401;
-constexpr int superblocks = 1403, erroredSuperblocks = 1404, codes = 1405, erroredCodes = 1406;
-constexpr int txClientErroredFrames = 1603, rxClientErroredFrames = 1606;
-// The skew the receiver measures between the lanes: what the skew stimulus inserts on its kind of lane.
-constexpr int logicalLaneSkew = 2140, physicalLaneSkew = 2141;
-constexpr int skewBits = 14040, skewLaneType = 14042;
+const QList<int> lineDefects{Line::LOS, Line::LOF, Line::LOM, Line::OTU_AIS, Line::SM_TIM};
+const QList<int> lineErrors{Line::SM_BIP8};
+const QList<int> lineFarDefects{Line::SM_BDI};
+const QList<int> lineFarErrors{Line::SM_BEI};
 
 bool isStatus(const ParameterDefinition &d)
 {
@@ -118,7 +108,7 @@ ResultCounters::ResultCounters(const ParameterCatalogue &catalogue, int portCoun
         if (!isStatus(*d))
             continue;
         // The tester numbers its alarms below 1000 and its errors from 1000 on.
-        (d->id < 1000 ? m_alarmIds : m_errorIds).append(d->id);
+        (d->id < firstErrorId ? m_alarmIds : m_errorIds).append(d->id);
     }
 }
 
@@ -153,7 +143,7 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     counters.clientBitsPerSecond = oduRate(store, port, mapping, mapping.getOduCount() - 1) * 3808.0 / 3824.0;
 
     PerformancePath::Definition line;
-    std::copy(std::begin(linePerformance), std::end(linePerformance), line.counters);
+    line.counters = OtnPerformanceCounters::line();
     line.nearDefects = lineDefects;
     line.nearErrors = lineErrors;
     line.farDefects = lineFarDefects;
@@ -166,14 +156,8 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     for (int level = 0; level < mapping.getOduCount(); ++level) {
         const int k = level;
         serverDefects << Alarm::ODU_LOF_LOM[k] << Alarm::ODU_AIS[k] << Alarm::ODU_LCK[k] << Alarm::ODU_OCI[k];
-        const int ids[12] = {Performance::STAT_ODU_NEAREND[k],       Performance::SES_ODU_NEAREND[k],
-                             Performance::BBE_ODU_NEAREND[k],        Performance::UAS_ODU_NEAREND[k],
-                             Performance::STAT_ODU_FAREND[k],        Performance::SES_ODU_FAREND[k],
-                             Performance::BBE_ODU_FAREND[k],         Performance::UAS_ODU_FAREND[k],
-                             Performance::STAT_ODU_BIDIRECTIONAL[k], Performance::SES_ODU_BIDIRECTIONAL[k],
-                             Performance::BBE_ODU_BIDIRECTIONAL[k],  Performance::UAS_ODU_BIDIRECTIONAL[k]};
         PerformancePath::Definition path;
-        std::copy(std::begin(ids), std::end(ids), path.counters);
+        path.counters = OtnPerformanceCounters::odu(k);
         path.nearDefects = serverDefects;
         path.nearDefects << Alarm::PM_TIM[k];
         path.nearErrors = {Error::PM_BIP8[k]};
@@ -184,14 +168,8 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     }
     // The tandem connections of the line's ODU.
     for (int j = 0; j < 6; ++j) {
-        const int ids[12] = {Performance::STAT_TCMi_NEAREND[j],       Performance::SES_TCMi_NEAREND[j],
-                             Performance::BBE_TCMi_NEAREND[j],        Performance::UAS_TCMi_NEAREND[j],
-                             Performance::STAT_TCMi_FAREND[j],        Performance::SES_TCMi_FAREND[j],
-                             Performance::BBE_TCMi_FAREND[j],         Performance::UAS_TCMi_FAREND[j],
-                             Performance::STAT_TCMi_BIDIRECTIONAL[j], Performance::SES_TCMi_BIDIRECTIONAL[j],
-                             Performance::BBE_TCMi_BIDIRECTIONAL[j],  Performance::UAS_TCMi_BIDIRECTIONAL[j]};
         PerformancePath::Definition path;
-        std::copy(std::begin(ids), std::end(ids), path.counters);
+        path.counters = OtnPerformanceCounters::tcm(j);
         path.nearDefects = lineDefects;
         path.nearDefects << Alarm::ODU_AIS[0] << Alarm::ODU_LCK[0] << Alarm::ODU_OCI[0] << Alarm::TCMi_LTC[j]
                          << Alarm::TCMi_TIM[j];
@@ -226,12 +204,12 @@ void ResultCounters::measure(const ParameterStore &store, int port)
     // A test pattern is in sync every second it is not lost; its bit errors are the client's.
     const bool pattern = Catalogue::client(mapping[OtnMapping::FieldClient])
                          && Catalogue::client(mapping[OtnMapping::FieldClient])->pattern;
-    add(patternSyncSeconds,
-        pattern && store.intValue(nsSID::otnSid(port, patternLoss)) != stateCurrent
+    add(Client::PATTERN_SYNC_SECONDS,
+        pattern && store.intValue(nsSID::otnSid(port, Client::PATTERN_LOSS)) != stateCurrent
                 && store.intValue(nsSID::otnSid(port, PID::Otn::STATUS::LOF)) != stateCurrent
             ? 1
             : 0);
-    add(bitErrorCount, counters->last.value(bitError));
+    add(Client::BIT_ERROR_COUNT, counters->last.value(Client::BIT_ERROR));
     for (PerformancePath &path : counters->paths)
         path.second(store, port);
 }
@@ -251,8 +229,8 @@ ResultCounters::Values ResultCounters::values(const ParameterStore &store, int p
         values.insert(id, count(counts.value(id)));
     for (int id : qAsConst(m_errorIds))
         values.insert(id, count(counts.value(id), bits > 0 ? double(counts.value(id)) / bits : 0.0));
-    values.insert(patternSyncSeconds, count(counts.value(patternSyncSeconds)));
-    values.insert(bitErrorCount, count(counts.value(bitErrorCount)));
+    for (int id : {Client::PATTERN_SYNC_SECONDS, Client::BIT_ERROR_COUNT})
+        values.insert(id, count(counts.value(id)));
 
     const bool tcmResults = store.intValue(nsSID::otnSid(port, PID::Otn::RX::TCM)) != 0;
     for (int p = 0; p < counters->paths.size(); ++p) {
@@ -263,10 +241,11 @@ ResultCounters::Values ResultCounters::values(const ParameterStore &store, int p
         counters->paths.at(p).addValues(values, m_catalogue, current);
     }
     if (OtnMapping::numOfLldLane(counters->mapping[OtnMapping::FieldInterface]) > 0) {
-        const quint64 skew = quint64(store.intValue(nsSID::otnSid(port, skewBits)));
-        const bool physical = store.intValue(nsSID::otnSid(port, skewLaneType)) != 0;
-        values.insert(logicalLaneSkew, count(physical ? 0 : skew));
-        values.insert(physicalLaneSkew, count(physical ? skew : 0));
+        // The skew the receiver measures between the lanes: what the skew stimulus inserts on its kind of lane.
+        const quint64 skew = quint64(store.intValue(nsSID::otnSid(port, PID::Otn::STIMULI::SKEW_BITS)));
+        const bool physical = store.intValue(nsSID::otnSid(port, PID::Otn::STIMULI::SKEW_LANE_TYPE)) != 0;
+        values.insert(nsIID::Otn::Lane::SKEW_LOGICAL, count(physical ? 0 : skew));
+        values.insert(nsIID::Otn::Lane::SKEW_PHYSICAL, count(physical ? skew : 0));
     }
     addNames(values, *counters);
     addJustification(values, store, port, *counters, current);
@@ -280,8 +259,8 @@ void ResultCounters::addNames(Values &values, const Port &counters) const
     const OtnMapping &m = counters.mapping;
     const ParameterDefinition *interface = m_catalogue.find(nsSID::otn, PID::Otn::RX::MAPPING[0]);
     const QString line = interface ? interface->valueName(m[OtnMapping::FieldInterface], 0) : QString();
-    values.insert(lineName, text(line));
-    values.insert(linePerformanceName, text(line));
+    values.insert(LINE_NAME, text(line));
+    values.insert(LINE_PER_NAME, text(line));
     for (int level = 0; level < m.getOduCount() && level < OtnMapping::maxLevels; ++level) {
         const QString name = m.getOduName(level);
         values.insert(ODU_NAME[level], text(name));
@@ -306,11 +285,11 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
     cm.setMapping(m);
     cm.setOffset(CmCalculator::lineLevel, lineOffsetPpm);
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        const QcmaParameter *offset = store.value(nsSID::otnSid(port, payloadOffsets[level]));
+        const QcmaParameter *offset = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::PAYLOAD_OFFSET[level]));
         cm.setOffset(level, offset ? offset->getDouble() : 0.0);
     }
     for (int level = 0; level < m.getOduCount() && level < OtnMapping::maxLevels; ++level) {
-        const QcmaParameter *offset = store.value(nsSID::otnSid(port, payloadOffsets[level]));
+        const QcmaParameter *offset = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::PAYLOAD_OFFSET[level]));
         const double payloadPpm = offset ? offset->getDouble() : 0.0;
         const QString offsetText = QStringLiteral("%1 ppm").arg(payloadPpm - lineOffsetPpm, 0, 'f', 1);
         if (m.isAmp(level)) {
@@ -351,16 +330,17 @@ void ResultCounters::addClient(Values &values, const Port &counters, bool curren
     const double payloadBits = counters.clientBitsPerSecond * seconds;
     const quint64 frames = quint64(payloadBits / 8.0 / gfpFrameBytes);
     const quint64 octets = frames * quint64(gfpFrameBytes - 8);
-    for (int id : {txClientFrames, txGfpFrames, rxClientFrames, rxGfpFrames, rxGfpClientFrames, gfpClientFrames})
+    for (int id : {Client::TX_FRAMES, Gfp::TX_FRAMES, Client::RX_FRAMES, Gfp::RX_FRAMES, Gfp::RX_CLIENT_FRAMES,
+                   Gfp::CLIENT_FRAMES})
         values.insert(id, count(frames));
-    for (int id : {txClientOctets, rxClientOctets})
+    for (int id : {Client::TX_OCTETS, Client::RX_OCTETS})
         values.insert(id, count(octets));
-    for (int id : {txClientErroredFrames, rxClientErroredFrames})
+    for (int id : {Client::TX_ERRORED_FRAMES, Client::RX_ERRORED_FRAMES})
         values.insert(id, count(0));
     if (m.isGfpT()) {
-        values.insert(superblocks, count(quint64(payloadBits / gfpTSuperblockBits)));
-        values.insert(codes, count(quint64(payloadBits / gfpTSuperblockBits) * 64));
-        for (int id : {erroredSuperblocks, erroredCodes})
+        values.insert(Gfp::T_SUPERBLOCKS, count(quint64(payloadBits / gfpTSuperblockBits)));
+        values.insert(Gfp::T_CODES, count(quint64(payloadBits / gfpTSuperblockBits) * 64));
+        for (int id : {Gfp::T_ERRORED_SUPERBLOCKS, Gfp::T_ERRORED_CODES})
             values.insert(id, count(0));
     }
 }

@@ -7,13 +7,13 @@
 #include "alarmmodel.h"
 #include "apps/shared/sid.h"
 #include "capturerecordbuilder.h"
+#include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "livevalues.h"
 #include "parameterstore.h"
 #include "poweronstructure.h"
 #include "resultcounters.h"
-#include "simulatorids.h"
 #include "simulatorlogging.h"
 #include "structurerules.h"
 #include "tributaryscanbuilder.h"
@@ -77,9 +77,7 @@ SimulatedServerLink::~SimulatedServerLink() = default;
 
 void SimulatedServerLink::plugModule(int port, int txModuleType)
 {
-    const int rxModuleType = (txModuleType >= 0 && txModuleType < SimId::txModuleCount)
-                                 ? SimId::rxModuleOfTx[txModuleType]
-                                 : -1;
+    const int rxModuleType = OtnModule::rxValueOf(txModuleType);
     const QcmaParameterEnum modules[] = {QcmaParameterEnum(nsSID::otnSid(port, PID::Otn::TX::MODULE), txModuleType),
                                          QcmaParameterEnum(nsSID::otnSid(port, PID::Otn::RX::MODULE), rxModuleType)};
     for (const QcmaParameterEnum &module : modules) {

@@ -8,9 +8,8 @@
 struct SimulatorOptions {
     // Test ports 1..portCount (1-4).
     int portCount = 4;
-    // Plugged transceiver of ports 1-4, in the value order of the Tx module parameter (11143):
-    // 0 SFP/SFP+, 1 QSFP+, 2 CFP, 3 CFP2, 4 CFP4, 5 QSFP28 Adpt., 6 CXP, 7 QSFP28.
-    // 3, 4 and 6 are multi-lane modules: only they offer the lane interfaces.
+    // Plugged transceiver of ports 1-4 (OtnModule::Type, the value order of the Tx module parameter);
+    // only multi-lane modules offer the lane interfaces.
     // The transceiver serves both directions: the Rx module parameter is set to the same one.
     QVector<int> moduleTypes = {0, 0, 0, 0};
     // Name of the power-on structure of every port (PowerOnStructure); empty: the catalogue's defaults.

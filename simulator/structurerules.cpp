@@ -8,18 +8,19 @@
 #include "apps/shared/sid.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/otn/otnmapping.h"
+#include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameterbitarray.h"
 #include "parameterstore.h"
 #include "simulator/otnstructurerules.h"
-#include "simulatorids.h"
 #include "tributarylayout.h"
 
 namespace {
 
-constexpr int overheadSetup[3] = {11022, 11023, 11024};
+// Lane mapping parameters that follow PID::Otn::TX::FIRST_LANE_MAPPING.
+constexpr int maxLanes = 20;
 constexpr int gfpFSettings[] = {PID::Otn::TX::GFP_F_PTI,         PID::Otn::TX::GFP_F_PFI, PID::Otn::TX::GFP_F_EXI,
                                 PID::Otn::TX::GFP_F_UPI,         PID::Otn::TX::GFP_F_CID, PID::Otn::TX::GFP_F_SPARE,
                                 PID::Otn::TX::GFP_F_CHEC_PRESYNC};
@@ -104,8 +105,8 @@ void StructureRules::restrictEnum(int port, int id, const QVector<int> &allowed,
 bool StructureRules::moduleIsMultiLane(int port, Direction direction) const
 {
     if (direction == Tx)
-        return SimId::isMultiLaneTxModule(m_store.intValue(nsSID::otnSid(port, PID::Otn::TX::MODULE)));
-    return SimId::isMultiLaneRxModule(m_store.intValue(nsSID::otnSid(port, PID::Otn::RX::MODULE)));
+        return OtnModule::isMultiLane(m_store.intValue(nsSID::otnSid(port, PID::Otn::TX::MODULE)));
+    return OtnModule::isMultiLaneRxValue(m_store.intValue(nsSID::otnSid(port, PID::Otn::RX::MODULE)));
 }
 
 double StructureRules::lineRateKbps(int interfaceSignal)
@@ -261,7 +262,7 @@ void StructureRules::applyTxLevels(int port, const OtnMapping &mapping)
                 m_store.setDefined(nsSID::otnSid(port, ODU_TCM_TTI_OH[level][tcm]), exists);
         }
         if (level < 3)
-            m_store.setDefined(nsSID::otnSid(port, overheadSetup[level]), exists);
+            m_store.setDefined(nsSID::otnSid(port, PID::Otn::TX::OVERHEAD_SETUP[level]), exists);
 
         // The payload type follows the structure when the structure changes; in between the user may
         // send another one.
@@ -275,14 +276,14 @@ void StructureRules::applyTxLevels(int port, const OtnMapping &mapping)
 void StructureRules::applyLanes(int port, const OtnMapping &mapping)
 {
     const int interfaceSignal = mapping[OtnMapping::FieldInterface];
-    const int lanes = qMin(OtnMapping::numOfLldLane(interfaceSignal), SimId::maxLanes);
+    const int lanes = qMin(OtnMapping::numOfLldLane(interfaceSignal), maxLanes);
     const OtnSignalCatalogue::Interface *i = OtnSignalCatalogue::interfaceSignal(interfaceSignal);
     const int physical = i ? physicalLanesOf(*i) : 1;
 
     const bool laneCountChanged = m_lanes.value(port, -1) != lanes;
     m_lanes[port] = lanes;
     m_store.setValue(nsSID::otnSid(port, PID::Otn::TX::LANE_COUNT), uint(lanes));
-    for (int lane = 0; lane < SimId::maxLanes; ++lane) {
+    for (int lane = 0; lane < maxLanes; ++lane) {
         const int s = nsSID::otnSid(port, PID::Otn::TX::FIRST_LANE_MAPPING + lane);
         m_store.setDefined(s, lane < lanes);
         if (lane >= lanes)
@@ -302,18 +303,18 @@ void StructureRules::applyLanes(int port, const OtnMapping &mapping)
             m_store.setBitArray(s, bits);
         }
     };
-    resizeLanes(SimId::lldErrorLanes, lanes);
-    resizeLanes(SimId::skewLogicalLanes, lanes);
-    resizeLanes(SimId::skewPhysicalLanes, physical);
+    resizeLanes(PID::Otn::STIMULI::LLD_ERROR_LANES, lanes);
+    resizeLanes(PID::Otn::STIMULI::SKEW_LOGICAL_LANES, lanes);
+    resizeLanes(PID::Otn::STIMULI::SKEW_PHYSICAL_LANES, physical);
 
-    for (int id : {SimId::skewBits, SimId::skewNs, SimId::skewLaneType})
+    for (int id : {PID::Otn::STIMULI::SKEW_BITS, PID::Otn::STIMULI::SKEW_NS, PID::Otn::STIMULI::SKEW_LANE_TYPE})
         m_store.setDefined(nsSID::otnSid(port, id), lanes > 0);
     if (lanes > 0) {
-        const bool logical = m_store.intValue(nsSID::otnSid(port, SimId::skewLaneType)) == 0;
+        const bool logical = m_store.intValue(nsSID::otnSid(port, PID::Otn::STIMULI::SKEW_LANE_TYPE)) == 0;
         const double laneRate = lineRateKbps(interfaceSignal) / (logical ? lanes : physical);
-        const double bits = m_store.intValue(nsSID::otnSid(port, SimId::skewBits));
+        const double bits = m_store.intValue(nsSID::otnSid(port, PID::Otn::STIMULI::SKEW_BITS));
         const double ns = laneRate > 0 ? bits * 1e6 / laneRate : 0.0;
-        m_store.setValue(nsSID::otnSid(port, SimId::skewNs), std::round(ns * 1000.0) / 1000.0);
+        m_store.setValue(nsSID::otnSid(port, PID::Otn::STIMULI::SKEW_NS), std::round(ns * 1000.0) / 1000.0);
     }
 }
 
@@ -373,9 +374,9 @@ void StructureRules::applyStimuli(int port, const OtnMapping &mapping)
         if (mapping.isGmp(level))
             gmpLevels.append(level);
     }
-    restrictEnum(port, SimId::stimuliLevel, levels, 0);
-    restrictEnum(port, SimId::justificationLevel, levels, 0);
-    restrictEnum(port, SimId::gmpLevel, gmpLevels);
+    restrictEnum(port, PID::Otn::STIMULI::LEVEL, levels, 0);
+    restrictEnum(port, PID::Otn::STIMULI::JUSTIFICATION_LEVEL, levels, 0);
+    restrictEnum(port, PID::Otn::STIMULI::GMP_LEVEL, gmpLevels);
 
     // Categories: 0 alarms/errors and 3 FEC always, 1 GMP, 2 GFP and 4 lanes where the signal has them.
     QVector<int> categories = {0, 3};
@@ -385,7 +386,7 @@ void StructureRules::applyStimuli(int port, const OtnMapping &mapping)
         categories.append(2);
     if (OtnMapping::numOfLldLane(mapping[OtnMapping::FieldInterface]) > 0)
         categories.append(4);
-    restrictEnum(port, SimId::stimuliCategory, categories, 0);
+    restrictEnum(port, PID::Otn::STIMULI::CATEGORY, categories, 0);
 }
 
 bool StructureRules::check(const QcmaParameter &candidate, QString *reason) const

@@ -20,11 +20,11 @@ struct AlarmBit {
 
 // The line's alarms (the receiver's status parameters) and their bits.
 constexpr AlarmBit lineAlarmBits[] = {
-    {110, TributaryScanBuilder::otuAis}, {PID::Otn::STATUS::LOS, TributaryScanBuilder::lof},
-    {PID::Otn::STATUS::LOF, TributaryScanBuilder::lof}, {PID::Otn::STATUS::OOF, TributaryScanBuilder::oof},
-    {106, TributaryScanBuilder::lom}, {109, TributaryScanBuilder::oom},
-    {114, TributaryScanBuilder::smBiae}, {116, TributaryScanBuilder::smBdi},
-    {115, TributaryScanBuilder::smIae},
+    {PID::Otn::STATUS::OTU_AIS, TributaryScanBuilder::otuAis}, {PID::Otn::STATUS::LOS, TributaryScanBuilder::lof},
+    {PID::Otn::STATUS::LOF, TributaryScanBuilder::lof},         {PID::Otn::STATUS::OOF, TributaryScanBuilder::oof},
+    {PID::Otn::STATUS::LOM, TributaryScanBuilder::lom},         {PID::Otn::STATUS::OOM, TributaryScanBuilder::oom},
+    {PID::Otn::STATUS::SM_BIAE, TributaryScanBuilder::smBiae},  {PID::Otn::STATUS::SM_BDI, TributaryScanBuilder::smBdi},
+    {PID::Otn::STATUS::SM_IAE, TributaryScanBuilder::smIae},
 };
 
 // Bits that leave nothing to demultiplex below, and bits whose signal below is replaced by ODU-AIS.

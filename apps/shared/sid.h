@@ -13,9 +13,11 @@ constexpr int portMask = 0x7F000000;
 constexpr unsigned flagMask = 0x80000000u;
 constexpr int max_number_of_ports = 4;
 constexpr int noPort = 127;
-// Groups: every OTN parameter, and the general settings (the terminology of a port).
+// Groups: every OTN parameter, the general settings (the terminology of a port), and the settings of
+// the whole tester, kept on no port (the tributary scan lock, the bidirectional performance figures).
 constexpr int otn = 0x0D0000;
 constexpr int general = 0x060000;
+constexpr int global = 0x050000;
 
 inline int build(int port, int grp, int id, bool flag = false)
 {

@@ -10,6 +10,18 @@ public:
     enum Layer { LayerNone = 0, LayerPhysical = 1, LayerFrame = 2 };
     enum Technology { TechnologyNone = 0, TechnologyOtn = 5 };
     enum Rate { RateDefault = 0 };
+    // The OTN plug-in's setup and status pages.
+    enum PageId {
+        PageOtnTxFrameSetup = 31,
+        PageOtnRxFrameSetup = 32,
+        PageOtnTxPhysicalSetup = 34,
+        PageOtnRxPhysicalSetup = 35,
+        PageOtnPhysicalStatus = 37,
+        PageOtnAlarmsErrorsStatus = 38,
+        PageOtnOverheadCapture = 39,
+        PageOtnTributaryScan = 40,
+        PageOtnTransceiverStatus = 70
+    };
 
     InterfaceSetupIdentifier() = default;
     InterfaceSetupIdentifier(int pageId, int direction, int layer, int technology, int rate = RateDefault)

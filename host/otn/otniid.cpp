@@ -36,6 +36,8 @@ const int CRC8[4] = {1421, 1422, 1423, 1424};
 const int CRC5[4] = {1425, 1426, 1427, 1428};
 const int TCMi_BIP8[6] = {1122, 1123, 1124, 1125, 1126, 1127};
 const int TCMi_BEI[6] = {1128, 1129, 1130, 1131, 1132, 1133};
+const int JC[4] = {2407, 2408, 2409, 2410};
+const int OMFI[4] = {2411, 2412, 2413, 2414};
 } // namespace Error
 
 namespace Mapping {

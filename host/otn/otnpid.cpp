@@ -46,6 +46,7 @@ const int ODU_TCM_TTI_OH[4][6] = {
     {11246, 11247, 11248, 11249, 11250, 11251},
     {11252, 11253, 11254, 11255, 11256, 11257},
 };
+const int OVERHEAD_SETUP[3] = {11022, 11023, 11024};
 } // namespace TX
 
 namespace RX {
@@ -63,5 +64,9 @@ namespace MEASUREMENT {
 const int MSIM_DETECTION[3] = {13035, 13036, 13039};
 const int MSIM_REFERENCE_DATA[3] = {13037, 13038, 13040};
 } // namespace MEASUREMENT
+
+namespace STIMULI {
+const int PAYLOAD_OFFSET[4] = {14013, 14014, 14015, 14044};
+} // namespace STIMULI
 } // namespace Otn
 } // namespace PID

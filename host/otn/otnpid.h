@@ -62,6 +62,8 @@ ZELOTNMODEL_EXPORT extern const int ODU_FTFL_BOS[4];
 ZELOTNMODEL_EXPORT extern const int ODU_FTFL_BFI[4];
 ZELOTNMODEL_EXPORT extern const int ODU_TCM_BITS[4][6];
 ZELOTNMODEL_EXPORT extern const int ODU_TCM_TTI_OH[4][6];
+// The overhead set-up of levels 0 to 2, the parameter a customised screen's overhead button stands for.
+ZELOTNMODEL_EXPORT extern const int OVERHEAD_SETUP[3];
 } // namespace TX
 namespace RX {
 ZELOTNMODEL_EXPORT extern const int MAIN_TP[3];
@@ -79,6 +81,10 @@ namespace MEASUREMENT {
 ZELOTNMODEL_EXPORT extern const int MSIM_DETECTION[3];
 ZELOTNMODEL_EXPORT extern const int MSIM_REFERENCE_DATA[3];
 } // namespace MEASUREMENT
+namespace STIMULI {
+// The offset of each level's payload from its server, in ppm.
+ZELOTNMODEL_EXPORT extern const int PAYLOAD_OFFSET[4];
+} // namespace STIMULI
 
 // Single parameters of the OTN group, named here once for the host, the plug-in and the tester.
 namespace TX {
@@ -134,24 +140,49 @@ constexpr int MODULE_TEMPERATURE = 8302;
 constexpr int RX_POWER_LANE1 = 8311; // lanes 2-4 follow
 constexpr int TX_POWER_LANE1 = 8321; // lanes 2-4 follow
 } // namespace PHYSICAL
-// Line alarms and errors: those summed up on the status pages and those of the section monitoring.
+// The line's alarms and errors: its frame, its section monitoring, its FEC and the lanes of an OTUCn.
 namespace STATUS {
 constexpr int LOS = 101;
 constexpr int LOF = 102;
 constexpr int OOF = 103;
+constexpr int LOM = 106;
+constexpr int OOM = 109;
+constexpr int OTU_AIS = 110;
 constexpr int SM_TIM = 113;
 constexpr int SM_BIAE = 114;
 constexpr int SM_IAE = 115;
 constexpr int SM_BDI = 116;
+constexpr int OTUCN_LOL = 433;
+constexpr int FAS_ERROR = 1101;
+constexpr int MFAS_ERROR = 1104;
+constexpr int SM_BIP8 = 1107;
 constexpr int SM_BEI = 1109;
 constexpr int FEC_CORRECTED = 1111;
+constexpr int FEC_UNCORRECTABLE = 1112;
+constexpr int OTUCN_LANE_ERROR = 1429;
 } // namespace STATUS
 // The interval data of the overhead capture: one record per ODU level.
 namespace CAPTURE {
 constexpr int OVERHEAD = 3101;
 } // namespace CAPTURE
+// The stimuli area: the panels, each registered under its own id, and what they insert.
 namespace STIMULI {
+constexpr int ERROR_ALARM_PANEL = 15;
+constexpr int JUSTIFICATION_PANEL = 16;
+constexpr int FREQUENCY_PANEL = 17;
+constexpr int LANE_SKEW_PANEL = 19;
+constexpr int LEVEL = 14001;
+constexpr int JUSTIFICATION_LEVEL = 14008;
 constexpr int FREQUENCY_OFFSET = 14012;
+constexpr int GMP_LEVEL = 14016;
+constexpr int CATEGORY = 14031;
+constexpr int LLD_ERROR_LANES = 14039;
+// The lane skew: in bits and in ns, on logical (0) or physical lanes, and the lanes it delays.
+constexpr int SKEW_BITS = 14040;
+constexpr int SKEW_NS = 14041;
+constexpr int SKEW_LANE_TYPE = 14042;
+constexpr int SKEW_LOGICAL_LANES = 14043;
+constexpr int SKEW_PHYSICAL_LANES = 14045;
 } // namespace STIMULI
 // The tributary scan: running (1) or stopped (0), the main TP setting of level 0 (levels 1 and 2 follow, the
 // plug-in's PID::Otn::TS::MAIN_TP), and the interval data of its result words.

@@ -6,6 +6,7 @@
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/intervaldata.h"
 #include "host/parameters/qcmaparameter.h"
@@ -64,7 +65,7 @@ void PhysicalStatus::qcmaParameterChanged(const QcmaParameter &parameter)
 
 int PhysicalStatus::laneCount(int moduleType)
 {
-    return (moduleType == 3 || moduleType == 4 || moduleType == 6) ? maxLanes : 1;
+    return OtnModule::isMultiLane(moduleType) ? maxLanes : 1;
 }
 
 void PhysicalStatus::showLanes(int count)

@@ -12,10 +12,6 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 
-namespace {
-constexpr int levelIds[] = {11022, 11023, 11024};
-} // namespace
-
 UiHelper_OtnOverhead::UiHelper_OtnOverhead(zelServerManager *manager, QPushButton *button, QWidget *first,
                                            QWidget *second, int sid, int strategy)
     : UiHelper(manager), m_button(button), m_first(first), m_second(second)
@@ -44,11 +40,7 @@ void UiHelper_OtnOverhead::ConnectionStateChanged(bool connected)
 
 int UiHelper_OtnOverhead::levelOf(int id)
 {
-    for (int level = 0; level < int(std::size(levelIds)); ++level) {
-        if (levelIds[level] == id)
-            return level;
-    }
-    return -1;
+    return PID::indexIn(PID::Otn::TX::OVERHEAD_SETUP, int(std::size(PID::Otn::TX::OVERHEAD_SETUP)), id);
 }
 
 void UiHelper_OtnOverhead::slotreleased()

@@ -9,7 +9,7 @@ class QPushButton;
 class QWidget;
 
 // A "Setup" button on a customised screen that opens the overhead table of the level its parameter names
-// (11022, 11023, 11024 for levels 0, 1, 2), for the port of that parameter and its transmit structure.
+// (PID::Otn::TX::OVERHEAD_SETUP of levels 0, 1, 2), for the port of that parameter and its transmit structure.
 class ZELOTN_EXPORT UiHelper_OtnOverhead : public UiHelper
 {
     Q_OBJECT

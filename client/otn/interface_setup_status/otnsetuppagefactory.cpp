@@ -1,5 +1,8 @@
 #include "otnsetuppagefactory.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
@@ -45,50 +48,109 @@ QList<int> buttonLabelIds(bool tx)
     return ids;
 }
 
-struct PageEntry {
-    int pageId;
-    const char *objectName;
-};
-
-// The order in which createPage compares; the page id alone selects.
-constexpr PageEntry pageEntries[] = {
-    {34, "OTN Tx Physical Setup"},
-    {35, "OTN Rx Physical Setup"},
-    {31, "OTN Tx Frame Setup"},
-    {32, "OTN Rx Frame Setup"},
-    {37, "OTN Physical status"},
-    {38, "OTN Alarms/Errors status"},
-    {39, "OTN OH Capture"},
-    {40, "OTN Tributary Scan"},
-    {70, "PhysicalStatus"},
-};
-
-// The page class of a page id. Pages whose classes are not in the library yet answer null, as an
-// unknown id does.
-Page *buildPage(int pageId, const Id &identifier, zelServerManager *manager)
+// The navigation manager of a frame setup page's button: it follows the line rate of its direction.
+OtnSetupPageManager *frameSetupManager(int direction)
 {
-    switch (pageId) {
-    case 34:
-        return new OtnSignalSetupPageTx(identifier, manager, 1);
-    case 35:
-        return new OtnSignalSetupPageRx(identifier, manager, 1);
-    case 31:
-        return new OtnFrameSetupPageTx(identifier, manager, 1);
-    case 32:
-        return new OtnFrameSetupPageRx(identifier, manager, 1);
-    case 37:
-        return new OtnStatusPhysicalPage(identifier, manager, 1);
-    case 38:
-        return new OtnStatusErrorPage(identifier, manager, 1);
-    case 39:
-        return new OtnStatusCapturePage(identifier, manager, 1);
-    case 40:
-        return new OtnTestTScanPage(identifier, manager, 1);
-    case 70:
-        return new PhysicalStatus(identifier, manager, 1, nsSID::otn, QStringLiteral("otn_status_transceiver.html"));
-    default:
-        return nullptr;
-    }
+    const bool tx = direction == Id::DirectionTx;
+    auto *manager = new OtnSetupPageManager(tx ? OtnSetupPageManager::DirectionTx : OtnSetupPageManager::DirectionRx);
+    manager->setFollowsSID(rate, nsSID::otnSid(0, tx ? PID::Otn::TX::LINE_RATE : PID::Otn::RX::LINE_RATE));
+    for (int id : buttonLabelIds(tx))
+        manager->addButtonLabelId(0, id);
+    return manager;
+}
+
+using Creator = Page *(*)(const Id &, zelServerManager *);
+
+template <class PageClass>
+Page *create(const Id &identifier, zelServerManager *manager)
+{
+    return new PageClass(identifier, manager, 1);
+}
+
+Page *createTransceiverStatus(const Id &identifier, zelServerManager *manager)
+{
+    return new PhysicalStatus(identifier, manager, 1, nsSID::otn, QStringLiteral("otn_status_transceiver.html"));
+}
+
+// Where the host lists a page: a setup page (with a navigation button when its row asks for a manager),
+// the first or second embedded status record (with its status items), or a further status record.
+enum class Listing { SetupPage, PhysicalStatus, ErrorStatus, StatusPage };
+
+struct Item {
+    StatusItem::StatusType type;
+    int id;   // 0: none
+};
+
+// One page of the plug-in: adding a screen is a row here and its class.
+struct PageRow {
+    Id::PageId pageId;
+    const char *objectName;
+    Creator create;
+    int titleKey;
+    Listing listing;
+    Id::Direction direction = Id::DirectionNone;   // of a setup page
+    Id::Layer layer = Id::LayerNone;
+    bool navigation = false;    // a setup page manager drives its navigation button
+    Item items[3] = {};         // of an embedded status record, on no port
+    bool judged = false;        // a further status record offered by the scan judge
+};
+
+PageRow setupPage(Id::PageId pageId, const char *objectName, Creator creator, int titleKey, Id::Direction direction,
+                  Id::Layer layer, bool navigation)
+{
+    PageRow row{pageId, objectName, creator, titleKey, Listing::SetupPage};
+    row.direction = direction;
+    row.layer = layer;
+    row.navigation = navigation;
+    return row;
+}
+
+PageRow statusRecord(Id::PageId pageId, const char *objectName, Creator creator, int titleKey, Listing listing,
+                     std::initializer_list<Item> items)
+{
+    PageRow row{pageId, objectName, creator, titleKey, listing};
+    std::copy(items.begin(), items.begin() + qMin(int(items.size()), 3), row.items);
+    return row;
+}
+
+PageRow statusPage(Id::PageId pageId, const char *objectName, Creator creator, int titleKey, bool judged = false)
+{
+    PageRow row{pageId, objectName, creator, titleKey, Listing::StatusPage};
+    row.judged = judged;
+    return row;
+}
+
+// In the order in which createPage compares and the host's records are registered.
+const QVector<PageRow> &pageRows()
+{
+    using namespace PID::Otn;
+    static const QVector<PageRow> rows = {
+        setupPage(Id::PageOtnTxPhysicalSetup, "OTN Tx Physical Setup", create<OtnSignalSetupPageTx>,
+                  UI_Text::buildUIKey(5000), Id::DirectionTx, Id::LayerPhysical, false),
+        setupPage(Id::PageOtnRxPhysicalSetup, "OTN Rx Physical Setup", create<OtnSignalSetupPageRx>,
+                  UI_Text::buildUIKey(5001), Id::DirectionRx, Id::LayerPhysical, false),
+        setupPage(Id::PageOtnTxFrameSetup, "OTN Tx Frame Setup", create<OtnFrameSetupPageTx>,
+                  UI_Text::buildUIKey(4008), Id::DirectionTx, Id::LayerFrame, true),
+        setupPage(Id::PageOtnRxFrameSetup, "OTN Rx Frame Setup", create<OtnFrameSetupPageRx>,
+                  UI_Text::buildUIKey(4008), Id::DirectionRx, Id::LayerFrame, true),
+        statusRecord(Id::PageOtnPhysicalStatus, "OTN Physical status", create<OtnStatusPhysicalPage>,
+                     UI_Text::buildUIKey(4018), Listing::PhysicalStatus,
+                     {{StatusItem::StatusMode, TX::PORT_MODE},
+                      {StatusItem::StatusAlarm, STATUS::LOS},
+                      {StatusItem::StatusLevel, PHYSICAL::RX_LEVEL}}),
+        statusRecord(Id::PageOtnAlarmsErrorsStatus, "OTN Alarms/Errors status", create<OtnStatusErrorPage>,
+                     UI_Text::buildUIKey(5003), Listing::ErrorStatus,
+                     {{StatusItem::StatusAlarm, STATUS::OOF},
+                      {StatusItem::StatusAlarm, nsIID::Otn::Alarm::ODU_AIS[0]},
+                      {StatusItem::StatusAlarm, STATUS::FEC_CORRECTED}}),
+        statusPage(Id::PageOtnOverheadCapture, "OTN OH Capture", create<OtnStatusCapturePage>,
+                   UI_Text::buildUIKey(5070)),
+        statusPage(Id::PageOtnTributaryScan, "OTN Tributary Scan", create<OtnTestTScanPage>,
+                   UI_Text::buildUIKey(5121), true),
+        statusPage(Id::PageOtnTransceiverStatus, "PhysicalStatus", createTransceiverStatus,
+                   UI_Text::buildUIKey(5095)),
+    };
+    return rows;
 }
 
 } // namespace
@@ -107,8 +169,7 @@ bool OtnSetupPageFactory::StatusJudge10Gonly::judge(const QcmaParameter &paramet
 
 OtnSetupPageFactory::OtnSetupPageFactory()
 {
-    registerSetupPages();
-    registerStatusPages();
+    registerPages();
 }
 
 OtnSetupPageFactory::OtnSetupPageFactory(const OtnSetupPageFactory &other)
@@ -131,12 +192,12 @@ OtnSetupPageFactory::~OtnSetupPageFactory() = default;
 
 Page *OtnSetupPageFactory::createPage(const InterfaceSetupIdentifier &identifier, zelServerManager *manager)
 {
-    for (const PageEntry &entry : pageEntries) {
-        if (!(Id(entry.pageId, 0, 0, 0) == identifier))
+    for (const PageRow &row : pageRows()) {
+        if (!(Id(row.pageId, Id::DirectionNone, Id::LayerNone, Id::TechnologyNone) == identifier))
             continue;
-        Page *page = buildPage(entry.pageId, identifier, manager);
+        Page *page = row.create(identifier, manager);
         if (page)
-            page->setObjectName(QString::fromLatin1(entry.objectName));
+            page->setObjectName(QString::fromLatin1(row.objectName));
         return page;
     }
     return nullptr;
@@ -155,53 +216,37 @@ std::vector<SampleDialog> OtnSetupPageFactory::createSampleDialogs(zelServerMana
     return samples;
 }
 
-void OtnSetupPageFactory::registerSetupPages()
+void OtnSetupPageFactory::registerPages()
 {
-    m_setupPages.append(new SetupPageProperty(34, Id::DirectionTx, Id::LayerPhysical, Id::TechnologyOtn, nullptr,
-                                              UI_Text::buildUIKey(5000)));
-    m_setupPages.append(new SetupPageProperty(35, Id::DirectionRx, Id::LayerPhysical, Id::TechnologyOtn, nullptr,
-                                              UI_Text::buildUIKey(5001)));
-
-    auto *txManager = new OtnSetupPageManager(OtnSetupPageManager::DirectionTx);
-    txManager->setFollowsSID(rate, nsSID::otnSid(0, PID::Otn::TX::LINE_RATE));
-    for (int id : buttonLabelIds(true))
-        txManager->addButtonLabelId(0, id);
-    m_setupPages.append(new SetupPageProperty(31, Id::DirectionTx, Id::LayerFrame, Id::TechnologyOtn, txManager,
-                                              UI_Text::buildUIKey(4008)));
-
-    auto *rxManager = new OtnSetupPageManager(OtnSetupPageManager::DirectionRx);
-    rxManager->setFollowsSID(rate, nsSID::otnSid(0, PID::Otn::RX::LINE_RATE));
-    for (int id : buttonLabelIds(false))
-        rxManager->addButtonLabelId(0, id);
-    m_setupPages.append(new SetupPageProperty(32, Id::DirectionRx, Id::LayerFrame, Id::TechnologyOtn, rxManager,
-                                              UI_Text::buildUIKey(4008)));
-}
-
-void OtnSetupPageFactory::registerStatusPages()
-{
-    m_physicalStatus.setPageId(37);
-    m_physicalStatus.setTechnology(Id::TechnologyOtn);
-    m_physicalStatus.setTitleKey(UI_Text::buildUIKey(4018));
-    using namespace PID::Otn;
-    const auto itemSid = [](int id) { return nsSID::otnSid(nsSID::noPort, id); };
-    m_physicalStatus.addItem(rate, StatusItem::StatusMode, itemSid(TX::PORT_MODE), true, nullptr);
-    m_physicalStatus.addItem(rate, StatusItem::StatusAlarm, itemSid(STATUS::LOS), true, nullptr);
-    m_physicalStatus.addItem(rate, StatusItem::StatusLevel, itemSid(PHYSICAL::RX_LEVEL), true, nullptr);
-
-    m_errorStatus.setPageId(38);
-    m_errorStatus.setTechnology(Id::TechnologyOtn);
-    m_errorStatus.setTitleKey(UI_Text::buildUIKey(5003));
-    for (int id : {STATUS::OOF, nsIID::Otn::Alarm::ODU_AIS[0], STATUS::FEC_CORRECTED})
-        m_errorStatus.addItem(rate, StatusItem::StatusAlarm, itemSid(id), true, nullptr);
-
-    m_statusPages.append(new StatusPageProperty(39, Id::TechnologyOtn, 0, UI_Text::buildUIKey(5070)));
-    m_statusPages.append(new StatusPageProperty(40, Id::TechnologyOtn, 0, UI_Text::buildUIKey(5121),
-                                                {nsSID::otnSid(0, rxInterfaceId())}, &m_judge10Gonly));
-    auto *transceiver = new StatusPageProperty;
-    transceiver->setPageId(70);
-    transceiver->setTechnology(Id::TechnologyOtn);
-    transceiver->setTitleKey(UI_Text::buildUIKey(5095));
-    m_statusPages.append(transceiver);
+    for (const PageRow &row : pageRows()) {
+        switch (row.listing) {
+        case Listing::SetupPage: {
+            // The manager is made and registered before the record that hands it to the host.
+            OtnSetupPageManager *manager = row.navigation ? frameSetupManager(row.direction) : nullptr;
+            m_setupPages.append(
+                new SetupPageProperty(row.pageId, row.direction, row.layer, Id::TechnologyOtn, manager, row.titleKey));
+            break;
+        }
+        case Listing::PhysicalStatus:
+        case Listing::ErrorStatus: {
+            StatusPageProperty &record = row.listing == Listing::PhysicalStatus ? m_physicalStatus : m_errorStatus;
+            record.setPageId(row.pageId);
+            record.setTechnology(Id::TechnologyOtn);
+            record.setTitleKey(row.titleKey);
+            for (const Item &item : row.items) {
+                if (item.id)
+                    record.addItem(rate, item.type, nsSID::otnSid(nsSID::noPort, item.id), true, nullptr);
+            }
+            break;
+        }
+        case Listing::StatusPage: {
+            const QVector<int> followed = row.judged ? QVector<int>{nsSID::otnSid(0, rxInterfaceId())} : QVector<int>{};
+            m_statusPages.append(new StatusPageProperty(row.pageId, Id::TechnologyOtn, 0, row.titleKey, followed,
+                                                        row.judged ? &m_judge10Gonly : nullptr));
+            break;
+        }
+        }
+    }
 }
 
 void OtnSetupPageFactory::adoptJudge(const OtnSetupPageFactory &other)

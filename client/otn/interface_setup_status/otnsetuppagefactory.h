@@ -34,8 +34,8 @@ public:
     const StatusJudge10Gonly &tributaryScanJudge() const { return m_judge10Gonly; }
 
 private:
-    void registerSetupPages();
-    void registerStatusPages();
+    // The host's records of every page of the registration table, in its order.
+    void registerPages();
     // Copied records still point at the other factory's judge; move them to this one's.
     void adoptJudge(const OtnSetupPageFactory &other);
 

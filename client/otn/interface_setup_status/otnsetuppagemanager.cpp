@@ -12,7 +12,7 @@
 
 namespace {
 
-enum PageId { TxPhysicalSetup = 34, RxPhysicalSetup = 35, TxFrameSetup = 31, RxFrameSetup = 32 };
+using Id = InterfaceSetupIdentifier;
 
 // Mode value of a receiver level whose tributary port is set by the user, not detected.
 constexpr int fixedPortMode = 1;
@@ -35,9 +35,9 @@ InterfaceSetupIdentifier *OtnSetupPageManager::setupPage(const InterfaceSetupIde
     if (type.layer() == InterfaceSetupIdentifier::LayerPhysical || type.layer() == InterfaceSetupIdentifier::LayerFrame) {
         const bool physical = type.layer() == InterfaceSetupIdentifier::LayerPhysical;
         if (direction == InterfaceSetupIdentifier::DirectionTx)
-            pageId = physical ? TxPhysicalSetup : TxFrameSetup;
+            pageId = physical ? Id::PageOtnTxPhysicalSetup : Id::PageOtnTxFrameSetup;
         else if (direction == InterfaceSetupIdentifier::DirectionRx)
-            pageId = physical ? RxPhysicalSetup : RxFrameSetup;
+            pageId = physical ? Id::PageOtnRxPhysicalSetup : Id::PageOtnRxFrameSetup;
         else
             ZEL_FATAL(QStringLiteral("OtnSetupPageManager: setupPage(direction=%1) fail.").arg(direction));
     } else {

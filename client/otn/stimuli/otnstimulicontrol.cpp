@@ -4,13 +4,15 @@
 
 #include "apps/shared/sid.h"
 #include "client/otn/components/clientinfo.h"
+#include "host/otn/otnmodule.h"
+#include "host/otn/otnpid.h"
 #include "host/server/zelservermanager.h"
 
 Q_LOGGING_CATEGORY(lcOtnStimuli, "otn.stimuli")
 
 namespace {
 
-enum StimuliId { ErrorAlarm = 15, Justification = 16, Frequency = 17, LaneSkew = 19 };
+using namespace PID::Otn::STIMULI;
 
 struct PanelKind {
     int id;
@@ -18,10 +20,10 @@ struct PanelKind {
 };
 
 constexpr PanelKind panelKinds[] = {
-    {ErrorAlarm, "OtnStimuliWidgetOtn"},
-    {Justification, "OtnStimuliWidgetJustification"},
-    {Frequency, "OtnStimuliWidgetFrequency"},
-    {LaneSkew, "OtnStimuliWidgetLldSkew"},
+    {ERROR_ALARM_PANEL, "OtnStimuliWidgetOtn"},
+    {JUSTIFICATION_PANEL, "OtnStimuliWidgetJustification"},
+    {FREQUENCY_PANEL, "OtnStimuliWidgetFrequency"},
+    {LANE_SKEW_PANEL, "OtnStimuliWidgetLldSkew"},
 };
 
 const char *panelClassName(int id)
@@ -31,11 +33,6 @@ const char *panelClassName(int id)
             return kind.className;
     }
     return "?";
-}
-
-bool isMultiLaneModule(int moduleType)
-{
-    return moduleType == 3 || moduleType == 4 || moduleType == 6;
 }
 
 // The panels this library builds; an id without one is left out of the registration and named in the log.
@@ -64,8 +61,8 @@ void OtnStimuliControl::registerStimuli(zelServerManager *manager, int port, QLi
 
 QList<int> OtnStimuliControl::stimuliIds(zelServerManager *manager, int port)
 {
-    QList<int> ids{ErrorAlarm, Justification, Frequency};
-    if (manager && isMultiLaneModule(manager->GetPortModuleType(port)))
-        ids.append(LaneSkew);
+    QList<int> ids{ERROR_ALARM_PANEL, JUSTIFICATION_PANEL, FREQUENCY_PANEL};
+    if (manager && OtnModule::isMultiLane(manager->GetPortModuleType(port)))
+        ids.append(LANE_SKEW_PANEL);
     return ids;
 }

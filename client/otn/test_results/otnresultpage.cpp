@@ -9,7 +9,7 @@
 #include "client/otn/components/uihelpers/installcombodelegates.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
-#include "host/otn/otniid.h"
+#include "host/otn/globalpid.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/statisticstable.h"
 #include "host/parameters/qcmaparameter.h"
@@ -17,64 +17,12 @@
 
 namespace {
 
-// The result types of each view, with the UI text of their combo entry, in the order the combo lists them.
-constexpr struct {
-    int type;
-    int uiText;
-    int view;
-} typeTable[] = {
-    {17, 5684, 17}, {18, 5681, 17}, {19, 5682, 17}, {20, 5683, 17}, {21, 5685, 17},
-    {22, 5686, 17}, {23, 4131, 17}, {24, 4204, 17}, {25, 4277, 17}, {26, 5684, 26},
-    {27, 5681, 26}, {28, 5682, 26}, {29, 5683, 26}, {30, 5686, 26},
-};
-
-// The global setting whose value 0 shows the bidirectional performance figures.
-constexpr int globalGroup = 0x050000;
-constexpr int bidirectionalId = 265;
+// The first type of a view has the view's id.
+static_assert(int(OtnResultRows::TypeLine) == int(TestResultIdentifier::ViewAlarmsErrors)
+                  && int(OtnResultRows::TypeLinePerformance) == int(TestResultIdentifier::ViewPerformance),
+              "a view opens with its first type");
 
 constexpr int tcmCount = 6;
-constexpr int tcmAlarmsTitle = 4265;
-constexpr int tcmErrorsTitle = 4271;
-constexpr int tcmPerformanceTitle = 4259;
-constexpr int oduPerformanceTitle = 4059;
-constexpr int linePerformanceTitle = 4194;
-constexpr int countColumn = 4560;
-
-// Sections whose visibility depends on the structure, the chosen TCM or the bidirectional setting.
-constexpr int firstTcmAlarmSection = 45;
-constexpr int firstTcmPerformanceSection = 28;
-constexpr int firstTcmBidirectionalSection = 39;
-constexpr int firstBidirectionalSection = 34;
-constexpr int lastBidirectionalSection = 44;
-
-// ODU types by rank: when a level carries both, the justification block of the higher ODU comes first.
-const char *const oduRanks[] = {"(NONE)", "ODUFLEX", "ODU0", "ODU1", "ODU2", "ODU1E", "ODU2E",
-                                "ODU1F",  "ODU2F",   "ODU3", "ODU3E1", "ODU3E2", "ODU4", "ODUC"};
-
-int oduRank(const QString &name)
-{
-    const QString upper = name.toUpper();
-    for (int rank = int(sizeof(oduRanks) / sizeof(oduRanks[0])) - 1; rank >= 0; --rank) {
-        const QString candidate = QString::fromLatin1(oduRanks[rank]);
-        if (upper == candidate || (candidate == QLatin1String("ODUC") && upper.startsWith(candidate)))
-            return rank;
-    }
-    return 0;
-}
-
-// Level (0-3) of an ODU performance counter, -1 for other counters.
-int performanceLevelOf(int counterId)
-{
-    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        const OtnResultPageBase::PerformanceCounters c = OtnResultPageBase::oduPerformance(level);
-        for (int id : {c.stateNear, c.sesNear, c.bbeNear, c.uasNear, c.stateFar, c.sesFar, c.bbeFar, c.uasFar,
-                       c.stateBidirectional, c.sesBidirectional, c.bbeBidirectional, c.uasBidirectional}) {
-            if (id == counterId)
-                return level;
-        }
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -82,8 +30,8 @@ OtnResultPage::OtnResultPage(const TestResultIdentifier &identifier, const QList
     : OtnResultPageBase(identifier, info.serverManager, ports), m_info(info), m_view(identifier.id()),
       m_type(identifier.id()), m_notifications(std::make_unique<UiHelperList>())
 {
-    setObjectName(m_view == viewPerformance ? QStringLiteral("OTN Results Performance")
-                                            : QStringLiteral("OTN Results Alarms/Errors"));
+    setObjectName(m_view == TestResultIdentifier::ViewPerformance ? QStringLiteral("OTN Results Performance")
+                                                                  : QStringLiteral("OTN Results Alarms/Errors"));
     followCounters(nsSID::otn);
 }
 
@@ -168,7 +116,7 @@ void OtnResultPage::setUpPorts()
             m_followed.append(nsSID::build(port, nsSID::otn, id, true));
         m_followed.append(nsSID::build(port, nsSID::otn, PID::Otn::RX::TCM, true));
     }
-    m_followed.append(nsSID::build(nsSID::noPort, globalGroup, bidirectionalId, true));
+    m_followed.append(nsSID::build(nsSID::noPort, nsSID::global, PID::Global::BIDIRECTIONAL_PERFORMANCE, true));
     for (int sid : qAsConst(m_followed)) {
         m_notifications->AddUiHelper(
             std::make_unique<UiHelper_Notification>(m_manager, this, sid, UiHelper::ConnectManually));
@@ -181,7 +129,7 @@ void OtnResultPage::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     const int sid = flagged(parameter.getSID());
     const int id = nsSID::idOf(sid);
-    if (nsSID::groupOf(sid) == globalGroup && id == bidirectionalId) {
+    if (nsSID::groupOf(sid) == nsSID::global && id == PID::Global::BIDIRECTIONAL_PERFORMANCE) {
         m_bidirectionalOff = parameter.getEnum();
     } else if (nsSID::groupOf(sid) == nsSID::otn) {
         const int port = nsSID::portOf(sid);
@@ -236,30 +184,27 @@ OtnResultPage::Flags OtnResultPage::flags() const
     return f;
 }
 
-bool OtnResultPage::offered(int type, const Flags &f) const
+bool OtnResultPage::holds(OtnResultRows::Condition condition, const Flags &f) const
 {
-    switch (type) {
-    case 18:
-    case 27:
+    switch (condition) {
+    case OtnResultRows::Odtu0:
         return f.odtu[0];
-    case 19:
-    case 28:
+    case OtnResultRows::Odtu1:
         return f.odtu[1];
-    case 20:
-    case 29:
+    case OtnResultRows::Odtu2:
         return f.odtu[2];
-    case 22:
-    case 30:
+    case OtnResultRows::TcmResults:
         return f.tcm;
-    case 23:
+    case OtnResultRows::Justification:
         return f.justification;
-    case 24:
+    case OtnResultRows::Gfp:
         return f.gfp;
-    case 25:
+    case OtnResultRows::Lanes:
         return f.lanes;
-    default:
-        return true;
+    case OtnResultRows::Always:
+        break;
     }
+    return true;
 }
 
 void OtnResultPage::fillTypeCombo(bool updateLater)
@@ -274,14 +219,14 @@ void OtnResultPage::fillTypeCombo(bool updateLater)
     int current = -1;
     int before = -1;
     bool passed = false;
-    for (const auto &entry : typeTable) {
+    for (const OtnResultRows::TypeEntry &entry : OtnResultRows::types()) {
         if (entry.view != m_view)
             continue;
         if (entry.type == m_type)
             passed = true;
-        if (!offered(entry.type, f))
+        if (!holds(entry.offeredWhen, f))
             continue;
-        m_cmbType->addItem(texts.getUiText(entry.uiText), entry.type);
+        m_cmbType->addItem(texts.getUiText(entry.comboText), int(entry.type));
         if (entry.type == m_type)
             current = m_cmbType->count() - 1;
         else if (!passed)
@@ -323,7 +268,7 @@ void OtnResultPage::changed_tcm_index(int index)
 
 void OtnResultPage::showTcmCombo(const Flags &f)
 {
-    const bool shown = (m_type == 22 || m_type == 30) && f.tcm;
+    const bool shown = (m_type == OtnResultRows::TypeTcm || m_type == OtnResultRows::TypeTcmPerformance) && f.tcm;
     if (shown) {
         const QSignalBlocker blocker(m_cmbTcm);
         m_cmbTcm->setCurrentIndex(m_tcmIndex);
@@ -333,178 +278,38 @@ void OtnResultPage::showTcmCombo(const Flags &f)
 
 void OtnResultPage::rebuildRows()
 {
-    using namespace nsIID::Otn;
-    clearRows();
-    switch (m_type) {
-    case 17:
-        openSection(0, 4027);
-        addValue(0, 10001);
-        for (int alarm : {101, 102, 103, 106, 109, 110, 113, 116, 115, 114, 433})
-            addAlarmError(0, alarm);
-        closeSection(0);
-        openSection(0, 4033);
-        addValue(0, 10001);
-        for (int error : {1101, 1104, 1107, 1109, 1111, 1112, 1429})
-            addAlarmError(0, error);
-        closeSection(0);
-        addOduBlock(0);
-        break;
-    case 18:
-    case 19:
-    case 20:
-        addOduBlock(m_type - 17);
-        break;
-    case 21:
-        openSection(4, 4032);
-        addAlarmError(4, 167);
-        addAlarmError(4, 168);
-        addAlarmError(14, 169);
-        closeSection(4);
-        openSection(14, 4038);
-        addAlarmError(14, 1174);
-        closeSection(14);
-        openSection(4, 4039, countColumn, StatisticsTable::noColumnText);
-        addSecondValue(4, 2717);
-        addValue(4, 2718);
-        closeSection(4);
-        break;
-    case 22:
-        for (int j = 0; j < tcmCount; ++j) {
-            const int section = firstTcmAlarmSection + j;
-            openSection(section, tcmAlarmsTitle + j);
-            addValue(section, Mapping::ODU_NAME[0]);
-            for (const int *alarm : {Alarm::TCMi_TIM, Alarm::TCMi_BIAE, Alarm::TCMi_BDI, Alarm::TCMi_IAE, Alarm::TCMi_LTC})
-                addAlarmError(section, alarm[j]);
-            closeSection(section);
-            openSection(section, tcmErrorsTitle + j);
-            addValue(section, Mapping::ODU_NAME[0]);
-            addAlarmError(section, Error::TCMi_BIP8[j]);
-            addAlarmError(section, Error::TCMi_BEI[j]);
-            closeSection(section);
-        }
-        break;
-    case 23:
-        for (int level = 0; level < OtnMapping::maxLevels; ++level)
-            addJustificationBlocks(level);
-        break;
-    case 24:
-        openSection(11, 4204, countColumn, StatisticsTable::noColumnText);
-        for (int counter : {1403, 1404, 1405, 1406, 1153, 1154, 1155, 1156})
-            addCount(11, counter);
-        closeSection(11);
-        openSection(12, 4204, countColumn, StatisticsTable::noColumnText);
-        addHeader(12, 4187);
-        for (int counter : {1601, 1602, 1603, 1161})
-            addCount(12, counter);
-        addHeader(12, 4188);
-        for (int counter : {1604, 1605, 1606, 1165, 1166, 1167, 1157, 1407, 1408, 1409, 1410, 1168, 1169, 1401, 1402})
-            addCount(12, counter);
-        closeSection(12);
-        openSection(13, 4204, countColumn, StatisticsTable::noColumnText);
-        addHeader(13, 4187);
-        for (int counter : {1601, 1603, 1161})
-            addCount(13, counter);
-        addHeader(13, 4188);
-        for (int counter : {1604, 1606, 1165, 1157, 1149, 1150, 1151, 1152, 1401, 1402})
-            addCount(13, counter);
-        closeSection(13);
-        break;
-    case 25:
-        openSection(22, 4278, 4647, 4648);
-        addPair(22, 176);
-        addPair(22, 177, 402);
-        addPair(22, 178);
-        addPair(22, 179, 404);
-        addPair(22, 1177, 1411);
-        addPair(22, 1178, 1412);
-        addPair(22, 1179, 1413);
-        addCount(22, 170);
-        addHeader(22, 4617);
-        addPair(22, 2140);
-        addHeader(22, 4619);
-        addPair(22, 2141);
-        closeSection(22);
-        break;
-    case 26:
-        addPerformanceBlock(linePerformanceTitle, 10009, linePerformance(), 23, 34);
-        addPerformanceBlock(oduPerformanceTitle, Mapping::ODU_PER_NAME[0], oduPerformance(0), 24, 35);
-        break;
-    case 27:
-    case 28:
-    case 29: {
-        const int level = m_type - 26;
-        // The fourth level's bidirectional figures share the third level's section.
-        const int bidirectional = qMin(35 + level, 37);
-        addPerformanceBlock(oduPerformanceTitle, Mapping::ODU_PER_NAME[level], oduPerformance(level), 24 + level,
-                            bidirectional);
-        break;
+    if (m_type != OtnResultRows::TypeJustification) {
+        setRows(OtnResultRows::rows(m_type));
+        return;
     }
-    case 30:
-        for (int j = 0; j < tcmCount; ++j) {
-            addPerformanceBlock(tcmPerformanceTitle + j, Mapping::ODU_PER_NAME[0], tcmPerformance(j),
-                                firstTcmPerformanceSection + j, firstTcmBidirectionalSection + j);
+    // When a level carries both, the justification block of the higher ODU comes first.
+    QVector<OtnResultRows::Row> rows;
+    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
+        int ampRank = -1;
+        int gmpRank = -1;
+        for (const PortState &state : qAsConst(m_portStates)) {
+            const int rank = OtnResultRows::oduRank(state.mapping.getOduName(level));
+            if (state.mapping.isAmp(level))
+                ampRank = qMax(ampRank, rank);
+            if (state.mapping.isGmp(level))
+                gmpRank = qMax(gmpRank, rank);
         }
-        break;
-    default:
-        break;
+        rows += OtnResultRows::justificationRows(level, ampRank, gmpRank);
     }
+    setRows(rows);
 }
 
-void OtnResultPage::addJustificationBlocks(int level)
+bool OtnResultPage::rowShown(const OtnResultRows::Row &row, const Flags &f) const
 {
-    int ampRank = -1;
-    int gmpRank = -1;
-    for (const PortState &state : qAsConst(m_portStates)) {
-        const int rank = oduRank(state.mapping.getOduName(level));
-        if (state.mapping.isAmp(level))
-            ampRank = qMax(ampRank, rank);
-        if (state.mapping.isGmp(level))
-            gmpRank = qMax(gmpRank, rank);
-    }
-    const bool ampFirst = ampRank > gmpRank;
-    if (ampFirst)
-        addAmpBlock(level);
-    if (gmpRank >= 0)
-        addGmpBlock(level);
-    if (!ampFirst && ampRank >= 0)
-        addAmpBlock(level);
-}
-
-bool OtnResultPage::rowShown(const nsStatistics::TableItem &row, const Flags &f) const
-{
-    const int s = row.section;
-    if (m_view != viewPerformance) {
-        if (s >= 1 && s <= 3)
-            return f.odtu[s - 1];
-        if (s == 15 || s == 16)
-            return f.odtu[s - 15];
-        if (s >= firstTcmAlarmSection && s < firstTcmAlarmSection + tcmCount)
-            return f.tcm && s - firstTcmAlarmSection == m_tcmIndex;
-        return true;
-    }
-    bool shown = true;
-    if (s == 25 || s == 36)
-        shown = f.odtu[0];
-    else if (s == 26)
-        shown = f.odtu[1];
-    else if (s == 27)
-        shown = f.odtu[2];
-    else if (s == 37)
-        shown = f.odtu[qMax(1, performanceLevelOf(row.counterId)) - 1];
-    else if (s >= firstTcmPerformanceSection && s < firstTcmPerformanceSection + tcmCount)
-        shown = f.tcm && s - firstTcmPerformanceSection == m_tcmIndex;
-    else if (s >= firstTcmBidirectionalSection && s < firstTcmBidirectionalSection + tcmCount)
-        shown = f.tcm && s - firstTcmBidirectionalSection == m_tcmIndex;
-    if (s >= firstBidirectionalSection && s <= lastBidirectionalSection)
-        shown = shown && m_bidirectionalOff == 0;
-    return shown;
+    return holds(row.shownWhen, f) && (row.tcm < 0 || row.tcm == m_tcmIndex)
+           && (!row.bidirectional || m_bidirectionalOff == 0);
 }
 
 void OtnResultPage::applyVisibility()
 {
     const Flags f = flags();
-    for (nsStatistics::TableItem &row : m_rows)
-        row.shown = rowShown(row, f);
+    for (int i = 0; i < m_rows.size(); ++i)
+        m_rows[i].shown = rowShown(describedRows().at(i), f);
 }
 
 void OtnResultPage::applyRows()

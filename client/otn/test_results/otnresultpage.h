@@ -23,10 +23,6 @@ class ZELOTN_EXPORT OtnResultPage : public OtnResultPageBase, public NotifyInter
 {
     Q_OBJECT
 public:
-    // Result views of TestResultIdentifier::id().
-    static constexpr int viewAlarmsErrors = 17;
-    static constexpr int viewPerformance = 26;
-
     OtnResultPage(const TestResultIdentifier &identifier, const QList<int> &ports, const ClientInfo &info);
     ~OtnResultPage() override;
 
@@ -71,19 +67,18 @@ private:
 
     void setUpPorts();
     Flags flags() const;
-    bool offered(int type, const Flags &flags) const;
+    bool holds(OtnResultRows::Condition condition, const Flags &flags) const;
     void fillTypeCombo(bool updateLater);
     void showTcmCombo(const Flags &flags);
     void rebuildRows();
-    void addJustificationBlocks(int level);
     void applyVisibility();
-    bool rowShown(const nsStatistics::TableItem &row, const Flags &flags) const;
+    bool rowShown(const OtnResultRows::Row &row, const Flags &flags) const;
     void applyRows();
     int flagged(int sid) const;
 
     ClientInfo m_info;
-    int m_view = viewAlarmsErrors;
-    int m_type = viewAlarmsErrors;
+    int m_view = OtnResultRows::TypeLine;
+    int m_type = OtnResultRows::TypeLine;
     int m_tcmIndex = 0;
     int m_bidirectionalOff = 0;   // the global bidirectional performance setting: 0 shows those rows
     bool m_portsSetUp = false;

@@ -7,12 +7,14 @@
 #include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otntxchallocationdialog.h"
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
+#include "client/otn/interface_setup_status/otnsetuppagemanager.h"
 #include "host/contract/setuppagemanager.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/qcmaparameterenum.h"
+#include "host/texts/widgettext.h"
 #include "tests/support/testerfixture.h"
 
 namespace {
@@ -37,6 +39,7 @@ class tst_OtnSetupPageFactory : public QObject
 private slots:
     void createPage_data();
     void createPage();
+    void registeredRecords();
     void judgeVerdicts_data();
     void judgeVerdicts();
     void copiesKeepTheirOwnJudge();
@@ -96,6 +99,39 @@ void tst_OtnSetupPageFactory::createPage()
         QCOMPARE(transceiver->group(), nsSID::otn);
         QCOMPARE(transceiver->updateOnConnectGroup(), nsSID::otn);
     }
+}
+
+// What the host is told at construction, in order: page id, direction, layer, title text and the
+// direction of the navigation manager (0: none) of each setup page; page id and title text of each status
+// page, with the status items (type, SID) of the two embedded records.
+void tst_OtnSetupPageFactory::registeredRecords()
+{
+    const OtnSetupPageFactory factory;
+    QList<IdList> setup;
+    for (const SetupPageProperty *p : factory.setupPageProperties()) {
+        const auto *manager = qobject_cast<OtnSetupPageManager *>(p->pageManager());
+        setup.append({p->pageId(), p->direction(), p->layer(), p->technology(), p->titleKey(),
+                      manager ? manager->direction() : 0});
+    }
+    QCOMPARE(setup, (QList<IdList>{{34, 1, 1, 5, UI_Text::buildUIKey(5000), 0},
+                                   {35, 2, 1, 5, UI_Text::buildUIKey(5001), 0},
+                                   {31, 1, 2, 5, UI_Text::buildUIKey(4008), 1},
+                                   {32, 2, 2, 5, UI_Text::buildUIKey(4008), 2}}));
+    QList<IdList> status;
+    for (const StatusPageProperty *p : factory.allStatusPageProperties()) {
+        IdList record{p->pageId(), p->technology(), p->titleKey()};
+        for (const StatusItem &item : p->items())
+            record << item.type() << item.sid();
+        status.append(record);
+    }
+    const auto noPort = [](int id) { return nsSID::build(nsSID::noPort, nsSID::otn, id); };
+    QCOMPARE(status, (QList<IdList>{
+                         {37, 5, UI_Text::buildUIKey(4018), 0, noPort(11001), 1, noPort(101), 2, noPort(8106)},
+                         {38, 5, UI_Text::buildUIKey(5003), 1, noPort(103), 1, noPort(117), 1, noPort(1111)},
+                         {39, 5, UI_Text::buildUIKey(5070)},
+                         {40, 5, UI_Text::buildUIKey(5121)},
+                         {70, 5, UI_Text::buildUIKey(5095)}}));
+    QCOMPARE(factory.statusPageProperties().at(1)->followedSids(), QVector<int>{nsSID::otnSid(0, 12006)});
 }
 
 void tst_OtnSetupPageFactory::judgeVerdicts_data()

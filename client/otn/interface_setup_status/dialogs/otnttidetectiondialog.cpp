@@ -24,13 +24,16 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
     SetButtons(ui->bbTtiDetection);
     setHelpPage(QStringLiteral("otn_tti_detection_dialog.html"));
 
+    using namespace PID::Otn::RX;
     const struct {
         QComboBox *combo;
         int id;
     } bindings[] = {
-        {ui->cmbSm, 13003},   {ui->cmbPm, 13007},   {ui->cmbTcm1, 13011},
-        {ui->cmbTcm2, 13015}, {ui->cmbTcm3, 13019}, {ui->cmbTcm4, 13023},
-        {ui->cmbTcm5, 13027}, {ui->cmbTcm6, 13031}, {ui->cmbPlm, PID::Otn::RX::PLM_DETECTION},
+        {ui->cmbSm, SM_TTI_DETECTION},        {ui->cmbPm, PM_TTI_DETECTION},
+        {ui->cmbTcm1, TCM_TTI_DETECTION[0]}, {ui->cmbTcm2, TCM_TTI_DETECTION[1]},
+        {ui->cmbTcm3, TCM_TTI_DETECTION[2]}, {ui->cmbTcm4, TCM_TTI_DETECTION[3]},
+        {ui->cmbTcm5, TCM_TTI_DETECTION[4]}, {ui->cmbTcm6, TCM_TTI_DETECTION[5]},
+        {ui->cmbPlm, PLM_DETECTION},
     };
     for (const auto &b : bindings) {
         uiHelperList()->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(

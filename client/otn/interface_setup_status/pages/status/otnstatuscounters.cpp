@@ -5,80 +5,94 @@
 
 #include "host/otn/otniid.h"
 #include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
 
 namespace {
 
-// Alarms shown only on the innermost level, or only for some structures.
-constexpr int csfId = 167;
-constexpr int lofdId = 168;
-constexpr int patternLossId = 169;
-constexpr int otucnLolId = 433;
+using namespace nsIID::Otn;
+namespace Line = PID::Otn::STATUS;
 
-// Errors of the payload and of OTUCn lanes.
-constexpr int gfpHecIds[] = {1149, 1150, 1151, 1152};
-constexpr int gfpTIds[] = {1153, 1154, 1155, 1156};
-constexpr int gfpFIds[] = {1166, 1167, 1168, 1169};
-constexpr int gfpClientIds[] = {1157, 1165, 1401, 1402};
-constexpr int bitErrorId = 1174;
-constexpr int otucnLaneErrorId = 1429;
+// Errors of the payload, shown by its mapping.
+constexpr int gfpHecIds[] = {Gfp::CHEC_CORRECTABLE, Gfp::CHEC_UNCORRECTABLE, Gfp::THEC_CORRECTABLE,
+                             Gfp::THEC_UNCORRECTABLE};
+constexpr int gfpTIds[] = {Gfp::T_10B_ERROR, Gfp::T_SUPERBLOCK_CRC, Gfp::T_DISPARITY, Gfp::T_INVALID_CODE};
+constexpr int gfpFIds[] = {Gfp::EHEC_CORRECTABLE, Gfp::EHEC_UNCORRECTABLE, Gfp::PFCS_ERROR, Gfp::FRAME_LENGTH_ERROR};
+constexpr int gfpClientIds[] = {Gfp::CLIENT_DATA_LOSS, Gfp::IDLE_FRAMES, Gfp::CLIENT_FRAMES,
+                                Gfp::CLIENT_ERRORED_FRAMES};
 
 // Clients whose payload is a test pattern: nothing (bulk) or the NULL signal.
 constexpr int clientBulk = 0;
 constexpr int clientNull = 28;
 
-const QVector<int> gfpBlock = {1149, 1150, 1151, 1152, 1168, 1169, 1153, 1154,
-                               1155, 1156, 1157, 1166, 1167, 1165, 1401, 1402};
+const QVector<int> gfpBlock = {Gfp::CHEC_CORRECTABLE,   Gfp::CHEC_UNCORRECTABLE, Gfp::THEC_CORRECTABLE,
+                               Gfp::THEC_UNCORRECTABLE, Gfp::PFCS_ERROR,         Gfp::FRAME_LENGTH_ERROR,
+                               Gfp::T_10B_ERROR,        Gfp::T_SUPERBLOCK_CRC,   Gfp::T_DISPARITY,
+                               Gfp::T_INVALID_CODE,     Gfp::CLIENT_DATA_LOSS,   Gfp::EHEC_CORRECTABLE,
+                               Gfp::EHEC_UNCORRECTABLE, Gfp::IDLE_FRAMES,        Gfp::CLIENT_FRAMES,
+                               Gfp::CLIENT_ERRORED_FRAMES};
 
 QVector<int> tcmAlarms()
 {
-    using namespace nsIID::Otn::Alarm;
     QVector<int> ids;
-    for (int tcm = 0; tcm < 6; ++tcm)
-        ids << TCMi_TIM[tcm] << TCMi_BIAE[tcm] << TCMi_BDI[tcm] << TCMi_IAE[tcm] << TCMi_LTC[tcm];
+    for (int tcm = 0; tcm < 6; ++tcm) {
+        ids << Alarm::TCMi_TIM[tcm] << Alarm::TCMi_BIAE[tcm] << Alarm::TCMi_BDI[tcm] << Alarm::TCMi_IAE[tcm]
+            << Alarm::TCMi_LTC[tcm];
+    }
     return ids;
 }
 
 QVector<int> tcmErrors()
 {
-    using namespace nsIID::Otn::Error;
     QVector<int> ids;
     for (int tcm = 0; tcm < 6; ++tcm)
-        ids << TCMi_BIP8[tcm] << TCMi_BEI[tcm];
+        ids << Error::TCMi_BIP8[tcm] << Error::TCMi_BEI[tcm];
     return ids;
 }
 
+// The line's own alarms and its TCMs on level 0, the ODU framing below; the client's on every level.
 QVector<int> alarmIds(int level)
 {
-    switch (level) {
-    case 0:
-        return QVector<int>{101, 102, 103, 106, 109, 110, 113, 116, 115, 114, 117, 120, 123, 126, 129} + tcmAlarms()
-               + QVector<int>{162, 417, 421, 425, 429, 165, 167, 168, 169, 433};
-    case 1:
-        return {104, 107, 111, 118, 121, 124, 127, 130, 163, 418, 422, 426, 430, 166, 167, 168, 169};
-    case 2:
-        return {105, 108, 112, 119, 122, 125, 128, 131, 164, 419, 423, 427, 431, 415, 167, 168, 169};
-    case 3:
-        return {406, 407, 408, 409, 410, 411, 412, 413, 414, 420, 424, 428, 432, 167, 168, 169};
-    default:
+    if (level < 0 || level >= OtnStatusCounters::oduLevels)
         return {};
+    const int k = level;
+    QVector<int> ids;
+    if (k == 0) {
+        ids << Line::LOS << Line::LOF << Line::OOF << Line::LOM << Line::OOM << Line::OTU_AIS << Line::SM_TIM
+            << Line::SM_BDI << Line::SM_IAE << Line::SM_BIAE;
+    } else {
+        ids << Alarm::ODU_LOF_LOM[k] << Alarm::ODU_OOF[k] << Alarm::ODU_OOM[k];
     }
+    ids << Alarm::ODU_AIS[k] << Alarm::ODU_LCK[k] << Alarm::ODU_OCI[k] << Alarm::PM_TIM[k] << Alarm::PM_BDI[k];
+    if (k == 0)
+        ids += tcmAlarms();
+    ids << Alarm::PLM[k] << Alarm::FSF[k] << Alarm::FSD[k] << Alarm::BSF[k] << Alarm::BSD[k];
+    if (Alarm::MSIM[k])
+        ids << Alarm::MSIM[k];
+    ids << Client::CSF << Client::LOFD << Client::PATTERN_LOSS;
+    if (k == 0)
+        ids << Line::OTUCN_LOL;
+    return ids;
 }
 
 QVector<int> errorIds(int level)
 {
-    switch (level) {
-    case 0:
-        return QVector<int>{1101, 1104, 1107, 1109, 1111, 1112, 1113, 1119} + tcmErrors()
-               + QVector<int>{1174, 1421, 1425, 1429} + gfpBlock + QVector<int>{2407, 2411};
-    case 1:
-        return QVector<int>{1102, 1114, 1120, 1174, 1422, 1426} + gfpBlock + QVector<int>{2408, 2412};
-    case 2:
-        return QVector<int>{1103, 1115, 1121, 1174, 1423, 1427} + gfpBlock + QVector<int>{2409, 2413};
-    case 3:
-        return QVector<int>{1414, 1415, 1417, 1174, 1424, 1428} + gfpBlock + QVector<int>{2410, 2414};
-    default:
+    if (level < 0 || level >= OtnStatusCounters::oduLevels)
         return {};
+    const int k = level;
+    QVector<int> ids;
+    if (k == 0) {
+        ids << Line::FAS_ERROR << Line::MFAS_ERROR << Line::SM_BIP8 << Line::SM_BEI << Line::FEC_CORRECTED
+            << Line::FEC_UNCORRECTABLE;
+    } else {
+        ids << Error::ODU_FAS[k];
     }
+    ids << Error::PM_BIP8[k] << Error::PM_BEI[k];
+    if (k == 0)
+        ids += tcmErrors();
+    ids << Client::BIT_ERROR << Error::CRC8[k] << Error::CRC5[k];
+    if (k == 0)
+        ids << Line::OTUCN_LANE_ERROR;
+    return ids + gfpBlock + QVector<int>{Error::JC[k], Error::OMFI[k]};
 }
 
 template <std::size_t N>
@@ -90,12 +104,12 @@ bool isOneOf(int id, const int (&ids)[N])
 bool alarmShown(int id, bool lastLevel, bool patternClient, const OtnMapping &mapping)
 {
     switch (id) {
-    case csfId:
-    case lofdId:
+    case Client::CSF:
+    case Client::LOFD:
         return lastLevel;
-    case patternLossId:
+    case Client::PATTERN_LOSS:
         return lastLevel && patternClient;
-    case otucnLolId:
+    case Line::OTUCN_LOL:
         return mapping.isOTLC();
     default:
         return true;
@@ -112,9 +126,9 @@ bool errorShown(int id, bool lastLevel, bool patternClient, const OtnMapping &ma
         return lastLevel && mapping.isGfpF();
     if (isOneOf(id, gfpClientIds))
         return lastLevel && (mapping.isGfpF() || mapping.isFcGfp());
-    if (id == bitErrorId)
+    if (id == Client::BIT_ERROR)
         return lastLevel && patternClient;
-    if (id == otucnLaneErrorId)
+    if (id == Line::OTUCN_LANE_ERROR)
         return mapping.isOTLC();
     return true;
 }
@@ -132,13 +146,13 @@ QVector<OtnStatusCounters::Entry> entriesOf(const QVector<int> &ids)
 
 const QVector<int> &OtnStatusCounters::laneAlarms()
 {
-    static const QVector<int> ids = {401, 402, 403, 404, 170};
+    static const QVector<int> ids = {Lane::LLD_LOF, Lane::LLD_OOF, Lane::LOR, Lane::OOR, Lane::SKEW_EXCEEDED};
     return ids;
 }
 
 const QVector<int> &OtnStatusCounters::laneErrors()
 {
-    static const QVector<int> ids = {1411, 1412, 1413};
+    static const QVector<int> ids = {Lane::LLD_FAS_ERROR, Lane::LLD_MFAS_ERROR, Lane::LLM_ERROR};
     return ids;
 }
 

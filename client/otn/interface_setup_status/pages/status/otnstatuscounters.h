@@ -3,6 +3,7 @@
 #include <QVector>
 
 #include "client/otn/otnexport.h"
+#include "host/otn/otniid.h"
 
 class OtnMapping;
 
@@ -22,7 +23,7 @@ public:
     // The multi-lane level's alarms and errors, and its summary: the same for every structure.
     static const QVector<int> &laneAlarms();
     static const QVector<int> &laneErrors();
-    static constexpr int laneSummaryId = 405;
+    static constexpr int laneSummaryId = nsIID::Otn::Lane::SUMMARY;
 
     // Every entry shown, until the first applyVisibility.
     OtnStatusCounters();

@@ -10,6 +10,7 @@
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/globalpid.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/intervaldata.h"
 #include "host/parameters/qcmaparameter.h"
@@ -24,8 +25,7 @@ namespace {
 // The page follows the interface, client and the first two stages of the received structure.
 constexpr int mappingFields = 4;
 // The global lock of the scan: set, it keeps the page stopped whatever the tester reports.
-constexpr int lockGroup = 0x050000;
-constexpr int lockId = 48;
+constexpr int lockId = PID::Global::TRIBUTARY_SCAN_LOCK;
 
 constexpr int uiTextScanStart = 5086;
 constexpr int uiTextScanStop = 5087;
@@ -116,7 +116,7 @@ void OtnTestTScanPage::initializeHelper()
             m_manager, nullptr, sid(PID::Otn::TS::MAIN_TP[level]), UiHelper::ConnectManually));
     }
     m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
-        m_manager, this, nsSID::build(nsSID::noPort, lockGroup, lockId), UiHelper::ConnectImmediately));
+        m_manager, this, nsSID::build(nsSID::noPort, nsSID::global, lockId), UiHelper::ConnectImmediately));
     m_helpers->AddUiHelper(
         std::make_unique<UiHelper_Notification>(m_manager, this, sid(PID::Otn::SCAN::RUNNING), UiHelper::ConnectImmediately));
 }
@@ -191,7 +191,7 @@ void OtnTestTScanPage::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     const int sid = parameter.getSID();
     const int id = nsSID::idOf(sid);
-    if (nsSID::groupOf(sid) == lockGroup) {
+    if (nsSID::groupOf(sid) == nsSID::global) {
         if (id == lockId)
             m_blocked = parameter.getEnum() == 1;
         return;
