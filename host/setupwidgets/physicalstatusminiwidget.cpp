@@ -30,11 +30,6 @@ PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()
     m_helpers->Clear();
 }
 
-void PhysicalStatusMiniWidget::UpdateText()
-{
-    m_helpers->UpdateText();
-}
-
 PortStatusItem *PhysicalStatusMiniWidget::led() const
 {
     return ui->ledSignal;
