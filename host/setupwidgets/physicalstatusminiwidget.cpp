@@ -25,10 +25,7 @@ PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, in
                                                             currentIntervalSelector, UiHelper::ConnectManually));
 }
 
-PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()
-{
-    m_helpers->Clear();
-}
+PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget() = default;
 
 PortStatusItem *PhysicalStatusMiniWidget::led() const
 {
