@@ -28,11 +28,7 @@ StatisticsListTablePage::StatisticsListTablePage(const TestResultIdentifier &ide
 {
 }
 
-StatisticsListTablePage::~StatisticsListTablePage()
-{
-    // The feed's bindings report to the feed: they go first.
-    m_helpers->Clear();
-}
+StatisticsListTablePage::~StatisticsListTablePage() = default;
 
 void StatisticsListTablePage::initializeUi()
 {

@@ -1,10 +1,11 @@
 #include "stimuliwidget.h"
 
-#include "host/bindings/uihelperlist.h"
 #include "host/texts/widgettext.h"
 
-StimuliWidget::StimuliWidget(int uiTextId, QWidget *parent)
-    : QWidget(parent), m_helpers(std::make_unique<UiHelperList>()), m_uiTextId(uiTextId)
+StimuliWidget::StimuliWidget(int uiTextId, QWidget *parent) : StimuliWidget(nullptr, 1, uiTextId, parent) {}
+
+StimuliWidget::StimuliWidget(zelServerManager *manager, int port, int uiTextId, QWidget *parent)
+    : BoundView(manager, port, parent), m_uiTextId(uiTextId)
 {
 }
 
@@ -20,20 +21,10 @@ QString StimuliWidget::title(const WidgetText &texts) const
     return texts.getUiText(m_uiTextId, m_terminology);
 }
 
-void StimuliWidget::UpdateText()
-{
-    m_helpers->UpdateText();
-}
-
 void StimuliWidget::ChangeTerminology(int terminology)
 {
     m_terminology = terminology;
-    m_helpers->ChangeTerminology(terminology);
-}
-
-void StimuliWidget::SetGUIAccessState(int state)
-{
-    m_helpers->SetGUIAccessState(state);
+    BoundView::ChangeTerminology(terminology);
 }
 
 void StimuliWidget::setHierarchy(int hierarchy)

@@ -1,21 +1,18 @@
 #pragma once
 
-#include <memory>
+#include "boundview.h"
 
-#include <QWidget>
-
-#include "host/hostexport.h"
-
-class UiHelperList;
 class WidgetText;
 
-// Base of the panels in the host's stimuli area: the SID the panel answers to, its title text and
-// its binding list.
-class ZELBASE_EXPORT StimuliWidget : public QWidget
+// Base of the panels in the host's stimuli area: a bound view with the SID the panel answers to and
+// its title text.
+class ZELBASE_EXPORT StimuliWidget : public BoundView
 {
     Q_OBJECT
 public:
     explicit StimuliWidget(int uiTextId, QWidget *parent = nullptr);
+    // A panel of the port's parameters on the manager's server.
+    StimuliWidget(zelServerManager *manager, int port, int uiTextId, QWidget *parent = nullptr);
     ~StimuliWidget() override;
 
     virtual void setId(int sid);
@@ -24,18 +21,10 @@ public:
     // The panel's title from the given texts, in the panel's terminology.
     QString title(const WidgetText &texts) const;
 
-    virtual void UpdateText();
-    virtual void ChangeTerminology(int terminology);
-    virtual void SetGUIAccessState(int state);
+    void ChangeTerminology(int terminology) override;
     virtual void setHierarchy(int hierarchy);
     int hierarchy() const { return m_hierarchy; }
     int terminology() const { return m_terminology; }
-
-    UiHelperList *uiHelperList() const { return m_helpers.get(); }
-
-protected:
-    // A member, so the bindings go before the base class deletes the child widgets they point at.
-    std::unique_ptr<UiHelperList> m_helpers;
 
 private:
     int m_id = 0;

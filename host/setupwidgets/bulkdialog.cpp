@@ -53,7 +53,4 @@ BulkDialog::BulkDialog(QWidget *page, zelServerManager *manager, int port, int s
         nsSID::otnSid(port, polarityId), UiHelper::ConnectImmediately));
 }
 
-BulkDialog::~BulkDialog()
-{
-    uiHelperList()->Clear();
-}
+BulkDialog::~BulkDialog() = default;

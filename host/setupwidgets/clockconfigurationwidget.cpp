@@ -27,10 +27,7 @@ ClockConfigurationWidget::ClockConfigurationWidget(zelServerManager *manager, in
         std::make_unique<UiHelper_Notification>(manager, this, sourceSid, UiHelper::ConnectManually));
 }
 
-ClockConfigurationWidget::~ClockConfigurationWidget()
-{
-    m_helpers->Clear();
-}
+ClockConfigurationWidget::~ClockConfigurationWidget() = default;
 
 void ClockConfigurationWidget::updateText()
 {

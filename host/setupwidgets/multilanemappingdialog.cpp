@@ -132,11 +132,7 @@ MultiLaneMappingDialog::MultiLaneMappingDialog(QWidget *page, zelServerManager *
     updateButtons();
 }
 
-MultiLaneMappingDialog::~MultiLaneMappingDialog()
-{
-    // The setters report to this dialog; they go first.
-    uiHelperList()->Clear();
-}
+MultiLaneMappingDialog::~MultiLaneMappingDialog() = default;
 
 void MultiLaneMappingDialog::qcmaParameterChanged(const QcmaParameter &parameter)
 {

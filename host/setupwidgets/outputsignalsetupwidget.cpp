@@ -24,10 +24,7 @@ OutputSignalSetupWidget::OutputSignalSetupWidget(zelServerManager *manager, int 
         nsSID::otnSid(port, PID::Otn::PHYSICAL::TX_WAVELENGTH), currentIntervalSelector, UiHelper::ConnectManually));
 }
 
-OutputSignalSetupWidget::~OutputSignalSetupWidget()
-{
-    m_helpers->Clear();
-}
+OutputSignalSetupWidget::~OutputSignalSetupWidget() = default;
 
 void OutputSignalSetupWidget::updateText()
 {

@@ -25,15 +25,7 @@ PhysicalStatusMiniWidget::PhysicalStatusMiniWidget(zelServerManager *manager, in
                                                             currentIntervalSelector, UiHelper::ConnectManually));
 }
 
-PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget()
-{
-    m_helpers->Clear();
-}
-
-void PhysicalStatusMiniWidget::UpdateText()
-{
-    m_helpers->UpdateText();
-}
+PhysicalStatusMiniWidget::~PhysicalStatusMiniWidget() = default;
 
 PortStatusItem *PhysicalStatusMiniWidget::led() const
 {

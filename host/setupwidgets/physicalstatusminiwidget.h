@@ -17,7 +17,6 @@ public:
     PhysicalStatusMiniWidget(zelServerManager *manager, int port, int group, QWidget *parent = nullptr);
     ~PhysicalStatusMiniWidget() override;
 
-    void UpdateText();
     PortStatusItem *led() const;
 
 private:

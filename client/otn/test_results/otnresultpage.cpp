@@ -35,11 +35,7 @@ OtnResultPage::OtnResultPage(const TestResultIdentifier &identifier, const QList
     followCounters(nsSID::otn);
 }
 
-OtnResultPage::~OtnResultPage()
-{
-    // The bindings report to this page: they go first.
-    m_notifications->Clear();
-}
+OtnResultPage::~OtnResultPage() = default;
 
 void OtnResultPage::initializeUi()
 {

@@ -58,10 +58,7 @@ OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int po
     setAccessState(manager ? manager->getGUIAccessState() : 0);
 }
 
-OtnMsimDetectionDialog::~OtnMsimDetectionDialog()
-{
-    m_helpers.Clear();
-}
+OtnMsimDetectionDialog::~OtnMsimDetectionDialog() = default;
 
 void OtnMsimDetectionDialog::setOdtuName(const QString &name)
 {

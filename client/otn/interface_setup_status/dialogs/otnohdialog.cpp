@@ -103,12 +103,7 @@ OtnOhDialog::OtnOhDialog(const ClientInfo &context, int level, const QString &oh
     setHelpPage(QStringLiteral("otn_overhead.html"));
 }
 
-OtnOhDialog::~OtnOhDialog()
-{
-    // The bindings report to this dialog: they go first.
-    if (uiHelperList())
-        uiHelperList()->Clear();
-}
+OtnOhDialog::~OtnOhDialog() = default;
 
 int OtnOhDialog::sidOf(int id) const
 {

@@ -42,10 +42,7 @@ OtnOtlcSetupDialog::OtnOtlcSetupDialog(zelServerManager *manager, int port, QWid
         std::make_unique<UiHelper_Notification>(manager, this, zelServerManager::terminologySid(m_port), strategy));
 }
 
-OtnOtlcSetupDialog::~OtnOtlcSetupDialog()
-{
-    m_helpers.Clear();
-}
+OtnOtlcSetupDialog::~OtnOtlcSetupDialog() = default;
 
 void OtnOtlcSetupDialog::ChangeTerminology(int terminology)
 {

@@ -42,10 +42,7 @@ OtnTtiDetectionDialog::OtnTtiDetectionDialog(zelServerManager *manager, int port
     setAccessState(manager ? manager->getGUIAccessState() : 0);
 }
 
-OtnTtiDetectionDialog::~OtnTtiDetectionDialog()
-{
-    uiHelperList()->Clear();
-}
+OtnTtiDetectionDialog::~OtnTtiDetectionDialog() = default;
 
 void OtnTtiDetectionDialog::setAccessState(int state)
 {

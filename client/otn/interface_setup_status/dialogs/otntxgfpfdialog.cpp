@@ -60,11 +60,7 @@ OtnTxGfpFDialog::OtnTxGfpFDialog(zelServerManager *manager, int port, QWidget *p
     setHelpPage(QStringLiteral("otn_tx_gfpf_dialog.html"));
 }
 
-OtnTxGfpFDialog::~OtnTxGfpFDialog()
-{
-    // The bindings point at the form's widgets: let them go first.
-    uiHelperList()->Clear();
-}
+OtnTxGfpFDialog::~OtnTxGfpFDialog() = default;
 
 void OtnTxGfpFDialog::qcmaParameterChanged(const QcmaParameter &parameter)
 {

@@ -21,7 +21,4 @@ OtnTxGfpTDialog::OtnTxGfpTDialog(zelServerManager *manager, int port, QWidget *p
     setHelpPage(QStringLiteral("otn_tx_gfpt_dialog.html"));
 }
 
-OtnTxGfpTDialog::~OtnTxGfpTDialog()
-{
-    uiHelperList()->Clear();
-}
+OtnTxGfpTDialog::~OtnTxGfpTDialog() = default;

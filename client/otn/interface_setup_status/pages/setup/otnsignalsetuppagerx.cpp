@@ -26,11 +26,7 @@ OtnSignalSetupPageRx::OtnSignalSetupPageRx(const Identifier &identifier, zelServ
 {
 }
 
-OtnSignalSetupPageRx::~OtnSignalSetupPageRx()
-{
-    // The bindings report to this page and point into its form: they go first.
-    m_helpers->Clear();
-}
+OtnSignalSetupPageRx::~OtnSignalSetupPageRx() = default;
 
 void OtnSignalSetupPageRx::initializeUi()
 {

@@ -40,11 +40,7 @@ OtnSignalSetupPageTx::OtnSignalSetupPageTx(const Identifier &identifier, zelServ
 {
 }
 
-OtnSignalSetupPageTx::~OtnSignalSetupPageTx()
-{
-    // The bindings report to this page and point into its form: they go first.
-    m_helpers->Clear();
-}
+OtnSignalSetupPageTx::~OtnSignalSetupPageTx() = default;
 
 void OtnSignalSetupPageTx::initializeUi()
 {

@@ -42,12 +42,7 @@ OtnStatusCapturePage::OtnStatusCapturePage(const Identifier &identifier, zelServ
     setHelpPage(QStringLiteral("otn_ohcapture.html"));
 }
 
-OtnStatusCapturePage::~OtnStatusCapturePage()
-{
-    // The bindings report to this page: they go first.
-    m_captureNotification.reset();
-    m_helpers->Clear();
-}
+OtnStatusCapturePage::~OtnStatusCapturePage() = default;
 
 QByteArray OtnStatusCapturePage::record(int level) const
 {

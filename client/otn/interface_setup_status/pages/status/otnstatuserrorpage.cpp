@@ -40,11 +40,7 @@ OtnStatusErrorPage::OtnStatusErrorPage(const Identifier &identifier, zelServerMa
     setHelpPage(QStringLiteral("otn_status_erroralarm.html"));
 }
 
-OtnStatusErrorPage::~OtnStatusErrorPage()
-{
-    // The bindings report to this page and point into its form and tables: they go first.
-    m_helpers->Clear();
-}
+OtnStatusErrorPage::~OtnStatusErrorPage() = default;
 
 QStringList OtnStatusErrorPage::levelNames(const OtnMapping &mapping)
 {

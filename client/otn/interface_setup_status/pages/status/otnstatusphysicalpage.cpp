@@ -26,11 +26,7 @@ OtnStatusPhysicalPage::OtnStatusPhysicalPage(const Identifier &identifier, zelSe
     setHelpPage(QStringLiteral("otn_status_physical.html"));
 }
 
-OtnStatusPhysicalPage::~OtnStatusPhysicalPage()
-{
-    // The bindings point into the form: they go first.
-    m_helpers->Clear();
-}
+OtnStatusPhysicalPage::~OtnStatusPhysicalPage() = default;
 
 void OtnStatusPhysicalPage::initializeUi()
 {

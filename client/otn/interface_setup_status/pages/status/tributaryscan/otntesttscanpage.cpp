@@ -48,12 +48,7 @@ OtnTestTScanPage::OtnTestTScanPage(const Identifier &identifier, zelServerManage
     m_mapping.init();
 }
 
-OtnTestTScanPage::~OtnTestTScanPage()
-{
-    // The bindings report to this page: they go first.
-    m_resultNotification.reset();
-    m_helpers->Clear();
-}
+OtnTestTScanPage::~OtnTestTScanPage() = default;
 
 void OtnTestTScanPage::initializeUi()
 {
