@@ -18,10 +18,7 @@ ControlBar::ControlBar(QWidget *parent)
             &ControlBar::accessIndexChanged);
 }
 
-ControlBar::~ControlBar()
-{
-    m_helpers.reset();
-}
+ControlBar::~ControlBar() = default;
 
 void ControlBar::setup(zelServerManager *manager, const QList<int> &ports)
 {

@@ -34,11 +34,7 @@ NavigationList::NavigationList(QWidget *parent)
             [this](QTreeWidgetItem *current) { currentItemChanged(current); });
 }
 
-NavigationList::~NavigationList()
-{
-    // Bindings go before the LEDs they point at.
-    m_helpers.reset();
-}
+NavigationList::~NavigationList() = default;
 
 void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerManager *manager, int port)
 {

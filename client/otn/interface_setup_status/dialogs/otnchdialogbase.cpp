@@ -32,11 +32,7 @@ OtnChDialogBase::OtnChDialogBase(zelServerManager *manager, int port, QWidget *p
         m_mainTs[i] = i + 1;
 }
 
-OtnChDialogBase::~OtnChDialogBase()
-{
-    // Bindings report to this dialog: they go first.
-    m_helpers.reset();
-}
+OtnChDialogBase::~OtnChDialogBase() = default;
 
 void OtnChDialogBase::prepareForm(QWidget *content, QDialogButtonBox *buttons)
 {

@@ -28,11 +28,7 @@ OtnMappingDialog::OtnMappingDialog(zelServerManager *manager, int port, QWidget 
     setWindowTitle(texts().getUiText(4665, 0));
 }
 
-OtnMappingDialog::~OtnMappingDialog()
-{
-    // Bindings go before the combos they point at.
-    m_helpers.reset();
-}
+OtnMappingDialog::~OtnMappingDialog() = default;
 
 void OtnMappingDialog::createBindings()
 {

@@ -86,10 +86,7 @@ OtnSelectTsDialog::OtnSelectTsDialog(ZelDialog *channelDialog, int port, int tpC
     setHelpPage(QStringLiteral("otn_select_ts_dialog.html"));
 }
 
-OtnSelectTsDialog::~OtnSelectTsDialog()
-{
-    m_helpers.reset();
-}
+OtnSelectTsDialog::~OtnSelectTsDialog() = default;
 
 void OtnSelectTsDialog::setOdtuName(const QString &name)
 {
