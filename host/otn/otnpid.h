@@ -145,6 +145,8 @@ constexpr int SM_IAE = 115;
 constexpr int SM_BDI = 116;
 constexpr int SM_BEI = 1109;
 constexpr int FEC_CORRECTED = 1111;
+// The worst status of the logical lanes' alarms and errors (the levels' own: nsIID::Otn::Alarm::SUM_ERRALARM).
+constexpr int LANE_SUMMARY = 405;
 } // namespace STATUS
 // The interval data of the overhead capture: one record per ODU level.
 namespace CAPTURE {

@@ -16,6 +16,7 @@
 #include "host/catalogue/parametercatalogue.h"
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/page.h"
 #include "host/pages/statisticslistpage.h"
 #include "host/pages/statisticstable.h"
@@ -121,6 +122,7 @@ private slots:
     void scanEntryFollowsTheJudge_data();
     void scanEntryFollowsTheJudge();
     void statusLedsShowThePort();
+    void summaryLedShowsWhatTheAlarmsPageShows();
     void accessSwitch();
     void terminologySwitchWritesTheTester();
     void intervalValuesAreLive();
@@ -504,6 +506,23 @@ void tst_MainWindow::statusLedsShowThePort()
     QTRY_COMPARE(leds[0]->state(), PortStatusItem::Off);
     QCOMPARE(leds[1]->state(), PortStatusItem::Alarm);
     QCOMPARE(leds[2]->state(), PortStatusItem::Alarm);
+}
+
+void tst_MainWindow::summaryLedShowsWhatTheAlarmsPageShows()
+{
+    NavigationList *navigation = m_window->navigation();
+    QVERIFY(!navigation->summaryLed(37));
+    QCOMPARE(navigation->summaryLed(38)->state(), PortStatusItem::Ok);
+
+    // A section trace other than the one expected: none of the items is raised, the page shows SM-TIM.
+    ClientOptions options = testOptions();
+    options.structure = QStringLiteral("otu2-tim");
+    start(options);
+    navigation = m_window->navigation();
+    QTRY_COMPARE(navigation->summaryLed(38)->state(), PortStatusItem::Alarm);
+    for (const PortStatusItem *item : navigation->statusLeds(38))
+        QVERIFY(item->state() != PortStatusItem::Alarm);
+    QCOMPARE(m_session->serverManager()->cachedParameter(nsSID::otnSid(1, PID::Otn::STATUS::SM_TIM))->getEnum(), 1);
 }
 
 void tst_MainWindow::accessSwitch()
