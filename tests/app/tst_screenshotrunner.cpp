@@ -345,6 +345,9 @@ void tst_ScreenshotRunner::clientWritesEveryStructure()
         for (const QString &file : pngFiles(root.filePath(structure))) {
             const QImage image(root.filePath(structure + QLatin1Char('/') + file));
             QVERIFY(!image.isNull());
+            // The window as the user sees it on a 1280 x 800 screen, whatever the structure.
+            if (file == StructureScreenshots::windowFileName())
+                QCOMPARE(image.size(), QSize(1280, 800));
             QVERIFY2(!seen.value(file).contains(image), qPrintable(structure + QLatin1Char('/') + file));
             seen[file].append(image);
             images << structure + QLatin1Char('/') + file;
