@@ -16,9 +16,11 @@
 #include "host/catalogue/parametercatalogue.h"
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/contract/testresultidentifier.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/page.h"
 #include "host/pages/statisticslistpage.h"
+#include "host/pages/statisticslisttablepage.h"
 #include "host/pages/statisticstable.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/intervalpoller.h"
@@ -453,11 +455,23 @@ void tst_MainWindow::portSwitchMovesEverything()
     QCOMPARE(m_window->overview()->txButton()->text(), QStringLiteral("OTU3 - OPU3"));
     for (UiHelper *helper : transceiver->uiHelperList()->helpers())
         QCOMPARE(nsSID::portOf(helper->getSID()), 2);
-    // A page opened after the switch starts on the new port.
+    // A page opened after the switch starts on the new port, a result view too.
     if (creatable(37)) {
         QVERIFY(m_window->openPage(37));
         QCOMPARE(m_window->pageArea()->page(37)->port(), 2);
     }
+    QVERIFY(m_window->openResults(TestResultIdentifier::ViewPerformance));
+    const auto *performance = qobject_cast<StatisticsListTablePage *>(
+        m_window->resultsArea()->page(TestResultIdentifier::ViewPerformance));
+    QVERIFY(performance);
+    QCOMPARE(performance->shownPort(), 2);
+    // A view shown before the switch follows it back.
+    ports->setCurrentIndex(0);
+    QCOMPARE(performance->shownPort(), 1);
+    const auto *alarms = qobject_cast<StatisticsListTablePage *>(
+        m_window->resultsArea()->page(TestResultIdentifier::ViewAlarmsErrors));
+    QVERIFY(alarms);
+    QCOMPARE(alarms->shownPort(), 1);
 }
 
 void tst_MainWindow::scanEntryFollowsTheJudge_data()
