@@ -120,7 +120,7 @@ void ScreenshotRunner::renderDialog(QDialog *dialog, const QString &name)
 QString ScreenshotRunner::dialogPictureName(const QString &name, const QString &windowTitle)
 {
     const QString title = windowTitle.simplified();
-    if (title.isEmpty() || name.endsWith(title))
+    if (title.isEmpty())
         return name;
     return QStringLiteral("%1 - %2").arg(name, title);
 }

@@ -48,7 +48,7 @@ public:
     // A file name for an object name ("OTN Alarms/Errors status" -> "OTN Alarms-Errors status.png").
     static QString fileNameFor(const QString &objectName);
     // What a dialog's picture is named: its name followed by the window title, which tells the level or
-    // field it shows ("OtnOhDialog - ODU2/OPU2 Overhead"); the name alone when the title is empty or says it.
+    // field it shows ("OtnOhDialog - ODU2/OPU2 Overhead"); the name alone when the title is empty.
     static QString dialogPictureName(const QString &name, const QString &windowTitle);
     // The dialog with its window title drawn above it, as a window manager would frame it.
     static QPixmap titledPicture(QWidget *dialog);

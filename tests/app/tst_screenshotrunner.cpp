@@ -166,8 +166,6 @@ void tst_ScreenshotRunner::dialogPictureShowsItsTitle_data()
     QTest::addColumn<QString>("pictureName");
     QTest::newRow("title added") << "OtnOhTcmiDialog level 1" << "ODU2 TCM3-TTI"
                                  << "OtnOhTcmiDialog level 1 - ODU2 TCM3-TTI";
-    QTest::newRow("no title") << "FakeDialog" << "" << "FakeDialog";
-    QTest::newRow("title already in the name") << "Mapping" << "Mapping" << "Mapping";
     QTest::newRow("title wider than the dialog")
         << "OtnMsimDetectionDialog" << "ODTU4.ts (ODUflex, 8 of 80 tributary slots) MSIM Detection"
         << "OtnMsimDetectionDialog - ODTU4.ts (ODUflex, 8 of 80 tributary slots) MSIM Detection";
