@@ -24,6 +24,7 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     if (!session.setupFactory())
         ui->pageArea->setUnavailableReason(session.pluginError());
     ui->resultsArea->setup(session.statisticsFactory(), manager);
+    ui->resultsArea->setPort(m_port);
     if (manager)
         ui->stimuliArea->setTexts(manager->texts());
     for (int port : ports)
@@ -68,6 +69,7 @@ void MainWindow::setPort(int port)
     ui->overview->setPort(port);
     ui->navigation->setPort(port);
     ui->pageArea->setPort(port);
+    ui->resultsArea->setPort(port);
     ui->stimuliArea->showPort(port);
     if (zelServerManager *manager = m_session.serverManager())
         terminologyChanged(port, manager->GetTerminology(port));

@@ -14,6 +14,7 @@
 #include "host/contract/setuppageproperty.h"
 #include "host/contract/statusitemshowjudgeinterface.h"
 #include "host/contract/sublayerjudgeinterface.h"
+#include "host/otn/otniid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/portstatusitem.h"
@@ -22,7 +23,34 @@
 namespace {
 constexpr int pageIdRole = Qt::UserRole;
 constexpr int ledSize = 14;
+
+// The tester's summaries of what the alarms and errors page shows: one per level, one for the lanes.
+QList<int> errorPageSummarySids(int technology)
+{
+    if (technology != InterfaceSetupIdentifier::TechnologyOtn)
+        return {};
+    QList<int> sids;
+    for (int id : nsIID::Otn::Alarm::SUM_ERRALARM)
+        sids.append(nsSID::otnSid(0, id));
+    sids.append(nsSID::otnSid(0, nsIID::Otn::Lane::SUMMARY));
+    return sids;
 }
+
+// A current alarm outweighs a past one, which outweighs a clear status; an undefined status weighs nothing.
+int weightOf(int state)
+{
+    switch (state) {
+    case PortStatusItem::Alarm:
+        return 3;
+    case PortStatusItem::History:
+        return 2;
+    case PortStatusItem::Ok:
+        return 1;
+    default:
+        return 0;
+    }
+}
+} // namespace
 
 NavigationList::NavigationList(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::NavigationList>()), m_helpers(std::make_unique<UiHelperList>())
@@ -44,6 +72,8 @@ void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerMa
     m_helpers->Clear();
     m_entries.clear();
     m_itemJudges.clear();
+    m_summaryStates.clear();
+    m_summaryLed = nullptr;
     ui->twPages->clear();
     m_setupGroup = new QTreeWidgetItem(ui->twPages, QStringList{tr("Setup")});
     m_statusGroup = new QTreeWidgetItem(ui->twPages, QStringList{tr("Status")});
@@ -53,7 +83,8 @@ void NavigationList::setup(const InterfaceSetupPageFactory *factory, zelServerMa
         for (const StatusPageProperty *record : factory->allStatusPageProperties()) {
             Entry &entry = addEntry(m_statusGroup, record->pageId(), record->titleKey());
             entry.record = record;
-            addStatusItems(entry, *record);
+            const bool errorPage = record == &factory->errorStatusProperty();
+            addStatusItems(entry, *record, errorPage ? errorPageSummarySids(factory->technology()) : QList<int>());
             if (!record->showJudge())
                 continue;
             // Offered once the judge has seen the parameters it follows and says yes.
@@ -80,14 +111,27 @@ NavigationList::Entry &NavigationList::addEntry(QTreeWidgetItem *group, int page
     return m_entries.last();
 }
 
-void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &record)
+void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &record, const QList<int> &summarySids)
 {
-    if (record.items().isEmpty())
+    if (record.items().isEmpty() && summarySids.isEmpty())
         return;
     auto *strip = new QWidget(ui->twPages);
     auto *layout = new QHBoxLayout(strip);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
+    if (!summarySids.isEmpty()) {
+        entry.summary = new PortStatusItem(strip);
+        entry.summary->setFixedSize(ledSize, ledSize);
+        entry.summary->setToolTip(tr("Summary of every level"));
+        layout->addWidget(entry.summary);
+        layout->addSpacing(4);
+        m_summaryLed = entry.summary;
+        for (int sid : summarySids) {
+            m_summaryStates.insert(sid, PortStatusItem::Off);
+            m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
+                m_manager, this, nsSID::setPort(sid, m_port), UiHelper::ConnectImmediately));
+        }
+    }
     for (const StatusItem &item : record.items()) {
         auto *led = new PortStatusItem(strip);
         led->setFixedSize(ledSize, ledSize);
@@ -171,6 +215,15 @@ QList<PortStatusItem *> NavigationList::statusLeds(int pageId) const
     return {};
 }
 
+PortStatusItem *NavigationList::summaryLed(int pageId) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.pageId == pageId)
+            return entry.summary;
+    }
+    return nullptr;
+}
+
 void NavigationList::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     const int sid = nsSID::setPort(parameter.getSID(), 0);
@@ -182,6 +235,21 @@ void NavigationList::qcmaParameterChanged(const QcmaParameter &parameter)
         if (judge.sid == sid)
             judge.led->setVisible(judge.judge->isItemShown(parameter));
     }
+    if (m_summaryStates.contains(sid)) {
+        m_summaryStates.insert(sid, UiHelper_Status::defaultJudge(parameter));
+        updateSummary();
+    }
+}
+
+void NavigationList::updateSummary()
+{
+    int worst = PortStatusItem::Off;
+    for (int state : qAsConst(m_summaryStates)) {
+        if (weightOf(state) > weightOf(worst))
+            worst = state;
+    }
+    if (m_summaryLed)
+        m_summaryLed->setState(PortStatusItem::State(worst));
 }
 
 void NavigationList::retitle()

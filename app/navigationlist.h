@@ -22,9 +22,10 @@ class NavigationList;
 }
 
 // The list of the plug-in's setup and status pages with their titles; status pages carry their
-// status items as LEDs, and a page whose show judge says no is left out of the list. Entries whose
-// titles are the same say which direction they are ("Tx Frame Setup"), or are numbered when that
-// does not tell them apart.
+// status items as LEDs, and a page whose show judge says no is left out of the list. The alarms and
+// errors page leads its items with a summary LED: the worst status the page shows on any level (the
+// items alone may all be clear while another alarm is raised). Entries whose titles are the same say
+// which direction they are ("Tx Frame Setup"), or are numbered when that does not tell them apart.
 class NavigationList : public QWidget, public NotifyInterface
 {
     Q_OBJECT
@@ -43,6 +44,8 @@ public:
     QString titleOf(int pageId) const;
     // The LEDs of a status page's items, in item order.
     QList<PortStatusItem *> statusLeds(int pageId) const;
+    // The summary LED of a status page; null for a page without one.
+    PortStatusItem *summaryLed(int pageId) const;
 
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
@@ -57,6 +60,7 @@ private:
         QTreeWidgetItem *item = nullptr;
         const StatusPageProperty *record = nullptr;   // status pages only
         QList<PortStatusItem *> leds;
+        PortStatusItem *summary = nullptr;
     };
     struct ItemJudge {
         int sid = 0;   // port 0
@@ -65,7 +69,9 @@ private:
     };
 
     Entry &addEntry(QTreeWidgetItem *group, int pageId, int titleKey, int direction = 0);
-    void addStatusItems(Entry &entry, const StatusPageProperty &record);
+    // summarySids (without port): what the summary LED, put before the items, sums up; none for no LED.
+    void addStatusItems(Entry &entry, const StatusPageProperty &record, const QList<int> &summarySids);
+    void updateSummary();
     void retitle();
     void currentItemChanged(QTreeWidgetItem *current);
 
@@ -75,6 +81,9 @@ private:
     std::vector<std::unique_ptr<StatusTypeJudge>> m_judges;
     QList<Entry> m_entries;
     QList<ItemJudge> m_itemJudges;
+    // The statuses the summary LED sums up, by SID without port.
+    QHash<int, int> m_summaryStates;
+    PortStatusItem *m_summaryLed = nullptr;
     QTreeWidgetItem *m_setupGroup = nullptr;
     QTreeWidgetItem *m_statusGroup = nullptr;
     int m_port = 1;

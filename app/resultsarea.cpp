@@ -5,6 +5,7 @@
 #include "host/contract/statisticslisttablepagefactory.h"
 #include "host/contract/testresultidentifier.h"
 #include "host/pages/statisticslistpage.h"
+#include "host/pages/statisticslisttablepage.h"
 
 ResultsArea::ResultsArea(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::ResultsArea>())
 {
@@ -36,6 +37,8 @@ bool ResultsArea::showView(int view)
         std::unique_ptr<StatisticsListPage> created(m_factory->createPage(TestResultIdentifier(view), m_manager));
         if (created) {
             page = created.get();
+            if (auto *table = qobject_cast<StatisticsListTablePage *>(page))
+                table->showPort(m_port);
             page->initializePage();
             ui->swResults->addWidget(page);
             m_pages[view] = std::move(created);
@@ -61,6 +64,15 @@ void ResultsArea::setTerminology(int terminology)
 {
     for (const auto &entry : m_pages)
         entry.second->ChangeTerminology(terminology);
+}
+
+void ResultsArea::setPort(int port)
+{
+    m_port = port;
+    for (const auto &entry : m_pages) {
+        if (auto *table = qobject_cast<StatisticsListTablePage *>(entry.second.get()))
+            table->showPort(port);
+    }
 }
 
 void ResultsArea::viewIndexChanged(int index)

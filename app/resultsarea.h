@@ -14,7 +14,7 @@ class ResultsArea;
 }
 
 // The result views (alarms/errors, performance), each a page of the plug-in's statistics factory,
-// created the first time the view is chosen.
+// created the first time the view is chosen, showing the window's port.
 class ResultsArea : public QWidget
 {
     Q_OBJECT
@@ -28,6 +28,8 @@ public:
     StatisticsListPage *page(int view) const;
     void setGUIAccessState(int state);
     void setTerminology(int terminology);
+    // The window's port: every view shows its counters (the user may still pick another in a view).
+    void setPort(int port);
 
 private:
     void viewIndexChanged(int index);
@@ -35,6 +37,7 @@ private:
     std::unique_ptr<Ui::ResultsArea> ui;
     StatisticsListTablePageFactory *m_factory = nullptr;
     zelServerManager *m_manager = nullptr;
+    int m_port = 1;
     // Handed over by the factory; each page is also a child of the area, which it leaves when destroyed.
     std::map<int, std::unique_ptr<StatisticsListPage>> m_pages;
 };

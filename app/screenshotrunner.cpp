@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QTableView>
@@ -108,12 +109,45 @@ void ScreenshotRunner::renderDialog(QDialog *dialog, const QString &name)
     dialog->show();
     dialog->resize(size);
     QCoreApplication::processEvents();
-    const QString file = QDir(m_directory).filePath(fileNameFor(uniqueName(name)));
-    if (dialog->grab().save(file, "PNG"))
+    const QString file =
+        QDir(m_directory).filePath(fileNameFor(uniqueName(dialogPictureName(name, dialog->windowTitle()))));
+    if (titledPicture(dialog).save(file, "PNG"))
         m_written.append(file);
     else
         m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
     dialog->hide();
+}
+
+QString ScreenshotRunner::dialogPictureName(const QString &name, const QString &windowTitle)
+{
+    const QString title = windowTitle.simplified();
+    if (title.isEmpty())
+        return name;
+    return QStringLiteral("%1 - %2").arg(name, title);
+}
+
+QPixmap ScreenshotRunner::titledPicture(QWidget *dialog)
+{
+    const QPixmap body = dialog->grab();
+    QFont font = dialog->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    constexpr int padding = 6;
+    const QString title = dialog->windowTitle();
+    const int barHeight = metrics.height() + 2 * padding;
+    // Wide enough for the whole title, should it be wider than the dialog.
+    const int width = qMax(body.width() / body.devicePixelRatio(), qreal(metrics.horizontalAdvance(title) + 2 * padding));
+    QPixmap picture(QSize(width, barHeight + body.height() / body.devicePixelRatio()) * body.devicePixelRatio());
+    picture.setDevicePixelRatio(body.devicePixelRatio());
+    picture.fill(dialog->palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    const QRect bar(0, 0, width, barHeight);
+    painter.fillRect(bar, dialog->palette().color(QPalette::Dark));
+    painter.setPen(dialog->palette().color(QPalette::BrightText));
+    painter.setFont(font);
+    painter.drawText(bar.adjusted(padding, 0, -padding, 0), Qt::AlignVCenter | Qt::AlignLeft, title);
+    painter.drawPixmap(0, barHeight, body);
+    return picture;
 }
 
 QString ScreenshotRunner::uniqueName(const QString &name)

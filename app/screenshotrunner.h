@@ -11,6 +11,7 @@
 class DialogRunner;
 class InterfaceSetupPageFactory;
 class QDialog;
+class QPixmap;
 class IntervalPoller;
 class StatisticsListTablePageFactory;
 class QWidget;
@@ -19,7 +20,7 @@ class zelServerManager;
 // Renders every page the plug-in registered, every dialog a page's buttons open, the result pages of the
 // views, the sample states of the pages that offer some (with the dialogs they open on the way), the
 // plug-in's sample dialogs and the stimuli panels of the first port offscreen to PNG files named after
-// their object names. A registered page that this plug-in build does not provide is listed as a note; a
+// their object names; a dialog is pictured below its window title and named after it too. A registered page that this plug-in build does not provide is listed as a note; a
 // file that cannot be written makes the run fail.
 class ScreenshotRunner
 {
@@ -49,6 +50,11 @@ public:
 
     // A file name for an object name ("OTN Alarms/Errors status" -> "OTN Alarms-Errors status.png").
     static QString fileNameFor(const QString &objectName);
+    // What a dialog's picture is named: its name followed by the window title, which tells the level or
+    // field it shows ("OtnOhDialog - ODU2/OPU2 Overhead"); the name alone when the title is empty.
+    static QString dialogPictureName(const QString &name, const QString &windowTitle);
+    // The dialog with its window title drawn above it, as a window manager would frame it.
+    static QPixmap titledPicture(QWidget *dialog);
     // Makes a shown widget as much larger as its scroll areas need to show their contents whole.
     static void growToShowScrolledContents(QWidget *widget);
     // The registered page ids: setup pages, then the status pages, in registration order.

@@ -122,8 +122,8 @@ bool StructureScreenshots::renderWindow(ClientSession &session, const QString &f
     window.resize(windowSize);
     window.show();
     window.openPage(firstPage);
+    // The window as the user sees it, scrolling what does not fit; each page is pictured whole on its own.
     ScreenshotRunner::showWithValues(&window, session.intervalPoller());
-    ScreenshotRunner::growToShowScrolledContents(&window);
     const QString file = QDir(folder).filePath(windowFileName());
     if (!window.grab().save(file, "PNG")) {
         m_errors.append(QStringLiteral("Cannot write %1.").arg(file));

@@ -1,13 +1,15 @@
 #pragma once
 
-#include <map>
 #include <memory>
+#include <vector>
 
 #include <QList>
 
 #include "qcmaparameter.h"
 
-// Pending parameter values keyed by SID, each held as an owned copy; the newest value of a SID wins.
+// Pending parameter values, one per SID, each held as an owned copy, in the order they were added: a batch
+// goes to the server in the order its values were set. A newer value of a SID replaces the older one and
+// takes its place at the end.
 class ZELCORE_EXPORT QcmaParameterMap
 {
 public:
@@ -19,7 +21,7 @@ public:
     ~QcmaParameterMap() = default;
 
     void AddParameter(const QcmaParameter *parameter);
-    // Every held value in SID order, still owned by the map: one batch for the server.
+    // Every held value in the order added, still owned by the map: one batch for the server.
     QList<const QcmaParameter *> parameters() const;
 
     const QcmaParameter *find(int sid) const;
@@ -28,5 +30,5 @@ public:
     void clear() { m_values.clear(); }
 
 private:
-    std::map<int, std::unique_ptr<QcmaParameter>> m_values;
+    std::vector<std::unique_ptr<QcmaParameter>> m_values;
 };

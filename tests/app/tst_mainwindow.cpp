@@ -16,8 +16,11 @@
 #include "host/catalogue/parametercatalogue.h"
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
+#include "host/contract/testresultidentifier.h"
+#include "host/otn/otnpid.h"
 #include "host/pages/page.h"
 #include "host/pages/statisticslistpage.h"
+#include "host/pages/statisticslisttablepage.h"
 #include "host/pages/statisticstable.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/intervalpoller.h"
@@ -121,6 +124,7 @@ private slots:
     void scanEntryFollowsTheJudge_data();
     void scanEntryFollowsTheJudge();
     void statusLedsShowThePort();
+    void summaryLedShowsWhatTheAlarmsPageShows();
     void accessSwitch();
     void terminologySwitchWritesTheTester();
     void intervalValuesAreLive();
@@ -451,11 +455,23 @@ void tst_MainWindow::portSwitchMovesEverything()
     QCOMPARE(m_window->overview()->txButton()->text(), QStringLiteral("OTU3 - OPU3"));
     for (UiHelper *helper : transceiver->uiHelperList()->helpers())
         QCOMPARE(nsSID::portOf(helper->getSID()), 2);
-    // A page opened after the switch starts on the new port.
+    // A page opened after the switch starts on the new port, a result view too.
     if (creatable(37)) {
         QVERIFY(m_window->openPage(37));
         QCOMPARE(m_window->pageArea()->page(37)->port(), 2);
     }
+    QVERIFY(m_window->openResults(TestResultIdentifier::ViewPerformance));
+    const auto *performance = qobject_cast<StatisticsListTablePage *>(
+        m_window->resultsArea()->page(TestResultIdentifier::ViewPerformance));
+    QVERIFY(performance);
+    QCOMPARE(performance->shownPort(), 2);
+    // A view shown before the switch follows it back.
+    ports->setCurrentIndex(0);
+    QCOMPARE(performance->shownPort(), 1);
+    const auto *alarms = qobject_cast<StatisticsListTablePage *>(
+        m_window->resultsArea()->page(TestResultIdentifier::ViewAlarmsErrors));
+    QVERIFY(alarms);
+    QCOMPARE(alarms->shownPort(), 1);
 }
 
 void tst_MainWindow::scanEntryFollowsTheJudge_data()
@@ -504,6 +520,23 @@ void tst_MainWindow::statusLedsShowThePort()
     QTRY_COMPARE(leds[0]->state(), PortStatusItem::Off);
     QCOMPARE(leds[1]->state(), PortStatusItem::Alarm);
     QCOMPARE(leds[2]->state(), PortStatusItem::Alarm);
+}
+
+void tst_MainWindow::summaryLedShowsWhatTheAlarmsPageShows()
+{
+    NavigationList *navigation = m_window->navigation();
+    QVERIFY(!navigation->summaryLed(37));
+    QCOMPARE(navigation->summaryLed(38)->state(), PortStatusItem::Ok);
+
+    // A section trace other than the one expected: none of the items is raised, the page shows SM-TIM.
+    ClientOptions options = testOptions();
+    options.structure = QStringLiteral("otu2-tim");
+    start(options);
+    navigation = m_window->navigation();
+    QTRY_COMPARE(navigation->summaryLed(38)->state(), PortStatusItem::Alarm);
+    for (const PortStatusItem *item : navigation->statusLeds(38))
+        QVERIFY(item->state() != PortStatusItem::Alarm);
+    QCOMPARE(m_session->serverManager()->cachedParameter(nsSID::otnSid(1, PID::Otn::STATUS::SM_TIM))->getEnum(), 1);
 }
 
 void tst_MainWindow::accessSwitch()

@@ -64,6 +64,7 @@ public:
             QObject::connect(button, &QPushButton::clicked, this, [this, dialogName] {
                 QDialog dialog(this);
                 dialog.setObjectName(dialogName);
+                dialog.setWindowTitle(QStringLiteral("ODU2/OPU2 Overhead"));
                 QCOMPARE(serverManager()->executeQzelDialog(&dialog), 0);
             });
             layout->addWidget(button);
@@ -127,6 +128,8 @@ class tst_ScreenshotRunner : public QObject
 private slots:
     void fileNames_data();
     void fileNames();
+    void dialogPictureShowsItsTitle_data();
+    void dialogPictureShowsItsTitle();
     void onePngPerRegisteredPage_data();
     void onePngPerRegisteredPage();
     void scrolledContentsAreShownWhole_data();
@@ -156,24 +159,57 @@ void tst_ScreenshotRunner::fileNames()
     QCOMPARE(ScreenshotRunner::fileNameFor(objectName), fileName);
 }
 
+void tst_ScreenshotRunner::dialogPictureShowsItsTitle_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("pictureName");
+    QTest::newRow("title added") << "OtnOhTcmiDialog level 1" << "ODU2 TCM3-TTI"
+                                 << "OtnOhTcmiDialog level 1 - ODU2 TCM3-TTI";
+    QTest::newRow("title wider than the dialog")
+        << "OtnMsimDetectionDialog" << "ODTU4.ts (ODUflex, 8 of 80 tributary slots) MSIM Detection"
+        << "OtnMsimDetectionDialog - ODTU4.ts (ODUflex, 8 of 80 tributary slots) MSIM Detection";
+}
+
+void tst_ScreenshotRunner::dialogPictureShowsItsTitle()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QString, pictureName);
+    QCOMPARE(ScreenshotRunner::dialogPictureName(name, title), pictureName);
+
+    QDialog dialog;
+    dialog.setFixedSize(120, 80);
+    dialog.setWindowTitle(title);
+    const QImage picture = ScreenshotRunner::titledPicture(&dialog).toImage();
+    // The dialog below a bar wide enough for its title in bold.
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    QVERIFY(picture.height() > 80);
+    QVERIFY(picture.width() >= qMax(120, QFontMetrics(bold).horizontalAdvance(title)));
+}
+
 void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
 {
     QTest::addColumn<QList<int>>("missing");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("notes");
-    const QStringList all{"Fake 1.png", "Fake 2 - later.png",     "Fake 2.png",      "Fake 4.png",    "Fake 5.png",
-                          "Fake Alarms-Errors.png", "Fake sample.png", "FakeDialog.png", "StepDialog.png"};
+    const QStringList all{"Fake 1.png",      "Fake 2 - later.png",
+                          "Fake 2.png",      "Fake 4.png",
+                          "Fake 5.png",      "Fake Alarms-Errors.png",
+                          "Fake sample.png", "FakeDialog - ODU2-OPU2 Overhead.png",
+                          "StepDialog.png"};
     const QString unreached = QStringLiteral("Fake 2 did not reach its state never.");
     QTest::newRow("every page") << QList<int>{} << all << QStringList{unreached};
     QTest::newRow("a setup page missing")
         << QList<int>{2}
         << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png", "Fake sample.png",
-                       "FakeDialog.png"}
+                       "FakeDialog - ODU2-OPU2 Overhead.png"}
         << QStringList{"The plug-in created no page 2."};
     QTest::newRow("status pages missing")
         << QList<int>{4, 3}
         << QStringList{"Fake 1.png",      "Fake 2 - later.png", "Fake 2.png", "Fake 5.png", "Fake sample.png",
-                       "FakeDialog.png", "StepDialog.png"}
+                       "FakeDialog - ODU2-OPU2 Overhead.png", "StepDialog.png"}
         << QStringList{unreached, "The plug-in created no page 4.", "The plug-in created no page 3."};
 }
 
@@ -292,7 +328,7 @@ void tst_ScreenshotRunner::clientWritesEveryStructure()
     PluginLoader loader;
     QVERIFY2(loader.load(QStringLiteral(ZEL_OTN_PLUGIN)), qPrintable(loader.errorString()));
     std::unique_ptr<InterfaceSetupPageFactory> factory = loader.plugin()->createSetupPageFactory();
-    TesterFixture tester(1);
+    TesterFixture tester(TesterFixture::structureOptions(structures.first()));
     QStringList expected{StructureScreenshots::windowFileName()};
     QStringList missing;
     for (int pageId : ScreenshotRunner::registeredPages(*factory)) {
@@ -305,7 +341,8 @@ void tst_ScreenshotRunner::clientWritesEveryStructure()
     }
     // The dialogs that only other dialogs open.
     for (const SampleDialog &sample : factory->createSampleDialogs(tester.manager(), 1))
-        expected.append(ScreenshotRunner::fileNameFor(sample.name));
+        expected.append(ScreenshotRunner::fileNameFor(
+            ScreenshotRunner::dialogPictureName(sample.name, sample.dialog->windowTitle())));
     // The result page of each view, and the scan running.
     QList<int> ports{1};
     std::unique_ptr<StatisticsListTablePageFactory> results = loader.plugin()->createStatisticsPageFactory(&ports);
@@ -345,6 +382,9 @@ void tst_ScreenshotRunner::clientWritesEveryStructure()
         for (const QString &file : pngFiles(root.filePath(structure))) {
             const QImage image(root.filePath(structure + QLatin1Char('/') + file));
             QVERIFY(!image.isNull());
+            // The window as the user sees it on a 1280 x 800 screen, whatever the structure.
+            if (file == StructureScreenshots::windowFileName())
+                QCOMPARE(image.size(), QSize(1280, 800));
             QVERIFY2(!seen.value(file).contains(image), qPrintable(structure + QLatin1Char('/') + file));
             seen[file].append(image);
             images << structure + QLatin1Char('/') + file;

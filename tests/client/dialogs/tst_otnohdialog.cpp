@@ -12,6 +12,8 @@
 #include "client/otn/components/otnttilayout.h"
 #include "client/otn/customizedscreen/uihelper_otnoverhead.h"
 #include "client/otn/interface_setup_status/dialogs/otnohdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnohftfldialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnohpmdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnohsmdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnohtcmidialog.h"
 #include "dialogframe.h"
@@ -113,7 +115,8 @@ QString labelRow(const QTableWidget &table, int row)
     return tokens.join(QLatin1Char('|'));
 }
 
-// A value row, one character per cell: - disabled "--", T "TTI", F "FTFL", x an enabled byte in hex.
+// A value row, one character per cell: - disabled "--", T "TTI", F "FTFL", x an enabled byte in hex, o an
+// enabled cell without text.
 QString valueRow(const QTableWidget &table, int row)
 {
     static const QRegularExpression byteText(QStringLiteral("^[0-9A-F]{2}$"));
@@ -127,10 +130,81 @@ QString valueRow(const QTableWidget &table, int row)
             cells += QLatin1Char('T');
         else if (text == QLatin1String("FTFL"))
             cells += QLatin1Char('F');
+        else if (text.isEmpty())
+            cells += QLatin1Char('o');
         else
             cells += byteText.match(text).hasMatch() ? QLatin1Char('x') : QLatin1Char('?');
     }
     return cells;
+}
+
+// The transmitted overhead values the tester confirms, in the order it takes them, as "id=value" (bytes in hex).
+class TxWrites
+{
+public:
+    explicit TxWrites(const Tester &tester)
+    {
+        QObject::connect(tester.fixture.link(), &ServerLink::parameterChanged, &m_context,
+                         [this](QSharedPointer<QcmaParameter> p) {
+                             const int id = nsSID::idOf(p->getSID());
+                             if (nsSID::portOf(p->getSID()) == port && id >= 11000 && id < 12000)
+                                 m_taken << written(id, p->getType() == QcmaParameter::TypeByteArray
+                                                            ? QVariant(p->getByteArray())
+                                                            : QVariant(p->getUInt()));
+                         });
+    }
+    static QString written(int id, const QVariant &value)
+    {
+        const QString text = value.type() == QVariant::ByteArray ? QString::fromLatin1(value.toByteArray().toHex().toUpper())
+                                                                 : QString::number(value.toUInt());
+        return QStringLiteral("%1=%2").arg(id).arg(text);
+    }
+    QStringList taken() const { return m_taken; }
+
+private:
+    QObject m_context;
+    QStringList m_taken;
+};
+
+QString w(int id, const QVariant &value)
+{
+    return TxWrites::written(id, value);
+}
+
+// Bytes counting up from first.
+QByteArray numbered(int count, int first)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(char(first + i));
+    return bytes;
+}
+
+QByteArray zeros(int count)
+{
+    return QByteArray(count, '\0');
+}
+
+// A message of SAPI, DAPI and operator specific parameters as Restore Defaults sets it.
+QStringList defaultTti(int sapi, int dapi, int operatorSpecific)
+{
+    const QByteArray accessPoint = zeros(1) + "JPNTAMBRIK ZEL ";
+    return {w(sapi, accessPoint), w(dapi, accessPoint), w(operatorSpecific, zeros(32))};
+}
+
+// FFI, FOI, FOS, BFI, BOI, BOS of a level from the forward and backward halves.
+QStringList ftflWrites(int level, const QByteArray &forward, const QByteArray &backward)
+{
+    return {w(ODU_FTFL_FFI[level], forward.left(1)),   w(ODU_FTFL_FOI[level], forward.mid(1, 9)),
+            w(ODU_FTFL_FOS[level], forward.mid(10)),   w(ODU_FTFL_BFI[level], backward.left(1)),
+            w(ODU_FTFL_BOI[level], backward.mid(1, 9)), w(ODU_FTFL_BOS[level], backward.mid(10))};
+}
+
+// EXP, GCC1, GCC2, APS/PCC and RES2 of a level as Restore Defaults sets them.
+QStringList defaultLastBytes(int level)
+{
+    return {w(ODU_EXP[level], zeros(2)),    w(ODU_GCC1[level], zeros(2)),   w(ODU_GCC2[level], zeros(2)),
+            w(ODU_APS_FB[level], zeros(1)), w(ODU_APS_SB[level], zeros(3)), w(ODU_RES2[level], zeros(6))};
 }
 
 } // namespace
@@ -149,6 +223,8 @@ private slots:
     void editsWaitForApplyAndGoAsOneBatch();
     void restoreDefaultsIsOneBatchTheTesterTakes_data();
     void restoreDefaultsIsOneBatchTheTesterTakes();
+    void fieldEditorWritesItsParameters_data();
+    void fieldEditorWritesItsParameters();
     void psiComboListsAnUnknownCodeOnce();
     void setupButtonOpensTheTableOfItsLevel_data();
     void setupButtonOpensTheTableOfItsLevel();
@@ -170,11 +246,11 @@ void tst_OtnOhDialog::gridOfEachStructure_data()
                        pmLabels,                                    "T-xT-xT-xT-xxx--",
                        lastLabels,                                  "xxxxxxxxxxxxxxx-"}
         << true;
-    QTest::newRow("lower level: fixed stuff, TCMs show their TTI byte")
+    QTest::newRow("lower level: fixed stuff, TCM TTI cells without text")
         << odu0InOtu2
         << QStringList{"FAS@6g|MFAS@1g9|Fixed Stuff@7s|@1o|@1o", "xxxxxx----------",
-                       tcmLabels.arg("FTFL"),                   "xx--x-xx-xx-xF--",
-                       pmLabels,                                "x-xx-xx-xT-xxx--",
+                       tcmLabels.arg("FTFL"),                   "xx--o-xo-xo-xF--",
+                       pmLabels,                                "o-xo-xo-xT-xxx--",
                        lastLabels,                              "xxxxxxxxxxxxxxx-"}
         << true;
     QTest::newRow("OTLC, first slice: OSMC, no FTFL, no lane marker byte")
@@ -184,12 +260,12 @@ void tst_OtnOhDialog::gridOfEachStructure_data()
                        pmLabels,                                              "T-xT-xT-xT-xxx--",
                        lastLabels,                                            "xxxxxxxxxxxxxxx-"}
         << true;
-    QTest::newRow("OTLC, second slice: no TCM, PM TTI, SM TTI or PSI")
+    QTest::newRow("OTLC, second slice: no TCM, PM TTI, SM TTI or PSI choice")
         << otlcSlice2
         << QStringList{"FAS@6g|MFAS@1g9|SM@3b|GCC0@2b|RES@2b|@1o|@1o", "xxxxx----xxxxx--",
                        "RES@14g|@1o|@1o",                             "xx--------------",
                        "RES@9g|PM@3g|EXP@2g|@1o|@1o",                 "-----------xxx--",
-                       lastLabels,                                    "xxxxxxxxxxxxxx--"}
+                       lastLabels,                                    "xxxxxxxxxxxxxxx-"}
         << false;
 }
 
@@ -336,43 +412,125 @@ void tst_OtnOhDialog::editsWaitForApplyAndGoAsOneBatch()
 void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes_data()
 {
     QTest::addColumn<Structure>("structure");
-    QTest::addColumn<uint>("pmThirdByte");
-    QTest::addColumn<QByteArray>("payloadType");   // empty: left as it was
+    QTest::addColumn<QStringList>("writes");
 
-    QTest::newRow("line level") << otu2Line << 1u << QByteArray("\xFE");
-    QTest::newRow("lower level") << odu0InOtu2 << 1u << QByteArray("\xFE");
-    QTest::newRow("OTLC, first slice") << otlcSlice1 << 1u << QByteArray("\xFE");
-    QTest::newRow("OTLC, second slice") << otlcSlice2 << 0u << QByteArray();
+    const QByteArray ftflHalf = zeros(1) + "JPNZEL   " + zeros(118);
+    QStringList tcmsOnLine;
+    QStringList tcmsBelow;
+    for (int tcm = 0; tcm < 6; ++tcm) {
+        tcmsOnLine << defaultTti(ODU_TCM_TTI_SAPI[tcm], ODU_TCM_TTI_DAPI[tcm], ODU_TCM_TTI_OS[tcm])
+                   << w(ODU_TCM_BITS[0][tcm], 1u);
+        tcmsBelow << w(ODU_TCM_TTI_OH[1][tcm], zeros(1)) << w(ODU_TCM_BITS[1][tcm], 1u);
+    }
+    const QStringList smOnLine = defaultTti(OTU_SM_TTI_SAPI, OTU_SM_TTI_DAPI, OTU_SM_TTI_OS)
+                                 << w(OTU_SM_BITS, 0u) << w(gcc0Id, zeros(2));
+    const QStringList pmOnLine = defaultTti(ODU_PM_TTI_SAPI[0], ODU_PM_TTI_DAPI[0], ODU_PM_TTI_OS[0])
+                                 << w(ODU_PM_BITS[0], 1u);
+    const QString fas0 = w(ODU_FAS[0], QByteArray::fromHex("F6F6F6282828"));
+
+    QTest::newRow("line level") << otu2Line
+                                << (QStringList{fas0} << smOnLine << w(OTU_RES, zeros(2)) << w(ODU_RES1[0], zeros(2))
+                                                      << tcmsOnLine << ftflWrites(0, ftflHalf, ftflHalf) << pmOnLine
+                                                      << defaultLastBytes(0) << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
+    QTest::newRow("lower level")
+        << odu0InOtu2
+        << (QStringList{w(ODU_FAS[1], QByteArray::fromHex("F6F6F6282828")), w(ODU_RES1[1], zeros(2))}
+            << tcmsBelow << ftflWrites(1, ftflHalf, ftflHalf)
+            << defaultTti(ODU_PM_TTI_SAPI[1], ODU_PM_TTI_DAPI[1], ODU_PM_TTI_OS[1]) << w(ODU_PM_BITS[1], 1u)
+            << defaultLastBytes(1) << w(OPU_PAYLOAD_TYPE[1], QByteArray("\xFE")));
+    QTest::newRow("OTLC, first slice: OSMC, no FTFL")
+        << otlcSlice1
+        << (QStringList{fas0} << smOnLine << w(OTU_OSMC, zeros(1)) << w(OTU_RES, zeros(1))
+                              << w(ODU_RES1[0], zeros(2)) << tcmsOnLine << pmOnLine << defaultLastBytes(0)
+                              << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
+    QTest::newRow("OTLC, second slice: third bytes without TTI, no TCM, FTFL or PSI")
+        << otlcSlice2
+        << (QStringList{fas0, w(OTU_SM_BITS, 0u), w(gcc0Id, zeros(2)), w(OTU_RES, zeros(2)),
+                        w(ODU_RES1[0], zeros(2)), w(ODU_PM_BITS[0], 0u)}
+            << defaultLastBytes(0));
 }
 
 void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes()
 {
     QFETCH(Structure, structure);
-    QFETCH(uint, pmThirdByte);
-    QFETCH(QByteArray, payloadType);
+    QFETCH(QStringList, writes);
 
     Tester tester(structure);
     const int l = structure.level;
     QVERIFY(tester.ok);
     QVERIFY(tester.fixture.writeAndWait(port, ODU_FAS[l], QByteArray::fromHex("000102030405")));
     QVERIFY(tester.fixture.writeAndWait(port, ODU_PM_BITS[l], 0x20u));
-    QVERIFY(tester.fixture.writeAndWait(port, ODU_RES2[l], QByteArray(6, '\x11')));
     QVERIFY(tester.fixture.writeAndWait(port, OPU_PAYLOAD_TYPE[l], QByteArray("\x83")));
     const auto dialog = tester.open(structure);
     const int requests = tester.fixture.link()->writeRequests();
 
+    // The PM third byte, edited first and set again by Restore Defaults, goes in its place in the batch.
+    const TxWrites taken(tester);
+    ScopedDialogHandler handler(tester.fixture.manager()->dialogRunner(), [](QDialog *opened) {
+        if (auto *pm = qobject_cast<OtnOhPmDialog *>(opened))
+            pm->setThirdByte(0x35);
+        return 1;
+    });
+    cell(*dialog, 5, 11)->click();
     clickBox(*dialog, QDialogButtonBox::RestoreDefaults);
     QCOMPARE(cell(*dialog, 1, 0)->text(), QStringLiteral("F6"));
-    QCOMPARE(cell(*dialog, 5, 11)->text(), QStringLiteral("%1").arg(pmThirdByte, 2, 16, QLatin1Char('0')));
     QCOMPARE(tester.fixture.link()->writeRequests(), requests);
     clickBox(*dialog, QDialogButtonBox::Ok);
     QCOMPARE(tester.fixture.link()->writeRequests(), requests + 1);
     QVERIFY(tester.fixture.settle());
     QCOMPARE(tester.fixture.link()->refusedWrites(), 0);
-    QCOMPARE(tester.bytes(ODU_FAS[l]), QByteArray::fromHex("F6F6F6282828"));
-    QCOMPARE(tester.number(ODU_PM_BITS[l]), pmThirdByte);
-    QCOMPARE(tester.bytes(ODU_RES2[l]), QByteArray(6, '\0'));
-    QCOMPARE(tester.bytes(OPU_PAYLOAD_TYPE[l]), payloadType.isEmpty() ? QByteArray("\x83") : payloadType);
+    QCOMPARE(taken.taken(), writes);
+}
+
+void tst_OtnOhDialog::fieldEditorWritesItsParameters_data()
+{
+    QTest::addColumn<Structure>("structure");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("writes");
+
+    const QByteArray tti = numbered(64, 0x20);
+    const QByteArray forward = numbered(128, 0);
+    const QByteArray backward = numbered(128, 0x80);
+    QTest::newRow("FTFL: forward, then backward") << otu2Line << 3 << 13 << ftflWrites(0, forward, backward);
+    QTest::newRow("TCM1 on the line: message, third byte")
+        << otu2Line << 5 << 6
+        << QStringList{w(ODU_TCM_TTI_SAPI[0], tti.left(16)), w(ODU_TCM_TTI_DAPI[0], tti.mid(16, 16)),
+                       w(ODU_TCM_TTI_OS[0], tti.mid(32)), w(ODU_TCM_BITS[0][0], 0x6Du)};
+    QTest::newRow("TCM3 below the line: first and third byte")
+        << odu0InOtu2 << 5 << 2 << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
+    QTest::newRow("PM on the second OTLC slice: third byte") << otlcSlice2 << 5 << 11
+                                                             << QStringList{w(ODU_PM_BITS[0], 0x6Du)};
+}
+
+void tst_OtnOhDialog::fieldEditorWritesItsParameters()
+{
+    QFETCH(Structure, structure);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QStringList, writes);
+
+    Tester tester(structure);
+    QVERIFY(tester.ok);
+    const auto dialog = tester.open(structure);
+    const TxWrites taken(tester);
+    ScopedDialogHandler handler(tester.fixture.manager()->dialogRunner(), [](QDialog *opened) {
+        if (auto *ftfl = qobject_cast<OtnOhFtflDialog *>(opened)) {
+            ftfl->setFtflHalf(0, numbered(128, 0));
+            ftfl->setFtflHalf(1, numbered(128, 0x80));
+        } else if (auto *field = qobject_cast<OtnOhTtiDialog *>(opened)) {
+            field->setTti(numbered(64, 0x20));
+            field->setThirdByte(0x6D);
+            if (auto *tcm = qobject_cast<OtnOhTcmiDialog *>(opened))
+                tcm->setFirstByte(0x5A);
+        }
+        return 1;
+    });
+    cell(*dialog, row, column)->click();
+    clickBox(*dialog, QDialogButtonBox::Apply);
+    QVERIFY(tester.fixture.settle());
+    QCOMPARE(tester.fixture.link()->refusedWrites(), 0);
+    QCOMPARE(taken.taken(), writes);
 }
 
 void tst_OtnOhDialog::psiComboListsAnUnknownCodeOnce()

@@ -346,7 +346,7 @@ void tst_OtnOhDialogs::thirdByte()
     QCOMPARE(int(dialog->thirdByte()), changedByte);
 }
 
-// On an OTLC line the second slice carries no TTI and a shorter third byte.
+// On an OTLC line the second slice carries no TTI and a shorter third byte; the others carry the whole field.
 void tst_OtnOhDialogs::reducedLayouts_data()
 {
     QTest::addColumn<Kind>("kind");
@@ -360,9 +360,11 @@ void tst_OtnOhDialogs::reducedLayouts_data()
     QTest::newRow("PM, OTU2") << Kind::Pm << otu2 << 1 << QStringList{} << "ODU7 PM-TTI" << 8;
     QTest::newRow("PM, OTLC first slice") << Kind::Pm << otlc << 0 << QStringList{} << "ODU7 PM-TTI" << 8;
     QTest::newRow("PM, OTLC second slice") << Kind::Pm << otlc << 1 << pmHidden << "ODU7 PM" << 16;
+    QTest::newRow("PM, OTLC third slice") << Kind::Pm << otlc << 2 << QStringList{} << "ODU7 PM-TTI" << 8;
     QTest::newRow("SM, OTU2") << Kind::Sm << otu2 << 1 << QStringList{} << "OTU7 SM-TTI" << 4;
     QTest::newRow("SM, OTLC first slice") << Kind::Sm << otlc << 0 << QStringList{} << "OTU7 SM-TTI" << 4;
     QTest::newRow("SM, OTLC second slice") << Kind::Sm << otlc << 1 << smHidden << "OTU7 SM" << 16;
+    QTest::newRow("SM, OTLC fourth slice") << Kind::Sm << otlc << 3 << QStringList{} << "OTU7 SM-TTI" << 4;
 }
 
 void tst_OtnOhDialogs::reducedLayouts()

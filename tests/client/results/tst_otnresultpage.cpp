@@ -103,6 +103,7 @@ private slots:
     void bidirectionalSettingHidesItsRows();
     void portOutsideThePageIsReported();
     void liveCountersOnTheSimulatedTester();
+    void levelTypesNameTheLevelOfTheirRows();
 };
 
 void tst_OtnResultPage::offeredTypes_data()
@@ -299,6 +300,26 @@ void tst_OtnResultPage::liveCountersOnTheSimulatedTester()
     QVERIFY(result.tester.settle());
     QCOMPARE(cells(2717).first().toInt(), inSync + 1);
     QCOMPARE(cells(1174), (QStringList{"0", "0.00E+00"}));
+}
+
+// The entry of a level in the type combo and the tester's names of its counters count the levels alike.
+void tst_OtnResultPage::levelTypesNameTheLevelOfTheirRows()
+{
+    ResultPage result(17);
+    result.receive(1, otu3FourLevels);
+    StatisticsTable *table = result.page->getStatisticsTable();
+    const QRegularExpression levelOfRow(QStringLiteral("\\((Level \\d)\\)"));
+    for (int type : {18, 19, 20}) {
+        QVERIFY(result.choose(type));
+        QSet<QString> named;
+        for (const nsStatistics::TableItem &row : table->tableItems()) {
+            const QRegularExpressionMatch match =
+                levelOfRow.match(table->rowTexts(table->rowOfCounter(row.counterId)).value(0));
+            if (row.shown && row.counterId > 0 && match.hasMatch())
+                named.insert(match.captured(1));
+        }
+        QCOMPARE(named, QSet<QString>{result.types()->currentText()});
+    }
 }
 
 QTEST_MAIN(tst_OtnResultPage)

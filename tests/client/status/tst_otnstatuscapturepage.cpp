@@ -286,7 +286,7 @@ void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord()
     QFETCH(QString, stuffLabel);
     QFETCH(bool, tpTs);
 
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0"), 2));
     const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
     QVERIFY(page);
     auto *levels = page->findChild<QComboBox *>(QStringLiteral("cmbLevel"));
@@ -311,10 +311,20 @@ void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord()
             QVERIFY(page->record(other).mid(32 + 12, 2) != QByteArray("\xE0\x01", 2));
     }
 
-    // The received structure told again: the page starts again at the line.
+    // The level chosen stays while the received structure has it: over a hide and show, a look at the
+    // other port and the structure told again; one without it starts again at the line.
+    page->hide();
+    page->show();
+    QVERIFY(tester.settle());
+    page->setPort(2);
+    QVERIFY(tester.settle());
+    page->setPort(1);
     QVERIFY(tester.writeAndWait(1, RX::MAPPING[0], tester.cached(1, RX::MAPPING[0])->getEnum()));
-    QTRY_COMPARE(levels->currentIndex(), 0);
-    QCOMPARE(page->currentLevel(), 0);
+    QCOMPARE(levels->currentIndex(), index);
+    QCOMPARE(page->currentLevel(), index);
+    QVERIFY(tester.writeAndWait(1, RX::MAPPING[3], 0));
+    QCOMPARE(levels->count(), 2);
+    QCOMPARE(page->currentLevel(), index < 2 ? index : 0);
 }
 
 void tst_OtnStatusCapturePage::sapiSetOnTheTransmitterIsDecodedAndFollowed()

@@ -22,7 +22,7 @@ private slots:
     void accepts();
     void copyIsIndependent();
     void enumActiveEnumerators();
-    void mapKeepsNewestPerSid();
+    void mapHoldsNewestPerSidInOrderSet();
     void definitionFromJson();
 };
 
@@ -93,17 +93,18 @@ void tst_Parameters::enumActiveEnumerators()
     QVERIFY(!e.isEnumActive(7));
 }
 
-void tst_Parameters::mapKeepsNewestPerSid()
+void tst_Parameters::mapHoldsNewestPerSidInOrderSet()
 {
+    // A batch goes out in the order its values were set, a value set again at its new place.
     QcmaParameterMap map;
-    QcmaParameterUInt a(10, 1), b(11, 2), c(10, 3);
-    map.AddParameter(&a);
-    map.AddParameter(&b);
-    map.AddParameter(&c);
-    const QList<const QcmaParameter *> list = map.parameters();
-    QCOMPARE(list.size(), 2);
-    QCOMPARE(list.at(0)->getUInt(), 3u);
-    QCOMPARE(list.at(1)->getUInt(), 2u);
+    QcmaParameterUInt a(11, 1), b(10, 2), c(12, 3), d(11, 4);
+    for (const QcmaParameter *p : {&a, &b, &c, &d})
+        map.AddParameter(p);
+    QList<uint> held;
+    for (const QcmaParameter *p : map.parameters())
+        held << uint(p->getSID()) * 10 + p->getUInt();
+    QCOMPARE(held, (QList<uint>{102, 123, 114}));
+    QCOMPARE(map.find(11)->getUInt(), 4u);
 }
 
 void tst_Parameters::definitionFromJson()

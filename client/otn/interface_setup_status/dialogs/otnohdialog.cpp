@@ -216,7 +216,7 @@ void OtnOhDialog::addValueButton(int row, int column, const OtnOhTableLayout::Va
         // The byte's binding names and enables it (bindTable).
         break;
     case Layout::Cell::Tti:
-        // Below the line level a TCM's cell shows its TTI byte instead.
+        // Below the line level a TCM has only a TTI byte, edited in its dialog: the cell has no text.
         if (m_fields[value.field].ids.sapi)
             button->setText(QStringLiteral("TTI"));
         m_fields[value.field].ttiButton = button;
@@ -319,12 +319,8 @@ void OtnOhDialog::followField(int field)
     follow(f.ids.sapi, part(OtnTti::sapi));
     follow(f.ids.dapi, part(OtnTti::dapi));
     follow(f.ids.operatorSpecific, part(OtnTti::operatorSpecific));
-    follow(f.ids.ttiByte, [this, field](const QcmaParameter &p) {
-        TtiField &kept = m_fields[field];
-        kept.ttiByte = firstByteOf(p);
-        if (kept.ttiButton)
-            kept.ttiButton->setText(hexByte(kept.ttiByte));
-    });
+    // Kept for the TCMi dialog's 1st byte; the TTI cell itself shows nothing below the line level.
+    follow(f.ids.ttiByte, [this, field](const QcmaParameter &p) { m_fields[field].ttiByte = firstByteOf(p); });
     follow(f.ids.thirdByte, [this, field](const QcmaParameter &p) {
         TtiField &kept = m_fields[field];
         kept.thirdByte = quint8(p.getUInt());

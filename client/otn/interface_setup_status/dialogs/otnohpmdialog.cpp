@@ -32,7 +32,9 @@ const QStringList &statOducn()
 OtnOhPmDialog::OtnOhPmDialog(QWidget *parent, bool structured, const OtnMapping &mapping, int otlcSliceSelector)
     : OtnOhTtiDialog(mapping, otlcSliceSelector, parent),
       ui(std::make_unique<Ui::OtnOhPmDialog>()),
-      m_reduced(mapping.isOTLC() && otlcSliceSelector != 0)
+      // Only the second slice: the overhead table opens this dialog from a "TTI" cell and writes the TTI
+      // on the third and fourth, so those keep the whole field, as the SM dialog does.
+      m_reduced(mapping.isOTLC() && otlcSliceSelector == 1)
 {
     ui->setupUi(this);
     DialogSetup::prepareDialog(this, texts(), ui->bbOhPm);

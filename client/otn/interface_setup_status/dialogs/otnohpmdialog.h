@@ -9,7 +9,7 @@ class OtnOhPmDialog;
 }
 
 // The path monitoring field of one ODU level: its TTI and the third byte BEI (bits 1-4), BDI (bit 5) and
-// STAT (bits 6-8). On an OTLC slice other than the first only BEI and the four reserved bits remain.
+// STAT (bits 6-8). On the second slice of an OTLC signal only BEI and the four reserved bits remain.
 class ZELOTN_EXPORT OtnOhPmDialog : public OtnOhTtiDialog
 {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     OtnOhPmDialog(QWidget *parent, bool structured, const OtnMapping &mapping, int otlcSliceSelector);
     ~OtnOhPmDialog() override;
 
-    // OTLC slice without TTI, BDI and STAT.
+    // The second OTLC slice: no TTI, BDI and STAT.
     bool isReduced() const { return m_reduced; }
 
 protected:

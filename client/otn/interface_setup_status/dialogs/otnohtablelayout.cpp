@@ -157,6 +157,6 @@ void OtnOhTableLayout::buildLastRow()
     setBytes(7, 5, 3, ODU_APS_SB[m_level]);
     addLabel(6, 8, 6, QStringLiteral("RES"), Area::Odu);
     setBytes(7, 8, 6, ODU_RES2[m_level]);
-    if (offersPsi())
-        setBytes(7, opuColumn, 1, OPU_PAYLOAD_TYPE[m_level]);
+    // The PSI byte stays editable on the grid where no payload type is offered to choose from.
+    setBytes(7, opuColumn, 1, OPU_PAYLOAD_TYPE[m_level]);
 }

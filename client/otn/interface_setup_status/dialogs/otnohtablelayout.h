@@ -9,7 +9,7 @@
 // What the overhead table of one multiplex level shows in each cell: the labels of the four label rows
 // (rows 0, 2, 4, 6) and what each cell of the value rows below them (1, 3, 5, 7) edits. The OTU overhead
 // exists on the line level only; an OTUCn lane signal (OTLC) carries OSMC on its first slice and neither
-// TCMs, FTFL nor PSI on its second one.
+// TCMs, FTFL nor a payload type to choose on its second one.
 class ZELOTN_EXPORT OtnOhTableLayout
 {
 public:
@@ -62,7 +62,7 @@ public:
     bool isOtlc() const { return m_otlc; }
     // OTLC on its first slice: one OSMC and one RES byte where other signals have two RES bytes.
     bool isFirstOtlcSlice() const { return m_otlc && m_otlcSliceSelector == 0; }
-    // OTLC on its second slice: no TCM, no FTFL, no PM TTI and no PSI.
+    // OTLC on its second slice: no TCM, no FTFL, no PM TTI and no payload type choice.
     bool isSecondOtlcSlice() const { return m_otlc && m_otlcSliceSelector == 1; }
     bool hasField(int field) const;
     FieldIds fieldIds(int field) const;

@@ -254,7 +254,7 @@ void OtnStatusCapturePage::rebuildLevels()
         m_levelList.append(level);
         ui->cmbLevel->addItem(QStringLiteral("%1: %2").arg(level + 1).arg(m_levelNames.at(level)));
     }
-    // The level chosen in the combo stays; a new structure starts at the line.
+    // The level chosen in the combo stays; a structure without it starts at the line.
     const int index = qMax(0, m_levelList.indexOf(m_currentLevel));
     ui->cmbLevel->setCurrentIndex(index);
     m_currentLevel = m_levelList.value(index, 0);
@@ -363,9 +363,7 @@ void OtnStatusCapturePage::storeUnsigned(int id, uint value)
 void OtnStatusCapturePage::mappingIdArrived(int id)
 {
     m_pendingIds.remove(id);
-    if (m_pendingIds.isEmpty()) {
-        // A received structure told anew starts again at the line.
-        m_currentLevel = 0;
+    // The level chosen stays over a hide and show or a look at another port while the structure has it.
+    if (m_pendingIds.isEmpty())
         rebuildLevels();
-    }
 }
