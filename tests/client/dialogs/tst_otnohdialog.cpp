@@ -466,7 +466,7 @@ void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes()
 
     // The PM third byte, edited first and set again by Restore Defaults, goes in its place in the batch.
     const TxWrites taken(tester);
-    ScopedDialogHandler handler(tester.fixture.manager()->dialogRunner(), [](QDialog *opened) {
+    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [](QDialog *opened) {
         if (auto *pm = qobject_cast<OtnOhPmDialog *>(opened))
             pm->setThirdByte(0x35);
         return 1;
@@ -514,7 +514,7 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters()
     QVERIFY(tester.ok);
     const auto dialog = tester.open(structure);
     const TxWrites taken(tester);
-    ScopedDialogHandler handler(tester.fixture.manager()->dialogRunner(), [](QDialog *opened) {
+    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [](QDialog *opened) {
         if (auto *ftfl = qobject_cast<OtnOhFtflDialog *>(opened)) {
             ftfl->setFtflHalf(0, numbered(128, 0));
             ftfl->setFtflHalf(1, numbered(128, 0x80));
