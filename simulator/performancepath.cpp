@@ -79,14 +79,25 @@ void PerformancePath::Direction::second(bool severe, quint64 erroredBlocks)
     ++uas;
 }
 
-void PerformancePath::second(const ParameterStore &store, int port)
+void PerformancePath::second(const ParameterStore &store, int port, const QHash<int, Blocks> &blocks)
 {
     const Definition &d = m_definition;
-    const quint64 blocks = quint64(d.blocksPerSecond);
-    const quint64 nearBlocks = anyCurrent(store, port, d.nearErrors) ? blocks : 0;
-    const quint64 farBlocks = anyCurrent(store, port, d.farErrors) ? blocks : 0;
-    const auto severe = [blocks](bool defect, quint64 errored) {
-        return defect || (blocks > 0 && double(errored) >= sesBlockShare * double(blocks));
+    quint64 total = quint64(d.blocksPerSecond);
+    const auto errored = [&blocks, &total](const QList<int> &ids) {
+        quint64 n = 0;
+        for (int id : ids) {
+            const auto found = blocks.constFind(id);
+            if (found == blocks.cend())
+                continue;
+            total = found->total;
+            n = qMax(n, found->errored);
+        }
+        return qMin(n, total);
+    };
+    const quint64 nearBlocks = errored(d.nearErrors);
+    const quint64 farBlocks = errored(d.farErrors);
+    const auto severe = [total](bool defect, quint64 erroredBlocks) {
+        return defect || (total > 0 && double(erroredBlocks) >= sesBlockShare * double(total));
     };
     m_near.second(severe(anyCurrent(store, port, d.nearDefects), nearBlocks), nearBlocks);
     m_far.second(severe(anyCurrent(store, port, d.farDefects), farBlocks), farBlocks);

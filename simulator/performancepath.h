@@ -22,17 +22,24 @@ public:
     static constexpr int unavailableRun = 10;
     static constexpr int counterCount = 12;
 
-    // What decides a second of the path: the receiver's statuses (current = raised) of the defects and
-    // errors of the near end and of the far end; an error current all second errs every block of it.
+    // What decides a second of the path: the receiver's statuses (current = raised) of the defects of the
+    // near end and of the far end, and the error counters whose errored blocks are the near end's and the
+    // far end's.
     struct Definition {
         int counters[counterCount] = {};   // state, SES, BBE, UAS of the near end, far end, both directions
         QList<int> nearDefects, nearErrors, farDefects, farErrors;
         double blocksPerSecond = 0;
     };
+    // The blocks (frames) of an error counter's layer in one second, and those it found errored.
+    struct Blocks {
+        quint64 errored = 0;
+        quint64 total = 0;
+    };
 
     explicit PerformancePath(const Definition &definition) : m_definition(definition) {}
 
-    void second(const ParameterStore &store, int port);
+    // One second: the defects from the port's statuses, the errored blocks by error counter.
+    void second(const ParameterStore &store, int port, const QHash<int, Blocks> &blocks);
     // The path's counters, of the last second or of every second; the states named as the catalogue
     // names their values.
     void addValues(Values &values, const ParameterCatalogue &catalogue, bool lastSecond) const;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QSet>
+
 #include "apps/shared/sid.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/otn/cmcalculator.h"
@@ -11,6 +13,7 @@
 #include "host/parameters/qcmaparameter.h"
 #include "parameterstore.h"
 #include "performancepath.h"
+#include "reception.h"
 #include "tributarylayout.h"
 
 namespace {
@@ -18,9 +21,7 @@ namespace {
 using Catalogue = OtnSignalCatalogue;
 
 constexpr int stateCurrent = 1;
-// Bits of an OTU frame (4 x 4080 bytes) and of an ODU frame (4 x 3824 bytes).
-constexpr double otuFrameBits = 4 * 4080 * 8;
-constexpr double oduFrameBits = 4 * 3824 * 8;
+constexpr double oduFrameBits = Reception::oduFrameBits;
 // A GFP client at full load: 1518-byte frames with their GFP and idle overhead.
 constexpr double gfpFrameBytes = 1526;
 constexpr double gfpTSuperblockBits = 8 * 65;
@@ -58,27 +59,17 @@ bool isStatus(const ParameterDefinition &d)
            && d.enumerators.at(2).names[0] == QLatin1String("History");
 }
 
-Catalogue::OduType oduTypeNamed(const QString &name)
-{
-    for (int t = Catalogue::OduNone; t <= Catalogue::OduC1; ++t) {
-        if (Catalogue::oduName(Catalogue::OduType(t)) == name)
-            return Catalogue::OduType(t);
-    }
-    return Catalogue::OduNone;
-}
-
 // Nominal rate of ODU level k of the structure in bit/s (an ODUflex by its TS count).
 double oduRate(const ParameterStore &store, int port, const OtnMapping &mapping, int level)
 {
-    const Catalogue::OduType type = oduTypeNamed(mapping.getOduName(level));
-    if (type == Catalogue::OduFlex) {
-        const int stage = level - 1;
-        const QcmaParameter *ts = stage >= 0 && PID::Otn::RX::NUMBER_OF_TS[stage]
-                                      ? store.value(nsSID::otnSid(port, PID::Otn::RX::NUMBER_OF_TS[stage]))
-                                      : nullptr;
-        return CmCalculator::oduFlexRate(ts ? int(ts->getUInt()) : 1) * 1000.0;
-    }
-    return Catalogue::odu(type).rateKbps * 1000.0;
+    return Reception::oduBitRate(store, port, mapping, level);
+}
+
+// Frames of a layer that fall into second s (from 1) of a measurement: the floor and the ceiling of the
+// frame rate in turn, so that every second holds the frames it really holds.
+quint64 framesInSecond(double framesPerSecond, int second)
+{
+    return quint64(std::floor(framesPerSecond * second) - std::floor(framesPerSecond * (second - 1)));
 }
 
 IntervalDataCounters::Value count(quint64 n, double rate = -1.0)
@@ -107,8 +98,16 @@ struct ResultCounters::Port {
     QHash<int, quint64> total;
     QVector<PerformancePath> paths;
     double bitsPerSecond = 0;
-    double framesPerSecond = 0;
     double clientBitsPerSecond = 0;   // the OPU payload of the last level
+    double framesPerSecond[OtnMapping::maxLevels] = {};
+    // The level whose frames each error counter counts in; the share of an error each carries into the
+    // next second; the errors the error insertion adds per frame.
+    QHash<int, int> counterLevels;
+    QHash<int, double> owed;
+    QHash<int, double> inserted;
+    QHash<int, quint64> lastErrors;
+    // Alarms seen current since the last second was measured.
+    QSet<int> seen;
 };
 
 ResultCounters::ResultCounters(const ParameterCatalogue &catalogue, int portCount)
@@ -143,13 +142,17 @@ int ResultCounters::seconds(int port) const
 void ResultCounters::restart(Port &counters, const ParameterStore &store, int port, const OtnMapping &mapping) const
 {
     using namespace nsIID::Otn;
+    // What the error insertion adds does not depend on the measurement.
+    const QHash<int, double> inserted = counters.inserted;
     counters = Port();
     counters.started = true;
     counters.mapping = mapping;
+    counters.inserted = inserted;
     counters.bitsPerSecond = store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))
                                  ? store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))->getDouble() * 1000.0
                                  : 0.0;
-    counters.framesPerSecond = counters.bitsPerSecond / otuFrameBits;
+    for (int level = 0; level < OtnMapping::maxLevels; ++level)
+        counters.framesPerSecond[level] = oduRate(store, port, mapping, level) / oduFrameBits;
     counters.clientBitsPerSecond = oduRate(store, port, mapping, mapping.getOduCount() - 1) * 3808.0 / 3824.0;
 
     PerformancePath::Definition line;
@@ -158,7 +161,7 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     line.nearErrors = lineErrors;
     line.farDefects = lineFarDefects;
     line.farErrors = lineFarErrors;
-    line.blocksPerSecond = counters.framesPerSecond;
+    line.blocksPerSecond = counters.framesPerSecond[0];
     counters.paths.append(PerformancePath(line));
 
     // A defect of a server layer is a defect of every path it carries.
@@ -179,7 +182,7 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
         path.nearErrors = {Error::PM_BIP8[k]};
         path.farDefects = {Alarm::PM_BDI[k]};
         path.farErrors = {Error::PM_BEI[k]};
-        path.blocksPerSecond = oduRate(store, port, mapping, level) / oduFrameBits;
+        path.blocksPerSecond = counters.framesPerSecond[level];
         counters.paths.append(PerformancePath(path));
     }
     // The tandem connections of the line's ODU.
@@ -198,9 +201,37 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
         path.nearErrors = {Error::TCMi_BIP8[j]};
         path.farDefects = {Alarm::TCMi_BDI[j]};
         path.farErrors = {Error::TCMi_BEI[j]};
-        path.blocksPerSecond = oduRate(store, port, mapping, 0) / oduFrameBits;
+        path.blocksPerSecond = counters.framesPerSecond[0];
         counters.paths.append(PerformancePath(path));
     }
+}
+
+void ResultCounters::follow(const ParameterStore &store, int port)
+{
+    Port *counters = portAt(port);
+    if (!counters)
+        return;
+    for (int id : qAsConst(m_alarmIds)) {
+        if (store.intValue(nsSID::otnSid(port, id)) == stateCurrent)
+            counters->seen.insert(id);
+    }
+}
+
+QHash<int, quint64> ResultCounters::lastErrors(int port) const
+{
+    const Port *counters = portAt(port);
+    return counters ? counters->lastErrors : QHash<int, quint64>();
+}
+
+void ResultCounters::insert(int port, int counterId, double errorsPerFrame)
+{
+    Port *counters = portAt(port);
+    if (!counters)
+        return;
+    if (errorsPerFrame > 0)
+        counters->inserted.insert(counterId, errorsPerFrame);
+    else
+        counters->inserted.remove(counterId);
 }
 
 void ResultCounters::measure(const ParameterStore &store, int port)
@@ -208,32 +239,59 @@ void ResultCounters::measure(const ParameterStore &store, int port)
     Port *counters = portAt(port);
     if (!counters)
         return;
-    const OtnMapping mapping = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
+    const Reception reception(store, port);
+    const OtnMapping &mapping = reception.received();
     if (!counters->started || counters->mapping != mapping)
         restart(*counters, store, port, mapping);
 
-    ++counters->seconds;
+    const int second = ++counters->seconds;
     counters->last.clear();
+    counters->lastErrors.clear();
     const auto add = [counters](int id, quint64 n) {
         counters->last[id] += n;
         counters->total[id] += n;
     };
+    follow(store, port);
     for (int id : qAsConst(m_alarmIds))
-        add(id, store.intValue(nsSID::otnSid(port, id)) == stateCurrent ? 1 : 0);
-    const quint64 frames = quint64(counters->framesPerSecond);
+        add(id, counters->seen.contains(id) ? 1 : 0);
+    counters->seen.clear();
     for (int id : qAsConst(m_errorIds))
-        add(id, store.intValue(nsSID::otnSid(port, id)) == stateCurrent ? frames : 0);
+        add(id, 0);
+
+    // Each counter counts the errors the frames of its layer bring in this second; a share of an error
+    // is carried into the next second.
+    QHash<int, PerformancePath::Blocks> blocks;
+    for (auto it = reception.counters().cbegin(); it != reception.counters().cend(); ++it) {
+        const Reception::Counter &counter = it.value();
+        const quint64 frames = framesInSecond(counters->framesPerSecond[counter.level], second);
+        const double perFrame = counter.counting ? counter.perFrame + counters->inserted.value(it.key()) : 0.0;
+        double &owed = counters->owed[it.key()];
+        const double due = owed + perFrame * double(frames);
+        const quint64 errors = quint64(std::floor(due));
+        owed = due - double(errors);
+        add(it.key(), errors);
+        counters->lastErrors.insert(it.key(), errors);
+        counters->counterLevels.insert(it.key(), counter.level);
+        // A block is one frame: several errors a frame err one block; fewer than one a frame, each its own.
+        blocks.insert(it.key(), {perFrame >= 1.0 ? frames : qMin(errors, frames), frames});
+    }
     // A test pattern is in sync every second it is not lost; its bit errors are the client's.
     const bool pattern = Catalogue::client(mapping[OtnMapping::FieldClient])
                          && Catalogue::client(mapping[OtnMapping::FieldClient])->pattern;
     add(patternSyncSeconds,
-        pattern && store.intValue(nsSID::otnSid(port, patternLoss)) != stateCurrent
-                && store.intValue(nsSID::otnSid(port, PID::Otn::STATUS::LOF)) != stateCurrent
-            ? 1
-            : 0);
+        pattern && counters->last.value(patternLoss) == 0 && counters->last.value(PID::Otn::STATUS::LOF) == 0 ? 1
+                                                                                                                : 0);
     add(bitErrorCount, counters->last.value(bitError));
     for (PerformancePath &path : counters->paths)
-        path.second(store, port);
+        path.second(store, port, blocks);
+}
+
+double ResultCounters::bitsPerSecond(const Port &counters, int id) const
+{
+    // A counter of a layer errs the bits of that layer's frames; the others the line's bits.
+    const auto level = counters.counterLevels.constFind(id);
+    return level != counters.counterLevels.cend() ? counters.framesPerSecond[*level] * oduFrameBits
+                                                  : counters.bitsPerSecond;
 }
 
 ResultCounters::Values ResultCounters::values(const ParameterStore &store, int port, quint32 selector) const
@@ -245,12 +303,13 @@ ResultCounters::Values ResultCounters::values(const ParameterStore &store, int p
     const bool current = selector == currentIntervalSelector;
     const QHash<int, quint64> &counts = current ? counters->last : counters->total;
     const double seconds = current ? 1.0 : double(qMax(counters->seconds, 1));
-    const double bits = counters->bitsPerSecond * seconds;
 
     for (int id : qAsConst(m_alarmIds))
         values.insert(id, count(counts.value(id)));
-    for (int id : qAsConst(m_errorIds))
+    for (int id : qAsConst(m_errorIds)) {
+        const double bits = bitsPerSecond(*counters, id) * seconds;
         values.insert(id, count(counts.value(id), bits > 0 ? double(counts.value(id)) / bits : 0.0));
+    }
     values.insert(patternSyncSeconds, count(counts.value(patternSyncSeconds)));
     values.insert(bitErrorCount, count(counts.value(bitErrorCount)));
 
