@@ -1,12 +1,10 @@
 #include "capturerecordbuilder.h"
 
 #include "apps/shared/sid.h"
-#include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/intervaldata.h"
-#include "livevalues.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
 #include "tributarylayout.h"
@@ -42,11 +40,9 @@ QByteArray firstByte(const QByteArray &bytes)
 } // namespace
 
 CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port)
-    : m_store(store), m_port(port), m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx))
+    : m_store(store), m_port(port), m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx)),
+      m_reception(store, port)
 {
-    const OtnMapping received = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
-    m_framed = LiveValues::sendsLight(store, port)
-               && received[OtnMapping::FieldInterface] == m_mapping[OtnMapping::FieldInterface];
 }
 
 QByteArray CaptureRecordBuilder::bytes(int id, int length) const
@@ -71,7 +67,9 @@ QByteArray CaptureRecordBuilder::record(int level) const
     using namespace PID::Otn::TX;
     using Record = IntervalDataOtnCapture;
     QByteArray r(Record::recordSize, '\0');
-    if (!m_framed || level < 0 || level >= m_mapping.getOduCount())
+    const Reception::Arrival arrival = m_reception.arrival(level);
+    if (arrival == Reception::Arrival::Nothing || arrival == Reception::Arrival::Lost
+        || level >= m_mapping.getOduCount())
         return r;
 
     // Captured in the frame whose MFAS is 0: the multiframe fields show their byte 0.
@@ -129,7 +127,7 @@ QByteArray CaptureRecordBuilder::record(int level) const
     // A level the receiver finds replaced by ODU-AIS from above (not one whose own STAT says AIS) is
     // all-ones behind its frame alignment: overhead rows 2-4, the OPU overhead, messages and PSI; it
     // carries no tributaries.
-    if (replacedByAis(level)) {
+    if (arrival == Reception::Arrival::Ais) {
         r.replace(Record::overheadOffset + 14, 2, QByteArray(2, '\xFF'));
         r.replace(Record::overheadOffset + 16, 48, QByteArray(48, '\xFF'));
         r.replace(Record::pmTtiOffset, Record::psiOffset + 256 - Record::pmTtiOffset,
@@ -165,13 +163,4 @@ QByteArray CaptureRecordBuilder::record(int level) const
     }
     r.replace(Record::channelWordsOffset, words.size(), words);
     return r;
-}
-
-bool CaptureRecordBuilder::replacedByAis(int level) const
-{
-    constexpr int alarmCurrent = 1;
-    constexpr uint statMask = 0x07;
-    constexpr uint statAis = 0x07;
-    const bool ais = m_store.intValue(nsSID::otnSid(m_port, nsIID::Otn::Alarm::ODU_AIS[level])) == alarmCurrent;
-    return ais && (uint(uintValue(PID::Otn::TX::ODU_PM_BITS[level])) & statMask) != statAis;
 }

@@ -4,10 +4,12 @@
 #include "host/otn/cmcalculator.h"
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
 #include "livevalues.h"
 #include "parameterstore.h"
+#include "simulatorids.h"
 #include "tributarylayout.h"
 
 namespace {
@@ -126,6 +128,24 @@ bool Reception::traceMismatch(int detectionId, int expectedSapiId, int expectedD
            || ((mode & 2) && bytesOf(expectedDapiId) != bytesOf(sentDapiId));
 }
 
+Reception::Arrival Reception::arrival(int level) const
+{
+    return level >= 0 && level < OtnMapping::maxLevels ? m_arrival[level] : Arrival::Nothing;
+}
+
+bool Reception::passesOn(int level) const
+{
+    return level >= 0 && level < OtnMapping::maxLevels && m_passesOn[level];
+}
+
+bool Reception::unequipped(int level) const
+{
+    const int stage = level - 1;
+    if (stage < 0 || stage >= OtnMapping::maxStages || intOf(Id::TX::TX_COPY[stage]) != nsSettings::Otn::COPY_OFF)
+        return false;
+    return intOf(Id::TX::MAIN_TP[stage]) != intOf(Id::RX::MAIN_TP[stage]);
+}
+
 Reception::Reception(const ParameterStore &store, int port)
     : m_store(store), m_port(port), m_rx(TributaryLayout::mappingOf(store, port, TributaryLayout::Rx))
 {
@@ -138,31 +158,34 @@ Reception::Reception(const ParameterStore &store, int port)
     const bool framed = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
     // OTUCn lanes carry a reduced overhead: no BDI or IAE bits, only AIS among the maintenance signals.
     const bool reduced = rx.isOTLC();
-    receiveLine(signal, framed, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0, reduced);
+    const bool lineReplaced = receiveLine(signal, framed, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0,
+                                          reduced);
+    Arrival arriving = !framed ? Arrival::Nothing : lineReplaced ? Arrival::Ais : Arrival::Signal;
+    // The tandem connections sit between the section and the path: they see the ODU as it arrives,
+    // whatever its path overhead says.
+    receiveTcms(arriving == Arrival::Signal);
 
-    // The ODU levels the receiver expects, the line's first. A defect of a level replaces what it
-    // carries with AIS (G.798 consequent action); a multiplex the receiver takes apart differently
-    // from how it was built leaves no frame to find in the level below.
+    // The ODU levels the receiver expects, the line's first, each taking what the level above passes on:
+    // what a level's sink replaces (G.798 consequent actions) arrives below as ODU-AIS, a multiplex taken
+    // apart otherwise than it was built leaves no frame to find, and nothing is decoded below a lost frame.
     const QVector<int> txMultiplexes = tx.convertMultiplexes();
     const QVector<int> rxMultiplexes = rx.convertMultiplexes();
     const QList<quint8> expectedTypes = rx.getPayloadTypes();
     const bool plmDetection = intOf(Id::RX::PLM_DETECTION) != 0;
+    const bool pmTimAction = intOf(SimId::pmTimAction) != 0;
     const int lastLevel = qMax(0, rx.getOduCount() - 1);
-    Incoming incoming = framed ? Incoming::Signal : Incoming::Nothing;
-    bool frameLost = false;
-    bool lineOpen = false;
-    bool lastOpen = false;
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        const bool expected = level < rx.getOduCount();
-        const Incoming in = expected ? incoming : Incoming::Nothing;
-        const bool inspected = in == Incoming::Signal;
+        const bool present = level < rx.getOduCount();
+        const Arrival in = present ? arriving : Arrival::Nothing;
+        m_arrival[level] = in;
+        const bool inspected = in == Arrival::Signal;
         const uint pm = byte3Of(Id::TX::ODU_PM_BITS[level]);
-        const bool ais = in == Incoming::Ais || (inspected && statOf(pm) == statAis);
+        const bool ais = in == Arrival::Ais || (inspected && statOf(pm) == statAis);
         const bool lck = inspected && !reduced && statOf(pm) == statLck;
-        const bool oci = inspected && !reduced && statOf(pm) == statOci;
+        const bool oci = inspected && !reduced && (statOf(pm) == statOci || unequipped(level));
         const bool open = inspected && !ais && !lck && !oci;
         if (const int lofLom = Alarm::ODU_LOF_LOM[level])
-            alarm(level, lofLom, expected && frameLost);
+            alarm(level, lofLom, in == Arrival::Lost);
         alarm(level, Alarm::ODU_AIS[level], ais);
         alarm(level, Alarm::ODU_LCK[level], lck);
         alarm(level, Alarm::ODU_OCI[level], oci);
@@ -170,53 +193,49 @@ Reception::Reception(const ParameterStore &store, int port)
         const bool pmTim = open && traceMismatch(Id::RX::PM_TTI_DETECTION, Id::RX::PM_EXPECTED_SAPI,
                                                  Id::RX::PM_EXPECTED_DAPI, Id::TX::ODU_PM_TTI_SAPI[level],
                                                  Id::TX::ODU_PM_TTI_DAPI[level]);
+        // With its action a trace mismatch fails the path: what it carries is replaced, and the backward
+        // defect the port's own transmitter sends for it is not reported beside it.
+        const bool pmFailed = pmTim && pmTimAction;
         alarm(level, Alarm::PM_TIM[level], pmTim);
-        // The port's transmitter reports its receiver's trace mismatch backwards; the loop brings it back.
-        alarm(level, Alarm::PM_BDI[level], open && ((!reduced && bdiOf(pm)) || pmTim));
-        counter(level, Error::PM_BIP8[level], level, 0, open);
-        counter(level, Error::PM_BEI[level], level, blockErrorsOf(pm), open);
+        alarm(level, Alarm::PM_BDI[level], open && ((!reduced && bdiOf(pm)) || pmTim) && !pmFailed);
+        counter(level, Error::PM_BIP8[level], level, 0, open && !pmFailed);
+        counter(level, Error::PM_BEI[level], level, blockErrorsOf(pm), open && !pmFailed);
         if (const int fas = Error::ODU_FAS[level])
             counter(level, fas, level, 0, inspected);
 
         const QByteArray sentType = bytesOf(Id::TX::OPU_PAYLOAD_TYPE[level]);
-        const bool plm = open && plmDetection && !sentType.isEmpty() && level < expectedTypes.size()
+        const bool plm = open && !pmFailed && plmDetection && !sentType.isEmpty() && level < expectedTypes.size()
                          && quint8(sentType.at(0)) != expectedTypes.at(level);
         alarm(level, Alarm::PLM[level], plm);
         bool msim = false;
         if (const int msimId = Alarm::MSIM[level]) {
             const int stage = level;
-            msim = open && !plm && rx.hasOdtu(stage) && intOf(Id::MEASUREMENT::MSIM_DETECTION[stage]) != 0
+            msim = open && !pmFailed && !plm && rx.hasOdtu(stage)
+                   && intOf(Id::MEASUREMENT::MSIM_DETECTION[stage]) != 0
                    && rxMultiplexes.value(stage) != txMultiplexes.value(stage);
             alarm(level, msimId, msim);
         }
-        if (level == 0)
-            lineOpen = open;
-        if (level == lastLevel)
-            lastOpen = open && !plm;
+        m_passesOn[level] = open && !pmFailed && !plm && !msim;
 
         // What the next level receives.
-        frameLost = false;
-        if (!expected || in == Incoming::Nothing || !rx.hasOdtu(level)) {
-            incoming = Incoming::Nothing;
-        } else if (!open || plm || msim) {
-            incoming = Incoming::Ais;
-        } else if (tx.hasOdtu(level) && rxMultiplexes.value(level) == txMultiplexes.value(level)) {
-            incoming = Incoming::Signal;
-        } else {
-            incoming = Incoming::Nothing;
-            frameLost = true;
-        }
+        if (!present || !rx.hasOdtu(level) || in == Arrival::Nothing || in == Arrival::Lost)
+            arriving = Arrival::Nothing;
+        else if (!m_passesOn[level])
+            arriving = Arrival::Ais;
+        else if (tx.hasOdtu(level) && rxMultiplexes.value(level) == txMultiplexes.value(level))
+            arriving = Arrival::Signal;
+        else
+            arriving = Arrival::Lost;
     }
-    receiveTcms(lineOpen);
 
     // A test pattern the receiver does not expect cannot be synchronised on.
     const bool patterns = rx[OtnMapping::FieldClient] == clientBulk && tx[OtnMapping::FieldClient] == clientBulk;
     const bool patternDiffers = intOf(Id::TX::BULK_PATTERN) != intOf(Id::RX::BULK_PATTERN)
                                 || intOf(Id::TX::BULK_POLARITY) != intOf(Id::RX::BULK_POLARITY);
-    alarm(lastLevel, patternLossId, lastOpen && patterns && patternDiffers);
+    alarm(lastLevel, patternLossId, m_passesOn[lastLevel] && patterns && patternDiffers);
 }
 
-void Reception::receiveLine(bool signal, bool framed, bool multiLane, bool reduced)
+bool Reception::receiveLine(bool signal, bool framed, bool multiLane, bool reduced)
 {
     alarm(0, Id::STATUS::LOS, !signal);
     alarm(0, Id::STATUS::LOF, signal && !framed);
@@ -228,32 +247,39 @@ void Reception::receiveLine(bool signal, bool framed, bool multiLane, bool reduc
     const bool smTim = framed && traceMismatch(Id::RX::SM_TTI_DETECTION, Id::RX::SM_EXPECTED_SAPI,
                                                Id::RX::SM_EXPECTED_DAPI, Id::TX::OTU_SM_TTI_SAPI,
                                                Id::TX::OTU_SM_TTI_DAPI);
+    // With its action a trace mismatch fails the section: the ODU it carries is replaced by ODU-AIS, and
+    // the backward defect the port's own transmitter sends for it is not reported beside it.
+    const bool smFailed = smTim && intOf(SimId::smTimAction) != 0;
     alarm(0, Id::STATUS::SM_TIM, smTim);
     alarm(0, Id::STATUS::SM_BIAE, framed && beiOf(sm) == biaeCode);
     alarm(0, Id::STATUS::SM_IAE, framed && !reduced && iaeOf(sm));
-    alarm(0, Id::STATUS::SM_BDI, framed && ((!reduced && bdiOf(sm)) || smTim));
+    alarm(0, Id::STATUS::SM_BDI, framed && ((!reduced && bdiOf(sm)) || smTim) && !smFailed);
     counter(0, fasErrorId, 0, 0, framed);
     counter(0, mfasErrorId, 0, 0, framed);
-    counter(0, smBip8Id, 0, 0, framed);
-    counter(0, Id::STATUS::SM_BEI, 0, blockErrorsOf(sm), framed);
+    counter(0, smBip8Id, 0, 0, framed && !smFailed);
+    counter(0, Id::STATUS::SM_BEI, 0, blockErrorsOf(sm), framed && !smFailed);
+    return smFailed;
 }
 
-void Reception::receiveTcms(bool lineOpen)
+void Reception::receiveTcms(bool arriving)
 {
-    // Tandem connections of the line's ODU, watched when the receiver monitors them.
-    const bool watched = lineOpen && intOf(Id::RX::TCM) != 0;
+    // Tandem connections of the line's ODU, watched when the receiver monitors them. The tester only
+    // monitors them: what they report replaces nothing.
+    const bool watched = arriving && intOf(Id::RX::TCM) != 0;
     for (int tcm = 0; tcm < tcms; ++tcm) {
         const uint bits = byte3Of(Id::TX::ODU_TCM_BITS[0][tcm]);
         const bool inUse = watched && statOf(bits) != statNoSource;
-        const bool tim = inUse && traceMismatch(Id::RX::TCM_TTI_DETECTION[tcm], Id::RX::TCM_EXPECTED_SAPI[tcm],
-                                                Id::RX::TCM_EXPECTED_DAPI[tcm], Id::TX::ODU_TCM_TTI_SAPI[tcm],
-                                                Id::TX::ODU_TCM_TTI_DAPI[tcm]);
+        // A maintenance signal in the TCM's own STAT leaves the rest of its field undefined.
+        const bool monitored = inUse && statOf(bits) < statLck;
+        const bool tim = monitored && traceMismatch(Id::RX::TCM_TTI_DETECTION[tcm], Id::RX::TCM_EXPECTED_SAPI[tcm],
+                                                    Id::RX::TCM_EXPECTED_DAPI[tcm], Id::TX::ODU_TCM_TTI_SAPI[tcm],
+                                                    Id::TX::ODU_TCM_TTI_DAPI[tcm]);
         alarm(0, Alarm::TCMi_LTC[tcm], watched && !inUse);
         alarm(0, Alarm::TCMi_IAE[tcm], inUse && statOf(bits) == statInUseWithIae);
         alarm(0, Alarm::TCMi_TIM[tcm], tim);
-        alarm(0, Alarm::TCMi_BIAE[tcm], inUse && beiOf(bits) == biaeCode);
-        alarm(0, Alarm::TCMi_BDI[tcm], inUse && (bdiOf(bits) || tim));
-        counter(0, Error::TCMi_BIP8[tcm], 0, 0, inUse);
-        counter(0, Error::TCMi_BEI[tcm], 0, blockErrorsOf(bits), inUse);
+        alarm(0, Alarm::TCMi_BIAE[tcm], monitored && beiOf(bits) == biaeCode);
+        alarm(0, Alarm::TCMi_BDI[tcm], monitored && bdiOf(bits) && !tim);
+        counter(0, Error::TCMi_BIP8[tcm], 0, 0, monitored && !tim);
+        counter(0, Error::TCMi_BEI[tcm], 0, blockErrorsOf(bits), monitored && !tim);
     }
 }

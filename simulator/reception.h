@@ -30,6 +30,11 @@ public:
         bool counting = false;
     };
 
+    // What reaches an ODU level: nothing (the receiver has no frame above it), a frame it cannot find in
+    // the tributary that should carry it (LOFLOM), ODU-AIS in place of the level (a defect above replaced
+    // it), or the level as it was sent.
+    enum class Arrival { Nothing, Lost, Ais, Signal };
+
     Reception(const ParameterStore &store, int port);
 
     const OtnMapping &received() const { return m_rx; }
@@ -37,6 +42,10 @@ public:
     const QHash<int, bool> &alarms() const { return m_alarms; }
     const QHash<int, Counter> &counters() const { return m_counters; }
     const QVector<int> &groupIds(int group) const { return m_groupIds[group]; }
+    Arrival arrival(int level) const;
+    // Whether what level k carries reaches the level below as it was sent: the level arrived, carries no
+    // maintenance signal and its receiver replaces nothing (TIM with its action, PLM, MSIM).
+    bool passesOn(int level) const;
     // Frames per second of ODU level k of the received structure (0 for a level it does not have).
     double framesPerSecond(int level) const;
 
@@ -46,13 +55,14 @@ public:
     static double oduBitRate(const ParameterStore &store, int port, const OtnMapping &mapping, int level);
 
 private:
-    // What a level's ODU brings to the receiver.
-    enum class Incoming { Nothing, Signal, Ais };
-
     void alarm(int group, int id, bool raised);
     void counter(int group, int id, int level, double perFrame, bool counting);
-    void receiveLine(bool signal, bool framed, bool multiLane, bool reduced);
-    void receiveTcms(bool lineOpen);
+    // The line's section; true when its sink replaces the ODU it carries by ODU-AIS.
+    bool receiveLine(bool signal, bool framed, bool multiLane, bool reduced);
+    void receiveTcms(bool arriving);
+    // The level's lower-order ODU is unequipped where the receiver looks for it: the transmitter equips
+    // only its own main tributary port, and the receiver follows another.
+    bool unequipped(int level) const;
     int intOf(int id) const;
     uint byte3Of(int id) const { return uint(intOf(id)) & 0xFFu; }
     QByteArray bytesOf(int id) const;
@@ -62,6 +72,8 @@ private:
     int m_port;
     OtnMapping m_rx;
     double m_framesPerSecond[OtnMapping::maxLevels] = {};
+    Arrival m_arrival[OtnMapping::maxLevels] = {};
+    bool m_passesOn[OtnMapping::maxLevels] = {};
     QHash<int, bool> m_alarms;
     QHash<int, Counter> m_counters;
     QVector<int> m_groupIds[groupCount];

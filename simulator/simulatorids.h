@@ -32,6 +32,11 @@ constexpr bool isMultiLaneRxModule(int module)
 
 constexpr int maxLanes = 20; // lane mapping parameters that follow PID::Otn::TX::FIRST_LANE_MAPPING
 
+// Whether a trace mismatch of the section (SM) and of the ODU paths (PM) has its consequent actions:
+// ODU-AIS in place of what the layer carries (0 off, 1 on, the default).
+constexpr int smTimAction = 13047;
+constexpr int pmTimAction = 13048;
+
 constexpr int stimuliLevel = 14001;
 constexpr int justificationLevel = 14008;
 constexpr int gmpLevel = 14016;

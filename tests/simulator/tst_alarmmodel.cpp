@@ -10,6 +10,7 @@
 #include "simulator/alarmmodel.h"
 #include "simulator/poweronstructure.h"
 #include "simulator/simulatedserverlink.h"
+#include "simulator/simulatorids.h"
 #include "tests/support/testerfixture.h"
 
 using namespace nsSettings::Otn;
@@ -119,9 +120,14 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
         << bulk << Writes{{RX::BULK_PATTERN, 1}} << none << Expectation{{169, 1}, {sum0, 1}};
     QTest::newRow("test pattern inverted") << bulk << Writes{{TX::BULK_POLARITY, 1}} << none << Expectation{{169, 1}};
 
+    // A trace mismatch replaces what the layer carries by ODU-AIS; the BDI the port's transmitter sends
+    // back for it is not reported beside it.
     QTest::newRow("SM SAPI other than expected")
         << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}} << none
-        << Expectation{{smTim, 1}, {smBdi, 1}, {sum0, 1}};
+        << Expectation{{smTim, 1}, {smBdi, 0}, {Alarm::ODU_AIS[0], 1}, {sum0, 1}};
+    QTest::newRow("SM SAPI other, TIM action off")
+        << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}, {SimId::smTimAction, 0}}
+        << none << Expectation{{smTim, 1}, {smBdi, 1}, {Alarm::ODU_AIS[0], 0}};
     QTest::newRow("SM DAPI other, SAPI compared")
         << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_DAPI, otherTrace}} << none
         << Expectation{{smTim, 0}, {smBdi, 0}, {sum0, 0}};
@@ -137,10 +143,14 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
     QTest::newRow("SM IAE sent")
         << bulk << Writes{{TX::OTU_SM_BITS, 0x04}} << none << Expectation{{STATUS::SM_IAE, 1}, {smBdi, 0}};
 
-    QTest::newRow("PM trace of the innermost level")
-        << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}} << none
-        << Expectation{{Alarm::PM_TIM[2], 1}, {Alarm::PM_BDI[2], 1}, {Alarm::PM_TIM[0], 0}, {Alarm::PM_TIM[1], 0},
-                       {sum0, 0}, {sum1, 0}, {Alarm::SUM_ERRALARM[2], 1}};
+    QTest::newRow("PM trace of the middle level")
+        << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}} << none
+        << Expectation{{Alarm::PM_TIM[1], 1}, {Alarm::PM_BDI[1], 0}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[0], 0},
+                       {Alarm::ODU_AIS[1], 0}, {sum0, 0}, {sum1, 1}, {Alarm::SUM_ERRALARM[2], 1}};
+    QTest::newRow("PM trace of the middle level, TIM action off")
+        << threeLevels
+        << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}, {SimId::pmTimAction, 0}} << none
+        << Expectation{{Alarm::PM_TIM[1], 1}, {Alarm::PM_BDI[1], 1}, {Alarm::ODU_AIS[2], 0}};
     QTest::newRow("ODU-AIS sent on the middle level hides what it carries")
         << threeLevels
         << Writes{{TX::ODU_PM_BITS[1], 0x07}, {RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}} << none
@@ -172,9 +182,18 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
         << Expectation{{Alarm::TCMi_LTC[1], 1}, {Alarm::TCMi_LTC[0], 0}, {sum0, 1}};
     QTest::newRow("TCM2 with no source, not watched")
         << bulk << Writes{{TX::ODU_TCM_BITS[0][1], 0}} << none << Expectation{{Alarm::TCMi_LTC[1], 0}};
-    QTest::newRow("TCM3 DAPI other than expected")
-        << bulk << Writes{{RX::TCM, 1}, {RX::TCM_TTI_DETECTION[2], 3}, {RX::TCM_EXPECTED_DAPI[2], otherTrace}} << none
-        << Expectation{{Alarm::TCMi_TIM[2], 1}, {Alarm::TCMi_BDI[2], 1}, {Alarm::TCMi_TIM[1], 0}};
+    // The tester monitors the tandem connections: a TCM's trace mismatch replaces nothing.
+    QTest::newRow("TCM3 DAPI other than expected, BDI sent")
+        << bulk
+        << Writes{{RX::TCM, 1}, {RX::TCM_TTI_DETECTION[2], 3}, {RX::TCM_EXPECTED_DAPI[2], otherTrace},
+                  {TX::ODU_TCM_BITS[0][2], 0x09}}
+        << none << Expectation{{Alarm::TCMi_TIM[2], 1}, {Alarm::TCMi_BDI[2], 0}, {Alarm::TCMi_TIM[1], 0},
+                               {Alarm::ODU_AIS[0], 0}};
+    QTest::newRow("TCM3 BDI sent") << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][2], 0x09}} << none
+                                   << Expectation{{Alarm::TCMi_BDI[2], 1}};
+    QTest::newRow("PM STAT AIS set on the line, TCMs monitored on")
+        << bulk << Writes{{RX::TCM, 1}, {TX::ODU_PM_BITS[0], 0x07}, {TX::ODU_TCM_BITS[0][1], 0}} << none
+        << Expectation{{Alarm::ODU_AIS[0], 1}, {Alarm::TCMi_LTC[1], 1}, {Alarm::TCMi_LTC[0], 0}};
     QTest::newRow("TCM1 in use with IAE")
         << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][0], 0x02}} << none << Expectation{{Alarm::TCMi_IAE[0], 1}};
 }

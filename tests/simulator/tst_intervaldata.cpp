@@ -174,8 +174,10 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
 {
     TesterFixture f;
     CaptureTest capture(f);
-    QVERIFY(f.writeAndWait(1, TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
-    QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
+    for (const int *mapping : {TX::MAPPING, RX::MAPPING}) {
+        QVERIFY(f.writeAndWait(1, mapping[0], valueNamed(f, mapping[0], QStringLiteral("OTU2"))));
+        QVERIFY(f.writeAndWait(1, mapping[2], MUX_ODU1_ODU2_PT21));
+    }
     QVERIFY(f.writeAndWait(1, TX::ODU_TCM_TTI_OH[1][3], hex("4d")));
     QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[1], 0x15u));
     QVERIFY(f.writeAndWait(1, 11020, hex("9999")));
@@ -195,26 +197,38 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
 
 void tst_IntervalData::emptyRecords_data()
 {
+    QTest::addColumn<QString>("structure");
     QTest::addColumn<int>("id");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("capturedLevels");
 
-    QTest::newRow("level the structure does not have") << int(TX::MAPPING[2]) << QVariant(int(MUX_NONE)) << 1;
-    QTest::newRow("laser off: nothing received") << int(TX::LASER) << QVariant(0) << 0;
+    const QString bulk = QStringLiteral("otu2-bulk");
+    QTest::newRow("level the structure does not have") << bulk << int(TX::MAPPING[2]) << QVariant(int(MUX_NONE)) << 1;
+    QTest::newRow("laser off: nothing received") << bulk << int(TX::LASER) << QVariant(0) << 0;
     // The tester sends OTU2; the receiver expects OTU1.
-    QTest::newRow("receiver expects another interface") << int(RX::MAPPING[0]) << QVariant() << 0;
+    QTest::newRow("receiver expects another interface") << bulk << int(RX::MAPPING[0]) << QVariant() << 0;
+    // The receiver looks for an ODU1 in the ODU2's slots where an ODU0 was put (MSIM detection off): the
+    // frame lost there leaves nothing to capture below the ODU2.
+    QTest::newRow("frame lost in the tributary") << QStringLiteral("otu4-odu2-odu0") << int(RX::MAPPING[3])
+                                                 << QVariant(QStringLiteral("ODTU12 (PT=21)")) << 2;
 }
 
 void tst_IntervalData::emptyRecords()
 {
+    QFETCH(QString, structure);
     QFETCH(int, id);
     QFETCH(QVariant, value);
     QFETCH(int, capturedLevels);
 
-    TesterFixture f;
+    TesterFixture f(TesterFixture::structureOptions(structure));
     CaptureTest capture(f);
     if (!value.isValid())
         value = valueNamed(f, id, QStringLiteral("OTU1"));
+    if (value.type() == QVariant::String)
+        value = valueNamed(f, id, value.toString());
+    // The receiver takes apart what it expects, without comparing the MSI with what it finds.
+    if (f.cached(1, MEASUREMENT::MSIM_DETECTION[1])->isDefined())
+        QVERIFY(f.writeAndWait(1, MEASUREMENT::MSIM_DETECTION[1], 0));
     QVERIFY(f.writeAndWait(1, id, value));
     QVERIFY(capture.request());
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level) {
