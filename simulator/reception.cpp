@@ -24,13 +24,14 @@ constexpr int tcms = 6;
 constexpr int laneAlarmIds[] = {401, 402, 403, 404};
 constexpr int patternLossId = 169;
 constexpr int clientBulk = 0;
+constexpr int otuAisId = 110;
 // The line's frame alignment errors, whose frames are the OTU's.
 constexpr int fasErrorId = 1101;
 constexpr int mfasErrorId = 1104;
 constexpr int smBip8Id = 1107;
 
 // The third byte of the SM, PM and TCM fields, bit 1 the most significant: BEI/BIAE in bits 1-4, BDI in
-// bit 5, IAE (SM) in bit 6, STAT (PM, TCM) in bits 6-8.
+// bit 5, IAE (OTUk SM) in bit 6, STAT (PM, TCM, OTUCn SM) in bits 6-8.
 int beiOf(uint byte3) { return int(byte3 >> 4) & 0xF; }
 bool bdiOf(uint byte3) { return (byte3 & 0x08) != 0; }
 bool iaeOf(uint byte3) { return (byte3 & 0x04) != 0; }
@@ -69,9 +70,9 @@ double Reception::oduBitRate(const ParameterStore &store, int port, const OtnMap
 
 QSet<int> Reception::decidedIds()
 {
-    QSet<int> ids{Id::STATUS::LOS, Id::STATUS::LOF,    Id::STATUS::OOF,    Id::STATUS::SM_TIM, Id::STATUS::SM_BIAE,
-                  Id::STATUS::SM_IAE, Id::STATUS::SM_BDI, Id::STATUS::SM_BEI, patternLossId,      fasErrorId,
-                  mfasErrorId,        smBip8Id};
+    QSet<int> ids{Id::STATUS::LOS,    Id::STATUS::LOF,    Id::STATUS::OOF,    otuAisId,      Id::STATUS::SM_TIM,
+                  Id::STATUS::SM_BIAE, Id::STATUS::SM_IAE, Id::STATUS::SM_BDI, Id::STATUS::SM_BEI, patternLossId,
+                  fasErrorId,         mfasErrorId,        smBip8Id};
     for (int id : laneAlarmIds)
         ids.insert(id);
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
@@ -156,10 +157,9 @@ Reception::Reception(const ParameterStore &store, int port)
     const OtnMapping &rx = m_rx;
     const bool signal = LiveValues::sendsLight(store, port);
     const bool framed = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
-    // OTUCn lanes carry a reduced overhead: no BDI or IAE bits, only AIS among the maintenance signals.
-    const bool reduced = rx.isOTLC();
+    const bool otucn = rx.isOTLC();
     const bool lineReplaced = receiveLine(signal, framed, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0,
-                                          reduced);
+                                          otucn);
     Arrival arriving = !framed ? Arrival::Nothing : lineReplaced ? Arrival::Ais : Arrival::Signal;
     // The tandem connections sit between the section and the path: they see the ODU as it arrives,
     // whatever its path overhead says.
@@ -180,9 +180,11 @@ Reception::Reception(const ParameterStore &store, int port)
         m_arrival[level] = in;
         const bool inspected = in == Arrival::Signal;
         const uint pm = byte3Of(Id::TX::ODU_PM_BITS[level]);
+        // G.709 defines no ODUCn-OCI: STAT 110 of an ODUCn is reserved.
+        const bool oducn = otucn && level == 0;
         const bool ais = in == Arrival::Ais || (inspected && statOf(pm) == statAis);
-        const bool lck = inspected && !reduced && statOf(pm) == statLck;
-        const bool oci = inspected && !reduced && (statOf(pm) == statOci || unequipped(level));
+        const bool lck = inspected && statOf(pm) == statLck;
+        const bool oci = inspected && !oducn && (statOf(pm) == statOci || unequipped(level));
         const bool open = inspected && !ais && !lck && !oci;
         if (const int lofLom = Alarm::ODU_LOF_LOM[level])
             alarm(level, lofLom, in == Arrival::Lost);
@@ -197,7 +199,7 @@ Reception::Reception(const ParameterStore &store, int port)
         // defect the port's own transmitter sends for it is not reported beside it.
         const bool pmFailed = pmTim && pmTimAction;
         alarm(level, Alarm::PM_TIM[level], pmTim);
-        alarm(level, Alarm::PM_BDI[level], open && ((!reduced && bdiOf(pm)) || pmTim) && !pmFailed);
+        alarm(level, Alarm::PM_BDI[level], open && (bdiOf(pm) || pmTim) && !pmFailed);
         counter(level, Error::PM_BIP8[level], level, 0, open && !pmFailed);
         counter(level, Error::PM_BEI[level], level, blockErrorsOf(pm), open && !pmFailed);
         if (const int fas = Error::ODU_FAS[level])
@@ -235,7 +237,7 @@ Reception::Reception(const ParameterStore &store, int port)
     alarm(lastLevel, patternLossId, m_passesOn[lastLevel] && patterns && patternDiffers);
 }
 
-bool Reception::receiveLine(bool signal, bool framed, bool multiLane, bool reduced)
+bool Reception::receiveLine(bool signal, bool framed, bool multiLane, bool otucn)
 {
     alarm(0, Id::STATUS::LOS, !signal);
     alarm(0, Id::STATUS::LOF, signal && !framed);
@@ -243,22 +245,26 @@ bool Reception::receiveLine(bool signal, bool framed, bool multiLane, bool reduc
     for (int id : laneAlarmIds)
         alarm(laneGroup, id, multiLane && signal && !framed);
 
+    // An OTUCn signals IAE and OTUCn-AIS in the STAT of its first SM field, an OTUk IAE in bit 6.
     const uint sm = byte3Of(Id::TX::OTU_SM_BITS);
-    const bool smTim = framed && traceMismatch(Id::RX::SM_TTI_DETECTION, Id::RX::SM_EXPECTED_SAPI,
-                                               Id::RX::SM_EXPECTED_DAPI, Id::TX::OTU_SM_TTI_SAPI,
-                                               Id::TX::OTU_SM_TTI_DAPI);
+    const bool otuAis = framed && otucn && statOf(sm) == statAis;
+    const bool monitored = framed && !otuAis;
+    const bool smTim = monitored && traceMismatch(Id::RX::SM_TTI_DETECTION, Id::RX::SM_EXPECTED_SAPI,
+                                                  Id::RX::SM_EXPECTED_DAPI, Id::TX::OTU_SM_TTI_SAPI,
+                                                  Id::TX::OTU_SM_TTI_DAPI);
     // With its action a trace mismatch fails the section: the ODU it carries is replaced by ODU-AIS, and
     // the backward defect the port's own transmitter sends for it is not reported beside it.
     const bool smFailed = smTim && intOf(SimId::smTimAction) != 0;
+    alarm(0, otuAisId, otuAis);
     alarm(0, Id::STATUS::SM_TIM, smTim);
-    alarm(0, Id::STATUS::SM_BIAE, framed && beiOf(sm) == biaeCode);
-    alarm(0, Id::STATUS::SM_IAE, framed && !reduced && iaeOf(sm));
-    alarm(0, Id::STATUS::SM_BDI, framed && ((!reduced && bdiOf(sm)) || smTim) && !smFailed);
+    alarm(0, Id::STATUS::SM_BIAE, monitored && beiOf(sm) == biaeCode);
+    alarm(0, Id::STATUS::SM_IAE, monitored && (otucn ? statOf(sm) == statInUseWithIae : iaeOf(sm)));
+    alarm(0, Id::STATUS::SM_BDI, monitored && (bdiOf(sm) || smTim) && !smFailed);
     counter(0, fasErrorId, 0, 0, framed);
     counter(0, mfasErrorId, 0, 0, framed);
-    counter(0, smBip8Id, 0, 0, framed && !smFailed);
-    counter(0, Id::STATUS::SM_BEI, 0, blockErrorsOf(sm), framed && !smFailed);
-    return smFailed;
+    counter(0, smBip8Id, 0, 0, monitored && !smFailed);
+    counter(0, Id::STATUS::SM_BEI, 0, blockErrorsOf(sm), monitored && !smFailed);
+    return otuAis || smFailed;
 }
 
 void Reception::receiveTcms(bool arriving)

@@ -58,7 +58,7 @@ private:
     void alarm(int group, int id, bool raised);
     void counter(int group, int id, int level, double perFrame, bool counting);
     // The line's section; true when its sink replaces the ODU it carries by ODU-AIS.
-    bool receiveLine(bool signal, bool framed, bool multiLane, bool reduced);
+    bool receiveLine(bool signal, bool framed, bool multiLane, bool otucn);
     void receiveTcms(bool arriving);
     // The level's lower-order ODU is unequipped where the receiver looks for it: the transmitter equips
     // only its own main tributary port, and the receiver follows another.

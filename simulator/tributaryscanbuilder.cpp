@@ -29,10 +29,10 @@ constexpr AlarmBit lineAlarmBits[] = {
 };
 
 // Bits that leave nothing to demultiplex below, and bits whose signal below is replaced by ODU-AIS.
-constexpr quint32 frameLost = TributaryScanBuilder::otuAis | TributaryScanBuilder::lof | TributaryScanBuilder::oof
-                              | TributaryScanBuilder::lom | TributaryScanBuilder::loflom;
-constexpr quint32 signalReplaced = TributaryScanBuilder::oduAis | TributaryScanBuilder::oduOci
-                                   | TributaryScanBuilder::oduLck;
+constexpr quint32 frameLost = TributaryScanBuilder::lof | TributaryScanBuilder::oof | TributaryScanBuilder::lom
+                              | TributaryScanBuilder::loflom;
+constexpr quint32 signalReplaced = TributaryScanBuilder::otuAis | TributaryScanBuilder::oduAis
+                                   | TributaryScanBuilder::oduOci | TributaryScanBuilder::oduLck;
 
 bool current(const ParameterStore &store, int port, int id)
 {

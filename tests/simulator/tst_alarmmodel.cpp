@@ -86,6 +86,7 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
     namespace Alarm = nsIID::Otn::Alarm;
     const int smTim = STATUS::SM_TIM;
     const int smBdi = STATUS::SM_BDI;
+    const int otuAis = 110;
     const QString bulk = QStringLiteral("otu2-bulk");
     const QString threeLevels = QStringLiteral("otu4-odu2-odu0");
 
@@ -176,6 +177,27 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
     QTest::newRow("multiplex taken apart otherwise")
         << threeLevels << Writes{{RX::MAPPING[3], odu1InOdu2}} << none
         << Expectation{{Alarm::MSIM[1], 1}, {Alarm::ODU_LOF_LOM[2], 0}, {Alarm::ODU_AIS[2], 1}, {sum1, 1}};
+
+    // OTUCn: BDI in both SM and PM, IAE and OTUCn-AIS in the SM's STAT, LCK but no OCI in the ODUCn's.
+    const QString otucn = QStringLiteral("otlc.4");
+    QTest::newRow("OTUCn SM BDI") << otucn << Writes{{TX::OTU_SM_BITS, 0x09}} << none
+                                  << Expectation{{smBdi, 1}, {STATUS::SM_IAE, 0}};
+    QTest::newRow("OTUCn SM STAT 010: IAE") << otucn << Writes{{TX::OTU_SM_BITS, 0x02}} << none
+                                            << Expectation{{STATUS::SM_IAE, 1}, {smBdi, 0}};
+    QTest::newRow("OTUCn SM STAT 100 (bit 6 alone): reserved") << otucn << Writes{{TX::OTU_SM_BITS, 0x04}} << none
+                                                               << Expectation{{STATUS::SM_IAE, 0}};
+    QTest::newRow("OTUCn SM STAT 111: OTUCn-AIS, ODU-AIS below")
+        << otucn << Writes{{TX::OTU_SM_BITS, 0x0F}} << none
+        << Expectation{{otuAis, 1}, {Alarm::ODU_AIS[0], 1}, {smBdi, 0}, {STATUS::SM_IAE, 0}, {169, 0}};
+    QTest::newRow("ODUCn PM BDI") << otucn << Writes{{TX::ODU_PM_BITS[0], 0x09}} << none
+                                  << Expectation{{Alarm::PM_BDI[0], 1}};
+    QTest::newRow("ODUCn-LCK") << otucn << Writes{{TX::ODU_PM_BITS[0], 0x05}} << none
+                               << Expectation{{Alarm::ODU_LCK[0], 1}, {Alarm::PM_BDI[0], 0}};
+    QTest::newRow("ODUCn PM STAT 110: reserved")
+        << otucn << Writes{{TX::ODU_PM_BITS[0], 0x06}} << none
+        << Expectation{{Alarm::ODU_OCI[0], 0}, {Alarm::ODU_AIS[0], 0}, {Alarm::ODU_LCK[0], 0}};
+    QTest::newRow("OTUk SM bits 6-8 at 111: IAE") << bulk << Writes{{TX::OTU_SM_BITS, 0x07}} << none
+                                                  << Expectation{{STATUS::SM_IAE, 1}, {otuAis, 0}};
 
     QTest::newRow("TCM2 with no source")
         << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][1], 0}} << none
