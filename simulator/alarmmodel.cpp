@@ -6,6 +6,8 @@
 
 #include "apps/shared/sid.h"
 #include "host/otn/otniid.h"
+#include "definedstatuses.h"
+#include "host/parameters/qcmaparameter.h"
 #include "parameterstore.h"
 #include "reception.h"
 
@@ -22,10 +24,23 @@ class Statuses
 public:
     Statuses(ParameterStore &store, int port) : m_store(store), m_port(port) {}
 
+    // A status the structure does not have is undefined, and clear when it comes back.
+    void define(const DefinedStatuses &defined)
+    {
+        for (int id : DefinedStatuses::all()) {
+            const int sid = nsSID::otnSid(m_port, id);
+            if (!defined.defines(id))
+                m_store.setValue(sid, AlarmModel::clear);
+            m_store.setDefined(sid, defined.defines(id));
+        }
+    }
     // Current while raised; a current status that is no longer raised becomes history.
     void raise(int id, bool raised)
     {
         const int sid = nsSID::otnSid(m_port, id);
+        const QcmaParameter *status = m_store.value(sid);
+        if (!status || !status->isDefined())
+            return;
         if (raised)
             m_store.setValue(sid, AlarmModel::current);
         else if (m_store.intValue(sid) == AlarmModel::current)
@@ -75,6 +90,7 @@ void AlarmModel::update(ParameterStore &store, int port)
 {
     const Reception reception(store, port);
     Statuses statuses(store, port);
+    statuses.define(DefinedStatuses(store, port));
     for (auto it = reception.alarms().cbegin(); it != reception.alarms().cend(); ++it)
         statuses.raise(it.key(), it.value());
     summarise(statuses, reception);

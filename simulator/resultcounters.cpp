@@ -304,14 +304,27 @@ ResultCounters::Values ResultCounters::values(const ParameterStore &store, int p
     const QHash<int, quint64> &counts = current ? counters->last : counters->total;
     const double seconds = current ? 1.0 : double(qMax(counters->seconds, 1));
 
-    for (int id : qAsConst(m_alarmIds))
-        values.insert(id, count(counts.value(id)));
+    // The tester leaves undefined what the structure does not have: no value to show.
+    const auto defined = [&store, port](int id) {
+        const QcmaParameter *status = store.value(nsSID::otnSid(port, id));
+        return status && status->isDefined();
+    };
+    for (int id : qAsConst(m_alarmIds)) {
+        if (defined(id))
+            values.insert(id, count(counts.value(id)));
+    }
     for (int id : qAsConst(m_errorIds)) {
+        if (!defined(id))
+            continue;
         const double bits = bitsPerSecond(*counters, id) * seconds;
         values.insert(id, count(counts.value(id), bits > 0 ? double(counts.value(id)) / bits : 0.0));
     }
-    values.insert(patternSyncSeconds, count(counts.value(patternSyncSeconds)));
-    values.insert(bitErrorCount, count(counts.value(bitErrorCount)));
+    // Only a test pattern has a pattern to be in sync with and its bit errors.
+    const OtnSignalCatalogue::Client *client = Catalogue::client(counters->mapping[OtnMapping::FieldClient]);
+    if (client && client->pattern) {
+        values.insert(patternSyncSeconds, count(counts.value(patternSyncSeconds)));
+        values.insert(bitErrorCount, count(counts.value(bitErrorCount)));
+    }
 
     const bool tcmResults = store.intValue(nsSID::otnSid(port, PID::Otn::RX::TCM)) != 0;
     for (int p = 0; p < counters->paths.size(); ++p) {

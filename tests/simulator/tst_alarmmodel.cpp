@@ -61,6 +61,8 @@ private slots:
     void receiverReportsWhatItReceives_data();
     void receiverReportsWhatItReceives();
     void blockErrorsCountInEachInterval();
+    void definesOnlyWhatTheStructureHas_data();
+    void definesOnlyWhatTheStructureHas();
 };
 
 void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
@@ -263,6 +265,82 @@ void tst_AlarmModel::blockErrorsCountInEachInterval()
     QCOMPARE(f.cached(1, pmBei)->getEnum(), 2);
     QCOMPARE(f.cached(1, sum)->getEnum(), 2);
     QCOMPARE(f.cached(1, nsIID::Otn::Error::PM_BEI[0])->getEnum(), 0);
+}
+
+void tst_AlarmModel::definesOnlyWhatTheStructureHas_data()
+{
+    using namespace PID::Otn;
+    using namespace nsIID::Otn;
+    using Ids = QVector<int>;
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<Writes>("writes");
+    QTest::addColumn<Ids>("defined");
+    QTest::addColumn<Ids>("undefined");
+
+    const int fecCorrected = STATUS::FEC_CORRECTED, fecUncorrectable = 1112;
+    const int otucnLol = 433, laneLof = 401, laneSummary = 405;
+    const int csf = 167, lofd = 168, patternLoss = 169, bitErrors = 1174, patternInSync = 2717;
+    const int jcErrors = 2407, omfiErrorsOdu4 = 2411, omfiErrorsOdu2 = 2412;
+    const int gfpClientFrames = 1401, gfpFFrameLength = 1169, gfpTCodes = 1155;
+
+    QTest::newRow("OPU4 multiplexing: OMFI on the ODU4, GMP CRCs on both GMP levels")
+        << "otu4-odu2-odu0" << Writes{}
+        << Ids{omfiErrorsOdu4, Error::CRC8[0], Error::CRC5[1], Alarm::MSIM[0], Alarm::MSIM[1], fecCorrected,
+               patternLoss, bitErrors, patternInSync, Alarm::ODU_OCI[2]}
+        << Ids{omfiErrorsOdu2, Error::CRC8[2], otucnLol, laneLof, csf, lofd, Alarm::SUM_ERRALARM[3], 1429};
+    QTest::newRow("AMP stages: no GMP CRC but for the client's")
+        << "otu3-odu2-odu1-odu0" << Writes{}
+        << Ids{jcErrors, Alarm::MSIM[2], Error::CRC8[3], csf, Alarm::ODU_LOF_LOM[3]}
+        << Ids{Error::CRC8[0], Error::CRC8[1], Error::CRC5[2], omfiErrorsOdu4, patternLoss, bitErrors, patternInSync};
+    QTest::newRow("no multiplex stage: no MSIM, no LOFD")
+        << "otu2-bulk" << Writes{} << Ids{fecCorrected, fecUncorrectable, patternLoss}
+        << Ids{Alarm::MSIM[0], lofd, csf, jcErrors, Error::CRC8[0], Alarm::ODU_AIS[1], Alarm::SUM_ERRALARM[1],
+               Alarm::TCMi_TIM[0], Error::TCMi_BEI[5]};
+    QTest::newRow("FEC decoding off") << "otu2-bulk" << Writes{{RX::FEC_CONTROL, 0}} << Ids{}
+                                      << Ids{fecCorrected, fecUncorrectable};
+    QTest::newRow("TCMs monitored") << "otu2-bulk" << Writes{{RX::TCM, 1}}
+                                    << Ids{Alarm::TCMi_TIM[0], Alarm::TCMi_LTC[3], Error::TCMi_BEI[5]} << Ids{};
+    QTest::newRow("OTUCn: lane alignment, no FEC; ODUCn: no OCI, no FTFL")
+        << "otlc.4" << Writes{}
+        << Ids{otucnLol, 1429, laneLof, laneSummary, STATUS::SM_BDI, STATUS::SM_IAE, Alarm::PM_BDI[0],
+               Alarm::ODU_LCK[0]}
+        << Ids{Alarm::ODU_OCI[0], Alarm::FSF[0], Alarm::BSD[0], fecCorrected, Alarm::MSIM[0]};
+    QTest::newRow("100GbE over lanes: a client, no pattern, no GFP")
+        << "otl4.4" << Writes{} << Ids{laneLof, laneSummary, csf, Alarm::ODU_OCI[0]}
+        << Ids{otucnLol, patternLoss, bitErrors, patternInSync, lofd, gfpClientFrames};
+    QTest::newRow("Ethernet by GFP-F: GFP results, no pattern results")
+        << "otu4-oduflex-gfpf" << Writes{} << Ids{lofd, gfpClientFrames, gfpFFrameLength, csf, Error::CRC8[0]}
+        << Ids{patternLoss, bitErrors, patternInSync, gfpTCodes, Error::CRC8[1]};
+}
+
+void tst_AlarmModel::definesOnlyWhatTheStructureHas()
+{
+    using Ids = QVector<int>;
+    QFETCH(QString, structure);
+    QFETCH(Writes, writes);
+    QFETCH(Ids, defined);
+    QFETCH(Ids, undefined);
+
+    TesterFixture f(optionsFor(structure));
+    QVERIFY(writeBatch(f, writes));
+    QHash<int, IntervalDataCounters::Value> counters;
+    QObject context;
+    QObject::connect(f.link(), &ServerLink::intervalDataArrived, &context, [&counters](QSharedPointer<IntervalData> data) {
+        if (auto block = data.dynamicCast<IntervalDataCounters>())
+            counters = block->values;
+    });
+    f.manager()->Interval_GetAndPost_Ex(1, nsSID::otn, cumulativeIntervalSelector);
+    QVERIFY(f.settle());
+    QVERIFY(!counters.isEmpty());
+    // The status pages show the tester's definition, the result pages its counters.
+    for (bool expected : {true, false}) {
+        for (int id : expected ? defined : undefined) {
+            const QcmaParameter *status = f.cached(1, id);
+            if (status && status->getType() == QcmaParameter::TypeEnum)
+                QVERIFY2(status->isDefined() == expected, qPrintable(QStringLiteral("status %1").arg(id)));
+            QVERIFY2(counters.contains(id) == expected, qPrintable(QStringLiteral("counter %1").arg(id)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_AlarmModel)
