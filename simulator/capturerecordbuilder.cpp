@@ -5,6 +5,7 @@
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/intervaldata.h"
+#include "gmpjustification.h"
 #include "parameterstore.h"
 #include "simulatorids.h"
 #include "tributarylayout.h"
@@ -39,9 +40,9 @@ QByteArray firstByte(const QByteArray &bytes)
 
 } // namespace
 
-CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port)
-    : m_store(store), m_port(port), m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx)),
-      m_reception(store, port)
+CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port, int seconds)
+    : m_store(store), m_port(port), m_seconds(seconds),
+      m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx)), m_reception(store, port)
 {
 }
 
@@ -119,6 +120,15 @@ QByteArray CaptureRecordBuilder::record(int level) const
     put(r, 4, 6, bytes(ODU_APS_SB[level], 3));
     put(r, 4, 9, bytes(ODU_RES2[level], 6));
     put(r, 4, 15, payloadType);
+    // A GMP-mapped OPU carries JC1-JC3 in column 16 and JC4-JC6 in column 15 of rows 1-3.
+    const GmpJustification gmp = GmpJustification::ofLevel(m_store, m_port, level);
+    if (gmp.isValid()) {
+        const QByteArray jc = gmp.jcBytes(gmp.multiframesBy(m_seconds));
+        for (int row = 1; row <= 3; ++row) {
+            putByte(r, row, 16, quint8(jc.at(row - 1)));
+            putByte(r, row, 15, quint8(jc.at(row + 2)));
+        }
+    }
 
     r.replace(Record::pmTtiOffset, 64, pmTti);
     r.replace(Record::ftflOffset, 256, ftfl);

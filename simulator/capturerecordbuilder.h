@@ -15,7 +15,9 @@ class ParameterStore;
 class CaptureRecordBuilder
 {
 public:
-    CaptureRecordBuilder(const ParameterStore &store, int port);
+    // seconds: how long the receiver has measured the structure, which decides the multiframe whose
+    // justification control a GMP level shows.
+    CaptureRecordBuilder(const ParameterStore &store, int port, int seconds = 0);
 
     // The record of level 0-3; all zero for a level the structure does not have.
     QByteArray record(int level) const;
@@ -27,6 +29,7 @@ private:
 
     const ParameterStore &m_store;
     int m_port = 0;
+    int m_seconds = 0;
     OtnMapping m_mapping;
     Reception m_reception;
 };

@@ -6,12 +6,12 @@
 
 #include "apps/shared/sid.h"
 #include "host/catalogue/parametercatalogue.h"
-#include "host/otn/cmcalculator.h"
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
 #include "parameterstore.h"
+#include "gmpjustification.h"
 #include "performancepath.h"
 #include "reception.h"
 #include "tributarylayout.h"
@@ -21,6 +21,7 @@ namespace {
 using Catalogue = OtnSignalCatalogue;
 
 constexpr int stateCurrent = 1;
+constexpr int stateHistory = 2;
 constexpr double oduFrameBits = Reception::oduFrameBits;
 // A GFP client at full load: 1518-byte frames with their GFP and idle overhead.
 constexpr double gfpFrameBytes = 1526;
@@ -206,14 +207,31 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     }
 }
 
-void ResultCounters::follow(const ParameterStore &store, int port)
+void ResultCounters::follow(ParameterStore &store, int port)
 {
     Port *counters = portAt(port);
     if (!counters)
         return;
+    const OtnMapping mapping = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
+    if (counters->started && counters->mapping != mapping) {
+        for (const QList<int> *ids : {&m_alarmIds, &m_errorIds}) {
+            for (int id : *ids) {
+                const int sid = nsSID::otnSid(port, id);
+                if (store.intValue(sid) == stateHistory)
+                    store.setValue(sid, 0);
+            }
+        }
+    }
+    if (!counters->started || counters->mapping != mapping)
+        restart(*counters, store, port, mapping);
+    latch(*counters, store, port);
+}
+
+void ResultCounters::latch(Port &counters, const ParameterStore &store, int port) const
+{
     for (int id : qAsConst(m_alarmIds)) {
         if (store.intValue(nsSID::otnSid(port, id)) == stateCurrent)
-            counters->seen.insert(id);
+            counters.seen.insert(id);
     }
 }
 
@@ -251,7 +269,7 @@ void ResultCounters::measure(const ParameterStore &store, int port)
         counters->last[id] += n;
         counters->total[id] += n;
     };
-    follow(store, port);
+    latch(*counters, store, port);
     for (int id : qAsConst(m_alarmIds))
         add(id, counters->seen.contains(id) ? 1 : 0);
     counters->seen.clear();
@@ -374,13 +392,6 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
     const double lineOffsetPpm = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET))
                                      ? store.value(nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET))->getDouble()
                                      : 0.0;
-    CmCalculator cm;
-    cm.setMapping(m);
-    cm.setOffset(CmCalculator::lineLevel, lineOffsetPpm);
-    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        const QcmaParameter *offset = store.value(nsSID::otnSid(port, payloadOffsets[level]));
-        cm.setOffset(level, offset ? offset->getDouble() : 0.0);
-    }
     for (int level = 0; level < m.getOduCount() && level < OtnMapping::maxLevels; ++level) {
         const QcmaParameter *offset = store.value(nsSID::otnSid(port, payloadOffsets[level]));
         const double payloadPpm = offset ? offset->getDouble() : 0.0;
@@ -397,16 +408,17 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
                 values.insert(id[level], count(0));
         }
         if (m.isGmp(level)) {
-            const CmResult result = cm.calcCm(level);
+            // The Cm the mapper sent in the multiframes of the interval, and its steps.
+            const GmpJustification gmp = GmpJustification::ofLevel(store, port, level);
+            const qint64 end = gmp.multiframesBy(counters.seconds);
+            const qint64 first = current ? gmp.multiframesBy(counters.seconds - 1) : 0;
+            const GmpJustification::Steps steps = gmp.steps(first, end);
+            const bool valid = gmp.isValid() && end > first;
             values.insert(Offset_GMP[level], text(offsetText));
-            values.insert(CmtMin[level], count(result.valid ? quint64(std::floor(result.cm)) : 0));
-            values.insert(CmtMax[level], count(result.valid ? quint64(std::ceil(result.cm)) : 0));
-            // A Cm with a fraction steps up and down by one in every multiframe that carries the fraction.
-            const double frames = oduRate(store, port, m, level) / oduFrameBits * seconds;
-            const double fraction = result.valid ? result.cm - std::floor(result.cm) : 0.0;
-            const quint64 steps = quint64(frames / 256.0 * qMin(fraction, 1.0 - fraction));
-            for (const int *id : {Inc1, Dec1})
-                values.insert(id[level], count(steps));
+            values.insert(CmtMin[level], count(valid ? quint64(steps.lowest) : 0));
+            values.insert(CmtMax[level], count(valid ? quint64(steps.highest) : 0));
+            values.insert(Inc1[level], count(valid ? steps.increments : 0));
+            values.insert(Dec1[level], count(valid ? steps.decrements : 0));
             for (const int *id : {Inc0, Dec0, Inc2, Dec2, IncOver, DecOver})
                 values.insert(id[level], count(0));
         }

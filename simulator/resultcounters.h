@@ -28,8 +28,9 @@ public:
     // One second of measurement on the port: the alarms current in it and the errors its receiver counts.
     void measure(const ParameterStore &store, int port);
     // The port's receiver changed what it reports: an alarm current now counts in the second being
-    // measured even when it has ended before the second is.
-    void follow(const ParameterStore &store, int port);
+    // measured even when it has ended before the second is. A new received structure starts a new
+    // measurement, and what the statuses kept as history of the old one is cleared.
+    void follow(ParameterStore &store, int port);
     // The errors of each counter in the last second measured, by counter id.
     QHash<int, quint64> lastErrors(int port) const;
     // Errors per frame of its layer that the port's error insertion adds to a counter (0 ends them); the
@@ -48,6 +49,7 @@ private:
     const Port *portAt(int port) const;
     void restart(Port &counters, const ParameterStore &store, int port, const OtnMapping &mapping) const;
     double bitsPerSecond(const Port &counters, int id) const;
+    void latch(Port &counters, const ParameterStore &store, int port) const;
     void addNames(Values &values, const Port &counters) const;
     void addJustification(Values &values, const ParameterStore &store, int port, const Port &counters,
                           bool current) const;

@@ -67,6 +67,7 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
         }
         m_live->update(*m_store, port, false);
         AlarmModel::update(*m_store, port);
+        m_counters->follow(*m_store, port);
     }
     // The start-up state is the initial snapshot, not a change anybody has to be told about.
     m_store->takeChanges();
@@ -251,7 +252,7 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
     }
     auto capture =
         QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, PID::Otn::CAPTURE::OVERHEAD), selector);
-    const CaptureRecordBuilder builder(*m_store, port);
+    const CaptureRecordBuilder builder(*m_store, port, m_counters->seconds(port));
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
         capture->records[level] = builder.record(level);
     answers.append(capture);

@@ -51,6 +51,20 @@ bool writeBatch(TesterFixture &f, const Writes &values)
     return f.settle() && f.link()->refusedWrites() == refused;
 }
 
+// The port's result counters since its received structure was set, as the tester answers them.
+QHash<int, IntervalDataCounters::Value> cumulativeCounters(TesterFixture &f)
+{
+    QHash<int, IntervalDataCounters::Value> counters;
+    QObject context;
+    QObject::connect(f.link(), &ServerLink::intervalDataArrived, &context, [&counters](QSharedPointer<IntervalData> data) {
+        if (auto block = data.dynamicCast<IntervalDataCounters>())
+            counters = block->values;
+    });
+    f.manager()->Interval_GetAndPost_Ex(1, nsSID::otn, cumulativeIntervalSelector);
+    f.settle();
+    return counters;
+}
+
 } // namespace
 
 class tst_AlarmModel : public QObject
@@ -58,6 +72,7 @@ class tst_AlarmModel : public QObject
     Q_OBJECT
 private slots:
     void alarmSetByTheTesterStaysUntilTheConfigurationChanges();
+    void aNewReceivedStructureHasNoHistory();
     void receiverReportsWhatItReceives_data();
     void receiverReportsWhatItReceives();
     void blockErrorsCountInEachInterval();
@@ -75,6 +90,21 @@ void tst_AlarmModel::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
     QVERIFY(f.writeAndWait(1, 11019, 0x20u));
     QCOMPARE(f.cached(1, los)->getEnum(), int(AlarmModel::history));
     QVERIFY(!f.link()->serverChange(nsSID::otnSid(1, 999), 1));
+}
+
+void tst_AlarmModel::aNewReceivedStructureHasNoHistory()
+{
+    TesterFixture f(optionsFor(QStringLiteral("otu2-bulk")));
+    const int lof = PID::Otn::STATUS::LOF;
+    const int received = f.cached(1, PID::Otn::RX::MAPPING[0])->getEnum();
+    QVERIFY(writeBatch(f, {{PID::Otn::RX::MAPPING[0], 3}}));
+    QCOMPARE(f.cached(1, lof)->getEnum(), int(AlarmModel::current));
+    QCOMPARE(cumulativeCounters(f).value(lof).count, quint64(1));
+    // Set again, the structure is measured anew: the LOF of the other one is neither counted nor history.
+    QVERIFY(writeBatch(f, {{PID::Otn::RX::MAPPING[0], received}}));
+    QCOMPARE(f.cached(1, lof)->getEnum(), int(AlarmModel::clear));
+    QCOMPARE(f.cached(1, sum0)->getEnum(), int(AlarmModel::clear));
+    QCOMPARE(cumulativeCounters(f).value(lof).count, quint64(0));
 }
 
 void tst_AlarmModel::receiverReportsWhatItReceives_data()
@@ -323,14 +353,7 @@ void tst_AlarmModel::definesOnlyWhatTheStructureHas()
 
     TesterFixture f(optionsFor(structure));
     QVERIFY(writeBatch(f, writes));
-    QHash<int, IntervalDataCounters::Value> counters;
-    QObject context;
-    QObject::connect(f.link(), &ServerLink::intervalDataArrived, &context, [&counters](QSharedPointer<IntervalData> data) {
-        if (auto block = data.dynamicCast<IntervalDataCounters>())
-            counters = block->values;
-    });
-    f.manager()->Interval_GetAndPost_Ex(1, nsSID::otn, cumulativeIntervalSelector);
-    QVERIFY(f.settle());
+    const QHash<int, IntervalDataCounters::Value> counters = cumulativeCounters(f);
     QVERIFY(!counters.isEmpty());
     // The status pages show the tester's definition, the result pages its counters.
     for (bool expected : {true, false}) {

@@ -82,6 +82,7 @@ private slots:
     void availability_data();
     void availability();
     void farEndDefectsMakeTheBothDirectionsUnavailable();
+    void secondsThatEndUnavailableTimeKeepTheirBlockErrors();
     void namesOfTheStructure();
     void aNewStructureStartsAnew();
     void laneSkewOfTheInsertedKind_data();
@@ -257,10 +258,32 @@ void tst_ResultCounters::farEndDefectsMakeTheBothDirectionsUnavailable()
     QCOMPARE(rx.value(Performance::STAT_ODU_NEAREND[0]).text, QStringLiteral("Available"));
     QCOMPARE(rx.value(Performance::STAT_ODU_BIDIRECTIONAL[0]).text, QStringLiteral("Unavailable"));
     QCOMPARE(rx.value(Performance::STAT_ODU_BIDIRECTIONAL[0]).count, quint64(1));
-    // Until the far end became unavailable both directions were available, and severely errored.
-    QCOMPARE(rx.value(Performance::SES_ODU_BIDIRECTIONAL[0]).count, quint64(9));
-    QCOMPARE(rx.value(Performance::UAS_ODU_BIDIRECTIONAL[0]).count, quint64(3));
+    // The far end's unavailable time began with its first SES: so did that of both directions.
+    QCOMPARE(rx.value(Performance::SES_ODU_BIDIRECTIONAL[0]).count, quint64(0));
+    QCOMPARE(rx.value(Performance::UAS_ODU_BIDIRECTIONAL[0]).count, quint64(12));
     QCOMPARE(rx.value(Performance::UAS_ODU_BIDIRECTIONAL[0], currentIntervalSelector).count, quint64(1));
+}
+
+void tst_ResultCounters::secondsThatEndUnavailableTimeKeepTheirBlockErrors()
+{
+    using namespace nsIID::Otn;
+    Receiver rx;
+    rx.run(lof, QStringLiteral("1111111111"));
+    // One block in a hundred errs: no SES, background block errors.
+    rx.counters.insert(port, Error::PM_BIP8[0], 0.01);
+    rx.run(lof, QStringLiteral("000000000"));
+    QCOMPARE(rx.value(Performance::STAT_ODU_NEAREND[0]).text, QStringLiteral("Unavailable"));
+    QCOMPARE(rx.value(Performance::UAS_ODU_NEAREND[0]).count, quint64(19));
+    QCOMPARE(rx.value(Performance::BBE_ODU_NEAREND[0]).count, quint64(0));
+    // The tenth such second ends the unavailable time with the first: their errored blocks count.
+    rx.run(lof, QStringLiteral("0"));
+    const quint64 errors = rx.value(Error::PM_BIP8[0]).count;
+    QVERIFY(errors > 0);
+    QCOMPARE(rx.value(Performance::STAT_ODU_NEAREND[0]).text, QStringLiteral("Available"));
+    QCOMPARE(rx.value(Performance::UAS_ODU_NEAREND[0]).count, quint64(10));
+    QCOMPARE(rx.value(Performance::SES_ODU_NEAREND[0]).count, quint64(0));
+    QCOMPARE(rx.value(Performance::BBE_ODU_NEAREND[0]).count, errors);
+    QCOMPARE(rx.value(Performance::BBE_ODU_BIDIRECTIONAL[0]).count, errors);
 }
 
 void tst_ResultCounters::namesOfTheStructure()
