@@ -192,8 +192,8 @@ Reception::Reception(const ParameterStore &store, int port)
         alarm(level, Alarm::ODU_LCK[level], lck);
         alarm(level, Alarm::ODU_OCI[level], oci);
 
-        const bool pmTim = open && traceMismatch(Id::RX::PM_TTI_DETECTION, Id::RX::PM_EXPECTED_SAPI,
-                                                 Id::RX::PM_EXPECTED_DAPI, Id::TX::ODU_PM_TTI_SAPI[level],
+        const bool pmTim = open && traceMismatch(Id::RX::PM_TTI_DETECTION, Id::RX::PM_EXPECTED_SAPI[level],
+                                                 Id::RX::PM_EXPECTED_DAPI[level], Id::TX::ODU_PM_TTI_SAPI[level],
                                                  Id::TX::ODU_PM_TTI_DAPI[level]);
         // With its action a trace mismatch fails the path: what it carries is replaced, and the backward
         // defect the port's own transmitter sends for it is not reported beside it.

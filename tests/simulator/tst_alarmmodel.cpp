@@ -180,6 +180,9 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
         << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}} << none
         << Expectation{{Alarm::PM_TIM[1], 1}, {Alarm::PM_BDI[1], 0}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[0], 0},
                        {Alarm::ODU_AIS[1], 0}, {sum0, 0}, {sum1, 1}, {Alarm::SUM_ERRALARM[2], 1}};
+    QTest::newRow("PM trace the innermost level is expected to carry")
+        << threeLevels << Writes{{RX::PM_TTI_DETECTION, 2}, {RX::PM_EXPECTED_DAPI[2], otherTrace}} << none
+        << Expectation{{Alarm::PM_TIM[2], 1}, {Alarm::PM_TIM[1], 0}, {Alarm::PM_TIM[0], 0}, {sum1, 0}};
     QTest::newRow("PM trace of the middle level, TIM action off")
         << threeLevels
         << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}, {SimId::pmTimAction, 0}} << none
