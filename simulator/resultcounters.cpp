@@ -293,12 +293,15 @@ void ResultCounters::measure(const ParameterStore &store, int port)
         // A block is one frame: several errors a frame err one block; fewer than one a frame, each its own.
         blocks.insert(it.key(), {perFrame >= 1.0 ? frames : qMin(errors, frames), frames});
     }
-    // A test pattern is in sync every second it is not lost; its bit errors are the client's.
+    // A test pattern is in sync every second it reaches the receiver and is not lost in; its bit errors
+    // are the client's.
     const bool pattern = Catalogue::client(mapping[OtnMapping::FieldClient])
                          && Catalogue::client(mapping[OtnMapping::FieldClient])->pattern;
-    add(patternSyncSeconds,
-        pattern && counters->last.value(patternLoss) == 0 && counters->last.value(PID::Otn::STATUS::LOF) == 0 ? 1
-                                                                                                                : 0);
+    const bool received = reception.passesOn(mapping.getOduCount() - 1);
+    add(patternSyncSeconds, pattern && received && counters->last.value(patternLoss) == 0
+                                    && counters->last.value(PID::Otn::STATUS::LOF) == 0
+                                ? 1
+                                : 0);
     add(bitErrorCount, counters->last.value(bitError));
     for (PerformancePath &path : counters->paths)
         path.second(store, port, blocks);

@@ -231,8 +231,6 @@ void tst_AlarmModel::receiverReportsWhatItReceives_data()
     QTest::newRow("ODUCn PM STAT 110: reserved")
         << otucn << Writes{{TX::ODU_PM_BITS[0], 0x06}} << none
         << Expectation{{Alarm::ODU_OCI[0], 0}, {Alarm::ODU_AIS[0], 0}, {Alarm::ODU_LCK[0], 0}};
-    QTest::newRow("OTUk SM bits 6-8 at 111: IAE") << bulk << Writes{{TX::OTU_SM_BITS, 0x07}} << none
-                                                  << Expectation{{STATUS::SM_IAE, 1}, {otuAis, 0}};
 
     QTest::newRow("TCM2 with no source")
         << bulk << Writes{{RX::TCM, 1}, {TX::ODU_TCM_BITS[0][1], 0}} << none

@@ -17,10 +17,9 @@ constexpr int lof = 102;
 constexpr int clear = 0;
 constexpr int current = 1;
 constexpr int history = 2;
-// G.709 frame rates: the ODU bit rate over the 4 x 3824 bytes of a frame (ODU4 856 387.7, ODU2 82 025.3,
-// ODU0 10 167.4 frames a second).
+// G.709 frame rates: the ODU bit rate over the 4 x 3824 bytes of a frame (ODU4 856 387.7, ODU0 10 167.4
+// frames a second).
 constexpr double odu4Frames = 239.0 / 227 * 99532800e3 / (4 * 3824 * 8);
-constexpr double odu2Frames = 239.0 / 237 * 9953280e3 / (4 * 3824 * 8);
 constexpr double odu0Frames = 1244160e3 / (4 * 3824 * 8);
 
 // What a port's receiver holds, on the tester's own catalogue: OTU2 bulk until the test sets another
@@ -124,14 +123,10 @@ void tst_ResultCounters::errorsCountInTheFramesOfTheirLayer_data()
     QTest::newRow("PM BEI 3 of the ODU4") << TX::ODU_PM_BITS[0] << 0x31u << 0 << 0.0 << PM_BEI[0] << odu4Frames << 3.0;
     QTest::newRow("PM BEI 3 of the ODU0 inside") << TX::ODU_PM_BITS[2] << 0x31u << 0 << 0.0 << PM_BEI[2]
                                                  << odu0Frames << 3.0;
-    QTest::newRow("PM BEI 8 of the ODU2") << TX::ODU_PM_BITS[1] << 0x81u << 0 << 0.0 << PM_BEI[1] << odu2Frames
-                                          << 8.0;
     QTest::newRow("PM BEI 9 counts none") << TX::ODU_PM_BITS[2] << 0x91u << 0 << 0.0 << PM_BEI[2] << odu0Frames
                                           << 0.0;
     QTest::newRow("SM BEI 1 of the OTU4") << TX::OTU_SM_BITS << 0x10u << 0 << 0.0 << STATUS::SM_BEI << odu4Frames
                                           << 1.0;
-    QTest::newRow("SM BIAE counts none") << TX::OTU_SM_BITS << 0xB0u << 0 << 0.0 << STATUS::SM_BEI << odu4Frames
-                                         << 0.0;
     QTest::newRow("inserted BIP-8 errors of the ODU0") << 0 << 0u << PM_BIP8[2] << 0.25 << PM_BIP8[2] << odu0Frames
                                                        << 0.25;
     QTest::newRow("inserted BIP-8 errors under ODU-AIS count none")
