@@ -247,7 +247,7 @@ void tst_IntervalData::emptyRecords()
     CaptureTest capture(f);
     if (!value.isValid())
         value = valueNamed(f, id, QStringLiteral("OTU1"));
-    if (value.type() == QVariant::String)
+    if (value.userType() == QMetaType::QString)
         value = valueNamed(f, id, value.toString());
     // The receiver takes apart what it expects, without comparing the MSI with what it finds.
     if (f.cached(1, MEASUREMENT::MSIM_DETECTION[1])->isDefined())
