@@ -6,212 +6,17 @@
 
 #include "apps/shared/sid.h"
 #include "host/otn/otniid.h"
-#include "host/otn/otnpid.h"
+#include "definedstatuses.h"
 #include "host/parameters/qcmaparameter.h"
-#include "livevalues.h"
 #include "parameterstore.h"
-#include "tributarylayout.h"
+#include "reception.h"
 
 namespace {
 
 namespace Alarm = nsIID::Otn::Alarm;
-namespace Error = nsIID::Otn::Error;
-namespace Id = PID::Otn;
 
-// Summaries are kept per ODU level and for the logical lanes.
-constexpr int laneGroup = OtnMapping::maxLevels;
-constexpr int groups = OtnMapping::maxLevels + 1;
-constexpr int tcms = 6;
-
-// LLD-LOF, LLD-OOF, LOR, OOR: the lanes of a multi-lane interface cannot be framed or aligned.
-constexpr int laneAlarmIds[] = {nsIID::Otn::Lane::LLD_LOF, nsIID::Otn::Lane::LLD_OOF, nsIID::Otn::Lane::LOR,
-                                nsIID::Otn::Lane::OOR};
+// The multi-lane level's summary.
 constexpr int laneSummaryId = nsIID::Otn::Lane::SUMMARY;
-constexpr int patternLossId = nsIID::Otn::Client::PATTERN_LOSS;
-constexpr int clientBulk = 0;
-
-// The third byte of the SM, PM and TCM fields, bit 1 the most significant: BEI/BIAE in bits 1-4, BDI in
-// bit 5, IAE (SM) in bit 6, STAT (PM, TCM) in bits 6-8.
-int beiOf(uint byte3) { return int(byte3 >> 4) & 0xF; }
-bool bdiOf(uint byte3) { return (byte3 & 0x08) != 0; }
-bool iaeOf(uint byte3) { return (byte3 & 0x04) != 0; }
-int statOf(uint byte3) { return int(byte3 & 0x07); }
-// BEI 0-8 counts that many block errors of one frame; the other codes count none.
-int blockErrorsOf(uint byte3) { return beiOf(byte3) <= 8 ? beiOf(byte3) : 0; }
-constexpr int biaeCode = 0xB;
-constexpr int statNoSource = 0;
-constexpr int statInUseWithIae = 2;
-constexpr int statLck = 5;
-constexpr int statOci = 6;
-constexpr int statAis = 7;
-
-// What a level's ODU brings to the receiver.
-enum class Incoming { Nothing, Signal, Ais };
-
-// One look of a port's receiver at its own transmitter: every alarm the model decides (raised or
-// not) and every error counter it decides (block errors per frame), grouped by the level they belong to.
-class Reception
-{
-public:
-    Reception(const ParameterStore &store, int port);
-
-    QHash<int, bool> alarms;
-    QHash<int, int> errors;
-    QVector<int> groupIds[groups];
-
-private:
-    void alarm(int group, int id, bool raised)
-    {
-        alarms.insert(id, raised);
-        groupIds[group].append(id);
-    }
-    void error(int group, int id, int count)
-    {
-        errors.insert(id, count);
-        groupIds[group].append(id);
-    }
-    void receiveLine(bool signal, bool framed, bool multiLane, bool reduced);
-    void receiveTcms(bool lineOpen);
-    int intOf(int id) const { return m_store.intValue(nsSID::otnSid(m_port, id)); }
-    uint byte3Of(int id) const { return uint(intOf(id)) & 0xFFu; }
-    QByteArray bytesOf(int id) const
-    {
-        const QcmaParameter *p = m_store.value(nsSID::otnSid(m_port, id));
-        return (p && p->isDefined()) ? p->getByteArray() : QByteArray();
-    }
-    // The received trace differs from the expected one in the parts the detection mode compares
-    // (1 SAPI, 2 DAPI, 3 both).
-    bool traceMismatch(int detectionId, int expectedSapiId, int expectedDapiId, int sentSapiId, int sentDapiId) const
-    {
-        const int mode = intOf(detectionId);
-        return ((mode & 1) && bytesOf(expectedSapiId) != bytesOf(sentSapiId))
-               || ((mode & 2) && bytesOf(expectedDapiId) != bytesOf(sentDapiId));
-    }
-
-    const ParameterStore &m_store;
-    int m_port;
-};
-
-Reception::Reception(const ParameterStore &store, int port) : m_store(store), m_port(port)
-{
-    const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
-    const OtnMapping rx = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
-    const bool signal = LiveValues::sendsLight(store, port);
-    const bool framed = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
-    // OTUCn lanes carry a reduced overhead: no BDI or IAE bits, only AIS among the maintenance signals.
-    const bool reduced = rx.isOTLC();
-    receiveLine(signal, framed, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0, reduced);
-
-    // The ODU levels the receiver expects, the line's first. A defect of a level replaces what it
-    // carries with AIS (G.798 consequent action); a multiplex the receiver takes apart differently
-    // from how it was built leaves no frame to find in the level below.
-    const QVector<int> txMultiplexes = tx.convertMultiplexes();
-    const QVector<int> rxMultiplexes = rx.convertMultiplexes();
-    const QList<quint8> expectedTypes = rx.getPayloadTypes();
-    const bool plmDetection = intOf(Id::RX::PLM_DETECTION) != 0;
-    const int lastLevel = qMax(0, rx.getOduCount() - 1);
-    Incoming incoming = framed ? Incoming::Signal : Incoming::Nothing;
-    bool frameLost = false;
-    bool lineOpen = false;
-    bool lastOpen = false;
-    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        const bool expected = level < rx.getOduCount();
-        const Incoming in = expected ? incoming : Incoming::Nothing;
-        const bool inspected = in == Incoming::Signal;
-        const uint pm = byte3Of(Id::TX::ODU_PM_BITS[level]);
-        const bool ais = in == Incoming::Ais || (inspected && statOf(pm) == statAis);
-        const bool lck = inspected && !reduced && statOf(pm) == statLck;
-        const bool oci = inspected && !reduced && statOf(pm) == statOci;
-        const bool open = inspected && !ais && !lck && !oci;
-        if (const int lofLom = Alarm::ODU_LOF_LOM[level])
-            alarm(level, lofLom, expected && frameLost);
-        alarm(level, Alarm::ODU_AIS[level], ais);
-        alarm(level, Alarm::ODU_LCK[level], lck);
-        alarm(level, Alarm::ODU_OCI[level], oci);
-
-        const bool pmTim = open && traceMismatch(Id::RX::PM_TTI_DETECTION, Id::RX::PM_EXPECTED_SAPI,
-                                                 Id::RX::PM_EXPECTED_DAPI, Id::TX::ODU_PM_TTI_SAPI[level],
-                                                 Id::TX::ODU_PM_TTI_DAPI[level]);
-        alarm(level, Alarm::PM_TIM[level], pmTim);
-        // The port's transmitter reports its receiver's trace mismatch backwards; the loop brings it back.
-        alarm(level, Alarm::PM_BDI[level], open && ((!reduced && bdiOf(pm)) || pmTim));
-        error(level, Error::PM_BEI[level], open ? blockErrorsOf(pm) : 0);
-
-        const QByteArray sentType = bytesOf(Id::TX::OPU_PAYLOAD_TYPE[level]);
-        const bool plm = open && plmDetection && !sentType.isEmpty() && level < expectedTypes.size()
-                         && quint8(sentType.at(0)) != expectedTypes.at(level);
-        alarm(level, Alarm::PLM[level], plm);
-        bool msim = false;
-        if (const int msimId = Alarm::MSIM[level]) {
-            const int stage = level;
-            msim = open && !plm && rx.hasOdtu(stage) && intOf(Id::MEASUREMENT::MSIM_DETECTION[stage]) != 0
-                   && rxMultiplexes.value(stage) != txMultiplexes.value(stage);
-            alarm(level, msimId, msim);
-        }
-        if (level == 0)
-            lineOpen = open;
-        if (level == lastLevel)
-            lastOpen = open && !plm;
-
-        // What the next level receives.
-        frameLost = false;
-        if (!expected || in == Incoming::Nothing || !rx.hasOdtu(level)) {
-            incoming = Incoming::Nothing;
-        } else if (!open || plm || msim) {
-            incoming = Incoming::Ais;
-        } else if (tx.hasOdtu(level) && rxMultiplexes.value(level) == txMultiplexes.value(level)) {
-            incoming = Incoming::Signal;
-        } else {
-            incoming = Incoming::Nothing;
-            frameLost = true;
-        }
-    }
-    receiveTcms(lineOpen);
-
-    // A test pattern the receiver does not expect cannot be synchronised on.
-    const bool patterns = rx[OtnMapping::FieldClient] == clientBulk && tx[OtnMapping::FieldClient] == clientBulk;
-    const bool patternDiffers = intOf(Id::TX::BULK_PATTERN) != intOf(Id::RX::BULK_PATTERN)
-                                || intOf(Id::TX::BULK_POLARITY) != intOf(Id::RX::BULK_POLARITY);
-    alarm(lastLevel, patternLossId, lastOpen && patterns && patternDiffers);
-}
-
-void Reception::receiveLine(bool signal, bool framed, bool multiLane, bool reduced)
-{
-    alarm(0, Id::STATUS::LOS, !signal);
-    alarm(0, Id::STATUS::LOF, signal && !framed);
-    alarm(0, Id::STATUS::OOF, signal && !framed);
-    for (int id : laneAlarmIds)
-        alarm(laneGroup, id, multiLane && signal && !framed);
-
-    const uint sm = byte3Of(Id::TX::OTU_SM_BITS);
-    const bool smTim = framed && traceMismatch(Id::RX::SM_TTI_DETECTION, Id::RX::SM_EXPECTED_SAPI,
-                                               Id::RX::SM_EXPECTED_DAPI, Id::TX::OTU_SM_TTI_SAPI,
-                                               Id::TX::OTU_SM_TTI_DAPI);
-    alarm(0, Id::STATUS::SM_TIM, smTim);
-    alarm(0, Id::STATUS::SM_BIAE, framed && beiOf(sm) == biaeCode);
-    alarm(0, Id::STATUS::SM_IAE, framed && !reduced && iaeOf(sm));
-    alarm(0, Id::STATUS::SM_BDI, framed && ((!reduced && bdiOf(sm)) || smTim));
-    error(0, Id::STATUS::SM_BEI, framed ? blockErrorsOf(sm) : 0);
-}
-
-void Reception::receiveTcms(bool lineOpen)
-{
-    // Tandem connections of the line's ODU, watched when the receiver monitors them.
-    const bool watched = lineOpen && intOf(Id::RX::TCM) != 0;
-    for (int tcm = 0; tcm < tcms; ++tcm) {
-        const uint bits = byte3Of(Id::TX::ODU_TCM_BITS[0][tcm]);
-        const bool inUse = watched && statOf(bits) != statNoSource;
-        const bool tim = inUse && traceMismatch(Id::RX::TCM_TTI_DETECTION[tcm], Id::RX::TCM_EXPECTED_SAPI[tcm],
-                                                Id::RX::TCM_EXPECTED_DAPI[tcm], Id::TX::ODU_TCM_TTI_SAPI[tcm],
-                                                Id::TX::ODU_TCM_TTI_DAPI[tcm]);
-        alarm(0, Alarm::TCMi_LTC[tcm], watched && !inUse);
-        alarm(0, Alarm::TCMi_IAE[tcm], inUse && statOf(bits) == statInUseWithIae);
-        alarm(0, Alarm::TCMi_TIM[tcm], tim);
-        alarm(0, Alarm::TCMi_BIAE[tcm], inUse && beiOf(bits) == biaeCode);
-        alarm(0, Alarm::TCMi_BDI[tcm], inUse && (bdiOf(bits) || tim));
-        error(0, Error::TCMi_BEI[tcm], inUse ? blockErrorsOf(bits) : 0);
-    }
-}
 
 // The statuses of one port in the tester's store.
 class Statuses
@@ -219,10 +24,23 @@ class Statuses
 public:
     Statuses(ParameterStore &store, int port) : m_store(store), m_port(port) {}
 
+    // A status the structure does not have is undefined, and clear when it comes back.
+    void define(const DefinedStatuses &defined)
+    {
+        for (int id : DefinedStatuses::all()) {
+            const int sid = nsSID::otnSid(m_port, id);
+            if (!defined.defines(id))
+                m_store.setValue(sid, AlarmModel::clear);
+            m_store.setDefined(sid, defined.defines(id));
+        }
+    }
     // Current while raised; a current status that is no longer raised becomes history.
     void raise(int id, bool raised)
     {
         const int sid = nsSID::otnSid(m_port, id);
+        const QcmaParameter *status = m_store.value(sid);
+        if (!status || !status->isDefined())
+            return;
         if (raised)
             m_store.setValue(sid, AlarmModel::current);
         else if (m_store.intValue(sid) == AlarmModel::current)
@@ -250,40 +68,21 @@ private:
 void summarise(Statuses &statuses, const Reception &reception)
 {
     for (int level = 0; level < OtnMapping::maxLevels; ++level)
-        statuses.summarise(Alarm::SUM_ERRALARM[level], reception.groupIds[level]);
-    statuses.summarise(laneSummaryId, reception.groupIds[laneGroup]);
-}
-
-QSet<int> modelledIds()
-{
-    QSet<int> ids{laneSummaryId};
-    for (int level = 0; level < OtnMapping::maxLevels; ++level)
-        ids.insert(Alarm::SUM_ERRALARM[level]);
-    for (int id : {Id::STATUS::LOS, Id::STATUS::LOF, Id::STATUS::OOF, Id::STATUS::SM_TIM, Id::STATUS::SM_BIAE,
-                   Id::STATUS::SM_IAE, Id::STATUS::SM_BDI, Id::STATUS::SM_BEI, patternLossId})
-        ids.insert(id);
-    for (int id : laneAlarmIds)
-        ids.insert(id);
-    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        for (const int *table : {Alarm::ODU_LOF_LOM, Alarm::ODU_AIS, Alarm::ODU_LCK, Alarm::ODU_OCI, Alarm::PM_TIM,
-                                 Alarm::PM_BDI, Alarm::PLM, Alarm::MSIM, Error::PM_BEI}) {
-            if (table[level])
-                ids.insert(table[level]);
-        }
-    }
-    for (int tcm = 0; tcm < tcms; ++tcm) {
-        for (const int *table : {Alarm::TCMi_TIM, Alarm::TCMi_BIAE, Alarm::TCMi_BDI, Alarm::TCMi_IAE, Alarm::TCMi_LTC,
-                                 Error::TCMi_BEI})
-            ids.insert(table[tcm]);
-    }
-    return ids;
+        statuses.summarise(Alarm::SUM_ERRALARM[level], reception.groupIds(level));
+    statuses.summarise(laneSummaryId, reception.groupIds(Reception::laneGroup));
 }
 
 } // namespace
 
 bool AlarmModel::models(int id)
 {
-    static const QSet<int> ids = modelledIds();
+    static const QSet<int> ids = [] {
+        QSet<int> decided = Reception::decidedIds();
+        decided.insert(laneSummaryId);
+        for (int level = 0; level < OtnMapping::maxLevels; ++level)
+            decided.insert(Alarm::SUM_ERRALARM[level]);
+        return decided;
+    }();
     return ids.contains(id);
 }
 
@@ -291,16 +90,17 @@ void AlarmModel::update(ParameterStore &store, int port)
 {
     const Reception reception(store, port);
     Statuses statuses(store, port);
-    for (auto it = reception.alarms.cbegin(); it != reception.alarms.cend(); ++it)
+    statuses.define(DefinedStatuses(store, port));
+    for (auto it = reception.alarms().cbegin(); it != reception.alarms().cend(); ++it)
         statuses.raise(it.key(), it.value());
     summarise(statuses, reception);
 }
 
-void AlarmModel::countInterval(ParameterStore &store, int port)
+void AlarmModel::countInterval(ParameterStore &store, int port, const QHash<int, quint64> &counted)
 {
     const Reception reception(store, port);
     Statuses statuses(store, port);
-    for (auto it = reception.errors.cbegin(); it != reception.errors.cend(); ++it)
-        statuses.raise(it.key(), it.value() > 0);
+    for (auto it = reception.counters().cbegin(); it != reception.counters().cend(); ++it)
+        statuses.raise(it.key(), counted.value(it.key()) > 0);
     summarise(statuses, reception);
 }

@@ -1,12 +1,11 @@
 #include "capturerecordbuilder.h"
 
 #include "apps/shared/sid.h"
-#include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otntpts.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/intervaldata.h"
-#include "livevalues.h"
+#include "gmpjustification.h"
 #include "parameterstore.h"
 #include "tributarylayout.h"
 
@@ -40,12 +39,10 @@ QByteArray firstByte(const QByteArray &bytes)
 
 } // namespace
 
-CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port)
-    : m_store(store), m_port(port), m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx))
+CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port, int seconds)
+    : m_store(store), m_port(port), m_seconds(seconds),
+      m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx)), m_reception(store, port)
 {
-    const OtnMapping received = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
-    m_framed = LiveValues::sendsLight(store, port)
-               && received[OtnMapping::FieldInterface] == m_mapping[OtnMapping::FieldInterface];
 }
 
 QByteArray CaptureRecordBuilder::bytes(int id, int length) const
@@ -70,7 +67,9 @@ QByteArray CaptureRecordBuilder::record(int level) const
     using namespace PID::Otn::TX;
     using Record = IntervalDataOtnCapture;
     QByteArray r(Record::recordSize, '\0');
-    if (!m_framed || level < 0 || level >= m_mapping.getOduCount())
+    const Reception::Arrival arrival = m_reception.arrival(level);
+    if (arrival == Reception::Arrival::Nothing || arrival == Reception::Arrival::Lost
+        || level >= m_mapping.getOduCount())
         return r;
 
     // Captured in the frame whose MFAS is 0: the multiframe fields show their byte 0.
@@ -120,6 +119,15 @@ QByteArray CaptureRecordBuilder::record(int level) const
     put(r, 4, 6, bytes(ODU_APS_SB[level], 3));
     put(r, 4, 9, bytes(ODU_RES2[level], 6));
     put(r, 4, 15, payloadType);
+    // A GMP-mapped OPU carries JC1-JC3 in column 16 and JC4-JC6 in column 15 of rows 1-3.
+    const GmpJustification gmp = GmpJustification::ofLevel(m_store, m_port, level);
+    if (gmp.isValid()) {
+        const QByteArray jc = gmp.jcBytes(gmp.multiframesBy(m_seconds));
+        for (int row = 1; row <= 3; ++row) {
+            putByte(r, row, 16, quint8(jc.at(row - 1)));
+            putByte(r, row, 15, quint8(jc.at(row + 2)));
+        }
+    }
 
     r.replace(Record::pmTtiOffset, 64, pmTti);
     r.replace(Record::ftflOffset, 256, ftfl);
@@ -128,7 +136,7 @@ QByteArray CaptureRecordBuilder::record(int level) const
     // A level the receiver finds replaced by ODU-AIS from above (not one whose own STAT says AIS) is
     // all-ones behind its frame alignment: overhead rows 2-4, the OPU overhead, messages and PSI; it
     // carries no tributaries.
-    if (replacedByAis(level)) {
+    if (arrival == Reception::Arrival::Ais) {
         r.replace(Record::overheadOffset + 14, 2, QByteArray(2, '\xFF'));
         r.replace(Record::overheadOffset + 16, 48, QByteArray(48, '\xFF'));
         r.replace(Record::pmTtiOffset, Record::psiOffset + 256 - Record::pmTtiOffset,
@@ -164,13 +172,4 @@ QByteArray CaptureRecordBuilder::record(int level) const
     }
     r.replace(Record::channelWordsOffset, words.size(), words);
     return r;
-}
-
-bool CaptureRecordBuilder::replacedByAis(int level) const
-{
-    constexpr int alarmCurrent = 1;
-    constexpr uint statMask = 0x07;
-    constexpr uint statAis = 0x07;
-    const bool ais = m_store.intValue(nsSID::otnSid(m_port, nsIID::Otn::Alarm::ODU_AIS[level])) == alarmCurrent;
-    return ais && (uint(uintValue(PID::Otn::TX::ODU_PM_BITS[level])) & statMask) != statAis;
 }

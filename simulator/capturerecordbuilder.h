@@ -3,17 +3,21 @@
 #include <QByteArray>
 
 #include "host/otn/otnmapping.h"
+#include "reception.h"
 
 class ParameterStore;
 
 // The overhead capture records of a port, one per ODU level, as the receiver captures the port's own
 // transmitted signal: built from the Tx overhead parameters and structure the way G.709 lays them out
-// (record layout: IntervalDataOtnCapture). A receiver that cannot frame the line (no light, another
-// interface expected) captures nothing: every record is all zero.
+// (record layout: IntervalDataOtnCapture). A level the receiver does not decode (no light, another
+// interface expected, a frame lost in its tributary or above, a level it does not expect) is all zero; a
+// level it receives replaced by ODU-AIS is all-ones behind its frame alignment.
 class CaptureRecordBuilder
 {
 public:
-    CaptureRecordBuilder(const ParameterStore &store, int port);
+    // seconds: how long the receiver has measured the structure, which decides the multiframe whose
+    // justification control a GMP level shows.
+    CaptureRecordBuilder(const ParameterStore &store, int port, int seconds = 0);
 
     // The record of level 0-3; all zero for a level the structure does not have.
     QByteArray record(int level) const;
@@ -21,11 +25,11 @@ public:
 private:
     QByteArray bytes(int id, int length) const;
     int uintValue(int id) const;
-    bool replacedByAis(int level) const;
     QByteArray tti(int sapiId, int dapiId, int osId) const;
 
     const ParameterStore &m_store;
     int m_port = 0;
+    int m_seconds = 0;
     OtnMapping m_mapping;
-    bool m_framed = false;
+    Reception m_reception;
 };

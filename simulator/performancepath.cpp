@@ -42,92 +42,152 @@ double ratio(double part, double whole)
 
 } // namespace
 
-void PerformancePath::Direction::second(bool severe, quint64 erroredBlocks)
+void PerformancePath::Counts::add(const Second &second, bool available)
 {
-    lastSes = false;
-    lastBbe = 0;
-    if (available) {
-        run = severe ? run + 1 : 0;
-        if (run >= unavailableRun) {
-            // The unavailable period began with the first of these seconds.
-            available = false;
-            run = 0;
-            ses -= unavailableRun - 1;
-            availableSeconds -= unavailableRun - 1;
-            uas += unavailableRun;
-            return;
-        }
-        ++availableSeconds;
-        if (severe) {
-            ++ses;
-            lastSes = true;
-        } else {
-            bbe += erroredBlocks;
-            lastBbe = erroredBlocks;
-        }
+    if (!available) {
+        ++uas;
         return;
     }
-    run = severe ? 0 : run + 1;
-    if (run >= unavailableRun) {
-        // The available period began with the first of these seconds.
-        available = true;
-        run = 0;
-        uas -= unavailableRun - 1;
-        availableSeconds += unavailableRun;
-        return;
-    }
-    ++uas;
+    ++availableSeconds;
+    if (second.severe)
+        ++ses;
+    else
+        bbe += second.erroredBlocks;
 }
 
-void PerformancePath::second(const ParameterStore &store, int port)
+void PerformancePath::Direction::take(const Second &second, QList<bool> &states)
+{
+    // An available direction waits on a run of SES, an unavailable one on a run of other seconds.
+    if (second.severe == available) {
+        run.append(second);
+        if (run.size() < unavailableRun)
+            return;
+        // The other state began with the first second of the run.
+        available = !available;
+        for (const Second &s : qAsConst(run)) {
+            decided.add(s, available);
+            states.append(available);
+        }
+        run.clear();
+        return;
+    }
+    // The run is broken: its seconds, and this one, stay in the present state.
+    run.append(second);
+    for (const Second &s : qAsConst(run)) {
+        decided.add(s, available);
+        states.append(available);
+    }
+    run.clear();
+}
+
+PerformancePath::Counts PerformancePath::Direction::counts() const
+{
+    Counts c = decided;
+    for (const Second &s : run)
+        c.add(s, available);
+    return c;
+}
+
+void PerformancePath::addBoth(Counts &counts, const Pending &second, bool nearAvailable, bool farAvailable)
+{
+    if (!nearAvailable || !farAvailable) {
+        ++counts.uas;
+        return;
+    }
+    ++counts.availableSeconds;
+    if (second.near.severe || second.far.severe)
+        ++counts.ses;
+    counts.bbe += (second.near.severe ? 0 : second.near.erroredBlocks) + (second.far.severe ? 0 : second.far.erroredBlocks);
+}
+
+PerformancePath::Counts PerformancePath::bothCounts() const
+{
+    Counts c = m_both;
+    for (const Pending &p : m_pending)
+        addBoth(c, p, p.nearState < 0 ? m_near.available : p.nearState == 1,
+                p.farState < 0 ? m_far.available : p.farState == 1);
+    return c;
+}
+
+void PerformancePath::second(const ParameterStore &store, int port, const QHash<int, Blocks> &blocks)
 {
     const Definition &d = m_definition;
-    const quint64 blocks = quint64(d.blocksPerSecond);
-    const quint64 nearBlocks = anyCurrent(store, port, d.nearErrors) ? blocks : 0;
-    const quint64 farBlocks = anyCurrent(store, port, d.farErrors) ? blocks : 0;
-    const auto severe = [blocks](bool defect, quint64 errored) {
-        return defect || (blocks > 0 && double(errored) >= sesBlockShare * double(blocks));
+    quint64 total = quint64(d.blocksPerSecond);
+    const auto errored = [&blocks, &total](const QList<int> &ids) {
+        quint64 n = 0;
+        for (int id : ids) {
+            const auto found = blocks.constFind(id);
+            if (found == blocks.cend())
+                continue;
+            total = found->total;
+            n = qMax(n, found->errored);
+        }
+        return qMin(n, total);
     };
-    m_near.second(severe(anyCurrent(store, port, d.nearDefects), nearBlocks), nearBlocks);
-    m_far.second(severe(anyCurrent(store, port, d.farDefects), farBlocks), farBlocks);
-    // Both directions together are unavailable while either is.
-    m_lastBothSes = false;
-    m_lastBothBbe = 0;
-    if (m_near.available && m_far.available) {
-        ++m_bothAvailable;
-        m_lastBothSes = m_near.lastSes || m_far.lastSes;
-        m_lastBothBbe = m_near.lastBbe + m_far.lastBbe;
-        m_bothSes += m_lastBothSes ? 1 : 0;
-        m_bothBbe += m_lastBothBbe;
-    } else {
-        ++m_bothUas;
+    Pending next;
+    next.near.erroredBlocks = errored(d.nearErrors);
+    next.far.erroredBlocks = errored(d.farErrors);
+    const auto severe = [total](bool defect, quint64 erroredBlocks) {
+        return defect || (total > 0 && double(erroredBlocks) >= sesBlockShare * double(total));
+    };
+    next.near.severe = severe(anyCurrent(store, port, d.nearDefects), next.near.erroredBlocks);
+    next.far.severe = severe(anyCurrent(store, port, d.farDefects), next.far.erroredBlocks);
+    m_pending.append(next);
+    m_last = next;
+    m_measured = true;
+
+    QList<bool> nearStates, farStates;
+    m_near.take(next.near, nearStates);
+    m_far.take(next.far, farStates);
+    for (Pending &p : m_pending) {
+        if (p.nearState < 0 && !nearStates.isEmpty())
+            p.nearState = nearStates.takeFirst() ? 1 : 0;
+        if (p.farState < 0 && !farStates.isEmpty())
+            p.farState = farStates.takeFirst() ? 1 : 0;
+    }
+    while (!m_pending.isEmpty() && m_pending.first().nearState >= 0 && m_pending.first().farState >= 0) {
+        const Pending p = m_pending.takeFirst();
+        addBoth(m_both, p, p.nearState == 1, p.farState == 1);
     }
 }
 
-void PerformancePath::addDirection(Values &values, const ParameterCatalogue &catalogue, const Direction &direction,
-                                   const OtnPerformanceCounters::Direction &counters, bool lastSecond) const
+PerformancePath::Counts PerformancePath::lastSecondOf(const Second &second, bool available)
 {
-    const quint64 ses = lastSecond ? (direction.lastSes ? 1 : 0) : direction.ses;
-    const quint64 bbe = lastSecond ? direction.lastBbe : direction.bbe;
-    const double seconds = lastSecond ? (direction.available ? 1.0 : 0.0) : double(direction.availableSeconds);
-    values.insert(counters.state, state(catalogue, counters.state, direction.available));
-    values.insert(counters.ses, count(ses, ratio(double(ses), seconds)));
-    values.insert(counters.bbe, count(bbe, ratio(double(bbe), m_definition.blocksPerSecond * seconds)));
-    values.insert(counters.uas, count(lastSecond ? (direction.available ? 0 : 1) : direction.uas));
+    Counts c;
+    c.add(second, available);
+    return c;
+}
+
+void PerformancePath::addDirection(Values &values, const ParameterCatalogue &catalogue, bool available,
+                                   const Counts &counts, const OtnPerformanceCounters::Direction &counters, double blocks,
+                                   bool lastSecond) const
+{
+    // The ratios are of the available time only.
+    const double seconds = double(counts.availableSeconds);
+    values.insert(counters.state, state(catalogue, counters.state, available));
+    values.insert(counters.ses, count(counts.ses, ratio(double(counts.ses), seconds)));
+    values.insert(counters.bbe, count(counts.bbe, ratio(double(counts.bbe), blocks * seconds)));
+    values.insert(counters.uas, count(lastSecond ? (available ? 0 : 1) : counts.uas));
 }
 
 void PerformancePath::addValues(Values &values, const ParameterCatalogue &catalogue, bool lastSecond) const
 {
     const OtnPerformanceCounters &counters = m_definition.counters;
-    addDirection(values, catalogue, m_near, counters.nearEnd, lastSecond);
-    addDirection(values, catalogue, m_far, counters.farEnd, lastSecond);
-    const bool available = m_near.available && m_far.available;
-    const quint64 ses = lastSecond ? (m_lastBothSes ? 1 : 0) : m_bothSes;
-    const quint64 bbe = lastSecond ? m_lastBothBbe : m_bothBbe;
-    const double seconds = lastSecond ? (available ? 1.0 : 0.0) : double(m_bothAvailable);
-    values.insert(counters.bidirectional.state, state(catalogue, counters.bidirectional.state, available));
-    values.insert(counters.bidirectional.ses, count(ses, ratio(double(ses), seconds)));
-    values.insert(counters.bidirectional.bbe,
-                  count(bbe, ratio(double(bbe), 2 * m_definition.blocksPerSecond * seconds)));
-    values.insert(counters.bidirectional.uas, count(lastSecond ? (available ? 0 : 1) : m_bothUas));
+    const double blocks = m_definition.blocksPerSecond;
+    const bool bothAvailable = m_near.available && m_far.available;
+    if (!lastSecond) {
+        addDirection(values, catalogue, m_near.available, m_near.counts(), counters.nearEnd, blocks, false);
+        addDirection(values, catalogue, m_far.available, m_far.counts(), counters.farEnd, blocks, false);
+        addDirection(values, catalogue, bothAvailable, bothCounts(), counters.bidirectional, 2 * blocks, false);
+        return;
+    }
+    // The last second, in the state each direction is in now.
+    Counts both;
+    if (m_measured)
+        addBoth(both, m_last, m_near.available, m_far.available);
+    addDirection(values, catalogue, m_near.available, m_measured ? lastSecondOf(m_last.near, m_near.available) : Counts(),
+                 counters.nearEnd, blocks, true);
+    addDirection(values, catalogue, m_far.available, m_measured ? lastSecondOf(m_last.far, m_far.available) : Counts(),
+                 counters.farEnd, blocks, true);
+    addDirection(values, catalogue, bothAvailable, both, counters.bidirectional, 2 * blocks, true);
 }

@@ -12,7 +12,8 @@ class ParameterStore;
 // The G.8201 performance of one monitored path (the line's section, an ODU path, a tandem connection) in
 // both directions, second by second: severely errored seconds, background block errors, and the
 // unavailable periods that 10 consecutive SES begin and 10 consecutive non-SES seconds end, each
-// counted from its first second.
+// counted from its first second. Until a run of such seconds decides, its seconds count in the state
+// the direction is in; both directions together are unavailable in every second either is.
 class PerformancePath
 {
 public:
@@ -22,45 +23,71 @@ public:
     static constexpr double sesBlockShare = 0.15;
     static constexpr int unavailableRun = 10;
 
-    // What decides a second of the path: the receiver's statuses (current = raised) of the defects and
-    // errors of the near end and of the far end; an error current all second errs every block of it.
+    // What decides a second of the path: the receiver's statuses (current = raised) of the defects of the
+    // near end and of the far end, and the error counters whose errored blocks are the near end's and the
+    // far end's.
     struct Definition {
         OtnPerformanceCounters counters;
         QList<int> nearDefects, nearErrors, farDefects, farErrors;
         double blocksPerSecond = 0;
     };
+    // The blocks (frames) of an error counter's layer in one second, and those it found errored.
+    struct Blocks {
+        quint64 errored = 0;
+        quint64 total = 0;
+    };
 
     explicit PerformancePath(const Definition &definition) : m_definition(definition) {}
 
-    void second(const ParameterStore &store, int port);
+    // One second: the defects from the port's statuses, the errored blocks by error counter.
+    void second(const ParameterStore &store, int port, const QHash<int, Blocks> &blocks);
     // The path's counters, of the last second or of every second; the states named as the catalogue
     // names their values.
     void addValues(Values &values, const ParameterCatalogue &catalogue, bool lastSecond) const;
 
 private:
-    struct Direction {
-        bool available = true;
-        int run = 0;   // consecutive seconds that point to the other state
+    struct Second {
+        bool severe = false;
+        quint64 erroredBlocks = 0;
+    };
+    // Counts of seconds whose state is decided.
+    struct Counts {
         quint64 ses = 0;
         quint64 bbe = 0;
         quint64 uas = 0;
         quint64 availableSeconds = 0;
-        bool lastSes = false;
-        quint64 lastBbe = 0;
 
-        void second(bool severe, quint64 erroredBlocks);
+        void add(const Second &second, bool available);
+    };
+    struct Direction {
+        bool available = true;
+        QList<Second> run;   // the latest consecutive seconds that point to the other state
+        Counts decided;
+
+        // Takes the next second; appends the state of every second it decides, oldest first.
+        void take(const Second &second, QList<bool> &states);
+        Counts counts() const;   // with the seconds of the run in the present state
+    };
+    // A second of both directions, until the state of each is decided.
+    struct Pending {
+        Second near, far;
+        int nearState = -1;   // -1 undecided, 0 unavailable, 1 available
+        int farState = -1;
     };
 
-    void addDirection(Values &values, const ParameterCatalogue &catalogue, const Direction &direction,
-                      const OtnPerformanceCounters::Direction &counters, bool lastSecond) const;
+    // blocks: blocks of a second (both directions: twice the path's).
+    void addDirection(Values &values, const ParameterCatalogue &catalogue, bool available, const Counts &counts,
+                      const OtnPerformanceCounters::Direction &counters, double blocks,
+                      bool lastSecond) const;
+    static void addBoth(Counts &counts, const Pending &second, bool nearAvailable, bool farAvailable);
+    Counts bothCounts() const;
+    static Counts lastSecondOf(const Second &second, bool available);
 
     Definition m_definition;
     Direction m_near;
     Direction m_far;
-    quint64 m_bothSes = 0;
-    quint64 m_bothBbe = 0;
-    quint64 m_bothUas = 0;
-    quint64 m_bothAvailable = 0;
-    bool m_lastBothSes = false;
-    quint64 m_lastBothBbe = 0;
+    QList<Pending> m_pending;
+    Counts m_both;
+    Pending m_last;
+    bool m_measured = false;
 };

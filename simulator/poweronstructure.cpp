@@ -56,8 +56,8 @@ const QVector<PowerOnStructure> &PowerOnStructure::all()
         // 100GbE in an OTU4 dealt over 4 physical lanes of 5 logical lanes each.
         {QStringLiteral("otl4.4"), QStringLiteral("OTL4.4 multi-lane (100GbE)"), QStringLiteral("OTL4.4"),
          QStringLiteral("100GbE"), {}, 0, Cfp4},
-        // OTU2 bulk whose receiver expects the section trace of another site: SM-TIM, and the backward
-        // defect indication the port's own transmitter sends for it.
+        // OTU2 bulk whose receiver expects the section trace of another site: SM-TIM, whose consequent
+        // action replaces the ODU2 by ODU-AIS.
         {QStringLiteral("otu2-tim"), QStringLiteral("OTU2 bulk, another section trace expected (SM-TIM)"),
          QStringLiteral("OTU2"), QStringLiteral("Bulk"), {}, 0, Sfp,
          {{PID::Otn::RX::SM_TTI_DETECTION, 3}, {PID::Otn::RX::SM_EXPECTED_SAPI, QByteArray("\0DEUBERLIN  ZEL ", 16)}}},

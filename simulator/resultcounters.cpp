@@ -2,16 +2,18 @@
 
 #include <cmath>
 
+#include <QSet>
+
 #include "apps/shared/sid.h"
 #include "host/catalogue/parametercatalogue.h"
-#include "host/otn/cmcalculator.h"
 #include "host/otn/otniid.h"
-#include "host/otn/otnperformancecounters.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameter.h"
 #include "parameterstore.h"
+#include "gmpjustification.h"
 #include "performancepath.h"
+#include "reception.h"
 #include "tributarylayout.h"
 
 namespace {
@@ -19,25 +21,35 @@ namespace {
 using Catalogue = OtnSignalCatalogue;
 
 constexpr int stateCurrent = 1;
-// Bits of an OTU frame (4 x 4080 bytes) and of an ODU frame (4 x 3824 bytes).
-constexpr double otuFrameBits = 4 * 4080 * 8;
-constexpr double oduFrameBits = 4 * 3824 * 8;
+constexpr int stateHistory = 2;
+constexpr double oduFrameBits = Reception::oduFrameBits;
 // A GFP client at full load: 1518-byte frames with their GFP and idle overhead.
 constexpr double gfpFrameBytes = 1526;
 constexpr double gfpTSuperblockBits = 8 * 65;
 
-// The tester numbers its alarms below this and its errors from it on.
-constexpr int firstErrorId = 1000;
-
-namespace Line = PID::Otn::STATUS;
-namespace Client = nsIID::Otn::Client;
-namespace Gfp = nsIID::Otn::Gfp;
+constexpr int lineName = 10001;
+constexpr int linePerformanceName = 10009;
+constexpr int patternLoss = 169;
+constexpr int bitError = 1174;
+constexpr int patternSyncSeconds = 2717;
+constexpr int bitErrorCount = 2718;
+constexpr int payloadOffsets[OtnMapping::maxLevels] = {14013, 14014, 14015, 14044};
 
 // The line's defects and errors, the near and far end of its section monitoring.
-const QList<int> lineDefects{Line::LOS, Line::LOF, Line::LOM, Line::OTU_AIS, Line::SM_TIM};
-const QList<int> lineErrors{Line::SM_BIP8};
-const QList<int> lineFarDefects{Line::SM_BDI};
-const QList<int> lineFarErrors{Line::SM_BEI};
+const QList<int> lineDefects{101, 102, 106, 110, 113};
+const QList<int> lineErrors{1107};
+const QList<int> lineFarDefects{116};
+const QList<int> lineFarErrors{1109};
+const int linePerformance[12] = {5222, 5132, 5162, 5192, 5232, 5142, 5172, 5202, 5242, 5152, 5182, 5212};
+// GFP counters of the transmitter and receiver that count frames and octets.
+constexpr int txClientFrames = 1601, txClientOctets = 1602, txGfpFrames = 1161;
+constexpr int rxClientFrames = 1604, rxClientOctets = 1605, rxGfpFrames = 1407, rxGfpClientFrames = 1408;
+constexpr int gfpClientFrames = 1401;
+constexpr int superblocks = 1403, erroredSuperblocks = 1404, codes = 1405, erroredCodes = 1406;
+constexpr int txClientErroredFrames = 1603, rxClientErroredFrames = 1606;
+// The skew the receiver measures between the lanes: what the skew stimulus inserts on its kind of lane.
+constexpr int logicalLaneSkew = 2140, physicalLaneSkew = 2141;
+constexpr int skewBits = 14040, skewLaneType = 14042;
 
 bool isStatus(const ParameterDefinition &d)
 {
@@ -48,27 +60,17 @@ bool isStatus(const ParameterDefinition &d)
            && d.enumerators.at(2).names[0] == QLatin1String("History");
 }
 
-Catalogue::OduType oduTypeNamed(const QString &name)
-{
-    for (int t = Catalogue::OduNone; t <= Catalogue::OduC1; ++t) {
-        if (Catalogue::oduName(Catalogue::OduType(t)) == name)
-            return Catalogue::OduType(t);
-    }
-    return Catalogue::OduNone;
-}
-
 // Nominal rate of ODU level k of the structure in bit/s (an ODUflex by its TS count).
 double oduRate(const ParameterStore &store, int port, const OtnMapping &mapping, int level)
 {
-    const Catalogue::OduType type = oduTypeNamed(mapping.getOduName(level));
-    if (type == Catalogue::OduFlex) {
-        const int stage = level - 1;
-        const QcmaParameter *ts = stage >= 0 && PID::Otn::RX::NUMBER_OF_TS[stage]
-                                      ? store.value(nsSID::otnSid(port, PID::Otn::RX::NUMBER_OF_TS[stage]))
-                                      : nullptr;
-        return CmCalculator::oduFlexRate(ts ? int(ts->getUInt()) : 1) * 1000.0;
-    }
-    return Catalogue::odu(type).rateKbps * 1000.0;
+    return Reception::oduBitRate(store, port, mapping, level);
+}
+
+// Frames of a layer that fall into second s (from 1) of a measurement: the floor and the ceiling of the
+// frame rate in turn, so that every second holds the frames it really holds.
+quint64 framesInSecond(double framesPerSecond, int second)
+{
+    return quint64(std::floor(framesPerSecond * second) - std::floor(framesPerSecond * (second - 1)));
 }
 
 IntervalDataCounters::Value count(quint64 n, double rate = -1.0)
@@ -97,8 +99,16 @@ struct ResultCounters::Port {
     QHash<int, quint64> total;
     QVector<PerformancePath> paths;
     double bitsPerSecond = 0;
-    double framesPerSecond = 0;
     double clientBitsPerSecond = 0;   // the OPU payload of the last level
+    double framesPerSecond[OtnMapping::maxLevels] = {};
+    // The level whose frames each error counter counts in; the share of an error each carries into the
+    // next second; the errors the error insertion adds per frame.
+    QHash<int, int> counterLevels;
+    QHash<int, double> owed;
+    QHash<int, double> inserted;
+    QHash<int, quint64> lastErrors;
+    // Alarms seen current since the last second was measured.
+    QSet<int> seen;
 };
 
 ResultCounters::ResultCounters(const ParameterCatalogue &catalogue, int portCount)
@@ -108,7 +118,7 @@ ResultCounters::ResultCounters(const ParameterCatalogue &catalogue, int portCoun
         if (!isStatus(*d))
             continue;
         // The tester numbers its alarms below 1000 and its errors from 1000 on.
-        (d->id < firstErrorId ? m_alarmIds : m_errorIds).append(d->id);
+        (d->id < 1000 ? m_alarmIds : m_errorIds).append(d->id);
     }
 }
 
@@ -133,22 +143,26 @@ int ResultCounters::seconds(int port) const
 void ResultCounters::restart(Port &counters, const ParameterStore &store, int port, const OtnMapping &mapping) const
 {
     using namespace nsIID::Otn;
+    // What the error insertion adds does not depend on the measurement.
+    const QHash<int, double> inserted = counters.inserted;
     counters = Port();
     counters.started = true;
     counters.mapping = mapping;
+    counters.inserted = inserted;
     counters.bitsPerSecond = store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))
                                  ? store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))->getDouble() * 1000.0
                                  : 0.0;
-    counters.framesPerSecond = counters.bitsPerSecond / otuFrameBits;
+    for (int level = 0; level < OtnMapping::maxLevels; ++level)
+        counters.framesPerSecond[level] = oduRate(store, port, mapping, level) / oduFrameBits;
     counters.clientBitsPerSecond = oduRate(store, port, mapping, mapping.getOduCount() - 1) * 3808.0 / 3824.0;
 
     PerformancePath::Definition line;
-    line.counters = OtnPerformanceCounters::line();
+    std::copy(std::begin(linePerformance), std::end(linePerformance), line.counters);
     line.nearDefects = lineDefects;
     line.nearErrors = lineErrors;
     line.farDefects = lineFarDefects;
     line.farErrors = lineFarErrors;
-    line.blocksPerSecond = counters.framesPerSecond;
+    line.blocksPerSecond = counters.framesPerSecond[0];
     counters.paths.append(PerformancePath(line));
 
     // A defect of a server layer is a defect of every path it carries.
@@ -156,29 +170,86 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     for (int level = 0; level < mapping.getOduCount(); ++level) {
         const int k = level;
         serverDefects << Alarm::ODU_LOF_LOM[k] << Alarm::ODU_AIS[k] << Alarm::ODU_LCK[k] << Alarm::ODU_OCI[k];
+        const int ids[12] = {Performance::STAT_ODU_NEAREND[k],       Performance::SES_ODU_NEAREND[k],
+                             Performance::BBE_ODU_NEAREND[k],        Performance::UAS_ODU_NEAREND[k],
+                             Performance::STAT_ODU_FAREND[k],        Performance::SES_ODU_FAREND[k],
+                             Performance::BBE_ODU_FAREND[k],         Performance::UAS_ODU_FAREND[k],
+                             Performance::STAT_ODU_BIDIRECTIONAL[k], Performance::SES_ODU_BIDIRECTIONAL[k],
+                             Performance::BBE_ODU_BIDIRECTIONAL[k],  Performance::UAS_ODU_BIDIRECTIONAL[k]};
         PerformancePath::Definition path;
-        path.counters = OtnPerformanceCounters::odu(k);
+        std::copy(std::begin(ids), std::end(ids), path.counters);
         path.nearDefects = serverDefects;
         path.nearDefects << Alarm::PM_TIM[k];
         path.nearErrors = {Error::PM_BIP8[k]};
         path.farDefects = {Alarm::PM_BDI[k]};
         path.farErrors = {Error::PM_BEI[k]};
-        path.blocksPerSecond = oduRate(store, port, mapping, level) / oduFrameBits;
+        path.blocksPerSecond = counters.framesPerSecond[level];
         counters.paths.append(PerformancePath(path));
     }
     // The tandem connections of the line's ODU.
     for (int j = 0; j < 6; ++j) {
+        const int ids[12] = {Performance::STAT_TCMi_NEAREND[j],       Performance::SES_TCMi_NEAREND[j],
+                             Performance::BBE_TCMi_NEAREND[j],        Performance::UAS_TCMi_NEAREND[j],
+                             Performance::STAT_TCMi_FAREND[j],        Performance::SES_TCMi_FAREND[j],
+                             Performance::BBE_TCMi_FAREND[j],         Performance::UAS_TCMi_FAREND[j],
+                             Performance::STAT_TCMi_BIDIRECTIONAL[j], Performance::SES_TCMi_BIDIRECTIONAL[j],
+                             Performance::BBE_TCMi_BIDIRECTIONAL[j],  Performance::UAS_TCMi_BIDIRECTIONAL[j]};
         PerformancePath::Definition path;
-        path.counters = OtnPerformanceCounters::tcm(j);
+        std::copy(std::begin(ids), std::end(ids), path.counters);
         path.nearDefects = lineDefects;
         path.nearDefects << Alarm::ODU_AIS[0] << Alarm::ODU_LCK[0] << Alarm::ODU_OCI[0] << Alarm::TCMi_LTC[j]
                          << Alarm::TCMi_TIM[j];
         path.nearErrors = {Error::TCMi_BIP8[j]};
         path.farDefects = {Alarm::TCMi_BDI[j]};
         path.farErrors = {Error::TCMi_BEI[j]};
-        path.blocksPerSecond = oduRate(store, port, mapping, 0) / oduFrameBits;
+        path.blocksPerSecond = counters.framesPerSecond[0];
         counters.paths.append(PerformancePath(path));
     }
+}
+
+void ResultCounters::follow(ParameterStore &store, int port)
+{
+    Port *counters = portAt(port);
+    if (!counters)
+        return;
+    const OtnMapping mapping = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
+    if (counters->started && counters->mapping != mapping) {
+        for (const QList<int> *ids : {&m_alarmIds, &m_errorIds}) {
+            for (int id : *ids) {
+                const int sid = nsSID::otnSid(port, id);
+                if (store.intValue(sid) == stateHistory)
+                    store.setValue(sid, 0);
+            }
+        }
+    }
+    if (!counters->started || counters->mapping != mapping)
+        restart(*counters, store, port, mapping);
+    latch(*counters, store, port);
+}
+
+void ResultCounters::latch(Port &counters, const ParameterStore &store, int port) const
+{
+    for (int id : qAsConst(m_alarmIds)) {
+        if (store.intValue(nsSID::otnSid(port, id)) == stateCurrent)
+            counters.seen.insert(id);
+    }
+}
+
+QHash<int, quint64> ResultCounters::lastErrors(int port) const
+{
+    const Port *counters = portAt(port);
+    return counters ? counters->lastErrors : QHash<int, quint64>();
+}
+
+void ResultCounters::insert(int port, int counterId, double errorsPerFrame)
+{
+    Port *counters = portAt(port);
+    if (!counters)
+        return;
+    if (errorsPerFrame > 0)
+        counters->inserted.insert(counterId, errorsPerFrame);
+    else
+        counters->inserted.remove(counterId);
 }
 
 void ResultCounters::measure(const ParameterStore &store, int port)
@@ -186,32 +257,62 @@ void ResultCounters::measure(const ParameterStore &store, int port)
     Port *counters = portAt(port);
     if (!counters)
         return;
-    const OtnMapping mapping = TributaryLayout::mappingOf(store, port, TributaryLayout::Rx);
+    const Reception reception(store, port);
+    const OtnMapping &mapping = reception.received();
     if (!counters->started || counters->mapping != mapping)
         restart(*counters, store, port, mapping);
 
-    ++counters->seconds;
+    const int second = ++counters->seconds;
     counters->last.clear();
+    counters->lastErrors.clear();
     const auto add = [counters](int id, quint64 n) {
         counters->last[id] += n;
         counters->total[id] += n;
     };
+    latch(*counters, store, port);
     for (int id : qAsConst(m_alarmIds))
-        add(id, store.intValue(nsSID::otnSid(port, id)) == stateCurrent ? 1 : 0);
-    const quint64 frames = quint64(counters->framesPerSecond);
+        add(id, counters->seen.contains(id) ? 1 : 0);
+    counters->seen.clear();
     for (int id : qAsConst(m_errorIds))
-        add(id, store.intValue(nsSID::otnSid(port, id)) == stateCurrent ? frames : 0);
-    // A test pattern is in sync every second it is not lost; its bit errors are the client's.
+        add(id, 0);
+
+    // Each counter counts the errors the frames of its layer bring in this second; a share of an error
+    // is carried into the next second.
+    QHash<int, PerformancePath::Blocks> blocks;
+    for (auto it = reception.counters().cbegin(); it != reception.counters().cend(); ++it) {
+        const Reception::Counter &counter = it.value();
+        const quint64 frames = framesInSecond(counters->framesPerSecond[counter.level], second);
+        const double perFrame = counter.counting ? counter.perFrame + counters->inserted.value(it.key()) : 0.0;
+        double &owed = counters->owed[it.key()];
+        const double due = owed + perFrame * double(frames);
+        const quint64 errors = quint64(std::floor(due));
+        owed = due - double(errors);
+        add(it.key(), errors);
+        counters->lastErrors.insert(it.key(), errors);
+        counters->counterLevels.insert(it.key(), counter.level);
+        // A block is one frame: several errors a frame err one block; fewer than one a frame, each its own.
+        blocks.insert(it.key(), {perFrame >= 1.0 ? frames : qMin(errors, frames), frames});
+    }
+    // A test pattern is in sync every second it reaches the receiver and is not lost in; its bit errors
+    // are the client's.
     const bool pattern = Catalogue::client(mapping[OtnMapping::FieldClient])
                          && Catalogue::client(mapping[OtnMapping::FieldClient])->pattern;
-    add(Client::PATTERN_SYNC_SECONDS,
-        pattern && store.intValue(nsSID::otnSid(port, Client::PATTERN_LOSS)) != stateCurrent
-                && store.intValue(nsSID::otnSid(port, PID::Otn::STATUS::LOF)) != stateCurrent
-            ? 1
-            : 0);
-    add(Client::BIT_ERROR_COUNT, counters->last.value(Client::BIT_ERROR));
+    const bool received = reception.passesOn(mapping.getOduCount() - 1);
+    add(patternSyncSeconds, pattern && received && counters->last.value(patternLoss) == 0
+                                    && counters->last.value(PID::Otn::STATUS::LOF) == 0
+                                ? 1
+                                : 0);
+    add(bitErrorCount, counters->last.value(bitError));
     for (PerformancePath &path : counters->paths)
-        path.second(store, port);
+        path.second(store, port, blocks);
+}
+
+double ResultCounters::bitsPerSecond(const Port &counters, int id) const
+{
+    // A counter of a layer errs the bits of that layer's frames; the others the line's bits.
+    const auto level = counters.counterLevels.constFind(id);
+    return level != counters.counterLevels.cend() ? counters.framesPerSecond[*level] * oduFrameBits
+                                                  : counters.bitsPerSecond;
 }
 
 ResultCounters::Values ResultCounters::values(const ParameterStore &store, int port, quint32 selector) const
@@ -223,14 +324,28 @@ ResultCounters::Values ResultCounters::values(const ParameterStore &store, int p
     const bool current = selector == currentIntervalSelector;
     const QHash<int, quint64> &counts = current ? counters->last : counters->total;
     const double seconds = current ? 1.0 : double(qMax(counters->seconds, 1));
-    const double bits = counters->bitsPerSecond * seconds;
 
-    for (int id : qAsConst(m_alarmIds))
-        values.insert(id, count(counts.value(id)));
-    for (int id : qAsConst(m_errorIds))
+    // The tester leaves undefined what the structure does not have: no value to show.
+    const auto defined = [&store, port](int id) {
+        const QcmaParameter *status = store.value(nsSID::otnSid(port, id));
+        return status && status->isDefined();
+    };
+    for (int id : qAsConst(m_alarmIds)) {
+        if (defined(id))
+            values.insert(id, count(counts.value(id)));
+    }
+    for (int id : qAsConst(m_errorIds)) {
+        if (!defined(id))
+            continue;
+        const double bits = bitsPerSecond(*counters, id) * seconds;
         values.insert(id, count(counts.value(id), bits > 0 ? double(counts.value(id)) / bits : 0.0));
-    for (int id : {Client::PATTERN_SYNC_SECONDS, Client::BIT_ERROR_COUNT})
-        values.insert(id, count(counts.value(id)));
+    }
+    // Only a test pattern has a pattern to be in sync with and its bit errors.
+    const OtnSignalCatalogue::Client *client = Catalogue::client(counters->mapping[OtnMapping::FieldClient]);
+    if (client && client->pattern) {
+        values.insert(patternSyncSeconds, count(counts.value(patternSyncSeconds)));
+        values.insert(bitErrorCount, count(counts.value(bitErrorCount)));
+    }
 
     const bool tcmResults = store.intValue(nsSID::otnSid(port, PID::Otn::RX::TCM)) != 0;
     for (int p = 0; p < counters->paths.size(); ++p) {
@@ -241,11 +356,10 @@ ResultCounters::Values ResultCounters::values(const ParameterStore &store, int p
         counters->paths.at(p).addValues(values, m_catalogue, current);
     }
     if (OtnMapping::numOfLldLane(counters->mapping[OtnMapping::FieldInterface]) > 0) {
-        // The skew the receiver measures between the lanes: what the skew stimulus inserts on its kind of lane.
-        const quint64 skew = quint64(store.intValue(nsSID::otnSid(port, PID::Otn::STIMULI::SKEW_BITS)));
-        const bool physical = store.intValue(nsSID::otnSid(port, PID::Otn::STIMULI::SKEW_LANE_TYPE)) != 0;
-        values.insert(nsIID::Otn::Lane::SKEW_LOGICAL, count(physical ? 0 : skew));
-        values.insert(nsIID::Otn::Lane::SKEW_PHYSICAL, count(physical ? skew : 0));
+        const quint64 skew = quint64(store.intValue(nsSID::otnSid(port, skewBits)));
+        const bool physical = store.intValue(nsSID::otnSid(port, skewLaneType)) != 0;
+        values.insert(logicalLaneSkew, count(physical ? 0 : skew));
+        values.insert(physicalLaneSkew, count(physical ? skew : 0));
     }
     addNames(values, *counters);
     addJustification(values, store, port, *counters, current);
@@ -259,8 +373,8 @@ void ResultCounters::addNames(Values &values, const Port &counters) const
     const OtnMapping &m = counters.mapping;
     const ParameterDefinition *interface = m_catalogue.find(nsSID::otn, PID::Otn::RX::MAPPING[0]);
     const QString line = interface ? interface->valueName(m[OtnMapping::FieldInterface], 0) : QString();
-    values.insert(LINE_NAME, text(line));
-    values.insert(LINE_PER_NAME, text(line));
+    values.insert(lineName, text(line));
+    values.insert(linePerformanceName, text(line));
     for (int level = 0; level < m.getOduCount() && level < OtnMapping::maxLevels; ++level) {
         const QString name = m.getOduName(level);
         values.insert(ODU_NAME[level], text(name));
@@ -281,15 +395,8 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
     const double lineOffsetPpm = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET))
                                      ? store.value(nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET))->getDouble()
                                      : 0.0;
-    CmCalculator cm;
-    cm.setMapping(m);
-    cm.setOffset(CmCalculator::lineLevel, lineOffsetPpm);
-    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        const QcmaParameter *offset = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::PAYLOAD_OFFSET[level]));
-        cm.setOffset(level, offset ? offset->getDouble() : 0.0);
-    }
     for (int level = 0; level < m.getOduCount() && level < OtnMapping::maxLevels; ++level) {
-        const QcmaParameter *offset = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::PAYLOAD_OFFSET[level]));
+        const QcmaParameter *offset = store.value(nsSID::otnSid(port, payloadOffsets[level]));
         const double payloadPpm = offset ? offset->getDouble() : 0.0;
         const QString offsetText = QStringLiteral("%1 ppm").arg(payloadPpm - lineOffsetPpm, 0, 'f', 1);
         if (m.isAmp(level)) {
@@ -304,16 +411,17 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
                 values.insert(id[level], count(0));
         }
         if (m.isGmp(level)) {
-            const CmResult result = cm.calcCm(level);
+            // The Cm the mapper sent in the multiframes of the interval, and its steps.
+            const GmpJustification gmp = GmpJustification::ofLevel(store, port, level);
+            const qint64 end = gmp.multiframesBy(counters.seconds);
+            const qint64 first = current ? gmp.multiframesBy(counters.seconds - 1) : 0;
+            const GmpJustification::Steps steps = gmp.steps(first, end);
+            const bool valid = gmp.isValid() && end > first;
             values.insert(Offset_GMP[level], text(offsetText));
-            values.insert(CmtMin[level], count(result.valid ? quint64(std::floor(result.cm)) : 0));
-            values.insert(CmtMax[level], count(result.valid ? quint64(std::ceil(result.cm)) : 0));
-            // A Cm with a fraction steps up and down by one in every multiframe that carries the fraction.
-            const double frames = oduRate(store, port, m, level) / oduFrameBits * seconds;
-            const double fraction = result.valid ? result.cm - std::floor(result.cm) : 0.0;
-            const quint64 steps = quint64(frames / 256.0 * qMin(fraction, 1.0 - fraction));
-            for (const int *id : {Inc1, Dec1})
-                values.insert(id[level], count(steps));
+            values.insert(CmtMin[level], count(valid ? quint64(steps.lowest) : 0));
+            values.insert(CmtMax[level], count(valid ? quint64(steps.highest) : 0));
+            values.insert(Inc1[level], count(valid ? steps.increments : 0));
+            values.insert(Dec1[level], count(valid ? steps.decrements : 0));
             for (const int *id : {Inc0, Dec0, Inc2, Dec2, IncOver, DecOver})
                 values.insert(id[level], count(0));
         }
@@ -330,17 +438,16 @@ void ResultCounters::addClient(Values &values, const Port &counters, bool curren
     const double payloadBits = counters.clientBitsPerSecond * seconds;
     const quint64 frames = quint64(payloadBits / 8.0 / gfpFrameBytes);
     const quint64 octets = frames * quint64(gfpFrameBytes - 8);
-    for (int id : {Client::TX_FRAMES, Gfp::TX_FRAMES, Client::RX_FRAMES, Gfp::RX_FRAMES, Gfp::RX_CLIENT_FRAMES,
-                   Gfp::CLIENT_FRAMES})
+    for (int id : {txClientFrames, txGfpFrames, rxClientFrames, rxGfpFrames, rxGfpClientFrames, gfpClientFrames})
         values.insert(id, count(frames));
-    for (int id : {Client::TX_OCTETS, Client::RX_OCTETS})
+    for (int id : {txClientOctets, rxClientOctets})
         values.insert(id, count(octets));
-    for (int id : {Client::TX_ERRORED_FRAMES, Client::RX_ERRORED_FRAMES})
+    for (int id : {txClientErroredFrames, rxClientErroredFrames})
         values.insert(id, count(0));
     if (m.isGfpT()) {
-        values.insert(Gfp::T_SUPERBLOCKS, count(quint64(payloadBits / gfpTSuperblockBits)));
-        values.insert(Gfp::T_CODES, count(quint64(payloadBits / gfpTSuperblockBits) * 64));
-        for (int id : {Gfp::T_ERRORED_SUPERBLOCKS, Gfp::T_ERRORED_CODES})
+        values.insert(superblocks, count(quint64(payloadBits / gfpTSuperblockBits)));
+        values.insert(codes, count(quint64(payloadBits / gfpTSuperblockBits) * 64));
+        for (int id : {erroredSuperblocks, erroredCodes})
             values.insert(id, count(0));
     }
 }

@@ -67,6 +67,7 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
         }
         m_live->update(*m_store, port, false);
         AlarmModel::update(*m_store, port);
+        m_counters->follow(*m_store, port);
     }
     // The start-up state is the initial snapshot, not a change anybody has to be told about.
     m_store->takeChanges();
@@ -213,6 +214,7 @@ QList<int> SimulatedServerLink::followConfiguration(const QList<int> &ports, boo
         m_live->update(*m_store, port, false);
         if (modelAlarms)
             AlarmModel::update(*m_store, port);
+        m_counters->follow(*m_store, port);
     }
     return m_store->takeChanges();
 }
@@ -273,13 +275,13 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
     // A new current interval: the port is measured again, and its receiver counts another second (so
     // does a request for the cumulative results, which would stand still otherwise). Computed now, from
     // the configuration the request finds; delivered later.
-    if (selector == currentIntervalSelector) {
-        m_live->update(*m_store, port, true);
-        AlarmModel::countInterval(*m_store, port);
-        announce(m_store->takeChanges());
-    }
     if (selector == currentIntervalSelector || selector == cumulativeIntervalSelector)
         m_counters->measure(*m_store, port);
+    if (selector == currentIntervalSelector) {
+        m_live->update(*m_store, port, true);
+        AlarmModel::countInterval(*m_store, port, m_counters->lastErrors(port));
+        announce(m_store->takeChanges());
+    }
     QList<QSharedPointer<IntervalData>> answers;
     // The scan publishes its words while it runs.
     if (m_store->intValue(nsSID::otnSid(port, PID::Otn::SCAN::RUNNING)) != 0) {
@@ -290,7 +292,7 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
     }
     auto capture =
         QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, PID::Otn::CAPTURE::OVERHEAD), selector);
-    const CaptureRecordBuilder builder(*m_store, port);
+    const CaptureRecordBuilder builder(*m_store, port, m_counters->seconds(port));
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
         capture->records[level] = builder.record(level);
     answers.append(capture);

@@ -352,6 +352,11 @@ void StructureRules::applyRxSettings(int port, const OtnMapping &rx, const OtnMa
     restrictEnum(port, PID::Otn::RX::FEC_CONTROL, otlc ? QVector<int>{0} : catalogueValues(PID::Otn::RX::FEC_CONTROL),
                  1);
     m_store.setDefined(nsSID::otnSid(port, PID::Otn::RX::TTI_DETECTION_ENABLE), otlc);
+    // Each ODU level the receiver expects has the path trace it is expected to carry.
+    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
+        for (const int *ids : {PID::Otn::RX::PM_EXPECTED_SAPI, PID::Otn::RX::PM_EXPECTED_DAPI})
+            m_store.setDefined(nsSID::otnSid(port, ids[level]), level < rx.getOduCount());
+    }
     m_store.setValue(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE), lineRateKbps(rx[OtnMapping::FieldInterface]));
 
     // The expected MSI of each received stage is what the transmitter's structure sends there.

@@ -5,6 +5,7 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
 #include "parameterstore.h"
+#include "reception.h"
 #include "tributarylayout.h"
 
 namespace {
@@ -28,21 +29,21 @@ constexpr AlarmBit lineAlarmBits[] = {
 };
 
 // Bits that leave nothing to demultiplex below, and bits whose signal below is replaced by ODU-AIS.
-constexpr quint32 frameLost = TributaryScanBuilder::otuAis | TributaryScanBuilder::lof | TributaryScanBuilder::oof
-                              | TributaryScanBuilder::lom | TributaryScanBuilder::loflom;
-constexpr quint32 signalReplaced = TributaryScanBuilder::oduAis | TributaryScanBuilder::oduOci
-                                   | TributaryScanBuilder::oduLck;
+constexpr quint32 frameLost = TributaryScanBuilder::lof | TributaryScanBuilder::oof | TributaryScanBuilder::lom
+                              | TributaryScanBuilder::loflom;
+constexpr quint32 signalReplaced = TributaryScanBuilder::otuAis | TributaryScanBuilder::oduAis
+                                   | TributaryScanBuilder::oduOci | TributaryScanBuilder::oduLck;
 
 bool current(const ParameterStore &store, int port, int id)
 {
     return id != 0 && store.intValue(nsSID::otnSid(port, id)) == alarmCurrent;
 }
 
-// A payload mismatch has no bit of its own, but the receiver replaces what the level carries with
-// ODU-AIS all the same.
-quint32 payloadReplaced(const ParameterStore &store, int port, int level)
+// What a level carries is replaced by ODU-AIS when its receiver does not pass it on (a payload
+// mismatch, a trace mismatch with its action), though no bit of the level's own word says so.
+quint32 replacedBelow(const Reception &reception, int level)
 {
-    return current(store, port, nsIID::Otn::Alarm::PLM[level]) ? TributaryScanBuilder::oduAis : 0;
+    return reception.passesOn(level) ? 0 : TributaryScanBuilder::oduAis;
 }
 
 // What a tributary inherits from the word of the one that carries it.
@@ -120,8 +121,9 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
 
     // The receiver demultiplexes its main TP of each stage: the alarms it raises on the level below are
     // that tributary's.
+    const Reception reception(store, port);
     quint32 *firstLevel = result.data() + 1;
-    scanStage(store, port, 0, result.at(0) | payloadReplaced(store, port, 0), firstLevel, firstLevelWords);
+    scanStage(store, port, 0, result.at(0) | replacedBelow(reception, 0), firstLevel, firstLevelWords);
     const int rxMainTp0 = rx.hasOdtu(0) ? int(TributaryLayout(store, port, TributaryLayout::Rx, 0).mainTp()) : 0;
     if (rxMainTp0 >= 1 && rxMainTp0 <= firstLevelWords)
         firstLevel[rxMainTp0 - 1] |= oduAlarms(store, port, 1);
@@ -131,7 +133,7 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
     if (chosen < 1 || chosen > firstLevelWords)
         return result;
     quint32 *secondLevel = result.data() + 1 + firstLevelWords;
-    const quint32 chosenReplaced = chosen == rxMainTp0 ? payloadReplaced(store, port, 1) : 0;
+    const quint32 chosenReplaced = chosen == rxMainTp0 ? replacedBelow(reception, 1) : 0;
     scanStage(store, port, 1, result.at(chosen) | chosenReplaced, secondLevel, secondLevelWords);
     const int rxMainTp1 = rx.hasOdtu(1) ? int(TributaryLayout(store, port, TributaryLayout::Rx, 1).mainTp()) : 0;
     if (chosen == rxMainTp0 && rxMainTp1 >= 1 && rxMainTp1 <= secondLevelWords)

@@ -76,6 +76,10 @@ ZELOTNMODEL_EXPORT extern const int DET_MODE[3];
 ZELOTNMODEL_EXPORT extern const int TCM_TTI_DETECTION[6];
 ZELOTNMODEL_EXPORT extern const int TCM_EXPECTED_SAPI[6];
 ZELOTNMODEL_EXPORT extern const int TCM_EXPECTED_DAPI[6];
+// The SAPI and DAPI (16 bytes each) the path trace of each ODU level is expected to carry; PM trace
+// detection (PM_TTI_DETECTION) compares them.
+ZELOTNMODEL_EXPORT extern const int PM_EXPECTED_SAPI[4];
+ZELOTNMODEL_EXPORT extern const int PM_EXPECTED_DAPI[4];
 } // namespace RX
 namespace MEASUREMENT {
 ZELOTNMODEL_EXPORT extern const int MSIM_DETECTION[3];
@@ -117,13 +121,15 @@ constexpr int BULK_POLARITY = 12030;
 constexpr int PLM_DETECTION = 12501;
 constexpr int TCM = 13002;
 // Trace identifier detection of the line's section and of the ODU paths: the mode (0 off, 1 SAPI,
-// 2 DAPI, 3 both) and the expected SAPI and DAPI (16 bytes each).
+// 2 DAPI, 3 both) and the section's expected SAPI and DAPI (16 bytes each).
 constexpr int SM_TTI_DETECTION = 13003;
 constexpr int SM_EXPECTED_SAPI = 13004;
 constexpr int SM_EXPECTED_DAPI = 13005;
 constexpr int PM_TTI_DETECTION = 13007;
-constexpr int PM_EXPECTED_SAPI = 13008;
-constexpr int PM_EXPECTED_DAPI = 13009;
+// Whether a trace mismatch of the section (SM) and of the ODU paths (PM) has its consequent actions:
+// ODU-AIS in place of what the layer carries (0 off, 1 on, the default).
+constexpr int SM_TIM_ACTION = 13047;
+constexpr int PM_TIM_ACTION = 13048;
 } // namespace RX
 // Measured values of the optical interface and the transceiver.
 namespace PHYSICAL {

@@ -5,6 +5,7 @@
 #include "apps/shared/sid.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/bindings/uihelper_notification.h"
+#include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
 #include "host/parameters/qcmaparameter.h"
@@ -24,6 +25,7 @@ namespace {
 struct Collector : NotifyInterface {
     QVector<quint32> words;
     QByteArray records[IntervalDataOtnCapture::levelCount];
+    QHash<int, IntervalDataCounters::Value> counters;
     int scans = 0;
     int captures = 0;
     void intervalDataChanged(const IntervalData &data) override
@@ -31,6 +33,8 @@ struct Collector : NotifyInterface {
         if (auto scan = dynamic_cast<const IntervalDataOtnTributaryScan *>(&data)) {
             words = scan->words;
             ++scans;
+        } else if (auto block = dynamic_cast<const IntervalDataCounters *>(&data)) {
+            counters = block->values;
         } else if (auto capture = dynamic_cast<const IntervalDataOtnCapture *>(&data)) {
             for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
                 records[level] = capture->records[level];
@@ -44,6 +48,18 @@ QByteArray hex(const char *text)
     return QByteArray::fromHex(text);
 }
 
+// The remainder of the bits (first bit first) divided by the generator polynomial of the given degree
+// (its terms below x^degree): zero for a codeword with a good CRC.
+uint remainder(quint64 bits, int count, int degree, uint terms)
+{
+    const quint64 generator = (quint64(1) << degree) | terms;
+    for (int i = count - 1; i >= degree; --i) {
+        if (bits & (quint64(1) << i))
+            bits ^= generator << (i - degree);
+    }
+    return uint(bits);
+}
+
 // The overhead byte of row r, column c (1-based) in a capture record.
 quint8 overhead(const QByteArray &record, int row, int column)
 {
@@ -55,7 +71,10 @@ class CaptureTest
 public:
     explicit CaptureTest(TesterFixture &f, int port = 1)
         : m_f(f), m_scan(f.manager(), &collector, nsSID::otnSid(port, 7101), currentIntervalSelector, 2),
-          m_capture(f.manager(), &collector, nsSID::otnSid(port, 3101), currentIntervalSelector, 2), m_port(port)
+          m_capture(f.manager(), &collector, nsSID::otnSid(port, 3101), currentIntervalSelector, 2),
+          m_counters(f.manager(), &collector, nsSID::otnSid(port, IntervalDataCounters::blockId),
+                     currentIntervalSelector, 2),
+          m_port(port)
     {
     }
     bool request()
@@ -70,6 +89,7 @@ private:
     TesterFixture &m_f;
     UiHelper_Notification m_scan;
     UiHelper_Notification m_capture;
+    UiHelper_Notification m_counters;
     int m_port;
 };
 
@@ -89,6 +109,9 @@ private slots:
     void tributarySlotBlocks();
     void scanWords_data();
     void scanWords();
+    void scanOfFourOdu2InAnOtu3();
+    void gmpJustificationControlCarriesTheResultsCm_data();
+    void gmpJustificationControlCarriesTheResultsCm();
 };
 
 void tst_IntervalData::overheadBytesSitWhereG709PutsThem_data()
@@ -174,8 +197,10 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
 {
     TesterFixture f;
     CaptureTest capture(f);
-    QVERIFY(f.writeAndWait(1, TX::MAPPING[0], valueNamed(f, TX::MAPPING[0], QStringLiteral("OTU2"))));
-    QVERIFY(f.writeAndWait(1, TX::MAPPING[2], MUX_ODU1_ODU2_PT21));
+    for (const int *mapping : {TX::MAPPING, RX::MAPPING}) {
+        QVERIFY(f.writeAndWait(1, mapping[0], valueNamed(f, mapping[0], QStringLiteral("OTU2"))));
+        QVERIFY(f.writeAndWait(1, mapping[2], MUX_ODU1_ODU2_PT21));
+    }
     QVERIFY(f.writeAndWait(1, TX::ODU_TCM_TTI_OH[1][3], hex("4d")));
     QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[1], 0x15u));
     QVERIFY(f.writeAndWait(1, 11020, hex("9999")));
@@ -195,26 +220,38 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
 
 void tst_IntervalData::emptyRecords_data()
 {
+    QTest::addColumn<QString>("structure");
     QTest::addColumn<int>("id");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("capturedLevels");
 
-    QTest::newRow("level the structure does not have") << int(TX::MAPPING[2]) << QVariant(int(MUX_NONE)) << 1;
-    QTest::newRow("laser off: nothing received") << int(TX::LASER) << QVariant(0) << 0;
+    const QString bulk = QStringLiteral("otu2-bulk");
+    QTest::newRow("level the structure does not have") << bulk << int(TX::MAPPING[2]) << QVariant(int(MUX_NONE)) << 1;
+    QTest::newRow("laser off: nothing received") << bulk << int(TX::LASER) << QVariant(0) << 0;
     // The tester sends OTU2; the receiver expects OTU1.
-    QTest::newRow("receiver expects another interface") << int(RX::MAPPING[0]) << QVariant() << 0;
+    QTest::newRow("receiver expects another interface") << bulk << int(RX::MAPPING[0]) << QVariant() << 0;
+    // The receiver looks for an ODU1 in the ODU2's slots where an ODU0 was put (MSIM detection off): the
+    // frame lost there leaves nothing to capture below the ODU2.
+    QTest::newRow("frame lost in the tributary") << QStringLiteral("otu4-odu2-odu0") << int(RX::MAPPING[3])
+                                                 << QVariant(QStringLiteral("ODTU12 (PT=21)")) << 2;
 }
 
 void tst_IntervalData::emptyRecords()
 {
+    QFETCH(QString, structure);
     QFETCH(int, id);
     QFETCH(QVariant, value);
     QFETCH(int, capturedLevels);
 
-    TesterFixture f;
+    TesterFixture f(TesterFixture::structureOptions(structure));
     CaptureTest capture(f);
     if (!value.isValid())
         value = valueNamed(f, id, QStringLiteral("OTU1"));
+    if (value.userType() == QMetaType::QString)
+        value = valueNamed(f, id, value.toString());
+    // The receiver takes apart what it expects, without comparing the MSI with what it finds.
+    if (f.cached(1, MEASUREMENT::MSIM_DETECTION[1])->isDefined())
+        QVERIFY(f.writeAndWait(1, MEASUREMENT::MSIM_DETECTION[1], 0));
     QVERIFY(f.writeAndWait(1, id, value));
     QVERIFY(capture.request());
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level) {
@@ -337,6 +374,65 @@ void tst_IntervalData::scanWords()
     QCOMPARE(scan.collector.words.size(), 83);
     QCOMPARE(scan.collector.words.mid(0, first.size()), first);
     QCOMPARE(scan.collector.words.mid(first.size()), QVector<quint32>(83 - first.size(), 0));
+}
+
+void tst_IntervalData::scanOfFourOdu2InAnOtu3()
+{
+    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu3-odu2-odu1-odu0")));
+    CaptureTest scan(f);
+    // Only the transmitter's third ODU2 is equipped; the receiver follows the first.
+    QVERIFY(f.writeAndWait(1, TX::MAIN_TP[0], 3u));
+    QVERIFY(f.writeAndWait(1, TX::TX_COPY[0], int(COPY_OFF)));
+    QVERIFY(f.writeAndWait(1, SCAN::RUNNING, 1));
+    QVERIFY(scan.request());
+    const quint32 oci = 0x20;
+    QCOMPARE(scan.collector.words.mid(0, 6), QVector<quint32>({0, oci, oci, 0, oci, 0}));
+}
+
+void tst_IntervalData::gmpJustificationControlCarriesTheResultsCm_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<double>("payloadOffset");   // ppm of the ODU0 (payload offset of level 2)
+
+    // OTU4 > ODU2 > ODU0, GMP on both stages: the ODU2's Cm has a fraction, the ODU0's is whole at
+    // nominal rates and gets one with an offset.
+    QTest::newRow("ODU2 in the ODU4") << 0 << 0.0;
+    QTest::newRow("ODU0 in the ODU2, nominal") << 1 << 0.0;
+    QTest::newRow("ODU0 in the ODU2, +20 ppm") << 1 << 20.0;
+}
+
+void tst_IntervalData::gmpJustificationControlCarriesTheResultsCm()
+{
+    QFETCH(int, level);
+    QFETCH(double, payloadOffset);
+    using namespace nsIID::Otn::Pointer;
+    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    CaptureTest capture(f);
+    QVERIFY(f.writeAndWait(1, 14014, payloadOffset));
+    for (int second = 0; second < 3; ++second) {
+        QVERIFY(capture.request());
+        const QHash<int, IntervalDataCounters::Value> &results = capture.collector.counters;
+        // The Cm of the interval moved only by the steps counted in it.
+        const bool moved = results.value(CmtMin[level]).count != results.value(CmtMax[level]).count;
+        QCOMPARE(moved, results.value(Inc1[level]).count + results.value(Dec1[level]).count > 0);
+    }
+    const QByteArray &r = capture.collector.records[level];
+    const quint64 jc123 = (quint64(overhead(r, 1, 16)) << 16) | (quint64(overhead(r, 2, 16)) << 8) | overhead(r, 3, 16);
+    const quint64 jc456 = (quint64(overhead(r, 1, 15) & 0x1F) << 10) | (quint64(overhead(r, 2, 15) & 0x1F) << 5)
+                          | (overhead(r, 3, 15) & 0x1F);
+    // JC3 is the CRC-8 (x^8 + x^3 + x^2 + 1) of JC1-JC2, JC6 the CRC-5 (x^5 + x + 1) of the CnD.
+    QCOMPARE(remainder(jc123, 24, 8, 0x0D), 0u);
+    QCOMPARE(remainder(jc456, 15, 5, 0x03), 0u);
+    // II = DI = 0: C1-C14 is the Cm itself, which the results of the interval show.
+    QCOMPARE(int(jc123 >> 8) & 0x3, 0);
+    const quint64 cm = jc123 >> 10;
+    const QHash<int, IntervalDataCounters::Value> &results = capture.collector.counters;
+    QVERIFY2(cm >= results.value(CmtMin[level]).count && cm <= results.value(CmtMax[level]).count,
+             qPrintable(QStringLiteral("Cm %1 outside %2..%3")
+                            .arg(cm).arg(results.value(CmtMin[level]).count).arg(results.value(CmtMax[level]).count)));
+    // With one-byte words (the ODU0 takes one TS) nothing is left beyond the whole words.
+    if (level == 1)
+        QCOMPARE(jc456 >> 5, quint64(0));
 }
 
 QTEST_GUILESS_MAIN(tst_IntervalData)

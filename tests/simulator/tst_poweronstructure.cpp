@@ -111,8 +111,9 @@ void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QVector<int>>("raised");
 
-    // The line's summary, SM-TIM and the SM-BDI the port's transmitter reflects.
-    const QVector<int> sectionTraceMismatch = {nsIID::Otn::Alarm::SUM_ERRALARM[0], STATUS::SM_TIM, STATUS::SM_BDI};
+    // The line's summary, SM-TIM and the ODU-AIS it puts in place of the line's ODU.
+    const QVector<int> sectionTraceMismatch = {nsIID::Otn::Alarm::SUM_ERRALARM[0], STATUS::SM_TIM,
+                                               nsIID::Otn::Alarm::ODU_AIS[0]};
     for (const QString &name : checkedNames())
         QTest::newRow(qPrintable(name)) << name << (name == QLatin1String("otu2-tim") ? sectionTraceMismatch : QVector<int>{});
 }

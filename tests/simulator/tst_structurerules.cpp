@@ -346,10 +346,14 @@ void tst_StructureRules::receiverStageAndExpectedMsi()
     const int reference = MEASUREMENT::MSIM_REFERENCE_DATA[0];
     QVERIFY(!f.cached(1, reference)->isDefined());
     QVERIFY(!f.cached(1, RX::DET_MODE[0])->isDefined());
+    QVERIFY(!f.cached(1, RX::PM_EXPECTED_SAPI[1])->isDefined());
 
     QVERIFY(f.writeAndWait(1, rxInterface, valueNamed(f, rxInterface, QStringLiteral("OTU2"))));
     QVERIFY(f.writeAndWait(1, rxStage0, MUX_ODU0_ODU2));
     QVERIFY(f.cached(1, RX::DET_MODE[0])->isDefined());
+    // The ODU0 the receiver now expects has a path trace to expect; no level below it has.
+    QVERIFY(f.cached(1, RX::PM_EXPECTED_DAPI[1])->isDefined());
+    QVERIFY(!f.cached(1, RX::PM_EXPECTED_SAPI[2])->isDefined());
     QVERIFY(f.cached(1, MEASUREMENT::MSIM_DETECTION[0])->isDefined());
     QCOMPARE(f.cached(1, RX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
     // OPU2 PT 21: bits 1-2 = 10 (ODTU2.ts), bits 3-8 = tributary port - 1.

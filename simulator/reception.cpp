@@ -1,0 +1,290 @@
+#include "reception.h"
+
+#include "apps/shared/sid.h"
+#include "host/otn/cmcalculator.h"
+#include "host/otn/otniid.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
+#include "host/otn/otnsignalcatalogue.h"
+#include "host/parameters/qcmaparameter.h"
+#include "livevalues.h"
+#include "parameterstore.h"
+#include "tributarylayout.h"
+
+namespace {
+
+namespace Alarm = nsIID::Otn::Alarm;
+namespace Error = nsIID::Otn::Error;
+namespace Id = PID::Otn;
+
+constexpr int tcms = 6;
+
+// LLD-LOF, LLD-OOF, LOR, OOR: the lanes of a multi-lane interface cannot be framed or aligned.
+constexpr int laneAlarmIds[] = {401, 402, 403, 404};
+constexpr int patternLossId = 169;
+constexpr int clientBulk = 0;
+constexpr int otuAisId = 110;
+// The line's frame alignment errors, whose frames are the OTU's.
+constexpr int fasErrorId = 1101;
+constexpr int mfasErrorId = 1104;
+constexpr int smBip8Id = 1107;
+
+// The third byte of the SM, PM and TCM fields, bit 1 the most significant: BEI/BIAE in bits 1-4, BDI in
+// bit 5, IAE (OTUk SM) in bit 6, STAT (PM, TCM, OTUCn SM) in bits 6-8.
+int beiOf(uint byte3) { return int(byte3 >> 4) & 0xF; }
+bool bdiOf(uint byte3) { return (byte3 & 0x08) != 0; }
+bool iaeOf(uint byte3) { return (byte3 & 0x04) != 0; }
+int statOf(uint byte3) { return int(byte3 & 0x07); }
+// BEI 0-8 counts that many block errors of one frame; the other codes count none.
+int blockErrorsOf(uint byte3) { return beiOf(byte3) <= 8 ? beiOf(byte3) : 0; }
+constexpr int biaeCode = 0xB;
+constexpr int statNoSource = 0;
+constexpr int statInUseWithIae = 2;
+constexpr int statLck = 5;
+constexpr int statOci = 6;
+constexpr int statAis = 7;
+
+} // namespace
+
+double Reception::oduBitRate(const ParameterStore &store, int port, const OtnMapping &mapping, int level)
+{
+    using Catalogue = OtnSignalCatalogue;
+    if (level < 0 || level >= mapping.getOduCount())
+        return 0;
+    const QString name = mapping.getOduName(level);
+    Catalogue::OduType type = Catalogue::OduNone;
+    for (int t = Catalogue::OduNone; t <= Catalogue::OduC1; ++t) {
+        if (Catalogue::oduName(Catalogue::OduType(t)) == name)
+            type = Catalogue::OduType(t);
+    }
+    if (type == Catalogue::OduFlex) {
+        const int stage = level - 1;
+        const QcmaParameter *ts = stage >= 0 && Id::RX::NUMBER_OF_TS[stage]
+                                      ? store.value(nsSID::otnSid(port, Id::RX::NUMBER_OF_TS[stage]))
+                                      : nullptr;
+        return CmCalculator::oduFlexRate(ts ? int(ts->getUInt()) : 1) * 1000.0;
+    }
+    return Catalogue::odu(type).rateKbps * 1000.0;
+}
+
+QSet<int> Reception::decidedIds()
+{
+    QSet<int> ids{Id::STATUS::LOS,    Id::STATUS::LOF,    Id::STATUS::OOF,    otuAisId,      Id::STATUS::SM_TIM,
+                  Id::STATUS::SM_BIAE, Id::STATUS::SM_IAE, Id::STATUS::SM_BDI, Id::STATUS::SM_BEI, patternLossId,
+                  fasErrorId,         mfasErrorId,        smBip8Id};
+    for (int id : laneAlarmIds)
+        ids.insert(id);
+    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
+        for (const int *table : {Alarm::ODU_LOF_LOM, Alarm::ODU_AIS, Alarm::ODU_LCK, Alarm::ODU_OCI, Alarm::PM_TIM,
+                                 Alarm::PM_BDI, Alarm::PLM, Alarm::MSIM, Error::PM_BIP8, Error::PM_BEI,
+                                 Error::ODU_FAS}) {
+            if (table[level])
+                ids.insert(table[level]);
+        }
+    }
+    for (int tcm = 0; tcm < tcms; ++tcm) {
+        for (const int *table : {Alarm::TCMi_TIM, Alarm::TCMi_BIAE, Alarm::TCMi_BDI, Alarm::TCMi_IAE, Alarm::TCMi_LTC,
+                                 Error::TCMi_BIP8, Error::TCMi_BEI})
+            ids.insert(table[tcm]);
+    }
+    return ids;
+}
+
+double Reception::framesPerSecond(int level) const
+{
+    return level >= 0 && level < OtnMapping::maxLevels ? m_framesPerSecond[level] : 0.0;
+}
+
+void Reception::alarm(int group, int id, bool raised)
+{
+    m_alarms.insert(id, raised);
+    m_groupIds[group].append(id);
+}
+
+void Reception::counter(int group, int id, int level, double perFrame, bool counting)
+{
+    m_counters.insert(id, Counter{level, perFrame, counting});
+    m_groupIds[group].append(id);
+}
+
+int Reception::intOf(int id) const
+{
+    return m_store.intValue(nsSID::otnSid(m_port, id));
+}
+
+QByteArray Reception::bytesOf(int id) const
+{
+    const QcmaParameter *p = m_store.value(nsSID::otnSid(m_port, id));
+    return (p && p->isDefined()) ? p->getByteArray() : QByteArray();
+}
+
+// The received trace differs from the expected one in the parts the detection mode compares (1 SAPI,
+// 2 DAPI, 3 both).
+bool Reception::traceMismatch(int detectionId, int expectedSapiId, int expectedDapiId, int sentSapiId,
+                              int sentDapiId) const
+{
+    const int mode = intOf(detectionId);
+    return ((mode & 1) && bytesOf(expectedSapiId) != bytesOf(sentSapiId))
+           || ((mode & 2) && bytesOf(expectedDapiId) != bytesOf(sentDapiId));
+}
+
+Reception::Arrival Reception::arrival(int level) const
+{
+    return level >= 0 && level < OtnMapping::maxLevels ? m_arrival[level] : Arrival::Nothing;
+}
+
+bool Reception::passesOn(int level) const
+{
+    return level >= 0 && level < OtnMapping::maxLevels && m_passesOn[level];
+}
+
+bool Reception::unequipped(int level) const
+{
+    const int stage = level - 1;
+    if (stage < 0 || stage >= OtnMapping::maxStages || intOf(Id::TX::TX_COPY[stage]) != nsSettings::Otn::COPY_OFF)
+        return false;
+    return intOf(Id::TX::MAIN_TP[stage]) != intOf(Id::RX::MAIN_TP[stage]);
+}
+
+Reception::Reception(const ParameterStore &store, int port)
+    : m_store(store), m_port(port), m_rx(TributaryLayout::mappingOf(store, port, TributaryLayout::Rx))
+{
+    for (int level = 0; level < m_rx.getOduCount() && level < OtnMapping::maxLevels; ++level)
+        m_framesPerSecond[level] = oduBitRate(store, port, m_rx, level) / oduFrameBits;
+
+    const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
+    const OtnMapping &rx = m_rx;
+    const bool signal = LiveValues::sendsLight(store, port);
+    const bool framed = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
+    const bool otucn = rx.isOTLC();
+    const bool lineReplaced = receiveLine(signal, framed, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0,
+                                          otucn);
+    Arrival arriving = !framed ? Arrival::Nothing : lineReplaced ? Arrival::Ais : Arrival::Signal;
+    // The tandem connections sit between the section and the path: they see the ODU as it arrives,
+    // whatever its path overhead says.
+    receiveTcms(arriving == Arrival::Signal);
+
+    // The ODU levels the receiver expects, the line's first, each taking what the level above passes on:
+    // what a level's sink replaces (G.798 consequent actions) arrives below as ODU-AIS, a multiplex taken
+    // apart otherwise than it was built leaves no frame to find, and nothing is decoded below a lost frame.
+    const QVector<int> txMultiplexes = tx.convertMultiplexes();
+    const QVector<int> rxMultiplexes = rx.convertMultiplexes();
+    const QList<quint8> expectedTypes = rx.getPayloadTypes();
+    const bool plmDetection = intOf(Id::RX::PLM_DETECTION) != 0;
+    const bool pmTimAction = intOf(PID::Otn::RX::PM_TIM_ACTION) != 0;
+    const int lastLevel = qMax(0, rx.getOduCount() - 1);
+    for (int level = 0; level < OtnMapping::maxLevels; ++level) {
+        const bool present = level < rx.getOduCount();
+        const Arrival in = present ? arriving : Arrival::Nothing;
+        m_arrival[level] = in;
+        const bool inspected = in == Arrival::Signal;
+        const uint pm = byte3Of(Id::TX::ODU_PM_BITS[level]);
+        // G.709 defines no ODUCn-OCI: STAT 110 of an ODUCn is reserved.
+        const bool oducn = otucn && level == 0;
+        const bool ais = in == Arrival::Ais || (inspected && statOf(pm) == statAis);
+        const bool lck = inspected && statOf(pm) == statLck;
+        const bool oci = inspected && !oducn && (statOf(pm) == statOci || unequipped(level));
+        const bool open = inspected && !ais && !lck && !oci;
+        if (const int lofLom = Alarm::ODU_LOF_LOM[level])
+            alarm(level, lofLom, in == Arrival::Lost);
+        alarm(level, Alarm::ODU_AIS[level], ais);
+        alarm(level, Alarm::ODU_LCK[level], lck);
+        alarm(level, Alarm::ODU_OCI[level], oci);
+
+        const bool pmTim = open && traceMismatch(Id::RX::PM_TTI_DETECTION, Id::RX::PM_EXPECTED_SAPI[level],
+                                                 Id::RX::PM_EXPECTED_DAPI[level], Id::TX::ODU_PM_TTI_SAPI[level],
+                                                 Id::TX::ODU_PM_TTI_DAPI[level]);
+        // With its action a trace mismatch fails the path: what it carries is replaced, and the backward
+        // defect the port's own transmitter sends for it is not reported beside it.
+        const bool pmFailed = pmTim && pmTimAction;
+        alarm(level, Alarm::PM_TIM[level], pmTim);
+        alarm(level, Alarm::PM_BDI[level], open && (bdiOf(pm) || pmTim) && !pmFailed);
+        counter(level, Error::PM_BIP8[level], level, 0, open && !pmFailed);
+        counter(level, Error::PM_BEI[level], level, blockErrorsOf(pm), open && !pmFailed);
+        if (const int fas = Error::ODU_FAS[level])
+            counter(level, fas, level, 0, inspected);
+
+        const QByteArray sentType = bytesOf(Id::TX::OPU_PAYLOAD_TYPE[level]);
+        const bool plm = open && !pmFailed && plmDetection && !sentType.isEmpty() && level < expectedTypes.size()
+                         && quint8(sentType.at(0)) != expectedTypes.at(level);
+        alarm(level, Alarm::PLM[level], plm);
+        bool msim = false;
+        if (const int msimId = Alarm::MSIM[level]) {
+            const int stage = level;
+            msim = open && !pmFailed && !plm && rx.hasOdtu(stage)
+                   && intOf(Id::MEASUREMENT::MSIM_DETECTION[stage]) != 0
+                   && rxMultiplexes.value(stage) != txMultiplexes.value(stage);
+            alarm(level, msimId, msim);
+        }
+        m_passesOn[level] = open && !pmFailed && !plm && !msim;
+
+        // What the next level receives.
+        if (!present || !rx.hasOdtu(level) || in == Arrival::Nothing || in == Arrival::Lost)
+            arriving = Arrival::Nothing;
+        else if (!m_passesOn[level])
+            arriving = Arrival::Ais;
+        else if (tx.hasOdtu(level) && rxMultiplexes.value(level) == txMultiplexes.value(level))
+            arriving = Arrival::Signal;
+        else
+            arriving = Arrival::Lost;
+    }
+
+    // A test pattern the receiver does not expect cannot be synchronised on.
+    const bool patterns = rx[OtnMapping::FieldClient] == clientBulk && tx[OtnMapping::FieldClient] == clientBulk;
+    const bool patternDiffers = intOf(Id::TX::BULK_PATTERN) != intOf(Id::RX::BULK_PATTERN)
+                                || intOf(Id::TX::BULK_POLARITY) != intOf(Id::RX::BULK_POLARITY);
+    alarm(lastLevel, patternLossId, m_passesOn[lastLevel] && patterns && patternDiffers);
+}
+
+bool Reception::receiveLine(bool signal, bool framed, bool multiLane, bool otucn)
+{
+    alarm(0, Id::STATUS::LOS, !signal);
+    alarm(0, Id::STATUS::LOF, signal && !framed);
+    alarm(0, Id::STATUS::OOF, signal && !framed);
+    for (int id : laneAlarmIds)
+        alarm(laneGroup, id, multiLane && signal && !framed);
+
+    // An OTUCn signals IAE and OTUCn-AIS in the STAT of its first SM field, an OTUk IAE in bit 6.
+    const uint sm = byte3Of(Id::TX::OTU_SM_BITS);
+    const bool otuAis = framed && otucn && statOf(sm) == statAis;
+    const bool monitored = framed && !otuAis;
+    const bool smTim = monitored && traceMismatch(Id::RX::SM_TTI_DETECTION, Id::RX::SM_EXPECTED_SAPI,
+                                                  Id::RX::SM_EXPECTED_DAPI, Id::TX::OTU_SM_TTI_SAPI,
+                                                  Id::TX::OTU_SM_TTI_DAPI);
+    // With its action a trace mismatch fails the section: the ODU it carries is replaced by ODU-AIS, and
+    // the backward defect the port's own transmitter sends for it is not reported beside it.
+    const bool smFailed = smTim && intOf(PID::Otn::RX::SM_TIM_ACTION) != 0;
+    alarm(0, otuAisId, otuAis);
+    alarm(0, Id::STATUS::SM_TIM, smTim);
+    alarm(0, Id::STATUS::SM_BIAE, monitored && beiOf(sm) == biaeCode);
+    alarm(0, Id::STATUS::SM_IAE, monitored && (otucn ? statOf(sm) == statInUseWithIae : iaeOf(sm)));
+    alarm(0, Id::STATUS::SM_BDI, monitored && (bdiOf(sm) || smTim) && !smFailed);
+    counter(0, fasErrorId, 0, 0, framed);
+    counter(0, mfasErrorId, 0, 0, framed);
+    counter(0, smBip8Id, 0, 0, monitored && !smFailed);
+    counter(0, Id::STATUS::SM_BEI, 0, blockErrorsOf(sm), monitored && !smFailed);
+    return otuAis || smFailed;
+}
+
+void Reception::receiveTcms(bool arriving)
+{
+    // Tandem connections of the line's ODU, watched when the receiver monitors them. The tester only
+    // monitors them: what they report replaces nothing.
+    const bool watched = arriving && intOf(Id::RX::TCM) != 0;
+    for (int tcm = 0; tcm < tcms; ++tcm) {
+        const uint bits = byte3Of(Id::TX::ODU_TCM_BITS[0][tcm]);
+        const bool inUse = watched && statOf(bits) != statNoSource;
+        // A maintenance signal in the TCM's own STAT leaves the rest of its field undefined.
+        const bool monitored = inUse && statOf(bits) < statLck;
+        const bool tim = monitored && traceMismatch(Id::RX::TCM_TTI_DETECTION[tcm], Id::RX::TCM_EXPECTED_SAPI[tcm],
+                                                    Id::RX::TCM_EXPECTED_DAPI[tcm], Id::TX::ODU_TCM_TTI_SAPI[tcm],
+                                                    Id::TX::ODU_TCM_TTI_DAPI[tcm]);
+        alarm(0, Alarm::TCMi_LTC[tcm], watched && !inUse);
+        alarm(0, Alarm::TCMi_IAE[tcm], inUse && statOf(bits) == statInUseWithIae);
+        alarm(0, Alarm::TCMi_TIM[tcm], tim);
+        alarm(0, Alarm::TCMi_BIAE[tcm], monitored && beiOf(bits) == biaeCode);
+        alarm(0, Alarm::TCMi_BDI[tcm], monitored && bdiOf(bits) && !tim);
+        counter(0, Error::TCMi_BIP8[tcm], 0, 0, monitored && !tim);
+        counter(0, Error::TCMi_BEI[tcm], 0, blockErrorsOf(bits), monitored && !tim);
+    }
+}
