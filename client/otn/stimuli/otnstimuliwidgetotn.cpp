@@ -1,0 +1,97 @@
+#include "otnstimuliwidgetotn.h"
+
+#include "ui_otnstimuliwidgetotn.h"
+
+#include "apps/shared/sid.h"
+#include "client/otn/components/uihelpers/installcombodelegates.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_notification.h"
+#include "host/bindings/uihelperlist.h"
+#include "host/otn/otnpid.h"
+#include "host/parameters/qcmaparameter.h"
+#include "otnstimuliwidgetnotbuilt.h"
+
+namespace {
+
+constexpr int containerTitleText = 3069;
+
+// Category keys: the values of the category parameter.
+enum CategoryKey { ErrorAlarmCategory = 0, GmpCategory, GfpCategory, FecCategory, LldErrorCategory };
+
+} // namespace
+
+OtnStimuliWidgetOtn::OtnStimuliWidgetOtn(const ClientInfo &client, QWidget *parent)
+    : OtnStimuliWidget(client, containerTitleText, parent), ui(std::make_unique<Ui::OtnStimuliWidgetOtn>())
+{
+    ui->setupUi(this);
+    installComboDelegates(this);
+    UpdateText();
+    const QList<QPair<int, StimuliWidget *>> panels{
+        {ErrorAlarmCategory, new OtnStimuliWidgetNotBuilt(client, tr("Alarm and error"), ui->pages)},
+        {GmpCategory, new OtnStimuliWidgetNotBuilt(client, tr("GMP error"), ui->pages)},
+        {GfpCategory, new OtnStimuliWidgetNotBuilt(client, tr("GFP error"), ui->pages)},
+        {FecCategory, new OtnStimuliWidgetNotBuilt(client, tr("FEC error"), ui->pages)},
+        {LldErrorCategory, new OtnStimuliWidgetNotBuilt(client, tr("LLD alarm and error"), ui->pages)},
+    };
+    for (const auto &entry : panels) {
+        m_pages.insert(entry.first, entry.second);
+        ui->pages->addWidget(entry.second);
+    }
+    initializeHelpers();
+}
+
+OtnStimuliWidgetOtn::~OtnStimuliWidgetOtn() = default;
+
+void OtnStimuliWidgetOtn::initializeHelpers()
+{
+    const int sid = nsSID::otnSid(port(), PID::Otn::STIMULI::CATEGORY);
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(m_manager, ui->cmbItem, ui->lblItem, nullptr,
+                                                                    nullptr, sid, 1));
+    m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(m_manager, this, sid, 1));
+}
+
+StimuliWidget *OtnStimuliWidgetOtn::currentPanel() const
+{
+    return qobject_cast<StimuliWidget *>(ui->pages->currentWidget());
+}
+
+void OtnStimuliWidgetOtn::UpdateText()
+{
+    for (StimuliWidget *page : qAsConst(m_pages))
+        page->UpdateText();
+    OtnStimuliWidget::UpdateText();
+}
+
+void OtnStimuliWidgetOtn::SetGUIAccessState(int state)
+{
+    for (StimuliWidget *page : qAsConst(m_pages))
+        page->SetGUIAccessState(state);
+    OtnStimuliWidget::SetGUIAccessState(state);
+}
+
+void OtnStimuliWidgetOtn::ChangeTerminology(int terminology)
+{
+    for (StimuliWidget *page : qAsConst(m_pages))
+        page->ChangeTerminology(terminology);
+    OtnStimuliWidget::ChangeTerminology(terminology);
+}
+
+void OtnStimuliWidgetOtn::setPort(int port)
+{
+    OtnStimuliWidget::setPort(port);
+    for (StimuliWidget *page : qAsConst(m_pages))
+        page->setPort(port);
+}
+
+void OtnStimuliWidgetOtn::qcmaParameterChanged(const QcmaParameter &parameter)
+{
+    if (nsSID::idOf(parameter.getSID()) == PID::Otn::STIMULI::CATEGORY)
+        itemChanged(parameter.getEnum());
+}
+
+void OtnStimuliWidgetOtn::itemChanged(int index)
+{
+    // A category without a panel here (a newer tester's) keeps the page the user sees.
+    if (StimuliWidget *panel = m_pages.value(index))
+        ui->pages->setCurrentWidget(panel);
+}
