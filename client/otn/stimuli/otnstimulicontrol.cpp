@@ -7,6 +7,7 @@
 #include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/server/zelservermanager.h"
+#include "otnstimuliwidgetfrequency.h"
 #include "otnstimuliwidgetotn.h"
 
 Q_LOGGING_CATEGORY(lcOtnStimuli, "otn.stimuli")
@@ -42,6 +43,8 @@ StimuliWidget *createPanel(int id, const ClientInfo &info)
     switch (id) {
     case ERROR_ALARM_PANEL:
         return new OtnStimuliWidgetOtn(info);
+    case FREQUENCY_PANEL:
+        return new OtnStimuliWidgetFrequency(info);
     default:
         return nullptr;
     }
