@@ -9,6 +9,8 @@
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/server/zelservermanager.h"
 #include "otnstimuliwidgetnotbuilt.h"
 
 namespace {
@@ -94,4 +96,33 @@ void OtnStimuliWidgetOtn::itemChanged(int index)
     // A category without a panel here (a newer tester's) keeps the page the user sees.
     if (StimuliWidget *panel = m_pages.value(index))
         ui->pages->setCurrentWidget(panel);
+}
+
+QStringList OtnStimuliWidgetOtn::sampleStateNames() const
+{
+    QStringList names;
+    const int sid = nsSID::otnSid(port(), PID::Otn::STIMULI::CATEGORY);
+    for (int key = 0; key < m_pages.size(); ++key) {
+        const QString name = m_manager ? m_manager->texts().getValueName(sid, key) : QString();
+        names << (name.isEmpty() ? QString::number(key) : name);
+    }
+    return names;
+}
+
+bool OtnStimuliWidgetOtn::stepToSampleState(int index)
+{
+    StimuliWidget *panel = m_pages.value(index);
+    if (!panel)
+        return false;
+    if (currentPanel() == panel)
+        return true;
+    std::unique_ptr<QcmaParameter> category =
+        m_manager ? m_manager->GetQcmaParameter(nsSID::otnSid(port(), PID::Otn::STIMULI::CATEGORY)) : nullptr;
+    const auto *choices = dynamic_cast<const QcmaParameterEnum *>(category.get());
+    itemChanged(index);
+    // A category the signal does not offer would be refused and the page switched back: shown as it is.
+    if (!choices || !choices->isEnumActive(index) || !category->setValue(index))
+        return true;
+    m_manager->SetQcmaParameter(category.get());
+    return false;
 }

@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include "host/pages/samplestates.h"
 #include "otnstimuliwidget.h"
 
 namespace Ui {
@@ -12,7 +13,7 @@ class OtnStimuliWidgetOtn;
 
 // The OTN insertion panel: a "Category:" selector over one panel per insertion category. The page
 // follows the category parameter as the tester reports it, not the user's click.
-class ZELOTN_EXPORT OtnStimuliWidgetOtn : public OtnStimuliWidget
+class ZELOTN_EXPORT OtnStimuliWidgetOtn : public OtnStimuliWidget, public SampleStates
 {
     Q_OBJECT
 public:
@@ -28,6 +29,11 @@ public:
     // The panel of a category key, or null.
     StimuliWidget *categoryPanel(int key) const { return m_pages.value(key); }
     StimuliWidget *currentPanel() const;
+
+    // One state per category: its page shown (the category is asked of the tester, which may refuse a
+    // category the configured signal does not offer; the page is shown all the same).
+    QStringList sampleStateNames() const override;
+    bool stepToSampleState(int index) override;
 
 public slots:
     void itemChanged(int index);
