@@ -72,3 +72,9 @@ QList<StimuliRegistration> ClientSession::takeStimuli(int port)
 {
     return m_stimuli.take(port);
 }
+
+QList<StimuliRegistration> ClientSession::registerStimuli(int port)
+{
+    const TechnologyPlugin *plugin = m_plugin.plugin();
+    return plugin ? plugin->registerStimuli(m_manager.get(), port) : QList<StimuliRegistration>();
+}

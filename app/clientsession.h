@@ -48,6 +48,8 @@ public:
 
     // The panels registered for the port; whoever takes them owns them from then on.
     QList<StimuliRegistration> takeStimuli(int port);
+    // A further set of the port's panels from the plug-in (screenshots); the caller owns them.
+    QList<StimuliRegistration> registerStimuli(int port);
 
 private:
     bool fail(const QString &reason, QString *error);

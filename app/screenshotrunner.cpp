@@ -67,6 +67,7 @@ int ScreenshotRunner::run()
         if (panel) {
             panel->setId(item.sid);
             render(panel.get(), QStringLiteral("panel %1").arg(item.sid));
+            renderSampleStates(panel.get());
         }
     }
     m_stimuli.clear();

@@ -106,7 +106,8 @@ bool StructureScreenshots::render(const ClientOptions &options, const QString &f
     runner.setIntervalPoller(session.intervalPoller());
     runner.setStatisticsFactory(session.statisticsFactory());
     runner.setPort(session.ports().value(0, 1));
-    runner.setStimuli(session.takeStimuli(session.ports().value(0, 1)));
+    // The window took the registered panels; the pictures get a set of their own.
+    runner.setStimuli(session.registerStimuli(session.ports().value(0, 1)));
     runner.run();
     *files += runner.writtenFiles();
     m_errors += runner.errors();

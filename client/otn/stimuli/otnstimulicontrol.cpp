@@ -7,6 +7,8 @@
 #include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/server/zelservermanager.h"
+#include "otnstimuliwidgetfrequency.h"
+#include "otnstimuliwidgetotn.h"
 
 Q_LOGGING_CATEGORY(lcOtnStimuli, "otn.stimuli")
 
@@ -38,9 +40,14 @@ const char *panelClassName(int id)
 // The panels this library builds; an id without one is left out of the registration and named in the log.
 StimuliWidget *createPanel(int id, const ClientInfo &info)
 {
-    Q_UNUSED(id)
-    Q_UNUSED(info)
-    return nullptr;
+    switch (id) {
+    case ERROR_ALARM_PANEL:
+        return new OtnStimuliWidgetOtn(info);
+    case FREQUENCY_PANEL:
+        return new OtnStimuliWidgetFrequency(info);
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace

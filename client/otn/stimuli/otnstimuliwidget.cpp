@@ -1,0 +1,42 @@
+#include "otnstimuliwidget.h"
+
+#include "apps/shared/sid.h"
+#include "host/bindings/uihelperlist.h"
+
+OtnStimuliWidget::OtnStimuliWidget(const ClientInfo &client, int uiTextId, QWidget *parent)
+    : StimuliWidget(client.serverManager, client.port, uiTextId, parent), m_client(client)
+{
+    setIntervalGroup(nsSID::otn);
+}
+
+OtnStimuliWidget::~OtnStimuliWidget() = default;
+
+void OtnStimuliWidget::setId(int sid)
+{
+    if (nsSID::groupOf(sid) != nsSID::otn)
+        return;
+    setPort(nsSID::portOf(sid));
+    StimuliWidget::setId(sid);
+}
+
+void OtnStimuliWidget::setPort(int port)
+{
+    const bool valid = 0 < port && nsSID::max_number_of_ports >= port;
+    ZEL_ASSERT_TEXT(valid, "(0 < port) && (nsSID::max_number_of_ports >= port)",
+                    QStringLiteral("OtnStimuliWidget::setPort: Incorrect port value(%1)").arg(port));
+    // A port the tester does not have keeps the panel where it is.
+    if (!valid || port == m_port)
+        return;
+    m_port = port;
+    m_client.port = port;
+    m_helpers->DisconnectManual();
+    m_helpers->Clear();
+    initializeHelpers();
+    connectBindings();
+}
+
+void OtnStimuliWidget::SetGUIAccessState(int state)
+{
+    m_accessState = state;
+    StimuliWidget::SetGUIAccessState(state);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+
+#include <QHash>
+
+#include "host/pages/samplestates.h"
+#include "otnstimuliwidget.h"
+
+namespace Ui {
+class OtnStimuliWidgetOtn;
+}
+
+// The OTN insertion panel: a "Category:" selector over one panel per insertion category. The page
+// follows the category parameter as the tester reports it, not the user's click.
+class ZELOTN_EXPORT OtnStimuliWidgetOtn : public OtnStimuliWidget, public SampleStates
+{
+    Q_OBJECT
+public:
+    explicit OtnStimuliWidgetOtn(const ClientInfo &client, QWidget *parent = nullptr);
+    ~OtnStimuliWidgetOtn() override;
+
+    void UpdateText() override;
+    void SetGUIAccessState(int state) override;
+    void ChangeTerminology(int terminology) override;
+    void setPort(int port) override;
+    void qcmaParameterChanged(const QcmaParameter &parameter) override;
+
+    // The panel of a category key, or null.
+    StimuliWidget *categoryPanel(int key) const { return m_pages.value(key); }
+    StimuliWidget *currentPanel() const;
+
+    // One state per category: its page shown (the category is asked of the tester, which may refuse a
+    // category the configured signal does not offer; the page is shown all the same).
+    QStringList sampleStateNames() const override;
+    bool stepToSampleState(int index) override;
+
+public slots:
+    void itemChanged(int index);
+
+protected:
+    void initializeHelpers() override;
+
+private:
+    std::unique_ptr<Ui::OtnStimuliWidgetOtn> ui;
+    QHash<int, StimuliWidget *> m_pages;
+};

@@ -1,0 +1,103 @@
+#include <memory>
+
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/stimuli/otnstimuliwidgetotn.h"
+#include "host/otn/otnpid.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/server/zelservermanager.h"
+#include "tests/support/testerfixture.h"
+
+using namespace PID::Otn::STIMULI;
+
+namespace {
+
+// The OTN SIDs of a port that something on the manager observes.
+QList<int> observedOn(const zelServerManager *manager, int port)
+{
+    QList<int> sids;
+    for (int sid : manager->observedSids()) {
+        if (nsSID::portOf(sid) == port && nsSID::groupOf(sid) == nsSID::otn)
+            sids.append(sid);
+    }
+    return sids;
+}
+
+} // namespace
+
+class TestOtnStimuliWidgetOtn : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setIdOfAnotherGroupIsIgnored();
+    void aPortChangeRebindsThePanelAndItsPages();
+    void categoryFollowsTheTester();
+    void aHiddenPanelHoldsNoLiveBinding();
+};
+
+void TestOtnStimuliWidgetOtn::setIdOfAnotherGroupIsIgnored()
+{
+    TesterFixture tester;
+    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
+    panel.setId(nsSID::build(3, nsSID::general, ERROR_ALARM_PANEL));
+    QCOMPARE(panel.port(), 1);
+    QCOMPARE(panel.id(), 0);
+
+    const int sid = nsSID::otnSid(3, ERROR_ALARM_PANEL);
+    panel.setId(sid);
+    QCOMPARE(panel.port(), 3);
+    QCOMPARE(panel.id(), sid);
+}
+
+void TestOtnStimuliWidgetOtn::aPortChangeRebindsThePanelAndItsPages()
+{
+    TesterFixture tester;
+    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(observedOn(tester.manager(), 1).contains(nsSID::otnSid(1, CATEGORY)));
+
+    panel.setPort(2);
+    QVERIFY(observedOn(tester.manager(), 1).isEmpty());
+    QVERIFY(observedOn(tester.manager(), 2).contains(nsSID::otnSid(2, CATEGORY)));
+    for (int key = 0; key < 5; ++key)
+        QCOMPARE(panel.categoryPanel(key)->port(), 2);
+
+    // A port the tester cannot have is reported and leaves the panel where it is.
+    panel.setPort(5);
+    QCOMPARE(panel.port(), 2);
+    QVERIFY(observedOn(tester.manager(), 2).contains(nsSID::otnSid(2, CATEGORY)));
+}
+
+void TestOtnStimuliWidgetOtn::categoryFollowsTheTester()
+{
+    TesterFixture tester;
+    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(0));
+
+    QVERIFY(tester.writeAndWait(1, CATEGORY, 3));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
+
+    // A category this client has no panel for keeps the page.
+    panel.qcmaParameterChanged(QcmaParameterEnum(nsSID::otnSid(1, CATEGORY), 7, 0, 7));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
+}
+
+void TestOtnStimuliWidgetOtn::aHiddenPanelHoldsNoLiveBinding()
+{
+    TesterFixture tester;
+    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
+    QVERIFY(observedOn(tester.manager(), 1).isEmpty());
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(!observedOn(tester.manager(), 1).isEmpty());
+    panel.hide();
+    QCOMPARE(observedOn(tester.manager(), 1), QList<int>());
+}
+
+QTEST_MAIN(TestOtnStimuliWidgetOtn)
+#include "tst_otnstimuliwidgetotn.moc"
