@@ -12,28 +12,50 @@ namespace {
 namespace Alarm = nsIID::Otn::Alarm;
 namespace Error = nsIID::Otn::Error;
 namespace Id = PID::Otn;
+namespace Status = PID::Otn::STATUS;
+namespace Client = nsIID::Otn::Client;
+namespace Gfp = nsIID::Otn::Gfp;
+namespace Lane = nsIID::Otn::Lane;
 
 // The line's section: LOS, LOF, OOF, LOM, OOM, OTU-AIS, SM-TIM, SM-BIAE, SM-IAE, SM-BDI; FAS, MFAS,
 // SM-BIP8 and SM-BEI errors.
-const QVector<int> lineIds{101, 102, 103, 106, 109, 110, 113, 114, 115, 116, 1101, 1104, 1107, 1109};
+const QVector<int> lineIds{Status::LOS,     Status::LOF,       Status::OOF,        Status::LOM,
+                           Status::OOM,     Status::OTU_AIS,   Status::SM_TIM,     Status::SM_BIAE,
+                           Status::SM_IAE,  Status::SM_BDI,    Status::FAS_ERROR,  Status::MFAS_ERROR,
+                           Status::SM_BIP8, Status::SM_BEI};
 // FEC corrected and uncorrectable.
-const QVector<int> fecIds{1111, 1112};
+const QVector<int> fecIds{Status::FEC_CORRECTED, Status::FEC_UNCORRECTABLE};
 // OTUCn lane alignment: OTUCn-LOL and lane errors.
-const QVector<int> otucnIds{433, 1429};
+const QVector<int> otucnIds{Status::OTUCN_LOL, Status::OTUCN_LANE_ERROR};
 // The logical lanes: LLD-LOF, LLD-OOF, LOR, OOR, their summary, the skew, their seconds and errors.
-const QVector<int> laneIds{401, 402, 403, 404, 405, 170, 176, 177, 178, 179, 1177, 1178, 1179, 1411, 1412, 1413};
-// JC errors and OMFI errors of a level's OPU.
-constexpr int jcErrorIds[4] = {2407, 2408, 2409, 2410};
-constexpr int omfiErrorIds[4] = {2411, 2412, 2413, 2414};
+const QVector<int> laneIds{Lane::LLD_LOF,
+                           Lane::LLD_OOF,
+                           Lane::LOR,
+                           Lane::OOR,
+                           Lane::SUMMARY,
+                           Lane::SKEW_EXCEEDED,
+                           Lane::LLD_LOF_SECONDS,
+                           Lane::LLD_OOF_SECONDS,
+                           Lane::LOR_SECONDS,
+                           Lane::OOR_SECONDS,
+                           Lane::LLD_FAS_ERROR_COUNT,
+                           Lane::LLD_MFAS_ERROR_COUNT,
+                           Lane::LLM_ERROR_COUNT,
+                           Lane::LLD_FAS_ERROR,
+                           Lane::LLD_MFAS_ERROR,
+                           Lane::LLM_ERROR};
 // The client: CSF, loss of GFP frame delineation, pattern loss and the pattern's bit errors.
-constexpr int csfId = 167;
-constexpr int lofdId = 168;
-constexpr int patternIds[] = {169, 1174};
+constexpr int csfId = Client::CSF;
+constexpr int lofdId = Client::LOFD;
+constexpr int patternIds[] = {Client::PATTERN_LOSS, Client::BIT_ERROR};
 // GFP counters: HEC of every GFP mapping, GFP-T codes, GFP-F frames, and the client frames both carry.
-const QVector<int> gfpIds{1149, 1150, 1151, 1152};
-const QVector<int> gfpTIds{1153, 1154, 1155, 1156};
-const QVector<int> gfpFIds{1166, 1167, 1168, 1169};
-const QVector<int> gfpClientIds{1157, 1165, 1401, 1402};
+const QVector<int> gfpIds{Gfp::CHEC_CORRECTABLE, Gfp::CHEC_UNCORRECTABLE, Gfp::THEC_CORRECTABLE,
+                          Gfp::THEC_UNCORRECTABLE};
+const QVector<int> gfpTIds{Gfp::T_10B_ERROR, Gfp::T_SUPERBLOCK_CRC, Gfp::T_DISPARITY, Gfp::T_INVALID_CODE};
+const QVector<int> gfpFIds{Gfp::EHEC_CORRECTABLE, Gfp::EHEC_UNCORRECTABLE, Gfp::PFCS_ERROR,
+                           Gfp::FRAME_LENGTH_ERROR};
+const QVector<int> gfpClientIds{Gfp::CLIENT_DATA_LOSS, Gfp::IDLE_FRAMES, Gfp::CLIENT_FRAMES,
+                                Gfp::CLIENT_ERRORED_FRAMES};
 
 constexpr int tcms = 6;
 
@@ -42,7 +64,7 @@ const int *const levelTables[] = {Alarm::SUM_ERRALARM, Alarm::ODU_LOF_LOM, Alarm
                                   Alarm::PM_BDI,       Alarm::PLM,         Alarm::FSF,     Alarm::FSD,
                                   Alarm::BSF,          Alarm::BSD,         Alarm::MSIM,    Error::ODU_FAS,
                                   Error::PM_BIP8,      Error::PM_BEI,      Error::CRC8,    Error::CRC5,
-                                  jcErrorIds,          omfiErrorIds};
+                                  Error::JC,           Error::OMFI};
 const int *const tcmTables[] = {Alarm::TCMi_TIM, Alarm::TCMi_BIAE, Alarm::TCMi_BDI, Alarm::TCMi_IAE,
                                 Alarm::TCMi_LTC, Error::TCMi_BIP8, Error::TCMi_BEI};
 
@@ -110,13 +132,13 @@ DefinedStatuses::DefinedStatuses(const ParameterStore &store, int port)
         if (rx.hasOdtu(level) && Alarm::MSIM[level])
             m_defined.insert(Alarm::MSIM[level]);
         if (opu4Multiplex(rx, level))
-            m_defined.insert(omfiErrorIds[level]);
+            m_defined.insert(Error::OMFI[level]);
         if (rx.isGmp(level)) {
             m_defined.insert(Error::CRC8[level]);
             m_defined.insert(Error::CRC5[level]);
         }
         if (rx.isGmp(level) || rx.isAmp(level))
-            m_defined.insert(jcErrorIds[level]);
+            m_defined.insert(Error::JC[level]);
     }
 
     const OtnSignalCatalogue::Client *client = OtnSignalCatalogue::client(rx[OtnMapping::FieldClient]);

@@ -14,9 +14,6 @@
 
 namespace {
 
-// The payload offsets of levels 1-4 (ppm).
-constexpr int payloadOffsets[OtnMapping::maxLevels] = {14013, 14014, 14015, 14044};
-
 double doubleOf(const ParameterStore &store, int port, int id)
 {
     const QcmaParameter *p = store.value(nsSID::otnSid(port, id));
@@ -62,7 +59,7 @@ GmpJustification GmpJustification::ofLevel(const ParameterStore &store, int port
         calculator.updateConstant(mapping, store.intValue(nsSID::otnSid(port, PID::Otn::RX::NUMBER_OF_TS[level])));
     calculator.setOffset(CmCalculator::lineLevel, doubleOf(store, port, PID::Otn::STIMULI::FREQUENCY_OFFSET));
     for (int l = 0; l < OtnMapping::maxLevels; ++l)
-        calculator.setOffset(l, doubleOf(store, port, payloadOffsets[l]));
+        calculator.setOffset(l, doubleOf(store, port, PID::Otn::STIMULI::PAYLOAD_OFFSET[l]));
     const CmResult result = calculator.calcCm(level);
     if (!result.valid)
         return GmpJustification(0, 0, 0);

@@ -20,14 +20,15 @@ namespace Id = PID::Otn;
 constexpr int tcms = 6;
 
 // LLD-LOF, LLD-OOF, LOR, OOR: the lanes of a multi-lane interface cannot be framed or aligned.
-constexpr int laneAlarmIds[] = {401, 402, 403, 404};
-constexpr int patternLossId = 169;
+constexpr int laneAlarmIds[] = {nsIID::Otn::Lane::LLD_LOF, nsIID::Otn::Lane::LLD_OOF, nsIID::Otn::Lane::LOR,
+                                nsIID::Otn::Lane::OOR};
+constexpr int patternLossId = nsIID::Otn::Client::PATTERN_LOSS;
 constexpr int clientBulk = 0;
-constexpr int otuAisId = 110;
+constexpr int otuAisId = Id::STATUS::OTU_AIS;
 // The line's frame alignment errors, whose frames are the OTU's.
-constexpr int fasErrorId = 1101;
-constexpr int mfasErrorId = 1104;
-constexpr int smBip8Id = 1107;
+constexpr int fasErrorId = Id::STATUS::FAS_ERROR;
+constexpr int mfasErrorId = Id::STATUS::MFAS_ERROR;
+constexpr int smBip8Id = Id::STATUS::SM_BIP8;
 
 // The third byte of the SM, PM and TCM fields, bit 1 the most significant: BEI/BIAE in bits 1-4, BDI in
 // bit 5, IAE (OTUk SM) in bit 6, STAT (PM, TCM, OTUCn SM) in bits 6-8.

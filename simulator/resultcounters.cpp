@@ -27,29 +27,33 @@ constexpr double oduFrameBits = Reception::oduFrameBits;
 constexpr double gfpFrameBytes = 1526;
 constexpr double gfpTSuperblockBits = 8 * 65;
 
-constexpr int lineName = 10001;
-constexpr int linePerformanceName = 10009;
-constexpr int patternLoss = 169;
-constexpr int bitError = 1174;
-constexpr int patternSyncSeconds = 2717;
-constexpr int bitErrorCount = 2718;
-constexpr int payloadOffsets[OtnMapping::maxLevels] = {14013, 14014, 14015, 14044};
+namespace Client = nsIID::Otn::Client;
+namespace Gfp = nsIID::Otn::Gfp;
+namespace Status = PID::Otn::STATUS;
+
+constexpr int lineName = nsIID::Otn::Mapping::LINE_NAME;
+constexpr int linePerformanceName = nsIID::Otn::Mapping::LINE_PER_NAME;
+constexpr int patternLoss = Client::PATTERN_LOSS;
+constexpr int bitError = Client::BIT_ERROR;
+constexpr int patternSyncSeconds = Client::PATTERN_SYNC_SECONDS;
+constexpr int bitErrorCount = Client::BIT_ERROR_COUNT;
 
 // The line's defects and errors, the near and far end of its section monitoring.
-const QList<int> lineDefects{101, 102, 106, 110, 113};
-const QList<int> lineErrors{1107};
-const QList<int> lineFarDefects{116};
-const QList<int> lineFarErrors{1109};
-const int linePerformance[12] = {5222, 5132, 5162, 5192, 5232, 5142, 5172, 5202, 5242, 5152, 5182, 5212};
+const QList<int> lineDefects{Status::LOS, Status::LOF, Status::LOM, Status::OTU_AIS, Status::SM_TIM};
+const QList<int> lineErrors{Status::SM_BIP8};
+const QList<int> lineFarDefects{Status::SM_BDI};
+const QList<int> lineFarErrors{Status::SM_BEI};
 // GFP counters of the transmitter and receiver that count frames and octets.
-constexpr int txClientFrames = 1601, txClientOctets = 1602, txGfpFrames = 1161;
-constexpr int rxClientFrames = 1604, rxClientOctets = 1605, rxGfpFrames = 1407, rxGfpClientFrames = 1408;
-constexpr int gfpClientFrames = 1401;
-constexpr int superblocks = 1403, erroredSuperblocks = 1404, codes = 1405, erroredCodes = 1406;
-constexpr int txClientErroredFrames = 1603, rxClientErroredFrames = 1606;
+constexpr int txClientFrames = Client::TX_FRAMES, txClientOctets = Client::TX_OCTETS, txGfpFrames = Gfp::TX_FRAMES;
+constexpr int rxClientFrames = Client::RX_FRAMES, rxClientOctets = Client::RX_OCTETS, rxGfpFrames = Gfp::RX_FRAMES,
+              rxGfpClientFrames = Gfp::RX_CLIENT_FRAMES;
+constexpr int gfpClientFrames = Gfp::CLIENT_FRAMES;
+constexpr int superblocks = Gfp::T_SUPERBLOCKS, erroredSuperblocks = Gfp::T_ERRORED_SUPERBLOCKS, codes = Gfp::T_CODES,
+              erroredCodes = Gfp::T_ERRORED_CODES;
+constexpr int txClientErroredFrames = Client::TX_ERRORED_FRAMES, rxClientErroredFrames = Client::RX_ERRORED_FRAMES;
 // The skew the receiver measures between the lanes: what the skew stimulus inserts on its kind of lane.
-constexpr int logicalLaneSkew = 2140, physicalLaneSkew = 2141;
-constexpr int skewBits = 14040, skewLaneType = 14042;
+constexpr int logicalLaneSkew = nsIID::Otn::Lane::SKEW_LOGICAL, physicalLaneSkew = nsIID::Otn::Lane::SKEW_PHYSICAL;
+constexpr int skewBits = PID::Otn::STIMULI::SKEW_BITS, skewLaneType = PID::Otn::STIMULI::SKEW_LANE_TYPE;
 
 bool isStatus(const ParameterDefinition &d)
 {
@@ -157,7 +161,7 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     counters.clientBitsPerSecond = oduRate(store, port, mapping, mapping.getOduCount() - 1) * 3808.0 / 3824.0;
 
     PerformancePath::Definition line;
-    std::copy(std::begin(linePerformance), std::end(linePerformance), line.counters);
+    line.counters = OtnPerformanceCounters::line();
     line.nearDefects = lineDefects;
     line.nearErrors = lineErrors;
     line.farDefects = lineFarDefects;
@@ -170,14 +174,8 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     for (int level = 0; level < mapping.getOduCount(); ++level) {
         const int k = level;
         serverDefects << Alarm::ODU_LOF_LOM[k] << Alarm::ODU_AIS[k] << Alarm::ODU_LCK[k] << Alarm::ODU_OCI[k];
-        const int ids[12] = {Performance::STAT_ODU_NEAREND[k],       Performance::SES_ODU_NEAREND[k],
-                             Performance::BBE_ODU_NEAREND[k],        Performance::UAS_ODU_NEAREND[k],
-                             Performance::STAT_ODU_FAREND[k],        Performance::SES_ODU_FAREND[k],
-                             Performance::BBE_ODU_FAREND[k],         Performance::UAS_ODU_FAREND[k],
-                             Performance::STAT_ODU_BIDIRECTIONAL[k], Performance::SES_ODU_BIDIRECTIONAL[k],
-                             Performance::BBE_ODU_BIDIRECTIONAL[k],  Performance::UAS_ODU_BIDIRECTIONAL[k]};
         PerformancePath::Definition path;
-        std::copy(std::begin(ids), std::end(ids), path.counters);
+        path.counters = OtnPerformanceCounters::odu(k);
         path.nearDefects = serverDefects;
         path.nearDefects << Alarm::PM_TIM[k];
         path.nearErrors = {Error::PM_BIP8[k]};
@@ -188,14 +186,8 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     }
     // The tandem connections of the line's ODU.
     for (int j = 0; j < 6; ++j) {
-        const int ids[12] = {Performance::STAT_TCMi_NEAREND[j],       Performance::SES_TCMi_NEAREND[j],
-                             Performance::BBE_TCMi_NEAREND[j],        Performance::UAS_TCMi_NEAREND[j],
-                             Performance::STAT_TCMi_FAREND[j],        Performance::SES_TCMi_FAREND[j],
-                             Performance::BBE_TCMi_FAREND[j],         Performance::UAS_TCMi_FAREND[j],
-                             Performance::STAT_TCMi_BIDIRECTIONAL[j], Performance::SES_TCMi_BIDIRECTIONAL[j],
-                             Performance::BBE_TCMi_BIDIRECTIONAL[j],  Performance::UAS_TCMi_BIDIRECTIONAL[j]};
         PerformancePath::Definition path;
-        std::copy(std::begin(ids), std::end(ids), path.counters);
+        path.counters = OtnPerformanceCounters::tcm(j);
         path.nearDefects = lineDefects;
         path.nearDefects << Alarm::ODU_AIS[0] << Alarm::ODU_LCK[0] << Alarm::ODU_OCI[0] << Alarm::TCMi_LTC[j]
                          << Alarm::TCMi_TIM[j];
@@ -396,7 +388,7 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
                                      ? store.value(nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET))->getDouble()
                                      : 0.0;
     for (int level = 0; level < m.getOduCount() && level < OtnMapping::maxLevels; ++level) {
-        const QcmaParameter *offset = store.value(nsSID::otnSid(port, payloadOffsets[level]));
+        const QcmaParameter *offset = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::PAYLOAD_OFFSET[level]));
         const double payloadPpm = offset ? offset->getDouble() : 0.0;
         const QString offsetText = QStringLiteral("%1 ppm").arg(payloadPpm - lineOffsetPpm, 0, 'f', 1);
         if (m.isAmp(level)) {
