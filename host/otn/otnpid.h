@@ -178,6 +178,13 @@ constexpr int JUSTIFICATION_PANEL = 16;
 constexpr int FREQUENCY_PANEL = 17;
 constexpr int LANE_SKEW_PANEL = 19;
 constexpr int LEVEL = 14001;
+// The alarm or error inserted on LEVEL and how: mode, burst length, alternating counts, rate.
+constexpr int ITEM = 14002;
+constexpr int MODE = 14003;
+constexpr int BURST = 14004;
+constexpr int ALTERNATE_ERROR = 14005;
+constexpr int ALTERNATE_NORMAL = 14006;
+constexpr int RATE = 14007;
 constexpr int JUSTIFICATION_LEVEL = 14008;
 constexpr int FREQUENCY_OFFSET = 14012;
 constexpr int GMP_LEVEL = 14016;

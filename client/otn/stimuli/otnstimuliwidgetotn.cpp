@@ -11,6 +11,7 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/server/zelservermanager.h"
+#include "otnstimuliwidgeterror.h"
 #include "otnstimuliwidgetnotbuilt.h"
 
 namespace {
@@ -29,7 +30,7 @@ OtnStimuliWidgetOtn::OtnStimuliWidgetOtn(const ClientInfo &client, QWidget *pare
     installComboDelegates(this);
     UpdateText();
     const QList<QPair<int, StimuliWidget *>> panels{
-        {ErrorAlarmCategory, new OtnStimuliWidgetNotBuilt(client, tr("Alarm and error"), ui->pages)},
+        {ErrorAlarmCategory, new OtnStimuliWidgetError(client, ui->pages)},
         {GmpCategory, new OtnStimuliWidgetNotBuilt(client, tr("GMP error"), ui->pages)},
         {GfpCategory, new OtnStimuliWidgetNotBuilt(client, tr("GFP error"), ui->pages)},
         {FecCategory, new OtnStimuliWidgetNotBuilt(client, tr("FEC error"), ui->pages)},
