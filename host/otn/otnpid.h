@@ -185,6 +185,14 @@ constexpr int BURST = 14004;
 constexpr int ALTERNATE_ERROR = 14005;
 constexpr int ALTERNATE_NORMAL = 14006;
 constexpr int RATE = 14007;
+// The port's generator inserting what the stimuli panels set (the container's category): the client
+// writes INSERTION_ON to start and INSERTION_OFF to stop; the tester ends a single or burst insertion
+// itself (INSERTION_DONE) and stops one whose item the structure no longer offers (INSERTION_STOPPED).
+constexpr int INSERTION = 14046;
+constexpr int INSERTION_OFF = 0;
+constexpr int INSERTION_ON = 1;
+constexpr int INSERTION_DONE = 2;
+constexpr int INSERTION_STOPPED = 3;
 constexpr int JUSTIFICATION_LEVEL = 14008;
 constexpr int FREQUENCY_OFFSET = 14012;
 constexpr int GMP_LEVEL = 14016;
