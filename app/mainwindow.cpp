@@ -25,8 +25,7 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
         ui->pageArea->setUnavailableReason(session.pluginError());
     ui->resultsArea->setup(session.statisticsFactory(), manager);
     ui->resultsArea->setPort(m_port);
-    if (manager)
-        ui->stimuliArea->setTexts(manager->texts());
+    ui->stimuliArea->setServerManager(manager);
     for (int port : ports)
         ui->stimuliArea->addPanels(port, session.takeStimuli(port));
     ui->stimuliArea->showPort(m_port);

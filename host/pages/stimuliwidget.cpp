@@ -31,3 +31,13 @@ void StimuliWidget::setHierarchy(int hierarchy)
 {
     m_hierarchy = hierarchy;
 }
+
+int StimuliWidget::insertionSid() const
+{
+    return 0;
+}
+
+QString StimuliWidget::insertionText() const
+{
+    return QString();
+}
