@@ -52,6 +52,8 @@ OtnStimuliWidgetError::OtnStimuliWidgetError(const ClientInfo &client, QWidget *
             &OtnStimuliWidgetError::typeChanged);
     connect(ui->cmbItem, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OtnStimuliWidgetError::itemChanged);
+    connect(ui->cmbRate, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &StimuliWidget::insertionChanged);
     synchroniseType();
     showInsertion();
 }
@@ -68,6 +70,29 @@ QStringList OtnStimuliWidgetError::levelTexts(const OtnMapping &mapping)
     while (texts.size() < minimumLevelTexts)
         texts << QString();
     return texts;
+}
+
+QString OtnStimuliWidgetError::insertionText() const
+{
+    using namespace PID::Otn::STIMULI;
+    if (m_item == OtnAlarmError::itemNone || !m_itemDefined)
+        return QString();
+    const WidgetText texts = m_manager ? m_manager->texts() : WidgetText();
+    QString item = texts.getValueName(nsSID::otnSid(port(), ITEM), m_item, terminology());
+    if (item.isEmpty())
+        item = OtnAlarmError::itemName(m_item);
+    QString how = texts.getValueName(nsSID::otnSid(port(), MODE), m_mode, terminology());
+    bool counted = false;
+    const int frames = ui->pbBurst->text().toInt(&counted);
+    if (m_mode == BurstMode && counted)
+        how = frames == 1 ? tr("%1 of 1 frame").arg(how) : tr("%1 of %2 frames").arg(how).arg(frames);
+    else if (m_mode == RateMode && !ui->cmbRate->currentText().isEmpty())
+        how = tr("%1 %2").arg(how, ui->cmbRate->currentText());
+    const QString level = levelTexts(m_mapping).value(m_level);
+    QString text = level.isEmpty() ? item : tr("%1 on %2").arg(item, level);
+    if (!how.isEmpty())
+        text = tr("%1, %2").arg(text, how);
+    return text;
 }
 
 void OtnStimuliWidgetError::initializeHelpers()
@@ -235,6 +260,7 @@ void OtnStimuliWidgetError::qcmaParameterChanged(const QcmaParameter &parameter)
         selectCurrentItem();
         m_updating = false;
         showInsertion();
+        emit insertionChanged();
         return;
     }
     if (parameter.getType() != QcmaParameter::TypeEnum)
@@ -276,6 +302,7 @@ void OtnStimuliWidgetError::qcmaParameterChanged(const QcmaParameter &parameter)
     if (rebuildLevels && m_levelHelper)
         m_levelHelper->setTextList(levelTexts(m_mapping));
     showInsertion();
+    emit insertionChanged();
 }
 
 void OtnStimuliWidgetError::UpdateText()

@@ -28,6 +28,10 @@ public:
     void SetGUIAccessState(int state) override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
+    // The item on its level and how it is inserted: "ODU-AIS on OTU2/ODU2, Continuous"; empty while no
+    // item is chosen.
+    QString insertionText() const override;
+
     // Level texts of a structure: the line as OTUk/ODUk, then the ODU names, at least four entries.
     static QStringList levelTexts(const OtnMapping &mapping);
 

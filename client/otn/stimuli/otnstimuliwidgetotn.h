@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include "host/otn/otnmapping.h"
 #include "host/pages/samplestates.h"
 #include "otnstimuliwidget.h"
 
@@ -26,14 +27,21 @@ public:
     void setPort(int port) override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
 
+    // The port's insertion switch, which runs what the current category's page sets.
+    int insertionSid() const override;
+    // What the current category's page inserts (the category's name when the page cannot tell).
+    QString insertionText() const override;
+
     // The panel of a category key, or null.
     StimuliWidget *categoryPanel(int key) const { return m_pages.value(key); }
     StimuliWidget *currentPanel() const;
 
     // One state per category: its page shown (the category is asked of the tester, which may refuse a
-    // category the configured signal does not offer; the page is shown all the same).
+    // category the configured signal does not offer; the page is shown all the same). On a multiplexed
+    // structure one more: ODU-AIS inserted continuously on the second level, the alarms page after it.
     QStringList sampleStateNames() const override;
     bool stepToSampleState(int index) override;
+    QList<int> sampleStatePages(int index) const override;
 
 public slots:
     void itemChanged(int index);
@@ -42,6 +50,12 @@ protected:
     void initializeHelpers() override;
 
 private:
+    // The port's transmitted structure as the tester holds it.
+    OtnMapping txMapping() const;
+    bool offersInsertionSample() const;
+    // Steps towards the sample insertion; true once the tester inserts it.
+    bool stepToInsertionSample();
+
     std::unique_ptr<Ui::OtnStimuliWidgetOtn> ui;
     QHash<int, StimuliWidget *> m_pages;
 };
