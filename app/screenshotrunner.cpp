@@ -24,6 +24,7 @@
 #include "host/server/zelservermanager.h"
 #include "host/widgets/dialogrunner.h"
 #include "pagearea.h"
+#include "stimuliarea.h"
 
 ScreenshotRunner::ScreenshotRunner(InterfaceSetupPageFactory *factory, zelServerManager *manager,
                                    DialogRunner &dialogs, const QString &directory)
@@ -62,16 +63,27 @@ int ScreenshotRunner::run()
         if (sample.dialog)
             renderDialog(sample.dialog.get(), sample.name);
     }
-    for (const StimuliRegistration &item : qAsConst(m_stimuli)) {
-        std::unique_ptr<StimuliWidget> panel(item.widget);
-        if (panel) {
-            panel->setId(item.sid);
-            render(panel.get(), QStringLiteral("panel %1").arg(item.sid));
-            renderSampleStates(panel.get());
-        }
-    }
-    m_stimuli.clear();
+    renderStimuli();
     return m_errors.isEmpty() ? 0 : 1;
+}
+
+void ScreenshotRunner::renderStimuli()
+{
+    if (m_stimuli.isEmpty())
+        return;
+    // In the stimuli area, as the user sees a panel: under its tab, with Insert/Stop and the status line.
+    StimuliArea area;
+    area.setServerManager(m_manager);
+    area.addPanels(m_port, m_stimuli);
+    m_stimuli.clear();
+    area.showPort(m_port);
+    for (StimuliWidget *panel : area.currentPanels()) {
+        area.showPanel(panel);
+        const QString name = panel->objectName().isEmpty() ? QStringLiteral("panel %1").arg(panel->id())
+                                                           : panel->objectName();
+        renderAs(&area, name);
+        renderSampleStates(panel, &area);
+    }
 }
 
 void ScreenshotRunner::renderDialogsOf(QWidget *page)
@@ -160,11 +172,16 @@ QString ScreenshotRunner::uniqueName(const QString &name)
 
 bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
 {
+    return renderAs(widget, widget->objectName().isEmpty() ? fallbackName : widget->objectName());
+}
+
+bool ScreenshotRunner::renderAs(QWidget *widget, const QString &name)
+{
     widget->resize(m_size);
     // Shown, so that the bindings connect and fill the widgets with the tester's values.
     widget->setAttribute(Qt::WA_DontShowOnScreen);
     showWithValues(widget, m_poller);
-    const bool saved = save(widget, widget->objectName().isEmpty() ? fallbackName : widget->objectName());
+    const bool saved = save(widget, name);
     widget->hide();
     return saved;
 }
@@ -192,11 +209,13 @@ void ScreenshotRunner::settle()
     }
 }
 
-void ScreenshotRunner::renderSampleStates(QWidget *page)
+void ScreenshotRunner::renderSampleStates(QWidget *page, QWidget *shown)
 {
     auto *states = dynamic_cast<SampleStates *>(page);
     if (!states)
         return;
+    if (!shown)
+        shown = page;
     const QStringList names = states->sampleStateNames();
     for (int index = 0; index < names.size(); ++index) {
         ScopedDialogHandler handler(*m_dialogs, [this](QDialog *dialog) {
@@ -204,20 +223,42 @@ void ScreenshotRunner::renderSampleStates(QWidget *page)
                                                                 : dialog->objectName());
             return 0;
         });
-        page->resize(m_size);
-        page->setAttribute(Qt::WA_DontShowOnScreen);
-        page->show();
+        shown->resize(m_size);
+        shown->setAttribute(Qt::WA_DontShowOnScreen);
+        shown->show();
         settle();
         bool reached = false;
         for (int step = 0; step < maxSampleSteps && !reached; ++step) {
             reached = states->stepToSampleState(index);
             settle();
         }
-        if (reached)
-            save(page, QStringLiteral("%1 - %2").arg(page->objectName(), names.at(index)));
-        else
+        const QString stateName = QStringLiteral("%1 - %2").arg(page->objectName(), names.at(index));
+        if (reached) {
+            save(shown, stateName);
+            renderStatePages(states->sampleStatePages(index), names.at(index));
+        } else {
             m_notes.append(QStringLiteral("%1 did not reach its state %2.").arg(page->objectName(), names.at(index)));
-        page->hide();
+        }
+        shown->hide();
+    }
+}
+
+void ScreenshotRunner::renderStatePages(const QList<int> &pageIds, const QString &state)
+{
+    if (pageIds.isEmpty() || !m_factory)
+        return;
+    // What a state does elsewhere (an alarm it inserts, received again) shows after a few intervals.
+    for (int interval = 0; interval < stateIntervals; ++interval)
+        settle();
+    for (int pageId : pageIds) {
+        std::unique_ptr<Page> page(m_factory->createPage(PageArea::identifierOf(*m_factory, pageId), m_manager));
+        if (!page) {
+            m_notes.append(QStringLiteral("The plug-in created no page %1.").arg(pageId));
+            continue;
+        }
+        page->initializePage();
+        const QString name = page->objectName().isEmpty() ? QStringLiteral("page %1").arg(pageId) : page->objectName();
+        renderAs(page.get(), QStringLiteral("%1 - %2").arg(name, state));
     }
 }
 

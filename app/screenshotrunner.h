@@ -19,8 +19,8 @@ class zelServerManager;
 
 // Renders every page the plug-in registered, every dialog a page's buttons open, the result pages of the
 // views, the sample states of the pages that offer some (with the dialogs they open on the way), the
-// plug-in's sample dialogs and the stimuli panels of the first port offscreen to PNG files named after
-// their object names; a dialog is pictured below its window title and named after it too. A registered page that this plug-in build does not provide is listed as a note; a
+// plug-in's sample dialogs and the stimuli panels of the first port (in the stimuli area, under their
+// tabs) offscreen to PNG files named after their object names; a dialog is pictured below its window title and named after it too. A registered page that this plug-in build does not provide is listed as a note; a
 // file that cannot be written makes the run fail.
 class ScreenshotRunner
 {
@@ -62,14 +62,21 @@ public:
 
 private:
     bool render(QWidget *widget, const QString &fallbackName);
+    // Shown at the runner's size with an interval's values, saved under the name, then hidden.
+    bool renderAs(QWidget *widget, const QString &name);
     // Presses every plain button of the page; each dialog it runs is rendered and rejected, each dialog it
     // only shows is rendered and hidden.
     void renderDialogsOf(QWidget *page);
     // Shown at its own size (at least its size hint), saved under the name, then hidden.
     void renderDialog(QDialog *dialog, const QString &name);
     // Steps a page offering sample states into each of them ("<page> - <state>"), letting the tester
-    // answer between steps; dialogs opened on the way are rendered too.
-    void renderSampleStates(QWidget *page);
+    // answer between steps; dialogs opened on the way are rendered too, and the pages that show what a
+    // state does elsewhere after it ("<that page> - <state>"). shown is what is pictured (the page itself
+    // unless a panel is pictured in its area).
+    void renderSampleStates(QWidget *page, QWidget *shown = nullptr);
+    void renderStatePages(const QList<int> &pageIds, const QString &state);
+    // The stimuli panels of the port, each pictured in a stimuli area under its tab, then their states.
+    void renderStimuli();
     void renderResultPages();
     // Saves a shown widget, grown to show its scrolled contents, under a unique name.
     bool save(QWidget *widget, const QString &name);
@@ -79,6 +86,8 @@ private:
 
     // Steps a page may take towards a sample state.
     static constexpr int maxSampleSteps = 12;
+    // Intervals let pass before the pages showing what a state does are pictured.
+    static constexpr int stateIntervals = 2;
 
     InterfaceSetupPageFactory *m_factory = nullptr;
     StatisticsListTablePageFactory *m_statistics = nullptr;

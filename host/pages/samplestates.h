@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 
 #include "host/hostexport.h"
@@ -16,4 +17,7 @@ public:
     virtual QStringList sampleStateNames() const = 0;
     // One step towards state index; true once the page shows it.
     virtual bool stepToSampleState(int index) = 0;
+    // The pages (page ids) that show what state index does elsewhere, worth a picture in that state after
+    // a few intervals (an alarm inserted, seen on a status page). None by default.
+    virtual QList<int> sampleStatePages(int index) const;
 };

@@ -11,6 +11,7 @@
 #include "host/diagnostics/zeldiagnostics.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
+#include "host/server/zelservermanager.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr int levelRows = CmCalculator::maxLevels;
 // Port modes that pass a received signal through: no payload of the panel's own to offset.
 constexpr int throughPortMode = 2;
 constexpr int overwriteThroughPortMode = 3;
+constexpr double sampleOffset = 20.0;
 
 } // namespace
 
@@ -175,4 +177,38 @@ void OtnStimuliWidgetFrequency::showCmValues()
         cmValues[level]->setText(result.valid ? QString::number(result.cm, 'f', 4) : QStringLiteral("-----"));
         cndValues[level]->setText(result.valid ? QString::number(result.cnd, 'f', 4) : QStringLiteral("-----"));
     }
+}
+
+int OtnStimuliWidgetFrequency::firstGmpLevel() const
+{
+    for (int level = 0; level < m_levelCount; ++level) {
+        if (m_calculator->getLevelInfo(level).cm)
+            return level;
+    }
+    return -1;
+}
+
+QStringList OtnStimuliWidgetFrequency::sampleStateNames() const
+{
+    const int level = firstGmpLevel();
+    if (level < 0)
+        return {};
+    return {tr("%1 offset %2 ppm").arg(m_calculator->getLevelInfo(level).name).arg(sampleOffset, 0, 'f', 1)};
+}
+
+bool OtnStimuliWidgetFrequency::stepToSampleState(int index)
+{
+    const int level = firstGmpLevel();
+    std::unique_ptr<QcmaParameter> offset =
+        index == 0 && level >= 0 && m_manager
+            ? m_manager->GetQcmaParameter(nsSID::otnSid(port(), PID::Otn::STIMULI::PAYLOAD_OFFSET[level]))
+            : nullptr;
+    if (!offset)
+        return false;
+    ui->cmbPayload->setCurrentIndex(level);
+    if (offset->isDefined() && qFuzzyCompare(offset->getDouble(), sampleOffset))
+        return true;
+    if (offset->setValue(sampleOffset))
+        m_manager->SetQcmaParameter(offset.get());
+    return false;
 }
