@@ -25,6 +25,7 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
+#include "host/pages/stimuliwidget.h"
 #include "host/setupwidgets/setupwidget.h"
 #include "host/texts/widgettext.h"
 #include "host/widgets/portstatusitem.h"
@@ -34,6 +35,8 @@
 #include "wrappingbutton.h"
 #include "pagearea.h"
 #include "resultsarea.h"
+#include "simulator/simulatedserverlink.h"
+#include "stimuliarea.h"
 
 namespace {
 
@@ -130,8 +133,18 @@ private slots:
     void intervalValuesAreLive();
     void resultsShowThePlugInsPage_data();
     void resultsShowThePlugInsPage();
+    void insertButtonFollowsTheSwitch_data();
+    void insertButtonFollowsTheSwitch();
+    void portSwitchShowsThatPortsInsertion();
+    void aPanelWithoutSwitchHasNoButton();
 
 private:
+    // Sets ODU-AIS up continuously on the port.
+    bool setUpOduAis(int port);
+    QPushButton *insertButton() const;
+    QLabel *insertionStatus() const;
+    int insertion(int port) const;
+
     void start(const ClientOptions &options);
     bool write(int port, int id, int value);
     bool creatable(int pageId) const;
@@ -612,6 +625,119 @@ void tst_MainWindow::resultsShowThePlugInsPage()
     // One interval later the table shows what the tester measured.
     QVERIFY(m_session->intervalPoller()->poll() > 0);
     QTRY_COMPARE(table->rowTexts(table->rowOfCounter(nameCounter)).value(1), QStringLiteral("OTU2"));
+}
+
+bool tst_MainWindow::setUpOduAis(int port)
+{
+    return write(port, PID::Otn::STIMULI::ITEM, 10) && write(port, PID::Otn::STIMULI::MODE, 3);
+}
+
+QPushButton *tst_MainWindow::insertButton() const
+{
+    return m_window->stimuliArea()->findChild<QPushButton *>(QStringLiteral("pbInsert"));
+}
+
+QLabel *tst_MainWindow::insertionStatus() const
+{
+    return m_window->stimuliArea()->findChild<QLabel *>(QStringLiteral("lblInsertion"));
+}
+
+// What the tester's insertion switch of the port holds.
+int tst_MainWindow::insertion(int port) const
+{
+    return m_session->tester()->value(nsSID::otnSid(port, PID::Otn::STIMULI::INSERTION))->getInt();
+}
+
+void tst_MainWindow::insertButtonFollowsTheSwitch_data()
+{
+    QTest::addColumn<int>("testerEnd");   // the value the tester ends with by itself; -1: the user stops
+    QTest::addColumn<int>("held");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("stopped by the user") << -1 << 0 << QString();
+    QTest::newRow("single insertion over") << 2 << 2 << QStringLiteral("Inserted: ODU-AIS on OTU2/ODU2, Rate 1.0E-3");
+    QTest::newRow("stopped by the tester") << 3 << 3 << QStringLiteral("Stopped: not offered for this structure");
+}
+
+void tst_MainWindow::insertButtonFollowsTheSwitch()
+{
+    QFETCH(int, testerEnd);
+    QFETCH(int, held);
+    QFETCH(QString, status);
+    QPushButton *button = insertButton();
+    QVERIFY(button && insertionStatus());
+    QVERIFY(button->isVisible());
+    QCOMPARE(button->text(), QStringLiteral("Insert"));
+    QVERIFY(setUpOduAis(1));
+
+    // The button turns when the tester confirms, not on the click.
+    button->click();
+    QCOMPARE(button->text(), QStringLiteral("Insert"));
+    QTRY_COMPARE(button->text(), QStringLiteral("Stop"));
+    QCOMPARE(insertion(1), 1);
+    QCOMPARE(insertionStatus()->text(), QStringLiteral("Inserting: ODU-AIS on OTU2/ODU2, Continuous"));
+    // The line follows the panel while it inserts.
+    QVERIFY(write(1, PID::Otn::STIMULI::MODE, 4));
+    QCOMPARE(insertionStatus()->text(), QStringLiteral("Inserting: ODU-AIS on OTU2/ODU2, Rate 1.0E-3"));
+
+    if (testerEnd < 0)
+        button->click();
+    else
+        QVERIFY(m_session->tester()->serverChange(nsSID::otnSid(1, PID::Otn::STIMULI::INSERTION), testerEnd));
+    QTRY_COMPARE(button->text(), QStringLiteral("Insert"));
+    QCOMPARE(insertion(1), held);
+    QCOMPARE(insertionStatus()->text(), status);
+    QCOMPARE(insertionStatus()->isVisible(), !status.isEmpty());
+}
+
+void tst_MainWindow::portSwitchShowsThatPortsInsertion()
+{
+    QVERIFY(setUpOduAis(1));
+    insertButton()->click();
+    QTRY_COMPARE(insertButton()->text(), QStringLiteral("Stop"));
+
+    // Port 2 shows its own switch; port 1 goes on.
+    m_window->setPort(2);
+    QCOMPARE(m_window->stimuliArea()->port(), 2);
+    QCOMPARE(insertButton()->text(), QStringLiteral("Insert"));
+    QCOMPARE(insertionStatus()->text(), QStringLiteral("Port 1 is still inserting"));
+    QCOMPARE(insertion(1), 1);
+    // Its end reaches port 2's line too.
+    QVERIFY(m_session->tester()->serverChange(nsSID::otnSid(1, PID::Otn::STIMULI::INSERTION), 3));
+    QTRY_VERIFY(insertionStatus()->text().isEmpty());
+
+    QVERIFY(setUpOduAis(2));
+    insertButton()->click();
+    QTRY_COMPARE(insertButton()->text(), QStringLiteral("Stop"));
+    m_window->setPort(1);
+    QCOMPARE(insertButton()->text(), QStringLiteral("Insert"));
+    QCOMPARE(insertionStatus()->text(),
+             QStringLiteral("Stopped: not offered for this structure\nPort 2 is still inserting"));
+    QCOMPARE(insertion(2), 1);
+}
+
+void tst_MainWindow::aPanelWithoutSwitchHasNoButton()
+{
+    StimuliArea *area = m_window->stimuliArea();
+    StimuliWidget *container = area->currentPanel();
+    QVERIFY(container && container->insertionSid() != 0);
+    StimuliWidget *frequency = nullptr;
+    for (StimuliWidget *panel : area->currentPanels()) {
+        if (panel->insertionSid() == 0)
+            frequency = panel;
+    }
+    QVERIFY(frequency);
+    QVERIFY(setUpOduAis(1));
+    insertButton()->click();
+    QTRY_COMPARE(insertButton()->text(), QStringLiteral("Stop"));
+
+    // The container out of sight keeps inserting, and the line says so.
+    QVERIFY(area->showPanel(frequency));
+    QVERIFY(!insertButton()->isVisible());
+    QCOMPARE(insertionStatus()->text(), QStringLiteral("OTN is still inserting"));
+    QCOMPARE(insertion(1), 1);
+    QVERIFY(area->showPanel(container));
+    QVERIFY(insertButton()->isVisible());
+    QCOMPARE(insertButton()->text(), QStringLiteral("Stop"));
 }
 
 QTEST_MAIN(tst_MainWindow)

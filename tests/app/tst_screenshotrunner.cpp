@@ -42,6 +42,11 @@ public:
     {
         return identifier().pageId() == 2 ? QStringList{"later", "never"} : QStringList{};
     }
+    // What state "later" does shows on page 3 as well.
+    QList<int> sampleStatePages(int index) const override
+    {
+        return identifier().pageId() == 2 && index == 0 ? QList<int>{3} : QList<int>{};
+    }
     bool stepToSampleState(int index) override
     {
         if (index == 1)
@@ -196,9 +201,9 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
     QTest::addColumn<QStringList>("notes");
     const QStringList all{"Fake 1.png",      "Fake 2 - later.png",
                           "Fake 2.png",      "Fake 4.png",
-                          "Fake 5.png",      "Fake Alarms-Errors.png",
-                          "Fake sample.png", "FakeDialog - ODU2-OPU2 Overhead.png",
-                          "StepDialog.png"};
+                          "Fake 5.png",      "Fake Alarms-Errors - later.png",
+                          "Fake Alarms-Errors.png", "Fake sample.png",
+                          "FakeDialog - ODU2-OPU2 Overhead.png", "StepDialog.png"};
     const QString unreached = QStringLiteral("Fake 2 did not reach its state never.");
     QTest::newRow("every page") << QList<int>{} << all << QStringList{unreached};
     QTest::newRow("a setup page missing")
@@ -210,7 +215,8 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
         << QList<int>{4, 3}
         << QStringList{"Fake 1.png",      "Fake 2 - later.png", "Fake 2.png", "Fake 5.png", "Fake sample.png",
                        "FakeDialog - ODU2-OPU2 Overhead.png", "StepDialog.png"}
-        << QStringList{unreached, "The plug-in created no page 4.", "The plug-in created no page 3."};
+        << QStringList{"The plug-in created no page 3.", unreached, "The plug-in created no page 4.",
+                       "The plug-in created no page 3."};
 }
 
 void tst_ScreenshotRunner::onePngPerRegisteredPage()

@@ -41,6 +41,8 @@ private slots:
     void itemsFollowConfiguration();
     void typeNoneHidesInsertion();
     void selectorsFollowStructure();
+    void insertionTextNamesTheBurst_data();
+    void insertionTextNamesTheBurst();
 };
 
 void TestOtnStimuliWidgetError::itemsFollowConfiguration_data()
@@ -131,6 +133,31 @@ void TestOtnStimuliWidgetError::selectorsFollowStructure()
     QCOMPARE(item->currentData().toInt(), 3);
     QCOMPARE(type->currentData().toInt(), 1);
     QCOMPARE(level->currentIndex(), 1);
+}
+
+void TestOtnStimuliWidgetError::insertionTextNamesTheBurst_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("burst");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nothing chosen") << 0 << 5 << QString();
+    QTest::newRow("one frame") << 10 << 1 << QStringLiteral("ODU-AIS on OTU4/ODU4, Burst of 1 frame");
+    QTest::newRow("frames") << 10 << 5 << QStringLiteral("ODU-AIS on OTU4/ODU4, Burst of 5 frames");
+}
+
+void TestOtnStimuliWidgetError::insertionTextNamesTheBurst()
+{
+    QFETCH(int, item);
+    QFETCH(int, burst);
+    QFETCH(QString, text);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(tester.writeAndWait(1, STIMULI::ITEM, item));
+    QVERIFY(tester.writeAndWait(1, STIMULI::BURST, burst));
+    QVERIFY(tester.writeAndWait(1, STIMULI::MODE, 1));
+    QCOMPARE(panel.insertionText(), text);
 }
 
 QTEST_MAIN(TestOtnStimuliWidgetError)

@@ -35,6 +35,8 @@ private slots:
     void aPortChangeRebindsThePanelAndItsPages();
     void categoryFollowsTheTester();
     void aHiddenPanelHoldsNoLiveBinding();
+    void insertionSampleOnTheSecondLevel_data();
+    void insertionSampleOnTheSecondLevel();
 };
 
 void TestOtnStimuliWidgetOtn::setIdOfAnotherGroupIsIgnored()
@@ -97,6 +99,44 @@ void TestOtnStimuliWidgetOtn::aHiddenPanelHoldsNoLiveBinding()
     QVERIFY(!observedOn(tester.manager(), 1).isEmpty());
     panel.hide();
     QCOMPARE(observedOn(tester.manager(), 1), QList<int>());
+}
+
+void TestOtnStimuliWidgetOtn::insertionSampleOnTheSecondLevel_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<QString>("sample");   // the state's name; empty: not offered
+    QTest::newRow("multiplexed") << QStringLiteral("otu4-odu2-odu0") << QStringLiteral("inserting ODU-AIS on ODU2");
+    QTest::newRow("bulk") << QStringLiteral("otu2-bulk") << QString();
+}
+
+void TestOtnStimuliWidgetOtn::insertionSampleOnTheSecondLevel()
+{
+    QFETCH(QString, structure);
+    QFETCH(QString, sample);
+    TesterFixture tester(TesterFixture::structureOptions(structure));
+    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QCOMPARE(panel.insertionSid(), nsSID::otnSid(1, INSERTION));
+    // After one state per category.
+    const int index = 5;
+    QCOMPARE(panel.sampleStateNames().value(index), sample);
+    if (sample.isEmpty()) {
+        QVERIFY(!panel.stepToSampleState(index));
+        QVERIFY(tester.settle());
+        QCOMPARE(tester.cached(1, INSERTION)->getInt(), int(INSERTION_OFF));
+        return;
+    }
+    QCOMPARE(panel.sampleStatePages(index), QList<int>{38});
+    // Each step waits for the tester's answers: the settings, then the switch.
+    bool reached = false;
+    for (int step = 0; step < 4 && !reached; ++step) {
+        reached = panel.stepToSampleState(index);
+        QVERIFY(tester.settle());
+    }
+    QVERIFY(reached);
+    QCOMPARE(tester.cached(1, INSERTION)->getInt(), int(INSERTION_ON));
+    QCOMPARE(panel.insertionText(), QStringLiteral("ODU-AIS on ODU2, Continuous"));
 }
 
 QTEST_MAIN(TestOtnStimuliWidgetOtn)
