@@ -86,9 +86,9 @@ bool AlarmModel::models(int id)
     return ids.contains(id);
 }
 
-void AlarmModel::update(ParameterStore &store, int port)
+void AlarmModel::update(ParameterStore &store, int port, const TransmittedSignal::Insertion &insertion)
 {
-    const Reception reception(store, port);
+    const Reception reception(store, port, insertion);
     Statuses statuses(store, port);
     statuses.define(DefinedStatuses(store, port));
     for (auto it = reception.alarms().cbegin(); it != reception.alarms().cend(); ++it)
@@ -96,9 +96,10 @@ void AlarmModel::update(ParameterStore &store, int port)
     summarise(statuses, reception);
 }
 
-void AlarmModel::countInterval(ParameterStore &store, int port, const QHash<int, quint64> &counted)
+void AlarmModel::countInterval(ParameterStore &store, int port, const QHash<int, quint64> &counted,
+                               const TransmittedSignal::Insertion &insertion)
 {
-    const Reception reception(store, port);
+    const Reception reception(store, port, insertion);
     Statuses statuses(store, port);
     for (auto it = reception.counters().cbegin(); it != reception.counters().cend(); ++it)
         statuses.raise(it.key(), counted.value(it.key()) > 0);

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include "transmittedsignal.h"
+
 class ParameterStore;
 
 // What a port's receiver reports while it receives the port's own transmitter (the loop), as the
@@ -15,10 +17,12 @@ public:
     static constexpr int current = 1;
     static constexpr int history = 2;
 
-    // The alarms follow the configuration at once.
-    static void update(ParameterStore &store, int port);
+    // The alarms follow the configuration, and what the port's generator inserts, at once.
+    static void update(ParameterStore &store, int port,
+                       const TransmittedSignal::Insertion &insertion = TransmittedSignal::Insertion());
     // A new current interval: each error counter is current when it counted in it (counted, by id).
-    static void countInterval(ParameterStore &store, int port, const QHash<int, quint64> &counted);
+    static void countInterval(ParameterStore &store, int port, const QHash<int, quint64> &counted,
+                              const TransmittedSignal::Insertion &insertion = TransmittedSignal::Insertion());
     // Whether id is one of the alarms, error counters or summaries the model decides.
     static bool models(int id);
 };

@@ -39,22 +39,23 @@ QByteArray firstByte(const QByteArray &bytes)
 
 } // namespace
 
-CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port, int seconds)
+CaptureRecordBuilder::CaptureRecordBuilder(const ParameterStore &store, int port, int seconds,
+                                           const TransmittedSignal::Insertion &insertion)
     : m_store(store), m_port(port), m_seconds(seconds),
-      m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx)), m_reception(store, port)
+      m_mapping(TributaryLayout::mappingOf(store, port, TributaryLayout::Tx)), m_sent(store, port, insertion),
+      m_reception(store, port, insertion)
 {
 }
 
 QByteArray CaptureRecordBuilder::bytes(int id, int length) const
 {
-    const QcmaParameter *p = id ? m_store.value(nsSID::otnSid(m_port, id)) : nullptr;
-    const QByteArray value = p ? p->getByteArray() : QByteArray();
+    const QByteArray value = id ? m_sent.bytesOf(id) : QByteArray();
     return value.leftJustified(length, '\0', true);
 }
 
 int CaptureRecordBuilder::uintValue(int id) const
 {
-    return m_store.intValue(nsSID::otnSid(m_port, id));
+    return m_sent.intOf(id);
 }
 
 QByteArray CaptureRecordBuilder::tti(int sapiId, int dapiId, int osId) const

@@ -5,6 +5,7 @@
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsignalcatalogue.h"
 #include "parameterstore.h"
+#include "reception.h"
 #include "tributarylayout.h"
 
 namespace {
@@ -68,13 +69,6 @@ const int *const levelTables[] = {Alarm::SUM_ERRALARM, Alarm::ODU_LOF_LOM, Alarm
 const int *const tcmTables[] = {Alarm::TCMi_TIM, Alarm::TCMi_BIAE, Alarm::TCMi_BDI, Alarm::TCMi_IAE,
                                 Alarm::TCMi_LTC, Error::TCMi_BIP8, Error::TCMi_BEI};
 
-bool opu4Multiplex(const OtnMapping &mapping, int level)
-{
-    const OtnSignalCatalogue::Multiplex *m =
-        mapping.hasOdtu(level) ? OtnSignalCatalogue::multiplex(mapping.convertMultiplexes().value(level)) : nullptr;
-    return m && m->ho == OtnSignalCatalogue::Odu4;
-}
-
 } // namespace
 
 const QVector<int> &DefinedStatuses::all()
@@ -131,7 +125,7 @@ DefinedStatuses::DefinedStatuses(const ParameterStore &store, int port)
         }
         if (rx.hasOdtu(level) && Alarm::MSIM[level])
             m_defined.insert(Alarm::MSIM[level]);
-        if (opu4Multiplex(rx, level))
+        if (Reception::omfiMultiplex(rx, level))
             m_defined.insert(Error::OMFI[level]);
         if (rx.isGmp(level)) {
             m_defined.insert(Error::CRC8[level]);

@@ -34,7 +34,7 @@ double LiveValues::step(double current, double limit, double stepSize)
     return qBound(-limit, next, limit);
 }
 
-void LiveValues::update(ParameterStore &store, int port, bool wander)
+void LiveValues::update(ParameterStore &store, int port, bool wander, const TransmittedSignal::Insertion &insertion)
 {
     if (port < 1 || port >= m_deviation.size())
         return;
@@ -47,7 +47,7 @@ void LiveValues::update(ParameterStore &store, int port, bool wander)
     }
 
     // The receiver sees the port's own transmitter (loop): no light, no signal.
-    const bool light = sendsLight(store, port);
+    const bool light = TransmittedSignal(store, port, insertion).light();
     const double offset = doubleOf(store, nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET));
     const double txPpm = rounded(offset + d.txPpm, 1);
     const double txRateHz = doubleOf(store, nsSID::otnSid(port, PID::Otn::TX::LINE_RATE)) * 1000.0;

@@ -3,6 +3,8 @@
 #include <QRandomGenerator>
 #include <QVector>
 
+#include "transmittedsignal.h"
+
 class ParameterStore;
 
 // The measured physical values of each port (signal levels, frequencies, offsets), which follow its
@@ -13,8 +15,10 @@ class LiveValues
 public:
     LiveValues(int portCount, quint32 seed);
 
-    // Recomputes the values of a port from its configuration; wander draws a new small deviation.
-    void update(ParameterStore &store, int port, bool wander);
+    // Recomputes the values of a port from its configuration and what its generator inserts (a LOS
+    // switches the light off); wander draws a new small deviation.
+    void update(ParameterStore &store, int port, bool wander,
+                const TransmittedSignal::Insertion &insertion = TransmittedSignal::Insertion());
     // Whether the port's transmitter sends light: a port switched off or a laser off sends none.
     static bool sendsLight(const ParameterStore &store, int port);
 

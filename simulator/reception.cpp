@@ -1,5 +1,8 @@
 #include "reception.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "apps/shared/sid.h"
 #include "host/otn/cmcalculator.h"
 #include "host/otn/otniid.h"
@@ -22,7 +25,11 @@ constexpr int tcms = 6;
 // LLD-LOF, LLD-OOF, LOR, OOR: the lanes of a multi-lane interface cannot be framed or aligned.
 constexpr int laneAlarmIds[] = {nsIID::Otn::Lane::LLD_LOF, nsIID::Otn::Lane::LLD_OOF, nsIID::Otn::Lane::LOR,
                                 nsIID::Otn::Lane::OOR};
+// LOR, OOR: the lanes are framed one by one but cannot be aligned to each other.
+constexpr int laneAlignmentIds[] = {nsIID::Otn::Lane::LOR, nsIID::Otn::Lane::OOR};
 constexpr int patternLossId = nsIID::Otn::Client::PATTERN_LOSS;
+constexpr int bitErrorId = nsIID::Otn::Client::BIT_ERROR;
+constexpr int csfId = nsIID::Otn::Client::CSF;
 constexpr int clientBulk = 0;
 constexpr int otuAisId = Id::STATUS::OTU_AIS;
 // The line's frame alignment errors, whose frames are the OTU's.
@@ -44,6 +51,11 @@ constexpr int statInUseWithIae = 2;
 constexpr int statLck = 5;
 constexpr int statOci = 6;
 constexpr int statAis = 7;
+// How long a frame or multiframe alignment must stay corrupted before its loss is declared.
+constexpr double lossPersistenceSeconds = 3e-3;
+// The FEC decoder: off, on (corrects), monitor only (counts, corrects nothing).
+constexpr int fecOff = 0;
+constexpr int fecOn = 1;
 
 } // namespace
 
@@ -70,15 +82,17 @@ double Reception::oduBitRate(const ParameterStore &store, int port, const OtnMap
 
 QSet<int> Reception::decidedIds()
 {
-    QSet<int> ids{Id::STATUS::LOS,    Id::STATUS::LOF,    Id::STATUS::OOF,    otuAisId,      Id::STATUS::SM_TIM,
-                  Id::STATUS::SM_BIAE, Id::STATUS::SM_IAE, Id::STATUS::SM_BDI, Id::STATUS::SM_BEI, patternLossId,
-                  fasErrorId,         mfasErrorId,        smBip8Id};
+    QSet<int> ids{Id::STATUS::LOS,       Id::STATUS::LOF,     Id::STATUS::OOF,    Id::STATUS::LOM,
+                  Id::STATUS::OOM,       otuAisId,            Id::STATUS::SM_TIM, Id::STATUS::SM_BIAE,
+                  Id::STATUS::SM_IAE,    Id::STATUS::SM_BDI,  Id::STATUS::SM_BEI, Id::STATUS::OTUCN_LOL,
+                  Id::STATUS::FEC_CORRECTED, patternLossId,   bitErrorId,         csfId,
+                  fasErrorId,            mfasErrorId,         smBip8Id};
     for (int id : laneAlarmIds)
         ids.insert(id);
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
-        for (const int *table : {Alarm::ODU_LOF_LOM, Alarm::ODU_AIS, Alarm::ODU_LCK, Alarm::ODU_OCI, Alarm::PM_TIM,
-                                 Alarm::PM_BDI, Alarm::PLM, Alarm::MSIM, Error::PM_BIP8, Error::PM_BEI,
-                                 Error::ODU_FAS}) {
+        for (const int *table : {Alarm::ODU_LOF_LOM, Alarm::ODU_OOF, Alarm::ODU_OOM, Alarm::ODU_AIS, Alarm::ODU_LCK,
+                                 Alarm::ODU_OCI, Alarm::PM_TIM, Alarm::PM_BDI, Alarm::PLM, Alarm::MSIM, Error::PM_BIP8,
+                                 Error::PM_BEI, Error::ODU_FAS, Error::OMFI}) {
             if (table[level])
                 ids.insert(table[level]);
         }
@@ -89,6 +103,13 @@ QSet<int> Reception::decidedIds()
             ids.insert(table[tcm]);
     }
     return ids;
+}
+
+bool Reception::omfiMultiplex(const OtnMapping &mapping, int level)
+{
+    const OtnSignalCatalogue::Multiplex *m =
+        mapping.hasOdtu(level) ? OtnSignalCatalogue::multiplex(mapping.convertMultiplexes().value(level)) : nullptr;
+    return m && m->ho == OtnSignalCatalogue::Odu4;
 }
 
 double Reception::framesPerSecond(int level) const
@@ -125,8 +146,16 @@ bool Reception::traceMismatch(int detectionId, int expectedSapiId, int expectedD
                               int sentDapiId) const
 {
     const int mode = intOf(detectionId);
-    return ((mode & 1) && bytesOf(expectedSapiId) != bytesOf(sentSapiId))
-           || ((mode & 2) && bytesOf(expectedDapiId) != bytesOf(sentDapiId));
+    return ((mode & 1) && bytesOf(expectedSapiId) != m_sent.bytesOf(sentSapiId))
+           || ((mode & 2) && bytesOf(expectedDapiId) != m_sent.bytesOf(sentDapiId));
+}
+
+bool Reception::lost(int level, quint64 corruptedFrames) const
+{
+    if (corruptedFrames == 0)
+        return false;
+    return corruptedFrames == TransmittedSignal::Insertion::endless
+           || double(corruptedFrames) >= lossPersistenceSeconds * framesPerSecond(level);
 }
 
 Reception::Arrival Reception::arrival(int level) const
@@ -142,25 +171,31 @@ bool Reception::passesOn(int level) const
 bool Reception::unequipped(int level) const
 {
     const int stage = level - 1;
-    if (stage < 0 || stage >= OtnMapping::maxStages || intOf(Id::TX::TX_COPY[stage]) != nsSettings::Otn::COPY_OFF)
+    if (stage < 0 || stage >= OtnMapping::maxStages
+        || m_sent.intOf(Id::TX::TX_COPY[stage]) != nsSettings::Otn::COPY_OFF)
         return false;
-    return intOf(Id::TX::MAIN_TP[stage]) != intOf(Id::RX::MAIN_TP[stage]);
+    return m_sent.intOf(Id::TX::MAIN_TP[stage]) != intOf(Id::RX::MAIN_TP[stage]);
 }
 
-Reception::Reception(const ParameterStore &store, int port)
-    : m_store(store), m_port(port), m_rx(TributaryLayout::mappingOf(store, port, TributaryLayout::Rx))
+Reception::Reception(const ParameterStore &store, int port, const TransmittedSignal::Insertion &insertion)
+    : m_store(store), m_port(port), m_sent(store, port, insertion),
+      m_rx(TributaryLayout::mappingOf(store, port, TributaryLayout::Rx))
 {
     for (int level = 0; level < m_rx.getOduCount() && level < OtnMapping::maxLevels; ++level)
         m_framesPerSecond[level] = oduBitRate(store, port, m_rx, level) / oduFrameBits;
 
     const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
     const OtnMapping &rx = m_rx;
-    const bool signal = LiveValues::sendsLight(store, port);
-    const bool framed = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
+    const bool signal = m_sent.light();
+    const bool sameInterface = signal && tx[OtnMapping::FieldInterface] == rx[OtnMapping::FieldInterface];
     const bool otucn = rx.isOTLC();
-    const bool lineReplaced = receiveLine(signal, framed, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0,
-                                          otucn);
-    Arrival arriving = !framed ? Arrival::Nothing : lineReplaced ? Arrival::Ais : Arrival::Signal;
+    // An OTUCn has no RS FEC; an OTUk's decoder counts what it decodes, and corrects it unless it only
+    // monitors.
+    const int fec = intOf(Id::RX::FEC_CONTROL);
+    m_fecCounts = !otucn && m_sent.intOf(Id::TX::FEC_CONTROL) != fecOff && fec != fecOff;
+    m_fecCorrects = m_fecCounts && fec == fecOn;
+    Arrival arriving =
+        receiveLine(signal, sameInterface, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0, otucn);
     // The tandem connections sit between the section and the path: they see the ODU as it arrives,
     // whatever its path overhead says.
     receiveTcms(arriving == Arrival::Signal);
@@ -176,10 +211,17 @@ Reception::Reception(const ParameterStore &store, int port)
     const int lastLevel = qMax(0, rx.getOduCount() - 1);
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
         const bool present = level < rx.getOduCount();
-        const Arrival in = present ? arriving : Arrival::Nothing;
+        Arrival in = present ? arriving : Arrival::Nothing;
+        // A lower-order ODU is framed inside its tributary: a frame or multiframe alignment sent corrupted
+        // puts the receiver out of frame there, and long enough loses the frame (LOFLOM).
+        const quint64 outOfFrame = level > 0 && in == Arrival::Signal ? m_sent.corruptedFrameAlignment(level) : 0;
+        const quint64 outOfMultiframe =
+            level > 0 && in == Arrival::Signal ? m_sent.corruptedMultiframeAlignment(level) : 0;
+        if (lost(level, outOfFrame) || lost(level, outOfMultiframe))
+            in = Arrival::Lost;
         m_arrival[level] = in;
         const bool inspected = in == Arrival::Signal;
-        const uint pm = byte3Of(Id::TX::ODU_PM_BITS[level]);
+        const uint pm = sentByte3(Id::TX::ODU_PM_BITS[level]);
         // G.709 defines no ODUCn-OCI: STAT 110 of an ODUCn is reserved.
         const bool oducn = otucn && level == 0;
         const bool ais = in == Arrival::Ais || (inspected && statOf(pm) == statAis);
@@ -188,6 +230,10 @@ Reception::Reception(const ParameterStore &store, int port)
         const bool open = inspected && !ais && !lck && !oci;
         if (const int lofLom = Alarm::ODU_LOF_LOM[level])
             alarm(level, lofLom, in == Arrival::Lost);
+        if (const int oof = Alarm::ODU_OOF[level])
+            alarm(level, oof, in == Arrival::Lost || outOfFrame > 0);
+        if (const int oom = Alarm::ODU_OOM[level])
+            alarm(level, oom, in == Arrival::Lost || outOfMultiframe > 0);
         alarm(level, Alarm::ODU_AIS[level], ais);
         alarm(level, Alarm::ODU_LCK[level], lck);
         alarm(level, Alarm::ODU_OCI[level], oci);
@@ -205,19 +251,26 @@ Reception::Reception(const ParameterStore &store, int port)
         if (const int fas = Error::ODU_FAS[level])
             counter(level, fas, level, 0, inspected);
 
-        const QByteArray sentType = bytesOf(Id::TX::OPU_PAYLOAD_TYPE[level]);
+        const QByteArray sentType = m_sent.bytesOf(Id::TX::OPU_PAYLOAD_TYPE[level]);
         const bool plm = open && !pmFailed && plmDetection && !sentType.isEmpty() && level < expectedTypes.size()
                          && quint8(sentType.at(0)) != expectedTypes.at(level);
         alarm(level, Alarm::PLM[level], plm);
+        // An OPU4 multiplex follows its OMFI: out of sequence, each frame is an OMFI error and the
+        // tributaries are lost (LOOMFI, which the tester reports through its consequences).
+        bool loomfi = false;
+        if (omfiMultiplex(rx, level)) {
+            loomfi = open && !pmFailed && !plm && m_sent.omfiOutOfSequence(level);
+            counter(level, Error::OMFI[level], level, loomfi ? 1 : 0, open && !pmFailed && !plm);
+        }
         bool msim = false;
         if (const int msimId = Alarm::MSIM[level]) {
             const int stage = level;
-            msim = open && !pmFailed && !plm && rx.hasOdtu(stage)
+            msim = open && !pmFailed && !plm && !loomfi && rx.hasOdtu(stage)
                    && intOf(Id::MEASUREMENT::MSIM_DETECTION[stage]) != 0
-                   && rxMultiplexes.value(stage) != txMultiplexes.value(stage);
+                   && (rxMultiplexes.value(stage) != txMultiplexes.value(stage) || m_sent.msiMisstated(level));
             alarm(level, msimId, msim);
         }
-        m_passesOn[level] = open && !pmFailed && !plm && !msim;
+        m_passesOn[level] = open && !pmFailed && !plm && !loomfi && !msim;
 
         // What the next level receives.
         if (!present || !rx.hasOdtu(level) || in == Arrival::Nothing || in == Arrival::Lost)
@@ -230,25 +283,47 @@ Reception::Reception(const ParameterStore &store, int port)
             arriving = Arrival::Lost;
     }
 
-    // A test pattern the receiver does not expect cannot be synchronised on.
+    // A test pattern the receiver does not expect cannot be synchronised on; one it is in sync with
+    // shows its bit errors. A client's OPU may signal that the client failed before the mapper.
+    const OtnSignalCatalogue::Client *client = OtnSignalCatalogue::client(rx[OtnMapping::FieldClient]);
     const bool patterns = rx[OtnMapping::FieldClient] == clientBulk && tx[OtnMapping::FieldClient] == clientBulk;
-    const bool patternDiffers = intOf(Id::TX::BULK_PATTERN) != intOf(Id::RX::BULK_PATTERN)
-                                || intOf(Id::TX::BULK_POLARITY) != intOf(Id::RX::BULK_POLARITY);
+    const bool patternDiffers = m_sent.intOf(Id::TX::BULK_PATTERN) != intOf(Id::RX::BULK_PATTERN)
+                                || m_sent.intOf(Id::TX::BULK_POLARITY) != intOf(Id::RX::BULK_POLARITY);
     alarm(lastLevel, patternLossId, m_passesOn[lastLevel] && patterns && patternDiffers);
+    counter(lastLevel, bitErrorId, lastLevel, 0, m_passesOn[lastLevel] && patterns && !patternDiffers);
+    alarm(lastLevel, csfId, m_passesOn[lastLevel] && client && !client->pattern && m_sent.clientSignalFail());
 }
 
-bool Reception::receiveLine(bool signal, bool framed, bool multiLane, bool otucn)
+Reception::Arrival Reception::receiveLine(bool signal, bool sameInterface, bool multiLane, bool otucn)
 {
+    // OTU-AIS of an OTUk is a sequence in place of the frame: a defect of its own, whose frame loss is
+    // not reported beside it. Lanes whose alignment is lost (LOL) leave no frame to look for either.
+    const bool genericAis = sameInterface && m_sent.genericAis();
+    const bool lol = sameInterface && !genericAis && multiLane && !m_sent.lanesAligned();
+    const bool framed = sameInterface && !genericAis && !lol;
+    const quint64 outOfFrame = framed ? m_sent.corruptedFrameAlignment(0) : 0;
+    const bool frameFound = framed && !lost(0, outOfFrame);
+    const quint64 outOfMultiframe = frameFound ? m_sent.corruptedMultiframeAlignment(0) : 0;
+    const bool lom = lost(0, outOfMultiframe);
+    const bool noFrame = signal && !sameInterface;
     alarm(0, Id::STATUS::LOS, !signal);
-    alarm(0, Id::STATUS::LOF, signal && !framed);
-    alarm(0, Id::STATUS::OOF, signal && !framed);
-    for (int id : laneAlarmIds)
-        alarm(laneGroup, id, multiLane && signal && !framed);
+    alarm(0, Id::STATUS::LOF, noFrame || (framed && !frameFound));
+    alarm(0, Id::STATUS::OOF, noFrame || outOfFrame > 0);
+    alarm(0, Id::STATUS::LOM, lom);
+    alarm(0, Id::STATUS::OOM, outOfMultiframe > 0);
+    // Lanes framed one by one but not aligned to each other have lost their recovery only.
+    for (int id : laneAlarmIds) {
+        const bool alignment = std::find(std::begin(laneAlignmentIds), std::end(laneAlignmentIds), id)
+                               != std::end(laneAlignmentIds);
+        alarm(laneGroup, id, multiLane && (noFrame || (lol && alignment)));
+    }
+    alarm(0, Id::STATUS::OTUCN_LOL, otucn && lol);
 
     // An OTUCn signals IAE and OTUCn-AIS in the STAT of its first SM field, an OTUk IAE in bit 6.
-    const uint sm = byte3Of(Id::TX::OTU_SM_BITS);
-    const bool otuAis = framed && otucn && statOf(sm) == statAis;
-    const bool monitored = framed && !otuAis;
+    const uint sm = sentByte3(Id::TX::OTU_SM_BITS);
+    const bool otuAis = genericAis || (frameFound && otucn && statOf(sm) == statAis);
+    // Without its multiframe the section cannot read its trace nor trust the rest of its field.
+    const bool monitored = frameFound && !lom && !otuAis;
     const bool smTim = monitored && traceMismatch(Id::RX::SM_TTI_DETECTION, Id::RX::SM_EXPECTED_SAPI,
                                                   Id::RX::SM_EXPECTED_DAPI, Id::TX::OTU_SM_TTI_SAPI,
                                                   Id::TX::OTU_SM_TTI_DAPI);
@@ -260,11 +335,16 @@ bool Reception::receiveLine(bool signal, bool framed, bool multiLane, bool otucn
     alarm(0, Id::STATUS::SM_BIAE, monitored && beiOf(sm) == biaeCode);
     alarm(0, Id::STATUS::SM_IAE, monitored && (otucn ? statOf(sm) == statInUseWithIae : iaeOf(sm)));
     alarm(0, Id::STATUS::SM_BDI, monitored && (bdiOf(sm) || smTim) && !smFailed);
-    counter(0, fasErrorId, 0, 0, framed);
-    counter(0, mfasErrorId, 0, 0, framed);
+    counter(0, fasErrorId, 0, 0, frameFound);
+    counter(0, mfasErrorId, 0, 0, frameFound && !lom);
     counter(0, smBip8Id, 0, 0, monitored && !smFailed);
     counter(0, Id::STATUS::SM_BEI, 0, blockErrorsOf(sm), monitored && !smFailed);
-    return otuAis || smFailed;
+    counter(0, Id::STATUS::FEC_CORRECTED, 0, 0, frameFound && m_fecCounts);
+    if (genericAis)
+        return Arrival::Ais;
+    if (!frameFound)
+        return Arrival::Nothing;
+    return (otuAis || smFailed || lom) ? Arrival::Ais : Arrival::Signal;
 }
 
 void Reception::receiveTcms(bool arriving)
@@ -273,7 +353,7 @@ void Reception::receiveTcms(bool arriving)
     // monitors them: what they report replaces nothing.
     const bool watched = arriving && intOf(Id::RX::TCM) != 0;
     for (int tcm = 0; tcm < tcms; ++tcm) {
-        const uint bits = byte3Of(Id::TX::ODU_TCM_BITS[0][tcm]);
+        const uint bits = sentByte3(Id::TX::ODU_TCM_BITS[0][tcm]);
         const bool inUse = watched && statOf(bits) != statNoSource;
         // A maintenance signal in the TCM's own STAT leaves the rest of its field undefined.
         const bool monitored = inUse && statOf(bits) < statLck;

@@ -6,12 +6,14 @@
 #include <QVector>
 
 #include "host/otn/otnmapping.h"
+#include "transmittedsignal.h"
 
 class ParameterStore;
 
 // What a port's receiver finds while it receives the port's own transmitter (the loop), layer by layer
 // from the line inward as the G.798 sink functions find it: the alarms it reports, the error counters it
 // runs with the errors each frame of their layer brings, and the frame rate of every ODU level it expects.
+// It reads what the transmitter sends now (TransmittedSignal: the setup with what the generator inserts).
 // Alarms and counters are grouped by the level whose summary they feed (the logical lanes last).
 class Reception
 {
@@ -35,7 +37,8 @@ public:
     // it), or the level as it was sent.
     enum class Arrival { Nothing, Lost, Ais, Signal };
 
-    Reception(const ParameterStore &store, int port);
+    Reception(const ParameterStore &store, int port,
+              const TransmittedSignal::Insertion &insertion = TransmittedSignal::Insertion());
 
     const OtnMapping &received() const { return m_rx; }
     // Raised (true) or not, for every alarm the receiver decides.
@@ -48,28 +51,40 @@ public:
     bool passesOn(int level) const;
     // Frames per second of ODU level k of the received structure (0 for a level it does not have).
     double framesPerSecond(int level) const;
+    // The FEC decoder counts the line's bit errors (decoding or monitoring), and corrects them.
+    bool countsFecErrors() const { return m_fecCounts; }
+    bool correctsFecErrors() const { return m_fecCorrects; }
 
     // Every alarm and error counter a reception decides, whatever the structure.
     static QSet<int> decidedIds();
     // Nominal bit rate of ODU level k of a structure (an ODUflex by the TS count the port gives it).
     static double oduBitRate(const ParameterStore &store, int port, const OtnMapping &mapping, int level);
+    // Level k of the structure carries a multiplex in an OPU4, whose multiframe follows the OMFI.
+    static bool omfiMultiplex(const OtnMapping &mapping, int level);
 
 private:
     void alarm(int group, int id, bool raised);
     void counter(int group, int id, int level, double perFrame, bool counting);
-    // The line's section; true when its sink replaces the ODU it carries by ODU-AIS.
-    bool receiveLine(bool signal, bool framed, bool multiLane, bool otucn);
+    // The line's section; what reaches the line's ODU.
+    Arrival receiveLine(bool signal, bool sameInterface, bool multiLane, bool otucn);
     void receiveTcms(bool arriving);
     // The level's lower-order ODU is unequipped where the receiver looks for it: the transmitter equips
     // only its own main tributary port, and the receiver follows another.
     bool unequipped(int level) const;
+    // A frame or multiframe alignment corrupted for a run of frames of level k is lost: the run lasts
+    // long enough (3 ms) for the receiver to declare the loss.
+    bool lost(int level, quint64 corruptedFrames) const;
     int intOf(int id) const;
-    uint byte3Of(int id) const { return uint(intOf(id)) & 0xFFu; }
     QByteArray bytesOf(int id) const;
+    // The third byte of a transmitted SM, PM or TCM field as it is sent.
+    uint sentByte3(int id) const { return uint(m_sent.intOf(id)) & 0xFFu; }
     bool traceMismatch(int detectionId, int expectedSapiId, int expectedDapiId, int sentSapiId, int sentDapiId) const;
 
     const ParameterStore &m_store;
     int m_port;
+    TransmittedSignal m_sent;
+    bool m_fecCounts = false;
+    bool m_fecCorrects = false;
     OtnMapping m_rx;
     double m_framesPerSecond[OtnMapping::maxLevels] = {};
     Arrival m_arrival[OtnMapping::maxLevels] = {};

@@ -106,10 +106,11 @@ struct ResultCounters::Port {
     double clientBitsPerSecond = 0;   // the OPU payload of the last level
     double framesPerSecond[OtnMapping::maxLevels] = {};
     // The level whose frames each error counter counts in; the share of an error each carries into the
-    // next second; the errors the error insertion adds per frame.
+    // next second; the errors the error insertion adds per frame, and once in the next second.
     QHash<int, int> counterLevels;
     QHash<int, double> owed;
     QHash<int, double> inserted;
+    QHash<int, quint64> insertedOnce;
     QHash<int, quint64> lastErrors;
     // Alarms seen current since the last second was measured.
     QSet<int> seen;
@@ -149,10 +150,12 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
     using namespace nsIID::Otn;
     // What the error insertion adds does not depend on the measurement.
     const QHash<int, double> inserted = counters.inserted;
+    const QHash<int, quint64> insertedOnce = counters.insertedOnce;
     counters = Port();
     counters.started = true;
     counters.mapping = mapping;
     counters.inserted = inserted;
+    counters.insertedOnce = insertedOnce;
     counters.bitsPerSecond = store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))
                                  ? store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))->getDouble() * 1000.0
                                  : 0.0;
@@ -244,12 +247,18 @@ void ResultCounters::insert(int port, int counterId, double errorsPerFrame)
         counters->inserted.remove(counterId);
 }
 
-void ResultCounters::measure(const ParameterStore &store, int port)
+void ResultCounters::insertOnce(int port, int counterId, quint64 errors)
+{
+    if (Port *counters = portAt(port))
+        counters->insertedOnce[counterId] += errors;
+}
+
+void ResultCounters::measure(const ParameterStore &store, int port, const TransmittedSignal::Insertion &insertion)
 {
     Port *counters = portAt(port);
     if (!counters)
         return;
-    const Reception reception(store, port);
+    const Reception reception(store, port, insertion);
     const OtnMapping &mapping = reception.received();
     if (!counters->started || counters->mapping != mapping)
         restart(*counters, store, port, mapping);
@@ -275,16 +284,19 @@ void ResultCounters::measure(const ParameterStore &store, int port)
         const Reception::Counter &counter = it.value();
         const quint64 frames = framesInSecond(counters->framesPerSecond[counter.level], second);
         const double perFrame = counter.counting ? counter.perFrame + counters->inserted.value(it.key()) : 0.0;
+        const quint64 once = counter.counting ? counters->insertedOnce.value(it.key()) : 0;
         double &owed = counters->owed[it.key()];
         const double due = owed + perFrame * double(frames);
-        const quint64 errors = quint64(std::floor(due));
-        owed = due - double(errors);
+        const quint64 errors = quint64(std::floor(due)) + once;
+        owed = due - std::floor(due);
         add(it.key(), errors);
         counters->lastErrors.insert(it.key(), errors);
         counters->counterLevels.insert(it.key(), counter.level);
         // A block is one frame: several errors a frame err one block; fewer than one a frame, each its own.
         blocks.insert(it.key(), {perFrame >= 1.0 ? frames : qMin(errors, frames), frames});
     }
+    // What the insertion added once is sent in this second, counted or not.
+    counters->insertedOnce.clear();
     // A test pattern is in sync every second it reaches the receiver and is not lost in; its bit errors
     // are the client's.
     const bool pattern = Catalogue::client(mapping[OtnMapping::FieldClient])

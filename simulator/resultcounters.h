@@ -7,6 +7,7 @@
 
 #include "host/otn/otnmapping.h"
 #include "host/parameters/intervaldata.h"
+#include "transmittedsignal.h"
 
 class ParameterCatalogue;
 class ParameterStore;
@@ -25,8 +26,10 @@ public:
     ResultCounters(const ParameterCatalogue &catalogue, int portCount);
     ~ResultCounters();
 
-    // One second of measurement on the port: the alarms current in it and the errors its receiver counts.
-    void measure(const ParameterStore &store, int port);
+    // One second of measurement on the port: the alarms current in it and the errors its receiver counts,
+    // receiving what the port's transmitter sends with what its generator inserts.
+    void measure(const ParameterStore &store, int port,
+                 const TransmittedSignal::Insertion &insertion = TransmittedSignal::Insertion());
     // The port's receiver changed what it reports: an alarm current now counts in the second being
     // measured even when it has ended before the second is. A new received structure starts a new
     // measurement, and what the statuses kept as history of the old one is cleared.
@@ -36,6 +39,9 @@ public:
     // Errors per frame of its layer that the port's error insertion adds to a counter (0 ends them); the
     // receiver counts them as it counts what the overhead reports, not while the layer is lost.
     void insert(int port, int counterId, double errorsPerFrame);
+    // Errors the port's error insertion adds to a counter once, in the next second measured (the errored
+    // frames of a single, burst or alternating insertion, counted exactly); lost with the layer.
+    void insertOnce(int port, int counterId, quint64 errors);
     // The port's counters: of the last second (currentIntervalSelector) or of every second since the
     // structure was set (any other selector).
     Values values(const ParameterStore &store, int port, quint32 selector) const;

@@ -7,6 +7,7 @@
 #include "alarmmodel.h"
 #include "apps/shared/sid.h"
 #include "capturerecordbuilder.h"
+#include "generator.h"
 #include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
@@ -50,6 +51,8 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     m_rules = std::make_unique<StructureRules>(*m_store, *m_catalogue);
     m_live = std::make_unique<LiveValues>(m_options.portCount, m_options.seed);
     m_counters = std::make_unique<ResultCounters>(*m_catalogue, m_options.portCount);
+    m_generator =
+        std::make_unique<Generator>(*m_store, *m_counters, m_options.portCount, m_options.applicationType);
     const PowerOnStructure *structure = nullptr;
     if (!m_options.structure.isEmpty()) {
         structure = PowerOnStructure::find(m_options.structure);
@@ -208,15 +211,36 @@ bool SimulatedServerLink::serverChange(int sid, const QVariant &value)
 QList<int> SimulatedServerLink::followConfiguration(const QList<int> &ports, bool modelAlarms)
 {
     // Values measured and alarms seen on a port follow its configuration at once.
-    for (int port : ports) {
-        if (port < 1 || port > m_options.portCount)
-            continue;
-        m_live->update(*m_store, port, false);
-        if (modelAlarms)
-            AlarmModel::update(*m_store, port);
-        m_counters->follow(*m_store, port);
-    }
+    for (int port : ports)
+        followPort(port, modelAlarms);
     return m_store->takeChanges();
+}
+
+void SimulatedServerLink::followPort(int port, bool modelAlarms)
+{
+    if (port < 1 || port > m_options.portCount)
+        return;
+    m_generator->follow(port);
+    const TransmittedSignal::Insertion sending = m_generator->sending(port);
+    m_live->update(*m_store, port, false, sending);
+    if (modelAlarms)
+        AlarmModel::update(*m_store, port, sending);
+    m_counters->follow(*m_store, port);
+}
+
+void SimulatedServerLink::measureSecond(int port)
+{
+    // What the generator inserts in the second reaches the receiver before it counts the second; an
+    // alarm that starts or ends with it is a change of what the port sends.
+    const TransmittedSignal::Insertion before = m_generator->sending(port);
+    m_generator->beginSecond(port);
+    const TransmittedSignal::Insertion sent = m_generator->sending(port);
+    if (sent != before)
+        followPort(port, true);
+    m_counters->measure(*m_store, port, sent);
+    m_generator->endSecond(port);
+    if (m_generator->sending(port) != sent)
+        followPort(port, true);
 }
 
 void SimulatedServerLink::announce(const QList<int> &sids)
@@ -276,23 +300,25 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
     // does a request for the cumulative results, which would stand still otherwise). Computed now, from
     // the configuration the request finds; delivered later.
     if (selector == currentIntervalSelector || selector == cumulativeIntervalSelector)
-        m_counters->measure(*m_store, port);
+        measureSecond(port);
+    const TransmittedSignal::Insertion sending = m_generator->sending(port);
     if (selector == currentIntervalSelector) {
-        m_live->update(*m_store, port, true);
-        AlarmModel::countInterval(*m_store, port, m_counters->lastErrors(port));
-        announce(m_store->takeChanges());
+        m_live->update(*m_store, port, true, sending);
+        AlarmModel::countInterval(*m_store, port, m_counters->lastErrors(port), sending);
     }
+    // A single or burst insertion that ended in the second is announced with it.
+    announce(m_store->takeChanges());
     QList<QSharedPointer<IntervalData>> answers;
     // The scan publishes its words while it runs.
     if (m_store->intValue(nsSID::otnSid(port, PID::Otn::SCAN::RUNNING)) != 0) {
         auto scan = QSharedPointer<IntervalDataOtnTributaryScan>::create(nsSID::otnSid(port, PID::Otn::SCAN::RESULT),
                                                                          selector);
-        scan->words = TributaryScanBuilder::words(*m_store, port);
+        scan->words = TributaryScanBuilder::words(*m_store, port, sending);
         answers.append(scan);
     }
     auto capture =
         QSharedPointer<IntervalDataOtnCapture>::create(nsSID::otnSid(port, PID::Otn::CAPTURE::OVERHEAD), selector);
-    const CaptureRecordBuilder builder(*m_store, port, m_counters->seconds(port));
+    const CaptureRecordBuilder builder(*m_store, port, m_counters->seconds(port), sending);
     for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level)
         capture->records[level] = builder.record(level);
     answers.append(capture);

@@ -8,6 +8,7 @@
 #include "host/link/serverlink.h"
 #include "simulatoroptions.h"
 
+class Generator;
 class LiveValues;
 class ParameterStore;
 class ResultCounters;
@@ -16,9 +17,10 @@ class StructureRules;
 // The embedded simulated tester: a per-port parameter store built from the JSON catalogue, write
 // validation, the dependent-parameter rules of the OTN structure, and interval data computed from the
 // configured signal: a request for the current interval measures the port anew (its physical values move
-// a little, its receiver counts another second) and answers with those values, the tributary scan's words
-// while the scan runs, the overhead capture and the result counters. Every answer arrives queued. The
-// link is connected from the start; the tester side can cut it and bring it back.
+// a little, its generator sends another second of what it inserts, its receiver counts that second) and
+// answers with those values, the tributary scan's words while the scan runs, the overhead capture and the
+// result counters. Every answer arrives queued. The link is connected from the start; the tester side can
+// cut it and bring it back.
 class SimulatedServerLink : public ServerLink
 {
     Q_OBJECT
@@ -62,8 +64,12 @@ private:
     // The transceiver of the port, for both directions (the Rx module parameter orders them otherwise).
     void plugModule(int port, int txModuleType);
     void announce(const QList<int> &sids);
-    // Brings the measured values and alarms of the ports in line; the SIDs changed since the last call.
+    // Brings the insertion, measured values and alarms of the ports in line; the SIDs changed since the
+    // last call.
     QList<int> followConfiguration(const QList<int> &ports, bool modelAlarms);
+    void followPort(int port, bool modelAlarms);
+    // One second of the port: what its generator sends in it, measured by its receiver.
+    void measureSecond(int port);
     // Delivers an answer through the event loop, unless the connection it was meant for is gone by then.
     void post(std::function<void()> answer);
 
@@ -74,6 +80,7 @@ private:
     std::unique_ptr<StructureRules> m_rules;
     std::unique_ptr<LiveValues> m_live;
     std::unique_ptr<ResultCounters> m_counters;
+    std::unique_ptr<Generator> m_generator;
     int m_writeRequests = 0;
     int m_refusedWrites = 0;
     int m_pendingAnswers = 0;

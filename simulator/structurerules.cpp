@@ -401,6 +401,13 @@ bool StructureRules::check(const QcmaParameter &candidate, QString *reason) cons
         return true;
     const int id = nsSID::idOf(s);
     const int port = nsSID::portOf(s);
+    // The client switches the insertion on and off; the tester alone says it is done or stopped.
+    if (id == PID::Otn::STIMULI::INSERTION && candidate.getEnum() != PID::Otn::STIMULI::INSERTION_OFF
+        && candidate.getEnum() != PID::Otn::STIMULI::INSERTION_ON) {
+        if (reason)
+            *reason = QStringLiteral("only the tester ends an insertion");
+        return false;
+    }
     for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
         const bool tx = PID::Otn::TX::MAIN_TS[stage] == id;
         if (!tx && PID::Otn::RX::MAIN_TS[stage] != id)

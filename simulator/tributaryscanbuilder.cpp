@@ -107,7 +107,8 @@ quint32 TributaryScanBuilder::oduAlarms(const ParameterStore &store, int port, i
     return word;
 }
 
-QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int port)
+QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int port,
+                                             const TransmittedSignal::Insertion &insertion)
 {
     QVector<quint32> result(wordCount, 0);
     const OtnMapping tx = TributaryLayout::mappingOf(store, port, TributaryLayout::Tx);
@@ -121,7 +122,7 @@ QVector<quint32> TributaryScanBuilder::words(const ParameterStore &store, int po
 
     // The receiver demultiplexes its main TP of each stage: the alarms it raises on the level below are
     // that tributary's.
-    const Reception reception(store, port);
+    const Reception reception(store, port, insertion);
     quint32 *firstLevel = result.data() + 1;
     scanStage(store, port, 0, result.at(0) | replacedBelow(reception, 0), firstLevel, firstLevelWords);
     const int rxMainTp0 = rx.hasOdtu(0) ? int(TributaryLayout(store, port, TributaryLayout::Rx, 0).mainTp()) : 0;

@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+#include "transmittedsignal.h"
+
 class ParameterStore;
 
 // The result words of a port's tributary scan: the receiver walks its configured structure while the
@@ -29,7 +31,8 @@ public:
     static constexpr quint32 msim = 0x0004;
     static constexpr int wordCount = 83;
 
-    static QVector<quint32> words(const ParameterStore &store, int port);
+    static QVector<quint32> words(const ParameterStore &store, int port,
+                                  const TransmittedSignal::Insertion &insertion = TransmittedSignal::Insertion());
     // The bits of the alarms current on the line, and on ODU level k of the received structure.
     static quint32 lineAlarms(const ParameterStore &store, int port);
     static quint32 oduAlarms(const ParameterStore &store, int port, int level);

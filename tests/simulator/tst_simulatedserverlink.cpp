@@ -142,6 +142,10 @@ void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced_data()
                                         << "byte length 15, expected 16";
     QTest::newRow("wrong kind") << Candidate(new QcmaParameterUInt(nsSID::otnSid(2, 11001), 1))
                                 << "wrong parameter type 3 (expected 2)";
+    QTest::newRow("insertion ended by the client")
+        << Candidate(new QcmaParameterEnum(nsSID::otnSid(2, PID::Otn::STIMULI::INSERTION),
+                                           PID::Otn::STIMULI::INSERTION_DONE))
+        << "only the tester ends an insertion";
 }
 
 void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced()
