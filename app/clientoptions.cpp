@@ -7,6 +7,7 @@
 
 #include "simulator/poweronstructure.h"
 #include "host/otn/otnmodule.h"
+#include "pluginloader.h"
 
 namespace {
 constexpr int maxPorts = 4;
@@ -22,6 +23,11 @@ QString structureList()
 }
 } // namespace
 
+QString ClientOptions::version()
+{
+    return QStringLiteral(ZEL_VERSION);
+}
+
 bool ClientOptions::parse(const QStringList &arguments, QString *error, QString *helpText)
 {
     QCommandLineParser parser;
@@ -29,29 +35,39 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
         QStringLiteral("OTN client on the embedded simulated tester.\n"
                        "Module types: 0 SFP/SFP+, 1 QSFP+, 2 CFP, 3 CFP2, 4 CFP4, 5 QSFP28 Adpt., 6 CXP, "
                        "7 QSFP28 (3, 4 and 6 are multi-lane).\n"
-                       "Power-on structures of the ports (--structure, default %1):\n%2")
+                       "Power-on structures of the ports (--structure, default %1):\n%2\n"
+                       "Example: otn-client --ports 2 --modules 3,6 --structure otl4.4 --screenshot shots")
             .arg(PowerOnStructure::defaultStructure().name, structureList()));
     const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    // Qt reads some options of its own (-plugin, -style, ...) from the same command line, also with two
+    // dashes: an option of the client never takes one of their names.
     const QCommandLineOption portsOption(QStringList{QStringLiteral("p"), QStringLiteral("ports")},
-                                         QStringLiteral("Number of test ports, 1 to 4."), QStringLiteral("count"),
-                                         QStringLiteral("4"));
-    const QCommandLineOption modulesOption(QStringList{QStringLiteral("m"), QStringLiteral("modules")},
-                                           QStringLiteral("Module type of each port, comma separated (e.g. 0,3)."),
-                                           QStringLiteral("types"));
-    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
-                                              QStringLiteral("Render every page, dialog and panel of every structure to PNG "
-                                                             "files, a folder per structure, with an index.html "
-                                                             "contact sheet in dir, and quit."),
-                                              QStringLiteral("dir"));
-    const QCommandLineOption pluginOption(QStringLiteral("plugin"), QStringLiteral("The OTN plug-in library to load."),
-                                          QStringLiteral("file"));
+                                         QStringLiteral("Number of test ports, 1 to %1 (default: 4).").arg(maxPorts),
+                                         QStringLiteral("count"), QStringLiteral("4"));
+    const QCommandLineOption modulesOption(
+        QStringList{QStringLiteral("m"), QStringLiteral("modules")},
+        QStringLiteral("Module type of each port, comma separated, port 1 first (e.g. 0,3; default: the module "
+                       "the structure needs)."),
+        QStringLiteral("types"));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Render every page, dialog and panel of every structure to PNG files, a folder per structure, "
+                       "with an index.html contact sheet in dir, and quit (default: open the window)."),
+        QStringLiteral("dir"));
+    const QCommandLineOption pluginOption(
+        QStringLiteral("plugin-file"),
+        QStringLiteral("The OTN plug-in library to load (default: %1 from the program's folder).")
+            .arg(PluginLoader::pathFromApplication()),
+        QStringLiteral("file"));
     const QCommandLineOption seedOption(QStringLiteral("seed"),
-                                        QStringLiteral("Seed of the simulated measured values."),
+                                        QStringLiteral("Seed of the simulated measured values (default: 1)."),
                                         QStringLiteral("number"), QStringLiteral("1"));
     const QCommandLineOption structureOption(
         QStringLiteral("structure"),
-        QStringLiteral("Signal and multiplex structure every port powers on with (see the list above). "
-                       "With --screenshot: only this one instead of every structure."),
+        QStringLiteral("Signal and multiplex structure every port powers on with (see the list above; default: "
+                       "%1). With --screenshot: only this one instead of every structure.")
+            .arg(PowerOnStructure::defaultStructure().name),
         QStringLiteral("name"), PowerOnStructure::defaultStructure().name);
     parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption});
 
@@ -69,6 +85,10 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
         // The help text names the program after the running application's arguments.
         if (helpText && QCoreApplication::instance())
             *helpText = parser.helpText();
+        return true;
+    }
+    if (parser.isSet(versionOption)) {
+        versionRequested = true;
         return true;
     }
 

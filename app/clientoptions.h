@@ -18,13 +18,18 @@ struct ClientOptions
     QVector<int> moduleTypes = QVector<int>(4, PowerOnStructure::defaultStructure().moduleType);
     QVector<int> givenModuleTypes;             // as --modules named them, port 1 first
     QString screenshotDir;                     // non-empty: render the screens of the structures there and quit
-    QString pluginPath;                        // empty: the plug-in next to the application
+    QString pluginPath;                        // --plugin-file; empty: where PluginLoader::locate looks
     quint32 seed = 1;
     bool liveValues = true; // interval values are polled (screenshots poll per picture)
     bool helpRequested = false;
+    bool versionRequested = false;
+
+    // The version of the client, its project's.
+    static QString version();
 
     // Reads arguments (the program name first). False with a message in error for bad input; the
-    // help text in helpText when --help was given and an application object exists.
+    // help text in helpText when --help was given and an application object exists. With --help or
+    // --version nothing else is read.
     bool parse(const QStringList &arguments, QString *error, QString *helpText = nullptr);
     // Sets the structure and gives each port that has no module of its own the one the structure needs.
     // False, with a message, for an unknown name or a given module without the lanes the structure needs.

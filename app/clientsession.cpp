@@ -1,5 +1,7 @@
 #include "clientsession.h"
 
+#include <QCoreApplication>
+
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/statisticslisttablepagefactory.h"
 #include "host/contract/technologyplugin.h"
@@ -38,7 +40,7 @@ bool ClientSession::start(QString *error)
     for (int port = 1; port <= m_link->portCount(); ++port)
         m_ports.append(port);
 
-    const QString path = m_options.pluginPath.isEmpty() ? PluginLoader::defaultPath() : m_options.pluginPath;
+    const QString path = PluginLoader::locate(m_options.pluginPath, QCoreApplication::applicationDirPath());
     if (!m_plugin.load(path))
         return fail(QStringLiteral("Cannot load the OTN plug-in: %1").arg(m_plugin.errorString()), error);
     const TechnologyPlugin *plugin = m_plugin.plugin();

@@ -5,6 +5,7 @@
 #include "clientoptions.h"
 #include "clientsession.h"
 #include "mainwindow.h"
+#include "pluginloader.h"
 #include "structurescreenshots.h"
 
 int main(int argc, char *argv[])
@@ -28,12 +29,26 @@ int main(int argc, char *argv[])
         out << help;
         return 0;
     }
+    if (options.versionRequested) {
+        out << "otn-client " << ClientOptions::version() << "\n";
+        return 0;
+    }
     // Screenshots need no display.
     if (!options.screenshotDir.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("otn-client"));
+    QApplication::setApplicationVersion(ClientOptions::version());
+
+    // Without its plug-in the client has nothing to show: it ends before it opens a window or writes a file.
+    options.pluginPath = PluginLoader::locate(options.pluginPath, QCoreApplication::applicationDirPath());
+    PluginLoader plugin;
+    if (!plugin.load(options.pluginPath)) {
+        err << "Cannot load the OTN plug-in: " << plugin.errorString() << "\n";
+        return 1;
+    }
+
     if (!options.screenshotDir.isEmpty()) {
         StructureScreenshots screenshots(options);
         const int result = screenshots.run();
@@ -46,10 +61,11 @@ int main(int argc, char *argv[])
         return result;
     }
 
-    // Without a plug-in the window still runs and says why it is empty.
     ClientSession session(options);
-    if (!session.start(&error))
+    if (!session.start(&error)) {
         err << error << "\n";
+        return 1;
+    }
     MainWindow window(session);
     window.show();
     return app.exec();

@@ -1,15 +1,13 @@
 #include "pluginloader.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
 
 #include "clientlogging.h"
 #include "host/contract/technologyplugin.h"
 
 namespace {
-const char otnPluginName[] = "zelTpClientOtn";
-
 // The version is the part of the interface id after the last '/'.
 QString versionOf(const QString &iid)
 {
@@ -17,9 +15,16 @@ QString versionOf(const QString &iid)
 }
 } // namespace
 
-QString PluginLoader::defaultPath()
+QString PluginLoader::locate(const QString &givenFile, const QString &applicationDir)
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../lib/%1").arg(otnPluginName));
+    if (!givenFile.isEmpty())
+        return QFileInfo(givenFile).absoluteFilePath();
+    return QDir::cleanPath(QDir(applicationDir).filePath(pathFromApplication()));
+}
+
+QString PluginLoader::pathFromApplication()
+{
+    return QStringLiteral(ZEL_PLUGIN_FILE);
 }
 
 bool PluginLoader::load(const QString &path)

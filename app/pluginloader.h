@@ -11,8 +11,12 @@ class TechnologyPlugin;
 class PluginLoader
 {
 public:
-    // The OTN plug-in where the build puts it, next to the application's own folder.
-    static QString defaultPath();
+    // The plug-in to load: the file given on the command line (relative to the working folder), or else
+    // the OTN plug-in at its place relative to the application's folder, the same in the build tree and
+    // in an installed tree wherever it was moved.
+    static QString locate(const QString &givenFile, const QString &applicationDir);
+    // That place ("../lib/otn-client/plugins/libzelTpClientOtn.so").
+    static QString pathFromApplication();
 
     // False, with the reason in errorString() and one warning logged, when the file is no plug-in of
     // this client's interface.

@@ -15,6 +15,9 @@ private slots:
     void rejected();
     void defaultStructureShowsLevelsChannelsAndSlots();
     void helpNeedsNoFurtherInput();
+    void helpShowsDefaultsAndAWorkingExample();
+    void versionNeedsNoFurtherInput_data();
+    void versionNeedsNoFurtherInput();
 };
 
 void tst_ClientOptions::accepted_data()
@@ -48,8 +51,8 @@ void tst_ClientOptions::accepted_data()
         << QString() << QString();
     QTest::newRow("screenshots") << QStringList{"--screenshot", "out/shots"} << 4 << IntVector{7, 7, 7, 7} << otu4
                                  << false << "out/shots" << QString();
-    QTest::newRow("plug-in file") << QStringList{"--plugin", "/x/libzelTpClientOtn.so"} << 4 << IntVector{7, 7, 7, 7}
-                                  << otu4 << false << QString() << "/x/libzelTpClientOtn.so";
+    QTest::newRow("plug-in file") << QStringList{"--plugin-file", "/x/libzelTpClientOtn.so"} << 4
+                                  << IntVector{7, 7, 7, 7} << otu4 << false << QString() << "/x/libzelTpClientOtn.so";
 }
 
 void tst_ClientOptions::accepted()
@@ -106,6 +109,9 @@ void tst_ClientOptions::rejected_data()
     QTest::newRow("unknown option") << QStringList{"--colour"} << "Unknown option 'colour'.";
     QTest::newRow("stray argument") << QStringList{"now"} << "Unexpected argument 'now'.";
     QTest::newRow("seed not a number") << QStringList{"--seed", "x"} << "The seed must be a number, not 'x'.";
+    // Qt's own -plugin (also with two dashes) would take the file as a platform plug-in too.
+    QTest::newRow("Qt's plug-in option") << QStringList{"--plugin", "/x/libzelTpClientOtn.so"}
+                                         << "Unknown option 'plugin'.";
 }
 
 void tst_ClientOptions::rejected()
@@ -134,6 +140,63 @@ void tst_ClientOptions::helpNeedsNoFurtherInput()
         QVERIFY2(help.contains(QStringLiteral("  %1 ").arg(structure.name)) && help.contains(structure.title),
                  qPrintable(structure.name));
     }
+}
+
+void tst_ClientOptions::helpShowsDefaultsAndAWorkingExample()
+{
+    ClientOptions options;
+    QString error;
+    QString help;
+    QVERIFY(options.parse({"otn-client", "--help"}, &error, &help));
+
+    // Each option of the client says what it is when not given; an option's description may take lines.
+    const QStringList lines = help.section(QLatin1String("Options:\n"), 1).split(QLatin1Char('\n'));
+    QStringList entries;
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1String("  -")))
+            entries << line;
+        else if (!entries.isEmpty())
+            entries.last() += QLatin1Char(' ') + line.trimmed();
+    }
+    static const QRegularExpression qtOwn(QStringLiteral("^  (-h, )?--help|^  (-v, )?--version"));
+    int shown = 0;
+    for (const QString &entry : qAsConst(entries)) {
+        if (qtOwn.match(entry).hasMatch())
+            continue;
+        ++shown;
+        QVERIFY2(entry.contains(QLatin1String("default: ")), qPrintable(entry));
+    }
+    QCOMPARE(shown, 6);
+
+    // The example in the help runs.
+    static const QRegularExpression example(QStringLiteral("^Example: otn-client (.+)$"),
+                                            QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = example.match(help);
+    QVERIFY2(match.hasMatch(), qPrintable(help));
+    ClientOptions fromExample;
+    const QStringList arguments = match.captured(1).split(QLatin1Char(' '));
+    QVERIFY2(fromExample.parse(QStringList{"otn-client"} + arguments, &error), qPrintable(error));
+    QVERIFY(!fromExample.screenshotDir.isEmpty());
+}
+
+void tst_ClientOptions::versionNeedsNoFurtherInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("long") << QStringList{"--version"};
+    QTest::newRow("short") << QStringList{"-v"};
+    QTest::newRow("before bad input") << QStringList{"--version", "--ports", "9"};
+}
+
+void tst_ClientOptions::versionNeedsNoFurtherInput()
+{
+    QFETCH(QStringList, arguments);
+    ClientOptions options;
+    QString error;
+    QVERIFY2(options.parse(QStringList{"otn-client"} + arguments, &error), qPrintable(error));
+    QVERIFY(options.versionRequested);
+    QVERIFY(!options.helpRequested);
+    // The project's version, as the package carries it.
+    QCOMPARE(ClientOptions::version(), QStringLiteral(ZEL_PROJECT_VERSION));
 }
 
 QTEST_MAIN(tst_ClientOptions)

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include <QLabel>
+#include <QProcess>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
@@ -21,12 +22,38 @@ class tst_PluginLoader : public QObject
 {
     Q_OBJECT
 private slots:
+    void locatesThePlugin_data();
+    void locatesThePlugin();
     void loadsTheOtnPlugin();
     void exportsTheTributaryScanTable();
     void refusesWhatIsNoPluginOfThisInterface_data();
     void refusesWhatIsNoPluginOfThisInterface();
     void windowSaysWhyThereAreNoPages();
+    void clientEndsWithoutItsPlugin_data();
+    void clientEndsWithoutItsPlugin();
 };
+
+void tst_PluginLoader::locatesThePlugin_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("applicationDir");
+    QTest::addColumn<QString>("expected");
+    const QString client = QFileInfo(QStringLiteral(ZEL_OTN_CLIENT)).absolutePath();
+    QTest::newRow("given file wins") << QStringLiteral("/x/libzelTpClientOtn.so") << client
+                                     << QStringLiteral("/x/libzelTpClientOtn.so");
+    QTest::newRow("given file from the working folder")
+        << QStringLiteral("x/libzelTpClientOtn.so") << client << QDir::current().filePath("x/libzelTpClientOtn.so");
+    // The build tree puts the plug-in where an installed tree has it, relative to the application.
+    QTest::newRow("relative to the application") << QString() << client << QStringLiteral(ZEL_OTN_PLUGIN);
+}
+
+void tst_PluginLoader::locatesThePlugin()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, applicationDir);
+    QFETCH(QString, expected);
+    QCOMPARE(PluginLoader::locate(given, applicationDir), expected);
+}
 
 void tst_PluginLoader::loadsTheOtnPlugin()
 {
@@ -119,6 +146,42 @@ void tst_PluginLoader::windowSaysWhyThereAreNoPages()
     QVERIFY(!window.openPage(31));
     QCOMPARE(notice->text(), error);
     QCOMPARE(window.pageArea()->currentWidget(), notice);
+}
+
+void tst_PluginLoader::clientEndsWithoutItsPlugin_data()
+{
+    QTest::addColumn<QString>("plugin");
+    QTest::addColumn<bool>("screenshots");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing file, screenshots")
+        << QStringLiteral("/nonexistent/libzelTpClientOtn.so") << true
+        << QStringLiteral("Cannot load the OTN plug-in: /nonexistent/libzelTpClientOtn.so is no plug-in: ");
+    QTest::newRow("another interface version, window")
+        << QStringLiteral(ZEL_STALE_PLUGIN) << false
+        << QStringLiteral("Cannot load the OTN plug-in: " ZEL_STALE_PLUGIN " implements org.zel.TechnologyPlugin/0.9");
+}
+
+void tst_PluginLoader::clientEndsWithoutItsPlugin()
+{
+    QFETCH(QString, plugin);
+    QFETCH(bool, screenshots);
+    QFETCH(QString, reason);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString shots = directory.filePath(QStringLiteral("shots"));
+    QStringList arguments{QStringLiteral("--plugin-file"), plugin};
+    if (screenshots)
+        arguments << QStringLiteral("--screenshot") << shots;
+    QProcess client;
+    client.start(QStringLiteral(ZEL_OTN_CLIENT), arguments);
+    QVERIFY(client.waitForFinished(60000));
+    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(client.exitCode(), 1);
+    const QString errors = QString::fromLocal8Bit(client.readAllStandardError());
+    QVERIFY2(errors.contains(reason), qPrintable(errors));
+    // Nothing written: no screenshot folder, no contact sheet, no list of files.
+    QVERIFY(client.readAllStandardOutput().isEmpty());
+    QVERIFY(!QFileInfo::exists(shots));
 }
 
 QTEST_MAIN(tst_PluginLoader)

@@ -420,7 +420,7 @@ void tst_ScreenshotRunner::clientHelpAndBadOptions_data()
     QTest::addColumn<QString>("output");
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--screenshot <dir>";
     QTest::newRow("bad port count") << QStringList{"--ports", "9"} << 2 << "The port count must be 1 to 4, not '9'.";
-    QTest::newRow("missing plug-in") << QStringList{"--plugin", "/nonexistent/plugin", "--screenshot", "x"} << 1
+    QTest::newRow("missing plug-in") << QStringList{"--plugin-file", "/nonexistent/plugin", "--screenshot", "x"} << 1
                                      << "Cannot load the OTN plug-in";
 }
 
