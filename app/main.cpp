@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTextStream>
 
 #include "clientoptions.h"
@@ -45,7 +46,11 @@ int main(int argc, char *argv[])
     options.pluginPath = PluginLoader::locate(options.pluginPath, QCoreApplication::applicationDirPath());
     PluginLoader plugin;
     if (!plugin.load(options.pluginPath)) {
-        err << "Cannot load the OTN plug-in: " << plugin.errorString() << "\n";
+        const QString message = QStringLiteral("Cannot load the OTN plug-in: %1").arg(plugin.errorString());
+        err << message << "\n";
+        // Started from the desktop menu, nobody reads stderr: a window session says it on screen too.
+        if (options.screenshotDir.isEmpty() && QGuiApplication::platformName() != QLatin1String("offscreen"))
+            QMessageBox::critical(nullptr, QStringLiteral("otn-client"), message);
         return 1;
     }
 
