@@ -67,6 +67,13 @@ int ScreenshotRunner::run()
         if (panel) {
             panel->setId(item.sid);
             render(panel.get(), QStringLiteral("panel %1").arg(item.sid));
+            // Measured once shown: style sheets and values take their room only then.
+            const int needed = qMax(panel->minimumWidth(), panel->minimumSizeHint().width());
+            if (needed > stimuliWidth)
+                m_notes.append(QStringLiteral("%1 needs %2 pixels, wider than the stimuli area's %3.")
+                                   .arg(panel->objectName())
+                                   .arg(needed)
+                                   .arg(stimuliWidth));
             renderSampleStates(panel.get());
         }
     }
@@ -158,9 +165,17 @@ QString ScreenshotRunner::uniqueName(const QString &name)
     return seen == 1 ? name : QStringLiteral("%1 %2").arg(name).arg(seen);
 }
 
+QSize ScreenshotRunner::sizeFor(QWidget *widget) const
+{
+    // A stimuli panel as the stimuli area shows it: its width, as tall as the panel needs.
+    if (qobject_cast<StimuliWidget *>(widget))
+        return QSize(stimuliWidth, qMax(stimuliHeight, widget->minimumSizeHint().height()));
+    return m_size;
+}
+
 bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
 {
-    widget->resize(m_size);
+    widget->resize(sizeFor(widget));
     // Shown, so that the bindings connect and fill the widgets with the tester's values.
     widget->setAttribute(Qt::WA_DontShowOnScreen);
     showWithValues(widget, m_poller);
@@ -204,7 +219,7 @@ void ScreenshotRunner::renderSampleStates(QWidget *page)
                                                                 : dialog->objectName());
             return 0;
         });
-        page->resize(m_size);
+        page->resize(sizeFor(page));
         page->setAttribute(Qt::WA_DontShowOnScreen);
         page->show();
         settle();

@@ -61,6 +61,9 @@ public:
     static QList<int> registeredPages(const InterfaceSetupPageFactory &factory);
 
 private:
+    // The size a widget is pictured at: a stimuli panel at the stimuli area's width, the rest at the
+    // runner's size.
+    QSize sizeFor(QWidget *widget) const;
     bool render(QWidget *widget, const QString &fallbackName);
     // Presses every plain button of the page; each dialog it runs is rendered and rejected, each dialog it
     // only shows is rendered and hidden.
@@ -79,6 +82,9 @@ private:
 
     // Steps a page may take towards a sample state.
     static constexpr int maxSampleSteps = 12;
+    // The room of a panel in the stimuli area (app/stimuliarea.ui).
+    static constexpr int stimuliWidth = 270;
+    static constexpr int stimuliHeight = 300;
 
     InterfaceSetupPageFactory *m_factory = nullptr;
     StatisticsListTablePageFactory *m_statistics = nullptr;
