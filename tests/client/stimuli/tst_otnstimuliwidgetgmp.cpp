@@ -1,9 +1,7 @@
-#include <QComboBox>
 #include <QtTest>
 
 #include "client/otn/stimuli/otnstimuliwidgetgmp.h"
 #include "simulator/poweronstructure.h"
-#include "tests/support/testerfixture.h"
 
 class TestOtnStimuliWidgetGmp : public QObject
 {
@@ -12,7 +10,6 @@ class TestOtnStimuliWidgetGmp : public QObject
 private slots:
     void levelTexts_data();
     void levelTexts();
-    void levelsFollowTheTransmittedStructure();
 };
 
 void TestOtnStimuliWidgetGmp::levelTexts_data()
@@ -33,18 +30,6 @@ void TestOtnStimuliWidgetGmp::levelTexts()
     QFETCH(QString, structure);
     QFETCH(QStringList, texts);
     QCOMPARE(OtnStimuliWidgetGmp::levelTexts(PowerOnStructure::find(structure)->mapping()), texts);
-}
-
-void TestOtnStimuliWidgetGmp::levelsFollowTheTransmittedStructure()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu3-odu2-odu1-odu0")));
-    OtnStimuliWidgetGmp panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    // The tester offers the GMP-mapped level alone, named from the whole structure.
-    const auto *combo = panel.findChild<QComboBox *>("cmbLevel");
-    QCOMPARE(combo->count(), 1);
-    QCOMPARE(combo->itemText(0), QStringLiteral("ODU0"));
 }
 
 QTEST_MAIN(TestOtnStimuliWidgetGmp)
