@@ -79,6 +79,13 @@ void ScreenshotRunner::renderStimuli()
     area.showPort(m_port);
     for (StimuliWidget *panel : area.currentPanels()) {
         area.showPanel(panel);
+        // Measured once shown: style sheets and values take their room only then.
+        const int needed = qMax(panel->minimumWidth(), panel->minimumSizeHint().width());
+        if (needed > stimuliWidth)
+            m_notes.append(QStringLiteral("%1 needs %2 pixels, wider than the stimuli area's %3.")
+                               .arg(panel->objectName())
+                               .arg(needed)
+                               .arg(stimuliWidth));
         const QString name = panel->objectName().isEmpty() ? QStringLiteral("panel %1").arg(panel->id())
                                                            : panel->objectName();
         renderAs(&area, name);
@@ -170,6 +177,16 @@ QString ScreenshotRunner::uniqueName(const QString &name)
     return seen == 1 ? name : QStringLiteral("%1 %2").arg(name).arg(seen);
 }
 
+QSize ScreenshotRunner::sizeFor(QWidget *widget) const
+{
+    // A stimuli panel as the stimuli area shows it (alone or in the area): the area's width, as tall as
+    // the panel needs.
+    if (qobject_cast<StimuliWidget *>(widget) || qobject_cast<StimuliArea *>(widget))
+        return QSize(qMax(stimuliWidth, widget->minimumSizeHint().width()),
+                     qMax(stimuliHeight, widget->minimumSizeHint().height()));
+    return m_size;
+}
+
 bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
 {
     return renderAs(widget, widget->objectName().isEmpty() ? fallbackName : widget->objectName());
@@ -177,7 +194,7 @@ bool ScreenshotRunner::render(QWidget *widget, const QString &fallbackName)
 
 bool ScreenshotRunner::renderAs(QWidget *widget, const QString &name)
 {
-    widget->resize(m_size);
+    widget->resize(sizeFor(widget));
     // Shown, so that the bindings connect and fill the widgets with the tester's values.
     widget->setAttribute(Qt::WA_DontShowOnScreen);
     showWithValues(widget, m_poller);
@@ -223,7 +240,7 @@ void ScreenshotRunner::renderSampleStates(QWidget *page, QWidget *shown)
                                                                 : dialog->objectName());
             return 0;
         });
-        shown->resize(m_size);
+        shown->resize(sizeFor(shown));
         shown->setAttribute(Qt::WA_DontShowOnScreen);
         shown->show();
         settle();

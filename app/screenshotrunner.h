@@ -61,6 +61,9 @@ public:
     static QList<int> registeredPages(const InterfaceSetupPageFactory &factory);
 
 private:
+    // The size a widget is pictured at: a stimuli panel at the stimuli area's width, the rest at the
+    // runner's size.
+    QSize sizeFor(QWidget *widget) const;
     bool render(QWidget *widget, const QString &fallbackName);
     // Shown at the runner's size with an interval's values, saved under the name, then hidden.
     bool renderAs(QWidget *widget, const QString &name);
@@ -88,6 +91,9 @@ private:
     static constexpr int maxSampleSteps = 12;
     // Intervals let pass before the pages showing what a state does are pictured.
     static constexpr int stateIntervals = 2;
+    // The room of a panel in the stimuli area (app/stimuliarea.ui).
+    static constexpr int stimuliWidth = 270;
+    static constexpr int stimuliHeight = 300;
 
     InterfaceSetupPageFactory *m_factory = nullptr;
     StatisticsListTablePageFactory *m_statistics = nullptr;

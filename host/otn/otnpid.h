@@ -193,10 +193,42 @@ constexpr int INSERTION_OFF = 0;
 constexpr int INSERTION_ON = 1;
 constexpr int INSERTION_DONE = 2;
 constexpr int INSERTION_STOPPED = 3;
+// Pointer justification at JUSTIFICATION_LEVEL: a burst of movements in one direction, started by
+// writing 1 to JUSTIFICATION_APPLY.
 constexpr int JUSTIFICATION_LEVEL = 14008;
+constexpr int JUSTIFICATION_BURST = 14009;
+constexpr int JUSTIFICATION_MOVE = 14010;
+constexpr int JUSTIFICATION_APPLY = 14011;
 constexpr int FREQUENCY_OFFSET = 14012;
+// Errors in the GMP overhead (Cm, CnD CRCs) of GMP_LEVEL.
 constexpr int GMP_LEVEL = 14016;
+constexpr int GMP_ITEM = 14017;
+constexpr int GMP_ERROR_BITS = 14019;
+// Errors in GFP frames: the item, single, burst or continuous, the bits, the interval of the client
+// signal fail items (CSF) and the length of a burst.
+constexpr int GFP_ITEM = 14020;
+constexpr int GFP_MODE = 14021;
+constexpr int GFP_ERROR_BITS = 14022;
+constexpr int GFP_INTERVAL = 14023;
+constexpr int GFP_ERROR_LENGTH = 14024;
+// FEC test errors: symbol errors at a rate (mantissa and exponent, the FAS spared or not) or whole
+// sub-rows, once or continuously.
+constexpr int FEC_ITEM = 14025;
+constexpr int FEC_MODE = 14026;
+constexpr int FEC_RATE = 14027;
+constexpr int FEC_RATE_EXPONENT = 14028;
+constexpr int FEC_EXCLUDE_FAS = 14029;
+constexpr int FEC_SUBROW = 14030;
 constexpr int CATEGORY = 14031;
+// Alarms and errors on the logical lanes of a multi-lane signal: none, alarm or error, the item, a burst
+// or alternating error and normal frames, and the lanes.
+constexpr int LLD_TYPE = 14032;
+constexpr int LLD_INSERTION = 14033;
+constexpr int LLD_ALARM = 14034;
+constexpr int LLD_ERROR = 14035;
+constexpr int LLD_BURST = 14036;
+constexpr int LLD_ALTERNATE_ERROR = 14037;
+constexpr int LLD_ALTERNATE_NORMAL = 14038;
 constexpr int LLD_ERROR_LANES = 14039;
 // The lane skew: in bits and in ns, on logical (0) or physical lanes, and the lanes it delays.
 constexpr int SKEW_BITS = 14040;

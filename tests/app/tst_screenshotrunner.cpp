@@ -21,6 +21,7 @@
 #include "host/contract/technologyplugin.h"
 #include "host/pages/samplestates.h"
 #include "host/pages/setupstatuspage.h"
+#include "host/pages/stimuliwidget.h"
 #include "host/server/zelservermanager.h"
 #include "contactsheet.h"
 #include "pluginloader.h"
@@ -137,6 +138,8 @@ private slots:
     void dialogPictureShowsItsTitle();
     void onePngPerRegisteredPage_data();
     void onePngPerRegisteredPage();
+    void stimuliPanelsAtTheAreaWidth_data();
+    void stimuliPanelsAtTheAreaWidth();
     void scrolledContentsAreShownWhole_data();
     void scrolledContentsAreShownWhole();
     void contactSheetLinksAndNames_data();
@@ -242,6 +245,36 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     QCOMPARE(runner.writtenFiles().size(), files.size());
     const QImage image(QDir(target).filePath(files.first()));
     QCOMPARE(image.size(), QSize(320, 200));
+}
+
+void tst_ScreenshotRunner::stimuliPanelsAtTheAreaWidth_data()
+{
+    QTest::addColumn<int>("needed");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("a panel that fits") << 200 << 270 << QStringList();
+    QTest::newRow("a panel too wide")
+        << 300 << 300 << QStringList{"Panel needs 300 pixels, wider than the stimuli area's 270."};
+}
+
+void tst_ScreenshotRunner::stimuliPanelsAtTheAreaWidth()
+{
+    QFETCH(int, needed);
+    QFETCH(int, width);
+    QFETCH(QStringList, notes);
+    TesterFixture tester(1);
+    FakeFactory factory({});
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    ScreenshotRunner runner(&factory, tester.manager(), tester.dialogRunner(), directory.path());
+    auto *panel = new StimuliWidget(tester.manager(), 1, 0);
+    panel->setObjectName(QStringLiteral("Panel"));
+    panel->setMinimumWidth(needed);
+    runner.setStimuli({StimuliRegistration{0, panel}});
+    QCOMPARE(runner.run(), 0);
+    const QStringList widthNotes = runner.notes().filter(QStringLiteral("stimuli area"));
+    QCOMPARE(widthNotes, notes);
+    QCOMPARE(QImage(QDir(directory.path()).filePath(QStringLiteral("Panel.png"))).width(), width);
 }
 
 void tst_ScreenshotRunner::scrolledContentsAreShownWhole_data()

@@ -17,8 +17,7 @@ public:
         StimuliWidget *widget = nullptr;
     };
 
-    // Appends the port's panels to items; the host owns them from then on. A panel this library does not
-    // build is left out with one line in the "otn.stimuli" log.
+    // Appends the port's panels to items; the host owns them from then on.
     static void registerStimuli(zelServerManager *manager, int port, QList<Item> &items);
     // The panels' parameter ids for the port, in registration order: the skew panel only on
     // multi-lane modules.

@@ -14,7 +14,10 @@
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/server/zelservermanager.h"
 #include "otnstimuliwidgeterror.h"
-#include "otnstimuliwidgetnotbuilt.h"
+#include "otnstimuliwidgetfec.h"
+#include "otnstimuliwidgetgfp.h"
+#include "otnstimuliwidgetgmp.h"
+#include "otnstimuliwidgetllderror.h"
 
 namespace {
 
@@ -45,10 +48,10 @@ OtnStimuliWidgetOtn::OtnStimuliWidgetOtn(const ClientInfo &client, QWidget *pare
     UpdateText();
     const QList<QPair<int, StimuliWidget *>> panels{
         {ErrorAlarmCategory, new OtnStimuliWidgetError(client, ui->pages)},
-        {GmpCategory, new OtnStimuliWidgetNotBuilt(client, tr("GMP error"), ui->pages)},
-        {GfpCategory, new OtnStimuliWidgetNotBuilt(client, tr("GFP error"), ui->pages)},
-        {FecCategory, new OtnStimuliWidgetNotBuilt(client, tr("FEC error"), ui->pages)},
-        {LldErrorCategory, new OtnStimuliWidgetNotBuilt(client, tr("LLD alarm and error"), ui->pages)},
+        {GmpCategory, new OtnStimuliWidgetGmp(client, ui->pages)},
+        {GfpCategory, new OtnStimuliWidgetGfp(client, ui->pages)},
+        {FecCategory, new OtnStimuliWidgetFec(client, ui->pages)},
+        {LldErrorCategory, new OtnStimuliWidgetLldError(client, ui->pages)},
     };
     for (const auto &entry : panels) {
         m_pages.insert(entry.first, entry.second);
