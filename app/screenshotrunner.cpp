@@ -1,5 +1,7 @@
 #include "screenshotrunner.h"
 
+#include <algorithm>
+
 #include <memory>
 
 #include <QAbstractButton>
@@ -81,6 +83,8 @@ void ScreenshotRunner::renderStimuli()
         area.showPanel(panel);
         // Measured once shown: style sheets and values take their room only then.
         const int needed = qMax(panel->minimumWidth(), panel->minimumSizeHint().width());
+        // The area grows with a panel wider than its room, so that the picture shows the whole panel.
+        area.setMinimumWidth(needed > stimuliWidth ? area.minimumSizeHint().width() + needed - stimuliWidth : 0);
         if (needed > stimuliWidth)
             m_notes.append(QStringLiteral("%1 needs %2 pixels, wider than the stimuli area's %3.")
                                .arg(panel->objectName())
@@ -182,7 +186,7 @@ QSize ScreenshotRunner::sizeFor(QWidget *widget) const
     // A stimuli panel as the stimuli area shows it (alone or in the area): the area's width, as tall as
     // the panel needs.
     if (qobject_cast<StimuliWidget *>(widget) || qobject_cast<StimuliArea *>(widget))
-        return QSize(qMax(stimuliWidth, widget->minimumSizeHint().width()),
+        return QSize(std::max({stimuliWidth, widget->minimumSizeHint().width(), widget->minimumWidth()}),
                      qMax(stimuliHeight, widget->minimumSizeHint().height()));
     return m_size;
 }

@@ -189,10 +189,7 @@ constexpr int RATE = 14007;
 // writes INSERTION_ON to start and INSERTION_OFF to stop; the tester ends a single or burst insertion
 // itself (INSERTION_DONE) and stops one whose item the structure no longer offers (INSERTION_STOPPED).
 constexpr int INSERTION = 14046;
-constexpr int INSERTION_OFF = 0;
-constexpr int INSERTION_ON = 1;
-constexpr int INSERTION_DONE = 2;
-constexpr int INSERTION_STOPPED = 3;
+enum InsertionState { INSERTION_OFF = 0, INSERTION_ON = 1, INSERTION_DONE = 2, INSERTION_STOPPED = 3 };
 // Pointer justification at JUSTIFICATION_LEVEL: a burst of movements in one direction, started by
 // writing 1 to JUSTIFICATION_APPLY.
 constexpr int JUSTIFICATION_LEVEL = 14008;

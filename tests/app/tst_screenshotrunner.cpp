@@ -26,6 +26,7 @@
 #include "contactsheet.h"
 #include "pluginloader.h"
 #include "screenshotrunner.h"
+#include "stimuliarea.h"
 #include "simulator/poweronstructure.h"
 #include "structurescreenshots.h"
 #include "tests/support/testerfixture.h"
@@ -250,18 +251,22 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
 void tst_ScreenshotRunner::stimuliPanelsAtTheAreaWidth_data()
 {
     QTest::addColumn<int>("needed");
-    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("extra");   // beyond the area's own width
     QTest::addColumn<QStringList>("notes");
-    QTest::newRow("a panel that fits") << 200 << 270 << QStringList();
+    QTest::newRow("a panel that fits") << 200 << 0 << QStringList();
     QTest::newRow("a panel too wide")
-        << 300 << 300 << QStringList{"Panel needs 300 pixels, wider than the stimuli area's 270."};
+        << 300 << 30 << QStringList{"Panel needs 300 pixels, wider than the stimuli area's 270."};
 }
 
 void tst_ScreenshotRunner::stimuliPanelsAtTheAreaWidth()
 {
     QFETCH(int, needed);
-    QFETCH(int, width);
+    QFETCH(int, extra);
     QFETCH(QStringList, notes);
+    StimuliArea plainArea;
+    plainArea.addPanels(1, {StimuliRegistration{0, new StimuliWidget(0)}});
+    plainArea.showPort(1);
+    const int width = plainArea.minimumSizeHint().width() + extra;
     TesterFixture tester(1);
     FakeFactory factory({});
     QTemporaryDir directory;

@@ -15,8 +15,6 @@ struct Use {
     int group;
     int id;
     QString where;
-    // A value of parameter valueOf rather than an id (a constant named after the id it follows).
-    int valueOf = 0;
 };
 
 // Every id the id tables name, read from their definitions (0 marks "no such parameter"): the tables
@@ -46,15 +44,9 @@ QVector<Use> tableIds()
                 uses.append({f.group, ids.next().captured().toInt(), QStringLiteral("%1[%2]").arg(t.captured(1)).arg(i)});
         }
         auto singles = single.globalMatch(text);
-        Use previous{0, 0, QString()};
         while (singles.hasNext()) {
             const QRegularExpressionMatch m = singles.next();
-            Use use{f.group, m.captured(2).toInt(), m.captured(1)};
-            if (!previous.where.isEmpty() && use.where.startsWith(previous.where + QLatin1Char('_')))
-                use.valueOf = previous.id;
-            else
-                previous = use;
-            uses.append(use);
+            uses.append({f.group, m.captured(2).toInt(), m.captured(1)});
         }
     }
     return uses;
@@ -99,12 +91,11 @@ void tst_CatalogueConsistency::usedIdsAreInTheCatalogue_data()
 {
     QTest::addColumn<int>("group");
     QTest::addColumn<int>("id");
-    QTest::addColumn<int>("valueOf");
     const QVector<Use> tables = tableIds();
     QVERIFY2(tables.size() > 400, "the id tables were not found: wrong source folder?");
     for (const Use &use : tables) {
-        if (use.id || use.valueOf)
-            QTest::addRow("%s = %d", qPrintable(use.where), use.id) << use.group << use.id << use.valueOf;
+        if (use.id)
+            QTest::addRow("%s = %d", qPrintable(use.where), use.id) << use.group << use.id;
     }
 }
 
@@ -112,18 +103,7 @@ void tst_CatalogueConsistency::usedIdsAreInTheCatalogue()
 {
     QFETCH(int, group);
     QFETCH(int, id);
-    QFETCH(int, valueOf);
-    if (!valueOf) {
-        QVERIFY(m_link->catalogue().find(group, id));
-        return;
-    }
-    // A value named after its parameter is one of the parameter's enumerators.
-    const ParameterDefinition *parameter = m_link->catalogue().find(group, valueOf);
-    QVERIFY(parameter);
-    const auto &values = parameter->enumerators;
-    QVERIFY(std::any_of(values.cbegin(), values.cend(), [id](const ParameterDefinition::Enumerator &e) {
-        return e.value == id;
-    }));
+    QVERIFY(m_link->catalogue().find(group, id));
 }
 
 void tst_CatalogueConsistency::kindsMatchHowTheScreensWrite_data()

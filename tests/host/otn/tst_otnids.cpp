@@ -26,13 +26,12 @@ QList<int> level(int k, std::initializer_list<const int *> tables)
     return values;
 }
 
-// Every id a file of host/otn names, read from its table definitions and its single ids (0 marks none);
-// the values named after a parameter are left out.
+// Every id a file of host/otn names, read from its table definitions and its single ids (0 marks none).
 QList<int> definedIds(const char *file)
 {
     static const QRegularExpression table(QStringLiteral("const int \\w+[^=]*=\\s*\\{([^;]*)\\};"));
     static const QRegularExpression number(QStringLiteral("\\d+"));
-    static const QRegularExpression single(QStringLiteral("constexpr int (\\w+) = (\\d+);"));
+    static const QRegularExpression single(QStringLiteral("constexpr int \\w+ = (\\d+);"));
     QFile source(QStringLiteral(ZEL_SOURCE_ROOT "host/otn/") + QLatin1String(file));
     if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
@@ -47,15 +46,8 @@ QList<int> definedIds(const char *file)
         }
     }
     auto singles = single.globalMatch(text);
-    QString previous;
-    while (singles.hasNext()) {
-        const QRegularExpressionMatch match = singles.next();
-        // A constant named after the id before it is one of that parameter's values, not an id.
-        if (!previous.isEmpty() && match.captured(1).startsWith(previous + QLatin1Char('_')))
-            continue;
-        previous = match.captured(1);
-        ids << match.captured(2).toInt();
-    }
+    while (singles.hasNext())
+        ids << singles.next().captured(1).toInt();
     return ids;
 }
 
