@@ -193,10 +193,41 @@ constexpr int INSERTION_OFF = 0;
 constexpr int INSERTION_ON = 1;
 constexpr int INSERTION_DONE = 2;
 constexpr int INSERTION_STOPPED = 3;
+// Justification: the level, a burst of pointer moves in one direction, applied when the client writes 1
+// to APPLY_MOVE (the tester sets it back to 0 once the moves are sent).
 constexpr int JUSTIFICATION_LEVEL = 14008;
+constexpr int JUSTIFICATION_BURST = 14009;
+constexpr int JUSTIFICATION_MOVEMENT = 14010;
+constexpr int APPLY_MOVE = 14011;
 constexpr int FREQUENCY_OFFSET = 14012;
+// The container's categories 1 to 4, each with its own choice of what to insert.
+// GMP: the level, the justification control word errored (CRC-8 or CRC-5) and its errored bits.
 constexpr int GMP_LEVEL = 14016;
+constexpr int GMP_ITEM = 14017;
+constexpr int GMP_ERROR_BITS = 14019;
+// GFP: the header check errored or the client signal fail sent, single, in a burst or continuously.
+constexpr int GFP_ITEM = 14020;
+constexpr int GFP_MODE = 14021;
+constexpr int GFP_ERROR_BITS = 14022;
+constexpr int GFP_CSF_INTERVAL = 14023;
+constexpr int GFP_ERROR_LENGTH = 14024;
+// FEC: symbol errors at a rate (mantissa and exponent) or errored sub-rows, single or continuous.
+constexpr int FEC_ITEM = 14025;
+constexpr int FEC_MODE = 14026;
+constexpr int FEC_RATE = 14027;
+constexpr int FEC_EXPONENT = 14028;
+constexpr int FEC_EXCLUDE_FAS = 14029;
+constexpr int FEC_SUB_ROWS = 14030;
 constexpr int CATEGORY = 14031;
+// Lanes of a multi-lane interface: an alarm or an error of the chosen lanes, in a burst, alternating or
+// continuously.
+constexpr int LLD_TYPE = 14032;
+constexpr int LLD_MODE = 14033;
+constexpr int LLD_ALARM = 14034;
+constexpr int LLD_ERROR = 14035;
+constexpr int LLD_BURST = 14036;
+constexpr int LLD_ALTERNATE_ERROR = 14037;
+constexpr int LLD_ALTERNATE_NORMAL = 14038;
 constexpr int LLD_ERROR_LANES = 14039;
 // The lane skew: in bits and in ns, on logical (0) or physical lanes, and the lanes it delays.
 constexpr int SKEW_BITS = 14040;
