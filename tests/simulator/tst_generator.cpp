@@ -92,7 +92,8 @@ private slots:
     void gfpUncorrectableHeaderBurstErrsExactlyItsClientFrames();
     void fecSubRows_data();
     void fecSubRows();
-    void lorOnOneLaneLosesTheLaneAlignmentUntilStopped();
+    void alarmOfAnotherCategoryUntilStopped_data();
+    void alarmOfAnotherCategoryUntilStopped();
     void appliedMoveSendsItsBurstOnce_data();
     void appliedMoveSendsItsBurstOnce();
     void skewBeyondWhatTheReceiverTakesOut_data();
@@ -361,22 +362,50 @@ void tst_Generator::fecSubRows()
     QCOMPARE(state(f, counter), history);
 }
 
-void tst_Generator::lorOnOneLaneLosesTheLaneAlignmentUntilStopped()
+void tst_Generator::alarmOfAnotherCategoryUntilStopped_data()
 {
     namespace Lane = nsIID::Otn::Lane;
-    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otl4.4")));
-    QVERIFY(switchOn(f, {{STIMULI::CATEGORY, QStringLiteral("LLD Alarms/Errors")},
-                         {STIMULI::LLD_TYPE, QStringLiteral("Alarm")}, {STIMULI::LLD_ALARM, QStringLiteral("LOR")},
-                         {STIMULI::LLD_MODE, QStringLiteral("Continuous")}, {STIMULI::LLD_ERROR_LANES, lanes(20, 7)}}));
-    QCOMPARE(state(f, Lane::LOR), current);
-    QCOMPARE(state(f, Lane::LLD_LOF), clear);
-    QCOMPARE(state(f, STATUS::LOF), clear);
-    QCOMPARE(measure(f, currentIntervalSelector).value(Lane::LOR_SECONDS).count, quint64(1));
+    using Ids = QVector<int>;
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<Writes>("setup");
+    QTest::addColumn<Ids>("raised");
+    QTest::addColumn<Ids>("notRaised");
+
+    const QString continuous = QStringLiteral("Continuous");
+    // One lane out of the others' alignment: the lanes, and with them the signal, cannot be aligned.
+    QTest::newRow("LOR on one lane of an OTL4.4")
+        << "otl4.4"
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("LLD Alarms/Errors")}, {STIMULI::LLD_TYPE, QStringLiteral("Alarm")},
+                  {STIMULI::LLD_ALARM, QStringLiteral("LOR")}, {STIMULI::LLD_MODE, continuous},
+                  {STIMULI::LLD_ERROR_LANES, lanes(20, 7)}}
+        << Ids{Lane::LOR, Lane::SUMMARY} << Ids{Lane::LLD_LOF, STATUS::LOF, Alarm::ODU_AIS[0]};
+    QTest::newRow("CSF in the GFP frames of a 1GbE")
+        << "otu2-odu0"
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("GFP")}, {STIMULI::GFP_ITEM, QStringLiteral("CSF (Loss of Client Signal)")},
+                  {STIMULI::GFP_MODE, continuous}}
+        << Ids{nsIID::Otn::Gfp::CSF} << Ids{nsIID::Otn::Client::CSF, Alarm::ODU_AIS[1]};
+}
+
+void tst_Generator::alarmOfAnotherCategoryUntilStopped()
+{
+    using Ids = QVector<int>;
+    QFETCH(QString, structure);
+    QFETCH(Writes, setup);
+    QFETCH(Ids, raised);
+    QFETCH(Ids, notRaised);
+
+    TesterFixture f(TesterFixture::structureOptions(structure));
+    QVERIFY(switchOn(f, setup));
+    for (int id : raised)
+        QCOMPARE(state(f, id), current);
+    for (int id : notRaised)
+        QCOMPARE(state(f, id), clear);
+    QCOMPARE(measure(f, currentIntervalSelector).value(raised.first()).count, quint64(1));
 
     QVERIFY(f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_OFF));
-    QCOMPARE(state(f, Lane::LOR), history);
-    QCOMPARE(state(f, Lane::SUMMARY), history);
-    QCOMPARE(measure(f, currentIntervalSelector).value(Lane::LOR_SECONDS).count, quint64(0));
+    for (int id : raised)
+        QCOMPARE(state(f, id), history);
+    QCOMPARE(measure(f, currentIntervalSelector).value(raised.first()).count, quint64(0));
 }
 
 void tst_Generator::appliedMoveSendsItsBurstOnce_data()
