@@ -44,8 +44,9 @@ QString AlarmErrorEffect::refusal(int port, const Choice &choice) const
                                             TributaryLayout::mappingOf(m_store, port, TributaryLayout::Tx),
                                             value(port, PID::Otn::TX::OTLC_SLICE_NUMBER),
                                             value(port, PID::Otn::TX::BULK_PATTERN), choice.item);
-    return valid ? QString()
-                 : QStringLiteral("%1 is not offered on level %2").arg(OtnAlarmError::itemName(choice.item)).arg(choice.level);
+    if (valid)
+        return QString();
+    return QStringLiteral("%1 is not offered on level %2").arg(OtnAlarmError::itemName(choice.item)).arg(choice.level);
 }
 
 double AlarmErrorEffect::framesPerSecond(int port, const Choice &choice) const

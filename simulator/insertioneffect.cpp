@@ -14,8 +14,8 @@ constexpr int tcms = 6;
 
 bool InsertionEffect::Choice::operator==(const Choice &other) const
 {
-    return category == other.category && type == other.type && item == other.item && level == other.level && mode == other.mode
-           && burst == other.burst && alternateError == other.alternateError
+    return category == other.category && type == other.type && item == other.item && level == other.level
+           && mode == other.mode && burst == other.burst && alternateError == other.alternateError
            && alternateNormal == other.alternateNormal && ratio == other.ratio && units == other.units
            && flag == other.flag && lanes == other.lanes;
 }

@@ -24,9 +24,14 @@ constexpr int maskBits = 32;
 
 } // namespace
 
+int LaneEffect::interfaceSignal(int port) const
+{
+    return TributaryLayout::mappingOf(m_store, port, TributaryLayout::Tx)[OtnMapping::FieldInterface];
+}
+
 int LaneEffect::logicalLanes(int port) const
 {
-    return OtnMapping::numOfLldLane(TributaryLayout::mappingOf(m_store, port, TributaryLayout::Tx)[OtnMapping::FieldInterface]);
+    return OtnMapping::numOfLldLane(interfaceSignal(port));
 }
 
 InsertionEffect::Choice LaneEffect::choice(int port) const
@@ -50,12 +55,11 @@ InsertionEffect::Choice LaneEffect::choice(int port) const
 
 QString LaneEffect::refusal(int port, const Choice &choice) const
 {
-    const int interfaceSignal = TributaryLayout::mappingOf(m_store, port, TributaryLayout::Tx)[OtnMapping::FieldInterface];
     if (logicalLanes(port) == 0)
         return QStringLiteral("lane item %1 is not offered: the interface has no logical lanes").arg(choice.item);
     if (choice.type != None && choice.lanes == 0)
         return QStringLiteral("lane item %1 is not offered on no lane").arg(choice.item);
-    if (choice.type == Error && choice.item == LaneMarker && !Reception::carriesLaneMarker(interfaceSignal))
+    if (choice.type == Error && choice.item == LaneMarker && !Reception::carriesLaneMarker(interfaceSignal(port)))
         return QStringLiteral("lane item %1 is not offered: the lanes carry no logical lane marker").arg(choice.item);
     return QString();
 }

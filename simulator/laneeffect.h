@@ -18,5 +18,7 @@ public:
     QVector<Target> targets(int port, const Choice &choice) const override;
 
 private:
+    // The transmitter's interface signal and its logical lanes.
+    int interfaceSignal(int port) const;
     int logicalLanes(int port) const;
 };

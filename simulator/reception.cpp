@@ -243,7 +243,8 @@ Reception::Reception(const ParameterStore &store, int port, const TransmittedSig
     const int fec = intOf(Id::RX::FEC_CONTROL);
     m_fecCounts = !otucn && m_sent.intOf(Id::TX::FEC_CONTROL) != fecOff && fec != fecOff;
     m_fecCorrects = m_fecCounts && fec == fecOn;
-    Arrival arriving = receiveLine(signal, sameInterface, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]), otucn);
+    const int logicalLanes = OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]);
+    Arrival arriving = receiveLine(signal, sameInterface, logicalLanes, otucn);
     // The tandem connections sit between the section and the path: they see the ODU as it arrives,
     // whatever its path overhead says.
     receiveTcms(arriving == Arrival::Signal);
@@ -430,6 +431,7 @@ bool Reception::receiveLanes(int logicalLanes, bool framed, bool noFrame)
     // the lanes unaligned: the signal has lost its lane alignment.
     const bool skewExceeded = lanes && m_sent.laneSkewSeconds() > skewToleranceSeconds();
     const bool lol = lanes && (!m_sent.lanesAligned() || laneLost || skewExceeded);
+    // Raised or not, in the order of laneAlarms.
     const bool raised[] = {laneLost, outOfFrame > 0, lol, lol};
     for (int i = 0; i < int(std::size(laneAlarms)); ++i) {
         alarm(laneGroup, laneAlarms[i].id, multiLane && (noFrame || raised[i]));

@@ -153,7 +153,8 @@ bool TransmittedSignal::genericAis() const
 bool TransmittedSignal::lanesAligned() const
 {
     // LOR on chosen lanes: they arrive framed, but out of the alignment the others keep.
-    return !insertsOnAnyLevel(InsertedItem::Lol) && !(insertsOnAnyLevel(InsertedItem::LaneRecovery) && m_insertion.lanes);
+    const bool laneRecovery = insertsOnAnyLevel(InsertedItem::LaneRecovery) && m_insertion.lanes;
+    return !insertsOnAnyLevel(InsertedItem::Lol) && !laneRecovery;
 }
 
 quint64 TransmittedSignal::corruptedLaneAlignment() const

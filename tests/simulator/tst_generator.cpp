@@ -56,7 +56,8 @@ bool write(TesterFixture &f, const Writes &writes)
 {
     for (const auto &w : writes) {
         const bool named = w.second.userType() == QMetaType::QString;
-        if (!f.writeAndWait(1, w.first, named ? QVariant(SimTest::valueNamed(f, w.first, w.second.toString())) : w.second))
+        const QVariant value = named ? QVariant(SimTest::valueNamed(f, w.first, w.second.toString())) : w.second;
+        if (!f.writeAndWait(1, w.first, value))
             return false;
     }
     return true;
@@ -338,7 +339,8 @@ void tst_Generator::fecSubRows_data()
 
     QTest::newRow("uncorrectable: through the decoder to every BIP-8")
         << "Uncorrectable Sub-row" << int(STATUS::FEC_UNCORRECTABLE) << true;
-    QTest::newRow("correctable: corrected, nothing else") << "Correctable Sub-row" << int(STATUS::FEC_CORRECTED) << false;
+    QTest::newRow("correctable: corrected, nothing else")
+        << "Correctable Sub-row" << int(STATUS::FEC_CORRECTED) << false;
 }
 
 void tst_Generator::fecSubRows()
@@ -375,13 +377,16 @@ void tst_Generator::alarmOfAnotherCategoryUntilStopped_data()
     // One lane out of the others' alignment: the lanes, and with them the signal, cannot be aligned.
     QTest::newRow("LOR on one lane of an OTL4.4")
         << "otl4.4"
-        << Writes{{STIMULI::CATEGORY, QStringLiteral("LLD Alarms/Errors")}, {STIMULI::LLD_TYPE, QStringLiteral("Alarm")},
-                  {STIMULI::LLD_ALARM, QStringLiteral("LOR")}, {STIMULI::LLD_MODE, continuous},
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("LLD Alarms/Errors")},
+                  {STIMULI::LLD_TYPE, QStringLiteral("Alarm")},
+                  {STIMULI::LLD_ALARM, QStringLiteral("LOR")},
+                  {STIMULI::LLD_MODE, continuous},
                   {STIMULI::LLD_ERROR_LANES, lanes(20, 7)}}
         << Ids{Lane::LOR, Lane::SUMMARY} << Ids{Lane::LLD_LOF, STATUS::LOF, Alarm::ODU_AIS[0]};
     QTest::newRow("CSF in the GFP frames of a 1GbE")
         << "otu2-odu0"
-        << Writes{{STIMULI::CATEGORY, QStringLiteral("GFP")}, {STIMULI::GFP_ITEM, QStringLiteral("CSF (Loss of Client Signal)")},
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("GFP")},
+                  {STIMULI::GFP_ITEM, QStringLiteral("CSF (Loss of Client Signal)")},
                   {STIMULI::GFP_MODE, continuous}}
         << Ids{nsIID::Otn::Gfp::CSF} << Ids{nsIID::Otn::Client::CSF, Alarm::ODU_AIS[1]};
 }
