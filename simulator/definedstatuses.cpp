@@ -49,8 +49,9 @@ const QVector<int> laneIds{Lane::LLD_LOF,
 constexpr int csfId = Client::CSF;
 constexpr int lofdId = Client::LOFD;
 constexpr int patternIds[] = {Client::PATTERN_LOSS, Client::BIT_ERROR};
-// GFP counters: HEC of every GFP mapping, GFP-T codes, GFP-F frames, and the client frames both carry.
-const QVector<int> gfpIds{Gfp::CHEC_CORRECTABLE, Gfp::CHEC_UNCORRECTABLE, Gfp::THEC_CORRECTABLE,
+// GFP: the client signal fail and the HEC of every GFP mapping, GFP-T codes, GFP-F frames, and the client
+// frames both carry.
+const QVector<int> gfpIds{Gfp::CSF, Gfp::CHEC_CORRECTABLE, Gfp::CHEC_UNCORRECTABLE, Gfp::THEC_CORRECTABLE,
                           Gfp::THEC_UNCORRECTABLE};
 const QVector<int> gfpTIds{Gfp::T_10B_ERROR, Gfp::T_SUPERBLOCK_CRC, Gfp::T_DISPARITY, Gfp::T_INVALID_CODE};
 const QVector<int> gfpFIds{Gfp::EHEC_CORRECTABLE, Gfp::EHEC_UNCORRECTABLE, Gfp::PFCS_ERROR,

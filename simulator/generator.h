@@ -1,21 +1,25 @@
 #pragma once
 
+#include <array>
+#include <memory>
 #include <vector>
 
 #include <QList>
 
+#include "insertioneffect.h"
 #include "transmittedsignal.h"
 
 class ParameterStore;
 class ResultCounters;
 
-// The insertion of each port as the tester's transmitter runs it: it follows the stimuli parameters
-// (category, item, level, mode, burst, alternation, rate) and the insertion switch, and sends what they
-// choose frame by frame of the item's layer, one measured second at a time. An alarm goes into the signal
-// the port sends (sending(), which the receiver reads through TransmittedSignal); an error reaches the
-// receiver's matching counters as the errors its frames bring (ResultCounters::insert, insertOnce). The
-// tester ends a single or burst insertion itself (INSERTION_DONE) and stops one whose item the structure
-// no longer offers (INSERTION_STOPPED); the user's setup is never touched.
+// The insertion of each port as the tester's transmitter runs it: it follows the container's category and
+// the insertion switch, and sends what the category's stimuli parameters choose (InsertionEffect, one per
+// category) frame by frame of the item's layer, one measured second at a time: single, in a burst,
+// alternating, continuously or at a rate. An alarm goes into the signal the port sends (sending(), which the
+// receiver reads through TransmittedSignal); an error reaches the receiver's matching counters as the
+// errors its frames bring (ResultCounters::insert, insertOnce). The tester ends a single or burst insertion
+// itself (INSERTION_DONE) and stops one the structure no longer offers (INSERTION_STOPPED); the user's
+// setup is never touched.
 class Generator
 {
 public:
@@ -37,26 +41,9 @@ public:
     bool running(int port) const;
 
 private:
-    struct Choice {
-        int category = 0;
-        int item = 0;
-        int level = 0;
-        int mode = 0;
-        quint64 burst = 1;
-        quint64 alternateError = 1;
-        quint64 alternateNormal = 1;
-        int rate = 0;
+    using Choice = InsertionEffect::Choice;
+    using Target = InsertionEffect::Target;
 
-        bool operator==(const Choice &other) const;
-        bool operator!=(const Choice &other) const { return !(*this == other); }
-    };
-    // A counter that sees an inserted error: its id, the level whose frames it counts in and the most
-    // errors one frame can bring it.
-    struct Target {
-        int counterId = 0;
-        int level = 0;
-        double perFrameLimit = 0;
-    };
     struct Run {
         bool running = false;
         Choice choice;
@@ -71,19 +58,22 @@ private:
 
     Run *runAt(int port);
     const Run *runAt(int port) const;
+    const InsertionEffect *effect(int category) const;
     Choice choiceOf(int port) const;
-    bool offered(int port, const Choice &choice) const;
+    // Why the port's structure does not offer the choice (empty when it does).
+    QString refusal(int port, const Choice &choice) const;
     void start(int port, Run &run, const Choice &choice);
     // Ends the run; state is what the switch then reads (nothing written for INSERTION_OFF).
     void finish(int port, Run &run, int state);
     void insertPerFrame(int port, Run &run);
     void clearPerFrame(int port, Run &run);
+    bool isAlarm(const Choice &choice) const;
     QVector<Target> targets(int port, const Choice &choice) const;
-    // Frames per second of ODU level k as the transmitter sends it.
-    double framesPerSecond(int port, int level) const;
+    double itemFramesPerSecond(int port, const Choice &choice) const;
 
     ParameterStore &m_store;
     ResultCounters &m_counters;
-    int m_applicationType = 0;
+    // The effect of each category of the container, by its value.
+    std::array<std::unique_ptr<InsertionEffect>, 5> m_effects;
     std::vector<Run> m_runs;   // port 1 first
 };

@@ -26,6 +26,7 @@ public:
 
     bool isValid() const { return m_wordBytes > 0; }
     double cm() const { return m_base + m_fraction; }
+    double multiframesPerSecond() const { return m_multiframesPerSecond; }
     // Multiframes sent in the first seconds of a measurement.
     qint64 multiframesBy(int seconds) const;
     int cmAt(qint64 multiframe) const;

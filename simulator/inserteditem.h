@@ -34,6 +34,13 @@ public:
         TcmIae,
         TcmBiae,
         TcmLtc,
+        // Alarms of the container's other categories, which the catalogue does not name: the client
+        // signal fail of GFP client management frames, and the frame (LLD-LOF, LLD-OOF) or alignment
+        // (LOR) of chosen logical lanes.
+        GfpCsf,
+        LaneLof,
+        LaneOof,
+        LaneRecovery,
         // Errors.
         Fas,
         Mfas,

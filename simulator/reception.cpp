@@ -1,7 +1,8 @@
 #include "reception.h"
 
-#include <algorithm>
 #include <iterator>
+#include <limits>
+#include <numeric>
 
 #include "apps/shared/sid.h"
 #include "host/otn/cmcalculator.h"
@@ -22,11 +23,30 @@ namespace Id = PID::Otn;
 
 constexpr int tcms = 6;
 
-// LLD-LOF, LLD-OOF, LOR, OOR: the lanes of a multi-lane interface cannot be framed or aligned.
-constexpr int laneAlarmIds[] = {nsIID::Otn::Lane::LLD_LOF, nsIID::Otn::Lane::LLD_OOF, nsIID::Otn::Lane::LOR,
-                                nsIID::Otn::Lane::OOR};
-// LOR, OOR: the lanes are framed one by one but cannot be aligned to each other.
-constexpr int laneAlignmentIds[] = {nsIID::Otn::Lane::LOR, nsIID::Otn::Lane::OOR};
+namespace Lane = nsIID::Otn::Lane;
+namespace Gfp = nsIID::Otn::Gfp;
+
+// The alarms of the logical lanes (LLD-LOF, LLD-OOF: a lane cannot be framed; LOR, OOR: the lanes are
+// framed one by one but cannot be aligned to each other), each with the status that counts its seconds.
+struct LaneAlarm {
+    int id;
+    int seconds;
+};
+constexpr LaneAlarm laneAlarms[] = {{Lane::LLD_LOF, Lane::LLD_LOF_SECONDS},
+                                    {Lane::LLD_OOF, Lane::LLD_OOF_SECONDS},
+                                    {Lane::LOR, Lane::LOR_SECONDS},
+                                    {Lane::OOR, Lane::OOR_SECONDS}};
+// The lanes' own frame alignment words (FAS, MFAS, LLM), each counted twice by the tester.
+constexpr int laneErrorIds[] = {Lane::LLD_FAS_ERROR, Lane::LLD_FAS_ERROR_COUNT, Lane::LLD_MFAS_ERROR,
+                                Lane::LLD_MFAS_ERROR_COUNT, Lane::LLM_ERROR, Lane::LLM_ERROR_COUNT};
+// The frames a lane's MFAS tells apart, and the values its logical lane marker takes.
+constexpr int mfasFrames = 256;
+constexpr int laneMarkerValues = 240;
+// The header checks of GFP frames: those of every GFP mapping (core and type header), those of the framed
+// mapping's extension header; the client frames they leave errored (framed mapping and Fibre Channel).
+constexpr int gfpHecIds[] = {Gfp::CHEC_CORRECTABLE, Gfp::CHEC_UNCORRECTABLE, Gfp::THEC_CORRECTABLE,
+                             Gfp::THEC_UNCORRECTABLE};
+constexpr int gfpExtensionIds[] = {Gfp::EHEC_CORRECTABLE, Gfp::EHEC_UNCORRECTABLE};
 constexpr int patternLossId = nsIID::Otn::Client::PATTERN_LOSS;
 constexpr int bitErrorId = nsIID::Otn::Client::BIT_ERROR;
 constexpr int csfId = nsIID::Otn::Client::CSF;
@@ -86,13 +106,20 @@ QSet<int> Reception::decidedIds()
                   Id::STATUS::OOM,       otuAisId,            Id::STATUS::SM_TIM, Id::STATUS::SM_BIAE,
                   Id::STATUS::SM_IAE,    Id::STATUS::SM_BDI,  Id::STATUS::SM_BEI, Id::STATUS::OTUCN_LOL,
                   Id::STATUS::FEC_CORRECTED, patternLossId,   bitErrorId,         csfId,
-                  fasErrorId,            mfasErrorId,         smBip8Id};
-    for (int id : laneAlarmIds)
+                  fasErrorId,            mfasErrorId,         smBip8Id,           Id::STATUS::FEC_UNCORRECTABLE,
+                  Lane::SKEW_EXCEEDED,   Gfp::CSF,            Gfp::CLIENT_ERRORED_FRAMES};
+    for (const LaneAlarm &lane : laneAlarms)
+        ids << lane.id << lane.seconds;
+    for (int id : laneErrorIds)
+        ids.insert(id);
+    for (int id : gfpHecIds)
+        ids.insert(id);
+    for (int id : gfpExtensionIds)
         ids.insert(id);
     for (int level = 0; level < OtnMapping::maxLevels; ++level) {
         for (const int *table : {Alarm::ODU_LOF_LOM, Alarm::ODU_OOF, Alarm::ODU_OOM, Alarm::ODU_AIS, Alarm::ODU_LCK,
                                  Alarm::ODU_OCI, Alarm::PM_TIM, Alarm::PM_BDI, Alarm::PLM, Alarm::MSIM, Error::PM_BIP8,
-                                 Error::PM_BEI, Error::ODU_FAS, Error::OMFI}) {
+                                 Error::PM_BEI, Error::ODU_FAS, Error::OMFI, Error::CRC8, Error::CRC5}) {
             if (table[level])
                 ids.insert(table[level]);
         }
@@ -110,6 +137,28 @@ bool Reception::omfiMultiplex(const OtnMapping &mapping, int level)
     const OtnSignalCatalogue::Multiplex *m =
         mapping.hasOdtu(level) ? OtnSignalCatalogue::multiplex(mapping.convertMultiplexes().value(level)) : nullptr;
     return m && m->ho == OtnSignalCatalogue::Odu4;
+}
+
+double Reception::gfpFramesPerSecond(const ParameterStore &store, int port, const OtnMapping &mapping)
+{
+    const double payloadBits = oduBitRate(store, port, mapping, mapping.getOduCount() - 1) * 3808.0 / 3824.0;
+    return payloadBits / 8.0 / gfpFrameBytes;
+}
+
+bool Reception::carriesLaneMarker(int interfaceSignal)
+{
+    const OtnSignalCatalogue::Interface *i = OtnSignalCatalogue::interfaceSignal(interfaceSignal);
+    return i && i->logicalLanes > 0 && i->odu != OtnSignalCatalogue::Odu3;
+}
+
+double Reception::skewToleranceSeconds() const
+{
+    // G.709 lets the receiver take out a skew below half the period of what tells the lanes' frames apart:
+    // 127 frames of the MFAS of OTL3.4, 1919 frames of the MFAS and LLM together.
+    const int period = carriesLaneMarker(m_rx[OtnMapping::FieldInterface]) ? std::lcm(mfasFrames, laneMarkerValues)
+                                                                            : mfasFrames;
+    const double frames = period / 2 - 1;
+    return framesPerSecond(0) > 0 ? frames / framesPerSecond(0) : std::numeric_limits<double>::infinity();
 }
 
 double Reception::framesPerSecond(int level) const
@@ -194,8 +243,8 @@ Reception::Reception(const ParameterStore &store, int port, const TransmittedSig
     const int fec = intOf(Id::RX::FEC_CONTROL);
     m_fecCounts = !otucn && m_sent.intOf(Id::TX::FEC_CONTROL) != fecOff && fec != fecOff;
     m_fecCorrects = m_fecCounts && fec == fecOn;
-    Arrival arriving =
-        receiveLine(signal, sameInterface, OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]) > 0, otucn);
+    const int logicalLanes = OtnMapping::numOfLldLane(rx[OtnMapping::FieldInterface]);
+    Arrival arriving = receiveLine(signal, sameInterface, logicalLanes, otucn);
     // The tandem connections sit between the section and the path: they see the ODU as it arrives,
     // whatever its path overhead says.
     receiveTcms(arriving == Arrival::Signal);
@@ -271,6 +320,12 @@ Reception::Reception(const ParameterStore &store, int port, const TransmittedSig
             alarm(level, msimId, msim);
         }
         m_passesOn[level] = open && !pmFailed && !plm && !loomfi && !msim;
+        // The GMP demapper checks the justification control of each multiframe it reads: Cm by its CRC-8,
+        // the sum of CnD by its CRC-5.
+        if (rx.isGmp(level)) {
+            counter(level, Error::CRC8[level], level, 0, m_passesOn[level]);
+            counter(level, Error::CRC5[level], level, 0, m_passesOn[level]);
+        }
 
         // What the next level receives.
         if (!present || !rx.hasOdtu(level) || in == Arrival::Nothing || in == Arrival::Lost)
@@ -283,40 +338,55 @@ Reception::Reception(const ParameterStore &store, int port, const TransmittedSig
             arriving = Arrival::Lost;
     }
 
+    receiveClient(lastLevel, tx);
+}
+
+void Reception::receiveClient(int lastLevel, const OtnMapping &tx)
+{
     // A test pattern the receiver does not expect cannot be synchronised on; one it is in sync with
     // shows its bit errors. A client's OPU may signal that the client failed before the mapper.
+    const OtnMapping &rx = m_rx;
+    const bool received = m_passesOn[lastLevel];
     const OtnSignalCatalogue::Client *client = OtnSignalCatalogue::client(rx[OtnMapping::FieldClient]);
     const bool patterns = rx[OtnMapping::FieldClient] == clientBulk && tx[OtnMapping::FieldClient] == clientBulk;
     const bool patternDiffers = m_sent.intOf(Id::TX::BULK_PATTERN) != intOf(Id::RX::BULK_PATTERN)
                                 || m_sent.intOf(Id::TX::BULK_POLARITY) != intOf(Id::RX::BULK_POLARITY);
-    alarm(lastLevel, patternLossId, m_passesOn[lastLevel] && patterns && patternDiffers);
-    counter(lastLevel, bitErrorId, lastLevel, 0, m_passesOn[lastLevel] && patterns && !patternDiffers);
-    alarm(lastLevel, csfId, m_passesOn[lastLevel] && client && !client->pattern && m_sent.clientSignalFail());
+    alarm(lastLevel, patternLossId, received && patterns && patternDiffers);
+    counter(lastLevel, bitErrorId, lastLevel, 0, received && patterns && !patternDiffers);
+    alarm(lastLevel, csfId, received && client && !client->pattern && m_sent.clientSignalFail());
+
+    // A GFP client's frames (in the frames of the last level): the checks of their headers, the client
+    // frames they leave errored, and the client signal fail their client management frames signal.
+    if (!rx.isGfp())
+        return;
+    for (int id : gfpHecIds)
+        counter(lastLevel, id, lastLevel, 0, received);
+    if (rx.isGfpF()) {
+        for (int id : gfpExtensionIds)
+            counter(lastLevel, id, lastLevel, 0, received);
+    }
+    if (rx.isGfpF() || rx.isFcGfp())
+        counter(lastLevel, Gfp::CLIENT_ERRORED_FRAMES, lastLevel, 0, received);
+    alarm(lastLevel, Gfp::CSF, received && m_sent.gfpClientSignalFail());
 }
 
-Reception::Arrival Reception::receiveLine(bool signal, bool sameInterface, bool multiLane, bool otucn)
+Reception::Arrival Reception::receiveLine(bool signal, bool sameInterface, int logicalLanes, bool otucn)
 {
     // OTU-AIS of an OTUk is a sequence in place of the frame: a defect of its own, whose frame loss is
     // not reported beside it. Lanes whose alignment is lost (LOL) leave no frame to look for either.
     const bool genericAis = sameInterface && m_sent.genericAis();
-    const bool lol = sameInterface && !genericAis && multiLane && !m_sent.lanesAligned();
+    const bool noFrame = signal && !sameInterface;
+    const bool lol = receiveLanes(logicalLanes, sameInterface && !genericAis, noFrame);
     const bool framed = sameInterface && !genericAis && !lol;
     const quint64 outOfFrame = framed ? m_sent.corruptedFrameAlignment(0) : 0;
     const bool frameFound = framed && !lost(0, outOfFrame);
     const quint64 outOfMultiframe = frameFound ? m_sent.corruptedMultiframeAlignment(0) : 0;
     const bool lom = lost(0, outOfMultiframe);
-    const bool noFrame = signal && !sameInterface;
     alarm(0, Id::STATUS::LOS, !signal);
     alarm(0, Id::STATUS::LOF, noFrame || (framed && !frameFound));
     alarm(0, Id::STATUS::OOF, noFrame || outOfFrame > 0);
     alarm(0, Id::STATUS::LOM, lom);
     alarm(0, Id::STATUS::OOM, outOfMultiframe > 0);
-    // Lanes framed one by one but not aligned to each other have lost their recovery only.
-    for (int id : laneAlarmIds) {
-        const bool alignment = std::find(std::begin(laneAlignmentIds), std::end(laneAlignmentIds), id)
-                               != std::end(laneAlignmentIds);
-        alarm(laneGroup, id, multiLane && (noFrame || (lol && alignment)));
-    }
     alarm(0, Id::STATUS::OTUCN_LOL, otucn && lol);
 
     // An OTUCn signals IAE and OTUCn-AIS in the STAT of its first SM field, an OTUk IAE in bit 6.
@@ -340,11 +410,38 @@ Reception::Arrival Reception::receiveLine(bool signal, bool sameInterface, bool 
     counter(0, smBip8Id, 0, 0, monitored && !smFailed);
     counter(0, Id::STATUS::SM_BEI, 0, blockErrorsOf(sm), monitored && !smFailed);
     counter(0, Id::STATUS::FEC_CORRECTED, 0, 0, frameFound && m_fecCounts);
+    counter(0, Id::STATUS::FEC_UNCORRECTABLE, 0, 0, frameFound && m_fecCounts);
     if (genericAis)
         return Arrival::Ais;
     if (!frameFound)
         return Arrival::Nothing;
     return (otuAis || smFailed || lom) ? Arrival::Ais : Arrival::Signal;
+}
+
+bool Reception::receiveLanes(int logicalLanes, bool framed, bool noFrame)
+{
+    const bool multiLane = logicalLanes > 0;
+    const bool lanes = framed && multiLane;
+    // The chosen lanes out of frame for a run of their frames, each as long as as many of the line's frames
+    // as there are lanes (the line's frames are dealt to the lanes in turn); long enough, the lanes lose it.
+    const quint64 outOfFrame = lanes ? m_sent.corruptedLaneAlignment() : 0;
+    const bool laneLost =
+        lost(0, outOfFrame == TransmittedSignal::Insertion::endless ? outOfFrame : outOfFrame * quint64(logicalLanes));
+    // A lane without its frame, lanes sent out of alignment or a skew the receiver cannot take out leave
+    // the lanes unaligned: the signal has lost its lane alignment.
+    const bool skewExceeded = lanes && m_sent.laneSkewSeconds() > skewToleranceSeconds();
+    const bool lol = lanes && (!m_sent.lanesAligned() || laneLost || skewExceeded);
+    // Raised or not, in the order of laneAlarms.
+    const bool raised[] = {laneLost, outOfFrame > 0, lol, lol};
+    for (int i = 0; i < int(std::size(laneAlarms)); ++i) {
+        alarm(laneGroup, laneAlarms[i].id, multiLane && (noFrame || raised[i]));
+        alarm(laneGroup, laneAlarms[i].seconds, multiLane && (noFrame || raised[i]));
+    }
+    alarm(laneGroup, Lane::SKEW_EXCEEDED, skewExceeded);
+    // The lanes' alignment words are read while the lanes are aligned.
+    for (int id : laneErrorIds)
+        counter(laneGroup, id, 0, 0, lanes && !lol);
+    return lol;
 }
 
 void Reception::receiveTcms(bool arriving)

@@ -22,6 +22,8 @@ public:
     static constexpr int groupCount = OtnMapping::maxLevels + 1;
     // Bits of one ODU frame (4 x 3824 bytes), the block of every BIP-8.
     static constexpr double oduFrameBits = 4 * 3824 * 8;
+    // A GFP client at full load: 1518-byte frames with their GFP and idle overhead.
+    static constexpr double gfpFrameBytes = 1526;
 
     // An error counter of the receiver: the ODU level whose frames it counts in (the line's counters
     // count in the frames of level 0), the errors each frame brings, and whether the layer is monitored
@@ -61,12 +63,25 @@ public:
     static double oduBitRate(const ParameterStore &store, int port, const OtnMapping &mapping, int level);
     // Level k of the structure carries a multiplex in an OPU4, whose multiframe follows the OMFI.
     static bool omfiMultiplex(const OtnMapping &mapping, int level);
+    // GFP frames per second of the structure's client (the OPU payload of its last level, full load).
+    static double gfpFramesPerSecond(const ParameterStore &store, int port, const OtnMapping &mapping);
+    // The logical lanes of the interface carry a logical lane marker (LLM) in FAS byte 6: all but OTL3.4,
+    // whose lanes are told apart by the MFAS.
+    static bool carriesLaneMarker(int interfaceSignal);
 
 private:
     void alarm(int group, int id, bool raised);
     void counter(int group, int id, int level, double perFrame, bool counting);
-    // The line's section; what reaches the line's ODU.
-    Arrival receiveLine(bool signal, bool sameInterface, bool multiLane, bool otucn);
+    // The line's section (with its logical lanes, 0 for a single-lane interface); what reaches the
+    // line's ODU.
+    Arrival receiveLine(bool signal, bool sameInterface, int logicalLanes, bool otucn);
+    // The lanes, framed one by one, are aligned to each other (the skew taken out) or not; the line's frame
+    // is lost with their alignment.
+    bool receiveLanes(int logicalLanes, bool framed, bool noFrame);
+    // The client the last level carries, sent as the transmitter's structure has it.
+    void receiveClient(int lastLevel, const OtnMapping &tx);
+    // The most skew between the logical lanes the receiver takes out.
+    double skewToleranceSeconds() const;
     void receiveTcms(bool arriving);
     // The level's lower-order ODU is unequipped where the receiver looks for it: the transmitter equips
     // only its own main tributary port, and the receiver follows another.

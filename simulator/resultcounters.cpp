@@ -1,5 +1,6 @@
 #include "resultcounters.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QSet>
@@ -23,9 +24,10 @@ using Catalogue = OtnSignalCatalogue;
 constexpr int stateCurrent = 1;
 constexpr int stateHistory = 2;
 constexpr double oduFrameBits = Reception::oduFrameBits;
-// A GFP client at full load: 1518-byte frames with their GFP and idle overhead.
-constexpr double gfpFrameBytes = 1526;
+constexpr double gfpFrameBytes = Reception::gfpFrameBytes;
 constexpr double gfpTSuperblockBits = 8 * 65;
+// Justifications by direction.
+constexpr int positiveMoves = 0, negativeMoves = 1;
 
 namespace Client = nsIID::Otn::Client;
 namespace Gfp = nsIID::Otn::Gfp;
@@ -112,6 +114,11 @@ struct ResultCounters::Port {
     QHash<int, double> inserted;
     QHash<int, quint64> insertedOnce;
     QHash<int, quint64> lastErrors;
+    // Justifications sent on each level beyond the offset's (positive, negative): to be sent in the next
+    // second, in the last second, since the start.
+    quint64 pendingMoves[2][OtnMapping::maxLevels] = {};
+    quint64 lastMoves[2][OtnMapping::maxLevels] = {};
+    quint64 totalMoves[2][OtnMapping::maxLevels] = {};
     // Alarms seen current since the last second was measured.
     QSet<int> seen;
 };
@@ -149,13 +156,14 @@ void ResultCounters::restart(Port &counters, const ParameterStore &store, int po
 {
     using namespace nsIID::Otn;
     // What the error insertion adds does not depend on the measurement.
-    const QHash<int, double> inserted = counters.inserted;
-    const QHash<int, quint64> insertedOnce = counters.insertedOnce;
+    const Port previous = counters;
     counters = Port();
     counters.started = true;
     counters.mapping = mapping;
-    counters.inserted = inserted;
-    counters.insertedOnce = insertedOnce;
+    counters.inserted = previous.inserted;
+    counters.insertedOnce = previous.insertedOnce;
+    std::copy(&previous.pendingMoves[0][0], &previous.pendingMoves[0][0] + 2 * OtnMapping::maxLevels,
+              &counters.pendingMoves[0][0]);
     counters.bitsPerSecond = store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))
                                  ? store.value(nsSID::otnSid(port, PID::Otn::RX::LINE_RATE))->getDouble() * 1000.0
                                  : 0.0;
@@ -253,6 +261,13 @@ void ResultCounters::insertOnce(int port, int counterId, quint64 errors)
         counters->insertedOnce[counterId] += errors;
 }
 
+void ResultCounters::insertMoves(int port, int level, bool positive, quint64 moves)
+{
+    Port *counters = portAt(port);
+    if (counters && level >= 0 && level < OtnMapping::maxLevels)
+        counters->pendingMoves[positive ? positiveMoves : negativeMoves][level] += moves;
+}
+
 void ResultCounters::measure(const ParameterStore &store, int port, const TransmittedSignal::Insertion &insertion)
 {
     Port *counters = portAt(port);
@@ -295,8 +310,17 @@ void ResultCounters::measure(const ParameterStore &store, int port, const Transm
         // A block is one frame: several errors a frame err one block; fewer than one a frame, each its own.
         blocks.insert(it.key(), {perFrame >= 1.0 ? frames : qMin(errors, frames), frames});
     }
-    // What the insertion added once is sent in this second, counted or not.
+    // What the insertion added once is sent in this second, counted or not; so are the moves, which the
+    // receiver counts where it reads the level's justification.
     counters->insertedOnce.clear();
+    for (int direction : {positiveMoves, negativeMoves}) {
+        for (int level = 0; level < OtnMapping::maxLevels; ++level) {
+            quint64 &pending = counters->pendingMoves[direction][level];
+            counters->lastMoves[direction][level] = reception.passesOn(level) ? pending : 0;
+            counters->totalMoves[direction][level] += counters->lastMoves[direction][level];
+            pending = 0;
+        }
+    }
     // A test pattern is in sync every second it reaches the receiver and is not lost in; its bit errors
     // are the client's.
     const bool pattern = Catalogue::client(mapping[OtnMapping::FieldClient])
@@ -399,7 +423,9 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
     const double lineOffsetPpm = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET))
                                      ? store.value(nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET))->getDouble()
                                      : 0.0;
+    const auto &moves = current ? counters.lastMoves : counters.totalMoves;
     for (int level = 0; level < m.getOduCount() && level < OtnMapping::maxLevels; ++level) {
+        const quint64 positive = moves[positiveMoves][level], negative = moves[negativeMoves][level];
         const QcmaParameter *offset = store.value(nsSID::otnSid(port, PID::Otn::STIMULI::PAYLOAD_OFFSET[level]));
         const double payloadPpm = offset ? offset->getDouble() : 0.0;
         const QString offsetText = QStringLiteral("%1 ppm").arg(payloadPpm - lineOffsetPpm, 0, 'f', 1);
@@ -409,8 +435,8 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
             const double share = qMin(1.0, std::abs(payloadPpm - lineOffsetPpm) * 1e-6 * 3808 * 4);
             const quint64 justifications = quint64(frames * share);
             values.insert(Offset_AMP[level], text(offsetText));
-            values.insert(PJC[level], count(payloadPpm < lineOffsetPpm ? justifications : 0));
-            values.insert(NJC[level], count(payloadPpm > lineOffsetPpm ? justifications : 0));
+            values.insert(PJC[level], count((payloadPpm < lineOffsetPpm ? justifications : 0) + positive));
+            values.insert(NJC[level], count((payloadPpm > lineOffsetPpm ? justifications : 0) + negative));
             for (const int *id : {PJC2, PJC3, NJC2})
                 values.insert(id[level], count(0));
         }
@@ -424,8 +450,9 @@ void ResultCounters::addJustification(Values &values, const ParameterStore &stor
             values.insert(Offset_GMP[level], text(offsetText));
             values.insert(CmtMin[level], count(valid ? quint64(steps.lowest) : 0));
             values.insert(CmtMax[level], count(valid ? quint64(steps.highest) : 0));
-            values.insert(Inc1[level], count(valid ? steps.increments : 0));
-            values.insert(Dec1[level], count(valid ? steps.decrements : 0));
+            // A positive move is a step of Cm up, as a positive pointer move increments the pointer.
+            values.insert(Inc1[level], count((valid ? steps.increments : 0) + positive));
+            values.insert(Dec1[level], count((valid ? steps.decrements : 0) + negative));
             for (const int *id : {Inc0, Dec0, Inc2, Dec2, IncOver, DecOver})
                 values.insert(id[level], count(0));
         }
@@ -446,8 +473,10 @@ void ResultCounters::addClient(Values &values, const Port &counters, bool curren
         values.insert(id, count(frames));
     for (int id : {txClientOctets, rxClientOctets})
         values.insert(id, count(octets));
-    for (int id : {txClientErroredFrames, rxClientErroredFrames})
-        values.insert(id, count(0));
+    // The client frames the receiver found errored; the transmitter sends its frames whole.
+    values.insert(txClientErroredFrames, count(0));
+    const QHash<int, quint64> &counts = current ? counters.last : counters.total;
+    values.insert(rxClientErroredFrames, count(counts.value(Gfp::CLIENT_ERRORED_FRAMES)));
     if (m.isGfpT()) {
         values.insert(superblocks, count(quint64(payloadBits / gfpTSuperblockBits)));
         values.insert(codes, count(quint64(payloadBits / gfpTSuperblockBits) * 64));

@@ -42,6 +42,9 @@ public:
     // Errors the port's error insertion adds to a counter once, in the next second measured (the errored
     // frames of a single, burst or alternating insertion, counted exactly); lost with the layer.
     void insertOnce(int port, int counterId, quint64 errors);
+    // Justifications (pointer moves) the port's transmitter sends on an ODU level in the next second
+    // measured, positive or negative, beyond those its payload's offset brings; lost with the level.
+    void insertMoves(int port, int level, bool positive, quint64 moves);
     // The port's counters: of the last second (currentIntervalSelector) or of every second since the
     // structure was set (any other selector).
     Values values(const ParameterStore &store, int port, quint32 selector) const;

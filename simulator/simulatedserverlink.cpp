@@ -11,6 +11,7 @@
 #include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
+#include "justificationmove.h"
 #include "livevalues.h"
 #include "parameterstore.h"
 #include "poweronstructure.h"
@@ -53,6 +54,7 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     m_counters = std::make_unique<ResultCounters>(*m_catalogue, m_options.portCount);
     m_generator =
         std::make_unique<Generator>(*m_store, *m_counters, m_options.portCount, m_options.applicationType);
+    m_justification = std::make_unique<JustificationMove>(*m_store, *m_counters);
     const PowerOnStructure *structure = nullptr;
     if (!m_options.structure.isEmpty()) {
         structure = PowerOnStructure::find(m_options.structure);
@@ -234,6 +236,7 @@ void SimulatedServerLink::measureSecond(int port)
     // alarm that starts or ends with it is a change of what the port sends.
     const TransmittedSignal::Insertion before = m_generator->sending(port);
     m_generator->beginSecond(port);
+    m_justification->beginSecond(port);
     const TransmittedSignal::Insertion sent = m_generator->sending(port);
     if (sent != before)
         followPort(port, true);

@@ -9,6 +9,7 @@
 #include "simulatoroptions.h"
 
 class Generator;
+class JustificationMove;
 class LiveValues;
 class ParameterStore;
 class ResultCounters;
@@ -17,10 +18,10 @@ class StructureRules;
 // The embedded simulated tester: a per-port parameter store built from the JSON catalogue, write
 // validation, the dependent-parameter rules of the OTN structure, and interval data computed from the
 // configured signal: a request for the current interval measures the port anew (its physical values move
-// a little, its generator sends another second of what it inserts, its receiver counts that second) and
-// answers with those values, the tributary scan's words while the scan runs, the overhead capture and the
-// result counters. Every answer arrives queued. The link is connected from the start; the tester side can
-// cut it and bring it back.
+// a little, its generator sends another second of what it inserts and the pointer moves applied since, its
+// receiver counts that second) and answers with those values, the tributary scan's words while the scan
+// runs, the overhead capture and the result counters. Every answer arrives queued. The link is connected
+// from the start; the tester side can cut it and bring it back.
 class SimulatedServerLink : public ServerLink
 {
     Q_OBJECT
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<LiveValues> m_live;
     std::unique_ptr<ResultCounters> m_counters;
     std::unique_ptr<Generator> m_generator;
+    std::unique_ptr<JustificationMove> m_justification;
     int m_writeRequests = 0;
     int m_refusedWrites = 0;
     int m_pendingAnswers = 0;

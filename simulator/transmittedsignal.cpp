@@ -1,5 +1,7 @@
 #include "transmittedsignal.h"
 
+#include <QBitArray>
+
 #include "apps/shared/sid.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
@@ -11,6 +13,7 @@ namespace {
 
 namespace Tx = PID::Otn::TX;
 namespace Rx = PID::Otn::RX;
+namespace Stimuli = PID::Otn::STIMULI;
 
 constexpr int tcms = 6;
 // The third byte of the SM, PM and TCM fields, bit 1 the most significant: BEI/BIAE in bits 1-4, BDI in
@@ -48,18 +51,18 @@ QByteArray otherTraceThan(const QByteArray &expected)
 } // namespace
 
 TransmittedSignal::TransmittedSignal(const ParameterStore &store, int port, const Insertion &insertion)
-    : m_store(store), m_port(port), m_insertion(insertion), m_item(insertion.item)
+    : m_store(store), m_port(port), m_insertion(insertion)
 {
 }
 
 bool TransmittedSignal::inserts(InsertedItem::What what, int level) const
 {
-    return m_item.what() == what && m_insertion.level == level;
+    return m_insertion.what == what && m_insertion.level == level;
 }
 
 bool TransmittedSignal::insertsOnAnyLevel(InsertedItem::What what) const
 {
-    return m_item.what() == what;
+    return m_insertion.what == what;
 }
 
 bool TransmittedSignal::otucn() const
@@ -71,7 +74,7 @@ int TransmittedSignal::intOf(int id) const
 {
     using What = InsertedItem;
     int value = m_store.intValue(nsSID::otnSid(m_port, id));
-    if (m_item.what() == What::Nothing)
+    if (m_insertion.what == What::Nothing)
         return value;
     const int level = m_insertion.level;
     if (id == Tx::OTU_SM_BITS) {
@@ -85,23 +88,23 @@ int TransmittedSignal::intOf(int id) const
         else if (inserts(What::OtuAis, 0) && otucn())
             value = withStat(value, statAis);
     } else if (level >= 0 && level < OtnMapping::maxLevels && id == Tx::ODU_PM_BITS[level]) {
-        if (m_item.what() == What::OduAis)
+        if (m_insertion.what == What::OduAis)
             value = withStat(value, statAis);
-        else if (m_item.what() == What::OduOci)
+        else if (m_insertion.what == What::OduOci)
             value = withStat(value, statOci);
-        else if (m_item.what() == What::OduLck)
+        else if (m_insertion.what == What::OduLck)
             value = withStat(value, statLck);
-        else if (m_item.what() == What::PmBdi)
+        else if (m_insertion.what == What::PmBdi)
             value |= bdiBit;
-    } else if (level == 0 && id == Tx::ODU_TCM_BITS[0][m_item.tcm()]) {
+    } else if (level == 0 && id == Tx::ODU_TCM_BITS[0][m_insertion.tcm]) {
         // The tandem connections are those of the line's ODU.
-        if (m_item.what() == What::TcmBdi)
+        if (m_insertion.what == What::TcmBdi)
             value |= bdiBit;
-        else if (m_item.what() == What::TcmIae)
+        else if (m_insertion.what == What::TcmIae)
             value = withStat(value, statInUseWithIae);
-        else if (m_item.what() == What::TcmBiae)
+        else if (m_insertion.what == What::TcmBiae)
             value = (value & ~beiMask) | biae;
-        else if (m_item.what() == What::TcmLtc)
+        else if (m_insertion.what == What::TcmLtc)
             value = withStat(value, statNoSource);
     }
     return value;
@@ -121,13 +124,13 @@ QByteArray TransmittedSignal::bytesOf(int id) const
         if (id == Tx::OTU_SM_TTI_DAPI)
             return otherTraceThan(stored(Rx::SM_EXPECTED_DAPI));
     }
-    if (m_item.what() == What::PmTim && level >= 0 && level < OtnMapping::maxLevels) {
+    if (m_insertion.what == What::PmTim && level >= 0 && level < OtnMapping::maxLevels) {
         if (id == Tx::ODU_PM_TTI_SAPI[level])
             return otherTraceThan(stored(Rx::PM_EXPECTED_SAPI[level]));
         if (id == Tx::ODU_PM_TTI_DAPI[level])
             return otherTraceThan(stored(Rx::PM_EXPECTED_DAPI[level]));
     }
-    if (m_item.what() == What::Plm && level >= 0 && level < OtnMapping::maxLevels
+    if (m_insertion.what == What::Plm && level >= 0 && level < OtnMapping::maxLevels
         && id == Tx::OPU_PAYLOAD_TYPE[level]) {
         const QList<quint8> expected =
             TributaryLayout::mappingOf(m_store, m_port, TributaryLayout::Rx).getPayloadTypes();
@@ -149,7 +152,32 @@ bool TransmittedSignal::genericAis() const
 
 bool TransmittedSignal::lanesAligned() const
 {
-    return !insertsOnAnyLevel(InsertedItem::Lol);
+    // LOR on chosen lanes: they arrive framed, but out of the alignment the others keep.
+    const bool laneRecovery = insertsOnAnyLevel(InsertedItem::LaneRecovery) && m_insertion.lanes;
+    return !insertsOnAnyLevel(InsertedItem::Lol) && !laneRecovery;
+}
+
+quint64 TransmittedSignal::corruptedLaneAlignment() const
+{
+    if (!m_insertion.lanes)
+        return 0;
+    if (insertsOnAnyLevel(InsertedItem::LaneLof))
+        return Insertion::endless;
+    return insertsOnAnyLevel(InsertedItem::LaneOof) ? m_insertion.frames : 0;
+}
+
+double TransmittedSignal::laneSkewSeconds() const
+{
+    // The skew delays the chosen lanes of its kind (logical or physical); the tester states it in ns too.
+    const bool logical = m_store.intValue(nsSID::otnSid(m_port, Stimuli::SKEW_LANE_TYPE)) == 0;
+    const QcmaParameter *lanes =
+        m_store.value(nsSID::otnSid(m_port, logical ? Stimuli::SKEW_LOGICAL_LANES : Stimuli::SKEW_PHYSICAL_LANES));
+    const QcmaParameter *ns = m_store.value(nsSID::otnSid(m_port, Stimuli::SKEW_NS));
+    if (!lanes || !lanes->isDefined() || !ns || !ns->isDefined())
+        return 0;
+    const QBitArray delayed = lanes->getBitArray();
+    const int count = delayed.count(true);
+    return count > 0 && count < delayed.size() ? ns->getDouble() * 1e-9 : 0.0;
 }
 
 quint64 TransmittedSignal::corruptedFrameAlignment(int level) const
@@ -180,4 +208,9 @@ bool TransmittedSignal::msiMisstated(int level) const
 bool TransmittedSignal::clientSignalFail() const
 {
     return insertsOnAnyLevel(InsertedItem::OpuCsf);
+}
+
+bool TransmittedSignal::gfpClientSignalFail() const
+{
+    return insertsOnAnyLevel(InsertedItem::GfpCsf);
 }

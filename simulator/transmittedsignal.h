@@ -15,17 +15,20 @@ class ParameterStore;
 class TransmittedSignal
 {
 public:
-    // An alarm item (0 none) the generator inserts on an ODU level, for a run of frames in a row
-    // (endless: until it is stopped).
+    // An alarm the generator inserts (what it does, the TCM of a TCMi item) on an ODU level or on chosen
+    // logical lanes (bit j: lane j), for a run of frames of its layer in a row (endless: until stopped).
     struct Insertion {
         static constexpr quint64 endless = std::numeric_limits<quint64>::max();
-        int item = 0;
+        InsertedItem::What what = InsertedItem::Nothing;
+        int tcm = 0;
         int level = 0;
         quint64 frames = endless;
+        quint32 lanes = 0;
 
         bool operator==(const Insertion &other) const
         {
-            return item == other.item && level == other.level && frames == other.frames;
+            return what == other.what && tcm == other.tcm && level == other.level && frames == other.frames
+                   && lanes == other.lanes;
         }
         bool operator!=(const Insertion &other) const { return !(*this == other); }
     };
@@ -41,6 +44,12 @@ public:
     bool genericAis() const;
     // The logical lanes of a multi-lane interface carry their lane alignment as built.
     bool lanesAligned() const;
+    // Lane frames in a row whose frame alignment the chosen logical lanes send corrupted: 0 none, endless
+    // until stopped.
+    quint64 corruptedLaneAlignment() const;
+    // The time by which the transmitter delays some of its lanes behind the others (0 when it delays none
+    // or all of them alike).
+    double laneSkewSeconds() const;
     // Frames in a row whose frame alignment (FAS) or multiframe alignment (MFAS) ODU level k sends
     // corrupted: 0 none, endless until stopped.
     quint64 corruptedFrameAlignment(int level) const;
@@ -51,6 +60,8 @@ public:
     bool msiMisstated(int level) const;
     // The client's OPU signals client signal fail (PSI[2] bit 1).
     bool clientSignalFail() const;
+    // GFP client management frames signal client signal fail.
+    bool gfpClientSignalFail() const;
 
 private:
     bool inserts(InsertedItem::What what, int level) const;
@@ -60,5 +71,4 @@ private:
     const ParameterStore &m_store;
     int m_port;
     Insertion m_insertion;
-    InsertedItem m_item;
 };

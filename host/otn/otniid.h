@@ -61,9 +61,10 @@ constexpr int PATTERN_SYNC_SECONDS = 2717;
 constexpr int BIT_ERROR_COUNT = 2718;
 } // namespace Client
 
-// GFP: the header checks (cHEC, tHEC, eHEC), the transparent mapping's codes and superblocks, and the
-// frames of the framed mapping.
+// GFP: the header checks (cHEC, tHEC, eHEC), the client signal fail its client management frames
+// signal, the transparent mapping's codes and superblocks, and the frames of the framed mapping.
 namespace Gfp {
+constexpr int CSF = 434;
 constexpr int CHEC_CORRECTABLE = 1149;
 constexpr int CHEC_UNCORRECTABLE = 1150;
 constexpr int THEC_CORRECTABLE = 1151;

@@ -51,6 +51,30 @@ int state(const TesterFixture &f, int id)
     return f.cached(1, id)->getEnum();
 }
 
+// Writes port 1's parameters in order (a text: the enumerator so named).
+bool write(TesterFixture &f, const Writes &writes)
+{
+    for (const auto &w : writes) {
+        const bool named = w.second.userType() == QMetaType::QString;
+        const QVariant value = named ? QVariant(SimTest::valueNamed(f, w.first, w.second.toString())) : w.second;
+        if (!f.writeAndWait(1, w.first, value))
+            return false;
+    }
+    return true;
+}
+
+bool switchOn(TesterFixture &f, const Writes &setup)
+{
+    return write(f, setup) && f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_ON);
+}
+
+QBitArray lanes(int count, int lane)
+{
+    QBitArray bits(count);
+    bits.setBit(lane);
+    return bits;
+}
+
 } // namespace
 
 class tst_Generator : public QObject
@@ -63,7 +87,18 @@ private slots:
     void burstErrsExactlyItsFramesThenIsDone_data();
     void burstErrsExactlyItsFramesThenIsDone();
     void rateGivesTheChosenErrorRatio();
+    void structureThatNoLongerOffersTheItemStopsIt_data();
     void structureThatNoLongerOffersTheItemStopsIt();
+    void gmpCrc8CountsEveryMultiframeUntilStopped();
+    void gfpUncorrectableHeaderBurstErrsExactlyItsClientFrames();
+    void fecSubRows_data();
+    void fecSubRows();
+    void alarmOfAnotherCategoryUntilStopped_data();
+    void alarmOfAnotherCategoryUntilStopped();
+    void appliedMoveSendsItsBurstOnce_data();
+    void appliedMoveSendsItsBurstOnce();
+    void skewBeyondWhatTheReceiverTakesOut_data();
+    void skewBeyondWhatTheReceiverTakesOut();
 };
 
 void tst_Generator::oduAisOnTheMiddleLevelReplacesTheLevelBelowUntilStopped()
@@ -216,15 +251,230 @@ void tst_Generator::rateGivesTheChosenErrorRatio()
     QCOMPARE(state(f, STIMULI::INSERTION), STIMULI::INSERTION_ON);
 }
 
+void tst_Generator::structureThatNoLongerOffersTheItemStopsIt_data()
+{
+    QTest::addColumn<Writes>("setup");
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<Writes>("change");
+    QTest::addColumn<QString>("message");
+
+    const QString continuous = QStringLiteral("Continuous");
+    // The transmitter no longer carries the ODU0, in whose frames PM-BIP8 is inserted and which the ODU2
+    // maps by GMP; the receiver no longer decodes FEC.
+    QTest::newRow("PM-BIP8 of the ODU0")
+        << Writes{{STIMULI::LEVEL, 2}, {STIMULI::ITEM, QStringLiteral("PM-BIP8")}, {STIMULI::MODE, continuous}}
+        << nsIID::Otn::Error::PM_BIP8[2] << Writes{{TX::MAPPING[3], 0}} << "PM-BIP8 is not offered on level 2";
+    QTest::newRow("GMP CRC-5 of the ODU2")
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("GMP")}, {STIMULI::GMP_LEVEL, 1},
+                  {STIMULI::GMP_ITEM, QStringLiteral("CRC-5")}}
+        << nsIID::Otn::Error::CRC5[1] << Writes{{TX::MAPPING[3], 0}}
+        << "GMP error item 2 is not offered on level 1, which maps nothing by GMP";
+    QTest::newRow("FEC symbol errors")
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("FEC")}, {STIMULI::FEC_ITEM, QStringLiteral("Symbol Errors")},
+                  {STIMULI::FEC_MODE, continuous}}
+        << int(STATUS::FEC_CORRECTED) << Writes{{RX::FEC_CONTROL, 0}}
+        << "FEC item 1 is not offered: the port does not send and decode FEC";
+}
+
 void tst_Generator::structureThatNoLongerOffersTheItemStopsIt()
 {
+    QFETCH(Writes, setup);
+    QFETCH(int, counter);
+    QFETCH(Writes, change);
+    QFETCH(QString, message);
+
     TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
-    QVERIFY(insert(f, 2, QStringLiteral("PM-BIP8"), QStringLiteral("Continuous")));
-    QVERIFY(measure(f).value(nsIID::Otn::Error::PM_BIP8[2]).count > 0);
-    // The transmitter no longer carries the ODU0.
-    QTest::ignoreMessage(QtInfoMsg, "insertion of port 1 stopped: PM-BIP8 is not offered on level 2");
-    QVERIFY(f.writeAndWait(1, TX::MAPPING[3], 0));
+    QVERIFY(switchOn(f, setup));
+    QVERIFY(measure(f).value(counter).count > 0);
+    QTest::ignoreMessage(QtInfoMsg, qPrintable(QStringLiteral("insertion of port 1 stopped: ") + message));
+    QVERIFY(write(f, change));
     QCOMPARE(state(f, STIMULI::INSERTION), STIMULI::INSERTION_STOPPED);
+}
+
+void tst_Generator::gmpCrc8CountsEveryMultiframeUntilStopped()
+{
+    namespace Error = nsIID::Otn::Error;
+    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    QVERIFY(switchOn(f, {{STIMULI::CATEGORY, QStringLiteral("GMP")}, {STIMULI::GMP_LEVEL, 1},
+                         {STIMULI::GMP_ITEM, QStringLiteral("CRC-8")}, {STIMULI::GMP_ERROR_BITS, 3u}}));
+    // The ODU2 sends 82 025.3 frames a second; the ODU0 in its ODTU2.1 takes one justification control
+    // per 8-frame multiframe.
+    const quint64 crc8 = measure(f, currentIntervalSelector).value(Error::CRC8[1]).count;
+    QVERIFY2(crc8 >= 10253 && crc8 <= 10254, qPrintable(QString::number(crc8)));
+    QCOMPARE(state(f, Error::CRC8[1]), current);
+    QCOMPARE(state(f, Error::CRC5[1]), clear);
+    QCOMPARE(state(f, Error::CRC8[0]), clear);
+
+    QVERIFY(f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_OFF));
+    QCOMPARE(measure(f, currentIntervalSelector).value(Error::CRC8[1]).count, quint64(0));
+    QCOMPARE(state(f, Error::CRC8[1]), history);
+}
+
+void tst_Generator::gfpUncorrectableHeaderBurstErrsExactlyItsClientFrames()
+{
+    namespace Gfp = nsIID::Otn::Gfp;
+    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu4-oduflex-gfpf")));
+    QVERIFY(switchOn(f, {{STIMULI::CATEGORY, QStringLiteral("GFP")},
+                         {STIMULI::GFP_ITEM, QStringLiteral("cHEC Uncorrectable")},
+                         {STIMULI::GFP_MODE, QStringLiteral("Burst")}, {STIMULI::GFP_ERROR_LENGTH, 1000u}}));
+    QHash<int, IntervalDataCounters::Value> counters = measure(f, currentIntervalSelector);
+    QCOMPARE(state(f, STIMULI::INSERTION), STIMULI::INSERTION_DONE);
+    QCOMPARE(counters.value(Gfp::CHEC_UNCORRECTABLE).count, quint64(1000));
+    QCOMPARE(counters.value(Gfp::CLIENT_ERRORED_FRAMES).count, quint64(1000));
+    QCOMPARE(counters.value(nsIID::Otn::Client::RX_ERRORED_FRAMES).count, quint64(1000));
+    QCOMPARE(counters.value(Gfp::CHEC_CORRECTABLE).count, quint64(0));
+    QCOMPARE(state(f, Gfp::CHEC_UNCORRECTABLE), current);
+
+    counters = measure(f, currentIntervalSelector);
+    QCOMPARE(counters.value(Gfp::CHEC_UNCORRECTABLE).count, quint64(0));
+    QCOMPARE(state(f, Gfp::CHEC_UNCORRECTABLE), history);
+    QCOMPARE(measure(f).value(Gfp::CLIENT_ERRORED_FRAMES).count, quint64(1000));
+}
+
+void tst_Generator::fecSubRows_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<bool>("bip8");
+
+    QTest::newRow("uncorrectable: through the decoder to every BIP-8")
+        << "Uncorrectable Sub-row" << int(STATUS::FEC_UNCORRECTABLE) << true;
+    QTest::newRow("correctable: corrected, nothing else")
+        << "Correctable Sub-row" << int(STATUS::FEC_CORRECTED) << false;
+}
+
+void tst_Generator::fecSubRows()
+{
+    QFETCH(QString, item);
+    QFETCH(int, counter);
+    QFETCH(bool, bip8);
+
+    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu2-bulk")));
+    QVERIFY(switchOn(f, {{STIMULI::CATEGORY, QStringLiteral("FEC")}, {STIMULI::FEC_ITEM, item},
+                         {STIMULI::FEC_MODE, QStringLiteral("Continuous")}, {STIMULI::FEC_SUBROW, 2u}}));
+    const QHash<int, IntervalDataCounters::Value> counters = measure(f, currentIntervalSelector);
+    QVERIFY(counters.value(counter).count > 0);
+    for (int id : {int(STATUS::SM_BIP8), nsIID::Otn::Error::PM_BIP8[0], int(nsIID::Otn::Client::BIT_ERROR)})
+        QVERIFY2((counters.value(id).count > 0) == bip8, qPrintable(QString::number(id)));
+    QCOMPARE(state(f, STATUS::SM_BIP8), bip8 ? current : clear);
+    QCOMPARE(state(f, STATUS::FAS_ERROR), clear);
+
+    QVERIFY(f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_OFF));
+    QCOMPARE(measure(f, currentIntervalSelector).value(counter).count, quint64(0));
+    QCOMPARE(state(f, counter), history);
+}
+
+void tst_Generator::alarmOfAnotherCategoryUntilStopped_data()
+{
+    namespace Lane = nsIID::Otn::Lane;
+    using Ids = QVector<int>;
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<Writes>("setup");
+    QTest::addColumn<Ids>("raised");
+    QTest::addColumn<Ids>("notRaised");
+
+    const QString continuous = QStringLiteral("Continuous");
+    // One lane out of the others' alignment: the lanes, and with them the signal, cannot be aligned.
+    QTest::newRow("LOR on one lane of an OTL4.4")
+        << "otl4.4"
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("LLD Alarms/Errors")},
+                  {STIMULI::LLD_TYPE, QStringLiteral("Alarm")},
+                  {STIMULI::LLD_ALARM, QStringLiteral("LOR")},
+                  {STIMULI::LLD_INSERTION, continuous},
+                  {STIMULI::LLD_ERROR_LANES, lanes(20, 7)}}
+        << Ids{Lane::LOR, Lane::SUMMARY} << Ids{Lane::LLD_LOF, STATUS::LOF, Alarm::ODU_AIS[0]};
+    QTest::newRow("CSF in the GFP frames of a 1GbE")
+        << "otu2-odu0"
+        << Writes{{STIMULI::CATEGORY, QStringLiteral("GFP")},
+                  {STIMULI::GFP_ITEM, QStringLiteral("CSF (Loss of Client Signal)")},
+                  {STIMULI::GFP_MODE, continuous}}
+        << Ids{nsIID::Otn::Gfp::CSF} << Ids{nsIID::Otn::Client::CSF, Alarm::ODU_AIS[1]};
+}
+
+void tst_Generator::alarmOfAnotherCategoryUntilStopped()
+{
+    using Ids = QVector<int>;
+    QFETCH(QString, structure);
+    QFETCH(Writes, setup);
+    QFETCH(Ids, raised);
+    QFETCH(Ids, notRaised);
+
+    TesterFixture f(TesterFixture::structureOptions(structure));
+    QVERIFY(switchOn(f, setup));
+    for (int id : raised)
+        QCOMPARE(state(f, id), current);
+    for (int id : notRaised)
+        QCOMPARE(state(f, id), clear);
+    QCOMPARE(measure(f, currentIntervalSelector).value(raised.first()).count, quint64(1));
+
+    QVERIFY(f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_OFF));
+    for (int id : raised)
+        QCOMPARE(state(f, id), history);
+    QCOMPARE(measure(f, currentIntervalSelector).value(raised.first()).count, quint64(0));
+}
+
+void tst_Generator::appliedMoveSendsItsBurstOnce_data()
+{
+    using namespace nsIID::Otn::Pointer;
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("movement");
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<int>("opposite");
+
+    // Neither payload has an offset from its server: no justification but the moves.
+    QTest::newRow("AMP ODU1 in the ODU2, negative") << "otu3-odu2-odu1-odu0" << 1 << "Negative" << NJC[1] << PJC[1];
+    QTest::newRow("GMP ODU0 in the ODU2, positive") << "otu4-odu2-odu0" << 1 << "Positive" << Inc1[1] << Dec1[1];
+}
+
+void tst_Generator::appliedMoveSendsItsBurstOnce()
+{
+    QFETCH(QString, structure);
+    QFETCH(int, level);
+    QFETCH(QString, movement);
+    QFETCH(int, counter);
+    QFETCH(int, opposite);
+
+    TesterFixture f(TesterFixture::structureOptions(structure));
+    QVERIFY(write(f, {{STIMULI::JUSTIFICATION_LEVEL, level}, {STIMULI::JUSTIFICATION_BURST, 7u},
+                      {STIMULI::JUSTIFICATION_MOVE, movement}, {STIMULI::JUSTIFICATION_APPLY, 1}}));
+    QHash<int, IntervalDataCounters::Value> counters = measure(f, currentIntervalSelector);
+    QCOMPARE(counters.value(counter).count, quint64(7));
+    QCOMPARE(counters.value(opposite).count, quint64(0));
+    QCOMPARE(f.cached(1, STIMULI::JUSTIFICATION_APPLY)->getInt(), 0);
+
+    QCOMPARE(measure(f, currentIntervalSelector).value(counter).count, quint64(0));
+    QCOMPARE(measure(f).value(counter).count, quint64(7));
+}
+
+void tst_Generator::skewBeyondWhatTheReceiverTakesOut_data()
+{
+    QTest::addColumn<uint>("bits");
+    QTest::addColumn<bool>("exceeded");
+
+    // An OTL4.4 receiver takes out up to 1919 OTU4 frames (2.241 ms) of skew; a logical lane carries a
+    // twentieth of 111.81 Gbit/s, 12.53 million bits in that time.
+    QTest::newRow("within") << 12400000u << false;
+    QTest::newRow("beyond") << 12700000u << true;
+}
+
+void tst_Generator::skewBeyondWhatTheReceiverTakesOut()
+{
+    namespace Lane = nsIID::Otn::Lane;
+    QFETCH(uint, bits);
+    QFETCH(bool, exceeded);
+
+    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otl4.4")));
+    QVERIFY(f.writeAndWait(1, STIMULI::SKEW_LOGICAL_LANES, lanes(20, 3)));
+    QVERIFY(f.writeAndWait(1, STIMULI::SKEW_BITS, bits));
+    QCOMPARE(state(f, Lane::SKEW_EXCEEDED), exceeded ? current : clear);
+    // Lanes it cannot align leave no frame.
+    QCOMPARE(state(f, Lane::LOR), exceeded ? current : clear);
+    QCOMPARE(state(f, Alarm::PM_BDI[0]), clear);
+    QCOMPARE(measure(f, currentIntervalSelector).value(Lane::SKEW_EXCEEDED).count, quint64(exceeded ? 1 : 0));
+
+    QVERIFY(f.writeAndWait(1, STIMULI::SKEW_BITS, 0u));
+    QCOMPARE(state(f, Lane::SKEW_EXCEEDED), exceeded ? history : clear);
 }
 
 QTEST_GUILESS_MAIN(tst_Generator)
