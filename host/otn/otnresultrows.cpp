@@ -203,6 +203,7 @@ Rows clientRows()
     Builder b(rows);
     b.in(clientSection).open(clientAlarmsTitle);
     b.rows(OtnResultRows::AlarmError, {Client::CSF, Client::LOFD});
+    b.in(clientSection, OtnResultRows::Gfp).row(OtnResultRows::AlarmError, nsIID::Otn::Gfp::CSF);
     b.in(patternSection).row(OtnResultRows::AlarmError, Client::PATTERN_LOSS);
     b.in(clientSection).close();
     b.in(patternSection).open(bitErrorsTitle);

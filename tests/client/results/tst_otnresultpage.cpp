@@ -159,7 +159,9 @@ void tst_OtnResultPage::rowsOfType_data()
         << Counters{Alarm::ODU_AIS[0], Alarm::MSIM[0]};
     QTest::newRow("first level that multiplexes nothing: no MSIM")
         << otu4Odu0 << 18 << Counters{Alarm::ODU_AIS[1]} << Counters{Alarm::MSIM[1]};
-    QTest::newRow("client") << otu2Bulk << 21 << Counters{167, 168, 169, 1174, 2717, 2718} << Counters{101};
+    QTest::newRow("client") << otu2Bulk << 21 << Counters{167, 168, 169, 1174, 2717, 2718}
+                            << Counters{101, Gfp::CSF};
+    QTest::newRow("client by GFP: its CSF") << otu2Odu0Gfp << 21 << Counters{167, Gfp::CSF} << Counters{};
     QTest::newRow("fourth level's performance") << otu3FourLevels << 29
                                                 << Counters{10013, Performance::STAT_ODU_NEAREND[3],
                                                             Performance::SES_ODU_FAREND[3],

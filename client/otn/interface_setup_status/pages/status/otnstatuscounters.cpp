@@ -68,7 +68,7 @@ QVector<int> alarmIds(int level)
     ids << Alarm::PLM[k] << Alarm::FSF[k] << Alarm::FSD[k] << Alarm::BSF[k] << Alarm::BSD[k];
     if (Alarm::MSIM[k])
         ids << Alarm::MSIM[k];
-    ids << Client::CSF << Client::LOFD << Client::PATTERN_LOSS;
+    ids << Client::CSF << Client::LOFD << Client::PATTERN_LOSS << Gfp::CSF;
     if (k == 0)
         ids << Line::OTUCN_LOL;
     return ids;
@@ -109,6 +109,8 @@ bool alarmShown(int id, bool lastLevel, bool patternClient, const OtnMapping &ma
         return lastLevel;
     case Client::PATTERN_LOSS:
         return lastLevel && patternClient;
+    case Gfp::CSF:
+        return lastLevel && mapping.isGfp();
     case Line::OTUCN_LOL:
         return mapping.isOTLC();
     default:
