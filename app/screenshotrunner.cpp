@@ -256,7 +256,7 @@ void ScreenshotRunner::renderSampleStates(QWidget *page, QWidget *shown)
         const QString stateName = QStringLiteral("%1 - %2").arg(page->objectName(), names.at(index));
         if (reached) {
             save(shown, stateName);
-            renderStatePages(states->sampleStatePages(index), names.at(index));
+            renderStatePages(states->sampleStatePages(index), names.at(index), states->sampleStatePageState(index));
         } else {
             m_notes.append(QStringLiteral("%1 did not reach its state %2.").arg(page->objectName(), names.at(index)));
         }
@@ -264,7 +264,7 @@ void ScreenshotRunner::renderSampleStates(QWidget *page, QWidget *shown)
     }
 }
 
-void ScreenshotRunner::renderStatePages(const QList<int> &pageIds, const QString &state)
+void ScreenshotRunner::renderStatePages(const QList<int> &pageIds, const QString &state, const QString &pageState)
 {
     if (pageIds.isEmpty() || !m_factory)
         return;
@@ -279,8 +279,31 @@ void ScreenshotRunner::renderStatePages(const QList<int> &pageIds, const QString
         }
         page->initializePage();
         const QString name = page->objectName().isEmpty() ? QStringLiteral("page %1").arg(pageId) : page->objectName();
+        if (!pageState.isEmpty() && !stepPageTo(page.get(), pageState)) {
+            m_notes.append(QStringLiteral("%1 did not reach its state %2 for %3.").arg(name, pageState, state));
+            continue;
+        }
         renderAs(page.get(), QStringLiteral("%1 - %2").arg(name, state));
     }
+}
+
+bool ScreenshotRunner::stepPageTo(QWidget *page, const QString &state)
+{
+    auto *states = dynamic_cast<SampleStates *>(page);
+    if (!states)
+        return false;
+    page->resize(sizeFor(page));
+    page->setAttribute(Qt::WA_DontShowOnScreen);
+    page->show();
+    settle();
+    // The page names its states once the tester's values have arrived.
+    bool reached = false;
+    for (int step = 0; step < maxSampleSteps && !reached; ++step) {
+        const int index = states->sampleStateNames().indexOf(state);
+        reached = index >= 0 && states->stepToSampleState(index);
+        settle();
+    }
+    return reached;
 }
 
 void ScreenshotRunner::renderResultPages()

@@ -77,7 +77,10 @@ private:
     // state does elsewhere after it ("<that page> - <state>"). shown is what is pictured (the page itself
     // unless a panel is pictured in its area).
     void renderSampleStates(QWidget *page, QWidget *shown = nullptr);
-    void renderStatePages(const QList<int> &pageIds, const QString &state);
+    // pageState, when given, is the sample state each page is stepped to before its picture.
+    void renderStatePages(const QList<int> &pageIds, const QString &state, const QString &pageState);
+    // Shows the page and steps it to its sample state of that name; false if it does not get there.
+    bool stepPageTo(QWidget *page, const QString &state);
     // The stimuli panels of the port, each pictured in a stimuli area under its tab, then their states.
     void renderStimuli();
     void renderResultPages();

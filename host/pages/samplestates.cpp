@@ -6,3 +6,8 @@ QList<int> SampleStates::sampleStatePages(int) const
 {
     return {};
 }
+
+QString SampleStates::sampleStatePageState(int) const
+{
+    return {};
+}

@@ -20,4 +20,7 @@ public:
     // The pages (page ids) that show what state index does elsewhere, worth a picture in that state after
     // a few intervals (an alarm inserted, seen on a status page). None by default.
     virtual QList<int> sampleStatePages(int index) const;
+    // The state, one of their own sample state names, those pages are pictured in (the level an alarm
+    // is inserted on); empty for the state they open in, the default.
+    virtual QString sampleStatePageState(int index) const;
 };

@@ -1,5 +1,7 @@
 #include "otnstimuliwidgetotn.h"
 
+#include <QBitArray>
+
 #include "ui_otnstimuliwidgetotn.h"
 
 #include "apps/shared/sid.h"
@@ -26,10 +28,20 @@ constexpr int containerTitleText = 3069;
 // Category keys: the values of the category parameter.
 enum CategoryKey { ErrorAlarmCategory = 0, GmpCategory, GfpCategory, FecCategory, LldErrorCategory };
 
-// The sample insertion: ODU-AIS on the second level, continuously.
+// The sample insertions, each continuous: ODU-AIS on the second level, LOR on the first logical lane,
+// uncorrectable cHECs in the GFP frames, uncorrectable FEC sub-rows.
 constexpr int sampleLevel = 1;
 constexpr int sampleItem = 10;
 constexpr int continuousMode = 3;
+constexpr int laneAlarmType = 1;
+constexpr int sampleLaneAlarm = 2;
+constexpr int laneContinuousMode = 2;
+constexpr int sampleGfpItem = 2;
+constexpr int gfpContinuousMode = 2;
+constexpr int sampleFecItem = 3;
+constexpr int fecContinuousMode = 1;
+// The alarms page's name of its logical lane level.
+constexpr int laneLevelText = 4277;
 
 using namespace PID::Otn::STIMULI;
 // The host runs the port's insertion switch by these values.
@@ -143,18 +155,21 @@ QStringList OtnStimuliWidgetOtn::sampleStateNames() const
         const QString name = m_manager ? m_manager->texts().getValueName(sid, key) : QString();
         names << (name.isEmpty() ? QString::number(key) : name);
     }
-    if (offersInsertionSample()) {
-        const QString item = m_manager->texts().getValueName(nsSID::otnSid(port(), ITEM), sampleItem);
-        names << tr("inserting %1 on %2").arg(item, OtnStimuliWidgetError::levelTexts(txMapping()).value(sampleLevel));
-    }
+    for (const InsertionSample &sample : insertionSamples())
+        names << sample.name;
     return names;
 }
 
 QList<int> OtnStimuliWidgetOtn::sampleStatePages(int index) const
 {
-    if (index == m_pages.size() && offersInsertionSample())
+    if (index >= m_pages.size() && index - m_pages.size() < insertionSamples().size())
         return {InterfaceSetupIdentifier::PageOtnAlarmsErrorsStatus};
     return {};
+}
+
+QString OtnStimuliWidgetOtn::sampleStatePageState(int index) const
+{
+    return insertionSamples().value(index - m_pages.size()).pageLevel;
 }
 
 OtnMapping OtnStimuliWidgetOtn::txMapping() const
@@ -169,23 +184,74 @@ OtnMapping OtnStimuliWidgetOtn::txMapping() const
     return mapping;
 }
 
-bool OtnStimuliWidgetOtn::offersInsertionSample() const
+int OtnStimuliWidgetOtn::cachedValue(int id) const
 {
-    return m_manager && txMapping().getOduCount() > sampleLevel
-           && OtnAlarmError::getAlarms(sampleLevel).contains(sampleItem);
+    const QcmaParameter *value = m_manager ? m_manager->cachedParameter(nsSID::otnSid(port(), id)) : nullptr;
+    return value && value->isDefined() ? value->getInt() : -1;
 }
 
-bool OtnStimuliWidgetOtn::stepToInsertionSample()
+QVector<OtnStimuliWidgetOtn::InsertionSample> OtnStimuliWidgetOtn::insertionSamples() const
 {
-    if (!offersInsertionSample())
+    QVector<InsertionSample> samples;
+    if (!m_manager)
+        return samples;
+    const OtnMapping mapping = txMapping();
+    const QStringList levels = OtnStimuliWidgetError::levelTexts(mapping);
+    const WidgetText texts = m_manager->texts();
+    const auto valueName = [&](int id, int value) { return texts.getValueName(nsSID::otnSid(port(), id), value); };
+    const int lanes = OtnMapping::numOfLldLane(mapping[OtnMapping::FieldInterface]);
+    // The alarms page offers no level to choose on a single level without lanes: it shows that one.
+    const bool levelChoice = mapping.getOduCount() > 1 || lanes > 0;
+    const auto pageLevel = [&](int level) { return levelChoice ? levels.value(level) : QString(); };
+    const auto *categories = dynamic_cast<const QcmaParameterEnum *>(
+        m_manager->cachedParameter(nsSID::otnSid(port(), CATEGORY)));
+    const auto offered = [categories](int category) { return categories && categories->isEnumActive(category); };
+    if (offered(ErrorAlarmCategory) && mapping.getOduCount() > sampleLevel
+        && OtnAlarmError::getAlarms(sampleLevel).contains(sampleItem)) {
+        samples.append({tr("inserting %1 on %2").arg(valueName(ITEM, sampleItem), levels.value(sampleLevel)),
+                        {{CATEGORY, ErrorAlarmCategory}, {LEVEL, sampleLevel}, {ITEM, sampleItem}, {MODE, continuousMode}},
+                        pageLevel(sampleLevel)});
+    }
+    if (offered(LldErrorCategory) && lanes > 0) {
+        QBitArray firstLane(lanes);
+        firstLane.setBit(0);
+        samples.append({tr("inserting %1 on lane 1").arg(valueName(LLD_ALARM, sampleLaneAlarm)),
+                        {{CATEGORY, LldErrorCategory},
+                         {LLD_TYPE, laneAlarmType},
+                         {LLD_ALARM, sampleLaneAlarm},
+                         {LLD_INSERTION, laneContinuousMode},
+                         {LLD_ERROR_LANES, firstLane}},
+                        texts.getUiText(laneLevelText)});
+    }
+    // The GFP and client counters sit on the level carrying the client.
+    if (offered(GfpCategory) && mapping.isGfp() && mapping.getOduCount() > 0) {
+        samples.append({tr("inserting %1 continuously").arg(valueName(GFP_ITEM, sampleGfpItem)),
+                        {{CATEGORY, GfpCategory}, {GFP_ITEM, sampleGfpItem}, {GFP_MODE, gfpContinuousMode}},
+                        pageLevel(mapping.getOduCount() - 1)});
+    }
+    // FEC test errors need a line that sends and decodes FEC; an OTUCn's is its own.
+    if (offered(FecCategory) && !mapping.isOTLC() && cachedValue(PID::Otn::TX::FEC_CONTROL) > 0
+        && cachedValue(PID::Otn::RX::FEC_CONTROL) > 0) {
+        samples.append({tr("inserting %1 continuously").arg(valueName(FEC_ITEM, sampleFecItem)),
+                        {{CATEGORY, FecCategory}, {FEC_ITEM, sampleFecItem}, {FEC_MODE, fecContinuousMode}},
+                        pageLevel(0)});
+    }
+    return samples;
+}
+
+bool OtnStimuliWidgetOtn::stepToInsertionSample(const InsertionSample &sample)
+{
+    std::unique_ptr<QcmaParameter> insertion = m_manager->GetQcmaParameter(insertionSid());
+    if (!insertion)
         return false;
-    // The settings first, in one request; the generator starts once the tester holds them all.
-    const QList<QPair<int, int>> settings{
-        {CATEGORY, ErrorAlarmCategory}, {LEVEL, sampleLevel}, {ITEM, sampleItem}, {MODE, continuousMode}};
+    // The settings first, in one request, with the insertion stopped; the generator starts once the
+    // tester holds them all.
     std::vector<std::unique_ptr<QcmaParameter>> copies;
-    for (const auto &setting : settings) {
+    for (const auto &setting : sample.settings) {
         std::unique_ptr<QcmaParameter> copy = m_manager->GetQcmaParameter(nsSID::otnSid(port(), setting.first));
-        if (copy && copy->isDefined() && copy->getInt() == setting.second)
+        const bool bits = setting.second.userType() == QMetaType::QBitArray;
+        if (copy && copy->isDefined()
+            && (bits ? copy->getBitArray() == setting.second.toBitArray() : copy->getInt() == setting.second.toInt()))
             continue;
         // A value the structure does not offer leaves the sample unreached rather than pictured wrong.
         if (!copy || !copy->setValue(setting.second))
@@ -193,12 +259,14 @@ bool OtnStimuliWidgetOtn::stepToInsertionSample()
         copies.push_back(std::move(copy));
     }
     if (copies.empty()) {
-        std::unique_ptr<QcmaParameter> insertion = m_manager->GetQcmaParameter(insertionSid());
-        if (!insertion)
-            return false;
         if (insertion->getInt() == INSERTION_ON)
             return true;
         if (insertion->setValue(INSERTION_ON))
+            m_manager->SetQcmaParameter(insertion.get());
+        return false;
+    }
+    if (insertion->getInt() == INSERTION_ON) {
+        if (insertion->setValue(INSERTION_OFF))
             m_manager->SetQcmaParameter(insertion.get());
         return false;
     }
@@ -211,8 +279,11 @@ bool OtnStimuliWidgetOtn::stepToInsertionSample()
 
 bool OtnStimuliWidgetOtn::stepToSampleState(int index)
 {
-    if (index == m_pages.size())
-        return stepToInsertionSample();
+    if (index >= m_pages.size()) {
+        const QVector<InsertionSample> samples = insertionSamples();
+        const int sample = index - m_pages.size();
+        return m_manager && sample < samples.size() && stepToInsertionSample(samples.at(sample));
+    }
     StimuliWidget *panel = m_pages.value(index);
     if (!panel)
         return false;

@@ -3,6 +3,10 @@
 #include <memory>
 
 #include <QHash>
+#include <QList>
+#include <QPair>
+#include <QVariant>
+#include <QVector>
 
 #include "host/otn/otnmapping.h"
 #include "host/pages/samplestates.h"
@@ -37,11 +41,14 @@ public:
     StimuliWidget *currentPanel() const;
 
     // One state per category: its page shown (the category is asked of the tester, which may refuse a
-    // category the configured signal does not offer; the page is shown all the same). On a multiplexed
-    // structure one more: ODU-AIS inserted continuously on the second level, the alarms page after it.
+    // category the configured signal does not offer; the page is shown all the same). Then one per
+    // insertion the structure offers, inserted continuously, the alarms page after it on the level the
+    // insertion reaches: ODU-AIS on the second level of a multiplexed structure, LOR on the first
+    // logical lane of a multi-lane one, uncorrectable cHECs of a GFP mapping, uncorrectable FEC sub-rows.
     QStringList sampleStateNames() const override;
     bool stepToSampleState(int index) override;
     QList<int> sampleStatePages(int index) const override;
+    QString sampleStatePageState(int index) const override;
 
 public slots:
     void itemChanged(int index);
@@ -52,9 +59,17 @@ protected:
 private:
     // The port's transmitted structure as the tester holds it.
     OtnMapping txMapping() const;
-    bool offersInsertionSample() const;
-    // Steps towards the sample insertion; true once the tester inserts it.
-    bool stepToInsertionSample();
+    // A cached value of the port, -1 while unknown or undefined.
+    int cachedValue(int id) const;
+    struct InsertionSample {
+        QString name;
+        QList<QPair<int, QVariant>> settings;
+        // The alarms page's state (its level's name) that shows what the insertion does.
+        QString pageLevel;
+    };
+    QVector<InsertionSample> insertionSamples() const;
+    // Steps towards a sample insertion; true once the tester inserts it.
+    bool stepToInsertionSample(const InsertionSample &sample);
 
     std::unique_ptr<Ui::OtnStimuliWidgetOtn> ui;
     QHash<int, StimuliWidget *> m_pages;

@@ -75,6 +75,8 @@ private slots:
     void countersOfALevel();
     void levelButtonsFollowTheReceivedStructure_data();
     void levelButtonsFollowTheReceivedStructure();
+    void sampleStatesShowTheirLevel_data();
+    void sampleStatesShowTheirLevel();
     void levelSwitchRebindsOnlyTheChosenLevel();
     void hideDisconnectsEverything();
     void receivedTraceMismatchShowsAsTimThenHistory();
@@ -106,6 +108,8 @@ void tst_OtnStatusErrorPage::countersOfALevel_data()
     QTest::newRow("pattern loss, Ethernet") << "otu4-oduflex-gfpf" << 1 << 169 << false;
     QTest::newRow("CSF, fourth level of four") << "otu3-odu2-odu1-odu0" << 3 << 167 << true;
     QTest::newRow("CSF, line of four levels") << "otu3-odu2-odu1-odu0" << 0 << 167 << false;
+    QTest::newRow("GFP-CSF, GFP-F") << "otu4-oduflex-gfpf" << 1 << nsIID::Otn::Gfp::CSF << true;
+    QTest::newRow("GFP-CSF, bulk") << "otu4-odu2-odu0" << 2 << nsIID::Otn::Gfp::CSF << false;
     QTest::newRow("OTUCn lane loss, OTU4") << "otu4-odu2-odu0" << 0 << 433 << false;
     // The line's own counters.
     QTest::newRow("TCM3 BIP-8, line") << "otu4-odu2-odu0" << 0 << Error::TCMi_BIP8[2] << true;
@@ -137,6 +141,37 @@ void tst_OtnStatusErrorPage::countersOfALevel()
     QCOMPARE(page->currentLevel(), level);
     QCOMPARE(follows(tester, id), followed);
     QCOMPARE(cellLed(*page, tester, id) != nullptr, followed);
+}
+
+void tst_OtnStatusErrorPage::sampleStatesShowTheirLevel_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("level");   // -1: no such state
+
+    QTest::newRow("innermost ODU0") << "otu4-odu2-odu0" << "ODU0" << 2;
+    QTest::newRow("lanes") << "otl4.4" << "Multi-Lane" << laneLevel;
+    QTest::newRow("one level: nothing to choose") << "otu2-bulk" << "OTU2/ODU2" << -1;
+}
+
+void tst_OtnStatusErrorPage::sampleStatesShowTheirLevel()
+{
+    QFETCH(QString, structure);
+    QFETCH(QString, state);
+    QFETCH(int, level);
+
+    TesterFixture tester(TesterFixture::structureOptions(structure));
+    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
+    QVERIFY(page);
+    // Named as the buttons the user sees.
+    QCOMPARE(page->sampleStateNames(), offeredLevelsInRow(*page));
+    const int index = page->sampleStateNames().indexOf(state);
+    QCOMPARE(index >= 0, level >= 0);
+    if (level < 0)
+        return;
+    QVERIFY(page->stepToSampleState(index));
+    QCOMPARE(page->currentLevel(), level);
+    QVERIFY(levelButton(*page, level)->isChecked());
 }
 
 void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure_data()

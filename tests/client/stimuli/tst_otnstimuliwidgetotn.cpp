@@ -52,8 +52,8 @@ private slots:
     void aPortChangeRebindsThePanelAndItsPages();
     void categoryFollowsTheTester();
     void aHiddenPanelHoldsNoLiveBinding();
-    void insertionSampleOnTheSecondLevel_data();
-    void insertionSampleOnTheSecondLevel();
+    void insertionSamples_data();
+    void insertionSamples();
 };
 
 void TestOtnStimuliWidgetOtn::setIdOfAnotherGroupIsIgnored()
@@ -118,25 +118,36 @@ void TestOtnStimuliWidgetOtn::aHiddenPanelHoldsNoLiveBinding()
     QCOMPARE(viewConnectedBindings(panel), 0);
 }
 
-void TestOtnStimuliWidgetOtn::insertionSampleOnTheSecondLevel_data()
+void TestOtnStimuliWidgetOtn::insertionSamples_data()
 {
     QTest::addColumn<QString>("structure");
+    QTest::addColumn<int>("index");        // after one state per category
     QTest::addColumn<QString>("sample");   // the state's name; empty: not offered
-    QTest::newRow("multiplexed") << QStringLiteral("otu4-odu2-odu0") << QStringLiteral("inserting ODU-AIS on ODU2");
-    QTest::newRow("bulk") << QStringLiteral("otu2-bulk") << QString();
+    QTest::addColumn<QString>("level");    // the alarms page's level that shows it
+    QTest::addColumn<QString>("inserting");
+    QTest::newRow("ODU-AIS, multiplexed") << "otu4-odu2-odu0" << 5 << "inserting ODU-AIS on ODU2" << "ODU2"
+                                          << "ODU-AIS on ODU2, Continuous";
+    QTest::newRow("LOR, multi-lane") << "otl4.4" << 5 << "inserting LOR on lane 1" << "Multi-Lane" << "";
+    QTest::newRow("cHEC, GFP-F") << "otu4-oduflex-gfpf" << 6 << "inserting cHEC Uncorrectable continuously"
+                                 << "ODUflex" << "";
+    // A single level offers no level to choose: the page shows it as it opens.
+    QTest::newRow("FEC, bulk") << "otu2-bulk" << 5 << "inserting Uncorrectable Sub-row continuously" << ""
+                               << "";
+    QTest::newRow("nothing more, bulk") << "otu2-bulk" << 6 << "" << "" << "";
 }
 
-void TestOtnStimuliWidgetOtn::insertionSampleOnTheSecondLevel()
+void TestOtnStimuliWidgetOtn::insertionSamples()
 {
     QFETCH(QString, structure);
+    QFETCH(int, index);
     QFETCH(QString, sample);
+    QFETCH(QString, level);
+    QFETCH(QString, inserting);
     TesterFixture tester(TesterFixture::structureOptions(structure));
     OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     QCOMPARE(panel.insertionSid(), nsSID::otnSid(1, INSERTION));
-    // After one state per category.
-    const int index = 5;
     QCOMPARE(panel.sampleStateNames().value(index), sample);
     if (sample.isEmpty()) {
         QVERIFY(!panel.stepToSampleState(index));
@@ -145,6 +156,7 @@ void TestOtnStimuliWidgetOtn::insertionSampleOnTheSecondLevel()
         return;
     }
     QCOMPARE(panel.sampleStatePages(index), QList<int>{38});
+    QCOMPARE(panel.sampleStatePageState(index), level);
     // Each step waits for the tester's answers: the settings, then the switch.
     bool reached = false;
     for (int step = 0; step < 4 && !reached; ++step) {
@@ -153,7 +165,8 @@ void TestOtnStimuliWidgetOtn::insertionSampleOnTheSecondLevel()
     }
     QVERIFY(reached);
     QCOMPARE(tester.cached(1, INSERTION)->getInt(), int(INSERTION_ON));
-    QCOMPARE(panel.insertionText(), QStringLiteral("ODU-AIS on ODU2, Continuous"));
+    if (!inserting.isEmpty())
+        QCOMPARE(panel.insertionText(), inserting);
 }
 
 QTEST_MAIN(TestOtnStimuliWidgetOtn)

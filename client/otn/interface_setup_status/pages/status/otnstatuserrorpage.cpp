@@ -204,6 +204,39 @@ void OtnStatusErrorPage::changed_level(int tabIndex)
     showLevel(tabIndex);
 }
 
+QVector<int> OtnStatusErrorPage::offeredLevels() const
+{
+    QVector<int> levels;
+    if (!isPageInitialized())
+        return levels;
+    // The lane button comes first in the row; a button not named yet waits for the structure.
+    for (int level : {laneLevel, 0, 1, 2, 3}) {
+        const LevelButton &record = m_levelButtons[level];
+        if (!record.button->isHidden() && !record.label->text().isEmpty())
+            levels << level;
+    }
+    return levels;
+}
+
+QStringList OtnStatusErrorPage::sampleStateNames() const
+{
+    QStringList names;
+    for (int level : offeredLevels())
+        names << m_levelButtons[level].label->text();
+    return names;
+}
+
+bool OtnStatusErrorPage::stepToSampleState(int index)
+{
+    const QVector<int> levels = offeredLevels();
+    if (index < 0 || index >= levels.size() || !m_pendingMappingIds.isEmpty())
+        return false;
+    const int level = levels.at(index);
+    if (m_currentLevel != level)
+        m_levelButtons[level].button->click();
+    return m_currentLevel == level;
+}
+
 void OtnStatusErrorPage::qcmaParameterChanged(const QcmaParameter &parameter)
 {
     if (parameter.getType() != QcmaParameter::TypeInt && parameter.getType() != QcmaParameter::TypeEnum)

@@ -7,6 +7,7 @@
 
 #include "host/bindings/notifyinterface.h"
 #include "host/otn/otnmapping.h"
+#include "host/pages/samplestates.h"
 #include "otnstatuscounters.h"
 #include "otnstatuspagebase.h"
 
@@ -24,7 +25,7 @@ class UiHelperListTableStatus;
 // The receiver's alarms and errors of one multiplex level at a time, each an LED with its name. Level
 // buttons, one per ODU level of the received structure and one for the logical lanes of a multi-lane
 // signal, carry the level's summary LED and choose the level whose tables are shown and followed.
-class ZELOTN_EXPORT OtnStatusErrorPage : public OtnStatusPageBase, public NotifyInterface
+class ZELOTN_EXPORT OtnStatusErrorPage : public OtnStatusPageBase, public NotifyInterface, public SampleStates
 {
     Q_OBJECT
 public:
@@ -46,6 +47,10 @@ public:
     const OtnMapping &receivedMapping() const { return m_receivedMapping; }
     // The names on the level buttons: the line's OTU and ODU together, then the other ODUs.
     static QStringList levelNames(const OtnMapping &mapping);
+
+    // One state per level button the received structure has, named as the button: its level shown.
+    QStringList sampleStateNames() const override;
+    bool stepToSampleState(int index) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -72,6 +77,8 @@ private:
     // The LED and name of one status in a cell widget; the binding that drives them comes back in binding.
     std::unique_ptr<QWidget> createCell(int column, int sid, std::unique_ptr<UiHelper_Status> *binding);
     void refillPendingMappingIds();
+    // The levels whose buttons are offered, in the order they are shown.
+    QVector<int> offeredLevels() const;
 
     std::unique_ptr<Ui::OtnStatusErrorPage> ui;
     OtnStatusCounters m_counters;
