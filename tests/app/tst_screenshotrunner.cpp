@@ -35,22 +35,30 @@ namespace {
 
 // A page that draws its own name; page 1 also has a plain button opening a dialog and a checkable one
 // (a value choice) that must never be pressed. Page 2 has a sample state it reaches in its third step,
-// opening a dialog on the way, and one it never reaches.
+// opening a dialog on the way, and one it never reaches. Page 3 has one state, which it reaches at once.
 class NamedPage : public SetupStatusPage, public SampleStates
 {
 public:
     NamedPage(const Identifier &identifier, zelServerManager *manager) : SetupStatusPage(identifier, {}, manager, 1) {}
     QStringList sampleStateNames() const override
     {
+        if (identifier().pageId() == 3)
+            return {"shown"};
         return identifier().pageId() == 2 ? QStringList{"later", "never"} : QStringList{};
     }
-    // What state "later" does shows on page 3 as well.
+    // What state "later" does shows on page 3 as well, in page 3's state "shown".
     QList<int> sampleStatePages(int index) const override
     {
         return identifier().pageId() == 2 && index == 0 ? QList<int>{3} : QList<int>{};
     }
+    QString sampleStatePageState(int index) const override
+    {
+        return identifier().pageId() == 2 && index == 0 ? QStringLiteral("shown") : QString();
+    }
     bool stepToSampleState(int index) override
     {
+        if (identifier().pageId() == 3)
+            return true;
         if (index == 1)
             return false;
         if (++m_steps == 2) {
@@ -206,14 +214,14 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
     const QStringList all{"Fake 1.png",      "Fake 2 - later.png",
                           "Fake 2.png",      "Fake 4.png",
                           "Fake 5.png",      "Fake Alarms-Errors - later.png",
-                          "Fake Alarms-Errors.png", "Fake sample.png",
+                          "Fake Alarms-Errors - shown.png", "Fake Alarms-Errors.png", "Fake sample.png",
                           "FakeDialog - ODU2-OPU2 Overhead.png", "StepDialog.png"};
     const QString unreached = QStringLiteral("Fake 2 did not reach its state never.");
     QTest::newRow("every page") << QList<int>{} << all << QStringList{unreached};
     QTest::newRow("a setup page missing")
         << QList<int>{2}
-        << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors.png", "Fake sample.png",
-                       "FakeDialog - ODU2-OPU2 Overhead.png"}
+        << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors - shown.png",
+                       "Fake Alarms-Errors.png", "Fake sample.png", "FakeDialog - ODU2-OPU2 Overhead.png"}
         << QStringList{"The plug-in created no page 2."};
     QTest::newRow("status pages missing")
         << QList<int>{4, 3}
