@@ -30,6 +30,8 @@ constexpr int tableColumns = 2;
 constexpr int uiTextAlarms = 4062;
 constexpr int uiTextErrors = 4063;
 constexpr int uiTextMultiLane = 4277;
+// Room between a name of the first column and the LED beside it.
+constexpr int columnGap = 8;
 
 } // namespace
 
@@ -334,8 +336,20 @@ void OtnStatusErrorPage::showLevel(int level)
     }
     if (m_manager)
         m_manager->Interval_GetAndPost_Ex(m_port, nsSID::otn, currentIntervalSelector);
-    m_alarmTables[level]->resizeColumnsToContents();
-    m_errorTables[level]->resizeColumnsToContents();
+    for (QTableWidget *table : {m_alarmTables[level], m_errorTables[level]}) {
+        table->resizeColumnsToContents();
+        // The first column as wide as its longest name, the second takes the rest: the longer names
+        // of one column are not cut to an even share.
+        int widest = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (const QWidget *cell = table->cellWidget(row, 0))
+                widest = qMax(widest, cell->sizeHint().width());
+        }
+        QHeaderView *header = table->horizontalHeader();
+        header->setSectionResizeMode(0, widest > 0 ? QHeaderView::Interactive : QHeaderView::Stretch);
+        if (widest > 0)
+            table->setColumnWidth(0, widest + columnGap);
+    }
 }
 
 void OtnStatusErrorPage::fillTable(OtnStatusCounters::Kind kind, int level)
