@@ -3,6 +3,7 @@
 #include "ui_historypage.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
@@ -20,6 +21,9 @@ constexpr int allLevels = -1;
 constexpr int allCounters = -1;
 // A band fills most of its level's row, so that neighbouring bands stay apart.
 constexpr qreal bandMargin = 0.15;
+// One colour per level's band, apart from the errors' red.
+const QColor bandColours[] = {QColor(30, 120, 200), QColor(90, 170, 60),  QColor(230, 150, 20), QColor(120, 80, 200),
+                              QColor(20, 160, 160), QColor(200, 90, 160), QColor(140, 110, 60), QColor(90, 90, 90)};
 
 } // namespace
 
@@ -261,6 +265,9 @@ void HistoryPage::redraw()
         lower->append(qMax<qint64>(now, 1), base);
         auto *band = new QAreaSeries(upper, lower);
         band->setName(m_log->classifier()->levelName(levels.at(row)));
+        const QColor colour = bandColours[levels.at(row) % int(std::size(bandColours))];
+        band->setColor(colour);
+        band->setBorderColor(colour.darker());
         m_chart->addSeries(band);
         band->attachAxis(m_axisX);
         band->attachAxis(m_axisLevels);
