@@ -1,5 +1,7 @@
 #include "otneventclassifier.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 
 #include "apps/shared/sid.h"
@@ -70,6 +72,17 @@ int OtnEventClassifier::group() const
 EventClassifier::Status OtnEventClassifier::classify(int id) const
 {
     return m_statuses.value(id);
+}
+
+QList<int> OtnEventClassifier::alarmIds() const
+{
+    QList<int> ids;
+    for (auto it = m_statuses.cbegin(); it != m_statuses.cend(); ++it) {
+        if (it->kind == Kind::Alarm)
+            ids.append(it.key());
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 bool OtnEventClassifier::raised(int value) const

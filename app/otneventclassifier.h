@@ -16,6 +16,7 @@ public:
 
     int group() const override;
     Status classify(int id) const override;
+    QList<int> alarmIds() const override;
     bool raised(int value) const override;
     int levelCount() const override { return LevelCount; }
     QString levelName(int level) const override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include "host/hostexport.h"
@@ -19,6 +20,8 @@ public:
     // The parameter group of the statuses and of the counters block.
     virtual int group() const = 0;
     virtual Status classify(int id) const = 0;
+    // Every id classify() knows as an alarm.
+    virtual QList<int> alarmIds() const = 0;
     // Whether an alarm's status value says it is active now.
     virtual bool raised(int value) const = 0;
     virtual int levelCount() const = 0;

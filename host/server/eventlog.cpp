@@ -1,5 +1,7 @@
 #include "eventlog.h"
 
+#include <algorithm>
+
 #include <QLoggingCategory>
 
 #include "apps/shared/sid.h"
@@ -24,6 +26,14 @@ EventLog::EventLog(zelServerManager *manager, const EventClassifier *classifier,
         m_manager->addObserver(nsSID::build(port, m_classifier->group(), IntervalDataCounters::blockId), this);
     }
     connect(m_manager, &zelServerManager::parameterChanged, this, &EventLog::statusChanged);
+    // The run begins with the alarms that are already there.
+    const QList<int> alarms = m_classifier->alarmIds();
+    for (int port : qAsConst(m_ports)) {
+        for (int id : alarms) {
+            if (const QcmaParameter *status = m_manager->cachedParameter(nsSID::build(port, m_classifier->group(), id)))
+                statusChanged(*status);
+        }
+    }
 }
 
 EventLog::~EventLog()
@@ -67,9 +77,20 @@ void EventLog::clear()
     beginResetModel();
     m_entries.clear();
     m_seconds.clear();
-    for (Active &active : m_active)
-        active.since = 0;
     endResetModel();
+    // The new run begins with the alarms that are still there.
+    QList<int> sids = m_active.keys();
+    std::sort(sids.begin(), sids.end());
+    for (int sid : qAsConst(sids)) {
+        Active &active = m_active[sid];
+        active.since = 0;
+        EventLogEntry e;
+        e.port = nsSID::portOf(sid);
+        e.level = active.level;
+        e.id = nsSID::idOf(sid);
+        e.name = nameOf(sid);
+        append(e);
+    }
     if (m_dropped != 0) {
         m_dropped = 0;
         emit droppedChanged(0);

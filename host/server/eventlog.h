@@ -45,8 +45,8 @@ public:
     QHash<int, qint64> activeAlarms(int port) const;
     static QString kindName(EventLogEntry::Kind kind);
 
-    // A new run: the entries, the dropped count and the seconds start again; active alarms stay active,
-    // from now.
+    // A new run: the entries, the dropped count and the seconds start again; the alarms active now begin
+    // it, as they begin a log made while they are active.
     void clear();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -74,6 +74,7 @@ class tst_EventLog : public QObject
     Q_OBJECT
 private slots:
     void alarmAndErrorBurstGiveOnsetClearAndOneErroredSecond();
+    void alarmAlreadyActiveBeginsTheRun();
     void ringDropsTheOldestAndCountsThem();
     void chartHoldsTheSecondsOfTheLog();
     void filterHidesWhatIsNotPicked_data();
@@ -111,6 +112,28 @@ void tst_EventLog::alarmAndErrorBurstGiveOnsetClearAndOneErroredSecond()
     log.clear();
     QCOMPARE(log.size(), 0);
     QCOMPARE(log.seconds(1), qint64(0));
+}
+
+void tst_EventLog::alarmAlreadyActiveBeginsTheRun()
+{
+    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu2-bulk")));
+    QVERIFY(insert(f, QStringLiteral("SM-BDI"), QStringLiteral("Continuous")));
+    OtnEventClassifier classifier;
+    EventLog log(f.manager(), &classifier);
+    IntervalPoller poller(f.manager());
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(log.entry(0).kind, EventLogEntry::AlarmOn);
+    QCOMPARE(log.entry(0).id, STATUS::SM_BDI);
+
+    pass(f, poller, 2);
+    log.clear();
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(log.entry(0).kind, EventLogEntry::AlarmOn);
+    QCOMPARE(log.entry(0).second, qint64(0));
+    pass(f, poller, 1);
+    QVERIFY(f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_OFF));
+    QCOMPARE(log.size(), 2);
+    QCOMPARE(log.entry(1).duration, qint64(1));
 }
 
 void tst_EventLog::ringDropsTheOldestAndCountsThem()
