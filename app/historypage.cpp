@@ -224,8 +224,18 @@ QMap<qint64, quint64> HistoryPage::errorBins(int port, qint64 binSeconds) const
     return bins;
 }
 
+void HistoryPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_stale)
+        redraw();
+}
+
 void HistoryPage::redraw()
 {
+    m_stale = !isVisible();
+    if (m_stale)
+        return;
     m_chart->removeAllSeries();
     const qint64 now = m_log ? m_log->seconds(port()) : 0;
     if (ui->btnLive->isChecked())

@@ -5,21 +5,18 @@
 #include <QMap>
 #include <QVector>
 #include <QWidget>
-#include <QtCharts/QChartGlobal>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QValueAxis>
 
 class EventLog;
 class QComboBox;
-class QPushButton;
 
-QT_CHARTS_BEGIN_NAMESPACE
-class QAreaSeries;
-class QCategoryAxis;
-class QChart;
-class QChartView;
-class QValueAxis;
-QT_CHARTS_END_NAMESPACE
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 // Qt 5 keeps the chart classes in a namespace of their own, Qt 6 does not.
-QT_CHARTS_USE_NAMESPACE
+using namespace QtCharts;
+#endif
 
 namespace Ui {
 class HistoryPage;
@@ -53,6 +50,9 @@ public:
     // The seconds a bar covers now (1 or 60).
     qint64 binSeconds() const { return m_binSeconds; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     struct Interval {
         qint64 from = 0;
@@ -76,4 +76,6 @@ private:
     QCategoryAxis *m_axisLevels = nullptr;
     qint64 m_binSeconds = 1;
     bool m_settingRange = false;
+    // A hidden page draws when it is shown again, not every second.
+    bool m_stale = false;
 };

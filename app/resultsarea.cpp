@@ -45,7 +45,7 @@ bool ResultsArea::showView(int view)
     const int index = ui->cmbView->findData(view);
     if (index >= 0 && index != ui->cmbView->currentIndex()) {
         ui->cmbView->setCurrentIndex(index);
-        return m_pages.count(view) != 0;
+        return ui->swResults->currentWidget() != ui->lblNoResults;
     }
     if (view == ViewEventLog || view == ViewHistory) {
         ui->swResults->setCurrentWidget(view == ViewEventLog ? static_cast<QWidget *>(m_eventLogPage)

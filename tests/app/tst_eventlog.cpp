@@ -15,8 +15,6 @@
 #include "tests/simulator/simulatortesthelpers.h"
 #include "tests/support/testerfixture.h"
 
-QT_CHARTS_USE_NAMESPACE
-
 using namespace PID::Otn;
 
 namespace {
@@ -162,6 +160,7 @@ void tst_EventLog::chartHoldsTheSecondsOfTheLog()
     HistoryPage page;
     page.setLog(&log);
     page.showPort(1);
+    page.show();
     scriptedRun(f, poller);
 
     QMap<qint64, qreal> alarmSeconds;
