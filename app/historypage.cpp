@@ -35,6 +35,10 @@ HistoryPage::HistoryPage(QWidget *parent) : QWidget(parent), ui(std::make_unique
     m_axisX = new QValueAxis;
     m_axisX->setTitleText(tr("Second of the run"));
     m_axisX->setLabelFormat(QStringLiteral("%d"));
+    // Dynamic ticks need their interval first (Qt 5 fails on a range without one).
+    m_axisX->setTickAnchor(0);
+    m_axisX->setTickInterval(30);
+    m_axisX->setTickType(QValueAxis::TicksDynamic);
     m_axisErrors = new QValueAxis;
     m_axisErrors->setTitleText(tr("Errors"));
     m_axisErrors->setLabelFormat(QStringLiteral("%d"));
@@ -240,7 +244,17 @@ void HistoryPage::redraw()
     const qint64 now = m_log ? m_log->seconds(port()) : 0;
     if (ui->btnLive->isChecked())
         setXRange(qMax<qint64>(0, now - liveSpan), qMax<qint64>(now, liveSpan));
-    m_binSeconds = m_axisX->max() - m_axisX->min() > widestBySecond ? 60 : 1;
+    const qreal span = m_axisX->max() - m_axisX->min();
+    m_binSeconds = span > widestBySecond ? 60 : 1;
+    // Ticks on round seconds and minutes, about six of them.
+    qreal tick = 1;
+    for (qreal step : {1, 2, 5, 10, 15, 30, 60, 2 * 60, 5 * 60, 10 * 60, 30 * 60, 60 * 60, 2 * 60 * 60, 6 * 60 * 60}) {
+        tick = step;
+        if (step * 6 >= span)
+            break;
+    }
+    m_axisX->setTickAnchor(0);
+    m_axisX->setTickInterval(tick);
 
     // The levels shown, one row each on the right axis, the first at the bottom.
     QVector<int> levels;
