@@ -185,10 +185,22 @@ void tst_EventLog::chartHoldsTheSecondsOfTheLog()
     QCOMPARE(errorSeconds.keys(), QList<qint64>{errored.second});
     QCOMPARE(errorSeconds.value(errored.second), 10.0);
 
-    // The whole of a short run is still drawn second by second.
-    page.showWholeRun();
-    QCOMPARE(page.binSeconds(), qint64(1));
-    QCOMPARE(page.chart()->series().size(), series.size());
+    // Zoomed out beyond ten minutes, the bars count per minute, and the chart no longer scrolls.
+    page.chart()->axes(Qt::Horizontal).constFirst()->setRange(0, 20 * 60);
+    QTRY_COMPARE(page.binSeconds(), qint64(60));
+    const auto minute = [&page] {
+        const auto zoomed = page.chart()->series();
+        for (QAbstractSeries *s : zoomed) {
+            auto *area = qobject_cast<QAreaSeries *>(s);
+            if (area && !area->lowerSeries())
+                return raisedSeconds(area, 0);
+        }
+        return QMap<qint64, qreal>();
+    }();
+    QCOMPARE(minute.size(), 60);
+    QCOMPARE(minute.value(errored.second / 60 * 60), 10.0);
+    pass(f, poller, 1);
+    QCOMPARE(page.chart()->axes(Qt::Horizontal).constFirst()->property("max").toDouble(), 20.0 * 60);
 }
 
 void tst_EventLog::filterHidesWhatIsNotPicked_data()
