@@ -6,9 +6,11 @@
 #include "host/contract/statisticslisttablepagefactory.h"
 #include "host/contract/technologyplugin.h"
 #include "host/pages/stimuliwidget.h"
+#include "host/server/eventlog.h"
 #include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
 #include "linkfactory.h"
+#include "otneventclassifier.h"
 #include "simulator/simulatedserverlink.h"
 
 ClientSession::ClientSession(const ClientOptions &options) : m_options(options) {}
@@ -23,6 +25,7 @@ ClientSession::~ClientSession()
     m_statisticsFactory.reset();
     m_setupFactory.reset();
     m_poller.reset();
+    m_eventLog.reset();
     m_manager.reset();
     m_link.reset();
 }
@@ -33,6 +36,8 @@ bool ClientSession::start(QString *error)
     m_manager = std::make_unique<zelServerManager>(m_link.get());
     m_manager->setModalRunner(&m_dialogRunner);
     m_poller = std::make_unique<IntervalPoller>(m_manager.get());
+    m_eventClassifier = std::make_unique<OtnEventClassifier>();
+    m_eventLog = std::make_unique<EventLog>(m_manager.get(), m_eventClassifier.get());
     // Screenshots take one interval per picture themselves.
     if (m_options.liveValues && m_options.screenshotDir.isEmpty())
         m_poller->start();

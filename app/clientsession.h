@@ -11,7 +11,9 @@
 #include "pluginloader.h"
 
 class InterfaceSetupPageFactory;
+class EventLog;
 class IntervalPoller;
+class OtnEventClassifier;
 class ServerLink;
 class SimulatedServerLink;
 class StatisticsListTablePageFactory;
@@ -42,6 +44,8 @@ public:
     DialogRunner &dialogRunner() { return m_dialogRunner; }
     // Polls once per interval while the client runs live (not in screenshot mode).
     IntervalPoller *intervalPoller() const { return m_poller.get(); }
+    // The run's event log of every port, kept from the start.
+    EventLog *eventLog() const { return m_eventLog.get(); }
     InterfaceSetupPageFactory *setupFactory() const { return m_setupFactory.get(); }
     StatisticsListTablePageFactory *statisticsFactory() const { return m_statisticsFactory.get(); }
     QList<int> ports() const { return m_ports; }
@@ -60,6 +64,8 @@ private:
     DialogRunner m_dialogRunner;
     std::unique_ptr<zelServerManager> m_manager;
     std::unique_ptr<IntervalPoller> m_poller;
+    std::unique_ptr<OtnEventClassifier> m_eventClassifier;
+    std::unique_ptr<EventLog> m_eventLog;
     std::unique_ptr<InterfaceSetupPageFactory> m_setupFactory;
     // The statistics factory reads this list; it lives as long as the session.
     QList<int> m_ports;

@@ -23,7 +23,7 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     ui->pageArea->setup(session.setupFactory(), manager, m_port);
     if (!session.setupFactory())
         ui->pageArea->setUnavailableReason(session.pluginError());
-    ui->resultsArea->setup(session.statisticsFactory(), manager);
+    ui->resultsArea->setup(session.statisticsFactory(), manager, session.eventLog());
     ui->resultsArea->setPort(m_port);
     ui->stimuliArea->setServerManager(manager);
     for (int port : ports)

@@ -2,6 +2,9 @@
 
 #include "ui_resultsarea.h"
 
+#include "eventlogpage.h"
+#include "historypage.h"
+
 #include "host/contract/statisticslisttablepagefactory.h"
 #include "host/contract/testresultidentifier.h"
 #include "host/pages/statisticslistpage.h"
@@ -12,13 +15,25 @@ ResultsArea::ResultsArea(QWidget *parent) : QWidget(parent), ui(std::make_unique
     ui->setupUi(this);
     ui->cmbView->addItem(tr("Alarms/Errors"), int(TestResultIdentifier::ViewAlarmsErrors));
     ui->cmbView->addItem(tr("Performance"), int(TestResultIdentifier::ViewPerformance));
+    ui->cmbView->addItem(tr("Event Log"), int(ViewEventLog));
+    ui->cmbView->addItem(tr("History"), int(ViewHistory));
+    m_eventLogPage = new EventLogPage(ui->swResults);
+    m_eventLogPage->setObjectName(QStringLiteral("EventLogPage"));
+    ui->swResults->addWidget(m_eventLogPage);
+    m_historyPage = new HistoryPage(ui->swResults);
+    m_historyPage->setObjectName(QStringLiteral("HistoryPage"));
+    ui->swResults->addWidget(m_historyPage);
     connect(ui->cmbView, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &ResultsArea::viewIndexChanged);
 }
 
 ResultsArea::~ResultsArea() = default;
 
-void ResultsArea::setup(StatisticsListTablePageFactory *factory, zelServerManager *manager)
+void ResultsArea::setup(StatisticsListTablePageFactory *factory, zelServerManager *manager, EventLog *log)
 {
+    m_eventLogPage->setLog(log);
+    m_eventLogPage->showPort(m_port);
+    m_historyPage->setLog(log);
+    m_historyPage->showPort(m_port);
     m_pages.clear();
     m_factory = factory;
     m_manager = manager;
@@ -30,7 +45,12 @@ bool ResultsArea::showView(int view)
     const int index = ui->cmbView->findData(view);
     if (index >= 0 && index != ui->cmbView->currentIndex()) {
         ui->cmbView->setCurrentIndex(index);
-        return m_pages.count(view) != 0;
+        return ui->swResults->currentWidget() != ui->lblNoResults;
+    }
+    if (view == ViewEventLog || view == ViewHistory) {
+        ui->swResults->setCurrentWidget(view == ViewEventLog ? static_cast<QWidget *>(m_eventLogPage)
+                                                             : static_cast<QWidget *>(m_historyPage));
+        return true;
     }
     StatisticsListPage *page = this->page(view);
     if (!page && m_factory) {
@@ -69,6 +89,8 @@ void ResultsArea::setTerminology(int terminology)
 void ResultsArea::setPort(int port)
 {
     m_port = port;
+    m_eventLogPage->showPort(port);
+    m_historyPage->showPort(port);
     for (const auto &entry : m_pages) {
         if (auto *table = qobject_cast<StatisticsListTablePage *>(entry.second.get()))
             table->showPort(port);

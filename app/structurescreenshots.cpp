@@ -9,6 +9,9 @@
 
 #include "clientsession.h"
 #include "contactsheet.h"
+#include "eventlogpage.h"
+#include "eventsamplerun.h"
+#include "historypage.h"
 #include "host/contract/interfacesetupidentifier.h"
 #include "mainwindow.h"
 #include "screenshotrunner.h"
@@ -113,7 +116,35 @@ bool StructureScreenshots::render(const ClientOptions &options, const QString &f
     m_errors += runner.errors();
     for (const QString &note : runner.notes())
         addNote(note);
+    renderEventPages(session, folder, files);
     return true;
+}
+
+void StructureScreenshots::renderEventPages(ClientSession &session, const QString &folder, QStringList *files)
+{
+    const int port = session.ports().value(0, 1);
+    QString problem;
+    if (!EventSampleRun::run(session.serverManager(), session.intervalPoller(), port, &problem))
+        addNote(problem);
+    EventLogPage log;
+    log.setObjectName(QStringLiteral("EventLogPage"));
+    log.setLog(session.eventLog());
+    log.showPort(port);
+    HistoryPage history;
+    history.setObjectName(QStringLiteral("HistoryPage"));
+    history.setLog(session.eventLog());
+    history.showPort(port);
+    for (QWidget *page : {static_cast<QWidget *>(&log), static_cast<QWidget *>(&history)}) {
+        page->setAttribute(Qt::WA_DontShowOnScreen);
+        page->resize(eventPageSize());
+        page->show();
+        QCoreApplication::processEvents();
+        const QString file = QDir(folder).filePath(ScreenshotRunner::fileNameFor(page->objectName()));
+        if (page->grab().save(file, "PNG"))
+            files->append(file);
+        else
+            m_errors.append(QStringLiteral("Cannot write %1.").arg(file));
+    }
 }
 
 bool StructureScreenshots::renderWindow(ClientSession &session, const QString &folder, QStringList *files)

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QSize>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,7 @@ public:
 
     static QString windowFileName() { return QStringLiteral("otn-client.png"); }
     static QString sheetFileName() { return QStringLiteral("index.html"); }
+    static QSize eventPageSize() { return QSize(1000, 560); }
 
 private:
     struct Shown {
@@ -42,6 +44,8 @@ private:
     // The files written for the structure, the window first; false when nothing could be rendered.
     bool render(const ClientOptions &options, const QString &folder, QStringList *files);
     bool renderWindow(ClientSession &session, const QString &folder, QStringList *files);
+    // The event log and history pages after a sample run on the first port (run last: it inserts).
+    void renderEventPages(ClientSession &session, const QString &folder, QStringList *files);
     void addNote(const QString &note);
 
     ClientOptions m_options;

@@ -29,6 +29,10 @@
 #include "host/setupwidgets/setupwidget.h"
 #include "host/texts/widgettext.h"
 #include "host/widgets/portstatusitem.h"
+#include "eventlogpage.h"
+#include "historypage.h"
+#include "host/server/eventlog.h"
+#include "host/server/eventlogfilter.h"
 #include "interfaceoverview.h"
 #include "mainwindow.h"
 #include "navigationlist.h"
@@ -133,6 +137,7 @@ private slots:
     void intervalValuesAreLive();
     void resultsShowThePlugInsPage_data();
     void resultsShowThePlugInsPage();
+    void resultsShowTheSessionsEventLog();
     void insertButtonFollowsTheSwitch_data();
     void insertButtonFollowsTheSwitch();
     void portSwitchShowsThatPortsInsertion();
@@ -625,6 +630,17 @@ void tst_MainWindow::resultsShowThePlugInsPage()
     // One interval later the table shows what the tester measured.
     QVERIFY(m_session->intervalPoller()->poll() > 0);
     QTRY_COMPARE(table->rowTexts(table->rowOfCounter(nameCounter)).value(1), QStringLiteral("OTU2"));
+}
+
+void tst_MainWindow::resultsShowTheSessionsEventLog()
+{
+    QVERIFY(m_window->openResults(ResultsArea::ViewEventLog));
+    EventLogPage *log = m_window->resultsArea()->eventLogPage();
+    QVERIFY(log->isVisible());
+    QCOMPARE(log->filter()->sourceModel(), static_cast<QAbstractItemModel *>(m_session->eventLog()));
+    QVERIFY(m_window->openResults(ResultsArea::ViewHistory));
+    QVERIFY(m_window->resultsArea()->historyPage()->isVisible());
+    QVERIFY(!log->isVisible());
 }
 
 bool tst_MainWindow::setUpOduAis(int port)

@@ -1,0 +1,3 @@
+#include "eventclassifier.h"
+
+EventClassifier::~EventClassifier() = default;
