@@ -2,6 +2,9 @@
 
 #include "apps/shared/sid.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
+#include "host/parameters/qcmaparameter.h"
 
 OtnStimuliWidget::OtnStimuliWidget(const ClientInfo &client, int uiTextId, QWidget *parent)
     : StimuliWidget(client.serverManager, client.port, uiTextId, parent), m_client(client)
@@ -39,4 +42,13 @@ void OtnStimuliWidget::SetGUIAccessState(int state)
 {
     m_accessState = state;
     StimuliWidget::SetGUIAccessState(state);
+}
+
+bool OtnStimuliWidget::takeTxMappingField(const QcmaParameter &parameter, OtnMapping &mapping)
+{
+    const int field = PID::indexIn(PID::Otn::TX::MAPPING, OtnMapping::fieldCount, nsSID::idOf(parameter.getSID()));
+    if (field < 0 || parameter.getType() != QcmaParameter::TypeEnum)
+        return false;
+    mapping.setValue(field, field >= OtnMapping::FieldStage0 && !parameter.isDefined() ? 0 : parameter.getEnum());
+    return true;
 }

@@ -5,6 +5,9 @@
 #include "host/bindings/notifyinterface.h"
 #include "host/pages/stimuliwidget.h"
 
+class OtnMapping;
+class QcmaParameter;
+
 // Base of the OTN stimuli panels: ties a panel to its port, rebuilds its bindings when the port moves,
 // and (through the bound view) follows the port's parameters and current interval while it is shown.
 class ZELOTN_EXPORT OtnStimuliWidget : public StimuliWidget, public NotifyInterface
@@ -26,6 +29,9 @@ public:
 protected:
     // Creates the panel's bindings for the current port.
     virtual void initializeHelpers() = 0;
+    // Takes a transmit mapping parameter into the record (the multiplex stages count as none while
+    // undefined); false, leaving the record as it was, for any other parameter.
+    static bool takeTxMappingField(const QcmaParameter &parameter, OtnMapping &mapping);
 
 private:
     ClientInfo m_client;

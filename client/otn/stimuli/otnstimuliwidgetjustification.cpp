@@ -69,12 +69,7 @@ void OtnStimuliWidgetJustification::initializeHelpers()
 
 void OtnStimuliWidgetJustification::qcmaParameterChanged(const QcmaParameter &parameter)
 {
-    const int field = PID::indexIn(PID::Otn::TX::MAPPING, OtnMapping::fieldCount, nsSID::idOf(parameter.getSID()));
-    if (field < 0 || parameter.getType() != QcmaParameter::TypeEnum)
-        return;
-    // The multiplex stages count as none while undefined.
-    m_mapping.setValue(field, field >= OtnMapping::FieldStage0 && !parameter.isDefined() ? 0 : parameter.getEnum());
-    if (m_levelHelper)
+    if (takeTxMappingField(parameter, m_mapping) && m_levelHelper)
         m_levelHelper->setTextList(levelTexts(m_mapping));
 }
 
