@@ -275,8 +275,11 @@ void HistoryPage::redraw()
     for (int row = 0; row < levels.size(); ++row) {
         const qreal base = row + bandMargin;
         const qreal top = row + 1 - bandMargin;
-        auto *upper = new QLineSeries;
-        auto *lower = new QLineSeries;
+        // An area series does not own its lines: they are its children, so that removing the series
+        // (every redraw) deletes them too.
+        auto *band = new QAreaSeries;
+        auto *upper = new QLineSeries(band);
+        auto *lower = new QLineSeries(band);
         upper->append(0, base);
         for (const Interval &i : intervals.value(levels.at(row))) {
             upper->append(i.from, base);
@@ -287,7 +290,8 @@ void HistoryPage::redraw()
         upper->append(qMax<qint64>(now, 1), base);
         lower->append(0, base);
         lower->append(qMax<qint64>(now, 1), base);
-        auto *band = new QAreaSeries(upper, lower);
+        band->setUpperSeries(upper);
+        band->setLowerSeries(lower);
         band->setName(m_log->classifier()->levelName(levels.at(row)));
         const QColor colour = bandColours[levels.at(row) % int(std::size(bandColours))];
         band->setColor(colour);
@@ -298,7 +302,8 @@ void HistoryPage::redraw()
     }
 
     // Errors as bars: each bin a column as wide as the bin.
-    auto *errorLine = new QLineSeries;
+    auto *errors = new QAreaSeries;
+    auto *errorLine = new QLineSeries(errors);
     const QMap<qint64, quint64> bins = errorBins(port(), m_binSeconds);
     quint64 most = 0;
     errorLine->append(0, 0);
@@ -310,7 +315,7 @@ void HistoryPage::redraw()
         most = qMax(most, it.value());
     }
     errorLine->append(qMax<qint64>(now, 1), 0);
-    auto *errors = new QAreaSeries(errorLine);
+    errors->setUpperSeries(errorLine);
     errors->setName(m_binSeconds == 1 ? tr("Errors per second") : tr("Errors per minute"));
     errors->setColor(QColor(200, 40, 40, 160));
     errors->setBorderColor(QColor(160, 20, 20));
