@@ -1,5 +1,7 @@
 #include "otnstimuliwidget.h"
 
+#include <QComboBox>
+
 #include "apps/shared/sid.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otnmapping.h"
@@ -51,4 +53,22 @@ bool OtnStimuliWidget::takeTxMappingField(const QcmaParameter &parameter, OtnMap
         return false;
     mapping.setValue(field, field >= OtnMapping::FieldStage0 && !parameter.isDefined() ? 0 : parameter.getEnum());
     return true;
+}
+
+QString OtnStimuliWidget::selectorsText(const QList<QComboBox *> &selectors)
+{
+    if (selectors.isEmpty() || selectors.first()->currentIndex() <= 0)
+        return QString();
+    QStringList parts;
+    for (const QComboBox *selector : selectors) {
+        if (!selector->currentText().isEmpty())
+            parts << selector->currentText();
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+void OtnStimuliWidget::tellSelectorChanges(const QList<QComboBox *> &selectors)
+{
+    for (QComboBox *selector : selectors)
+        connect(selector, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &StimuliWidget::insertionChanged);
 }

@@ -6,6 +6,7 @@
 #include "host/pages/stimuliwidget.h"
 
 class OtnMapping;
+class QComboBox;
 class QcmaParameter;
 
 // Base of the OTN stimuli panels: ties a panel to its port, rebuilds its bindings when the port moves,
@@ -32,6 +33,10 @@ protected:
     // Takes a transmit mapping parameter into the record (the multiplex stages count as none while
     // undefined); false, leaving the record as it was, for any other parameter.
     static bool takeTxMappingField(const QcmaParameter &parameter, OtnMapping &mapping);
+    // What the panel inserts, told by its selectors ("cHEC Uncorrectable, Continuous"): nothing while the
+    // first shows its first entry (Off, None); told anew whenever one of them changes.
+    static QString selectorsText(const QList<QComboBox *> &selectors);
+    void tellSelectorChanges(const QList<QComboBox *> &selectors);
 
 private:
     ClientInfo m_client;

@@ -31,6 +31,7 @@ OtnStimuliWidgetFec::OtnStimuliWidgetFec(const ClientInfo &client, QWidget *pare
     // As for no item, until the tester's value arrives.
     showItemSettings(noItem);
     initializeHelpers();
+    tellSelectorChanges({ui->cmbItem, ui->cmbMode});
 }
 
 OtnStimuliWidgetFec::~OtnStimuliWidgetFec() = default;
@@ -72,4 +73,9 @@ void OtnStimuliWidgetFec::showItemSettings(int item)
     ui->frameSubrow->setVisible(inserting && !rate);
     ui->frameRate->setVisible(rate);
     ui->gbExcFas->setVisible(rate);
+}
+
+QString OtnStimuliWidgetFec::insertionText() const
+{
+    return selectorsText({ui->cmbItem, ui->cmbMode});
 }

@@ -18,6 +18,7 @@ public:
     ~OtnStimuliWidgetFec() override;
 
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
+    QString insertionText() const override;
 
 protected:
     void initializeHelpers() override;

@@ -32,6 +32,7 @@ OtnStimuliWidgetGfp::OtnStimuliWidgetGfp(const ClientInfo &client, QWidget *pare
     showItemSettings(0);
     showModeSettings(0);
     initializeHelpers();
+    tellSelectorChanges({ui->cmbItem, ui->cmbInsertionMode});
 }
 
 OtnStimuliWidgetGfp::~OtnStimuliWidgetGfp() = default;
@@ -81,4 +82,9 @@ void OtnStimuliWidgetGfp::showModeSettings(int mode)
 {
     ui->pbErrorLength->setVisible(mode == burstMode);
     ui->lblErrorLength->setVisible(mode == burstMode);
+}
+
+QString OtnStimuliWidgetGfp::insertionText() const
+{
+    return selectorsText({ui->cmbItem, ui->cmbInsertionMode});
 }

@@ -18,6 +18,7 @@ public:
     ~OtnStimuliWidgetGfp() override;
 
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
+    QString insertionText() const override;
 
 protected:
     void initializeHelpers() override;

@@ -29,6 +29,7 @@ OtnStimuliWidgetGmp::OtnStimuliWidgetGmp(const ClientInfo &client, QWidget *pare
     installComboDelegates(this);
     initializeHelpers();
     UpdateText();
+    tellSelectorChanges({ui->cmbItem, ui->cmbLevel});
 }
 
 OtnStimuliWidgetGmp::~OtnStimuliWidgetGmp() = default;
@@ -69,4 +70,9 @@ void OtnStimuliWidgetGmp::UpdateText()
     if (m_manager)
         ui->lblLevel->setText(m_manager->texts().getUiText(levelLabelText) + QLatin1Char(':'));
     OtnStimuliWidget::UpdateText();
+}
+
+QString OtnStimuliWidgetGmp::insertionText() const
+{
+    return selectorsText({ui->cmbItem, ui->cmbLevel});
 }

@@ -24,6 +24,7 @@ public:
 
     void UpdateText() override;
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
+    QString insertionText() const override;
 
     // The level texts of a structure: four entries, the ODU name of each GMP-mapped level, else empty.
     static QStringList levelTexts(const OtnMapping &mapping);

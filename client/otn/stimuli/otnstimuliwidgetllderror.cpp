@@ -57,6 +57,7 @@ OtnStimuliWidgetLldError::OtnStimuliWidgetLldError(const ClientInfo &client, QWi
     alarmErrorChanged(NoAlarmErrorPage);
     insertionModeChanged(BurstInsertion);
     initializeHelpers();
+    tellSelectorChanges({ui->cmbType, ui->cmbAlarmDestination, ui->cmbErrorDestination, ui->cmbErrorInsertion});
 }
 
 OtnStimuliWidgetLldError::~OtnStimuliWidgetLldError() = default;
@@ -125,4 +126,12 @@ void OtnStimuliWidgetLldError::insertionModeChanged(int value)
     else if (value == AlternateInsertion)
         page = ui->pageAlternate;
     ui->stackErrorInsertion->setCurrentWidget(page);
+}
+
+QString OtnStimuliWidgetLldError::insertionText() const
+{
+    // The type decides which item selector tells: the alarm's or the error's.
+    QComboBox *item = ui->stackAlarmsErrors->currentWidget() == ui->pageAlarm ? ui->cmbAlarmDestination
+                                                                                 : ui->cmbErrorDestination;
+    return selectorsText({ui->cmbType, item, ui->cmbErrorInsertion}).section(QStringLiteral(", "), 1);
 }

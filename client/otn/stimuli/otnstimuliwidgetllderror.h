@@ -20,6 +20,7 @@ public:
     ~OtnStimuliWidgetLldError() override;
 
     void qcmaParameterChanged(const QcmaParameter &parameter) override;
+    QString insertionText() const override;
 
 protected:
     void initializeHelpers() override;

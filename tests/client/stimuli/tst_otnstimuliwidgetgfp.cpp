@@ -16,6 +16,7 @@ class TestOtnStimuliWidgetGfp : public QObject
 private slots:
     void settingsFollowItemAndMode_data();
     void settingsFollowItemAndMode();
+    void tellsWhatItInserts();
 };
 
 void TestOtnStimuliWidgetGfp::settingsFollowItemAndMode_data()
@@ -46,6 +47,24 @@ void TestOtnStimuliWidgetGfp::settingsFollowItemAndMode()
     QStringList expected = QStringList{"cmbInsertionMode", "cmbItem", "lblInsertionMode", "lblItem"} + extra;
     expected.sort();
     QCOMPARE(visibleControls(&panel), expected);
+}
+
+// The stimuli area's status line reads the panel's choice from the tester's values, and hears when it changes.
+void TestOtnStimuliWidgetGfp::tellsWhatItInserts()
+{
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-oduflex-gfpf")));
+    OtnStimuliWidgetGfp panel(ClientInfo{1, tester.manager()});
+    panel.setAttribute(Qt::WA_DontShowOnScreen);
+    panel.show();
+    QVERIFY(tester.settle());
+    QCOMPARE(panel.insertionText(), QString());
+    QSignalSpy told(&panel, &StimuliWidget::insertionChanged);
+    QVERIFY(tester.writeAndWait(1, GFP_ITEM, 2));
+    QVERIFY(tester.writeAndWait(1, GFP_MODE, 2));
+    QCOMPARE(panel.insertionText(), QStringLiteral("cHEC Uncorrectable, Continuous"));
+    QVERIFY(told.count() >= 2);
+    QVERIFY(tester.writeAndWait(1, GFP_ITEM, 0));
+    QCOMPARE(panel.insertionText(), QString());
 }
 
 QTEST_MAIN(TestOtnStimuliWidgetGfp)
