@@ -69,7 +69,21 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
                        "%1). With --screenshot: only this one instead of every structure.")
             .arg(PowerOnStructure::defaultStructure().name),
         QStringLiteral("name"), PowerOnStructure::defaultStructure().name);
+    const QCommandLineOption reportOption(
+        QStringLiteral("report"),
+        QStringLiteral("Run the tester without a window, write the test report as a PDF to file and quit "
+                       "(default: open the window)."),
+        QStringLiteral("file"));
+    const QCommandLineOption csvOption(
+        QStringLiteral("csv"),
+        QStringLiteral("With --report: also write the results as CSV to file, and the event log beside it "
+                       "(file-events.csv; default: the PDF only)."),
+        QStringLiteral("file"));
+    const QCommandLineOption runSecondsOption(QStringLiteral("run-seconds"),
+                                              QStringLiteral("With --report: seconds the tester runs first (default: 10)."),
+                                              QStringLiteral("seconds"), QStringLiteral("10"));
     parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption});
+    parser.addOptions({reportOption, csvOption, runSecondsOption});
 
     const auto fail = [error](const QString &message) {
         if (error)
@@ -120,6 +134,17 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     if (parser.isSet(screenshotOption) && screenshotDir.isEmpty())
         return fail(QStringLiteral("--screenshot needs a directory."));
     pluginPath = parser.value(pluginOption);
+    reportPath = parser.value(reportOption);
+    if (parser.isSet(reportOption) && reportPath.isEmpty())
+        return fail(QStringLiteral("--report needs a file."));
+    csvPath = parser.value(csvOption);
+    if ((parser.isSet(csvOption) || parser.isSet(runSecondsOption)) && reportPath.isEmpty())
+        return fail(QStringLiteral("--csv and --run-seconds go with --report."));
+    runSeconds = parser.value(runSecondsOption).toInt(&ok);
+    if (!ok || runSeconds < 0)
+        return fail(QStringLiteral("The run must last 0 or more seconds, not '%1'.").arg(parser.value(runSecondsOption)));
+    if (!reportPath.isEmpty() && !screenshotDir.isEmpty())
+        return fail(QStringLiteral("--report and --screenshot do not go together."));
     return true;
 }
 

@@ -19,6 +19,9 @@ struct ClientOptions
     QVector<int> givenModuleTypes;             // as --modules named them, port 1 first
     QString screenshotDir;                     // non-empty: render the screens of the structures there and quit
     QString pluginPath;                        // --plugin-file; empty: where PluginLoader::locate looks
+    QString reportPath;                        // non-empty: run unattended, write the report's PDF there and quit
+    QString csvPath;                           // with reportPath: the results' CSV (the events' CSV beside it)
+    int runSeconds = 10;                       // with reportPath: how long the tester runs first
     quint32 seed = 1;
     bool liveValues = true; // interval values are polled (screenshots poll per picture)
     bool helpRequested = false;

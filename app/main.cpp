@@ -7,6 +7,7 @@
 #include "clientsession.h"
 #include "mainwindow.h"
 #include "pluginloader.h"
+#include "reportrun.h"
 #include "structurescreenshots.h"
 
 int main(int argc, char *argv[])
@@ -34,8 +35,9 @@ int main(int argc, char *argv[])
         out << "otn-client " << ClientOptions::version() << "\n";
         return 0;
     }
-    // Screenshots need no display.
-    if (!options.screenshotDir.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Screenshots and reports need no display.
+    const bool windowless = !options.screenshotDir.isEmpty() || !options.reportPath.isEmpty();
+    if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -49,7 +51,7 @@ int main(int argc, char *argv[])
         const QString message = QStringLiteral("Cannot load the OTN plug-in: %1").arg(plugin.errorString());
         err << message << "\n";
         // Started from the desktop menu, nobody reads stderr: a window session says it on screen too.
-        if (options.screenshotDir.isEmpty() && QGuiApplication::platformName() != QLatin1String("offscreen"))
+        if (!windowless && QGuiApplication::platformName() != QLatin1String("offscreen"))
             QMessageBox::critical(nullptr, QStringLiteral("otn-client"), message);
         return 1;
     }
@@ -65,6 +67,9 @@ int main(int argc, char *argv[])
             err << message << "\n";
         return result;
     }
+
+    if (!options.reportPath.isEmpty())
+        return ReportRun(options).run(err);
 
     ClientSession session(options);
     if (!session.start(&error)) {

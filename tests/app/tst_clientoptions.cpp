@@ -109,6 +109,11 @@ void tst_ClientOptions::rejected_data()
     QTest::newRow("unknown option") << QStringList{"--colour"} << "Unknown option 'colour'.";
     QTest::newRow("stray argument") << QStringList{"now"} << "Unexpected argument 'now'.";
     QTest::newRow("seed not a number") << QStringList{"--seed", "x"} << "The seed must be a number, not 'x'.";
+    QTest::newRow("csv without report") << QStringList{"--csv", "r.csv"} << "--csv and --run-seconds go with --report.";
+    QTest::newRow("negative run") << QStringList{"--report", "r.pdf", "--run-seconds", "-1"}
+                                  << "The run must last 0 or more seconds, not '-1'.";
+    QTest::newRow("report and screenshots") << QStringList{"--report", "r.pdf", "--screenshot", "shots"}
+                                            << "--report and --screenshot do not go together.";
     // Qt's own -plugin (also with two dashes) would take the file as a platform plug-in too.
     QTest::newRow("Qt's plug-in option") << QStringList{"--plugin", "/x/libzelTpClientOtn.so"}
                                          << "Unknown option 'plugin'.";
@@ -166,7 +171,7 @@ void tst_ClientOptions::helpShowsDefaultsAndAWorkingExample()
         ++shown;
         QVERIFY2(entry.contains(QLatin1String("default: ")), qPrintable(entry));
     }
-    QCOMPARE(shown, 6);
+    QCOMPARE(shown, 9);
 
     // The example in the help runs.
     static const QRegularExpression example(QStringLiteral("^Example: otn-client (.+)$"),
