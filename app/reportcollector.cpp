@@ -35,7 +35,7 @@ constexpr int settleRounds = 4;
 constexpr int maxTypeSteps = 12;
 // The size the pages are laid out at off screen, as in the window.
 const QSize pageSize(1024, 700);
-const QSize historySize(1100, 460);
+const QSize historySize(800, 380);
 
 // Bytes as the overhead views show them: a byte outside space to tilde as ".".
 QString printable(const QByteArray &bytes)
@@ -106,8 +106,14 @@ bool isHeader(int kind)
 
 ReportCollector::ReportCollector(ClientSession &session) : m_session(session) {}
 
+ReportCollector::~ReportCollector() = default;
+
 ReportData ReportCollector::collect()
 {
+    m_stage = std::make_unique<QWidget>();
+    m_stage->setAttribute(Qt::WA_DontShowOnScreen);
+    m_stage->resize(historySize.expandedTo(pageSize));
+    m_stage->show();
     ReportData data;
     data.created = QDateTime::currentDateTime();
     data.clientVersion = ClientOptions::version();
@@ -127,6 +133,7 @@ ReportData ReportCollector::collect()
     // The log first: reading the result pages lets the tester count further seconds.
     collectEvents(data);
     collectResults(data);
+    m_stage.reset();
     return data;
 }
 
@@ -146,8 +153,7 @@ void ReportCollector::collectPort(ReportData::Port &port)
     collectOverhead(port);
     collectAlarms(port);
     if (EventLog *log = m_session.eventLog()) {
-        HistoryPage history;
-        history.setAttribute(Qt::WA_DontShowOnScreen);
+        HistoryPage history(m_stage.get());
         history.setLog(log);
         history.showPort(port.port);
         history.resize(historySize);
@@ -195,7 +201,7 @@ QImage ReportCollector::diagram(int pageId, int port)
     std::unique_ptr<Page> page(factory->createPage(PageArea::identifierOf(*factory, pageId), manager));
     if (!page)
         return QImage();
-    page->setAttribute(Qt::WA_DontShowOnScreen);
+    page->setParent(m_stage.get());
     page->setPort(port);
     page->initializePage();
     page->ChangeTerminology(manager->GetTerminology(port));
@@ -327,7 +333,7 @@ void ReportCollector::collectResults(ReportData &data)
         auto *states = dynamic_cast<SampleStates *>(created.get());
         if (!page)
             continue;
-        page->setAttribute(Qt::WA_DontShowOnScreen);
+        page->setParent(m_stage.get());
         page->initializePage();
         page->resize(pageSize);
         page->show();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+
+#include <QWidget>
+
 #include "reportdata.h"
 
 class ClientSession;
-class QWidget;
 class StatisticsListTablePage;
 
 // Gathers a test report from a running session: the tester and its ports, each port's structure as the
@@ -15,6 +18,7 @@ class ReportCollector
 {
 public:
     explicit ReportCollector(ClientSession &session);
+    ~ReportCollector();
 
     ReportData collect();
 
@@ -33,4 +37,6 @@ private:
     static void settle();
 
     ClientSession &m_session;
+    // The pages are laid out in it off screen, as in the window's page area.
+    std::unique_ptr<QWidget> m_stage;
 };
