@@ -13,7 +13,6 @@
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/statisticslisttablepagefactory.h"
 #include "host/contract/testresultidentifier.h"
-#include "host/link/serverlink.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/page.h"

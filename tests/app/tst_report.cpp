@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -75,6 +77,7 @@ private slots:
     void unwritablePathLeavesNoFile_data();
     void unwritablePathLeavesNoFile();
     void commandLineWritesWithoutDisplay();
+    void saveAsksForTheNameAndWritesTheCsvBeside();
 
 private:
     std::unique_ptr<ClientSession> m_session;
@@ -207,6 +210,24 @@ void tst_Report::commandLineWritesWithoutDisplay()
     QCOMPARE(client.exitCode(), 1);
     QVERIFY(client.readAllStandardError().contains("Cannot write the report"));
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+void tst_Report::saveAsksForTheNameAndWritesTheCsvBeside()
+{
+    const QString chosen = m_dir->filePath(QStringLiteral("chosen"));
+    bool asked = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        asked = dialog != nullptr;
+        if (!dialog)
+            return;
+        dialog->selectFile(chosen);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    QVERIFY(ReportSaver::save(*m_session, nullptr));
+    QVERIFY(asked);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
+             (QStringList{QStringLiteral("chosen-events.csv"), QStringLiteral("chosen.csv"), QStringLiteral("chosen.pdf")}));
 }
 
 QTEST_MAIN(tst_Report)
