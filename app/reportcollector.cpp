@@ -314,7 +314,7 @@ void ReportCollector::collectResults(ReportData &data)
 {
     StatisticsListTablePageFactory *factory = m_session.statisticsFactory();
     zelServerManager *manager = m_session.serverManager();
-    if (!factory)
+    if (!factory || !manager)
         return;
     const struct {
         int view;
