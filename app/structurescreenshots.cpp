@@ -102,7 +102,7 @@ QByteArray StructureScreenshots::digestOf(const QImage &image)
         return QByteArray();
     // The pixels row by row, without the padding at a row's end, in one format whatever the file held.
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QCryptographicHash hash(QCryptographicHash::Md5);
     const qint32 size[2] = {pixels.width(), pixels.height()};
     hash.addData(reinterpret_cast<const char *>(size), sizeof size);
     const int rowBytes = pixels.width() * 4;
