@@ -177,7 +177,6 @@ void OtnStatusErrorPage::setPort(int port)
         return;
     // The new port's structure is awaited whole before the tables are rebuilt for it.
     refillPendingMappingIds();
-    m_builtLevels = 0;
     OtnStatusPageBase::setPort(port);
 }
 
@@ -273,8 +272,6 @@ void OtnStatusErrorPage::rebuild()
 {
     updateLevelButtons();
     m_counters.applyVisibility(m_receivedMapping);
-    // A new structure or port: every level's cells are made anew when it is shown.
-    m_builtLevels = 0;
     showLevel(m_currentLevel);
 }
 
@@ -315,28 +312,22 @@ void OtnStatusErrorPage::showLevel(int level)
         m_alarmTables[i]->setVisible(i == level);
         m_errorTables[i]->setVisible(i == level);
     }
+    m_alarmTables[level]->clear();
+    m_errorTables[level]->clear();
+
     for (int i = 0; i < OtnStatusCounters::oduLevels; ++i) {
         m_alarmBindings[i]->DisconnectManual();
+        m_alarmBindings[i]->Clear();
         m_errorBindings[i]->DisconnectManual();
+        m_errorBindings[i]->Clear();
     }
     m_laneBindings->DisconnectManual();
     m_laneBindings->Clear();
     clearLaneTables();
 
-    const quint32 bit = 1u << level;
-    const bool built = level < laneLevel && (m_builtLevels & bit) != 0;
-    if (!built) {
-        m_alarmTables[level]->clear();
-        m_errorTables[level]->clear();
-    }
     if (level < laneLevel) {
-        if (!built) {
-            m_alarmBindings[level]->Clear();
-            m_errorBindings[level]->Clear();
-            fillTable(OtnStatusCounters::Alarms, level);
-            fillTable(OtnStatusCounters::Errors, level);
-            m_builtLevels |= bit;
-        }
+        fillTable(OtnStatusCounters::Alarms, level);
+        fillTable(OtnStatusCounters::Errors, level);
         m_alarmBindings[level]->ConnectManual();
         m_errorBindings[level]->ConnectManual();
     } else {
@@ -345,8 +336,6 @@ void OtnStatusErrorPage::showLevel(int level)
     }
     if (m_manager)
         m_manager->Interval_GetAndPost_Ex(m_port, nsSID::otn, currentIntervalSelector);
-    if (built)
-        return;
     for (QTableWidget *table : {m_alarmTables[level], m_errorTables[level]}) {
         table->resizeColumnsToContents();
         // The first column as wide as its longest name, the second takes the rest: the longer names

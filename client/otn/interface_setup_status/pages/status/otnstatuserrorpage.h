@@ -94,9 +94,6 @@ private:
     UiHelper_Notification *m_mappingNotifications[OtnMapping::fieldCount] = {};
     UiHelper_Notification *m_intervalNotification = nullptr;
     int m_currentLevel = 0;
-    // The ODU levels whose tables hold the cells of the current structure (bit per level): going back to
-    // one only connects its bindings again.
-    quint32 m_builtLevels = 0;
     int m_laneCount = 0;
     OtnMapping m_receivedMapping;
     QSet<int> m_pendingMappingIds;
