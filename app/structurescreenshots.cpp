@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,23 +60,27 @@ int StructureScreenshots::run()
             continue;
         }
         QStringList files;
-        if (!render(options, root.filePath(structure->name), &files))
+        const bool rendered = render(options, root.filePath(structure->name), &files);
+        // Outside an event loop nothing deletes what Qt scheduled for deletion: the structure's leftovers
+        // go now, not with the last structure.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!rendered)
             continue;
 
         ContactSheet::Section section{structure->name, structure->title, {}, {}};
         for (const QString &file : qAsConst(files)) {
             const QFileInfo info(file);
             const QString relative = structure->name + QLatin1Char('/') + info.fileName();
-            const QImage image(file);
+            const QByteArray digest = digestOf(QImage(file));
             QList<Shown> &earlier = m_shown[info.fileName()];
             auto same = std::find_if(earlier.cbegin(), earlier.cend(),
-                                     [&image](const Shown &shown) { return shown.image == image; });
-            if (!image.isNull() && same != earlier.cend()) {
+                                     [&digest](const Shown &shown) { return shown.digest == digest; });
+            if (!digest.isEmpty() && same != earlier.cend()) {
                 QFile::remove(file);
                 section.unchanged.append({same->path, info.completeBaseName()});
                 continue;
             }
-            earlier.append({relative, image});
+            earlier.append({relative, digest});
             section.images.append({relative, info.completeBaseName()});
             m_written.append(file);
         }
@@ -89,6 +94,21 @@ int StructureScreenshots::run()
     else
         m_errors.append(error);
     return m_errors.isEmpty() ? 0 : 1;
+}
+
+QByteArray StructureScreenshots::digestOf(const QImage &image)
+{
+    if (image.isNull())
+        return QByteArray();
+    // The pixels row by row, without the padding at a row's end, in one format whatever the file held.
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    const qint32 size[2] = {pixels.width(), pixels.height()};
+    hash.addData(reinterpret_cast<const char *>(size), sizeof size);
+    const int rowBytes = pixels.width() * 4;
+    for (int row = 0; row < pixels.height(); ++row)
+        hash.addData(reinterpret_cast<const char *>(pixels.constScanLine(row)), rowBytes);
+    return hash.result();
 }
 
 bool StructureScreenshots::render(const ClientOptions &options, const QString &folder, QStringList *files)

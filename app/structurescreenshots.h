@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QImage>
 #include <QSize>
@@ -35,10 +36,14 @@ public:
     static QSize eventPageSize() { return QSize(1000, 560); }
 
 private:
+    // A picture written for an earlier structure: its digest stands for the image, so that no image of a
+    // structure outlives its rendering.
     struct Shown {
         QString path;   // relative to the screenshot folder
-        QImage image;
+        QByteArray digest;
     };
+
+    static QByteArray digestOf(const QImage &image);
 
     QList<const PowerOnStructure *> structures() const;
     // The files written for the structure, the window first; false when nothing could be rendered.
