@@ -62,8 +62,6 @@ private slots:
     void everyCatalogueFileLoadsWithoutClash();
     void usedIdsAreInTheCatalogue_data();
     void usedIdsAreInTheCatalogue();
-    void kindsMatchHowTheScreensWrite_data();
-    void kindsMatchHowTheScreensWrite();
     void overheadLengthsFollowG709_data();
     void overheadLengthsFollowG709();
 
@@ -104,62 +102,6 @@ void tst_CatalogueConsistency::usedIdsAreInTheCatalogue()
     QFETCH(int, group);
     QFETCH(int, id);
     QVERIFY(m_link->catalogue().find(group, id));
-}
-
-void tst_CatalogueConsistency::kindsMatchHowTheScreensWrite_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("kind");
-
-    using namespace PID::Otn;
-    const int uintKind = QcmaParameter::TypeUInt;
-    const int enumKind = QcmaParameter::TypeEnum;
-    const int bytesKind = QcmaParameter::TypeByteArray;
-    for (int stage = 0; stage < 3; ++stage) {
-        QTest::addRow("Tx main TP %d", stage) << TX::MAIN_TP[stage] << uintKind;
-        QTest::addRow("Tx main TS %d", stage) << TX::MAIN_TS[stage] << bytesKind;
-        QTest::addRow("Rx main TP %d", stage) << RX::MAIN_TP[stage] << uintKind;
-        QTest::addRow("Rx main TS %d", stage) << RX::MAIN_TS[stage] << bytesKind;
-        QTest::addRow("detection mode %d", stage) << RX::DET_MODE[stage] << enumKind;
-        QTest::addRow("Dummy CH %d", stage) << TX::TX_COPY[stage] << enumKind;
-        QTest::addRow("MSIM detection %d", stage) << MEASUREMENT::MSIM_DETECTION[stage] << enumKind;
-        QTest::addRow("MSI reference %d", stage) << MEASUREMENT::MSIM_REFERENCE_DATA[stage] << bytesKind;
-    }
-    for (int stage = 0; stage < 2; ++stage) {
-        QTest::addRow("Tx ODUflex TS %d", stage) << TX::NUMBER_OF_TS[stage] << uintKind;
-        QTest::addRow("Rx ODUflex TS %d", stage) << RX::NUMBER_OF_TS[stage] << uintKind;
-        QTest::addRow("allocation %d", stage) << TX::ALLOC[stage] << int(QcmaParameter::TypeBitArray);
-    }
-    for (int field = 0; field < 5; ++field) {
-        QTest::addRow("Tx mapping %d", field) << TX::MAPPING[field] << enumKind;
-        QTest::addRow("Rx mapping %d", field) << RX::MAPPING[field] << enumKind;
-    }
-    for (int level = 0; level < 4; ++level) {
-        QTest::addRow("PM byte 3, level %d", level) << TX::ODU_PM_BITS[level] << uintKind;
-        for (int tcm = 0; tcm < 6; ++tcm)
-            QTest::addRow("TCM%d byte 3, level %d", tcm + 1, level) << TX::ODU_TCM_BITS[level][tcm] << uintKind;
-    }
-    QTest::newRow("SM byte 3") << 11019 << uintKind;
-    QTest::newRow("UPI") << TX::GFP_F_UPI << uintKind;
-    QTest::newRow("TTI encoding") << TX::TTI_ENCODING << enumKind;
-    QTest::newRow("TCM results") << RX::TCM << enumKind;
-    QTest::newRow("apply move") << 14011 << int(QcmaParameter::TypeInt);
-    QTest::newRow("scan running") << 16001 << int(QcmaParameter::TypeInt);
-    QTest::newRow("scan channel 1") << 16002 << uintKind;
-    QTest::newRow("scan channel 3") << 16004 << uintKind;
-    QTest::newRow("LLD error lanes") << 14039 << int(QcmaParameter::TypeBitArray);
-    QTest::newRow("Tx module") << TX::MODULE << enumKind;
-    QTest::newRow("Rx module") << RX::MODULE << enumKind;
-    QTest::newRow("category") << 14031 << enumKind;
-}
-
-void tst_CatalogueConsistency::kindsMatchHowTheScreensWrite()
-{
-    QFETCH(int, id);
-    QFETCH(int, kind);
-    const ParameterDefinition *d = m_link->catalogue().find(nsSID::otn, id);
-    QVERIFY(d);
-    QCOMPARE(d->kind, kind);
 }
 
 void tst_CatalogueConsistency::overheadLengthsFollowG709_data()

@@ -145,15 +145,11 @@ void tst_Generator::receiverFindsTheInsertedAlarm_data()
     QTest::newRow("one OOF frame is too short for LOF")
         << bulk << 0 << "OOF" << "Single" << Writes{} << 1
         << Expectation{{STATUS::OOF, history}, {STATUS::LOF, clear}, {STIMULI::INSERTION, STIMULI::INSERTION_DONE}};
-    QTest::newRow("OOF sent on and on is LOF") << bulk << 0 << "OOF" << continuous << Writes{} << 1
-                                               << Expectation{{STATUS::OOF, current}, {STATUS::LOF, current}};
     QTest::newRow("LOM replaces the ODU") << bulk << 0 << "LOM" << continuous << Writes{} << 0
                                           << Expectation{{STATUS::LOM, current}, {STATUS::OOM, current},
                                                          {STATUS::LOF, clear}, {Alarm::ODU_AIS[0], current}};
     QTest::newRow("LOS") << bulk << 0 << "LOS" << continuous << Writes{} << 0
                          << Expectation{{STATUS::LOS, current}, {STATUS::LOF, clear}, {PHYSICAL::RX_LEVEL_STATUS, 3}};
-    QTest::newRow("SM-IAE of an OTUCn") << QStringLiteral("otlc.4") << 0 << "SM-IAE" << continuous << Writes{} << 0
-                                        << Expectation{{STATUS::SM_IAE, current}};
     QTest::newRow("TCM2-LTC") << bulk << 0 << "TCM2-LTC" << continuous << Writes{{RX::TCM, 1}} << 0
                               << Expectation{{Alarm::TCMi_LTC[1], current}, {Alarm::TCMi_LTC[0], clear}};
     QTest::newRow("PM-TIM on the middle level")
@@ -161,20 +157,12 @@ void tst_Generator::receiverFindsTheInsertedAlarm_data()
         << Expectation{{Alarm::PM_TIM[1], current}, {Alarm::PM_TIM[0], clear}, {Alarm::ODU_AIS[2], current}};
     QTest::newRow("PLM on the middle level") << threeLevels << 1 << "PLM" << continuous << Writes{} << 0
                                              << Expectation{{Alarm::PLM[1], current}, {Alarm::ODU_AIS[2], current}};
-    QTest::newRow("MSIM on the middle level") << threeLevels << 1 << "MSIM" << continuous << Writes{} << 0
-                                              << Expectation{{Alarm::MSIM[1], current}, {Alarm::ODU_AIS[2], current}};
     QTest::newRow("LOFLOM of the ODU0")
         << threeLevels << 2 << "LOFLOM" << continuous << Writes{} << 0
         << Expectation{{Alarm::ODU_LOF_LOM[2], current}, {Alarm::ODU_OOF[2], current}, {Alarm::ODU_AIS[2], clear}};
     QTest::newRow("ODU-LCK in a burst of two frames")
         << threeLevels << 2 << "ODU-LCK" << "Burst" << Writes{{STIMULI::BURST, 2u}} << 1
         << Expectation{{Alarm::ODU_LCK[2], history}, {STIMULI::INSERTION, STIMULI::INSERTION_DONE}};
-    QTest::newRow("LOOMFI loses the ODU0s of the OPU4")
-        << QStringLiteral("otu4-odu0") << 0 << "LOOMFI" << continuous << Writes{} << 0
-        << Expectation{{Alarm::ODU_AIS[1], current}, {Alarm::ODU_AIS[0], clear}};
-    QTest::newRow("OPU-CSF of the STM-1")
-        << QStringLiteral("otu3-odu2-odu1-odu0") << 3 << "OPU-CSF" << continuous << Writes{} << 0
-        << Expectation{{nsIID::Otn::Client::CSF, current}, {Alarm::ODU_AIS[3], clear}};
     QTest::newRow("LOL of the OTL4.4 lanes")
         << QStringLiteral("otl4.4") << 0 << "LOL" << continuous << Writes{} << 0
         << Expectation{{nsIID::Otn::Lane::LOR, current}, {nsIID::Otn::Lane::LLD_LOF, clear}, {STATUS::LOF, clear}};
@@ -264,11 +252,6 @@ void tst_Generator::structureThatNoLongerOffersTheItemStopsIt_data()
     QTest::newRow("PM-BIP8 of the ODU0")
         << Writes{{STIMULI::LEVEL, 2}, {STIMULI::ITEM, QStringLiteral("PM-BIP8")}, {STIMULI::MODE, continuous}}
         << nsIID::Otn::Error::PM_BIP8[2] << Writes{{TX::MAPPING[3], 0}} << "PM-BIP8 is not offered on level 2";
-    QTest::newRow("GMP CRC-5 of the ODU2")
-        << Writes{{STIMULI::CATEGORY, QStringLiteral("GMP")}, {STIMULI::GMP_LEVEL, 1},
-                  {STIMULI::GMP_ITEM, QStringLiteral("CRC-5")}}
-        << nsIID::Otn::Error::CRC5[1] << Writes{{TX::MAPPING[3], 0}}
-        << "GMP error item 2 is not offered on level 1, which maps nothing by GMP";
     QTest::newRow("FEC symbol errors")
         << Writes{{STIMULI::CATEGORY, QStringLiteral("FEC")}, {STIMULI::FEC_ITEM, QStringLiteral("Symbol Errors")},
                   {STIMULI::FEC_MODE, continuous}}

@@ -103,13 +103,10 @@ private slots:
     void overheadBytesSitWhereG709PutsThem();
     void messagesFollowTheOverhead();
     void lowerLevelHasFixedStuffAndTtiBytes();
-    void emptyRecords_data();
-    void emptyRecords();
     void levelBelowAnAisIsAllOnes();
     void tributarySlotBlocks();
     void scanWords_data();
     void scanWords();
-    void scanOfFourOdu2InAnOtu3();
     void gmpJustificationControlCarriesTheResultsCm_data();
     void gmpJustificationControlCarriesTheResultsCm();
 };
@@ -127,26 +124,17 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem_data()
                                               << hex("5a");
     QTest::newRow("SM byte 3") << 11019 << QVariant(0x6du) << 1 << 10 << hex("6d");
     QTest::newRow("GCC0") << 11020 << QVariant(hex("1234")) << 1 << 11 << hex("1234");
-    QTest::newRow("RES of row 1") << 11021 << QVariant(hex("abcd")) << 1 << 13 << hex("abcd");
-    QTest::newRow("RES of row 2") << TX::ODU_RES1[0] << QVariant(hex("0102")) << 2 << 1 << hex("0102");
     QTest::newRow("TCM6 byte 3") << TX::ODU_TCM_BITS[0][5] << QVariant(0x66u) << 2 << 7 << hex("66");
     QTest::newRow("TCM5 byte 3") << TX::ODU_TCM_BITS[0][4] << QVariant(0x55u) << 2 << 10 << hex("55");
-    QTest::newRow("TCM4 byte 3") << TX::ODU_TCM_BITS[0][3] << QVariant(0x44u) << 2 << 13 << hex("44");
-    QTest::newRow("FTFL forward byte 0") << TX::ODU_FTFL_FFI[0] << QVariant(hex("02")) << 2 << 14 << hex("02");
     QTest::newRow("TCM3 byte 3") << TX::ODU_TCM_BITS[0][2] << QVariant(0x33u) << 3 << 3 << hex("33");
-    QTest::newRow("TCM2 byte 3") << TX::ODU_TCM_BITS[0][1] << QVariant(0x22u) << 3 << 6 << hex("22");
     QTest::newRow("TCM1 TTI byte 0") << TX::ODU_TCM_TTI_SAPI[0] << QVariant(hex("07") + QByteArray(15, 'T')) << 3
                                      << 7 << hex("07");
     QTest::newRow("TCM1 byte 3") << TX::ODU_TCM_BITS[0][0] << QVariant(0x11u) << 3 << 9 << hex("11");
     QTest::newRow("PM TTI byte 0") << TX::ODU_PM_TTI_SAPI[0] << QVariant(hex("09") + QByteArray(15, 'P')) << 3 << 10
                                    << hex("09");
     QTest::newRow("PM byte 3") << TX::ODU_PM_BITS[0] << QVariant(0xb5u) << 3 << 12 << hex("b5");
-    QTest::newRow("EXP") << TX::ODU_EXP[0] << QVariant(hex("e1e2")) << 3 << 13 << hex("e1e2");
     QTest::newRow("GCC1") << TX::ODU_GCC1[0] << QVariant(hex("c1c1")) << 4 << 1 << hex("c1c1");
-    QTest::newRow("GCC2") << TX::ODU_GCC2[0] << QVariant(hex("c2c2")) << 4 << 3 << hex("c2c2");
     QTest::newRow("APS/PCC byte 1") << TX::ODU_APS_FB[0] << QVariant(hex("a5")) << 4 << 5 << hex("a5");
-    QTest::newRow("APS/PCC bytes 2-4") << TX::ODU_APS_SB[0] << QVariant(hex("b1b2b3")) << 4 << 6 << hex("b1b2b3");
-    QTest::newRow("RES of row 4") << TX::ODU_RES2[0] << QVariant(hex("010203040506")) << 4 << 9 << hex("010203040506");
     QTest::newRow("PSI[0]") << TX::OPU_PAYLOAD_TYPE[0] << QVariant(hex("83")) << 4 << 15 << hex("83");
 }
 
@@ -216,48 +204,6 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytes()
     QCOMPARE(quint8(r.at(832)), quint8(0xFE));
     QCOMPARE(quint8(capture.collector.records[0].at(832)), quint8(0x21));
     QCOMPARE(capture.collector.records[0].mid(834, 8), hex("0000010102020303"));
-}
-
-void tst_IntervalData::emptyRecords_data()
-{
-    QTest::addColumn<QString>("structure");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<int>("capturedLevels");
-
-    const QString bulk = QStringLiteral("otu2-bulk");
-    QTest::newRow("level the structure does not have") << bulk << int(TX::MAPPING[2]) << QVariant(int(MUX_NONE)) << 1;
-    QTest::newRow("laser off: nothing received") << bulk << int(TX::LASER) << QVariant(0) << 0;
-    // The tester sends OTU2; the receiver expects OTU1.
-    QTest::newRow("receiver expects another interface") << bulk << int(RX::MAPPING[0]) << QVariant() << 0;
-    // The receiver looks for an ODU1 in the ODU2's slots where an ODU0 was put (MSIM detection off): the
-    // frame lost there leaves nothing to capture below the ODU2.
-    QTest::newRow("frame lost in the tributary") << QStringLiteral("otu4-odu2-odu0") << int(RX::MAPPING[3])
-                                                 << QVariant(QStringLiteral("ODTU12 (PT=21)")) << 2;
-}
-
-void tst_IntervalData::emptyRecords()
-{
-    QFETCH(QString, structure);
-    QFETCH(int, id);
-    QFETCH(QVariant, value);
-    QFETCH(int, capturedLevels);
-
-    TesterFixture f(TesterFixture::structureOptions(structure));
-    CaptureTest capture(f);
-    if (!value.isValid())
-        value = valueNamed(f, id, QStringLiteral("OTU1"));
-    if (value.userType() == QMetaType::QString)
-        value = valueNamed(f, id, value.toString());
-    // The receiver takes apart what it expects, without comparing the MSI with what it finds.
-    if (f.cached(1, MEASUREMENT::MSIM_DETECTION[1])->isDefined())
-        QVERIFY(f.writeAndWait(1, MEASUREMENT::MSIM_DETECTION[1], 0));
-    QVERIFY(f.writeAndWait(1, id, value));
-    QVERIFY(capture.request());
-    for (int level = 0; level < IntervalDataOtnCapture::levelCount; ++level) {
-        const bool empty = capture.collector.records[level] == QByteArray(IntervalDataOtnCapture::recordSize, '\0');
-        QVERIFY2(empty == (level >= capturedLevels), qPrintable(QStringLiteral("level %1").arg(level)));
-    }
 }
 
 void tst_IntervalData::levelBelowAnAisIsAllOnes()
@@ -332,14 +278,9 @@ void tst_IntervalData::scanWords_data()
                                               << QVector<quint32>({0, 0x40, 0x40, 0x40, 0x40, 0});
     QTest::newRow("port switched off") << int(MUX_ODU1_ODU2_PT21) << 1 << 0 << TxBytes{}
                                        << QVector<quint32>({0x4000, 0x80, 0x80, 0x80, 0x80, 0});
-    QTest::newRow("no multiplex expected") << int(MUX_NONE) << 1 << 1 << TxBytes{}
-                                           << QVector<quint32>({0, 0, 0, 0, 0, 0});
     QTest::newRow("alarms of the followed tributary")
         << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << TxBytes{{TX::ODU_PM_BITS[1], bdi}}
         << QVector<quint32>({0, 0x08, 0, 0, 0, 0});
-    QTest::newRow("line's backward defect stays on the line")
-        << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << TxBytes{{TX::OTU_SM_BITS, bdi}}
-        << QVector<quint32>({0x0200, 0, 0, 0, 0, 0});
     QTest::newRow("ODU-AIS of the line's ODU reaches every tributary")
         << int(MUX_ODU1_ODU2_PT21) << 1 << 1 << TxBytes{{TX::ODU_PM_BITS[0], statAis}}
         << QVector<quint32>({0x40, 0x40, 0x40, 0x40, 0x40, 0});
@@ -374,19 +315,6 @@ void tst_IntervalData::scanWords()
     QCOMPARE(scan.collector.words.size(), 83);
     QCOMPARE(scan.collector.words.mid(0, first.size()), first);
     QCOMPARE(scan.collector.words.mid(first.size()), QVector<quint32>(83 - first.size(), 0));
-}
-
-void tst_IntervalData::scanOfFourOdu2InAnOtu3()
-{
-    TesterFixture f(TesterFixture::structureOptions(QStringLiteral("otu3-odu2-odu1-odu0")));
-    CaptureTest scan(f);
-    // Only the transmitter's third ODU2 is equipped; the receiver follows the first.
-    QVERIFY(f.writeAndWait(1, TX::MAIN_TP[0], 3u));
-    QVERIFY(f.writeAndWait(1, TX::TX_COPY[0], int(COPY_OFF)));
-    QVERIFY(f.writeAndWait(1, SCAN::RUNNING, 1));
-    QVERIFY(scan.request());
-    const quint32 oci = 0x20;
-    QCOMPARE(scan.collector.words.mid(0, 6), QVector<quint32>({0, oci, oci, 0, oci, 0}));
 }
 
 void tst_IntervalData::gmpJustificationControlCarriesTheResultsCm_data()

@@ -37,8 +37,6 @@ private slots:
     void everyStructureIsChecked();
     void bothDirectionsOfEveryPortCarryTheStructure_data();
     void bothDirectionsOfEveryPortCarryTheStructure();
-    void receiverReportsOnlyWhatTheStructureMeans_data();
-    void receiverReportsOnlyWhatTheStructureMeans();
     void structureThatDoesNotFitIsReported_data();
     void structureThatDoesNotFitIsReported();
 
@@ -104,34 +102,6 @@ void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure_data()
                               << QVector<int>{} << 0u << int(nsSettings::Otn::COPY_MAIN);
     QTest::newRow("otlc.4") << "otlc.4" << otuc1Rate << bytes({0xFE}) << QVector<int>{} << QVector<int>{}
                             << QVector<int>{} << 20u << int(nsSettings::Otn::COPY_MAIN);
-}
-
-void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QVector<int>>("raised");
-
-    // The line's summary, SM-TIM and the ODU-AIS it puts in place of the line's ODU.
-    const QVector<int> sectionTraceMismatch = {nsIID::Otn::Alarm::SUM_ERRALARM[0], STATUS::SM_TIM,
-                                               nsIID::Otn::Alarm::ODU_AIS[0]};
-    for (const QString &name : checkedNames())
-        QTest::newRow(qPrintable(name)) << name << (name == QLatin1String("otu2-tim") ? sectionTraceMismatch : QVector<int>{});
-}
-
-void tst_PowerOnStructure::receiverReportsOnlyWhatTheStructureMeans()
-{
-    QFETCH(QString, name);
-    QFETCH(QVector<int>, raised);
-
-    TesterFixture f(TesterFixture::structureOptions(name));
-    // Every status of the alarms/errors page is current exactly when it is meant to be.
-    for (int id = 101; id <= 2414; ++id) {
-        const QcmaParameter *status = f.cached(1, id);
-        if (!status || status->getType() != QcmaParameter::TypeEnum || !AlarmModel::models(id))
-            continue;
-        QVERIFY2((status->getEnum() == AlarmModel::current) == raised.contains(id),
-                 qPrintable(QStringLiteral("status %1 is %2").arg(id).arg(status->getEnum())));
-    }
 }
 
 void tst_PowerOnStructure::bothDirectionsOfEveryPortCarryTheStructure()

@@ -82,8 +82,6 @@ private slots:
     void availability();
     void farEndDefectsMakeTheBothDirectionsUnavailable();
     void secondsThatEndUnavailableTimeKeepTheirBlockErrors();
-    void namesOfTheStructure();
-    void aNewStructureStartsAnew();
     void laneSkewOfTheInsertedKind_data();
     void laneSkewOfTheInsertedKind();
 };
@@ -279,37 +277,12 @@ void tst_ResultCounters::secondsThatEndUnavailableTimeKeepTheirBlockErrors()
     QCOMPARE(rx.value(Performance::SES_ODU_NEAREND[0]).count, quint64(0));
     QCOMPARE(rx.value(Performance::BBE_ODU_NEAREND[0]).count, errors);
     QCOMPARE(rx.value(Performance::BBE_ODU_BIDIRECTIONAL[0]).count, errors);
-}
-
-void tst_ResultCounters::namesOfTheStructure()
-{
-    using namespace nsIID::Otn::Mapping;
-    Receiver rx;
-    rx.set(12018, 111809973.568);
-    rx.setStructure({3, 0, 16, 2, 0});   // OTU4 > ODU2 > ODU0, GMP on both stages
-    rx.counters.measure(rx.store, port);
-    QCOMPARE(rx.value(10001).text, QStringLiteral("OTU4"));
-    QCOMPARE(rx.value(ODU_NAME[0]).text, QStringLiteral("ODU4"));
-    QCOMPARE(rx.value(ODU_NAME[1]).text, QStringLiteral("ODU2"));
-    QCOMPARE(rx.value(ODU_PER_NAME[2]).text, QStringLiteral("ODU0"));
-    QCOMPARE(rx.value(GMP_NAME[0]).text, QStringLiteral("ODU4"));
-    QVERIFY(!rx.counters.values(rx.store, port, cumulativeIntervalSelector).contains(ODU_NAME[3]));
-    QVERIFY(!rx.counters.values(rx.store, port, cumulativeIntervalSelector).contains(AMP_NAME[0]));
-    // GMP: the Cm of the ODU2 in the OPU4's tributary slots lies between its two bounds.
-    const quint64 low = rx.value(nsIID::Otn::Pointer::CmtMin[0]).count;
-    const quint64 high = rx.value(nsIID::Otn::Pointer::CmtMax[0]).count;
-    QVERIFY2(low > 0 && high >= low && high - low <= 1, qPrintable(QStringLiteral("%1..%2").arg(low).arg(high)));
-}
-
-void tst_ResultCounters::aNewStructureStartsAnew()
-{
-    Receiver rx;
-    rx.run(lof, QStringLiteral("111"));
-    QCOMPARE(rx.value(lof).count, quint64(3));
-    rx.setStructure({1, 1, 1, 0, 0});
+    // Half the blocks err: a severely errored second, whose blocks are no background block errors.
+    rx.counters.insert(port, Error::PM_BIP8[0], 0.5);
     rx.run(lof, QStringLiteral("0"));
-    QCOMPARE(rx.counters.seconds(port), 1);
-    QCOMPARE(rx.value(lof).count, quint64(0));
+    QVERIFY(rx.value(Error::PM_BIP8[0]).count > errors);
+    QCOMPARE(rx.value(Performance::SES_ODU_NEAREND[0]).count, quint64(1));
+    QCOMPARE(rx.value(Performance::BBE_ODU_NEAREND[0]).count, errors);
 }
 
 void tst_ResultCounters::laneSkewOfTheInsertedKind_data()

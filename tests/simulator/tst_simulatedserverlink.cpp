@@ -35,16 +35,12 @@ class tst_SimulatedServerLink : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void storeHoldsEveryParameterPerPort_data();
-    void storeHoldsEveryParameterPerPort();
     void confirmationIsQueued();
     void batchIsAppliedInOrderAndConfirmedAsOne();
     void refusedWriteIsLoggedAndOldValueReannounced_data();
     void refusedWriteIsLoggedAndOldValueReannounced();
     void unknownSidIsLoggedAndNotAnswered();
-    void moduleTypeFollowsOptionThenSetting();
     void portModeDrivesLossOfSignal();
-    void physicalValuesWanderDeterministically();
     void intervalDataCarriesPortSidAndSelector();
 
 private:
@@ -55,37 +51,6 @@ void tst_SimulatedServerLink::initTestCase()
 {
     qRegisterMetaType<QSharedPointer<QcmaParameter>>();
     qRegisterMetaType<QSharedPointer<IntervalData>>();
-}
-
-void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort_data()
-{
-    QTest::addColumn<int>("ports");
-    QTest::newRow("one port") << 1;
-    QTest::newRow("four ports") << 4;
-    QTest::newRow("too many ports are cut to four") << 9;
-}
-
-void tst_SimulatedServerLink::storeHoldsEveryParameterPerPort()
-{
-    QFETCH(int, ports);
-    SimulatedServerLink link(options(ports));
-    const int portCount = qMin(ports, 4);
-    QCOMPARE(link.portCount(), portCount);
-
-    int expected = 0;
-    for (const ParameterDefinition *d : link.catalogue().all())
-        expected += d->global ? 1 : portCount;
-    const auto snapshot = link.snapshot();
-    QCOMPARE(int(snapshot.size()), expected);
-    QSet<int> sids;
-    for (const auto &p : snapshot) {
-        sids.insert(p->getSID());
-        const ParameterDefinition *d = link.catalogue().findBySid(p->getSID());
-        QVERIFY(d && p->getType() == d->kind);
-        const int port = nsSID::portOf(p->getSID());
-        QVERIFY(d->global ? port == nsSID::noPort : port >= 1 && port <= portCount);
-    }
-    QCOMPARE(sids.size(), expected);
 }
 
 void tst_SimulatedServerLink::confirmationIsQueued()
@@ -178,23 +143,6 @@ void tst_SimulatedServerLink::unknownSidIsLoggedAndNotAnswered()
     QCOMPARE(spy.count(), 0);
 }
 
-void tst_SimulatedServerLink::moduleTypeFollowsOptionThenSetting()
-{
-    SimulatorOptions o = options(3);
-    o.moduleTypes = {3, 6};
-    TesterFixture f(o);
-    QCOMPARE(f.manager()->GetPortModuleType(1), 3);
-    QCOMPARE(f.manager()->GetPortModuleType(2), 6);
-    QCOMPARE(f.manager()->GetPortModuleType(3), 0);
-    QCOMPARE(f.cached(2, 11143)->getEnum(), 6);
-    // One transceiver serves both directions; the Rx module parameter lists them in another order.
-    QCOMPARE(f.cached(1, 12001)->getEnum(), SimTest::valueNamed(f, 12001, QStringLiteral("CFP2")));
-    QCOMPARE(f.cached(2, 12001)->getEnum(), SimTest::valueNamed(f, 12001, QStringLiteral("CXP")));
-    QCOMPARE(f.cached(3, 12001)->getEnum(), SimTest::valueNamed(f, 12001, QStringLiteral("SFP")));
-    QVERIFY(f.writeAndWait(1, 11143, 7));
-    QCOMPARE(f.manager()->GetPortModuleType(1), 7);
-}
-
 void tst_SimulatedServerLink::portModeDrivesLossOfSignal()
 {
     TesterFixture f(options());
@@ -209,37 +157,6 @@ void tst_SimulatedServerLink::portModeDrivesLossOfSignal()
     QCOMPARE(f.cached(1, 101)->getEnum(), 2);
     QCOMPARE(f.cached(1, 8105)->getEnum(), 0);
     QVERIFY(f.cached(1, 8106)->getDouble() > -10.0);
-}
-
-void tst_SimulatedServerLink::physicalValuesWanderDeterministically()
-{
-    SimulatedServerLink a(options(1));
-    SimulatedServerLink b(options(1));
-    SimulatorOptions other = options(1);
-    other.seed = 77;
-    SimulatedServerLink c(other);
-    const auto levels = [](const SimulatedServerLink &link) {
-        return QList<double>{link.value(nsSID::otnSid(1, PID::Otn::PHYSICAL::RX_LEVEL))->getDouble(),
-                             link.value(nsSID::otnSid(1, PID::Otn::PHYSICAL::TX_OFFSET))->getDouble()};
-    };
-    QList<double> levelsA, levelsB, levelsC;
-    for (int i = 0; i < 20; ++i) {
-        // Each current interval is measured anew; asking for another interval measures nothing.
-        const QList<double> before = levels(a);
-        a.requestIntervalData(1, nsSID::otn, 0);
-        QCOMPARE(levels(a), before);
-        for (SimulatedServerLink *link : {&a, &b, &c})
-            link->requestIntervalData(1, nsSID::otn, currentIntervalSelector);
-        levelsA << levels(a);
-        levelsB << levels(b);
-        levelsC << levels(c);
-    }
-    QCOMPARE(levelsA, levelsB);
-    QVERIFY(levelsA != levelsC);
-    for (int i = 0; i < levelsA.size(); i += 2) {
-        QVERIFY2(qAbs(levelsA.at(i) + 3.2) <= 0.2 + 1e-9, qPrintable(QString::number(levelsA.at(i))));
-        QVERIFY2(qAbs(levelsA.at(i + 1)) <= 0.5 + 1e-9, qPrintable(QString::number(levelsA.at(i + 1))));
-    }
 }
 
 void tst_SimulatedServerLink::intervalDataCarriesPortSidAndSelector()

@@ -56,17 +56,12 @@ private slots:
     void stageSizesSlotParameters();
     void missingStageMakesItsParametersUndefined_data();
     void missingStageMakesItsParametersUndefined();
-    void interfaceChangeResetsStageNoLongerOffered();
     void clientRestrictsStages();
     void oduFlexTsCountSizesTributaryPorts();
     void mainTsWritesMustNameDistinctSlotsOfTheStage_data();
     void mainTsWritesMustNameDistinctSlotsOfTheStage();
-    void moduleTypeDecidesLaneInterfaces();
-    void laneInterfaceSizesLaneParameters();
     void payloadTypeFollowsStructureChanges();
     void receiverStageAndExpectedMsi();
-    void otlcRowOneAndFec();
-    void stimuliLevelsFollowOduCount();
 };
 
 void tst_StructureRules::interfaceOffersG709Stages_data()
@@ -184,25 +179,6 @@ void tst_StructureRules::missingStageMakesItsParametersUndefined()
     QVERIFY(!f.writeAndWait(1, TX::MAIN_TP[stages], 1u));
 }
 
-void tst_StructureRules::interfaceChangeResetsStageNoLongerOffered()
-{
-    TesterFixture f;
-    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_ODU1_ODU2_PT21));
-    QVERIFY(f.cached(1, TX::MAIN_TS[0])->isDefined());
-    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
-    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU4"))));
-    QCOMPARE(f.cached(1, txStage0)->getEnum(), int(MUX_NONE));
-    QVERIFY(!f.cached(1, txStage1)->isDefined());
-    QVERIFY(!f.cached(1, TX::MAIN_TS[0])->isDefined());
-    QVERIFY(!f.cached(1, TX::ALLOC[0])->isDefined());
-    // All of it came as the answer to the one write; the written SID first.
-    QCOMPARE(f.link()->writeRequests(), 3);
-    QVERIFY(spy.count() > 3);
-    QCOMPARE(spy.first().at(0).value<QSharedPointer<QcmaParameter>>()->getSID(), nsSID::otnSid(1, txInterface));
-    // Port 2 was not touched.
-    QCOMPARE(f.cached(2, txStage0)->getEnum(), int(MUX_NONE));
-}
-
 void tst_StructureRules::clientRestrictsStages()
 {
     TesterFixture f;
@@ -270,58 +246,6 @@ void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
     QCOMPARE(f.cached(1, TX::MAIN_TS[0])->getByteArray(), reason.isEmpty() ? mainTs : before);
 }
 
-void tst_StructureRules::moduleTypeDecidesLaneInterfaces()
-{
-    TesterFixture f;
-    const int otl44 = valueNamed(f, txInterface, QStringLiteral("OTL4.4"));
-    QVERIFY(otl44 >= 0);
-    QVERIFY(!activeOf(f.cached(1, txInterface)).contains(otl44));
-    QVERIFY(!f.writeAndWait(1, txInterface, otl44));
-
-    QVERIFY(f.writeAndWait(1, 11143, 4));   // CFP4
-    QVERIFY(activeOf(f.cached(1, txInterface)).contains(otl44));
-    QVERIFY(f.writeAndWait(1, txInterface, otl44));
-    QCOMPARE(f.cached(1, 11165)->getUInt(), 20u);
-
-    // Back to an SFP+: the lane interface goes, and with it the lanes.
-    QVERIFY(f.writeAndWait(1, 11143, 0));
-    QVERIFY(f.cached(1, txInterface)->getEnum() != otl44);
-    QCOMPARE(f.cached(1, 11165)->getUInt(), 0u);
-    QVERIFY(!f.cached(1, 11145)->isDefined());
-    QCOMPARE(f.manager()->GetPortModuleType(1), 0);
-}
-
-void tst_StructureRules::laneInterfaceSizesLaneParameters()
-{
-    SimulatorOptions options = TesterFixture::testOptions(2);
-    options.moduleTypes = {3, 3};
-    TesterFixture f(options);
-    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTL3.4"))));
-    QCOMPARE(f.cached(1, 11165)->getUInt(), 4u);
-    for (int lane = 0; lane < 20; ++lane) {
-        QCOMPARE(f.cached(1, 11145 + lane)->isDefined(), lane < 4);
-        if (lane < 4)
-            QCOMPARE(f.cached(1, 11145 + lane)->getUInt(), uint(lane));
-    }
-    QCOMPARE(f.cached(1, 14039)->getBitArray().size(), 4);
-    QCOMPARE(f.cached(1, 14045)->getBitArray().size(), 4);
-    QVERIFY(!f.writeAndWait(1, 11146, 4u));
-
-    QVERIFY(f.writeAndWait(1, 11146, 3u));
-    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTL4.4"))));
-    QCOMPARE(f.cached(1, 11165)->getUInt(), 20u);
-    // A new lane count starts from the plain order again.
-    QCOMPARE(f.cached(1, 11146)->getUInt(), 1u);
-    QCOMPARE(f.cached(1, 11164)->getUInt(), 19u);
-    QCOMPARE(f.cached(1, 14043)->getBitArray().size(), 20);
-
-    // Skew in ns follows the bits and the lane rate: one bit of a 20-lane OTU4 lane.
-    QVERIFY(f.writeAndWait(1, 14040, 1000u));
-    const double laneRateKbps = 255.0 / 227 * 99532800 / 20;
-    QCOMPARE(f.cached(1, 14041)->getDouble(), std::round(1000 * 1e6 / laneRateKbps * 1000) / 1000);
-    QVERIFY(f.cached(2, 11165)->getUInt() == 0u);
-}
-
 void tst_StructureRules::payloadTypeFollowsStructureChanges()
 {
     TesterFixture f;
@@ -367,50 +291,6 @@ void tst_StructureRules::receiverStageAndExpectedMsi()
     allocated.toggleBit(7);
     QVERIFY(f.writeAndWait(1, TX::ALLOC[0], allocated));
     QCOMPARE(quint8(f.cached(1, reference)->getByteArray().at(7)), quint8(0xC0));
-}
-
-void tst_StructureRules::otlcRowOneAndFec()
-{
-    SimulatorOptions options = TesterFixture::testOptions(1);
-    options.moduleTypes = {4};
-    TesterFixture f(options);
-    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU2"))));
-    QVERIFY(!f.cached(1, 11204)->isDefined());
-    QCOMPARE(f.cached(1, 11021)->getByteArray().size(), 2);
-    QCOMPARE(activeOf(f.cached(1, 11012)), QVector<int>({0, 1}));
-
-    QVERIFY(f.writeAndWait(1, txInterface, valueNamed(f, txInterface, QStringLiteral("OTU4"))));
-    QCOMPARE(activeOf(f.cached(1, 11012)), QVector<int>({1}));
-
-    const int otlc = valueNamed(f, txInterface, QStringLiteral("OTLC.4"));
-    QVERIFY(otlc >= 0);
-    QVERIFY(f.writeAndWait(1, txInterface, otlc));
-    QVERIFY(f.cached(1, 11204)->isDefined());
-    QVERIFY(f.cached(1, 11205)->isDefined());
-    QCOMPARE(f.cached(1, 11204)->getEnum(), 0);
-    QCOMPARE(f.cached(1, 11021)->getByteArray().size(), 1);
-    QCOMPARE(activeOf(f.cached(1, 11012)), QVector<int>({0}));
-    QCOMPARE(f.cached(1, 11012)->getEnum(), 0);
-    QVERIFY(f.writeAndWait(1, 11204, 1));
-    QCOMPARE(f.cached(1, 11021)->getByteArray().size(), 2);
-}
-
-void tst_StructureRules::stimuliLevelsFollowOduCount()
-{
-    TesterFixture f;
-    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
-    QCOMPARE(activeOf(f.cached(1, 14001)), QVector<int>({0}));
-    QVERIFY(!activeOf(f.cached(1, 14031)).contains(1));
-    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU0_ODU2));
-    QCOMPARE(activeOf(f.cached(1, 14001)), QVector<int>({0, 1}));
-    QCOMPARE(activeOf(f.cached(1, 14008)), QVector<int>({0, 1}));
-    // ODU0 into ODTU2.1 is GMP: level 0's payload is GMP-mapped.
-    QCOMPARE(activeOf(f.cached(1, 14016)), QVector<int>({0}));
-    QVERIFY(activeOf(f.cached(1, 14031)).contains(1));
-    QVERIFY(f.writeAndWait(1, 14001, 1));
-    QVERIFY(f.writeAndWait(1, txStage0, MUX_NONE));
-    QCOMPARE(f.cached(1, 14001)->getEnum(), 0);
-    QVERIFY(!f.cached(1, 14016)->isDefined());
 }
 
 QTEST_GUILESS_MAIN(tst_StructureRules)

@@ -78,14 +78,6 @@ QStringList itemTexts(const QComboBox &combo)
     return texts;
 }
 
-QStringList buttonTexts(const UiHelper_BinaryButtons &binding)
-{
-    QStringList texts;
-    for (int i = 0; i < binding.buttonCount(); ++i)
-        texts << binding.button(i)->text();
-    return texts;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Value)
@@ -97,7 +89,6 @@ private slots:
     void textComboListsValuesAndWritesChoice_data();
     void textComboListsValuesAndWritesChoice();
     void textComboReportsWhatItCannotShow();
-    void byteButtonsShowBytesOnceTheyArrive();
     void editingOneByteSendsTheWholeArray_data();
     void editingOneByteSendsTheWholeArray();
 };
@@ -184,20 +175,6 @@ void tst_OtnUiHelpers::textComboReportsWhatItCannotShow()
                                         "UiHelper_SetText_ComboBox::GetText_List, index is out of range: 4")
                              .arg(path)});
     QCOMPARE(itemTexts(combo), (QStringList{"t2", "t3", "4"}));
-}
-
-void tst_OtnUiHelpers::byteButtonsShowBytesOnceTheyArrive()
-{
-    Server server(new QcmaParameterByteArray(sid(bytesId), QByteArray()));
-    UiHelper_BinaryButtons binding(server.manager.get(), sid(bytesId), UiHelper::ConnectImmediately);
-    QWidget row;
-    for (int i = 0; i < 3; ++i)
-        binding.addButton(new QPushButton(QStringLiteral("?"), &row));
-    QCOMPARE(buttonTexts(binding), (QStringList{"", "", ""}));
-
-    server.link.serverChange(new QcmaParameterByteArray(sid(bytesId), bytes({0x0a, 0xff, 0x00})));
-    QTRY_COMPARE(buttonTexts(binding), (QStringList{"0A", "FF", "00"}));
-    QCOMPARE(binding.button(3), nullptr);
 }
 
 void tst_OtnUiHelpers::editingOneByteSendsTheWholeArray_data()

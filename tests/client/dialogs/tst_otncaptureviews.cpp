@@ -61,49 +61,11 @@ class tst_OtnCaptureViews : public QObject
 {
     Q_OBJECT
 private slots:
-    void dump_data();
-    void dump();
     void ttiDialog_data();
     void ttiDialog();
     void ftflDialogKeepsItsTabAndFormat();
     void tpTsDialogShowsTheCapturedSlots();
 };
-
-void tst_OtnCaptureViews::dump_data()
-{
-    QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<int>("cellsPerRow");
-    QTest::addColumn<QList<int>>("formats");
-    QTest::addColumn<QStringList>("rows");
-
-    const QList<int> hex{CaptureDumpWidget::Hexadecimal};
-    QTest::newRow("nothing gives no rows") << QByteArray() << 8 << hex << QStringList{};
-    QTest::newRow("two hexadecimal digits, upper case")
-        << bytes({0x0A, 0xF6, 0x00, 0xFF}) << 4 << hex << QStringList{"0A|F6|00|FF"};
-    QTest::newRow("last row partly empty") << QByteArray("0123456789") << 4 << hex
-                                           << QStringList{"30|31|32|33", "34|35|36|37", "38|39||"};
-    QTest::newRow("other format numbers show hexadecimal") << QByteArray("A") << 1 << QList<int>{7}
-                                                           << QStringList{"41"};
-    QTest::newRow("format change redraws the kept block")
-        << bytes({0x41, 0x7F}) << 2 << QList<int>{CaptureDumpWidget::Hexadecimal, CaptureDumpWidget::Characters}
-        << QStringList{"A|."};
-}
-
-void tst_OtnCaptureViews::dump()
-{
-    QFETCH(QByteArray, block);
-    QFETCH(int, cellsPerRow);
-    QFETCH(QList<int>, formats);
-    QFETCH(QStringList, rows);
-
-    CaptureDumpWidget dump;
-    dump.setCellsPerRow(cellsPerRow);
-    dump.setFormat(formats.takeFirst());
-    dump.showBytes(block.size(), block.constData());
-    for (int format : formats)
-        dump.setFormat(format);
-    QCOMPARE(dumpRows(dump), rows);
-}
 
 void tst_OtnCaptureViews::ttiDialog_data()
 {

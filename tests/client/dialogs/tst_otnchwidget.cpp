@@ -24,11 +24,6 @@ class tst_OtnChWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void shape_data();
-    void shape();
-    void stateFollowsInversion_data();
-    void stateFollowsInversion();
-    void indexGuards();
     void clicks_data();
     void clicks();
     void bitsAndBytes_data();
@@ -36,91 +31,6 @@ private slots:
     void mask_data();
     void mask();
 };
-
-void tst_OtnChWidget::shape_data()
-{
-    QTest::addColumn<int>("cells");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<bool>("numbered");
-    QTest::addColumn<QPoint>("lastPosition");
-
-    QTest::newRow("main grid 8 TS") << 18 << 9 << true << QPoint(8, 1);
-    QTest::newRow("allocation 32 TS") << 32 << 16 << false << QPoint(15, 1);
-    QTest::newRow("no columns: one row") << 8 << 0 << false << QPoint(7, 0);
-    QTest::newRow("partial last row") << 10 << 4 << true << QPoint(1, 2);
-}
-
-void tst_OtnChWidget::shape()
-{
-    QFETCH(int, cells);
-    QFETCH(int, columns);
-    QFETCH(bool, numbered);
-    QFETCH(QPoint, lastPosition);
-
-    OtnChWidget grid(cells, columns, numbered, false, false, false, 8);
-    QCOMPARE(grid.cellCount(), cells);
-    QCOMPARE(grid.findChildren<QPushButton *>().size(), cells);
-    QCOMPARE(gridPosition(grid, 0), QPoint(0, 0));
-    QCOMPARE(gridPosition(grid, cells - 1), lastPosition);
-    QCOMPARE(grid.cell(cells - 1)->text(), numbered ? QString::number(cells) : QString());
-    // New cells are clear.
-    QCOMPARE(grid.setCellCount(), 0);
-    QCOMPARE(grid.cell(0)->styleSheet(), QString::fromLatin1(OtnChWidget::clearStyle));
-}
-
-void tst_OtnChWidget::stateFollowsInversion_data()
-{
-    QTest::addColumn<bool>("inverted");
-    QTest::addColumn<bool>("checkable");
-    QTest::addColumn<bool>("state");
-
-    QTest::newRow("plain set") << false << true << true;
-    QTest::newRow("plain clear") << false << true << false;
-    QTest::newRow("inverted true shows clear") << true << true << true;
-    QTest::newRow("inverted false shows set") << true << true << false;
-    QTest::newRow("not checkable set") << false << false << true;
-}
-
-void tst_OtnChWidget::stateFollowsInversion()
-{
-    QFETCH(bool, inverted);
-    QFETCH(bool, checkable);
-    QFETCH(bool, state);
-
-    const bool setLook = state != inverted;
-    OtnChWidget grid(8, 8, false, false, inverted, checkable, 8);
-    grid.setCellState(3, state);
-    QCOMPARE(grid.cellState(3), state);
-    QCOMPARE(grid.cell(3)->styleSheet(),
-             QString::fromLatin1(setLook ? OtnChWidget::setStyle : OtnChWidget::clearStyle));
-    QCOMPARE(grid.cell(3)->isCheckable(), checkable && setLook);
-    QCOMPARE(grid.cell(3)->isChecked(), checkable && setLook);
-    QCOMPARE(grid.setCellCount(), setLook ? 1 : 0);
-    // Neighbours are untouched.
-    QCOMPARE(grid.cellState(2), inverted);
-}
-
-void tst_OtnChWidget::indexGuards()
-{
-    OtnChWidget grid(8, 8, true, false, false, true, 8);
-    for (int index : {-1, 8, 100}) {
-        grid.setCellState(index, true);
-        QVERIFY(!grid.cellState(index));
-        grid.setCellText(index, QStringLiteral("x"));
-        grid.setCellStyleSheet(index, QStringLiteral("color: red;"));
-        grid.setCellEnabled(index, false);
-        QVERIFY(!grid.cell(index));
-    }
-    QCOMPARE(grid.setCellCount(), 0);
-    for (int i = 0; i < grid.cellCount(); ++i) {
-        QVERIFY(grid.cell(i)->isEnabled());
-        QCOMPARE(grid.cell(i)->text(), QString::number(i + 1));
-    }
-    grid.setCellEnabled(7, false);
-    grid.setCellText(7, QStringLiteral("72"));
-    QVERIFY(!grid.cell(7)->isEnabled());
-    QCOMPARE(grid.cell(7)->text(), QStringLiteral("72"));
-}
 
 void tst_OtnChWidget::clicks_data()
 {
@@ -140,8 +50,6 @@ void tst_OtnChWidget::clicks_data()
                                                     << QByteArray("\x01\x06") << QList<int>{} << 4;
     QTest::newRow("toggle: inverted counts the set look") << true << true << 1 << QList<int>{2, 3}
                                                           << QByteArray("\x03") << QList<int>{} << 1;
-    QTest::newRow("toggle: maximum zero refuses all") << true << false << 0 << QList<int>{0, 1} << QByteArray()
-                                                      << QList<int>{} << 0;
     QTest::newRow("report mode keeps states") << false << true << 8 << QList<int>{4, 6} << QByteArray("\x05")
                                               << QList<int>{4, 6} << 2;
 }

@@ -80,41 +80,11 @@ class tst_OtnMsimDetectionDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void formTextsAndAccess();
     void tableShowsReferenceData_data();
     void tableShowsReferenceData();
     void buttonsWriteDetection_data();
     void buttonsWriteDetection();
-    void invalidStage_data();
-    void invalidStage();
 };
-
-void tst_OtnMsimDetectionDialog::formTextsAndAccess()
-{
-    TesterFixture server(msimCatalogue());
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU2));
-    QCOMPARE(dialogFrameFaults(dialog, "otn_msim_detection_dialog.html", "bbMsimDetection",
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006},
-                                {QDialogButtonBox::Apply, 2007}}),
-             QStringList());
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("MSIM Detection"));
-    dialog.setOdtuName(QStringLiteral("ODTU12 (PT=21)"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("ODTU12 (PT=21) MSIM Detection"));
-    dialog.setOdtuName(QString());
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("MSIM Detection"));
-    auto *follow = dialog.findChild<QComboBox *>("cmbSetupFollow");
-
-    QCOMPARE(dialog.findChild<QTableWidget *>("tblMsiValue")->editTriggers(), QAbstractItemView::NoEditTriggers);
-
-    dialog.show();
-    for (int state : {1, 0}) {
-        dialog.setAccessState(state);
-        QCOMPARE(follow->isEnabled(), state == 0);
-        QCOMPARE(boxButton(dialog, QDialogButtonBox::Ok)->isEnabled(), state == 0);
-        QCOMPARE(boxButton(dialog, QDialogButtonBox::Apply)->isEnabled(), state == 0);
-        QVERIFY(boxButton(dialog, QDialogButtonBox::Cancel)->isEnabled());
-    }
-}
 
 void tst_OtnMsimDetectionDialog::tableShowsReferenceData_data()
 {
@@ -228,31 +198,6 @@ void tst_OtnMsimDetectionDialog::buttonsWriteDetection()
         if (s != stage)
             QCOMPARE(server.fake()->value(detectionSid(s))->getEnum(), 1);
     }
-}
-
-void tst_OtnMsimDetectionDialog::invalidStage_data()
-{
-    QTest::addColumn<int>("stage");
-
-    QTest::newRow("negative") << -1;
-    QTest::newRow("beyond the third stage") << 3;
-}
-
-void tst_OtnMsimDetectionDialog::invalidStage()
-{
-    QFETCH(int, stage);
-
-    TesterFixture server(msimCatalogue(), {1}, {{detectionSid(0), 0}});
-    DiagnosticsRecorder recorder;
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, stage, stageMapping(MUX_ODU0_ODU2));
-    QCOMPARE(recorder.withLineNumbersMasked(),
-             QStringList{QStringLiteral("ZEL_ASSERT_MSG: ..\\..\\client\\otn\\test_setup\\otnmsimdetectiondialog: "
-                                        "line %d - stage >= 0 && stage < OtnMapping::maxStages: stage = %1")
-                             .arg(stage)});
-    // The dialog goes on with the first stage.
-    dialog.show();
-    QCOMPARE(dialog.findChild<QComboBox *>("cmbSetupFollow")->currentIndex(), 0);
-    QCOMPARE(dialog.tsCount(), 8);
 }
 
 QTEST_MAIN(tst_OtnMsimDetectionDialog)

@@ -335,7 +335,6 @@ void tst_OtnOhDialog::title_data()
     const OtnMapping otu2(1, 0, 0, 0, 0);
     QTest::newRow("line level") << 0 << "2" << otu2 << "OTU2/ODU2/OPU2 Overhead";
     QTest::newRow("lower level") << 1 << "flex" << otu2 << "ODUflex/OPUflex Overhead";
-    QTest::newRow("extended OPU2") << 0 << "2" << OtnMapping(1, 11, 0, 0, 0) << "OTU2/ODU2/Ext. OPU2 Overhead";
     QTest::newRow("no name") << 2 << "" << otu2 << "Level3 Overhead";
 }
 
@@ -438,11 +437,6 @@ void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes_data()
             << tcmsBelow << ftflWrites(1, ftflHalf, ftflHalf)
             << defaultTti(ODU_PM_TTI_SAPI[1], ODU_PM_TTI_DAPI[1], ODU_PM_TTI_OS[1]) << w(ODU_PM_BITS[1], 1u)
             << defaultLastBytes(1) << w(OPU_PAYLOAD_TYPE[1], QByteArray("\xFE")));
-    QTest::newRow("OTLC, first slice: OSMC, no FTFL")
-        << otlcSlice1
-        << (QStringList{fas0} << smOnLine << w(OTU_OSMC, zeros(1)) << w(OTU_RES, zeros(1))
-                              << w(ODU_RES1[0], zeros(2)) << tcmsOnLine << pmOnLine << defaultLastBytes(0)
-                              << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
     QTest::newRow("OTLC, second slice: third bytes without TTI, no TCM, FTFL or PSI")
         << otlcSlice2
         << (QStringList{fas0, w(OTU_SM_BITS, 0u), w(gcc0Id, zeros(2)), w(OTU_RES, zeros(2)),

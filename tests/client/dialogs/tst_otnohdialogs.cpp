@@ -150,65 +150,17 @@ class tst_OtnOhDialogs : public QObject
 {
     Q_OBJECT
 private slots:
-    void ttiShown_data();
-    void ttiShown();
     void ttiTextEntry_data();
     void ttiTextEntry();
-    void ttiHexEntry_data();
-    void ttiHexEntry();
     void thirdByte_data();
     void thirdByte();
-    void reducedLayouts_data();
-    void reducedLayouts();
-    void frames_data();
-    void frames();
-    void tcmiFirstByte_data();
-    void tcmiFirstByte();
     void ftflHalf_data();
     void ftflHalf();
     void ftflEntry_data();
     void ftflEntry();
     void acceptedGivesEntriesCancelledGivesOld_data();
     void acceptedGivesEntriesCancelledGivesOld();
-    void apsByte();
 };
-
-void tst_OtnOhDialogs::ttiShown_data()
-{
-    QTest::addColumn<bool>("structured");
-    QTest::addColumn<QByteArray>("tti");
-    QTest::addColumn<QStringList>("buttonTexts");
-    const QByteArray sapi = QByteArray(1, '\x11') + "JPN" + "ABC";   // a SAPI of 6 characters
-    const QByteArray dapi = bytes({0x22, 0x00, 0x41, 0x7F}) + "A&B" + bytes({0xE9}) + QByteArray(8, 'x');
-    const QByteArray tti = sapi.leftJustified(16, '\0') + dapi + numbered(32, 0x80);
-    QTest::newRow("structured") << true << tti
-                                << QStringList{"JPN", "ABC.........", ".A.", "A&&B.xxxxxxxx"};
-    QTest::newRow("raw keeps the placeholders") << false << tti
-                                                << QStringList{"JPN", "ABCDEFGHIJKL", "JPN", "ABCDEFGHIJKL"};
-}
-
-void tst_OtnOhDialogs::ttiShown()
-{
-    QFETCH(bool, structured);
-    QFETCH(QByteArray, tti);
-    QFETCH(QStringList, buttonTexts);
-    OtnOhTtiWidget widget(nullptr, structured);
-    widget.setTti(tti);
-    QCOMPARE(widget.tti(), tti);
-    const QStringList fields{"lblSapiIs", "lblSapiNs", "lblSapi", "lblDapi", "pbSapiIs",
-                             "pbSapiNs",  "pbDapiIs",  "pbDapiNs", "lblOpe", "pbOpe"};
-    QCOMPARE(visibleOf(widget, fields + QStringList{"pbOpe64"}), structured ? fields : QStringList{"pbOpe64"});
-    QStringList texts;
-    for (const char *name : {"pbSapiIs", "pbSapiNs", "pbDapiIs", "pbDapiNs"})
-        texts << widget.findChild<QPushButton *>(QLatin1String(name))->text();
-    QCOMPARE(texts, buttonTexts);
-    if (structured)
-        QCOMPARE(widget.findChild<QLabel *>("lblOpe")->text(), WidgetText().getUiText(5111));
-
-    // A short or long message is cut or zero-filled to 64 bytes.
-    widget.setTti(QByteArray("\x01JP"));
-    QCOMPARE(widget.tti(), QByteArray("\x01JP").leftJustified(64, '\0'));
-}
 
 void tst_OtnOhDialogs::ttiTextEntry_data()
 {
@@ -260,45 +212,6 @@ void tst_OtnOhDialogs::ttiTextEntry()
     QCOMPARE(widget.findChild<QPushButton *>(button)->text(), buttonText);
 }
 
-void tst_OtnOhDialogs::ttiHexEntry_data()
-{
-    QTest::addColumn<bool>("structured");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<bool>("confirm");
-    QTest::newRow("operator specific") << true << 32 << 32 << true;
-    QTest::newRow("raw 64 bytes, SAPI[0] and DAPI[0] too") << false << 0 << 64 << true;
-    QTest::newRow("raw cancelled") << false << 0 << 64 << false;
-}
-
-void tst_OtnOhDialogs::ttiHexEntry()
-{
-    QFETCH(bool, structured);
-    QFETCH(int, start);
-    QFETCH(int, length);
-    QFETCH(bool, confirm);
-
-    EditorHost host;
-    OtnOhTtiWidget widget(&host.dialog, structured);
-    const QByteArray before = numbered(64, 0);
-    widget.setTti(before);
-    const QByteArray entered = numbered(length, 0xA0);
-    EntryUser user{confirm};
-    user.content = vectorOf(entered);
-    ScopedDialogHandler handler(host.runner, [&user](QDialog *dialog) { return user.answer(dialog); });
-    click(widget, structured ? "pbOpe" : "pbOpe64");
-
-    QCOMPARE(user.opened, 1);
-    QCOMPARE(user.presetContent, vectorOf(before.mid(start, length)));
-    QCOMPARE(user.sizeInBits, 8 * length);
-    QCOMPARE(user.lineWidth, 4);
-    QCOMPARE(user.viewMode, 8);
-    QByteArray expected = before;
-    if (confirm)
-        expected.replace(start, length, entered);
-    QCOMPARE(widget.tti(), expected);
-}
-
 void tst_OtnOhDialogs::thirdByte_data()
 {
     QTest::addColumn<Kind>("kind");
@@ -314,8 +227,6 @@ void tst_OtnOhDialogs::thirdByte_data()
                         << 0xBD;
     QTest::newRow("PM, ODUCn first slice") << Kind::Pm << otlc << 0 << 0x05
                                            << QStringList{"0000", "0", "101: Reserved"} << "cmbStat" << 7 << 0x07;
-    QTest::newRow("PM, OTLC second slice") << Kind::Pm << otlc << 1 << 0xB5 << QStringList{"1011", "0", "0101"}
-                                           << "cmbStat" << 15 << 0xBF;
     QTest::newRow("SM") << Kind::Sm << otu2 << 0 << 0x6D << QStringList{"0110", "1", "1", "01"} << "cmbIae" << 0
                         << 0x69;
     // The hidden BDI and IAE combos take no bits.
@@ -344,136 +255,6 @@ void tst_OtnOhDialogs::thirdByte()
     QCOMPARE(int(dialog->thirdByte()), byte);
     dialog->findChild<QComboBox *>(changedCombo)->setCurrentIndex(newIndex);
     QCOMPARE(int(dialog->thirdByte()), changedByte);
-}
-
-// On an OTLC line the second slice carries no TTI and a shorter third byte; the others carry the whole field.
-void tst_OtnOhDialogs::reducedLayouts_data()
-{
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<int>("selector");
-    QTest::addColumn<QStringList>("hidden");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("lastComboItems");
-    const QStringList pmHidden{"lblTti", "wdgPlaceholder", "lblBit5", "lblBdi", "cmbBdi"};
-    const QStringList smHidden{"lblTti", "wdgPlaceholder", "lblBit5", "lblBdi", "cmbBdi", "lblBit6", "lblIae", "cmbIae"};
-    QTest::newRow("PM, OTU2") << Kind::Pm << otu2 << 1 << QStringList{} << "ODU7 PM-TTI" << 8;
-    QTest::newRow("PM, OTLC first slice") << Kind::Pm << otlc << 0 << QStringList{} << "ODU7 PM-TTI" << 8;
-    QTest::newRow("PM, OTLC second slice") << Kind::Pm << otlc << 1 << pmHidden << "ODU7 PM" << 16;
-    QTest::newRow("PM, OTLC third slice") << Kind::Pm << otlc << 2 << QStringList{} << "ODU7 PM-TTI" << 8;
-    QTest::newRow("SM, OTU2") << Kind::Sm << otu2 << 1 << QStringList{} << "OTU7 SM-TTI" << 4;
-    QTest::newRow("SM, OTLC first slice") << Kind::Sm << otlc << 0 << QStringList{} << "OTU7 SM-TTI" << 4;
-    QTest::newRow("SM, OTLC second slice") << Kind::Sm << otlc << 1 << smHidden << "OTU7 SM" << 16;
-    QTest::newRow("SM, OTLC fourth slice") << Kind::Sm << otlc << 3 << QStringList{} << "OTU7 SM-TTI" << 4;
-}
-
-void tst_OtnOhDialogs::reducedLayouts()
-{
-    QFETCH(Kind, kind);
-    QFETCH(OtnMapping, mapping);
-    QFETCH(int, selector);
-    QFETCH(QStringList, hidden);
-    QFETCH(QString, title);
-    QFETCH(int, lastComboItems);
-
-    std::unique_ptr<OtnOhTtiDialog> dialog(makeDialog(kind, mapping, selector));
-    dialog->setOhName(QStringLiteral("7"));
-    QCOMPARE(dialog->windowTitle(), title);
-    const QStringList all = smCombos + pmCombos + QStringList{"lblTti", "wdgPlaceholder", "lblBit5", "lblBdi",
-                                                              "lblBit6", "lblIae"};
-    QStringList actualHidden;
-    for (const QString &name : all) {
-        const auto *widget = dialog->findChild<QWidget *>(name);
-        if (widget && !widget->isVisibleTo(dialog.get()) && !actualHidden.contains(name))
-            actualHidden << name;
-    }
-    std::sort(actualHidden.begin(), actualHidden.end());
-    std::sort(hidden.begin(), hidden.end());
-    QCOMPARE(actualHidden, hidden);
-    QCOMPARE(dialog->findChild<QComboBox *>(combosOf(kind).last())->count(), lastComboItems);
-    const QString lastLabel = kind == Kind::Pm ? "lblBit6_8" : "lblBit7_8";
-    QCOMPARE(dialog->findChild<QLabel *>(lastLabel)->text() == QStringLiteral("Bit 5-8:"), !hidden.isEmpty());
-}
-
-void tst_OtnOhDialogs::frames_data()
-{
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("helpPage");
-    QTest::addColumn<QString>("box");
-    QTest::newRow("PM") << Kind::Pm << "otn_overhead.html#otn_pm" << "bbOhPm";
-    QTest::newRow("SM") << Kind::Sm << "otn_overhead.html#otn_sm" << "bbOhSm";
-    QTest::newRow("TCMi") << Kind::Tcmi << "otn_overhead.html#otn_tcm" << "bbOhTcmi";
-}
-
-void tst_OtnOhDialogs::frames()
-{
-    QFETCH(Kind, kind);
-    QFETCH(QString, helpPage);
-    QFETCH(QString, box);
-    std::unique_ptr<OtnOhTtiDialog> dialog(makeDialog(kind, otu2, 0));
-    QVERIFY(dialog->isModal());
-    QCOMPARE(dialogFrameFaults(*dialog, helpPage, qPrintable(box),
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
-             QStringList());
-    QCOMPARE(dialog->findChild<QLabel *>("lbl3rdByte")->text(), WidgetText().getUiText(4661));
-    QVERIFY(dialog->ttiWidget());
-    QCOMPARE(dialog->ttiWidget()->parentWidget(), dialog->findChild<QWidget *>("wdgPlaceholder"));
-
-    OtnOhFtflDialog ftfl;
-    QCOMPARE(dialogFrameFaults(ftfl, "otn_overhead.html#otn_ftfl", "bbFtfl",
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
-             QStringList());
-    ftfl.setOhName(QStringLiteral("2"));
-    QCOMPARE(ftfl.windowTitle(), QStringLiteral("ODU2 FTFL"));
-
-    OtnOhApsDialog aps;
-    QCOMPARE(dialogFrameFaults(aps, "otn_overhead.html#otn_apspcc", "bbOhAps",
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
-             QStringList());
-    aps.setOhName(QStringLiteral("flex"));
-    QCOMPARE(aps.windowTitle(), QStringLiteral("ODUflex APS/PCC[1]"));
-}
-
-void tst_OtnOhDialogs::tcmiFirstByte_data()
-{
-    QTest::addColumn<bool>("ttiShown");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("confirm");
-    QTest::addColumn<int>("firstByte");
-    QTest::newRow("line level shows the TTI") << true << "" << false << 200;
-    QTest::newRow("lower level, entered") << false << "17" << true << 17;
-    QTest::newRow("lower level, cancelled") << false << "17" << false << 200;
-    QTest::newRow("lower level, not a number") << false << "x" << true << 0;
-}
-
-void tst_OtnOhDialogs::tcmiFirstByte()
-{
-    QFETCH(bool, ttiShown);
-    QFETCH(QString, typed);
-    QFETCH(bool, confirm);
-    QFETCH(int, firstByte);
-
-    OtnOhTcmiDialog dialog(nullptr, true, otu2);
-    dialog.setOhName(QStringLiteral("2"));
-    dialog.setTcmNumber(3);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("ODU2 TCM3-TTI"));
-    QCOMPARE(dialog.findChild<QLabel *>("lbl1stByte")->text(), WidgetText().getUiText(4660));
-    dialog.setTtiShown(ttiShown);
-    const QStringList ttiWidgets{"lblTti", "wdgPlaceholder"};
-    const QStringList byteWidgets{"lbl1stByte", "pb1stByte"};
-    QCOMPARE(visibleOf(dialog, ttiWidgets + byteWidgets), ttiShown ? ttiWidgets : byteWidgets);
-    dialog.setFirstByte(200);
-    QCOMPARE(dialog.findChild<QPushButton *>("pb1stByte")->text(), QStringLiteral("200"));
-    if (!ttiShown) {
-        DialogRunner runner;
-        dialog.setDialogRunner(&runner);
-        EntryUser user{confirm, typed};
-        ScopedDialogHandler handler(runner, [&user](QDialog *d) { return user.answer(d); });
-        click(dialog, "pb1stByte");
-        QCOMPARE(user.presetText, QStringLiteral("200"));
-        QCOMPARE(user.keypadMaximum, 255.0);
-    }
-    QCOMPARE(int(dialog.firstByte()), firstByte);
 }
 
 void tst_OtnOhDialogs::ftflHalf_data()
@@ -644,35 +425,6 @@ void tst_OtnOhDialogs::acceptedGivesEntriesCancelledGivesOld()
         if (accept)
             tti.replace(4, 12, "42          ");
         QCOMPARE(dialog->tti(), tti);
-    }
-}
-
-void tst_OtnOhDialogs::apsByte()
-{
-    OtnOhApsDialog dialog;
-    const auto radio = [&dialog](const char *name) { return dialog.findChild<QRadioButton *>(QLatin1String(name)); };
-    const auto checked = [&radio](const char *name) { return radio(name)->isChecked(); };
-    dialog.setApsByte(0xA5);
-    QCOMPARE(dialog.findChild<QComboBox *>("cmbBit1_4")->currentText(), QStringLiteral("1010: SD"));
-    const QList<bool> pairs{checked("rbNoAps"), checked("rbAps"),           checked("rb1_1"),
-                            checked("rb1_n"),   checked("rbUnidirectional"), checked("rbBidirectional"),
-                            checked("rbNonRevertive"), checked("rbRevertive")};
-    QCOMPARE(pairs, (QList<bool>{true, false, false, true, true, false, false, true}));
-    QCOMPARE(int(dialog.apsByte()), 0xA5);
-
-    // Clicking the checked button of a pair keeps it; its partner takes the bit over.
-    radio("rbRevertive")->click();
-    QVERIFY(checked("rbRevertive"));
-    QCOMPARE(int(dialog.apsByte()), 0xA5);
-    radio("rbNonRevertive")->click();
-    QVERIFY(!checked("rbRevertive"));
-    radio("rbAps")->click();
-    QVERIFY(!checked("rbNoAps"));
-    QCOMPARE(int(dialog.apsByte()), 0xAC);
-
-    for (int byte = 0; byte < 256; ++byte) {
-        dialog.setApsByte(quint8(byte));
-        QCOMPARE(int(dialog.apsByte()), byte);
     }
 }
 

@@ -38,24 +38,11 @@ class tst_OtnOtlcSetupDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void formAndTexts();
     void widgetFollowsAndWrites_data();
     void widgetFollowsAndWrites();
     void terminologySwitch_data();
     void terminologySwitch();
 };
-
-void tst_OtnOtlcSetupDialog::formAndTexts()
-{
-    TesterFixture server(otlcCatalogue());
-    OtnOtlcSetupDialog dialog(server.manager(), 1);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("OTLC Slice"));
-    QCOMPARE(dialogFrameFaults(dialog, "otn_otlc_dialog.html", "bbOtlcSetup", {{QDialogButtonBox::Close, 2004}}),
-             QStringList());
-    dialog.findChild<QDialogButtonBox *>("bbOtlcSetup")->button(QDialogButtonBox::Close)->click();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(server.fake()->writeRequests(), 0);
-}
 
 void tst_OtnOtlcSetupDialog::widgetFollowsAndWrites_data()
 {

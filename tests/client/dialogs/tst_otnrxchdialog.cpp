@@ -38,11 +38,6 @@ struct Fixture : TesterFixture {
         fake()->addParameter(new QcmaParameterUInt(numberOfTsSid, 1, 1, 8));
         dialog.reset(new OtnRxChDialog(manager(), port, nullptr, 0, mapping));
     }
-    bool shown(const char *name) const
-    {
-        QWidget *w = dialog->findChild<QWidget *>(QLatin1String(name));
-        return w && w->isVisibleTo(dialog.data());
-    }
 
     OtnMapping mapping;
     QScopedPointer<OtnRxChDialog> dialog;
@@ -56,57 +51,10 @@ class tst_OtnRxChDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void visibility_data();
-    void visibility();
     void formMapAndSelection();
     void mainTsSwap_data();
     void mainTsSwap();
 };
-
-void tst_OtnRxChDialog::visibility_data()
-{
-    QTest::addColumn<int>("interfaceSignal");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("mainTp");
-    QTest::addColumn<bool>("mainTs");
-    QTest::addColumn<bool>("map");
-    QTest::addColumn<bool>("numberOfTs");
-
-    QTest::newRow("mode 0: the map") << 1 << int(MUX_ODU0_ODU2) << 0 << false << false << true << false;
-    QTest::newRow("mode 1: main TP") << 1 << int(MUX_ODU0_ODU2) << 1 << true << false << false << false;
-    QTest::newRow("mode 2: main TS") << 1 << int(MUX_ODU0_ODU2) << 2 << false << true << false << false;
-    QTest::newRow("manual stage, mode 0") << 0 << int(MUX_ODU0_ODU1) << 0 << true << false << false << false;
-    QTest::newRow("manual stage, mode 2") << 0 << int(MUX_ODU0_ODU1) << 2 << true << false << false << false;
-    QTest::newRow("ODUflex shows the TS count") << 1 << int(MUX_ODUFLEX_ODU2) << 0 << false << false << true << true;
-}
-
-void tst_OtnRxChDialog::visibility()
-{
-    QFETCH(int, interfaceSignal);
-    QFETCH(int, kind);
-    QFETCH(int, mode);
-    QFETCH(bool, mainTp);
-    QFETCH(bool, mainTs);
-    QFETCH(bool, map);
-    QFETCH(bool, numberOfTs);
-
-    Fixture f(interfaceSignal, kind, mode, eightTs);
-    QCOMPARE(f.dialog->detectionMode(), mode);
-    QCOMPARE(f.shown("lblMainTp"), mainTp);
-    QCOMPARE(f.shown("pbMainTp"), mainTp);
-    QCOMPARE(f.shown("lblMainTs"), mainTs);
-    QCOMPARE(f.shown("pbMainTs"), mainTs);
-    QCOMPARE(f.shown("lblNumberOfTs"), numberOfTs);
-    QCOMPARE(f.shown("pbNumberOfTs"), numberOfTs);
-    for (const char *name : {"lblMainTpTs", "lblMainTpClassificationColor", "lblMainTpClassification",
-                             "lblDummyTpClassificationColor", "lblDummyTpClassification", "mainTpTsGrid"})
-        QVERIFY2(f.shown(name) == map, name);
-    const bool manual = OtnTpTs::getTpTsInfo(0, f.mapping, 0).autoDetection == 0;
-    QCOMPARE(f.dialog->isManual(), manual);
-    for (int i = 0; i < f.dialog->mainGrid()->cellCount(); ++i)
-        QCOMPARE(f.dialog->mainGrid()->cell(i)->isEnabled(), !manual);
-}
 
 void tst_OtnRxChDialog::formMapAndSelection()
 {

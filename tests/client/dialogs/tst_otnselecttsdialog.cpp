@@ -43,58 +43,11 @@ class tst_OtnSelectTsDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void form_data();
-    void form();
     void selectionRules_data();
     void selectionRules();
     void mainTpShownWhenDefined_data();
     void mainTpShownWhenDefined();
 };
-
-void tst_OtnSelectTsDialog::form_data()
-{
-    QTest::addColumn<int>("tpCount");
-    QTest::addColumn<int>("tsCount");
-    QTest::addColumn<int>("gridColumns");
-    QTest::addColumn<int>("labelColumns");
-    QTest::addColumn<int>("labelRows");
-
-    QTest::newRow("1 TP in 2 TS") << 1 << 2 << 2 << 1 << 1;
-    QTest::newRow("4 TP in 8 TS") << 4 << 8 << 8 << 4 << 1;
-    QTest::newRow("32 TP in 32 TS") << 32 << 32 << 8 << 20 << 2;
-    QTest::newRow("80 TP in 80 TS") << 80 << 80 << 8 << 20 << 4;
-}
-
-void tst_OtnSelectTsDialog::form()
-{
-    QFETCH(int, tpCount);
-    QFETCH(int, tsCount);
-    QFETCH(int, gridColumns);
-    QFETCH(int, labelColumns);
-    QFETCH(int, labelRows);
-
-    Fixture f{QByteArray()};
-    QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(tpCount, tsCount));
-    QCOMPARE(dialog->parentWidget(), f.channelDialog.data());
-    QVERIFY(dialog->isModal());
-    QCOMPARE(dialogFrameFaults(*dialog, "otn_select_ts_dialog.html", "bbSelectedTs",
-                               {{QDialogButtonBox::Close, 2004}}),
-             QStringList());
-    dialog->setOdtuName(QStringLiteral("ODTU4.1"));
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("ODTU4.1 TP/TS Select"));
-
-    OtnChWidget *grid = dialog->grid();
-    QCOMPARE(grid->cellCount(), tsCount);
-    QCOMPARE(grid->columnCount(), gridColumns);
-
-    auto *labels = dialog->findChild<QGridLayout *>(QStringLiteral("gLayoutSelectedTs"));
-    QCOMPARE(labels->count(), tpCount);
-    QCOMPARE(labels->columnCount(), labelColumns);
-    QCOMPARE(labels->rowCount(), labelRows);
-    auto *first = dialog->findChild<QLabel *>(QStringLiteral("lblChosenTs0"));
-    QCOMPARE(first->text(), QStringLiteral("--"));
-    QCOMPARE(first->styleSheet(), QStringLiteral("QFrame { border: 1px solid black; background-color: gray; }"));
-}
 
 void tst_OtnSelectTsDialog::selectionRules_data()
 {
@@ -118,23 +71,16 @@ void tst_OtnSelectTsDialog::selectionRules_data()
         << QList<QByteArray>{QByteArray("\x01\x04", 2)};
     QTest::newRow("single TP moves") << 1 << QByteArray("\x03", 1) << QList<int>{5} << QByteArray("\x06", 1) << true
                                      << QList<QByteArray>{QByteArray("\x03", 1), QByteArray("\x06", 1)};
-    QTest::newRow("single TP moves twice") << 1 << QByteArray() << QList<int>{2, 7} << QByteArray("\x08", 1) << true
-                                           << QList<QByteArray>{QByteArray("\x03", 1), QByteArray("\x08", 1)};
     QTest::newRow("fifth click refused") << 4 << four << QList<int>{6} << four << true << QList<QByteArray>{four};
     QTest::newRow("clearing disables Close") << 4 << four << QList<int>{1} << QByteArray("\x01\x03\x04", 3) << false
                                              << QList<QByteArray>{four};
     QTest::newRow("bytes ascending, not in click order")
         << 3 << QByteArray() << QList<int>{7, 2, 5} << QByteArray("\x03\x06\x08", 3) << true
         << QList<QByteArray>{QByteArray("\x03\x06\x08", 3)};
-    QTest::newRow("incomplete writes nothing") << 3 << QByteArray() << QList<int>{4, 0} << QByteArray("\x01\x05", 2)
-                                               << false << QList<QByteArray>{};
     QTest::newRow("replace one of four") << 4 << four << QList<int>{2, 7} << QByteArray("\x01\x02\x04\x08", 4)
                                          << true << QList<QByteArray>{four, QByteArray("\x01\x02\x04\x08", 4)};
     QTest::newRow("All Off disables Close") << 2 << QByteArray("\x01\x05", 2) << QList<int>{allOff} << QByteArray()
                                             << false << QList<QByteArray>{QByteArray("\x01\x05", 2)};
-    QTest::newRow("All Off, then chosen again")
-        << 2 << QByteArray("\x01\x05", 2) << QList<int>{allOff, 3, 0} << QByteArray("\x01\x04", 2) << true
-        << QList<QByteArray>{QByteArray("\x01\x05", 2), QByteArray("\x01\x04", 2)};
 }
 
 void tst_OtnSelectTsDialog::selectionRules()

@@ -10,33 +10,11 @@ class tst_OtnTsMap : public QObject
     Q_OBJECT
 
 private slots:
-    void gridSizeHoldsTheKindsTs();
     void layout_data();
     void layout();
     void mainTsMarks_data();
     void mainTsMarks();
 };
-
-// The grid of a multiplex kind is the smallest of 8, 16, 32 and 80 TS that holds the kind's TS.
-void tst_OtnTsMap::gridSizeHoldsTheKindsTs()
-{
-    int kinds = 0;
-    for (int kind = 1; kind <= 22; ++kind) {
-        const OtnSignalCatalogue::Multiplex *m = OtnSignalCatalogue::multiplex(kind);
-        if (!m)
-            continue;
-        ++kinds;
-        int expected = 80;
-        for (int size : {32, 16, 8}) {
-            if (size >= m->tsCount)
-                expected = size;
-        }
-        QVERIFY2(OtnTsMap::gridSize(kind) == expected, m->name);
-    }
-    QCOMPARE(kinds, 20);
-    QCOMPARE(OtnTsMap::gridSize(0), 8);
-    QCOMPARE(OtnTsMap::gridSize(99), 8);
-}
 
 void tst_OtnTsMap::layout_data()
 {

@@ -36,34 +36,9 @@ class tst_OtnTtiDetectionDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void formTextsAndAccess();
     void comboFollowsItsParameter_data();
     void comboFollowsItsParameter();
 };
-
-void tst_OtnTtiDetectionDialog::formTextsAndAccess()
-{
-    TesterFixture server(ttiCatalogue());
-    OtnTtiDetectionDialog dialog(server.manager(), 1);
-    const WidgetText texts = server.manager()->texts();
-    QVERIFY(!texts.getUiText(4206).isEmpty());
-    QCOMPARE(dialog.windowTitle(), texts.getUiText(4206));
-    QCOMPARE(dialog.findChild<QGroupBox *>("gbTti")->title(), texts.getUiText(4207));
-    QCOMPARE(dialog.findChild<QGroupBox *>("gbPlm")->title(), texts.getUiText(4208));
-    QCOMPARE(dialogFrameFaults(dialog, "otn_tti_detection_dialog.html", "bbTtiDetection",
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
-             QStringList());
-
-    dialog.show();
-    QPushButton *ok = dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok);
-    // Restricted, otherwise restricted, and back to full access while open.
-    for (int state : {1, 2, 0}) {
-        dialog.setAccessState(state);
-        QCOMPARE(ok->isEnabled(), state == 0);
-        for (const Row &r : rows)
-            QVERIFY2(dialog.findChild<QComboBox *>(QString::fromLatin1(r.combo))->isEnabled() == (state == 0), r.combo);
-    }
-}
 
 void tst_OtnTtiDetectionDialog::comboFollowsItsParameter_data()
 {

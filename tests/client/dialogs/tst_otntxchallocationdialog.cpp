@@ -9,30 +9,8 @@ class tst_OtnTxChAllocationDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void form();
     void toggleAndAllocateAll();
 };
-
-void tst_OtnTxChAllocationDialog::form()
-{
-    OtnTxChAllocationDialog dialog(nullptr, 32, 16);
-    QVERIFY(dialog.isModal());
-    QCOMPARE(dialogFrameFaults(dialog, "otn_tx_ch_allocation_dialog.html", "bbChAllocation",
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
-             QStringList());
-    QCOMPARE(dialog.grid()->cellCount(), 32);
-    QCOMPARE(dialog.grid()->columnCount(), 16);
-
-    dialog.setOdtuName(QStringLiteral("ODTU13"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("ODTU13") + WidgetText().getUiText(5105));
-
-    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbChAllocation"));
-    dialog.setResult(-1);
-    QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
 
 void tst_OtnTxChAllocationDialog::toggleAndAllocateAll()
 {

@@ -64,12 +64,6 @@ QPushButton *tsCell(const OtnTxChDialog &dialog, int ts)
 {
     return dialog.mainGrid()->cell((ts / 8 + 1) * 9 + 1 + ts % 8);
 }
-
-bool shown(const OtnTxChDialog &dialog, const char *name)
-{
-    QWidget *w = dialog.findChild<QWidget *>(QLatin1String(name));
-    return w && w->isVisibleTo(&dialog);
-}
 } // namespace
 
 class tst_OtnTxChDialog : public QObject
@@ -77,66 +71,11 @@ class tst_OtnTxChDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void shape_data();
-    void shape();
     void formAndMap();
     void followsTheServerIgnoringBadValues();
-    void randomPreset();
     void allocationRoundTrip_data();
     void allocationRoundTrip();
-    void unknownStage();
 };
-
-void tst_OtnTxChDialog::shape_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("cells");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("allocColumns");   // -1: no allocated-TS section
-    QTest::addColumn<bool>("mainTpRow");
-    QTest::addColumn<bool>("flex");
-
-    QTest::newRow("ODU0 in ODU1, 2 fixed TS") << int(MUX_ODU0_ODU1) << 18 << 1 << -1 << true << false;
-    QTest::newRow("ODU0 in ODU2, 8 TS") << int(MUX_ODU0_ODU2) << 18 << 1 << 8 << false << false;
-    QTest::newRow("ODU2 in ODU3 PT20, 16 fixed TS") << int(MUX_ODU2_ODU3_PT20) << 27 << 2 << -1 << true << false;
-    QTest::newRow("ODU1 in ODU3 PT21, 32 TS") << int(MUX_ODU1_ODU3_PT21) << 45 << 4 << 16 << false << false;
-    QTest::newRow("ODU0 in ODU4, 80 TS") << int(MUX_ODU0_ODU4) << 99 << 10 << 20 << false << false;
-    QTest::newRow("ODUflex in ODU2") << int(MUX_ODUFLEX_ODU2) << 18 << 1 << 8 << false << true;
-}
-
-void tst_OtnTxChDialog::shape()
-{
-    QFETCH(int, kind);
-    QFETCH(int, cells);
-    QFETCH(int, rows);
-    QFETCH(int, allocColumns);
-    QFETCH(bool, mainTpRow);
-    QFETCH(bool, flex);
-
-    Fixture f(kind);
-    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
-    QCOMPARE(dialog->mainGrid()->cellCount(), cells);
-    QCOMPARE(dialog->gridRows(), rows);
-    QCOMPARE(dialog->tsCount(), int(f.info.tsCount));
-    QCOMPARE(dialog->tpCount(), int(OtnTpTs::getTpTsInfo(0, f.mapping, dialog->flexTsCount()).tpCount));
-    for (int ts = f.info.tsCount; ts < rows * 8; ++ts)
-        QCOMPARE(tsCell(*dialog, ts)->text(), QStringLiteral("--"));
-    QCOMPARE(shown(*dialog, "lblAllocated"), allocColumns >= 0);
-    QCOMPARE(dialog->allocatedGrid() != nullptr, allocColumns >= 0);
-    if (dialog->allocatedGrid()) {
-        QCOMPARE(dialog->allocatedGrid()->columnCount(), allocColumns);
-        QCOMPARE(dialog->allocatedGrid()->bits(), QBitArray(int(f.info.tsTotal), true));
-    }
-
-    QCOMPARE(shown(*dialog, "pbMainTp"), mainTpRow);
-    QCOMPARE(shown(*dialog, "lblMainTp"), mainTpRow);
-    QCOMPARE(shown(*dialog, "pbRandom"), !mainTpRow);
-    QCOMPARE(shown(*dialog, "lblPreset"), !mainTpRow);
-    QCOMPARE(dialog->mainGrid()->cell(10)->isEnabled(), !mainTpRow);
-    QCOMPARE(shown(*dialog, "pbNumberOfTs"), flex);
-    if (flex)
-        QCOMPARE(dialog->flexTsCount(), 2u);
-}
 
 void tst_OtnTxChDialog::formAndMap()
 {
@@ -201,34 +140,6 @@ void tst_OtnTxChDialog::followsTheServerIgnoringBadValues()
     QCOMPARE(dialog->mainTsList()[0], 8);
 }
 
-void tst_OtnTxChDialog::randomPreset()
-{
-    // ODU2 in ODU4: 10 TP of 8 TS in 80 TS.
-    Fixture f(MUX_ODU2_ODU4);
-    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
-    const int tpCount = dialog->tpCount();
-    QVERIFY(tpCount > 1 && tpCount < dialog->tsCount());
-    auto *random = dialog->findChild<QPushButton *>(QStringLiteral("pbRandom"));
-    QSet<QByteArray> distinctDraws;
-    QSet<int> usedTs;
-    for (int draw = 0; draw < 200; ++draw) {
-        random->click();
-        const QByteArray bytes = f.fake()->value(mainTsSid)->getByteArray();
-        QCOMPARE(bytes.size(), tpCount);
-        for (int i = 0; i < bytes.size(); ++i) {
-            const int ts = quint8(bytes.at(i));
-            QVERIFY2(ts >= 1 && ts <= dialog->tsCount(), qPrintable(QString::number(ts)));
-            if (i > 0)
-                QVERIFY2(ts > quint8(bytes.at(i - 1)), "drawn TS repeat or are not ascending");
-            usedTs.insert(ts);
-        }
-        distinctDraws.insert(bytes);
-    }
-    QCOMPARE(f.fake()->writeRequests(), 200);
-    QVERIFY(distinctDraws.size() > 100);
-    QVERIFY(usedTs.size() > 70);
-}
-
 void tst_OtnTxChDialog::allocationRoundTrip_data()
 {
     QTest::addColumn<int>("result");
@@ -276,22 +187,6 @@ void tst_OtnTxChDialog::allocationRoundTrip()
     QBitArray shownBits = expected;
     shownBits.resize(8);
     QTRY_COMPARE(dialog->allocatedGrid()->bits(), shownBits);
-}
-
-void tst_OtnTxChDialog::unknownStage()
-{
-    Fixture f(MUX_ODU0_ODU2);
-    DiagnosticsRecorder recorder;
-    OtnTxChDialog dialog(f.manager(), port, nullptr, 5, f.mapping);
-    QCOMPARE(recorder.withLineNumbersMasked(),
-             QStringList{QStringLiteral("ZEL_ASSERT_MSG: ..\\..\\client\\otn\\interface_setup_status\\dialogs\\"
-                                        "otntxchdialog: line %d - stage >= 0 && stage < stageCount: stage = 5")});
-    // Nothing to bind: no slots, an empty map, and the buttons do nothing.
-    QCOMPARE(dialog.tpCount(), 0);
-    QVERIFY(!dialog.allocatedGrid());
-    dialog.clickedRandom();
-    dialog.clickedMainTpTs(0);
-    QCOMPARE(f.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_OtnTxChDialog)

@@ -50,28 +50,12 @@ class tst_OtnTxGfpFDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void formAndTexts();
     void upiChoicesFollowPti_data();
     void upiChoicesFollowPti();
     void chosenUpiIsSentOnlyOnOk_data();
     void chosenUpiIsSentOnlyOnOk();
     void extensionHeaderFollowsExi();
 };
-
-void tst_OtnTxGfpFDialog::formAndTexts()
-{
-    TesterFixture server(gfpCatalogue);
-    OtnTxGfpFDialog dialog(server.manager(), 1);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("GFP-F Setup"));
-    QCOMPARE(dialogFrameFaults(dialog, "otn_tx_gfpf_dialog.html", "bbTxGfpF",
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
-             QStringList());
-    QCOMPARE(dialog.findChild<QGroupBox *>("gbExtentionHeader")->title(), QStringLiteral("Extention Header"));
-    // Every bound combo holds the server's choices.
-    QCOMPARE(dialog.findChild<QComboBox *>("cmbPti")->currentText(), QStringLiteral("000: Client Data"));
-    QCOMPARE(dialog.findChild<QComboBox *>("cmbPfi")->count(), 2);
-    QCOMPARE(dialog.findChild<QComboBox *>("cmbExi")->count(), 3);
-}
 
 void tst_OtnTxGfpFDialog::upiChoicesFollowPti_data()
 {
@@ -89,13 +73,10 @@ void tst_OtnTxGfpFDialog::upiChoicesFollowPti_data()
     QTest::newRow("opened on an unknown PTI") << ptiReserved << 1 << -1 << false << 0 << "" << "";
     QTest::newRow("data to management, server") << ptiData << 2 << ptiManagement << false << 5 << csf
                                                 << "CSF (loss of character synchronization)";
-    QTest::newRow("data to management, user") << ptiData << 2 << ptiManagement << true << 5 << csf
-                                              << "CSF (loss of character synchronization)";
     QTest::newRow("management to data, user") << ptiManagement << 2 << ptiData << true << 19 << ethernet
                                               << "Frame-mapped PPP";
     QTest::newRow("data to management, code only in data table")
         << ptiData << 16 << ptiManagement << false << 6 << csf << reserved;
-    QTest::newRow("data to unknown, user") << ptiData << 1 << ptiReserved << true << 0 << "" << "";
     QTest::newRow("unknown to data, server") << ptiReserved << 14 << ptiData << false << 20 << ethernet << "Unused";
 }
 

@@ -10,6 +10,7 @@
 #include "host/pages/statisticstable.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/server/intervalpoller.h"
+#include "host/texts/widgettext.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/testerfixture.h"
 
@@ -97,13 +98,13 @@ private slots:
     void offeredTypes();
     void rowsOfType_data();
     void rowsOfType();
+    void headersNameTheirBlocks();
     void justificationBlocksByOduRank();
     void tcmComboChoosesTheConnection_data();
     void tcmComboChoosesTheConnection();
     void bidirectionalSettingHidesItsRows();
     void portOutsideThePageIsReported();
     void liveCountersOnTheSimulatedTester();
-    void levelTypesNameTheLevelOfTheirRows();
 };
 
 void tst_OtnResultPage::offeredTypes_data()
@@ -115,7 +116,6 @@ void tst_OtnResultPage::offeredTypes_data()
     QTest::addColumn<Types>("types");
 
     QTest::newRow("plain signals: line and client") << 17 << otu2Bulk << otu2Bulk << false << Types{17, 21};
-    QTest::newRow("plain signals: the line's performance") << 26 << otu2Bulk << otu2Bulk << false << Types{26};
     QTest::newRow("two levels, GMP and TCM")
         << 17 << otu2Bulk << otu4Odu2Odu0 << true << Types{17, 18, 19, 21, 22, 23};
     QTest::newRow("the ports add up: multiplexed on one, GFP on the other")
@@ -151,14 +151,10 @@ void tst_OtnResultPage::rowsOfType_data()
     QTest::newRow("line of a multiplexing ODU: its MSIM")
         << otu4Odu0 << 17 << Counters{10001, 101, 1101, 10002, Alarm::ODU_AIS[0], Alarm::MSIM[0], Error::PM_BIP8[0]}
         << Counters{Alarm::ODU_LOF_LOM[1], Error::ODU_FAS[1]};
-    QTest::newRow("line of a bulk signal: no MSIM") << otu2Bulk << 17 << Counters{Alarm::ODU_AIS[0]}
-                                                    << Counters{Alarm::MSIM[0]};
     QTest::newRow("first level: ODU framing and MSIM")
         << otu2Odu1Odu0 << 18
         << Counters{10003, Alarm::ODU_LOF_LOM[1], Alarm::ODU_OOF[1], Alarm::MSIM[1], Error::ODU_FAS[1]}
         << Counters{Alarm::ODU_AIS[0], Alarm::MSIM[0]};
-    QTest::newRow("first level that multiplexes nothing: no MSIM")
-        << otu4Odu0 << 18 << Counters{Alarm::ODU_AIS[1]} << Counters{Alarm::MSIM[1]};
     QTest::newRow("client") << otu2Bulk << 21 << Counters{167, 168, 169, 1174, 2717, 2718}
                             << Counters{101, Gfp::CSF};
     QTest::newRow("client by GFP: its CSF") << otu2Odu0Gfp << 21 << Counters{167, Gfp::CSF} << Counters{};
@@ -184,6 +180,18 @@ void tst_OtnResultPage::rowsOfType()
         QVERIFY2(result.shows(counter), qPrintable(QString::number(counter)));
     for (int counter : absent)
         QVERIFY2(!result.shows(counter), qPrintable(QString::number(counter)));
+}
+
+void tst_OtnResultPage::headersNameTheirBlocks()
+{
+    ResultPage result(17);
+    result.receive(1, otu4Odu0);
+    QStringList headers;
+    for (const nsStatistics::TableItem &row : result.page->getStatisticsTable()->tableItems()) {
+        if (row.shown && row.counterId == -1)
+            headers << WidgetText().getUiText(row.textIds[0]);
+    }
+    QVERIFY2(headers.contains(QStringLiteral("ODU Alarms")), qPrintable(headers.join(QStringLiteral(", "))));
 }
 
 void tst_OtnResultPage::justificationBlocksByOduRank()
@@ -302,26 +310,6 @@ void tst_OtnResultPage::liveCountersOnTheSimulatedTester()
     QVERIFY(result.tester.settle());
     QCOMPARE(cells(2717).first().toInt(), inSync + 1);
     QCOMPARE(cells(1174), (QStringList{"0", "0.00E+00"}));
-}
-
-// The entry of a level in the type combo and the tester's names of its counters count the levels alike.
-void tst_OtnResultPage::levelTypesNameTheLevelOfTheirRows()
-{
-    ResultPage result(17);
-    result.receive(1, otu3FourLevels);
-    StatisticsTable *table = result.page->getStatisticsTable();
-    const QRegularExpression levelOfRow(QStringLiteral("\\((Level \\d)\\)"));
-    for (int type : {18, 19, 20}) {
-        QVERIFY(result.choose(type));
-        QSet<QString> named;
-        for (const nsStatistics::TableItem &row : table->tableItems()) {
-            const QRegularExpressionMatch match =
-                levelOfRow.match(table->rowTexts(table->rowOfCounter(row.counterId)).value(0));
-            if (row.shown && row.counterId > 0 && match.hasMatch())
-                named.insert(match.captured(1));
-        }
-        QCOMPARE(named, QSet<QString>{result.types()->currentText()});
-    }
 }
 
 QTEST_MAIN(tst_OtnResultPage)

@@ -9,8 +9,6 @@ private slots:
     void payloadTypeText_data();
     void payloadTypeText();
     void tableIsComplete();
-    void hexByte_data();
-    void hexByte();
 };
 
 void tst_OtnPayloadType::payloadTypeText_data()
@@ -29,6 +27,7 @@ void tst_OtnPayloadType::payloadTypeText_data()
     QTest::newRow("0x7F unused") << 0x7F << false << "0x7F Unused";
     QTest::newRow("0xFD NULL") << 0xFD << true << "0xFD NULL test signal mapping";
     QTest::newRow("0x01 first") << 0x01 << true << "0x01 Experimental mapping";
+    QTest::newRow("0x0A STM-1") << 0x0A << true << "0x0A STM-1 mapping into OPU0";
     QTest::newRow("0x12 two blanks") << 0x12 << true << "0x12 IB SDR  mapping into OPUflex";
     QTest::newRow("0xFF last") << 0xFF << true << "0xFF Not available";
 }
@@ -63,23 +62,6 @@ void tst_OtnPayloadType::tableIsComplete()
         ++known;
     }
     QCOMPARE(known, 36);
-}
-
-void tst_OtnPayloadType::hexByte_data()
-{
-    QTest::addColumn<uint>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0u << "00";
-    QTest::newRow("single digit") << 0xAu << "0A";
-    QTest::newRow("two digits, upper case") << 0x3Cu << "3C";
-    QTest::newRow("more than a byte") << 0x1ABu << "1AB";
-}
-
-void tst_OtnPayloadType::hexByte()
-{
-    QFETCH(uint, value);
-    QFETCH(QString, text);
-    QCOMPARE(::hexByte(value), text);
 }
 
 QTEST_MAIN(tst_OtnPayloadType)

@@ -122,67 +122,14 @@ class tst_OtnSignalSetupPage : public QObject
 {
     Q_OBJECT
 private slots:
-    void pageIdentity_data();
-    void pageIdentity();
     void moduleButtons_data();
     void moduleButtons();
     void followsServerPortAndRebuild_data();
     void followsServerPortAndRebuild();
     void laneButtonAndDialog_data();
     void laneButtonAndDialog();
-    void txAccessState();
     void laneMappingRoundTrip();
 };
-
-void tst_OtnSignalSetupPage::pageIdentity_data()
-{
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("Tx") << Tx << "Tx Signal Setup";
-    QTest::newRow("Rx") << Rx << "Rx Signal Setup";
-}
-
-void tst_OtnSignalSetupPage::pageIdentity()
-{
-    QFETCH(int, direction);
-    QFETCH(QString, title);
-    PageServer server(direction);
-    OtnSetupPage *page = server.open(false);
-    QCOMPARE(page->directionIndex(), direction);
-    // Before initialisation there is nothing to update.
-    page->UpdateText();
-    page->SetGUIAccessState(1);
-    page->reinitialize();
-    page->setPort(2);
-    QCOMPARE(page->port(), 2);
-    QCOMPARE(page->uiHelperList()->count(), 0);
-    QVERIFY(page->findChildren<QPushButton *>().isEmpty());
-
-    page->initializePage();
-    QCOMPARE(page->windowTitle(), title);
-    auto *status = page->findChild<PhysicalStatusMiniWidget *>();
-    QVERIFY(status);
-    QVERIFY(page->findChild<QGroupBox *>("gbPhysicalStatus")->layout()->indexOf(status) >= 0);
-    QCOMPARE(status->port(), 2);
-    QCOMPARE(status->group(), nsSID::otn);
-    QCOMPARE(page->uiHelperList()->count(), helperCount[direction]);
-
-    // Texts: UI text numbers or the texts themselves.
-    const QList<QPair<QString, QVariant>> texts[2] = {
-        {{"pbMultiLane", 5251}, {"gbPhysicalStatus", 5096}, {"gbClockConfiguration", 9324}},
-        {{"gbPhysicalStatus", 5096}, {"pbQsfp28Adpt", "QSFP28 Adpt."}, {"pbCfp4", "CFP4"}, {"pbQsfp28", "QSFP28"}}};
-    for (const auto &text : texts[direction]) {
-        auto *box = page->findChild<QGroupBox *>(text.first);
-        auto *button = page->findChild<QPushButton *>(text.first);
-        QVERIFY(box || button);
-        box ? box->setTitle(QString()) : button->setText(QString());
-        page->UpdateText();
-        const bool uiText = text.second.userType() == QMetaType::Int;
-        QVERIFY(!uiText || WidgetText().hasUiText(text.second.toInt()));
-        QCOMPARE(box ? box->title() : button->text(),
-                 uiText ? WidgetText().getUiText(text.second.toInt()) : text.second.toString());
-    }
-}
 
 void tst_OtnSignalSetupPage::moduleButtons_data()
 {
@@ -197,11 +144,8 @@ void tst_OtnSignalSetupPage::moduleButtons_data()
                 << direction << -1 << QList<int>{value} << QStringList{moduleButtonNames[direction].at(value)};
         }
     }
-    QTest::newRow("Tx, all active") << Tx << 7 << range(8) << moduleButtonNames[Tx];
     QTest::newRow("Tx, CFP family") << Tx << 7 << QList<int>{2, 3, 4} << QStringList{"pbCfp", "pbCfp2", "pbCfp4"};
-    QTest::newRow("Tx, none active") << Tx << 7 << QList<int>{} << QStringList{};
     QTest::newRow("Tx, values without a button are skipped") << Tx << 9 << QList<int>{1, 8, 9} << QStringList{"pbQsfpp"};
-    QTest::newRow("Rx, off and SFP") << Rx << 8 << QList<int>{0, 1} << QStringList{"pbOff", "pbSfp"};
     QTest::newRow("Rx, values without a button are skipped")
         << Rx << 11 << QList<int>{8, 9, 10, 11} << QStringList{"pbQsfp28"};
 }
@@ -293,7 +237,6 @@ void tst_OtnSignalSetupPage::laneButtonAndDialog_data()
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<int>("mode");   // -1: nothing opens
     QTest::newRow("no lanes: nothing opens") << 0 << false << false << false << -1;
-    QTest::newRow("4 lanes, one logical lane per physical lane") << 4 << true << true << true << 0;
     QTest::newRow("20 lanes over 4 physical lanes") << 20 << true << true << true << 2;
     QTest::newRow("20 lanes, mapping not defined") << 20 << false << true << false << 2;
 }
@@ -330,19 +273,6 @@ void tst_OtnSignalSetupPage::laneButtonAndDialog()
     for (int lane = 0; mode >= 0 && lane < lanes; ++lane)
         expected.append(firstLane + lane);
     QCOMPARE(seen, expected);
-}
-
-void tst_OtnSignalSetupPage::txAccessState()
-{
-    PageServer server(Tx);
-    OtnSetupPage *page = server.open();
-    for (int state : {1, 0}) {
-        page->SetGUIAccessState(state);
-        QCOMPARE(page->findChild<QGroupBox *>("gbClockConfiguration")->isEnabled(), state == 0);
-        QCOMPARE(page->findChild<OutputSignalSetupWidget *>()->isEnabled(), state == 0);
-        // The bindings hear it too: the port mode buttons take no input without access.
-        QCOMPARE(page->findChild<QPushButton *>("pbThrough")->isEnabled(), state == 0);
-    }
 }
 
 void tst_OtnSignalSetupPage::laneMappingRoundTrip()

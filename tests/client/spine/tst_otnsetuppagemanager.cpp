@@ -67,9 +67,6 @@ private slots:
     void labelWaitsForEveryParameter();
     void labelTexts_data();
     void labelTexts();
-    void refreshWritesWhateverIsPending();
-    void ignoredInputs_data();
-    void ignoredInputs();
     void setupPageAnswers_data();
     void setupPageAnswers();
     void labelFollowsTheTesterOnTheCurrentPort();
@@ -123,8 +120,6 @@ void tst_OtnSetupPageManager::labelTexts_data()
     QTest::addColumn<QString>("label");
     QTest::newRow("one level: rate and payload") << Tx << 0 << Values{{11008, 1}} << "OTU2 - OPU2";
     QTest::newRow("port 1 counts as port 0") << Tx << 1 << Values{{11008, 3}} << "OTU4 - OPU4";
-    QTest::newRow("port 3 counts as port 0") << Tx << 3 << Values{{11008, 3}} << "OTU4 - OPU4";
-    QTest::newRow("no port counts as port 0") << Tx << int(nsSID::noPort) << Values{{11008, 3}} << "OTU4 - OPU4";
     QTest::newRow("one level, extended OPU2") << Tx << 0 << Values{{11008, 1}, {11009, 11}} << "OTU2 - Ext. OPU2";
     QTest::newRow("two levels") << Tx << 0 << Values{{11008, 1}, {11010, 2}, {11128, 3}}
                                 << "OTU2 - ODTU12 (PT=20)#3 - OPU1";
@@ -153,54 +148,6 @@ void tst_OtnSetupPageManager::labelTexts()
     QVERIFY(l.manager.pendingIds().isEmpty());
     QCOMPARE(l.manager.buttonLabel(), label);
     QCOMPARE(l.button.text(), label);
-}
-
-void tst_OtnSetupPageManager::refreshWritesWhateverIsPending()
-{
-    OtnSetupPageManager bare(Tx);
-    bare.refreshButtonLabel();   // no button yet: nothing to write, nothing breaks
-    Labelled l(Tx, m_tester->manager());
-    deliver(l.manager, 0, 11008, 2);
-    QCOMPARE(l.button.text(), untouched);
-    l.manager.refreshButtonLabel();
-    QCOMPARE(l.button.text(), QStringLiteral("OTU3 - OPU3"));
-    QVERIFY(!l.manager.pendingIds().isEmpty());
-}
-
-void tst_OtnSetupPageManager::ignoredInputs_data()
-{
-    QTest::addColumn<int>("input");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("null parameter") << 0 << "OtnSetupPageManager::updateButtonLabel: parameter is null.";
-    QTest::newRow("double value")
-        << 1 << "OtnSetupPageManager::updateButtonLabel: unknown parameter type for ID 2b00; ignored.";
-    QTest::newRow("registered id of neither table")
-        << 2 << "OtnSetupPageManager::updateButtonLabel: unknown PID for ID 2ee1; ignored.";
-    QTest::newRow("unregistered id, silently") << 3 << "";
-}
-
-void tst_OtnSetupPageManager::ignoredInputs()
-{
-    QFETCH(int, input);
-    QFETCH(QString, line);
-    Labelled l(Tx, m_tester->manager());
-    deliverAll(l.manager, 0, {{11008, 1}});
-    l.button.setText(untouched);
-    const QString labelBefore = l.manager.buttonLabel();
-
-    DiagnosticsRecorder log;
-    QcmaParameterDouble rate(nsSID::otnSid(0, 11008), 2.0, 0.0, 10.0, 1);
-    // The Rx module type and interface are no label parameters of the transmitter.
-    QcmaParameterEnum module(nsSID::otnSid(2, 12001), 1, 0, 8);
-    QcmaParameterEnum rxRate(nsSID::otnSid(0, 12006), 2, 0, 31);
-    if (input == 2)
-        l.manager.setButtonLabelSID(nsSID::otnSid(0, 12001));
-    QcmaParameter *inputs[] = {nullptr, &rate, &module, &rxRate};
-    l.manager.updateButtonLabel(inputs[input]);
-    QCOMPARE(log.lines(), line.isEmpty() ? QStringList() : QStringList{line});
-    QCOMPARE(l.manager.buttonLabel(), labelBefore);
-    QCOMPARE(l.manager.mapping().value(OtnMapping::FieldInterface), 1);
-    QCOMPARE(l.button.text(), untouched);
 }
 
 void tst_OtnSetupPageManager::setupPageAnswers_data()

@@ -9,7 +9,6 @@ class tst_OtnStatisticsPageFactory : public QObject
 private slots:
     void resultPageClientInfo_data();
     void resultPageClientInfo();
-    void copiesReadTheSamePortList();
 };
 
 void tst_OtnStatisticsPageFactory::resultPageClientInfo_data()
@@ -31,21 +30,6 @@ void tst_OtnStatisticsPageFactory::resultPageClientInfo()
     const ClientInfo info = factory.clientInfo(tester.manager());
     QCOMPARE(info.port, port);
     QCOMPARE(info.serverManager, tester.manager());
-}
-
-void tst_OtnStatisticsPageFactory::copiesReadTheSamePortList()
-{
-    QList<int> ports{2, 4};
-    OtnStatisticsPageFactory factory(&ports);
-    const OtnStatisticsPageFactory copy(factory);
-    QCOMPARE(copy.ports(), &ports);
-    // The list stays the host's: a change reaches every factory that reads it.
-    ports.prepend(3);
-    QCOMPARE(copy.clientInfo(nullptr).port, 3);
-    QList<int> other{1};
-    OtnStatisticsPageFactory assigned(&other);
-    assigned = factory;
-    QCOMPARE(assigned.clientInfo(nullptr).port, 3);
 }
 
 QTEST_MAIN(tst_OtnStatisticsPageFactory)

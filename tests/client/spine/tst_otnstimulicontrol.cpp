@@ -11,35 +11,9 @@ class tst_OtnStimuliControl : public QObject
 {
     Q_OBJECT
 private slots:
-    void idsByModuleType_data();
-    void idsByModuleType();
     void registrationAppendsPortItems_data();
     void registrationAppendsPortItems();
 };
-
-void tst_OtnStimuliControl::idsByModuleType_data()
-{
-    QTest::addColumn<int>("moduleType");
-    QTest::addColumn<QList<int>>("ids");
-    // CFP2, CFP4 and CXP modules carry several lanes.
-    for (int type = 0; type <= 7; ++type) {
-        const bool lanes = type == 3 || type == 4 || type == 6;
-        QTest::addRow("module type %d", type) << type << (lanes ? QList<int>{15, 16, 17, 19} : QList<int>{15, 16, 17});
-    }
-}
-
-void tst_OtnStimuliControl::idsByModuleType()
-{
-    QFETCH(int, moduleType);
-    QFETCH(QList<int>, ids);
-    SimulatorOptions options = TesterFixture::testOptions(2);
-    options.moduleTypes = {0, moduleType, 0, 0};
-    TesterFixture tester(options);
-    QCOMPARE(tester.manager()->GetPortModuleType(2), moduleType);
-    QCOMPARE(OtnStimuliControl::stimuliIds(tester.manager(), 2), ids);
-    // Port 1 keeps its own module.
-    QCOMPARE(OtnStimuliControl::stimuliIds(tester.manager(), 1), (QList<int>{15, 16, 17}));
-}
 
 void tst_OtnStimuliControl::registrationAppendsPortItems_data()
 {

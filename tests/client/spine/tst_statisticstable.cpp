@@ -59,9 +59,7 @@ private slots:
     void rowsByKind();
     void valuesByKind_data();
     void valuesByKind();
-    void valuesOutliveNewRows();
     void rowsNamedAfterTheCatalogue();
-    void valueColumnsFitTheirTitles();
     void tablePageBuildsItsTableOnce();
 };
 
@@ -147,20 +145,6 @@ void tst_StatisticsTable::valuesByKind()
     QCOMPARE(table.rowTexts(0).mid(1), (QStringList{ui(4560), ui(4563)}));
 }
 
-void tst_StatisticsTable::valuesOutliveNewRows()
-{
-    StatisticsTable table;
-    table.setTableItems(Items{row(RowAlarmError, 1101), row(RowAlarmError, 1104, 0, -1, false)});
-    table.showValues(Values{{1101, value(12)}, {1104, value(1)}});
-    QCOMPARE(table.rowOfCounter(1104), -1);
-    // Rows of another type show the values already there, until the next interval brings others.
-    table.setTableItems(Items{row(RowAlarmError, 1104), row(RowAlarmError, 1101)});
-    QCOMPARE(table.rowTexts(0).mid(1), (QStringList{"1", "-"}));
-    QCOMPARE(table.rowOfCounter(1101), 1);
-    table.clearValues();
-    QCOMPARE(table.rowTexts(1).mid(1), (QStringList{"-", "-"}));
-}
-
 void tst_StatisticsTable::rowsNamedAfterTheCatalogue()
 {
     auto catalogue = QSharedPointer<ParameterCatalogue>::create();
@@ -176,25 +160,6 @@ void tst_StatisticsTable::rowsNamedAfterTheCatalogue()
     // A counter the catalogue does not name keeps its number.
     QCOMPARE(table.item(0, 0)->text(), QStringLiteral("LOF"));
     QCOMPARE(table.item(1, 0)->text(), QStringLiteral("103"));
-}
-
-void tst_StatisticsTable::valueColumnsFitTheirTitles()
-{
-    StatisticsTable table;
-    TableItem lanes = row(RowSectionHeader, -1, 4278);
-    lanes.textIds[1] = 4647;
-    lanes.textIds[2] = 4648;
-    table.setTableItems(Items{row(RowSectionHeader, -1, 4027), row(RowAlarmError, 102)});
-    const int narrow = table.columnWidth(1);
-    table.setTableItems(Items{lanes, row(RowPairSecond, 177, 0, 402)});
-    for (int c = 1; c <= 2; ++c) {
-        const QTableWidgetItem *title = table.item(0, c);
-        QVERIFY(table.columnWidth(c) > QFontMetrics(title->font()).horizontalAdvance(title->text()));
-    }
-    QVERIFY(table.columnWidth(1) > narrow);
-    // A long value widens its column too.
-    table.showValues(Values{{177, value(1237421060123ull)}});
-    QVERIFY(table.columnWidth(1) > QFontMetrics(table.item(1, 1)->font()).horizontalAdvance("1237421060123"));
 }
 
 void tst_StatisticsTable::tablePageBuildsItsTableOnce()

@@ -103,15 +103,10 @@ class tst_OtnStatusCapturePage : public QObject
 private slots:
     void labelsAndButtonsOfALevel_data();
     void labelsAndButtonsOfALevel();
-    void recordDecoding_data();
-    void recordDecoding();
     void pausedPageTakesOneCapturePerUpdate();
     void chosenLevelShowsItsOwnRecord_data();
     void chosenLevelShowsItsOwnRecord();
     void sapiSetOnTheTransmitterIsDecodedAndFollowed();
-    void tpTsViewComparesTransmittedAndCapturedSlots();
-    void slotParameterOfNoLevelIsReportedAndIgnored();
-    void sampleStatesChooseEachLevelBelowTheLine();
 };
 
 void tst_OtnStatusCapturePage::labelsAndButtonsOfALevel_data()
@@ -165,67 +160,6 @@ void tst_OtnStatusCapturePage::labelsAndButtonsOfALevel()
                  expected);
     }
     QCOMPARE(presentButtons(widget), buttons);
-}
-
-void tst_OtnStatusCapturePage::recordDecoding_data()
-{
-    QTest::addColumn<int>("recordSize");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("button");   // empty: the table and PSI line
-    QTest::addColumn<QString>("label");    // the table cell "r,c", "psi", or a label of the dialog
-    QTest::addColumn<QString>("shown");
-
-    const int full = IntervalDataOtnCapture::recordSize;
-    QTest::newRow("FAS, first byte") << full << 0 << QByteArray("\xF6", 1) << "" << "1,1" << "F6";
-    QTest::newRow("PM byte 3: row 3, column 12") << full << 43 << QByteArray("\x0A", 1) << "" << "3,12" << "0A";
-    QTest::newRow("last overhead byte") << full << 63 << QByteArray("\x5C", 1) << "" << "4,16" << "5C";
-    QTest::newRow("PSI[0]") << full << 832 << QByteArray("\x05", 1) << "" << "psi" << payloadTypeText(0x05);
-    QTest::newRow("SM TTI: SAPI IS") << full << 65 << QByteArray("JPN") << "pbSm" << "lblSapiIs" << "JPN";
-    QTest::newRow("PM TTI: DAPI NS") << full << 148 << QByteArray("PATH-TRACE-1") << "pbPm" << "lblDapiNs"
-                                     << "PATH-TRACE-1";
-    QTest::newRow("TCM1 TTI: SAPI IS") << full << 193 << QByteArray("T1A") << "pbTcm1" << "lblSapiIs" << "T1A";
-    QTest::newRow("TCM6 TTI: DAPI IS") << full << 192 + 5 * 64 + 17 << QByteArray("T6\x01") << "pbTcm6"
-                                       << "lblDapiIs" << "T6.";
-    QTest::newRow("FTFL: forward fault indication") << full << 576 << QByteArray("\x01", 1) << "pbFtfl"
-                                                    << "lblFifValue" << "0x01 Signal Fail";
-    QTest::newRow("record ending inside the PM TTI") << 130 << 129 << QByteArray("Q") << "pbPm" << "lblSapiIs"
-                                                     << "Q..";
-    QTest::newRow("record ending before the FTFL") << 576 << 0 << QByteArray("\xF6", 1) << "pbFtfl" << "lblOifCc"
-                                                   << "...";
-}
-
-void tst_OtnStatusCapturePage::recordDecoding()
-{
-    QFETCH(int, recordSize);
-    QFETCH(int, offset);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, button);
-    QFETCH(QString, label);
-    QFETCH(QString, shown);
-
-    TesterFixture tester(1);
-    QByteArray record(recordSize, '\0');
-    record.replace(offset, bytes.size(), bytes);
-    // The calls the page makes for each capture.
-    OtnCaptureOhWidget widget(nullptr, tester.manager());
-    widget.setLevel(0, OtnMapping(1, 0, 0, 0, 0), 0);
-    widget.setTtiEncoding(0);
-    widget.showOverhead(record.left(64), recordSize > 832 ? quint8(record.at(832)) : 0);
-    widget.setCaptureRecord(record);
-
-    if (button.isEmpty()) {
-        if (label == QLatin1String("psi"))
-            QCOMPARE(labelText(widget, "lblPsiValue"), shown);
-        else
-            QCOMPARE(shownByte(widget, label.section(',', 0, 0).toInt(), label.section(',', 1).toInt()), shown);
-        return;
-    }
-    QString text;
-    QVERIFY(openCapture(tester, widget, qPrintable(button), [&](QDialog *dialog) {
-        text = labelText(*dialog, qPrintable(label));
-    }));
-    QCOMPARE(text, shown);
 }
 
 void tst_OtnStatusCapturePage::pausedPageTakesOneCapturePerUpdate()
@@ -347,77 +281,6 @@ void tst_OtnStatusCapturePage::sapiSetOnTheTransmitterIsDecodedAndFollowed()
     }));
     QCOMPARE(seen, QStringList({"SM-TTI", "JPN", "SECTION-A1  ", "DEU", "SECTION-B2  "}));
     QCOMPARE(page->overheadWidget()->openItem(), -1);
-}
-
-void tst_OtnStatusCapturePage::tpTsViewComparesTransmittedAndCapturedSlots()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
-    QVERIFY(page);
-    QVERIFY(pollInterval(tester));
-    page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->click();
-    OtnCaptureTpTsDialog *dialog = page->tpTsDialog();
-    QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("OTU4 TP/TS"));
-    QVERIFY(dialog->txMap() && dialog->rxMap());
-    // The port receives what it sends: ten ODU2 of 8 TS each, the same on both maps.
-    QCOMPARE(dialog->rxMap()->cellCount(), dialog->txMap()->cellCount());
-    for (int i = 0; i < dialog->txMap()->cellCount(); ++i) {
-        QCOMPARE(dialog->rxMap()->cell(i)->text(), dialog->txMap()->cell(i)->text());
-        QCOMPARE(dialog->rxMap()->cell(i)->styleSheet(), dialog->txMap()->cell(i)->styleSheet());
-    }
-    QCOMPARE(dialog->rxMap()->cell(9 * 10 + 1)->text(), QStringLiteral("10"));
-    page->findChild<QComboBox *>(QStringLiteral("cmbLevel"))->setCurrentIndex(2);
-    QVERIFY(!dialog->isVisible());
-}
-
-void tst_OtnStatusCapturePage::slotParameterOfNoLevelIsReportedAndIgnored()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
-    QVERIFY(page);
-    page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->click();
-    const OtnChWidget *txMap = page->tpTsDialog()->txMap();
-    QVERIFY(txMap);
-    const auto rowText = [txMap](int row) {
-        QStringList texts;
-        for (int column = 1; column < 9; ++column)
-            texts << txMap->cell(9 * (row + 1) + column)->text();
-        return texts.join(' ');
-    };
-    QCOMPARE(rowText(0), QStringLiteral("1 1 1 1 1 1 1 1"));
-
-    DiagnosticsRecorder recorder;
-    page->qcmaParameterChanged(QcmaParameterByteArray(nsSID::otnSid(1, TX::OTU_SM_TTI_SAPI), QByteArray("\x09", 1)));
-    page->qcmaParameterChanged(QcmaParameterBitArray(nsSID::otnSid(1, TX::MAIN_TP[2]), QBitArray(80, true)));
-    const QString report = QStringLiteral("ZEL_ASSERT_MSG: ..\\..\\client\\otn\\interface_setup_status\\pages\\"
-                                          "status\\otnstatuscapturepage: line %d - level != -1: pid=0x%1 is not found.");
-    QCOMPARE(recorder.withLineNumbersMasked(),
-             QStringList({report.arg(TX::OTU_SM_TTI_SAPI, 0, 16), report.arg(TX::MAIN_TP[2], 0, 16)}));
-    QCOMPARE(rowText(0), QStringLiteral("1 1 1 1 1 1 1 1"));
-
-    // The line's main TS list moves TP 1 to TS 9 and TP 2 to TS 1.
-    page->qcmaParameterChanged(QcmaParameterByteArray(nsSID::otnSid(1, TX::MAIN_TS[0]), QByteArray("\x09\x01", 2)));
-    QCOMPARE(rowText(0), QStringLiteral("2 2 2 2 2 2 2 2"));
-    QCOMPARE(rowText(1), QStringLiteral("1 1 1 1 1 1 1 1"));
-    QCOMPARE(recorder.lines().size(), 2);
-}
-
-void tst_OtnStatusCapturePage::sampleStatesChooseEachLevelBelowTheLine()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
-    const auto page = shownFactoryPage<OtnStatusCapturePage>(tester, pageId, QSize(1024, 700));
-    QVERIFY(page);
-    QCOMPARE(page->sampleStateNames(), QStringList({"ODU2", "ODU0"}));
-    for (int state = 1; state >= 0; --state) {
-        int steps = 0;
-        while (!page->stepToSampleState(state) && ++steps < 5)
-            QVERIFY(tester.settle());
-        QVERIFY2(steps < 5, "the state is not reached");
-        QCOMPARE(page->currentLevel(), state + 1);
-        QCOMPARE(page->findChild<QComboBox *>(QStringLiteral("cmbLevel"))->currentIndex(), state + 1);
-        QCOMPARE(cell(*page, 0, 7), QStringLiteral("Fixed Stuff/7"));
-    }
 }
 
 QTEST_MAIN(tst_OtnStatusCapturePage)

@@ -75,10 +75,7 @@ private slots:
     void countersOfALevel();
     void levelButtonsFollowTheReceivedStructure_data();
     void levelButtonsFollowTheReceivedStructure();
-    void sampleStatesShowTheirLevel_data();
-    void sampleStatesShowTheirLevel();
     void levelSwitchRebindsOnlyTheChosenLevel();
-    void hideDisconnectsEverything();
     void receivedTraceMismatchShowsAsTimThenHistory();
     void portChangeFollowsTheOtherPort();
 };
@@ -93,33 +90,18 @@ void tst_OtnStatusErrorPage::countersOfALevel_data()
     using namespace nsIID::Otn;
     // Payload counters: the innermost level only, and only for their mapping.
     QTest::newRow("GFP-F frame errors, innermost ODUflex") << "otu4-oduflex-gfpf" << 1 << 1168 << true;
-    QTest::newRow("GFP-F frame errors, line level") << "otu4-oduflex-gfpf" << 0 << 1168 << false;
     QTest::newRow("GFP client frames, GFP-F") << "otu4-oduflex-gfpf" << 1 << 1401 << true;
-    QTest::newRow("GFP-T codes, GFP-F mapping") << "otu4-oduflex-gfpf" << 1 << 1155 << false;
     QTest::newRow("GFP-T codes, GFP-T mapping") << "otu2-odu0" << 1 << 1155 << true;
-    QTest::newRow("GFP HEC, GFP-T mapping") << "otu2-odu0" << 1 << 1149 << true;
     QTest::newRow("GFP-F frame errors, GFP-T mapping") << "otu2-odu0" << 1 << 1168 << false;
-    QTest::newRow("GFP client frames, GFP-T mapping") << "otu2-odu0" << 1 << 1401 << false;
-    QTest::newRow("GFP HEC, bulk") << "otu4-odu2-odu0" << 2 << 1149 << false;
     QTest::newRow("bit errors, bulk in the innermost ODU0") << "otu4-odu2-odu0" << 2 << 1174 << true;
-    QTest::newRow("bit errors, bulk, middle level") << "otu4-odu2-odu0" << 1 << 1174 << false;
-    QTest::newRow("bit errors, STM-1 client") << "otu3-odu2-odu1-odu0" << 3 << 1174 << false;
     QTest::newRow("pattern loss, bulk line") << "otu2-bulk" << 0 << 169 << true;
-    QTest::newRow("pattern loss, Ethernet") << "otu4-oduflex-gfpf" << 1 << 169 << false;
     QTest::newRow("CSF, fourth level of four") << "otu3-odu2-odu1-odu0" << 3 << 167 << true;
-    QTest::newRow("CSF, line of four levels") << "otu3-odu2-odu1-odu0" << 0 << 167 << false;
     QTest::newRow("GFP-CSF, GFP-F") << "otu4-oduflex-gfpf" << 1 << nsIID::Otn::Gfp::CSF << true;
-    QTest::newRow("GFP-CSF, bulk") << "otu4-odu2-odu0" << 2 << nsIID::Otn::Gfp::CSF << false;
-    QTest::newRow("OTUCn lane loss, OTU4") << "otu4-odu2-odu0" << 0 << 433 << false;
     // The line's own counters.
     QTest::newRow("TCM3 BIP-8, line") << "otu4-odu2-odu0" << 0 << Error::TCMi_BIP8[2] << true;
-    QTest::newRow("TCM3 BIP-8, second level") << "otu4-odu2-odu0" << 1 << Error::TCMi_BIP8[2] << false;
     QTest::newRow("PM-TIM of the third level") << "otu4-odu2-odu0" << 2 << Alarm::PM_TIM[2] << true;
-    QTest::newRow("PM-TIM of the third level, line") << "otu4-odu2-odu0" << 0 << Alarm::PM_TIM[2] << false;
     // Lane counters: the multi-lane level of a multi-lane signal only.
     QTest::newRow("LLD-LOF, multi-lane") << "otl4.4" << laneLevel << 401 << true;
-    QTest::newRow("LLM errors, multi-lane") << "otl4.4" << laneLevel << 1413 << true;
-    QTest::newRow("LLD-LOF, multi-lane, line level") << "otl4.4" << 0 << 401 << false;
     QTest::newRow("LLD-LOF, single lane") << "otu4-odu2-odu0" << 0 << 401 << false;
 }
 
@@ -141,37 +123,6 @@ void tst_OtnStatusErrorPage::countersOfALevel()
     QCOMPARE(page->currentLevel(), level);
     QCOMPARE(follows(tester, id), followed);
     QCOMPARE(cellLed(*page, tester, id) != nullptr, followed);
-}
-
-void tst_OtnStatusErrorPage::sampleStatesShowTheirLevel_data()
-{
-    QTest::addColumn<QString>("structure");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<int>("level");   // -1: no such state
-
-    QTest::newRow("innermost ODU0") << "otu4-odu2-odu0" << "ODU0" << 2;
-    QTest::newRow("lanes") << "otl4.4" << "Multi-Lane" << laneLevel;
-    QTest::newRow("one level: nothing to choose") << "otu2-bulk" << "OTU2/ODU2" << -1;
-}
-
-void tst_OtnStatusErrorPage::sampleStatesShowTheirLevel()
-{
-    QFETCH(QString, structure);
-    QFETCH(QString, state);
-    QFETCH(int, level);
-
-    TesterFixture tester(TesterFixture::structureOptions(structure));
-    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
-    QVERIFY(page);
-    // Named as the buttons the user sees.
-    QCOMPARE(page->sampleStateNames(), offeredLevelsInRow(*page));
-    const int index = page->sampleStateNames().indexOf(state);
-    QCOMPARE(index >= 0, level >= 0);
-    if (level < 0)
-        return;
-    QVERIFY(page->stepToSampleState(index));
-    QCOMPARE(page->currentLevel(), level);
-    QVERIFY(levelButton(*page, level)->isChecked());
 }
 
 void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure_data()
@@ -222,24 +173,6 @@ void tst_OtnStatusErrorPage::levelSwitchRebindsOnlyTheChosenLevel()
     QCOMPARE(tester.manager()->observedSids(), level0Sids);
     // The cells of the level left go with their bindings.
     QTRY_COMPARE(page->findChildren<PortStatusItem *>().size(), level0Leds);
-}
-
-void tst_OtnStatusErrorPage::hideDisconnectsEverything()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otl4.4")));
-    const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
-    QVERIFY(page);
-    levelButton(*page, laneLevel)->click();
-    QVERIFY(follows(tester, 401));
-
-    page->hide();
-    QCOMPARE(tester.manager()->observedSids(), QList<int>());
-
-    // Shown again, it follows what it followed before.
-    page->show();
-    QCOMPARE(page->currentLevel(), laneLevel);
-    QVERIFY(follows(tester, 401));
-    QVERIFY(!follows(tester, PID::Otn::STATUS::LOS));
 }
 
 void tst_OtnStatusErrorPage::receivedTraceMismatchShowsAsTimThenHistory()

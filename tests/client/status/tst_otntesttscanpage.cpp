@@ -102,12 +102,7 @@ private slots:
     void colouring_data();
     void colouring();
     void descendingWritesTheSelection();
-    void pressesNeedARunningScan_data();
-    void pressesNeedARunningScan();
-    void detailText_data();
-    void detailText();
     void scanOnTheSimulatedTester();
-    void unknownLevelCountsAsNoAlarm();
 };
 
 void tst_OtnTestTScanPage::rowsFollowTheStructure_data()
@@ -228,91 +223,6 @@ void tst_OtnTestTScanPage::descendingWritesTheSelection()
     QCOMPARE(scan.page.selectedChannel(2), 0);
 }
 
-void tst_OtnTestTScanPage::pressesNeedARunningScan_data()
-{
-    QTest::addColumn<int>("lock");      // the global parameter 48
-    QTest::addColumn<int>("running");   // what the tester reports in 16001
-    QTest::addColumn<bool>("scanning");
-
-    QTest::newRow("running") << 0 << 1 << true;
-    QTest::newRow("stopped") << 0 << 0 << false;
-    QTest::newRow("locked while the tester runs") << 1 << 1 << false;
-}
-
-void tst_OtnTestTScanPage::pressesNeedARunningScan()
-{
-    QFETCH(int, lock);
-    QFETCH(int, running);
-    QFETCH(bool, scanning);
-    ScanPage scan(otu4Odu0);
-    QcmaParameterEnum lockParameter(nsSID::build(nsSID::noPort, 0x050000, 48), lock, 0, 1);
-    scan.page.qcmaParameterChanged(lockParameter);
-    scan.setRunning(running);
-    QCOMPARE(scan.page.isRunning(), scanning);
-    auto *startStop = scan.page.findChild<QPushButton *>("pbStartStop");
-    QCOMPARE(startStop->isChecked(), scanning);
-    QCOMPARE(startStop->text(), scan.tester.manager()->texts().getUiText(scanning ? 5087 : 5086));
-    const int before = scan.tester.link()->writeRequests();
-    scan.press(0, 1);
-    QCOMPARE(scan.page.depth(), scanning ? 2 : 0);
-    QCOMPARE(scan.tester.link()->writeRequests(), before + (scanning ? 1 : 0));
-}
-
-void tst_OtnTestTScanPage::detailText_data()
-{
-    QTest::addColumn<Structure>("structure");
-    QTest::addColumn<Presses>("path");     // scan-mode presses before detail mode
-    QTest::addColumn<Press>("detail");
-    QTest::addColumn<Words>("words");
-    QTest::addColumn<QString>("selected");  // empty: no dialog opens
-    QTest::addColumn<QString>("alarms");
-
-    QTest::newRow("line: names in the tester's order, not in bit order")
-        << otu2Bulk << Presses{} << Press{0, 1} << Words{{0, 0x0004 | 0x8000 | 0x0040 | 0x4000}} << "OTU2"
-        << "OTU-AIS, LOF, ODU-AIS, MSIM";
-    QTest::newRow("a first-level tributary")
-        << otu4Odu0 << Presses{{0, 1}} << Press{1, 7} << Words{{7, 0x0020 | 0x0008}} << "OTU4 - ODU0 #7"
-        << "ODU-OCI, PM-BDI";
-    QTest::newRow("a second-level tributary names the path to it")
-        << otu2Odu1Odu0 << Presses{{0, 1}, {1, 2}} << Press{2, 2} << Words{{82, 0x0080 | 0x0010}}
-        << "OTU2 - ODU1 #2 - ODU0 #2" << "LOFLOM, ODU-LCK";
-    QTest::newRow("no alarm, no dialog") << otu4Odu0 << Presses{{0, 1}} << Press{1, 7} << Words{{6, 0x0020}}
-                                         << QString() << QString();
-    QTest::newRow("not the chosen tributary") << otu2Odu1Odu0 << Presses{{0, 1}, {1, 2}} << Press{1, 3}
-                                              << Words{{3, 0x0020}} << QString() << QString();
-}
-
-void tst_OtnTestTScanPage::detailText()
-{
-    QFETCH(Structure, structure);
-    QFETCH(Presses, path);
-    QFETCH(Press, detail);
-    QFETCH(Words, words);
-    QFETCH(QString, selected);
-    QFETCH(QString, alarms);
-    ScanPage scan(structure);
-    scan.setRunning(1);
-    for (const Press &press : path)
-        scan.press(press.first, press.second);
-    scan.deliver(words);
-    scan.page.findChild<QPushButton *>("pbDetail")->click();
-    QCOMPARE(scan.page.mode(), OtnTestTScanPage::ModeDetail);
-
-    QStringList shown;
-    ScopedDialogHandler handler(scan.tester.dialogRunner(), [&shown](QDialog *dialog) {
-        auto *details = qobject_cast<OtnTestTScanDetailDialog *>(dialog);
-        if (details)
-            shown << details->selectedText() << details->alarmsText() << details->windowTitle();
-        return 0;
-    });
-    scan.press(detail.first, detail.second);
-    if (selected.isEmpty()) {
-        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(" | ")));
-        return;
-    }
-    QCOMPARE(shown, (QStringList{selected, alarms, "Tributary details"}));
-}
-
 void tst_OtnTestTScanPage::scanOnTheSimulatedTester()
 {
     // 80 ODU0 of which only the first is equipped.
@@ -351,21 +261,6 @@ void tst_OtnTestTScanPage::scanOnTheSimulatedTester()
     page.hide();
     QTRY_COMPARE(tester.cached(1, PID::Otn::SCAN::RUNNING)->getInt(), 0);
     QCOMPARE(poller.poll(), 0);
-}
-
-void tst_OtnTestTScanPage::unknownLevelCountsAsNoAlarm()
-{
-    ScanPage scan(otu2Odu1Odu0);
-    scan.setRunning(1);
-    Words words;
-    for (int i = 0; i < OtnTestTScanPage::resultWordCount; ++i)
-        words.insert(i, 0x0040);
-    scan.deliver(words);
-    QCOMPARE(scan.page.resultOf(2, 2), 0x0040u);
-    QTest::ignoreMessage(QtWarningMsg, "Invalid level 3");
-    QCOMPARE(scan.page.resultOf(3, 1), 0u);
-    QTest::ignoreMessage(QtWarningMsg, "Invalid level -1");
-    QCOMPARE(scan.page.resultOf(-1, 1), 0u);
 }
 
 QTEST_MAIN(tst_OtnTestTScanPage)

@@ -39,7 +39,6 @@ class TestOtnStimuliWidgetError : public QObject
 private slots:
     void itemsFollowConfiguration_data();
     void itemsFollowConfiguration();
-    void typeNoneHidesInsertion();
     void selectorsFollowStructure();
     void insertionTextNamesTheBurst_data();
     void insertionTextNamesTheBurst();
@@ -87,26 +86,6 @@ void TestOtnStimuliWidgetError::itemsFollowConfiguration()
     QCOMPARE(panel.findChild<QComboBox *>("cmbItem")->currentData().toInt(), expectedItem);
     if (!expectedOffered.isEmpty())
         QCOMPARE(offered(panel), expectedOffered);
-}
-
-void TestOtnStimuliWidgetError::typeNoneHidesInsertion()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
-    OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    QVERIFY(tester.writeAndWait(1, STIMULI::ITEM, 3));
-    QVERIFY(tester.writeAndWait(1, STIMULI::MODE, 3));
-    // Continuous mode: the mode area without any of its frames.
-    QVERIFY(panel.findChild<QFrame *>("frameMode")->isVisibleTo(&panel));
-    for (const char *frame : {"frameBurst", "frameAlt", "frameRate"})
-        QVERIFY(!panel.findChild<QFrame *>(frame)->isVisibleTo(&panel));
-    panel.findChild<QComboBox *>("cmbType")->setCurrentIndex(0);
-    QVERIFY(tester.settle());
-    QCOMPARE(tester.cached(1, STIMULI::ITEM)->getInt(), 0);
-    QCOMPARE(panel.findChild<QComboBox *>("cmbItem")->count(), 0);
-    QVERIFY(!panel.findChild<QComboBox *>("cmbLevel")->isVisibleTo(&panel));
-    QVERIFY(!panel.findChild<QFrame *>("frameMode")->isVisibleTo(&panel));
 }
 
 void TestOtnStimuliWidgetError::selectorsFollowStructure()

@@ -1,7 +1,9 @@
 #include <QtTest>
 
 #include "client/otn/stimuli/otnstimuliwidgetgmp.h"
+#include "host/texts/widgettext.h"
 #include "simulator/poweronstructure.h"
+#include "tests/support/testerfixture.h"
 
 class TestOtnStimuliWidgetGmp : public QObject
 {
@@ -10,6 +12,7 @@ class TestOtnStimuliWidgetGmp : public QObject
 private slots:
     void levelTexts_data();
     void levelTexts();
+    void title();
 };
 
 void TestOtnStimuliWidgetGmp::levelTexts_data()
@@ -30,6 +33,13 @@ void TestOtnStimuliWidgetGmp::levelTexts()
     QFETCH(QString, structure);
     QFETCH(QStringList, texts);
     QCOMPARE(OtnStimuliWidgetGmp::levelTexts(PowerOnStructure::find(structure)->mapping()), texts);
+}
+
+void TestOtnStimuliWidgetGmp::title()
+{
+    TesterFixture tester;
+    const OtnStimuliWidgetGmp panel(ClientInfo{1, tester.manager()});
+    QCOMPARE(panel.title(WidgetText()), QStringLiteral("GMP"));
 }
 
 QTEST_MAIN(TestOtnStimuliWidgetGmp)

@@ -14,64 +14,16 @@
 
 using namespace PID::Otn::STIMULI;
 
-namespace {
-
-bool observed(const TesterFixture &tester, int port, int id)
-{
-    return tester.manager()->observedSids().contains(nsSID::otnSid(port, id));
-}
-
-} // namespace
-
 class TestOtnStimuliWidgetLldSkew : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void everySetIdRebinds_data();
-    void everySetIdRebinds();
     void laneTypeShowsItsLanes_data();
     void laneTypeShowsItsLanes();
-    void aForeignSidIsReportedAndTaken_data();
-    void aForeignSidIsReportedAndTaken();
     void nanosecondsFollowTheBitsAndTheLaneRate_data();
     void nanosecondsFollowTheBitsAndTheLaneRate();
 };
-
-void TestOtnStimuliWidgetLldSkew::everySetIdRebinds_data()
-{
-    QTest::addColumn<int>("port");
-    QTest::newRow("the same port") << 1;
-    QTest::newRow("another port") << 2;
-}
-
-void TestOtnStimuliWidgetLldSkew::everySetIdRebinds()
-{
-    QFETCH(int, port);
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otl4.4"), 2));
-    OtnStimuliWidgetLldSkew panel(ClientInfo{1, tester.manager()});
-    panel.setId(nsSID::otnSid(1, LANE_SKEW_PANEL));
-    const QPointer<UiHelper> before = panel.uiHelperList()->helpers().value(0);
-    QVERIFY(before);
-
-    panel.setId(nsSID::otnSid(port, LANE_SKEW_PANEL));
-    QVERIFY(!before);
-    QCOMPARE(panel.port(), port);
-    // Hidden: only the lane type, which picks the lanes shown, is followed.
-    QVERIFY(observed(tester, port, SKEW_LANE_TYPE));
-    QVERIFY(!observed(tester, port, SKEW_BITS));
-
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    for (int id : {SKEW_BITS, SKEW_NS, SKEW_LOGICAL_LANES, SKEW_PHYSICAL_LANES})
-        QVERIFY2(observed(tester, port, id), qPrintable(QString::number(id)));
-    if (port != 1)
-        QVERIFY(!observed(tester, 1, SKEW_LANE_TYPE));
-
-    // Shown, a new SID is followed at once.
-    panel.setId(nsSID::otnSid(1, LANE_SKEW_PANEL));
-    QVERIFY(observed(tester, 1, SKEW_BITS));
-}
 
 void TestOtnStimuliWidgetLldSkew::laneTypeShowsItsLanes_data()
 {
@@ -91,34 +43,6 @@ void TestOtnStimuliWidgetLldSkew::laneTypeShowsItsLanes()
     QVERIFY(tester.writeAndWait(1, SKEW_LANE_TYPE, laneType));
     QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLane")->isVisibleTo(&panel), logical);
     QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLanePhysical")->isVisibleTo(&panel), !logical);
-}
-
-void TestOtnStimuliWidgetLldSkew::aForeignSidIsReportedAndTaken_data()
-{
-    QTest::addColumn<int>("sid");
-    QTest::addColumn<QStringList>("report");
-    const QString path = QStringLiteral("ZEL_ASSERT_MSG: ..\\..\\client\\otn\\stimuli\\otnstimuliwidgetlldskew: line %d - ");
-    QTest::newRow("a port the tester does not have")
-        << nsSID::otnSid(3, LANE_SKEW_PANEL)
-        << QStringList{path + "(0 < newPort ) && (newPort <= m_clientInfo.manager->PortCount() ): "
-                              "OtnStimuliWidgetLldSkew::setId: Incorrect port value(3)"};
-    QTest::newRow("another group") << nsSID::build(2, nsSID::general, LANE_SKEW_PANEL)
-                                   << QStringList{path + "newGroup == nsSID::otn: OtnStimuliWidgetLldSkew::setId: "
-                                                         "Incorrect nsSID::group(393216)"};
-}
-
-void TestOtnStimuliWidgetLldSkew::aForeignSidIsReportedAndTaken()
-{
-    QFETCH(int, sid);
-    QFETCH(QStringList, report);
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otl4.4"), 2));
-    OtnStimuliWidgetLldSkew panel(ClientInfo{1, tester.manager()});
-    DiagnosticsRecorder log;
-    panel.setId(sid);
-    QCOMPARE(log.withLineNumbersMasked(), report);
-    QCOMPARE(panel.id(), sid);
-    QCOMPARE(panel.port(), nsSID::portOf(sid));
-    QCOMPARE(panel.group(), nsSID::groupOf(sid));
 }
 
 void TestOtnStimuliWidgetLldSkew::nanosecondsFollowTheBitsAndTheLaneRate_data()

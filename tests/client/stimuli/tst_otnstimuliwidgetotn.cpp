@@ -26,21 +26,6 @@ QList<int> observedOn(const zelServerManager *manager, int port)
     return sids;
 }
 
-// The bindings of the panel and its pages that follow the tester because the view connected them; a
-// binding connected at once stays connected by design.
-int viewConnectedBindings(const OtnStimuliWidgetOtn &panel)
-{
-    QList<const StimuliWidget *> views{&panel};
-    for (int key = 0; key < 5; ++key)
-        views << panel.categoryPanel(key);
-    int count = 0;
-    for (const StimuliWidget *view : qAsConst(views)) {
-        for (const UiHelper *binding : view->uiHelperList()->helpers())
-            count += binding->isConnected() && binding->connectionStrategy() != UiHelper::ConnectImmediately;
-    }
-    return count;
-}
-
 } // namespace
 
 class TestOtnStimuliWidgetOtn : public QObject
@@ -48,27 +33,11 @@ class TestOtnStimuliWidgetOtn : public QObject
     Q_OBJECT
 
 private slots:
-    void setIdOfAnotherGroupIsIgnored();
     void aPortChangeRebindsThePanelAndItsPages();
     void categoryFollowsTheTester();
-    void aHiddenPanelHoldsNoLiveBinding();
     void insertionSamples_data();
     void insertionSamples();
 };
-
-void TestOtnStimuliWidgetOtn::setIdOfAnotherGroupIsIgnored()
-{
-    TesterFixture tester;
-    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
-    panel.setId(nsSID::build(3, nsSID::general, ERROR_ALARM_PANEL));
-    QCOMPARE(panel.port(), 1);
-    QCOMPARE(panel.id(), 0);
-
-    const int sid = nsSID::otnSid(3, ERROR_ALARM_PANEL);
-    panel.setId(sid);
-    QCOMPARE(panel.port(), 3);
-    QCOMPARE(panel.id(), sid);
-}
 
 void TestOtnStimuliWidgetOtn::aPortChangeRebindsThePanelAndItsPages()
 {
@@ -104,18 +73,6 @@ void TestOtnStimuliWidgetOtn::categoryFollowsTheTester()
     // A category this client has no panel for keeps the page.
     panel.qcmaParameterChanged(QcmaParameterEnum(nsSID::otnSid(1, CATEGORY), 7, 0, 7));
     QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
-}
-
-void TestOtnStimuliWidgetOtn::aHiddenPanelHoldsNoLiveBinding()
-{
-    TesterFixture tester;
-    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
-    QCOMPARE(viewConnectedBindings(panel), 0);
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    QVERIFY(viewConnectedBindings(panel) > 0);
-    panel.hide();
-    QCOMPARE(viewConnectedBindings(panel), 0);
 }
 
 void TestOtnStimuliWidgetOtn::insertionSamples_data()

@@ -57,7 +57,6 @@ private slots:
     void showsValue();
     void pressWrites_data();
     void pressWrites();
-    void pushButtonAddedLaterFollows();
 };
 
 void tst_UiHelper_Enum_Buttons::showsValue_data()
@@ -132,31 +131,6 @@ void tst_UiHelper_Enum_Buttons::pressWrites()
     QTRY_COMPARE(buttons.binding->QcmaParameter_Get()->getEnum(), pressed);
     QCOMPARE(buttons.checked(), expected);
     QCOMPARE(server.fake()->writeRequests(), requests);
-}
-
-void tst_UiHelper_Enum_Buttons::pushButtonAddedLaterFollows()
-{
-    Server server;
-    server.fake()->addParameter(modeParameter(3, {4}));
-    QGroupBox group;
-    UiHelper_Enum_PushButton binding(server.manager(), &group, nsSID::otnSid(port, modeId),
-                                     UiHelper::ConnectImmediately);
-    auto *three = new QPushButton(&group);
-    auto *four = new QPushButton(&group);
-    binding.PushButtonAdd(3, three);
-    binding.PushButtonAdd(4, four);
-    QCOMPARE(binding.button(3), three);
-    QVERIFY(!binding.button(2));
-    QVERIFY(three->isChecked());
-    QVERIFY(!four->isChecked());
-    QVERIFY(three->isEnabled());
-    QVERIFY(!four->isEnabled());
-
-    server.fake()->serverChange(modeParameter(4));
-    QTRY_VERIFY(four->isChecked());
-    QVERIFY(!three->isChecked());
-    QVERIFY(four->isEnabled());
-    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_UiHelper_Enum_Buttons)

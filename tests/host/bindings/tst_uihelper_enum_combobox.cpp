@@ -37,7 +37,6 @@ private slots:
     void showsActiveAndWritesChoice_data();
     void showsActiveAndWritesChoice();
     void refillsWriteNothing();
-    void undefinedLeavesComboDisabled();
     void wrongTypeIsReported();
 };
 
@@ -129,24 +128,6 @@ void tst_UiHelper_Enum_ComboBox::refillsWriteNothing()
 
     QVERIFY2(!indexChanges.isEmpty(), "the refills moved the combo's index");
     QCOMPARE(server.fake()->writeRequests(), 0);
-}
-
-void tst_UiHelper_Enum_ComboBox::undefinedLeavesComboDisabled()
-{
-    Server server;
-    server.fake()->addParameter(modeParameter(2, {}, false));
-    Form form;
-    UiHelper_Enum_ComboBox binding(server.manager(), form.combo, form.name, form.unit, form.group,
-                                   nsSID::otnSid(port, modeId), UiHelper::ConnectImmediately);
-    QVERIFY(!form.combo->isEnabled());
-    QVERIFY(!form.name->isEnabled());
-    QVERIFY(!form.group->isEnabled());
-    QCOMPARE(form.combo->currentIndex(), -1);
-
-    server.fake()->serverChange(modeParameter(2));
-    QTRY_VERIFY(form.combo->isEnabled());
-    QVERIFY(form.name->isEnabled());
-    QCOMPARE(form.combo->currentIndex(), 2);
 }
 
 void tst_UiHelper_Enum_ComboBox::wrongTypeIsReported()

@@ -25,9 +25,6 @@ private slots:
     void formatValue_data();
     void formatValue();
     void labelsAndEnabledState();
-    void extremeTexts_data();
-    void extremeTexts();
-    void valueLabelKeepsRoomForTheWidest();
 
 private:
     Server m_catalogueServer;   // its manager's texts name the catalogue's values
@@ -104,54 +101,6 @@ void tst_UiHelper_Label::labelsAndEnabledState()
     QVERIFY(value->isEnabled());
     QVERIFY(name->isEnabled());
     QVERIFY(unit->isEnabled());
-}
-
-void tst_UiHelper_Label::extremeTexts_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("formatType");
-    QTest::addColumn<QStringList>("texts");
-
-    const int hex = UiHelper_Label::FormatHex;
-    QTest::newRow("enumerator names of every terminology")
-        << modeId << 0
-        << QStringList{"--", "Single", "Burst", "Burst (SDH)", "Burst (SONET)", "Alternate", "Continuous", "Rate", "Off"};
-    QTest::newRow("int range") << burstId << 0 << QStringList{"--", "1", "1000"};
-    QTest::newRow("negative double with its decimals") << offsetId << 0 << QStringList{"--", "-100.0", "100.0"};
-    QTest::newRow("unsigned in hex") << upiId << hex << QStringList{"--", "0", "FF"};
-    QTest::newRow("bits of the fixed length") << lanesId << 0 << QStringList{"--", "0000"};
-    QTest::newRow("bytes of free length") << bytesId << 0 << QStringList{"--"};
-}
-
-void tst_UiHelper_Label::extremeTexts()
-{
-    QFETCH(int, id);
-    QFETCH(int, formatType);
-    QFETCH(QStringList, texts);
-    const ParameterDefinition *definition = m_catalogueServer.fake()->catalogue().find(nsSID::otn, id);
-    QVERIFY(definition);
-    QCOMPARE(UiHelper_Label::extremeTexts(*definition, nsSID::otnSid(port, id), formatType), texts);
-}
-
-void tst_UiHelper_Label::valueLabelKeepsRoomForTheWidest()
-{
-    Server server;
-    server.fake()->addParameter(new QcmaParameterDouble(nsSID::otnSid(port, offsetId), 0.5, -100, 100, 1));
-    QWidget page;
-    auto *value = new QLabel(&page);
-    value->setFrameShape(QFrame::Box);
-    value->setMargin(3);
-    UiHelper_Label binding(server.manager(), value, nullptr, nullptr, nsSID::otnSid(port, offsetId), 0,
-                           UiHelper::ConnectImmediately);
-    const auto room = [value] { return value->minimumWidth() - (value->width() - value->contentsRect().width()) - 6; };
-    QVERIFY2(room() >= value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0")), "room for the widest value");
-    QVERIFY(room() < value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0-100.0")));
-
-    // A larger font needs more room.
-    QFont larger = value->font();
-    larger.setPixelSize(3 * QFontInfo(value->font()).pixelSize());
-    value->setFont(larger);
-    QVERIFY2(room() >= value->fontMetrics().horizontalAdvance(QStringLiteral("-100.0")), "room after a font change");
 }
 
 QTEST_MAIN(tst_UiHelper_Label)

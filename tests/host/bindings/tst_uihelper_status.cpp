@@ -47,19 +47,10 @@ class tst_UiHelper_Status : public QObject
 {
     Q_OBJECT
 private slots:
-    void defaultJudgeOffWithoutState();
     void ledFollowsServer();
     void judgeDecides();
     void tableCells();
 };
-
-// A value the default rule has no state for leaves the LED off: 7 is no alarm state, bytes have none.
-void tst_UiHelper_Status::defaultJudgeOffWithoutState()
-{
-    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterUInt(nsSID::otnSid(port, alarmId), 7)), StatusJudge::StateOff);
-    QCOMPARE(UiHelper_Status::defaultJudge(QcmaParameterByteArray(nsSID::otnSid(port, alarmId), "\x01")),
-             StatusJudge::StateOff);
-}
 
 void tst_UiHelper_Status::ledFollowsServer()
 {

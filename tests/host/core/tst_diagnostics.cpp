@@ -7,31 +7,10 @@ class tst_Diagnostics : public QObject
 {
     Q_OBJECT
 private slots:
-    void sourcePath_data();
-    void sourcePath();
     void assertLine();
     void fatalLine();
     void executionGoesOn();
 };
-
-void tst_Diagnostics::sourcePath_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("expected");
-    const QString root = QStringLiteral(ZEL_SOURCE_ROOT);
-    QTest::newRow("plug-in source") << root + "client/otn/customizedscreen/uihelperwrapperotn.cpp"
-                                    << "..\\..\\client\\otn\\customizedscreen\\uihelperwrapperotn";
-    QTest::newRow("shared header") << root + "apps/shared/sid.h" << "..\\..\\apps\\shared\\sid";
-    QTest::newRow("relative to the build folder") << QStringLiteral("../../../host/otn/otnmapping.cpp")
-                                                  << "..\\..\\host\\otn\\otnmapping";
-}
-
-void tst_Diagnostics::sourcePath()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, expected);
-    QCOMPARE(zelSourcePath(file.toUtf8().constData()), expected);
-}
 
 void tst_Diagnostics::assertLine()
 {

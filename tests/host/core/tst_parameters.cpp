@@ -17,22 +17,11 @@ class tst_Parameters : public QObject
 {
     Q_OBJECT
 private slots:
-    void enumerationIsAnInteger();
     void accepts_data();
     void accepts();
-    void copyIsIndependent();
-    void enumActiveEnumerators();
     void mapHoldsNewestPerSidInOrderSet();
     void definitionFromJson();
 };
-
-// An enumeration is an integer kind: bindings of integers take enumerations.
-void tst_Parameters::enumerationIsAnInteger()
-{
-    QcmaParameterEnum enumeration;
-    const QcmaParameter &asBase = enumeration;
-    QVERIFY(dynamic_cast<const QcmaParameterInt *>(&asBase) != nullptr);
-}
 
 void tst_Parameters::accepts_data()
 {
@@ -70,27 +59,6 @@ void tst_Parameters::accepts()
     QString reason;
     QCOMPARE(current->accepts(*candidate, &reason), accepted);
     QCOMPARE(reason.isEmpty(), accepted);
-}
-
-void tst_Parameters::copyIsIndependent()
-{
-    QcmaParameterBitArray original(5, QBitArray(8, false));
-    const std::unique_ptr<QcmaParameter> copy = QcmaParameterFactory::createCopy(&original);
-    QVERIFY(copy);
-    QCOMPARE(copy->getSID(), 5);
-    static_cast<QcmaParameterBitArray *>(copy.get())->setValue(QBitArray(8, true));
-    QCOMPARE(original.getBitArray().count(true), 0);
-    QCOMPARE(copy->getBitArray().count(true), 8);
-    QVERIFY(!QcmaParameterFactory::createCopy(nullptr));
-}
-
-void tst_Parameters::enumActiveEnumerators()
-{
-    QcmaParameterEnum e(1, 0, 3, 6);
-    e.setEnumActive(4, false);
-    QCOMPARE(e.activeEnums(), (QVector<int>{3, 5, 6}));
-    QVERIFY(!e.isEnumActive(2));
-    QVERIFY(!e.isEnumActive(7));
 }
 
 void tst_Parameters::mapHoldsNewestPerSidInOrderSet()

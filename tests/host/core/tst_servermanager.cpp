@@ -42,11 +42,8 @@ class tst_ServerManager : public QObject
 private slots:
     void init();
     void cleanup();
-    void lookupReturnsOwnedCopy();
     void writeShowsOnlyAfterConfirmation_data();
     void writeShowsOnlyAfterConfirmation();
-    void strategiesConnect_data();
-    void strategiesConnect();
     void portChangeRebinds();
     void flaggedSidNamesTheSameParameter();
     void pendingValuesWaitForSend();
@@ -75,15 +72,6 @@ void tst_ServerManager::cleanup()
     m_tester.reset();
 }
 
-void tst_ServerManager::lookupReturnsOwnedCopy()
-{
-    const std::unique_ptr<QcmaParameter> copy = m_manager->GetQcmaParameter(sidA);
-    QVERIFY(copy);
-    QVERIFY(copy.get() != m_manager->cachedParameter(sidA));
-    QCOMPARE(copy->getEnum(), 1);
-    QVERIFY(!m_manager->GetQcmaParameter(nsSID::otnSid(3, 11008)));
-}
-
 void tst_ServerManager::writeShowsOnlyAfterConfirmation_data()
 {
     QTest::addColumn<int>("sid");
@@ -106,36 +94,6 @@ void tst_ServerManager::writeShowsOnlyAfterConfirmation()
     QCOMPARE(m_manager->cachedParameter(sid)->getInt(), 1);
     QTRY_COMPARE(recorder.values, heard);
     QCOMPARE(m_manager->cachedParameter(sid)->getInt(), heard.last());
-}
-
-void tst_ServerManager::strategiesConnect_data()
-{
-    QTest::addColumn<int>("strategy");
-    QTest::addColumn<bool>("connectedAtOnce");
-    QTest::addColumn<bool>("connectedAfterManual");
-    QTest::addColumn<bool>("connectedAfterDisconnect");
-    QTest::newRow("manual") << int(UiHelper::ConnectManually) << false << true << false;
-    QTest::newRow("immediate") << int(UiHelper::ConnectImmediately) << true << true << true;
-}
-
-void tst_ServerManager::strategiesConnect()
-{
-    QFETCH(int, strategy);
-    QFETCH(bool, connectedAtOnce);
-    QFETCH(bool, connectedAfterManual);
-    QFETCH(bool, connectedAfterDisconnect);
-    Recorder recorder;
-    UiHelperList list;
-    auto *setter = list.AddUiHelper(std::make_unique<UiHelper_Setter>(m_manager, &recorder, sidA, strategy));
-    QCOMPARE(setter->isConnected(), connectedAtOnce);
-    list.ConnectManual();
-    QCOMPARE(setter->isConnected(), connectedAfterManual);
-    list.DisconnectManual();
-    QCOMPARE(setter->isConnected(), connectedAfterDisconnect);
-    const int heard = recorder.values.size();
-    m_link->serverChange(new QcmaParameterEnum(sidA, 3, 0, 5));
-    QTRY_COMPARE(m_manager->cachedParameter(sidA)->getEnum(), 3);
-    QCOMPARE(recorder.values.size(), heard + (connectedAfterDisconnect ? 1 : 0));
 }
 
 void tst_ServerManager::portChangeRebinds()

@@ -10,8 +10,6 @@ private slots:
     void build_data();
     void build();
     void setPortKeepsFlagGroupAndId();
-    void fieldsOf_data();
-    void fieldsOf();
 };
 
 // A violated field is reported, and the SID is still computed from the given fields.
@@ -56,28 +54,6 @@ void tst_Sid::setPortKeepsFlagGroupAndId()
 {
     QCOMPARE(uint(nsSID::setPort(int(0x800D2B00u), 2)), 0x820D2B00u);
     QCOMPARE(uint(nsSID::setPort(0x7F0D000F, 3)), 0x030D000Fu);
-}
-
-void tst_Sid::fieldsOf_data()
-{
-    QTest::addColumn<uint>("sid");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("id");
-    QTest::newRow("flag does not leak into port") << 0xFF0D0001u << 127 << 0x0D0000 << 1;
-    QTest::newRow("group stays shifted") << 0x010D2EE6u << 1 << 0x0D0000 << 12006;
-    QTest::newRow("global settings group") << 0x02067531u << 2 << 0x060000 << 30001;
-}
-
-void tst_Sid::fieldsOf()
-{
-    QFETCH(uint, sid);
-    QFETCH(int, port);
-    QFETCH(int, group);
-    QFETCH(int, id);
-    QCOMPARE(nsSID::portOf(int(sid)), port);
-    QCOMPARE(nsSID::groupOf(int(sid)), group);
-    QCOMPARE(nsSID::idOf(int(sid)), id);
 }
 
 QTEST_GUILESS_MAIN(tst_Sid)

@@ -57,38 +57,10 @@ class tst_OtnIds : public QObject
 {
     Q_OBJECT
 private slots:
-    void fixedParameterTables_data();
-    void fixedParameterTables();
     void idsAreUnique();
     void countersPerLevel_data();
     void countersPerLevel();
 };
-
-void tst_OtnIds::fixedParameterTables_data()
-{
-    using namespace PID::Otn;
-    QTest::addColumn<QList<int>>("table");
-    QTest::addColumn<QList<int>>("ids");
-    QTest::newRow("TX MAIN_TP") << list(TX::MAIN_TP) << QList<int>{11128, 11132, 11201};
-    QTest::newRow("TX MAIN_TS") << list(TX::MAIN_TS) << QList<int>{11129, 11133, 11202};
-    QTest::newRow("TX ALLOC") << list(TX::ALLOC) << QList<int>{11130, 11199, 0};
-    QTest::newRow("TX NUMBER_OF_TS") << list(TX::NUMBER_OF_TS) << QList<int>{11131, 11200, 0};
-    QTest::newRow("TX MAPPING") << list(TX::MAPPING) << QList<int>{11008, 11009, 11010, 11011, 11166};
-    QTest::newRow("RX MAIN_TP") << list(RX::MAIN_TP) << QList<int>{12012, 12016, 12024};
-    QTest::newRow("RX NUMBER_OF_TS") << list(RX::NUMBER_OF_TS) << QList<int>{12014, 12023, 0};
-    QTest::newRow("RX MAPPING") << list(RX::MAPPING) << QList<int>{12006, 12007, 12008, 12009, 12022};
-    QTest::newRow("RX DET_MODE") << list(RX::DET_MODE) << QList<int>{12011, 12015, 12026};
-    QTest::newRow("MSIM_DETECTION") << list(MEASUREMENT::MSIM_DETECTION) << QList<int>{13035, 13036, 13039};
-    // The TTI overhead byte of a TCM exists below the line only; the line has the whole message.
-    QTest::newRow("TCM TTI byte on the line") << list(TX::ODU_TCM_TTI_OH[0]) << QList<int>{0, 0, 0, 0, 0, 0};
-}
-
-void tst_OtnIds::fixedParameterTables()
-{
-    QFETCH(QList<int>, table);
-    QFETCH(QList<int>, ids);
-    QCOMPARE(table, ids);
-}
 
 // Parameters and counters share the OTN group: every id is named once, by one name or one table entry.
 void tst_OtnIds::idsAreUnique()

@@ -18,12 +18,6 @@ private slots:
     void mappingProcedures();
     void payloadTypes_data();
     void payloadTypes();
-    void clientKinds_data();
-    void clientKinds();
-    void logicalLanes_data();
-    void logicalLanes();
-    void validity_data();
-    void validity();
     void convertMultiplexes();
     void setValueOutsideFieldsIsReported();
 };
@@ -118,87 +112,6 @@ void tst_OtnMapping::payloadTypes()
     QFETCH(OtnMapping, mapping);
     QFETCH(QList<quint8>, types);
     QCOMPARE(mapping.getPayloadTypes(), types);
-}
-
-void tst_OtnMapping::clientKinds_data()
-{
-    QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<bool>("gfpT");
-    QTest::addColumn<bool>("gfpF");
-    QTest::addColumn<bool>("fcGfp");
-    QTest::addColumn<int>("extendedLevel");   // -1: no extended OPU2
-    QTest::newRow("1GbE GFP-T in ODU0") << OtnMapping(1, 1, MUX_ODU0_ODU2, 0, 0) << true << false << false << -1;
-    QTest::newRow("10GbE GFP-F") << OtnMapping(1, 5, 0, 0, 0) << false << true << false << -1;
-    QTest::newRow("10GbE ext OPU2 on the line") << OtnMapping(1, 11, 0, 0, 0) << false << true << false << 0;
-    QTest::newRow("10GbE ext OPU2 in ODU4")
-        << OtnMapping(3, 11, MUX_ODU2_ODU4, 0, 0) << false << true << false << 1;
-    QTest::newRow("FC-1200 GFP-T") << OtnMapping(9, 17, 0, 0, 0) << true << false << true << -1;
-    QTest::newRow("STM-64") << OtnMapping(1, 8, 0, 0, 0) << false << false << false << -1;
-}
-
-void tst_OtnMapping::clientKinds()
-{
-    QFETCH(OtnMapping, mapping);
-    QFETCH(bool, gfpT);
-    QFETCH(bool, gfpF);
-    QFETCH(bool, fcGfp);
-    QFETCH(int, extendedLevel);
-    QCOMPARE(mapping.isGfpT(), gfpT);
-    QCOMPARE(mapping.isGfpF(), gfpF);
-    QCOMPARE(mapping.isGfp(), gfpT || gfpF);
-    QCOMPARE(mapping.isFcGfp(), fcGfp);
-    for (int level = 0; level < OtnMapping::maxLevels; ++level)
-        QCOMPARE(mapping.hasExtendedOpu(level), level == extendedLevel);
-}
-
-// G.709 Annex C: OTL3.4 deals OTU3 to 4 lanes; OTL4.4 and OTL4.10 carry 20 logical lanes.
-void tst_OtnMapping::logicalLanes_data()
-{
-    QTest::addColumn<int>("interfaceSignal");
-    QTest::addColumn<int>("lanes");
-    QTest::addColumn<bool>("otlc");
-    QTest::newRow("OTU2") << 1 << 0 << false;
-    QTest::newRow("OTL4.4") << 5 << 20 << false;
-    QTest::newRow("OTU2e") << 9 << 0 << false;
-    QTest::newRow("OTL4.10 lane: two logical lanes") << 11 << 2 << false;
-    QTest::newRow("OTLC.4") << 14 << 20 << true;
-    QTest::newRow("unknown value") << 99 << 0 << false;
-}
-
-void tst_OtnMapping::logicalLanes()
-{
-    QFETCH(int, interfaceSignal);
-    QFETCH(int, lanes);
-    QFETCH(bool, otlc);
-    QCOMPARE(OtnMapping::numOfLldLane(interfaceSignal), lanes);
-    QCOMPARE(OtnMapping(interfaceSignal, 0, 0, 0, 0).isOTLC(), otlc);
-}
-
-void tst_OtnMapping::validity_data()
-{
-    QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("neutral record") << OtnMapping() << true;
-    QTest::newRow("unknown interface") << OtnMapping(16, 0, 0, 0, 0) << false;
-    QTest::newRow("reserved client") << OtnMapping(1, 19, 0, 0, 0) << false;
-    QTest::newRow("reserved stage kind 8") << OtnMapping(2, 0, 8, 0, 0) << false;
-    QTest::newRow("ODTU2.1 on OTU3") << OtnMapping(2, 0, MUX_ODU0_ODU2, 0, 0) << false;
-    QTest::newRow("STM-64 needs ODU2") << OtnMapping(2, 8, 0, 0, 0) << false;
-    QTest::newRow("stage 1 ODU0 in ODU1 under ODU2") << OtnMapping(1, 0, MUX_ODU0_ODU2, 1, 0) << false;
-    QTest::newRow("ODU2e cannot be multiplexed") << OtnMapping(3, 0, MUX_ODU2E_ODU4, 2, 0) << false;
-    QTest::newRow("ODUflex carries GFP-F") << OtnMapping(3, 30, MUX_ODUFLEX_ODU4, 0, 0) << true;
-    QTest::newRow("GFP-F ODUflex client on ODU2") << OtnMapping(1, 30, 0, 0, 0) << false;
-    QTest::newRow("10G family is not multiplexed") << OtnMapping(9, 0, MUX_ODU2E_ODU3, 0, 0) << false;
-    QTest::newRow("lane signal carries a pattern") << OtnMapping(11, 28, 0, 0, 0) << true;
-    QTest::newRow("lane signal carries no client") << OtnMapping(11, 7, 0, 0, 0) << false;
-    QTest::newRow("four levels") << OtnMapping(3, 3, MUX_ODU3_ODU4, 4, 1) << true;
-}
-
-void tst_OtnMapping::validity()
-{
-    QFETCH(OtnMapping, mapping);
-    QFETCH(bool, valid);
-    QCOMPARE(mapping.isValid(), valid);
 }
 
 void tst_OtnMapping::convertMultiplexes()

@@ -23,7 +23,6 @@ private slots:
     void showsServerValues_data();
     void showsServerValues();
     void sourceChoiceIsWrittenAndRulesTheOffset();
-    void followsPortChange();
 
 private:
     static QComboBox *sourceCombo(QWidget *w) { return w->findChild<QComboBox *>("cmbClockSource"); }
@@ -87,31 +86,6 @@ void tst_ClockConfigurationWidget::sourceChoiceIsWrittenAndRulesTheOffset()
     QTRY_VERIFY(offsetButton(&widget)->isEnabled());
     QCOMPARE(sourceCombo(&widget)->currentText(),
              fixture.manager()->texts().getValueName(sid, clockSourceInternal, fixture.manager()->GetTerminology(1)));
-}
-
-void tst_ClockConfigurationWidget::followsPortChange()
-{
-    TesterFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, TX::CLOCK_SOURCE, 1));
-    QVERIFY(fixture.writeAndWait(2, TX::CLOCK_SOURCE, clockSourceInternal));
-    ClockConfigurationWidget widget(fixture.manager(), 1);
-    widget.show();
-    QVERIFY(!offsetButton(&widget)->isEnabled());
-
-    widget.setPort(2);
-    QCOMPARE(widget.port(), 2);
-    const int sid2 = nsSID::otnSid(2, TX::CLOCK_SOURCE);
-    const QString internal =
-        fixture.manager()->texts().getValueName(sid2, clockSourceInternal, fixture.manager()->GetTerminology(2));
-    QCOMPARE(sourceCombo(&widget)->currentText(), internal);
-    QVERIFY(offsetButton(&widget)->isEnabled());
-
-    // Port 1 no longer reaches the widget.
-    QVERIFY(fixture.link()->serverChange(nsSID::otnSid(1, TX::CLOCK_SOURCE), 2));
-    QVERIFY(fixture.settle());
-    QCOMPARE(fixture.cached(1, TX::CLOCK_SOURCE)->getEnum(), 2);
-    QCOMPARE(sourceCombo(&widget)->currentText(), internal);
-    QVERIFY(offsetButton(&widget)->isEnabled());
 }
 
 QTEST_MAIN(tst_ClockConfigurationWidget)

@@ -71,9 +71,6 @@ private slots:
     void editIsSentOnOkOnly();
     void cancelDropsTheEdit();
     void defaultRestoresIdentity();
-    void undefinedLanesCannotBeEdited();
-    void restrictedAccessIsReadOnly();
-    void unknownModeIsReported();
 };
 
 void tst_MultiLaneMappingDialog::layoutByMode_data()
@@ -186,46 +183,6 @@ void tst_MultiLaneMappingDialog::defaultRestoresIdentity()
     okButton(&dialog)->click();
     QVERIFY(fixture.settle());
     QCOMPARE(serverLanes(fixture, lanePort, 4), (QVector<int>{0, 1, 2, 3}));
-}
-
-void tst_MultiLaneMappingDialog::undefinedLanesCannotBeEdited()
-{
-    TesterFixture fixture(laneOptions());
-    QVERIFY(fixture.cached(plainPort, firstLaneId));
-    QVERIFY(!fixture.cached(plainPort, firstLaneId)->isDefined());
-
-    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), plainPort, nsSID::otn,
-                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
-    QCOMPARE(dialog.model()->logicalLane(0), int(MultiLaneMappingDialogModel::undefinedLane));
-    QVERIFY(!okButton(&dialog)->isEnabled());
-}
-
-void tst_MultiLaneMappingDialog::restrictedAccessIsReadOnly()
-{
-    TesterFixture fixture(laneOptions());
-    QVERIFY(configureLanes(fixture, lanePort, 4));
-    fixture.manager()->setGUIAccessState(1);
-
-    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
-                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
-    QVERIFY(!okButton(&dialog)->isEnabled());
-    QVERIFY(!dialog.findChild<QPushButton *>("pbDefault")->isEnabled());
-    QCOMPARE(dialog.findChild<QTableView *>("tvLanes")->editTriggers(), QAbstractItemView::NoEditTriggers);
-}
-
-void tst_MultiLaneMappingDialog::unknownModeIsReported()
-{
-    TesterFixture fixture(laneOptions());
-    QVERIFY(configureLanes(fixture, lanePort, 4));
-    DiagnosticsRecorder recorder;
-    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
-                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 7);
-    QCOMPARE(recorder.withLineNumbersMasked(),
-             QStringList{"ZEL_ASSERT_MSG: ..\\..\\host\\setupwidgets\\multilanemappingdialog: line %d - "
-                         "perPhysical > 0: MultiLaneMappingDialog: unknown mode 7."});
-    // It goes on as one logical lane per physical lane.
-    QCOMPARE(dialog.model()->logicalLanesPerPhysicalLane(), 1);
-    QVERIFY(okButton(&dialog)->isEnabled());
 }
 
 QTEST_MAIN(tst_MultiLaneMappingDialog)

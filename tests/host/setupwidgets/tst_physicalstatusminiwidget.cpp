@@ -22,7 +22,6 @@ private slots:
     void ledFollowsSignalState();
     void valuesLiveFromIntervalToInterval_data();
     void valuesLiveFromIntervalToInterval();
-    void followsPortChange();
 };
 
 // The simulated receiver sees its own port's transmitter: port mode 0 (off) loses the signal. The
@@ -82,23 +81,6 @@ void tst_PhysicalStatusMiniWidget::valuesLiveFromIntervalToInterval()
              UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(2, id), terminology, 0));
     widget.hide();
     QCOMPARE(poller.poll(), 0);
-}
-
-void tst_PhysicalStatusMiniWidget::followsPortChange()
-{
-    TesterFixture fixture;
-    QVERIFY(fixture.writeAndWait(1, TX::PORT_MODE, 0));
-    PhysicalStatusMiniWidget widget(fixture.manager(), 1, nsSID::otn);
-    widget.show();
-    QCOMPARE(widget.led()->state(), PortStatusItem::Alarm);
-
-    widget.setPort(2);
-    QCOMPARE(widget.port(), 2);
-    QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
-    // Port 1 no longer reaches the widget.
-    QVERIFY(fixture.writeAndWait(1, TX::PORT_MODE, 1));
-    QCOMPARE(fixture.cached(1, STATUS::LOS)->getEnum(), 2);
-    QCOMPARE(widget.led()->state(), PortStatusItem::Ok);
 }
 
 QTEST_MAIN(tst_PhysicalStatusMiniWidget)

@@ -31,7 +31,6 @@ private slots:
     void contentRoundTrip();
     void cellEdits_data();
     void cellEdits();
-    void applyButton();
 };
 
 void tst_QcmaPatternEditDlg::contentRoundTrip_data()
@@ -107,23 +106,6 @@ void tst_QcmaPatternEditDlg::cellEdits()
     expected[index] = byte;
     QCOMPARE(editor.content(), expected);
     QCOMPARE(item->text(), shown);
-}
-
-void tst_QcmaPatternEditDlg::applyButton()
-{
-    QcmaPatternEditDlg editor(2, 7);
-    editor.setSize(16);
-    editor.setContent({0x12, 0x34});
-    auto *box = editor.findChild<QDialogButtonBox *>(QStringLiteral("bbPattern"));
-    QVERIFY(!box->button(QDialogButtonBox::Apply));
-    editor.useApply(true);
-    QVERIFY(box->button(QDialogButtonBox::Apply));
-    QVERIFY(box->button(QDialogButtonBox::Ok));
-    QSignalSpy applied(&editor, &QcmaPatternEditDlg::applied);
-    table(editor)->item(0, 1)->setText(QStringLiteral("56"));
-    box->button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(applied.count(), 1);
-    QCOMPARE(applied.first().first().value<Bytes>(), (Bytes{0x12, 0x56}));
 }
 
 QTEST_MAIN(tst_QcmaPatternEditDlg)

@@ -27,8 +27,6 @@ private slots:
     void rangeEnforced();
     void keysEdit_data();
     void keysEdit();
-    void keysOfInputType_data();
-    void keysOfInputType();
     void acceptOnlyValid_data();
     void acceptOnlyValid();
 };
@@ -49,16 +47,12 @@ void tst_QzelNumpadDlg::rangeEnforced_data()
     QTest::newRow("int inside") << integer << 1.0 << 80.0 << "80" << true << 80.0;
     QTest::newRow("int above") << integer << 1.0 << 80.0 << "81" << false << 81.0;
     QTest::newRow("int below") << integer << 1.0 << 80.0 << "0" << false << 0.0;
-    QTest::newRow("int negative inside") << integer << -5.0 << 5.0 << "-5" << true << -5.0;
     QTest::newRow("int empty") << integer << 0.0 << 5.0 << "" << false << 0.0;
-    QTest::newRow("int not a number") << integer << 0.0 << 5.0 << "1.5" << false << 0.0;
     QTest::newRow("hex lower case") << hex << 0.0 << 255.0 << "0a" << true << 10.0;
     QTest::newRow("hex 100 above 255") << hex << 0.0 << 255.0 << "100" << false << 256.0;
     QTest::newRow("decimal above") << decimal << -100.0 << 100.0 << "100.1" << false << 100.1;
-    QTest::newRow("decimal too many digits") << decimal << -100.0 << 100.0 << "1.2345" << false << 1.2345;
     QTest::newRow("unsigned above int") << unsignedType << 0.0 << 4294967295.0 << "4294967295" << true
                                         << 4294967295.0;
-    QTest::newRow("unsigned negative") << unsignedType << 0.0 << 10.0 << "-1" << false << 0.0;
 }
 
 void tst_QzelNumpadDlg::rangeEnforced()
@@ -91,18 +85,13 @@ void tst_QzelNumpadDlg::keysEdit_data()
     QTest::newRow("first key replaces preset") << integer << "43" << QStringList{"pbKey7"} << "7";
     QTest::newRow("digits append") << integer << "" << QStringList{"pbKey1", "pbKey0", "pbKey5"} << "105";
     QTest::newRow("backspace") << integer << "" << QStringList{"pbKey1", "pbKey2", "pbBackspace"} << "1";
-    QTest::newRow("backspace edits preset") << integer << "43" << QStringList{"pbBackspace", "pbKey9"} << "49";
     QTest::newRow("clear") << integer << "43" << QStringList{"pbClear"} << "";
     QTest::newRow("sign toggles") << integer << "" << QStringList{"pbKey3", "pbSign"} << "-3";
-    QTest::newRow("sign twice") << integer << "" << QStringList{"pbKey3", "pbSign", "pbSign"} << "3";
     QTest::newRow("point once") << int(QzelNumpadDlg::Decimal) << ""
                                 << QStringList{"pbKey1", "pbPoint", "pbKey5", "pbPoint", "pbKey2"} << "1.52";
-    QTest::newRow("point first") << int(QzelNumpadDlg::Decimal) << "" << QStringList{"pbPoint", "pbKey5"} << "0.5";
     QTest::newRow("decimals limited") << int(QzelNumpadDlg::Decimal) << ""
                                       << QStringList{"pbKey1", "pbPoint", "pbKey1", "pbKey2", "pbKey3", "pbKey4"}
                                       << "1.123";
-    QTest::newRow("hex digits") << int(QzelNumpadDlg::Hexadecimal) << "0a" << QStringList{"pbKeyF", "pbKeyE"}
-                                << "FE";
 }
 
 void tst_QzelNumpadDlg::keysEdit()
@@ -121,39 +110,6 @@ void tst_QzelNumpadDlg::keysEdit()
         button->click();
     }
     QCOMPARE(pad.text(), text);
-}
-
-void tst_QzelNumpadDlg::keysOfInputType_data()
-{
-    QTest::addColumn<int>("inputType");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<bool>("hexKeys");
-    QTest::addColumn<bool>("sign");
-    QTest::addColumn<bool>("point");
-
-    QTest::newRow("integer from 0") << int(QzelNumpadDlg::Integer) << 0.0 << false << false << false;
-    QTest::newRow("integer from -10") << int(QzelNumpadDlg::Integer) << -10.0 << false << true << false;
-    QTest::newRow("decimal from -10") << int(QzelNumpadDlg::Decimal) << -10.0 << false << true << true;
-    QTest::newRow("hexadecimal") << int(QzelNumpadDlg::Hexadecimal) << 0.0 << true << false << false;
-    QTest::newRow("unsigned") << int(QzelNumpadDlg::Unsigned) << 0.0 << false << false << false;
-}
-
-void tst_QzelNumpadDlg::keysOfInputType()
-{
-    QFETCH(int, inputType);
-    QFETCH(double, minimum);
-    QFETCH(bool, hexKeys);
-    QFETCH(bool, sign);
-    QFETCH(bool, point);
-
-    QzelNumpadDlg pad(inputType);
-    pad.setMinimum(minimum);
-    QCOMPARE(pad.inputType(), inputType);
-    QCOMPARE(key(pad, QStringLiteral("pbKeyA"))->isVisibleTo(&pad), hexKeys);
-    QCOMPARE(key(pad, QStringLiteral("pbKeyF"))->isVisibleTo(&pad), hexKeys);
-    QVERIFY(key(pad, QStringLiteral("pbKey9"))->isVisibleTo(&pad));
-    QCOMPARE(key(pad, QStringLiteral("pbSign"))->isEnabled(), sign);
-    QCOMPARE(key(pad, QStringLiteral("pbPoint"))->isEnabled(), point);
 }
 
 void tst_QzelNumpadDlg::acceptOnlyValid_data()

@@ -14,49 +14,11 @@ class tst_StatusWidgets : public QObject
 {
     Q_OBJECT
 private slots:
-    void ledPaintsItsState_data();
-    void ledPaintsItsState();
     void lanesRoundTrip_data();
     void lanesRoundTrip();
     void laneClicks_data();
     void laneClicks();
 };
-
-void tst_StatusWidgets::ledPaintsItsState_data()
-{
-    QTest::addColumn<int>("state");
-    QTest::addColumn<QString>("dominant");
-
-    QTest::newRow("off grey") << int(PortStatusItem::Off) << "grey";
-    QTest::newRow("ok green") << int(PortStatusItem::Ok) << "green";
-    QTest::newRow("alarm red") << int(PortStatusItem::Alarm) << "red";
-    QTest::newRow("history yellow") << int(PortStatusItem::History) << "yellow";
-}
-
-void tst_StatusWidgets::ledPaintsItsState()
-{
-    QFETCH(int, state);
-    QFETCH(QString, dominant);
-
-    PortStatusItem led;
-    led.setFixedSize(20, 20);
-    led.setState(PortStatusItem::State(state));
-    const QImage image = led.grab().toImage();
-    const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
-    const QColor corner = image.pixelColor(0, 0);
-    QVERIFY2(centre != corner, "the LED is round: its corner shows the background");
-    const int r = centre.red(), g = centre.green(), b = centre.blue();
-    QString seen;
-    if (qAbs(r - g) < 30 && qAbs(g - b) < 30)
-        seen = QStringLiteral("grey");
-    else if (r > 150 && g > 150 && b < 120)
-        seen = QStringLiteral("yellow");
-    else if (g > r && g > b)
-        seen = QStringLiteral("green");
-    else if (r > g && r > b)
-        seen = QStringLiteral("red");
-    QVERIFY2(seen == dominant, qPrintable(QStringLiteral("centre %1 read as %2").arg(centre.name(), seen)));
-}
 
 void tst_StatusWidgets::lanesRoundTrip_data()
 {
