@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "clientsession.h"
+#include "customscreenpage.h"
 #include "directiontexts.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
@@ -29,6 +30,10 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     for (int port : ports)
         ui->stimuliArea->addPanels(port, session.takeStimuli(port));
     ui->stimuliArea->showPort(m_port);
+    m_customScreen = new CustomScreenPage(ui->twMain);
+    m_customScreen->setObjectName(QStringLiteral("CustomScreenPage"));
+    m_customScreen->setup(manager, session.uiHelperWrapper(), m_port);
+    ui->twMain->addTab(m_customScreen, tr("Custom Screen"));
     terminologyChanged(m_port, manager ? manager->GetTerminology(m_port) : 0);
     // The pages take the room the navigation and the stimuli leave.
     ui->splitterMain->setStretchFactor(0, 0);
@@ -70,6 +75,7 @@ void MainWindow::setPort(int port)
     ui->pageArea->setPort(port);
     ui->resultsArea->setPort(port);
     ui->stimuliArea->showPort(port);
+    m_customScreen->setPort(port);
     if (zelServerManager *manager = m_session.serverManager())
         terminologyChanged(port, manager->GetTerminology(port));
 }
