@@ -87,7 +87,9 @@ void CustomScreenPage::fillCatalogue()
     if (!m_manager)
         return;
     for (const ParameterDefinition *definition : m_manager->catalogue().all()) {
-        auto *item = new QListWidgetItem(definition->name, ui->lwCatalogue);
+        // Tx and Rx share many names; the id tells them apart.
+        auto *item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(definition->name).arg(definition->id),
+                                         ui->lwCatalogue);
         item->setData(groupRole, definition->group);
         item->setData(idRole, definition->id);
     }
@@ -311,8 +313,8 @@ CustomScreen CustomScreenPage::sampleScreen(int port)
 {
     CustomScreen screen;
     screen.name = QStringLiteral("OTN sample");
-    for (int id : {PID::Otn::TX::CLOCK_SOURCE, PID::Otn::TX::GFP_F_UPI, PID::Otn::TX::OVERHEAD_SETUP[1],
-                   PID::Otn::TX::ALLOC[0], PID::Otn::MEASUREMENT::MSIM_DETECTION[0]})
+    for (int id : {PID::Otn::TX::CLOCK_SOURCE, PID::Otn::TX::LINE_RATE, PID::Otn::TX::OVERHEAD_SETUP[1],
+                   PID::Otn::TX::ALLOC[1], PID::Otn::MEASUREMENT::MSIM_DETECTION[0]})
         screen.sids.append(nsSID::otnSid(port, id));
     return screen;
 }

@@ -86,7 +86,7 @@ void tst_CustomScreenPage::savedScreenOpensAgain()
 {
     QVERIFY(m_page->setScreen(CustomScreenPage::sampleScreen(1), nullptr));
     // The host's own widgets for the two ordinary parameters, the plug-in's for the OTN ones.
-    const QStringList made{"QComboBox", "QSpinBox", "QPushButton", "OtnChWidget", "QPushButton"};
+    const QStringList made{"QComboBox", "QDoubleSpinBox", "QPushButton", "OtnChWidget", "QPushButton"};
     QCOMPARE(classesOn(*m_page), made);
     const QString path = m_dir.filePath(QStringLiteral("screen.json"));
     QVERIFY(m_page->saveScreen(path));
