@@ -38,7 +38,8 @@ constexpr int idRole = Qt::UserRole + 1;
 // A choice between Off and On reads best as a check box.
 bool isSwitch(const ParameterDefinition &definition)
 {
-    return definition.enumerators.size() == 2
+    return definition.enumerators.size() == 2 && definition.enumerators.at(0).value == 0
+        && definition.enumerators.at(1).value == 1
         && definition.enumerators.at(0).names[0].compare(QLatin1String("Off"), Qt::CaseInsensitive) == 0
         && definition.enumerators.at(1).names[0].compare(QLatin1String("On"), Qt::CaseInsensitive) == 0;
 }
@@ -70,10 +71,25 @@ CustomScreenPage::~CustomScreenPage()
 void CustomScreenPage::setup(zelServerManager *manager, UiHelperWrapper *wrapper, int port)
 {
     clear();
+    if (m_manager)
+        disconnect(m_manager, nullptr, this, nullptr);
     m_manager = manager;
     m_wrapper = wrapper;
     m_port = port;
     fillCatalogue();
+    if (!m_manager)
+        return;
+    // The screen may hold several ports' parameters: each follows its own port's terminology.
+    connect(m_manager, &zelServerManager::terminologyChanged, this, [this](int changedPort, int terminology) {
+        for (const auto &item : m_items) {
+            if (nsSID::portOf(item->sid) == changedPort)
+                item->helpers->ChangeTerminology(terminology);
+        }
+    });
+    connect(m_manager, &zelServerManager::guiAccessStateChanged, this, [this](int state) {
+        for (const auto &item : m_items)
+            item->helpers->SetGUIAccessState(state);
+    });
 }
 
 void CustomScreenPage::setPort(int port)
@@ -151,7 +167,9 @@ bool CustomScreenPage::addParameter(int sid)
     if (widgets.isEmpty()) {
         widgets = ordinaryWidgets(*definition, sid, *item->helpers);
         item->helpers->ConnectManual();
+        item->helpers->ChangeTerminology(m_manager->GetTerminology(nsSID::portOf(sid)));
     }
+    item->helpers->SetGUIAccessState(m_manager->getGUIAccessState());
 
     item->field = new QWidget(ui->wScreen);
     auto *row = new QHBoxLayout(item->field);

@@ -2,6 +2,7 @@
 
 #include "ui_mainwindow.h"
 
+#include <QScrollArea>
 #include <QShowEvent>
 
 #include "clientsession.h"
@@ -30,10 +31,14 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     for (int port : ports)
         ui->stimuliArea->addPanels(port, session.takeStimuli(port));
     ui->stimuliArea->showPort(m_port);
-    m_customScreen = new CustomScreenPage(ui->twMain);
+    // Scrolled, so that the screen's width never widens the window.
+    auto *customScroll = new QScrollArea(ui->twMain);
+    customScroll->setWidgetResizable(true);
+    m_customScreen = new CustomScreenPage(customScroll);
     m_customScreen->setObjectName(QStringLiteral("CustomScreenPage"));
     m_customScreen->setup(manager, session.uiHelperWrapper(), m_port);
-    ui->twMain->addTab(m_customScreen, tr("Custom Screen"));
+    customScroll->setWidget(m_customScreen);
+    ui->twMain->addTab(customScroll, tr("Custom Screen"));
     terminologyChanged(m_port, manager ? manager->GetTerminology(m_port) : 0);
     // The pages take the room the navigation and the stimuli leave.
     ui->splitterMain->setStretchFactor(0, 0);
