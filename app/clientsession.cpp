@@ -5,6 +5,7 @@
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/statisticslisttablepagefactory.h"
 #include "host/contract/technologyplugin.h"
+#include "host/contract/uihelperwrapper.h"
 #include "host/pages/stimuliwidget.h"
 #include "host/server/eventlog.h"
 #include "host/server/intervalpoller.h"
@@ -58,6 +59,7 @@ bool ClientSession::start(QString *error)
     }
     for (int port : qAsConst(m_ports))
         m_stimuli.insert(port, plugin->registerStimuli(m_manager.get(), port));
+    m_uiHelperWrapper = plugin->createUiHelperWrapper(m_manager.get());
     m_pluginError.clear();
     return true;
 }

@@ -17,6 +17,7 @@ class OtnEventClassifier;
 class ServerLink;
 class SimulatedServerLink;
 class StatisticsListTablePageFactory;
+class UiHelperWrapper;
 class zelServerManager;
 
 // What the host holds for one run: the link to the server (the simulated tester unless the options name
@@ -49,6 +50,8 @@ public:
     InterfaceSetupPageFactory *setupFactory() const { return m_setupFactory.get(); }
     StatisticsListTablePageFactory *statisticsFactory() const { return m_statisticsFactory.get(); }
     QList<int> ports() const { return m_ports; }
+    // The plug-in's maker of its own widgets on customised screens; null without a plug-in.
+    UiHelperWrapper *uiHelperWrapper() const { return m_uiHelperWrapper.get(); }
 
     // The panels registered for the port; whoever takes them owns them from then on.
     QList<StimuliRegistration> takeStimuli(int port);
@@ -71,5 +74,6 @@ private:
     QList<int> m_ports;
     std::unique_ptr<StatisticsListTablePageFactory> m_statisticsFactory;
     QHash<int, QList<StimuliRegistration>> m_stimuli;
+    std::unique_ptr<UiHelperWrapper> m_uiHelperWrapper;
     QString m_pluginError;
 };

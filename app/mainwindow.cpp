@@ -2,9 +2,11 @@
 
 #include "ui_mainwindow.h"
 
+#include <QScrollArea>
 #include <QShowEvent>
 
 #include "clientsession.h"
+#include "customscreenpage.h"
 #include "directiontexts.h"
 #include "host/server/zelservermanager.h"
 #include "host/texts/widgettext.h"
@@ -29,6 +31,14 @@ MainWindow::MainWindow(ClientSession &session, QWidget *parent)
     for (int port : ports)
         ui->stimuliArea->addPanels(port, session.takeStimuli(port));
     ui->stimuliArea->showPort(m_port);
+    // Scrolled, so that the screen's width never widens the window.
+    auto *customScroll = new QScrollArea(ui->twMain);
+    customScroll->setWidgetResizable(true);
+    m_customScreen = new CustomScreenPage(customScroll);
+    m_customScreen->setObjectName(QStringLiteral("CustomScreenPage"));
+    m_customScreen->setup(manager, session.uiHelperWrapper(), m_port);
+    customScroll->setWidget(m_customScreen);
+    ui->twMain->addTab(customScroll, tr("Custom Screen"));
     terminologyChanged(m_port, manager ? manager->GetTerminology(m_port) : 0);
     // The pages take the room the navigation and the stimuli leave.
     ui->splitterMain->setStretchFactor(0, 0);
@@ -70,6 +80,7 @@ void MainWindow::setPort(int port)
     ui->pageArea->setPort(port);
     ui->resultsArea->setPort(port);
     ui->stimuliArea->showPort(port);
+    m_customScreen->setPort(port);
     if (zelServerManager *manager = m_session.serverManager())
         terminologyChanged(port, manager->GetTerminology(port));
 }

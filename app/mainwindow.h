@@ -6,6 +6,7 @@
 
 class ClientSession;
 class ControlBar;
+class CustomScreenPage;
 class InterfaceOverview;
 class NavigationList;
 class PageArea;
@@ -37,6 +38,7 @@ public:
     PageArea *pageArea() const;
     ResultsArea *resultsArea() const;
     StimuliArea *stimuliArea() const;
+    CustomScreenPage *customScreenPage() const { return m_customScreen; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -49,4 +51,5 @@ private:
     ClientSession &m_session;
     int m_port = 1;
     bool m_sidesSized = false;
+    CustomScreenPage *m_customScreen = nullptr;
 };

@@ -10,6 +10,7 @@
 
 #include "clientsession.h"
 #include "contactsheet.h"
+#include "customscreenpage.h"
 #include "eventlogpage.h"
 #include "eventsamplerun.h"
 #include "historypage.h"
@@ -154,7 +155,12 @@ void StructureScreenshots::renderEventPages(ClientSession &session, const QStrin
     history.setObjectName(QStringLiteral("HistoryPage"));
     history.setLog(session.eventLog());
     history.showPort(port);
-    for (QWidget *page : {static_cast<QWidget *>(&log), static_cast<QWidget *>(&history)}) {
+    CustomScreenPage custom;
+    custom.setObjectName(QStringLiteral("CustomScreenPage"));
+    custom.setup(session.serverManager(), session.uiHelperWrapper(), port);
+    custom.setScreen(CustomScreenPage::sampleScreen(port), nullptr);
+    for (QWidget *page : {static_cast<QWidget *>(&log), static_cast<QWidget *>(&history),
+                          static_cast<QWidget *>(&custom)}) {
         page->setAttribute(Qt::WA_DontShowOnScreen);
         page->resize(eventPageSize());
         page->show();

@@ -49,6 +49,7 @@ ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QSt
     d.maximum = object.value(QStringLiteral("max")).toDouble();
     d.decimals = object.value(QStringLiteral("decimals")).toInt();
     d.length = object.value(QStringLiteral("length")).toInt();
+    d.customHelperKind = object.value(QStringLiteral("custom")).toInt();
     const QJsonArray values = object.value(QStringLiteral("values")).toArray();
     for (const QJsonValue &v : values) {
         const QJsonObject o = v.toObject();

@@ -33,6 +33,7 @@ public:
     double maximum = 0;
     int decimals = 0;
     int length = 0;         // byte arrays: fixed length (0 = free); bit arrays: bit count
+    int customHelperKind = 0;   // a widget only the technology makes on customised screens (0 = none)
     QVector<Enumerator> enumerators;
 
     static ParameterDefinition fromJson(const QJsonObject &object, QString *error);

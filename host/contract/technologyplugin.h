@@ -9,6 +9,7 @@
 
 class InterfaceSetupPageFactory;
 class StatisticsListTablePageFactory;
+class UiHelperWrapper;
 class zelServerManager;
 
 // What a technology plug-in hands the host that loads it with QPluginLoader. The interface id ends in
@@ -25,7 +26,9 @@ public:
     virtual std::unique_ptr<StatisticsListTablePageFactory> createStatisticsPageFactory(QList<int> *ports) const = 0;
     // The stimuli panels of one port; the caller owns the panels from then on.
     virtual QList<StimuliRegistration> registerStimuli(zelServerManager *manager, int port) const = 0;
+    // The maker of the technology's own widgets on customised screens.
+    virtual std::unique_ptr<UiHelperWrapper> createUiHelperWrapper(zelServerManager *manager) const = 0;
 };
 
-#define ZEL_TECHNOLOGY_PLUGIN_IID "org.zel.TechnologyPlugin/1.0"
+#define ZEL_TECHNOLOGY_PLUGIN_IID "org.zel.TechnologyPlugin/1.1"
 Q_DECLARE_INTERFACE(TechnologyPlugin, ZEL_TECHNOLOGY_PLUGIN_IID)

@@ -103,7 +103,7 @@ void tst_PluginLoader::refusesWhatIsNoPluginOfThisInterface_data()
     QTest::newRow("another interface version")
         << stale
         << stale + " implements org.zel.TechnologyPlugin/0.9 (interface version 0.9); "
-                   "this client needs org.zel.TechnologyPlugin/1.0";
+                   "this client needs org.zel.TechnologyPlugin/1.1";
     QTest::newRow("missing file") << QStringLiteral("/nonexistent/libzelTpClientOtn.so")
                                   << QStringLiteral("/nonexistent/libzelTpClientOtn.so is no plug-in: ");
     QTest::newRow("library that is no plug-in") << QStringLiteral(ZEL_BASE_LIBRARY)

@@ -1,5 +1,6 @@
 #include "otntechnologyplugin.h"
 
+#include "client/otn/customizedscreen/uihelperwrapperotn.h"
 #include "client/otn/stimuli/otnstimulicontrol.h"
 #include "otnsetuppagefactory.h"
 #include "otnstatisticspagefactory.h"
@@ -24,4 +25,9 @@ QList<StimuliRegistration> OtnTechnologyPlugin::registerStimuli(zelServerManager
     for (const OtnStimuliControl::Item &item : qAsConst(registered))
         items.append(StimuliRegistration{item.sid, item.widget});
     return items;
+}
+
+std::unique_ptr<UiHelperWrapper> OtnTechnologyPlugin::createUiHelperWrapper(zelServerManager *manager) const
+{
+    return std::make_unique<UiHelperWrapperOTN>(manager);
 }

@@ -16,4 +16,5 @@ public:
     std::unique_ptr<InterfaceSetupPageFactory> createSetupPageFactory() const override;
     std::unique_ptr<StatisticsListTablePageFactory> createStatisticsPageFactory(QList<int> *ports) const override;
     QList<StimuliRegistration> registerStimuli(zelServerManager *manager, int port) const override;
+    std::unique_ptr<UiHelperWrapper> createUiHelperWrapper(zelServerManager *manager) const override;
 };

@@ -1,0 +1,3 @@
+#include "sidproperty.h"
+
+SidProperty::SidProperty(int customHelperKind, int type) : m_kind(customHelperKind), m_type(type) {}
