@@ -69,7 +69,13 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
                        "%1). With --screenshot: only this one instead of every structure.")
             .arg(PowerOnStructure::defaultStructure().name),
         QStringLiteral("name"), PowerOnStructure::defaultStructure().name);
-    parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption});
+    const QCommandLineOption serverOption(
+        QStringLiteral("server"),
+        QStringLiteral("Work on the tester otn-tester serves at host:port instead of the embedded one (its ports, "
+                       "modules and structure are the tester's)."),
+        QStringLiteral("host:port"));
+    parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption,
+                       serverOption});
 
     const auto fail = [error](const QString &message) {
         if (error)
@@ -120,6 +126,10 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     if (parser.isSet(screenshotOption) && screenshotDir.isEmpty())
         return fail(QStringLiteral("--screenshot needs a directory."));
     pluginPath = parser.value(pluginOption);
+    server = parser.value(serverOption);
+    const int colon = server.lastIndexOf(QLatin1Char(':'));
+    if (parser.isSet(serverOption) && (colon < 1 || server.mid(colon + 1).toUShort() == 0))
+        return fail(QStringLiteral("--server takes host:port, not '%1'.").arg(server));
     return true;
 }
 

@@ -20,6 +20,7 @@ struct ClientOptions
     QString screenshotDir;                     // non-empty: render the screens of the structures there and quit
     QString pluginPath;                        // --plugin-file; empty: where PluginLoader::locate looks
     quint32 seed = 1;
+    QString server;                            // --server host:port; empty: the embedded simulated tester
     bool liveValues = true; // interval values are polled (screenshots poll per picture)
     bool helpRequested = false;
     bool versionRequested = false;
