@@ -71,8 +71,8 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
         QStringLiteral("name"), PowerOnStructure::defaultStructure().name);
     const QCommandLineOption serverOption(
         QStringLiteral("server"),
-        QStringLiteral("Work on the tester otn-tester serves at host:port instead of the embedded one (its ports, "
-                       "modules and structure are the tester's)."),
+        QStringLiteral("Work on the tester otn-tester serves at host:port (default: the embedded one; the ports, "
+                       "modules and structure are the served tester's)."),
         QStringLiteral("host:port"));
     parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption,
                        serverOption});

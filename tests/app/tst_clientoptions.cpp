@@ -109,6 +109,7 @@ void tst_ClientOptions::rejected_data()
     QTest::newRow("unknown option") << QStringList{"--colour"} << "Unknown option 'colour'.";
     QTest::newRow("stray argument") << QStringList{"now"} << "Unexpected argument 'now'.";
     QTest::newRow("seed not a number") << QStringList{"--seed", "x"} << "The seed must be a number, not 'x'.";
+    QTest::newRow("server without port") << QStringList{"--server", "tester"} << "--server takes host:port, not 'tester'.";
     // Qt's own -plugin (also with two dashes) would take the file as a platform plug-in too.
     QTest::newRow("Qt's plug-in option") << QStringList{"--plugin", "/x/libzelTpClientOtn.so"}
                                          << "Unknown option 'plugin'.";
@@ -166,7 +167,7 @@ void tst_ClientOptions::helpShowsDefaultsAndAWorkingExample()
         ++shown;
         QVERIFY2(entry.contains(QLatin1String("default: ")), qPrintable(entry));
     }
-    QCOMPARE(shown, 6);
+    QCOMPARE(shown, 7);
 
     // The example in the help runs.
     static const QRegularExpression example(QStringLiteral("^Example: otn-client (.+)$"),
