@@ -156,9 +156,11 @@ void RemoteServerLink::handle(const QCborMap &message)
         std::vector<std::unique_ptr<QcmaParameter>> values;
         if (!error.isEmpty() || !LinkMessage::readParameters(message, &values, &error))
             break;
+        // The copy first: whoever is told may take a snapshot.
         for (std::unique_ptr<QcmaParameter> &p : values) {
-            emit parameterChanged(QSharedPointer<QcmaParameter>(p->clone().release()));
+            QSharedPointer<QcmaParameter> told(p->clone().release());
             m_values[p->getSID()] = std::move(p);
+            emit parameterChanged(told);
         }
         return;
     }
