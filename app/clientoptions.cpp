@@ -82,7 +82,13 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     const QCommandLineOption runSecondsOption(QStringLiteral("run-seconds"),
                                               QStringLiteral("With --report: seconds the tester runs first (default: 10)."),
                                               QStringLiteral("seconds"), QStringLiteral("10"));
-    parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption});
+    const QCommandLineOption serverOption(
+        QStringLiteral("server"),
+        QStringLiteral("Work on the tester otn-tester serves at host:port (default: the embedded one; the ports, "
+                       "modules and structure are the served tester's)."),
+        QStringLiteral("host:port"));
+    parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption,
+                       serverOption});
     parser.addOptions({reportOption, csvOption, runSecondsOption});
 
     const auto fail = [error](const QString &message) {
@@ -145,6 +151,10 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
         return fail(QStringLiteral("The run must last 0 or more seconds, not '%1'.").arg(parser.value(runSecondsOption)));
     if (!reportPath.isEmpty() && !screenshotDir.isEmpty())
         return fail(QStringLiteral("--report and --screenshot do not go together."));
+    server = parser.value(serverOption);
+    const int colon = server.lastIndexOf(QLatin1Char(':'));
+    if (parser.isSet(serverOption) && (colon < 1 || server.mid(colon + 1).toUShort() == 0))
+        return fail(QStringLiteral("--server takes host:port, not '%1'.").arg(server));
     return true;
 }
 

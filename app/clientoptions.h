@@ -23,6 +23,7 @@ struct ClientOptions
     QString csvPath;                           // with reportPath: the results' CSV (the events' CSV beside it)
     int runSeconds = 10;                       // with reportPath: how long the tester runs first
     quint32 seed = 1;
+    QString server;                            // --server host:port; empty: the embedded simulated tester
     bool liveValues = true; // interval values are polled (screenshots poll per picture)
     bool helpRequested = false;
     bool versionRequested = false;

@@ -34,6 +34,8 @@ ClientSession::~ClientSession()
 bool ClientSession::start(QString *error)
 {
     m_link = LinkFactory::create(m_options);
+    if (m_link->state() != ServerLink::State::Connected)
+        return fail(QStringLiteral("Cannot reach the tester at %1: %2").arg(m_options.server, m_link->stateReason()), error);
     m_manager = std::make_unique<zelServerManager>(m_link.get());
     m_manager->setModalRunner(&m_dialogRunner);
     m_poller = std::make_unique<IntervalPoller>(m_manager.get());

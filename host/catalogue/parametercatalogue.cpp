@@ -46,6 +46,14 @@ bool ParameterCatalogue::loadFile(const QString &path, QStringList *errors)
     return loadJson(file.readAll(), errors);
 }
 
+QByteArray ParameterCatalogue::toJson() const
+{
+    QJsonArray parameters;
+    for (quint32 k : m_order)
+        parameters.append(m_definitions.value(k).toJson());
+    return QJsonDocument(QJsonObject{{QStringLiteral("parameters"), parameters}}).toJson(QJsonDocument::Compact);
+}
+
 const ParameterDefinition *ParameterCatalogue::find(int group, int id) const
 {
     const auto it = m_definitions.constFind(key(group, id));

@@ -13,6 +13,8 @@ public:
     // Reads a JSON document {"parameters": [...]}; problems are appended to errors.
     bool loadJson(const QByteArray &json, QStringList *errors);
     bool loadFile(const QString &path, QStringList *errors);
+    // The document loadJson reads back into the same catalogue, definitions in their order.
+    QByteArray toJson() const;
 
     const ParameterDefinition *find(int group, int id) const;
     const ParameterDefinition *findBySid(int sid) const;

@@ -12,7 +12,7 @@
 
 namespace {
 
-int kindFromName(const QString &name)
+const QHash<QString, int> &kindNames()
 {
     static const QHash<QString, int> kinds = {
         {QStringLiteral("int"), QcmaParameter::TypeInt},
@@ -22,7 +22,12 @@ int kindFromName(const QString &name)
         {QStringLiteral("bytes"), QcmaParameter::TypeByteArray},
         {QStringLiteral("bits"), QcmaParameter::TypeBitArray},
     };
-    return kinds.value(name, 0);
+    return kinds;
+}
+
+int kindFromName(const QString &name)
+{
+    return kindNames().value(name, 0);
 }
 
 int parseNumber(const QJsonValue &value)
@@ -76,6 +81,35 @@ ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QSt
             *error = QStringLiteral("parameter id %1 out of range").arg(d.id);
     }
     return d;
+}
+
+QJsonObject ParameterDefinition::toJson() const
+{
+    QJsonObject object{{QStringLiteral("id"), id},
+                       {QStringLiteral("group"), group},
+                       {QStringLiteral("kind"), kindNames().key(kind)},
+                       {QStringLiteral("name"), name},
+                       {QStringLiteral("unit"), unit},
+                       {QStringLiteral("global"), global},
+                       {QStringLiteral("defined"), definedByDefault},
+                       {QStringLiteral("default"), QJsonValue::fromVariant(defaultValue)},
+                       {QStringLiteral("min"), minimum},
+                       {QStringLiteral("max"), maximum},
+                       {QStringLiteral("decimals"), decimals},
+                       {QStringLiteral("length"), length}};
+    QJsonArray values;
+    for (const Enumerator &e : enumerators) {
+        QJsonObject o{{QStringLiteral("value"), e.value}, {QStringLiteral("name"), e.names[0]},
+                      {QStringLiteral("active"), e.active}};
+        if (!e.names[1].isEmpty())
+            o.insert(QStringLiteral("sdh"), e.names[1]);
+        if (!e.names[2].isEmpty())
+            o.insert(QStringLiteral("sonet"), e.names[2]);
+        values.append(o);
+    }
+    if (!values.isEmpty())
+        object.insert(QStringLiteral("values"), values);
+    return object;
 }
 
 const ParameterDefinition::Enumerator *ParameterDefinition::enumerator(int value) const

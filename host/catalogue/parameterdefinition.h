@@ -37,6 +37,8 @@ public:
     QVector<Enumerator> enumerators;
 
     static ParameterDefinition fromJson(const QJsonObject &object, QString *error);
+    // The object fromJson reads back into the same definition.
+    QJsonObject toJson() const;
 
     // A new parameter of this definition holding its default value (null for an unknown kind).
     std::unique_ptr<QcmaParameter> createParameter(int sid) const;

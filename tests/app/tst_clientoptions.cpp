@@ -114,6 +114,7 @@ void tst_ClientOptions::rejected_data()
                                   << "The run must last 0 or more seconds, not '-1'.";
     QTest::newRow("report and screenshots") << QStringList{"--report", "r.pdf", "--screenshot", "shots"}
                                             << "--report and --screenshot do not go together.";
+    QTest::newRow("server without port") << QStringList{"--server", "tester"} << "--server takes host:port, not 'tester'.";
     // Qt's own -plugin (also with two dashes) would take the file as a platform plug-in too.
     QTest::newRow("Qt's plug-in option") << QStringList{"--plugin", "/x/libzelTpClientOtn.so"}
                                          << "Unknown option 'plugin'.";
@@ -171,7 +172,7 @@ void tst_ClientOptions::helpShowsDefaultsAndAWorkingExample()
         ++shown;
         QVERIFY2(entry.contains(QLatin1String("default: ")), qPrintable(entry));
     }
-    QCOMPARE(shown, 9);
+    QCOMPARE(shown, 10);
 
     // The example in the help runs.
     static const QRegularExpression example(QStringLiteral("^Example: otn-client (.+)$"),

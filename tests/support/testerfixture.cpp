@@ -1,11 +1,14 @@
 #include "testerfixture.h"
 
 #include <QCoreApplication>
+#include <QTest>
 
 #include "apps/shared/sid.h"
+#include "host/link/remoteserverlink.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/poweronstructure.h"
+#include "simulator/daemon/testerserver.h"
 #include "simulator/simulatedserverlink.h"
 #include "testserverlink.h"
 
@@ -14,6 +17,19 @@ TesterFixture::TesterFixture(int portCount) : TesterFixture(testOptions(portCoun
 TesterFixture::TesterFixture(const SimulatorOptions &options)
     : m_simulator(std::make_unique<SimulatedServerLink>(options))
 {
+    manager();
+}
+
+TesterFixture::TesterFixture(const SimulatorOptions &options, Path path)
+{
+    if (path == Path::Embedded) {
+        m_simulator = std::make_unique<SimulatedServerLink>(options);
+    } else {
+        m_server = std::make_unique<TesterServer>(options);
+        m_server->listen(QHostAddress::LocalHost, 0);
+        m_remote = std::make_unique<RemoteServerLink>(QStringLiteral("127.0.0.1"), m_server->serverPort());
+        m_remote->waitForConnected(maxWaitMs);
+    }
     manager();
 }
 
@@ -26,6 +42,12 @@ TesterFixture::~TesterFixture()
 {
     // The manager listens to the link: it goes first.
     m_manager.reset();
+    m_remote.reset();
+}
+
+SimulatedServerLink *TesterFixture::link() const
+{
+    return m_server ? m_server->tester() : m_simulator.get();
 }
 
 SimulatorOptions TesterFixture::testOptions(int portCount)
@@ -50,7 +72,9 @@ SimulatorOptions TesterFixture::structureOptions(const QString &structure, int p
 zelServerManager *TesterFixture::manager() const
 {
     if (!m_manager) {
-        ServerLink *link = m_simulator ? static_cast<ServerLink *>(m_simulator.get()) : m_fake.get();
+        ServerLink *link = m_remote ? static_cast<ServerLink *>(m_remote.get())
+                           : m_simulator ? static_cast<ServerLink *>(m_simulator.get())
+                                         : m_fake.get();
         m_manager = std::make_unique<zelServerManager>(link);
         m_manager->setModalRunner(&m_dialogRunner);
     }
@@ -86,11 +110,14 @@ bool TesterFixture::writeSid(int sid, const QVariant &value)
 
 int TesterFixture::pendingAnswers() const
 {
-    return m_simulator ? m_simulator->pendingAnswers() : m_fake->pendingAnswers();
+    return link() ? link()->pendingAnswers() : m_fake->pendingAnswers();
 }
 
 bool TesterFixture::settle()
 {
+    // Over TCP an answer needs the sockets too: done when every write is confirmed.
+    if (m_remote)
+        return QTest::qWaitFor([this] { return m_remote->unconfirmedWrites() == 0 && pendingAnswers() == 0; }, maxWaitMs);
     // Answers are posted events: delivering them needs the event loop, not time.
     for (int round = 0; round < maxSettleRounds && pendingAnswers() > 0; ++round)
         QCoreApplication::processEvents();
@@ -99,10 +126,10 @@ bool TesterFixture::settle()
 
 bool TesterFixture::writeAndWait(int port, int id, const QVariant &value)
 {
-    const int refusedBefore = m_simulator ? m_simulator->refusedWrites() : 0;
+    const int refusedBefore = link() ? link()->refusedWrites() : 0;
     if (!write(port, id, value) || !settle())
         return false;
-    if (m_simulator && m_simulator->refusedWrites() != refusedBefore)
+    if (link() && link()->refusedWrites() != refusedBefore)
         return false;
     const QcmaParameter *now = cached(port, id);
     std::unique_ptr<QcmaParameter> expected = now ? now->clone() : nullptr;

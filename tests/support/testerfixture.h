@@ -10,7 +10,9 @@
 #include "simulator/simulatoroptions.h"
 
 class QcmaParameter;
+class RemoteServerLink;
 class SimulatedServerLink;
+class TesterServer;
 class TestServerLink;
 class zelServerManager;
 
@@ -22,6 +24,10 @@ class TesterFixture
 public:
     explicit TesterFixture(int portCount = 4);
     explicit TesterFixture(const SimulatorOptions &options);
+    // How the manager reaches the simulated tester: in the process, or served by the tester daemon (in
+    // the process too) over TCP on 127.0.0.1.
+    enum class Path { Embedded, ThroughDaemon };
+    TesterFixture(const SimulatorOptions &options, Path path);
     // A fake link holding one value of every catalogue parameter on each port (global ones once, on no
     // port); initialValues (by SID) replace the catalogue defaults. No port: the test adds the values.
     TesterFixture(const QByteArray &catalogueJson, const QList<int> &ports = {1},
@@ -36,7 +42,9 @@ public:
     static SimulatorOptions structureOptions(const QString &structure, int portCount = 1);
 
     // The simulated tester (null on a fake link), and the fake link (null on the simulated tester).
-    SimulatedServerLink *link() const { return m_simulator.get(); }
+    SimulatedServerLink *link() const;
+    // The link to the daemon on that path (null otherwise).
+    RemoteServerLink *remote() const { return m_remote.get(); }
     TestServerLink *fake() const { return m_fake.get(); }
     // The server manager: on the simulated tester made at once, on a fake link when first asked for, so
     // that the test can give the link its values before.
@@ -60,7 +68,10 @@ private:
     int pendingAnswers() const;
 
     static constexpr int maxSettleRounds = 1000;
+    static constexpr int maxWaitMs = 5000;
     std::unique_ptr<SimulatedServerLink> m_simulator;
+    std::unique_ptr<TesterServer> m_server;
+    std::unique_ptr<RemoteServerLink> m_remote;
     std::unique_ptr<TestServerLink> m_fake;
     // Outlives the manager it is installed on.
     mutable DialogRunner m_dialogRunner;

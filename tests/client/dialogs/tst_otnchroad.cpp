@@ -14,6 +14,8 @@
 #include "host/widgets/qzelnumpaddlg.h"
 #include "tests/support/testerfixture.h"
 
+Q_DECLARE_METATYPE(TesterFixture::Path)
+
 namespace {
 constexpr int port = 1;
 constexpr int odtu12Pt21 = 3;   // ODU1 into ODU2 on 1.25G TS: 4 TP of 2 TS in 8 TS
@@ -61,20 +63,32 @@ QList<int> tsIndexes(const QByteArray &mainTs)
 }
 } // namespace
 
-// The user's road through the tributary dialogs against the simulated tester.
+// The user's road through the tributary dialogs against the simulated tester, in the process and
+// through the tester daemon.
 class tst_OtnChRoad : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void transmitter_data() { paths(); }
     void transmitter();
+    void receiver_data() { paths(); }
     void receiver();
+
+private:
+    static void paths()
+    {
+        QTest::addColumn<TesterFixture::Path>("path");
+        QTest::newRow("embedded") << TesterFixture::Path::Embedded;
+        QTest::newRow("through otn-tester") << TesterFixture::Path::ThroughDaemon;
+    }
 };
 
 void tst_OtnChRoad::transmitter()
 {
     using namespace PID::Otn::TX;
-    TesterFixture f;
+    QFETCH(TesterFixture::Path, path);
+    TesterFixture f(TesterFixture::testOptions(), path);
     QVERIFY(f.writeAndWait(port, MAPPING[2], odtu12Pt21));
     const OtnMapping mapping = mappingOf(f, MAPPING);
     QVERIFY(mapping.hasOdtu(0));
@@ -129,7 +143,8 @@ void tst_OtnChRoad::transmitter()
 void tst_OtnChRoad::receiver()
 {
     using namespace PID::Otn::RX;
-    TesterFixture f;
+    QFETCH(TesterFixture::Path, path);
+    TesterFixture f(TesterFixture::testOptions(), path);
     QVERIFY(f.writeAndWait(port, MAPPING[2], odtu12Pt21));
     const OtnMapping mapping = mappingOf(f, MAPPING);
     QVERIFY(mapping.hasOdtu(0));
