@@ -69,7 +69,15 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
                        "%1). With --screenshot: only this one instead of every structure.")
             .arg(PowerOnStructure::defaultStructure().name),
         QStringLiteral("name"), PowerOnStructure::defaultStructure().name);
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"),
+        QStringLiteral("Keep the window, port, access, terminology and last setup file in this file (default: the "
+                       "user's settings)."),
+        QStringLiteral("file"));
+    const QCommandLineOption resetSettingsOption(QStringLiteral("reset-settings"),
+                                                 QStringLiteral("Start with the settings cleared."));
     parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption});
+    parser.addOptions({settingsOption, resetSettingsOption});
 
     const auto fail = [error](const QString &message) {
         if (error)
@@ -120,6 +128,8 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     if (parser.isSet(screenshotOption) && screenshotDir.isEmpty())
         return fail(QStringLiteral("--screenshot needs a directory."));
     pluginPath = parser.value(pluginOption);
+    settingsFile = parser.value(settingsOption);
+    resetSettings = parser.isSet(resetSettingsOption);
     return true;
 }
 

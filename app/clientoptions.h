@@ -21,6 +21,8 @@ struct ClientOptions
     QString pluginPath;                        // --plugin-file; empty: where PluginLoader::locate looks
     quint32 seed = 1;
     bool liveValues = true; // interval values are polled (screenshots poll per picture)
+    QString settingsFile;                      // --settings; empty: the user's settings
+    bool resetSettings = false;                // --reset-settings: start from no settings
     bool helpRequested = false;
     bool versionRequested = false;
 

@@ -49,6 +49,8 @@ public:
     InterfaceSetupPageFactory *setupFactory() const { return m_setupFactory.get(); }
     StatisticsListTablePageFactory *statisticsFactory() const { return m_statisticsFactory.get(); }
     QList<int> ports() const { return m_ports; }
+    // Who the client talks to, in words for the status bar and the About box.
+    QString testerName() const;
 
     // The panels registered for the port; whoever takes them owns them from then on.
     QList<StimuliRegistration> takeStimuli(int port);
