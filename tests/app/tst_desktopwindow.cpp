@@ -14,6 +14,7 @@
 #include "app/navigationlist.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
+#include "host/widgets/portstatusitem.h"
 #include "simulator/simulatedserverlink.h"
 
 namespace {
@@ -54,6 +55,7 @@ private slots:
     void everyHelpPageNameHasAPage();
     void helpFollowsThePageInFront();
     void settingsRestoredOnTheNextStart();
+    void ledsSayWhatTheyShow();
 };
 
 // Every help page a page or dialog names, in the sources of the plug-in and the host, is a page of the
@@ -139,6 +141,28 @@ void tst_DesktopWindow::settingsRestoredOnTheNextStart()
     QCOMPARE(second.window->size(), size);
     QCOMPARE(second.session.serverManager()->getGUIAccessState(), int(ControlBar::RestrictedAccess));
     QCOMPARE(second.session.serverManager()->cachedParameter(zelServerManager::terminologySid(2))->getEnum(), sonet);
+}
+
+void tst_DesktopWindow::ledsSayWhatTheyShow()
+{
+    Client client;
+    QVERIFY(client.started);
+    NavigationList *navigation = client.window->navigation();
+    int leds = 0;
+    for (int pageId : navigation->pageIds()) {
+        for (PortStatusItem *led : navigation->statusLeds(pageId)) {
+            ++leds;
+            QVERIFY2(!led->toolTip().startsWith(QLatin1String("Status:")), qPrintable(led->toolTip()));
+        }
+    }
+    QVERIFY(leds > 0);
+    PortStatusItem *summary = nullptr;
+    for (int pageId : navigation->pageIds())
+        summary = summary ? summary : navigation->summaryLed(pageId);
+    QVERIFY(summary);
+    QVERIFY2(summary->toolTip().endsWith(QLatin1String(": clear")), qPrintable(summary->toolTip()));
+    summary->setState(PortStatusItem::Alarm);
+    QVERIFY2(summary->toolTip().endsWith(QLatin1String(": current")), qPrintable(summary->toolTip()));
 }
 
 QTEST_MAIN(tst_DesktopWindow)
