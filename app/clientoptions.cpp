@@ -75,7 +75,7 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
                        "user's settings)."),
         QStringLiteral("file"));
     const QCommandLineOption resetSettingsOption(QStringLiteral("reset-settings"),
-                                                 QStringLiteral("Start with the settings cleared."));
+                                                 QStringLiteral("Start with the settings cleared (default: keep them)."));
     parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption});
     parser.addOptions({settingsOption, resetSettingsOption});
 

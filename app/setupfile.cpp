@@ -28,8 +28,10 @@ bool contains(const int *table, int entries, int id)
 
 bool SetupFile::isSetupParameter(int id)
 {
-    // The overhead set-up parameters stand for a button, not for a value.
-    return id >= PID::Otn::SETUP::FIRST && id <= PID::Otn::SETUP::LAST && !contains(PID::Otn::TX::OVERHEAD_SETUP, 3, id);
+    // The set-up ids run from the transmitter's port mode to the receiver's last detection setting; the
+    // overhead set-up parameters among them stand for a button, not for a value.
+    return id >= PID::Otn::TX::PORT_MODE && id <= PID::Otn::RX::PM_TIM_ACTION
+           && !contains(PID::Otn::TX::OVERHEAD_SETUP, 3, id);
 }
 
 int SetupFile::batchOf(int id)

@@ -168,13 +168,6 @@ constexpr int FEC_UNCORRECTABLE = 1112;
 constexpr int OTUCN_LANE_ERROR = 1429;
 } // namespace STATUS
 // The interval data of the overhead capture: one record per ODU level.
-// The ids of the transmitter and receiver set-up: signal, structure, traces, FTFL, overhead bytes and
-// detection settings (a setup file holds those of them a port uses).
-namespace SETUP {
-constexpr int FIRST = 11000;
-constexpr int LAST = 13999;
-} // namespace SETUP
-
 namespace CAPTURE {
 constexpr int OVERHEAD = 3101;
 } // namespace CAPTURE

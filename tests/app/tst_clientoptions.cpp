@@ -166,7 +166,7 @@ void tst_ClientOptions::helpShowsDefaultsAndAWorkingExample()
         ++shown;
         QVERIFY2(entry.contains(QLatin1String("default: ")), qPrintable(entry));
     }
-    QCOMPARE(shown, 6);
+    QCOMPARE(shown, 8);
 
     // The example in the help runs.
     static const QRegularExpression example(QStringLiteral("^Example: otn-client (.+)$"),
