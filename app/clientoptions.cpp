@@ -87,9 +87,17 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
         QStringLiteral("Work on the tester otn-tester serves at host:port (default: the embedded one; the ports, "
                        "modules and structure are the served tester's)."),
         QStringLiteral("host:port"));
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"),
+        QStringLiteral("Keep the window, port, access, terminology and last setup file in this file (default: the "
+                       "user's settings)."),
+        QStringLiteral("file"));
+    const QCommandLineOption resetSettingsOption(QStringLiteral("reset-settings"),
+                                                 QStringLiteral("Start with the settings cleared (default: keep them)."));
     parser.addOptions({portsOption, modulesOption, structureOption, screenshotOption, pluginOption, seedOption,
                        serverOption});
     parser.addOptions({reportOption, csvOption, runSecondsOption});
+    parser.addOptions({settingsOption, resetSettingsOption});
 
     const auto fail = [error](const QString &message) {
         if (error)
@@ -155,6 +163,8 @@ bool ClientOptions::parse(const QStringList &arguments, QString *error, QString 
     const int colon = server.lastIndexOf(QLatin1Char(':'));
     if (parser.isSet(serverOption) && (colon < 1 || server.mid(colon + 1).toUShort() == 0))
         return fail(QStringLiteral("--server takes host:port, not '%1'.").arg(server));
+    settingsFile = parser.value(settingsOption);
+    resetSettings = parser.isSet(resetSettingsOption);
     return true;
 }
 

@@ -25,6 +25,8 @@ struct ClientOptions
     quint32 seed = 1;
     QString server;                            // --server host:port; empty: the embedded simulated tester
     bool liveValues = true; // interval values are polled (screenshots poll per picture)
+    QString settingsFile;                      // --settings; empty: the user's settings
+    bool resetSettings = false;                // --reset-settings: start from no settings
     bool helpRequested = false;
     bool versionRequested = false;
 

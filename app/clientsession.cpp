@@ -71,6 +71,15 @@ SimulatedServerLink *ClientSession::tester() const
     return qobject_cast<SimulatedServerLink *>(m_link.get());
 }
 
+QString ClientSession::testerName() const
+{
+    if (!m_link)
+        return QStringLiteral("No tester");
+    if (tester())
+        return QStringLiteral("Simulated tester, %1 ports, seed %2").arg(m_link->portCount()).arg(m_options.seed);
+    return QStringLiteral("Tester with %1 ports").arg(m_link->portCount());
+}
+
 bool ClientSession::fail(const QString &reason, QString *error)
 {
     m_pluginError = reason;

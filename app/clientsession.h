@@ -52,6 +52,8 @@ public:
     QList<int> ports() const { return m_ports; }
     // The plug-in's maker of its own widgets on customised screens; null without a plug-in.
     UiHelperWrapper *uiHelperWrapper() const { return m_uiHelperWrapper.get(); }
+    // Who the client talks to, in words for the status bar and the About box.
+    QString testerName() const;
 
     // The panels registered for the port; whoever takes them owns them from then on.
     QList<StimuliRegistration> takeStimuli(int port);

@@ -1,6 +1,9 @@
+#include <memory>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTextStream>
 
 #include "clientoptions.h"
@@ -43,6 +46,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("otn-client"));
     QApplication::setApplicationVersion(ClientOptions::version());
+    QApplication::setOrganizationName(QStringLiteral("zel"));
 
     // Without its plug-in the client has nothing to show: it ends before it opens a window or writes a file.
     options.pluginPath = PluginLoader::locate(options.pluginPath, QCoreApplication::applicationDirPath());
@@ -77,6 +81,12 @@ int main(int argc, char *argv[])
         return 1;
     }
     MainWindow window(session);
+    const std::unique_ptr<QSettings> settings = options.settingsFile.isEmpty()
+        ? std::make_unique<QSettings>()
+        : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
+    if (options.resetSettings)
+        settings->clear();
+    window.useSettings(settings.get());
     window.show();
     return app.exec();
 }

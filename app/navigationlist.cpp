@@ -10,6 +10,8 @@
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelper_status.h"
 #include "host/bindings/uihelperlist.h"
+#include "host/catalogue/parametercatalogue.h"
+#include "host/catalogue/parameterdefinition.h"
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
 #include "host/contract/statusitemshowjudgeinterface.h"
@@ -34,6 +36,29 @@ QList<int> errorPageSummarySids(int technology)
         sids.append(nsSID::otnSid(0, id));
     sids.append(nsSID::otnSid(0, nsIID::Otn::Lane::SUMMARY));
     return sids;
+}
+
+// The LED's state in words, for its tool tip.
+QString stateText(int state)
+{
+    switch (state) {
+    case PortStatusItem::Alarm:
+        return QStringLiteral("current");
+    case PortStatusItem::History:
+        return QStringLiteral("history (current since the last reset)");
+    case PortStatusItem::Ok:
+        return QStringLiteral("clear");
+    default:
+        return QStringLiteral("not measured");
+    }
+}
+
+// Keeps the LED's tool tip saying what it shows and how it stands.
+void describeLed(PortStatusItem *led, const QString &what)
+{
+    const auto describe = [led, what] { led->setToolTip(QStringLiteral("%1: %2").arg(what, stateText(led->state()))); };
+    QObject::connect(led, &PortStatusItem::stateChanged, led, describe);
+    describe();
 }
 
 // A current alarm outweighs a past one, which outweighs a clear status; an undefined status weighs nothing.
@@ -122,7 +147,7 @@ void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &reco
     if (!summarySids.isEmpty()) {
         entry.summary = new PortStatusItem(strip);
         entry.summary->setFixedSize(ledSize, ledSize);
-        entry.summary->setToolTip(tr("Summary of every level"));
+        describeLed(entry.summary, tr("Summary of every level"));
         layout->addWidget(entry.summary);
         layout->addSpacing(4);
         m_summaryLed = entry.summary;
@@ -139,6 +164,8 @@ void NavigationList::addStatusItems(Entry &entry, const StatusPageProperty &reco
         entry.leds.append(led);
         m_judges.push_back(std::make_unique<StatusTypeJudge>(item.type()));
         const int sid = item.followsPort() ? nsSID::setPort(item.sid(), m_port) : item.sid();
+        const ParameterDefinition *definition = m_manager ? m_manager->catalogue().findBySid(sid) : nullptr;
+        describeLed(led, definition ? definition->name : QStringLiteral("Status"));
         m_helpers->AddUiHelper(std::make_unique<UiHelper_Status>(m_manager, led, nullptr, sid,
                                                                  UiHelper::ConnectImmediately, m_judges.back().get()));
         if (item.showJudge()) {

@@ -230,6 +230,23 @@ void ResultCounters::follow(ParameterStore &store, int port)
     latch(*counters, store, port);
 }
 
+void ResultCounters::reset(ParameterStore &store, int port)
+{
+    Port *counters = portAt(port);
+    if (!counters)
+        return;
+    for (const QList<int> *ids : {&m_alarmIds, &m_errorIds}) {
+        for (int id : *ids) {
+            const int sid = nsSID::otnSid(port, id);
+            if (store.intValue(sid) == stateHistory)
+                store.setValue(sid, 0);
+        }
+    }
+    restart(*counters, store, port, TributaryLayout::mappingOf(store, port, TributaryLayout::Rx));
+    // What is current now is the first thing the new measurement has seen.
+    latch(*counters, store, port);
+}
+
 void ResultCounters::latch(Port &counters, const ParameterStore &store, int port) const
 {
     for (int id : qAsConst(m_alarmIds)) {

@@ -34,6 +34,8 @@ public:
     // measured even when it has ended before the second is. A new received structure starts a new
     // measurement, and what the statuses kept as history of the old one is cleared.
     void follow(ParameterStore &store, int port);
+    // Starts the port's measurement anew: the counters from zero, the statuses kept as history cleared.
+    void reset(ParameterStore &store, int port);
     // The errors of each counter in the last second measured, by counter id.
     QHash<int, quint64> lastErrors(int port) const;
     // Errors per frame of its layer that the port's error insertion adds to a counter (0 ends them); the

@@ -8,6 +8,7 @@
 #include "apps/shared/sid.h"
 #include "capturerecordbuilder.h"
 #include "generator.h"
+#include "host/otn/globalpid.h"
 #include "host/otn/otnmodule.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
@@ -34,6 +35,11 @@ namespace {
 
 const char cataloguePath[] = ":/simulator/catalogue";
 
+int globalSid(int id)
+{
+    return nsSID::build(nsSID::noPort, nsSID::global, id);
+}
+
 void appendUnique(QList<int> &list, int sid)
 {
     if (!list.contains(sid))
@@ -55,6 +61,7 @@ SimulatedServerLink::SimulatedServerLink(const SimulatorOptions &options, QObjec
     m_generator =
         std::make_unique<Generator>(*m_store, *m_counters, m_options.portCount, m_options.applicationType);
     m_justification = std::make_unique<JustificationMove>(*m_store, *m_counters);
+    m_measuredSeconds = QVector<int>(m_options.portCount, 0);
     const PowerOnStructure *structure = nullptr;
     if (!m_options.structure.isEmpty()) {
         structure = PowerOnStructure::find(m_options.structure);
@@ -176,6 +183,8 @@ void SimulatedServerLink::write(const QList<const QcmaParameter *> &parameters)
             continue;
         }
         m_store->assign(*candidate);
+        if (sid == globalSid(PID::Global::MEASUREMENT_RESET) && candidate->getEnum() != 0)
+            resetMeasurement();
         m_rules->apply(nsSID::portOf(sid));
         appendUnique(confirmed, sid);
         appendUnique(ports, nsSID::portOf(sid));
@@ -246,6 +255,16 @@ void SimulatedServerLink::measureSecond(int port)
         followPort(port, true);
 }
 
+void SimulatedServerLink::resetMeasurement()
+{
+    for (int port = 1; port <= m_options.portCount; ++port)
+        m_counters->reset(*m_store, port);
+    m_measuredSeconds.fill(0);
+    m_store->setValue(globalSid(PID::Global::MEASUREMENT_ELAPSED), 0u);
+    // The reset is a command, not a state: it reads back as done.
+    m_store->setValue(globalSid(PID::Global::MEASUREMENT_RESET), 0);
+}
+
 void SimulatedServerLink::announce(const QList<int> &sids)
 {
     if (sids.isEmpty())
@@ -302,8 +321,16 @@ void SimulatedServerLink::requestIntervalData(int port, int group, quint32 selec
     // A new current interval: the port is measured again, and its receiver counts another second (so
     // does a request for the cumulative results, which would stand still otherwise). Computed now, from
     // the configuration the request finds; delivered later.
-    if (selector == currentIntervalSelector || selector == cumulativeIntervalSelector)
+    // A stopped measurement counts nothing.
+    const bool running = m_store->intValue(globalSid(PID::Global::MEASUREMENT_RUNNING)) != 0;
+    if (running && (selector == currentIntervalSelector || selector == cumulativeIntervalSelector)) {
         measureSecond(port);
+        // The elapsed time is that of the port measured longest since the reset.
+        const int seconds = ++m_measuredSeconds[port - 1];
+        const int elapsedSid = globalSid(PID::Global::MEASUREMENT_ELAPSED);
+        if (uint(seconds) > m_store->value(elapsedSid)->getUInt())
+            m_store->setValue(elapsedSid, uint(seconds));
+    }
     const TransmittedSignal::Insertion sending = m_generator->sending(port);
     if (selector == currentIntervalSelector) {
         m_live->update(*m_store, port, true, sending);

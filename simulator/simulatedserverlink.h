@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QStringList>
+#include <QVector>
 
 #include "host/link/serverlink.h"
 #include "simulatoroptions.h"
@@ -71,6 +72,8 @@ private:
     void followPort(int port, bool modelAlarms);
     // One second of the port: what its generator sends in it, measured by its receiver.
     void measureSecond(int port);
+    // Clears the counters and alarm history of every port and restarts the elapsed time.
+    void resetMeasurement();
     // Delivers an answer through the event loop, unless the connection it was meant for is gone by then.
     void post(std::function<void()> answer);
 
@@ -83,6 +86,8 @@ private:
     std::unique_ptr<ResultCounters> m_counters;
     std::unique_ptr<Generator> m_generator;
     std::unique_ptr<JustificationMove> m_justification;
+    // Seconds measured per port since the last reset.
+    QVector<int> m_measuredSeconds;
     int m_writeRequests = 0;
     int m_refusedWrites = 0;
     int m_pendingAnswers = 0;

@@ -172,7 +172,7 @@ void tst_ClientOptions::helpShowsDefaultsAndAWorkingExample()
         ++shown;
         QVERIFY2(entry.contains(QLatin1String("default: ")), qPrintable(entry));
     }
-    QCOMPARE(shown, 10);
+    QCOMPARE(shown, 12);
 
     // The example in the help runs.
     static const QRegularExpression example(QStringLiteral("^Example: otn-client (.+)$"),
