@@ -1,6 +1,7 @@
 #include "parameterdefinition.h"
 
 #include <cmath>
+#include <limits>
 
 #include <QBitArray>
 #include <QHash>
@@ -34,6 +35,22 @@ int parseNumber(const QJsonValue &value)
     return value.toInt();
 }
 
+} // namespace
+
+namespace {
+// Whether a range bound converts to the kind's number type.
+bool rangeFitsKind(int kind, double bound)
+{
+    switch (kind) {
+    case QcmaParameter::TypeInt:
+    case QcmaParameter::TypeEnum:
+        return bound >= double(std::numeric_limits<int>::min()) && bound <= double(std::numeric_limits<int>::max());
+    case QcmaParameter::TypeUInt:
+        return bound >= 0.0 && bound <= double(std::numeric_limits<uint>::max());
+    default:
+        return !std::isnan(bound);
+    }
+}
 } // namespace
 
 ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QString *error)
@@ -75,6 +92,8 @@ ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QSt
             *error = QStringLiteral("parameter %1: unknown kind").arg(d.id);
         else if (d.id <= 0 || d.id > 0xFFFF)
             *error = QStringLiteral("parameter id %1 out of range").arg(d.id);
+        else if (!rangeFitsKind(d.kind, d.minimum) || !rangeFitsKind(d.kind, d.maximum))
+            *error = QStringLiteral("parameter %1: range %2..%3 beyond its kind").arg(d.id).arg(d.minimum).arg(d.maximum);
     }
     return d;
 }
@@ -132,6 +151,9 @@ QString ParameterDefinition::valueName(int value, int terminology) const
 
 std::unique_ptr<QcmaParameter> ParameterDefinition::createParameter(int sid) const
 {
+    // A range the kind cannot hold (a definition not read from a catalogue) would not convert.
+    if (!rangeFitsKind(kind, minimum) || !rangeFitsKind(kind, maximum))
+        return nullptr;
     std::unique_ptr<QcmaParameter> p;
     switch (kind) {
     case QcmaParameter::TypeInt:
