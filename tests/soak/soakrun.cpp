@@ -22,6 +22,7 @@
 #include "host/pages/page.h"
 #include "host/pages/statisticslistpage.h"
 #include "host/pages/stimuliwidget.h"
+#include "host/parameters/qcmaparameter.h"
 #include "host/server/intervalpoller.h"
 #include "host/server/zelservermanager.h"
 #include "simulator/poweronstructure.h"
