@@ -117,22 +117,10 @@ bool ParameterDefinition::admits(const QcmaParameter &value, QString *reason) co
     } else if (kind == QcmaParameter::TypeEnum) {
         if (!enumerators.isEmpty() && !enumerator(value.getEnum()))
             why = QStringLiteral("no enumerator %1").arg(value.getEnum());
-    } else if (kind == QcmaParameter::TypeInt) {
-        if (ranged && (value.getInt() < minimum || value.getInt() > maximum))
-            why = QStringLiteral("value %1 outside %2..%3").arg(value.getInt()).arg(minimum).arg(maximum);
-    } else if (kind == QcmaParameter::TypeUInt) {
-        if (ranged && (value.getUInt() < minimum || value.getUInt() > maximum))
-            why = QStringLiteral("value %1 outside %2..%3").arg(value.getUInt()).arg(minimum).arg(maximum);
     } else if (kind == QcmaParameter::TypeDouble) {
         const double v = value.getDouble();
         if (!std::isfinite(v) || (ranged && (v < minimum || v > maximum)))
             why = QStringLiteral("value %1 outside %2..%3").arg(v).arg(minimum).arg(maximum);
-    } else if (kind == QcmaParameter::TypeByteArray) {
-        if (length > 0 && value.getByteArray().size() > length)
-            why = QStringLiteral("%1 bytes, at most %2").arg(value.getByteArray().size()).arg(length);
-    } else if (kind == QcmaParameter::TypeBitArray) {
-        if (length > 0 && value.getBitArray().size() > length)
-            why = QStringLiteral("%1 bits, at most %2").arg(value.getBitArray().size()).arg(length);
     }
     if (reason)
         *reason = why;

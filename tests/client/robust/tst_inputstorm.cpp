@@ -109,25 +109,9 @@ std::shared_ptr<QcmaParameter> outOfRange(const QcmaParameter &value, const Para
         copy->setValue(beyond);
         return copy;
     }
-    case QcmaParameter::TypeInt:
-    case QcmaParameter::TypeUInt:
-        if (definition.minimum >= definition.maximum || definition.maximum >= 2147483647.0)
-            return nullptr;
-        copy->setValue(qint64(definition.maximum) + 1);
-        return copy;
     case QcmaParameter::TypeDouble:
         copy->setValue(definition.minimum < definition.maximum ? definition.maximum + qMax(1.0, qAbs(definition.maximum))
                                                                : qQNaN());
-        return copy;
-    case QcmaParameter::TypeByteArray:
-        if (definition.length <= 0)
-            return nullptr;
-        copy->setValue(QByteArray(definition.length + 1, 'x'));
-        return copy;
-    case QcmaParameter::TypeBitArray:
-        if (definition.length <= 0)
-            return nullptr;
-        copy->setValue(QBitArray(definition.length + 1));
         return copy;
     default:
         return nullptr;
