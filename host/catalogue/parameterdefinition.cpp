@@ -1,5 +1,8 @@
 #include "parameterdefinition.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QBitArray>
 #include <QHash>
 #include <QJsonArray>
@@ -37,6 +40,22 @@ int parseNumber(const QJsonValue &value)
     return value.toInt();
 }
 
+} // namespace
+
+namespace {
+// Whether a range bound converts to the kind's number type.
+bool rangeFitsKind(int kind, double bound)
+{
+    switch (kind) {
+    case QcmaParameter::TypeInt:
+    case QcmaParameter::TypeEnum:
+        return bound >= double(std::numeric_limits<int>::min()) && bound <= double(std::numeric_limits<int>::max());
+    case QcmaParameter::TypeUInt:
+        return bound >= 0.0 && bound <= double(std::numeric_limits<uint>::max());
+    default:
+        return !std::isnan(bound);
+    }
+}
 } // namespace
 
 ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QString *error)
@@ -79,6 +98,8 @@ ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QSt
             *error = QStringLiteral("parameter %1: unknown kind").arg(d.id);
         else if (d.id <= 0 || d.id > 0xFFFF)
             *error = QStringLiteral("parameter id %1 out of range").arg(d.id);
+        else if (!rangeFitsKind(d.kind, d.minimum) || !rangeFitsKind(d.kind, d.maximum))
+            *error = QStringLiteral("parameter %1: range %2..%3 beyond its kind").arg(d.id).arg(d.minimum).arg(d.maximum);
     }
     return d;
 }
@@ -121,6 +142,26 @@ const ParameterDefinition::Enumerator *ParameterDefinition::enumerator(int value
     return nullptr;
 }
 
+bool ParameterDefinition::admits(const QcmaParameter &value, QString *reason) const
+{
+    QString why;
+    const bool ranged = minimum < maximum;
+    if (value.getType() != kind) {
+        why = QStringLiteral("kind %1, expected %2").arg(value.getType()).arg(kind);
+    } else if (!value.isDefined()) {
+    } else if (kind == QcmaParameter::TypeEnum) {
+        if (!enumerators.isEmpty() && !enumerator(value.getEnum()))
+            why = QStringLiteral("no enumerator %1").arg(value.getEnum());
+    } else if (kind == QcmaParameter::TypeDouble) {
+        const double v = value.getDouble();
+        if (!std::isfinite(v) || (ranged && (v < minimum || v > maximum)))
+            why = QStringLiteral("value %1 outside %2..%3").arg(v).arg(minimum).arg(maximum);
+    }
+    if (reason)
+        *reason = why;
+    return why.isEmpty();
+}
+
 QString ParameterDefinition::valueName(int value, int terminology) const
 {
     const Enumerator *e = enumerator(value);
@@ -133,6 +174,9 @@ QString ParameterDefinition::valueName(int value, int terminology) const
 
 std::unique_ptr<QcmaParameter> ParameterDefinition::createParameter(int sid) const
 {
+    // A range the kind cannot hold (a definition not read from a catalogue) would not convert.
+    if (!rangeFitsKind(kind, minimum) || !rangeFitsKind(kind, maximum))
+        return nullptr;
     std::unique_ptr<QcmaParameter> p;
     switch (kind) {
     case QcmaParameter::TypeInt:

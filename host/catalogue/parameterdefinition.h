@@ -43,5 +43,8 @@ public:
     // A new parameter of this definition holding its default value (null for an unknown kind).
     std::unique_ptr<QcmaParameter> createParameter(int sid) const;
     QString valueName(int value, int terminology) const;
+    // Whether a value the server sends fits this description: the same kind, a finite decimal within
+    // its range, an enumerator of the list. Integer ranges and array lengths follow the configuration. An undefined value always fits.
+    bool admits(const QcmaParameter &value, QString *reason) const;
     const Enumerator *enumerator(int value) const;
 };

@@ -4,6 +4,34 @@
 
 IntervalData::~IntervalData() = default;
 
+bool IntervalData::isWellFormed(QString *) const
+{
+    return true;
+}
+
+bool IntervalDataOtnTributaryScan::isWellFormed(QString *reason) const
+{
+    if (words.size() == wordCount)
+        return true;
+    if (reason)
+        *reason = QStringLiteral("%1 tributary scan words, expected %2").arg(words.size()).arg(wordCount);
+    return false;
+}
+
+bool IntervalDataOtnCapture::isWellFormed(QString *reason) const
+{
+    for (int level = 0; level < levelCount; ++level) {
+        if (records[level].size() != recordSize) {
+            if (reason) {
+                *reason = QStringLiteral("capture record of level %1 has %2 bytes, expected %3")
+                              .arg(level).arg(records[level].size()).arg(recordSize);
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
 quint16 IntervalDataOtnCapture::channelWord(const QByteArray &channelWords, int ts)
 {
     if (ts < 0 || ts >= tsCount || channelWords.size() < 2 * ts + 2)

@@ -20,6 +20,9 @@ public:
     // Raw bytes of the block; typed subclasses give structured access.
     QByteArray bytes;
 
+    // Whether the block has the shape its kind promises; reason says what is wrong when not.
+    virtual bool isWellFormed(QString *reason) const;
+
 private:
     int m_sid = 0;
     quint32 m_selector = 0;
@@ -32,6 +35,8 @@ public:
     static constexpr int wordCount = 83;
     using IntervalData::IntervalData;
     QVector<quint32> words = QVector<quint32>(wordCount, 0);
+
+    bool isWellFormed(QString *reason) const override;
 };
 
 // Overhead capture records of levels 0-3, 1328 bytes each: one captured frame of the level (the one
@@ -61,6 +66,8 @@ public:
 
     using IntervalData::IntervalData;
     QByteArray records[levelCount];
+
+    bool isWellFormed(QString *reason) const override;
 
     // Word ts (0-79) of a channel word block; noChannel where the block is too short.
     static quint16 channelWord(const QByteArray &channelWords, int ts);

@@ -198,8 +198,21 @@ QList<ParameterObserver *> zelServerManager::observersOf(int sid) const
 
 void zelServerManager::onParameterChanged(QSharedPointer<QcmaParameter> parameter)
 {
-    if (parameter)
+    if (parameter && admitted(*parameter))
         publish(parameter->clone());
+}
+
+bool zelServerManager::admitted(const QcmaParameter &parameter) const
+{
+    const ParameterDefinition *definition = m_link->catalogue().findBySid(parameter.getSID());
+    QString reason;
+    if (!definition || definition->admits(parameter, &reason))
+        return true;
+    // The cache keeps the last value that fitted, so every screen goes on showing it.
+    qCWarning(lcServerManager).noquote() << QStringLiteral("value refused: sid 0x%1: %2")
+                                                .arg(uint(keyOf(parameter.getSID())), 8, 16, QLatin1Char('0'))
+                                                .arg(reason);
+    return false;
 }
 
 void zelServerManager::publish(std::unique_ptr<QcmaParameter> parameter)
@@ -223,6 +236,12 @@ void zelServerManager::onIntervalData(QSharedPointer<IntervalData> data)
 {
     if (!data)
         return;
+    QString reason;
+    if (!data->isWellFormed(&reason)) {
+        qCWarning(lcServerManager).noquote()
+            << QStringLiteral("interval data refused: sid 0x%1: %2").arg(uint(data->sid()), 8, 16, QLatin1Char('0')).arg(reason);
+        return;
+    }
     const QList<ParameterObserver *> observers = observersOf(data->sid());
     for (ParameterObserver *o : observers) {
         if (hasObserver(data->sid(), o))
@@ -256,7 +275,7 @@ void zelServerManager::onLinkStateChanged(ServerLink::State state, const QString
 void zelServerManager::refreshFromSnapshot()
 {
     for (std::unique_ptr<QcmaParameter> &p : m_link->snapshot()) {
-        if (!p)
+        if (!p || !admitted(*p))
             continue;
         const QcmaParameter *cached = cachedParameter(p->getSID());
         if (!cached || !sameState(*cached, *p))

@@ -99,6 +99,8 @@ private:
     void refreshFromSnapshot();
     // Caches the value and tells its observers and listeners.
     void publish(std::unique_ptr<QcmaParameter> parameter);
+    // Whether a value from the link fits the catalogue; a value that does not is logged and dropped.
+    bool admitted(const QcmaParameter &parameter) const;
     QList<ParameterObserver *> observersOf(int sid) const;
 
     ServerLink *m_link = nullptr;

@@ -93,7 +93,7 @@ void QzelQwertyDlg::updateKeyTexts()
         const int columns = int(qstrlen(keys));
         for (int c = 0; c < columns; ++c) {
             if (auto *key = findChild<QPushButton *>(keyName(r, c))) {
-                QString text(QLatin1Char(keys[c]));
+                const QString text{QLatin1Char(keys[c])};
                 // A lone "&" would become a mnemonic marker on a button.
                 key->setText(text == QLatin1String("&") ? QStringLiteral("&&") : text);
             }

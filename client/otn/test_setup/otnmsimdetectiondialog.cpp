@@ -1,13 +1,14 @@
 #include "otnmsimdetectiondialog.h"
 #include "ui_otnmsimdetectiondialog.h"
 
+#include "otnmsitable.h"
+
 #include <QHeaderView>
 #include <QStyle>
 #include <QLoggingCategory>
 #include <QPushButton>
 
 #include "apps/shared/sid.h"
-#include "client/otn/components/otnpayloadtype.h"
 #include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelper_setter.h"
 #include "host/otn/otnmapping.h"
@@ -22,9 +23,7 @@
 Q_LOGGING_CATEGORY(lcOtnMsim, "otn.testsetup.msim")
 
 namespace {
-constexpr int msiColumns = 8;
 constexpr int rowHeaderWidth = 60;
-const char noValue[] = "--";
 } // namespace
 
 OtnMsimDetectionDialog::OtnMsimDetectionDialog(zelServerManager *manager, int port, QWidget *parent, int stage,
@@ -128,9 +127,9 @@ void OtnMsimDetectionDialog::prepareTable()
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    table->setColumnCount(msiColumns);
+    table->setColumnCount(OtnMsiTable::columns);
     QStringList headers;
-    for (int column = 0; column < msiColumns; ++column)
+    for (int column = 0; column < OtnMsiTable::columns; ++column)
         headers << QStringLiteral("+%1").arg(column);
     table->setHorizontalHeaderLabels(headers);
     rebuildTable();
@@ -139,18 +138,14 @@ void OtnMsimDetectionDialog::prepareTable()
 void OtnMsimDetectionDialog::rebuildTable()
 {
     QTableWidget *table = ui->tblMsiValue;
-    const int rows = (m_tsCount + msiColumns - 1) / msiColumns;
+    const int rows = OtnMsiTable::rowCount(m_tsCount);
     table->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
-        auto *header = new QTableWidgetItem(QStringLiteral("MSI[%1]").arg(msiColumns * row));
+        auto *header = new QTableWidgetItem(OtnMsiTable::rowName(row));
         header->setTextAlignment(Qt::AlignCenter);
         table->setVerticalHeaderItem(row, header);
-        for (int column = 0; column < msiColumns; ++column) {
-            const int index = msiColumns * row + column;
-            // Bytes beyond the reference data (a short record) stay unknown rather than made up.
-            const QString text = index < m_expectedMsi.size() ? hexByte(quint8(m_expectedMsi.at(index)))
-                                                              : QString::fromLatin1(noValue);
-            auto *item = new QTableWidgetItem(text);
+        for (int column = 0; column < OtnMsiTable::columns; ++column) {
+            auto *item = new QTableWidgetItem(OtnMsiTable::cellText(m_expectedMsi, OtnMsiTable::columns * row + column));
             item->setTextAlignment(Qt::AlignCenter);
             item->setFlags(Qt::ItemIsEnabled);
             table->setItem(row, column, item);
