@@ -44,6 +44,24 @@ FrameCodec::Result FrameCodec::next(QCborMap *message)
     return Result::Message;
 }
 
+bool FrameCodec::read(const QByteArray &bytes, const std::function<bool(const QCborMap &)> &handle)
+{
+    append(bytes);
+    QCborMap message;
+    for (;;) {
+        switch (next(&message)) {
+        case Result::NeedMore:
+            return true;
+        case Result::Failed:
+            return false;
+        case Result::Message:
+            if (!handle(message))
+                return true;
+            break;
+        }
+    }
+}
+
 FrameCodec::Result FrameCodec::fail(const QString &reason)
 {
     m_error = reason;

@@ -4,6 +4,8 @@
 #include <QCborMap>
 #include <QString>
 
+#include <functional>
+
 #include "host/hostexport.h"
 
 // Cuts a byte stream into messages: each frame is a 4-byte big-endian payload length, then that many
@@ -24,6 +26,9 @@ public:
     // The next complete message; Failed with the reason in error() once a frame is bad.
     Result next(QCborMap *message);
     QString error() const { return m_error; }
+    // Appends the bytes and hands each complete message to handle, until handle returns false (the reader
+    // has closed) or the bytes run out; false once the stream has failed.
+    bool read(const QByteArray &bytes, const std::function<bool(const QCborMap &)> &handle);
     // Bytes received but not yet read as a message.
     int buffered() const { return m_buffer.size(); }
 

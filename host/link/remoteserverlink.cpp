@@ -122,23 +122,13 @@ void RemoteServerLink::send(const QCborMap &message)
 
 void RemoteServerLink::onReadyRead()
 {
-    m_codec.append(m_socket.readAll());
-    QCborMap message;
-    for (;;) {
-        switch (m_codec.next(&message)) {
-        case FrameCodec::Result::NeedMore:
-            return;
-        case FrameCodec::Result::Failed:
-            lose(QStringLiteral("bad frame from the tester: %1").arg(m_codec.error()));
-            return;
-        case FrameCodec::Result::Message:
-            handle(message);
-            // A message that ends the connection leaves nothing more to read.
-            if (m_socket.state() != QAbstractSocket::ConnectedState)
-                return;
-            break;
-        }
-    }
+    const bool readable = m_codec.read(m_socket.readAll(), [this](const QCborMap &message) {
+        handle(message);
+        // A message that ends the connection leaves nothing more to read.
+        return m_socket.state() == QAbstractSocket::ConnectedState;
+    });
+    if (!readable)
+        lose(QStringLiteral("bad frame from the tester: %1").arg(m_codec.error()));
 }
 
 void RemoteServerLink::handle(const QCborMap &message)

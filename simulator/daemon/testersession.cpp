@@ -48,22 +48,12 @@ void TesterSession::onReadyRead()
         m_socket->readAll();
         return;
     }
-    m_codec.append(m_socket->readAll());
-    QCborMap message;
-    for (;;) {
-        switch (m_codec.next(&message)) {
-        case FrameCodec::Result::NeedMore:
-            return;
-        case FrameCodec::Result::Failed:
-            close(QStringLiteral("bad frame: %1").arg(m_codec.error()));
-            return;
-        case FrameCodec::Result::Message:
-            handle(message);
-            if (m_closing)
-                return;
-            break;
-        }
-    }
+    const bool readable = m_codec.read(m_socket->readAll(), [this](const QCborMap &message) {
+        handle(message);
+        return !m_closing;
+    });
+    if (!readable)
+        close(QStringLiteral("bad frame: %1").arg(m_codec.error()));
 }
 
 void TesterSession::handle(const QCborMap &message)
