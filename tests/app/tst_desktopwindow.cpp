@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDirIterator>
 #include <QRegularExpression>
@@ -12,6 +13,7 @@
 #include "app/mainwindow.h"
 #include "app/measurementcontrol.h"
 #include "app/navigationlist.h"
+#include "app/pagearea.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/portstatusitem.h"
@@ -56,6 +58,12 @@ private slots:
     void helpFollowsThePageInFront();
     void settingsRestoredOnTheNextStart();
     void ledsSayWhatTheyShow();
+    void keyboardAndToolTipsOfEveryPage_data();
+    void keyboardAndToolTipsOfEveryPage();
+    void cleanupTestCase();
+
+private:
+    std::unique_ptr<Client> m_client;
 };
 
 // Every help page a page or dialog names, in the sources of the plug-in and the host, is a page of the
@@ -163,6 +171,96 @@ void tst_DesktopWindow::ledsSayWhatTheyShow()
     QVERIFY2(summary->toolTip().endsWith(QLatin1String(": clear")), qPrintable(summary->toolTip()));
     summary->setState(PortStatusItem::Alarm);
     QVERIFY2(summary->toolTip().endsWith(QLatin1String(": current")), qPrintable(summary->toolTip()));
+}
+
+void tst_DesktopWindow::keyboardAndToolTipsOfEveryPage_data()
+{
+    m_client = std::make_unique<Client>();
+    QVERIFY(m_client->started);
+    QTest::addColumn<int>("pageId");
+    NavigationList *navigation = m_client->window->navigation();
+    for (int pageId : navigation->pageIds()) {
+        if (navigation->isPageOffered(pageId))
+            QTest::newRow(qPrintable(QString::number(pageId) + QLatin1Char(' ') + navigation->titleOf(pageId))) << pageId;
+    }
+}
+
+// The keyboard reaches every control of a page and never starts on one that turns the port off;
+// a button that shows no word says what it is when hovered.
+void tst_DesktopWindow::keyboardAndToolTipsOfEveryPage()
+{
+    QFETCH(int, pageId);
+    MainWindow *window = m_client->window.get();
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(window->openPage(pageId));
+    QWidget *page = window->pageArea()->currentWidget();
+    QVERIFY(page);
+    QVERIFY(settle(m_client->session));
+
+    const auto takesTab = [page](const QWidget *widget) {
+        return widget != page && page->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()
+            && widget->isVisibleTo(page) && !widget->focusProxy();
+    };
+    // Of a group of exclusive buttons Tab reaches the checked one; the arrow keys move within the group.
+    const auto arrowsReach = [](const QWidget *widget) {
+        const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        return button && button->autoExclusive() && !button->isChecked();
+    };
+    QList<QWidget *> controls;
+    for (QWidget *widget : page->findChildren<QWidget *>()) {
+        if (takesTab(widget) && !arrowsReach(widget))
+            controls << widget;
+    }
+
+    page->setFocus(Qt::OtherFocusReason);
+    QList<QWidget *> visited;
+    for (int step = 0; step < 4 * (controls.size() + 1) && visited.size() < controls.size(); ++step) {
+        QWidget *before = QApplication::focusWidget();
+        QVERIFY(before);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        QVERIFY2(now != before, qPrintable(QLatin1String("Tab stays on ") + before->objectName()));
+        if (!controls.contains(now))
+            continue;
+        if (visited.contains(now)) {
+            QStringList missing;
+            for (QWidget *control : qAsConst(controls)) {
+                if (!visited.contains(control))
+                    missing << control->objectName() + QLatin1Char(':') + QLatin1String(control->metaObject()->className());
+            }
+            QFAIL(qPrintable(QLatin1String("Tab never reaches ") + missing.join(QLatin1Char(' '))));
+        }
+        visited << now;
+    }
+    QCOMPARE(visited.size(), controls.size());
+    if (auto *first = qobject_cast<QAbstractButton *>(visited.value(0)))
+        QVERIFY2(first->text().compare(QLatin1String("OFF"), Qt::CaseInsensitive) != 0, qPrintable(first->objectName()));
+
+    // Reading order: among the controls of one group the next is further right on the same row, or on a
+    // row below, or (in a diagram read left to right) further right.
+    for (int i = 1; i < visited.size(); ++i) {
+        const QWidget *previous = visited.at(i - 1);
+        const QWidget *next = visited.at(i);
+        if (previous->parentWidget() != next->parentWidget())
+            continue;
+        const QPoint a = previous->geometry().center();
+        const QPoint b = next->geometry().center();
+        const bool sameRow = qAbs(a.y() - b.y()) < qMin(previous->height(), next->height()) / 2;
+        QVERIFY2(b.x() > a.x() || (!sameRow && b.y() > a.y()),
+                 qPrintable(previous->objectName() + QLatin1String(" before ") + next->objectName()));
+    }
+
+    for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(page) && button->text().remove(QLatin1Char('&')).trimmed().size() <= 3)
+            QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName() + QLatin1Char(' ') + button->text()));
+    }
+}
+
+void tst_DesktopWindow::cleanupTestCase()
+{
+    m_client.reset();
 }
 
 QTEST_MAIN(tst_DesktopWindow)

@@ -37,17 +37,27 @@ struct ButtonPlace {
     int row;
     int column;
     void (OtnCaptureOhWidget::*slot)();
+    const char *toolTip;
 };
 const ButtonPlace buttonPlaces[] = {
-    {Item::Sm, "pbSm", "SM", 0, 7, &OtnCaptureOhWidget::clicked_sm_tti},
-    {Item::Pm, "pbPm", "PM", 4, 9, &OtnCaptureOhWidget::clicked_pm_tti},
-    {Item::Tcm1, "pbTcm1", "TCM1", 4, 6, &OtnCaptureOhWidget::clicked_tcm1_tti},
-    {Item::Tcm1 + 1, "pbTcm2", "TCM2", 4, 3, &OtnCaptureOhWidget::clicked_tcm2_tti},
-    {Item::Tcm1 + 2, "pbTcm3", "TCM3", 4, 0, &OtnCaptureOhWidget::clicked_tcm3_tti},
-    {Item::Tcm1 + 3, "pbTcm4", "TCM4", 2, 10, &OtnCaptureOhWidget::clicked_tcm4_tti},
-    {Item::Tcm1 + 4, "pbTcm5", "TCM5", 2, 7, &OtnCaptureOhWidget::clicked_tcm5_tti},
-    {Item::Tcm6, "pbTcm6", "TCM6", 2, 4, &OtnCaptureOhWidget::clicked_tcm6_tti},
-    {Item::Ftfl, "pbFtfl", "FTFL", 2, 13, &OtnCaptureOhWidget::clicked_ftfl},
+    {Item::Sm, "pbSm", "SM", 0, 7, &OtnCaptureOhWidget::clicked_sm_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Section monitoring: capture its trail trace identifier")},
+    {Item::Pm, "pbPm", "PM", 4, 9, &OtnCaptureOhWidget::clicked_pm_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Path monitoring: capture its trail trace identifier")},
+    {Item::Tcm1, "pbTcm1", "TCM1", 4, 6, &OtnCaptureOhWidget::clicked_tcm1_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Tandem connection monitoring 1: capture its trail trace identifier")},
+    {Item::Tcm1 + 1, "pbTcm2", "TCM2", 4, 3, &OtnCaptureOhWidget::clicked_tcm2_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Tandem connection monitoring 2: capture its trail trace identifier")},
+    {Item::Tcm1 + 2, "pbTcm3", "TCM3", 4, 0, &OtnCaptureOhWidget::clicked_tcm3_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Tandem connection monitoring 3: capture its trail trace identifier")},
+    {Item::Tcm1 + 3, "pbTcm4", "TCM4", 2, 10, &OtnCaptureOhWidget::clicked_tcm4_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Tandem connection monitoring 4: capture its trail trace identifier")},
+    {Item::Tcm1 + 4, "pbTcm5", "TCM5", 2, 7, &OtnCaptureOhWidget::clicked_tcm5_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Tandem connection monitoring 5: capture its trail trace identifier")},
+    {Item::Tcm6, "pbTcm6", "TCM6", 2, 4, &OtnCaptureOhWidget::clicked_tcm6_tti,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Tandem connection monitoring 6: capture its trail trace identifier")},
+    {Item::Ftfl, "pbFtfl", "FTFL", 2, 13, &OtnCaptureOhWidget::clicked_ftfl,
+     QT_TRANSLATE_NOOP("OtnCaptureOhWidget", "Fault type and fault location: capture the multiframe")},
 };
 
 // The OPU overhead columns 15 and 16 of each overhead row, label by label, per OPU kind.
@@ -184,6 +194,17 @@ void OtnCaptureOhWidget::setLevel(int level, const OtnMapping &mapping, int sele
     }
     placeButton(Item::Ftfl, !otlc);
     placeButton(Item::Pm, !otherSlice);
+    // Buttons join the focus chain in the order they are made; Tab follows the overhead's rows instead.
+    QTableWidget *table = ui->tblOverhead;
+    QWidget *previous = table;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (QWidget *button = table->cellWidget(row, column)) {
+                setTabOrder(previous, button);
+                previous = button;
+            }
+        }
+    }
 }
 
 void OtnCaptureOhWidget::placeButton(int item, bool present)
@@ -207,6 +228,7 @@ void OtnCaptureOhWidget::placeButton(int item, bool present)
         return;
     auto *button = new QPushButton(QString::fromLatin1(place->text));
     button->setObjectName(QString::fromLatin1(place->name));
+    button->setToolTip(tr(place->toolTip));
     button->setStyleSheet(QString::fromLatin1(item == Item::Ftfl ? ftflButtonStyle : buttonStyle));
     connect(button, &QPushButton::clicked, this, place->slot);
     table->setCellWidget(place->row, place->column, button);

@@ -155,6 +155,7 @@ void OtnStatusErrorPage::UpdateText()
     ui->gbAlarm->setTitle(texts.getUiText(uiTextAlarms, 0));
     ui->gbError->setTitle(texts.getUiText(uiTextErrors, 0));
     m_levelButtons[laneLevel].label->setText(texts.getUiText(uiTextMultiLane, 0));
+    m_levelButtons[laneLevel].button->setToolTip(tr("Alarms and errors of %1").arg(texts.getUiText(uiTextMultiLane, 0)));
     for (int level = 0; level < OtnStatusCounters::oduLevels; ++level) {
         if (m_alarmBindings[level])
             m_alarmBindings[level]->UpdateText();
@@ -291,8 +292,10 @@ void OtnStatusErrorPage::updateLevelButtons()
         if (QWidget *button = ui->hLayoutLevel->itemAt(i)->widget())
             button->hide();
     }
-    const auto name = [](const LevelButton &record, const QString &text) {
+    const auto name = [this](const LevelButton &record, const QString &text) {
         record.label->setText(text);
+        // The button's face is an LED and a short level name.
+        record.button->setToolTip(tr("Alarms and errors of %1").arg(text));
         record.button->show();
         // The button's minimum follows its new name now, not after its next layout pass.
         record.button->layout()->activate();
