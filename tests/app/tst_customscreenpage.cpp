@@ -153,6 +153,10 @@ void tst_CustomScreenPage::searchFindsByName()
     QCOMPARE(m_page->visibleCatalogueRows(), 3);
     search->clear();
     QVERIFY(m_page->visibleCatalogueRows() > 100);
+
+    // The line's clear button fades out (160 ms); the fade has no parent and deletes itself only once it
+    // has run to its end, in an event loop.
+    QTest::qWait(400);
 }
 
 void tst_CustomScreenPage::ordinaryValuesWriteBack()
