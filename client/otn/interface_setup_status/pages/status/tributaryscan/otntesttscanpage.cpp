@@ -3,6 +3,7 @@
 
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QStyle>
 
 #include "apps/shared/sid.h"
 #include "client/otn/components/otntspid.h"
@@ -35,9 +36,12 @@ constexpr int uiTextScan = 5091;
 constexpr int buttonsPerRow = 10;
 const QSize channelButtonSize(60, 29);
 
-const char styleNoAlarm[] = "background-color: lime;";
-const char styleAlarm[] = "background-color: red;";
-const char styleNotSelected[] = "background-color: DimGray;";
+// A channel button's colour is its "scanState" property, styled once by the page: restyling a
+// button by its own style sheet costs a sheet parse per button and result.
+const char scanStateProperty[] = "scanState";
+const char stateNoAlarm[] = "clear";
+const char stateAlarm[] = "alarm";
+const char stateNotSelected[] = "other";
 
 } // namespace
 
@@ -54,7 +58,10 @@ void OtnTestTScanPage::initializeUi()
 {
     ui->setupUi(this);
     installComboDelegates(this);
-    setStyleSheet(QStringLiteral("QFrame#OtnSeparateLine{ border: 2px solid gray; }"));
+    setStyleSheet(QStringLiteral("QFrame#OtnSeparateLine{ border: 2px solid gray; }"
+                                 "QPushButton[scanState=\"clear\"]{ background-color: lime; }"
+                                 "QPushButton[scanState=\"alarm\"]{ background-color: red; }"
+                                 "QPushButton[scanState=\"other\"]{ background-color: DimGray; }"));
     ui->hLineLv2->setObjectName(QStringLiteral("OtnSeparateLine"));
     ui->hLineLv3->setObjectName(QStringLiteral("OtnSeparateLine"));
 
@@ -416,12 +423,19 @@ void OtnTestTScanPage::colourButtons()
     const auto colour = [this](int level, int channel) {
         QPushButton *button = m_buttons[level].at(channel - 1);
         const int selected = m_selected[level];
+        const char *state = stateNoAlarm;
         if (selected != 0 && selected != channel)
-            button->setStyleSheet(QString::fromLatin1(styleNotSelected));
+            state = stateNotSelected;
         else if (resultOf(level, channel) != 0)
-            button->setStyleSheet(QString::fromLatin1(styleAlarm));
-        else
-            button->setStyleSheet(QString::fromLatin1(styleNoAlarm));
+            state = stateAlarm;
+        // Only a button whose colour changes is styled again.
+        const QString value = QString::fromLatin1(state);
+        if (button->property(scanStateProperty).toString() == value)
+            return;
+        button->setProperty(scanStateProperty, value);
+        button->style()->unpolish(button);
+        button->style()->polish(button);
+        button->update();
     };
     colour(0, 1);
     for (int level = 1; level < OtnTScanLevels::levelCount; ++level) {
