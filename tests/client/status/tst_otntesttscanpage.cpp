@@ -46,9 +46,11 @@ const QColor red(Qt::red);
 const QColor grey(105, 105, 105);
 
 // The colour a channel button is drawn with, as its style gives it; invalid when the button keeps the
-// colour of an uncoloured one.
+// colour of an uncoloured one or was never made.
 QColor shownColour(QPushButton *button)
 {
+    if (!button)
+        return QColor();
     button->ensurePolished();
     const QColor colour = button->palette().color(QPalette::Button);
     QPushButton plain(button->parentWidget());

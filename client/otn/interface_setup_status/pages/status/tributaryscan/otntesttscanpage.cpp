@@ -75,7 +75,8 @@ void OtnTestTScanPage::initializeUi()
     m_grids[0] = ui->gLayoutLevel1;
     m_grids[1] = ui->gLayoutLevel2;
     m_grids[2] = ui->gLayoutLevel3;
-    createChannelButtons();
+    // The line's button always; a level's tributaries when a structure first has them.
+    ensureChannelButtons(0, 1);
 
     connect(m_buttons[0].first(), &QPushButton::clicked, this, &OtnTestTScanPage::level1Pressed);
     connect(&m_mappers[1], &QSignalMapper::mappedInt, this, &OtnTestTScanPage::level2Pressed);
@@ -86,21 +87,22 @@ void OtnTestTScanPage::initializeUi()
     reset();
 }
 
-void OtnTestTScanPage::createChannelButtons()
+void OtnTestTScanPage::ensureChannelButtons(int level, int count)
 {
-    for (int level = 0; level < OtnTScanLevels::levelCount; ++level) {
-        for (int channel = 1; channel <= OtnTScanLevels::maxChannels[level]; ++channel) {
-            auto *button = new QPushButton(this);
-            button->setObjectName(QStringLiteral("pbLevel%1Channel%2").arg(level + 1).arg(channel));
-            button->setFixedSize(channelButtonSize);
-            // Shown only once a rebuild puts it in its row.
-            button->hide();
-            m_buttons[level].append(button);
-            if (level == 0)
-                continue;
-            m_mappers[level].setMapping(button, channel);
-            connect(button, &QPushButton::clicked, &m_mappers[level], QOverload<>::of(&QSignalMapper::map));
-        }
+    if (level < 0 || level >= OtnTScanLevels::levelCount)
+        return;
+    const int wanted = qMin(count, OtnTScanLevels::maxChannels[level]);
+    for (int channel = int(m_buttons[level].size()) + 1; channel <= wanted; ++channel) {
+        auto *button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("pbLevel%1Channel%2").arg(level + 1).arg(channel));
+        button->setFixedSize(channelButtonSize);
+        // Shown only once a rebuild puts it in its row.
+        button->hide();
+        m_buttons[level].append(button);
+        if (level == 0)
+            continue;
+        m_mappers[level].setMapping(button, channel);
+        connect(button, &QPushButton::clicked, &m_mappers[level], QOverload<>::of(&QSignalMapper::map));
     }
 }
 
@@ -338,6 +340,7 @@ void OtnTestTScanPage::rebuild()
             if (tp)
                 tp->setText(QStringLiteral("TP"));
         }
+        ensureChannelButtons(level, OtnTScanLevels::channelCount(m_mapping, level));
         const int count = qMin(OtnTScanLevels::channelCount(m_mapping, level), int(m_buttons[level].size()));
         for (int channel = 1; channel <= count; ++channel) {
             QPushButton *button = m_buttons[level].at(channel - 1);
