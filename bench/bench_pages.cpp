@@ -236,10 +236,11 @@ void bench_Pages::scanColouring()
     const QList<QPushButton *> buttons = page.findChildren<QPushButton *>();
     IntervalDataOtnTributaryScan blocks[2] = {{nsSID::otnSid(port, 7101), currentIntervalSelector},
                                               {nsSID::otnSid(port, 7101), currentIntervalSelector}};
-    // Every tributary clear, then every other one in alarm.
+    // Every tributary clear (a word of 0), then every other one in alarm: half the buttons change colour
+    // at each block.
     for (int word = 0; word < blocks[1].words.size(); ++word) {
-        blocks[0].words[word] = 0x1;
-        blocks[1].words[word] = word % 2 ? 0x3 : 0x1;
+        blocks[0].words[word] = 0;
+        blocks[1].words[word] = word % 2 ? 0x3 : 0;
     }
     int step = 0;
     if (qt) {

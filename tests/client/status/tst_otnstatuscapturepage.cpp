@@ -244,6 +244,16 @@ void tst_OtnStatusCapturePage::chosenLevelShowsItsOwnRecord()
         if (other != index)
             QVERIFY(page->record(other).mid(32 + 12, 2) != QByteArray("\xE0\x01", 2));
     }
+    // The TP/TS view, made when first asked for, opens on the level shown with its maps.
+    if (tpTs) {
+        QVERIFY(!page->tpTsDialog());
+        page->findChild<QPushButton *>(QStringLiteral("pbTpTs"))->click();
+        OtnCaptureTpTsDialog *view = page->tpTsDialog();
+        QVERIFY(view && view->isVisible());
+        QVERIFY(view->windowTitle().startsWith(offered.at(index).mid(3)));
+        QVERIFY(view->findChild<OtnChWidget *>(QStringLiteral("rxMap")));
+        view->hide();
+    }
 
     // The level chosen stays while the received structure has it: over a hide and show, a look at the
     // other port and the structure told again; one without it starts again at the line.

@@ -62,8 +62,6 @@ void OtnStatusCapturePage::initializeUi()
     auto *layout = new QVBoxLayout(ui->widgetOverhead);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_overhead);
-    m_tpTsDialog = new OtnCaptureTpTsDialog(this);
-    m_tpTsDialog->setServerManager(m_manager);
     connect(ui->cmbLevel, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &OtnStatusCapturePage::levelChanged);
     connect(ui->pbSingle, &QPushButton::clicked, this, &OtnStatusCapturePage::updateSingle);
@@ -178,8 +176,12 @@ void OtnStatusCapturePage::updateSingle()
 
 void OtnStatusCapturePage::showTpTs()
 {
-    if (!m_tpTsDialog)
-        return;
+    // Made when first asked for, and filled only while shown: most visits never open it.
+    if (!m_tpTsDialog) {
+        m_tpTsDialog = new OtnCaptureTpTsDialog(this);
+        m_tpTsDialog->setServerManager(m_manager);
+    }
+    fillTpTs();
     m_tpTsDialog->show();
     m_tpTsDialog->raise();
 }
@@ -205,7 +207,7 @@ void OtnStatusCapturePage::showRecord(int level)
     m_overhead->setTtiEncoding(m_ttiEncoding);
     m_overhead->showOverhead(OtnCaptureRecord::overhead(record), OtnCaptureRecord::payloadType(record));
     m_overhead->setCaptureRecord(record);
-    if (m_tpTsDialog && m_receivedMapping.hasOdtu(level)) {
+    if (tpTsShown() && m_receivedMapping.hasOdtu(level)) {
         m_tpTsDialog->setRxCapture(level, m_receivedMapping, rxChannelNumber(level),
                                    OtnCaptureRecord::channelWords(record), OtnCaptureRecord::mainTsBytes(record));
     }
@@ -262,19 +264,28 @@ void OtnStatusCapturePage::rebuildLevels()
     const bool tpTs = m_receivedMapping.hasOdtu(m_currentLevel);
     ui->pbTpTs->setVisible(tpTs);
     m_overhead->setLevel(m_currentLevel, m_receivedMapping, m_otlSelector);
-    if (m_tpTsDialog) {
-        m_tpTsDialog->setLevelName(m_levelNames.value(index));
-        if (!tpTs)
-            m_tpTsDialog->hide();
-        refreshTpTsMaps();
-    }
+    if (m_tpTsDialog && !tpTs)
+        m_tpTsDialog->hide();
+    refreshTpTsMaps();
+}
+
+bool OtnStatusCapturePage::tpTsShown() const
+{
+    return m_tpTsDialog && m_tpTsDialog->isVisible();
 }
 
 void OtnStatusCapturePage::refreshTpTsMaps()
 {
+    if (tpTsShown())
+        fillTpTs();
+}
+
+void OtnStatusCapturePage::fillTpTs()
+{
     if (!m_tpTsDialog || m_currentLevel < 0)
         return;
     const int level = m_currentLevel;
+    m_tpTsDialog->setLevelName(m_levelNames.value(m_levelList.indexOf(level)));
     if (m_receivedMapping.hasOdtu(level)) {
         m_tpTsDialog->setRxMapSize(level, m_receivedMapping);
         const QByteArray &record = m_records[level];

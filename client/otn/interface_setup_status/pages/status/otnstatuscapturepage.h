@@ -80,7 +80,10 @@ private:
     void requestCapture();
     void rebuildLevels();
     void showRecord(int level);
+    // The TP/TS view follows the page only while shown; fillTpTs brings it up to date at once.
+    bool tpTsShown() const;
     void refreshTpTsMaps();
+    void fillTpTs();
     void storeNumber(int id, const QcmaParameter &parameter);
     void storeUnsigned(int id, uint value);
     void mappingIdArrived(int id);

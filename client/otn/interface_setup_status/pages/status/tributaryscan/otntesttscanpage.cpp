@@ -3,6 +3,7 @@
 
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QStyle>
 
 #include "apps/shared/sid.h"
 #include "client/otn/components/otntspid.h"
@@ -35,9 +36,12 @@ constexpr int uiTextScan = 5091;
 constexpr int buttonsPerRow = 10;
 const QSize channelButtonSize(60, 29);
 
-const char styleNoAlarm[] = "background-color: lime;";
-const char styleAlarm[] = "background-color: red;";
-const char styleNotSelected[] = "background-color: DimGray;";
+// A channel button's colour is its "scanState" property, styled once by the page: restyling a
+// button by its own style sheet costs a sheet parse per button and result.
+const char scanStateProperty[] = "scanState";
+const char stateNoAlarm[] = "clear";
+const char stateAlarm[] = "alarm";
+const char stateNotSelected[] = "other";
 
 } // namespace
 
@@ -54,7 +58,10 @@ void OtnTestTScanPage::initializeUi()
 {
     ui->setupUi(this);
     installComboDelegates(this);
-    setStyleSheet(QStringLiteral("QFrame#OtnSeparateLine{ border: 2px solid gray; }"));
+    setStyleSheet(QStringLiteral("QFrame#OtnSeparateLine{ border: 2px solid gray; }"
+                                 "QPushButton[scanState=\"clear\"]{ background-color: lime; }"
+                                 "QPushButton[scanState=\"alarm\"]{ background-color: red; }"
+                                 "QPushButton[scanState=\"other\"]{ background-color: DimGray; }"));
     ui->hLineLv2->setObjectName(QStringLiteral("OtnSeparateLine"));
     ui->hLineLv3->setObjectName(QStringLiteral("OtnSeparateLine"));
 
@@ -68,7 +75,8 @@ void OtnTestTScanPage::initializeUi()
     m_grids[0] = ui->gLayoutLevel1;
     m_grids[1] = ui->gLayoutLevel2;
     m_grids[2] = ui->gLayoutLevel3;
-    createChannelButtons();
+    // The line's button always; a level's tributaries when a structure first has them.
+    ensureChannelButtons(0, 1);
 
     connect(m_buttons[0].first(), &QPushButton::clicked, this, &OtnTestTScanPage::level1Pressed);
     connect(&m_mappers[1], &QSignalMapper::mappedInt, this, &OtnTestTScanPage::level2Pressed);
@@ -79,21 +87,22 @@ void OtnTestTScanPage::initializeUi()
     reset();
 }
 
-void OtnTestTScanPage::createChannelButtons()
+void OtnTestTScanPage::ensureChannelButtons(int level, int count)
 {
-    for (int level = 0; level < OtnTScanLevels::levelCount; ++level) {
-        for (int channel = 1; channel <= OtnTScanLevels::maxChannels[level]; ++channel) {
-            auto *button = new QPushButton(this);
-            button->setObjectName(QStringLiteral("pbLevel%1Channel%2").arg(level + 1).arg(channel));
-            button->setFixedSize(channelButtonSize);
-            // Shown only once a rebuild puts it in its row.
-            button->hide();
-            m_buttons[level].append(button);
-            if (level == 0)
-                continue;
-            m_mappers[level].setMapping(button, channel);
-            connect(button, &QPushButton::clicked, &m_mappers[level], QOverload<>::of(&QSignalMapper::map));
-        }
+    if (level < 0 || level >= OtnTScanLevels::levelCount)
+        return;
+    const int wanted = qMin(count, OtnTScanLevels::maxChannels[level]);
+    for (int channel = int(m_buttons[level].size()) + 1; channel <= wanted; ++channel) {
+        auto *button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("pbLevel%1Channel%2").arg(level + 1).arg(channel));
+        button->setFixedSize(channelButtonSize);
+        // Shown only once a rebuild puts it in its row.
+        button->hide();
+        m_buttons[level].append(button);
+        if (level == 0)
+            continue;
+        m_mappers[level].setMapping(button, channel);
+        connect(button, &QPushButton::clicked, &m_mappers[level], QOverload<>::of(&QSignalMapper::map));
     }
 }
 
@@ -331,6 +340,7 @@ void OtnTestTScanPage::rebuild()
             if (tp)
                 tp->setText(QStringLiteral("TP"));
         }
+        ensureChannelButtons(level, OtnTScanLevels::channelCount(m_mapping, level));
         const int count = qMin(OtnTScanLevels::channelCount(m_mapping, level), int(m_buttons[level].size()));
         for (int channel = 1; channel <= count; ++channel) {
             QPushButton *button = m_buttons[level].at(channel - 1);
@@ -416,12 +426,19 @@ void OtnTestTScanPage::colourButtons()
     const auto colour = [this](int level, int channel) {
         QPushButton *button = m_buttons[level].at(channel - 1);
         const int selected = m_selected[level];
+        const char *state = stateNoAlarm;
         if (selected != 0 && selected != channel)
-            button->setStyleSheet(QString::fromLatin1(styleNotSelected));
+            state = stateNotSelected;
         else if (resultOf(level, channel) != 0)
-            button->setStyleSheet(QString::fromLatin1(styleAlarm));
-        else
-            button->setStyleSheet(QString::fromLatin1(styleNoAlarm));
+            state = stateAlarm;
+        // Only a button whose colour changes is styled again.
+        const QString value = QString::fromLatin1(state);
+        if (button->property(scanStateProperty).toString() == value)
+            return;
+        button->setProperty(scanStateProperty, value);
+        button->style()->unpolish(button);
+        button->style()->polish(button);
+        button->update();
     };
     colour(0, 1);
     for (int level = 1; level < OtnTScanLevels::levelCount; ++level) {

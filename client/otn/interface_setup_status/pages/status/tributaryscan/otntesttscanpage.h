@@ -76,7 +76,8 @@ private slots:
     void onClickedStartStopButton();
 
 private:
-    void createChannelButtons();
+    // Makes the level's channel buttons up to count, hidden until a rebuild puts them in their row.
+    void ensureChannelButtons(int level, int count);
     void mappingChanged();
     void reset();
     void start();
