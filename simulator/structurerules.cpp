@@ -418,5 +418,18 @@ bool StructureRules::check(const QcmaParameter &candidate, QString *reason) cons
             *reason = problem;
         return problem.isEmpty();
     }
+    // An expected MSI has one byte per tributary slot, so its length is the one the structure gave it.
+    for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
+        if (PID::Otn::MEASUREMENT::MSIM_REFERENCE_DATA[stage] != id)
+            continue;
+        const QcmaParameter *current = m_store.value(s);
+        const int expected = current ? current->getByteArray().size() : 0;
+        const int length = candidate.getByteArray().size();
+        if (length == expected)
+            return true;
+        if (reason)
+            *reason = QStringLiteral("%1 bytes, the stage has %2 TS").arg(length).arg(expected);
+        return false;
+    }
     return true;
 }

@@ -50,8 +50,9 @@ std::unique_ptr<QcmaParameter> outOfRange(const QcmaParameter &current, const Pa
         copy->setValue(definition.maximum + 1.0);
         return copy;
     case QcmaParameter::TypeByteArray:
+        // A free length is bounded by the structure (one MSI byte per TS), so one byte more never fits.
         copy->setValue(current.getByteArray() + QByteArray(1, '\0'));
-        return static_cast<const QcmaParameterByteArray &>(current).fixedLength() > 0 ? std::move(copy) : nullptr;
+        return copy;
     case QcmaParameter::TypeBitArray: {
         QBitArray bits = current.getBitArray();
         bits.resize(bits.size() + 1);
@@ -139,7 +140,10 @@ private:
 
 void tst_MalformedWrites::initTestCase()
 {
-    m_tester = std::make_unique<TesterFixture>(TesterFixture::testOptions(1));
+    // Three multiplexing stages, so that every stage's parameters (TS maps, expected MSIs) exist.
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    options.structure = QStringLiteral("otu3-odu2-odu1-odu0");
+    m_tester = std::make_unique<TesterFixture>(options);
 }
 
 void tst_MalformedWrites::refused_data()
