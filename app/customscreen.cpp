@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include "host/catalogue/strictjson.h"
+
 namespace {
 const QString formatName = QStringLiteral("otn-client customised screen");
 } // namespace
@@ -29,10 +31,10 @@ bool CustomScreen::fromJson(const QByteArray &json, CustomScreen *into, QString 
             *error = reason;
         return false;
     };
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("it is no JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
+    QString parseError;
+    const QJsonDocument document = StrictJson::parse(json, &parseError);
+    if (document.isNull())
+        return fail(QStringLiteral("it is no JSON (%1)").arg(parseError));
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != formatName)
         return fail(QStringLiteral("it is no customised screen of this client"));

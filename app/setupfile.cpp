@@ -13,6 +13,7 @@
 #include "clientoptions.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/catalogue/parameterdefinition.h"
+#include "host/catalogue/strictjson.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
@@ -166,10 +167,10 @@ bool SetupFile::load(const QString &path, const zelServerManager &manager, int p
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("not a setup file (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
+    QString parseError;
+    const QJsonDocument document = StrictJson::parse(file.readAll(), &parseError);
+    if (document.isNull())
+        return fail(QStringLiteral("not a setup file (%1)").arg(parseError));
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != formatName())
         return fail(QStringLiteral("not a setup file of otn-client"));

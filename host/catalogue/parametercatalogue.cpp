@@ -5,14 +5,15 @@
 #include <QJsonDocument>
 
 #include "apps/shared/sid.h"
+#include "strictjson.h"
 
 bool ParameterCatalogue::loadJson(const QByteArray &json, QStringList *errors)
 {
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    QString parseError;
+    const QJsonDocument doc = StrictJson::parse(json, &parseError);
     if (doc.isNull()) {
         if (errors)
-            errors->append(parseError.errorString());
+            errors->append(parseError);
         return false;
     }
     bool ok = true;
