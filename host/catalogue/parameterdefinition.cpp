@@ -56,6 +56,26 @@ bool rangeFitsKind(int kind, double bound)
         return !std::isnan(bound);
     }
 }
+// No parameter of a tester has more values to name or more bytes and bits than this; a catalogue that
+// says otherwise would have the client allocate gigabytes for one parameter.
+constexpr double maxSpan = 65536;
+
+// What keeps a definition's values from being made: a range or length no parameter can hold.
+QString sizeProblem(const ParameterDefinition &d)
+{
+    if (!rangeFitsKind(d.kind, d.minimum) || !rangeFitsKind(d.kind, d.maximum))
+        return QStringLiteral("parameter %1: range %2..%3 beyond its kind").arg(d.id).arg(d.minimum).arg(d.maximum);
+    if (d.kind == QcmaParameter::TypeEnum && d.maximum - d.minimum + 1 > maxSpan)
+        return QStringLiteral("parameter %1: range %2..%3 names more than %4 values")
+            .arg(d.id)
+            .arg(d.minimum)
+            .arg(d.maximum)
+            .arg(maxSpan);
+    const bool array = d.kind == QcmaParameter::TypeByteArray || d.kind == QcmaParameter::TypeBitArray;
+    if (array && (d.length < 0 || d.length > maxSpan))
+        return QStringLiteral("parameter %1: length %2 outside 0..%3").arg(d.id).arg(d.length).arg(maxSpan);
+    return {};
+}
 } // namespace
 
 ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QString *error)
@@ -98,8 +118,8 @@ ParameterDefinition ParameterDefinition::fromJson(const QJsonObject &object, QSt
             *error = QStringLiteral("parameter %1: unknown kind").arg(d.id);
         else if (d.id <= 0 || d.id > 0xFFFF)
             *error = QStringLiteral("parameter id %1 out of range").arg(d.id);
-        else if (!rangeFitsKind(d.kind, d.minimum) || !rangeFitsKind(d.kind, d.maximum))
-            *error = QStringLiteral("parameter %1: range %2..%3 beyond its kind").arg(d.id).arg(d.minimum).arg(d.maximum);
+        else
+            *error = sizeProblem(d);
     }
     return d;
 }
@@ -174,8 +194,8 @@ QString ParameterDefinition::valueName(int value, int terminology) const
 
 std::unique_ptr<QcmaParameter> ParameterDefinition::createParameter(int sid) const
 {
-    // A range the kind cannot hold (a definition not read from a catalogue) would not convert.
-    if (!rangeFitsKind(kind, minimum) || !rangeFitsKind(kind, maximum))
+    // A definition not read from a catalogue may still hold what no parameter can.
+    if (!sizeProblem(*this).isEmpty())
         return nullptr;
     std::unique_ptr<QcmaParameter> p;
     switch (kind) {
