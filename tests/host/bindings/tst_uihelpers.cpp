@@ -1,5 +1,6 @@
 #include <QBitArray>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,11 +24,15 @@
 #include "host/bindings/uihelper_status.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/bindings/uihelperlisttablestatus.h"
+#include "host/pages/uihelperdialog.h"
 #include "host/parameters/qcmaparameterbitarray.h"
 #include "host/parameters/qcmaparameterbytearray.h"
 #include "host/parameters/qcmaparameterdouble.h"
+#include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameterint.h"
+#include "host/parameters/qcmaparametermap.h"
 #include "host/parameters/qcmaparameteruint.h"
+#include "host/server/zelservermanager.h"
 #include "host/widgets/multilanewidget.h"
 #include "host/widgets/portstatusitem.h"
 #include "host/widgets/qzelnumpaddlg.h"
@@ -164,6 +169,54 @@ public:
         return parameter.getUInt() > 0 ? StateAlarm : StateOk;
     }
 };
+
+// A dialog as the plug-in builds one: a combo and a number button, a label that shows the combo's
+// value too, and a box with OK, Apply and Cancel.
+struct EditDialog {
+    explicit EditDialog(zelServerManager *manager) : dialog(manager, nullptr)
+    {
+        combo = new QComboBox(&dialog);
+        echo = new QLabel(&dialog);
+        number = new QPushButton(&dialog);
+        box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel,
+                                   &dialog);
+        dialog.SetButtons(box);
+        UiHelperList *list = dialog.uiHelperList();
+        list->AddUiHelper(std::make_unique<UiHelper_Enum_ComboBox>(
+            manager, combo, nullptr, nullptr, nullptr, nsSID::otnSid(port, modeId), UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Label>(manager, echo, nullptr, nullptr, nsSID::otnSid(port, modeId),
+                                                           0, UiHelper::ConnectImmediately));
+        list->AddUiHelper(std::make_unique<UiHelper_Number>(
+            manager, number, nullptr, nullptr, nsSID::otnSid(port, burstId), UiHelper::ConnectImmediately));
+    }
+
+    void press(QDialogButtonBox::StandardButton which) { box->button(which)->click(); }
+
+    UiHelperDialog dialog;
+    QComboBox *combo = nullptr;
+    QLabel *echo = nullptr;
+    QPushButton *number = nullptr;
+    QDialogButtonBox *box = nullptr;
+};
+
+void enterNumber(DialogRunner &runner, QPushButton *button, const QString &text)
+{
+    ScopedDialogHandler handler(runner, [&text](QDialog *dialog) {
+        qobject_cast<QzelNumpadDlg *>(dialog)->setText(text);
+        return 1;
+    });
+    button->click();
+}
+
+// The tester of the dialog tests: a mode and a burst.
+std::unique_ptr<Server> dialogServer()
+{
+    auto server = std::make_unique<Server>();
+    server->fake()->addParameter(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 0, 0, 5));
+    server->fake()->addParameter(new QcmaParameterInt(nsSID::otnSid(port, burstId), 1, 1, 1000));
+    server->manager();
+    return server;
+}
 } // namespace
 
 class tst_UiHelpers : public QObject
@@ -186,6 +239,10 @@ private slots:
     void wrongKindIsReported_data();
     void wrongKindIsReported();
     void statusJudgeAndTable();
+    void dialogClosingWays_data();
+    void dialogClosingWays();
+    void dialogApplyThenCancelKeepsApplied();
+    void dialogPendingValueSurvivesServerChange();
 
 private:
     Server m_catalogueServer;   // its manager's texts name the catalogue's values
@@ -591,6 +648,98 @@ void tst_UiHelpers::statusJudgeAndTable()
     QTRY_VERIFY(!cellWidgets.at(0) && !cellWidgets.at(1));   // removed cell widgets are deleted later
     QCOMPARE(list.count(), 0);
     QVERIFY(!bindings.at(0) && !bindings.at(1));
+}
+
+void tst_UiHelpers::dialogClosingWays_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("serverMode");
+    QTest::addColumn<int>("serverBurst");
+    QTest::addColumn<QString>("comboShows");
+
+    QTest::newRow("OK sends one request") << "ok" << 1 << int(QDialog::Accepted) << 4 << 250 << "Rate";
+    QTest::newRow("Apply sends, stays open") << "apply" << 1 << -1 << 4 << 250 << "Rate";
+    QTest::newRow("Cancel drops") << "cancel" << 0 << int(QDialog::Rejected) << 0 << 1 << "Single";
+    QTest::newRow("closing drops") << "close" << 0 << int(QDialog::Rejected) << 0 << 1 << "Single";
+    QTest::newRow("accept from code sends") << "accept" << 1 << int(QDialog::Accepted) << 4 << 250 << "Rate";
+}
+
+void tst_UiHelpers::dialogClosingWays()
+{
+    const std::unique_ptr<Server> server = dialogServer();
+    QFETCH(QString, way);
+    QFETCH(int, requests);
+    QFETCH(int, result);
+    QFETCH(int, serverMode);
+    QFETCH(int, serverBurst);
+    QFETCH(QString, comboShows);
+
+    EditDialog edit(server->manager());
+    edit.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit.dialog));
+    edit.combo->setCurrentIndex(4);
+    enterNumber(server->dialogRunner(), edit.number, QStringLiteral("250"));
+    // Pending: shown by every binding of the dialog, sent to nobody.
+    QCOMPARE(edit.echo->text(), QStringLiteral("Rate"));
+    QCOMPARE(edit.number->text(), QStringLiteral("250"));
+    QCOMPARE(edit.dialog.uiHelperList()->parameterMap()->count(), 2);
+    QCOMPARE(server->fake()->writeRequests(), 0);
+
+    if (way == QLatin1String("ok"))
+        edit.press(QDialogButtonBox::Ok);
+    else if (way == QLatin1String("apply"))
+        edit.press(QDialogButtonBox::Apply);
+    else if (way == QLatin1String("cancel"))
+        edit.press(QDialogButtonBox::Cancel);
+    else if (way == QLatin1String("close"))
+        QTest::keyClick(&edit.dialog, Qt::Key_Escape);
+    else
+        edit.dialog.accept();
+
+    QCOMPARE(server->fake()->writeRequests(), requests);
+    QCOMPARE(server->fake()->value(nsSID::otnSid(port, modeId))->getEnum(), serverMode);
+    QCOMPARE(server->fake()->value(nsSID::otnSid(port, burstId))->getInt(), serverBurst);
+    QCOMPARE(edit.dialog.isVisible(), result < 0);
+    if (result >= 0)
+        QCOMPARE(edit.dialog.result(), result);
+    QVERIFY(edit.dialog.uiHelperList()->parameterMap()->isEmpty());
+    // After the server's answers the bindings show what the server holds.
+    QTRY_COMPARE(server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), serverMode);
+    QTRY_COMPARE(server->cachedSid(nsSID::otnSid(port, burstId))->getInt(), serverBurst);
+    QCOMPARE(edit.combo->currentText(), comboShows);
+    QCOMPARE(edit.echo->text(), comboShows);
+    QCOMPARE(edit.number->text(), QString::number(serverBurst));
+    QCOMPARE(server->fake()->writeRequests(), requests);
+}
+
+void tst_UiHelpers::dialogApplyThenCancelKeepsApplied()
+{
+    const std::unique_ptr<Server> server = dialogServer();
+    EditDialog edit(server->manager());
+    edit.combo->setCurrentIndex(2);
+    edit.press(QDialogButtonBox::Apply);
+    QCOMPARE(server->fake()->writeRequests(), 1);
+    enterNumber(server->dialogRunner(), edit.number, QStringLiteral("9"));
+    edit.press(QDialogButtonBox::Cancel);
+    QCOMPARE(server->fake()->writeRequests(), 1);
+    QTRY_COMPARE(server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 2);
+    QCOMPARE(server->fake()->value(nsSID::otnSid(port, burstId))->getInt(), 1);
+    QCOMPARE(edit.number->text(), QStringLiteral("1"));
+}
+
+void tst_UiHelpers::dialogPendingValueSurvivesServerChange()
+{
+    const std::unique_ptr<Server> server = dialogServer();
+    EditDialog edit(server->manager());
+    edit.combo->setCurrentIndex(5);
+    // The server moves the value meanwhile: the dialog keeps showing the user's pending choice.
+    server->fake()->serverChange(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 1, 0, 5));
+    QTRY_COMPARE(server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 1);
+    QCOMPARE(edit.combo->currentText(), QStringLiteral("Off"));
+    edit.press(QDialogButtonBox::Ok);
+    QCOMPARE(server->fake()->value(nsSID::otnSid(port, modeId))->getEnum(), 5);
 }
 
 QTEST_MAIN(tst_UiHelpers)
