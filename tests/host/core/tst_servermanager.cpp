@@ -44,7 +44,6 @@ private slots:
     void batchShowsOnlyConfirmedValues();
     void portChangeRebinds();
     void flaggedSidNamesTheSameParameter();
-    void intervalDataReachesBoundNotification();
     void intervalRequestsNameOnlyGroupsWithData();
     void textsComeFromTheirOwnServerAndOutliveAnother();
 
@@ -112,18 +111,6 @@ void tst_ServerManager::flaggedSidNamesTheSameParameter()
     QVERIFY(!m_manager->hasObserver(sidA, &notification));
 }
 
-void tst_ServerManager::intervalDataReachesBoundNotification()
-{
-    Recorder recorder;
-    const int scanSid = nsSID::otnSid(1, 7101);
-    UiHelper_Notification notification(m_manager, &recorder, scanSid, currentIntervalSelector,
-                                       UiHelper::ConnectImmediately);
-    m_link->setIntervalReply(QSharedPointer<IntervalData>(new IntervalDataOtnTributaryScan(scanSid, currentIntervalSelector)));
-    m_manager->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
-    QCOMPARE(m_link->intervalRequests(), (QList<int>{1, nsSID::otn, int(currentIntervalSelector)}));
-    QTRY_COMPARE(recorder.intervals, QList<quint32>{currentIntervalSelector});
-}
-
 void tst_ServerManager::intervalRequestsNameOnlyGroupsWithData()
 {
     Recorder recorder;
@@ -136,6 +123,12 @@ void tst_ServerManager::intervalRequestsNameOnlyGroupsWithData()
     QCOMPARE(m_manager->intervalRequests(), (QList<IntervalRequest>{{2, nsSID::otn, currentIntervalSelector}}));
     QCOMPARE(m_manager->observedSids(), (QList<int>{sidA, nsSID::setPort(0, 2), scanSid}));
     QCOMPARE(m_manager->observerCount(scanSid), 1);
+    // The group's data reaches the binding.
+    m_link->setIntervalReply(
+        QSharedPointer<IntervalData>(new IntervalDataOtnTributaryScan(scanSid, currentIntervalSelector)));
+    m_manager->Interval_GetAndPost_Ex(2, nsSID::otn, currentIntervalSelector);
+    QCOMPARE(m_link->intervalRequests(), (QList<int>{2, nsSID::otn, int(currentIntervalSelector)}));
+    QTRY_COMPARE(recorder.intervals, QList<quint32>{currentIntervalSelector});
 
     plain.DisconnectManual();
     scan.DisconnectManual();
