@@ -152,7 +152,7 @@ private slots:
     void structure_data();
     void structure();
     void convertMultiplexes();
-    void setValueOutsideFieldsIsReported();
+    void badInputIsReported();
     void multiplexFigures_data();
     void multiplexFigures();
     void assignCh_data();
@@ -164,7 +164,6 @@ private slots:
     void levels();
     void oduFlexRates_data();
     void oduFlexRates();
-    void badLevelIsReported();
     void itemsPerLevel_data();
     void itemsPerLevel();
     void itemValid_data();
@@ -176,9 +175,7 @@ private slots:
     void oduRates_data();
     void oduRates();
     void catalogueFileAgrees();
-    void multiLane_data();
-    void multiLane();
-    void rxValueNamesTheSameTransceiver();
+    void transceivers();
     void countersOfAPath_data();
     void countersOfAPath();
 };
@@ -257,7 +254,8 @@ void tst_OtnModel::convertMultiplexes()
     QCOMPARE(OtnMapping::convertMux3ToMux(2), int(MUX_NONE));
 }
 
-void tst_OtnModel::setValueOutsideFieldsIsReported()
+// A field or level that does not exist is reported and changes nothing.
+void tst_OtnModel::badInputIsReported()
 {
     DiagnosticsRecorder recorder;
     OtnMapping mapping(1, 2, 3, 0, 0);
@@ -268,6 +266,13 @@ void tst_OtnModel::setValueOutsideFieldsIsReported()
     QCOMPARE(reports.size(), 2);
     QVERIFY2(reports.first().contains(QStringLiteral("OtnMapping::setValue: no field 5")), qPrintable(reports.first()));
     QCOMPARE(mapping.value(OtnMapping::fieldCount), 0);
+
+    CmCalculator calculator = calculatorFor(OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0));
+    calculator.setOffset(4, 10);
+    calculator.setOffset(-2, 10);
+    QCOMPARE(recorder.linesStartingWith(QStringLiteral("ZEL_ASSERT_MSG: ")).size(), 4);
+    QVERIFY(qAbs(calculator.calcCm(0).cm - 15168.0) < 1e-6);
+    QVERIFY(!calculator.calcCm(4).valid);
 }
 
 // G.709 clause 19: TS of the server OPU, tributaries, TS per tributary and the payload type. PT 21
@@ -473,17 +478,6 @@ void tst_OtnModel::oduFlexRates()
     QVERIFY(qAbs(CmCalculator::oduFlexRate(ts) - rate) < 1e-6);
 }
 
-void tst_OtnModel::badLevelIsReported()
-{
-    DiagnosticsRecorder recorder;
-    CmCalculator calculator = calculatorFor(OtnMapping(1, 0, MUX_ODU0_ODU2, 0, 0));
-    calculator.setOffset(4, 10);
-    calculator.setOffset(-2, 10);
-    QCOMPARE(recorder.linesStartingWith(QStringLiteral("ZEL_ASSERT_MSG: ")).size(), 2);
-    QVERIFY(qAbs(calculator.calcCm(0).cm - 15168.0) < 1e-6);
-    QVERIFY(!calculator.calcCm(4).valid);
-}
-
 void tst_OtnModel::itemsPerLevel_data()
 {
     QTest::addColumn<int>("level");
@@ -683,27 +677,16 @@ void tst_OtnModel::catalogueFileAgrees()
     QCOMPARE(catalogue.count(), 11);
 }
 
-void tst_OtnModel::multiLane_data()
+// Only CFP2 (3), CFP4 (4) and CXP (6) have several physical lanes. The receiver lists the transceivers in
+// another order, after "OFF"; the transmitter's "SFP/SFP+" is the receiver's "SFP".
+void tst_OtnModel::transceivers()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("multiLane");
-    // Only CFP2 (3), CFP4 (4) and CXP (6) have several physical lanes.
-    for (int type = -1; type <= OtnModule::typeCount; ++type)
-        QTest::addRow("type %d", type) << type << (type == 3 || type == 4 || type == 6);
-}
-
-void tst_OtnModel::multiLane()
-{
-    QFETCH(int, type);
-    QFETCH(bool, multiLane);
-    QCOMPARE(OtnModule::isMultiLane(type), multiLane);
-    QCOMPARE(OtnModule::isMultiLaneRxValue(OtnModule::rxValueOf(type)), multiLane);
-}
-
-// The receiver lists the transceivers in another order, after "OFF"; the transmitter's "SFP/SFP+" is the
-// receiver's "SFP".
-void tst_OtnModel::rxValueNamesTheSameTransceiver()
-{
+    for (int type = -1; type <= OtnModule::typeCount; ++type) {
+        const bool multiLane = type == 3 || type == 4 || type == 6;
+        QVERIFY2(OtnModule::isMultiLane(type) == multiLane, qPrintable(QString::number(type)));
+        QVERIFY2(OtnModule::isMultiLaneRxValue(OtnModule::rxValueOf(type)) == multiLane,
+                 qPrintable(QString::number(type)));
+    }
     const QHash<int, QString> tx = valueNames(11143);
     const QHash<int, QString> rx = valueNames(12001);
     QCOMPARE(tx.size(), OtnModule::typeCount);
