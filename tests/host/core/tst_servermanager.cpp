@@ -7,7 +7,6 @@
 #include "host/bindings/notifyinterface.h"
 #include "host/bindings/uihelper_label.h"
 #include "host/bindings/uihelper_notification.h"
-#include "host/bindings/uihelper_setter.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
@@ -42,12 +41,9 @@ class tst_ServerManager : public QObject
 private slots:
     void init();
     void cleanup();
-    void writeShowsOnlyAfterConfirmation_data();
-    void writeShowsOnlyAfterConfirmation();
+    void batchShowsOnlyConfirmedValues();
     void portChangeRebinds();
     void flaggedSidNamesTheSameParameter();
-    void pendingValuesWaitForSend();
-    void intervalDataReachesBoundNotification();
     void intervalRequestsNameOnlyGroupsWithData();
     void textsComeFromTheirOwnServerAndOutliveAnother();
 
@@ -72,28 +68,22 @@ void tst_ServerManager::cleanup()
     m_tester.reset();
 }
 
-void tst_ServerManager::writeShowsOnlyAfterConfirmation_data()
+// A batch goes out whole; a binding hears a value only from the tester's answer, a refused one its old
+// value again.
+void tst_ServerManager::batchShowsOnlyConfirmedValues()
 {
-    QTest::addColumn<int>("sid");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QList<int>>("heard");
-    QTest::newRow("taken") << sidA << 4 << QList<int>{1, 4};
-    QTest::newRow("refused: the old value is told again") << sidB << 9 << QList<int>{1, 1};
-}
-
-void tst_ServerManager::writeShowsOnlyAfterConfirmation()
-{
-    QFETCH(int, sid);
-    QFETCH(int, value);
-    QFETCH(QList<int>, heard);
-    Recorder recorder;
-    UiHelper_Notification notification(m_manager, &recorder, sid, UiHelper::ConnectImmediately);
-    std::unique_ptr<QcmaParameter> candidate = m_manager->GetQcmaParameter(sid);
-    QVERIFY(candidate->setValue(value));
-    m_manager->SetQcmaParameter(candidate.get());
-    QCOMPARE(m_manager->cachedParameter(sid)->getInt(), 1);
-    QTRY_COMPARE(recorder.values, heard);
-    QCOMPARE(m_manager->cachedParameter(sid)->getInt(), heard.last());
+    Recorder heardA, heardB;
+    UiHelper_Notification a(m_manager, &heardA, sidA, UiHelper::ConnectImmediately);
+    UiHelper_Notification b(m_manager, &heardB, sidB, UiHelper::ConnectImmediately);
+    std::unique_ptr<QcmaParameter> taken = m_manager->GetQcmaParameter(sidA);
+    std::unique_ptr<QcmaParameter> refused = m_manager->GetQcmaParameter(sidB);
+    QVERIFY(taken->setValue(4) && refused->setValue(9));
+    m_manager->SetQcmaParameterList({taken.get(), refused.get()});
+    QCOMPARE(m_link->writeRequests(), 1);
+    QCOMPARE(m_manager->cachedParameter(sidA)->getInt(), 1);
+    QTRY_COMPARE(heardA.values, (QList<int>{1, 4}));
+    QTRY_COMPARE(heardB.values, (QList<int>{1, 1}));
+    QCOMPARE(m_manager->cachedParameter(sidA)->getInt(), 4);
 }
 
 void tst_ServerManager::portChangeRebinds()
@@ -121,37 +111,6 @@ void tst_ServerManager::flaggedSidNamesTheSameParameter()
     QVERIFY(!m_manager->hasObserver(sidA, &notification));
 }
 
-void tst_ServerManager::pendingValuesWaitForSend()
-{
-    Recorder recorder;
-    UiHelperList list;
-    list.enableParameterMap();
-    auto *setter =
-        list.AddUiHelper(std::make_unique<UiHelper_Setter>(m_manager, &recorder, sidB, UiHelper::ConnectImmediately));
-    QcmaParameterUInt pending(sidB, 5, 1, 8);
-    setter->setParameter(&pending);
-    QCOMPARE(recorder.values, (QList<int>{1, 5}));   // shown at once, not yet sent
-    QCOMPARE(m_link->writeRequests(), 0);
-    list.dropPendingValues();
-    QCOMPARE(recorder.values.last(), 1);
-    setter->setParameter(&pending);
-    m_manager->SetQcmaParameterList(list.takePendingValues().parameters());
-    QCOMPARE(m_link->writeRequests(), 1);
-    QTRY_COMPARE(m_manager->cachedParameter(sidB)->getUInt(), 5u);
-}
-
-void tst_ServerManager::intervalDataReachesBoundNotification()
-{
-    Recorder recorder;
-    const int scanSid = nsSID::otnSid(1, 7101);
-    UiHelper_Notification notification(m_manager, &recorder, scanSid, currentIntervalSelector,
-                                       UiHelper::ConnectImmediately);
-    m_link->setIntervalReply(QSharedPointer<IntervalData>(new IntervalDataOtnTributaryScan(scanSid, currentIntervalSelector)));
-    m_manager->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
-    QCOMPARE(m_link->intervalRequests(), (QList<int>{1, nsSID::otn, int(currentIntervalSelector)}));
-    QTRY_COMPARE(recorder.intervals, QList<quint32>{currentIntervalSelector});
-}
-
 void tst_ServerManager::intervalRequestsNameOnlyGroupsWithData()
 {
     Recorder recorder;
@@ -164,6 +123,12 @@ void tst_ServerManager::intervalRequestsNameOnlyGroupsWithData()
     QCOMPARE(m_manager->intervalRequests(), (QList<IntervalRequest>{{2, nsSID::otn, currentIntervalSelector}}));
     QCOMPARE(m_manager->observedSids(), (QList<int>{sidA, nsSID::setPort(0, 2), scanSid}));
     QCOMPARE(m_manager->observerCount(scanSid), 1);
+    // The group's data reaches the binding.
+    m_link->setIntervalReply(
+        QSharedPointer<IntervalData>(new IntervalDataOtnTributaryScan(scanSid, currentIntervalSelector)));
+    m_manager->Interval_GetAndPost_Ex(2, nsSID::otn, currentIntervalSelector);
+    QCOMPARE(m_link->intervalRequests(), (QList<int>{2, nsSID::otn, int(currentIntervalSelector)}));
+    QTRY_COMPARE(recorder.intervals, QList<quint32>{currentIntervalSelector});
 
     plain.DisconnectManual();
     scan.DisconnectManual();

@@ -33,7 +33,6 @@ class tst_SessionCore : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void writeIsConfirmedLater();
     void lossAndReturnReachTheManager();
 };
 
@@ -42,29 +41,11 @@ void tst_SessionCore::initTestCase()
     qRegisterMetaType<ServerLink::State>();
 }
 
-void tst_SessionCore::writeIsConfirmedLater()
-{
-    SimulatedServerLink link(onePort());
-    zelServerManager manager(&link);
-    QCOMPARE(manager.linkState(), ServerLink::State::Connected);
-    Recorder recorder;
-    manager.addObserver(smByte3, &recorder);
-
-    const QcmaParameterUInt value(smByte3, 5);
-    manager.SetQcmaParameter(&value);
-    // The tester holds it at once; the client learns it only from the answer.
-    QCOMPARE(link.value(smByte3)->getUInt(), 5u);
-    QCOMPARE(manager.cachedParameter(smByte3)->getUInt(), 0u);
-    QVERIFY(recorder.values.isEmpty());
-    QTRY_COMPARE(recorder.values, QList<uint>{5u});
-    QCOMPARE(manager.cachedParameter(smByte3)->getUInt(), 5u);
-    manager.removeObserver(smByte3, &recorder);
-}
-
 void tst_SessionCore::lossAndReturnReachTheManager()
 {
     SimulatedServerLink link(onePort());
     zelServerManager manager(&link);
+    QCOMPARE(manager.linkState(), ServerLink::State::Connected);
     Recorder recorder;
     manager.addObserver(smByte3, &recorder);
     QSignalSpy states(&manager, &zelServerManager::linkStateChanged);

@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
 
@@ -13,7 +14,6 @@
 #include "host/setupwidgets/multilanemappingdialog.h"
 #include "host/setupwidgets/multilanemappingdialogmodel.h"
 #include "simulator/simulatedserverlink.h"
-#include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testerfixture.h"
 
 namespace {
@@ -21,7 +21,7 @@ constexpr int interfaceSignal = 11008;
 constexpr int firstLaneId = PID::Otn::TX::FIRST_LANE_MAPPING;
 constexpr int laneCountId = PID::Otn::TX::LANE_COUNT;
 constexpr int lanePort = 1;     // a port with a multi-lane module
-constexpr int plainPort = 3;    // a port with a single-lane module
+constexpr int undefinedLane = MultiLaneMappingDialogModel::undefinedLane;
 
 SimulatorOptions laneOptions()
 {
@@ -55,11 +55,6 @@ QVector<int> serverLanes(const TesterFixture &fixture, int port, int count)
         lanes.append(fixture.cached(port, firstLaneId + i)->getInt());
     return lanes;
 }
-
-QPushButton *okButton(QDialog *dialog)
-{
-    return dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
-}
 } // namespace
 
 class tst_MultiLaneMappingDialog : public QObject
@@ -68,9 +63,10 @@ class tst_MultiLaneMappingDialog : public QObject
 private slots:
     void layoutByMode_data();
     void layoutByMode();
-    void editIsSentOnOkOnly();
-    void cancelDropsTheEdit();
-    void defaultRestoresIdentity();
+    void closing_data();
+    void closing();
+    void modelEdits_data();
+    void modelEdits();
 };
 
 void tst_MultiLaneMappingDialog::layoutByMode_data()
@@ -123,66 +119,103 @@ void tst_MultiLaneMappingDialog::layoutByMode()
     QCOMPARE(serverLanes(fixture, lanePort, lanes), identity);
     QCOMPARE(shown, identity);
     QVERIFY(model->isComplete());
-    QVERIFY(okButton(&dialog)->isEnabled());
+    QVERIFY(dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->isEnabled());
     QCOMPARE(dialog.findChild<QLabel *>("lblLaneCountValue")->text().toInt(), lanes);
 }
 
-void tst_MultiLaneMappingDialog::editIsSentOnOkOnly()
+// An edit waits on screen and goes out with OK alone; Cancel drops it; Default restores the plain order.
+void tst_MultiLaneMappingDialog::closing_data()
 {
+    QTest::addColumn<int>("lanes");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QVector<int>>("sent");   // the server's first three lanes afterwards
+    QTest::newRow("OK sends the swap") << 20 << "ok" << QVector<int>{7, 1, 2};
+    QTest::newRow("Cancel drops it") << 4 << "cancel" << QVector<int>{0, 1, 2};
+    QTest::newRow("Default restores identity") << 4 << "default" << QVector<int>{0, 1, 2};
+}
+
+void tst_MultiLaneMappingDialog::closing()
+{
+    QFETCH(int, lanes);
+    QFETCH(QString, action);
+    QFETCH(QVector<int>, sent);
     TesterFixture fixture(laneOptions());
-    QVERIFY(configureLanes(fixture, lanePort, 20));
+    QVERIFY(configureLanes(fixture, lanePort, lanes));
+    if (action == QLatin1String("default"))
+        QVERIFY(fixture.writeAndWait(lanePort, firstLaneId, 2) && fixture.writeAndWait(lanePort, firstLaneId + 2, 0));
     const int requestsBefore = fixture.link()->writeRequests();
 
     MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
-                                  new MultiLaneMappingDialogModel(laneIds(20), laneCountId), 2);
-    QVERIFY(dialog.model()->assignLogicalLane(0, 7));
+                                  new MultiLaneMappingDialogModel(laneIds(lanes), laneCountId), lanes > 4 ? 2 : 0);
+    if (action == QLatin1String("default")) {
+        QCOMPARE(dialog.model()->logicalLane(0), 2);
+        dialog.findChild<QPushButton *>("pbDefault")->click();
+    } else {
+        QVERIFY(dialog.model()->assignLogicalLane(0, 7 % lanes));
+        QVERIFY(fixture.settle());
+        QCOMPARE(fixture.link()->writeRequests(), requestsBefore);
+        // The pending choice stays on screen.
+        QCOMPARE(dialog.model()->logicalLane(7 % lanes), 0);
+    }
+    const auto which = action == QLatin1String("cancel") ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok;
+    dialog.findChild<QDialogButtonBox *>("buttonBox")->button(which)->click();
     QVERIFY(fixture.settle());
-    QCOMPARE(fixture.link()->writeRequests(), requestsBefore);
-    QCOMPARE(fixture.cached(lanePort, firstLaneId)->getInt(), 0);
-    // The pending choice stays on screen.
-    QCOMPARE(dialog.model()->logicalLane(0), 7);
-    QCOMPARE(dialog.model()->logicalLane(7), 0);
-
-    okButton(&dialog)->click();
-    QVERIFY(fixture.settle());
-    QCOMPARE(fixture.link()->writeRequests(), requestsBefore + 1);
-    QCOMPARE(fixture.cached(lanePort, firstLaneId)->getInt(), 7);
-    QCOMPARE(fixture.cached(lanePort, firstLaneId + 7)->getInt(), 0);
-    QCOMPARE(fixture.cached(lanePort, firstLaneId + 1)->getInt(), 1);
+    QCOMPARE(fixture.link()->writeRequests(), requestsBefore + (action == QLatin1String("cancel") ? 0 : 1));
+    QCOMPARE(serverLanes(fixture, lanePort, 3), sent);
+    if (lanes > 7)
+        QCOMPARE(fixture.cached(lanePort, firstLaneId + 7)->getInt(), 0);
+    QCOMPARE(dialog.model()->logicalLane(0), sent.first());
 }
 
-void tst_MultiLaneMappingDialog::cancelDropsTheEdit()
+// A user's edit swaps lanes, so that every logical lane stays carried once; Default restores the plain
+// order. Only what the user changes is reported as an edit.
+void tst_MultiLaneMappingDialog::modelEdits_data()
 {
-    TesterFixture fixture(laneOptions());
-    QVERIFY(configureLanes(fixture, lanePort, 4));
-    const int requestsBefore = fixture.link()->writeRequests();
-
-    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
-                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
-    QVERIFY(dialog.model()->assignLogicalLane(3, 0));
-    dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
-    QVERIFY(fixture.settle());
-
-    QCOMPARE(fixture.link()->writeRequests(), requestsBefore);
-    QCOMPARE(serverLanes(fixture, lanePort, 4), (QVector<int>{0, 1, 2, 3}));
-    QCOMPARE(dialog.model()->logicalLane(3), 3);
-    QCOMPARE(dialog.model()->logicalLane(0), 0);
+    QTest::addColumn<QVector<int>>("initial");
+    QTest::addColumn<int>("row");   // -1: Default
+    QTest::addColumn<int>("lane");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QVector<int>>("expected");
+    QTest::addColumn<QStringList>("edits");
+    const QVector<int> plain{0, 1, 2, 3};
+    QTest::newRow("swap first and third") << plain << 0 << 2 << true << QVector<int>{2, 1, 0, 3}
+                                          << QStringList{"0:2", "2:0"};
+    QTest::newRow("same lane changes nothing") << plain << 1 << 1 << false << plain << QStringList{};
+    QTest::newRow("a lane nobody carries is taken alone")
+        << QVector<int>{0, 0, 2, 3} << 1 << 1 << true << plain << QStringList{"1:1"};
+    QTest::newRow("lane beyond the count refused") << plain << 0 << 4 << false << plain << QStringList{};
+    QTest::newRow("undefined position refused")
+        << QVector<int>{0, undefinedLane, 2, 3} << 1 << 0 << false << QVector<int>{0, undefinedLane, 2, 3}
+        << QStringList{};
+    QTest::newRow("Default, two swapped") << QVector<int>{0, 2, 1, 3} << -1 << 0 << true << plain
+                                          << QStringList{"1:1", "2:2"};
 }
 
-void tst_MultiLaneMappingDialog::defaultRestoresIdentity()
+void tst_MultiLaneMappingDialog::modelEdits()
 {
-    TesterFixture fixture(laneOptions());
-    QVERIFY(configureLanes(fixture, lanePort, 4));
-    QVERIFY(fixture.writeAndWait(lanePort, firstLaneId, 2));
-    QVERIFY(fixture.writeAndWait(lanePort, firstLaneId + 2, 0));
+    QFETCH(QVector<int>, initial);
+    QFETCH(int, row);
+    QFETCH(int, lane);
+    QFETCH(bool, changed);
+    QFETCH(QVector<int>, expected);
+    QFETCH(QStringList, edits);
+    MultiLaneMappingDialogModel model(laneIds(initial.size()), laneCountId);
+    for (int r = 0; r < initial.size(); ++r)
+        model.setLogicalLane(r, initial.at(r));
+    QSignalSpy spy(&model, &MultiLaneMappingDialogModel::laneEdited);
 
-    MultiLaneMappingDialog dialog(nullptr, fixture.manager(), lanePort, nsSID::otn,
-                                  new MultiLaneMappingDialogModel(laneIds(4), laneCountId), 0);
-    QCOMPARE(dialog.model()->logicalLane(0), 2);
-    dialog.findChild<QPushButton *>("pbDefault")->click();
-    okButton(&dialog)->click();
-    QVERIFY(fixture.settle());
-    QCOMPARE(serverLanes(fixture, lanePort, 4), (QVector<int>{0, 1, 2, 3}));
+    if (row < 0)
+        model.resetToDefault();
+    else
+        QCOMPARE(model.assignLogicalLane(row, lane), changed);
+    QVector<int> lanes;
+    for (int r = 0; r < model.laneCount(); ++r)
+        lanes.append(model.logicalLane(r));
+    QCOMPARE(lanes, expected);
+    QStringList seen;
+    for (const QList<QVariant> &args : spy)
+        seen.append(QStringLiteral("%1:%2").arg(args.at(0).toInt()).arg(args.at(1).toInt()));
+    QCOMPARE(seen, edits);
 }
 
 QTEST_MAIN(tst_MultiLaneMappingDialog)
