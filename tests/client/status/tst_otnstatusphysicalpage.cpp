@@ -28,13 +28,14 @@ class tst_OtnStatusPhysicalPage : public QObject
 {
     Q_OBJECT
 private slots:
-    void showsTheMeasuredValuesWithTheirNamesAndUnits();
-    void laserOffLosesTheSignalAndLeavesHistory();
-    void frequencyOffsetMovesBothDirections();
+    void measuredValuesOnTheTester();
 };
 
-void tst_OtnStatusPhysicalPage::showsTheMeasuredValuesWithTheirNamesAndUnits()
+// The page on the simulated tester's loopback: names, units and values, a laser switched off and on, and a
+// frequency offset seen in both directions.
+void tst_OtnStatusPhysicalPage::measuredValuesOnTheTester()
 {
+    using namespace PID::Otn;
     TesterFixture tester(1);
     const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
     QVERIFY(page);
@@ -43,50 +44,33 @@ void tst_OtnStatusPhysicalPage::showsTheMeasuredValuesWithTheirNamesAndUnits()
     QCOMPARE(labelText(*page, "lblRxLevelUnit"), QStringLiteral("dBm"));
     QCOMPARE(labelText(*page, "lblTxFreqUnit"), QStringLiteral("Hz"));
     QCOMPARE(labelText(*page, "lblRxFreqDiffUnit"), QStringLiteral("ppm"));
-    QCOMPARE(labelText(*page, "lblRxLevel"), tester.manager()->texts().getSidName(nsSID::otnSid(1, PID::Otn::PHYSICAL::RX_LEVEL), 0));
-    QCOMPARE(valueOf(*page, "lblRxLevelValue"), tester.cached(1, PID::Otn::PHYSICAL::RX_LEVEL)->getDouble());
-    QCOMPARE(valueOf(*page, "lblTxFreqValue"), tester.cached(1, PID::Otn::PHYSICAL::TX_FREQUENCY)->getDouble());
+    QCOMPARE(labelText(*page, "lblRxLevel"), tester.manager()->texts().getSidName(nsSID::otnSid(1, PHYSICAL::RX_LEVEL), 0));
+    const double nominalLevel = valueOf(*page, "lblRxLevelValue");
+    QCOMPARE(nominalLevel, tester.cached(1, PHYSICAL::RX_LEVEL)->getDouble());
+    const double nominal = valueOf(*page, "lblTxFreqValue");
+    QCOMPARE(nominal, tester.cached(1, PHYSICAL::TX_FREQUENCY)->getDouble());
+    QVERIFY(nominal > 0);
     // One LED: the received level's.
     const QList<PortStatusItem *> leds = page->findChildren<PortStatusItem *>();
     QCOMPARE(leds.size(), 1);
-    QCOMPARE(leds.first()->parentWidget(), page->findChild<QLabel *>(QStringLiteral("lblRxLevelLed")));
-    QCOMPARE(leds.first()->state(), PortStatusItem::Ok);
-}
+    PortStatusItem *led = leds.first();
+    QCOMPARE(led->parentWidget(), page->findChild<QLabel *>(QStringLiteral("lblRxLevelLed")));
+    QCOMPARE(led->state(), PortStatusItem::Ok);
 
-void tst_OtnStatusPhysicalPage::laserOffLosesTheSignalAndLeavesHistory()
-{
-    TesterFixture tester(1);
-    const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
-    QVERIFY(page);
-    PortStatusItem *led = page->findChild<PortStatusItem *>();
-    QVERIFY(led);
-    const double nominalLevel = valueOf(*page, "lblRxLevelValue");
-
-    QVERIFY(tester.writeAndWait(1, PID::Otn::TX::LASER, 0));
+    QVERIFY(tester.writeAndWait(1, TX::LASER, 0));
     QCOMPARE(led->state(), PortStatusItem::Alarm);
     QVERIFY(valueOf(*page, "lblRxLevelValue") < nominalLevel - 20.0);
     QCOMPARE(valueOf(*page, "lblRxFreqValue"), 0.0);
-
-    QVERIFY(tester.writeAndWait(1, PID::Otn::TX::LASER, 1));
+    QVERIFY(tester.writeAndWait(1, TX::LASER, 1));
     QCOMPARE(led->state(), PortStatusItem::History);
     QCOMPARE(valueOf(*page, "lblRxLevelValue"), nominalLevel);
-    QCOMPARE(valueOf(*page, "lblRxFreqValue"), valueOf(*page, "lblTxFreqValue"));
-}
+    QCOMPARE(valueOf(*page, "lblRxFreqValue"), nominal);
 
-void tst_OtnStatusPhysicalPage::frequencyOffsetMovesBothDirections()
-{
-    TesterFixture tester(1);
-    const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
-    QVERIFY(page);
-    const double nominal = valueOf(*page, "lblTxFreqValue");
-    QVERIFY(nominal > 0);
-
-    QVERIFY(tester.writeAndWait(1, PID::Otn::STIMULI::FREQUENCY_OFFSET, 15.0));
+    QVERIFY(tester.writeAndWait(1, STIMULI::FREQUENCY_OFFSET, 15.0));
     QCOMPARE(valueOf(*page, "lblTxFreqDiff"), 15.0);
     QCOMPARE(valueOf(*page, "lblRxFreqDiff"), 15.0);
     QCOMPARE(valueOf(*page, "lblTxFreqValue"), std::round(nominal * (1.0 + 15e-6)));
     QCOMPARE(valueOf(*page, "lblRxFreqValue"), valueOf(*page, "lblTxFreqValue"));
-
     // Each new interval measures anew: the values stay near what the offset sets.
     tester.manager()->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
     QVERIFY(tester.settle());
