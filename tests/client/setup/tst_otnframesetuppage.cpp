@@ -134,9 +134,8 @@ private slots:
     void clientBox();
     void bindingsAndChButtons_data();
     void bindingsAndChButtons();
-    void mappingDialogForm();
-    void mappingDialogBindings_data();
-    void mappingDialogBindings();
+    void mappingDialogFormAndBindings_data();
+    void mappingDialogFormAndBindings();
     void mappingDialogRoundTrip_data();
     void mappingDialogRoundTrip();
     void ohButtonsOpenTheTableOfTheirLevel();
@@ -430,38 +429,24 @@ void tst_OtnFrameSetupPage::bindingsAndChButtons()
     QCOMPARE(boundIds(2), ids);
 }
 
-void tst_OtnFrameSetupPage::mappingDialogForm()
-{
-    TesterFixture server(FrameCatalogue::json());
-    OtnMappingDialog dialog(server.manager(), FrameCatalogue::port, nullptr, 0);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Mapping"));
-    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_mapping.html"));
-    QVERIFY(dialog.isModal());
-    QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "no context help button");
-    QCOMPARE(dialog.findChild<QLabel *>("lblMultiplexing3")->text(), QStringLiteral("Multiplexing 3"));
-    QPushButton *close = dialog.findChild<QDialogButtonBox *>("bbMapping")->button(QDialogButtonBox::Close);
-    QCOMPARE(close->text(), QStringLiteral("Close"));
-
-    // Close ends the dialog as rejected.
-    dialog.show();
-    close->click();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-}
-
-void tst_OtnFrameSetupPage::mappingDialogBindings_data()
+void tst_OtnFrameSetupPage::mappingDialogFormAndBindings_data()
 {
     QTest::addColumn<int>("direction");
     QTest::newRow("Tx") << 0;
     QTest::newRow("Rx") << 1;
 }
 
-void tst_OtnFrameSetupPage::mappingDialogBindings()
+void tst_OtnFrameSetupPage::mappingDialogFormAndBindings()
 {
     QFETCH(int, direction);
     TesterFixture server(FrameCatalogue::json(), {FrameCatalogue::port},
                          FrameCatalogue::mappingValues(direction, {5, 3, 2, 1, 1}));
     OtnMappingDialog dialog(server.manager(), FrameCatalogue::port, nullptr, direction);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Mapping"));
+    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_mapping.html"));
+    QVERIFY(dialog.isModal());
+    QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "no context help button");
+    QCOMPARE(dialog.findChild<QLabel *>("lblMultiplexing3")->text(), QStringLiteral("Multiplexing 3"));
     const QList<UiHelper *> helpers = dialog.uiHelperList()->helpers();
     QCOMPARE(helpers.size(), 6);
     for (int row = 0; row < 5; ++row) {
@@ -489,6 +474,13 @@ void tst_OtnFrameSetupPage::mappingDialogBindings()
                  (QStringList{"IF5 SONET", "OC-48 (SONET)", "ODTU-s0v2 SONET", "ODTU-s1v1 SONET", "ODTU-s2v1 SONET"}));
     server.fake()->serverChange(zelServerManager::terminologySid(FrameCatalogue::port), 1);
     QTRY_COMPARE(texts().value(1), QStringLiteral("STM-16 (SDH)"));
+    // Close ends the dialog as rejected.
+    QPushButton *close = dialog.findChild<QDialogButtonBox *>("bbMapping")->button(QDialogButtonBox::Close);
+    QCOMPARE(close->text(), QStringLiteral("Close"));
+    dialog.show();
+    close->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.isVisible());
 }
 
 void tst_OtnFrameSetupPage::mappingDialogRoundTrip_data()

@@ -68,11 +68,8 @@ void tst_PhysicalStatus::lanesFollowTheModule_data()
     QTest::addColumn<int>("lanes");
     // The row name is the module's name on the page.
     QTest::newRow("SFP/SFP+") << 0 << 1;
-    QTest::newRow("QSFP+") << 1 << 1;
     QTest::newRow("CFP") << 2 << 1;
     QTest::newRow("CFP2") << 3 << 4;
-    QTest::newRow("CFP4") << 4 << 4;
-    QTest::newRow("QSFP28 Adpt.") << 5 << 1;
     QTest::newRow("CXP") << 6 << 4;
     QTest::newRow("QSFP28") << 7 << 1;
 }

@@ -68,6 +68,12 @@ QStringList visibleControls(const QWidget *panel)
     return names;
 }
 
+bool exposed(QWidget &panel)
+{
+    panel.show();
+    return QTest::qWaitForWindowExposed(&panel);
+}
+
 QList<int> observedOn(const zelServerManager *manager, int port)
 {
     QList<int> sids;
@@ -109,8 +115,7 @@ private slots:
     void skewLaneType();
     void skewNanoseconds_data();
     void skewNanoseconds();
-    void otnPortChangeRebinds();
-    void otnCategoryFollowsTheTester();
+    void otnCategoryAndPort();
     void otnInsertionSamples_data();
     void otnInsertionSamples();
 };
@@ -282,8 +287,7 @@ void TestOtnStimuli::errorItemsFollowConfiguration()
     QFETCH(Items, expectedOffered);
     TesterFixture tester(TesterFixture::structureOptions(structure));
     OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     QVERIFY(tester.writeAndWait(1, ITEM, item));
     QVERIFY(tester.settle());
     QVERIFY(offered(panel).contains(item));
@@ -299,8 +303,7 @@ void TestOtnStimuli::errorSelectorsFollowStructure()
 {
     TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu2-bulk")));
     OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     QVERIFY(tester.writeAndWait(1, ITEM, 9));
     const auto *level = panel.findChild<QComboBox *>("cmbLevel");
     const auto *type = panel.findChild<QComboBox *>("cmbType");
@@ -338,8 +341,7 @@ void TestOtnStimuli::errorInsertionText()
     QFETCH(QString, text);
     TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
     OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     QVERIFY(tester.writeAndWait(1, ITEM, item));
     QVERIFY(tester.writeAndWait(1, BURST, burst));
     QVERIFY(tester.writeAndWait(1, MODE, 1));
@@ -380,8 +382,7 @@ void TestOtnStimuli::frequencyCmBlocks()
     QFETCH(Blocks, blocks);
     TesterFixture tester(TesterFixture::structureOptions(structure));
     OtnStimuliWidgetFrequency panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     QCOMPARE(panel.levelCount(), levels);
     Blocks shown;
     for (int level = 1; level <= 4; ++level)
@@ -394,8 +395,7 @@ void TestOtnStimuli::frequencyOffsetMovesCm()
 {
     TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
     OtnStimuliWidgetFrequency panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     const auto *cm = panel.findChild<QLabel *>("lblCmValue2");
     QCOMPARE(cm->text(), QStringLiteral("15168.0000"));
     QVERIFY(tester.writeAndWait(1, PAYLOAD_OFFSET[1], 10.0));
@@ -409,8 +409,7 @@ void TestOtnStimuli::justificationLevelsFromTheTester()
 {
     TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
     OtnStimuliWidgetJustification panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     QCOMPARE(entries(panel.findChild<QComboBox *>("cmbLevel")), (QStringList{"OPU4", "OPU2", "OPU0"}));
 }
 
@@ -435,8 +434,7 @@ void TestOtnStimuli::lldLanesFollowTheApplication()
     options.applicationType = application;
     TesterFixture tester(options);
     OtnStimuliWidgetLldError panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     const auto *lanes = panel.findChild<MultiLaneWidget *>();
     QVERIFY(lanes);
     QCOMPARE(lanes->laneCount(), 20);
@@ -490,8 +488,7 @@ void TestOtnStimuli::skewNanoseconds()
     QVERIFY(tester.writeAndWait(1, txInterface, SimTest::valueNamed(tester, txInterface, interface)));
     OtnStimuliWidgetLldSkew panel(ClientInfo{1, tester.manager()});
     panel.setId(nsSID::otnSid(1, LANE_SKEW_PANEL));
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     const auto *ns = panel.findChild<QLabel *>(QStringLiteral("lblSkewNs"));
     QVERIFY(ns);
     for (uint bits : {1000u, 64u}) {
@@ -505,12 +502,19 @@ void TestOtnStimuli::skewNanoseconds()
     }
 }
 
-void TestOtnStimuli::otnPortChangeRebinds()
+// The category page follows the tester; a port change moves the panel and every page to the other port.
+void TestOtnStimuli::otnCategoryAndPort()
 {
     TesterFixture tester;
     OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(0));
+    QVERIFY(tester.writeAndWait(1, CATEGORY, 3));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
+    // A category this client has no panel for keeps the page.
+    panel.qcmaParameterChanged(QcmaParameterEnum(nsSID::otnSid(1, CATEGORY), 7, 0, 7));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
+
     QVERIFY(observedOn(tester.manager(), 1).contains(nsSID::otnSid(1, CATEGORY)));
     panel.setPort(2);
     QVERIFY(observedOn(tester.manager(), 1).isEmpty());
@@ -521,20 +525,6 @@ void TestOtnStimuli::otnPortChangeRebinds()
     panel.setPort(5);
     QCOMPARE(panel.port(), 2);
     QVERIFY(observedOn(tester.manager(), 2).contains(nsSID::otnSid(2, CATEGORY)));
-}
-
-void TestOtnStimuli::otnCategoryFollowsTheTester()
-{
-    TesterFixture tester;
-    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    QCOMPARE(panel.currentPanel(), panel.categoryPanel(0));
-    QVERIFY(tester.writeAndWait(1, CATEGORY, 3));
-    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
-    // A category this client has no panel for keeps the page.
-    panel.qcmaParameterChanged(QcmaParameterEnum(nsSID::otnSid(1, CATEGORY), 7, 0, 7));
-    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
 }
 
 void TestOtnStimuli::otnInsertionSamples_data()
@@ -564,8 +554,7 @@ void TestOtnStimuli::otnInsertionSamples()
     QFETCH(QString, inserting);
     TesterFixture tester(TesterFixture::structureOptions(structure));
     OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
-    panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(exposed(panel));
     QCOMPARE(panel.insertionSid(), nsSID::otnSid(1, INSERTION));
     QCOMPARE(panel.sampleStateNames().value(index), sample);
     if (sample.isEmpty()) {
