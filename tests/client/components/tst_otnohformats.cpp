@@ -3,6 +3,7 @@
 #include "client/otn/components/otnftfllayout.h"
 #include "client/otn/components/otnohfield.h"
 #include "client/otn/components/otnohtext.h"
+#include "client/otn/components/otnpayloadtype.h"
 #include "client/otn/components/otnttilayout.h"
 #include "tests/support/bitpattern.h"
 
@@ -27,8 +28,9 @@ private slots:
     void ttiFromParameters();
     void ftflHalfFromParameters_data();
     void ftflHalfFromParameters();
-    void faultIndicationText_data();
-    void faultIndicationText();
+    void codeTexts_data();
+    void codeTexts();
+    void payloadTypeTableIsComplete();
 };
 
 void tst_OtnOhFormats::ttiFromParameters_data()
@@ -96,20 +98,59 @@ void tst_OtnOhFormats::ftflHalfFromParameters()
              half);
 }
 
-void tst_OtnOhFormats::faultIndicationText_data()
+void tst_OtnOhFormats::codeTexts_data()
 {
+    QTest::addColumn<bool>("payloadType");   // else a fault indication code
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no fault") << 0x00 << "0x00 No Fault";
-    QTest::newRow("signal fail") << 0x01 << "0x01 Signal Fail";
-    QTest::newRow("reserved, upper-case digits") << 0x2A << "0x2A Reserved";
+    QTest::newRow("PT 0x00 unused") << true << 0x00 << "0x00 Unused";
+    QTest::newRow("PT 0x01 first") << true << 0x01 << "0x01 Experimental mapping";
+    QTest::newRow("PT 0x0A STM-1") << true << 0x0A << "0x0A STM-1 mapping into OPU0";
+    QTest::newRow("PT 0x12 two blanks") << true << 0x12 << "0x12 IB SDR  mapping into OPUflex";
+    QTest::newRow("PT 0x1D unused") << true << 0x1D << "0x1D Unused";
+    QTest::newRow("PT 0x7F unused") << true << 0x7F << "0x7F Unused";
+    QTest::newRow("PT 0x80 own text") << true << 0x80
+                                      << "0x80 Reserved codes for proprietary use (non-standard payload mappings)";
+    QTest::newRow("PT 0x81 proprietary") << true << 0x81 << "0x81 Reserved codes for proprietary use";
+    QTest::newRow("PT 0x8F proprietary") << true << 0x8F << "0x8F Reserved codes for proprietary use";
+    QTest::newRow("PT 0x90 unused") << true << 0x90 << "0x90 Unused";
+    QTest::newRow("PT 0xFD NULL") << true << 0xFD << "0xFD NULL test signal mapping";
+    QTest::newRow("PT 0xFF last") << true << 0xFF << "0xFF Not available";
+    QTest::newRow("FI no fault") << false << 0x00 << "0x00 No Fault";
+    QTest::newRow("FI signal fail") << false << 0x01 << "0x01 Signal Fail";
+    QTest::newRow("FI reserved, upper-case digits") << false << 0x2A << "0x2A Reserved";
 }
 
-void tst_OtnOhFormats::faultIndicationText()
+void tst_OtnOhFormats::codeTexts()
 {
+    QFETCH(bool, payloadType);
     QFETCH(int, code);
     QFETCH(QString, text);
-    QCOMPARE(::faultIndicationText(code), text);
+    QCOMPARE(payloadType ? ::payloadTypeText(quint8(code)) : ::faultIndicationText(code), text);
+}
+
+// Which codes are known is checked here: 36 of them, each listed once and in order.
+void tst_OtnOhFormats::payloadTypeTableIsComplete()
+{
+    const QStringList texts = payloadTypeTexts();
+    QCOMPARE(texts.size(), 36);
+    // Every known code is listed once, in ascending order (so the list holds nothing else), and its
+    // text starts with the code.
+    int known = 0;
+    int previous = -1;
+    for (int code = 0; code < 256; ++code) {
+        const QString text = ::payloadTypeText(quint8(code));
+        QVERIFY2(text.startsWith(QStringLiteral("0x") + ::hexByte(uint(code)) + QLatin1Char(' ')), qPrintable(text));
+        if (!isKnownPayloadType(quint8(code))) {
+            QVERIFY2(!texts.contains(text), qPrintable(text));
+            continue;
+        }
+        const int index = texts.indexOf(text);
+        QVERIFY2(index > previous, qPrintable(text));
+        previous = index;
+        ++known;
+    }
+    QCOMPARE(known, 36);
 }
 
 QTEST_GUILESS_MAIN(tst_OtnOhFormats)

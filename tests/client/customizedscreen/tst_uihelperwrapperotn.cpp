@@ -38,6 +38,22 @@ QBitArray firstCells(const QBitArray &bits)
         cells.setBit(i, bits.testBit(i));
     return cells;
 }
+
+// The wrapper on a parent, asked for one widget of the kind on the given parameter of port 1.
+struct Wrapped {
+    Wrapped(int kind, int id) : wrapper(tester.manager())
+    {
+        wrapper.setParent(&parent);
+        SidProperty property(kind);
+        list.reset(wrapper.createUiHelper(QSharedPointer<WidgetProperty>::create(nsSID::otnSid(1, id)), &property,
+                                          widgets));
+    }
+    TesterFixture tester{defaultStructure()};
+    QWidget parent;
+    UiHelperWrapperOTN wrapper;
+    QList<QWidget *> widgets;
+    std::unique_ptr<UiHelperList> list;
+};
 } // namespace
 
 class tst_UiHelperWrapperOTN : public QObject
@@ -157,17 +173,11 @@ void tst_UiHelperWrapperOTN::allocationWrittenOnlyWhenAccepted()
     QFETCH(int, result);
     QFETCH(int, clickedCell);
 
-    TesterFixture f(defaultStructure());
-    QWidget parent;
-    UiHelperWrapperOTN wrapper(f.manager());
-    wrapper.setParent(&parent);
     const int id = PID::Otn::TX::ALLOC[stage];
-    SidProperty kind(UiHelperWrapperOTN::kindAllocatedTS);
-    QList<QWidget *> widgets;
-    std::unique_ptr<UiHelperList> list(
-        wrapper.createUiHelper(QSharedPointer<WidgetProperty>::create(nsSID::otnSid(1, id)), &kind, widgets));
-    QVERIFY(list);
-    auto *grid = qobject_cast<OtnChWidget *>(widgets.value(0));
+    Wrapped wrapped(UiHelperWrapperOTN::kindAllocatedTS, id);
+    TesterFixture &f = wrapped.tester;
+    QVERIFY(wrapped.list);
+    auto *grid = qobject_cast<OtnChWidget *>(wrapped.widgets.value(0));
     QVERIFY(grid);
 
     const QBitArray before = f.cached(1, id)->getBitArray();
@@ -208,17 +218,11 @@ void tst_UiHelperWrapperOTN::msimDetectionOfTheStage()
     QFETCH(bool, accept);
     QFETCH(QString, title);
 
-    TesterFixture f(defaultStructure());
-    QWidget parent;
-    UiHelperWrapperOTN wrapper(f.manager());
-    wrapper.setParent(&parent);
     const int id = PID::Otn::MEASUREMENT::MSIM_DETECTION[stage];
-    SidProperty kind(UiHelperWrapperOTN::kindMsimDetection);
-    QList<QWidget *> widgets;
-    std::unique_ptr<UiHelperList> list(
-        wrapper.createUiHelper(QSharedPointer<WidgetProperty>::create(nsSID::otnSid(1, id)), &kind, widgets));
-    QVERIFY(list);
-    auto *button = qobject_cast<QPushButton *>(widgets.value(0));
+    Wrapped wrapped(UiHelperWrapperOTN::kindMsimDetection, id);
+    TesterFixture &f = wrapped.tester;
+    QVERIFY(wrapped.list);
+    auto *button = qobject_cast<QPushButton *>(wrapped.widgets.value(0));
     QVERIFY(button);
 
     const int before = f.cached(1, id)->getEnum();

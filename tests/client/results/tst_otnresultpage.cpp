@@ -105,6 +105,8 @@ private slots:
     void bidirectionalSettingHidesItsRows();
     void portOutsideThePageIsReported();
     void liveCountersOnTheSimulatedTester();
+    void factoryGivesTheFirstPort_data();
+    void factoryGivesTheFirstPort();
 };
 
 void tst_OtnResultPage::offeredTypes_data()
@@ -310,6 +312,26 @@ void tst_OtnResultPage::liveCountersOnTheSimulatedTester()
     QVERIFY(result.tester.settle());
     QCOMPARE(cells(2717).first().toInt(), inSync + 1);
     QCOMPARE(cells(1174), (QStringList{"0", "0.00E+00"}));
+}
+
+void tst_OtnResultPage::factoryGivesTheFirstPort_data()
+{
+    QTest::addColumn<QList<int>>("ports");   // empty: no list at all
+    QTest::addColumn<int>("port");
+    QTest::newRow("{3, 1} gives port 3") << QList<int>{3, 1} << 3;
+    QTest::newRow("{1, 3} gives port 1") << QList<int>{1, 3} << 1;
+    QTest::newRow("no list gives port 0") << QList<int>{} << 0;
+}
+
+void tst_OtnResultPage::factoryGivesTheFirstPort()
+{
+    QFETCH(QList<int>, ports);
+    QFETCH(int, port);
+    TesterFixture tester(4);
+    OtnStatisticsPageFactory factory(ports.isEmpty() ? nullptr : &ports);
+    const ClientInfo info = factory.clientInfo(tester.manager());
+    QCOMPARE(info.port, port);
+    QCOMPARE(info.serverManager, tester.manager());
 }
 
 QTEST_MAIN(tst_OtnResultPage)

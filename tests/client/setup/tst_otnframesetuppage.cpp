@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -12,6 +13,8 @@
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
 #include "host/bindings/notifyinterface.h"
 #include "host/bindings/uihelper.h"
+#include "host/bindings/uihelper_enum_combobox.h"
+#include "host/bindings/uihelper_notification.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
@@ -44,6 +47,14 @@ struct ChProbe : Base {
 const int *mappingIds(int direction)
 {
     return direction == Tx ? PID::Otn::TX::MAPPING : PID::Otn::RX::MAPPING;
+}
+
+const QStringList comboNames{"cmbIoSignal", "cmbClientSignal", "cmbMultiplexing1", "cmbMultiplexing2",
+                             "cmbMultiplexing3"};
+
+int mappingSid(int direction, int row)
+{
+    return nsSID::otnSid(FrameCatalogue::port, mappingIds(direction)[row]);
 }
 
 bool has(const OtnMapping &m, int structure)
@@ -123,6 +134,8 @@ private slots:
     void clientBox();
     void bindingsAndChButtons_data();
     void bindingsAndChButtons();
+    void mappingDialogFormAndBindings_data();
+    void mappingDialogFormAndBindings();
     void mappingDialogRoundTrip_data();
     void mappingDialogRoundTrip();
     void ohButtonsOpenTheTableOfTheirLevel();
@@ -414,6 +427,60 @@ void tst_OtnFrameSetupPage::bindingsAndChButtons()
     QCOMPARE(chDialogs.size(), 4);
     f.page->setPort(2);
     QCOMPARE(boundIds(2), ids);
+}
+
+void tst_OtnFrameSetupPage::mappingDialogFormAndBindings_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::newRow("Tx") << 0;
+    QTest::newRow("Rx") << 1;
+}
+
+void tst_OtnFrameSetupPage::mappingDialogFormAndBindings()
+{
+    QFETCH(int, direction);
+    TesterFixture server(FrameCatalogue::json(), {FrameCatalogue::port},
+                         FrameCatalogue::mappingValues(direction, {5, 3, 2, 1, 1}));
+    OtnMappingDialog dialog(server.manager(), FrameCatalogue::port, nullptr, direction);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Mapping"));
+    QCOMPARE(dialog.helpPage(), QStringLiteral("otn_mapping.html"));
+    QVERIFY(dialog.isModal());
+    QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "no context help button");
+    QCOMPARE(dialog.findChild<QLabel *>("lblMultiplexing3")->text(), QStringLiteral("Multiplexing 3"));
+    const QList<UiHelper *> helpers = dialog.uiHelperList()->helpers();
+    QCOMPARE(helpers.size(), 6);
+    for (int row = 0; row < 5; ++row) {
+        auto *binding = qobject_cast<UiHelper_Enum_ComboBox *>(helpers[row]);
+        QVERIFY2(binding, qPrintable(comboNames[row]));
+        QCOMPARE(binding->comboBox(), dialog.findChild<QComboBox *>(comboNames[row]));
+        QCOMPARE(binding->getSID(), mappingSid(direction, row));
+        QCOMPARE(binding->connectionStrategy(), int(UiHelper::ConnectImmediately));
+        QVERIFY(binding->isConnected());
+    }
+    auto *terminology = qobject_cast<UiHelper_Notification *>(helpers[5]);
+    QVERIFY(terminology);
+    QCOMPARE(terminology->getSID(), zelServerManager::terminologySid(FrameCatalogue::port));
+    QVERIFY(terminology->isConnected());
+
+    const auto texts = [&dialog] {
+        QStringList list;
+        for (const QString &name : comboNames)
+            list << dialog.findChild<QComboBox *>(name)->currentText();
+        return list;
+    };
+    QCOMPARE(texts(), (QStringList{"IF5 SDH", "STM-16 (SDH)", "ODTU-s0v2 SDH", "ODTU-s1v1 SDH", "ODTU-s2v1 SDH"}));
+    server.fake()->serverChange(zelServerManager::terminologySid(FrameCatalogue::port), 0);
+    QTRY_COMPARE(texts(),
+                 (QStringList{"IF5 SONET", "OC-48 (SONET)", "ODTU-s0v2 SONET", "ODTU-s1v1 SONET", "ODTU-s2v1 SONET"}));
+    server.fake()->serverChange(zelServerManager::terminologySid(FrameCatalogue::port), 1);
+    QTRY_COMPARE(texts().value(1), QStringLiteral("STM-16 (SDH)"));
+    // Close ends the dialog as rejected.
+    QPushButton *close = dialog.findChild<QDialogButtonBox *>("bbMapping")->button(QDialogButtonBox::Close);
+    QCOMPARE(close->text(), QStringLiteral("Close"));
+    dialog.show();
+    close->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.isVisible());
 }
 
 void tst_OtnFrameSetupPage::mappingDialogRoundTrip_data()

@@ -54,13 +54,9 @@ void tst_OtnSetupPageFactory::createPage_data()
     QTest::addColumn<QString>("objectName");   // empty: no page
     QTest::addColumn<QString>("helpPage");
     QTest::newRow("34") << 34 << 0 << 5 << "OTN Tx Physical Setup" << "otn_setup_transmitter.html";
-    QTest::newRow("35") << 35 << 0 << 5 << "OTN Rx Physical Setup" << "otn_setup_receiver.html";
-    QTest::newRow("31") << 31 << 0 << 5 << "OTN Tx Frame Setup" << "otn_tx_parameters.html";
     QTest::newRow("32") << 32 << 0 << 5 << "OTN Rx Frame Setup" << "otn_rx_parameters.html";
-    QTest::newRow("37") << 37 << 0 << 5 << "OTN Physical status" << "otn_status_physical.html";
     QTest::newRow("38") << 38 << 0 << 5 << "OTN Alarms/Errors status" << "otn_status_erroralarm.html";
     QTest::newRow("39") << 39 << 0 << 5 << "OTN OH Capture" << "otn_ohcapture.html";
-    QTest::newRow("40") << 40 << 0 << 5 << "OTN Tributary Scan" << "otn_tributary_scan.html";
     QTest::newRow("70") << 70 << 0 << 5 << "PhysicalStatus" << "otn_status_transceiver.html";
     QTest::newRow("70, the page id alone selects") << 70 << int(Id::DirectionRx) << 4 << "PhysicalStatus"
                                                    << "otn_status_transceiver.html";
@@ -78,13 +74,9 @@ void tst_OtnSetupPageFactory::createPage()
     TesterFixture tester(1);
     OtnSetupPageFactory factory;
     std::unique_ptr<Page> page(factory.createPage(Id(pageId, direction, Id::LayerFrame, technology), tester.manager()));
-    if (objectName.isEmpty() || (!page && pageId != 70)) {
-        QVERIFY(!page);
-        if (!objectName.isEmpty())
-            QSKIP("the page's class is not in the library yet");
+    QCOMPARE(page != nullptr, !objectName.isEmpty());
+    if (!page)
         return;
-    }
-    QVERIFY(page);
     QCOMPARE(page->objectName(), objectName);
     QCOMPARE(page->serverManager(), tester.manager());
     auto *setupStatus = qobject_cast<SetupStatusPage *>(page.get());
@@ -137,8 +129,6 @@ void tst_OtnSetupPageFactory::judgeVerdicts_data()
 {
     QTest::addColumn<QList<int>>("values");
     QTest::addColumn<QList<bool>>("verdicts");
-    QTest::newRow("7 is multiplexable") << QList<int>{7} << QList<bool>{true};
-    QTest::newRow("14 is multiplexable") << QList<int>{14} << QList<bool>{true};
     QTest::newRow("0 is multiplexable") << QList<int>{0} << QList<bool>{true};
     for (int value = 8; value <= 13; ++value)
         QTest::addRow("%d is of the 10G family", value) << QList<int>{value} << QList<bool>{false};

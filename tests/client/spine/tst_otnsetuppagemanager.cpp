@@ -69,7 +69,6 @@ private slots:
     void labelTexts();
     void setupPageAnswers_data();
     void setupPageAnswers();
-    void labelFollowsTheTesterOnTheCurrentPort();
 
 private:
     std::unique_ptr<TesterFixture> m_tester;
@@ -163,9 +162,7 @@ void tst_OtnSetupPageManager::setupPageAnswers_data()
     QTest::newRow("Tx frame") << 5 << 2 << 1 << 31 << QString();
     QTest::newRow("Rx frame") << 5 << 2 << 2 << 32 << QString();
     QTest::newRow("other technology") << 4 << 2 << 2 << -2 << QString();
-    QTest::newRow("no technology") << 0 << 1 << 1 << -2 << QString();
     QTest::newRow("unknown direction") << 5 << 2 << 3 << -1 << fatal + "OtnSetupPageManager: setupPage(direction=3) fail.";
-    QTest::newRow("no direction") << 5 << 1 << 0 << -1 << fatal + "OtnSetupPageManager: setupPage(direction=0) fail.";
     QTest::newRow("unknown layer") << 5 << 3 << 1 << -1
                                    << fatal + "OtnButtonIdentifier: getSetupPage(layer=3, technology=5) fail.";
 }
@@ -188,35 +185,6 @@ void tst_OtnSetupPageManager::setupPageAnswers()
         QCOMPARE((QList<int>{answer->pageId(), answer->direction(), answer->layer(), answer->technology()}),
                  (QList<int>{pageId, direction, layer, technology}));
     }
-}
-
-void tst_OtnSetupPageManager::labelFollowsTheTesterOnTheCurrentPort()
-{
-    TesterFixture &tester = *m_tester;
-    Labelled l(Tx, m_tester->manager());
-    QVERIFY(tester.writeAndWait(1, 11008, 1));
-    QVERIFY(tester.writeAndWait(2, 11008, 2));
-
-    // Attaching reads what the tester holds for the port.
-    l.manager.attach(tester.manager(), 2);
-    QVERIFY(l.manager.pendingIds().isEmpty());
-    QCOMPARE(l.button.text(), QStringLiteral("OTU3 - OPU3"));
-
-    // A change on another port leaves the label alone; moving to that port shows it.
-    QVERIFY(tester.writeAndWait(1, 11008, 3));
-    QCOMPARE(l.button.text(), QStringLiteral("OTU3 - OPU3"));
-    l.manager.setPort(1);
-    QCOMPARE(l.button.text(), QStringLiteral("OTU4 - OPU4"));
-    QVERIFY(tester.write(1, 11008, 1));
-    QTRY_COMPARE(l.button.text(), QStringLiteral("OTU2 - OPU2"));
-    QVERIFY(tester.write(1, 11010, 2));
-    QTRY_COMPARE(l.button.text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#1 - OPU1"));
-    QVERIFY(tester.write(1, 11128, 3));
-    QTRY_COMPARE(l.button.text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#3 - OPU1"));
-
-    l.manager.attach(nullptr, 1);
-    QVERIFY(tester.writeAndWait(1, 11008, 0));
-    QCOMPARE(l.button.text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#3 - OPU1"));
 }
 
 QTEST_MAIN(tst_OtnSetupPageManager)

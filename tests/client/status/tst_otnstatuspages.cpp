@@ -9,8 +9,11 @@
 #include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatuserrorpage.h"
+#include "client/otn/interface_setup_status/pages/status/otnstatusphysicalpage.h"
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
+#include "host/pages/physicalstatus.h"
+#include "host/parameters/intervaldata.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/portstatusitem.h"
@@ -19,7 +22,7 @@
 
 namespace {
 
-constexpr int pageId = 38;
+constexpr int pageId = 38;   // the alarms and errors; 37 is the physical values
 constexpr int laneLevel = OtnStatusErrorPage::laneLevel;
 
 QPushButton *levelButton(const QWidget &page, int level)
@@ -65,9 +68,31 @@ PortStatusItem *cellLed(const QWidget &page, const TesterFixture &tester, int id
     return nullptr;
 }
 
+// Lanes whose number and both powers are shown.
+int visibleLanes(const QWidget &page)
+{
+    int lanes = 0;
+    for (int lane = 1; lane <= PhysicalStatus::maxLanes; ++lane) {
+        bool shown = true;
+        for (const char *name : {"lblRxPower%1", "lblTxPower%1", "lblLane%1"}) {
+            const auto *label = page.findChild<QLabel *>(QString::fromLatin1(name).arg(lane));
+            shown = shown && label && label->isVisibleTo(&page);
+        }
+        lanes += shown ? 1 : 0;
+    }
+    return lanes;
+}
+
+double valueOf(const QWidget &page, const char *name)
+{
+    bool ok = false;
+    const double value = labelText(page, name).toDouble(&ok);
+    return ok ? value : qQNaN();
+}
+
 } // namespace
 
-class tst_OtnStatusErrorPage : public QObject
+class tst_OtnStatusPages : public QObject
 {
     Q_OBJECT
 private slots:
@@ -78,9 +103,13 @@ private slots:
     void levelSwitchRebindsOnlyTheChosenLevel();
     void receivedTraceMismatchShowsAsTimThenHistory();
     void portChangeFollowsTheOtherPort();
+    void physicalValuesOnTheTester();
+    void showsTheTransceiverOfItsPort();
+    void lanesFollowTheModule_data();
+    void lanesFollowTheModule();
 };
 
-void tst_OtnStatusErrorPage::countersOfALevel_data()
+void tst_OtnStatusPages::countersOfALevel_data()
 {
     QTest::addColumn<QString>("structure");
     QTest::addColumn<int>("level");
@@ -90,22 +119,18 @@ void tst_OtnStatusErrorPage::countersOfALevel_data()
     using namespace nsIID::Otn;
     // Payload counters: the innermost level only, and only for their mapping.
     QTest::newRow("GFP-F frame errors, innermost ODUflex") << "otu4-oduflex-gfpf" << 1 << 1168 << true;
-    QTest::newRow("GFP client frames, GFP-F") << "otu4-oduflex-gfpf" << 1 << 1401 << true;
     QTest::newRow("GFP-T codes, GFP-T mapping") << "otu2-odu0" << 1 << 1155 << true;
     QTest::newRow("GFP-F frame errors, GFP-T mapping") << "otu2-odu0" << 1 << 1168 << false;
     QTest::newRow("bit errors, bulk in the innermost ODU0") << "otu4-odu2-odu0" << 2 << 1174 << true;
     QTest::newRow("pattern loss, bulk line") << "otu2-bulk" << 0 << 169 << true;
-    QTest::newRow("CSF, fourth level of four") << "otu3-odu2-odu1-odu0" << 3 << 167 << true;
-    QTest::newRow("GFP-CSF, GFP-F") << "otu4-oduflex-gfpf" << 1 << nsIID::Otn::Gfp::CSF << true;
-    // The line's own counters.
-    QTest::newRow("TCM3 BIP-8, line") << "otu4-odu2-odu0" << 0 << Error::TCMi_BIP8[2] << true;
+    // A level's own path counters.
     QTest::newRow("PM-TIM of the third level") << "otu4-odu2-odu0" << 2 << Alarm::PM_TIM[2] << true;
     // Lane counters: the multi-lane level of a multi-lane signal only.
     QTest::newRow("LLD-LOF, multi-lane") << "otl4.4" << laneLevel << 401 << true;
     QTest::newRow("LLD-LOF, single lane") << "otu4-odu2-odu0" << 0 << 401 << false;
 }
 
-void tst_OtnStatusErrorPage::countersOfALevel()
+void tst_OtnStatusPages::countersOfALevel()
 {
     QFETCH(QString, structure);
     QFETCH(int, level);
@@ -125,19 +150,18 @@ void tst_OtnStatusErrorPage::countersOfALevel()
     QCOMPARE(cellLed(*page, tester, id) != nullptr, followed);
 }
 
-void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure_data()
+void tst_OtnStatusPages::levelButtonsFollowTheReceivedStructure_data()
 {
     QTest::addColumn<QString>("structure");
     QTest::addColumn<QStringList>("levels");
 
     QTest::newRow("one level: no buttons") << "otu2-bulk" << QStringList{};
-    QTest::newRow("two levels") << "otu2-odu0" << QStringList{"OTU2/ODU2", "ODU0"};
     QTest::newRow("three levels") << "otu4-odu2-odu0" << QStringList{"OTU4/ODU4", "ODU2", "ODU0"};
     QTest::newRow("four levels") << "otu3-odu2-odu1-odu0" << QStringList{"OTU3/ODU3", "ODU2", "ODU1", "ODU0"};
     QTest::newRow("multi-lane first") << "otl4.4" << QStringList{"Multi-Lane", "OTU4/ODU4"};
 }
 
-void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure()
+void tst_OtnStatusPages::levelButtonsFollowTheReceivedStructure()
 {
     QFETCH(QString, structure);
     QFETCH(QStringList, levels);
@@ -151,7 +175,7 @@ void tst_OtnStatusErrorPage::levelButtonsFollowTheReceivedStructure()
         QVERIFY(levelButton(*page, 0)->isChecked());
 }
 
-void tst_OtnStatusErrorPage::levelSwitchRebindsOnlyTheChosenLevel()
+void tst_OtnStatusPages::levelSwitchRebindsOnlyTheChosenLevel()
 {
     TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
     const auto page = shownFactoryPage<OtnStatusErrorPage>(tester, pageId, QSize(1024, 700));
@@ -175,7 +199,7 @@ void tst_OtnStatusErrorPage::levelSwitchRebindsOnlyTheChosenLevel()
     QTRY_COMPARE(page->findChildren<PortStatusItem *>().size(), level0Leds);
 }
 
-void tst_OtnStatusErrorPage::receivedTraceMismatchShowsAsTimThenHistory()
+void tst_OtnStatusPages::receivedTraceMismatchShowsAsTimThenHistory()
 {
     using namespace PID::Otn;
     const int smTim = 113;
@@ -201,7 +225,7 @@ void tst_OtnStatusErrorPage::receivedTraceMismatchShowsAsTimThenHistory()
     QCOMPARE(lineLed->state(), PortStatusItem::History);
 }
 
-void tst_OtnStatusErrorPage::portChangeFollowsTheOtherPort()
+void tst_OtnStatusPages::portChangeFollowsTheOtherPort()
 {
     SimulatorOptions options = TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0"));
     options.portCount = 2;
@@ -227,5 +251,112 @@ void tst_OtnStatusErrorPage::portChangeFollowsTheOtherPort()
     QCOMPARE(led->state(), PortStatusItem::Alarm);
 }
 
-QTEST_MAIN(tst_OtnStatusErrorPage)
-#include "tst_otnstatuserrorpage.moc"
+// The page on the simulated tester's loopback: names, units and values, a laser switched off and on, and a
+// frequency offset seen in both directions.
+void tst_OtnStatusPages::physicalValuesOnTheTester()
+{
+    using namespace PID::Otn;
+    TesterFixture tester(1);
+    const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
+    QVERIFY(page);
+    QCOMPARE(labelText(*page, "lblRx"), tester.manager()->texts().getUiText(4188, 0));
+    QCOMPARE(labelText(*page, "lblTx"), tester.manager()->texts().getUiText(4187, 0));
+    QCOMPARE(labelText(*page, "lblRxLevelUnit"), QStringLiteral("dBm"));
+    QCOMPARE(labelText(*page, "lblTxFreqUnit"), QStringLiteral("Hz"));
+    QCOMPARE(labelText(*page, "lblRxFreqDiffUnit"), QStringLiteral("ppm"));
+    QCOMPARE(labelText(*page, "lblRxLevel"), tester.manager()->texts().getSidName(nsSID::otnSid(1, PHYSICAL::RX_LEVEL), 0));
+    const double nominalLevel = valueOf(*page, "lblRxLevelValue");
+    QCOMPARE(nominalLevel, tester.cached(1, PHYSICAL::RX_LEVEL)->getDouble());
+    const double nominal = valueOf(*page, "lblTxFreqValue");
+    QCOMPARE(nominal, tester.cached(1, PHYSICAL::TX_FREQUENCY)->getDouble());
+    QVERIFY(nominal > 0);
+    // One LED: the received level's.
+    const QList<PortStatusItem *> leds = page->findChildren<PortStatusItem *>();
+    QCOMPARE(leds.size(), 1);
+    PortStatusItem *led = leds.first();
+    QCOMPARE(led->parentWidget(), page->findChild<QLabel *>(QStringLiteral("lblRxLevelLed")));
+    QCOMPARE(led->state(), PortStatusItem::Ok);
+
+    QVERIFY(tester.writeAndWait(1, TX::LASER, 0));
+    QCOMPARE(led->state(), PortStatusItem::Alarm);
+    QVERIFY(valueOf(*page, "lblRxLevelValue") < nominalLevel - 20.0);
+    QCOMPARE(valueOf(*page, "lblRxFreqValue"), 0.0);
+    QVERIFY(tester.writeAndWait(1, TX::LASER, 1));
+    QCOMPARE(led->state(), PortStatusItem::History);
+    QCOMPARE(valueOf(*page, "lblRxLevelValue"), nominalLevel);
+    QCOMPARE(valueOf(*page, "lblRxFreqValue"), nominal);
+
+    QVERIFY(tester.writeAndWait(1, STIMULI::FREQUENCY_OFFSET, 15.0));
+    QCOMPARE(valueOf(*page, "lblTxFreqDiff"), 15.0);
+    QCOMPARE(valueOf(*page, "lblRxFreqDiff"), 15.0);
+    QCOMPARE(valueOf(*page, "lblTxFreqValue"), std::round(nominal * (1.0 + 15e-6)));
+    QCOMPARE(valueOf(*page, "lblRxFreqValue"), valueOf(*page, "lblTxFreqValue"));
+    // Each new interval measures anew: the values stay near what the offset sets.
+    tester.manager()->Interval_GetAndPost_Ex(1, nsSID::otn, currentIntervalSelector);
+    QVERIFY(tester.settle());
+    QVERIFY(qAbs(valueOf(*page, "lblTxFreqDiff") - 15.0) <= 0.5);
+}
+
+void tst_OtnStatusPages::showsTheTransceiverOfItsPort()
+{
+    TesterFixture tester(2);
+    QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 1550.12));
+    QVERIFY(tester.writeAndWait(2, PID::Otn::PHYSICAL::MODULE_WAVELENGTH, 850.0));
+    QVERIFY(tester.writeAndWait(2, PID::Otn::TX::MODULE, 6));
+    const auto page = shownFactoryPage<PhysicalStatus>(tester, 70);
+    QVERIFY(page);
+    QCOMPARE(labelText(*page, "lblTransceiverValue"), QStringLiteral("SFP/SFP+"));
+    QCOMPARE(labelText(*page, "lblTransceiver"), QStringLiteral("Tx Module"));
+    QCOMPARE(labelText(*page, "lblWavelengthValue"), QStringLiteral("1550.12"));
+    QCOMPARE(labelText(*page, "lblWavelengthUnit"), QStringLiteral("nm"));
+    QCOMPARE(labelText(*page, "lblRxUnit1"), QStringLiteral("dBm"));
+    QCOMPARE(visibleLanes(*page), 1);
+    QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::RX_POWER_LANE1, -7.5));
+    QCOMPARE(labelText(*page, "lblRxPower1"), QStringLiteral("-7.50"));
+    QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::TX_POWER_LANE1, 1.25));
+    QCOMPARE(labelText(*page, "lblTxPower1"), QStringLiteral("1.25"));
+
+    page->setPort(2);
+    QCOMPARE(page->port(), 2);
+    QCOMPARE(labelText(*page, "lblWavelengthValue"), QStringLiteral("850.00"));
+    QCOMPARE(labelText(*page, "lblTransceiverValue"), QStringLiteral("CXP"));
+    QCOMPARE(visibleLanes(*page), 4);
+}
+
+void tst_OtnStatusPages::lanesFollowTheModule_data()
+{
+    QTest::addColumn<int>("moduleType");
+    QTest::addColumn<int>("lanes");
+    // The row name is the module's name on the page.
+    QTest::newRow("SFP/SFP+") << 0 << 1;
+    QTest::newRow("CFP") << 2 << 1;
+    QTest::newRow("CFP2") << 3 << 4;
+    QTest::newRow("CXP") << 6 << 4;
+    QTest::newRow("QSFP28") << 7 << 1;
+}
+
+void tst_OtnStatusPages::lanesFollowTheModule()
+{
+    QFETCH(int, moduleType);
+    QFETCH(int, lanes);
+
+    // Built for the module the port starts with.
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    options.moduleTypes = {moduleType, 0, 0, 0};
+    TesterFixture equipped(options);
+    const auto page = shownFactoryPage<PhysicalStatus>(equipped, 70);
+    QVERIFY(page);
+    QCOMPARE(visibleLanes(*page), lanes);
+
+    // Following a module change made on the tester.
+    TesterFixture tester(1);
+    const auto changing = shownFactoryPage<PhysicalStatus>(tester, 70);
+    QVERIFY(changing);
+    QCOMPARE(visibleLanes(*changing), 1);
+    QVERIFY(tester.write(1, PID::Otn::TX::MODULE, moduleType));
+    QTRY_COMPARE(labelText(*changing, "lblTransceiverValue"), QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(visibleLanes(*changing), lanes);
+}
+
+QTEST_MAIN(tst_OtnStatusPages)
+#include "tst_otnstatuspages.moc"

@@ -1,0 +1,581 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/stimuli/otnstimuliwidgeterror.h"
+#include "client/otn/stimuli/otnstimuliwidgetfec.h"
+#include "client/otn/stimuli/otnstimuliwidgetfrequency.h"
+#include "client/otn/stimuli/otnstimuliwidgetgfp.h"
+#include "client/otn/stimuli/otnstimuliwidgetgmp.h"
+#include "client/otn/stimuli/otnstimuliwidgetjustification.h"
+#include "client/otn/stimuli/otnstimuliwidgetllderror.h"
+#include "client/otn/stimuli/otnstimuliwidgetlldskew.h"
+#include "client/otn/stimuli/otnstimuliwidgetotn.h"
+#include "client/otn/stimuli/otnstimulicontrol.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/server/zelservermanager.h"
+#include "host/texts/widgettext.h"
+#include "host/widgets/multilanewidget.h"
+#include "simulator/poweronstructure.h"
+#include "tests/support/diagnosticsrecorder.h"
+#include "tests/simulator/simulatortesthelpers.h"
+#include "tests/support/testerfixture.h"
+
+using namespace PID::Otn;
+using namespace PID::Otn::STIMULI;
+using Items = QList<int>;
+using Blocks = QList<bool>;
+// (id, value) pairs the panel is told, in order.
+using Settings = QList<QPair<int, int>>;
+
+namespace {
+
+QStringList entries(const QComboBox *combo)
+{
+    QStringList texts;
+    for (int index = 0; index < combo->count(); ++index)
+        texts << combo->itemText(index);
+    return texts;
+}
+
+Items offered(const QWidget &panel)
+{
+    const auto *combo = panel.findChild<QComboBox *>("cmbItem");
+    Items values;
+    for (int index = 0; index < combo->count(); ++index)
+        values << combo->itemData(index).toInt();
+    return values;
+}
+
+// The named labels, combo boxes and buttons a user would see with the panel, sorted; lane toggles left out.
+QStringList visibleControls(const QWidget *panel)
+{
+    QStringList names;
+    for (const QWidget *widget : panel->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<const QLabel *>(widget) || qobject_cast<const QComboBox *>(widget)
+                             || qobject_cast<const QAbstractButton *>(widget);
+        const QString name = widget->objectName();
+        if (control && !name.isEmpty() && !name.startsWith(QLatin1String("pbLane")) && widget->isVisibleTo(panel))
+            names << name;
+    }
+    names.sort();
+    return names;
+}
+
+bool exposed(QWidget &panel)
+{
+    panel.show();
+    return QTest::qWaitForWindowExposed(&panel);
+}
+
+QList<int> observedOn(const zelServerManager *manager, int port)
+{
+    QList<int> sids;
+    for (int sid : manager->observedSids()) {
+        if (nsSID::portOf(sid) == port && nsSID::groupOf(sid) == nsSID::otn)
+            sids.append(sid);
+    }
+    return sids;
+}
+
+} // namespace
+
+// Every stimuli panel of the OTN client on the simulated tester: what it offers and shows per structure
+// and per setting, and what it tells the stimuli area it inserts.
+class TestOtnStimuli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void registrationAppendsPortPanels_data();
+    void registrationAppendsPortPanels();
+    void controlsFollowSettings_data();
+    void controlsFollowSettings();
+    void levelTexts_data();
+    void levelTexts();
+    void errorItemsFollowConfiguration_data();
+    void errorItemsFollowConfiguration();
+    void errorSelectorsFollowStructure();
+    void errorInsertionText_data();
+    void errorInsertionText();
+    void gfpTellsWhatItInserts();
+    void frequencyCmBlocks_data();
+    void frequencyCmBlocks();
+    void frequencyOffsetMovesCm();
+    void justificationLevelsFromTheTester();
+    void lldLanesFollowTheApplication_data();
+    void lldLanesFollowTheApplication();
+    void skewLaneType_data();
+    void skewLaneType();
+    void skewNanoseconds_data();
+    void skewNanoseconds();
+    void otnCategoryAndPort();
+    void otnInsertionSamples_data();
+    void otnInsertionSamples();
+};
+
+void TestOtnStimuli::registrationAppendsPortPanels_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("moduleType");
+    QTest::addColumn<QStringList>("panels");   // by SID id 15, 16, 17, then 19 on a multi-lane module
+    const QStringList singleLane{"OtnStimuliWidgetOtn", "OtnStimuliWidgetJustification", "OtnStimuliWidgetFrequency"};
+    QTest::newRow("port 1, single lane") << 1 << 0 << singleLane;
+    QTest::newRow("port 2, multi-lane") << 2 << 4 << singleLane + QStringList{"OtnStimuliWidgetLldSkew"};
+}
+
+void TestOtnStimuli::registrationAppendsPortPanels()
+{
+    QFETCH(int, port);
+    QFETCH(int, moduleType);
+    QFETCH(QStringList, panels);
+    SimulatorOptions options = TesterFixture::testOptions(2);
+    options.moduleTypes = {moduleType, moduleType, 0, 0};
+    TesterFixture tester(options);
+    QList<OtnStimuliControl::Item> items;
+    const OtnStimuliControl::Item earlier{nsSID::build(port, 0x050000, 1), nullptr};
+    items.append(earlier);
+    DiagnosticsRecorder log;
+    OtnStimuliControl::registerStimuli(tester.manager(), port, items);
+    QVERIFY(!items.isEmpty());
+    QCOMPARE(items.takeFirst().sid, earlier.sid);
+    // Every panel of the port, in registration order, under the port's OTN SID.
+    const QList<int> ids{15, 16, 17, 19};
+    QStringList made;
+    for (int index = 0; index < items.size(); ++index) {
+        QCOMPARE(items.at(index).sid, nsSID::otnSid(port, ids.value(index)));
+        std::unique_ptr<StimuliWidget> panel(items.at(index).widget);
+        made << (panel ? QString::fromLatin1(panel->metaObject()->className()) : QString());
+    }
+    QCOMPARE(made, panels);
+    QCOMPARE(log.lines(), QStringList());
+}
+
+void TestOtnStimuli::controlsFollowSettings_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<Settings>("settings");
+    QTest::addColumn<bool>("throughTester");   // else told directly, with values a newer tester may send
+    QTest::addColumn<QStringList>("shown");
+    const QStringList fec{"cmbItem", "lblItem"};
+    const QStringList fecMode = fec + QStringList{"cmbMode", "lblMode"};
+    QTest::newRow("FEC off: the item selector alone") << "fec" << Settings{{FEC_ITEM, 0}} << true << fec;
+    QTest::newRow("FEC symbol errors, at a rate")
+        << "fec" << Settings{{FEC_ITEM, 1}} << true
+        << fecMode + QStringList{"cmbRate", "lblRate", "pbRate", "rbOff", "rbOn"};
+    QTest::newRow("FEC correctable sub-row")
+        << "fec" << Settings{{FEC_ITEM, 2}} << true << fecMode + QStringList{"lblSubrow", "pbSubrow"};
+    // Header errors count bits; the client signal fail items are frames sent at an interval.
+    const QStringList gfp{"cmbInsertionMode", "cmbItem", "lblInsertionMode", "lblItem"};
+    const QStringList bits{"lblError", "pbError"};
+    const QStringList length{"lblErrorLength", "pbErrorLength"};
+    QTest::newRow("GFP off, single") << "gfp" << Settings{{GFP_ITEM, 0}, {GFP_MODE, 0}} << false << gfp + bits;
+    QTest::newRow("GFP cHEC uncorrectable, burst")
+        << "gfp" << Settings{{GFP_ITEM, 2}, {GFP_MODE, 1}} << false << gfp + bits + length;
+    QTest::newRow("GFP eHEC, continuous") << "gfp" << Settings{{GFP_ITEM, 5}, {GFP_MODE, 2}} << false << gfp + bits;
+    QTest::newRow("GFP CSF loss of sync, burst")
+        << "gfp" << Settings{{GFP_ITEM, 7}, {GFP_MODE, 1}} << false
+        << gfp + QStringList{"lblInterval", "lblIntervalUnit", "pbInterval"} + length;
+    // The insertion first: the page it picks must hold when the type shows the insertion settings.
+    const QStringList lld{"cmbType", "lblType"};
+    const QStringList inserting = lld + QStringList{"cmbErrorInsertion", "lblErrorInsertion", "lblLldErrorLane"};
+    const QStringList alarm = inserting + QStringList{"cmbAlarmDestination", "lblAlarmDestination"};
+    QTest::newRow("LLD none: the type selector alone")
+        << "lld" << Settings{{LLD_INSERTION, 0}, {LLD_TYPE, 0}} << false << lld;
+    QTest::newRow("LLD alarm, burst") << "lld" << Settings{{LLD_INSERTION, 0}, {LLD_TYPE, 1}} << false
+                                      << alarm + QStringList{"lblErrorBurst", "pbErrorBurst"};
+    QTest::newRow("LLD error, alternate")
+        << "lld" << Settings{{LLD_INSERTION, 1}, {LLD_TYPE, 2}} << false
+        << inserting
+               + QStringList{"cmbErrorDestination", "lblErrorDestination", "lblErrorFrame", "lblNormalFrame",
+                             "pbErrorFrame", "pbNormalFrame"};
+    QTest::newRow("LLD alarm, an insertion of a newer tester")
+        << "lld" << Settings{{LLD_INSERTION, 5}, {LLD_TYPE, 1}} << false << alarm;
+}
+
+void TestOtnStimuli::controlsFollowSettings()
+{
+    QFETCH(QString, panel);
+    QFETCH(Settings, settings);
+    QFETCH(bool, throughTester);
+    QFETCH(QStringList, shown);
+    TesterFixture tester;
+    const ClientInfo client{1, tester.manager()};
+    std::unique_ptr<OtnStimuliWidget> widget;
+    if (panel == "fec")
+        widget = std::make_unique<OtnStimuliWidgetFec>(client);
+    else if (panel == "gfp")
+        widget = std::make_unique<OtnStimuliWidgetGfp>(client);
+    else
+        widget = std::make_unique<OtnStimuliWidgetLldError>(client);
+    // Hidden, as a category page the user has not chosen: the settings are followed all the same.
+    for (const auto &setting : settings) {
+        if (throughTester)
+            QVERIFY(tester.writeAndWait(1, setting.first, setting.second));
+        else
+            widget->qcmaParameterChanged(QcmaParameterEnum(nsSID::otnSid(1, setting.first), setting.second, 0, 7));
+    }
+    shown.sort();
+    QCOMPARE(visibleControls(widget.get()), shown);
+}
+
+void TestOtnStimuli::levelTexts_data()
+{
+    QTest::addColumn<bool>("gmp");
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<QStringList>("texts");
+    // GMP: named after the server ODU of each GMP stage; a test pattern fills the OPU bit-synchronously.
+    QTest::newRow("GMP, OTU2 bulk: none") << true << "otu2-bulk" << QStringList{"", "", "", ""};
+    // ODU2 into ODTU4.8 and ODU0 into ODTU2.1 by GMP; the test pattern in the OPU0 is not.
+    QTest::newRow("GMP, OTU4 > ODU2 > ODU0") << true << "otu4-odu2-odu0" << QStringList{"ODU4", "ODU2", "", ""};
+    // ODTU23, ODTU12 and ODTU01 are AMP; only the STM-1 goes into the OPU0 by GMP.
+    QTest::newRow("GMP, four levels") << true << "otu3-odu2-odu1-odu0" << QStringList{"", "", "", "ODU0"};
+    // Justification: every level's payload, named after its OPU.
+    QTest::newRow("justification, OTU4 > ODUflex")
+        << false << "otu4-oduflex-gfpf" << QStringList{"OPU4", "OPUflex", "", ""};
+    QTest::newRow("justification, four levels")
+        << false << "otu3-odu2-odu1-odu0" << QStringList{"OPU3", "OPU2", "OPU1", "OPU0"};
+}
+
+void TestOtnStimuli::levelTexts()
+{
+    QFETCH(bool, gmp);
+    QFETCH(QString, structure);
+    QFETCH(QStringList, texts);
+    const auto mapping = PowerOnStructure::find(structure)->mapping();
+    QCOMPARE(gmp ? OtnStimuliWidgetGmp::levelTexts(mapping) : OtnStimuliWidgetJustification::levelTexts(mapping),
+             texts);
+    if (gmp) {
+        TesterFixture tester;
+        QCOMPARE(OtnStimuliWidgetGmp(ClientInfo{1, tester.manager()}).title(WidgetText()), QStringLiteral("GMP"));
+    }
+}
+
+void TestOtnStimuli::errorItemsFollowConfiguration_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("changedId");
+    QTest::addColumn<int>("changedValue");
+    QTest::addColumn<int>("expectedItem");
+    QTest::addColumn<Items>("expectedOffered");
+    const QString bulk = QStringLiteral("otu4-odu2-odu0");
+    const QString stm1 = QStringLiteral("otu3-odu2-odu1-odu0");
+    // Through mode leaves only the alarms acting on the whole signal.
+    QTest::newRow("LOF invalid in through mode") << bulk << 1 << int(TX::PORT_MODE) << 2 << 2 << Items{2, 22};
+    QTest::newRow("OTU-AIS kept in overwrite mode") << bulk << 22 << int(TX::PORT_MODE) << 3 << 22 << Items{};
+    // OPU-CSF belongs to the level carrying the client; an upper level replaces it by its first alarm.
+    QTest::newRow("CSF on the last level") << stm1 << 21 << int(LEVEL) << 3 << 21 << Items{};
+    QTest::newRow("CSF on an upper level") << stm1 << 21 << int(LEVEL) << 1 << 3 << Items{};
+    // Errors: a PM error is replaced by the first offered error.
+    QTest::newRow("PM-BIP8 invalid in through mode") << bulk << 54 << int(TX::PORT_MODE) << 2 << 64 << Items{64};
+}
+
+void TestOtnStimuli::errorItemsFollowConfiguration()
+{
+    QFETCH(QString, structure);
+    QFETCH(int, item);
+    QFETCH(int, changedId);
+    QFETCH(int, changedValue);
+    QFETCH(int, expectedItem);
+    QFETCH(Items, expectedOffered);
+    TesterFixture tester(TesterFixture::structureOptions(structure));
+    OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    QVERIFY(tester.writeAndWait(1, ITEM, item));
+    QVERIFY(tester.settle());
+    QVERIFY(offered(panel).contains(item));
+    QVERIFY(tester.writeAndWait(1, changedId, changedValue));
+    QVERIFY(tester.settle());
+    QCOMPARE(tester.cached(1, ITEM)->getInt(), expectedItem);
+    QCOMPARE(panel.findChild<QComboBox *>("cmbItem")->currentData().toInt(), expectedItem);
+    if (!expectedOffered.isEmpty())
+        QCOMPARE(offered(panel), expectedOffered);
+}
+
+void TestOtnStimuli::errorSelectorsFollowStructure()
+{
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu2-bulk")));
+    OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    QVERIFY(tester.writeAndWait(1, ITEM, 9));
+    const auto *level = panel.findChild<QComboBox *>("cmbLevel");
+    const auto *type = panel.findChild<QComboBox *>("cmbType");
+    const auto *item = panel.findChild<QComboBox *>("cmbItem");
+    QCOMPARE(entries(level), QStringList{"OTU2/ODU2"});
+    // An ODU1 multiplexed into the ODU2: a second level named after it.
+    QVERIFY(tester.writeAndWait(1, TX::MAPPING[2], nsSettings::Otn::MUX_ODU1_ODU2_PT21));
+    QVERIFY(tester.settle());
+    QCOMPARE(entries(level), (QStringList{"OTU2/ODU2", "ODU1"}));
+    QCOMPARE(type->currentData().toInt(), 1);
+    QCOMPARE(item->currentData().toInt(), 9);
+    // The section TIM has no place on the ODU1: the first alarm offered there replaces it.
+    QVERIFY(tester.writeAndWait(1, LEVEL, 1));
+    QVERIFY(tester.settle());
+    QCOMPARE(tester.cached(1, ITEM)->getInt(), 3);
+    QCOMPARE(item->currentData().toInt(), 3);
+    QCOMPARE(type->currentData().toInt(), 1);
+    QCOMPARE(level->currentIndex(), 1);
+}
+
+void TestOtnStimuli::errorInsertionText_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("burst");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nothing chosen") << 0 << 5 << QString();
+    QTest::newRow("one frame") << 10 << 1 << QStringLiteral("ODU-AIS on OTU4/ODU4, Burst of 1 frame");
+    QTest::newRow("frames") << 10 << 5 << QStringLiteral("ODU-AIS on OTU4/ODU4, Burst of 5 frames");
+}
+
+void TestOtnStimuli::errorInsertionText()
+{
+    QFETCH(int, item);
+    QFETCH(int, burst);
+    QFETCH(QString, text);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    OtnStimuliWidgetError panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    QVERIFY(tester.writeAndWait(1, ITEM, item));
+    QVERIFY(tester.writeAndWait(1, BURST, burst));
+    QVERIFY(tester.writeAndWait(1, MODE, 1));
+    QCOMPARE(panel.insertionText(), text);
+}
+
+// The stimuli area's status line reads the panel's choice from the tester's values, and hears when it changes.
+void TestOtnStimuli::gfpTellsWhatItInserts()
+{
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-oduflex-gfpf")));
+    OtnStimuliWidgetGfp panel(ClientInfo{1, tester.manager()});
+    panel.setAttribute(Qt::WA_DontShowOnScreen);
+    panel.show();
+    QVERIFY(tester.settle());
+    QCOMPARE(panel.insertionText(), QString());
+    QSignalSpy told(&panel, &StimuliWidget::insertionChanged);
+    QVERIFY(tester.writeAndWait(1, GFP_ITEM, 2));
+    QVERIFY(tester.writeAndWait(1, GFP_MODE, 2));
+    QCOMPARE(panel.insertionText(), QStringLiteral("cHEC Uncorrectable, Continuous"));
+    QVERIFY(told.count() >= 2);
+    QVERIFY(tester.writeAndWait(1, GFP_ITEM, 0));
+    QCOMPARE(panel.insertionText(), QString());
+}
+
+void TestOtnStimuli::frequencyCmBlocks_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<int>("levels");
+    QTest::addColumn<Blocks>("blocks");
+    QTest::newRow("OTU4 > ODU2 > ODU0") << "otu4-odu2-odu0" << 2 << Blocks{true, true, false, false};
+    QTest::newRow("OTU3 > ODU2 > ODU1 > ODU0") << "otu3-odu2-odu1-odu0" << 4 << Blocks{false, false, false, true};
+}
+
+void TestOtnStimuli::frequencyCmBlocks()
+{
+    QFETCH(QString, structure);
+    QFETCH(int, levels);
+    QFETCH(Blocks, blocks);
+    TesterFixture tester(TesterFixture::structureOptions(structure));
+    OtnStimuliWidgetFrequency panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    QCOMPARE(panel.levelCount(), levels);
+    Blocks shown;
+    for (int level = 1; level <= 4; ++level)
+        shown << panel.findChild<QFrame *>(QStringLiteral("framePLevel%1_2").arg(level))->isVisibleTo(&panel);
+    QCOMPARE(shown, blocks);
+}
+
+// ODU0 in ODTU2.1: 15 168 words nominal, M = 1 so no CnD; the offset moves Cm by 15 168 x ppm x 1e-6.
+void TestOtnStimuli::frequencyOffsetMovesCm()
+{
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    OtnStimuliWidgetFrequency panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    const auto *cm = panel.findChild<QLabel *>("lblCmValue2");
+    QCOMPARE(cm->text(), QStringLiteral("15168.0000"));
+    QVERIFY(tester.writeAndWait(1, PAYLOAD_OFFSET[1], 10.0));
+    QCOMPARE(cm->text(), QStringLiteral("15168.1517"));
+    QVERIFY(tester.writeAndWait(1, PAYLOAD_OFFSET[1], -20.0));
+    QCOMPARE(cm->text(), QStringLiteral("15167.6966"));
+    QCOMPARE(panel.findChild<QLabel *>("lblCnDValue2")->text(), QStringLiteral("0.0000"));
+}
+
+void TestOtnStimuli::justificationLevelsFromTheTester()
+{
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
+    OtnStimuliWidgetJustification panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    QCOMPARE(entries(panel.findChild<QComboBox *>("cmbLevel")), (QStringList{"OPU4", "OPU2", "OPU0"}));
+}
+
+void TestOtnStimuli::lldLanesFollowTheApplication_data()
+{
+    QTest::addColumn<int>("application");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<int>("perRow");
+    QTest::newRow("numbered lanes") << 0 << "1" << 5;
+    // Bare toggles take half the room: ten to a row.
+    QTest::newRow("without lane numbers, among other bits") << 0x3001 << "" << 10;
+    QTest::newRow("bit 0x1000 clear among others") << 0xefff << "1" << 5;
+}
+
+void TestOtnStimuli::lldLanesFollowTheApplication()
+{
+    QFETCH(int, application);
+    QFETCH(QString, firstText);
+    QFETCH(int, perRow);
+    // OTL4.4: twenty logical lanes.
+    SimulatorOptions options = TesterFixture::structureOptions(QStringLiteral("otl4.4"));
+    options.applicationType = application;
+    TesterFixture tester(options);
+    OtnStimuliWidgetLldError panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    const auto *lanes = panel.findChild<MultiLaneWidget *>();
+    QVERIFY(lanes);
+    QCOMPARE(lanes->laneCount(), 20);
+    QCOMPARE(lanes->laneButton(0)->text(), firstText);
+    const auto *grid = qobject_cast<QGridLayout *>(lanes->layout());
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(lanes->laneButton(perRow - 1)), &row, &column, &rowSpan, &columnSpan);
+    QCOMPARE(row, 0);
+    grid->getItemPosition(grid->indexOf(lanes->laneButton(perRow)), &row, &column, &rowSpan, &columnSpan);
+    QCOMPARE(row, 1);
+    QCOMPARE(column, 0);
+}
+
+void TestOtnStimuli::skewLaneType_data()
+{
+    QTest::addColumn<int>("laneType");
+    QTest::addColumn<bool>("logical");
+    QTest::newRow("logical lanes") << 0 << true;
+    QTest::newRow("physical lanes") << 1 << false;
+}
+
+void TestOtnStimuli::skewLaneType()
+{
+    QFETCH(int, laneType);
+    QFETCH(bool, logical);
+    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otl4.4")));
+    OtnStimuliWidgetLldSkew panel(ClientInfo{1, tester.manager()});
+    QVERIFY(tester.writeAndWait(1, SKEW_LANE_TYPE, 1 - laneType));
+    QVERIFY(tester.writeAndWait(1, SKEW_LANE_TYPE, laneType));
+    QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLane")->isVisibleTo(&panel), logical);
+    QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLanePhysical")->isVisibleTo(&panel), !logical);
+}
+
+void TestOtnStimuli::skewNanoseconds_data()
+{
+    QTest::addColumn<QString>("interface");
+    QTest::addColumn<double>("laneRateKbps");   // the OTUk rate over its logical lanes
+    QTest::newRow("OTL3.4: four OTU3 lanes") << "OTL3.4" << 255.0 / 236 * 4 * 9953280 / 4;
+    QTest::newRow("OTL4.4: twenty OTU4 lanes") << "OTL4.4" << 255.0 / 227 * 99532800 / 20;
+}
+
+void TestOtnStimuli::skewNanoseconds()
+{
+    QFETCH(QString, interface);
+    QFETCH(double, laneRateKbps);
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    // A module that carries both multi-lane interfaces.
+    options.moduleTypes = {3};
+    TesterFixture tester(options);
+    const int txInterface = TX::MAPPING[0];
+    QVERIFY(tester.writeAndWait(1, txInterface, SimTest::valueNamed(tester, txInterface, interface)));
+    OtnStimuliWidgetLldSkew panel(ClientInfo{1, tester.manager()});
+    panel.setId(nsSID::otnSid(1, LANE_SKEW_PANEL));
+    QVERIFY(exposed(panel));
+    const auto *ns = panel.findChild<QLabel *>(QStringLiteral("lblSkewNs"));
+    QVERIFY(ns);
+    for (uint bits : {1000u, 64u}) {
+        QVERIFY(tester.writeAndWait(1, SKEW_BITS, bits));
+        const double expected = bits * 1e6 / laneRateKbps;
+        bool number = false;
+        const double shown = ns->text().toDouble(&number);
+        QVERIFY2(number, qPrintable(ns->text()));
+        QVERIFY2(qAbs(shown - expected) < 0.001,
+                 qPrintable(QStringLiteral("%1 ns, %2 expected").arg(shown).arg(expected)));
+    }
+}
+
+// The category page follows the tester; a port change moves the panel and every page to the other port.
+void TestOtnStimuli::otnCategoryAndPort()
+{
+    TesterFixture tester;
+    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(0));
+    QVERIFY(tester.writeAndWait(1, CATEGORY, 3));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
+    // A category this client has no panel for keeps the page.
+    panel.qcmaParameterChanged(QcmaParameterEnum(nsSID::otnSid(1, CATEGORY), 7, 0, 7));
+    QCOMPARE(panel.currentPanel(), panel.categoryPanel(3));
+
+    QVERIFY(observedOn(tester.manager(), 1).contains(nsSID::otnSid(1, CATEGORY)));
+    panel.setPort(2);
+    QVERIFY(observedOn(tester.manager(), 1).isEmpty());
+    QVERIFY(observedOn(tester.manager(), 2).contains(nsSID::otnSid(2, CATEGORY)));
+    for (int key = 0; key < 5; ++key)
+        QCOMPARE(panel.categoryPanel(key)->port(), 2);
+    // A port the tester cannot have is reported and leaves the panel where it is.
+    panel.setPort(5);
+    QCOMPARE(panel.port(), 2);
+    QVERIFY(observedOn(tester.manager(), 2).contains(nsSID::otnSid(2, CATEGORY)));
+}
+
+void TestOtnStimuli::otnInsertionSamples_data()
+{
+    QTest::addColumn<QString>("structure");
+    QTest::addColumn<int>("index");        // after one state per category
+    QTest::addColumn<QString>("sample");   // the state's name; empty: not offered
+    QTest::addColumn<QString>("level");    // the alarms page's level that shows it
+    QTest::addColumn<QString>("inserting");
+    QTest::newRow("ODU-AIS, multiplexed") << "otu4-odu2-odu0" << 5 << "inserting ODU-AIS on ODU2" << "ODU2"
+                                          << "ODU-AIS on ODU2, Continuous";
+    QTest::newRow("LOR, multi-lane") << "otl4.4" << 5 << "inserting LOR on lane 1" << "Multi-Lane" << "";
+    QTest::newRow("cHEC, GFP-F") << "otu4-oduflex-gfpf" << 6 << "inserting cHEC Uncorrectable continuously"
+                                 << "ODUflex" << "";
+    // A single level offers no level to choose: the page shows it as it opens.
+    QTest::newRow("FEC, bulk") << "otu2-bulk" << 5 << "inserting Uncorrectable Sub-row continuously" << ""
+                               << "";
+    QTest::newRow("nothing more, bulk") << "otu2-bulk" << 6 << "" << "" << "";
+}
+
+void TestOtnStimuli::otnInsertionSamples()
+{
+    QFETCH(QString, structure);
+    QFETCH(int, index);
+    QFETCH(QString, sample);
+    QFETCH(QString, level);
+    QFETCH(QString, inserting);
+    TesterFixture tester(TesterFixture::structureOptions(structure));
+    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
+    QVERIFY(exposed(panel));
+    QCOMPARE(panel.insertionSid(), nsSID::otnSid(1, INSERTION));
+    QCOMPARE(panel.sampleStateNames().value(index), sample);
+    if (sample.isEmpty()) {
+        QVERIFY(!panel.stepToSampleState(index));
+        QVERIFY(tester.settle());
+        QCOMPARE(tester.cached(1, INSERTION)->getInt(), int(INSERTION_OFF));
+        return;
+    }
+    QCOMPARE(panel.sampleStatePages(index), QList<int>{38});
+    QCOMPARE(panel.sampleStatePageState(index), level);
+    // Each step waits for the tester's answers: the settings, then the switch.
+    bool reached = false;
+    for (int step = 0; step < 4 && !reached; ++step) {
+        reached = panel.stepToSampleState(index);
+        QVERIFY(tester.settle());
+    }
+    QVERIFY(reached);
+    QCOMPARE(tester.cached(1, INSERTION)->getInt(), int(INSERTION_ON));
+    if (!inserting.isEmpty())
+        QCOMPARE(panel.insertionText(), inserting);
+}
+
+QTEST_MAIN(TestOtnStimuli)
+#include "tst_otnstimuli.moc"
