@@ -1,3 +1,4 @@
+#include <functional>
 #include <memory>
 
 #include <QComboBox>
@@ -285,7 +286,7 @@ private slots:
     void restoreDefaultsIsOneBatchTheTesterTakes();
     void fieldEditorWritesItsParameters_data();
     void fieldEditorWritesItsParameters();
-    void psiComboListsAnUnknownCodeOnce();
+    void followsTheTesterAndListsAnUnknownPsiOnce();
     void setupButtonOpensTheTableOfItsLevel_data();
     void setupButtonOpensTheTableOfItsLevel();
     void textEntry_data();
@@ -495,26 +496,32 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters_data()
     QTest::addColumn<Structure>("structure");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
+    QTest::addColumn<int>("shownColumn");   // a cell of the row that shows the edit at once, or -1
+    QTest::addColumn<QString>("shownText");
     QTest::addColumn<QStringList>("writes");
 
     const QByteArray tti = numbered(64, 0x20);
     const QByteArray forward = numbered(128, 0);
     const QByteArray backward = numbered(128, 0x80);
-    QTest::newRow("FTFL: forward, then backward") << otu2Line << 3 << 13 << ftflWrites(0, forward, backward);
+    QTest::newRow("FTFL: forward, then backward")
+        << otu2Line << 3 << 13 << -1 << "" << ftflWrites(0, forward, backward);
     QTest::newRow("SM: message, third byte")
-        << otu2Line << 1 << 7
+        << otu2Line << 1 << 7 << 9 << "6D"
         << QStringList{w(OTU_SM_TTI_SAPI, tti.left(16)), w(OTU_SM_TTI_DAPI, tti.mid(16, 16)),
                        w(OTU_SM_TTI_OS, tti.mid(32)), w(OTU_SM_BITS, 0x6Du)};
     QTest::newRow("TCM1 on the line: message, third byte")
-        << otu2Line << 5 << 6
+        << otu2Line << 5 << 6 << 8 << "6D"
         << QStringList{w(ODU_TCM_TTI_SAPI[0], tti.left(16)), w(ODU_TCM_TTI_DAPI[0], tti.mid(16, 16)),
                        w(ODU_TCM_TTI_OS[0], tti.mid(32)), w(ODU_TCM_BITS[0][0], 0x6Du)};
     QTest::newRow("TCM3 below the line: first and third byte")
-        << odu0InOtu2 << 5 << 2 << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
-    QTest::newRow("PM on the second OTLC slice: third byte") << otlcSlice2 << 5 << 11
-                                                             << QStringList{w(ODU_PM_BITS[0], 0x6Du)};
-    QTest::newRow("GCC0 second byte") << otu2Line << 1 << 11 << QStringList{w(gcc0Id, QByteArray("\x00\xAB", 2))};
-    QTest::newRow("EXP first byte") << otu2Line << 5 << 12 << QStringList{w(ODU_EXP[0], QByteArray("\xAB\x00", 2))};
+        << odu0InOtu2 << 5 << 2 << 2 << "6D"
+        << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
+    QTest::newRow("PM on the second OTLC slice: third byte")
+        << otlcSlice2 << 5 << 11 << 11 << "6D" << QStringList{w(ODU_PM_BITS[0], 0x6Du)};
+    QTest::newRow("GCC0 second byte")
+        << otu2Line << 1 << 11 << 11 << "AB" << QStringList{w(gcc0Id, QByteArray("\x00\xAB", 2))};
+    QTest::newRow("EXP first byte")
+        << otu2Line << 5 << 12 << 12 << "AB" << QStringList{w(ODU_EXP[0], QByteArray("\xAB\x00", 2))};
 }
 
 void tst_OtnOhDialog::fieldEditorWritesItsParameters()
@@ -522,14 +529,15 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters()
     QFETCH(Structure, structure);
     QFETCH(int, row);
     QFETCH(int, column);
+    QFETCH(int, shownColumn);
+    QFETCH(QString, shownText);
     QFETCH(QStringList, writes);
 
     Tester tester(structure);
     QVERIFY(tester.ok);
     const auto dialog = tester.open(structure);
     const TxWrites taken(tester);
-    bool keyed = false;
-    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [&keyed](QDialog *opened) {
+    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [](QDialog *opened) {
         if (auto *ftfl = qobject_cast<OtnOhFtflDialog *>(opened)) {
             ftfl->setFtflHalf(0, numbered(128, 0));
             ftfl->setFtflHalf(1, numbered(128, 0x80));
@@ -540,14 +548,13 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters()
                 tcm->setFirstByte(0x5A);
         } else if (auto *keypad = qobject_cast<QzelNumpadDlg *>(opened)) {
             keypad->setText(QStringLiteral("AB"));
-            keyed = true;
         }
         return 1;
     });
     const int requests = tester.fixture.link()->writeRequests();
     cell(*dialog, row, column)->click();
-    if (keyed)
-        QCOMPARE(cell(*dialog, row, column)->text(), QStringLiteral("AB"));
+    if (shownColumn >= 0)
+        QCOMPARE(cell(*dialog, row, shownColumn)->text(), shownText);
     QCOMPARE(tester.fixture.link()->writeRequests(), requests);
     clickBox(*dialog, QDialogButtonBox::Apply);
     QCOMPARE(tester.fixture.link()->writeRequests(), requests + 1);
@@ -556,7 +563,7 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters()
     QCOMPARE(taken.taken(), writes);
 }
 
-void tst_OtnOhDialog::psiComboListsAnUnknownCodeOnce()
+void tst_OtnOhDialog::followsTheTesterAndListsAnUnknownPsiOnce()
 {
     Tester tester(otu2Line);
     const auto dialog = tester.open(otu2Line);
@@ -584,6 +591,18 @@ void tst_OtnOhDialog::psiComboListsAnUnknownCodeOnce()
     clickBox(*dialog, QDialogButtonBox::Apply);
     QVERIFY(tester.fixture.settle());
     QCOMPARE(tester.bytes(OPU_PAYLOAD_TYPE[0]), QByteArray("\xFD"));
+
+    // An editor opens on what the tester holds.
+    QVERIFY(tester.fixture.link()->serverChange(nsSID::otnSid(port, OTU_SM_TTI_DAPI), numbered(16, 0x41)));
+    QVERIFY(tester.fixture.settle());
+    QByteArray shownTti;
+    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [&shownTti](QDialog *opened) {
+        if (auto *sm = qobject_cast<OtnOhSmDialog *>(opened))
+            shownTti = sm->tti();
+        return 0;
+    });
+    cell(*dialog, 1, 7)->click();
+    QCOMPARE(shownTti.mid(16, 16), numbered(16, 0x41));
 }
 
 void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel_data()

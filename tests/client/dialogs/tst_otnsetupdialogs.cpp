@@ -406,8 +406,8 @@ void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk_data()
     QTest::addColumn<int>("port");
     QTest::addColumn<bool>("accept");
 
-    QTest::newRow("port 1, OK") << 1 << true;
-    QTest::newRow("port 2, Cancel") << 2 << false;
+    QTest::newRow("port 2, OK") << 2 << true;
+    QTest::newRow("port 1, Cancel") << 1 << false;
 }
 
 void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk()
