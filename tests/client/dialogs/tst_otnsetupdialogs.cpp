@@ -17,6 +17,7 @@
 #include "host/otn/otnsettings.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
+#include "simulator/simulatedserverlink.h"
 #include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
@@ -120,18 +121,6 @@ struct TtiRow {
 const TtiRow ttiRows[] = {{"cmbSm", 13003},   {"cmbPm", 13007},   {"cmbTcm1", 13011},
                           {"cmbTcm2", 13015}, {"cmbTcm3", 13019}, {"cmbTcm4", 13023},
                           {"cmbTcm5", 13027}, {"cmbTcm6", 13031}, {"cmbPlm", 12501}};
-
-QByteArray ttiCatalogue()
-{
-    const QStringList modes = {QStringLiteral("Off"), QStringLiteral("SAPI"), QStringLiteral("DAPI"),
-                               QStringLiteral("SAPI + DAPI")};
-    QList<QByteArray> definitions;
-    for (const TtiRow &r : ttiRows) {
-        const QStringList values = r.id == 12501 ? QStringList{QStringLiteral("Off"), QStringLiteral("On")} : modes;
-        definitions << TestServerLink::enumDefinition(r.id, QStringLiteral("Detection %1").arg(r.id), values, 0);
-    }
-    return TestServerLink::catalogueJson(definitions);
-}
 
 // Bulk pattern types whose first name differs per terminology.
 QByteArray patternDefinition(int id)
@@ -598,9 +587,11 @@ void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter()
     QFETCH(QString, combo);
     QFETCH(int, id);
 
-    // Only the parameter under test is non-zero, on the dialog's port only.
-    TesterFixture server(ttiCatalogue(), {1, 3}, {{nsSID::otnSid(3, id), 1}});
-    OtnTtiDetectionDialog dialog(server.manager(), 3);
+    // On the dialog's port only the parameter under test is on; the first port keeps the tester's defaults.
+    TesterFixture tester;
+    for (const TtiRow &r : ttiRows)
+        QVERIFY(tester.writeAndWait(3, r.id, r.id == id ? 1 : 0));
+    OtnTtiDetectionDialog dialog(tester.manager(), 3);
     auto *target = dialog.findChild<QComboBox *>(combo);
     QVERIFY(target);
     // Bound on show, not before.
@@ -611,19 +602,20 @@ void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter()
         QVERIFY2(c, r.combo);
         QCOMPARE(c->currentIndex(), r.id == id ? 1 : 0);
     }
-    // Hidden, it misses the server's change; shown again, it reads it.
+    // Hidden, it misses the tester's change; shown again, it reads it.
     dialog.hide();
-    server.fake()->serverChange(nsSID::otnSid(3, id), 0);
-    QTRY_COMPARE(server.cachedSid(nsSID::otnSid(3, id))->getEnum(), 0);
+    QVERIFY(tester.link()->serverChange(nsSID::otnSid(3, id), 0));
+    QVERIFY(tester.settle());
     QCOMPARE(target->currentIndex(), 1);
     dialog.show();
     QCOMPARE(target->currentIndex(), 0);
 
     target->setCurrentIndex(1);
-    QCOMPARE(server.fake()->writeRequests(), 0);
+    const int requests = tester.link()->writeRequests();
     dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok)->click();
-    QCOMPARE(server.fake()->writeRequests(), 1);
-    QTRY_COMPARE(server.cachedSid(nsSID::otnSid(3, id))->getEnum(), 1);
+    QCOMPARE(tester.link()->writeRequests(), requests + 1);
+    QVERIFY(tester.settle());
+    QCOMPARE(tester.cached(3, id)->getEnum(), 1);
 }
 
 void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites_data()
