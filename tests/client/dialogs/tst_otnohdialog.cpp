@@ -1,3 +1,4 @@
+#include <functional>
 #include <memory>
 
 #include <QComboBox>
@@ -13,16 +14,22 @@
 #include "client/otn/customizedscreen/uihelper_otnoverhead.h"
 #include "client/otn/interface_setup_status/dialogs/otnohdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnohftfldialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnohftflwidget.h"
 #include "client/otn/interface_setup_status/dialogs/otnohpmdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnohsmdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otnohtcmidialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnohttiwidget.h"
 #include "dialogframe.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/dialogrunner.h"
+#include "host/widgets/qcmapatterneditdlg.h"
 #include "host/widgets/qzelnumpaddlg.h"
+#include "host/widgets/qzeldialog.h"
+#include "host/widgets/qzelqwertydlg.h"
 #include "simulator/simulatedserverlink.h"
+#include "tests/support/bitpattern.h"
 #include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
@@ -207,7 +214,62 @@ QStringList defaultLastBytes(int level)
             w(ODU_APS_FB[level], zeros(1)), w(ODU_APS_SB[level], zeros(3)), w(ODU_RES2[level], zeros(6))};
 }
 
+// Plays the user at the host's entry dialogs (keyboard, hex editor, keypad), remembering how the last one was
+// opened: the answer is typed (or put into the editor) and confirmed, or the dialog is cancelled.
+struct EntryUser {
+    bool confirm = true;
+    QString typed;
+    QByteArray content;
+    QString presetText;
+    int maximumLength = -1;
+    int sizeInBits = -1;
+    int opened = 0;
+
+    int answer(QDialog *dialog)
+    {
+        ++opened;
+        if (auto *keyboard = qobject_cast<QzelQwertyDlg *>(dialog)) {
+            presetText = keyboard->text();
+            maximumLength = keyboard->maximumLength();
+            keyboard->setText(typed);
+        } else if (auto *editor = qobject_cast<QcmaPatternEditDlg *>(dialog)) {
+            sizeInBits = editor->sizeInBits();
+            QVector<quint8> bytes;
+            for (char c : content)
+                bytes.append(quint8(c));
+            editor->setContent(bytes);
+        } else if (auto *keypad = qobject_cast<QzelNumpadDlg *>(dialog)) {
+            keypad->setText(typed);
+        }
+        return confirm ? 1 : 0;
+    }
+};
+
+void click(const QWidget &parent, const char *name)
+{
+    auto *button = parent.findChild<QPushButton *>(QLatin1String(name));
+    QVERIFY2(button, name);
+    button->click();
+}
+
+// An OTU2 line and an OTLC.4 line (interface values of the mapping record).
+const OtnMapping otu2Mapping(1, 0, 0, 0, 0);
+const OtnMapping otlcMapping(14, 0, 0, 0, 0);
+
+enum class Kind { Pm, Sm, Tcmi };
+
+OtnOhTtiDialog *makeDialog(Kind kind, const OtnMapping &mapping, int selector)
+{
+    if (kind == Kind::Pm)
+        return new OtnOhPmDialog(nullptr, true, mapping, selector);
+    if (kind == Kind::Sm)
+        return new OtnOhSmDialog(nullptr, true, mapping, selector);
+    return new OtnOhTcmiDialog(nullptr, true, mapping);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Kind)
 
 Q_DECLARE_METATYPE(Structure)
 Q_DECLARE_METATYPE(OtnMapping)
@@ -220,14 +282,21 @@ private slots:
     void gridOfEachStructure();
     void title_data();
     void title();
-    void editsWaitForApplyAndGoAsOneBatch();
     void restoreDefaultsIsOneBatchTheTesterTakes_data();
     void restoreDefaultsIsOneBatchTheTesterTakes();
     void fieldEditorWritesItsParameters_data();
     void fieldEditorWritesItsParameters();
-    void psiComboListsAnUnknownCodeOnce();
+    void followsTheTesterAndListsAnUnknownPsiOnce();
     void setupButtonOpensTheTableOfItsLevel_data();
     void setupButtonOpensTheTableOfItsLevel();
+    void textEntry_data();
+    void textEntry();
+    void thirdByte_data();
+    void thirdByte();
+    void ftflHalf_data();
+    void ftflHalf();
+    void acceptedGivesEntriesCancelledGivesOld_data();
+    void acceptedGivesEntriesCancelledGivesOld();
 };
 
 void tst_OtnOhDialog::gridOfEachStructure_data()
@@ -332,10 +401,9 @@ void tst_OtnOhDialog::title_data()
     QTest::addColumn<OtnMapping>("mapping");
     QTest::addColumn<QString>("title");
 
-    const OtnMapping otu2(1, 0, 0, 0, 0);
-    QTest::newRow("line level") << 0 << "2" << otu2 << "OTU2/ODU2/OPU2 Overhead";
-    QTest::newRow("lower level") << 1 << "flex" << otu2 << "ODUflex/OPUflex Overhead";
-    QTest::newRow("no name") << 2 << "" << otu2 << "Level3 Overhead";
+    QTest::newRow("line level") << 0 << "2" << otu2Mapping << "OTU2/ODU2/OPU2 Overhead";
+    QTest::newRow("lower level") << 1 << "flex" << otu2Mapping << "ODUflex/OPUflex Overhead";
+    QTest::newRow("no name") << 2 << "" << otu2Mapping << "Level3 Overhead";
 }
 
 void tst_OtnOhDialog::title()
@@ -352,60 +420,6 @@ void tst_OtnOhDialog::title()
                                 {QDialogButtonBox::Apply, 2007},
                                 {QDialogButtonBox::RestoreDefaults, 2015}}),
              QStringList());
-}
-
-void tst_OtnOhDialog::editsWaitForApplyAndGoAsOneBatch()
-{
-    Tester tester(otu2Line);
-    const auto dialog = tester.open(otu2Line);
-    QByteArray tti = OtnTti::message({}, {}, {});
-    setFieldBytes(tti, OtnTti::sapiIs, "DEU");
-    setFieldBytes(tti, OtnTti::dapiNs, "LAB 7");
-    QStringList typed{"AB", "CD"};
-    QByteArray shownTti;
-    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [&](QDialog *opened) {
-        if (auto *sm = qobject_cast<OtnOhSmDialog *>(opened)) {
-            shownTti = sm->tti();
-            sm->setTti(tti);
-            sm->setThirdByte(0x6D);
-            return 1;
-        }
-        if (auto *keypad = qobject_cast<QzelNumpadDlg *>(opened)) {
-            keypad->setText(typed.takeFirst());
-            return 1;
-        }
-        return 0;
-    });
-    const int requests = tester.fixture.link()->writeRequests();
-    cell(*dialog, 1, 7)->click();
-    QCOMPARE(shownTti, OtnTti::message(tester.bytes(OTU_SM_TTI_SAPI), tester.bytes(OTU_SM_TTI_DAPI),
-                                       tester.bytes(OTU_SM_TTI_OS)));
-    cell(*dialog, 1, 11)->click();
-    cell(*dialog, 5, 12)->click();
-
-    // Shown at once, sent only by Apply.
-    QCOMPARE(cell(*dialog, 1, 9)->text(), QStringLiteral("6D"));
-    QCOMPARE(cell(*dialog, 1, 11)->text(), QStringLiteral("AB"));
-    QCOMPARE(cell(*dialog, 5, 12)->text(), QStringLiteral("CD"));
-    QCOMPARE(tester.fixture.link()->writeRequests(), requests);
-    clickBox(*dialog, QDialogButtonBox::Apply);
-    QCOMPARE(tester.fixture.link()->writeRequests(), requests + 1);
-    QVERIFY(tester.fixture.settle());
-    QCOMPARE(tester.fixture.link()->refusedWrites(), 0);
-    QCOMPARE(OtnTti::message(tester.bytes(OTU_SM_TTI_SAPI), tester.bytes(OTU_SM_TTI_DAPI),
-                             tester.bytes(OTU_SM_TTI_OS)),
-             tti);
-    QCOMPARE(tester.number(OTU_SM_BITS), 0x6Du);
-    QCOMPARE(tester.bytes(gcc0Id), QByteArray("\x00\xAB", 2));
-    QCOMPARE(tester.bytes(ODU_EXP[0]), QByteArray("\xCD\x00", 2));
-
-    // From now on the table follows the tester.
-    QVERIFY(tester.fixture.link()->serverChange(nsSID::otnSid(port, gcc0Id), QByteArray("\x12\x34")));
-    QVERIFY(tester.fixture.settle());
-    QCOMPARE(cell(*dialog, 1, 10)->text(), QStringLiteral("12"));
-    QCOMPARE(cell(*dialog, 1, 11)->text(), QStringLiteral("34"));
-    cell(*dialog, 1, 9)->click();
-    QCOMPARE(shownTti, tti);
 }
 
 void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes_data()
@@ -476,25 +490,38 @@ void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes()
     QCOMPARE(taken.taken(), writes);
 }
 
+// Each editor the table opens (keypads answer "AB"): shown at once, sent as one batch by Apply only.
 void tst_OtnOhDialog::fieldEditorWritesItsParameters_data()
 {
     QTest::addColumn<Structure>("structure");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
+    QTest::addColumn<int>("shownColumn");   // a cell of the row that shows the edit at once, or -1
+    QTest::addColumn<QString>("shownText");
     QTest::addColumn<QStringList>("writes");
 
     const QByteArray tti = numbered(64, 0x20);
     const QByteArray forward = numbered(128, 0);
     const QByteArray backward = numbered(128, 0x80);
-    QTest::newRow("FTFL: forward, then backward") << otu2Line << 3 << 13 << ftflWrites(0, forward, backward);
+    QTest::newRow("FTFL: forward, then backward")
+        << otu2Line << 3 << 13 << -1 << "" << ftflWrites(0, forward, backward);
+    QTest::newRow("SM: message, third byte")
+        << otu2Line << 1 << 7 << 9 << "6D"
+        << QStringList{w(OTU_SM_TTI_SAPI, tti.left(16)), w(OTU_SM_TTI_DAPI, tti.mid(16, 16)),
+                       w(OTU_SM_TTI_OS, tti.mid(32)), w(OTU_SM_BITS, 0x6Du)};
     QTest::newRow("TCM1 on the line: message, third byte")
-        << otu2Line << 5 << 6
+        << otu2Line << 5 << 6 << 8 << "6D"
         << QStringList{w(ODU_TCM_TTI_SAPI[0], tti.left(16)), w(ODU_TCM_TTI_DAPI[0], tti.mid(16, 16)),
                        w(ODU_TCM_TTI_OS[0], tti.mid(32)), w(ODU_TCM_BITS[0][0], 0x6Du)};
     QTest::newRow("TCM3 below the line: first and third byte")
-        << odu0InOtu2 << 5 << 2 << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
-    QTest::newRow("PM on the second OTLC slice: third byte") << otlcSlice2 << 5 << 11
-                                                             << QStringList{w(ODU_PM_BITS[0], 0x6Du)};
+        << odu0InOtu2 << 5 << 2 << 2 << "6D"
+        << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
+    QTest::newRow("PM on the second OTLC slice: third byte")
+        << otlcSlice2 << 5 << 11 << 11 << "6D" << QStringList{w(ODU_PM_BITS[0], 0x6Du)};
+    QTest::newRow("GCC0 second byte")
+        << otu2Line << 1 << 11 << 11 << "AB" << QStringList{w(gcc0Id, QByteArray("\x00\xAB", 2))};
+    QTest::newRow("EXP first byte")
+        << otu2Line << 5 << 12 << 12 << "AB" << QStringList{w(ODU_EXP[0], QByteArray("\xAB\x00", 2))};
 }
 
 void tst_OtnOhDialog::fieldEditorWritesItsParameters()
@@ -502,6 +529,8 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters()
     QFETCH(Structure, structure);
     QFETCH(int, row);
     QFETCH(int, column);
+    QFETCH(int, shownColumn);
+    QFETCH(QString, shownText);
     QFETCH(QStringList, writes);
 
     Tester tester(structure);
@@ -517,17 +546,24 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters()
             field->setThirdByte(0x6D);
             if (auto *tcm = qobject_cast<OtnOhTcmiDialog *>(opened))
                 tcm->setFirstByte(0x5A);
+        } else if (auto *keypad = qobject_cast<QzelNumpadDlg *>(opened)) {
+            keypad->setText(QStringLiteral("AB"));
         }
         return 1;
     });
+    const int requests = tester.fixture.link()->writeRequests();
     cell(*dialog, row, column)->click();
+    if (shownColumn >= 0)
+        QCOMPARE(cell(*dialog, row, shownColumn)->text(), shownText);
+    QCOMPARE(tester.fixture.link()->writeRequests(), requests);
     clickBox(*dialog, QDialogButtonBox::Apply);
+    QCOMPARE(tester.fixture.link()->writeRequests(), requests + 1);
     QVERIFY(tester.fixture.settle());
     QCOMPARE(tester.fixture.link()->refusedWrites(), 0);
     QCOMPARE(taken.taken(), writes);
 }
 
-void tst_OtnOhDialog::psiComboListsAnUnknownCodeOnce()
+void tst_OtnOhDialog::followsTheTesterAndListsAnUnknownPsiOnce()
 {
     Tester tester(otu2Line);
     const auto dialog = tester.open(otu2Line);
@@ -555,6 +591,18 @@ void tst_OtnOhDialog::psiComboListsAnUnknownCodeOnce()
     clickBox(*dialog, QDialogButtonBox::Apply);
     QVERIFY(tester.fixture.settle());
     QCOMPARE(tester.bytes(OPU_PAYLOAD_TYPE[0]), QByteArray("\xFD"));
+
+    // An editor opens on what the tester holds.
+    QVERIFY(tester.fixture.link()->serverChange(nsSID::otnSid(port, OTU_SM_TTI_DAPI), numbered(16, 0x41)));
+    QVERIFY(tester.fixture.settle());
+    QByteArray shownTti;
+    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [&shownTti](QDialog *opened) {
+        if (auto *sm = qobject_cast<OtnOhSmDialog *>(opened))
+            shownTti = sm->tti();
+        return 0;
+    });
+    cell(*dialog, 1, 7)->click();
+    QCOMPARE(shownTti.mid(16, 16), numbered(16, 0x41));
 }
 
 void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel_data()
@@ -605,6 +653,259 @@ void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel()
     const int f = buttonPort * 10;
     QCOMPARE(shown, (QList<int>{buttonPort, level, 1, f, f + 1, f + 2, f + 3, 0}));
     QCOMPARE(log.withLineNumbersMasked(), report.isEmpty() ? QStringList() : QStringList{report});
+}
+
+// A text field of a trace editor: the entry dialog opens on it, and what is typed goes into its bytes.
+void tst_OtnOhDialog::textEntry_data()
+{
+    QTest::addColumn<bool>("ftfl");   // a field of the backward FTFL half, else of a TTI message
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("buttonText");
+    // The message holds "OSAKA" behind SAPI[0] and DAPI[0], and again in the DAPI NS, zero-filled.
+    QTest::newRow("two letters into SAPI IS")
+        << false << "pbSapiIs" << 1 << "OSA" << "AB" << true << QByteArray("AB ") << "AB ";
+    QTest::newRow("SAPI NS") << false << "pbSapiNs" << 4 << "KA" << "TOKYO" << true << QByteArray("TOKYO       ")
+                             << "TOKYO       ";
+    QTest::newRow("ampersand into DAPI IS")
+        << false << "pbDapiIs" << 17 << "OSA" << "A&B" << true << QByteArray("A&B") << "A&&B";
+    QTest::newRow("cancelled") << false << "pbDapiNs" << 20 << "OSAKA" << "XYZ" << false
+                               << QByteArray("OSAKA\0\0\0\0\0\0\0", 12) << "OSAKA.......";
+    QTest::newRow("FTFL: one letter into NSC")
+        << true << "pbOifNsc" << 4 << "OPERA1" << "A" << true << QByteArray("A     ") << "A     ";
+    QTest::newRow("FTFL: CC") << true << "pbOifCc" << 1 << "USA" << "DE" << true << QByteArray("DE ") << "DE ";
+    QTest::newRow("FTFL: operator specific, 944 bits")
+        << true << "pbOpe" << 10 << "" << "" << true << numbered(118, 0x10) << "";
+}
+
+void tst_OtnOhDialog::textEntry()
+{
+    QFETCH(bool, ftfl);
+    QFETCH(QString, button);
+    QFETCH(int, start);
+    QFETCH(QString, preset);
+    QFETCH(QString, typed);
+    QFETCH(bool, confirm);
+    QFETCH(QByteArray, field);
+    QFETCH(QString, buttonText);
+
+    DialogRunner runner;
+    QzelDialog host;   // the TTI widget's entry dialogs go through the runner of the dialog it sits in
+    host.setDialogRunner(&runner);
+    OtnOhTtiWidget ttiWidget(&host, true);
+    QByteArray before(64, '\0');
+    before.replace(0, 6, "\x09OSAKA");
+    before.replace(16, 6, "\x0aOSAKA");
+    before.replace(20, 5, "OSAKA");
+    ttiWidget.setTti(before);
+    OtnOhFtflDialog ftflDialog;
+    ftflDialog.setDialogRunner(&runner);
+    const QByteArray forward = bytes({0x01}) + "JPNZEL   " + QByteArray(118, '\0');
+    ftflDialog.setFtflHalf(0, forward);
+    if (ftfl) {
+        before = bytes({0x02}) + "USAOPERA1" + QByteArray(118, '\x33');
+        ftflDialog.setFtflHalf(1, before);
+    }
+    const QWidget &editor = ftfl ? static_cast<QWidget &>(*ftflDialog.backwardWidget()) : ttiWidget;
+
+    EntryUser user{confirm, typed, field};
+    ScopedDialogHandler handler(runner, [&user](QDialog *dialog) { return user.answer(dialog); });
+    click(editor, qPrintable(button));
+    QCOMPARE(user.opened, 1);
+    if (button == QLatin1String("pbOpe")) {
+        QCOMPARE(user.sizeInBits, 944);
+    } else {
+        QCOMPARE(user.maximumLength, field.size());
+        QCOMPARE(user.presetText, preset);
+        QCOMPARE(editor.findChild<QPushButton *>(button)->text(), buttonText);
+    }
+    QByteArray expected = before;
+    expected.replace(start, field.size(), field);
+    QCOMPARE(ftfl ? ftflDialog.ftflHalf(1) : ttiWidget.tti(), expected);
+    QCOMPARE(ftflDialog.ftflHalf(0), forward);
+}
+
+void tst_OtnOhDialog::thirdByte_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<OtnMapping>("mapping");
+    QTest::addColumn<int>("selector");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QStringList>("shown");   // the third-byte combos, bit 1 first
+    QTest::addColumn<QString>("changedCombo");
+    QTest::addColumn<int>("newIndex");
+    QTest::addColumn<int>("changedByte");
+
+    QTest::newRow("PM") << Kind::Pm << otu2Mapping << 0 << 0xB5 << QStringList{"1011", "0", "101: ODUk-LCK"}
+                        << "cmbBdi" << 1 << 0xBD;
+    QTest::newRow("PM, ODUCn first slice") << Kind::Pm << otlcMapping << 0 << 0x05
+                                           << QStringList{"0000", "0", "101: Reserved"} << "cmbStat" << 7 << 0x07;
+    QTest::newRow("SM") << Kind::Sm << otu2Mapping << 0 << 0x6D << QStringList{"0110", "1", "1", "01"} << "cmbIae"
+                        << 0 << 0x69;
+    // The hidden BDI and IAE combos take no bits.
+    QTest::newRow("SM, OTLC second slice") << Kind::Sm << otlcMapping << 1 << 0x6D
+                                           << QStringList{"0110", "0", "0", "1101"} << "cmbRes" << 2 << 0x62;
+    QTest::newRow("TCMi") << Kind::Tcmi << otu2Mapping << 0 << 0xB5 << QStringList{"1011", "0", "101: ODUk-LCK"}
+                          << "cmbBeiBiae" << 0 << 0x05;
+    QTest::newRow("TCMi, ODUCn") << Kind::Tcmi << otlcMapping << 0 << 0x0D
+                                 << QStringList{"0000", "1", "101: ODUCn-OCI"} << "cmbStat" << 0 << 0x08;
+}
+
+void tst_OtnOhDialog::thirdByte()
+{
+    QFETCH(Kind, kind);
+    QFETCH(OtnMapping, mapping);
+    QFETCH(int, selector);
+    QFETCH(int, byte);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, changedCombo);
+    QFETCH(int, newIndex);
+    QFETCH(int, changedByte);
+
+    std::unique_ptr<OtnOhTtiDialog> dialog(makeDialog(kind, mapping, selector));
+    dialog->setThirdByte(quint8(byte));
+    const QStringList combos = kind == Kind::Pm   ? QStringList{"cmbBei", "cmbBdi", "cmbStat"}
+                               : kind == Kind::Sm ? QStringList{"cmbBeiBiae", "cmbBdi", "cmbIae", "cmbRes"}
+                                                  : QStringList{"cmbBeiBiae", "cmbBdi", "cmbStat"};
+    QStringList texts;
+    for (const QString &name : combos)
+        texts << dialog->findChild<QComboBox *>(name)->currentText();
+    QCOMPARE(texts, shown);
+    QCOMPARE(int(dialog->thirdByte()), byte);
+    dialog->findChild<QComboBox *>(changedCombo)->setCurrentIndex(newIndex);
+    QCOMPARE(int(dialog->thirdByte()), changedByte);
+}
+
+void tst_OtnOhDialog::ftflHalf_data()
+{
+    QTest::addColumn<QByteArray>("half");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("fif");
+    QTest::addColumn<QString>("cc");
+    QTest::addColumn<QString>("nsc");
+    const QByteArray rest(118, '\x5a');
+    QTest::newRow("reserved code 0x2A") << bytes({0x2A}) + "USAOPERA1" + rest << 42 << "0x2A Reserved" << "USA"
+                                        << "OPERA1";
+    QTest::newRow("last code") << bytes({0xFF}) + "JPNZEL   " + rest << 255 << "0xFF Reserved" << "JPN" << "ZEL   ";
+    QTest::newRow("zero first in CC, DEL in NSC") << bytes({0x01, 0x00, 'X', 'Y', 'A', 0x7F, 'B', 0, 'C', 'D'}) + rest
+                                                  << 1 << "0x01 Signal Fail" << "" << "A.B";
+    QTest::newRow("ampersand") << bytes({0x02}) + "A&BR&D   " + rest << 2 << "0x02 Signal Degrade" << "A&&B"
+                               << "R&&D   ";
+}
+
+void tst_OtnOhDialog::ftflHalf()
+{
+    QFETCH(QByteArray, half);
+    QFETCH(int, item);
+    QFETCH(QString, fif);
+    QFETCH(QString, cc);
+    QFETCH(QString, nsc);
+
+    OtnOhFtflWidget widget;
+    auto *combo = widget.findChild<QComboBox *>("cmbFif");
+    QCOMPARE(combo->count(), 256);
+    widget.setFtflHalf(half);
+    QCOMPARE(combo->currentIndex(), item);
+    QCOMPARE(combo->currentText(), fif);
+    QCOMPARE(widget.findChild<QPushButton *>("pbOifCc")->text(), cc);
+    QCOMPARE(widget.findChild<QPushButton *>("pbOifNsc")->text(), nsc);
+    QCOMPARE(widget.findChild<QLabel *>("lblOpe")->text(), WidgetText().getUiText(5111));
+    QCOMPARE(widget.ftflHalf(), half);
+
+    // Choosing item i stores code i.
+    combo->setCurrentIndex(7);
+    QByteArray expected = half;
+    expected[0] = 7;
+    QCOMPARE(widget.ftflHalf(), expected);
+}
+
+// The user edits a text field and a third-byte combo (or the first byte), then presses OK or Cancel.
+void tst_OtnOhDialog::acceptedGivesEntriesCancelledGivesOld_data()
+{
+    QTest::addColumn<QString>("dialogKind");
+    QTest::addColumn<bool>("accept");
+    for (const char *kind : {"PM", "TCMi 1st byte", "FTFL"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1 accepted").arg(kind))) << QString(kind) << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1 cancelled").arg(kind))) << QString(kind) << false;
+    }
+}
+
+void tst_OtnOhDialog::acceptedGivesEntriesCancelledGivesOld()
+{
+    QFETCH(QString, dialogKind);
+    QFETCH(bool, accept);
+
+    const QByteArray oldTti = QByteArray(1, '\0') + "JPNTAMBRIK ZEL " + QByteArray(1, '\0') + "JPNTAMBRIK ZEL "
+                              + QByteArray(32, '\0');
+    const QByteArray oldHalf = bytes({0x00}) + "JPNZEL   " + QByteArray(118, '\0');
+    EntryUser user{true, QStringLiteral("42")};
+    // Inside the dialog every entry is confirmed; the dialog itself is then closed by OK or Cancel.
+    std::function<void(QDialog *)> edit;
+    DialogRunner runner;
+    ScopedDialogHandler handler(runner, [&](QDialog *d) {
+        if (!qobject_cast<OtnOhTtiDialog *>(d) && !qobject_cast<OtnOhFtflDialog *>(d))
+            return user.answer(d);
+        edit(d);
+        auto *box = d->findChild<QDialogButtonBox *>();
+        box->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return d->result();
+    });
+
+    if (dialogKind == QLatin1String("FTFL")) {
+        OtnOhFtflDialog dialog;
+        dialog.setDialogRunner(&runner);
+        dialog.setFtflHalf(0, oldHalf);
+        dialog.setFtflHalf(1, oldHalf);
+        edit = [](QDialog *d) {
+            auto *ftfl = static_cast<OtnOhFtflDialog *>(d);
+            ftfl->forwardWidget()->findChild<QComboBox *>("cmbFif")->setCurrentIndex(2);
+            click(*ftfl->backwardWidget(), "pbOifNsc");
+        };
+        QCOMPARE(dialog.exec(), accept ? 1 : 0);
+        QByteArray forward = oldHalf;
+        QByteArray backward = oldHalf;
+        if (accept) {
+            forward[0] = 2;
+            backward.replace(4, 6, "42    ");
+        }
+        QCOMPARE(dialog.ftflHalf(0), forward);
+        QCOMPARE(dialog.ftflHalf(1), backward);
+        return;
+    }
+
+    const bool pm = dialogKind == QLatin1String("PM");
+    std::unique_ptr<OtnOhTtiDialog> dialog(makeDialog(pm ? Kind::Pm : Kind::Tcmi, otu2Mapping, 0));
+    dialog->setDialogRunner(&runner);
+    auto *tcmi = qobject_cast<OtnOhTcmiDialog *>(dialog.get());
+    dialog->setOhName(QStringLiteral("2"));
+    if (tcmi) {
+        tcmi->setTtiShown(false);
+        tcmi->setFirstByte(9);
+    } else {
+        dialog->setTti(oldTti);
+    }
+    dialog->setThirdByte(0x01);
+    edit = [pm](QDialog *d) {
+        if (pm)
+            click(*static_cast<OtnOhTtiDialog *>(d)->ttiWidget(), "pbSapiNs");
+        else
+            click(*d, "pb1stByte");
+        d->findChild<QComboBox *>(pm ? "cmbBei" : "cmbBeiBiae")->setCurrentIndex(3);
+    };
+    QCOMPARE(dialog->exec(), accept ? 1 : 0);
+    QCOMPARE(int(dialog->thirdByte()), accept ? 0x31 : 0x01);
+    if (tcmi) {
+        QCOMPARE(int(tcmi->firstByte()), accept ? 42 : 9);
+    } else {
+        QByteArray tti = oldTti;
+        if (accept)
+            tti.replace(4, 12, "42          ");
+        QCOMPARE(dialog->tti(), tti);
+    }
 }
 
 QTEST_MAIN(tst_OtnOhDialog)

@@ -1,0 +1,782 @@
+#include <QLabel>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "apps/shared/sid.h"
+#include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
+#include "client/otn/interface_setup_status/dialogs/otnrxchdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntsmap.h"
+#include "client/otn/interface_setup_status/dialogs/otntxchallocationdialog.h"
+#include "client/otn/interface_setup_status/dialogs/otntxchdialog.h"
+#include "dialogframe.h"
+#include "host/otn/otnmapping.h"
+#include "host/otn/otnpid.h"
+#include "host/otn/otnsettings.h"
+#include "host/otn/otntpts.h"
+#include "host/parameters/qcmaparameterbitarray.h"
+#include "host/parameters/qcmaparameterbytearray.h"
+#include "host/parameters/qcmaparameterenum.h"
+#include "host/parameters/qcmaparameteruint.h"
+#include "host/server/zelservermanager.h"
+#include "host/widgets/qzelnumpaddlg.h"
+#include "tests/support/bitpattern.h"
+#include "tests/support/testerfixture.h"
+#include "tests/support/testserverlink.h"
+
+Q_DECLARE_METATYPE(TesterFixture::Path)
+
+namespace {
+using namespace nsSettings::Otn;
+constexpr int port = 1;
+constexpr int odtu12Pt21 = 3;   // ODU1 into ODU2 on 1.25G TS: 4 TP of 2 TS in 8 TS
+constexpr int allOff = -1;      // a click on "All Off" instead of a cell
+const int txMainTpSid = nsSID::otnSid(port, 11128);
+const int txMainTsSid = nsSID::otnSid(port, 11129);
+const int allocSid = nsSID::otnSid(port, 11130);
+constexpr int rxPort = 2;
+const int rxMainTsSid = nsSID::otnSid(rxPort, 12013);
+const QByteArray eightTs("\x01\x02\x03\x04\x05\x06\x07\x08", 8);
+
+OtnMapping mappingOf(const TesterFixture &f, const int (&ids)[5])
+{
+    int fields[5] = {};
+    for (int i = 0; i < 5; ++i) {
+        const QcmaParameter *p = f.cached(port, ids[i]);
+        fields[i] = p && p->isDefined() ? p->getEnum() : 0;
+    }
+    return OtnMapping(fields[0], fields[1], fields[2], fields[3], fields[4]);
+}
+
+QByteArray cachedBytes(const TesterFixture &f, int id)
+{
+    const QcmaParameter *p = f.cached(port, id);
+    return p ? p->getByteArray() : QByteArray();
+}
+
+QBitArray cachedBits(const TesterFixture &f, int id)
+{
+    const QcmaParameter *p = f.cached(port, id);
+    return p ? p->getBitArray() : QBitArray();
+}
+
+// The cell of a TS index in a TS map, below the header and right of its row label.
+QPushButton *tsCell(const OtnChWidget &grid, int ts)
+{
+    return grid.cell((ts / 8 + 1) * 9 + 1 + ts % 8);
+}
+
+// The TS indexes (0-based) the map marks as main TP.
+QList<int> markedTs(const OtnChWidget &grid, int tsCount)
+{
+    QList<int> marked;
+    for (int ts = 0; ts < tsCount; ++ts) {
+        if (tsCell(grid, ts)->styleSheet() == QLatin1String(OtnTsMap::mainTpStyle))
+            marked << ts;
+    }
+    return marked;
+}
+
+QList<int> tsIndexes(const QByteArray &mainTs)
+{
+    QList<int> indexes;
+    for (char c : mainTs)
+        indexes << quint8(c) - 1;
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
+}
+
+// A server with the transmitter's stage-0 slot parameters, shaped like the tester's for the multiplex kind
+// (the interface carries the kind's higher-order ODU).
+struct TxServer : TesterFixture {
+    explicit TxServer(int kind, QByteArray mainTs = QByteArray(), QBitArray alloc = QBitArray())
+        : TesterFixture(QByteArray())
+    {
+        const int interfaceOf[] = {1, 1, 1, 1, 0, 2, 2, 2, 2, 2, 2, 2, 7, 6, 3, 3, 3, 3, 3, 3, 1, 2, 3};
+        mapping = OtnMapping(interfaceOf[kind], 0, kind, 0, 0);
+        const TpTsInfo info = OtnTpTs::getTpTsInfo(0, mapping, 0);
+        for (quint32 i = 0; mainTs.isEmpty() && i < info.tpCount; ++i)
+            mainTs.append(char(1 + i * qMax<quint32>(1, info.tsPerTp)));
+        fake()->addParameter(new QcmaParameterUInt(txMainTpSid, 1, 1, qMax<quint32>(1, info.tpCount)));
+        fake()->addParameter(new QcmaParameterByteArray(txMainTsSid, mainTs));
+        fake()->addParameter(new QcmaParameterBitArray(allocSid, alloc.isEmpty() ? QBitArray(int(info.tsTotal), true)
+                                                                                 : alloc));
+        fake()->addParameter(new QcmaParameterUInt(nsSID::otnSid(port, 11131), 2, 1, 8));
+    }
+    OtnTxChDialog *dialog(int copyStatus = COPY_MAIN) const
+    {
+        return new OtnTxChDialog(manager(), port, nullptr, 0, mapping, copyStatus);
+    }
+
+    OtnMapping mapping;
+};
+
+// A receiver with the stage-0 slot parameters of an OTU2.
+struct RxServer : TesterFixture {
+    RxServer(int kind, int mode, const QByteArray &mainTs) : TesterFixture(QByteArray())
+    {
+        fake()->addParameter(new QcmaParameterEnum(nsSID::otnSid(rxPort, 12011), mode, 0, 2));
+        fake()->addParameter(new QcmaParameterUInt(nsSID::otnSid(rxPort, 12012), 1, 1, 80));
+        fake()->addParameter(new QcmaParameterByteArray(rxMainTsSid, mainTs));
+        fake()->addParameter(new QcmaParameterUInt(nsSID::otnSid(rxPort, 12014), 1, 1, 8));
+        dialog.reset(new OtnRxChDialog(manager(), rxPort, nullptr, 0, OtnMapping(1, 0, kind, 0, 0)));
+    }
+
+    QScopedPointer<OtnRxChDialog> dialog;
+};
+
+// A server holding the stage's main TP and main TS, and a channel dialog that lends its manager.
+struct SelectServer : TesterFixture {
+    explicit SelectServer(const QByteArray &mainTs, bool mainTpDefined = true) : TesterFixture(QByteArray())
+    {
+        auto *tp = new QcmaParameterUInt(txMainTpSid, 1, 1, 80);
+        tp->setDefined(mainTpDefined);
+        fake()->addParameter(tp);
+        fake()->addParameter(new QcmaParameterByteArray(txMainTsSid, mainTs));
+        channelDialog.reset(new ZelDialog(nullptr, manager(), true));
+    }
+    OtnSelectTsDialog *dialog(int tpCount, int tsCount, int tpId = 11128)
+    {
+        return new OtnSelectTsDialog(channelDialog.data(), port, tpCount, tsCount, 0, tpId, 11129);
+    }
+
+    QScopedPointer<ZelDialog> channelDialog;
+};
+} // namespace
+
+// The user's road through the tributary dialogs against the simulated tester, in the process and through
+// the tester daemon; then the rules the road does not reach, on servers shaped like the tester's; last the
+// TP/TS grid and the TS map alone.
+class tst_OtnChDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void transmitterRoad_data() { paths(); }
+    void transmitterRoad();
+    void receiverRoad_data() { paths(); }
+    void receiverRoad();
+    void txFormAndMap();
+    void txFollowsTheServerIgnoringBadValues();
+    void allocationRoundTrip_data();
+    void allocationRoundTrip();
+    void allocationToggleAndAllocateAll();
+    void rxFormMapAndSelection();
+    void rxMainTsEntry_data();
+    void rxMainTsEntry();
+    void selectionRules_data();
+    void selectionRules();
+    void mainTpShownWhenDefined_data();
+    void mainTpShownWhenDefined();
+    void clicks_data();
+    void clicks();
+    void bitsAndBytes_data();
+    void bitsAndBytes();
+    void mask_data();
+    void mask();
+    void tsMapLayout_data();
+    void tsMapLayout();
+    void mainTsMarks_data();
+    void mainTsMarks();
+
+private:
+    static void paths()
+    {
+        QTest::addColumn<TesterFixture::Path>("path");
+        QTest::newRow("embedded") << TesterFixture::Path::Embedded;
+        QTest::newRow("through otn-tester") << TesterFixture::Path::ThroughDaemon;
+    }
+};
+
+void tst_OtnChDialogs::transmitterRoad()
+{
+    using namespace PID::Otn::TX;
+    QFETCH(TesterFixture::Path, path);
+    TesterFixture f(TesterFixture::testOptions(), path);
+    QVERIFY(f.writeAndWait(port, MAPPING[2], odtu12Pt21));
+    const OtnMapping mapping = mappingOf(f, MAPPING);
+    QVERIFY(mapping.hasOdtu(0));
+
+    OtnTxChDialog dialog(f.manager(), port, nullptr, 0, mapping);
+    QCOMPARE(dialog.tpCount(), 4);
+    QCOMPARE(dialog.tsCount(), 8);
+    QVERIFY(dialog.allocatedGrid());
+    QCOMPARE(dialog.allocatedGrid()->bits(), cachedBits(f, ALLOC[0]));
+    QCOMPARE(markedTs(*dialog.mainGrid(), 8), tsIndexes(cachedBytes(f, MAIN_TS[0])));
+
+    // Allocation: the user frees TS 7 and 8 and accepts.
+    QBitArray allocated = cachedBits(f, ALLOC[0]);
+    {
+        ScopedDialogHandler handler(f.dialogRunner(), [](QDialog *d) {
+            auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(d);
+            if (!allocation)
+                return 0;
+            QTest::mouseClick(allocation->grid()->cell(6), Qt::LeftButton);
+            QTest::mouseClick(allocation->grid()->cell(7), Qt::LeftButton);
+            return 1;
+        });
+        QTest::mouseClick(dialog.allocatedGrid()->cell(0), Qt::LeftButton);
+    }
+    allocated.toggleBit(6);
+    allocated.toggleBit(7);
+    QTRY_COMPARE(cachedBits(f, ALLOC[0]), allocated);
+    QCOMPARE(dialog.allocatedGrid()->bits(), allocated);
+
+    // TS selection, named after the stage: all off, then TS 2, 4, 6 and 8 in a scrambled order.
+    dialog.setOdtuName(QStringLiteral("ODTU12"));
+    QString selectTitle;
+    {
+        ScopedDialogHandler handler(f.dialogRunner(), [&selectTitle](QDialog *d) {
+            auto *select = qobject_cast<OtnSelectTsDialog *>(d);
+            if (!select)
+                return 0;
+            selectTitle = select->windowTitle();
+            QTest::mouseClick(select->findChild<QPushButton *>(QStringLiteral("pbAllOff")), Qt::LeftButton);
+            for (int cell : {7, 1, 5, 3})
+                QTest::mouseClick(select->grid()->cell(cell), Qt::LeftButton);
+            return 0;
+        });
+        QTest::mouseClick(dialog.mainGrid()->cell(10), Qt::LeftButton);
+    }
+    QCOMPARE(selectTitle, QStringLiteral("ODTU12 TP/TS Select"));
+    QTRY_COMPARE(cachedBytes(f, MAIN_TS[0]), QByteArray("\x02\x04\x06\x08", 4));
+    QTRY_COMPARE(markedTs(*dialog.mainGrid(), 8), (QList<int>{1, 3, 5, 7}));
+}
+
+void tst_OtnChDialogs::receiverRoad()
+{
+    using namespace PID::Otn::RX;
+    QFETCH(TesterFixture::Path, path);
+    TesterFixture f(TesterFixture::testOptions(), path);
+    QVERIFY(f.writeAndWait(port, MAPPING[2], odtu12Pt21));
+    const OtnMapping mapping = mappingOf(f, MAPPING);
+    QVERIFY(mapping.hasOdtu(0));
+
+    OtnRxChDialog dialog(f.manager(), port, nullptr, 0, mapping);
+    const auto shown = [&dialog](const char *name) {
+        return dialog.findChild<QWidget *>(QLatin1String(name))->isVisibleTo(&dialog);
+    };
+    QVERIFY(f.writeAndWait(port, DET_MODE[0], 0));
+    QTRY_VERIFY(shown("mainTpTsGrid"));
+    QVERIFY(!shown("pbMainTs"));
+    QCOMPARE(markedTs(*dialog.mainGrid(), 8), tsIndexes(cachedBytes(f, MAIN_TS[0])));
+
+    QVERIFY(f.writeAndWait(port, DET_MODE[0], 2));
+    QTRY_VERIFY(shown("pbMainTs"));
+    QVERIFY(!shown("mainTpTsGrid"));
+
+    // The user enters a TS that another TP starts in: the two TPs swap.
+    QByteArray mainTs = cachedBytes(f, MAIN_TS[0]);
+    QVERIFY(mainTs.size() == 4);
+    const char other = mainTs.at(2);
+    {
+        ScopedDialogHandler handler(f.dialogRunner(), [other](QDialog *d) {
+            auto *pad = qobject_cast<QzelNumpadDlg *>(d);
+            if (!pad)
+                return 0;
+            pad->setText(QString::number(quint8(other)));
+            return 1;
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("pbMainTs")), Qt::LeftButton);
+    }
+    mainTs[2] = mainTs.at(0);
+    mainTs[0] = other;
+    QTRY_COMPARE(cachedBytes(f, MAIN_TS[0]), mainTs);
+    QTRY_COMPARE(dialog.findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(),
+                 QString::number(quint8(other)));
+}
+
+void tst_OtnChDialogs::txFormAndMap()
+{
+    // ODU1 in ODU2 on 1.25G TS: 4 TP of 2 TS each; TP 1 starts at TS 3, TP 2 at TS 1.
+    TxServer f(MUX_ODU1_ODU2_PT21, QByteArray("\x03\x01\x05\x07", 4));
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    dialog->setOdtuName(QStringLiteral("ODTU12 (PT=21)"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("ODTU12 (PT=21) TP/TS"));
+    QCOMPARE(dialogFrameFaults(*dialog, "otn_tx_ch_dialog.html", "bbTxCh", {{QDialogButtonBox::Close, 2004}}),
+             QStringList());
+
+    QCOMPARE(tsCell(*dialog->mainGrid(), 0)->text(), QStringLiteral("2"));
+    QCOMPARE(tsCell(*dialog->mainGrid(), 2)->text(), QStringLiteral("1"));
+    QCOMPARE(tsCell(*dialog->mainGrid(), 3)->text(), QStringLiteral("1"));
+    QCOMPARE(markedTs(*dialog->mainGrid(), 8), (QList<int>{0, 2, 4, 6}));
+    // Dummy TPs unequipped: only the main TP's TS show their TP.
+    QScopedPointer<OtnTxChDialog> off(f.dialog(COPY_OFF));
+    QCOMPARE(tsCell(*off->mainGrid(), 2)->text(), QStringLiteral("1"));
+    QCOMPARE(tsCell(*off->mainGrid(), 0)->text(), QStringLiteral("0"));
+
+    auto *content = dialog->findChild<QWidget *>(QStringLiteral("widget"));
+    auto *close = dialog->findChild<QDialogButtonBox *>(QStringLiteral("bbTxCh"))->button(QDialogButtonBox::Close);
+    for (int state : {1, 0}) {
+        dialog->setAccessState(state);
+        QCOMPARE(content->isEnabled(), state == 0);
+        QCOMPARE(close->isEnabled(), state == 0);
+    }
+}
+
+void tst_OtnChDialogs::txFollowsTheServerIgnoringBadValues()
+{
+    TxServer f(MUX_ODU0_ODU2);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    f.fake()->serverChange(new QcmaParameterByteArray(txMainTsSid, QByteArray("\x08\x02\x03\x04\x05\x06\x07\x01", 8)));
+    QTRY_COMPARE(dialog->mainTsList()[0], 8);
+    QCOMPARE(tsCell(*dialog->mainGrid(), 7)->text(), QStringLiteral("1"));
+    QCOMPARE(tsCell(*dialog->mainGrid(), 0)->text(), QStringLiteral("8"));
+
+    QBitArray alloc(8, true);
+    alloc.clearBit(5);
+    f.fake()->serverChange(new QcmaParameterBitArray(allocSid, alloc));
+    QTRY_COMPARE(dialog->allocatedGrid()->bits(), alloc);
+
+    f.fake()->serverChange(new QcmaParameterUInt(txMainTpSid, 3, 1, 8));
+    QTRY_COMPARE(dialog->mainTp(), 3u);
+
+    // A value of the wrong kind is logged and ignored, an undefined one ignored.
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Tx channel: main TP .* wrong kind, ignored$")));
+    dialog->qcmaParameterChanged(QcmaParameterByteArray(txMainTpSid, QByteArray("\x05", 1)));
+    QCOMPARE(dialog->mainTp(), 3u);
+    QcmaParameterByteArray undefinedTs(txMainTsSid, QByteArray("\x01", 1));
+    undefinedTs.setDefined(false);
+    dialog->qcmaParameterChanged(undefinedTs);
+    QCOMPARE(dialog->mainTsList()[0], 8);
+}
+
+// The road accepts a plain allocation; here a cancelled one and one the server keeps longer than the map.
+void tst_OtnChDialogs::allocationRoundTrip_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("serverBits");
+    QTest::newRow("cancelled writes nothing") << 0 << 8;
+    QTest::newRow("accepted into a longer array keeps its size") << 1 << 12;
+}
+
+void tst_OtnChDialogs::allocationRoundTrip()
+{
+    QFETCH(int, result);
+    QFETCH(int, serverBits);
+
+    QBitArray initial(serverBits, true);
+    initial.clearBit(1);
+    TxServer f(MUX_ODU0_ODU2, QByteArray(), initial);
+    QScopedPointer<OtnTxChDialog> dialog(f.dialog());
+    dialog->setOdtuName(QStringLiteral("ODTU2.1"));
+
+    QBitArray seen;
+    QString title;
+    ScopedDialogHandler handler(f.dialogRunner(), [&](QDialog *d) {
+        auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(d);
+        if (!allocation)
+            return 0;
+        seen = allocation->bits();
+        title = allocation->windowTitle();
+        QTest::mouseClick(allocation->grid()->cell(1), Qt::LeftButton);
+        QTest::mouseClick(allocation->grid()->cell(6), Qt::LeftButton);
+        return result;
+    });
+    emit dialog->allocatedGrid()->cellClicked(3);
+
+    QBitArray first8 = initial;
+    first8.resize(8);
+    QCOMPARE(seen, first8);
+    QVERIFY(title.startsWith(QStringLiteral("ODTU2.1")));
+    QBitArray expected = initial;
+    if (result == 1) {
+        expected.toggleBit(1);
+        expected.toggleBit(6);
+    }
+    QCOMPARE(f.fake()->writeRequests(), result == 1 ? 1 : 0);
+    QTRY_COMPARE(f.fake()->value(allocSid)->getBitArray(), expected);
+    QBitArray shownBits = expected;
+    shownBits.resize(8);
+    QTRY_COMPARE(dialog->allocatedGrid()->bits(), shownBits);
+}
+
+void tst_OtnChDialogs::allocationToggleAndAllocateAll()
+{
+    OtnTxChAllocationDialog dialog(nullptr, 8, 8);
+    dialog.setBits(QBitArray(8, true));
+    for (int i = 0; i < 8; ++i)
+        QTest::mouseClick(dialog.grid()->cell(i), Qt::LeftButton);
+    // All eight toggled: the maximum is the cell count.
+    QCOMPARE(dialog.bits(), QBitArray(8, false));
+    QTest::mouseClick(dialog.grid()->cell(3), Qt::LeftButton);
+    QVERIFY(dialog.bits().testBit(3));
+
+    dialog.setBits(QBitArray(8, true));
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("pbAllocatedAll")), Qt::LeftButton);
+    QCOMPARE(dialog.bits(), QBitArray(8, false));
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(dialog.grid()->cell(i)->styleSheet(), QString::fromLatin1(OtnChWidget::setStyle));
+}
+
+void tst_OtnChDialogs::rxFormMapAndSelection()
+{
+    // ODU1 in ODU2 on 1.25G TS: 4 TP; their first TS 2, 4, 6, 8.
+    RxServer f(MUX_ODU1_ODU2_PT21, 0, QByteArray("\x02\x04\x06\x08", 4));
+    const QString mainTs = WidgetText().getUiText(5099) + QLatin1Char(':');
+    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTs"))->text(), mainTs);
+    QCOMPARE(f.dialog->findChild<QLabel *>(QStringLiteral("lblMainTpTs"))->text(), mainTs);
+    QCOMPARE(dialogFrameFaults(*f.dialog, "otn_rx_ch_dialog.html", "bbRxCh", {{QDialogButtonBox::Close, 2004}}),
+             QStringList());
+
+    OtnChWidget *grid = f.dialog->mainGrid();
+    QCOMPARE(grid->cellCount(), 18);
+    for (int ts = 0; ts < 8; ++ts)
+        QCOMPARE(tsCell(*grid, ts)->text(), QStringLiteral("--"));
+    QCOMPARE(markedTs(*grid, 8), (QList<int>{1, 3, 5, 7}));
+    QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(), QStringLiteral("2"));
+
+    // A click on the map opens the TS selection of the receiver's slots.
+    QByteArray preselected;
+    ScopedDialogHandler handler(f.dialogRunner(), [&preselected](QDialog *d) {
+        auto *select = qobject_cast<OtnSelectTsDialog *>(d);
+        if (!select || select->tpCount() != 4)
+            return 0;
+        preselected = select->grid()->setCellBytes();
+        QTest::mouseClick(select->grid()->cell(7), Qt::LeftButton);
+        QTest::mouseClick(select->grid()->cell(0), Qt::LeftButton);
+        return 0;
+    });
+    QTest::mouseClick(grid->cell(12), Qt::LeftButton);
+    QCOMPARE(preselected, QByteArray("\x02\x04\x06\x08", 4));
+    QTRY_COMPARE(f.fake()->value(rxMainTsSid)->getByteArray(), QByteArray("\x01\x02\x04\x06", 4));
+}
+
+// The road swaps two TPs; here the entry's limits, the own TS and a cancelled keypad.
+void tst_OtnChDialogs::rxMainTsEntry_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QByteArray>("written");   // empty: nothing written
+
+    QTest::newRow("last TP's TS: swap") << "8" << 1 << QByteArray("\x08\x02\x03\x04\x05\x06\x07\x01", 8);
+    QTest::newRow("own TS: unchanged") << "1" << 1 << eightTs;
+    QTest::newRow("cancelled") << "5" << 0 << QByteArray();
+}
+
+void tst_OtnChDialogs::rxMainTsEntry()
+{
+    QFETCH(QString, entered);
+    QFETCH(int, result);
+    QFETCH(QByteArray, written);
+
+    RxServer f(MUX_ODU0_ODU2, 2, eightTs);
+    double minimum = 0, maximum = 0;
+    QString initialText;
+    QString title;
+    ScopedDialogHandler handler(f.dialogRunner(), [&](QDialog *d) {
+        auto *pad = qobject_cast<QzelNumpadDlg *>(d);
+        if (!pad)
+            return 0;
+        minimum = pad->minimum();
+        maximum = pad->maximum();
+        initialText = pad->text();
+        title = pad->windowTitle();
+        pad->setText(entered);
+        return result;
+    });
+    QTest::mouseClick(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs")), Qt::LeftButton);
+
+    QCOMPARE(minimum, 1.0);
+    QCOMPARE(maximum, 8.0);
+    QCOMPARE(initialText, QStringLiteral("1"));
+    QVERIFY(title.contains(WidgetText().getUiText(5099)));
+    QCOMPARE(f.fake()->writeRequests(), written.isEmpty() ? 0 : 1);
+    const QByteArray expected = written.isEmpty() ? eightTs : written;
+    QTRY_COMPARE(f.fake()->value(rxMainTsSid)->getByteArray(), expected);
+    QTRY_COMPARE(f.dialog->mainTsList()[0], int(quint8(expected.at(0))));
+    QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(),
+             QString::number(quint8(expected.at(0))));
+}
+
+void tst_OtnChDialogs::selectionRules_data()
+{
+    QTest::addColumn<int>("tpCount");
+    QTest::addColumn<QByteArray>("initial");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<bool>("closeEnabled");
+    QTest::addColumn<QList<QByteArray>>("writes");   // every main TS list sent, in order
+
+    const QByteArray four("\x01\x02\x03\x04", 4);
+    // The server's list is clicked in like the user's: a complete one goes back in ascending order.
+    QTest::newRow("complete preselection written ascending")
+        << 2 << QByteArray("\x07\x02", 2) << QList<int>{} << QByteArray("\x02\x07", 2) << true
+        << QList<QByteArray>{QByteArray("\x02\x07", 2)};
+    QTest::newRow("incomplete preselection writes nothing")
+        << 3 << QByteArray("\x02\x05", 2) << QList<int>{} << QByteArray("\x02\x05", 2) << false
+        << QList<QByteArray>{};
+    QTest::newRow("longer list cut to the TP count")
+        << 2 << QByteArray("\x04\x01\x06", 3) << QList<int>{} << QByteArray("\x01\x04", 2) << true
+        << QList<QByteArray>{QByteArray("\x01\x04", 2)};
+    QTest::newRow("single TP moves") << 1 << QByteArray("\x03", 1) << QList<int>{5} << QByteArray("\x06", 1) << true
+                                     << QList<QByteArray>{QByteArray("\x03", 1), QByteArray("\x06", 1)};
+    QTest::newRow("fifth click refused") << 4 << four << QList<int>{6} << four << true << QList<QByteArray>{four};
+    QTest::newRow("clearing disables Close") << 4 << four << QList<int>{1} << QByteArray("\x01\x03\x04", 3) << false
+                                             << QList<QByteArray>{four};
+    QTest::newRow("replace one of four") << 4 << four << QList<int>{2, 7} << QByteArray("\x01\x02\x04\x08", 4)
+                                         << true << QList<QByteArray>{four, QByteArray("\x01\x02\x04\x08", 4)};
+    QTest::newRow("All Off disables Close") << 2 << QByteArray("\x01\x05", 2) << QList<int>{allOff} << QByteArray()
+                                            << false << QList<QByteArray>{QByteArray("\x01\x05", 2)};
+}
+
+void tst_OtnChDialogs::selectionRules()
+{
+    QFETCH(int, tpCount);
+    QFETCH(QByteArray, initial);
+    QFETCH(QList<int>, clicks);
+    QFETCH(QByteArray, chosen);
+    QFETCH(bool, closeEnabled);
+    QFETCH(QList<QByteArray>, writes);
+
+    SelectServer f(initial);
+    QList<QByteArray> confirmed;
+    QObject::connect(f.manager(), &zelServerManager::parameterChanged, f.manager(),
+                     [&confirmed](const QcmaParameter &parameter) {
+                         if (parameter.getSID() == txMainTsSid)
+                             confirmed.append(parameter.getByteArray());
+                     });
+    QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(tpCount, 8));
+    for (int index : qAsConst(clicks)) {
+        QTest::mouseClick(index == allOff ? dialog->findChild<QPushButton *>(QStringLiteral("pbAllOff"))
+                                          : dialog->grid()->cell(index),
+                          Qt::LeftButton);
+    }
+
+    QCOMPARE(dialog->grid()->setCellBytes(), chosen);
+    // The choice shows through the check marks alone: the grid's set and clear looks are replaced by none.
+    for (int i = 0; i < dialog->grid()->cellCount(); ++i) {
+        QCOMPARE(dialog->grid()->cell(i)->isChecked(), chosen.contains(char(i + 1)));
+        QVERIFY(dialog->grid()->cell(i)->styleSheet().isEmpty());
+    }
+    for (int i = 0; i < tpCount; ++i) {
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblChosenTs%1").arg(i))->text(),
+                 i < chosen.size() ? QString::number(int(chosen.at(i))) : QStringLiteral("--"));
+    }
+    auto *box = dialog->findChild<QDialogButtonBox *>(QStringLiteral("bbSelectedTs"));
+    QCOMPARE(box->button(QDialogButtonBox::Close)->isEnabled(), closeEnabled);
+    QCOMPARE(f.fake()->writeRequests(), writes.size());
+    QTRY_COMPARE(confirmed, writes);
+    QCOMPARE(f.fake()->value(txMainTsSid)->getByteArray(), writes.isEmpty() ? initial : writes.last());
+}
+
+void tst_OtnChDialogs::mainTpShownWhenDefined_data()
+{
+    QTest::addColumn<bool>("defined");
+    QTest::addColumn<int>("tpId");
+
+    QTest::newRow("defined") << true << 11128;
+    QTest::newRow("undefined") << false << 11128;
+    QTest::newRow("no such parameter") << true << 0;
+}
+
+void tst_OtnChDialogs::mainTpShownWhenDefined()
+{
+    QFETCH(bool, defined);
+    QFETCH(int, tpId);
+
+    SelectServer f(QByteArray("\x01", 1), defined);
+    QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(1, 8, tpId));
+    const bool shown = defined && tpId != 0;
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMainTp"))->isVisibleTo(dialog.data()), shown);
+    QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("pbMainTp"))->isVisibleTo(dialog.data()), shown);
+}
+
+// The grid's own rules; the selection and allocation dialogs above prove its maximum in toggle mode.
+void tst_OtnChDialogs::clicks_data()
+{
+    QTest::addColumn<bool>("toggle");
+    QTest::addColumn<bool>("inverted");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QByteArray>("setCells");   // after the clicks, 1-based; report mode starts with them
+    QTest::addColumn<QList<int>>("reported");
+    QTest::addColumn<int>("takenClicks");
+
+    QTest::newRow("toggle: inverted counts the set look") << true << true << 1 << QList<int>{2, 3}
+                                                          << QByteArray("\x03") << QList<int>{} << 1;
+    QTest::newRow("report mode keeps states") << false << true << 8 << QList<int>{4, 6} << QByteArray("\x05")
+                                              << QList<int>{4, 6} << 2;
+}
+
+void tst_OtnChDialogs::clicks()
+{
+    QFETCH(bool, toggle);
+    QFETCH(bool, inverted);
+    QFETCH(int, maximum);
+    QFETCH(QList<int>, clicks);
+    QFETCH(QByteArray, setCells);
+    QFETCH(QList<int>, reported);
+    QFETCH(int, takenClicks);
+
+    OtnChWidget grid(8, 8, true, toggle, inverted, true, maximum);
+    grid.setAllCells(inverted);   // every cell clear
+    if (!toggle) {
+        for (char ts : setCells)
+            grid.setCellState(ts - 1, !inverted);
+    }
+    QSignalSpy cellClicked(&grid, &OtnChWidget::cellClicked);
+    QSignalSpy clicked(&grid, &OtnChWidget::clicked);
+    for (int index : qAsConst(clicks))
+        QTest::mouseClick(grid.cell(index), Qt::LeftButton);
+    QCOMPARE(grid.setCellBytes(), setCells);
+    for (int i = 0; i < grid.cellCount(); ++i)
+        QCOMPARE(grid.cell(i)->isChecked(), setCells.contains(char(i + 1)));
+    QList<int> reportedCells;
+    for (const QList<QVariant> &arguments : qAsConst(cellClicked))
+        reportedCells << arguments.at(0).toInt();
+    QCOMPARE(reportedCells, reported);
+    QCOMPARE(clicked.count(), takenClicks);
+}
+
+void tst_OtnChDialogs::bitsAndBytes_data()
+{
+    QTest::addColumn<bool>("inverted");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("plain") << false << "00000000" << "01000010" << "01000010" << QByteArray("\x02\x07");
+    QTest::newRow("inverted: bytes list the set look") << true << "11111111" << "01000010" << "01000010"
+                                                       << QByteArray("\x01\x03\x04\x05\x06\x08");
+    QTest::newRow("shorter array keeps the rest") << false << "111111" << "010" << "010111"
+                                                  << QByteArray("\x02\x04\x05\x06");
+    QTest::newRow("longer array is cut") << false << "0000" << "100000000001" << "1000" << QByteArray("\x01");
+}
+
+void tst_OtnChDialogs::bitsAndBytes()
+{
+    QFETCH(bool, inverted);
+    QFETCH(QString, before);
+    QFETCH(QString, bits);
+    QFETCH(QString, after);
+    QFETCH(QByteArray, bytes);
+
+    OtnChWidget grid(before.size(), 8, false, false, inverted, false, 8);
+    grid.setBits(bitsOf(before));
+    QCOMPARE(grid.bits(), bitsOf(before));
+    grid.setBits(bitsOf(bits));
+    QCOMPARE(grid.bits(), bitsOf(after));
+    QCOMPARE(grid.setCellBytes(), bytes);
+}
+
+void tst_OtnChDialogs::mask_data()
+{
+    QTest::addColumn<int>("cells");
+    QTest::addColumn<quint32>("mask");
+    QTest::addColumn<quint32>("readBack");
+    QTest::addColumn<int>("setLook");
+
+    QTest::newRow("8 cells") << 8 << 0x000000A5u << 0x000000A5u << 4;
+    QTest::newRow("8 cells ignore high bits") << 8 << 0xFFFF0101u << 0x00000001u << 1;
+    QTest::newRow("32 cells all") << 32 << 0xFFFFFFFFu << 0xFFFFFFFFu << 32;
+    QTest::newRow("32 cells top bit") << 32 << 0x80000000u << 0x80000000u << 1;
+    QTest::newRow("33 cells ignored") << 33 << 0xFFFFFFFFu << 0u << 0;
+    QTest::newRow("80 cells ignored") << 80 << 0x0000000Fu << 0u << 0;
+}
+
+void tst_OtnChDialogs::mask()
+{
+    QFETCH(int, cells);
+    QFETCH(quint32, mask);
+    QFETCH(quint32, readBack);
+    QFETCH(int, setLook);
+
+    OtnChWidget grid(cells, 16, false, true, false, false, cells);
+    grid.setMask(mask);
+    QCOMPARE(grid.mask(), readBack);
+    QCOMPARE(grid.setCellCount(), setLook);
+    // Copying goes through the mask; the target's own inversion decides the looks.
+    OtnChWidget copy(8, 8, true, true, true, false, 8);
+    copy.copyCells(grid);
+    QCOMPARE(copy.mask(), readBack & 0xFFu);
+    QCOMPARE(copy.setCellCount(), 8 - int(qPopulationCount(readBack & 0xFFu)));
+    if (cells > 32) {
+        // Reading gives 0 even when cells are set by other means.
+        grid.setCellState(0, true);
+        QCOMPARE(grid.mask(), 0u);
+    }
+}
+
+// The TS map is a grid of 9 columns: a header row, then rows of 8 TS behind their first index.
+void tst_OtnChDialogs::tsMapLayout_data()
+{
+    QTest::addColumn<int>("gridSize");
+    QTest::addColumn<int>("tsCount");
+    QTest::addColumn<int>("cells");
+    QTest::addColumn<QStringList>("rowLabels");
+
+    QTest::newRow("8-TS grid, 2 TS used") << 8 << 2 << 18 << QStringList{"0"};
+    QTest::newRow("80 TS") << 80 << 80 << 99
+                           << QStringList{"0", "8", "16", "24", "32", "40", "48", "56", "64", "72"};
+}
+
+void tst_OtnChDialogs::tsMapLayout()
+{
+    QFETCH(int, gridSize);
+    QFETCH(int, tsCount);
+    QFETCH(int, cells);
+    QFETCH(QStringList, rowLabels);
+
+    QScopedPointer<OtnChWidget> grid(OtnTsMap::createMainGrid(gridSize, nullptr));
+    QCOMPARE(grid->cellCount(), cells);
+    QCOMPARE(grid->columnCount(), 9);
+
+    // TP 0-2 in turn, and every fourth TS carrying no TP (-1, shown as 0).
+    int channels[OtnTsMap::maxTs];
+    for (int t = 0; t < OtnTsMap::maxTs; ++t)
+        channels[t] = t % 4 - 1;
+    OtnTsMap::layout(grid.data(), OtnTsMap::channelContents(channels, tsCount), OtnTsMap::rows(tsCount));
+
+    const QString header = QString::fromLatin1(OtnTsMap::headerStyle);
+    QCOMPARE(grid->cell(0)->text(), QStringLiteral("TS"));
+    for (int c = 1; c < 9; ++c) {
+        QCOMPARE(grid->cell(c)->text(), QStringLiteral("+%1").arg(c));
+        QCOMPARE(grid->cell(c)->styleSheet(), header);
+    }
+    QCOMPARE(OtnTsMap::rows(tsCount), rowLabels.size());
+    for (int r = 0; r < rowLabels.size(); ++r) {
+        const int label = (r + 1) * 9;
+        QCOMPARE(grid->cell(label)->text(), rowLabels.at(r));
+        QCOMPARE(grid->cell(label)->styleSheet(), header);
+        for (int c = 0; c < 8; ++c) {
+            const int ts = 8 * r + c;
+            const QString expected = ts < tsCount ? QString::number(ts % 4) : QStringLiteral("--");
+            QCOMPARE(grid->cell(label + 1 + c)->text(), expected);
+            QCOMPARE(grid->cell(label + 1 + c)->styleSheet(), QString::fromLatin1(OtnTsMap::dummyTpStyle));
+        }
+    }
+}
+
+void tst_OtnChDialogs::mainTsMarks_data()
+{
+    QTest::addColumn<QVector<int>>("mainTs");
+    QTest::addColumn<int>("tpCount");
+    QTest::addColumn<QVector<int>>("marked");
+
+    QTest::newRow("two TPs") << QVector<int>{3, 7} << 2 << QVector<int>{2, 6};
+    QTest::newRow("only TPs below the count") << QVector<int>{3, 7, 9} << 1 << QVector<int>{2};
+    QTest::newRow("entry 80 is the last TS") << QVector<int>{80} << 1 << QVector<int>{79};
+    QTest::newRow("entry above 80 ignored") << QVector<int>{81, 5} << 2 << QVector<int>{4};
+    QTest::newRow("entry 0 ignored") << QVector<int>{0} << 1 << QVector<int>{};
+}
+
+void tst_OtnChDialogs::mainTsMarks()
+{
+    QFETCH(QVector<int>, mainTs);
+    QFETCH(int, tpCount);
+    QFETCH(QVector<int>, marked);
+
+    OtnTsMap::Contents contents = OtnTsMap::emptyContents();
+    OtnTsMap::markMainTs(contents, mainTs.constData(), tpCount);
+    for (int t = 0; t < OtnTsMap::maxTs; ++t) {
+        const char *style = marked.contains(t) ? OtnTsMap::mainTpStyle : OtnTsMap::dummyTpStyle;
+        QVERIFY2(contents.at(t).styleSheet == QLatin1String(style), qPrintable(QStringLiteral("TS index %1").arg(t)));
+        QCOMPARE(contents.at(t).text, QStringLiteral("--"));
+    }
+}
+
+QTEST_MAIN(tst_OtnChDialogs)
+#include "tst_otnchdialogs.moc"
