@@ -35,7 +35,9 @@ const QString bulk = QStringLiteral("otu2-bulk");
 const QString threeLevels = QStringLiteral("otu4-odu2-odu0");
 // A trace identifier part (SAPI or DAPI) other than the tester's default one.
 const QByteArray otherTrace = QByteArray("\0OTHER TRACE ID", 16);
-// G.709 ODU2 frames a second: 239/237 x 9 953 280 kbit/s over the 4 x 3824 bytes of a frame.
+// G.709 frame rates: the ODU bit rate over the 4 x 3824 bytes of a frame (ODU4 856 387.7, ODU2 82 025.3
+// frames a second).
+constexpr double odu4Frames = 239.0 / 227 * 99532800e3 / (4 * 3824 * 8);
 constexpr double odu2Frames = 239.0 / 237 * 9953280e3 / (4 * 3824 * 8);
 
 // One second measured on port 1 (a current or cumulative interval), and the counters answered for it.
@@ -292,12 +294,16 @@ void tst_Reception::blockErrorsCountAtTheLayersFrameRate()
     TesterFixture f(TesterFixture::structureOptions(threeLevels));
     const int pmBei = Error::PM_BEI[1];
     QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[1], 0x31u));
+    QVERIFY(f.writeAndWait(1, TX::OTU_SM_BITS, 0x10u));
     QCOMPARE(state(f, pmBei), clear);
     Counters counters = measure(f, currentIntervalSelector);
     QCOMPARE(state(f, pmBei), current);
     QCOMPARE(state(f, sum1), current);
+    // A second holds the floor or the ceiling of the frame rate.
     const double errors = double(counters.value(pmBei).count);
     QVERIFY2(errors >= 3 * std::floor(odu2Frames) && errors <= 3 * std::ceil(odu2Frames), qPrintable(QString::number(errors)));
+    const double smErrors = double(counters.value(STATUS::SM_BEI).count);
+    QVERIFY2(smErrors >= std::floor(odu4Frames) && smErrors <= std::ceil(odu4Frames), qPrintable(QString::number(smErrors)));
     // The rate is of the layer's bits.
     QVERIFY(qAbs(counters.value(pmBei).rate / (3.0 / (4 * 3824 * 8)) - 1.0) < 1e-3);
     for (int other : {Error::PM_BEI[0], Error::PM_BEI[2], Error::PM_BIP8[0], Error::PM_BIP8[1], Error::PM_BIP8[2]})
