@@ -1,7 +1,5 @@
 #include <QtTest>
 
-#include <memory>
-
 #include "apps/shared/sid.h"
 #include "host/otn/otnpid.h"
 #include "host/parameters/qcmaparameterbytearray.h"
@@ -22,11 +20,8 @@ QList<int> sidsOf(const QSignalSpy &spy)
     return sids;
 }
 
-using Candidate = std::shared_ptr<QcmaParameter>;
-
 } // namespace
 
-Q_DECLARE_METATYPE(Candidate)
 Q_DECLARE_METATYPE(QSharedPointer<QcmaParameter>)
 Q_DECLARE_METATYPE(QSharedPointer<IntervalData>)
 
@@ -37,10 +32,6 @@ private slots:
     void initTestCase();
     void confirmationIsQueued();
     void batchIsAppliedInOrderAndConfirmedAsOne();
-    void refusedWriteIsLoggedAndOldValueReannounced_data();
-    void refusedWriteIsLoggedAndOldValueReannounced();
-    void unknownSidIsLoggedAndNotAnswered();
-    void portModeDrivesLossOfSignal();
     void intervalDataCarriesPortSidAndSelector();
 
 private:
@@ -75,88 +66,23 @@ void tst_SimulatedServerLink::batchIsAppliedInOrderAndConfirmedAsOne()
     QcmaParameterUInt first(nsSID::otnSid(1, 11019), 1);
     QcmaParameterUInt second(nsSID::otnSid(1, 11019), 3);
     QcmaParameterUInt burst(nsSID::otnSid(1, 14004), 7);
-    // The GFP category is not offered while the client is not carried in GFP.
-    QcmaParameterEnum refused(nsSID::otnSid(1, 14031), 2);
+    // Only the tester ends an insertion: refused, the value it keeps is announced again.
+    const int insertion = nsSID::otnSid(1, PID::Otn::STIMULI::INSERTION);
+    QcmaParameterEnum refused(insertion, PID::Otn::STIMULI::INSERTION_DONE);
     QcmaParameterByteArray gcc0(nsSID::otnSid(2, 11020), QByteArray("\x12\x34", 2));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("write refused: .* id 14031\\): enumerator 2 is not active"));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(SimTest::refusedLine(insertion, "only the tester ends an insertion")));
     f.manager()->SetQcmaParameterList({&first, &burst, &refused, &second, &gcc0});
 
     QCOMPARE(f.link()->writeRequests(), 1);
     QCOMPARE(f.link()->pendingAnswers(), 1);
     QVERIFY(f.settle());
     // One answer, each SID once, in the order of first mention; the later value of a SID wins.
-    QCOMPARE(sidsOf(spy), QList<int>({nsSID::otnSid(1, 11019), nsSID::otnSid(1, 14004), nsSID::otnSid(1, 14031),
+    QCOMPARE(sidsOf(spy), QList<int>({nsSID::otnSid(1, 11019), nsSID::otnSid(1, 14004), insertion,
                                       nsSID::otnSid(2, 11020)}));
     QCOMPARE(f.cached(1, 11019)->getUInt(), 3u);
     QCOMPARE(f.cached(1, 14004)->getUInt(), 7u);
-    QCOMPARE(f.cached(1, 14031)->getEnum(), 0);
+    QCOMPARE(f.cachedSid(insertion)->getEnum(), PID::Otn::STIMULI::INSERTION_OFF);
     QCOMPARE(f.cached(2, 11020)->getByteArray(), QByteArray("\x12\x34", 2));
-}
-
-void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced_data()
-{
-    QTest::addColumn<Candidate>("candidate");
-    QTest::addColumn<QString>("reason");
-
-    // The reasons of every kind are covered against a small catalogue in tst_parameterstore; these rows
-    // check the log line and the re-announcement through the link, against the real catalogue.
-    QTest::newRow("inactive enumerator") << Candidate(new QcmaParameterEnum(nsSID::otnSid(2, 14031), 2))
-                                         << "enumerator 2 is not active";
-    QTest::newRow("TTI SAPI too short") << Candidate(
-        new QcmaParameterByteArray(nsSID::otnSid(2, 11016), QByteArray(15, 'A')))
-                                        << "byte length 15, expected 16";
-    QTest::newRow("wrong kind") << Candidate(new QcmaParameterUInt(nsSID::otnSid(2, 11001), 1))
-                                << "wrong parameter type 3 (expected 2)";
-    QTest::newRow("insertion ended by the client")
-        << Candidate(new QcmaParameterEnum(nsSID::otnSid(2, PID::Otn::STIMULI::INSERTION),
-                                           PID::Otn::STIMULI::INSERTION_DONE))
-        << "only the tester ends an insertion";
-}
-
-void tst_SimulatedServerLink::refusedWriteIsLoggedAndOldValueReannounced()
-{
-    QFETCH(Candidate, candidate);
-    QFETCH(QString, reason);
-
-    TesterFixture f(options());
-    const int sid = candidate->getSID();
-    std::unique_ptr<QcmaParameter> before(f.cachedSid(sid)->clone());
-    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(SimTest::refusedLine(sid, reason)));
-    f.manager()->SetQcmaParameter(candidate.get());
-    QVERIFY(f.settle());
-    QCOMPARE(sidsOf(spy), QList<int>({sid}));
-    QVERIFY(f.cachedSid(sid)->sameValue(*before));
-    QVERIFY(f.link()->value(sid)->sameValue(*before));
-}
-
-void tst_SimulatedServerLink::unknownSidIsLoggedAndNotAnswered()
-{
-    TesterFixture f(options());
-    QSignalSpy spy(f.link(), &ServerLink::parameterChanged);
-    QcmaParameterUInt unknown(nsSID::otnSid(3, 11137), 1);
-    QTest::ignoreMessage(QtWarningMsg,
-                         "write refused: sid 0x030d2b81 (port 3, group 0xd0000, id 11137): unknown parameter");
-    f.manager()->SetQcmaParameter(&unknown);
-    QCOMPARE(f.link()->pendingAnswers(), 0);
-    QVERIFY(f.settle());
-    QCOMPARE(spy.count(), 0);
-}
-
-void tst_SimulatedServerLink::portModeDrivesLossOfSignal()
-{
-    TesterFixture f(options());
-    QCOMPARE(f.cached(1, 101)->getEnum(), 0);
-    QVERIFY(f.writeAndWait(1, 11001, 0));
-    QCOMPARE(f.cached(1, 101)->getEnum(), 1);
-    QCOMPARE(f.cached(1, 8105)->getEnum(), 3);
-    QCOMPARE(f.cached(1, 8106)->getDouble(), -40.0);
-    QCOMPARE(f.cached(2, 101)->getEnum(), 0);
-    QVERIFY(f.writeAndWait(1, 11001, 1));
-    // The loss is over, and remembered.
-    QCOMPARE(f.cached(1, 101)->getEnum(), 2);
-    QCOMPARE(f.cached(1, 8105)->getEnum(), 0);
-    QVERIFY(f.cached(1, 8106)->getDouble() > -10.0);
 }
 
 void tst_SimulatedServerLink::intervalDataCarriesPortSidAndSelector()
