@@ -188,8 +188,6 @@ void tst_Reception::receiverReportsWhatItReceives_data()
         << 0 << Expectation{{STATUS::SM_TIM, 1}, {STATUS::SM_BDI, 1}, {Alarm::ODU_AIS[0], 0}};
     QTest::newRow("SM trace other, detection off")
         << bulk << Writes{{RX::SM_EXPECTED_SAPI, otherTrace}} << 0 << Expectation{{STATUS::SM_TIM, 0}, {sum0, 0}};
-    QTest::newRow("SM BDI sent")
-        << bulk << Writes{{TX::OTU_SM_BITS, 0x08}} << 0 << Expectation{{STATUS::SM_BDI, 1}, {STATUS::SM_TIM, 0}};
     QTest::newRow("PM trace of the middle level")
         << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}} << 0
         << Expectation{{Alarm::PM_TIM[1], 1}, {Alarm::PM_BDI[1], 0}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[0], 0},
@@ -334,14 +332,14 @@ void tst_Reception::definesOnlyWhatTheStructureHas_data()
         << Ids{omfiErrorsOdu4, Error::CRC8[0], Error::CRC5[1], Alarm::MSIM[0], Alarm::MSIM[1], fecCorrected,
                patternLoss, bitErrors, patternInSync, Alarm::ODU_OCI[2]}
         << Ids{omfiErrorsOdu2, Error::CRC8[2], otucnLol, laneLof, csf, lofd, Alarm::SUM_ERRALARM[3], 1429};
-    QTest::newRow("no multiplex stage: no MSIM, no LOFD")
+    QTest::newRow("no multiplex stage, no lanes: no MSIM, no LOFD, no skew")
         << bulk << Ids{fecCorrected, fecUncorrectable, patternLoss}
         << Ids{Alarm::MSIM[0], lofd, csf, jcErrors, Error::CRC8[0], Alarm::ODU_AIS[1], Alarm::SUM_ERRALARM[1],
-               Alarm::TCMi_TIM[0], Error::TCMi_BEI[5]};
-    QTest::newRow("OTUCn: lane alignment, no FEC; ODUCn: no OCI, no FTFL")
+               Alarm::TCMi_TIM[0], Error::TCMi_BEI[5], Lane::SKEW_LOGICAL};
+    QTest::newRow("OTUCn: lane alignment and skew, no FEC; ODUCn: no OCI, no FTFL")
         << "otlc.4"
         << Ids{otucnLol, 1429, laneLof, laneSummary, STATUS::SM_BDI, STATUS::SM_IAE, Alarm::PM_BDI[0],
-               Alarm::ODU_LCK[0]}
+               Alarm::ODU_LCK[0], Lane::SKEW_LOGICAL}
         << Ids{Alarm::ODU_OCI[0], Alarm::FSF[0], Alarm::BSD[0], fecCorrected, Alarm::MSIM[0]};
 }
 

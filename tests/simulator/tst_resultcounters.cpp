@@ -74,6 +74,7 @@ private slots:
     void availability();
     void farEndDefectsMakeTheBothDirectionsUnavailable();
     void secondsThatEndUnavailableTimeKeepTheirBlockErrors();
+    void skewInsertedOnPhysicalLanes();
 };
 
 void tst_ResultCounters::alarmSeconds()
@@ -204,6 +205,19 @@ void tst_ResultCounters::secondsThatEndUnavailableTimeKeepTheirBlockErrors()
     QVERIFY(rx.value(Error::PM_BIP8[0]).count > errors);
     QCOMPARE(rx.value(Performance::SES_ODU_NEAREND[0]).count, quint64(1));
     QCOMPARE(rx.value(Performance::BBE_ODU_NEAREND[0]).count, errors);
+}
+
+// The skew of logical lanes is checked where it is inserted, on the simulated tester.
+void tst_ResultCounters::skewInsertedOnPhysicalLanes()
+{
+    using namespace nsIID::Otn;
+    Receiver rx;
+    rx.setStructure({5, 7, 0, 0, 0});
+    rx.set(PID::Otn::STIMULI::SKEW_BITS, 37u);
+    rx.set(PID::Otn::STIMULI::SKEW_LANE_TYPE, 1);
+    rx.counters.measure(rx.store, port);
+    QCOMPARE(rx.value(Lane::SKEW_PHYSICAL, currentIntervalSelector).count, quint64(37));
+    QCOMPARE(rx.value(Lane::SKEW_LOGICAL, currentIntervalSelector).count, quint64(0));
 }
 
 QTEST_MAIN(tst_ResultCounters)
