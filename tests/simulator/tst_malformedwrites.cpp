@@ -1,15 +1,12 @@
 #include <QtTest>
 
-#include <cmath>
 #include <limits>
 #include <memory>
 
 #include "apps/shared/sid.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/otn/otnpid.h"
-#include "host/parameters/qcmaparameterbitarray.h"
 #include "host/parameters/qcmaparameterbytearray.h"
-#include "host/parameters/qcmaparameterdouble.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
 #include "simulator/simulatedserverlink.h"
@@ -19,95 +16,67 @@ namespace {
 
 enum Fault { WrongKind, Undefined, OutOfRange, InactiveEnumerator, NotAvailable };
 
-// A parameter of the SID of another kind than current's, holding a plausible value.
-std::unique_ptr<QcmaParameter> otherKind(const QcmaParameter &current)
-{
-    if (current.getType() == QcmaParameter::TypeByteArray)
-        return std::make_unique<QcmaParameterInt>(current.getSID(), current.getByteArray().size());
-    return std::make_unique<QcmaParameterByteArray>(current.getSID(), QByteArray(1, char(current.getInt())));
-}
-
-// A copy of current holding a value the definition's range, enumerators or length exclude; null when
-// the definition leaves no such value.
-std::unique_ptr<QcmaParameter> outOfRange(const QcmaParameter &current, const ParameterDefinition &definition)
-{
-    std::unique_ptr<QcmaParameter> copy = current.clone();
-    switch (current.getType()) {
-    case QcmaParameter::TypeEnum: {
-        int beyond = 0;
-        for (const ParameterDefinition::Enumerator &e : definition.enumerators)
-            beyond = qMax(beyond, e.value + 1);
-        copy->setValue(beyond);
-        return copy;
-    }
-    case QcmaParameter::TypeInt:
-    case QcmaParameter::TypeUInt:
-        if (definition.maximum >= double(std::numeric_limits<int>::max()))
-            return nullptr;
-        copy->setValue(qint64(definition.maximum) + 1);
-        return copy;
-    case QcmaParameter::TypeDouble:
-        copy->setValue(definition.maximum + 1.0);
-        return copy;
-    case QcmaParameter::TypeByteArray:
-        // A free length is bounded by the structure (one MSI byte per TS), so one byte more never fits.
-        copy->setValue(current.getByteArray() + QByteArray(1, '\0'));
-        return copy;
-    case QcmaParameter::TypeBitArray: {
-        QBitArray bits = current.getBitArray();
-        bits.resize(bits.size() + 1);
-        copy->setValue(bits);
-        return copy;
-    }
-    default:
-        return nullptr;
-    }
-}
-
-std::unique_ptr<QcmaParameter> inactiveEnumerator(const QcmaParameter &current)
-{
-    if (current.getType() != QcmaParameter::TypeEnum)
-        return nullptr;
-    const auto &e = static_cast<const QcmaParameterEnum &>(current);
-    for (int value = e.minimum(); value <= e.maximum(); ++value) {
-        if (!e.isEnumActive(value)) {
-            std::unique_ptr<QcmaParameter> copy = current.clone();
-            copy->setValue(value);
-            return copy;
-        }
-    }
-    return nullptr;
-}
-
 // The malformed write of the fault for the tester's current value, null when the parameter cannot be
 // written wrongly that way.
 std::unique_ptr<QcmaParameter> malformed(const SimulatedServerLink &link, int sid, Fault fault)
 {
     const QcmaParameter *current = link.value(sid);
     const ParameterDefinition *definition = link.catalogue().findBySid(sid);
-    if (!current || !definition)
+    if (!current || !definition || current->isDefined() == (fault == NotAvailable))
         return nullptr;
-    if (fault == NotAvailable) {
-        if (current->isDefined())
-            return nullptr;
-        std::unique_ptr<QcmaParameter> copy = current->clone();
-        copy->setDefined(true);
-        return copy;
-    }
-    if (!current->isDefined())
-        return nullptr;
+    const int type = current->getType();
+    std::unique_ptr<QcmaParameter> copy = current->clone();
     switch (fault) {
     case WrongKind:
-        return otherKind(*current);
-    case Undefined: {
-        std::unique_ptr<QcmaParameter> copy = current->clone();
-        copy->setDefined(false);
+        if (type == QcmaParameter::TypeByteArray)
+            return std::make_unique<QcmaParameterInt>(sid, current->getByteArray().size());
+        return std::make_unique<QcmaParameterByteArray>(sid, QByteArray(1, char(current->getInt())));
+    case Undefined:
+    case NotAvailable:
+        copy->setDefined(fault == NotAvailable);
+        return copy;
+    case InactiveEnumerator:
+        if (type == QcmaParameter::TypeEnum) {
+            const auto *e = static_cast<const QcmaParameterEnum *>(current);
+            for (int value = e->minimum(); value <= e->maximum(); ++value) {
+                if (!e->isEnumActive(value)) {
+                    copy->setValue(value);
+                    return copy;
+                }
+            }
+        }
+        return nullptr;
+    case OutOfRange:
+        break;
+    }
+    // A value the definition's range, enumerators or length exclude.
+    switch (type) {
+    case QcmaParameter::TypeEnum: {
+        int beyond = 0;
+        for (const ParameterDefinition::Enumerator &e : definition->enumerators)
+            beyond = qMax(beyond, e.value + 1);
+        copy->setValue(beyond);
         return copy;
     }
-    case OutOfRange:
-        return outOfRange(*current, *definition);
-    case InactiveEnumerator:
-        return inactiveEnumerator(*current);
+    case QcmaParameter::TypeInt:
+    case QcmaParameter::TypeUInt:
+        if (definition->maximum >= double(std::numeric_limits<int>::max()))
+            return nullptr;
+        copy->setValue(qint64(definition->maximum) + 1);
+        return copy;
+    case QcmaParameter::TypeDouble:
+        copy->setValue(definition->maximum + 1.0);
+        return copy;
+    case QcmaParameter::TypeByteArray:
+        // A free length is bounded by the structure (one MSI byte per TS), so one byte more never fits.
+        copy->setValue(current->getByteArray() + QByteArray(1, '\0'));
+        return copy;
+    case QcmaParameter::TypeBitArray: {
+        QBitArray bits = current->getBitArray();
+        bits.resize(bits.size() + 1);
+        copy->setValue(bits);
+        return copy;
+    }
     default:
         return nullptr;
     }

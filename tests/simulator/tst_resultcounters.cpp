@@ -1,7 +1,5 @@
 #include <QtTest>
 
-#include <cmath>
-
 #include "apps/shared/sid.h"
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
@@ -17,10 +15,6 @@ constexpr int lof = 102;
 constexpr int clear = 0;
 constexpr int current = 1;
 constexpr int history = 2;
-// G.709 frame rates: the ODU bit rate over the 4 x 3824 bytes of a frame (ODU4 856 387.7, ODU0 10 167.4
-// frames a second).
-constexpr double odu4Frames = 239.0 / 227 * 99532800e3 / (4 * 3824 * 8);
-constexpr double odu0Frames = 1244160e3 / (4 * 3824 * 8);
 
 // What a port's receiver holds, on the tester's own catalogue: OTU2 bulk until the test sets another
 // structure.
@@ -75,15 +69,12 @@ class tst_ResultCounters : public QObject
     Q_OBJECT
 private slots:
     void alarmSeconds();
-    void errorsCountInTheFramesOfTheirLayer_data();
-    void errorsCountInTheFramesOfTheirLayer();
     void aCleanLoopCountsNothingForHours();
     void availability_data();
     void availability();
     void farEndDefectsMakeTheBothDirectionsUnavailable();
     void secondsThatEndUnavailableTimeKeepTheirBlockErrors();
-    void laneSkewOfTheInsertedKind_data();
-    void laneSkewOfTheInsertedKind();
+    void skewInsertedOnPhysicalLanes();
 };
 
 void tst_ResultCounters::alarmSeconds()
@@ -103,75 +94,6 @@ void tst_ResultCounters::alarmSeconds()
     rx.set(lof, history);
     rx.counters.measure(rx.store, port);
     QCOMPARE(rx.value(lof, currentIntervalSelector).count, quint64(1));
-}
-
-void tst_ResultCounters::errorsCountInTheFramesOfTheirLayer_data()
-{
-    using namespace nsIID::Otn::Error;
-    using namespace PID::Otn;
-    QTest::addColumn<int>("txByte");           // third byte sent (0: none)
-    QTest::addColumn<uint>("value");
-    QTest::addColumn<int>("inserted");         // counter given inserted errors (0: none)
-    QTest::addColumn<double>("insertedPerFrame");
-    QTest::addColumn<int>("counter");
-    QTest::addColumn<double>("framesPerSecond");
-    QTest::addColumn<double>("perFrame");
-
-    // OTU4 > ODU2 > ODU0 in the loop.
-    QTest::newRow("PM BEI 3 of the ODU4") << TX::ODU_PM_BITS[0] << 0x31u << 0 << 0.0 << PM_BEI[0] << odu4Frames << 3.0;
-    QTest::newRow("PM BEI 3 of the ODU0 inside") << TX::ODU_PM_BITS[2] << 0x31u << 0 << 0.0 << PM_BEI[2]
-                                                 << odu0Frames << 3.0;
-    QTest::newRow("PM BEI 9 counts none") << TX::ODU_PM_BITS[2] << 0x91u << 0 << 0.0 << PM_BEI[2] << odu0Frames
-                                          << 0.0;
-    QTest::newRow("SM BEI 1 of the OTU4") << TX::OTU_SM_BITS << 0x10u << 0 << 0.0 << STATUS::SM_BEI << odu4Frames
-                                          << 1.0;
-    QTest::newRow("inserted BIP-8 errors of the ODU0") << 0 << 0u << PM_BIP8[2] << 0.25 << PM_BIP8[2] << odu0Frames
-                                                       << 0.25;
-    QTest::newRow("inserted BIP-8 errors under ODU-AIS count none")
-        << TX::ODU_PM_BITS[1] << 0x07u << PM_BIP8[2] << 2.0 << PM_BIP8[2] << odu0Frames << 0.0;
-}
-
-void tst_ResultCounters::errorsCountInTheFramesOfTheirLayer()
-{
-    QFETCH(int, txByte);
-    QFETCH(uint, value);
-    QFETCH(int, inserted);
-    QFETCH(double, insertedPerFrame);
-    QFETCH(int, counter);
-    QFETCH(double, framesPerSecond);
-    QFETCH(double, perFrame);
-
-    Receiver rx;
-    rx.set(12018, 111809973.568);
-    rx.setStructure({3, 0, 16, 2, 0}, true);
-    // The bare store sends the catalogue's payload types, not the structure's.
-    rx.set(PID::Otn::RX::PLM_DETECTION, 0);
-    if (txByte)
-        rx.set(txByte, value);
-    if (inserted)
-        rx.counters.insert(port, inserted, insertedPerFrame);
-    constexpr int seconds = 3;
-    for (int s = 1; s <= seconds; ++s) {
-        rx.counters.measure(rx.store, port);
-        // A second holds the floor or the ceiling of the frame rate.
-        const double errors = double(rx.value(counter, currentIntervalSelector).count);
-        QVERIFY2(errors >= std::floor(perFrame * std::floor(framesPerSecond))
-                     && errors <= std::ceil(perFrame * std::ceil(framesPerSecond)),
-                 qPrintable(QStringLiteral("second %1: %2 errors").arg(s).arg(errors)));
-    }
-    const double total = double(rx.value(counter).count);
-    QVERIFY2(qAbs(total - perFrame * seconds * framesPerSecond) <= qMax(perFrame, 1.0),
-             qPrintable(QStringLiteral("%1 errors in %2 s").arg(total).arg(seconds)));
-    // The rate is of the layer's bits.
-    if (perFrame > 0)
-        QVERIFY(qAbs(rx.value(counter).rate / (perFrame / (4 * 3824 * 8)) - 1.0) < 1e-3);
-    // No other counter of the levels counted.
-    for (int level = 0; level < 3; ++level) {
-        for (int other : {nsIID::Otn::Error::PM_BEI[level], nsIID::Otn::Error::PM_BIP8[level]}) {
-            if (other != counter)
-                QCOMPARE(rx.value(other).count, quint64(0));
-        }
-    }
 }
 
 void tst_ResultCounters::aCleanLoopCountsNothingForHours()
@@ -285,34 +207,17 @@ void tst_ResultCounters::secondsThatEndUnavailableTimeKeepTheirBlockErrors()
     QCOMPARE(rx.value(Performance::BBE_ODU_NEAREND[0]).count, errors);
 }
 
-void tst_ResultCounters::laneSkewOfTheInsertedKind_data()
+// The skew of logical lanes is checked where it is inserted, on the simulated tester.
+void tst_ResultCounters::skewInsertedOnPhysicalLanes()
 {
-    QTest::addColumn<QVector<int>>("structure");
-    QTest::addColumn<int>("laneType");
-    QTest::addColumn<bool>("measured");   // false: a signal without lanes has no skew to measure
-    QTest::addColumn<quint64>("logical");
-    QTest::addColumn<quint64>("physical");
-    QTest::newRow("logical lanes") << QVector<int>{5, 7, 0, 0, 0} << 0 << true << quint64(37) << quint64(0);
-    QTest::newRow("physical lanes") << QVector<int>{5, 7, 0, 0, 0} << 1 << true << quint64(0) << quint64(37);
-    QTest::newRow("no lanes") << QVector<int>{1, 0, 0, 0, 0} << 0 << false << quint64(0) << quint64(0);
-}
-
-void tst_ResultCounters::laneSkewOfTheInsertedKind()
-{
-    QFETCH(QVector<int>, structure);
-    QFETCH(int, laneType);
-    QFETCH(bool, measured);
-    QFETCH(quint64, logical);
-    QFETCH(quint64, physical);
+    using namespace nsIID::Otn;
     Receiver rx;
-    rx.setStructure(structure);
-    rx.set(14040, 37u);
-    rx.set(14042, laneType);
+    rx.setStructure({5, 7, 0, 0, 0});
+    rx.set(PID::Otn::STIMULI::SKEW_BITS, 37u);
+    rx.set(PID::Otn::STIMULI::SKEW_LANE_TYPE, 1);
     rx.counters.measure(rx.store, port);
-    const ResultCounters::Values values = rx.counters.values(rx.store, port, currentIntervalSelector);
-    QCOMPARE(values.contains(2140), measured);
-    QCOMPARE(values.value(2140).count, logical);
-    QCOMPARE(values.value(2141).count, physical);
+    QCOMPARE(rx.value(Lane::SKEW_PHYSICAL, currentIntervalSelector).count, quint64(37));
+    QCOMPARE(rx.value(Lane::SKEW_LOGICAL, currentIntervalSelector).count, quint64(0));
 }
 
 QTEST_MAIN(tst_ResultCounters)

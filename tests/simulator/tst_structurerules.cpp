@@ -1,28 +1,32 @@
 #include <QtTest>
 
 #include "apps/shared/sid.h"
+#include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
+#include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/qcmaparameterbytearray.h"
-#include "host/parameters/qcmaparameterenum.h"
 #include "host/parameters/qcmaparameteruint.h"
-#include "host/catalogue/parametercatalogue.h"
 #include "host/server/zelservermanager.h"
+#include "simulator/otnstructurerules.h"
+#include "simulator/poweronstructure.h"
 #include "simulator/simulatedserverlink.h"
+#include "simulator/tributarylayout.h"
 #include "tests/simulator/simulatortesthelpers.h"
+#include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testerfixture.h"
 
 using namespace nsSettings::Otn;
 using namespace SimTest;
 using namespace PID::Otn;
+using Rules = OtnStructureRules;
+using C = OtnSignalCatalogue;
 
 namespace {
 
 const int txInterface = TX::MAPPING[0];
 const int txClient = TX::MAPPING[1];
 const int txStage0 = TX::MAPPING[2];
-const int txStage1 = TX::MAPPING[3];
-const int txStage2 = TX::MAPPING[4];
 const int rxInterface = RX::MAPPING[0];
 const int rxStage0 = RX::MAPPING[2];
 
@@ -35,34 +39,77 @@ QByteArray ascending(int count, int step, int first = 1)
 }
 
 // Sets the Tx interface by name and the stage-0 multiplex kind, port 1; false when refused.
-bool setTxStructure(TesterFixture &f, const QString &interfaceName, int stage0, int port = 1)
+bool setTxStructure(TesterFixture &f, const QString &interfaceName, int stage0)
 {
     const int iface = valueNamed(f, txInterface, interfaceName);
-    return iface >= 0 && f.writeAndWait(port, txInterface, iface) && f.writeAndWait(port, txStage0, stage0);
+    return iface >= 0 && f.writeAndWait(1, txInterface, iface) && f.writeAndWait(1, txStage0, stage0);
 }
 
-} // namespace
+int interfaceNamed(const QString &name)
+{
+    for (int v : C::interfaceValues()) {
+        if (C::interfaceName(v) == name)
+            return v;
+    }
+    return -1;
+}
 
-Q_DECLARE_METATYPE(QSharedPointer<QcmaParameter>)
+// The MSI of count TS, each TS of one TP of perTp TS: the type bits, then the port.
+QByteArray msiOf(int count, int base, int perTp)
+{
+    QByteArray b;
+    for (int t = 0; t < count; ++t)
+        b.append(char(quint8(base | (t / perTp))));
+    return b;
+}
+
+// G.709 Table 7-1: OTUk bit rates in kbit/s; OTUC1: 239/226 x 99 532 800.
+constexpr double otu3Rate = 43018413.559;
+constexpr double otu4Rate = 111809973.568;
+constexpr double otuc1Rate = 105258138.053;
+
+} // namespace
 
 class tst_StructureRules : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { qRegisterMetaType<QSharedPointer<QcmaParameter>>(); }
+    void everyInterfaceResolves();
     void interfaceOffersG709Stages_data();
     void interfaceOffersG709Stages();
+    void clientFitsTheLine_data();
+    void clientFitsTheLine();
     void stageSizesSlotParameters_data();
     void stageSizesSlotParameters();
-    void missingStageMakesItsParametersUndefined_data();
-    void missingStageMakesItsParametersUndefined();
-    void clientRestrictsStages();
     void oduFlexTsCountSizesTributaryPorts();
     void mainTsWritesMustNameDistinctSlotsOfTheStage_data();
     void mainTsWritesMustNameDistinctSlotsOfTheStage();
+    void msiFollowsG709_data();
+    void msiFollowsG709();
     void payloadTypeFollowsStructureChanges();
     void receiverStageAndExpectedMsi();
+    void powerOnStructureOnEveryPort_data();
+    void powerOnStructureOnEveryPort();
+    void powerOnStructureThatDoesNotFitIsReported_data();
+    void powerOnStructureThatDoesNotFitIsReported();
 };
+
+// Any interface with any client resolves to a valid structure. Signals 8 to 13 (10G-class, or one lane
+// of a multi-lane signal) carry no multiplex, nor does an OTUCn: this tester does not generate PT 22.
+void tst_StructureRules::everyInterfaceResolves()
+{
+    for (int i : C::interfaceValues()) {
+        for (int c : C::clientValues()) {
+            const OtnMapping resolved = Rules::resolve(OtnMapping(i, c, MUX_ODU3_ODU4, 4, 1), OtnMapping::FieldInterface);
+            QVERIFY2(resolved.isValid(), qPrintable(QString("interface %1 client %2").arg(i).arg(c)));
+            QCOMPARE(resolved[OtnMapping::FieldInterface], i);
+        }
+        const QVector<int> stages = Rules::possibleValues(OtnMapping::FieldStage0, OtnMapping(i, 0, 0, 0, 0));
+        QVERIFY2(stages.contains(0), qPrintable(C::interfaceName(i)));
+        const bool multiplexed = !(i >= 8 && i <= 13) && !C::interfaceSignal(i)->otlc;
+        QVERIFY2((stages.size() > 1) == multiplexed, qPrintable(C::interfaceName(i)));
+    }
+}
 
 void tst_StructureRules::interfaceOffersG709Stages_data()
 {
@@ -71,9 +118,6 @@ void tst_StructureRules::interfaceOffersG709Stages_data()
 
     // Which lower-order ODUs an OTUk's OPU can carry (G.709 multiplexing), plus "no multiplexing".
     QTest::newRow("OTU1") << "OTU1" << QVector<int>{MUX_NONE, MUX_ODU0_ODU1};
-    QTest::newRow("OTU2") << "OTU2"
-                          << QVector<int>{MUX_NONE, MUX_ODU0_ODU2, MUX_ODU1_ODU2_PT20, MUX_ODU1_ODU2_PT21,
-                                          MUX_ODUFLEX_ODU2};
     QTest::newRow("OTU3") << "OTU3"
                           << QVector<int>{MUX_NONE, MUX_ODU1_ODU3_PT20, MUX_ODU1_ODU3_PT21, MUX_ODU2_ODU3_PT20,
                                           MUX_ODU2_ODU3_PT21, MUX_ODU2E_ODU3, MUX_ODU0_ODU3, MUX_ODUFLEX_ODU3};
@@ -89,7 +133,6 @@ void tst_StructureRules::interfaceOffersG709Stages()
 
     TesterFixture f;
     const int iface = valueNamed(f, txInterface, interfaceName);
-    QVERIFY2(iface >= 0, qPrintable(interfaceName));
     QVERIFY(f.writeAndWait(1, txInterface, iface));
     QCOMPARE(f.cached(1, txClient)->getEnum(), valueNamed(f, txClient, QStringLiteral("Bulk")));
     QCOMPARE(activeOf(f.cached(1, txStage0)), stages);
@@ -98,21 +141,52 @@ void tst_StructureRules::interfaceOffersG709Stages()
     QCOMPARE(activeOf(f.cached(1, rxStage0)), stages);
 }
 
-// The tester sizes and defines a stage's slot parameters by its multiplex; the figures of every kind are
-// the structure rules' suite's subject.
+void tst_StructureRules::clientFitsTheLine_data()
+{
+    QTest::addColumn<QString>("interfaceName");
+    QTest::addColumn<QString>("client");
+    QTest::addColumn<QVector<int>>("stage0");   // empty: the client's ODU fits no level of the line
+    QTest::newRow("ODU2e in ODU3 only by GMP on 1.25G TS") << "OTU3" << "10GbE (BMP)" << QVector<int>{MUX_ODU2E_ODU3};
+    QTest::newRow("ODU3 in ODU4 only by ODTU4.31") << "OTU4" << "STM-256 (AMP)" << QVector<int>{MUX_ODU3_ODU4};
+    QTest::newRow("ODU1 in OPU1 directly") << "OTU1" << "STM-16 (AMP)" << QVector<int>{MUX_NONE};
+    QTest::newRow("ODU2e does not fit ODU2") << "OTU2" << "10GbE (BMP)" << QVector<int>();
+    QTest::newRow("ODU4 does not fit ODU3") << "OTU3" << "100GbE" << QVector<int>();
+}
+
+void tst_StructureRules::clientFitsTheLine()
+{
+    QFETCH(QString, interfaceName);
+    QFETCH(QString, client);
+    QFETCH(QVector<int>, stage0);
+
+    TesterFixture f;
+    QVERIFY(setTxStructure(f, interfaceName, MUX_NONE));
+    const int value = valueNamed(f, txClient, client);
+    QVERIFY(value >= 0);
+    QCOMPARE(activeOf(f.cached(1, txClient)).contains(value), !stage0.isEmpty());
+    if (stage0.isEmpty())
+        return;
+    QVERIFY(f.writeAndWait(1, txClient, value));
+    QCOMPARE(activeOf(f.cached(1, txStage0)), stage0);
+    // The stage that no longer fits gives way to the first one offered.
+    QCOMPARE(f.cached(1, txStage0)->getEnum(), stage0.first());
+}
+
+// The tester sizes a stage's slot parameters by G.709: TS of the higher-order OPU, LO ODUs it carries
+// and TS each; on fixed TS (ODTU01, ODTU23 on 2.5G TS) nothing is open to allocation.
 void tst_StructureRules::stageSizesSlotParameters_data()
 {
     QTest::addColumn<QString>("interfaceName");
     QTest::addColumn<int>("stage0");
     QTest::addColumn<uint>("tpCount");
-    QTest::addColumn<QByteArray>("mainTs");
+    QTest::addColumn<int>("tsPerTp");
     QTest::addColumn<int>("allocatedTs");
 
-    QTest::newRow("ODU0 in ODU1") << "OTU1" << int(MUX_ODU0_ODU1) << 2u << ascending(2, 1) << 0;
-    QTest::newRow("ODU1 in ODU2, 1.25G TS") << "OTU2" << int(MUX_ODU1_ODU2_PT21) << 4u << ascending(4, 2) << 8;
-    QTest::newRow("ODU2 in ODU3, 1.25G TS") << "OTU3" << int(MUX_ODU2_ODU3_PT21) << 4u << ascending(4, 8) << 32;
-    QTest::newRow("ODU3 in ODU4") << "OTU4" << int(MUX_ODU3_ODU4) << 2u << bytes({1, 32}) << 80;
-    QTest::newRow("ODU0 in ODU4") << "OTU4" << int(MUX_ODU0_ODU4) << 80u << ascending(80, 1) << 80;
+    QTest::newRow("ODTU01: 2 ODU0 in OPU1") << "OTU1" << int(MUX_ODU0_ODU1) << 2u << 1 << 0;
+    QTest::newRow("ODTU12 on 1.25G TS") << "OTU2" << int(MUX_ODU1_ODU2_PT21) << 4u << 2 << 8;
+    QTest::newRow("ODTU23 on 2.5G TS") << "OTU3" << int(MUX_ODU2_ODU3_PT20) << 4u << 4 << 0;
+    QTest::newRow("ODTU3.9: 3 ODU2e in OPU3") << "OTU3" << int(MUX_ODU2E_ODU3) << 3u << 9 << 32;
+    QTest::newRow("ODTU4.31: 2 ODU3 in OPU4") << "OTU4" << int(MUX_ODU3_ODU4) << 2u << 31 << 80;
 }
 
 void tst_StructureRules::stageSizesSlotParameters()
@@ -120,83 +194,28 @@ void tst_StructureRules::stageSizesSlotParameters()
     QFETCH(QString, interfaceName);
     QFETCH(int, stage0);
     QFETCH(uint, tpCount);
-    QFETCH(QByteArray, mainTs);
+    QFETCH(int, tsPerTp);
     QFETCH(int, allocatedTs);
 
     TesterFixture f;
     QVERIFY(setTxStructure(f, interfaceName, stage0));
     QCOMPARE(f.cached(1, txStage0)->getEnum(), stage0);
-
     const auto *mainTp = static_cast<const QcmaParameterUInt *>(f.cached(1, TX::MAIN_TP[0]));
-    QVERIFY(mainTp->isDefined());
     QCOMPARE(mainTp->maximum(), tpCount);
-    QCOMPARE(mainTp->getUInt(), 1u);
+    // By default the LO ODUs take the TS one after the other.
     const auto *ts = static_cast<const QcmaParameterByteArray *>(f.cached(1, TX::MAIN_TS[0]));
-    QVERIFY(ts->isDefined());
     QCOMPARE(ts->fixedLength(), int(tpCount));
-    QCOMPARE(ts->getByteArray(), mainTs);
+    QCOMPARE(ts->getByteArray(), ascending(int(tpCount), tsPerTp));
     const QcmaParameter *alloc = f.cached(1, TX::ALLOC[0]);
     QCOMPARE(alloc->isDefined(), allocatedTs > 0);
-    if (allocatedTs > 0) {
-        // One bit per TS open to allocation, all alike: every TS starts allocated.
-        const QBitArray bits = alloc->getBitArray();
-        QCOMPARE(bits.size(), allocatedTs);
-        QVERIFY(bits.count(true) == 0 || bits.count(true) == allocatedTs);
-    }
+    if (allocatedTs > 0)
+        QCOMPARE(alloc->getBitArray(), QBitArray(allocatedTs));
     QVERIFY(f.cached(1, TX::TX_COPY[0])->isDefined());
 
     // The main TP is limited to the stage's tributary ports.
     QVERIFY(f.writeAndWait(1, TX::MAIN_TP[0], tpCount));
     QVERIFY(!f.writeAndWait(1, TX::MAIN_TP[0], tpCount + 1));
     QCOMPARE(f.cached(1, TX::MAIN_TP[0])->getUInt(), tpCount);
-}
-
-void tst_StructureRules::missingStageMakesItsParametersUndefined_data()
-{
-    QTest::addColumn<int>("stage0");
-    QTest::addColumn<int>("stages");
-    QTest::newRow("no multiplexing") << int(MUX_NONE) << 0;
-    QTest::newRow("one stage") << int(MUX_ODU1_ODU2_PT21) << 1;
-}
-
-// A stage's parameters, the next stage's multiplex kind and the ODU level's overhead exist only
-// when the stage does; a write to a parameter of a missing stage is refused.
-void tst_StructureRules::missingStageMakesItsParametersUndefined()
-{
-    QFETCH(int, stage0);
-    QFETCH(int, stages);
-
-    TesterFixture f;
-    QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), stage0));
-    for (int stage = 0; stage < 3; ++stage) {
-        QCOMPARE(f.cached(1, TX::MAIN_TP[stage])->isDefined(), stage < stages);
-        QCOMPARE(f.cached(1, TX::MAIN_TS[stage])->isDefined(), stage < stages);
-        QCOMPARE(f.cached(1, TX::TX_COPY[stage])->isDefined(), stage < stages);
-        QCOMPARE(f.cached(1, TX::ODU_FAS[stage])->isDefined(), stage <= stages);
-    }
-    QCOMPARE(f.cached(1, txStage1)->isDefined(), stages >= 1);
-    QVERIFY(!f.cached(1, txStage2)->isDefined());
-    QVERIFY(!f.writeAndWait(1, TX::MAIN_TP[stages], 1u));
-}
-
-void tst_StructureRules::clientRestrictsStages()
-{
-    TesterFixture f;
-    QVERIFY(setTxStructure(f, QStringLiteral("OTU4"), MUX_NONE));
-    const int gigE = valueNamed(f, txClient, QStringLiteral("1GbE (GFP-T)"));
-    QVERIFY(gigE >= 0);
-    QVERIFY(activeOf(f.cached(1, txClient)).contains(gigE));
-    QVERIFY(f.writeAndWait(1, txClient, gigE));
-    // 1GbE travels in an ODU0: the line ODU4 must be multiplexed towards one.
-    const QVector<int> stages = activeOf(f.cached(1, txStage0));
-    QVERIFY(!stages.contains(MUX_NONE));
-    QVERIFY(stages.contains(MUX_ODU0_ODU4));
-    QVERIFY(!stages.contains(MUX_ODUFLEX_ODU4));
-    // The stage that no longer fits gives way to the first one offered.
-    QCOMPARE(f.cached(1, txStage0)->getEnum(), stages.first());
-    QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU0_ODU4));
-    QCOMPARE(f.cached(1, txStage1)->getEnum(), 0);
-    QCOMPARE(activeOf(f.cached(1, txStage1)), QVector<int>({0}));
 }
 
 void tst_StructureRules::oduFlexTsCountSizesTributaryPorts()
@@ -207,7 +226,7 @@ void tst_StructureRules::oduFlexTsCountSizesTributaryPorts()
     QVERIFY(count->isDefined());
     QCOMPARE(count->maximum(), 8u);
     QCOMPARE(f.cached(1, TX::MAIN_TS[0])->getByteArray(), ascending(8, 1));
-
+    // floor(8 / 2) ODUflex of 2 TS.
     QVERIFY(f.writeAndWait(1, TX::NUMBER_OF_TS[0], 2u));
     QCOMPARE(f.cached(1, TX::MAIN_TS[0])->getByteArray(), ascending(4, 2));
     QCOMPARE(static_cast<const QcmaParameterUInt *>(f.cached(1, TX::MAIN_TP[0]))->maximum(), 4u);
@@ -226,7 +245,6 @@ void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage_data()
     QTest::newRow("slot twice") << bytes({1, 3, 3, 7}) << "TS 3 named twice";
     QTest::newRow("slot beyond the stage") << bytes({1, 3, 5, 9}) << "TS 9 outside 1..8";
     QTest::newRow("slot 0") << bytes({0, 3, 5, 7}) << "TS 0 outside 1..8";
-    QTest::newRow("one slot short") << bytes({1, 3, 5}) << "byte length 3, expected 4";
 }
 
 void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
@@ -246,12 +264,43 @@ void tst_StructureRules::mainTsWritesMustNameDistinctSlotsOfTheStage()
     QCOMPARE(f.cached(1, TX::MAIN_TS[0])->getByteArray(), reason.isEmpty() ? mainTs : before);
 }
 
+void tst_StructureRules::msiFollowsG709_data()
+{
+    QTest::addColumn<QString>("interfaceName");
+    QTest::addColumn<int>("stage0");
+    QTest::addColumn<QByteArray>("msi");
+
+    // OPU1: ODTU01 marked 11, the port is the TS.
+    QTest::newRow("ODU0 in OPU1") << "OTU1" << int(MUX_ODU0_ODU1) << msiOf(2, 0xC0, 1);
+    // PT 21 on OPU2: ODTU12 (00) over two 1.25G TS per port.
+    QTest::newRow("ODU1 in OPU2, PT 21") << "OTU2" << int(MUX_ODU1_ODU2_PT21) << msiOf(8, 0x00, 2);
+    // ODTU23 is marked 01.
+    QTest::newRow("ODU2 in OPU3, PT 20") << "OTU3" << int(MUX_ODU2_ODU3_PT20) << msiOf(16, 0x40, 4);
+    // ODTU3.ts (10): three ODU2e use 27 TS; the other 5 are unallocated (11, port 0).
+    QTest::newRow("ODU2e in OPU3") << "OTU3" << int(MUX_ODU2E_ODU3) << msiOf(27, 0x80, 9) + QByteArray(5, char(0xC0));
+    // OPU4: bit 1 = occupied, bits 2-8 = port - 1.
+    QTest::newRow("ODU0 in OPU4") << "OTU4" << int(MUX_ODU0_ODU4) << msiOf(80, 0x80, 1);
+}
+
+void tst_StructureRules::msiFollowsG709()
+{
+    QFETCH(QString, interfaceName);
+    QFETCH(int, stage0);
+    QFETCH(QByteArray, msi);
+
+    const TributaryLayout layout(OtnMapping(interfaceNamed(interfaceName), 0, stage0, 0, 0), 0);
+    QVERIFY(layout.exists());
+    QCOMPARE(layout.tsCount(), msi.size());
+    QCOMPARE(layout.msi().toHex(' '), msi.toHex(' '));
+}
+
 void tst_StructureRules::payloadTypeFollowsStructureChanges()
 {
     TesterFixture f;
     const int pt0 = TX::OPU_PAYLOAD_TYPE[0];
     QVERIFY(setTxStructure(f, QStringLiteral("OTU2"), MUX_NONE));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0xFE}));
+    // A payload type set by hand stays until the structure changes.
     QVERIFY(f.writeAndWait(1, pt0, bytes({0x83})));
     QVERIFY(f.writeAndWait(1, TX::ODU_FAS[0], bytes({0xF6, 0xF6, 0xF6, 0x28, 0x28, 0x00})));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x83}));
@@ -291,6 +340,111 @@ void tst_StructureRules::receiverStageAndExpectedMsi()
     allocated.toggleBit(7);
     QVERIFY(f.writeAndWait(1, TX::ALLOC[0], allocated));
     QCOMPARE(quint8(f.cached(1, reference)->getByteArray().at(7)), quint8(0xC0));
+}
+
+// The sizes of the stages follow the rules above; a power-on structure is set on both directions of every
+// port, with the Dummy CH it names.
+void tst_StructureRules::powerOnStructureOnEveryPort_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("lineRate");          // kbit/s
+    QTest::addColumn<QByteArray>("payloadTypes");  // PT of each level's OPU, line first
+    QTest::addColumn<uint>("lanes");               // logical lanes
+    QTest::addColumn<int>("dummyCopy");            // Dummy CH of the stages the structure has
+
+    // PT 21: ODTUk.ts structures, PT 20: ODTUjk only (an OPU1 carrying ODU0), FE: PRBS test signal,
+    // 07: PCS codeword transparent Ethernet, 0A: STM-1 into OPU0, 05: GFP.
+    QTest::newRow("otu4-odu2-odu0") << "otu4-odu2-odu0" << otu4Rate << bytes({0x21, 0x21, 0xFE}) << 0u << int(COPY_MAIN);
+    QTest::newRow("otu3-odu2-odu1-odu0") << "otu3-odu2-odu1-odu0" << otu3Rate << bytes({0x21, 0x21, 0x20, 0x0A}) << 0u
+                                         << int(COPY_MAIN);
+    // 80 ODU0 of one TS each; only the main one is equipped.
+    QTest::newRow("otu4-odu0") << "otu4-odu0" << otu4Rate << bytes({0x21, 0x07}) << 0u << int(COPY_OFF);
+    QTest::newRow("otu4-oduflex-gfpf") << "otu4-oduflex-gfpf" << otu4Rate << bytes({0x21, 0x05}) << 0u << int(COPY_MAIN);
+    // OTL4.4: 4 physical lanes of 5 logical lanes.
+    QTest::newRow("otl4.4") << "otl4.4" << otu4Rate << bytes({0x07}) << 20u << int(COPY_MAIN);
+    QTest::newRow("otlc.4") << "otlc.4" << otuc1Rate << bytes({0xFE}) << 20u << int(COPY_MAIN);
+}
+
+void tst_StructureRules::powerOnStructureOnEveryPort()
+{
+    QFETCH(QString, name);
+    QFETCH(double, lineRate);
+    QFETCH(QByteArray, payloadTypes);
+    QFETCH(uint, lanes);
+    QFETCH(int, dummyCopy);
+
+    const PowerOnStructure *structure = PowerOnStructure::find(name);
+    QVERIFY(structure);
+    DiagnosticsRecorder log;
+    TesterFixture f(TesterFixture::structureOptions(name, 4));
+    QCOMPARE(log.lines(), QStringList());
+    const OtnMapping expected = structure->mapping();
+
+    for (int port = 1; port <= 4; ++port) {
+        for (int field = 0; field < OtnMapping::fieldCount; ++field) {
+            const QcmaParameter *tx = f.cached(port, TX::MAPPING[field]);
+            const QcmaParameter *rx = f.cached(port, RX::MAPPING[field]);
+            QCOMPARE(tx->isDefined() ? tx->getEnum() : 0, expected[field]);
+            QCOMPARE(rx->isDefined() ? rx->getEnum() : 0, expected[field]);
+        }
+        QCOMPARE(f.cached(port, TX::LINE_RATE)->getDouble(), lineRate);
+        QCOMPARE(f.cached(port, RX::LINE_RATE)->getDouble(), lineRate);
+        QCOMPARE(f.cached(port, TX::LANE_COUNT)->getUInt(), lanes);
+        QCOMPARE(f.manager()->GetPortModuleType(port), structure->moduleType);
+
+        QByteArray types;
+        for (int level = 0; level < payloadTypes.size(); ++level)
+            types += f.cached(port, TX::OPU_PAYLOAD_TYPE[level])->getByteArray();
+        QCOMPARE(types, payloadTypes);
+        QVERIFY(payloadTypes.size() == OtnMapping::maxLevels
+                || !f.cached(port, TX::OPU_PAYLOAD_TYPE[payloadTypes.size()])->isDefined());
+
+        // A stage under each level but the last, the same on both sides of the loop.
+        for (int stage = 0; stage < OtnMapping::maxStages; ++stage) {
+            const bool present = stage < payloadTypes.size() - 1;
+            QCOMPARE(f.cached(port, TX::MAIN_TS[stage])->isDefined(), present);
+            QCOMPARE(f.cached(port, RX::MAIN_TS[stage])->isDefined(), present);
+            QCOMPARE(f.cached(port, MEASUREMENT::MSIM_REFERENCE_DATA[stage])->isDefined(), present);
+            if (!present)
+                continue;
+            QCOMPARE(f.cached(port, RX::MAIN_TS[stage])->getByteArray(), f.cached(port, TX::MAIN_TS[stage])->getByteArray());
+            QCOMPARE(f.cached(port, RX::MAIN_TP[stage])->getUInt(), f.cached(port, TX::MAIN_TP[stage])->getUInt());
+            QCOMPARE(f.cached(port, TX::TX_COPY[stage])->getEnum(), dummyCopy);
+        }
+    }
+}
+
+void tst_StructureRules::powerOnStructureThatDoesNotFitIsReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("lanes on an SFP")
+        << "otl4.4" << "power-on structure otl4.4 on port 1: OTL4.4 needs a multi-lane module, not module type 0";
+    QTest::newRow("unknown name") << "otu9" << "unknown power-on structure 'otu9'";
+}
+
+void tst_StructureRules::powerOnStructureThatDoesNotFitIsReported()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, line);
+
+    for (const PowerOnStructure &structure : PowerOnStructure::all()) {
+        QString problem;
+        QVERIFY2(structure.mapping(&problem).isValid(), qPrintable(structure.name + QLatin1Char(' ') + problem));
+    }
+    SimulatorOptions options = TesterFixture::testOptions(1);
+    options.moduleTypes = {0};
+    options.structure = name;
+    DiagnosticsRecorder log;
+    TesterFixture f(options);
+    QCOMPARE(log.lines(), QStringList{line});
+    // The port keeps the tester's start-up structure: OTU2 carrying a test pattern, both directions.
+    for (const int *ids : {TX::MAPPING, RX::MAPPING}) {
+        QCOMPARE(f.cached(1, ids[0])->getEnum(), valueNamed(f, ids[0], QStringLiteral("OTU2")));
+        QCOMPARE(f.cached(1, ids[1])->getEnum(), valueNamed(f, ids[1], QStringLiteral("Bulk")));
+        QCOMPARE(f.cached(1, ids[2])->getEnum(), 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_StructureRules)

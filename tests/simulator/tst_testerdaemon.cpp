@@ -76,9 +76,8 @@ private slots:
     void malformedFramesCloseOnlyTheirConnection_data();
     void malformedFramesCloseOnlyTheirConnection();
     void linkLosesTheConnectionOnABadFrame();
-    void clientsSeeEachOthersChanges();
+    void clientsShareTheTesterUpToTheLimit();
     void restartKeepsConfirmedValuesAndReportsTheRest();
-    void twentyClientsEveryWriteConfirmed();
     void daemonBinaryServesAndStopsOnSigterm();
 };
 
@@ -150,19 +149,52 @@ void tst_TesterDaemon::linkLosesTheConnectionOnABadFrame()
              qPrintable(link.stateReason()));
 }
 
-void tst_TesterDaemon::clientsSeeEachOthersChanges()
+void tst_TesterDaemon::clientsShareTheTesterUpToTheLimit()
 {
-    TesterServer server(TesterFixture::testOptions(2));
+    constexpr int clientCount = 3;
+    constexpr int rounds = 10;
+    TesterServer server(TesterFixture::testOptions(clientCount));
+    server.setMaxClients(clientCount);
     QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    Client a(server.serverPort());
-    Client b(server.serverPort());
-    QCOMPARE(b.link->portCount(), 2);
+    std::vector<std::unique_ptr<Client>> clients;
+    std::vector<int> answers(clientCount, 0);
+    int misrouted = 0;
+    for (int i = 0; i < clientCount; ++i) {
+        clients.push_back(std::make_unique<Client>(server.serverPort()));
+        QVERIFY(clients.back()->link->state() == ServerLink::State::Connected);
+        connect(clients.back()->link.get(), &ServerLink::intervalDataArrived, this,
+                [&answers, &misrouted, i](QSharedPointer<IntervalData> data) {
+                    ++answers[i];
+                    misrouted += nsSID::portOf(data->sid()) != i + 1;
+                });
+    }
+    RemoteServerLink refused(QStringLiteral("127.0.0.1"), server.serverPort());
+    QTRY_VERIFY_WITH_TIMEOUT(refused.stateReason().contains(QLatin1String("the tester serves 3 clients already")),
+                             waitMs);
+    Client &a = *clients[0];
+    Client &b = *clients[1];
+    QCOMPARE(b.link->portCount(), clientCount);
     QCOMPARE(b.manager->catalogue().count(), server.tester()->catalogue().count());
     // Every value of every kind arrives as the tester holds it.
     for (const std::unique_ptr<QcmaParameter> &held : server.tester()->snapshot()) {
         const QcmaParameter *seen = b.manager->cachedParameter(held->getSID());
         QVERIFY2(seen && seen->sameValue(*held) && seen->isDefined() == held->isDefined(), qPrintable(held->describe()));
     }
+
+    // Many writes and requests at once: each request is answered to its client alone.
+    for (int round = 0; round < rounds; ++round) {
+        for (int i = 0; i < clientCount; ++i) {
+            clients[i]->setOffset(i + 1, i + round / 10.0);
+            clients[i]->link->requestIntervalData(i + 1, nsSID::otn, currentIntervalSelector);
+        }
+        QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(server.confirmedWrites(), clientCount * rounds, waitMs);
+    for (int i = 0; i < clientCount; ++i) {
+        QTRY_COMPARE_WITH_TIMEOUT(clients[i]->link->unconfirmedWrites(), 0, waitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(answers[i] >= rounds, waitMs);
+    }
+    QCOMPARE(misrouted, 0);
 
     a.setOffset(1, 12.5);
     QTRY_COMPARE_WITH_TIMEOUT(b.offset(1), 12.5, waitMs);
@@ -205,47 +237,6 @@ void tst_TesterDaemon::restartKeepsConfirmedValuesAndReportsTheRest()
     QCOMPARE(states.first(), ServerLink::State::Lost);
     QCOMPARE(states.last(), ServerLink::State::Connected);
     QCOMPARE(client.link->writesNotApplied(), 1);
-}
-
-void tst_TesterDaemon::twentyClientsEveryWriteConfirmed()
-{
-    constexpr int clientCount = 20;
-    constexpr int rounds = 10;
-    TesterServer server(TesterFixture::testOptions(4));
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    std::vector<std::unique_ptr<Client>> clients;
-    std::vector<int> answers(clientCount, 0);
-    int misrouted = 0;
-    for (int i = 0; i < clientCount; ++i) {
-        clients.push_back(std::make_unique<Client>(server.serverPort()));
-        QVERIFY(clients.back()->link->state() == ServerLink::State::Connected);
-        connect(clients.back()->link.get(), &ServerLink::intervalDataArrived, this,
-                [&answers, &misrouted, i](QSharedPointer<IntervalData> data) {
-                    ++answers[i];
-                    misrouted += nsSID::portOf(data->sid()) != i % 4 + 1;
-                });
-    }
-    for (int round = 0; round < rounds; ++round) {
-        for (int i = 0; i < clientCount; ++i) {
-            clients[i]->setOffset(i % 4 + 1, i + round / 10.0);
-            clients[i]->link->requestIntervalData(i % 4 + 1, nsSID::otn, currentIntervalSelector);
-        }
-        QCoreApplication::processEvents();
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(server.confirmedWrites(), clientCount * rounds, waitMs);
-    for (int i = 0; i < clientCount; ++i) {
-        QTRY_COMPARE_WITH_TIMEOUT(clients[i]->link->unconfirmedWrites(), 0, waitMs);
-        QCOMPARE(clients[i]->link->writesNotApplied(), 0);
-        // Each request is answered to its client alone.
-        QTRY_VERIFY_WITH_TIMEOUT(answers[i] >= rounds, waitMs);
-    }
-    QCOMPARE(misrouted, 0);
-    // Every client ends with the tester's values.
-    for (int port = 1; port <= 4; ++port) {
-        const double held = server.tester()->value(nsSID::otnSid(port, offsetId))->getDouble();
-        for (const std::unique_ptr<Client> &client : clients)
-            QTRY_COMPARE_WITH_TIMEOUT(client->offset(port), held, waitMs);
-    }
 }
 
 void tst_TesterDaemon::daemonBinaryServesAndStopsOnSigterm()
