@@ -23,7 +23,6 @@ void tst_Sid::build_data()
     QTest::addColumn<uint>("expected");
     QTest::addColumn<QString>("condition");   // empty: nothing reported
     QTest::newRow("no port") << 127 << 0x0D0000 << 15 << false << 0x7F0D000Fu << "";
-    QTest::newRow("port 1 rx interface") << 1 << 0x0D0000 << 12006 << false << 0x010D2EE6u << "";
     QTest::newRow("flag set") << 0 << 0x0D0000 << 11008 << true << 0x800D2B00u << "";
     QTest::newRow("highest port and id") << 4 << 0xFF0000 << 0xFFFF << false << 0x04FFFFFFu << "";
     QTest::newRow("port 5") << 5 << 0x0D0000 << 1 << false << 0x050D0001u
