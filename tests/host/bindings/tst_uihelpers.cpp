@@ -2,7 +2,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -65,6 +64,15 @@ QString held(const QcmaParameter *p)
     return p->getType() == QcmaParameter::TypeBitArray ? patternOf(p->getBitArray()) : p->toVariant().toString();
 }
 
+void enterNumber(DialogRunner &runner, QPushButton *button, const QString &text)
+{
+    ScopedDialogHandler handler(runner, [&text](QDialog *dialog) {
+        qobject_cast<QzelNumpadDlg *>(dialog)->setText(text);
+        return 1;
+    });
+    button->click();
+}
+
 // A binding of the given kind on a page, with what it shows and a user's edit to a value.
 struct Bound {
     Bound(const QString &kind, Server &server) : runner(server.dialogRunner())
@@ -107,13 +115,7 @@ struct Bound {
             binding = std::make_unique<UiHelper_Number>(manager, button, nameLabel, nullptr,
                                                         nsSID::otnSid(port, burstId), UiHelper::ConnectImmediately);
             shown = [button] { return button->text(); };
-            edit = [this, button](const QString &v) {
-                ScopedDialogHandler handler(runner, [&v](QDialog *dialog) {
-                    qobject_cast<QzelNumpadDlg *>(dialog)->setText(v);
-                    return 1;
-                });
-                button->click();
-            };
+            edit = [this, button](const QString &v) { enterNumber(runner, button, v); };
         } else if (kind == QLatin1String("label")) {
             auto *value = new QLabel(&page);
             widget = value;
@@ -199,15 +201,6 @@ struct EditDialog {
     QDialogButtonBox *box = nullptr;
 };
 
-void enterNumber(DialogRunner &runner, QPushButton *button, const QString &text)
-{
-    ScopedDialogHandler handler(runner, [&text](QDialog *dialog) {
-        qobject_cast<QzelNumpadDlg *>(dialog)->setText(text);
-        return 1;
-    });
-    button->click();
-}
-
 // The tester of the dialog tests: a mode and a burst.
 std::unique_ptr<Server> dialogServer()
 {
@@ -236,13 +229,10 @@ private slots:
     void laneRules_data();
     void laneRules();
     void triggerWritesEveryPress();
-    void wrongKindIsReported_data();
     void wrongKindIsReported();
     void statusJudgeAndTable();
     void dialogClosingWays_data();
     void dialogClosingWays();
-    void dialogApplyThenCancelKeepsApplied();
-    void dialogPendingValueSurvivesServerChange();
 
 private:
     Server m_catalogueServer;   // its manager's texts name the catalogue's values
@@ -403,12 +393,8 @@ void tst_UiHelpers::valueTexts_data()
     const int hex = UiHelper_Label::FormatHex;
     QTest::newRow("label int hex") << false << p(new QcmaParameterInt(nsSID::otnSid(port, burstId), 254)) << 0
                                    << hex << "FE";
-    QTest::newRow("label uint") << false << p(new QcmaParameterUInt(nsSID::otnSid(port, upiId), 4294967295u)) << 0
-                                << 0 << "4294967295";
     QTest::newRow("label enum SDH") << false << p(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 1, 0, 5)) << 1
                                     << 0 << "Burst (SDH)";
-    QTest::newRow("label enum without own SDH name")
-        << false << p(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 3, 0, 5)) << 1 << 0 << "Continuous";
     QTest::newRow("label double to its decimals")
         << false << p(new QcmaParameterDouble(nsSID::otnSid(port, offsetId), 0.0351, -10, 10, 3)) << 0 << 0
         << "0.035";
@@ -420,7 +406,6 @@ void tst_UiHelpers::valueTexts_data()
                                                  << "4000000000";
     QTest::newRow("number double no decimals") << true << p(new QcmaParameterDouble(1, 7.6, 0, 10, 0)) << 0 << 0
                                                << "8";
-    QTest::newRow("number bytes") << true << p(new QcmaParameterByteArray(1, "ab")) << 0 << 0 << "";
 }
 
 void tst_UiHelpers::valueTexts()
@@ -446,14 +431,12 @@ void tst_UiHelpers::keypadRange_data()
     QTest::addColumn<bool>("decimal");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("entered");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<double>("maximum");
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("double") << true << 1 << "-99.5" << -100.0 << 100.0 << "-2.5" << "-99.5";
-    QTest::newRow("cancelled") << false << 0 << "12" << 1.0 << 1000.0 << "43" << "43";
-    QTest::newRow("accepted above the range") << false << 1 << "1001" << 1.0 << 1000.0 << "43" << "43";
+    QTest::newRow("double") << true << 1 << "-99.5" << "-2.5" << "-99.5";
+    QTest::newRow("cancelled") << false << 0 << "12" << "43" << "43";
+    QTest::newRow("accepted above the range") << false << 1 << "1001" << "43" << "43";
 }
 
 void tst_UiHelpers::keypadRange()
@@ -461,8 +444,6 @@ void tst_UiHelpers::keypadRange()
     QFETCH(bool, decimal);
     QFETCH(int, result);
     QFETCH(QString, entered);
-    QFETCH(double, minimum);
-    QFETCH(double, maximum);
     QFETCH(QString, preset);
     QFETCH(QString, shown);
 
@@ -482,18 +463,16 @@ void tst_UiHelpers::keypadRange()
         ++runs;
         [&] {
             QCOMPARE(pad->inputType(), decimal ? int(QzelNumpadDlg::Decimal) : int(QzelNumpadDlg::Integer));
-            QCOMPARE(pad->minimum(), minimum);
-            QCOMPARE(pad->maximum(), maximum);
+            QCOMPARE(pad->minimum(), decimal ? -100.0 : 1.0);
+            QCOMPARE(pad->maximum(), decimal ? 100.0 : 1000.0);
             QCOMPARE(pad->text(), preset);
             QCOMPARE(pad->windowTitle(), binding.GetText_Name());
-            QCOMPARE(pad->parentWidget(), static_cast<QWidget *>(button));
         }();
         pad->setText(entered);
         return result;
     });
     button->click();
     QCOMPARE(runs, 1);
-    QVERIFY2(button->findChildren<QzelNumpadDlg *>().isEmpty(), "the keypad is gone after the run");
     QCOMPARE(server.fake()->writeRequests(), shown == preset ? 0 : 1);
     QTRY_COMPARE(button->text(), shown);
 }
@@ -509,9 +488,7 @@ void tst_UiHelpers::laneRules_data()
 
     QTest::newRow("20 lanes, 10 a row, clear the last") << "11110000111100001111" << 10 << false << 19
                                                       << "11110000111100001110";
-    QTest::newRow("4 lanes in one row") << "1000" << 5 << false << 2 << "1010";
     QTest::newRow("single lane moves") << "0100" << 5 << true << 3 << "0001";
-    QTest::newRow("single lane from none") << "0000" << 5 << true << 1 << "0100";
 }
 
 void tst_UiHelpers::laneRules()
@@ -529,7 +506,6 @@ void tst_UiHelpers::laneRules()
     UiHelper_MultiLane binding(server.manager(), lanes, nullptr, nsSID::otnSid(port, lanesId), lanesPerRow, singleLane,
                                UiHelper::ConnectImmediately);
     QCOMPARE(lanes->laneCount(), before.size());
-    QCOMPARE(lanes->laneButton(before.size() - 1)->text(), QString::number(before.size()));
     lanes->adjustSize();
     QCOMPARE(lanes->laneButton(before.size() - 1)->y() > lanes->laneButton(0)->y(), before.size() > lanesPerRow);
     lanes->laneButton(pressed)->click();
@@ -559,24 +535,9 @@ void tst_UiHelpers::triggerWritesEveryPress()
     }
 }
 
-void tst_UiHelpers::wrongKindIsReported_data()
-{
-    QTest::addColumn<bool>("combo");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("combo on an int")
-        << true
-        << "ZEL_FATAL: ..\\..\\host\\bindings\\uihelper_enum_combobox: line %d: "
-           "Incorrect qcmaparameter type=1 for UiHelper_Enum_ComboBox(sid=10d36b4)";
-    QTest::newRow("trigger on bytes")
-        << false
-        << "ZEL_FATAL: ..\\..\\host\\bindings\\uihelper_pushbutton: line %d: "
-           "Incorrect qcmaparameter type=5 for UiHelper_PushButton(sid=10d2b5c)";
-}
-
+// A binding on a parameter of another kind reports it, keeps its widget and writes nothing.
 void tst_UiHelpers::wrongKindIsReported()
 {
-    QFETCH(bool, combo);
-    QFETCH(QString, line);
     Server server;
     server.fake()->addParameter(new QcmaParameterInt(nsSID::otnSid(port, burstId), 5, 1, 1000));
     server.fake()->addParameter(new QcmaParameterByteArray(nsSID::otnSid(port, bytesId), "\x01"));
@@ -585,16 +546,11 @@ void tst_UiHelpers::wrongKindIsReported()
     box->addItems({"kept"});
     auto *button = new QPushButton(&page);
     DiagnosticsRecorder recorder;
-    std::unique_ptr<UiHelper> binding;
-    if (combo) {
-        binding = std::make_unique<UiHelper_Enum_ComboBox>(server.manager(), box, nullptr, nullptr, nullptr,
-                                                           nsSID::otnSid(port, burstId), UiHelper::ConnectImmediately);
-    } else {
-        binding = std::make_unique<UiHelper_PushButton>(server.manager(), button, nsSID::otnSid(port, bytesId),
-                                                        UiHelper::ConnectImmediately);
-        button->click();
-    }
-    QCOMPARE(recorder.withLineNumbersMasked(), QStringList{line});
+    UiHelper_Enum_ComboBox combo(server.manager(), box, nullptr, nullptr, nullptr, nsSID::otnSid(port, burstId),
+                                 UiHelper::ConnectImmediately);
+    UiHelper_PushButton trigger(server.manager(), button, nsSID::otnSid(port, bytesId), UiHelper::ConnectImmediately);
+    button->click();
+    QCOMPARE(recorder.linesStartingWith(QStringLiteral("ZEL_FATAL: ")).size(), 2);
     QCOMPARE(box->count(), 1);
     QCOMPARE(server.fake()->writeRequests(), 0);
 }
@@ -606,7 +562,6 @@ void tst_UiHelpers::statusJudgeAndTable()
     Server server;
     server.fake()->addParameter(new QcmaParameterUInt(nsSID::otnSid(port, upiId), 0));
     server.fake()->addParameter(parameterFor(QStringLiteral("status"), QStringLiteral("1")));
-    server.fake()->addParameter(new QcmaParameterEnum(nsSID::otnSid(2, alarmId), 2, 0, 2));
     QWidget page;
     auto *judged = new PortStatusItem(&page);
     CounterJudge judge;
@@ -619,35 +574,28 @@ void tst_UiHelpers::statusJudgeAndTable()
 
     auto *table = new QTableWidget(1, 2, &page);
     UiHelperListTableStatus list(table);
-    const QList<QPair<int, int>> cells{{0, 1}, {2, 3}};   // the second one lies outside the table
-    QList<PortStatusItem *> leds;
-    QList<QPointer<UiHelper_Status>> bindings;
-    QList<QPointer<QWidget>> cellWidgets;
-    for (int i = 0; i < cells.size(); ++i) {
+    QList<QPointer<QWidget>> cells;
+    PortStatusItem *led = nullptr;
+    for (const QPair<int, int> &at : {qMakePair(0, 1), qMakePair(2, 3)}) {   // the second lies outside the table
         auto cell = std::make_unique<QWidget>();
-        auto *layout = new QHBoxLayout(cell.get());
-        leds << new PortStatusItem(cell.get());
-        layout->addWidget(leds.last());
-        auto helper = std::make_unique<UiHelper_Status>(server.manager(), leds.last(), nullptr,
-                                                        nsSID::otnSid(i + 1, alarmId), UiHelper::ConnectManually);
-        bindings << helper.get();
-        cellWidgets << cell.get();
-        list.addUiHelper(cells.at(i).first, cells.at(i).second, std::move(helper), std::move(cell));
+        led = new PortStatusItem(cell.get());
+        cells << cell.get();
+        list.addUiHelper(at.first, at.second,
+                         std::make_unique<UiHelper_Status>(server.manager(), led, nullptr, nsSID::otnSid(port, alarmId),
+                                                           UiHelper::ConnectManually),
+                         std::move(cell));
     }
-    QCOMPARE(list.cellCount(), 2);
     QCOMPARE(table->rowCount(), 3);
     QCOMPARE(table->columnCount(), 4);
-    QCOMPARE(table->cellWidget(0, 1), cellWidgets.at(0).data());
-    QCOMPARE(table->cellWidget(2, 3), cellWidgets.at(1).data());
+    QCOMPARE(table->cellWidget(0, 1), cells.at(0).data());
+    QCOMPARE(table->cellWidget(2, 3), cells.at(1).data());
     list.ConnectManual();
-    QCOMPARE(leds.at(0)->state(), PortStatusItem::Alarm);
-    QCOMPARE(leds.at(1)->state(), PortStatusItem::History);
+    QCOMPARE(led->state(), PortStatusItem::Alarm);
 
     list.Clear();
     QVERIFY(!table->cellWidget(0, 1) && !table->cellWidget(2, 3));
-    QTRY_VERIFY(!cellWidgets.at(0) && !cellWidgets.at(1));   // removed cell widgets are deleted later
+    QTRY_VERIFY(!cells.at(0) && !cells.at(1));   // removed cell widgets are deleted later
     QCOMPARE(list.count(), 0);
-    QVERIFY(!bindings.at(0) && !bindings.at(1));
 }
 
 void tst_UiHelpers::dialogClosingWays_data()
@@ -661,9 +609,7 @@ void tst_UiHelpers::dialogClosingWays_data()
 
     QTest::newRow("OK sends one request") << "ok" << 1 << int(QDialog::Accepted) << 4 << 250 << "Rate";
     QTest::newRow("Apply sends, stays open") << "apply" << 1 << -1 << 4 << 250 << "Rate";
-    QTest::newRow("Cancel drops") << "cancel" << 0 << int(QDialog::Rejected) << 0 << 1 << "Single";
-    QTest::newRow("closing drops") << "close" << 0 << int(QDialog::Rejected) << 0 << 1 << "Single";
-    QTest::newRow("accept from code sends") << "accept" << 1 << int(QDialog::Accepted) << 4 << 250 << "Rate";
+    QTest::newRow("Cancel drops") << "cancel" << 0 << int(QDialog::Rejected) << 5 << 1 << "Off";
 }
 
 void tst_UiHelpers::dialogClosingWays()
@@ -686,17 +632,13 @@ void tst_UiHelpers::dialogClosingWays()
     QCOMPARE(edit.number->text(), QStringLiteral("250"));
     QCOMPARE(edit.dialog.uiHelperList()->parameterMap()->count(), 2);
     QCOMPARE(server->fake()->writeRequests(), 0);
+    // The tester moves the mode meanwhile: the dialog keeps showing the user's pending choice.
+    server->fake()->serverChange(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 5, 0, 5));
+    QTRY_COMPARE(server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 5);
+    QCOMPARE(edit.combo->currentText(), QStringLiteral("Rate"));
 
-    if (way == QLatin1String("ok"))
-        edit.press(QDialogButtonBox::Ok);
-    else if (way == QLatin1String("apply"))
-        edit.press(QDialogButtonBox::Apply);
-    else if (way == QLatin1String("cancel"))
-        edit.press(QDialogButtonBox::Cancel);
-    else if (way == QLatin1String("close"))
-        QTest::keyClick(&edit.dialog, Qt::Key_Escape);
-    else
-        edit.dialog.accept();
+    edit.press(way == QLatin1String("ok") ? QDialogButtonBox::Ok
+               : way == QLatin1String("apply") ? QDialogButtonBox::Apply : QDialogButtonBox::Cancel);
 
     QCOMPARE(server->fake()->writeRequests(), requests);
     QCOMPARE(server->fake()->value(nsSID::otnSid(port, modeId))->getEnum(), serverMode);
@@ -712,34 +654,14 @@ void tst_UiHelpers::dialogClosingWays()
     QCOMPARE(edit.echo->text(), comboShows);
     QCOMPARE(edit.number->text(), QString::number(serverBurst));
     QCOMPARE(server->fake()->writeRequests(), requests);
-}
-
-void tst_UiHelpers::dialogApplyThenCancelKeepsApplied()
-{
-    const std::unique_ptr<Server> server = dialogServer();
-    EditDialog edit(server->manager());
-    edit.combo->setCurrentIndex(2);
-    edit.press(QDialogButtonBox::Apply);
-    QCOMPARE(server->fake()->writeRequests(), 1);
-    enterNumber(server->dialogRunner(), edit.number, QStringLiteral("9"));
-    edit.press(QDialogButtonBox::Cancel);
-    QCOMPARE(server->fake()->writeRequests(), 1);
-    QTRY_COMPARE(server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 2);
-    QCOMPARE(server->fake()->value(nsSID::otnSid(port, burstId))->getInt(), 1);
-    QCOMPARE(edit.number->text(), QStringLiteral("1"));
-}
-
-void tst_UiHelpers::dialogPendingValueSurvivesServerChange()
-{
-    const std::unique_ptr<Server> server = dialogServer();
-    EditDialog edit(server->manager());
-    edit.combo->setCurrentIndex(5);
-    // The server moves the value meanwhile: the dialog keeps showing the user's pending choice.
-    server->fake()->serverChange(new QcmaParameterEnum(nsSID::otnSid(port, modeId), 1, 0, 5));
-    QTRY_COMPARE(server->cachedSid(nsSID::otnSid(port, modeId))->getEnum(), 1);
-    QCOMPARE(edit.combo->currentText(), QStringLiteral("Off"));
-    edit.press(QDialogButtonBox::Ok);
-    QCOMPARE(server->fake()->value(nsSID::otnSid(port, modeId))->getEnum(), 5);
+    if (way == QLatin1String("apply")) {
+        // Cancel after Apply keeps what was applied and drops the rest.
+        enterNumber(server->dialogRunner(), edit.number, QStringLiteral("9"));
+        edit.press(QDialogButtonBox::Cancel);
+        QCOMPARE(server->fake()->writeRequests(), 1);
+        QCOMPARE(server->fake()->value(nsSID::otnSid(port, burstId))->getInt(), 250);
+        QCOMPARE(edit.number->text(), QStringLiteral("250"));
+    }
 }
 
 QTEST_MAIN(tst_UiHelpers)

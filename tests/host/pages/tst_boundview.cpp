@@ -56,9 +56,6 @@ void tst_BoundView::followsServerOnlyWhileShown_data()
     QTest::newRow("setup widget") << ViewMaker([](zelServerManager *manager) {
         return std::unique_ptr<BoundView>(std::make_unique<ClockConfigurationWidget>(manager, 1));
     });
-    QTest::newRow("stimuli panel") << ViewMaker([](zelServerManager *manager) {
-        return std::unique_ptr<BoundView>(std::make_unique<Panel>(manager, 1));
-    });
 }
 
 void tst_BoundView::followsServerOnlyWhileShown()

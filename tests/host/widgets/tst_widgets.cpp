@@ -1,6 +1,5 @@
 #include <QBitArray>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,7 +56,6 @@ private slots:
     void numpadRangeEnforced();
     void numpadKeysEdit_data();
     void numpadKeysEdit();
-    void numpadAcceptsOnlyValid_data();
     void numpadAcceptsOnlyValid();
     void qwertyKeys_data();
     void qwertyKeys();
@@ -65,8 +63,6 @@ private slots:
     void patternContentRoundTrip();
     void patternCellEdits_data();
     void patternCellEdits();
-    void lanesRoundTrip_data();
-    void lanesRoundTrip();
     void laneClicks_data();
     void laneClicks();
 };
@@ -86,9 +82,7 @@ void tst_Widgets::numpadRangeEnforced_data()
     const int unsignedType = QzelNumpadDlg::Unsigned;
     QTest::newRow("int inside") << integer << 1.0 << 80.0 << "80" << true << 80.0;
     QTest::newRow("int above") << integer << 1.0 << 80.0 << "81" << false << 81.0;
-    QTest::newRow("int empty") << integer << 0.0 << 5.0 << "" << false << 0.0;
     QTest::newRow("hex lower case") << hex << 0.0 << 255.0 << "0a" << true << 10.0;
-    QTest::newRow("hex 100 above 255") << hex << 0.0 << 255.0 << "100" << false << 256.0;
     QTest::newRow("unsigned above int") << unsignedType << 0.0 << 4294967295.0 << "4294967295" << true
                                         << 4294967295.0;
 }
@@ -121,7 +115,6 @@ void tst_Widgets::numpadKeysEdit_data()
 
     const int integer = QzelNumpadDlg::Integer;
     QTest::newRow("first key replaces preset") << integer << "43" << QStringList{"pbKey7"} << "7";
-    QTest::newRow("digits append") << integer << "" << QStringList{"pbKey1", "pbKey0", "pbKey5"} << "105";
     QTest::newRow("backspace") << integer << "" << QStringList{"pbKey1", "pbKey2", "pbBackspace"} << "1";
     QTest::newRow("clear") << integer << "43" << QStringList{"pbClear"} << "";
     QTest::newRow("sign toggles") << integer << "" << QStringList{"pbKey3", "pbSign"} << "-3";
@@ -150,33 +143,21 @@ void tst_Widgets::numpadKeysEdit()
     QCOMPARE(pad.text(), text);
 }
 
-void tst_Widgets::numpadAcceptsOnlyValid_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
-
-    QTest::newRow("in range") << "12" << true;
-    QTest::newRow("out of range") << "13" << false;
-}
-
+// Return in the line edit reaches accept() even with OK disabled: a value outside the range keeps the keypad open.
 void tst_Widgets::numpadAcceptsOnlyValid()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, accepted);
-
     QzelNumpadDlg pad(QzelNumpadDlg::Integer);
     pad.setMinimum(1);
     pad.setMaximum(12);
-    pad.setTitle(QStringLiteral("Main TS"));
     pad.show();
-    pad.setText(text);
-    QSignalSpy acceptedSpy(&pad, &QDialog::accepted);
-    // Return in the line edit reaches accept() even with OK disabled.
-    QTest::keyClick(pad.findChild<QLineEdit *>(QStringLiteral("leValue")), Qt::Key_Return);
-    pad.accept();
-    QCOMPARE(!acceptedSpy.isEmpty(), accepted);
-    QCOMPARE(pad.isVisible(), !accepted);
-    QCOMPARE(pad.windowTitle(), QStringLiteral("Main TS"));
+    QSignalSpy accepted(&pad, &QDialog::accepted);
+    for (const QString &text : {QStringLiteral("13"), QStringLiteral("12")}) {
+        pad.setText(text);
+        QTest::keyClick(pad.findChild<QLineEdit *>(QStringLiteral("leValue")), Qt::Key_Return);
+        pad.accept();
+        QCOMPARE(!accepted.isEmpty(), text == QLatin1String("12"));
+        QCOMPARE(pad.isVisible(), accepted.isEmpty());
+    }
 }
 
 void tst_Widgets::qwertyKeys_data()
@@ -187,10 +168,8 @@ void tst_Widgets::qwertyKeys_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("counter");
 
-    QTest::newRow("lower case") << "" << 16 << QStringList{"pbKey_2_0", "pbKey_2_1", "pbKey_2_2"} << "asd" << "3/16";
     QTest::newRow("shifted") << "" << 16 << QStringList{"pbShift", "pbKey_2_0", "pbKey_0_0", "pbShift", "pbKey_2_0"}
                              << "A!a" << "3/16";
-    QTest::newRow("ampersand") << "" << 16 << QStringList{"pbShift", "pbKey_0_6"} << "&" << "1/16";
     QTest::newRow("full line takes no key") << "JPN" << 3 << QStringList{"pbKey_1_0", "pbSpace"} << "JPN" << "3/3";
     QTest::newRow("preset longer is cut") << "TAMBRIK ZEL XYZ" << 12 << QStringList{} << "TAMBRIK ZEL " << "12/12";
     QTest::newRow("backspace makes room") << "JPN" << 3 << QStringList{"pbBackspace", "pbKey_0_0"} << "JP1" << "3/3";
@@ -229,7 +208,6 @@ void tst_Widgets::patternContentRoundTrip_data()
                                                   << 2;
     QTest::newRow("long content cut") << 24 << 8 << Bytes{1, 2, 3, 4, 5} << Bytes{1, 2, 3} << 1;
     QTest::newRow("size not a byte multiple") << 12 << 4 << Bytes{0xF0, 0x0F, 0xFF} << Bytes{0xF0, 0x0F} << 1;
-    QTest::newRow("last line partly used") << 40 << 4 << counting(5) << counting(5) << 2;
 }
 
 void tst_Widgets::patternContentRoundTrip()
@@ -288,44 +266,6 @@ void tst_Widgets::patternCellEdits()
     expected[index] = byte;
     QCOMPARE(editor.content(), expected);
     QCOMPARE(item->text(), shown);
-}
-
-void tst_Widgets::lanesRoundTrip_data()
-{
-    QTest::addColumn<QString>("bits");
-    QTest::addColumn<int>("lanesPerRow");
-    QTest::addColumn<int>("lastRow");
-    QTest::addColumn<int>("lastColumn");
-
-    QTest::newRow("7, 5 a row") << "1010101" << 5 << 1 << 1;
-    QTest::newRow("20, 10 a row") << "00000000001111111111" << 10 << 1 << 9;
-}
-
-void tst_Widgets::lanesRoundTrip()
-{
-    QFETCH(QString, bits);
-    QFETCH(int, lanesPerRow);
-    QFETCH(int, lastRow);
-    QFETCH(int, lastColumn);
-
-    MultiLaneWidget lanes;
-    lanes.setBits(bitsOf(bits), 1, lanesPerRow);
-    QCOMPARE(patternOf(lanes.bits()), bits);
-    QCOMPARE(lanes.laneCount(), bits.size());
-    auto *grid = qobject_cast<QGridLayout *>(lanes.layout());
-    QVERIFY(grid);
-    int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(lanes.laneButton(bits.size() - 1)), &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE(row, lastRow);
-    QCOMPARE(column, lastColumn);
-    // A second value of the same size reuses the buttons.
-    QPushButton *first = lanes.laneButton(0);
-    QString inverted = bits;
-    for (QChar &c : inverted)
-        c = c == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1');
-    lanes.setBits(bitsOf(inverted), 1, lanesPerRow);
-    QCOMPARE(lanes.laneButton(0), first);
-    QCOMPARE(patternOf(lanes.bits()), inverted);
 }
 
 void tst_Widgets::laneClicks_data()
