@@ -10,7 +10,6 @@
 #include "client/otn/interface_setup_status/dialogs/otnohdialog.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagerx.h"
 #include "client/otn/interface_setup_status/pages/setup/otnframesetuppagetx.h"
-#include "host/bindings/notifyinterface.h"
 #include "host/bindings/uihelper.h"
 #include "host/bindings/uihelperlist.h"
 #include "host/otn/otnmapping.h"

@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "apps/shared/sid.h"
-#include "client/otn/interface_setup_status/otnsetuppagefactory.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatuserrorpage.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatusphysicalpage.h"
 #include "host/otn/otniid.h"
@@ -16,7 +15,6 @@
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
 #include "host/widgets/portstatusitem.h"
-#include "simulator/poweronstructure.h"
 #include "tests/support/factorypage.h"
 
 namespace {

@@ -110,7 +110,6 @@ private slots:
     void justificationLevelsFromTheTester();
     void lldLanesFollowTheApplication_data();
     void lldLanesFollowTheApplication();
-    void skewLaneType();
     void skewNanoseconds_data();
     void skewNanoseconds();
     void otnCategoryAndPort();
@@ -415,16 +414,6 @@ void TestOtnStimuli::lldLanesFollowTheApplication()
     QCOMPARE(lanes->laneButton(0)->text(), firstText);
 }
 
-void TestOtnStimuli::skewLaneType()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otl4.4")));
-    OtnStimuliWidgetLldSkew panel(ClientInfo{1, tester.manager()});
-    for (int physical : {1, 0}) {
-        QVERIFY(tester.writeAndWait(1, SKEW_LANE_TYPE, physical));
-        QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLane")->isVisibleTo(&panel), !physical);
-        QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLanePhysical")->isVisibleTo(&panel), bool(physical));
-    }
-}
 
 void TestOtnStimuli::skewNanoseconds_data()
 {
@@ -450,6 +439,12 @@ void TestOtnStimuli::skewNanoseconds()
     QVERIFY(tester.writeAndWait(1, SKEW_BITS, 1000u));
     const QString text = panel.findChild<QLabel *>(QStringLiteral("lblSkewNs"))->text();
     QVERIFY2(qAbs(text.toDouble() - 1000 * 1e6 / laneRateKbps) < 0.001, qPrintable(text));
+    // The lane type picks the lane selector.
+    for (int physical : {1, 0}) {
+        QVERIFY(tester.writeAndWait(1, SKEW_LANE_TYPE, physical));
+        QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLane")->isVisibleTo(&panel), !physical);
+        QCOMPARE(panel.findChild<QWidget *>("wgtInsertionLanePhysical")->isVisibleTo(&panel), bool(physical));
+    }
 }
 
 // The category page follows the tester; a port change moves the panel and every page to the other port.
