@@ -104,9 +104,8 @@ private slots:
     void errorInsertionText_data();
     void errorInsertionText();
     void gfpTellsWhatItInserts();
-    void frequencyCmBlocks_data();
-    void frequencyCmBlocks();
-    void frequencyOffsetMovesCm();
+    void frequencyCmBlocksAndValues_data();
+    void frequencyCmBlocksAndValues();
     void justificationLevelsFromTheTester();
     void lldLanesFollowTheApplication_data();
     void lldLanesFollowTheApplication();
@@ -345,20 +344,25 @@ void TestOtnStimuli::gfpTellsWhatItInserts()
     QCOMPARE(panel.insertionText(), QString());
 }
 
-void TestOtnStimuli::frequencyCmBlocks_data()
+void TestOtnStimuli::frequencyCmBlocksAndValues_data()
 {
     QTest::addColumn<QString>("structure");
     QTest::addColumn<int>("levels");
     QTest::addColumn<Blocks>("blocks");
-    QTest::newRow("OTU4 > ODU2 > ODU0") << "otu4-odu2-odu0" << 2 << Blocks{true, true, false, false};
-    QTest::newRow("OTU3 > ODU2 > ODU1 > ODU0") << "otu3-odu2-odu1-odu0" << 4 << Blocks{false, false, false, true};
+    QTest::addColumn<QStringList>("cm");   // Cm of the second level, nominal and at +10 ppm
+    // ODU0 in ODTU2.1: 15 168 words nominal, M = 1 so no CnD; the offset moves Cm by 15 168 x ppm x 1e-6.
+    QTest::newRow("OTU4 > ODU2 > ODU0") << "otu4-odu2-odu0" << 2 << Blocks{true, true, false, false}
+                                        << QStringList{"15168.0000", "15168.1517"};
+    QTest::newRow("OTU3 > ODU2 > ODU1 > ODU0") << "otu3-odu2-odu1-odu0" << 4 << Blocks{false, false, false, true}
+                                               << QStringList{};
 }
 
-void TestOtnStimuli::frequencyCmBlocks()
+void TestOtnStimuli::frequencyCmBlocksAndValues()
 {
     QFETCH(QString, structure);
     QFETCH(int, levels);
     QFETCH(Blocks, blocks);
+    QFETCH(QStringList, cm);
     TesterFixture tester(TesterFixture::structureOptions(structure));
     OtnStimuliWidgetFrequency panel(ClientInfo{1, tester.manager()});
     QVERIFY(exposed(panel));
@@ -367,18 +371,12 @@ void TestOtnStimuli::frequencyCmBlocks()
     for (int level = 1; level <= 4; ++level)
         shown << panel.findChild<QFrame *>(QStringLiteral("framePLevel%1_2").arg(level))->isVisibleTo(&panel);
     QCOMPARE(shown, blocks);
-}
-
-// ODU0 in ODTU2.1: 15 168 words nominal, M = 1 so no CnD; the offset moves Cm by 15 168 x ppm x 1e-6.
-void TestOtnStimuli::frequencyOffsetMovesCm()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
-    OtnStimuliWidgetFrequency panel(ClientInfo{1, tester.manager()});
-    QVERIFY(exposed(panel));
-    const auto *cm = panel.findChild<QLabel *>("lblCmValue2");
-    QCOMPARE(cm->text(), QStringLiteral("15168.0000"));
+    if (cm.isEmpty())
+        return;
+    const auto *label = panel.findChild<QLabel *>("lblCmValue2");
+    QCOMPARE(label->text(), cm.at(0));
     QVERIFY(tester.writeAndWait(1, PAYLOAD_OFFSET[1], 10.0));
-    QCOMPARE(cm->text(), QStringLiteral("15168.1517"));
+    QCOMPARE(label->text(), cm.at(1));
     QCOMPARE(panel.findChild<QLabel *>("lblCnDValue2")->text(), QStringLiteral("0.0000"));
 }
 
