@@ -143,8 +143,6 @@ void tst_OtnSignalSetupPage::moduleButtons_data()
     }
     QTest::newRow("Tx, CFP family") << Tx << 7 << QList<int>{2, 3, 4} << QStringList{"pbCfp", "pbCfp2", "pbCfp4"};
     QTest::newRow("Tx, values without a button are skipped") << Tx << 9 << QList<int>{1, 8, 9} << QStringList{"pbQsfpp"};
-    QTest::newRow("Rx, values without a button are skipped")
-        << Rx << 11 << QList<int>{8, 9, 10, 11} << QStringList{"pbQsfp28"};
 }
 
 void tst_OtnSignalSetupPage::moduleButtons()
