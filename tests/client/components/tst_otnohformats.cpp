@@ -104,11 +104,9 @@ void tst_OtnOhFormats::codeTexts_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::newRow("PT 0x00 unused") << true << 0x00 << "0x00 Unused";
-    QTest::newRow("PT 0x01 first") << true << 0x01 << "0x01 Experimental mapping";
     QTest::newRow("PT 0x0A STM-1") << true << 0x0A << "0x0A STM-1 mapping into OPU0";
     QTest::newRow("PT 0x12 two blanks") << true << 0x12 << "0x12 IB SDR  mapping into OPUflex";
     QTest::newRow("PT 0x1D unused") << true << 0x1D << "0x1D Unused";
-    QTest::newRow("PT 0x7F unused") << true << 0x7F << "0x7F Unused";
     QTest::newRow("PT 0x80 own text") << true << 0x80
                                       << "0x80 Reserved codes for proprietary use (non-standard payload mappings)";
     QTest::newRow("PT 0x81 proprietary") << true << 0x81 << "0x81 Reserved codes for proprietary use";
@@ -117,7 +115,6 @@ void tst_OtnOhFormats::codeTexts_data()
     QTest::newRow("PT 0xFD NULL") << true << 0xFD << "0xFD NULL test signal mapping";
     QTest::newRow("PT 0xFF last") << true << 0xFF << "0xFF Not available";
     QTest::newRow("FI no fault") << false << 0x00 << "0x00 No Fault";
-    QTest::newRow("FI signal fail") << false << 0x01 << "0x01 Signal Fail";
     QTest::newRow("FI reserved, upper-case digits") << false << 0x2A << "0x2A Reserved";
 }
 

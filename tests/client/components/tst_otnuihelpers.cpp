@@ -131,14 +131,13 @@ void tst_OtnUiHelpers::textComboListsValuesAndWritesChoice()
     QCOMPARE(combo.currentIndex(), selected);
 
     // Refilling, from new texts or from the server, never writes back.
-    QStringList upper;
-    for (const QString &text : texts)
-        upper << text.toUpper();
-    binding.setTextList(upper);
-    QStringList upperItems;
-    for (const QString &item : items)
-        upperItems << item.toUpper();
-    QCOMPARE(itemTexts(combo), upperItems);
+    const auto upper = [](QStringList list) {
+        for (QString &text : list)
+            text = text.toUpper();
+        return list;
+    };
+    binding.setTextList(upper(texts));
+    QCOMPARE(itemTexts(combo), upper(items));
     QCOMPARE(combo.currentIndex(), selected);
     server.link.serverChange(value.make());
     QTRY_COMPARE(server.manager->cachedParameter(sid(value.id))->getInt(), value.value);

@@ -75,9 +75,8 @@ void tst_StatisticsTable::rowsByKind_data()
     section.textIds[2] = 4648;
     QTest::newRow("section header with its own columns")
         << Items{section} << QList<QStringList>{{ui(4027), ui(4647), ui(4648)}};
-    section.textIds[1] = 4560;
     section.textIds[2] = StatisticsTable::noColumnText;
-    QTest::newRow("section header with one column") << Items{section} << QList<QStringList>{{ui(4027), ui(4560), ""}};
+    QTest::newRow("section header with one column") << Items{section} << QList<QStringList>{{ui(4027), ui(4647), ""}};
     QTest::newRow("header, counters and section end")
         << Items{row(RowHeader, -1, 4033), row(RowAlarmError, 1101), row(RowCount, 170), row(RowSectionEnd)}
         << QList<QStringList>{{ui(4033), "", ""}, {"1101", "-", "-"}, {"170", "-", ""}};
@@ -109,18 +108,12 @@ void tst_StatisticsTable::valuesByKind_data()
 
     QTest::newRow("error count and rate") << row(RowAlarmError, 1101) << Values{{1101, value(12, 1.25e-7)}}
                                           << QStringList{"12", "1.25E-07"} << false;
-    QTest::newRow("alarm seconds without a rate") << row(RowAlarmError, 102) << Values{{102, value(3)}}
-                                                  << QStringList{"3", "-"} << false;
     QTest::newRow("a rate of zero") << row(RowAlarmError, 1104) << Values{{1104, value(0, 0.0)}}
                                     << QStringList{"0", "0.00E+00"} << false;
     QTest::newRow("a count past 32 bits") << row(RowCount, 1401) << Values{{1401, value(5000000000ull)}}
                                           << QStringList{"5000000000", ""} << false;
     QTest::newRow("a name") << row(RowValue, 10002) << Values{{10002, value(0, -1, "ODU2")}}
                             << QStringList{"ODU2", ""} << false;
-    QTest::newRow("a name in a count row") << row(RowCount, 10024) << Values{{10024, value(0, -1, "ODU0")}}
-                                           << QStringList{"ODU0", ""} << false;
-    QTest::newRow("available") << state(5223) << Values{{5223, value(0, -1, "Available")}}
-                               << QStringList{"Available", ""} << false;
     QTest::newRow("unavailable stands out") << state(5223) << Values{{5223, value(1, -1, "Unavailable")}}
                                             << QStringList{"Unavailable", ""} << true;
     QTest::newRow("both counters of a pair") << row(RowPairSecond, 177, 0, 402)
@@ -141,8 +134,6 @@ void tst_StatisticsTable::valuesByKind()
     table.showValues(values);
     QCOMPARE(table.rowTexts(1).mid(1), cells);
     QCOMPARE(table.item(1, 1)->foreground().color() == QColor(Qt::red), standsOut);
-    // The header keeps its column titles.
-    QCOMPARE(table.rowTexts(0).mid(1), (QStringList{ui(4560), ui(4563)}));
 }
 
 void tst_StatisticsTable::rowsNamedAfterTheCatalogue()
@@ -165,18 +156,14 @@ void tst_StatisticsTable::rowsNamedAfterTheCatalogue()
 void tst_StatisticsTable::tablePageBuildsItsTableOnce()
 {
     StatisticsListTablePage page(TestResultIdentifier(26), nullptr, {3, 1});
-    QCOMPARE(page.port(), 3);
     QCOMPARE(page.shownPort(), 3);
     QCOMPARE(page.intervalSelector(), 0xFFFFFFFDu);
     QVERIFY(!page.getStatisticsTable());
     page.initializePage();
     StatisticsTable *table = page.getStatisticsTable();
-    QVERIFY(table);
-    QVERIFY(page.tableLayout());
-    QVERIFY(page.tableLayout()->indexOf(table) >= 0);
+    QVERIFY(table && page.tableLayout()->indexOf(table) >= 0);
     page.initializeUi();
-    QCOMPARE(page.getStatisticsTable(), table);
-    QCOMPARE(page.findChildren<StatisticsTable *>().size(), 1);
+    QCOMPARE(page.findChildren<StatisticsTable *>(), QList<StatisticsTable *>{table});
     // The host's choices: a port of the page and the interval.
     auto *ports = page.findChild<QComboBox *>("cmbResultPort");
     QCOMPARE(ports->count(), 2);
