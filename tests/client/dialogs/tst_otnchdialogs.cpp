@@ -133,9 +133,9 @@ struct SelectServer : TesterFixture {
         fake()->addParameter(new QcmaParameterByteArray(txMainTsSid, mainTs));
         channelDialog.reset(new ZelDialog(nullptr, manager(), true));
     }
-    OtnSelectTsDialog *dialog(int tpCount, int tsCount, int tpId = 11128)
+    OtnSelectTsDialog *dialog(int tpCount, int tsCount)
     {
-        return new OtnSelectTsDialog(channelDialog.data(), port, tpCount, tsCount, 0, tpId, 11129);
+        return new OtnSelectTsDialog(channelDialog.data(), port, tpCount, tsCount, 0, 11128, 11129);
     }
 
     QScopedPointer<ZelDialog> channelDialog;
@@ -164,7 +164,6 @@ private slots:
     void rxMainTsEntry();
     void selectionRules_data();
     void selectionRules();
-    void mainTpShownWhenDefined_data();
     void mainTpShownWhenDefined();
     void toggleStopsAtTheMaximum();
     void mask_data();
@@ -515,25 +514,14 @@ void tst_OtnChDialogs::selectionRules()
     QCOMPARE(f.fake()->value(txMainTsSid)->getByteArray(), writes.isEmpty() ? initial : writes.last());
 }
 
-void tst_OtnChDialogs::mainTpShownWhenDefined_data()
-{
-    QTest::addColumn<bool>("defined");
-    QTest::addColumn<int>("tpId");
-
-    QTest::newRow("defined") << true << 11128;
-    QTest::newRow("no such parameter") << true << 0;
-}
-
 void tst_OtnChDialogs::mainTpShownWhenDefined()
 {
-    QFETCH(bool, defined);
-    QFETCH(int, tpId);
-
-    SelectServer f(QByteArray("\x01", 1), defined);
-    QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(1, 8, tpId));
-    const bool shown = defined && tpId != 0;
-    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMainTp"))->isVisibleTo(dialog.data()), shown);
-    QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("pbMainTp"))->isVisibleTo(dialog.data()), shown);
+    for (bool defined : {true, false}) {
+        SelectServer f(QByteArray("\x01", 1), defined);
+        QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(1, 8));
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMainTp"))->isVisibleTo(dialog.data()), defined);
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("pbMainTp"))->isVisibleTo(dialog.data()), defined);
+    }
 }
 
 // In toggle mode the grid takes no more set cells than its maximum; an inverted grid counts the set look.

@@ -256,10 +256,8 @@ class tst_OtnOhDialog : public QObject
 private slots:
     void gridOfEachStructure_data();
     void gridOfEachStructure();
-    void restoreDefaultsIsOneBatchTheTesterTakes_data();
-    void restoreDefaultsIsOneBatchTheTesterTakes();
-    void fieldEditorWritesItsParameters_data();
-    void fieldEditorWritesItsParameters();
+    void editsGoAsOneBatch_data();
+    void editsGoAsOneBatch();
     void followsTheTesterAndListsAnUnknownPsiOnce();
     void setupButtonOpensTheTableOfItsLevel_data();
     void setupButtonOpensTheTableOfItsLevel();
@@ -377,10 +375,30 @@ void tst_OtnOhDialog::gridOfEachStructure()
     }
 }
 
-void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes_data()
+// Each editor the table opens (keypads answer "AB"): shown at once, sent as one batch by Apply only. Restore
+// Defaults (after a PM edit it overrides) waits for OK and sends every field the structure has, in table order.
+void tst_OtnOhDialog::editsGoAsOneBatch_data()
 {
     QTest::addColumn<Structure>("structure");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("shownColumn");   // a cell of the row that shows the edit at once, or -1
+    QTest::addColumn<QString>("shownText");
+    QTest::addColumn<bool>("restoreDefaults");
     QTest::addColumn<QStringList>("writes");
+
+    const QByteArray tti = numbered(64, 0x20);
+    QTest::newRow("FTFL: forward, then backward")
+        << otu2Line << 3 << 13 << -1 << "" << false << ftflWrites(0, numbered(128, 0), numbered(128, 0x80));
+    QTest::newRow("SM: message, third byte")
+        << otu2Line << 1 << 7 << 9 << "6D" << false
+        << QStringList{w(OTU_SM_TTI_SAPI, tti.left(16)), w(OTU_SM_TTI_DAPI, tti.mid(16, 16)),
+                       w(OTU_SM_TTI_OS, tti.mid(32)), w(OTU_SM_BITS, 0x6Du)};
+    QTest::newRow("TCM3 below the line: first and third byte")
+        << odu0InOtu2 << 5 << 2 << 2 << "6D" << false
+        << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
+    QTest::newRow("GCC0 second byte")
+        << otu2Line << 1 << 11 << 11 << "AB" << false << QStringList{w(gcc0Id, QByteArray("\x00\xAB", 2))};
 
     const QByteArray ftflHalf = zeros(1) + "JPNZEL   " + zeros(118);
     QStringList tcmsOnLine;
@@ -393,87 +411,35 @@ void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes_data()
     const QStringList pmOnLine = defaultTti(ODU_PM_TTI_SAPI[0], ODU_PM_TTI_DAPI[0], ODU_PM_TTI_OS[0])
                                  << w(ODU_PM_BITS[0], 1u);
     const QString fas0 = w(ODU_FAS[0], QByteArray::fromHex("F6F6F6282828"));
-
-    QTest::newRow("line level") << otu2Line
-                                << (QStringList{fas0} << smOnLine << w(OTU_RES, zeros(2)) << w(ODU_RES1[0], zeros(2))
-                                                      << tcmsOnLine << ftflWrites(0, ftflHalf, ftflHalf) << pmOnLine
-                                                      << defaultLastBytes(0) << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
-    QTest::newRow("OTLC, second slice: third bytes without TTI, no TCM, FTFL or PSI")
-        << otlcSlice2
+    QTest::newRow("defaults, line level")
+        << otu2Line << 5 << 11 << -1 << "" << true
+        << (QStringList{fas0} << smOnLine << w(OTU_RES, zeros(2)) << w(ODU_RES1[0], zeros(2)) << tcmsOnLine
+                              << ftflWrites(0, ftflHalf, ftflHalf) << pmOnLine << defaultLastBytes(0)
+                              << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
+    QTest::newRow("defaults, OTLC second slice: third bytes without TTI, no TCM, FTFL or PSI")
+        << otlcSlice2 << 5 << 11 << -1 << "" << true
         << (QStringList{fas0, w(OTU_SM_BITS, 0u), w(gcc0Id, zeros(2)), w(OTU_RES, zeros(2)),
                         w(ODU_RES1[0], zeros(2)), w(ODU_PM_BITS[0], 0u)}
             << defaultLastBytes(0));
 }
 
-void tst_OtnOhDialog::restoreDefaultsIsOneBatchTheTesterTakes()
-{
-    QFETCH(Structure, structure);
-    QFETCH(QStringList, writes);
-
-    Tester tester(structure);
-    const int l = structure.level;
-    QVERIFY(tester.ok);
-    QVERIFY(tester.fixture.writeAndWait(port, ODU_FAS[l], QByteArray::fromHex("000102030405")));
-    QVERIFY(tester.fixture.writeAndWait(port, ODU_PM_BITS[l], 0x20u));
-    QVERIFY(tester.fixture.writeAndWait(port, OPU_PAYLOAD_TYPE[l], QByteArray("\x83")));
-    const auto dialog = tester.open(structure);
-    const int requests = tester.fixture.link()->writeRequests();
-
-    // The PM third byte, edited first and set again by Restore Defaults, goes in its place in the batch.
-    TxWrites taken(tester);
-    ScopedDialogHandler handler(tester.fixture.dialogRunner(), [](QDialog *opened) {
-        if (auto *pm = qobject_cast<OtnOhPmDialog *>(opened))
-            pm->setThirdByte(0x35);
-        return 1;
-    });
-    cell(*dialog, 5, 11)->click();
-    clickBox(*dialog, QDialogButtonBox::RestoreDefaults);
-    QCOMPARE(cell(*dialog, 1, 0)->text(), QStringLiteral("F6"));
-    QCOMPARE(tester.fixture.link()->writeRequests(), requests);
-    clickBox(*dialog, QDialogButtonBox::Ok);
-    QCOMPARE(tester.fixture.link()->writeRequests(), requests + 1);
-    QVERIFY(tester.fixture.settle());
-    QCOMPARE(tester.fixture.link()->refusedWrites(), 0);
-    QCOMPARE(taken.taken, writes);
-}
-
-// Each editor the table opens (keypads answer "AB"): shown at once, sent as one batch by Apply only.
-void tst_OtnOhDialog::fieldEditorWritesItsParameters_data()
-{
-    QTest::addColumn<Structure>("structure");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("shownColumn");   // a cell of the row that shows the edit at once, or -1
-    QTest::addColumn<QString>("shownText");
-    QTest::addColumn<QStringList>("writes");
-
-    const QByteArray tti = numbered(64, 0x20);
-    const QByteArray forward = numbered(128, 0);
-    const QByteArray backward = numbered(128, 0x80);
-    QTest::newRow("FTFL: forward, then backward")
-        << otu2Line << 3 << 13 << -1 << "" << ftflWrites(0, forward, backward);
-    QTest::newRow("SM: message, third byte")
-        << otu2Line << 1 << 7 << 9 << "6D"
-        << QStringList{w(OTU_SM_TTI_SAPI, tti.left(16)), w(OTU_SM_TTI_DAPI, tti.mid(16, 16)),
-                       w(OTU_SM_TTI_OS, tti.mid(32)), w(OTU_SM_BITS, 0x6Du)};
-    QTest::newRow("TCM3 below the line: first and third byte")
-        << odu0InOtu2 << 5 << 2 << 2 << "6D"
-        << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
-    QTest::newRow("GCC0 second byte")
-        << otu2Line << 1 << 11 << 11 << "AB" << QStringList{w(gcc0Id, QByteArray("\x00\xAB", 2))};
-}
-
-void tst_OtnOhDialog::fieldEditorWritesItsParameters()
+void tst_OtnOhDialog::editsGoAsOneBatch()
 {
     QFETCH(Structure, structure);
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(int, shownColumn);
     QFETCH(QString, shownText);
+    QFETCH(bool, restoreDefaults);
     QFETCH(QStringList, writes);
 
     Tester tester(structure);
     QVERIFY(tester.ok);
+    if (restoreDefaults) {   // the tester holds other values than the defaults
+        QVERIFY(tester.fixture.writeAndWait(port, ODU_FAS[0], QByteArray::fromHex("000102030405")));
+        QVERIFY(tester.fixture.writeAndWait(port, ODU_PM_BITS[0], 0x20u));
+        QVERIFY(tester.fixture.writeAndWait(port, OPU_PAYLOAD_TYPE[0], QByteArray("\x83")));
+    }
     const auto dialog = tester.open(structure);
     TxWrites taken(tester);
     ScopedDialogHandler handler(tester.fixture.dialogRunner(), [](QDialog *opened) {
@@ -494,8 +460,12 @@ void tst_OtnOhDialog::fieldEditorWritesItsParameters()
     cell(*dialog, row, column)->click();
     if (shownColumn >= 0)
         QCOMPARE(cell(*dialog, row, shownColumn)->text(), shownText);
+    if (restoreDefaults) {
+        clickBox(*dialog, QDialogButtonBox::RestoreDefaults);
+        QCOMPARE(cell(*dialog, 1, 0)->text(), QStringLiteral("F6"));
+    }
     QCOMPARE(tester.fixture.link()->writeRequests(), requests);
-    clickBox(*dialog, QDialogButtonBox::Apply);
+    clickBox(*dialog, restoreDefaults ? QDialogButtonBox::Ok : QDialogButtonBox::Apply);
     QCOMPARE(tester.fixture.link()->writeRequests(), requests + 1);
     QVERIFY(tester.fixture.settle());
     QCOMPARE(tester.fixture.link()->refusedWrites(), 0);
