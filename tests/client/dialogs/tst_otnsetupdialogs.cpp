@@ -138,18 +138,6 @@ QByteArray otlcCatalogue()
                            {"SONET (ANSI)", "SDH (ITU-T)"}, 1, nsSID::general)});
 }
 
-// Writes the mapping parameters of one direction of port 1 in structure order; a stage the structure leaves
-// out (undefined on the tester) counts as 0. False when a write is refused.
-bool setMapping(TesterFixture &f, const int (&ids)[5], const OtnMapping &mapping)
-{
-    for (int field = 0; field < OtnMapping::fieldCount; ++field) {
-        const QcmaParameter *held = f.cached(1, ids[field]);
-        const int current = held && held->isDefined() ? held->getEnum() : 0;
-        if (current != mapping.value(field) && !f.writeAndWait(1, ids[field], mapping.value(field)))
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 class tst_OtnSetupDialogs : public QObject
@@ -167,8 +155,6 @@ private slots:
     void gfpTChoiceOnItsPortSentOnlyOnOk();
     void msimTableShowsReferenceData_data();
     void msimTableShowsReferenceData();
-    void msiFromTheTransmitter_data();
-    void msiFromTheTransmitter();
     void ttiDetectionComboFollowsItsParameter_data();
     void ttiDetectionComboFollowsItsParameter();
     void otlcWidgetFollowsAndWrites_data();
@@ -411,39 +397,6 @@ void tst_OtnSetupDialogs::msimTableShowsReferenceData()
     QCOMPARE(cellTexts(table), known);
     server.fake()->serverChange(referenceSid(0), bytes, false);
     QTRY_COMPARE(cellTexts(table), unknown);
-}
-
-void tst_OtnSetupDialogs::msiFromTheTransmitter_data()
-{
-    QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QStringList>("firstCells");
-
-    // ODU0s in an OTU1: ODTU01 type (11) and the TS as port, in both TS.
-    QTest::newRow("OTU1, 2 TS") << OtnMapping(0, 0, 4, 0, 0) << 1
-                                << QStringList{"C0", "C1", "--", "--", "--", "--", "--", "--"};
-    // ODU0s in an OTU4: TS occupied (bit 1) and the port in bits 2-8.
-    QTest::newRow("OTU4, 80 TS") << OtnMapping(3, 0, 14, 0, 0) << 10
-                                 << QStringList{"80", "81", "82", "83", "84", "85", "86", "87"};
-}
-
-// The reference data the simulated tester's receiver takes from the transmitter's structure.
-void tst_OtnSetupDialogs::msiFromTheTransmitter()
-{
-    QFETCH(OtnMapping, mapping);
-    QFETCH(int, rows);
-    QFETCH(QStringList, firstCells);
-
-    TesterFixture fixture;
-    QVERIFY(setMapping(fixture, PID::Otn::TX::MAPPING, mapping));
-    QVERIFY(setMapping(fixture, PID::Otn::RX::MAPPING, mapping));
-
-    OtnMsimDetectionDialog dialog(fixture.manager(), 1, nullptr, 0, mapping);
-    auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
-    QCOMPARE(table->rowCount(), rows);
-    dialog.show();
-    QCOMPARE(cellTexts(table).mid(0, 8), firstCells);
-    QCOMPARE(table->item(rows - 1, 7)->text() == QLatin1String("--"), rows == 1);
 }
 
 void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter_data()
