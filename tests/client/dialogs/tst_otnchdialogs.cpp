@@ -160,7 +160,6 @@ private slots:
     void allocationRoundTrip();
     void allocationToggleAndAllocateAll();
     void rxFormMapAndSelection();
-    void rxMainTsEntry_data();
     void rxMainTsEntry();
     void selectionRules_data();
     void selectionRules();
@@ -408,47 +407,22 @@ void tst_OtnChDialogs::rxFormMapAndSelection()
     QTRY_COMPARE(f.fake()->value(rxMainTsSid)->getByteArray(), QByteArray("\x01\x02\x04\x06", 4));
 }
 
-// The road swaps two TPs; here the entry's limits, the own TS and a cancelled keypad.
-void tst_OtnChDialogs::rxMainTsEntry_data()
-{
-    QTest::addColumn<QString>("entered");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QByteArray>("written");   // empty: nothing written
-
-    QTest::newRow("own TS: unchanged") << "1" << 1 << eightTs;
-    QTest::newRow("cancelled") << "5" << 0 << QByteArray();
-}
-
+// The road swaps two TPs; here the entry's limits and a cancelled keypad, which writes nothing.
 void tst_OtnChDialogs::rxMainTsEntry()
 {
-    QFETCH(QString, entered);
-    QFETCH(int, result);
-    QFETCH(QByteArray, written);
-
     RxServer f(MUX_ODU0_ODU2, 2, eightTs);
-    double minimum = 0, maximum = 0;
-    QString initialText;
+    QList<double> shown;
     ScopedDialogHandler handler(f.dialogRunner(), [&](QDialog *d) {
-        auto *pad = qobject_cast<QzelNumpadDlg *>(d);
-        if (!pad)
-            return 0;
-        minimum = pad->minimum();
-        maximum = pad->maximum();
-        initialText = pad->text();
-        pad->setText(entered);
-        return result;
+        if (auto *pad = qobject_cast<QzelNumpadDlg *>(d)) {
+            shown << pad->minimum() << pad->maximum() << pad->text().toDouble();
+            pad->setText(QStringLiteral("5"));
+        }
+        return 0;
     });
     QTest::mouseClick(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs")), Qt::LeftButton);
-
-    QCOMPARE(minimum, 1.0);
-    QCOMPARE(maximum, 8.0);
-    QCOMPARE(initialText, QStringLiteral("1"));
-    QCOMPARE(f.fake()->writeRequests(), written.isEmpty() ? 0 : 1);
-    const QByteArray expected = written.isEmpty() ? eightTs : written;
-    QTRY_COMPARE(f.fake()->value(rxMainTsSid)->getByteArray(), expected);
-    QTRY_COMPARE(f.dialog->mainTsList()[0], int(quint8(expected.at(0))));
-    QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(),
-             QString::number(quint8(expected.at(0))));
+    QCOMPARE(shown, (QList<double>{1, 8, 1}));
+    QCOMPARE(f.fake()->writeRequests(), 0);
+    QCOMPARE(f.dialog->findChild<QPushButton *>(QStringLiteral("pbMainTs"))->text(), QStringLiteral("1"));
 }
 
 void tst_OtnChDialogs::selectionRules_data()
