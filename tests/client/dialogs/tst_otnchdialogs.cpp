@@ -133,9 +133,9 @@ struct SelectServer : TesterFixture {
         fake()->addParameter(new QcmaParameterByteArray(txMainTsSid, mainTs));
         channelDialog.reset(new ZelDialog(nullptr, manager(), true));
     }
-    OtnSelectTsDialog *dialog(int tpCount, int tsCount)
+    OtnSelectTsDialog *dialog(int tpCount, int tsCount, int tpId = 11128)
     {
-        return new OtnSelectTsDialog(channelDialog.data(), port, tpCount, tsCount, 0, 11128, 11129);
+        return new OtnSelectTsDialog(channelDialog.data(), port, tpCount, tsCount, 0, tpId, 11129);
     }
 
     QScopedPointer<ZelDialog> channelDialog;
@@ -442,6 +442,9 @@ void tst_OtnChDialogs::selectionRules_data()
     QTest::newRow("incomplete preselection writes nothing")
         << 3 << QByteArray("\x02\x05", 2) << QList<int>{} << QByteArray("\x02\x05", 2) << false
         << QList<QByteArray>{};
+    QTest::newRow("longer list cut to the TP count")
+        << 2 << QByteArray("\x04\x01\x06", 3) << QList<int>{} << QByteArray("\x01\x04", 2) << true
+        << QList<QByteArray>{QByteArray("\x01\x04", 2)};
     QTest::newRow("single TP moves") << 1 << QByteArray("\x03", 1) << QList<int>{5} << QByteArray("\x06", 1) << true
                                      << QList<QByteArray>{QByteArray("\x03", 1), QByteArray("\x06", 1)};
     QTest::newRow("fifth click refused") << 4 << four << QList<int>{6} << four << true << QList<QByteArray>{four};
@@ -490,11 +493,13 @@ void tst_OtnChDialogs::selectionRules()
 
 void tst_OtnChDialogs::mainTpShownWhenDefined()
 {
-    for (bool defined : {true, false}) {
-        SelectServer f(QByteArray("\x01", 1), defined);
-        QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(1, 8));
-        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMainTp"))->isVisibleTo(dialog.data()), defined);
-        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("pbMainTp"))->isVisibleTo(dialog.data()), defined);
+    // Defined, undefined, and a stage without a main TP parameter.
+    for (const QPair<bool, int> &c : {qMakePair(true, 11128), qMakePair(false, 11128), qMakePair(true, 0)}) {
+        SelectServer f(QByteArray("\x01", 1), c.first);
+        QScopedPointer<OtnSelectTsDialog> dialog(f.dialog(1, 8, c.second));
+        const bool shown = c.first && c.second != 0;
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMainTp"))->isVisibleTo(dialog.data()), shown);
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("pbMainTp"))->isVisibleTo(dialog.data()), shown);
     }
 }
 
@@ -585,10 +590,10 @@ void tst_OtnChDialogs::tsMapLayout()
 
 void tst_OtnChDialogs::mainTsMarks()
 {
-    // Entry 80 is the last TS; an entry beyond the map and TPs past the count mark nothing.
-    const int mainTs[] = {81, 80, 5};
+    // Entry 80 is the last TS; entries 0 and beyond the map, and TPs past the count, mark nothing.
+    const int mainTs[] = {81, 0, 80, 5};
     OtnTsMap::Contents contents = OtnTsMap::emptyContents();
-    OtnTsMap::markMainTs(contents, mainTs, 2);
+    OtnTsMap::markMainTs(contents, mainTs, 3);
     for (int t = 0; t < OtnTsMap::maxTs; ++t) {
         const char *style = t == 79 ? OtnTsMap::mainTpStyle : OtnTsMap::dummyTpStyle;
         QVERIFY2(contents.at(t).styleSheet == QLatin1String(style), qPrintable(QStringLiteral("TS index %1").arg(t)));

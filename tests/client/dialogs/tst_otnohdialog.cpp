@@ -402,9 +402,11 @@ void tst_OtnOhDialog::editsGoAsOneBatch_data()
 
     const QByteArray ftflHalf = zeros(1) + "JPNZEL   " + zeros(118);
     QStringList tcmsOnLine;
+    QStringList tcmsBelow;
     for (int tcm = 0; tcm < 6; ++tcm) {
         tcmsOnLine << defaultTti(ODU_TCM_TTI_SAPI[tcm], ODU_TCM_TTI_DAPI[tcm], ODU_TCM_TTI_OS[tcm])
                    << w(ODU_TCM_BITS[0][tcm], 1u);
+        tcmsBelow << w(ODU_TCM_TTI_OH[1][tcm], zeros(1)) << w(ODU_TCM_BITS[1][tcm], 1u);
     }
     const QStringList smOnLine = defaultTti(OTU_SM_TTI_SAPI, OTU_SM_TTI_DAPI, OTU_SM_TTI_OS)
                                  << w(OTU_SM_BITS, 0u) << w(gcc0Id, zeros(2));
@@ -416,6 +418,12 @@ void tst_OtnOhDialog::editsGoAsOneBatch_data()
         << (QStringList{fas0} << smOnLine << w(OTU_RES, zeros(2)) << w(ODU_RES1[0], zeros(2)) << tcmsOnLine
                               << ftflWrites(0, ftflHalf, ftflHalf) << pmOnLine << defaultLastBytes(0)
                               << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
+    QTest::newRow("defaults, lower level")
+        << odu0InOtu2 << 5 << 11 << -1 << "" << true
+        << (QStringList{w(ODU_FAS[1], QByteArray::fromHex("F6F6F6282828")), w(ODU_RES1[1], zeros(2))}
+            << tcmsBelow << ftflWrites(1, ftflHalf, ftflHalf)
+            << defaultTti(ODU_PM_TTI_SAPI[1], ODU_PM_TTI_DAPI[1], ODU_PM_TTI_OS[1]) << w(ODU_PM_BITS[1], 1u)
+            << defaultLastBytes(1) << w(OPU_PAYLOAD_TYPE[1], QByteArray("\xFE")));
     QTest::newRow("defaults, OTLC second slice: third bytes without TTI, no TCM, FTFL or PSI")
         << otlcSlice2 << 5 << 11 << -1 << "" << true
         << (QStringList{fas0, w(OTU_SM_BITS, 0u), w(gcc0Id, zeros(2)), w(OTU_RES, zeros(2)),
@@ -436,9 +444,9 @@ void tst_OtnOhDialog::editsGoAsOneBatch()
     Tester tester(structure);
     QVERIFY(tester.ok);
     if (restoreDefaults) {   // the tester holds other values than the defaults
-        QVERIFY(tester.fixture.writeAndWait(port, ODU_FAS[0], QByteArray::fromHex("000102030405")));
-        QVERIFY(tester.fixture.writeAndWait(port, ODU_PM_BITS[0], 0x20u));
-        QVERIFY(tester.fixture.writeAndWait(port, OPU_PAYLOAD_TYPE[0], QByteArray("\x83")));
+        QVERIFY(tester.fixture.writeAndWait(port, ODU_FAS[structure.level], QByteArray::fromHex("000102030405")));
+        QVERIFY(tester.fixture.writeAndWait(port, ODU_PM_BITS[structure.level], 0x20u));
+        QVERIFY(tester.fixture.writeAndWait(port, OPU_PAYLOAD_TYPE[structure.level], QByteArray("\x83")));
     }
     const auto dialog = tester.open(structure);
     TxWrites taken(tester);
@@ -522,6 +530,7 @@ void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel_data()
     QTest::addColumn<QString>("report");
 
     QTest::newRow("11024 on port 2") << 2 << 11024 << 2 << QString();
+    QTest::newRow("11022 on port 1") << 1 << 11022 << 0 << QString();
     QTest::newRow("another id: line level")
         << 1 << 11025 << 0
         << "ZEL_FATAL: ..\\..\\client\\otn\\customizedscreen\\uihelper_otnoverhead: line %d: Incorrect sid = "
@@ -643,6 +652,8 @@ void tst_OtnOhDialog::thirdByte_data()
     QTest::addColumn<int>("newIndex");
     QTest::addColumn<int>("changedByte");
 
+    QTest::newRow("PM") << Kind::Pm << otu2Mapping << 0 << 0xB5 << QStringList{"1011", "0", "101: ODUk-LCK"}
+                        << "cmbBdi" << 1 << 0xBD;
     QTest::newRow("PM, ODUCn first slice") << Kind::Pm << otlcMapping << 0 << 0x05
                                            << QStringList{"0000", "0", "101: Reserved"} << "cmbStat" << 7 << 0x07;
     QTest::newRow("SM") << Kind::Sm << otu2Mapping << 0 << 0x6D << QStringList{"0110", "1", "1", "01"} << "cmbIae"

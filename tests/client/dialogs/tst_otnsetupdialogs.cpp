@@ -443,6 +443,8 @@ void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites_data()
 
     QTest::newRow("slice number") << "cmbSliceNumber" << 11204 << 2 << 3;
     QTest::newRow("Tx pattern type") << "cmbPatternTypeBulkTx" << 11206 << 3 << 1;
+    QTest::newRow("Rx pattern type") << "cmbPatternTypeBulkRx" << 12029 << 4 << 0;
+    QTest::newRow("Tx polarity inverted") << "rbInvertedBulkTx" << 11207 << 0 << 1;
     QTest::newRow("Rx polarity normal") << "rbInvertedBulkRx" << 12030 << 1 << 0;
 }
 
