@@ -340,8 +340,6 @@ void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk()
                                {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
              QStringList());
     auto *combo = dialog.findChild<QComboBox *>("cmbCsfReplacement");
-    QVERIFY(combo);
-    QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->currentText(), QStringLiteral("Off"));
 
     combo->setCurrentIndex(combo->findText(QStringLiteral("On")));
