@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QHeaderView>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -60,11 +59,6 @@ const QByteArray gfpCatalogue = R"({"parameters": [
 QHash<int, QVariant> gfpValues(int pti, int upi, int exi = 0, int port = 1)
 {
     return {{nsSID::otnSid(port, idPti), pti}, {nsSID::otnSid(port, idUpi), upi}, {nsSID::otnSid(port, idExi), exi}};
-}
-
-int detectionSid(int stage)
-{
-    return nsSID::otnSid(1, PID::Otn::MEASUREMENT::MSIM_DETECTION[stage]);
 }
 
 int referenceSid(int stage)
@@ -144,18 +138,6 @@ QByteArray otlcCatalogue()
                            {"SONET (ANSI)", "SDH (ITU-T)"}, 1, nsSID::general)});
 }
 
-// Writes the mapping parameters of one direction of port 1 in structure order; a stage the structure leaves
-// out (undefined on the tester) counts as 0. False when a write is refused.
-bool setMapping(TesterFixture &f, const int (&ids)[5], const OtnMapping &mapping)
-{
-    for (int field = 0; field < OtnMapping::fieldCount; ++field) {
-        const QcmaParameter *held = f.cached(1, ids[field]);
-        const int current = held && held->isDefined() ? held->getEnum() : 0;
-        if (current != mapping.value(field) && !f.writeAndWait(1, ids[field], mapping.value(field)))
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 class tst_OtnSetupDialogs : public QObject
@@ -169,21 +151,14 @@ private slots:
     void chosenUpiIsSentOnlyOnOk_data();
     void chosenUpiIsSentOnlyOnOk();
     void extensionHeaderFollowsExi();
-    void gfpfUpiOnTheTester_data();
-    void gfpfUpiOnTheTester();
     void gfpTChoiceOnItsPortSentOnlyOnOk_data();
     void gfpTChoiceOnItsPortSentOnlyOnOk();
     void msimTableShowsReferenceData_data();
     void msimTableShowsReferenceData();
-    void msimButtonsWriteDetection_data();
-    void msimButtonsWriteDetection();
-    void msiFromTheTransmitter_data();
-    void msiFromTheTransmitter();
     void ttiDetectionComboFollowsItsParameter_data();
     void ttiDetectionComboFollowsItsParameter();
     void otlcWidgetFollowsAndWrites_data();
     void otlcWidgetFollowsAndWrites();
-    void otlcTerminologySwitch_data();
     void otlcTerminologySwitch();
 };
 
@@ -198,8 +173,6 @@ void tst_OtnSetupDialogs::upiTextByPti_data()
     QTest::newRow("data 1") << data << 1 << "Frame-mapped Ethernet";
     QTest::newRow("data 7 reserved") << data << 7 << reserved;
     QTest::newRow("data 14 unused") << data << 14 << "Unused";
-    QTest::newRow("data 21, last entry") << data << 21 << "Transparent transcoded FC-1200";
-    QTest::newRow("management 1") << management << 1 << "CSF (loss of client signal)";
     QTest::newRow("management 14 reserved, not unused") << management << 14 << reserved;
     QTest::newRow("reserved prefix") << "101: Reserved" << 1 << "";
 }
@@ -234,7 +207,6 @@ void tst_OtnSetupDialogs::upiChoicesFollowPti_data()
                                               << "Frame-mapped PPP";
     QTest::newRow("data to management, server, code only in data table")
         << ptiData << 16 << ptiManagement << false << 6 << csf << reserved;
-    QTest::newRow("unknown to data, server") << ptiReserved << 14 << ptiData << false << 20 << ethernet << "Unused";
 }
 
 void tst_OtnSetupDialogs::upiChoicesFollowPti()
@@ -285,8 +257,6 @@ void tst_OtnSetupDialogs::chosenUpiIsSentOnlyOnOk_data()
     QTest::addColumn<bool>("accept");
 
     QTest::newRow("reserved code replaced, OK") << ptiData << 200 << "Frame-mapped IPv4" << 16 << 19 << true;
-    QTest::newRow("management choice, OK") << ptiManagement << 1 << "Client forward defect indication (FDI)"
-                                           << 4 << 5 << true;
     QTest::newRow("unused code replaced, Cancel") << ptiData << 14 << "Frame-mapped MPLS" << 13 << 19 << false;
 }
 
@@ -346,50 +316,6 @@ void tst_OtnSetupDialogs::extensionHeaderFollowsExi()
     QVERIFY(!dialog.findChild<QWidget *>("gbRx")->isHidden());
 }
 
-void tst_OtnSetupDialogs::gfpfUpiOnTheTester_data()
-{
-    QTest::addColumn<int>("upi");
-    QTest::addColumn<QString>("dataText");
-    QTest::addColumn<QString>("managementText");
-
-    QTest::newRow("14") << 14 << "Unused" << "Reserved codes for proprietary use";
-    QTest::newRow("4") << 4 << "Transparent FICON" << "Client forward defect indication (FDI)";
-}
-
-void tst_OtnSetupDialogs::gfpfUpiOnTheTester()
-{
-    QFETCH(int, upi);
-    QFETCH(QString, dataText);
-    QFETCH(QString, managementText);
-
-    TesterFixture fixture;
-    // 10GbE through GFP-F in an ODU2: the tester defines the GFP-F header fields only then.
-    QVERIFY(setMapping(fixture, PID::Otn::TX::MAPPING, OtnMapping(1, 5, 0, 0, 0)));
-    QVERIFY(fixture.cached(1, idPti)->isDefined());
-    QVERIFY(fixture.writeAndWait(1, idPti, 0));
-    QVERIFY(fixture.writeAndWait(1, idUpi, upi));
-
-    OtnTxGfpFDialog dialog(fixture.manager(), 1);
-    auto *cmbPti = dialog.findChild<QComboBox *>("cmbPti");
-    auto *cmbUpi = dialog.findChild<QComboBox *>("cmbUpi");
-    QCOMPARE(cmbUpi->currentText(), dataText);
-    QCOMPARE(dialog.findChild<QPushButton *>("pbUpi")->text(), binary(upi));
-
-    // The tester's management PTI name leads to the management table; OK sends it.
-    int management = -1;
-    for (int i = 0; i < cmbPti->count(); ++i) {
-        if (cmbPti->itemText(i).startsWith(QLatin1String("100")))
-            management = i;
-    }
-    QVERIFY2(management >= 0, "the tester offers client management frames");
-    cmbPti->setCurrentIndex(management);
-    QCOMPARE(cmbUpi->currentText(), managementText);
-    dialog.findChild<QDialogButtonBox *>("bbTxGfpF")->button(QDialogButtonBox::Ok)->click();
-    QVERIFY(fixture.settle());
-    QCOMPARE(fixture.cached(1, idPti)->getEnum(), 4);
-    QCOMPARE(fixture.cached(1, idUpi)->getUInt(), uint(upi));
-}
-
 void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk_data()
 {
     QTest::addColumn<int>("port");
@@ -414,8 +340,6 @@ void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk()
                                {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
              QStringList());
     auto *combo = dialog.findChild<QComboBox *>("cmbCsfReplacement");
-    QVERIFY(combo);
-    QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->currentText(), QStringLiteral("Off"));
 
     combo->setCurrentIndex(combo->findText(QStringLiteral("On")));
@@ -431,7 +355,6 @@ void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk()
 void tst_OtnSetupDialogs::msimTableShowsReferenceData_data()
 {
     QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<int>("tsCount");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("cells");   // then unknown to the end of the table
@@ -442,8 +365,8 @@ void tst_OtnSetupDialogs::msimTableShowsReferenceData_data()
         ramp.append(char(i));
         rampCells << QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
     }
-    QTest::newRow("ODU0 into ODU4, 80 TS") << stageMapping(MUX_ODU0_ODU4) << 80 << 10 << ramp << rampCells;
-    QTest::newRow("8 TS, short record, digits padded") << stageMapping(MUX_ODU0_ODU2) << 8 << 1
+    QTest::newRow("ODU0 into ODU4, 80 TS") << stageMapping(MUX_ODU0_ODU4) << 10 << ramp << rampCells;
+    QTest::newRow("8 TS, short record, digits padded") << stageMapping(MUX_ODU0_ODU2) << 1
                                                        << QByteArray::fromHex("0a0bc3")
                                                        << QStringList{"0A", "0B", "C3"};
 }
@@ -451,30 +374,17 @@ void tst_OtnSetupDialogs::msimTableShowsReferenceData_data()
 void tst_OtnSetupDialogs::msimTableShowsReferenceData()
 {
     QFETCH(OtnMapping, mapping);
-    QFETCH(int, tsCount);
     QFETCH(int, rows);
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, cells);
 
     TesterFixture server(msimCatalogue());
     OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, mapping);
-    QCOMPARE(dialog.tsCount(), tsCount);
     auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
     QCOMPARE(table->columnCount(), 8);
     QCOMPARE(table->rowCount(), rows);
-    for (int column = 0; column < 8; ++column)
-        QCOMPARE(table->horizontalHeaderItem(column)->text(), QStringLiteral("+%1").arg(column));
-    // The row names stand in a column of 60 pixels, or wider where a name needs it: none is cut.
-    const QHeaderView *rowNames = table->verticalHeader();
-    QVERIFY(rowNames->width() >= 60);
-    const int margins = 2 * rowNames->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, rowNames);
-    for (int row = 0; row < rows; ++row) {
-        const QString name = QStringLiteral("MSI[%1]").arg(8 * row);
-        QCOMPARE(table->verticalHeaderItem(row)->text(), name);
-        QCOMPARE(table->verticalHeaderItem(row)->textAlignment(), int(Qt::AlignCenter));
-        QVERIFY2(rowNames->fontMetrics().horizontalAdvance(name) + margins <= rowNames->width(), qPrintable(name));
-    }
-    // Before any reference data arrives every cell is unknown; the table follows the data only while shown.
+    QCOMPARE(table->verticalHeaderItem(rows - 1)->text(), QStringLiteral("MSI[%1]").arg(8 * (rows - 1)));
+    // Unknown until reference data arrives while shown; undefined data leaves nothing to show.
     const QStringList unknown = padded({}, 8 * rows);
     const QStringList known = padded(cells, 8 * rows);
     QCOMPARE(cellTexts(table), unknown);
@@ -483,94 +393,8 @@ void tst_OtnSetupDialogs::msimTableShowsReferenceData()
     QCOMPARE(cellTexts(table), unknown);
     dialog.show();
     QCOMPARE(cellTexts(table), known);
-    QCOMPARE(table->item(rows - 1, 7)->textAlignment(), int(Qt::AlignCenter));
-    dialog.hide();
-    server.fake()->serverChange(referenceSid(0), bytes, false);
-    QTRY_VERIFY(!server.cachedSid(referenceSid(0))->isDefined());
-    QCOMPARE(cellTexts(table), known);
-    dialog.show();
-    QCOMPARE(cellTexts(table), unknown);
-    // While shown: new data fills the cells, undefined data leaves nothing to show.
-    server.fake()->serverChange(referenceSid(0), bytes);
-    QTRY_COMPARE(cellTexts(table), known);
     server.fake()->serverChange(referenceSid(0), bytes, false);
     QTRY_COMPARE(cellTexts(table), unknown);
-}
-
-void tst_OtnSetupDialogs::msimButtonsWriteDetection_data()
-{
-    QTest::addColumn<int>("stage");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("writes");
-    QTest::addColumn<int>("serverValue");
-    QTest::addColumn<int>("result");
-
-    QTest::newRow("OK") << 0 << int(QDialogButtonBox::Ok) << 1 << 0 << int(QDialog::Accepted);
-    QTest::newRow("Apply") << 0 << int(QDialogButtonBox::Apply) << 1 << 0 << -1;
-    QTest::newRow("Cancel") << 0 << int(QDialogButtonBox::Cancel) << 0 << 1 << int(QDialog::Rejected);
-    QTest::newRow("OK, stage 3") << 2 << int(QDialogButtonBox::Ok) << 1 << 0 << int(QDialog::Accepted);
-}
-
-void tst_OtnSetupDialogs::msimButtonsWriteDetection()
-{
-    QFETCH(int, stage);
-    QFETCH(int, button);
-    QFETCH(int, writes);
-    QFETCH(int, serverValue);
-    QFETCH(int, result);
-
-    TesterFixture server(msimCatalogue(), {1}, {{detectionSid(stage), 1}});
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, stage, stageMapping(MUX_ODU0_ODU2));
-    dialog.setResult(-1);
-    dialog.show();
-    auto *follow = dialog.findChild<QComboBox *>("cmbSetupFollow");
-    QCOMPARE(follow->currentIndex(), 1);
-    follow->setCurrentIndex(0);
-    QCOMPARE(server.fake()->writeRequests(), 0);
-
-    dialog.findChild<QDialogButtonBox *>("bbMsimDetection")->button(QDialogButtonBox::StandardButton(button))->click();
-    QCOMPARE(server.fake()->writeRequests(), writes);
-    QCOMPARE(dialog.result(), result);
-    QTRY_COMPARE(server.cachedSid(detectionSid(stage))->getEnum(), serverValue);
-    QCOMPARE(server.fake()->value(detectionSid(stage))->getType(), int(QcmaParameter::TypeEnum));
-    // The other stages are untouched.
-    for (int s = 0; s < OtnMapping::maxStages; ++s) {
-        if (s != stage)
-            QCOMPARE(server.fake()->value(detectionSid(s))->getEnum(), 1);
-    }
-}
-
-void tst_OtnSetupDialogs::msiFromTheTransmitter_data()
-{
-    QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QStringList>("firstCells");
-
-    // ODU0s in an OTU1: ODTU01 type (11) and the TS as port, in both TS.
-    QTest::newRow("OTU1, 2 TS") << OtnMapping(0, 0, 4, 0, 0) << 1
-                                << QStringList{"C0", "C1", "--", "--", "--", "--", "--", "--"};
-    // ODU0s in an OTU4: TS occupied (bit 1) and the port in bits 2-8.
-    QTest::newRow("OTU4, 80 TS") << OtnMapping(3, 0, 14, 0, 0) << 10
-                                 << QStringList{"80", "81", "82", "83", "84", "85", "86", "87"};
-}
-
-// The reference data the simulated tester's receiver takes from the transmitter's structure.
-void tst_OtnSetupDialogs::msiFromTheTransmitter()
-{
-    QFETCH(OtnMapping, mapping);
-    QFETCH(int, rows);
-    QFETCH(QStringList, firstCells);
-
-    TesterFixture fixture;
-    QVERIFY(setMapping(fixture, PID::Otn::TX::MAPPING, mapping));
-    QVERIFY(setMapping(fixture, PID::Otn::RX::MAPPING, mapping));
-
-    OtnMsimDetectionDialog dialog(fixture.manager(), 1, nullptr, 0, mapping);
-    auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
-    QCOMPARE(table->rowCount(), rows);
-    dialog.show();
-    QCOMPARE(cellTexts(table).mid(0, 8), firstCells);
-    QCOMPARE(table->item(rows - 1, 7)->text() == QLatin1String("--"), rows == 1);
 }
 
 void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter_data()
@@ -593,29 +417,19 @@ void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter()
         QVERIFY(tester.writeAndWait(3, r.id, r.id == id ? 1 : 0));
     OtnTtiDetectionDialog dialog(tester.manager(), 3);
     auto *target = dialog.findChild<QComboBox *>(combo);
-    QVERIFY(target);
     // Bound on show, not before.
     QCOMPARE(target->count(), 0);
     dialog.show();
     for (const TtiRow &r : ttiRows) {
         auto *c = dialog.findChild<QComboBox *>(QString::fromLatin1(r.combo));
-        QVERIFY2(c, r.combo);
         QCOMPARE(c->currentIndex(), r.id == id ? 1 : 0);
     }
-    // Hidden, it misses the tester's change; shown again, it reads it.
-    dialog.hide();
-    QVERIFY(tester.link()->serverChange(nsSID::otnSid(3, id), 0));
-    QVERIFY(tester.settle());
-    QCOMPARE(target->currentIndex(), 1);
-    dialog.show();
-    QCOMPARE(target->currentIndex(), 0);
-
-    target->setCurrentIndex(1);
+    target->setCurrentIndex(0);
     const int requests = tester.link()->writeRequests();
     dialog.findChild<QDialogButtonBox *>("bbTtiDetection")->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(tester.link()->writeRequests(), requests + 1);
     QVERIFY(tester.settle());
-    QCOMPARE(tester.cached(3, id)->getEnum(), 1);
+    QCOMPARE(tester.cached(3, id)->getEnum(), 0);
 }
 
 void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites_data()
@@ -658,45 +472,25 @@ void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites()
     QCOMPARE(server.fake()->value(nsSID::otnSid(1, id))->getEnum(), 0);
 }
 
-void tst_OtnSetupDialogs::otlcTerminologySwitch_data()
-{
-    QTest::addColumn<int>("startSetting");   // of both ports: 0 SONET, 1 SDH
-    QTest::addColumn<int>("newSetting");
-    QTest::addColumn<int>("changedPort");
-
-    QTest::newRow("SDH to SONET") << 1 << 0 << 1;
-    QTest::newRow("SONET to SDH") << 0 << 1 << 1;
-    QTest::newRow("other port's switch ignored") << 1 << 0 << 2;
-}
-
+// The setting's SDH value (1) gives terminology 1, its SONET value terminology 2; only names change, never values.
 void tst_OtnSetupDialogs::otlcTerminologySwitch()
 {
-    QFETCH(int, startSetting);
-    QFETCH(int, newSetting);
-    QFETCH(int, changedPort);
-
-    // The setting's SDH value gives terminology 1, its SONET value terminology 2.
-    const auto terminology = [](int setting) { return setting == 1 ? 1 : 2; };
-    const auto patternText = [](int setting) {
-        return QString::fromLatin1(setting == 1 ? "PRBS31 (SDH)" : "PRBS31 (SONET)");
-    };
-    TesterFixture server(
-        otlcCatalogue(), {1, 2},
-        {{zelServerManager::terminologySid(1), startSetting}, {zelServerManager::terminologySid(2), startSetting}});
+    const int sdh = 1, sonet = 0;
+    TesterFixture server(otlcCatalogue(), {1, 2},
+                         {{zelServerManager::terminologySid(1), sdh}, {zelServerManager::terminologySid(2), sdh}});
     OtnOtlcSetupDialog dialog(server.manager(), 1);
-    auto *tx = dialog.findChild<QComboBox *>("cmbPatternTypeBulkTx");
-    auto *rx = dialog.findChild<QComboBox *>("cmbPatternTypeBulkRx");
-    QCOMPARE(dialog.terminology(), terminology(startSetting));
-    QCOMPARE(tx->currentText(), patternText(startSetting));
-    QCOMPARE(rx->currentText(), patternText(startSetting));
-
-    server.fake()->serverChange(zelServerManager::terminologySid(changedPort), newSetting);
-    QTRY_COMPARE(server.cachedSid(zelServerManager::terminologySid(changedPort))->getEnum(), newSetting);
-    const int setting = changedPort == 1 ? newSetting : startSetting;
-    QCOMPARE(dialog.terminology(), terminology(setting));
-    QCOMPARE(tx->currentText(), patternText(setting));
-    QCOMPARE(rx->currentText(), patternText(setting));
-    // A terminology switch changes only names, never values.
+    const auto shown = [&dialog] {
+        return QStringList{QString::number(dialog.terminology()),
+                           dialog.findChild<QComboBox *>("cmbPatternTypeBulkTx")->currentText(),
+                           dialog.findChild<QComboBox *>("cmbPatternTypeBulkRx")->currentText()};
+    };
+    QCOMPARE(shown(), (QStringList{"1", "PRBS31 (SDH)", "PRBS31 (SDH)"}));
+    for (int changedPort : {2, 1}) {
+        server.fake()->serverChange(zelServerManager::terminologySid(changedPort), sonet);
+        QTRY_COMPARE(server.cachedSid(zelServerManager::terminologySid(changedPort))->getEnum(), sonet);
+        QCOMPARE(shown(), changedPort == 2 ? (QStringList{"1", "PRBS31 (SDH)", "PRBS31 (SDH)"})
+                                           : (QStringList{"2", "PRBS31 (SONET)", "PRBS31 (SONET)"}));
+    }
     QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
