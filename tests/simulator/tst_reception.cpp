@@ -72,11 +72,6 @@ bool write(TesterFixture &f, const Writes &writes)
     return true;
 }
 
-bool switchOn(TesterFixture &f, const Writes &setup)
-{
-    return write(f, setup) && f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_ON);
-}
-
 // The insertion of the item named so on level, in the mode named so, after setup.
 Writes inserted(int level, const char *item, const char *mode = "Continuous", const Writes &setup = {})
 {
@@ -437,7 +432,7 @@ void tst_Reception::errorsOfAnotherCategory()
     QFETCH(bool, burst);
 
     TesterFixture f(TesterFixture::structureOptions(structure));
-    QVERIFY(switchOn(f, setup));
+    QVERIFY(write(f, setup + Writes{{STIMULI::INSERTION, STIMULI::INSERTION_ON}}));
     const Counters first = measure(f, currentIntervalSelector);
     const quint64 counted = first.value(counter).count;
     if (counter == Error::CRC8[1])

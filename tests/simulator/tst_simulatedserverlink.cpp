@@ -3,6 +3,8 @@
 #include <cmath>
 #include <memory>
 
+#include <QRegularExpression>
+
 #include "apps/shared/sid.h"
 #include "host/catalogue/parametercatalogue.h"
 #include "host/otn/otnpid.h"
@@ -59,6 +61,7 @@ class tst_SimulatedServerLink : public QObject
 private slots:
     void initTestCase();
     void everyCatalogueFileLoadsWithoutClash();
+    void idTablesNameOnlyCatalogueParameters();
     void overheadLengthsFollowG709_data();
     void overheadLengthsFollowG709();
     void storeValidates_data();
@@ -90,6 +93,35 @@ void tst_SimulatedServerLink::everyCatalogueFileLoadsWithoutClash()
         if (d->kind == QcmaParameter::TypeEnum)
             QVERIFY2(!d->enumerators.isEmpty(), qPrintable(d->name));
     }
+}
+
+// Every id the id tables of the sources and the single ids of the headers name (0 marks "no such
+// parameter"); numbers written elsewhere are scripts/check-ids' business.
+void tst_SimulatedServerLink::idTablesNameOnlyCatalogueParameters()
+{
+    static const QRegularExpression table(QStringLiteral("const int (\\w+)[^=]*=\\s*\\{([^;]*)\\};"));
+    static const QRegularExpression single(QStringLiteral("constexpr int (\\w+) = (\\d+);"));
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QStringList missing;
+    int ids = 0;
+    for (const char *name : {"otnpid.cpp", "otniid.cpp", "otnpid.h", "otniid.h", "globalpid.h"}) {
+        QFile file(QStringLiteral(SIM_SOURCE_DIR "/host/otn/") + QLatin1String(name));
+        QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), name);
+        const int group = qstrcmp(name, "globalpid.h") == 0 ? nsSID::global : nsSID::otn;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QRegularExpression *definition : {&table, &single}) {
+            for (auto d = definition->globalMatch(text); d.hasNext();) {
+                const QRegularExpressionMatch m = d.next();
+                for (auto n = number.globalMatch(m.captured(2)); n.hasNext(); ++ids) {
+                    const int id = n.next().captured().toInt();
+                    if (id && !m_link->catalogue().find(group, id))
+                        missing << QStringLiteral("%1 = %2").arg(m.captured(1)).arg(id);
+                }
+            }
+        }
+    }
+    QVERIFY2(ids > 400, "the id tables were not found: wrong source folder?");
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
 }
 
 void tst_SimulatedServerLink::overheadLengthsFollowG709_data()

@@ -249,8 +249,7 @@ void tst_StructureRules::msiFollowsG709_data()
     QTest::addColumn<int>("stage0");
     QTest::addColumn<QByteArray>("msi");
 
-    // OPU1: ODTU01 marked 11, the port is the TS.
-    QTest::newRow("ODU0 in OPU1") << "OTU1" << int(MUX_ODU0_ODU1) << msiOf(2, 0xC0, 1);
+    // ODTU01 (11, the port is the TS) is read back by the MSIM table's test.
     // ODTU23 is marked 01.
     QTest::newRow("ODU2 in OPU3, PT 20") << "OTU3" << int(MUX_ODU2_ODU3_PT20) << msiOf(16, 0x40, 4);
     // ODTU3.ts (10): three ODU2e use 27 TS; the other 5 are unallocated (11, port 0).
