@@ -36,10 +36,15 @@ uint remainder(quint64 bits, int count, int degree, uint terms)
     return uint(bits);
 }
 
-// The overhead byte of row r, column c (1-based) in a capture record.
+// Where the overhead byte of row r, column c (1-based) sits in a capture record.
+constexpr int at(int row, int column)
+{
+    return 16 * (row - 1) + (column - 1);
+}
+
 quint8 overhead(const QByteArray &record, int row, int column)
 {
-    return quint8(record.at(16 * (row - 1) + (column - 1)));
+    return quint8(record.at(at(row, column)));
 }
 
 // Port 1's interval data as the tester answers a request for the current interval.
@@ -86,7 +91,6 @@ class tst_IntervalData : public QObject
 private slots:
     void overheadBytesSitWhereG709PutsThem_data();
     void overheadBytesSitWhereG709PutsThem();
-    void messagesFollowTheOverhead();
     void lowerLevelHasFixedStuffAndTtiBytesOrAllOnesBelowAnAis();
     void tributarySlotBlocks();
     void scanWords_data();
@@ -99,25 +103,34 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<QVariant>("value");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("FAS") << TX::ODU_FAS[0] << QVariant(hex("f6f6f6282801")) << 1 << 1 << hex("f6f6f6282801");
-    QTest::newRow("SM byte 3") << 11019 << QVariant(0x6du) << 1 << 10 << hex("6d");
-    QTest::newRow("TCM6 byte 3") << TX::ODU_TCM_BITS[0][5] << QVariant(0x66u) << 2 << 7 << hex("66");
-    QTest::newRow("TCM5 byte 3") << TX::ODU_TCM_BITS[0][4] << QVariant(0x55u) << 2 << 10 << hex("55");
-    QTest::newRow("TCM1 byte 3") << TX::ODU_TCM_BITS[0][0] << QVariant(0x11u) << 3 << 9 << hex("11");
-    QTest::newRow("PM byte 3") << TX::ODU_PM_BITS[0] << QVariant(0xb5u) << 3 << 12 << hex("b5");
-    QTest::newRow("PSI[0]") << TX::OPU_PAYLOAD_TYPE[0] << QVariant(hex("83")) << 4 << 15 << hex("83");
+    QTest::newRow("FAS") << TX::ODU_FAS[0] << QVariant(hex("f6f6f6282801")) << at(1, 1) << hex("f6f6f6282801");
+    QTest::newRow("SM TTI byte") << 11016 << QVariant(hex("5a") + QByteArray(15, 'A')) << at(1, 8) << hex("5a");
+    QTest::newRow("SM byte 3") << 11019 << QVariant(0x6du) << at(1, 10) << hex("6d");
+    QTest::newRow("TCM6 byte 3") << TX::ODU_TCM_BITS[0][5] << QVariant(0x66u) << at(2, 7) << hex("66");
+    QTest::newRow("TCM5 byte 3") << TX::ODU_TCM_BITS[0][4] << QVariant(0x55u) << at(2, 10) << hex("55");
+    QTest::newRow("TCM1 byte 3") << TX::ODU_TCM_BITS[0][0] << QVariant(0x11u) << at(3, 9) << hex("11");
+    QTest::newRow("PM byte 3") << TX::ODU_PM_BITS[0] << QVariant(0xb5u) << at(3, 12) << hex("b5");
+    QTest::newRow("GCC1") << TX::ODU_GCC1[0] << QVariant(hex("c1c1")) << at(4, 1) << hex("c1c1");
+    QTest::newRow("PSI[0]") << TX::OPU_PAYLOAD_TYPE[0] << QVariant(hex("83")) << at(4, 15) << hex("83");
+    // The messages of the multiframe follow the frame's overhead: TTIs of 64 bytes (SM, PM, TCM1-6), then
+    // the FTFL's two halves of 128 bytes.
+    const QByteArray os(32, 'o'), dapi(16, '3'), fos(118, 'f'), boi("USAOPERA1");
+    QTest::newRow("SM DAPI") << 11017 << QVariant(dapi) << 64 + 16 << dapi;
+    QTest::newRow("SM operator specific") << 11018 << QVariant(os) << 64 + 32 << os;
+    QTest::newRow("PM SAPI") << TX::ODU_PM_TTI_SAPI[0] << QVariant(dapi) << 128 << dapi;
+    QTest::newRow("TCM3 DAPI") << TX::ODU_TCM_TTI_DAPI[2] << QVariant(dapi) << 192 + 2 * 64 + 16 << dapi;
+    QTest::newRow("FTFL forward operator specific") << TX::ODU_FTFL_FOS[0] << QVariant(fos) << 576 + 10 << fos;
+    QTest::newRow("FTFL backward operator identifier") << TX::ODU_FTFL_BOI[0] << QVariant(boi) << 576 + 129 << boi;
 }
 
 void tst_IntervalData::overheadBytesSitWhereG709PutsThem()
 {
     QFETCH(int, id);
     QFETCH(QVariant, value);
-    QFETCH(int, row);
-    QFETCH(int, column);
+    QFETCH(int, offset);
     QFETCH(QByteArray, expected);
 
     TesterFixture f;
@@ -126,28 +139,9 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem()
     QVERIFY(capture.request());
     const QByteArray &record = capture.records[0];
     QCOMPARE(record.size(), IntervalDataOtnCapture::recordSize);
-    QCOMPARE(record.mid(16 * (row - 1) + (column - 1), expected.size()).toHex(), expected.toHex());
+    QCOMPARE(record.mid(offset, expected.size()).toHex(), expected.toHex());
     // The frame captured is the one with MFAS 0.
     QCOMPARE(overhead(record, 1, 7), quint8(0));
-}
-
-void tst_IntervalData::messagesFollowTheOverhead()
-{
-    TesterFixture f;
-    CaptureTest capture(f);
-    const QByteArray os = QByteArray(32, 'o');
-    QVERIFY(f.writeAndWait(1, 11018, os));
-    QVERIFY(f.writeAndWait(1, TX::ODU_TCM_TTI_DAPI[2], QByteArray(16, '3')));
-    QVERIFY(f.writeAndWait(1, TX::ODU_FTFL_BOI[0], QByteArray("USAOPERA1")));
-    QVERIFY(f.writeAndWait(1, TX::ODU_FTFL_FOS[0], QByteArray(118, 'f')));
-    QVERIFY(capture.request());
-    const QByteArray &r = capture.records[0];
-    QCOMPARE(r.mid(96, 32), os);
-    QCOMPARE(r.mid(80, 16), f.cached(1, 11017)->getByteArray());
-    QCOMPARE(r.mid(192 + 2 * 64 + 16, 16), QByteArray(16, '3'));
-    QCOMPARE(r.mid(576 + 1, 9), f.cached(1, TX::ODU_FTFL_FOI[0])->getByteArray());
-    QCOMPARE(r.mid(576 + 10, 118), QByteArray(118, 'f'));
-    QCOMPARE(r.mid(576 + 129, 9), QByteArray("USAOPERA1"));
 }
 
 void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytesOrAllOnesBelowAnAis()
@@ -164,6 +158,7 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytesOrAllOnesBelowAnAis()
     QVERIFY(capture.request());
     const QByteArray &r = capture.records[1];
     QCOMPARE(r.mid(0, 6), hex("f6f6f6282828"));
+    QCOMPARE(r.mid(7, 7), QByteArray(7, '\0'));
     QCOMPARE(overhead(r, 2, 11), quint8(0x4d));
     QCOMPARE(r.mid(192 + 3 * 64, 64), QByteArray(64, '\x4d'));
     QCOMPARE(overhead(r, 3, 12), quint8(0x15));
@@ -181,6 +176,7 @@ void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytesOrAllOnesBelowAnAis()
     QCOMPARE(overhead(line, 3, 12), quint8(0x07));
     QCOMPARE(quint8(line.at(832)), quint8(0x21));
     QCOMPARE(below.mid(0, 6), hex("f6f6f6282828"));
+    QCOMPARE(below.mid(14, 50), QByteArray(50, '\xFF'));
     QCOMPARE(below.mid(128, 1088 - 128), QByteArray(1088 - 128, '\xFF'));
     QCOMPARE(below.mid(1248, 80), QByteArray(80, '\xFF'));
 }

@@ -146,6 +146,8 @@ void tst_Reception::receiverReportsWhatItReceives_data()
     QTest::newRow("port switched off") << bulk << Writes{{TX::PORT_MODE, 0}} << 0
                                        << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {sum0, 1},
                                                       {PHYSICAL::RX_LEVEL_STATUS, 3}};
+    QTest::newRow("laser off") << bulk << Writes{{TX::LASER, 0}} << 0
+                               << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {STATUS::OOF, 0}, {sum0, 1}};
     QTest::newRow("payload type set by hand")
         << bulk << Writes{{TX::OPU_PAYLOAD_TYPE[0], pt83}} << 0 << Expectation{{Alarm::PLM[0], 1}, {sum0, 1}};
     QTest::newRow("payload type set by hand, PLM detection off")
@@ -166,6 +168,8 @@ void tst_Reception::receiverReportsWhatItReceives_data()
     QTest::newRow("SM SAPI other, TIM action off")
         << bulk << Writes{{RX::SM_TIM_ACTION, 0}, {RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}}
         << 0 << Expectation{{STATUS::SM_TIM, 1}, {STATUS::SM_BDI, 1}, {Alarm::ODU_AIS[0], 0}};
+    QTest::newRow("SM trace other, detection off")
+        << bulk << Writes{{RX::SM_EXPECTED_SAPI, otherTrace}} << 0 << Expectation{{STATUS::SM_TIM, 0}, {sum0, 0}};
     QTest::newRow("PM trace of the middle level")
         << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}} << 0
         << Expectation{{Alarm::PM_TIM[1], 1}, {Alarm::PM_BDI[1], 0}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[0], 0},
@@ -209,6 +213,12 @@ void tst_Reception::receiverReportsWhatItReceives_data()
     QTest::newRow("LOM replaces the ODU") << bulk << inserted(0, "LOM") << 0
                                           << Expectation{{STATUS::LOM, current}, {STATUS::OOM, current},
                                                          {STATUS::LOF, clear}, {Alarm::ODU_AIS[0], current}};
+    QTest::newRow("ODU-AIS on the middle level replaces the level below")
+        << threeLevels << inserted(1, "ODU-AIS") << 0
+        << Expectation{{Alarm::ODU_AIS[1], current}, {Alarm::ODU_AIS[2], current}, {Alarm::ODU_AIS[0], clear}};
+    QTest::newRow("ODU-LCK in a burst of two frames")
+        << threeLevels << inserted(2, "ODU-LCK", "Burst", {{STIMULI::BURST, 2u}}) << 1
+        << Expectation{{Alarm::ODU_LCK[2], history}, {STIMULI::INSERTION, STIMULI::INSERTION_DONE}};
     // One lane out of the others' alignment: the lanes, and with them the signal, cannot be aligned.
     QTest::newRow("LOR on one lane of an OTL4.4")
         << "otl4.4"
@@ -344,7 +354,6 @@ void tst_Reception::burstErrsExactlyItsFramesThenIsDone_data()
     QTest::addColumn<int>("seconds");
     QTest::addColumn<uint>("counted");
 
-    QTest::newRow("10 frames of the line") << bulk << 0 << Writes{} << 10u << 1 << 10u;
     // An ODU0 (1 244 160 kbit/s) sends 10 167.4 frames a second: 30 000 of them take three seconds.
     QTest::newRow("30000 frames of an ODU0") << threeLevels << 2 << Writes{} << 30000u << 3 << 30000u;
     // The ODU2 sends ODU-AIS: the receiver does not monitor the ODU0 it replaces.

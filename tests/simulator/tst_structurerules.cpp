@@ -130,6 +130,7 @@ void tst_StructureRules::clientFitsTheLine_data()
     QTest::addColumn<QVector<int>>("stage0");   // empty: the client's ODU fits no level of the line
     QTest::newRow("ODU2e in ODU3 only by GMP on 1.25G TS") << "OTU3" << "10GbE (BMP)" << QVector<int>{MUX_ODU2E_ODU3};
     QTest::newRow("ODU3 in ODU4 only by ODTU4.31") << "OTU4" << "STM-256 (AMP)" << QVector<int>{MUX_ODU3_ODU4};
+    QTest::newRow("ODU1 in OPU1 directly") << "OTU1" << "STM-16 (AMP)" << QVector<int>{MUX_NONE};
     QTest::newRow("ODU2e does not fit ODU2") << "OTU2" << "10GbE (BMP)" << QVector<int>();
 }
 
@@ -278,6 +279,7 @@ void tst_StructureRules::payloadTypeFollowsStructureChanges()
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0xFE}));
     // A payload type set by hand stays until the structure changes.
     QVERIFY(f.writeAndWait(1, pt0, bytes({0x83})));
+    QVERIFY(f.writeAndWait(1, TX::ODU_FAS[0], bytes({0xF6, 0xF6, 0xF6, 0x28, 0x28, 0x00})));
     QCOMPARE(f.cached(1, pt0)->getByteArray(), bytes({0x83}));
 
     QVERIFY(f.writeAndWait(1, txStage0, MUX_ODU1_ODU2_PT21));
@@ -325,12 +327,13 @@ void tst_StructureRules::powerOnStructureOnEveryPort_data()
     QTest::addColumn<int>("dummyCopy");            // Dummy CH of the stages the structure has
 
     // PT 21: ODTUk.ts structures, PT 20: ODTUjk only (an OPU1 carrying ODU0), FE: PRBS test signal,
-    // 07: PCS codeword transparent Ethernet, 0A: STM-1 into OPU0.
+    // 07: PCS codeword transparent Ethernet, 0A: STM-1 into OPU0, 05: GFP.
     QTest::newRow("otu4-odu2-odu0") << "otu4-odu2-odu0" << otu4Rate << bytes({0x21, 0x21, 0xFE}) << 0u << int(COPY_MAIN);
     QTest::newRow("otu3-odu2-odu1-odu0") << "otu3-odu2-odu1-odu0" << otu3Rate << bytes({0x21, 0x21, 0x20, 0x0A}) << 0u
                                          << int(COPY_MAIN);
     // 80 ODU0 of one TS each; only the main one is equipped.
     QTest::newRow("otu4-odu0") << "otu4-odu0" << otu4Rate << bytes({0x21, 0x07}) << 0u << int(COPY_OFF);
+    QTest::newRow("otu4-oduflex-gfpf") << "otu4-oduflex-gfpf" << otu4Rate << bytes({0x21, 0x05}) << 0u << int(COPY_MAIN);
     QTest::newRow("otlc.4") << "otlc.4" << otuc1Rate << bytes({0xFE}) << 20u << int(COPY_MAIN);
 }
 
