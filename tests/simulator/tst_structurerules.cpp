@@ -165,8 +165,6 @@ void tst_StructureRules::stageSizesSlotParameters_data()
 
     QTest::newRow("ODTU01: 2 ODU0 in OPU1") << "OTU1" << int(MUX_ODU0_ODU1) << 2u << 1 << 0;
     QTest::newRow("ODTU12 on 1.25G TS") << "OTU2" << int(MUX_ODU1_ODU2_PT21) << 4u << 2 << 8;
-    QTest::newRow("ODTU23 on 2.5G TS") << "OTU3" << int(MUX_ODU2_ODU3_PT20) << 4u << 4 << 0;
-    QTest::newRow("ODTU4.31: 2 ODU3 in OPU4") << "OTU4" << int(MUX_ODU3_ODU4) << 2u << 31 << 80;
 }
 
 void tst_StructureRules::stageSizesSlotParameters()
@@ -328,7 +326,6 @@ void tst_StructureRules::powerOnStructureOnEveryPort_data()
 
     // PT 21: ODTUk.ts structures, PT 20: ODTUjk only (an OPU1 carrying ODU0), FE: PRBS test signal,
     // 07: PCS codeword transparent Ethernet, 0A: STM-1 into OPU0, 05: GFP.
-    QTest::newRow("otu4-odu2-odu0") << "otu4-odu2-odu0" << otu4Rate << bytes({0x21, 0x21, 0xFE}) << 0u << int(COPY_MAIN);
     QTest::newRow("otu3-odu2-odu1-odu0") << "otu3-odu2-odu1-odu0" << otu3Rate << bytes({0x21, 0x21, 0x20, 0x0A}) << 0u
                                          << int(COPY_MAIN);
     // 80 ODU0 of one TS each; only the main one is equipped.
