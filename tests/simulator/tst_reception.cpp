@@ -72,11 +72,6 @@ bool write(TesterFixture &f, const Writes &writes)
     return true;
 }
 
-bool switchOn(TesterFixture &f, const Writes &setup)
-{
-    return write(f, setup) && f.writeAndWait(1, STIMULI::INSERTION, STIMULI::INSERTION_ON);
-}
-
 // The insertion of the item named so on level, in the mode named so, after setup.
 Writes inserted(int level, const char *item, const char *mode = "Continuous", const Writes &setup = {})
 {
@@ -99,7 +94,6 @@ class tst_Reception : public QObject
 {
     Q_OBJECT
 private slots:
-    void alarmSetByTheTesterStaysUntilTheConfigurationChanges();
     void aNewReceivedStructureHasNoHistory();
     void receiverReportsWhatItReceives_data();
     void receiverReportsWhatItReceives();
@@ -111,24 +105,12 @@ private slots:
     void rateGivesTheChosenErrorRatio();
     void errorsOfAnotherCategory_data();
     void errorsOfAnotherCategory();
-    void structureThatNoLongerOffersTheItemStopsIt_data();
     void structureThatNoLongerOffersTheItemStopsIt();
     void appliedMoveSendsItsBurstOnce_data();
     void appliedMoveSendsItsBurstOnce();
     void skewBeyondWhatTheReceiverTakesOut_data();
     void skewBeyondWhatTheReceiverTakesOut();
 };
-
-void tst_Reception::alarmSetByTheTesterStaysUntilTheConfigurationChanges()
-{
-    TesterFixture f;
-    QVERIFY(f.link()->serverChange(nsSID::otnSid(1, STATUS::LOS), AlarmModel::current));
-    QVERIFY(f.settle());
-    QCOMPARE(state(f, STATUS::LOS), current);
-    QVERIFY(f.writeAndWait(1, TX::OTU_SM_BITS, 0x20u));
-    QCOMPARE(state(f, STATUS::LOS), history);
-    QVERIFY(!f.link()->serverChange(nsSID::otnSid(1, 999), 1));
-}
 
 void tst_Reception::aNewReceivedStructureHasNoHistory()
 {
@@ -372,7 +354,6 @@ void tst_Reception::burstErrsExactlyItsFramesThenIsDone_data()
     QTest::addColumn<int>("seconds");
     QTest::addColumn<uint>("counted");
 
-    QTest::newRow("10 frames of the line") << bulk << 0 << Writes{} << 10u << 1 << 10u;
     // An ODU0 (1 244 160 kbit/s) sends 10 167.4 frames a second: 30 000 of them take three seconds.
     QTest::newRow("30000 frames of an ODU0") << threeLevels << 2 << Writes{} << 30000u << 3 << 30000u;
     // The ODU2 sends ODU-AIS: the receiver does not monitor the ODU0 it replaces.
@@ -460,7 +441,7 @@ void tst_Reception::errorsOfAnotherCategory()
     QFETCH(bool, burst);
 
     TesterFixture f(TesterFixture::structureOptions(structure));
-    QVERIFY(switchOn(f, setup));
+    QVERIFY(write(f, setup + Writes{{STIMULI::INSERTION, STIMULI::INSERTION_ON}}));
     const Counters first = measure(f, currentIntervalSelector);
     const quint64 counted = first.value(counter).count;
     if (counter == Error::CRC8[1])
@@ -483,36 +464,14 @@ void tst_Reception::errorsOfAnotherCategory()
     QCOMPARE(measure(f).value(counter).count, counted);
 }
 
-void tst_Reception::structureThatNoLongerOffersTheItemStopsIt_data()
-{
-    QTest::addColumn<Writes>("setup");
-    QTest::addColumn<int>("counter");
-    QTest::addColumn<Writes>("change");
-    QTest::addColumn<QString>("message");
-
-    // The transmitter no longer carries the ODU0, in whose frames PM-BIP8 is inserted and which the ODU2
-    // maps by GMP; the receiver no longer decodes FEC.
-    QTest::newRow("PM-BIP8 of the ODU0") << inserted(2, "PM-BIP8") << Error::PM_BIP8[2] << Writes{{TX::MAPPING[3], 0}}
-                                         << "PM-BIP8 is not offered on level 2";
-    QTest::newRow("FEC symbol errors")
-        << Writes{{STIMULI::CATEGORY, QStringLiteral("FEC")}, {STIMULI::FEC_ITEM, QStringLiteral("Symbol Errors")},
-                  {STIMULI::FEC_MODE, QStringLiteral("Continuous")}, {STIMULI::INSERTION, STIMULI::INSERTION_ON}}
-        << int(STATUS::FEC_CORRECTED) << Writes{{RX::FEC_CONTROL, 0}}
-        << "FEC item 1 is not offered: the port does not send and decode FEC";
-}
-
+// The transmitter no longer carries the ODU0, in whose frames PM-BIP8 is inserted.
 void tst_Reception::structureThatNoLongerOffersTheItemStopsIt()
 {
-    QFETCH(Writes, setup);
-    QFETCH(int, counter);
-    QFETCH(Writes, change);
-    QFETCH(QString, message);
-
     TesterFixture f(TesterFixture::structureOptions(threeLevels));
-    QVERIFY(write(f, setup));
-    QVERIFY(measure(f).value(counter).count > 0);
-    QTest::ignoreMessage(QtInfoMsg, qPrintable(QStringLiteral("insertion of port 1 stopped: ") + message));
-    QVERIFY(write(f, change));
+    QVERIFY(write(f, inserted(2, "PM-BIP8")));
+    QVERIFY(measure(f).value(Error::PM_BIP8[2]).count > 0);
+    QTest::ignoreMessage(QtInfoMsg, "insertion of port 1 stopped: PM-BIP8 is not offered on level 2");
+    QVERIFY(write(f, {{TX::MAPPING[3], 0}}));
     QCOMPARE(state(f, STIMULI::INSERTION), STIMULI::INSERTION_STOPPED);
 }
 

@@ -49,11 +49,6 @@ struct Client {
         const QcmaParameter *p = manager->cachedParameter(nsSID::otnSid(port, offsetId));
         return p && p->isDefined() ? p->getDouble() : qQNaN();
     }
-    bool defined(int port) const
-    {
-        const QcmaParameter *p = manager->cachedParameter(nsSID::otnSid(port, offsetId));
-        return p && p->isDefined();
-    }
     void setOffset(int port, double value) const
     {
         std::unique_ptr<QcmaParameter> copy = manager->GetQcmaParameter(nsSID::otnSid(port, offsetId));
@@ -86,18 +81,10 @@ void tst_TesterDaemon::malformedFramesCloseOnlyTheirConnection_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     const QByteArray hello = FrameCodec::encode(LinkMessage::hello(QStringLiteral("test")));
-    const QByteArray map = QCborValue(QCborMap{{QStringLiteral("v"), 1}}).toCbor();
     QTest::newRow("zero length") << QByteArray(4, '\0') << "frame length 0";
-    QTest::newRow("oversize") << QByteArray::fromHex("01000001") << "frame length 16777217";
-    QTest::newRow("no CBOR") << frameOf(QByteArray::fromHex("ffff")) << "no CBOR";
-    QTest::newRow("two items") << frameOf(map + map) << "holds";
-    QTest::newRow("not a map") << frameOf(QCborValue(QCborArray{1, 2}).toCbor()) << "no CBOR map";
     QTest::newRow("other version")
         << frameOf(QCborValue(QCborMap{{QStringLiteral("v"), 2}, {QStringLiteral("t"), QStringLiteral("hello")}}).toCbor())
         << "protocol version 2";
-    QTest::newRow("unknown type")
-        << frameOf(QCborValue(QCborMap{{QStringLiteral("v"), 1}, {QStringLiteral("t"), QStringLiteral("reboot")}}).toCbor())
-        << "unknown message type";
     QTest::newRow("write before hello") << FrameCodec::encode(LinkMessage::write(1, {})) << "before hello";
     QCborMap badValue = LinkMessage::write(1, {});
     badValue.insert(QStringLiteral("values"), QCborArray{QCborMap{{QStringLiteral("sid"), QStringLiteral("x")}}});
@@ -227,7 +214,7 @@ void tst_TesterDaemon::restartKeepsConfirmedValuesAndReportsTheRest()
 
     QTRY_COMPARE_WITH_TIMEOUT(client.link->state(), ServerLink::State::Lost, waitMs);
     QCOMPARE(client.link->writesNotApplied(), 1);
-    QVERIFY(!client.defined(1));
+    QVERIFY(qIsNaN(client.offset(1)));
 
     server = std::make_unique<TesterServer>(TesterFixture::testOptions(1), state);
     QVERIFY(server->listen(QHostAddress::LocalHost, port));
