@@ -43,7 +43,6 @@
 #include "resultsarea.h"
 #include "simulator/simulatedserverlink.h"
 #include "stimuliarea.h"
-#include "wrappingbutton.h"
 
 namespace {
 
@@ -134,8 +133,6 @@ private slots:
     void keyboardToolTipsAndHelpOfEveryPage();
     void everyHelpPageNameHasAPage();
     void overviewFollowsTheTesterAndOpensTheFrameSetup();
-    void summaryBreaksAfterSeparators_data();
-    void summaryBreaksAfterSeparators();
     void portSwitchMovesEverything();
     void scanEntryFollowsTheJudge_data();
     void scanEntryFollowsTheJudge();
@@ -450,29 +447,6 @@ void tst_MainWindow::overviewFollowsTheTesterAndOpensTheFrameSetup()
     // Another port's change is not this port's label.
     QVERIFY(write(2, 11008, 0));
     QCOMPARE(tx->text(), QStringLiteral("OTU2 - ODTU12 (PT=20)#4 - OPU1"));
-}
-
-void tst_MainWindow::summaryBreaksAfterSeparators_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("room");   // a text as wide as the room for one line; empty: 1 pixel
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("breaks after a dash") << "OTU4 - ODTU4.8 #1 - OPU2" << "OTU4 - ODTU4.8 #1 -"
-                                         << QStringList{"OTU4 - ODTU4.8 #1 -", "OPU2"};
-    QTest::newRow("one part a line when narrow") << "OTU2 - ODTU2.1 #3 - OPU0" << QString()
-                                                 << QStringList{"OTU2 -", "ODTU2.1 #3 -", "OPU0"};
-    QTest::newRow("a wide part stays whole") << "ODTU2.1 (PT=21)#1 - OPU0" << "ODTU2.1"
-                                             << QStringList{"ODTU2.1 (PT=21)#1 -", "OPU0"};
-}
-
-void tst_MainWindow::summaryBreaksAfterSeparators()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, room);
-    QFETCH(QStringList, lines);
-    const QFontMetrics metrics(QApplication::font());
-    QCOMPARE(WrappingButton::wrappedLines(text, metrics, room.isEmpty() ? 1 : metrics.horizontalAdvance(room)), lines);
 }
 
 void tst_MainWindow::portSwitchMovesEverything()

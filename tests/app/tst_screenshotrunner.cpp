@@ -5,10 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -19,8 +16,6 @@
 #include "host/server/zelservermanager.h"
 #include "contactsheet.h"
 #include "screenshotrunner.h"
-#include "simulator/poweronstructure.h"
-#include "structurescreenshots.h"
 #include "tests/support/testerfixture.h"
 
 namespace {
@@ -122,11 +117,6 @@ private:
     QList<int> m_missing;
 };
 
-QStringList pngFiles(const QString &directory)
-{
-    return QDir(directory).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
-}
-
 } // namespace
 
 class tst_ScreenshotRunner : public QObject
@@ -136,7 +126,6 @@ private slots:
     void onePngPerRegisteredPage_data();
     void onePngPerRegisteredPage();
     void contactSheetLinksAndNames();
-    void clientWritesEveryStructure();
 };
 
 void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
@@ -178,7 +167,7 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     QCOMPARE(factory.samplePort, 2);
     QCOMPARE(runner.errors(), QStringList());
     QCOMPARE(runner.notes(), notes);
-    QCOMPARE(pngFiles(target), files);
+    QCOMPARE(QDir(target).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name), files);
     QCOMPARE(runner.writtenFiles().size(), files.size());
     const QImage image(QDir(target).filePath(files.first()));
     QCOMPARE(image.size(), QSize(320, 200));
@@ -203,63 +192,6 @@ void tst_ScreenshotRunner::contactSheetLinksAndNames()
     // A screen unchanged in a later section links to the earlier image.
     QVERIFY(html.contains(QStringLiteral("As in an earlier structure: <a href=\"%1\">%2</a>").arg(href, shownCaption)));
     QCOMPARE(html.count(QStringLiteral("<img ")), 1);
-}
-
-void tst_ScreenshotRunner::clientWritesEveryStructure()
-{
-    QStringList structures;
-    for (const PowerOnStructure &structure : PowerOnStructure::all())
-        structures << structure.name;
-    QTemporaryDir directory;
-    QProcess client;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    client.setProcessEnvironment(environment);
-    client.start(QStringLiteral(ZEL_OTN_CLIENT), QStringList{QStringLiteral("--screenshot"), directory.path()});
-    QVERIFY(client.waitForFinished(300000));
-    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(client.exitCode(), 0);
-
-    // A folder per structure; the first holds every page, later ones only what looks different.
-    const QDir root(directory.path());
-    QStringList folders = structures;
-    folders.sort();
-    QCOMPARE(root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), folders);
-    // The first holds the window, the scan running and a page of each kind.
-    const QStringList first = pngFiles(root.filePath(structures.first()));
-    for (const QString &file : {StructureScreenshots::windowFileName(), QStringLiteral("OTN Tributary Scan - scanning.png"),
-                                QStringLiteral("PhysicalStatus.png")})
-        QVERIFY2(first.contains(file), qPrintable(file));
-    QHash<QString, QList<QImage>> seen;
-    QStringList images;
-    for (const QString &structure : qAsConst(structures)) {
-        for (const QString &file : pngFiles(root.filePath(structure))) {
-            const QImage image(root.filePath(structure + QLatin1Char('/') + file));
-            QVERIFY(!image.isNull());
-            // The window as the user sees it on a 1280 x 800 screen, whatever the structure.
-            if (file == StructureScreenshots::windowFileName())
-                QCOMPARE(image.size(), QSize(1280, 800));
-            QVERIFY2(!seen.value(file).contains(image), qPrintable(structure + QLatin1Char('/') + file));
-            seen[file].append(image);
-            images << structure + QLatin1Char('/') + file;
-        }
-    }
-
-    // The contact sheet names and links every image, relative to its folder, and nothing else.
-    QFile sheet(root.filePath(StructureScreenshots::sheetFileName()));
-    QVERIFY(sheet.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(sheet.readAll());
-    static const QRegularExpression source(QStringLiteral("<img src=\"([^\"]+)\""));
-    QStringList linked;
-    for (auto it = source.globalMatch(html); it.hasNext();)
-        linked << QUrl::fromPercentEncoding(it.next().captured(1).toUtf8());
-    QCOMPARE(linked.size(), images.size());
-    linked.sort();
-    images.sort();
-    QCOMPARE(linked, images);
-    for (const QString &structure : qAsConst(structures))
-        QVERIFY(html.contains(QStringLiteral("<h2>%1</h2>").arg(PowerOnStructure::find(structure)->title.toHtmlEscaped())));
 }
 
 QTEST_MAIN(tst_ScreenshotRunner)
