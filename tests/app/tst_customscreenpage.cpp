@@ -114,9 +114,6 @@ void tst_CustomScreenPage::brokenFileChangesNothing_data()
     QByteArray newer = whole;
     newer.replace("\"version\": 1", "\"version\": 2");
     QTest::newRow("newer version") << newer << "written by a newer client (format version 2";
-    QByteArray foreign = whole;
-    foreign.replace("otn-client customised screen", "spreadsheet");
-    QTest::newRow("foreign") << foreign << "it is no customised screen of this client";
     QByteArray unknown = whole;
     unknown.replace(QByteArray::number(other.sids.first()), "218169343");
     QTest::newRow("parameter the server does not know") << unknown << "parameter 218169343, which this server";

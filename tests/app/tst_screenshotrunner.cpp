@@ -5,30 +5,17 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScrollArea>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QtTest>
 
 #include "host/contract/interfacesetuppagefactory.h"
 #include "host/contract/setuppageproperty.h"
-#include "host/contract/statisticslisttablepagefactory.h"
-#include "host/contract/testresultidentifier.h"
-#include "host/pages/statisticslistpage.h"
-#include "host/contract/technologyplugin.h"
 #include "host/pages/samplestates.h"
 #include "host/pages/setupstatuspage.h"
-#include "host/pages/stimuliwidget.h"
 #include "host/server/zelservermanager.h"
 #include "contactsheet.h"
-#include "pluginloader.h"
 #include "screenshotrunner.h"
-#include "stimuliarea.h"
-#include "simulator/poweronstructure.h"
-#include "structurescreenshots.h"
 #include "tests/support/testerfixture.h"
 
 namespace {
@@ -130,41 +117,16 @@ private:
     QList<int> m_missing;
 };
 
-QStringList pngFiles(const QString &directory)
-{
-    return QDir(directory).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
-}
-
 } // namespace
 
 class tst_ScreenshotRunner : public QObject
 {
     Q_OBJECT
 private slots:
-    void dialogPictureShowsItsTitle();
     void onePngPerRegisteredPage_data();
     void onePngPerRegisteredPage();
-    void stimuliPanelsAtTheAreaWidth_data();
-    void stimuliPanelsAtTheAreaWidth();
-    void scrolledContentsAreShownWhole_data();
-    void scrolledContentsAreShownWhole();
     void contactSheetLinksAndNames();
-    void clientWritesEveryStructure();
 };
-
-// A dialog's picture has a bar above it wide enough for its title in bold.
-void tst_ScreenshotRunner::dialogPictureShowsItsTitle()
-{
-    const QString title = QStringLiteral("ODTU4.ts (ODUflex, 8 of 80 tributary slots) MSIM Detection");
-    QDialog dialog;
-    dialog.setFixedSize(120, 80);
-    dialog.setWindowTitle(title);
-    const QImage picture = ScreenshotRunner::titledPicture(&dialog).toImage();
-    QFont bold = dialog.font();
-    bold.setBold(true);
-    QVERIFY(picture.height() > 80);
-    QVERIFY(picture.width() >= QFontMetrics(bold).horizontalAdvance(title));
-}
 
 void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
 {
@@ -178,11 +140,6 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage_data()
                           "FakeDialog - ODU2-OPU2 Overhead.png", "StepDialog.png"};
     const QString unreached = QStringLiteral("Fake 2 did not reach its state never.");
     QTest::newRow("every page") << QList<int>{} << all << QStringList{unreached};
-    QTest::newRow("a setup page missing")
-        << QList<int>{2}
-        << QStringList{"Fake 1.png", "Fake 4.png", "Fake 5.png", "Fake Alarms-Errors - shown.png",
-                       "Fake Alarms-Errors.png", "Fake sample.png", "FakeDialog - ODU2-OPU2 Overhead.png"}
-        << QStringList{"The plug-in created no page 2."};
     QTest::newRow("status pages missing")
         << QList<int>{4, 3}
         << QStringList{"Fake 1.png",      "Fake 2 - later.png", "Fake 2.png", "Fake 5.png", "Fake sample.png",
@@ -210,79 +167,10 @@ void tst_ScreenshotRunner::onePngPerRegisteredPage()
     QCOMPARE(factory.samplePort, 2);
     QCOMPARE(runner.errors(), QStringList());
     QCOMPARE(runner.notes(), notes);
-    QCOMPARE(pngFiles(target), files);
+    QCOMPARE(QDir(target).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name), files);
     QCOMPARE(runner.writtenFiles().size(), files.size());
     const QImage image(QDir(target).filePath(files.first()));
     QCOMPARE(image.size(), QSize(320, 200));
-}
-
-void tst_ScreenshotRunner::stimuliPanelsAtTheAreaWidth_data()
-{
-    QTest::addColumn<int>("needed");
-    QTest::addColumn<int>("extra");   // beyond the area's own width
-    QTest::addColumn<QStringList>("notes");
-    QTest::newRow("a panel that fits") << 200 << 0 << QStringList();
-    QTest::newRow("a panel too wide")
-        << 300 << 30 << QStringList{"Panel needs 300 pixels, wider than the stimuli area's 270."};
-}
-
-void tst_ScreenshotRunner::stimuliPanelsAtTheAreaWidth()
-{
-    QFETCH(int, needed);
-    QFETCH(int, extra);
-    QFETCH(QStringList, notes);
-    StimuliArea plainArea;
-    plainArea.addPanels(1, {StimuliRegistration{0, new StimuliWidget(0)}});
-    plainArea.showPort(1);
-    const int width = plainArea.minimumSizeHint().width() + extra;
-    TesterFixture tester(1);
-    FakeFactory factory({});
-    QTemporaryDir directory;
-    QVERIFY(directory.isValid());
-    ScreenshotRunner runner(&factory, tester.manager(), tester.dialogRunner(), directory.path());
-    auto *panel = new StimuliWidget(tester.manager(), 1, 0);
-    panel->setObjectName(QStringLiteral("Panel"));
-    panel->setMinimumWidth(needed);
-    runner.setStimuli({StimuliRegistration{0, panel}});
-    QCOMPARE(runner.run(), 0);
-    const QStringList widthNotes = runner.notes().filter(QStringLiteral("stimuli area"));
-    QCOMPARE(widthNotes, notes);
-    QCOMPARE(QImage(QDir(directory.path()).filePath(QStringLiteral("Panel.png"))).width(), width);
-}
-
-void tst_ScreenshotRunner::scrolledContentsAreShownWhole_data()
-{
-    QTest::addColumn<QSize>("contents");
-    QTest::addColumn<QSize>("grown");   // the window after growing; the window starts at 300 x 200
-    QTest::newRow("fits already") << QSize(100, 50) << QSize(300, 200);
-    QTest::newRow("wider and taller") << QSize(700, 500) << QSize(-1, -1);
-}
-
-void tst_ScreenshotRunner::scrolledContentsAreShownWhole()
-{
-    QFETCH(QSize, contents);
-    QFETCH(QSize, grown);
-    QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    auto *area = new QScrollArea(&window);
-    area->setWidgetResizable(true);
-    auto *inner = new QLabel(QStringLiteral("diagram"));
-    inner->setMinimumSize(contents);
-    area->setWidget(inner);
-    layout->addWidget(area);
-    window.setAttribute(Qt::WA_DontShowOnScreen);
-    window.resize(300, 200);
-    window.show();
-    QCoreApplication::processEvents();
-
-    ScreenshotRunner::growToShowScrolledContents(&window);
-    // Nothing is left to scroll, and a window that showed everything keeps its size.
-    QVERIFY(area->viewport()->width() >= contents.width());
-    QVERIFY(area->viewport()->height() >= contents.height());
-    if (grown.width() > 0)
-        QCOMPARE(window.width(), grown.width());
-    if (grown.height() > 0)
-        QCOMPARE(window.height(), grown.height());
 }
 
 void tst_ScreenshotRunner::contactSheetLinksAndNames()
@@ -304,88 +192,6 @@ void tst_ScreenshotRunner::contactSheetLinksAndNames()
     // A screen unchanged in a later section links to the earlier image.
     QVERIFY(html.contains(QStringLiteral("As in an earlier structure: <a href=\"%1\">%2</a>").arg(href, shownCaption)));
     QCOMPARE(html.count(QStringLiteral("<img ")), 1);
-}
-
-void tst_ScreenshotRunner::clientWritesEveryStructure()
-{
-    QStringList structures;
-    for (const PowerOnStructure &structure : PowerOnStructure::all())
-        structures << structure.name;
-    // What the plug-in can build decides what the client must render.
-    PluginLoader loader;
-    QVERIFY2(loader.load(QStringLiteral(ZEL_OTN_PLUGIN)), qPrintable(loader.errorString()));
-    std::unique_ptr<InterfaceSetupPageFactory> factory = loader.plugin()->createSetupPageFactory();
-    TesterFixture tester(TesterFixture::structureOptions(structures.first()));
-    QStringList expected{StructureScreenshots::windowFileName()};
-    for (int pageId : ScreenshotRunner::registeredPages(*factory)) {
-        std::unique_ptr<Page> page(factory->createPage(
-            InterfaceSetupIdentifier(pageId, 0, 0, InterfaceSetupIdentifier::TechnologyOtn), tester.manager()));
-        QVERIFY(page);
-        expected.append(ScreenshotRunner::fileNameFor(page->objectName()));
-    }
-    // The dialogs that only other dialogs open.
-    for (const SampleDialog &sample : factory->createSampleDialogs(tester.manager(), 1))
-        expected.append(ScreenshotRunner::fileNameFor(
-            ScreenshotRunner::dialogPictureName(sample.name, sample.dialog->windowTitle())));
-    // The result page of each view, and the scan running.
-    QList<int> ports{1};
-    std::unique_ptr<StatisticsListTablePageFactory> results = loader.plugin()->createStatisticsPageFactory(&ports);
-    for (int view : {int(TestResultIdentifier::ViewAlarmsErrors), int(TestResultIdentifier::ViewPerformance)}) {
-        std::unique_ptr<StatisticsListPage> page(results->createPage(TestResultIdentifier(view), tester.manager()));
-        QVERIFY(page);
-        expected.append(ScreenshotRunner::fileNameFor(page->objectName()));
-    }
-    expected.append(QStringLiteral("OTN Tributary Scan - scanning.png"));
-    QVERIFY(expected.contains(QStringLiteral("PhysicalStatus.png")));
-
-    QTemporaryDir directory;
-    QProcess client;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    client.setProcessEnvironment(environment);
-    client.start(QStringLiteral(ZEL_OTN_CLIENT), QStringList{QStringLiteral("--screenshot"), directory.path()});
-    QVERIFY(client.waitForFinished(300000));
-    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(client.exitCode(), 0);
-
-    // A folder per structure; the first holds every page, later ones only what looks different.
-    const QDir root(directory.path());
-    QStringList folders = structures;
-    folders.sort();
-    QCOMPARE(root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), folders);
-    const QStringList first = pngFiles(root.filePath(structures.first()));
-    for (const QString &file : qAsConst(expected))
-        QVERIFY2(first.contains(file), qPrintable(file));
-    QHash<QString, QList<QImage>> seen;
-    QStringList images;
-    for (const QString &structure : qAsConst(structures)) {
-        for (const QString &file : pngFiles(root.filePath(structure))) {
-            const QImage image(root.filePath(structure + QLatin1Char('/') + file));
-            QVERIFY(!image.isNull());
-            // The window as the user sees it on a 1280 x 800 screen, whatever the structure.
-            if (file == StructureScreenshots::windowFileName())
-                QCOMPARE(image.size(), QSize(1280, 800));
-            QVERIFY2(!seen.value(file).contains(image), qPrintable(structure + QLatin1Char('/') + file));
-            seen[file].append(image);
-            images << structure + QLatin1Char('/') + file;
-        }
-    }
-
-    // The contact sheet names and links every image, relative to its folder, and nothing else.
-    QFile sheet(root.filePath(StructureScreenshots::sheetFileName()));
-    QVERIFY(sheet.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(sheet.readAll());
-    static const QRegularExpression source(QStringLiteral("<img src=\"([^\"]+)\""));
-    QStringList linked;
-    for (auto it = source.globalMatch(html); it.hasNext();)
-        linked << QUrl::fromPercentEncoding(it.next().captured(1).toUtf8());
-    QCOMPARE(linked.size(), images.size());
-    linked.sort();
-    images.sort();
-    QCOMPARE(linked, images);
-    for (const QString &structure : qAsConst(structures))
-        QVERIFY(html.contains(QStringLiteral("<h2>%1</h2>").arg(PowerOnStructure::find(structure)->title.toHtmlEscaped())));
 }
 
 QTEST_MAIN(tst_ScreenshotRunner)
