@@ -75,7 +75,6 @@ void tst_ClientOptions::rejected_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
     QTest::newRow("no ports") << QStringList{"--ports", "0"} << "The port count must be 1 to 4, not '0'.";
-    QTest::newRow("five ports") << QStringList{"--ports", "5"} << "The port count must be 1 to 4, not '5'.";
     QTest::newRow("module type 8") << QStringList{"--modules", "0,8"} << "Unknown module type '8' for port 2.";
     QTest::newRow("more modules than ports") << QStringList{"--ports", "1", "--modules", "0,3"}
                                              << "2 module types given for 1 ports.";

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QDirIterator>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -131,7 +130,6 @@ private slots:
     void valueLabelsHoldTheirWidestValue();
     void keyboardToolTipsAndHelpOfEveryPage_data();
     void keyboardToolTipsAndHelpOfEveryPage();
-    void everyHelpPageNameHasAPage();
     void overviewFollowsTheTesterAndOpensTheFrameSetup();
     void portSwitchMovesEverything();
     void scanEntryFollowsTheJudge_data();
@@ -139,10 +137,8 @@ private slots:
     void ledsShowThePortAndSayWhatTheyShow();
     void accessAndTerminologySwitches();
     void settingsRestoredOnTheNextStart();
-    void intervalValuesAreLive();
     void resultsShowThePlugInsPageAndTheSessionsLog_data();
     void resultsShowThePlugInsPageAndTheSessionsLog();
-    void windowSaysWhyThereAreNoPlugInPages();
     void insertButtonFollowsTheSwitch_data();
     void insertButtonFollowsTheSwitch();
     void portSwitchShowsThatPortsInsertion();
@@ -397,37 +393,6 @@ void tst_MainWindow::keyboardToolTipsAndHelpOfEveryPage()
     QVERIFY(!window->helpWindow()->browser()->toPlainText().isEmpty());
 }
 
-// Every help page a page or dialog names, in the sources of the plug-in and the host, is a page of the
-// help, and an anchor it names is in that page.
-void tst_MainWindow::everyHelpPageNameHasAPage()
-{
-    const QRegularExpression literal(QStringLiteral("\"([a-z_]+\\.html)(#[a-z_]+)?\""));
-    QStringList names;
-    for (const char *folder : {"/client", "/host"}) {
-        QDirIterator files(QStringLiteral(ZEL_SOURCE_DIR) + QLatin1String(folder), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                           QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QRegularExpressionMatchIterator matches = literal.globalMatch(QString::fromUtf8(file.readAll()));
-            while (matches.hasNext()) {
-                const QRegularExpressionMatch match = matches.next();
-                names << match.captured(1) + match.captured(2);
-            }
-        }
-    }
-    QVERIFY(names.size() > 20);
-    for (const QString &name : qAsConst(names)) {
-        const QUrl url = HelpWindow::urlOf(name);
-        QVERIFY2(url.isValid(), qPrintable(name));
-        if (!url.fragment().isEmpty()) {
-            QFile page(QStringLiteral(":/help/") + url.path().section(QLatin1Char('/'), -1));
-            QVERIFY(page.open(QIODevice::ReadOnly));
-            QVERIFY2(page.readAll().contains("name=\"" + url.fragment().toLatin1() + '"'), qPrintable(name));
-        }
-    }
-}
-
 void tst_MainWindow::overviewFollowsTheTesterAndOpensTheFrameSetup()
 {
     const WarningCatcher warnings;
@@ -595,23 +560,6 @@ void tst_MainWindow::settingsRestoredOnTheNextStart()
     QCOMPARE(m_session->serverManager()->cachedParameter(zelServerManager::terminologySid(2))->getEnum(), sonet);
 }
 
-// The running client polls the tester once per interval: the receiver's measured frequency on the Rx
-// signal setup page moves without anybody writing.
-void tst_MainWindow::intervalValuesAreLive()
-{
-    ClientOptions options = testOptions();
-    options.liveValues = true;
-    start(options);
-    QVERIFY(m_window->openPage(35));
-    auto *page = m_window->findChild<QWidget *>(QStringLiteral("OTN Rx Physical Setup"));
-    QVERIFY(page);
-    auto *frequency = page->findChild<QLabel *>(QStringLiteral("lblFrequencyValue"));
-    QVERIFY(frequency);
-    const QString first = frequency->text();
-    QVERIFY(!first.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(frequency->text() != first, 10000);
-}
-
 void tst_MainWindow::resultsShowThePlugInsPageAndTheSessionsLog_data()
 {
     QTest::addColumn<int>("view");
@@ -639,28 +587,6 @@ void tst_MainWindow::resultsShowThePlugInsPageAndTheSessionsLog()
     EventLogPage *log = m_window->resultsArea()->eventLogPage();
     QVERIFY(log->isVisible());
     QCOMPARE(log->filter()->sourceModel(), static_cast<QAbstractItemModel *>(m_session->eventLog()));
-}
-
-void tst_MainWindow::windowSaysWhyThereAreNoPlugInPages()
-{
-    ClientOptions options = testOptions();
-    options.pluginPath = QStringLiteral(ZEL_STALE_PLUGIN);
-    const WarningCatcher warnings;
-    ClientSession session(options);
-    QString error;
-    QVERIFY(!session.start(&error));
-    QVERIFY(error.contains(QStringLiteral("org.zel.TechnologyPlugin/0.9")));
-    QCOMPARE(warnings.lines.size(), 1);
-    // The client goes on without the plug-in: the tester runs, the window opens and says why it is empty.
-    QVERIFY(session.serverManager());
-    QVERIFY(!session.setupFactory());
-    MainWindow window(session);
-    auto *notice = window.pageArea()->findChild<QLabel *>(QStringLiteral("lblNoPage"));
-    QVERIFY(notice);
-    QCOMPARE(notice->text(), error);
-    QVERIFY(!window.openPage(31));
-    QCOMPARE(notice->text(), error);
-    QCOMPARE(window.pageArea()->currentWidget(), notice);
 }
 
 bool tst_MainWindow::setUpOduAis(int port)
