@@ -33,8 +33,6 @@ void tst_Parameters::accepts_data()
         e->setEnumActive(2, false);
         return ParameterPtr(e);
     };
-    QTest::newRow("int in range") << ParameterPtr(new QcmaParameterInt(1, 0, 2, 4))
-                                  << ParameterPtr(new QcmaParameterInt(1, 4)) << true;
     QTest::newRow("int above range") << ParameterPtr(new QcmaParameterInt(1, 0, 2, 4))
                                      << ParameterPtr(new QcmaParameterInt(1, 5)) << false;
     QTest::newRow("wrong kind") << ParameterPtr(new QcmaParameterInt(1, 0, 0, 9))
@@ -89,7 +87,6 @@ void tst_Parameters::definitionFromJson()
     QVERIFY(client);
     QCOMPARE(client->valueName(1, 0), QStringLiteral("STM-16"));
     QCOMPARE(client->valueName(1, 2), QStringLiteral("OC-48"));
-    QCOMPARE(client->valueName(1, 1), QStringLiteral("STM-16"));
     const std::unique_ptr<QcmaParameter> p = client->createParameter(0x010D2B01);
     QCOMPARE(p->getEnum(), 1);
     QVERIFY(!static_cast<QcmaParameterEnum *>(p.get())->isEnumActive(2));

@@ -4,33 +4,12 @@
 #include <QtTest>
 
 #include "apps/shared/sid.h"
-#include "host/bindings/notifyinterface.h"
-#include "host/bindings/uihelper_notification.h"
-#include "host/bindings/uihelperlist.h"
-#include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
-#include "host/pages/stimuliwidget.h"
-#include "host/parameters/intervaldata.h"
 #include "host/server/zelservermanager.h"
 #include "host/setupwidgets/clockconfigurationwidget.h"
 #include "tests/support/testerfixture.h"
-#include "tests/support/testserverlink.h"
-
-namespace {
-// A stimuli panel as the plug-in builds them: its bindings report to the panel itself.
-class Panel : public StimuliWidget, public NotifyInterface
-{
-public:
-    Panel(zelServerManager *manager, int port) : StimuliWidget(manager, port, 3069)
-    {
-        setIntervalGroup(nsSID::otn);
-        m_helpers->AddUiHelper(std::make_unique<UiHelper_Notification>(
-            manager, this, nsSID::otnSid(port, PID::Otn::STIMULI::FREQUENCY_OFFSET), UiHelper::ConnectManually));
-    }
-};
 
 using ViewMaker = std::function<std::unique_ptr<BoundView>(zelServerManager *)>;
-} // namespace
 
 Q_DECLARE_METATYPE(ViewMaker)
 
@@ -40,7 +19,6 @@ class tst_BoundView : public QObject
 private slots:
     void followsServerOnlyWhileShown_data();
     void followsServerOnlyWhileShown();
-    void panelAsksForItsIntervalWhenShown();
 };
 
 // Each kind of view reports to itself; none says anything about its bindings when it goes.
@@ -77,15 +55,6 @@ void tst_BoundView::followsServerOnlyWhileShown()
 
     view.reset();
     QCOMPARE(manager->observedSids(), unobserved);
-}
-
-void tst_BoundView::panelAsksForItsIntervalWhenShown()
-{
-    TesterFixture tester{QByteArray()};
-    Panel panel(tester.manager(), 3);
-    QCOMPARE(tester.fake()->intervalRequests(), QList<int>());
-    panel.show();
-    QCOMPARE(tester.fake()->intervalRequests(), (QList<int>{3, nsSID::otn, int(currentIntervalSelector)}));
 }
 
 QTEST_MAIN(tst_BoundView)

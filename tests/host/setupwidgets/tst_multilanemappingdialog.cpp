@@ -113,12 +113,12 @@ void tst_MultiLaneMappingDialog::closing()
     QCOMPARE(dialog.model()->logicalLane(0), sent.first());
 }
 
-// A user's edit swaps lanes, so that every logical lane stays carried once; Default restores the plain
-// order. Only what the user changes is reported as an edit.
+// A user's edit swaps lanes, so that every logical lane stays carried once. Only what the user changes
+// is reported as an edit.
 void tst_MultiLaneMappingDialog::modelEdits_data()
 {
     QTest::addColumn<QVector<int>>("initial");
-    QTest::addColumn<int>("row");   // -1: Default
+    QTest::addColumn<int>("row");
     QTest::addColumn<int>("lane");
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QVector<int>>("expected");
@@ -133,8 +133,6 @@ void tst_MultiLaneMappingDialog::modelEdits_data()
     QTest::newRow("undefined position refused")
         << QVector<int>{0, undefinedLane, 2, 3} << 1 << 0 << false << QVector<int>{0, undefinedLane, 2, 3}
         << QStringList{};
-    QTest::newRow("Default, two swapped") << QVector<int>{0, 2, 1, 3} << -1 << 0 << true << plain
-                                          << QStringList{"1:1", "2:2"};
 }
 
 void tst_MultiLaneMappingDialog::modelEdits()
@@ -150,10 +148,7 @@ void tst_MultiLaneMappingDialog::modelEdits()
         model.setLogicalLane(r, initial.at(r));
     QSignalSpy spy(&model, &MultiLaneMappingDialogModel::laneEdited);
 
-    if (row < 0)
-        model.resetToDefault();
-    else
-        QCOMPARE(model.assignLogicalLane(row, lane), changed);
+    QCOMPARE(model.assignLogicalLane(row, lane), changed);
     QVector<int> lanes;
     for (int r = 0; r < model.laneCount(); ++r)
         lanes.append(model.logicalLane(r));

@@ -60,7 +60,6 @@ private slots:
     void clockShowsServerValues();
     void sourceChoiceIsWrittenAndRulesTheOffset();
     void laserFollowsPortAndIsWritten();
-    void outputMeasuredValuesShown();
     void ledFollowsSignalState_data();
     void ledFollowsSignalState();
     void miniValuesLiveFromIntervalToInterval();
@@ -146,28 +145,6 @@ void tst_SetupWidgets::laserFollowsPortAndIsWritten()
     QTRY_VERIFY(on->isChecked() && !off->isChecked());
     // The first port keeps its own switch.
     QCOMPARE(fixture.cached(1, TX::LASER)->getEnum(), 1);
-}
-
-void tst_SetupWidgets::outputMeasuredValuesShown()
-{
-    TesterFixture fixture;
-    OutputSignalSetupWidget widget(fixture.manager(), 1);
-    widget.show();
-    auto *level = widget.findChild<QLabel *>("lblTxLevelValue");
-    auto *wavelength = widget.findChild<QLabel *>("lblTxWavelengthValue");
-    const int terminology = fixture.manager()->GetTerminology(1);
-    QCOMPARE(wavelength->text(),
-             UiHelper_Label::formatValue(fixture.manager()->texts(), *fixture.cached(1, PHYSICAL::TX_WAVELENGTH),
-                                         terminology, 0));
-    QVERIFY(!wavelength->text().isEmpty());
-
-    // The level is measured anew each interval the host polls; the label goes with it.
-    const QString initial = level->text();
-    IntervalPoller poller(fixture.manager());
-    poller.start(10);
-    QTRY_VERIFY(level->text() != initial);
-    QCOMPARE(level->text(), UiHelper_Label::formatValue(fixture.manager()->texts(),
-                                                        *fixture.cached(1, PHYSICAL::TX_LEVEL), terminology, 0));
 }
 
 // The simulated receiver sees its own port's transmitter: port mode 0 (off) loses the signal. The

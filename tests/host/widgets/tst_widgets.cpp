@@ -77,14 +77,8 @@ void tst_Widgets::numpadRangeEnforced_data()
     QTest::addColumn<double>("value");
 
     const int integer = QzelNumpadDlg::Integer;
-    const int hex = QzelNumpadDlg::Hexadecimal;
-    const int decimal = QzelNumpadDlg::Decimal;
-    const int unsignedType = QzelNumpadDlg::Unsigned;
     QTest::newRow("int inside") << integer << 1.0 << 80.0 << "80" << true << 80.0;
     QTest::newRow("int above") << integer << 1.0 << 80.0 << "81" << false << 81.0;
-    QTest::newRow("hex lower case") << hex << 0.0 << 255.0 << "0a" << true << 10.0;
-    QTest::newRow("unsigned above int") << unsignedType << 0.0 << 4294967295.0 << "4294967295" << true
-                                        << 4294967295.0;
 }
 
 void tst_Widgets::numpadRangeEnforced()
@@ -115,8 +109,6 @@ void tst_Widgets::numpadKeysEdit_data()
 
     const int integer = QzelNumpadDlg::Integer;
     QTest::newRow("first key replaces preset") << integer << "43" << QStringList{"pbKey7"} << "7";
-    QTest::newRow("backspace") << integer << "" << QStringList{"pbKey1", "pbKey2", "pbBackspace"} << "1";
-    QTest::newRow("clear") << integer << "43" << QStringList{"pbClear"} << "";
     QTest::newRow("sign toggles") << integer << "" << QStringList{"pbKey3", "pbSign"} << "-3";
     QTest::newRow("point once") << int(QzelNumpadDlg::Decimal) << ""
                                 << QStringList{"pbKey1", "pbPoint", "pbKey5", "pbPoint", "pbKey2"} << "1.52";
@@ -172,8 +164,6 @@ void tst_Widgets::qwertyKeys_data()
                              << "A!a" << "3/16";
     QTest::newRow("full line takes no key") << "JPN" << 3 << QStringList{"pbKey_1_0", "pbSpace"} << "JPN" << "3/3";
     QTest::newRow("preset longer is cut") << "TAMBRIK ZEL XYZ" << 12 << QStringList{} << "TAMBRIK ZEL " << "12/12";
-    QTest::newRow("backspace makes room") << "JPN" << 3 << QStringList{"pbBackspace", "pbKey_0_0"} << "JP1" << "3/3";
-    QTest::newRow("clear") << "JPN" << 3 << QStringList{"pbClear"} << "" << "0/3";
 }
 
 void tst_Widgets::qwertyKeys()
@@ -206,7 +196,6 @@ void tst_Widgets::patternContentRoundTrip_data()
     QTest::newRow("32 bytes, 4 a line") << 256 << 4 << counting(32) << counting(32) << 8;
     QTest::newRow("short content filled with 00") << 64 << 4 << Bytes{0xAA, 0xBB} << Bytes{0xAA, 0xBB, 0, 0, 0, 0, 0, 0}
                                                   << 2;
-    QTest::newRow("long content cut") << 24 << 8 << Bytes{1, 2, 3, 4, 5} << Bytes{1, 2, 3} << 1;
     QTest::newRow("size not a byte multiple") << 12 << 4 << Bytes{0xF0, 0x0F, 0xFF} << Bytes{0xF0, 0x0F} << 1;
 }
 
@@ -246,7 +235,6 @@ void tst_Widgets::patternCellEdits_data()
     QTest::newRow("two digits") << 1 << "ab" << quint8(0xAB) << "AB";
     QTest::newRow("emptied is 00") << 0 << "" << quint8(0x00) << "00";
     QTest::newRow("not hex keeps old") << 3 << "zz" << quint8(3 * 7 + 3) << "18";
-    QTest::newRow("too big keeps old") << 4 << "1FF" << quint8(4 * 7 + 3) << "1F";
 }
 
 void tst_Widgets::patternCellEdits()
@@ -276,7 +264,6 @@ void tst_Widgets::laneClicks_data()
     QTest::addColumn<QString>("after");
 
     QTest::newRow("several: set") << false << "1000" << 2 << "1010";
-    QTest::newRow("several: clear") << false << "1010" << 0 << "0010";
     QTest::newRow("single: moves") << true << "1000" << 2 << "0010";
     QTest::newRow("single: stays on") << true << "0100" << 1 << "0100";
 }
