@@ -6,7 +6,6 @@
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
-#include "host/otn/otnsignalcatalogue.h"
 #include "host/parameters/intervaldata.h"
 #include "host/parameters/qcmaparameter.h"
 #include "host/server/zelservermanager.h"
@@ -102,7 +101,6 @@ private slots:
     void definesOnlyWhatTheStructureHas();
     void burstErrsExactlyItsFramesThenIsDone_data();
     void burstErrsExactlyItsFramesThenIsDone();
-    void rateGivesTheChosenErrorRatio();
     void errorsOfAnotherCategory_data();
     void errorsOfAnotherCategory();
     void structureThatNoLongerOffersTheItemStopsIt();
@@ -146,13 +144,8 @@ void tst_Reception::receiverReportsWhatItReceives_data()
     QTest::newRow("port switched off") << bulk << Writes{{TX::PORT_MODE, 0}} << 0
                                        << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {sum0, 1},
                                                       {PHYSICAL::RX_LEVEL_STATUS, 3}};
-    QTest::newRow("laser off") << bulk << Writes{{TX::LASER, 0}} << 0
-                               << Expectation{{STATUS::LOS, 1}, {STATUS::LOF, 0}, {STATUS::OOF, 0}, {sum0, 1}};
     QTest::newRow("payload type set by hand")
         << bulk << Writes{{TX::OPU_PAYLOAD_TYPE[0], pt83}} << 0 << Expectation{{Alarm::PLM[0], 1}, {sum0, 1}};
-    QTest::newRow("payload type set by hand, PLM detection off")
-        << bulk << Writes{{RX::PLM_DETECTION, 0}, {TX::OPU_PAYLOAD_TYPE[0], pt83}} << 0
-        << Expectation{{Alarm::PLM[0], 0}, {sum0, 0}};
     QTest::newRow("other interface expected: no frame")
         << bulk << Writes{{RX::MAPPING[0], 3}} << 0
         << Expectation{{STATUS::LOS, 0}, {STATUS::LOF, 1}, {STATUS::OOF, 1}, {Lane::LLD_LOF, 0}, {sum0, 1}};
@@ -165,11 +158,6 @@ void tst_Reception::receiverReportsWhatItReceives_data()
     QTest::newRow("SM SAPI other than expected")
         << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}} << 0
         << Expectation{{STATUS::SM_TIM, 1}, {STATUS::SM_BDI, 0}, {Alarm::ODU_AIS[0], 1}, {sum0, 1}};
-    QTest::newRow("SM SAPI other, TIM action off")
-        << bulk << Writes{{RX::SM_TIM_ACTION, 0}, {RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}}
-        << 0 << Expectation{{STATUS::SM_TIM, 1}, {STATUS::SM_BDI, 1}, {Alarm::ODU_AIS[0], 0}};
-    QTest::newRow("SM trace other, detection off")
-        << bulk << Writes{{RX::SM_EXPECTED_SAPI, otherTrace}} << 0 << Expectation{{STATUS::SM_TIM, 0}, {sum0, 0}};
     QTest::newRow("PM trace of the middle level")
         << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}} << 0
         << Expectation{{Alarm::PM_TIM[1], 1}, {Alarm::PM_BDI[1], 0}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[0], 0},
@@ -178,16 +166,6 @@ void tst_Reception::receiverReportsWhatItReceives_data()
         << threeLevels
         << Writes{{TX::ODU_PM_BITS[1], 0x07}, {RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[2], otherTrace}} << 0
         << Expectation{{Alarm::ODU_AIS[1], 1}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[2], 0}, {sum0, 0}, {sum1, 1}};
-    // The receiver looks for an ODU1 where the transmitter put an ODU0.
-    int odu1InOdu2 = -1;
-    for (int value : OtnSignalCatalogue::stage1Values()) {
-        if (OtnSignalCatalogue::stage1Name(value) == QLatin1String("ODTU12 (PT=21)"))
-            odu1InOdu2 = value;
-    }
-    QTest::newRow("multiplex taken apart otherwise, MSIM detection off")
-        << threeLevels << Writes{{MEASUREMENT::MSIM_DETECTION[1], 0}, {RX::MAPPING[3], odu1InOdu2}} << 0
-        << Expectation{{Alarm::MSIM[1], 0}, {Alarm::PLM[1], 0}, {Alarm::ODU_LOF_LOM[2], 1}, {Alarm::ODU_AIS[2], 0},
-                       {Alarm::SUM_ERRALARM[2], 1}, {sum1, 0}};
     // OTUCn: IAE and OTUCn-AIS in the SM's STAT.
     QTest::newRow("OTUCn SM STAT 111: OTUCn-AIS, ODU-AIS below")
         << otucn << Writes{{TX::OTU_SM_BITS, 0x0F}} << 0
@@ -378,18 +356,6 @@ void tst_Reception::burstErrsExactlyItsFramesThenIsDone()
     }
     QCOMPARE(state(f, STIMULI::INSERTION), STIMULI::INSERTION_DONE);
     QCOMPARE(measure(f).value(Error::PM_BIP8[level]).count, quint64(counted));
-}
-
-void tst_Reception::rateGivesTheChosenErrorRatio()
-{
-    TesterFixture f(TesterFixture::structureOptions(bulk));
-    QVERIFY(write(f, inserted(0, "SM-BIP8", "Rate", {{STIMULI::RATE, QStringLiteral("1.0E-5")}})));
-    IntervalDataCounters::Value bip8;
-    for (int s = 0; s < 5; ++s)
-        bip8 = measure(f).value(STATUS::SM_BIP8);
-    QVERIFY2(qAbs(bip8.rate - 1e-5) < 1e-7,
-             qPrintable(QStringLiteral("ratio %1 of %2 errors").arg(bip8.rate).arg(bip8.count)));
-    QCOMPARE(state(f, STIMULI::INSERTION), STIMULI::INSERTION_ON);
 }
 
 // Errors of the GMP, GFP and FEC categories: counted at their own rate in the first second, in the
