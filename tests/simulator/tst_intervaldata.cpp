@@ -118,7 +118,6 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem_data()
     // the FTFL's two halves of 128 bytes.
     const QByteArray os(32, 'o'), dapi(16, '3'), fos(118, 'f'), boi("USAOPERA1");
     QTest::newRow("SM DAPI") << 11017 << QVariant(dapi) << 64 + 16 << dapi;
-    QTest::newRow("SM operator specific") << 11018 << QVariant(os) << 64 + 32 << os;
     QTest::newRow("PM SAPI") << TX::ODU_PM_TTI_SAPI[0] << QVariant(dapi) << 128 << dapi;
     QTest::newRow("TCM3 DAPI") << TX::ODU_TCM_TTI_DAPI[2] << QVariant(dapi) << 192 + 2 * 64 + 16 << dapi;
     QTest::newRow("FTFL forward operator specific") << TX::ODU_FTFL_FOS[0] << QVariant(fos) << 576 + 10 << fos;
@@ -225,7 +224,6 @@ void tst_IntervalData::gmpJustificationControlCarriesTheResultsCm_data()
     // OTU4 > ODU2 > ODU0, GMP on both stages: the ODU2's Cm has a fraction, the ODU0's is whole at
     // nominal rates and gets one with an offset.
     QTest::newRow("ODU2 in the ODU4") << 0 << 0.0;
-    QTest::newRow("ODU0 in the ODU2, nominal") << 1 << 0.0;
     QTest::newRow("ODU0 in the ODU2, +20 ppm") << 1 << 20.0;
 }
 

@@ -32,17 +32,11 @@ public:
         store.setDefined(nsSID::otnSid(port, id), true);
         store.setValue(nsSID::otnSid(port, id), value);
     }
-    // The structure the receiver expects, and the transmitter sends when both is true.
-    void setStructure(const QVector<int> &values, bool both = false)
+    // The structure the receiver expects.
+    void setStructure(const QVector<int> &values)
     {
-        for (const int *ids : {PID::Otn::RX::MAPPING, PID::Otn::TX::MAPPING}) {
-            for (int i = 0; i < values.size(); ++i) {
-                store.setDefined(nsSID::otnSid(port, ids[i]), true);
-                set(ids[i], values.at(i));
-            }
-            if (!both)
-                break;
-        }
+        for (int i = 0; i < values.size(); ++i)
+            set(PID::Otn::RX::MAPPING[i], values.at(i));
     }
     // Seconds in which the alarm is current ('1') or not ('0').
     void run(int alarm, const QString &seconds)

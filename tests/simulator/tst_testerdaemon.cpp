@@ -2,7 +2,6 @@
 #include <vector>
 
 #include <QCborArray>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -60,7 +59,6 @@ class tst_TesterDaemon : public QObject
 private slots:
     void malformedFramesCloseOnlyTheirConnection_data();
     void malformedFramesCloseOnlyTheirConnection();
-    void linkLosesTheConnectionOnABadFrame();
     void clientsShareTheTesterUpToTheLimit();
     void restartKeepsConfirmedValuesAndReportsTheRest();
 };
@@ -105,17 +103,6 @@ void tst_TesterDaemon::malformedFramesCloseOnlyTheirConnection()
     bystander.setOffset(1, 3.5);
     QTRY_COMPARE_WITH_TIMEOUT(bystander.offset(1), 3.5, waitMs);
     QCOMPARE(bystander.link->state(), ServerLink::State::Connected);
-}
-
-void tst_TesterDaemon::linkLosesTheConnectionOnABadFrame()
-{
-    QTcpServer fake;
-    QVERIFY(fake.listen(QHostAddress::LocalHost, 0));
-    connect(&fake, &QTcpServer::newConnection, this, [&fake] { fake.nextPendingConnection()->write(QByteArray(4, '\0')); });
-    RemoteServerLink link(QStringLiteral("127.0.0.1"), fake.serverPort());
-    QTRY_COMPARE_WITH_TIMEOUT(link.state(), ServerLink::State::Lost, waitMs);
-    QVERIFY2(link.stateReason().contains(QLatin1String("bad frame from the tester: frame length 0")),
-             qPrintable(link.stateReason()));
 }
 
 void tst_TesterDaemon::clientsShareTheTesterUpToTheLimit()
