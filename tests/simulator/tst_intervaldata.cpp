@@ -91,7 +91,6 @@ class tst_IntervalData : public QObject
 private slots:
     void overheadBytesSitWhereG709PutsThem_data();
     void overheadBytesSitWhereG709PutsThem();
-    void lowerLevelHasFixedStuffAndTtiBytesOrAllOnesBelowAnAis();
     void tributarySlotBlocks();
     void scanWords_data();
     void scanWords();
@@ -119,7 +118,6 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem_data()
     // the FTFL's two halves of 128 bytes.
     const QByteArray os(32, 'o'), dapi(16, '3'), fos(118, 'f'), boi("USAOPERA1");
     QTest::newRow("SM DAPI") << 11017 << QVariant(dapi) << 64 + 16 << dapi;
-    QTest::newRow("SM operator specific") << 11018 << QVariant(os) << 64 + 32 << os;
     QTest::newRow("PM SAPI") << TX::ODU_PM_TTI_SAPI[0] << QVariant(dapi) << 128 << dapi;
     QTest::newRow("TCM3 DAPI") << TX::ODU_TCM_TTI_DAPI[2] << QVariant(dapi) << 192 + 2 * 64 + 16 << dapi;
     QTest::newRow("FTFL forward operator specific") << TX::ODU_FTFL_FOS[0] << QVariant(fos) << 576 + 10 << fos;
@@ -144,43 +142,6 @@ void tst_IntervalData::overheadBytesSitWhereG709PutsThem()
     QCOMPARE(overhead(record, 1, 7), quint8(0));
 }
 
-void tst_IntervalData::lowerLevelHasFixedStuffAndTtiBytesOrAllOnesBelowAnAis()
-{
-    TesterFixture f;
-    CaptureTest capture(f);
-    for (const int *mapping : {TX::MAPPING, RX::MAPPING}) {
-        QVERIFY(f.writeAndWait(1, mapping[0], valueNamed(f, mapping[0], QStringLiteral("OTU2"))));
-        QVERIFY(f.writeAndWait(1, mapping[2], MUX_ODU1_ODU2_PT21));
-    }
-    QVERIFY(f.writeAndWait(1, TX::ODU_TCM_TTI_OH[1][3], hex("4d")));
-    QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[1], 0x15u));
-    QVERIFY(f.writeAndWait(1, 11020, hex("9999")));
-    QVERIFY(capture.request());
-    const QByteArray &r = capture.records[1];
-    QCOMPARE(r.mid(0, 6), hex("f6f6f6282828"));
-    QCOMPARE(r.mid(7, 7), QByteArray(7, '\0'));
-    QCOMPARE(overhead(r, 2, 11), quint8(0x4d));
-    QCOMPARE(r.mid(192 + 3 * 64, 64), QByteArray(64, '\x4d'));
-    QCOMPARE(overhead(r, 3, 12), quint8(0x15));
-    QCOMPARE(r.mid(64, 64), QByteArray(64, '\0'));
-    // ODU1 carries the Bulk pattern: PT FE; the ODU2 above carries PT 21 with its MSI.
-    QCOMPARE(quint8(r.at(832)), quint8(0xFE));
-    QCOMPARE(quint8(capture.records[0].at(832)), quint8(0x21));
-    QCOMPARE(capture.records[0].mid(834, 8), hex("0000010102020303"));
-
-    // The line's ODU says AIS in its own STAT: its overhead stays as sent, the ODU1 below is replaced.
-    QVERIFY(f.writeAndWait(1, TX::ODU_PM_BITS[0], 0x07u));
-    QVERIFY(capture.request());
-    const QByteArray &line = capture.records[0];
-    const QByteArray &below = capture.records[1];
-    QCOMPARE(overhead(line, 3, 12), quint8(0x07));
-    QCOMPARE(quint8(line.at(832)), quint8(0x21));
-    QCOMPARE(below.mid(0, 6), hex("f6f6f6282828"));
-    QCOMPARE(below.mid(14, 50), QByteArray(50, '\xFF'));
-    QCOMPARE(below.mid(128, 1088 - 128), QByteArray(1088 - 128, '\xFF'));
-    QCOMPARE(below.mid(1248, 80), QByteArray(80, '\xFF'));
-}
-
 void tst_IntervalData::tributarySlotBlocks()
 {
     TesterFixture f;
@@ -201,6 +162,8 @@ void tst_IntervalData::tributarySlotBlocks()
     QCOMPARE(words(8), QVector<int>({2, 2, 3, 3, 1, 1, 4, 4}));
     QCOMPARE(words(80).mid(8), QVector<int>(72, 0x100));
     QCOMPARE(capture.records[0].mid(1248, 5), hex("04000206ff"));
+    // The MSI after PT 21 names each TS's tributary port.
+    QCOMPARE(capture.records[0].mid(834, 8), hex("0101020200000303"));
 
     // With dummy TPs unequipped only the main TP keeps its slots.
     QVERIFY(f.writeAndWait(1, TX::TX_COPY[0], int(COPY_OFF)));
@@ -261,7 +224,6 @@ void tst_IntervalData::gmpJustificationControlCarriesTheResultsCm_data()
     // OTU4 > ODU2 > ODU0, GMP on both stages: the ODU2's Cm has a fraction, the ODU0's is whole at
     // nominal rates and gets one with an offset.
     QTest::newRow("ODU2 in the ODU4") << 0 << 0.0;
-    QTest::newRow("ODU0 in the ODU2, nominal") << 1 << 0.0;
     QTest::newRow("ODU0 in the ODU2, +20 ppm") << 1 << 20.0;
 }
 

@@ -32,17 +32,11 @@ public:
         store.setDefined(nsSID::otnSid(port, id), true);
         store.setValue(nsSID::otnSid(port, id), value);
     }
-    // The structure the receiver expects, and the transmitter sends when both is true.
-    void setStructure(const QVector<int> &values, bool both = false)
+    // The structure the receiver expects.
+    void setStructure(const QVector<int> &values)
     {
-        for (const int *ids : {PID::Otn::RX::MAPPING, PID::Otn::TX::MAPPING}) {
-            for (int i = 0; i < values.size(); ++i) {
-                store.setDefined(nsSID::otnSid(port, ids[i]), true);
-                set(ids[i], values.at(i));
-            }
-            if (!both)
-                break;
-        }
+        for (int i = 0; i < values.size(); ++i)
+            set(PID::Otn::RX::MAPPING[i], values.at(i));
     }
     // Seconds in which the alarm is current ('1') or not ('0').
     void run(int alarm, const QString &seconds)
@@ -69,7 +63,6 @@ class tst_ResultCounters : public QObject
     Q_OBJECT
 private slots:
     void alarmSeconds();
-    void aCleanLoopCountsNothingForHours();
     void availability_data();
     void availability();
     void farEndDefectsMakeTheBothDirectionsUnavailable();
@@ -94,36 +87,6 @@ void tst_ResultCounters::alarmSeconds()
     rx.set(lof, history);
     rx.counters.measure(rx.store, port);
     QCOMPARE(rx.value(lof, currentIntervalSelector).count, quint64(1));
-}
-
-void tst_ResultCounters::aCleanLoopCountsNothingForHours()
-{
-    using namespace nsIID::Otn;
-    Receiver rx;
-    rx.set(12018, 111809973.568);
-    rx.setStructure({3, 0, 16, 2, 0}, true);
-    rx.set(PID::Otn::RX::PLM_DETECTION, 0);
-    rx.set(PID::Otn::RX::TCM, 1);
-    constexpr int seconds = 2 * 3600;
-    for (int s = 0; s < seconds; ++s)
-        rx.counters.measure(rx.store, port);
-    const ResultCounters::Values values = rx.counters.values(rx.store, port, cumulativeIntervalSelector);
-    // The pattern is in sync every second; the GMP levels justify as their clocks differ.
-    QSet<int> running{2717};
-    for (int level = 0; level < 2; ++level) {
-        for (const int *table : {Pointer::Inc1, Pointer::Dec1, Pointer::CmtMin, Pointer::CmtMax})
-            running.insert(table[level]);
-    }
-    int counted = 0;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (it.value().text.isEmpty() && !running.contains(it.key())) {
-            QVERIFY2(it.value().count == 0, qPrintable(QStringLiteral("counter %1: %2").arg(it.key()).arg(it.value().count)));
-            ++counted;
-        }
-    }
-    QVERIFY(counted > 100);
-    QCOMPARE(values.value(2717).count, quint64(seconds));
-    QCOMPARE(values.value(Performance::STAT_ODU_BIDIRECTIONAL[2]).text, QStringLiteral("Available"));
 }
 
 void tst_ResultCounters::availability_data()

@@ -2,12 +2,8 @@
 #include <vector>
 
 #include <QCborArray>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 #include "apps/shared/sid.h"
@@ -25,13 +21,6 @@ namespace {
 
 constexpr int waitMs = 10 * 1000;
 const int offsetId = PID::Otn::STIMULI::FREQUENCY_OFFSET;
-
-QByteArray frameOf(const QByteArray &payload)
-{
-    QByteArray frame(FrameCodec::headerSize, '\0');
-    qToBigEndian<quint32>(quint32(payload.size()), frame.data());
-    return frame + payload;
-}
 
 // A client of the tester: a link with a manager on it.
 struct Client {
@@ -70,10 +59,8 @@ class tst_TesterDaemon : public QObject
 private slots:
     void malformedFramesCloseOnlyTheirConnection_data();
     void malformedFramesCloseOnlyTheirConnection();
-    void linkLosesTheConnectionOnABadFrame();
     void clientsShareTheTesterUpToTheLimit();
     void restartKeepsConfirmedValuesAndReportsTheRest();
-    void daemonBinaryServesAndStopsOnSigterm();
 };
 
 void tst_TesterDaemon::malformedFramesCloseOnlyTheirConnection_data()
@@ -82,16 +69,9 @@ void tst_TesterDaemon::malformedFramesCloseOnlyTheirConnection_data()
     QTest::addColumn<QString>("reason");
     const QByteArray hello = FrameCodec::encode(LinkMessage::hello(QStringLiteral("test")));
     QTest::newRow("zero length") << QByteArray(4, '\0') << "frame length 0";
-    QTest::newRow("other version")
-        << frameOf(QCborValue(QCborMap{{QStringLiteral("v"), 2}, {QStringLiteral("t"), QStringLiteral("hello")}}).toCbor())
-        << "protocol version 2";
-    QTest::newRow("write before hello") << FrameCodec::encode(LinkMessage::write(1, {})) << "before hello";
     QCborMap badValue = LinkMessage::write(1, {});
     badValue.insert(QStringLiteral("values"), QCborArray{QCborMap{{QStringLiteral("sid"), QStringLiteral("x")}}});
     QTest::newRow("bad parameter") << hello + FrameCodec::encode(badValue) << "bad write: value 0";
-    QCborMap badRequest = LinkMessage::interval(1, 0, 0);
-    badRequest.insert(QStringLiteral("port"), -1);
-    QTest::newRow("bad interval request") << hello + FrameCodec::encode(badRequest) << "bad interval request";
 }
 
 void tst_TesterDaemon::malformedFramesCloseOnlyTheirConnection()
@@ -123,17 +103,6 @@ void tst_TesterDaemon::malformedFramesCloseOnlyTheirConnection()
     bystander.setOffset(1, 3.5);
     QTRY_COMPARE_WITH_TIMEOUT(bystander.offset(1), 3.5, waitMs);
     QCOMPARE(bystander.link->state(), ServerLink::State::Connected);
-}
-
-void tst_TesterDaemon::linkLosesTheConnectionOnABadFrame()
-{
-    QTcpServer fake;
-    QVERIFY(fake.listen(QHostAddress::LocalHost, 0));
-    connect(&fake, &QTcpServer::newConnection, this, [&fake] { fake.nextPendingConnection()->write(QByteArray(4, '\0')); });
-    RemoteServerLink link(QStringLiteral("127.0.0.1"), fake.serverPort());
-    QTRY_COMPARE_WITH_TIMEOUT(link.state(), ServerLink::State::Lost, waitMs);
-    QVERIFY2(link.stateReason().contains(QLatin1String("bad frame from the tester: frame length 0")),
-             qPrintable(link.stateReason()));
 }
 
 void tst_TesterDaemon::clientsShareTheTesterUpToTheLimit()
@@ -224,30 +193,6 @@ void tst_TesterDaemon::restartKeepsConfirmedValuesAndReportsTheRest()
     QCOMPARE(states.first(), ServerLink::State::Lost);
     QCOMPARE(states.last(), ServerLink::State::Connected);
     QCOMPARE(client.link->writesNotApplied(), 1);
-}
-
-void tst_TesterDaemon::daemonBinaryServesAndStopsOnSigterm()
-{
-    QProcess daemon;
-    daemon.start(QStringLiteral(OTN_TESTER_PATH), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
-                                                   QStringLiteral("--ports"), QStringLiteral("2")});
-    QVERIFY(daemon.waitForStarted(waitMs));
-    QString log;
-    const QRegularExpression listening(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
-    QTRY_VERIFY_WITH_TIMEOUT((log += QString::fromLocal8Bit(daemon.readAllStandardError())).contains(listening), waitMs);
-    Client client(quint16(listening.match(log).captured(1).toUInt()));
-    QCOMPARE(client.link->state(), ServerLink::State::Connected);
-    QCOMPARE(client.link->portCount(), 2);
-
-    daemon.terminate();
-    QTRY_COMPARE_WITH_TIMEOUT(client.link->state(), ServerLink::State::Lost, waitMs);
-    QVERIFY2(client.link->stateReason().contains(QLatin1String("the tester is stopping")),
-             qPrintable(client.link->stateReason()));
-    QVERIFY(daemon.waitForFinished(waitMs));
-    QCOMPARE(daemon.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(daemon.exitCode(), 0);
-    log += QString::fromLocal8Bit(daemon.readAllStandardError());
-    QVERIFY2(log.contains(QLatin1String("client 127.0.0.1:")), qPrintable(log));
 }
 
 QTEST_GUILESS_MAIN(tst_TesterDaemon)
