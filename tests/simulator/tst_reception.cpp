@@ -157,6 +157,9 @@ void tst_Reception::receiverReportsWhatItReceives_data()
     QTest::newRow("SM SAPI other than expected")
         << bulk << Writes{{RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}} << 0
         << Expectation{{STATUS::SM_TIM, 1}, {STATUS::SM_BDI, 0}, {Alarm::ODU_AIS[0], 1}, {sum0, 1}};
+    QTest::newRow("SM SAPI other, TIM action off")
+        << bulk << Writes{{RX::SM_TIM_ACTION, 0}, {RX::SM_TTI_DETECTION, 1}, {RX::SM_EXPECTED_SAPI, otherTrace}}
+        << 0 << Expectation{{STATUS::SM_TIM, 1}, {STATUS::SM_BDI, 1}, {Alarm::ODU_AIS[0], 0}};
     QTest::newRow("PM trace of the middle level")
         << threeLevels << Writes{{RX::PM_TTI_DETECTION, 1}, {TX::ODU_PM_TTI_SAPI[1], otherTrace}} << 0
         << Expectation{{Alarm::PM_TIM[1], 1}, {Alarm::PM_BDI[1], 0}, {Alarm::ODU_AIS[2], 1}, {Alarm::PM_TIM[0], 0},
