@@ -46,8 +46,6 @@ void tst_OtnOhFormats::ttiFromParameters_data()
                                 << QByteArray("\x05JPNABC").leftJustified(16, '\0')
                                        + (QByteArray(1, '\x06') + "DEUXYZ").leftJustified(16, '\0')
                                        + QByteArray("op").leftJustified(32, '\0');
-    QTest::newRow("long parts cut") << QByteArray(20, 'S') << QByteArray(20, 'D') << QByteArray(40, 'O')
-                                    << QByteArray(16, 'S') + QByteArray(16, 'D') + QByteArray(32, 'O');
 }
 
 void tst_OtnOhFormats::ttiFromParameters()
@@ -106,11 +104,9 @@ void tst_OtnOhFormats::codeTexts_data()
     QTest::newRow("PT 0x00 unused") << true << 0x00 << "0x00 Unused";
     QTest::newRow("PT 0x0A STM-1") << true << 0x0A << "0x0A STM-1 mapping into OPU0";
     QTest::newRow("PT 0x12 two blanks") << true << 0x12 << "0x12 IB SDR  mapping into OPUflex";
-    QTest::newRow("PT 0x1D unused") << true << 0x1D << "0x1D Unused";
     QTest::newRow("PT 0x80 own text") << true << 0x80
                                       << "0x80 Reserved codes for proprietary use (non-standard payload mappings)";
     QTest::newRow("PT 0x81 proprietary") << true << 0x81 << "0x81 Reserved codes for proprietary use";
-    QTest::newRow("PT 0x8F proprietary") << true << 0x8F << "0x8F Reserved codes for proprietary use";
     QTest::newRow("PT 0x90 unused") << true << 0x90 << "0x90 Unused";
     QTest::newRow("PT 0xFD NULL") << true << 0xFD << "0xFD NULL test signal mapping";
     QTest::newRow("PT 0xFF last") << true << 0xFF << "0xFF Not available";

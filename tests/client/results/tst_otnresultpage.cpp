@@ -9,7 +9,6 @@
 #include "host/otn/otniid.h"
 #include "host/pages/statisticstable.h"
 #include "host/parameters/qcmaparameterenum.h"
-#include "host/server/intervalpoller.h"
 #include "host/texts/widgettext.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/testerfixture.h"
@@ -104,7 +103,6 @@ private slots:
     void tcmComboChoosesTheConnection();
     void bidirectionalSettingHidesItsRows();
     void portOutsideThePageIsReported();
-    void liveCountersOnTheSimulatedTester();
     void factoryGivesTheFirstPort_data();
     void factoryGivesTheFirstPort();
 };
@@ -117,7 +115,6 @@ void tst_OtnResultPage::offeredTypes_data()
     QTest::addColumn<bool>("tcm");          // TCM results on port 2
     QTest::addColumn<Types>("types");
 
-    QTest::newRow("plain signals: line and client") << 17 << otu2Bulk << otu2Bulk << false << Types{17, 21};
     QTest::newRow("two levels, GMP and TCM")
         << 17 << otu2Bulk << otu4Odu2Odu0 << true << Types{17, 18, 19, 21, 22, 23};
     QTest::newRow("the ports add up: multiplexed on one, GFP on the other")
@@ -159,11 +156,6 @@ void tst_OtnResultPage::rowsOfType_data()
     QTest::newRow("client") << otu2Bulk << 21 << Counters{167, 168, 169, 1174, 2717, 2718}
                             << Counters{101, Gfp::CSF};
     QTest::newRow("client by GFP: its CSF") << otu2Odu0Gfp << 21 << Counters{167, Gfp::CSF} << Counters{};
-    QTest::newRow("fourth level's performance") << otu3FourLevels << 29
-                                                << Counters{10013, Performance::STAT_ODU_NEAREND[3],
-                                                            Performance::SES_ODU_FAREND[3],
-                                                            Performance::UAS_ODU_BIDIRECTIONAL[3]}
-                                                << Counters{Performance::SES_ODU_NEAREND[2]};
     QTest::newRow("lanes in pairs") << otl44 << 25 << Counters{176, 177, 402, 2140, 2141} << Counters{};
 }
 
@@ -273,40 +265,6 @@ void tst_OtnResultPage::portOutsideThePageIsReported()
     result.receive(nsSID::otnSid(3, 12008), 0);
     // The page still shows port 1's structure.
     QVERIFY(result.offered().contains(18));
-}
-
-void tst_OtnResultPage::liveCountersOnTheSimulatedTester()
-{
-    using namespace nsIID::Otn;
-    ResultPage result(17);
-    StatisticsTable *table = result.page->getStatisticsTable();
-    IntervalPoller poller(result.tester.manager());
-    const auto cells = [table](int counter) { return table->rowTexts(table->rowOfCounter(counter)).mid(1); };
-    // The tester's start-up structure: OTU2 carrying a test pattern.
-    QTRY_COMPARE(cells(10001).first(), QStringLiteral("OTU2"));
-    QCOMPARE(cells(Mapping::ODU_NAME[0]).first(), QStringLiteral("ODU2"));
-
-    QVERIFY(result.tester.link()->serverChange(nsSID::otnSid(1, 102), 1));
-    QVERIFY(result.tester.settle());
-    for (int second = 0; second < 3; ++second) {
-        QVERIFY(poller.poll() > 0);
-        QVERIFY(result.tester.settle());
-    }
-    // The current interval is the last second; the cumulative view counts every second of the alarm.
-    QCOMPARE(cells(102), (QStringList{"1", "-"}));
-    result.page->showInterval(cumulativeIntervalSelector);
-    QVERIFY(result.tester.settle());
-    QCOMPARE(cells(102).first().toInt(), 4);
-
-    // Another type shows its own live values: the pattern is in sync again once the frame is found.
-    QVERIFY(result.tester.link()->serverChange(nsSID::otnSid(1, 102), 2));
-    QVERIFY(result.choose(21));
-    QVERIFY(result.tester.settle());
-    const int inSync = cells(2717).first().toInt();
-    QVERIFY(poller.poll() > 0);
-    QVERIFY(result.tester.settle());
-    QCOMPARE(cells(2717).first().toInt(), inSync + 1);
-    QCOMPARE(cells(1174), (QStringList{"0", "0.00E+00"}));
 }
 
 void tst_OtnResultPage::factoryGivesTheFirstPort_data()

@@ -190,9 +190,7 @@ void tst_OtnSignalSetupPage::followsServerPortAndRebuild()
     page->qcmaParameterChanged(QcmaParameterUInt(nsSID::otnSid(1, moduleTypeIds[direction]), 4, 0, 8));
     page->qcmaParameterChanged(*std::unique_ptr<QcmaParameterEnum>(enumParameter(nsSID::otnSid(1, 12006), 4, 8, {4})));
     QCOMPARE(server.shownModules(), (QStringList{b[1], b[2]}));
-    QCOMPARE(recorder.lines(), direction == Rx ? QStringList()
-                                               : QStringList{"OtnSignalSetupPageTx: module type 0x10d2b87 is no "
-                                                             "enumeration; ignored."});
+    QCOMPARE(recorder.lines().size(), direction == Rx ? 0 : 1);
     server.setModules(1, 0, {0, 4});
     QTRY_COMPARE(server.shownModules(), (QStringList{b[0], b[4]}));
 

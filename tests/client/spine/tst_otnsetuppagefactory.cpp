@@ -3,13 +3,9 @@
 #include <QtTest>
 
 #include "apps/shared/sid.h"
-#include "client/otn/interface_setup_status/dialogs/otnchwidget.h"
-#include "client/otn/interface_setup_status/dialogs/otnselecttsdialog.h"
-#include "client/otn/interface_setup_status/dialogs/otntxchallocationdialog.h"
 #include "client/otn/interface_setup_status/otnsetuppagefactory.h"
 #include "client/otn/interface_setup_status/otnsetuppagemanager.h"
 #include "host/contract/setuppageproperty.h"
-#include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
 #include "host/parameters/qcmaparameterenum.h"
 #include "host/texts/widgettext.h"
@@ -40,8 +36,6 @@ private slots:
     void registeredRecords();
     void judgeVerdicts_data();
     void judgeVerdicts();
-    void channelSamplesFollowTheStructure_data();
-    void channelSamplesFollowTheStructure();
 };
 
 void tst_OtnSetupPageFactory::createPage_data()
@@ -52,12 +46,8 @@ void tst_OtnSetupPageFactory::createPage_data()
     QTest::addColumn<QString>("objectName");   // empty: no page
     QTest::addColumn<QString>("helpPage");
     QTest::newRow("34") << 34 << 0 << 5 << "OTN Tx Physical Setup" << "otn_setup_transmitter.html";
-    QTest::newRow("32") << 32 << 0 << 5 << "OTN Rx Frame Setup" << "otn_rx_parameters.html";
     QTest::newRow("38") << 38 << 0 << 5 << "OTN Alarms/Errors status" << "otn_status_erroralarm.html";
-    QTest::newRow("39") << 39 << 0 << 5 << "OTN OH Capture" << "otn_ohcapture.html";
     QTest::newRow("70") << 70 << 0 << 5 << "PhysicalStatus" << "otn_status_transceiver.html";
-    QTest::newRow("70, the page id alone selects") << 70 << int(Id::DirectionRx) << 4 << "PhysicalStatus"
-                                                   << "otn_status_transceiver.html";
     QTest::newRow("unknown 33") << 33 << 1 << 5 << "" << "";
 }
 
@@ -125,8 +115,7 @@ void tst_OtnSetupPageFactory::judgeVerdicts_data()
     QTest::addColumn<QList<int>>("values");
     QTest::addColumn<QList<bool>>("verdicts");
     QTest::newRow("0 is multiplexable") << QList<int>{0} << QList<bool>{true};
-    for (int value = 8; value <= 13; ++value)
-        QTest::addRow("%d is of the 10G family", value) << QList<int>{value} << QList<bool>{false};
+    QTest::newRow("10 is of the 10G family") << QList<int>{10} << QList<bool>{false};
     QTest::newRow("verdict follows each change") << QList<int>{1, 9, 14, 13, 7}
                                                  << QList<bool>{true, false, true, false, true};
 }
@@ -137,60 +126,6 @@ void tst_OtnSetupPageFactory::judgeVerdicts()
     QFETCH(QList<bool>, verdicts);
     OtnSetupPageFactory::StatusJudge10Gonly judge;
     QCOMPARE(verdictsFor(judge, values), verdicts);
-}
-
-void tst_OtnSetupPageFactory::channelSamplesFollowTheStructure_data()
-{
-    QTest::addColumn<QString>("structure");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QList<int>>("cells");   // allocation cells, or TS cells and TP count of a selection
-
-    // G.709: ODTU4.8 takes 8 of 80 TS (10 ODU2), ODTU2.1 one of 8 (8 ODU0), ODTU23 8 of 32 (4 ODU2),
-    // ODTU12 two of 8 (4 ODU1), ODTU01 one of 2 (2 ODU0, no TS to allocate).
-    QTest::newRow("no multiplexing") << "otu2-bulk" << QStringList{} << QList<int>{};
-    QTest::newRow("two stages")
-        << "otu4-odu2-odu0"
-        << QStringList{"OtnTxChAllocationDialog stage 1", "OtnSelectTsDialog stage 1", "OtnTxChAllocationDialog stage 2",
-                       "OtnSelectTsDialog stage 2"}
-        << QList<int>{80, 80, 10, 8, 8, 8};
-    QTest::newRow("three stages, the last with fixed TS")
-        << "otu3-odu2-odu1-odu0"
-        << QStringList{"OtnTxChAllocationDialog stage 1", "OtnSelectTsDialog stage 1", "OtnTxChAllocationDialog stage 2",
-                       "OtnSelectTsDialog stage 2", "OtnSelectTsDialog stage 3"}
-        << QList<int>{32, 32, 4, 8, 8, 4, 2, 2};
-}
-
-void tst_OtnSetupPageFactory::channelSamplesFollowTheStructure()
-{
-    QFETCH(QString, structure);
-    QFETCH(QStringList, names);
-    QFETCH(QList<int>, cells);
-
-    SimulatorOptions options = TesterFixture::testOptions(1);
-    options.structure = structure;
-    TesterFixture tester(options);
-    OtnSetupPageFactory factory;
-    QStringList channelNames;
-    QList<int> shown;
-    for (const SampleDialog &sample : factory.createSampleDialogs(tester.manager(), 1)) {
-        if (!sample.name.startsWith(QLatin1String("OtnTxCh")) && !sample.name.startsWith(QLatin1String("OtnSelectTs")))
-            continue;
-        channelNames << sample.name;
-        const int stage = sample.name.right(1).toInt() - 1;
-        if (auto *allocation = qobject_cast<OtnTxChAllocationDialog *>(sample.dialog.get())) {
-            shown << allocation->bits().size();
-            // The allocation the tester holds.
-            QCOMPARE(allocation->bits(), tester.cached(1, PID::Otn::TX::ALLOC[stage])->getBitArray());
-        } else if (auto *selection = qobject_cast<OtnSelectTsDialog *>(sample.dialog.get())) {
-            shown << selection->tsCount() << selection->tpCount();
-            // It shows the tester's main TS.
-            QCOMPARE(selection->grid()->setCellBytes(), tester.cached(1, PID::Otn::TX::MAIN_TS[stage])->getByteArray());
-        } else {
-            QFAIL(qPrintable(sample.name));
-        }
-    }
-    QCOMPARE(channelNames, names);
-    QCOMPARE(shown, cells);
 }
 
 QTEST_MAIN(tst_OtnSetupPageFactory)

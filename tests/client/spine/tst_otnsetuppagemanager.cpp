@@ -120,8 +120,6 @@ void tst_OtnSetupPageManager::labelTexts_data()
     QTest::newRow("one level: rate and payload") << Tx << 0 << Values{{11008, 1}} << "OTU2 - OPU2";
     QTest::newRow("port 1 counts as port 0") << Tx << 1 << Values{{11008, 3}} << "OTU4 - OPU4";
     QTest::newRow("one level, extended OPU2") << Tx << 0 << Values{{11008, 1}, {11009, 11}} << "OTU2 - Ext. OPU2";
-    QTest::newRow("two levels") << Tx << 0 << Values{{11008, 1}, {11010, 2}, {11128, 3}}
-                                << "OTU2 - ODTU12 (PT=20)#3 - OPU1";
     QTest::newRow("two levels, ODU2 name part removed")
         << Tx << 0 << Values{{11008, 3}, {11010, 16}, {11128, 7}} << "OTU4 - ODTU4.8 #7 - OPU2";
     QTest::newRow("three levels") << Tx << 0 << Values{{11008, 2}, {11010, 6}, {11011, 1}, {11128, 2}, {11132, 1}}
@@ -130,10 +128,6 @@ void tst_OtnSetupPageManager::labelTexts_data()
         << Rx << 0 << Values{{12006, 1}, {12008, 1}, {12011, 1}, {12012, 5}} << "OTU2 - ODTU2.1 (PT=21)#5 - OPU0";
     QTest::newRow("receiver, detected TS leave the number out")
         << Rx << 0 << Values{{12006, 1}, {12008, 1}, {12011, 0}, {12012, 5}} << "OTU2 - ODTU2.1 (PT=21) - OPU0";
-    QTest::newRow("receiver, fixed TS keep the number in any mode")
-        << Rx << 0 << Values{{12006, 1}, {12008, 2}, {12011, 0}, {12012, 4}} << "OTU2 - ODTU12 (PT=20)#4 - OPU1";
-    QTest::newRow("transmitter ignores the receiver's mode rule")
-        << Tx << 0 << Values{{11008, 1}, {11010, 1}, {11128, 5}} << "OTU2 - ODTU2.1 (PT=21)#5 - OPU0";
 }
 
 void tst_OtnSetupPageManager::labelTexts()

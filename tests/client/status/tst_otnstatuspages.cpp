@@ -8,7 +8,6 @@
 
 #include "apps/shared/sid.h"
 #include "client/otn/interface_setup_status/pages/status/otnstatuserrorpage.h"
-#include "client/otn/interface_setup_status/pages/status/otnstatusphysicalpage.h"
 #include "host/otn/otniid.h"
 #include "host/otn/otnpid.h"
 #include "host/pages/physicalstatus.h"
@@ -80,13 +79,6 @@ int visibleLanes(const QWidget &page)
     return lanes;
 }
 
-double valueOf(const QWidget &page, const char *name)
-{
-    bool ok = false;
-    const double value = labelText(page, name).toDouble(&ok);
-    return ok ? value : qQNaN();
-}
-
 } // namespace
 
 class tst_OtnStatusPages : public QObject
@@ -100,7 +92,6 @@ private slots:
     void levelSwitchRebindsOnlyTheChosenLevel();
     void receivedTraceMismatchShowsAsTimThenHistory();
     void portChangeFollowsTheOtherPort();
-    void physicalValuesOnTheTester();
     void showsTheTransceiverOfItsPort();
     void lanesFollowTheModule_data();
     void lanesFollowTheModule();
@@ -245,39 +236,6 @@ void tst_OtnStatusPages::portChangeFollowsTheOtherPort()
     QCOMPARE(led->state(), PortStatusItem::Alarm);
 }
 
-// The page on the simulated tester's loopback: names, units and values, a laser switched off and on, and a
-// frequency offset seen in both directions.
-void tst_OtnStatusPages::physicalValuesOnTheTester()
-{
-    using namespace PID::Otn;
-    TesterFixture tester(1);
-    const auto page = shownFactoryPage<OtnStatusPhysicalPage>(tester, 37);
-    QVERIFY(page);
-    const double nominalLevel = valueOf(*page, "lblRxLevelValue");
-    QCOMPARE(nominalLevel, tester.cached(1, PHYSICAL::RX_LEVEL)->getDouble());
-    const double nominal = valueOf(*page, "lblTxFreqValue");
-    QCOMPARE(nominal, tester.cached(1, PHYSICAL::TX_FREQUENCY)->getDouble());
-    QVERIFY(nominal > 0);
-    // One LED: the received level's.
-    PortStatusItem *led = page->findChild<QLabel *>(QStringLiteral("lblRxLevelLed"))->findChild<PortStatusItem *>();
-    QCOMPARE(led->state(), PortStatusItem::Ok);
-
-    QVERIFY(tester.writeAndWait(1, TX::LASER, 0));
-    QCOMPARE(led->state(), PortStatusItem::Alarm);
-    QVERIFY(valueOf(*page, "lblRxLevelValue") < nominalLevel - 20.0);
-    QCOMPARE(valueOf(*page, "lblRxFreqValue"), 0.0);
-    QVERIFY(tester.writeAndWait(1, TX::LASER, 1));
-    QCOMPARE(led->state(), PortStatusItem::History);
-    QCOMPARE(valueOf(*page, "lblRxLevelValue"), nominalLevel);
-    QCOMPARE(valueOf(*page, "lblRxFreqValue"), nominal);
-
-    QVERIFY(tester.writeAndWait(1, STIMULI::FREQUENCY_OFFSET, 15.0));
-    QCOMPARE(valueOf(*page, "lblTxFreqDiff"), 15.0);
-    QCOMPARE(valueOf(*page, "lblRxFreqDiff"), 15.0);
-    QCOMPARE(valueOf(*page, "lblTxFreqValue"), std::round(nominal * (1.0 + 15e-6)));
-    QCOMPARE(valueOf(*page, "lblRxFreqValue"), valueOf(*page, "lblTxFreqValue"));
-}
-
 void tst_OtnStatusPages::showsTheTransceiverOfItsPort()
 {
     TesterFixture tester(2);
@@ -291,8 +249,6 @@ void tst_OtnStatusPages::showsTheTransceiverOfItsPort()
     QCOMPARE(visibleLanes(*page), 1);
     QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::RX_POWER_LANE1, -7.5));
     QCOMPARE(labelText(*page, "lblRxPower1"), QStringLiteral("-7.50"));
-    QVERIFY(tester.writeAndWait(1, PID::Otn::PHYSICAL::TX_POWER_LANE1, 1.25));
-    QCOMPARE(labelText(*page, "lblTxPower1"), QStringLiteral("1.25"));
 
     page->setPort(2);
     QCOMPARE(labelText(*page, "lblWavelengthValue"), QStringLiteral("850.00"));
@@ -307,7 +263,6 @@ void tst_OtnStatusPages::lanesFollowTheModule_data()
     // The row name is the module's name on the page.
     QTest::newRow("CFP") << 2 << 1;
     QTest::newRow("CFP2") << 3 << 4;
-    QTest::newRow("QSFP28") << 7 << 1;
 }
 
 void tst_OtnStatusPages::lanesFollowTheModule()

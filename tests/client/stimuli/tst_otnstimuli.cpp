@@ -103,17 +103,12 @@ private slots:
     void errorSelectorsFollowStructure();
     void errorInsertionText_data();
     void errorInsertionText();
-    void gfpTellsWhatItInserts();
     void frequencyCmBlocksAndValues_data();
     void frequencyCmBlocksAndValues();
-    void justificationLevelsFromTheTester();
     void lldLanesFollowTheApplication_data();
     void lldLanesFollowTheApplication();
-    void skewNanoseconds_data();
     void skewNanoseconds();
     void otnCategoryAndPort();
-    void otnInsertionSamples_data();
-    void otnInsertionSamples();
 };
 
 void TestOtnStimuli::registrationAppendsPortPanels_data()
@@ -159,20 +154,14 @@ void TestOtnStimuli::controlsFollowSettings_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<bool>("throughTester");   // else told directly, with values a newer tester may send
     QTest::addColumn<QStringList>("shown");
-    const QStringList fec{"cmbItem", "lblItem"};
-    QTest::newRow("FEC off: the item selector alone") << "fec" << Settings{{FEC_ITEM, 0}} << true << fec;
     QTest::newRow("FEC symbol errors, at a rate")
         << "fec" << Settings{{FEC_ITEM, 1}} << true
-        << fec + QStringList{"cmbMode", "lblMode", "cmbRate", "lblRate", "pbRate", "rbOff", "rbOn"};
-    // Header errors count bits; the client signal fail items are frames sent at an interval.
-    const QStringList gfp{"cmbInsertionMode", "cmbItem", "lblInsertionMode", "lblItem"};
-    const QStringList bits{"lblError", "pbError"};
-    const QStringList length{"lblErrorLength", "pbErrorLength"};
+        << QStringList{"cmbItem", "lblItem", "cmbMode", "lblMode", "cmbRate", "lblRate", "pbRate", "rbOff", "rbOn"};
+    // Header errors count bits.
     QTest::newRow("GFP cHEC uncorrectable, burst")
-        << "gfp" << Settings{{GFP_ITEM, 2}, {GFP_MODE, 1}} << false << gfp + bits + length;
-    QTest::newRow("GFP CSF loss of sync, burst")
-        << "gfp" << Settings{{GFP_ITEM, 7}, {GFP_MODE, 1}} << false
-        << gfp + QStringList{"lblInterval", "lblIntervalUnit", "pbInterval"} + length;
+        << "gfp" << Settings{{GFP_ITEM, 2}, {GFP_MODE, 1}} << false
+        << QStringList{"cmbInsertionMode", "cmbItem", "lblInsertionMode", "lblItem", "lblError", "pbError",
+                       "lblErrorLength", "pbErrorLength"};
     // The insertion first: the page it picks must hold when the type shows the insertion settings.
     const QStringList lld{"cmbType", "lblType"};
     const QStringList inserting = lld + QStringList{"cmbErrorInsertion", "lblErrorInsertion", "lblLldErrorLane"};
@@ -255,9 +244,7 @@ void TestOtnStimuli::errorItemsFollowConfiguration_data()
     const QString stm1 = QStringLiteral("otu3-odu2-odu1-odu0");
     // Through mode leaves only the alarms acting on the whole signal.
     QTest::newRow("LOF invalid in through mode") << bulk << 1 << int(TX::PORT_MODE) << 2 << 2 << Items{2, 22};
-    QTest::newRow("OTU-AIS kept in overwrite mode") << bulk << 22 << int(TX::PORT_MODE) << 3 << 22 << Items{};
     // OPU-CSF belongs to the level carrying the client; an upper level replaces it by its first alarm.
-    QTest::newRow("CSF on the last level") << stm1 << 21 << int(LEVEL) << 3 << 21 << Items{};
     QTest::newRow("CSF on an upper level") << stm1 << 21 << int(LEVEL) << 1 << 3 << Items{};
     // Errors: a PM error is replaced by the first offered error.
     QTest::newRow("PM-BIP8 invalid in through mode") << bulk << 54 << int(TX::PORT_MODE) << 2 << 64 << Items{64};
@@ -310,7 +297,6 @@ void TestOtnStimuli::errorInsertionText_data()
     QTest::addColumn<int>("item");
     QTest::addColumn<int>("burst");
     QTest::addColumn<QString>("text");
-    QTest::newRow("nothing chosen") << 0 << 5 << QString();
     QTest::newRow("one frame") << 10 << 1 << QStringLiteral("ODU-AIS on OTU4/ODU4, Burst of 1 frame");
     QTest::newRow("frames") << 10 << 5 << QStringLiteral("ODU-AIS on OTU4/ODU4, Burst of 5 frames");
 }
@@ -327,21 +313,6 @@ void TestOtnStimuli::errorInsertionText()
     QVERIFY(tester.writeAndWait(1, BURST, burst));
     QVERIFY(tester.writeAndWait(1, MODE, 1));
     QCOMPARE(panel.insertionText(), text);
-}
-
-// The stimuli area's status line reads the panel's choice from the tester's values, and hears when it changes.
-void TestOtnStimuli::gfpTellsWhatItInserts()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-oduflex-gfpf")));
-    OtnStimuliWidgetGfp panel(ClientInfo{1, tester.manager()});
-    QVERIFY(exposed(panel));
-    QSignalSpy told(&panel, &StimuliWidget::insertionChanged);
-    QVERIFY(tester.writeAndWait(1, GFP_ITEM, 2));
-    QVERIFY(tester.writeAndWait(1, GFP_MODE, 2));
-    QCOMPARE(panel.insertionText(), QStringLiteral("cHEC Uncorrectable, Continuous"));
-    QVERIFY(told.count() >= 2);
-    QVERIFY(tester.writeAndWait(1, GFP_ITEM, 0));
-    QCOMPARE(panel.insertionText(), QString());
 }
 
 void TestOtnStimuli::frequencyCmBlocksAndValues_data()
@@ -380,14 +351,6 @@ void TestOtnStimuli::frequencyCmBlocksAndValues()
     QCOMPARE(panel.findChild<QLabel *>("lblCnDValue2")->text(), QStringLiteral("0.0000"));
 }
 
-void TestOtnStimuli::justificationLevelsFromTheTester()
-{
-    TesterFixture tester(TesterFixture::structureOptions(QStringLiteral("otu4-odu2-odu0")));
-    OtnStimuliWidgetJustification panel(ClientInfo{1, tester.manager()});
-    QVERIFY(exposed(panel));
-    QCOMPARE(entries(panel.findChild<QComboBox *>("cmbLevel")), (QStringList{"OPU4", "OPU2", "OPU0"}));
-}
-
 void TestOtnStimuli::lldLanesFollowTheApplication_data()
 {
     QTest::addColumn<int>("application");
@@ -413,24 +376,14 @@ void TestOtnStimuli::lldLanesFollowTheApplication()
 }
 
 
-void TestOtnStimuli::skewNanoseconds_data()
-{
-    QTest::addColumn<QString>("interface");
-    QTest::addColumn<double>("laneRateKbps");   // the OTUk rate over its logical lanes
-    QTest::newRow("OTL3.4: four OTU3 lanes") << "OTL3.4" << 255.0 / 236 * 4 * 9953280 / 4;
-    QTest::newRow("OTL4.4: twenty OTU4 lanes") << "OTL4.4" << 255.0 / 227 * 99532800 / 20;
-}
-
 void TestOtnStimuli::skewNanoseconds()
 {
-    QFETCH(QString, interface);
-    QFETCH(double, laneRateKbps);
+    const double laneRateKbps = 255.0 / 227 * 99532800 / 20;   // OTL4.4: the OTU4 rate over twenty lanes
     SimulatorOptions options = TesterFixture::testOptions(1);
-    // A module that carries both multi-lane interfaces.
     options.moduleTypes = {3};
     TesterFixture tester(options);
     const int txInterface = TX::MAPPING[0];
-    QVERIFY(tester.writeAndWait(1, txInterface, SimTest::valueNamed(tester, txInterface, interface)));
+    QVERIFY(tester.writeAndWait(1, txInterface, SimTest::valueNamed(tester, txInterface, QStringLiteral("OTL4.4"))));
     OtnStimuliWidgetLldSkew panel(ClientInfo{1, tester.manager()});
     panel.setId(nsSID::otnSid(1, LANE_SKEW_PANEL));
     QVERIFY(exposed(panel));
@@ -468,53 +421,6 @@ void TestOtnStimuli::otnCategoryAndPort()
     panel.setPort(5);
     QCOMPARE(panel.port(), 2);
     QVERIFY(observedOn(tester.manager(), 2).contains(nsSID::otnSid(2, CATEGORY)));
-}
-
-void TestOtnStimuli::otnInsertionSamples_data()
-{
-    QTest::addColumn<QString>("structure");
-    QTest::addColumn<int>("index");        // after one state per category
-    QTest::addColumn<QString>("sample");   // the state's name; empty: not offered
-    QTest::addColumn<QString>("level");    // the alarms page's level that shows it
-    QTest::addColumn<QString>("inserting");
-    QTest::newRow("ODU-AIS, multiplexed") << "otu4-odu2-odu0" << 5 << "inserting ODU-AIS on ODU2" << "ODU2"
-                                          << "ODU-AIS on ODU2, Continuous";
-    // A single level offers no level to choose: the page shows it as it opens.
-    QTest::newRow("FEC, bulk") << "otu2-bulk" << 5 << "inserting Uncorrectable Sub-row continuously" << ""
-                               << "";
-    QTest::newRow("nothing more, bulk") << "otu2-bulk" << 6 << "" << "" << "";
-}
-
-void TestOtnStimuli::otnInsertionSamples()
-{
-    QFETCH(QString, structure);
-    QFETCH(int, index);
-    QFETCH(QString, sample);
-    QFETCH(QString, level);
-    QFETCH(QString, inserting);
-    TesterFixture tester(TesterFixture::structureOptions(structure));
-    OtnStimuliWidgetOtn panel(ClientInfo{1, tester.manager()});
-    QVERIFY(exposed(panel));
-    QCOMPARE(panel.insertionSid(), nsSID::otnSid(1, INSERTION));
-    QCOMPARE(panel.sampleStateNames().value(index), sample);
-    if (sample.isEmpty()) {
-        QVERIFY(!panel.stepToSampleState(index));
-        QVERIFY(tester.settle());
-        QCOMPARE(tester.cached(1, INSERTION)->getInt(), int(INSERTION_OFF));
-        return;
-    }
-    QCOMPARE(panel.sampleStatePages(index), QList<int>{38});
-    QCOMPARE(panel.sampleStatePageState(index), level);
-    // Each step waits for the tester's answers: the settings, then the switch.
-    bool reached = false;
-    for (int step = 0; step < 4 && !reached; ++step) {
-        reached = panel.stepToSampleState(index);
-        QVERIFY(tester.settle());
-    }
-    QVERIFY(reached);
-    QCOMPARE(tester.cached(1, INSERTION)->getInt(), int(INSERTION_ON));
-    if (!inserting.isEmpty())
-        QCOMPARE(panel.insertionText(), inserting);
 }
 
 QTEST_MAIN(TestOtnStimuli)
