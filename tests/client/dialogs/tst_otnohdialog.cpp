@@ -49,7 +49,6 @@ struct Structure {
 
 const Structure otu2Line{{}, 0, 0};
 const Structure odu0InOtu2{{{11010, 1}}, 1, 0};   // ODTU2.1: ODU0 below the OTU2's ODU2
-const Structure otlcSlice1{{{11008, 14}, {11204, 0}}, 0, 0};
 const Structure otlcSlice2{{{11008, 14}, {11204, 1}}, 0, 1};
 
 // A tester whose first port has a multi-lane transceiver (OTLC needs one), set to the structure.
@@ -295,13 +294,6 @@ void tst_OtnOhDialog::gridOfEachStructure_data()
                        pmLabels,                                "o-xo-xo-xT-xxx--",
                        lastLabels,                              "xxxxxxxxxxxxxxx-"}
         << true << "ODU0/OPU0 Overhead";
-    QTest::newRow("OTLC, first slice: OSMC, no FTFL, no lane marker byte")
-        << otlcSlice1
-        << QStringList{"FAS@6|MFAS@1|SM@3|GCC0@2|OSMC@1|RES@1|@1|@1", "xxxxx--T-xxxxx--",
-                       tcmLabels.arg("RES"),                                  "xx--T-xT-xT-x---",
-                       pmLabels,                                              "T-xT-xT-xT-xxx--",
-                       lastLabels,                                            "xxxxxxxxxxxxxxx-"}
-        << true << "OTUC1/ODUC1/OPUC1 Overhead";
     QTest::newRow("OTLC, second slice: no TCM, PM TTI, SM TTI or PSI choice")
         << otlcSlice2
         << QStringList{"FAS@6|MFAS@1|SM@3|GCC0@2|RES@2|@1|@1", "xxxxx----xxxxx--",
@@ -397,8 +389,6 @@ void tst_OtnOhDialog::editsGoAsOneBatch_data()
     QTest::newRow("TCM3 below the line: first and third byte")
         << odu0InOtu2 << 5 << 2 << 2 << "6D" << false
         << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
-    QTest::newRow("GCC0 second byte")
-        << otu2Line << 1 << 11 << 11 << "AB" << false << QStringList{w(gcc0Id, QByteArray("\x00\xAB", 2))};
 
     const QByteArray ftflHalf = zeros(1) + "JPNZEL   " + zeros(118);
     QStringList tcmsOnLine;
@@ -530,7 +520,6 @@ void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel_data()
     QTest::addColumn<QString>("report");
 
     QTest::newRow("11024 on port 2") << 2 << 11024 << 2 << QString();
-    QTest::newRow("11022 on port 1") << 1 << 11022 << 0 << QString();
     QTest::newRow("another id: line level")
         << 1 << 11025 << 0
         << "ZEL_FATAL: ..\\..\\client\\otn\\customizedscreen\\uihelper_otnoverhead: line %d: Incorrect sid = "
@@ -654,8 +643,6 @@ void tst_OtnOhDialog::thirdByte_data()
 
     QTest::newRow("PM") << Kind::Pm << otu2Mapping << 0 << 0xB5 << QStringList{"1011", "0", "101: ODUk-LCK"}
                         << "cmbBdi" << 1 << 0xBD;
-    QTest::newRow("PM, ODUCn first slice") << Kind::Pm << otlcMapping << 0 << 0x05
-                                           << QStringList{"0000", "0", "101: Reserved"} << "cmbStat" << 7 << 0x07;
     QTest::newRow("SM") << Kind::Sm << otu2Mapping << 0 << 0x6D << QStringList{"0110", "1", "1", "01"} << "cmbIae"
                         << 0 << 0x69;
     // The hidden BDI and IAE combos take no bits.
@@ -700,8 +687,6 @@ void tst_OtnOhDialog::ftflHalf_data()
     const QByteArray rest(118, '\x5a');
     QTest::newRow("zero first in CC, DEL in NSC") << bytes({0x01, 0x00, 'X', 'Y', 'A', 0x7F, 'B', 0, 'C', 'D'}) + rest
                                                   << 1 << "0x01 Signal Fail" << "" << "A.B";
-    QTest::newRow("ampersand") << bytes({0x02}) + "A&BR&D   " + rest << 2 << "0x02 Signal Degrade" << "A&&B"
-                               << "R&&D   ";
 }
 
 void tst_OtnOhDialog::ftflHalf()
