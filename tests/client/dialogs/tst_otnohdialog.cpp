@@ -392,11 +392,9 @@ void tst_OtnOhDialog::editsGoAsOneBatch_data()
 
     const QByteArray ftflHalf = zeros(1) + "JPNZEL   " + zeros(118);
     QStringList tcmsOnLine;
-    QStringList tcmsBelow;
     for (int tcm = 0; tcm < 6; ++tcm) {
         tcmsOnLine << defaultTti(ODU_TCM_TTI_SAPI[tcm], ODU_TCM_TTI_DAPI[tcm], ODU_TCM_TTI_OS[tcm])
                    << w(ODU_TCM_BITS[0][tcm], 1u);
-        tcmsBelow << w(ODU_TCM_TTI_OH[1][tcm], zeros(1)) << w(ODU_TCM_BITS[1][tcm], 1u);
     }
     const QStringList smOnLine = defaultTti(OTU_SM_TTI_SAPI, OTU_SM_TTI_DAPI, OTU_SM_TTI_OS)
                                  << w(OTU_SM_BITS, 0u) << w(gcc0Id, zeros(2));
@@ -408,12 +406,6 @@ void tst_OtnOhDialog::editsGoAsOneBatch_data()
         << (QStringList{fas0} << smOnLine << w(OTU_RES, zeros(2)) << w(ODU_RES1[0], zeros(2)) << tcmsOnLine
                               << ftflWrites(0, ftflHalf, ftflHalf) << pmOnLine << defaultLastBytes(0)
                               << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
-    QTest::newRow("defaults, lower level")
-        << odu0InOtu2 << 5 << 11 << -1 << "" << true
-        << (QStringList{w(ODU_FAS[1], QByteArray::fromHex("F6F6F6282828")), w(ODU_RES1[1], zeros(2))}
-            << tcmsBelow << ftflWrites(1, ftflHalf, ftflHalf)
-            << defaultTti(ODU_PM_TTI_SAPI[1], ODU_PM_TTI_DAPI[1], ODU_PM_TTI_OS[1]) << w(ODU_PM_BITS[1], 1u)
-            << defaultLastBytes(1) << w(OPU_PAYLOAD_TYPE[1], QByteArray("\xFE")));
     QTest::newRow("defaults, OTLC second slice: third bytes without TTI, no TCM, FTFL or PSI")
         << otlcSlice2 << 5 << 11 << -1 << "" << true
         << (QStringList{fas0, w(OTU_SM_BITS, 0u), w(gcc0Id, zeros(2)), w(OTU_RES, zeros(2)),
@@ -645,9 +637,6 @@ void tst_OtnOhDialog::thirdByte_data()
                         << "cmbBdi" << 1 << 0xBD;
     QTest::newRow("SM") << Kind::Sm << otu2Mapping << 0 << 0x6D << QStringList{"0110", "1", "1", "01"} << "cmbIae"
                         << 0 << 0x69;
-    // The hidden BDI and IAE combos take no bits.
-    QTest::newRow("SM, OTLC second slice") << Kind::Sm << otlcMapping << 1 << 0x6D
-                                           << QStringList{"0110", "0", "0", "1101"} << "cmbRes" << 2 << 0x62;
     QTest::newRow("TCMi, ODUCn") << Kind::Tcmi << otlcMapping << 0 << 0x0D
                                  << QStringList{"0000", "1", "101: ODUCn-OCI"} << "cmbStat" << 0 << 0x08;
 }

@@ -31,7 +31,6 @@ constexpr int idExi = 11136;
 constexpr int idUpi = 11137;
 constexpr int ptiData = 0;
 constexpr int ptiManagement = 4;
-constexpr int ptiReserved = 5;
 
 const QString reserved = QStringLiteral("Reserved codes for proprietary use");
 
@@ -116,13 +115,11 @@ const TtiRow ttiRows[] = {{"cmbSm", 13003},   {"cmbPm", 13007},   {"cmbTcm1", 13
                           {"cmbTcm2", 13015}, {"cmbTcm3", 13019}, {"cmbTcm4", 13023},
                           {"cmbTcm5", 13027}, {"cmbTcm6", 13031}, {"cmbPlm", 12501}};
 
-// Bulk pattern types whose first name differs per terminology.
 QByteArray patternDefinition(int id)
 {
     return QByteArray(R"({"id": )") + QByteArray::number(id) + R"json(, "group": "0x0D0000", "kind": "enum",
-        "name": "Bulk Pattern", "default": 0, "values": [{"value": 0, "name": "PRBS31", "sdh": "PRBS31 (SDH)",
-        "sonet": "PRBS31 (SONET)"}, {"value": 1, "name": "PRBS23"}, {"value": 2, "name": "PRBS15"},
-        {"value": 3, "name": "PRBS9"}, {"value": 4, "name": "PRBS7"}]})json";
+        "name": "Bulk Pattern", "default": 0, "values": [{"value": 0, "name": "PRBS31"}, {"value": 1, "name": "PRBS23"},
+        {"value": 2, "name": "PRBS15"}, {"value": 3, "name": "PRBS9"}, {"value": 4, "name": "PRBS7"}]})json";
 }
 
 QByteArray otlcCatalogue()
@@ -133,9 +130,7 @@ QByteArray otlcCatalogue()
         {S::enumDefinition(11204, QStringLiteral("Slice Number"), {"Slice #1", "Slice #2", "Slice #3", "Slice #4"}, 0),
          patternDefinition(11206), patternDefinition(12029),
          S::enumDefinition(11207, QStringLiteral("Tx Bulk Polarity"), polarities, 0),
-         S::enumDefinition(12030, QStringLiteral("Rx Bulk Polarity"), polarities, 0),
-         S::enumDefinition(nsSID::idOf(zelServerManager::terminologySid(1)), QStringLiteral("Terminology"),
-                           {"SONET (ANSI)", "SDH (ITU-T)"}, 1, nsSID::general)});
+         S::enumDefinition(12030, QStringLiteral("Rx Bulk Polarity"), polarities, 0)});
 }
 
 } // namespace
@@ -158,7 +153,6 @@ private slots:
     void ttiDetectionComboFollowsItsParameter();
     void otlcWidgetFollowsAndWrites_data();
     void otlcWidgetFollowsAndWrites();
-    void otlcTerminologySwitch();
 };
 
 void tst_OtnSetupDialogs::upiTextByPti_data()
@@ -200,7 +194,6 @@ void tst_OtnSetupDialogs::upiChoicesFollowPti_data()
     const QString ethernet = QStringLiteral("Frame-mapped Ethernet");
     const QString csf = QStringLiteral("CSF (loss of client signal)");
     QTest::newRow("opened on data 200: extra item") << ptiData << 200 << -1 << false << 20 << ethernet << reserved;
-    QTest::newRow("opened on an unknown PTI") << ptiReserved << 1 << -1 << false << 0 << "" << "";
     QTest::newRow("management to data, user") << ptiManagement << 2 << ptiData << true << 19 << ethernet
                                               << "Frame-mapped PPP";
     QTest::newRow("data to management, server, code only in data table")
@@ -455,28 +448,6 @@ void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites()
     QCOMPARE(server.fake()->writeRequests(), 1);
     QTRY_COMPARE(server.cachedSid(nsSID::otnSid(2, id))->getEnum(), chosen);
     QCOMPARE(server.fake()->value(nsSID::otnSid(1, id))->getEnum(), 0);
-}
-
-// The setting's SDH value (1) gives terminology 1, its SONET value terminology 2; only names change, never values.
-void tst_OtnSetupDialogs::otlcTerminologySwitch()
-{
-    const int sdh = 1, sonet = 0;
-    TesterFixture server(otlcCatalogue(), {1, 2},
-                         {{zelServerManager::terminologySid(1), sdh}, {zelServerManager::terminologySid(2), sdh}});
-    OtnOtlcSetupDialog dialog(server.manager(), 1);
-    const auto shown = [&dialog] {
-        return QStringList{QString::number(dialog.terminology()),
-                           dialog.findChild<QComboBox *>("cmbPatternTypeBulkTx")->currentText(),
-                           dialog.findChild<QComboBox *>("cmbPatternTypeBulkRx")->currentText()};
-    };
-    QCOMPARE(shown(), (QStringList{"1", "PRBS31 (SDH)", "PRBS31 (SDH)"}));
-    for (int changedPort : {2, 1}) {
-        server.fake()->serverChange(zelServerManager::terminologySid(changedPort), sonet);
-        QTRY_COMPARE(server.cachedSid(zelServerManager::terminologySid(changedPort))->getEnum(), sonet);
-        QCOMPARE(shown(), changedPort == 2 ? (QStringList{"1", "PRBS31 (SDH)", "PRBS31 (SDH)"})
-                                           : (QStringList{"2", "PRBS31 (SONET)", "PRBS31 (SONET)"}));
-    }
-    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_OtnSetupDialogs)
