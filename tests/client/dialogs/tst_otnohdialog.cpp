@@ -264,7 +264,6 @@ private slots:
     void textEntry();
     void thirdByte_data();
     void thirdByte();
-    void ftflHalf_data();
     void ftflHalf();
     void acceptedGivesEntriesCancelledGivesOld_data();
     void acceptedGivesEntriesCancelledGivesOld();
@@ -666,34 +665,18 @@ void tst_OtnOhDialog::thirdByte()
     QCOMPARE(int(dialog->thirdByte()), changedByte);
 }
 
-void tst_OtnOhDialog::ftflHalf_data()
-{
-    QTest::addColumn<QByteArray>("half");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QString>("fif");
-    QTest::addColumn<QString>("cc");
-    QTest::addColumn<QString>("nsc");
-    const QByteArray rest(118, '\x5a');
-    QTest::newRow("zero first in CC, DEL in NSC") << bytes({0x01, 0x00, 'X', 'Y', 'A', 0x7F, 'B', 0, 'C', 'D'}) + rest
-                                                  << 1 << "0x01 Signal Fail" << "" << "A.B";
-}
-
+// A zero first in the CC, a DEL in the NSC.
 void tst_OtnOhDialog::ftflHalf()
 {
-    QFETCH(QByteArray, half);
-    QFETCH(int, item);
-    QFETCH(QString, fif);
-    QFETCH(QString, cc);
-    QFETCH(QString, nsc);
-
+    const QByteArray half = bytes({0x01, 0x00, 'X', 'Y', 'A', 0x7F, 'B', 0, 'C', 'D'}) + QByteArray(118, '\x5a');
     OtnOhFtflWidget widget;
     auto *combo = widget.findChild<QComboBox *>("cmbFif");
     QCOMPARE(combo->count(), 256);
     widget.setFtflHalf(half);
-    QCOMPARE(combo->currentIndex(), item);
-    QCOMPARE(combo->currentText(), fif);
-    QCOMPARE(widget.findChild<QPushButton *>("pbOifCc")->text(), cc);
-    QCOMPARE(widget.findChild<QPushButton *>("pbOifNsc")->text(), nsc);
+    QCOMPARE(combo->currentIndex(), 1);
+    QCOMPARE(combo->currentText(), QStringLiteral("0x01 Signal Fail"));
+    QCOMPARE(widget.findChild<QPushButton *>("pbOifCc")->text(), QString());
+    QCOMPARE(widget.findChild<QPushButton *>("pbOifNsc")->text(), QStringLiteral("A.B"));
     QCOMPARE(widget.ftflHalf(), half);
 
     // Choosing item i stores code i.
