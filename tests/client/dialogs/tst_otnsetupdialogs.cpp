@@ -150,6 +150,7 @@ private slots:
     void gfpTChoiceOnItsPortSentOnlyOnOk_data();
     void gfpTChoiceOnItsPortSentOnlyOnOk();
     void msimTableShowsReferenceData();
+    void msiFromTheTransmitter();
     void ttiDetectionComboFollowsItsParameter();
     void otlcWidgetFollowsAndWrites_data();
     void otlcWidgetFollowsAndWrites();
@@ -164,6 +165,7 @@ void tst_OtnSetupDialogs::upiTextByPti_data()
     const QString data = QStringLiteral("000: Client Data");
     const QString management = QStringLiteral("100: Client Management");
     QTest::newRow("data 1") << data << 1 << "Frame-mapped Ethernet";
+    QTest::newRow("data 7 reserved") << data << 7 << reserved;
     QTest::newRow("data 14 unused") << data << 14 << "Unused";
     QTest::newRow("management 14 reserved, not unused") << management << 14 << reserved;
     QTest::newRow("reserved prefix") << "101: Reserved" << 1 << "";
@@ -361,6 +363,23 @@ void tst_OtnSetupDialogs::msimTableShowsReferenceData()
     QCOMPARE(cellTexts(table), known);
     server.fake()->serverChange(referenceSid(0), bytes, false);
     QTRY_COMPARE(cellTexts(table), unknown);
+}
+
+// The simulated tester's receiver takes its reference data from the transmitter: ODU0s in an OTU1 carry the
+// ODTU01 type (11) and the TS as port.
+void tst_OtnSetupDialogs::msiFromTheTransmitter()
+{
+    const OtnMapping mapping(0, 0, 4, 0, 0);
+    TesterFixture fixture;
+    for (const int *ids : {PID::Otn::TX::MAPPING, PID::Otn::RX::MAPPING}) {
+        for (int field = 0; field < OtnMapping::fieldCount; ++field) {
+            if (fixture.cached(1, ids[field])->getEnum() != mapping.value(field))
+                QVERIFY(fixture.writeAndWait(1, ids[field], mapping.value(field)));
+        }
+    }
+    OtnMsimDetectionDialog dialog(fixture.manager(), 1, nullptr, 0, mapping);
+    dialog.show();
+    QCOMPARE(cellTexts(dialog.findChild<QTableWidget *>("tblMsiValue")).mid(0, 3), (QStringList{"C0", "C1", "--"}));
 }
 
 void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter()
