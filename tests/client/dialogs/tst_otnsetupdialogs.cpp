@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -10,7 +12,6 @@
 #include "client/otn/interface_setup_status/dialogs/otntxgfpfdialog.h"
 #include "client/otn/interface_setup_status/dialogs/otntxgfptdialog.h"
 #include "client/otn/test_setup/otnmsimdetectiondialog.h"
-#include "dialogframe.h"
 #include "host/otn/otnmapping.h"
 #include "host/otn/otnpid.h"
 #include "host/otn/otnsettings.h"
@@ -31,7 +32,6 @@ constexpr int idExi = 11136;
 constexpr int idUpi = 11137;
 constexpr int ptiData = 0;
 constexpr int ptiManagement = 4;
-constexpr int ptiReserved = 5;
 
 const QString reserved = QStringLiteral("Reserved codes for proprietary use");
 
@@ -116,13 +116,11 @@ const TtiRow ttiRows[] = {{"cmbSm", 13003},   {"cmbPm", 13007},   {"cmbTcm1", 13
                           {"cmbTcm2", 13015}, {"cmbTcm3", 13019}, {"cmbTcm4", 13023},
                           {"cmbTcm5", 13027}, {"cmbTcm6", 13031}, {"cmbPlm", 12501}};
 
-// Bulk pattern types whose first name differs per terminology.
 QByteArray patternDefinition(int id)
 {
     return QByteArray(R"({"id": )") + QByteArray::number(id) + R"json(, "group": "0x0D0000", "kind": "enum",
-        "name": "Bulk Pattern", "default": 0, "values": [{"value": 0, "name": "PRBS31", "sdh": "PRBS31 (SDH)",
-        "sonet": "PRBS31 (SONET)"}, {"value": 1, "name": "PRBS23"}, {"value": 2, "name": "PRBS15"},
-        {"value": 3, "name": "PRBS9"}, {"value": 4, "name": "PRBS7"}]})json";
+        "name": "Bulk Pattern", "default": 0, "values": [{"value": 0, "name": "PRBS31"}, {"value": 1, "name": "PRBS23"},
+        {"value": 2, "name": "PRBS15"}, {"value": 3, "name": "PRBS9"}, {"value": 4, "name": "PRBS7"}]})json";
 }
 
 QByteArray otlcCatalogue()
@@ -133,9 +131,7 @@ QByteArray otlcCatalogue()
         {S::enumDefinition(11204, QStringLiteral("Slice Number"), {"Slice #1", "Slice #2", "Slice #3", "Slice #4"}, 0),
          patternDefinition(11206), patternDefinition(12029),
          S::enumDefinition(11207, QStringLiteral("Tx Bulk Polarity"), polarities, 0),
-         S::enumDefinition(12030, QStringLiteral("Rx Bulk Polarity"), polarities, 0),
-         S::enumDefinition(nsSID::idOf(zelServerManager::terminologySid(1)), QStringLiteral("Terminology"),
-                           {"SONET (ANSI)", "SDH (ITU-T)"}, 1, nsSID::general)});
+         S::enumDefinition(12030, QStringLiteral("Rx Bulk Polarity"), polarities, 0)});
 }
 
 } // namespace
@@ -153,13 +149,11 @@ private slots:
     void extensionHeaderFollowsExi();
     void gfpTChoiceOnItsPortSentOnlyOnOk_data();
     void gfpTChoiceOnItsPortSentOnlyOnOk();
-    void msimTableShowsReferenceData_data();
     void msimTableShowsReferenceData();
-    void ttiDetectionComboFollowsItsParameter_data();
+    void msiFromTheTransmitter();
     void ttiDetectionComboFollowsItsParameter();
     void otlcWidgetFollowsAndWrites_data();
     void otlcWidgetFollowsAndWrites();
-    void otlcTerminologySwitch();
 };
 
 void tst_OtnSetupDialogs::upiTextByPti_data()
@@ -202,7 +196,6 @@ void tst_OtnSetupDialogs::upiChoicesFollowPti_data()
     const QString ethernet = QStringLiteral("Frame-mapped Ethernet");
     const QString csf = QStringLiteral("CSF (loss of client signal)");
     QTest::newRow("opened on data 200: extra item") << ptiData << 200 << -1 << false << 20 << ethernet << reserved;
-    QTest::newRow("opened on an unknown PTI") << ptiReserved << 1 << -1 << false << 0 << "" << "";
     QTest::newRow("management to data, user") << ptiManagement << 2 << ptiData << true << 19 << ethernet
                                               << "Frame-mapped PPP";
     QTest::newRow("data to management, server, code only in data table")
@@ -336,9 +329,6 @@ void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk()
     // The other port holds the opposite value.
     TesterFixture server(catalogue, {1, 2}, {{nsSID::otnSid(port, id), 0}, {nsSID::otnSid(3 - port, id), 1}});
     OtnTxGfpTDialog dialog(server.manager(), port);
-    QCOMPARE(dialogFrameFaults(dialog, "otn_tx_gfpt_dialog.html", "bbTxGfpT",
-                               {{QDialogButtonBox::Ok, 2005}, {QDialogButtonBox::Cancel, 2006}}),
-             QStringList());
     auto *combo = dialog.findChild<QComboBox *>("cmbCsfReplacement");
     QCOMPARE(combo->currentText(), QStringLiteral("Off"));
 
@@ -352,41 +342,19 @@ void tst_OtnSetupDialogs::gfpTChoiceOnItsPortSentOnlyOnOk()
     QCOMPARE(server.fake()->value(nsSID::otnSid(3 - port, id))->getEnum(), 1);
 }
 
-void tst_OtnSetupDialogs::msimTableShowsReferenceData_data()
-{
-    QTest::addColumn<OtnMapping>("mapping");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("cells");   // then unknown to the end of the table
-
-    QByteArray ramp;
-    QStringList rampCells;
-    for (int i = 0; i < 80; ++i) {
-        ramp.append(char(i));
-        rampCells << QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
-    }
-    QTest::newRow("ODU0 into ODU4, 80 TS") << stageMapping(MUX_ODU0_ODU4) << 10 << ramp << rampCells;
-    QTest::newRow("8 TS, short record, digits padded") << stageMapping(MUX_ODU0_ODU2) << 1
-                                                       << QByteArray::fromHex("0a0bc3")
-                                                       << QStringList{"0A", "0B", "C3"};
-}
-
+// 8 TS: one row; a short record, digits padded.
 void tst_OtnSetupDialogs::msimTableShowsReferenceData()
 {
-    QFETCH(OtnMapping, mapping);
-    QFETCH(int, rows);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, cells);
-
+    const QByteArray bytes = QByteArray::fromHex("0a0bc3");
     TesterFixture server(msimCatalogue());
-    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, mapping);
+    OtnMsimDetectionDialog dialog(server.manager(), 1, nullptr, 0, stageMapping(MUX_ODU0_ODU2));
     auto *table = dialog.findChild<QTableWidget *>("tblMsiValue");
     QCOMPARE(table->columnCount(), 8);
-    QCOMPARE(table->rowCount(), rows);
-    QCOMPARE(table->verticalHeaderItem(rows - 1)->text(), QStringLiteral("MSI[%1]").arg(8 * (rows - 1)));
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->verticalHeaderItem(0)->text(), QStringLiteral("MSI[0]"));
     // Unknown until reference data arrives while shown; undefined data leaves nothing to show.
-    const QStringList unknown = padded({}, 8 * rows);
-    const QStringList known = padded(cells, 8 * rows);
+    const QStringList unknown = padded({}, 8);
+    const QStringList known = padded({"0A", "0B", "C3"}, 8);
     QCOMPARE(cellTexts(table), unknown);
     server.fake()->serverChange(referenceSid(0), bytes);
     QTRY_VERIFY(server.cachedSid(referenceSid(0))->isDefined());
@@ -397,26 +365,32 @@ void tst_OtnSetupDialogs::msimTableShowsReferenceData()
     QTRY_COMPARE(cellTexts(table), unknown);
 }
 
-void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter_data()
+// The simulated tester's receiver takes its reference data from the transmitter: ODU0s in an OTU1 carry the
+// ODTU01 type (11) and the TS as port.
+void tst_OtnSetupDialogs::msiFromTheTransmitter()
 {
-    QTest::addColumn<QString>("combo");
-    QTest::addColumn<int>("id");
-
-    for (const TtiRow &r : ttiRows)
-        QTest::newRow(r.combo) << QString::fromLatin1(r.combo) << r.id;
+    const OtnMapping mapping(0, 0, 4, 0, 0);
+    TesterFixture fixture;
+    for (const int *ids : {PID::Otn::TX::MAPPING, PID::Otn::RX::MAPPING}) {
+        for (int field = 0; field < OtnMapping::fieldCount; ++field) {
+            if (fixture.cached(1, ids[field])->getEnum() != mapping.value(field))
+                QVERIFY(fixture.writeAndWait(1, ids[field], mapping.value(field)));
+        }
+    }
+    OtnMsimDetectionDialog dialog(fixture.manager(), 1, nullptr, 0, mapping);
+    dialog.show();
+    QCOMPARE(cellTexts(dialog.findChild<QTableWidget *>("tblMsiValue")).mid(0, 3), (QStringList{"C0", "C1", "--"}));
 }
 
 void tst_OtnSetupDialogs::ttiDetectionComboFollowsItsParameter()
 {
-    QFETCH(QString, combo);
-    QFETCH(int, id);
-
-    // On the dialog's port only the parameter under test is on; the first port keeps the tester's defaults.
+    // One representative combo (TCM3); on the dialog's port only its parameter is on; the first port keeps the tester's defaults.
+    const int id = 13019;
     TesterFixture tester;
     for (const TtiRow &r : ttiRows)
         QVERIFY(tester.writeAndWait(3, r.id, r.id == id ? 1 : 0));
     OtnTtiDetectionDialog dialog(tester.manager(), 3);
-    auto *target = dialog.findChild<QComboBox *>(combo);
+    auto *target = dialog.findChild<QComboBox *>(QStringLiteral("cmbTcm3"));
     // Bound on show, not before.
     QCOMPARE(target->count(), 0);
     dialog.show();
@@ -440,10 +414,7 @@ void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites_data()
     QTest::addColumn<int>("chosen");
 
     QTest::newRow("slice number") << "cmbSliceNumber" << 11204 << 2 << 3;
-    QTest::newRow("Tx pattern type") << "cmbPatternTypeBulkTx" << 11206 << 3 << 1;
-    QTest::newRow("Rx pattern type") << "cmbPatternTypeBulkRx" << 12029 << 4 << 0;
     QTest::newRow("Tx polarity inverted") << "rbInvertedBulkTx" << 11207 << 0 << 1;
-    QTest::newRow("Rx polarity normal") << "rbInvertedBulkRx" << 12030 << 1 << 0;
 }
 
 void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites()
@@ -470,28 +441,6 @@ void tst_OtnSetupDialogs::otlcWidgetFollowsAndWrites()
     QCOMPARE(server.fake()->writeRequests(), 1);
     QTRY_COMPARE(server.cachedSid(nsSID::otnSid(2, id))->getEnum(), chosen);
     QCOMPARE(server.fake()->value(nsSID::otnSid(1, id))->getEnum(), 0);
-}
-
-// The setting's SDH value (1) gives terminology 1, its SONET value terminology 2; only names change, never values.
-void tst_OtnSetupDialogs::otlcTerminologySwitch()
-{
-    const int sdh = 1, sonet = 0;
-    TesterFixture server(otlcCatalogue(), {1, 2},
-                         {{zelServerManager::terminologySid(1), sdh}, {zelServerManager::terminologySid(2), sdh}});
-    OtnOtlcSetupDialog dialog(server.manager(), 1);
-    const auto shown = [&dialog] {
-        return QStringList{QString::number(dialog.terminology()),
-                           dialog.findChild<QComboBox *>("cmbPatternTypeBulkTx")->currentText(),
-                           dialog.findChild<QComboBox *>("cmbPatternTypeBulkRx")->currentText()};
-    };
-    QCOMPARE(shown(), (QStringList{"1", "PRBS31 (SDH)", "PRBS31 (SDH)"}));
-    for (int changedPort : {2, 1}) {
-        server.fake()->serverChange(zelServerManager::terminologySid(changedPort), sonet);
-        QTRY_COMPARE(server.cachedSid(zelServerManager::terminologySid(changedPort))->getEnum(), sonet);
-        QCOMPARE(shown(), changedPort == 2 ? (QStringList{"1", "PRBS31 (SDH)", "PRBS31 (SDH)"})
-                                           : (QStringList{"2", "PRBS31 (SONET)", "PRBS31 (SONET)"}));
-    }
-    QCOMPARE(server.fake()->writeRequests(), 0);
 }
 
 QTEST_MAIN(tst_OtnSetupDialogs)
