@@ -1,7 +1,8 @@
 #include "qcmaparameterenum.h"
 
 QcmaParameterEnum::QcmaParameterEnum(int sid, int value, int minimum, int maximum)
-    : QcmaParameterInt(sid, value, minimum, maximum), m_active(int(qBound<qint64>(0, qint64(maximum) - minimum + 1, 65536)), true)
+    : QcmaParameterInt(sid, value, minimum, maximum),
+      m_active(int(qBound(qint64(0), qint64(maximum) - minimum + 1, qint64(65536))), true)
 {
 }
 
