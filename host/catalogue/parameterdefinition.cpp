@@ -56,9 +56,9 @@ bool rangeFitsKind(int kind, double bound)
         return !std::isnan(bound);
     }
 }
-// No parameter of a tester has more values to name or more bytes and bits than this; a catalogue that
-// says otherwise would have the client allocate gigabytes for one parameter.
-constexpr double maxSpan = 65536;
+// No parameter of a tester has more values to name or more bytes and bits than an enumeration can hold; a
+// catalogue that says otherwise would have the client allocate gigabytes for one parameter.
+constexpr double maxSpan = QcmaParameterEnum::maxValues;
 
 // What keeps a definition's values from being made: a range or length no parameter can hold.
 QString sizeProblem(const ParameterDefinition &d)

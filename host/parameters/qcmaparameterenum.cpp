@@ -2,7 +2,7 @@
 
 QcmaParameterEnum::QcmaParameterEnum(int sid, int value, int minimum, int maximum)
     : QcmaParameterInt(sid, value, minimum, maximum),
-      m_active(int(qBound(qint64(0), qint64(maximum) - minimum + 1, qint64(65536))), true)
+      m_active(int(qBound(qint64(0), qint64(maximum) - minimum + 1, qint64(maxValues))), true)
 {
 }
 

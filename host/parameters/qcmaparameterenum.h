@@ -8,6 +8,9 @@
 class ZELCORE_EXPORT QcmaParameterEnum : public QcmaParameterInt
 {
 public:
+    // The most values one enumeration spans; a wider range keeps only the first ones switchable.
+    static constexpr int maxValues = 65536;
+
     explicit QcmaParameterEnum(int sid = 0, int value = 0, int minimum = 0, int maximum = 0);
 
     int getType() const override { return TypeEnum; }
